@@ -22,7 +22,7 @@ void split_fields(std::string_view separator, std::string_view line, std::int16_
       field = end == std::string_view::npos ? std::string_view{} : field.substr(0, end + 1);
     }
     ++count;
-    if (fields.size() < static_cast<std::size_t>(count) + 1) fields.resize(count + 1);
+    fields.resize(static_cast<std::size_t>(count) + 1);
     fields[count] = std::string(field);
     if (p == std::string_view::npos) break;
     work = trim_blanks(work.substr(p + separator.size()));

@@ -12,8 +12,8 @@ namespace ds {
 // separator, runs of blanks count as one separator; with any other separator two
 // separators in a row give an empty field.
 // On return `count` is the number of fields and fields[1..count] hold them; index 0
-// is unused. The vector only grows (to count + 1 elements when it was smaller) and
-// keeps its other elements. A line without any field leaves `fields` untouched.
+// is unused (kept as it was). The vector ends with exactly count + 1 elements.
+// A line without any field leaves `fields` untouched.
 // An empty separator is rejected: count becomes 0 and nothing else changes.
 void split_fields(std::string_view separator, std::string_view line, std::int16_t& count,
                   std::vector<std::string>& fields);
