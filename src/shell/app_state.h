@@ -1,0 +1,86 @@
+#pragma once
+// The values the windows hand to each other during one run, and the fixed texts
+// they show.
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "shell/dates.h"
+#include "shell/numbers.h"
+
+namespace ds {
+
+// One lotto game's rules, prizes and cost.
+struct LottoDefinition {
+  std::int16_t play_n = 0;  // numbers run from 1 to play_n
+  std::int16_t pick_n = 0;  // numbers a draw picks
+  float prize_2 = 0, prize_3 = 0, prize_4 = 0, prize_5 = 0, prize_6 = 0;
+  float prize_2b = 0, prize_3b = 0, prize_4b = 0, prize_5b = 0, prize_6b = 0;
+  float cost = 0;
+  std::string currency;  // at most two characters
+  bool operator==(const LottoDefinition&) const = default;
+};
+
+// Base tickets of a system: row 0 and column 0 unused; rows 1..c hold six increments.
+using TicketTable = std::vector<std::array<std::int16_t, 7>>;
+// Tables of guaranteed results indexed [w][k].
+using ResultsAvg = std::array<std::array<float, 8>, 8>;
+using ResultsCount = std::array<std::array<std::int16_t, 8>, 8>;
+
+struct MessageCatalogue {
+  std::string type_data;
+  std::string data_not_correct;
+  std::string select_lotto;
+  std::string select_tset;
+  std::string select_system;
+  std::string incorrect_date;
+  std::string please_calculate_fa;
+  std::string incorrect_lotto;
+  std::string incorrect_tset_size;
+  std::string type_name;
+  std::string select_numbers;
+  std::string select_size;
+  std::string select_index;
+  std::string select_number;
+  std::string index_exceeds;
+  std::string number_repeated;
+  std::string bad_cell;
+  std::string strategy_name;
+  std::string select_tset_row;
+  std::string no_draws_data;
+};
+
+// Fills every text of the catalogue.
+void fill_catalogue(MessageCatalogue& messages);
+
+struct AppState {
+  LottoDefinition lotto;
+  double current_draw_date = 0;
+  std::array<std::int16_t, 7> current_draw{};  // N1..N6, then the bonus
+  std::string lotto_name;
+  ResultsAvg results_avg{};
+  ResultsCount results_min{};
+  ResultsCount results_max{};
+  TicketTable tickets;
+  std::int16_t ticket_count = 0;
+  std::string system_id;
+  std::int16_t tset_size = 0;
+  std::string tset_name;
+  std::array<std::int16_t, 21> tset_numbers{};  // numbers from index 1
+  std::int16_t tset_row = 0;
+  std::array<std::array<float, 2>, 7> fa_table{};  // [hits][bonus]
+  MessageCatalogue messages;
+
+  // Where things live: the program's own folder (shipped samples, help pages)
+  // and the folder that holds Games, Tsets and the ticket file. They are the
+  // same folder unless the program's folder cannot be written.
+  std::filesystem::path program_folder;
+  std::filesystem::path app_folder;
+  // The region's forms, read once at start.
+  DateFormat date_format;
+  NumberFormat number_format;
+};
+
+}  // namespace ds

@@ -1,0 +1,171 @@
+#include "shell/files.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <array>
+#include <cstdio>
+#include <fstream>
+#include <random>
+
+namespace ds {
+
+namespace {
+std::optional<std::size_t> fail_after;
+
+// Windows-1252 characters 0x80-0x9F; 0 where the code page has none.
+constexpr std::array<char32_t, 32> cp1252_high = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+void append_utf8(std::string& out, char32_t c) {
+  if (c < 0x80) {
+    out += static_cast<char>(c);
+  } else if (c < 0x800) {
+    out += static_cast<char>(0xC0 | (c >> 6));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else {
+    out += static_cast<char>(0xE0 | (c >> 12));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  }
+}
+}  // namespace
+
+namespace testing {
+void fail_next_write_after(std::size_t bytes) { fail_after = bytes; }
+}  // namespace testing
+
+std::optional<std::string> read_file(const fs::path& path, std::size_t max_bytes) {
+  std::error_code ec;
+  if (!fs::is_regular_file(path, ec)) return std::nullopt;
+  const auto size = fs::file_size(path, ec);
+  if (ec || size > max_bytes) return std::nullopt;
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return std::nullopt;
+  std::string data(static_cast<std::size_t>(size), '\0');
+  in.read(data.data(), static_cast<std::streamsize>(size));
+  data.resize(static_cast<std::size_t>(in.gcount()));
+  return data;
+}
+
+std::string write_file_atomic(const fs::path& path, std::string_view bytes) {
+  std::error_code ec;
+  if (fs::is_directory(path, ec)) return "a folder has that name";
+  static std::mt19937_64 rng{std::random_device{}()};
+  const fs::path temp = path.parent_path() /
+                        ("." + path.filename().string() + ".tmp" + std::to_string(rng() % 1000000));
+  const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  if (fd < 0) return "the file cannot be created";
+  std::size_t limit = bytes.size();
+  const bool failing = fail_after.has_value();
+  if (failing) {
+    limit = std::min(limit, *fail_after);
+    fail_after.reset();
+  }
+  std::size_t done = 0;
+  while (done < limit) {
+    const auto n = ::write(fd, bytes.data() + done, limit - done);
+    if (n <= 0) break;
+    done += static_cast<std::size_t>(n);
+  }
+  const bool complete = !failing && done == bytes.size() && ::fsync(fd) == 0;
+  ::close(fd);
+  if (!complete) {
+    fs::remove(temp, ec);
+    return "the file could not be written completely";
+  }
+  fs::rename(temp, path, ec);
+  if (ec) {
+    fs::remove(temp, ec);
+    return "the file could not be replaced";
+  }
+  return {};
+}
+
+std::vector<std::string_view> split_lines(std::string_view text) {
+  std::vector<std::string_view> lines;
+  std::size_t start = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r' || text[i] == '\n') {
+      lines.push_back(text.substr(start, i - start));
+      if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+      start = i + 1;
+    }
+  }
+  if (start < text.size()) lines.push_back(text.substr(start));
+  return lines;
+}
+
+bool file_exists(const fs::path& path) {
+  std::error_code ec;
+  return fs::is_regular_file(path, ec);
+}
+
+bool folder_exists(const fs::path& path) {
+  std::error_code ec;
+  return fs::is_directory(path, ec);
+}
+
+bool make_folder(const fs::path& path) {
+  std::error_code ec;
+  fs::create_directory(path, ec);
+  return fs::is_directory(path, ec);
+}
+
+std::optional<std::string> safe_name(std::string_view name) {
+  const auto a = name.find_first_not_of(' ');
+  if (a == std::string_view::npos) return std::nullopt;
+  name = name.substr(a, name.find_last_not_of(' ') - a + 1);
+  if (name.size() > 100 || name.front() == '.') return std::nullopt;
+  for (unsigned char c : name)
+    if (c < 0x20 || c == 0x7F || c == '/' || c == '\\') return std::nullopt;
+  return std::string(name);
+}
+
+std::string text_from_8bit(std::string_view bytes) {
+  std::string out;
+  out.reserve(bytes.size());
+  for (unsigned char b : bytes) {
+    if (b < 0x80) out += static_cast<char>(b);
+    else if (b < 0xA0) append_utf8(out, cp1252_high[b - 0x80] ? cp1252_high[b - 0x80] : 0xFFFD);
+    else append_utf8(out, b);
+  }
+  return out;
+}
+
+std::optional<std::string> text_to_8bit(std::string_view utf8) {
+  std::string out;
+  for (std::size_t i = 0; i < utf8.size();) {
+    const unsigned char b = utf8[i];
+    char32_t c = 0;
+    int len = 1;
+    if (b < 0x80) c = b;
+    else if ((b & 0xE0) == 0xC0) { c = b & 0x1F; len = 2; }
+    else if ((b & 0xF0) == 0xE0) { c = b & 0x0F; len = 3; }
+    else return std::nullopt;
+    if (i + len > utf8.size()) return std::nullopt;
+    for (int k = 1; k < len; ++k) {
+      const unsigned char cb = utf8[i + k];
+      if ((cb & 0xC0) != 0x80) return std::nullopt;
+      c = (c << 6) | (cb & 0x3F);
+    }
+    i += len;
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
+      out += static_cast<char>(c);
+      continue;
+    }
+    bool found = false;
+    for (std::size_t k = 0; k < cp1252_high.size(); ++k)
+      if (cp1252_high[k] == c && c != 0) {
+        out += static_cast<char>(0x80 + k);
+        found = true;
+        break;
+      }
+    if (!found) return std::nullopt;
+  }
+  return out;
+}
+
+}  // namespace ds

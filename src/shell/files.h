@@ -1,0 +1,47 @@
+#pragma once
+// Reading and replacing files. Every write goes to a temporary file beside the
+// target and is renamed over it, so a failure leaves the previous file whole.
+#include <cstddef>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace ds {
+
+namespace fs = std::filesystem;
+
+// The whole file, or nullopt when it is missing, is a folder or cannot be read.
+// Files larger than `max_bytes` are refused too.
+std::optional<std::string> read_file(const fs::path& path,
+                                     std::size_t max_bytes = 256u * 1024u * 1024u);
+
+// Replaces `path` with `bytes`. Returns "" on success or a short reason.
+std::string write_file_atomic(const fs::path& path, std::string_view bytes);
+
+// Splits a text into lines ending in CR LF, LF or CR alone; the last line may lack one.
+std::vector<std::string_view> split_lines(std::string_view text);
+
+bool file_exists(const fs::path& path);    // a regular file
+bool folder_exists(const fs::path& path);  // a folder
+// Makes one folder; true when it exists afterwards.
+bool make_folder(const fs::path& path);
+
+// A name the user typed that becomes a file or folder name: not empty after
+// trimming blanks, no "/", "\", control characters or a leading dot, at most
+// 100 bytes. Returns the trimmed name, or nullopt when it is not safe.
+std::optional<std::string> safe_name(std::string_view name);
+
+// Bytes of the 8-bit files (Windows-1252) to the program's UTF-8 text and back.
+std::string text_from_8bit(std::string_view bytes);
+// nullopt when a character has no 8-bit form.
+std::optional<std::string> text_to_8bit(std::string_view utf8);
+
+namespace testing {
+// Makes the next `write_file_atomic` fail after writing `bytes` bytes of the
+// temporary file, as a crash or a full disk would. For tests only.
+void fail_next_write_after(std::size_t bytes);
+}  // namespace testing
+
+}  // namespace ds

@@ -1,0 +1,160 @@
+#include "shell/numbers.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <limits>
+
+namespace ds {
+
+namespace {
+
+std::string_view trim(std::string_view t) {
+  const auto a = t.find_first_not_of(' ');
+  if (a == std::string_view::npos) return {};
+  return t.substr(a, t.find_last_not_of(' ') - a + 1);
+}
+
+// Checks the shape of a decimal number and rewrites it with "." as decimal sign.
+std::optional<std::string> normalise(std::string_view t, char decimal) {
+  t = trim(t);
+  std::string out;
+  std::size_t i = 0;
+  if (i < t.size() && (t[i] == '+' || t[i] == '-')) out += t[i++];
+  std::size_t digits = 0;
+  while (i < t.size() && t[i] >= '0' && t[i] <= '9') { out += t[i++]; ++digits; }
+  if (i < t.size() && t[i] == decimal) {
+    out += '.';
+    ++i;
+    while (i < t.size() && t[i] >= '0' && t[i] <= '9') { out += t[i++]; ++digits; }
+  }
+  if (digits == 0) return std::nullopt;
+  if (i < t.size() && (t[i] == 'e' || t[i] == 'E')) {
+    out += 'e';
+    ++i;
+    if (i < t.size() && (t[i] == '+' || t[i] == '-')) out += t[i++];
+    std::size_t exp_digits = 0;
+    while (i < t.size() && t[i] >= '0' && t[i] <= '9') { out += t[i++]; ++exp_digits; }
+    if (exp_digits == 0) return std::nullopt;
+  }
+  if (i != t.size()) return std::nullopt;
+  return out;
+}
+
+// Writes the digits of a "%.*e" text in plain notation.
+std::string plain_from_scientific(const std::string& sci, char decimal) {
+  std::string mantissa = sci.substr(0, sci.find('e'));
+  const int exp = std::atoi(sci.c_str() + sci.find('e') + 1);
+  bool negative = false;
+  if (!mantissa.empty() && mantissa[0] == '-') { negative = true; mantissa.erase(0, 1); }
+  std::string digits;
+  for (char c : mantissa)
+    if (c != '.') digits += c;
+  while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+  std::string out;
+  const int point = exp + 1;  // digits before the decimal sign
+  if (point <= 0) {
+    out = "0";
+    out += decimal;
+    out.append(static_cast<std::size_t>(-point), '0');
+    out += digits;
+  } else if (point >= static_cast<int>(digits.size())) {
+    out = digits + std::string(point - digits.size(), '0');
+  } else {
+    out = digits.substr(0, point) + decimal + digits.substr(point);
+  }
+  if (negative && out.find_first_not_of("0.,") != std::string::npos) out.insert(out.begin(), '-');
+  return out;
+}
+
+}  // namespace
+
+std::optional<double> parse_double(std::string_view text, const NumberFormat& format) {
+  const auto n = normalise(text, format.decimal);
+  if (!n) return std::nullopt;
+  double v = 0;
+  const auto r = std::from_chars(n->data(), n->data() + n->size(), v);
+  if (r.ec != std::errc{} || r.ptr != n->data() + n->size() || !std::isfinite(v))
+    return std::nullopt;
+  return v;
+}
+
+std::optional<float> parse_single(std::string_view text, const NumberFormat& format) {
+  const auto n = normalise(text, format.decimal);
+  if (!n) return std::nullopt;
+  float v = 0;
+  const auto r = std::from_chars(n->data(), n->data() + n->size(), v);
+  if (r.ec == std::errc::result_out_of_range) {
+    // Tiny values round to zero; huge ones do not fit.
+    const double d = std::strtod(n->c_str(), nullptr);
+    if (std::fabs(d) < 1.0) return 0.0f;
+    return std::nullopt;
+  }
+  if (r.ec != std::errc{} || r.ptr != n->data() + n->size() || !std::isfinite(v))
+    return std::nullopt;
+  return v;
+}
+
+std::optional<long long> parse_whole(std::string_view text) {
+  text = trim(text);
+  if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+  if (text.empty()) return std::nullopt;
+  long long v = 0;
+  const auto r = std::from_chars(text.data(), text.data() + text.size(), v);
+  if (r.ec != std::errc{} || r.ptr != text.data() + text.size()) return std::nullopt;
+  return v;
+}
+
+std::optional<std::int16_t> parse_i16(std::string_view text) {
+  const auto v = parse_whole(text);
+  if (!v || *v < std::numeric_limits<std::int16_t>::min() ||
+      *v > std::numeric_limits<std::int16_t>::max())
+    return std::nullopt;
+  return static_cast<std::int16_t>(*v);
+}
+
+std::optional<double> parse_plain_double(std::string_view text) {
+  return parse_double(text, NumberFormat{});
+}
+
+std::string format_single(float value, const NumberFormat& format) {
+  if (!std::isfinite(value)) return std::isnan(value) ? "NaN" : (value > 0 ? "Inf" : "-Inf");
+  if (value == 0.0f) return "0";
+  char buf[64];
+  int precision = 1;
+  for (; precision <= 7; ++precision) {
+    std::snprintf(buf, sizeof buf, "%.*e", precision - 1, static_cast<double>(value));
+    if (std::strtof(buf, nullptr) == value) break;
+  }
+  if (precision > 7) std::snprintf(buf, sizeof buf, "%.6e", static_cast<double>(value));
+  const std::string sci = buf;
+  const int exp = std::atoi(sci.c_str() + sci.find('e') + 1);
+  if (exp >= -7 && exp < 15) return plain_from_scientific(sci, format.decimal);
+  std::string out = sci;
+  // Keep the exponent form for extreme values, with the region's decimal sign.
+  for (char& c : out)
+    if (c == '.') c = format.decimal;
+  return out;
+}
+
+std::string format_general(double value, const NumberFormat& format, int digits) {
+  if (!std::isfinite(value)) return std::isnan(value) ? "NaN" : (value > 0 ? "Inf" : "-Inf");
+  if (value == 0.0) return "0";
+  char buf[64];
+  int precision = 1;
+  for (; precision < digits; ++precision) {
+    std::snprintf(buf, sizeof buf, "%.*e", precision - 1, value);
+    if (std::strtod(buf, nullptr) == value) break;
+  }
+  std::snprintf(buf, sizeof buf, "%.*e", precision - 1, value);
+  const std::string sci = buf;
+  const int exp = std::atoi(sci.c_str() + sci.find('e') + 1);
+  if (exp >= -7 && exp < 15) return plain_from_scientific(sci, format.decimal);
+  std::string out = sci;
+  for (char& c : out)
+    if (c == '.') c = format.decimal;
+  return out;
+}
+
+}  // namespace ds

@@ -1,0 +1,36 @@
+#pragma once
+// Numbers typed by the user and numbers shown to the user.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace ds {
+
+// The decimal sign of the user's region.
+struct NumberFormat {
+  char decimal = '.';
+  bool operator==(const NumberFormat&) const = default;
+};
+
+// A decimal number with the region's decimal sign: optional sign, digits, an
+// optional fraction and an optional exponent ("1e3"). Blanks around it are
+// ignored. Anything else, an empty text, or a value outside single precision
+// gives nullopt: a text is never read as a different number.
+std::optional<float> parse_single(std::string_view text, const NumberFormat& format);
+std::optional<double> parse_double(std::string_view text, const NumberFormat& format);
+// A whole number: optional sign and digits only, blanks around ignored.
+std::optional<long long> parse_whole(std::string_view text);
+// A whole number that fits 16 bits.
+std::optional<std::int16_t> parse_i16(std::string_view text);
+// A plain number with "." as decimal sign (the grids' hidden sort keys).
+std::optional<double> parse_plain_double(std::string_view text);
+
+// Shortest decimal text with at most 7 significant digits that reads back as the
+// same single-precision value where 7 digits allow it (1000000 -> "1000000",
+// 0.5 -> "0.5"); no exponent for values from 1e-7 up to 1e15.
+std::string format_single(float value, const NumberFormat& format);
+// Shortest decimal text of a double with at most `digits` significant digits.
+std::string format_general(double value, const NumberFormat& format, int digits = 15);
+
+}  // namespace ds

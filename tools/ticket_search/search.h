@@ -1,0 +1,71 @@
+#pragma once
+// Search for cyclic base tickets: a system v_t_m with c base tickets is a set of c
+// m-subsets of Z_v; its tickets are all v rotations of each. The search looks for
+// sets whose tickets give exactly the wanted worst-case and best-case rows.
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace ds::search {
+
+using Mask = std::uint32_t;
+
+// Count vector rows indexed [w][k]; only 2 <= k <= w <= m are used.
+using RowTable = std::array<std::array<int, 8>, 8>;
+
+struct Target {
+    std::string id;
+    int v = 0, t = 0, m = 0, c = 0;
+    // fixed[w] is false for a row that is not prescribed.
+    std::array<bool, 8> fixed_min{}, fixed_max{};
+    RowTable min{}, max{};
+};
+
+// Reads "id c | min rows | max rows" lines (rows per w separated by '/', '-' = free).
+std::vector<Target> read_targets(const std::string& path);
+
+Mask rotate(Mask x, int j, int v);
+
+// Worst-case and best-case rows of a ticket list, by brute force over all placements:
+// the count vector (n_2..n_w) of each placement is compared on n_w first, then down to n_2.
+struct Rows {
+    RowTable min{}, max{};
+};
+Rows evaluate_rows(const std::vector<Mask>& tickets, int v, int m);
+
+// All v rotations of each base ticket, in base-ticket order.
+std::vector<Mask> expand(const std::vector<Mask>& bases, int v);
+
+// True when every t-subset of Z_v lies in some ticket.
+bool covers_all(const std::vector<Mask>& tickets, int v, int t);
+
+// Number of prescribed cells where `rows` differs from the target.
+int row_difference(const Target& target, const Rows& rows);
+
+// Increments of a base ticket, starting at the element that makes them smallest
+// lexicographically; six values, the (m)-th closes the circle, the rest are 0.
+std::array<int, 6> increments(Mask base, int v, int m);
+Mask from_increments(const std::array<int, 6>& inc, int m);
+
+// Smallest representation of a set of base tickets under rotation of each ticket and
+// relabelling x -> u*x (u coprime to v) of the whole set; used to compare solutions.
+std::vector<Mask> canonical_form(const std::vector<Mask>& bases, int v);
+
+struct Outcome {
+    bool exact = false;
+    int difference = 1 << 30;  // differing prescribed cells of the best table found
+    bool covered = false;      // best table meets the guarantee
+    std::vector<Mask> bases;
+    long long nodes = 0;
+    long long leaves = 0;
+    int restarts = 0;
+    double seconds = 0;
+    std::string phase;         // which phase produced the best table
+};
+
+// Depth-first search with restarts; seed fixes every random choice, the run stops
+// after `seconds` (wall clock) or when an exact table is found.
+Outcome search(const Target& target, std::uint64_t seed, double seconds, bool verbose = false);
+
+}  // namespace ds::search
