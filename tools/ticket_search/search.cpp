@@ -1,0 +1,514 @@
+#include "search.h"
+
+#include <algorithm>
+#include <bit>
+#include <chrono>
+#include <fstream>
+#include <numeric>
+#include <random>
+#include <sstream>
+#include <stdexcept>
+
+namespace ds::search {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+Mask next_same_popcount(Mask x) {
+    const Mask c = x & (~x + 1);
+    const Mask r = x + c;
+    return (((r ^ x) >> 2) / c) | r;
+}
+
+template <typename F>
+void for_each_subset(int v, int w, F&& f) {
+    if (w == 0 || w > v) return;
+    const Mask limit = Mask{1} << v;
+    for (Mask x = (Mask{1} << w) - 1; x < limit; x = next_same_popcount(x)) f(x);
+}
+
+// Lexicographic comparison of count vectors from k = w down to k = 2.
+template <typename A, typename B>
+int compare_vectors(const A& a, const B& b, int w) {
+    for (int k = w; k >= 2; --k) {
+        if (a[k] != b[k]) return a[k] < b[k] ? -1 : 1;
+    }
+    return 0;
+}
+
+std::vector<int> parse_numbers(const std::string& text) {
+    std::istringstream in(text);
+    std::vector<int> out;
+    int x;
+    while (in >> x) out.push_back(x);
+    return out;
+}
+
+void parse_rows(const std::string& text, int m, std::array<bool, 8>& fixed, RowTable& rows) {
+    std::istringstream in(text);
+    std::string group;
+    int w = 2;
+    while (std::getline(in, group, '/')) {
+        if (w > m) throw std::runtime_error("too many row groups");
+        if (group.find('-') == std::string::npos) {
+            const auto numbers = parse_numbers(group);
+            if (static_cast<int>(numbers.size()) != w - 1) throw std::runtime_error("bad row group: " + group);
+            for (int k = 2; k <= w; ++k) rows[w][k] = numbers[k - 2];
+            fixed[w] = true;
+        }
+        ++w;
+    }
+    if (w != m + 1) throw std::runtime_error("too few row groups");
+}
+
+// Luby sequence 1 1 2 1 1 2 4 ...
+long long luby(int i) {
+    for (int k = 1;; ++k) {
+        if (i == (1 << k) - 1) return 1LL << (k - 1);
+        if (i < (1 << k) - 1) return luby(i - (1 << (k - 1)) + 1);
+    }
+}
+
+}  // namespace
+
+Mask rotate(Mask x, int j, int v) {
+    j %= v;
+    if (j == 0) return x;
+    const Mask full = (Mask{1} << v) - 1;
+    return ((x << j) | (x >> (v - j))) & full;
+}
+
+std::vector<Target> read_targets(const std::string& path) {
+    std::ifstream in(path);
+    if (!in) throw std::runtime_error("cannot open " + path);
+    std::vector<Target> out;
+    std::string line;
+    while (std::getline(in, line)) {
+        if (line.empty() || line[0] == '#') continue;
+        const auto bar1 = line.find('|');
+        const auto bar2 = line.find('|', bar1 + 1);
+        if (bar1 == std::string::npos || bar2 == std::string::npos) throw std::runtime_error("bad line: " + line);
+        Target t;
+        std::istringstream head(line.substr(0, bar1));
+        head >> t.id >> t.c;
+        if (std::sscanf(t.id.c_str(), "%d_%d_%d", &t.v, &t.t, &t.m) != 3) throw std::runtime_error("bad id " + t.id);
+        parse_rows(line.substr(bar1 + 1, bar2 - bar1 - 1), t.m, t.fixed_min, t.min);
+        parse_rows(line.substr(bar2 + 1), t.m, t.fixed_max, t.max);
+        out.push_back(std::move(t));
+    }
+    return out;
+}
+
+std::vector<Mask> expand(const std::vector<Mask>& bases, int v) {
+    std::vector<Mask> out;
+    for (Mask b : bases)
+        for (int j = 0; j < v; ++j) out.push_back(rotate(b, j, v));
+    return out;
+}
+
+bool covers_all(const std::vector<Mask>& tickets, int v, int t) {
+    bool ok = true;
+    for_each_subset(v, t, [&](Mask s) {
+        if (!ok) return;
+        ok = std::any_of(tickets.begin(), tickets.end(), [s](Mask x) { return (x & s) == s; });
+    });
+    return ok;
+}
+
+Rows evaluate_rows(const std::vector<Mask>& tickets, int v, int m) {
+    Rows rows;
+    for (int w = 2; w <= m; ++w) {
+        bool first = true;
+        for_each_subset(v, w, [&](Mask p) {
+            std::array<int, 8> n{};
+            for (Mask x : tickets) ++n[std::popcount(x & p)];
+            if (first || compare_vectors(n, rows.min[w], w) < 0) rows.min[w] = n;
+            if (first || compare_vectors(n, rows.max[w], w) > 0) rows.max[w] = n;
+            first = false;
+        });
+        for (int k = 0; k < 2; ++k) rows.min[w][k] = rows.max[w][k] = 0;
+        for (int k = w + 1; k < 8; ++k) rows.min[w][k] = rows.max[w][k] = 0;
+    }
+    return rows;
+}
+
+int row_difference(const Target& target, const Rows& rows) {
+    int diff = 0;
+    for (int w = 2; w <= target.m; ++w) {
+        for (int k = 2; k <= w; ++k) {
+            if (target.fixed_min[w] && target.min[w][k] != rows.min[w][k]) ++diff;
+            if (target.fixed_max[w] && target.max[w][k] != rows.max[w][k]) ++diff;
+        }
+    }
+    return diff;
+}
+
+std::array<int, 6> increments(Mask base, int v, int m) {
+    std::vector<int> pos;
+    for (int p = 0; p < v; ++p)
+        if (base >> p & 1) pos.push_back(p);
+    std::array<int, 6> best{};
+    bool have = false;
+    for (int s = 0; s < m; ++s) {
+        std::array<int, 6> inc{};
+        for (int k = 0; k < m; ++k) {
+            const int a = pos[(s + k) % m];
+            const int b = pos[(s + k + 1) % m];
+            inc[k] = ((b - a) % v + v) % v;
+            if (inc[k] == 0) inc[k] = v;  // m == 1 only
+        }
+        if (!have || inc < best) best = inc, have = true;
+    }
+    return best;
+}
+
+Mask from_increments(const std::array<int, 6>& inc, int m) {
+    Mask out = 1;
+    int p = 0;
+    for (int k = 0; k < m - 1; ++k) {
+        p += inc[k];
+        out |= Mask{1} << p;
+    }
+    return out;
+}
+
+std::vector<Mask> canonical_form(const std::vector<Mask>& bases, int v) {
+    auto orbit_min = [v](Mask x) {
+        Mask best = x;
+        for (int j = 1; j < v; ++j) best = std::min(best, rotate(x, j, v));
+        return best;
+    };
+    std::vector<Mask> best;
+    for (int u = 1; u < v; ++u) {
+        if (std::gcd(u, v) != 1) continue;
+        std::vector<Mask> mapped;
+        for (Mask b : bases) {
+            Mask y = 0;
+            for (int p = 0; p < v; ++p)
+                if (b >> p & 1) y |= Mask{1} << (p * u % v);
+            mapped.push_back(orbit_min(y));
+        }
+        std::sort(mapped.begin(), mapped.end());
+        if (best.empty() || mapped < best) best = mapped;
+    }
+    return best;
+}
+
+// ---------------------------------------------------------------------------------
+namespace {
+
+constexpr int kFree = 1 << 20;
+
+enum class Phase { exact, relaxed, cover };
+
+class Searcher {
+public:
+    Searcher(const Target& target, std::uint64_t seed) : tg_(target), rng_(seed) {
+        v_ = tg_.v;
+        m_ = tg_.m;
+        c_ = tg_.c;
+        build_orbits();
+        build_candidates();
+    }
+
+    Outcome run(double seconds, bool verbose) {
+        const auto start = Clock::now();
+        deadline_ = start + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds));
+        const struct {
+            Phase phase;
+            double share;
+            const char* name;
+        } plan[] = {{Phase::exact, 0.80, "exact"}, {Phase::relaxed, 0.93, "relaxed"}, {Phase::cover, 1.0, "cover"}};
+        for (const auto& step : plan) {
+            if (best_.exact) break;
+            if (step.phase == Phase::cover && best_.covered) break;
+            phase_ = step.phase;
+            phase_name_ = step.name;
+            phase_end_ = start + std::chrono::duration_cast<Clock::duration>(
+                                     std::chrono::duration<double>(seconds * step.share));
+            setup_constraints();
+            for (int restart = 1; Clock::now() < phase_end_ && !best_.exact; ++restart) {
+                reset_state();
+                node_budget_ = 400 * luby(restart);
+                ++best_.restarts;
+                const Result r = dfs(-1);
+                if (verbose && restart % 64 == 0)
+                    std::fprintf(stderr, "%s %s restart %d nodes %lld best %d\n", tg_.id.c_str(), step.name,
+                                 restart, best_.nodes, best_.difference);
+                if (r == Result::found) break;
+                if (r == Result::exhausted && phase_ == Phase::exact) {
+                    exhausted_ = true;
+                    break;  // complete search: no exact table exists
+                }
+            }
+        }
+        best_.seconds = std::chrono::duration<double>(Clock::now() - start).count();
+        if (exhausted_ && !best_.exact) best_.phase += " (exact search space exhausted)";
+        return best_;
+    }
+
+private:
+    enum class Result { found, budget, exhausted, timeout };
+
+    struct Contribution {
+        int orbit;
+        int count;
+    };
+
+    void build_orbits() {
+        orbit_of_.assign(std::size_t{1} << v_, -1);
+        for (int w = 2; w <= m_; ++w) {
+            level_begin_[w] = static_cast<int>(rep_.size());
+            for_each_subset(v_, w, [&](Mask x) {
+                if (orbit_of_[x] >= 0) return;
+                const int id = static_cast<int>(rep_.size());
+                rep_.push_back(x);
+                rep_level_.push_back(w);
+                for (int j = 0; j < v_; ++j) orbit_of_[rotate(x, j, v_)] = id;
+            });
+            level_end_[w] = static_cast<int>(rep_.size());
+        }
+    }
+
+    void build_candidates() {
+        for (int id = level_begin_[m_]; id < level_end_[m_]; ++id) {
+            const Mask b = rep_[id];
+            std::vector<Mask> rots(v_);
+            for (int j = 0; j < v_; ++j) rots[j] = rotate(b, j, v_);
+            std::vector<Contribution> contrib;
+            for (int w = 2; w <= m_; ++w) {
+                std::vector<int> seen;
+                // every w-subset of b names an orbit this candidate adds to
+                for (Mask s = b; s; s = (s - 1) & b) {
+                    if (std::popcount(s) != w) continue;
+                    const int o = orbit_of_[s];
+                    if (std::find(seen.begin(), seen.end(), o) != seen.end()) continue;
+                    seen.push_back(o);
+                    int count = 0;
+                    for (Mask r : rots) count += (r & rep_[o]) == rep_[o];
+                    contrib.push_back({o, count});
+                }
+            }
+            cand_rot_.push_back(std::move(rots));
+            cand_contrib_.push_back(std::move(contrib));
+        }
+        ncand_ = static_cast<int>(cand_rot_.size());
+        orbit_cands_.assign(rep_.size(), {});
+        for (int cnd = 0; cnd < ncand_; ++cnd)
+            for (const auto& [o, count] : cand_contrib_[cnd]) orbit_cands_[o].push_back({cnd, count});
+        for (int w = 2; w <= m_; ++w) {
+            gain_[w] = 0;
+            for (int cnd = 0; cnd < ncand_; ++cnd) {
+                int sum = 0;
+                for (const auto& [o, count] : cand_contrib_[cnd])
+                    if (rep_level_[o] == w) sum += count;
+                gain_[w] = std::max(gain_[w], sum);
+            }
+        }
+    }
+
+    void setup_constraints() {
+        for (int w = 0; w < 8; ++w) cap_[w] = kFree, need_[w] = 0;
+        const int t = tg_.t;
+        need_[t] = 1;
+        if (phase_ == Phase::cover) {
+            cap_[m_] = 1;  // no ticket twice
+            return;
+        }
+        for (int w = 2; w <= m_; ++w) {
+            if (tg_.fixed_max[w]) cap_[w] = tg_.max[w][w];
+            if (tg_.fixed_min[w]) need_[w] = std::max(need_[w], tg_.min[w][w]);
+        }
+        if (cap_[m_] == kFree) cap_[m_] = 1;
+    }
+
+    void reset_state() {
+        vec_.assign(rep_.size(), {});
+        dead_.assign(ncand_, 0);
+        valid_.assign(rep_.size(), 0);
+        for (std::size_t o = 0; o < rep_.size(); ++o) valid_[o] = static_cast<int>(orbit_cands_[o].size());
+        chosen_.clear();
+        // candidates that break a cap on their own
+        for (int cnd = 0; cnd < ncand_; ++cnd)
+            for (const auto& [o, count] : cand_contrib_[cnd])
+                if (count > cap_[rep_level_[o]]) {
+                    kill(cnd);
+                    break;
+                }
+        nodes_in_restart_ = 0;
+    }
+
+    void kill(int cnd) {
+        if (dead_[cnd]++ == 0)
+            for (const auto& [o, count] : cand_contrib_[cnd]) --valid_[o];
+    }
+    void revive(int cnd) {
+        if (--dead_[cnd] == 0)
+            for (const auto& [o, count] : cand_contrib_[cnd]) ++valid_[o];
+    }
+
+    // Adds (sign +1) or removes (-1) all rotations of candidate cnd.
+    void apply(int cnd, int sign) {
+        const auto& rots = cand_rot_[cnd];
+        for (std::size_t o = 0; o < rep_.size(); ++o) {
+            const Mask p = rep_[o];
+            auto& n = vec_[o];
+            for (Mask r : rots) n[std::popcount(p & r)] += static_cast<std::int16_t>(sign);
+        }
+        for (const auto& [o, count] : cand_contrib_[cnd]) {
+            const int w = rep_level_[o];
+            const int cap = cap_[w];
+            if (cap == kFree) continue;
+            const int now = vec_[o][w];
+            const int before = now - sign * count;
+            for (const auto& [other, c2] : orbit_cands_[o]) {
+                const bool dead_before = before + c2 > cap;
+                const bool dead_now = now + c2 > cap;
+                if (dead_before == dead_now) continue;
+                if (dead_now) kill(other);
+                else revive(other);
+            }
+        }
+        if (sign > 0) {
+            kill(cnd);
+            chosen_.push_back(cnd);
+        } else {
+            revive(cnd);
+            chosen_.pop_back();
+        }
+    }
+
+    // Necessary conditions for completing the current partial table.
+    bool feasible() const {
+        const int remaining = c_ - static_cast<int>(chosen_.size());
+        for (int w = 2; w <= m_; ++w) {
+            const bool lex_max = phase_ == Phase::exact && tg_.fixed_max[w];
+            const bool lex_min = phase_ == Phase::exact && tg_.fixed_min[w];
+            long long deficit = 0;
+            bool min_reachable = !lex_min;
+            for (int o = level_begin_[w]; o < level_end_[w]; ++o) {
+                const auto& n = vec_[o];
+                if (n[w] > cap_[w]) return false;
+                if (n[w] < need_[w]) deficit += need_[w] - n[w];
+                if (lex_max && compare_vectors(n, tg_.max[w], w) > 0) return false;
+                if (!min_reachable) {
+                    bool below = true;
+                    for (int k = 2; k <= w && below; ++k) below = n[k] <= tg_.min[w][k];
+                    min_reachable = below;
+                }
+            }
+            if (!min_reachable) return false;
+            if (deficit > static_cast<long long>(remaining) * gain_[w]) return false;
+        }
+        return true;
+    }
+
+    void record_leaf() {
+        ++best_.leaves;
+        Rows rows;
+        for (int w = 2; w <= m_; ++w) {
+            bool first = true;
+            for (int o = level_begin_[w]; o < level_end_[w]; ++o) {
+                const auto& n = vec_[o];
+                if (first || compare_vectors(n, rows.min[w], w) < 0)
+                    for (int k = 2; k <= w; ++k) rows.min[w][k] = n[k];
+                if (first || compare_vectors(n, rows.max[w], w) > 0)
+                    for (int k = 2; k <= w; ++k) rows.max[w][k] = n[k];
+                first = false;
+            }
+        }
+        bool covered = true;
+        for (int o = level_begin_[tg_.t]; o < level_end_[tg_.t]; ++o) covered = covered && vec_[o][tg_.t] > 0;
+        if (!covered) return;
+        const int diff = row_difference(tg_, rows);
+        if (!best_.covered || diff < best_.difference) {
+            best_.covered = true;
+            best_.difference = diff;
+            best_.exact = diff == 0;
+            best_.phase = phase_name_;
+            best_.bases.clear();
+            for (int cnd : chosen_) best_.bases.push_back(cand_rot_[cnd][0]);
+        }
+    }
+
+    Result dfs(int last_free) {
+        ++best_.nodes;
+        if (++nodes_in_restart_ > node_budget_) return Result::budget;
+        if ((best_.nodes & 255) == 0 && Clock::now() > phase_end_) return Result::timeout;
+        const int depth = static_cast<int>(chosen_.size());
+        if (depth == c_) {
+            record_leaf();
+            return best_.exact ? Result::found : Result::exhausted;
+        }
+        // most constrained placement still short of its required count
+        int branch = -1;
+        int branch_valid = 0;
+        for (int w = m_; w >= 2; --w) {
+            if (need_[w] == 0) continue;
+            for (int o = level_begin_[w]; o < level_end_[w]; ++o) {
+                if (vec_[o][w] >= need_[w]) continue;
+                if (valid_[o] == 0) return Result::exhausted;
+                if (branch < 0 || valid_[o] < branch_valid) branch = o, branch_valid = valid_[o];
+            }
+        }
+        std::vector<std::pair<double, int>> order;
+        std::uniform_real_distribution<double> noise(0.0, 1.0);
+        if (branch >= 0) {
+            for (const auto& [cnd, count] : orbit_cands_[branch]) {
+                if (dead_[cnd]) continue;
+                double score = 0;
+                for (const auto& [o, c2] : cand_contrib_[cnd]) {
+                    const int w = rep_level_[o];
+                    const int missing = need_[w] - vec_[o][w];
+                    if (missing > 0) score += std::min(missing, c2) * (w == tg_.t ? 1.0 : 0.25);
+                }
+                order.push_back({-(score + 1.5 * noise(rng_)), cnd});
+            }
+        } else {
+            for (int cnd = last_free + 1; cnd < ncand_; ++cnd)
+                if (!dead_[cnd]) order.push_back({noise(rng_), cnd});
+        }
+        std::sort(order.begin(), order.end());
+        for (const auto& [key, cnd] : order) {
+            apply(cnd, +1);
+            Result r = Result::exhausted;
+            if (feasible()) r = dfs(branch >= 0 ? last_free : cnd);
+            apply(cnd, -1);
+            if (r != Result::exhausted) return r;
+        }
+        return Result::exhausted;
+    }
+
+    const Target& tg_;
+    std::mt19937_64 rng_;
+    int v_ = 0, m_ = 0, c_ = 0;
+    std::vector<std::int32_t> orbit_of_;
+    std::vector<Mask> rep_;
+    std::vector<int> rep_level_;
+    std::array<int, 8> level_begin_{}, level_end_{};
+    int ncand_ = 0;
+    std::vector<std::vector<Mask>> cand_rot_;
+    std::vector<std::vector<Contribution>> cand_contrib_;
+    std::vector<std::vector<std::pair<int, int>>> orbit_cands_;
+    std::array<int, 8> gain_{}, cap_{}, need_{};
+
+    std::vector<std::array<std::int16_t, 8>> vec_;
+    std::vector<int> dead_, valid_, chosen_;
+
+    Phase phase_ = Phase::exact;
+    const char* phase_name_ = "";
+    Clock::time_point deadline_, phase_end_;
+    long long node_budget_ = 0, nodes_in_restart_ = 0;
+    bool exhausted_ = false;
+    Outcome best_;
+};
+
+}  // namespace
+
+Outcome search(const Target& target, std::uint64_t seed, double seconds, bool verbose) {
+    Searcher s(target, seed);
+    return s.run(seconds, verbose);
+}
+
+}  // namespace ds::search
