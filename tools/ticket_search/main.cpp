@@ -107,6 +107,7 @@ int main(int argc, char** argv) {
     std::uint64_t seed = 1;
     int jobs = 1;
     bool verbose = false;
+    std::string check_file;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
         auto value = [&]() -> std::string {
@@ -124,6 +125,7 @@ int main(int argc, char** argv) {
         else if (a == "--jobs") jobs = std::stoi(value());
         else if (a == "--tables") tables_path = value();
         else if (a == "--verbose") verbose = true;
+        else if (a == "--check") check_file = value();
         else {
             std::fprintf(stderr, "unknown argument %s\n", a.c_str());
             return 2;
@@ -140,6 +142,33 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "unknown system %s\n", id.c_str());
             return 2;
         }
+    }
+
+    if (!check_file.empty()) {
+        // re-verify a tables file: rows, guarantee and whether the exact rules accept it
+        std::ifstream in(check_file);
+        std::string line;
+        while (std::getline(in, line)) {
+            std::istringstream head(line.substr(0, line.find('|')));
+            std::string id;
+            head >> id;
+            const Target* t = nullptr;
+            for (const auto& x : all)
+                if (x.id == id) t = &x;
+            if (!t) continue;
+            std::vector<Mask> bases;
+            for (auto pos = line.find('|'); pos != std::string::npos; pos = line.find('|', pos + 1)) {
+                std::istringstream row(line.substr(pos + 1));
+                std::array<int, 6> inc{};
+                for (int& x : inc) row >> x;
+                bases.push_back(from_increments(inc, t->m));
+            }
+            const auto tickets = expand(bases, t->v);
+            std::printf("%s rows %d guarantee %d accepted %d\n", id.c_str(),
+                        row_difference(*t, evaluate_rows(tickets, t->v, t->m)), covers_all(tickets, t->v, t->t),
+                        exact_rules_accept(*t, bases));
+        }
+        return 0;
     }
 
     std::mutex out_mutex;

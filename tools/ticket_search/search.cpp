@@ -212,6 +212,23 @@ public:
         build_candidates();
     }
 
+    // Adds the given base tickets one by one under the exact phase's rules; true when
+    // no step is refused. A matching table must never be refused.
+    bool accepts(const std::vector<Mask>& bases) {
+        phase_ = Phase::exact;
+        setup_constraints();
+        reset_state();
+        for (Mask b : bases) {
+            int cnd = -1;
+            for (int i = 0; i < ncand_; ++i)
+                if (orbit_of_[cand_rot_[i][0]] == orbit_of_[b]) cnd = i;
+            if (cnd < 0 || dead_[cnd]) return false;
+            apply(cnd, +1);
+            if (!feasible()) return false;
+        }
+        return true;
+    }
+
     Outcome run(double seconds, bool verbose) {
         const auto start = Clock::now();
         deadline_ = start + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds));
@@ -219,28 +236,30 @@ public:
             Phase phase;
             double share;
             const char* name;
-        } plan[] = {{Phase::exact, 0.80, "exact"}, {Phase::relaxed, 0.93, "relaxed"}, {Phase::cover, 1.0, "cover"}};
+        } plan[] = {{Phase::exact, 0.40, "exact"},
+                    {Phase::exact, 0.80, "exact-restarts"},
+                    {Phase::relaxed, 0.93, "relaxed"},
+                    {Phase::cover, 1.0, "cover"}};
+        bool complete = true;  // the first exact pass is one complete depth-first search
         for (const auto& step : plan) {
-            if (best_.exact) break;
+            if (best_.exact || (exhausted_ && step.phase == Phase::exact)) continue;
             if (step.phase == Phase::cover && best_.covered) break;
             phase_ = step.phase;
             phase_name_ = step.name;
             phase_end_ = start + std::chrono::duration_cast<Clock::duration>(
                                      std::chrono::duration<double>(seconds * step.share));
             setup_constraints();
+            complete = step.share == plan[0].share;
             for (int restart = 1; Clock::now() < phase_end_ && !best_.exact; ++restart) {
                 reset_state();
-                node_budget_ = 400 * luby(restart);
+                node_budget_ = complete ? (1LL << 62) : 400 * luby(restart);
                 ++best_.restarts;
                 const Result r = dfs(-1);
                 if (verbose && restart % 64 == 0)
                     std::fprintf(stderr, "%s %s restart %d nodes %lld best %d\n", tg_.id.c_str(), step.name,
                                  restart, best_.nodes, best_.difference);
-                if (r == Result::found) break;
-                if (r == Result::exhausted && phase_ == Phase::exact) {
-                    exhausted_ = true;
-                    break;  // complete search: no exact table exists
-                }
+                if (r == Result::exhausted && complete) exhausted_ = true;  // no exact table exists
+                if (r == Result::found || complete) break;
             }
         }
         best_.seconds = std::chrono::duration<double>(Clock::now() - start).count();
@@ -323,8 +342,49 @@ private:
         if (cap_[m_] == kFree) cap_[m_] = 1;
     }
 
+    // Count vectors are packed 11 bits per k (k = 2 at the bottom, k = 6 at the top), so
+    // comparing two packed vectors of one level compares them on n_w first, then down to n_2.
+    static constexpr int kLane = 11;
+    static constexpr std::uint64_t kLaneMask = (1u << 10) - 1;
+    static std::uint64_t lane(int k) { return std::uint64_t{1} << (kLane * (k - 2)); }
+    static int top(std::uint64_t x, int w) { return static_cast<int>(x >> (kLane * (w - 2)) & kLaneMask); }
+    static std::uint64_t pack(const std::array<int, 8>& row, int w) {
+        std::uint64_t x = 0;
+        for (int k = 2; k <= w; ++k) x += static_cast<std::uint64_t>(row[k]) * lane(k);
+        return x;
+    }
+    // every lane of a <= the same lane of b
+    bool below(std::uint64_t a, std::uint64_t b) const { return (((b | guard_) - a) & guard_) == guard_; }
+
+    void build_effects() {
+        guard_ = 0;
+        for (int k = 2; k <= 6; ++k) guard_ |= lane(k) << 10;
+        effect_.assign(ncand_, {});
+        for (int cnd = 0; cnd < ncand_; ++cnd) {
+            for (std::size_t o = 0; o < rep_.size(); ++o) {
+                std::uint64_t d = 0;
+                for (Mask r : cand_rot_[cnd]) {
+                    const int k = std::popcount(rep_[o] & r);
+                    if (k >= 2) d += lane(k);
+                }
+                if (d) effect_[cnd].push_back({static_cast<int>(o), d});
+            }
+        }
+    }
+
     void reset_state() {
-        vec_.assign(rep_.size(), {});
+        if (effect_.empty()) build_effects();
+        vec_.assign(rep_.size(), 0);
+        maxkey_.assign(rep_.size(), ~std::uint64_t{0});
+        for (int w = 2; w <= m_; ++w) {
+            const bool lex = phase_ == Phase::exact;
+            minkey_[w] = lex && tg_.fixed_min[w] ? pack(tg_.min[w], w) : ~guard_;
+            for (int o = level_begin_[w]; o < level_end_[w]; ++o)
+                if (lex && tg_.fixed_max[w]) maxkey_[o] = pack(tg_.max[w], w);
+            below_count_[w] = level_end_[w] - level_begin_[w];
+            deficit_[w] = static_cast<long long>(need_[w]) * (level_end_[w] - level_begin_[w]);
+        }
+        violations_ = 0;
         dead_.assign(ncand_, 0);
         valid_.assign(rep_.size(), 0);
         for (std::size_t o = 0; o < rep_.size(); ++o) valid_[o] = static_cast<int>(orbit_cands_[o].size());
@@ -350,17 +410,20 @@ private:
 
     // Adds (sign +1) or removes (-1) all rotations of candidate cnd.
     void apply(int cnd, int sign) {
-        const auto& rots = cand_rot_[cnd];
-        for (std::size_t o = 0; o < rep_.size(); ++o) {
-            const Mask p = rep_[o];
-            auto& n = vec_[o];
-            for (Mask r : rots) n[std::popcount(p & r)] += static_cast<std::int16_t>(sign);
+        for (const auto& [o, d] : effect_[cnd]) {
+            const std::uint64_t before = vec_[o];
+            const std::uint64_t now = sign > 0 ? before + d : before - d;
+            vec_[o] = now;
+            const int w = rep_level_[o];
+            violations_ += static_cast<int>(now > maxkey_[o]) - static_cast<int>(before > maxkey_[o]);
+            below_count_[w] += static_cast<int>(below(now, minkey_[w])) - static_cast<int>(below(before, minkey_[w]));
+            deficit_[w] += std::max(0, need_[w] - top(now, w)) - std::max(0, need_[w] - top(before, w));
         }
         for (const auto& [o, count] : cand_contrib_[cnd]) {
             const int w = rep_level_[o];
             const int cap = cap_[w];
             if (cap == kFree) continue;
-            const int now = vec_[o][w];
+            const int now = top(vec_[o], w);
             const int before = now - sign * count;
             for (const auto& [other, c2] : orbit_cands_[o]) {
                 const bool dead_before = before + c2 > cap;
@@ -379,27 +442,15 @@ private:
         }
     }
 
-    // Necessary conditions for completing the current partial table.
+    // Necessary conditions for completing the current partial table: counts only grow,
+    // so a placement already above the best-case row stays above it, and the worst-case
+    // row needs a placement that is still at or below it in every count.
     bool feasible() const {
+        if (violations_ > 0) return false;
         const int remaining = c_ - static_cast<int>(chosen_.size());
         for (int w = 2; w <= m_; ++w) {
-            const bool lex_max = phase_ == Phase::exact && tg_.fixed_max[w];
-            const bool lex_min = phase_ == Phase::exact && tg_.fixed_min[w];
-            long long deficit = 0;
-            bool min_reachable = !lex_min;
-            for (int o = level_begin_[w]; o < level_end_[w]; ++o) {
-                const auto& n = vec_[o];
-                if (n[w] > cap_[w]) return false;
-                if (n[w] < need_[w]) deficit += need_[w] - n[w];
-                if (lex_max && compare_vectors(n, tg_.max[w], w) > 0) return false;
-                if (!min_reachable) {
-                    bool below = true;
-                    for (int k = 2; k <= w && below; ++k) below = n[k] <= tg_.min[w][k];
-                    min_reachable = below;
-                }
-            }
-            if (!min_reachable) return false;
-            if (deficit > static_cast<long long>(remaining) * gain_[w]) return false;
+            if (below_count_[w] == 0) return false;
+            if (deficit_[w] > static_cast<long long>(remaining) * gain_[w]) return false;
         }
         return true;
     }
@@ -407,19 +458,19 @@ private:
     void record_leaf() {
         ++best_.leaves;
         Rows rows;
+        bool covered = true;
         for (int w = 2; w <= m_; ++w) {
-            bool first = true;
+            std::uint64_t lo = ~std::uint64_t{0}, hi = 0;
             for (int o = level_begin_[w]; o < level_end_[w]; ++o) {
-                const auto& n = vec_[o];
-                if (first || compare_vectors(n, rows.min[w], w) < 0)
-                    for (int k = 2; k <= w; ++k) rows.min[w][k] = n[k];
-                if (first || compare_vectors(n, rows.max[w], w) > 0)
-                    for (int k = 2; k <= w; ++k) rows.max[w][k] = n[k];
-                first = false;
+                lo = std::min(lo, vec_[o]);
+                hi = std::max(hi, vec_[o]);
+                if (w == tg_.t && top(vec_[o], w) == 0) covered = false;
+            }
+            for (int k = 2; k <= w; ++k) {
+                rows.min[w][k] = top(lo, k);
+                rows.max[w][k] = top(hi, k);
             }
         }
-        bool covered = true;
-        for (int o = level_begin_[tg_.t]; o < level_end_[tg_.t]; ++o) covered = covered && vec_[o][tg_.t] > 0;
         if (!covered) return;
         const int diff = row_difference(tg_, rows);
         if (!best_.covered || diff < best_.difference) {
@@ -447,7 +498,7 @@ private:
         for (int w = m_; w >= 2; --w) {
             if (need_[w] == 0) continue;
             for (int o = level_begin_[w]; o < level_end_[w]; ++o) {
-                if (vec_[o][w] >= need_[w]) continue;
+                if (top(vec_[o], w) >= need_[w]) continue;
                 if (valid_[o] == 0) return Result::exhausted;
                 if (branch < 0 || valid_[o] < branch_valid) branch = o, branch_valid = valid_[o];
             }
@@ -460,7 +511,7 @@ private:
                 double score = 0;
                 for (const auto& [o, c2] : cand_contrib_[cnd]) {
                     const int w = rep_level_[o];
-                    const int missing = need_[w] - vec_[o][w];
+                    const int missing = need_[w] - top(vec_[o], w);
                     if (missing > 0) score += std::min(missing, c2) * (w == tg_.t ? 1.0 : 0.25);
                 }
                 order.push_back({-(score + 1.5 * noise(rng_)), cnd});
@@ -493,7 +544,13 @@ private:
     std::vector<std::vector<std::pair<int, int>>> orbit_cands_;
     std::array<int, 8> gain_{}, cap_{}, need_{};
 
-    std::vector<std::array<std::int16_t, 8>> vec_;
+    std::vector<std::uint64_t> vec_, maxkey_;
+    std::vector<std::vector<std::pair<int, std::uint64_t>>> effect_;
+    std::uint64_t guard_ = 0;
+    std::array<std::uint64_t, 8> minkey_{};
+    std::array<int, 8> below_count_{};
+    std::array<long long, 8> deficit_{};
+    int violations_ = 0;
     std::vector<int> dead_, valid_, chosen_;
 
     Phase phase_ = Phase::exact;
@@ -505,6 +562,11 @@ private:
 };
 
 }  // namespace
+
+bool exact_rules_accept(const Target& target, const std::vector<Mask>& bases) {
+    Searcher s(target, 0);
+    return s.accepts(bases);
+}
 
 Outcome search(const Target& target, std::uint64_t seed, double seconds, bool verbose) {
     Searcher s(target, seed);

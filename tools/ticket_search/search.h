@@ -64,6 +64,9 @@ struct Outcome {
     std::string phase;         // which phase produced the best table
 };
 
+// True when the exact search's pruning lets the given base tickets through, in this order.
+bool exact_rules_accept(const Target& target, const std::vector<Mask>& bases);
+
 // Depth-first search with restarts; seed fixes every random choice, the run stops
 // after `seconds` (wall clock) or when an exact table is found.
 Outcome search(const Target& target, std::uint64_t seed, double seconds, bool verbose = false);
