@@ -1,0 +1,46 @@
+#include "shell/ui/help_window.h"
+
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace ds::ui {
+
+HelpWindow::HelpWindow() {
+  setObjectName(QStringLiteral("frmHelp"));
+  setWindowTitle(QStringLiteral("Help"));
+  browser_ = new QTextBrowser(this);
+  browser_->setObjectName(QStringLiteral("WebBrowser1"));
+  browser_->setOpenExternalLinks(true);
+  back_ = new QPushButton(tr("Back"), this);
+  back_->setObjectName(QStringLiteral("cmdBack"));
+  forward_ = new QPushButton(tr("Forward"), this);
+  forward_->setObjectName(QStringLiteral("cmdForward"));
+  back_->setEnabled(false);
+  forward_->setEnabled(false);
+  connect(back_, &QPushButton::clicked, browser_, &QTextBrowser::backward);
+  connect(forward_, &QPushButton::clicked, browser_, &QTextBrowser::forward);
+  connect(browser_, &QTextBrowser::backwardAvailable, back_, &QPushButton::setEnabled);
+  connect(browser_, &QTextBrowser::forwardAvailable, forward_, &QPushButton::setEnabled);
+  back_->setShortcut(QKeySequence::Back);
+  forward_->setShortcut(QKeySequence::Forward);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(back_);
+  buttons->addWidget(forward_);
+  buttons->addStretch();
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(buttons);
+  layout->addWidget(browser_);
+  resize(760, 640);
+}
+
+void HelpWindow::navigate(const QString& file) {
+  // A missing page shows an empty view; nothing is reported.
+  browser_->setSource(QUrl::fromLocalFile(file));
+}
+
+}  // namespace ds::ui

@@ -1,0 +1,82 @@
+#include "shell/ui/main_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "shell/samples.h"
+#include "shell/ui/app.h"
+
+namespace ds::ui {
+
+namespace {
+QPushButton* add_button(QWidget* parent, QVBoxLayout* column, const char* name, const QString& caption,
+                        WindowId target) {
+  auto* b = new QPushButton(caption, parent);
+  b->setObjectName(QString::fromLatin1(name));
+  b->setMinimumHeight(36);
+  QObject::connect(b, &QPushButton::clicked, parent, [target] { registry().show(target); });
+  column->addWidget(b);
+  return b;
+}
+}  // namespace
+
+MainWindow::MainWindow() {
+  setObjectName(QStringLiteral("frmMain"));
+  setWindowTitle(QStringLiteral("Drawsmith"));
+  // Load step: samples first, then the fixed texts.
+  AppState& s = state();
+  create_samples(s.program_folder, s.app_folder);
+  fill_catalogue(s.messages);
+
+  auto* central = new QWidget(this);
+  auto* data = new QVBoxLayout;
+  auto* calc = new QVBoxLayout;
+  auto* data_label = new QLabel(tr("Data"), central);
+  data_label->setObjectName(QStringLiteral("lblData"));
+  auto* calc_label = new QLabel(tr("Calculations"), central);
+  calc_label->setObjectName(QStringLiteral("lblCalculations"));
+  for (QLabel* l : {data_label, calc_label}) {
+    QFont f = l->font();
+    f.setBold(true);
+    l->setFont(f);
+    l->setAlignment(Qt::AlignHCenter);
+  }
+  data->addWidget(data_label);
+  calc->addWidget(calc_label);
+  add_button(central, data, "cmdLotto", tr("Lotto"), WindowId::lotto);
+  add_button(central, data, "cmdTsets", tr("Targeted Sets"), WindowId::tsets);
+  add_button(central, data, "cmdSystems", tr("Systems"), WindowId::system);
+  add_button(central, calc, "cmdPerformance", tr("System Performance"), WindowId::performance);
+  add_button(central, calc, "cmdFability", tr("Forecasting Abilities"), WindowId::fability);
+  add_button(central, calc, "cmdProfitability", tr("Average Profitability"), WindowId::profitability);
+  data->addStretch();
+  calc->addStretch();
+
+  auto* line = new QFrame(central);
+  line->setObjectName(QStringLiteral("Line1"));
+  line->setFrameShape(QFrame::VLine);
+  line->setFrameShadow(QFrame::Sunken);
+
+  auto* layout = new QHBoxLayout(central);
+  layout->setContentsMargins(24, 16, 24, 24);
+  layout->setSpacing(20);
+  layout->addLayout(data, 1);
+  layout->addWidget(line);
+  layout->addLayout(calc, 1);
+  setCentralWidget(central);
+  add_help_menu(this, QStringLiteral("main.htm"));
+  resize(460, 260);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  // Closing the hub ends the program, like Exit.
+  event->accept();
+  QApplication::exit(0);
+}
+
+}  // namespace ds::ui

@@ -1,0 +1,59 @@
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLocale>
+#include <vector>
+
+#include "shell/ui/app.h"
+#include "ui_test_support.h"
+
+namespace ds::ui::test {
+
+namespace {
+std::vector<std::pair<const char*, TestFactory>>& tests() {
+  static std::vector<std::pair<const char*, TestFactory>> t;
+  return t;
+}
+}  // namespace
+
+int register_test(const char* name, TestFactory factory) {
+  tests().emplace_back(name, std::move(factory));
+  return 0;
+}
+
+Fixture::Fixture() {
+  registry().close_all();
+  state() = AppState{};
+  // The shipped files, as the build lays them beside the program.
+  const QDir shipped(QStringLiteral(DRAWSMITH_DATA_DIR));
+  for (const QString& f : {QStringLiteral("d1"), QStringLiteral("d1a"), QStringLiteral("d2")})
+    QFile::copy(shipped.filePath(QStringLiteral("samples/") + f), QDir(dir_.path()).filePath(f));
+  for (const QString& page : QDir(shipped.filePath(QStringLiteral("help"))).entryList(QDir::Files))
+    QFile::copy(shipped.filePath(QStringLiteral("help/") + page), QDir(dir_.path()).filePath(page));
+  state().program_folder = dir_.path().toStdString();
+  state().app_folder = state().program_folder;
+  state().date_format = DateFormat::iso();
+  state().number_format = NumberFormat{};
+  set_dialogs(&dialogs);
+}
+
+Fixture::~Fixture() {
+  registry().close_all();
+  set_dialogs(nullptr);
+}
+
+}  // namespace ds::ui::test
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QLocale::setDefault(QLocale::c());
+  ds::ui::register_windows();
+  int failed = 0;
+  for (auto& [name, factory] : ds::ui::test::tests()) {
+    QObject* t = factory();
+    failed += QTest::qExec(t, argc, argv) != 0 ? 1 : 0;
+    delete t;
+  }
+  std::printf("%d test classes, %d failed\n", static_cast<int>(ds::ui::test::tests().size()), failed);
+  return failed == 0 ? 0 : 1;
+}

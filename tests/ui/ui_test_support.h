@@ -1,0 +1,62 @@
+#pragma once
+// Shared pieces of the window tests: one QApplication for the process, a
+// registry of test classes, scripted dialogs and a fresh application folder.
+#include <QObject>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <deque>
+#include <functional>
+
+#include "shell/ui/dialogs.h"
+
+namespace ds::ui::test {
+
+// Records every message; answers input boxes from a queue. A dialog that the
+// test did not expect (an input box with nothing queued) fails the test.
+class ScriptedDialogs : public Dialogs {
+ public:
+  QStringList messages;
+  std::deque<QString> answers;
+  QStringList prompts;
+  bool unexpected = false;
+
+  void message(QWidget*, const QString& text) override { messages << text; }
+  QString input(QWidget*, const QString& prompt, const QString& title) override {
+    prompts << prompt + QStringLiteral(" | ") + title;
+    if (answers.empty()) {
+      unexpected = true;
+      return {};
+    }
+    QString a = answers.front();
+    answers.pop_front();
+    return a;
+  }
+  void clear() {
+    messages.clear();
+    answers.clear();
+    prompts.clear();
+    unexpected = false;
+  }
+};
+
+// A fresh application folder with the shipped files copied in, the state reset,
+// the windows closed and the scripted dialogs installed. Call in init().
+class Fixture {
+ public:
+  Fixture();
+  ~Fixture();
+  QString folder() const { return dir_.path(); }
+  ScriptedDialogs dialogs;
+
+ private:
+  QTemporaryDir dir_;
+};
+
+using TestFactory = std::function<QObject*()>;
+int register_test(const char* name, TestFactory factory);
+
+}  // namespace ds::ui::test
+
+#define DS_UI_TEST(Class) \
+  static const int ds_registered_##Class = ds::ui::test::register_test(#Class, [] { return new Class; })
