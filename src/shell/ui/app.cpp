@@ -62,6 +62,11 @@ void WindowRegistry::close_all() {
   windows_.clear();
 }
 
+TextGrid* window_grid(WindowId id, std::string_view name) {
+  auto* source = dynamic_cast<GridSource*>(registry().get(id));
+  return source ? source->grid_named(name) : nullptr;
+}
+
 DateFormat date_format_from_locale(const QLocale& locale) {
   const QString f = locale.dateFormat(QLocale::ShortFormat);
   // Only purely numeric forms with one separator are used as they are.

@@ -7,6 +7,7 @@
 #include <map>
 
 #include "shell/app_state.h"
+#include "shell/grid.h"
 
 class QLocale;
 class QMainWindow;
@@ -47,6 +48,19 @@ class WindowRegistry {
   std::map<WindowId, Factory> factories_;
   std::map<WindowId, QPointer<QWidget>> windows_;
 };
+
+// Windows whose grids other windows read (the draw grid, the set grid, the
+// forecasting grid) implement this; the grids stay owned by their window.
+class GridSource {
+ public:
+  virtual ~GridSource() = default;
+  // The grid with that control name ("msfDraws"), or nullptr.
+  virtual TextGrid* grid_named(std::string_view name) = 0;
+};
+
+// The named grid of a window, created hidden (its load step run) when it does
+// not exist yet; nullptr when the window has no such grid.
+TextGrid* window_grid(WindowId id, std::string_view name);
 
 AppState& state();
 WindowRegistry& registry();
