@@ -1,0 +1,51 @@
+#pragma once
+// The catalogue of systems, their base tickets and their guaranteed results.
+#include <array>
+#include <cstdint>
+#include <span>
+#include <string_view>
+#include <vector>
+
+namespace ds {
+
+// Base tickets of one system: rows 1..c hold the six increments of a base ticket in
+// columns 1..6; row 0 and column 0 are unused and hold 0.
+using TicketTable = std::vector<std::array<std::int16_t, 7>>;
+
+// Guaranteed results indexed [w][k]: w winning numbers inside the targeted set,
+// k matches on one ticket.
+using ResultsAvg = std::array<std::array<float, 8>, 8>;
+using ResultsCount = std::array<std::array<std::int16_t, 8>, 8>;
+
+struct SystemInfo {
+    std::string_view id;
+    int v;  // size of the targeted set
+    int t;  // guarantee
+    int m;  // numbers per ticket
+    int T;  // tickets
+    int c;  // base tickets, T / v
+};
+
+// The 41 systems in the order the program lists them.
+std::span<const SystemInfo> system_catalogue();
+
+// The catalogue entry whose id equals `system_id` exactly, or nullptr.
+const SystemInfo* find_system(std::string_view system_id);
+
+// Takes a SystemId "v_t_m" apart; false unless it has three whole-number fields.
+bool parse_system_id(std::string_view system_id, int& v, int& t, int& m);
+
+// Puts the base tickets of `system_id` into `tickets` (rebuilt with rows 0..c) and c into
+// `ticket_count`. An id without a table leaves both untouched and returns false.
+bool load_tickets(std::string_view system_id, std::int16_t& ticket_count, TicketTable& tickets);
+
+// The tickets of a system as lists of positions 1..v in walk order, numbered as the
+// program numbers them: base ticket i from start j is element (i - 1) * v + (j - 1).
+std::vector<std::vector<int>> expand_tickets(const TicketTable& tickets, int ticket_count, int v, int m);
+
+// Sets all three tables to 0, then writes the averages and the worst-case and best-case
+// rows of `system_id` if it is in the catalogue.
+void load_results(std::string_view system_id, ResultsAvg& results_avg, ResultsCount& results_min,
+                  ResultsCount& results_max);
+
+}  // namespace ds
