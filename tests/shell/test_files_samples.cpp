@@ -1,0 +1,94 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "shell/files.h"
+#include "shell/samples.h"
+
+using namespace ds;
+
+namespace {
+struct TempDir {
+  fs::path path;
+  TempDir() {
+    path = fs::temp_directory_path() / ("ds-test-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+                                         "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(path);
+    fs::create_directories(path);
+  }
+  ~TempDir() { fs::remove_all(path); }
+};
+void put(const fs::path& p, const std::string& s) { ASSERT_EQ(write_file_atomic(p, s), ""); }
+}  // namespace
+
+TEST(Files, AFailedWriteLeavesThePreviousFileWhole) {
+  TempDir t;
+  const auto f = t.path / "draws.txt";
+  put(f, "old contents\r\n");
+  ds::testing::fail_next_write_after(4);
+  EXPECT_NE(write_file_atomic(f, "new contents that are longer\r\n"), "");
+  EXPECT_EQ(read_file(f), "old contents\r\n");
+  EXPECT_EQ(std::distance(fs::directory_iterator(t.path), fs::directory_iterator()), 1);
+  put(f, "new");
+  EXPECT_EQ(read_file(f), "new");
+  fs::create_directory(t.path / "folder");
+  EXPECT_NE(write_file_atomic(t.path / "folder", "x"), "");
+  EXPECT_FALSE(read_file(t.path / "folder"));
+}
+
+TEST(Files, SplitsEveryKindOfLineEnd) {
+  const auto l = split_lines("a\r\nb\nc\rd");
+  ASSERT_EQ(l.size(), 4u);
+  EXPECT_EQ(l[2], "c");
+  EXPECT_EQ(l[3], "d");
+  EXPECT_EQ(split_lines("a\r\n\r\n").size(), 2u);
+}
+
+TEST(Files, SafeNamesAndEightBitText) {
+  EXPECT_EQ(safe_name("  Canada_6_49 "), "Canada_6_49");
+  for (const char* bad : {"", "   ", "..", "../x", "a/b", "a\\b", ".hidden", "tab\there"})
+    EXPECT_FALSE(safe_name(bad)) << bad;
+  EXPECT_EQ(text_to_8bit("\xE2\x82\xAC"), "\x80");
+  EXPECT_EQ(text_from_8bit("\x80\xA3"), "\xE2\x82\xAC\xC2\xA3");
+  EXPECT_FALSE(text_to_8bit("\xE4\xB8\xAD"));
+}
+
+TEST(Samples, InstallOnceAndNeverOverwrite) {
+  TempDir prog, app;
+  put(prog.path / "d1", "draws");
+  put(prog.path / "d1a", "record");
+  put(prog.path / "d2", "set");
+  create_samples(prog.path, app.path);
+  const auto lotto = app.path / "Games" / "Canada_6_49";
+  EXPECT_EQ(read_file(lotto / "draws.txt"), "draws");
+  EXPECT_EQ(read_file(lotto / "param.tix"), "record");
+  EXPECT_EQ(read_file(app.path / "Tsets" / "10" / "Forecaster1"), "set");
+
+  put(lotto / "draws.txt", "edited");
+  fs::remove(lotto / "param.tix");
+  create_samples(prog.path, app.path);
+  EXPECT_EQ(read_file(lotto / "draws.txt"), "edited");
+  EXPECT_EQ(read_file(lotto / "param.tix"), "record");
+}
+
+TEST(Samples, MissingFilesInstallLessAndNothingFails) {
+  TempDir prog, app;
+  put(prog.path / "d1a", "record");
+  put(prog.path / "d2", "set");
+  create_samples(prog.path, app.path);
+  EXPECT_FALSE(fs::exists(app.path / "Games"));
+  EXPECT_FALSE(fs::exists(app.path / "Tsets"));
+
+  put(prog.path / "d1", "draws");
+  fs::remove(prog.path / "d1a");
+  create_samples(prog.path, app.path);
+  EXPECT_TRUE(fs::exists(app.path / "Games" / "Canada_6_49" / "draws.txt"));
+  EXPECT_FALSE(fs::exists(app.path / "Tsets"));
+
+  // A file where a folder is expected: skipped silently.
+  TempDir app2;
+  put(app2.path / "Games", "not a folder");
+  create_samples(prog.path, app2.path);
+  EXPECT_EQ(read_file(app2.path / "Games"), "not a folder");
+}
