@@ -1,0 +1,225 @@
+#include "systems/system_window_logic.h"
+
+#include <algorithm>
+
+#include "shell/fields.h"
+#include "shell/files.h"
+#include "shell/numbers.h"
+#include "systems/catalogue.h"
+
+namespace ds {
+
+namespace {
+
+std::string html_escape(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (char c : text) {
+    switch (c) {
+      case '&': out += "&amp;"; break;
+      case '<': out += "&lt;"; break;
+      case '>': out += "&gt;"; break;
+      case '"': out += "&quot;"; break;
+      default: out += c;
+    }
+  }
+  return out;
+}
+
+}  // namespace
+
+SystemLoadOutcome system_window_load(const AppState& state) {
+  SystemLoadOutcome out;
+  if (state.tset_name.empty()) {
+    out.message = state.messages.select_tset;
+    out.open = SystemOpenWindow::tsets;
+    return out;
+  }
+  out.tset_label = state.tset_name;
+  if (state.lotto_name.empty()) {
+    out.message = state.messages.select_lotto;
+    out.open = SystemOpenWindow::lotto;
+    return out;
+  }
+  out.lotto_label = state.lotto_name;
+  return out;
+}
+
+std::vector<std::string> system_list() {
+  std::vector<std::string> ids;
+  for (const SystemInfo& s : system_catalogue()) ids.emplace_back(s.id);
+  return ids;
+}
+
+void layout_results_grid(TextGrid& grid, const ResultsCount& results_min, const ResultsCount& results_max) {
+  grid.clear_cells();
+  grid.resize(results_rows, results_cols);
+  grid.fixed_rows = 2;
+  grid.fixed_cols = 2;
+  for (int r = 0; r < results_rows; ++r) grid.set_row_height_factor(r, 1);
+  grid.set_row_height_factor(0, 2);
+  grid.set_row_height_factor(1, 3);
+  grid.set_col_width_factor(0, 1.6);
+  grid.set_col_width_factor(1, 0.5);
+  for (int k = 2; k <= 6; ++k) grid.set_col_width_factor(k, 0.8);
+
+  grid.set_cell(0, 0, "Number of winning");
+  grid.set_cell(1, 0, "balls in the targeted set");
+  static constexpr const char* phrase[] = {"Number", "of tickets", "with", "winning", "balls="};
+  for (int k = 2; k <= 6; ++k) {
+    grid.set_cell(0, k, phrase[k - 2]);
+    grid.set_cell(1, k, std::to_string(k));
+  }
+  for (int w = 2; w <= 6; ++w) {
+    const int min_row = 2 * w - 2;
+    const int max_row = 2 * w - 1;
+    grid.set_cell(min_row, 0, std::to_string(w));
+    grid.set_cell(min_row, 1, "Min");
+    grid.set_cell(max_row, 1, "Max");
+    for (int k = 2; k <= 6; ++k) {
+      grid.set_cell(min_row, k, std::to_string(results_min[w][k]));
+      grid.set_cell(max_row, k, std::to_string(results_max[w][k]));
+    }
+  }
+}
+
+void fill_results(std::string_view list_text, AppState& state, TextGrid& grid) {
+  load_results(trim_blanks(list_text), state.results_avg, state.results_min, state.results_max);
+  layout_results_grid(grid, state.results_min, state.results_max);
+}
+
+std::filesystem::path ticket_file_path(const std::filesystem::path& app_folder) { return app_folder / "system"; }
+
+std::string system_cost_text(int tickets, float cost, const NumberFormat& format) {
+  // The cost as the user sees it (its shortest decimal text), not the binary
+  // fraction single precision holds: 10 x 0.1 is 1, not 1.00000001490116.
+  const std::optional<double> decimal = parse_plain_double(format_single(cost, NumberFormat{'.'}));
+  const double each = decimal ? *decimal : static_cast<double>(cost);
+  return format_general(static_cast<double>(tickets) * each, format);
+}
+
+void layout_ticket_grid(TextGrid& grid, const std::vector<std::vector<int>>& positions,
+                        const std::array<std::int16_t, 21>& tset_numbers) {
+  const int count = static_cast<int>(positions.size());
+  grid.clear_cells();
+  grid.resize(count + 1, 2);
+  grid.fixed_rows = 1;
+  grid.fixed_cols = 1;
+  // Wide enough for "Tickets" and for six two-digit numbers.
+  grid.set_col_width(0, 64);
+  grid.set_col_width(1, 150);
+  std::string numbers;
+  for (int r = 1; r <= count; ++r) {
+    numbers.clear();
+    for (int p : positions[r - 1]) {
+      if (!numbers.empty()) numbers += ' ';
+      const int number = p >= 1 && p < static_cast<int>(tset_numbers.size()) ? tset_numbers[p] : 0;
+      numbers += std::to_string(number);
+    }
+    grid.set_cell(r, 0, "N" + std::to_string(r));
+    grid.set_cell(r, 1, numbers);
+  }
+  grid.set_cell(0, 0, "Tickets");
+  grid.set_cell(0, 1, "Numbers");
+}
+
+std::string ticket_file_text(const TextGrid& grid) {
+  std::string text;
+  text.reserve(static_cast<std::size_t>(grid.rows()) * 24);
+  for (int r = 1; r < grid.rows(); ++r) {
+    text += grid.cell(r, 0);
+    text += ' ';
+    text += grid.cell(r, 1);
+    text += "\r\n";
+  }
+  return text;
+}
+
+FillSystemOutcome fill_system(std::string_view list_text, AppState& state, TextGrid& grid,
+                              const std::filesystem::path& file) {
+  FillSystemOutcome out;
+  const std::string_view id = trim_blanks(list_text);
+  int v = 0, t = 0, m = 0;
+  if (!parse_system_id(id, v, t, m) || v != state.tset_size || m != state.lotto.pick_n) return out;
+
+  if (!load_tickets(id, state.ticket_count, state.tickets)) {
+    // Expanding whatever tickets an earlier system left would show them under
+    // this system's name; keep the screen as it is and say why.
+    out.status = FillSystemStatus::no_tickets;
+    out.message = "The program holds no tickets for the system " + std::string(id) +
+                  ". The tickets shown are still those of the system chosen before.";
+    return out;
+  }
+  if (state.tset_numbers[1] <= 0) {
+    out.status = FillSystemStatus::no_tset_numbers;
+    out.message = std::string(no_tset_numbers_message);
+    return out;
+  }
+
+  layout_ticket_grid(grid, expand_tickets(state.tickets, state.ticket_count, v, m), state.tset_numbers);
+  const int tickets = grid.rows() - 1;
+
+  out.status = FillSystemStatus::shown;
+  ShownSystem& shown = out.shown;
+  shown.system_id = std::string(id);
+  shown.lotto_name = state.lotto_name;
+  shown.tset_name = state.tset_name;
+  shown.currency = state.lotto.currency;
+  for (int p = 1; p <= v && p < static_cast<int>(state.tset_numbers.size()); ++p)
+    shown.tset_numbers.push_back(state.tset_numbers[p]);
+  shown.v = v;
+  shown.t = t;
+  shown.m = m;
+  shown.ticket_count = tickets;
+  shown.cost = system_cost_text(tickets, state.lotto.cost, state.number_format);
+
+  const std::string error = write_file_atomic(file, ticket_file_text(grid));
+  out.file_written = error.empty();
+  if (!out.file_written)
+    out.message = "The tickets could not be saved to the file \"" + file.string() + "\" (" + error +
+                  "). They are shown here, but the System Performance window will not find them.";
+  return out;
+}
+
+std::string system_print_html(const ShownSystem& shown, const TextGrid& grid) {
+  std::string h;
+  h += "<html><head><meta charset=\"utf-8\"><title>System " + html_escape(shown.system_id) +
+       "</title></head><body>\n";
+  h += "<h2>System " + html_escape(shown.system_id) + "</h2>\n";
+  h += "<table cellspacing=\"0\" cellpadding=\"2\">\n";
+  const auto row = [&h](std::string_view label, const std::string& value) {
+    h += "<tr><td><b>" + std::string(label) + "</b></td><td>" + value + "</td></tr>\n";
+  };
+  row("Lotto", html_escape(shown.lotto_name));
+  row("Targeted set", html_escape(shown.tset_name) + " (" + std::to_string(shown.v) + " numbers)");
+  std::string numbers;
+  for (int n : shown.tset_numbers) numbers += (numbers.empty() ? "" : " ") + std::to_string(n);
+  row("Numbers of the set", numbers);
+  row("System", html_escape(shown.system_id) + ": " + std::to_string(shown.m) + " numbers per ticket");
+  row("Guarantee", "whenever at least " + std::to_string(shown.t) + " of the winning numbers lie among the " +
+                       std::to_string(shown.v) + " numbers of the targeted set, at least one ticket matches at least " +
+                       std::to_string(shown.t) + " of them");
+  row("Number of tickets", std::to_string(shown.ticket_count));
+  row("Cost of the system",
+      html_escape(shown.cost) + (shown.currency.empty() ? "" : " " + html_escape(shown.currency)));
+  h += "</table>\n";
+
+  // Three tickets to a line keeps long systems to a few pages.
+  constexpr int per_line = 3;
+  h += "<h3>Tickets</h3>\n<table cellspacing=\"0\" cellpadding=\"3\" border=\"1\">\n";
+  for (int r = 1; r < grid.rows(); r += per_line) {
+    h += "<tr>";
+    for (int i = 0; i < per_line; ++i) {
+      if (r + i < grid.rows())
+        h += "<td><b>" + html_escape(grid.cell(r + i, 0)) + "</b></td><td>" + html_escape(grid.cell(r + i, 1)) +
+             "</td>";
+      else
+        h += "<td></td><td></td>";
+    }
+    h += "</tr>\n";
+  }
+  h += "</table>\n</body></html>\n";
+  return h;
+}
+
+}  // namespace ds

@@ -1,0 +1,114 @@
+#pragma once
+// Decisions of the Systems window: the checks when it opens, the list of systems,
+// the guaranteed-results grid, the ticket grid with its cost, the ticket file and
+// the printed ticket list. The window only shows what these return.
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "shell/app_state.h"
+#include "shell/grid.h"
+
+namespace ds {
+
+// ---- Opening the window ----
+
+enum class SystemOpenWindow { none, tsets, lotto };
+
+struct SystemLoadOutcome {
+  std::string message;                      // "" or the text to show
+  SystemOpenWindow open = SystemOpenWindow::none;  // the window to show after the message
+  std::optional<std::string> tset_label;    // new text of lblTset, if any
+  std::optional<std::string> lotto_label;   // new text of lblLotto, if any
+};
+
+// A targeted set must be chosen first, then a lotto; each missing choice stops
+// the checks with its message and names the window where it is made.
+SystemLoadOutcome system_window_load(const AppState& state);
+
+// ---- The list ----
+
+// The ids of the catalogue, in its order (fill_list).
+std::vector<std::string> system_list();
+
+// ---- Guaranteed results ----
+
+inline constexpr int results_rows = 12;
+inline constexpr int results_cols = 7;
+
+// Lays out msfResults: two header rows (2 and 3 times the default height), the
+// "Min"/"Max" row pair of w = 2..6 and every count of k = 2..6, zeros included.
+void layout_results_grid(TextGrid& grid, const ResultsCount& results_min, const ResultsCount& results_max);
+
+// fill_results: loads the tables of the trimmed list text into `state` and lays
+// out the grid from them.
+void fill_results(std::string_view list_text, AppState& state, TextGrid& grid);
+
+// ---- Tickets ----
+
+// What the ticket grid shows: kept so that printing describes the tickets on
+// screen even after a system that does not fit was chosen.
+struct ShownSystem {
+  std::string system_id;
+  std::string lotto_name;
+  std::string tset_name;
+  std::string currency;
+  std::vector<int> tset_numbers;  // the v numbers of the set, in order
+  int v = 0, t = 0, m = 0;
+  int ticket_count = 0;           // T, the number of tickets
+  std::string cost;               // the text of lblCost
+};
+
+enum class FillSystemStatus {
+  not_fitting,      // the system is for another set size or ticket size: nothing changes
+  no_tickets,       // the program holds no tickets for the system: nothing changes
+  no_tset_numbers,  // the set has no numbers: message, nothing shown
+  shown,            // grid, cost and (see file_written) the file are new
+};
+
+struct FillSystemOutcome {
+  FillSystemStatus status = FillSystemStatus::not_fitting;
+  std::string message;        // "" or the text to show
+  bool file_written = false;  // when shown: false means the message says why
+  ShownSystem shown;          // when shown
+};
+
+inline constexpr std::string_view no_tset_numbers_message =
+    "Please, select the targeted set on the form 'Tsets'";
+
+// The ticket file: application folder / "system".
+std::filesystem::path ticket_file_path(const std::filesystem::path& app_folder);
+
+// The cost of `tickets` plays at `cost` each, as general number text. The cost is
+// taken at its shown decimal value (0.1, not the nearest binary fraction), so ten
+// plays at 0.1 cost "1".
+std::string system_cost_text(int tickets, float cost, const NumberFormat& format);
+
+// Rebuilds `grid` as the ticket list: row 0 "Tickets"/"Numbers", row r "N" + r and
+// the numbers of ticket r in walk order, joined by single blanks.
+void layout_ticket_grid(TextGrid& grid, const std::vector<std::vector<int>>& positions,
+                        const std::array<std::int16_t, 21>& tset_numbers);
+
+// The file text: one line per ticket, column 0, a blank, column 1, CR LF.
+std::string ticket_file_text(const TextGrid& grid);
+
+// fill_system: the fit check, the tickets of the system into `state`, the grid, the
+// cost and the ticket file at `file`. A file that cannot be written leaves the
+// grid and cost shown and says so in the message.
+FillSystemOutcome fill_system(std::string_view list_text, AppState& state, TextGrid& grid,
+                              const std::filesystem::path& file);
+
+// ---- Printing ----
+
+// The document printed by "Print System": the lotto, the targeted set and its
+// numbers, the system and its guarantee, the number of tickets, the cost and the
+// tickets, as HTML for a rich-text document.
+std::string system_print_html(const ShownSystem& shown, const TextGrid& grid);
+
+// Shown when Print System is pressed before any tickets are on screen.
+inline constexpr std::string_view nothing_to_print_message =
+    "There are no tickets to print. Choose a system that fits the targeted set and the lotto.";
+
+}  // namespace ds

@@ -1,0 +1,209 @@
+#include "systems/ui/system_window.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeySequence>
+#include <QLabel>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTextDocument>
+#include <QVBoxLayout>
+
+#include "shell/ui/app.h"
+#include "shell/ui/dialogs.h"
+#include "shell/ui/grid_view.h"
+
+namespace ds::ui {
+
+namespace {
+
+void print_with_dialog(QWidget* parent, const QString& html) {
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setDocName(QStringLiteral("System"));
+  QPrintDialog dialog(&printer, parent);
+  dialog.setWindowTitle(QObject::tr("Print System"));
+  if (dialog.exec() != QDialog::Accepted) return;
+  QTextDocument document;
+  document.setHtml(html);
+  document.print(&printer);
+}
+
+SystemWindow::PrintHandler& print_handler() {
+  static SystemWindow::PrintHandler handler = print_with_dialog;
+  return handler;
+}
+
+QLabel* make_label(QWidget* parent, const char* name, const QString& text) {
+  auto* l = new QLabel(text, parent);
+  l->setObjectName(QString::fromLatin1(name));
+  return l;
+}
+
+// The view's size that shows every row and column of a small grid without scrolling.
+void fit_to_grid(GridView* view) {
+  int width = 2 * view->frameWidth();
+  for (int c = 0; c < view->model()->columnCount(); ++c) width += view->columnWidth(c);
+  int height = 2 * view->frameWidth();
+  for (int r = 0; r < view->model()->rowCount(); ++r) height += view->rowHeight(r);
+  view->setFixedSize(width, height);
+}
+
+}  // namespace
+
+void SystemWindow::set_print_handler(PrintHandler handler) {
+  print_handler() = handler ? std::move(handler) : PrintHandler(print_with_dialog);
+}
+
+SystemWindow::SystemWindow() {
+  setObjectName(QStringLiteral("frmSystem"));
+  setWindowTitle(QStringLiteral("Systems"));
+
+  auto* central = new QWidget(this);
+  auto* label1 = make_label(central, "Label1", QStringLiteral("Lotto"));
+  lbl_lotto_ = make_label(central, "lblLotto", QStringLiteral("Not selected"));
+  auto* label2 = make_label(central, "Label2", QStringLiteral("Targeted Set"));
+  lbl_tset_ = make_label(central, "lblTset", QStringLiteral("Not selected"));
+  auto* label3 = make_label(central, "Label3", QStringLiteral("System"));
+  cmb_list_ = new QComboBox(central);
+  cmb_list_->setObjectName(QStringLiteral("cmbList"));
+  cmb_list_->setPlaceholderText(QStringLiteral("Select "));
+  cmb_list_->setMaxVisibleItems(20);
+  cmb_list_->setMinimumWidth(120);
+  label3->setBuddy(cmb_list_);
+  for (QLabel* l : {lbl_lotto_, lbl_tset_}) {
+    QFont f = l->font();
+    f.setBold(true);
+    l->setFont(f);
+    l->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  }
+
+  auto* label4 = make_label(central, "Label4", QStringLiteral("Guaranteed Results"));
+  msf_results_ = new GridView(&results_, false, central);
+  msf_results_->setObjectName(QStringLiteral("msfResults"));
+  msf_results_->setSelectionMode(QAbstractItemView::NoSelection);
+  msf_results_->setAlternatingRowColors(false);
+  msf_results_->setWordWrap(true);
+  msf_results_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  msf_results_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  msf_results_->horizontalHeader()->setDefaultSectionSize(64);
+
+  msf_system_ = new GridView(&tickets_, true, central);
+  msf_system_->setObjectName(QStringLiteral("msfSystem"));
+  msf_system_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+
+  auto* label5 = make_label(central, "Label5", QStringLiteral("Cost of the system"));
+  lbl_cost_ = make_label(central, "lblCost", QStringLiteral("0"));
+  {
+    QFont f = lbl_cost_->font();
+    f.setBold(true);
+    lbl_cost_->setFont(f);
+  }
+  cmd_print_ = new QPushButton(QStringLiteral("Print System"), central);
+  cmd_print_->setObjectName(QStringLiteral("cmdPrint"));
+  cmd_print_->setToolTip(tr("Print the tickets, or save them as a PDF file (Ctrl+P)"));
+  auto* print_key = new QShortcut(QKeySequence::Print, this);
+  connect(print_key, &QShortcut::activated, this, &SystemWindow::print_system);
+
+  // Layout: the choices on top, the results and the tickets side by side, the
+  // cost and the print button below.
+  auto* choices = new QGridLayout;
+  choices->addWidget(label1, 0, 0);
+  choices->addWidget(lbl_lotto_, 0, 1);
+  choices->addWidget(label2, 1, 0);
+  choices->addWidget(lbl_tset_, 1, 1);
+  choices->addWidget(label3, 2, 0);
+  choices->addWidget(cmb_list_, 2, 1, Qt::AlignLeft);
+  choices->setColumnStretch(2, 1);
+  choices->setHorizontalSpacing(16);
+
+  auto* results_column = new QVBoxLayout;
+  results_column->addWidget(label4);
+  results_column->addWidget(msf_results_);
+  results_column->addStretch();
+
+  auto* tickets_column = new QVBoxLayout;
+  tickets_column->addWidget(msf_system_, 1);
+
+  auto* grids = new QHBoxLayout;
+  grids->addLayout(results_column);
+  grids->addSpacing(12);
+  grids->addLayout(tickets_column, 1);
+
+  auto* bottom = new QHBoxLayout;
+  bottom->addWidget(label5);
+  bottom->addWidget(lbl_cost_);
+  bottom->addStretch();
+  bottom->addWidget(cmd_print_);
+
+  auto* layout = new QVBoxLayout(central);
+  layout->setContentsMargins(16, 12, 16, 12);
+  layout->addLayout(choices);
+  layout->addSpacing(8);
+  layout->addLayout(grids, 1);
+  layout->addLayout(bottom);
+  setCentralWidget(central);
+  add_help_menu(this, QStringLiteral("system.htm"));
+
+  setTabOrder(cmb_list_, msf_results_);
+  setTabOrder(msf_results_, msf_system_);
+  setTabOrder(msf_system_, cmd_print_);
+
+  connect(cmb_list_, &QComboBox::activated, this, [this](int) { choose_system(); });
+  connect(cmd_print_, &QPushButton::clicked, this, &SystemWindow::print_system);
+
+  // Load step: the list, then the checks.
+  for (const std::string& id : system_list()) cmb_list_->addItem(qs(id));
+  cmb_list_->setCurrentIndex(-1);
+  // The results grid keeps its layout from the start, empty until a choice.
+  layout_results_grid(results_, ResultsCount{}, ResultsCount{});
+  for (int r = 2; r < results_.rows(); ++r)
+    for (int c = 2; c < results_.cols(); ++c) results_.set_cell(r, c, "");
+  msf_results_->refresh();
+  fit_to_grid(msf_results_);
+  tickets_.resize(1, 2);
+  tickets_.set_cell(0, 0, "Tickets");
+  tickets_.set_cell(0, 1, "Numbers");
+  tickets_.set_col_width(0, 64);
+  tickets_.set_col_width(1, 150);
+  msf_system_->refresh();
+  msf_system_->setMinimumWidth(64 + 150 + 2 * msf_system_->frameWidth() + 24);
+  resize(sizeHint().expandedTo(QSize(600, 520)));
+  cmb_list_->setFocus();
+
+  const SystemLoadOutcome load = system_window_load(state());
+  if (load.tset_label) lbl_tset_->setText(qs(*load.tset_label));
+  if (load.lotto_label) lbl_lotto_->setText(qs(*load.lotto_label));
+  if (!load.message.empty()) show_message(this, load.message);
+  if (load.open == SystemOpenWindow::tsets) registry().show(WindowId::tsets);
+  if (load.open == SystemOpenWindow::lotto) registry().show(WindowId::lotto);
+}
+
+void SystemWindow::choose_system() {
+  const std::string text = ss(cmb_list_->currentText());
+  AppState& s = state();
+  fill_results(text, s, results_);
+  msf_results_->refresh();
+  s.system_id = text;
+  const FillSystemOutcome out = fill_system(text, s, tickets_, ticket_file_path(s.app_folder));
+  if (out.status == FillSystemStatus::shown) {
+    msf_system_->refresh();
+    msf_system_->scrollToTop();
+    lbl_cost_->setText(qs(out.shown.cost));
+    shown_ = out.shown;
+  }
+  if (!out.message.empty()) show_message(this, out.message);
+}
+
+void SystemWindow::print_system() {
+  if (!shown_ || tickets_.rows() < 2) {
+    show_message(this, std::string(nothing_to_print_message));
+    return;
+  }
+  print_handler()(this, qs(system_print_html(*shown_, tickets_)));
+}
+
+}  // namespace ds::ui

@@ -1,0 +1,48 @@
+#pragma once
+// The Systems window: choose a system for the current targeted set and lotto, see
+// its guaranteed results, its tickets and their cost, print the tickets.
+#include <QMainWindow>
+#include <functional>
+#include <optional>
+
+#include "shell/grid.h"
+#include "systems/system_window_logic.h"
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+
+namespace ds::ui {
+
+class GridView;
+
+class SystemWindow : public QMainWindow {
+  Q_OBJECT
+ public:
+  SystemWindow();
+
+  const TextGrid& results_grid() const { return results_; }
+  const TextGrid& tickets_grid() const { return tickets_; }
+
+  // Sends the document of Print System to the printer; the default opens the
+  // print dialog (printer or PDF file). Tests replace it.
+  using PrintHandler = std::function<void(QWidget* parent, const QString& html)>;
+  static void set_print_handler(PrintHandler handler);
+
+ private:
+  void choose_system();  // cmbList: the user picked an entry
+  void print_system();   // cmdPrint
+
+  TextGrid results_;
+  TextGrid tickets_;
+  std::optional<ShownSystem> shown_;  // what msfSystem shows, for printing
+  QLabel* lbl_lotto_ = nullptr;
+  QLabel* lbl_tset_ = nullptr;
+  QLabel* lbl_cost_ = nullptr;
+  QComboBox* cmb_list_ = nullptr;
+  GridView* msf_results_ = nullptr;
+  GridView* msf_system_ = nullptr;
+  QPushButton* cmd_print_ = nullptr;
+};
+
+}  // namespace ds::ui
