@@ -1,0 +1,247 @@
+#include "analyses/forecasting.h"
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+#include <vector>
+
+#include "analyses/probability.h"
+
+namespace ds {
+
+namespace {
+
+constexpr int bonus_col = 8;
+constexpr int max_hits = 6;
+
+// A cell's whole number, or 0 when it holds none.
+std::int16_t number_in(const TextGrid& grid, int row, int col) {
+  const auto v = parse_i16(grid.cell(row, col));
+  return v ? *v : 0;
+}
+
+// The numbers of one draw: D[1..pick_n] and the bonus in D[0].
+std::vector<std::int16_t> draw_numbers(const TextGrid& draws, int row, int pick_n) {
+  std::vector<std::int16_t> d(static_cast<std::size_t>(pick_n) + 1, 0);
+  for (int c = 2; c <= pick_n + 1; ++c) d[c - 1] = number_in(draws, row, c);
+  d[0] = number_in(draws, row, bonus_col);
+  return d;
+}
+
+std::vector<std::int16_t> set_numbers(const TextGrid& sets, int row, int tset_size) {
+  std::vector<std::int16_t> s(static_cast<std::size_t>(tset_size) + 1, 0);
+  for (int c = 1; c <= tset_size; ++c) s[c] = number_in(sets, row, c);
+  return s;
+}
+
+// Counts one pair of a draw and a set row of the same date.
+void count_pair(const std::vector<std::int16_t>& d, int pick_n, const std::vector<std::int16_t>& s,
+                int tset_size, FaCounts& counts) {
+  const int k = intersect(d, pick_n, s, tset_size);
+  // A row that repeats a number can count more hits than there are levels;
+  // such a pair counts only as compared.
+  const bool level = k <= max_hits;
+  if (k > 0 && level) ++counts.hits[k][0];
+  ++counts.matched_rows;
+  const std::int16_t bonus = d[0];
+  if (bonus <= 0 || !level) return;
+  if (std::find(s.begin() + 1, s.end(), bonus) != s.end()) {
+    // The draw moves from level k to level k + bonus.
+    ++counts.hits[k][1];
+    --counts.hits[k][0];
+  }
+}
+
+}  // namespace
+
+std::optional<DayNumber> check_date(std::string_view s, const DateFormat& format) {
+  return parse_date(s, format);
+}
+
+std::int16_t find_start(DayNumber d, const TextGrid& grid, const DateFormat& format) {
+  for (int r = 1; r < grid.rows(); ++r) {
+    const auto day = parse_date(grid.cell(r, 0), format);
+    if (!day) return 0;
+    if (*day - d >= 0) return static_cast<std::int16_t>(r);
+  }
+  return 0;
+}
+
+std::int16_t find_end(DayNumber d, const TextGrid& grid, const DateFormat& format) {
+  const int last = std::max(grid.rows() - 1, 0);
+  for (int r = 1; r <= last; ++r) {
+    const auto day = parse_date(grid.cell(r, 0), format);
+    if (!day) break;
+    if (*day - d > 0) return static_cast<std::int16_t>(r - 1);
+  }
+  return static_cast<std::int16_t>(last);
+}
+
+std::int16_t intersect(std::span<const std::int16_t> a, int na, std::span<const std::int16_t> b, int nb) {
+  if (na < 1) return 0;
+  const int ea = std::min<int>(na, static_cast<int>(a.size()) - 1);
+  const int eb = std::min<int>(nb, static_cast<int>(b.size()) - 1);
+  int res = 0;
+  for (int i = 1; i <= ea; ++i) {
+    if (a[i] <= 0) continue;
+    for (int j = 1; j <= eb; ++j)
+      if (b[j] > 0 && a[i] == b[j]) ++res;
+  }
+  return static_cast<std::int16_t>(res);
+}
+
+void fill_fa_table(std::int16_t play_n, std::int16_t pick_n, std::int16_t tset_size, FaTable& table) {
+  const auto chance = [&](std::int16_t k) {
+    const float h = hypergeometric(play_n, pick_n, tset_size, k);
+    return std::isfinite(h) ? h : 0.0f;
+  };
+  const float one = chance(1);
+  for (std::int16_t k = 2; k <= max_hits; ++k) {
+    table[k][0] = chance(k);
+    table[k][1] = static_cast<float>(static_cast<double>(one) * table[k][0]);
+  }
+}
+
+FaCounts count_fa_hits(const TextGrid& draws, int ds, int de, const TextGrid& sets, int ts, int te,
+                       int pick_n, int tset_size, const DateFormat& format) {
+  FaCounts counts;
+  if (ds < 1 || ts < 1) return counts;
+  pick_n = std::max(pick_n, 0);
+  tset_size = std::max(tset_size, 0);
+  // The set rows of the period, each date read once, ordered by day and then by row.
+  struct SetRow {
+    DayNumber day;
+    int row;
+  };
+  std::vector<SetRow> index;
+  for (int j = ts; j <= te && j < sets.rows(); ++j)
+    if (const auto day = parse_date(sets.cell(j, 0), format)) index.push_back({*day, j});
+  std::stable_sort(index.begin(), index.end(),
+                   [](const SetRow& a, const SetRow& b) { return a.day < b.day; });
+  std::vector<std::vector<std::int16_t>> numbers(index.size());
+  for (std::size_t x = 0; x < index.size(); ++x) numbers[x] = set_numbers(sets, index[x].row, tset_size);
+
+  for (int i = ds; i <= de && i < draws.rows(); ++i) {
+    const auto day = parse_date(draws.cell(i, 0), format);
+    if (!day) continue;
+    auto lo = std::lower_bound(index.begin(), index.end(), *day,
+                               [](const SetRow& a, DayNumber d) { return a.day < d; });
+    if (lo == index.end() || lo->day != *day) continue;
+    const auto d = draw_numbers(draws, i, pick_n);
+    for (auto it = lo; it != index.end() && it->day == *day; ++it)
+      count_pair(d, pick_n, numbers[static_cast<std::size_t>(it - index.begin())], tset_size, counts);
+  }
+  return counts;
+}
+
+FaCounts count_fa_hits_pairwise(const TextGrid& draws, int ds, int de, const TextGrid& sets, int ts,
+                                int te, int pick_n, int tset_size, const DateFormat& format) {
+  FaCounts counts;
+  if (ds < 1 || ts < 1) return counts;
+  pick_n = std::max(pick_n, 0);
+  tset_size = std::max(tset_size, 0);
+  for (int i = ds; i <= de && i < draws.rows(); ++i) {
+    for (int j = ts; j <= te && j < sets.rows(); ++j) {
+      const auto draw_day = parse_date(draws.cell(i, 0), format);
+      const auto set_day = parse_date(sets.cell(j, 0), format);
+      if (!draw_day || !set_day || *draw_day != *set_day) continue;
+      count_pair(draw_numbers(draws, i, pick_n), pick_n, set_numbers(sets, j, tset_size), tset_size,
+                 counts);
+    }
+  }
+  return counts;
+}
+
+std::string fa_ratio_text(int hits, int matched_rows, float chance, const NumberFormat& format) {
+  if (matched_rows < 1 || !(chance > 0.0f) || !std::isfinite(chance)) return "1";
+  const double r = hits / (matched_rows * static_cast<double>(chance));
+  if (!(r > 1.0) || !std::isfinite(r)) return "1";
+  // std::nearbyint rounds halves to the even neighbour in the default mode.
+  const double rounded = std::nearbyint(r * 100.0) / 100.0;
+  return format_general(rounded, format);
+}
+
+void reset_fa_grid(TextGrid& grid) {
+  grid.resize(2, 2);
+  grid.clear_cells();
+  grid.fixed_rows = 1;
+  grid.fixed_cols = 1;
+  grid.set_cell(0, 0, "Prizes");
+  grid.set_cell(0, 1, "Forecasting Abilities");
+}
+
+FaOutcome calculate_fa(const FaInput& in, const MessageCatalogue& messages, FaEnvironment& env,
+                       TextGrid& grid, FaTable& fa_table) {
+  FaOutcome out;
+  const auto from = check_date(in.from_text, in.date_format);
+  if (!from) {
+    out.message = messages.incorrect_date;
+    out.focus = FaOutcome::Focus::from;
+    return out;
+  }
+  const auto to = check_date(in.to_text, in.date_format);
+  if (!to) {
+    out.message = messages.incorrect_date;
+    out.focus = FaOutcome::Focus::to;
+    return out;
+  }
+  if (in.lotto_name.empty()) {
+    out.message = messages.select_lotto;
+    out.show = WindowToShow::lotto;
+    return out;
+  }
+  out.lotto_label = in.lotto_name;
+  if (static_cast<int>(in.play_n) * in.pick_n == 0) {
+    out.message = messages.incorrect_lotto;
+    return out;
+  }
+  if (in.tset_name.empty()) {
+    out.message = messages.select_tset;
+    out.show = WindowToShow::tsets;
+    return out;
+  }
+  out.tset_name_label = in.tset_name;
+  out.tset_size_label = std::to_string(in.tset_size);
+  if (in.tset_size == 0) {
+    out.message = messages.incorrect_tset_size;
+    return out;
+  }
+
+  // Past this point bad data never stops the run.
+  grid.set_cols(2);
+  grid.set_rows(11);
+  for (int r = 1; r <= 10; ++r) {
+    grid.set_cell(r, 0, prize_class_labels[r - 1]);
+    grid.set_cell(r, 1, "1");
+  }
+  fill_fa_table(in.play_n, in.pick_n, in.tset_size, fa_table);
+
+  const TextGrid empty;
+  const TextGrid* draws = env.draw_grid();
+  const TextGrid* sets = env.set_grid();
+  if (!draws) draws = &empty;
+  if (!sets) sets = &empty;
+  const int ds = find_start(*from, *draws, in.date_format);
+  const int de = find_end(*to, *draws, in.date_format);
+  const int ts = find_start(*from, *sets, in.date_format);
+  const int te = find_end(*to, *sets, in.date_format);
+  if (ds == 0 || de == 0 || ts == 0 || te == 0) return out;
+
+  env.show_sources();
+  out.counts = count_fa_hits(*draws, ds, de, *sets, ts, te, in.pick_n, in.tset_size, in.date_format);
+  out.compared = true;
+  env.hide_sources();
+
+  for (int level = 2; level <= max_hits; ++level) {
+    for (int b = 0; b <= 1; ++b) {
+      const int row = 2 * level - 3 + b;
+      grid.set_cell(row, 0, prize_class_labels[row - 1]);
+      grid.set_cell(row, 1,
+                    fa_ratio_text(out.counts.hits[level][b], out.counts.matched_rows, fa_table[level][b],
+                                  in.number_format));
+    }
+  }
+  return out;
+}
+
+}  // namespace ds

@@ -1,0 +1,104 @@
+#pragma once
+// Forecasting Abilities: how often the targeted set held k of the drawn numbers
+// over a period, divided by the chance a set of that size has of doing so.
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "analyses/prize_classes.h"
+#include "shell/app_state.h"
+#include "shell/dates.h"
+#include "shell/grid.h"
+#include "shell/numbers.h"
+
+namespace ds {
+
+// Chance of each prize level, indexed [hits 0..6][bonus 0/1].
+using FaTable = std::array<std::array<float, 2>, 7>;
+
+// Observed levels of one comparison, indexed like FaTable.
+struct FaCounts {
+  std::array<std::array<int, 2>, 7> hits{};
+  int matched_rows = 0;  // pairs of a draw and a set row of the same date
+  bool operator==(const FaCounts&) const = default;
+};
+
+// The date in `s`, or nullopt when it is none (the caller shows "Incorrect date.").
+std::optional<DayNumber> check_date(std::string_view s, const DateFormat& format);
+
+// First data row whose column-0 date is on or after `d`; 0 when none. A cell
+// that is no date ends the search with what was found so far.
+std::int16_t find_start(DayNumber d, const TextGrid& grid, const DateFormat& format);
+// The row just before the first row whose date is after `d`; the last data row
+// when no row is after it (0 for a grid without data rows). A cell that is no
+// date ends the search with what was found so far.
+std::int16_t find_end(DayNumber d, const TextGrid& grid, const DateFormat& format);
+
+// Pairs (i, j), i = 1..na, j = 1..nb, with a[i] = b[j] > 0. Index 0 is unused.
+std::int16_t intersect(std::span<const std::int16_t> a, int na, std::span<const std::int16_t> b, int nb);
+
+// Writes the chances of levels 2..6 into `table` (k = 0 and 1 are left as they
+// are). The bonus level is the chance of exactly one hit times the plain level.
+// A chance that cannot be formed (more set numbers than playing numbers) is 0.
+void fill_fa_table(std::int16_t play_n, std::int16_t pick_n, std::int16_t tset_size, FaTable& table);
+
+// Compares draw rows ds..de of `draws` (date in column 0, numbers in columns
+// 2..pick_n + 1, bonus in column 8) with set rows ts..te of `sets` (date in
+// column 0, numbers in columns 1..tset_size) that carry the same date. A cell
+// that holds no whole number counts as no number; a row whose date cannot be
+// read pairs with nothing. Each date is read once; the set rows are joined on
+// their day number.
+FaCounts count_fa_hits(const TextGrid& draws, int ds, int de, const TextGrid& sets, int ts, int te,
+                       int pick_n, int tset_size, const DateFormat& format);
+// The same comparison pair by pair, reading both dates of every pair: the
+// reference the joined version must agree with.
+FaCounts count_fa_hits_pairwise(const TextGrid& draws, int ds, int de, const TextGrid& sets, int ts,
+                                int te, int pick_n, int tset_size, const DateFormat& format);
+
+// The text of one result cell: "1" unless hits / (matched * chance) is above 1,
+// then the ratio rounded to two decimals (halves to even), shortest form.
+std::string fa_ratio_text(int hits, int matched_rows, float chance, const NumberFormat& format);
+
+// Sets msfFA to its design-time form: the header row and one empty row.
+void reset_fa_grid(TextGrid& grid);
+
+// What calculate_fa needs from the window around it. The grids are asked for
+// only once the period and the choices are known to be sound.
+class FaEnvironment {
+ public:
+  virtual ~FaEnvironment() = default;
+  virtual const TextGrid* draw_grid() = 0;  // the Lotto window's msfDraws, or nullptr
+  virtual const TextGrid* set_grid() = 0;   // the Targeted Sets window's msfTsets, or nullptr
+  virtual void show_sources() = 0;          // shows both windows while comparing
+  virtual void hide_sources() = 0;          // and hides them again
+};
+
+struct FaInput {
+  std::string from_text, to_text;  // txtFrom, txtTo
+  std::string lotto_name;
+  std::int16_t play_n = 0, pick_n = 0;
+  std::string tset_name;
+  std::int16_t tset_size = 0;
+  DateFormat date_format;
+  NumberFormat number_format;
+};
+
+struct FaOutcome {
+  enum class Focus { none, from, to };
+  std::string message;  // "" when nothing is to be said
+  Focus focus = Focus::none;
+  WindowToShow show = WindowToShow::none;  // after the message
+  std::optional<std::string> lotto_label, tset_name_label, tset_size_label;
+  bool compared = false;  // draws and set rows were paired
+  FaCounts counts;
+};
+
+// One run of the calculation. Writes msfFA (`grid`) and `fa_table` as it goes;
+// returns the message, focus, window and labels for the window to apply.
+FaOutcome calculate_fa(const FaInput& in, const MessageCatalogue& messages, FaEnvironment& env,
+                       TextGrid& grid, FaTable& fa_table);
+
+}  // namespace ds

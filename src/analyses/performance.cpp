@@ -1,0 +1,191 @@
+#include "analyses/performance.h"
+
+#include <cmath>
+#include <vector>
+
+#include "shell/fields.h"
+#include "shell/files.h"
+
+namespace ds {
+
+namespace {
+
+constexpr int value_col = 3;
+
+bool is_blank_or_zero(const std::string& s) { return s.empty() || s == "0"; }
+
+std::string html_escape(std::string_view s) {
+  std::string out;
+  for (char c : s) {
+    switch (c) {
+      case '&': out += "&amp;"; break;
+      case '<': out += "&lt;"; break;
+      case '>': out += "&gt;"; break;
+      case '"': out += "&quot;"; break;
+      default: out += c;
+    }
+  }
+  return out;
+}
+
+}  // namespace
+
+void reset_performance_grid(TextGrid& grid) {
+  grid.resize(2, 4);
+  grid.clear_cells();
+  for (int c = 0; c < 4; ++c) grid.set_bold(0, c, false);
+  grid.fixed_rows = 1;
+  grid.fixed_cols = 1;
+  grid.set_cell(0, 0, "N");
+  grid.set_cell(0, 1, "Numbers");
+  grid.set_cell(0, 2, "Prize");
+  grid.set_cell(0, 3, "Value");
+}
+
+std::string tset_numbers_text(const std::array<std::int16_t, 21>& numbers, std::int16_t size) {
+  std::string out;
+  for (int p = 1; p <= size && p < static_cast<int>(numbers.size()); ++p)
+    out += std::to_string(numbers[p]) + " ";
+  return out;
+}
+
+void fill_row(std::int16_t numT, std::int16_t row, const std::string& ticket, const std::string& prize,
+              const std::array<std::string, 10>& prizes, TextGrid& grid) {
+  grid.set_rows(row + 1);
+  grid.set_cell(row, 0, std::to_string(numT));
+  grid.set_cell(row, 1, ticket);
+  grid.set_cell(row, 2, prize);
+  for (std::size_t i = 0; i < prize_class_labels.size(); ++i)
+    if (prize_class_labels[i] == prize) grid.set_cell(row, value_col, prizes[i]);
+}
+
+PerformanceOutcome Performance(const PerformanceInput& in, const MessageCatalogue& messages, TextGrid& grid) {
+  PerformanceOutcome out;
+  if (is_blank_or_zero(in.draw[1])) {
+    out.message = messages.select_numbers;
+    out.focus_first_draw = true;
+    return out;
+  }
+  if (in.tset_numbers[1] < 1) {
+    out.message = messages.select_tset;
+    out.show = WindowToShow::tsets;
+    return out;
+  }
+  if (in.system_id.empty()) {
+    out.message = messages.select_system;
+    out.show = WindowToShow::system;
+    return out;
+  }
+  out.system_label = in.system_id;
+  out.tset_label = tset_numbers_text(in.tset_numbers, in.tset_size);
+  reset_performance_grid(grid);
+  int row = 1;
+
+  const auto fail = [&] {
+    out.message = messages.data_not_correct;
+    out.winning_tickets = row - 1;
+    return out;
+  };
+
+  const auto text = read_file(in.system_file);
+  if (!text) return fail();
+  const int pick_n = std::max<int>(in.pick_n, 0);
+  std::vector<std::string> f;
+  for (const std::string_view line : split_lines(*text)) {
+    if (trim_blanks(line).empty()) continue;  // a blank line holds no ticket
+    std::int16_t count = 0;
+    f.assign(1, std::string());
+    split_fields(" ", line, count, f);
+    if (count < 1) continue;
+    const auto number = parse_i16(std::string_view(f[1]).substr(1));
+    if (!number) return fail();
+    if (count - 1 < pick_n) return fail();
+    const std::string_view trimmed = line.substr(line.find_first_not_of(' '));
+    const auto blank = trimmed.find(' ');
+    const std::string ticket(blank == std::string_view::npos
+                                 ? std::string_view{}
+                                 : trim_blanks(trimmed.substr(blank + 1)));
+    int main = 0;
+    bool bonus = false;
+    for (int i = 1; i <= 7; ++i) {
+      if (is_blank_or_zero(in.draw[i])) continue;
+      const std::string_view d = trim_blanks(in.draw[i]);
+      for (int j = 2; j <= pick_n + 1; ++j) {
+        if (trim_blanks(f[j]) != d) continue;
+        if (i <= 6) ++main;
+        else bonus = true;
+        break;
+      }
+    }
+    if (main < 2 || main > 6) continue;
+    const int cls = prize_class_index(main, bonus);
+    if (in.prizes[cls] == "0") continue;
+    fill_row(*number, static_cast<std::int16_t>(row), ticket, std::string(prize_class_labels[cls]),
+             in.prizes, grid);
+    ++row;
+  }
+  out.winning_tickets = row - 1;
+  if (grid.cell(1, value_col).empty()) return out;
+
+  for (int c = 0; c < grid.cols(); ++c) grid.set_bold(0, c, true);
+  float sum = 0.0f;
+  for (int r = 1; r < row; ++r) {
+    const auto v = parse_double(grid.cell(r, value_col), in.number_format);
+    if (!v) return fail();
+    sum = static_cast<float>(static_cast<double>(sum) + *v);
+    if (!std::isfinite(sum)) return fail();
+  }
+  const int last = grid.append_row();
+  grid.set_cell(last, 1, "Total");
+  grid.set_cell(last, value_col, format_single(sum, in.number_format));
+  grid.set_bold(last, 1, true);
+  grid.set_bold(last, value_col, true);
+  out.total_written = true;
+  return out;
+}
+
+std::string performance_report_html(const PerformanceReport& report) {
+  std::string h;
+  h += "<html><body>";
+  h += "<h1>System Performance</h1>";
+  h += "<table cellpadding=\"3\">";
+  const auto line = [&h](std::string_view label, std::string_view value) {
+    h += "<tr><td><b>" + html_escape(label) + "</b></td><td>" + html_escape(value) + "</td></tr>";
+  };
+  if (!report.lotto_name.empty()) line("Lotto", report.lotto_name);
+  std::string draw;
+  for (int i = 1; i <= 6; ++i) {
+    if (i > 1) draw += ' ';
+    draw += std::string(trim_blanks(report.draw[i]));
+  }
+  line("Draw", draw);
+  line("Bonus", trim_blanks(report.draw[7]));
+  line("System", report.system_id);
+  line("Targeted set", trim_blanks(report.tset_text));
+  h += "</table>";
+  h += "<h2>Winning tickets</h2>";
+  const TextGrid* g = report.grid;
+  const bool any = g && g->rows() > 1 && !g->cell(1, 1).empty();
+  if (!any) {
+    h += "<p>No ticket of the system wins in this draw.</p>";
+  } else {
+    h += "<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\">";
+    h += "<tr>";
+    for (int c = 0; c < g->cols(); ++c) h += "<th>" + html_escape(g->cell(0, c)) + "</th>";
+    h += "</tr>";
+    for (int r = 1; r < g->rows(); ++r) {
+      const bool total = g->cell(r, 1) == "Total";
+      h += "<tr>";
+      for (int c = 0; c < g->cols(); ++c) {
+        const std::string cell = html_escape(g->cell(r, c));
+        h += total ? "<td><b>" + cell + "</b></td>" : "<td>" + cell + "</td>";
+      }
+      h += "</tr>";
+    }
+    h += "</table>";
+  }
+  h += "</body></html>";
+  return h;
+}
+
+}  // namespace ds

@@ -1,0 +1,67 @@
+#pragma once
+// System Performance: which tickets of the current system would have won in one
+// draw, in which prize class, for how much, and for how much in all.
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "analyses/prize_classes.h"
+#include "shell/app_state.h"
+#include "shell/grid.h"
+#include "shell/numbers.h"
+
+namespace ds {
+
+struct PerformanceInput {
+  std::array<std::string, 8> draw;     // texts of txtN(1)..txtN(7); index 0 unused; 7 is the bonus
+  std::array<std::string, 10> prizes;  // texts of the prize boxes, in prize-class order
+  std::array<std::int16_t, 21> tset_numbers{};  // from index 1
+  std::int16_t tset_size = 0;
+  std::string system_id;
+  std::int16_t pick_n = 0;
+  std::filesystem::path system_file;  // the ticket file the Systems window writes
+  NumberFormat number_format;
+};
+
+struct PerformanceOutcome {
+  std::string message;             // "" when nothing is to be said
+  bool focus_first_draw = false;   // put the focus in txtN(1)
+  WindowToShow show = WindowToShow::none;
+  std::optional<std::string> system_label, tset_label;
+  int winning_tickets = 0;         // ticket rows written
+  bool total_written = false;
+};
+
+// The design-time grid: the header row and one empty row, four columns.
+void reset_performance_grid(TextGrid& grid);
+
+// lblTset's text: each number of the set followed by one blank.
+std::string tset_numbers_text(const std::array<std::int16_t, 21>& numbers, std::int16_t size);
+
+// Writes one winning ticket into row `row`; the grid ends after that row.
+// Column 3 takes the text of the prize box of class `prize` (unchanged when
+// `prize` is no class label).
+void fill_row(std::int16_t numT, std::int16_t row, const std::string& ticket, const std::string& prize,
+              const std::array<std::string, 10>& prizes, TextGrid& grid);
+
+// One run: the three checks, then the labels, then every line of the system
+// file; winning tickets go into `grid` with a bold total row below them. Any
+// failure past the checks ends with "Sorry, the data is not correct." and keeps
+// the rows written so far.
+PerformanceOutcome Performance(const PerformanceInput& in, const MessageCatalogue& messages, TextGrid& grid);
+
+// What the Print button puts on paper.
+struct PerformanceReport {
+  std::string lotto_name;
+  std::string system_id;
+  std::string tset_text;
+  std::array<std::string, 8> draw;  // as in PerformanceInput
+  const TextGrid* grid = nullptr;   // msfPerformance
+};
+// An HTML page with the draw, the system, the targeted set, the winning
+// tickets and the total.
+std::string performance_report_html(const PerformanceReport& report);
+
+}  // namespace ds

@@ -1,0 +1,20 @@
+#pragma once
+// The ten prize classes, in the order every list and grid of the analyses uses,
+// and what an analysis handler asks its window to do besides writing results.
+#include <array>
+#include <string_view>
+
+namespace ds {
+
+// "2", "2+bonus", "3", ... "6+bonus": class i (0..9) is 2 + i / 2 matching
+// numbers, with the bonus when i is odd.
+inline constexpr std::array<std::string_view, 10> prize_class_labels = {
+    "2", "2+bonus", "3", "3+bonus", "4", "4+bonus", "5", "5+bonus", "6", "6+bonus"};
+
+// Index of the class for `main` matching numbers (2..6) and the bonus.
+constexpr int prize_class_index(int main, bool bonus) { return (main - 2) * 2 + (bonus ? 1 : 0); }
+
+// A window a handler brings up after its message (where the missing choice is made).
+enum class WindowToShow { none, lotto, tsets, system };
+
+}  // namespace ds

@@ -1,0 +1,52 @@
+#pragma once
+// Average Profitability: the expected return per unit of stake of playing the
+// current system on the current targeted set, and the number of draws to play
+// for one draw with the top paying number of hits inside the set.
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "analyses/prize_classes.h"
+#include "shell/app_state.h"
+#include "shell/grid.h"
+#include "shell/numbers.h"
+
+namespace ds {
+
+struct ProfitInput {
+  std::string lotto_name;
+  std::string system_id;
+  std::array<std::string, 10> prizes;  // texts of txtP2, txtP2b, ... txtP6b (prize-class order)
+  std::array<std::string, 10> fa;      // column 1 of this window's msfFA, rows 1..10
+  std::string clevel;                  // text of cmbClevel, in percent
+  std::int16_t play_n = 0, pick_n = 0, tset_size = 0, ticket_count = 0;
+  float cost = 0;
+  ResultsAvg results_avg{};
+  NumberFormat number_format;
+};
+
+struct ProfitOutcome {
+  std::string message;  // "" when nothing is to be said
+  WindowToShow show = WindowToShow::none;
+  int focus_prize = -1;  // prize box (prize-class index) that takes the focus, or -1
+  std::optional<std::string> lotto_label, system_label;
+  std::optional<std::string> profitability, times;  // new texts of lblProfitability, lblTimes
+};
+
+// Sets this window's msfFA to its header and 10 empty rows.
+void reset_profit_fa_grid(TextGrid& grid);
+// Copies columns 0 and 1 of rows 1..10 of the Forecasting Abilities grid;
+// false (nothing copied) when there is no such grid or it has fewer than 11 rows.
+bool copy_fa_rows(const TextGrid* source, TextGrid& target);
+// The texts of column 1, rows 1..10.
+std::array<std::string, 10> fa_column(const TextGrid& grid);
+
+// The expected prize per unit of stake minus 1, then the times to play.
+ProfitOutcome calculate_avrprofitability(const ProfitInput& in, const MessageCatalogue& messages);
+// The times to play alone (a new confidence level). A failure leaves the times
+// as they were; a confidence of 100 or more, or a chance that leaves no
+// logarithm, is refused.
+ProfitOutcome how_long_to_play(const ProfitInput& in, const MessageCatalogue& messages);
+
+}  // namespace ds

@@ -1,0 +1,231 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <random>
+#include <vector>
+
+#include "analyses/forecasting.h"
+
+namespace {
+
+using ds::TextGrid;
+
+std::string seven(float v) {
+  char buf[32];
+  std::snprintf(buf, sizeof buf, "%.7g", static_cast<double>(v));
+  return buf;
+}
+
+// A draw grid as the Lotto window keeps it: date, hidden key, N1..N6, bonus.
+TextGrid draws_of(const std::vector<std::vector<std::string>>& rows) {
+  TextGrid g(static_cast<int>(rows.size()) + 1, 9);
+  for (std::size_t r = 0; r < rows.size(); ++r) {
+    g.set_cell(static_cast<int>(r) + 1, 0, rows[r][0]);
+    for (std::size_t c = 1; c < rows[r].size(); ++c) g.set_cell(static_cast<int>(r) + 1, static_cast<int>(c) + 1, rows[r][c]);
+  }
+  return g;
+}
+
+// A set grid: date, then the numbers.
+TextGrid sets_of(const std::vector<std::vector<std::string>>& rows, int size) {
+  TextGrid g(static_cast<int>(rows.size()) + 1, size + 1);
+  for (std::size_t r = 0; r < rows.size(); ++r)
+    for (std::size_t c = 0; c < rows[r].size(); ++c) g.set_cell(static_cast<int>(r) + 1, static_cast<int>(c), rows[r][c]);
+  return g;
+}
+
+const ds::DateFormat iso = ds::DateFormat::iso();
+
+TEST(Forecasting, ChancesAndRatioTexts) {
+  ds::FaTable t{};
+  t[0][0] = 7;  // levels 0 and 1 stay as they were
+  ds::fill_fa_table(49, 6, 10, t);
+  EXPECT_EQ(seven(t[3][0]), "0.07842495");
+  EXPECT_EQ(seven(t[3][1]), "0.03228998");
+  EXPECT_EQ(t[0][0], 7.0f);
+  const ds::NumberFormat dot;
+  EXPECT_EQ(ds::fa_ratio_text(12, 100, t[3][0], dot), "1.53");
+  EXPECT_EQ(ds::fa_ratio_text(5, 100, t[3][1], dot), "1.55");
+  EXPECT_EQ(ds::fa_ratio_text(12, 100, t[3][0], ds::NumberFormat{','}), "1,53");
+  EXPECT_EQ(ds::fa_ratio_text(3, 2, 0.5f, dot), "3");        // no trailing zeros
+  EXPECT_EQ(ds::fa_ratio_text(1, 2, 0.5f, dot), "1");        // exactly 1
+  EXPECT_EQ(ds::fa_ratio_text(1004, 1000, 1.0f, dot), "1");  // 1.004 rounds to 1
+  EXPECT_EQ(ds::fa_ratio_text(0, 100, t[3][0], dot), "1");
+  EXPECT_EQ(ds::fa_ratio_text(5, 0, t[3][0], dot), "1");     // nothing matched
+  EXPECT_EQ(ds::fa_ratio_text(5, 10, 0.0f, dot), "1");       // level out of reach
+  // One rare hit: far beyond 327.675, still two decimals and no failure.
+  EXPECT_EQ(ds::fa_ratio_text(1, 1, t[6][0], dot), "66589.6");
+  // Halves go to the even neighbour: 1.125 -> 1.12, 1.375 -> 1.38.
+  EXPECT_EQ(ds::fa_ratio_text(9, 8, 1.0f, dot), "1.12");
+  EXPECT_EQ(ds::fa_ratio_text(11, 8, 1.0f, dot), "1.38");
+  // A lotto with fewer numbers than the set has no chances at all.
+  ds::fill_fa_table(8, 6, 10, t);
+  EXPECT_EQ(t[3][0], 0.0f);
+}
+
+TEST(Forecasting, DatesAndRowRanges) {
+  EXPECT_TRUE(ds::check_date("2025-01-04", iso));
+  EXPECT_FALSE(ds::check_date("2025-02-30", iso));
+  EXPECT_FALSE(ds::check_date("", iso));
+  const TextGrid g = sets_of({{"2025-01-01"}, {"2025-01-04"}, {"2025-01-08"}}, 0);
+  const auto d = [](const char* s) { return *ds::parse_date(s, iso); };
+  EXPECT_EQ(ds::find_start(d("2024-12-01"), g, iso), 1);
+  EXPECT_EQ(ds::find_start(d("2025-01-04"), g, iso), 2);
+  EXPECT_EQ(ds::find_start(d("2025-01-05"), g, iso), 3);
+  EXPECT_EQ(ds::find_start(d("2025-02-01"), g, iso), 0);
+  EXPECT_EQ(ds::find_end(d("2025-01-04"), g, iso), 2);
+  EXPECT_EQ(ds::find_end(d("2025-01-03"), g, iso), 1);
+  EXPECT_EQ(ds::find_end(d("2024-12-31"), g, iso), 0);
+  EXPECT_EQ(ds::find_end(d("2026-01-01"), g, iso), 3);
+  EXPECT_EQ(ds::find_end(d("2026-01-01"), TextGrid(1, 9), iso), 0);
+  // A cell that is no date ends either search with what was found so far.
+  const TextGrid bad = sets_of({{"2025-01-01"}, {"x"}, {"2025-01-08"}}, 0);
+  EXPECT_EQ(ds::find_start(d("2025-01-05"), bad, iso), 0);
+  EXPECT_EQ(ds::find_end(d("2025-01-03"), bad, iso), 3);
+}
+
+TEST(Forecasting, IntersectCountsEqualPositiveNumbers) {
+  const std::vector<std::int16_t> a = {99, 3, 9, 0, 17};
+  const std::vector<std::int16_t> b = {3, 17, 0, 9, 4};
+  EXPECT_EQ(ds::intersect(a, 4, b, 4), 2);  // 9 and 17
+  EXPECT_EQ(ds::intersect(a, 4, b, 3), 2);
+  EXPECT_EQ(ds::intersect(a, 0, b, 4), 0);
+  EXPECT_EQ(ds::intersect(a, 2, b, 1), 0);  // index 0 is never read
+}
+
+TEST(Forecasting, PairsCountLevelsBonusAndMissingNumbers) {
+  const TextGrid draws = draws_of({
+      {"2025-01-01", "1", "2", "3", "20", "21", "22", "4"},    // 3 in the set, bonus 4 in it: 3+bonus
+      {"2025-01-04", "1", "2", "3", "20", "21", "22", "30"},   // 3, bonus outside
+      {"2025-01-08", "1", "20", "21", "22", "23", "24", "2"},  // 1 hit, paired twice
+      {"2025-01-11", "1", "2", "3", "4", "5", "6", ""},        // no set row that day
+  });
+  const TextGrid sets = sets_of({
+      {"2025-01-01", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10"},
+      {"2025-01-04", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10"},
+      {"2025-01-08", "1", "", "", "", "", "", "", "", "", ""},
+      {"2025-01-08", "1", "x", "", "", "", "", "", "", "", ""},
+  }, 10);
+  const ds::FaCounts c = ds::count_fa_hits(draws, 1, 4, sets, 1, 4, 6, 10, iso);
+  EXPECT_EQ(c.matched_rows, 4);
+  EXPECT_EQ(c.hits[3][1], 1);
+  EXPECT_EQ(c.hits[3][0], 1);
+  // The empty cells of the third and fourth rows hold no number: they do not
+  // keep 2..10 from the row compared before, so the bonus 2 is not in the set.
+  EXPECT_EQ(c.hits[1][0], 2);
+  EXPECT_EQ(c.hits[1][1], 0);
+  EXPECT_EQ(c, ds::count_fa_hits_pairwise(draws, 1, 4, sets, 1, 4, 6, 10, iso));
+}
+
+TEST(Forecasting, JoinedPairingAgreesWithThePairwiseLoop) {
+  std::mt19937 rng(7);
+  std::uniform_int_distribution<int> num(1, 49), day(0, 120), junk(0, 40);
+  std::vector<std::vector<std::string>> draw_rows, set_rows;
+  const auto date = [](int d) { return ds::format_date(*ds::day_number(2025, 1, 1) + d, iso); };
+  for (int i = 0; i < 300; ++i) {
+    std::vector<std::string> r = {date(i / 2)};
+    for (int c = 0; c < 7; ++c) r.push_back(junk(rng) == 0 ? "" : std::to_string(num(rng)));
+    if (junk(rng) == 0) r[0] = "no date";
+    draw_rows.push_back(r);
+  }
+  for (int j = 0; j < 150; ++j) {
+    std::vector<std::string> r = {date(day(rng))};
+    for (int c = 0; c < 12; ++c) r.push_back(junk(rng) == 0 ? "?" : std::to_string(num(rng)));
+    set_rows.push_back(r);
+  }
+  const TextGrid draws = draws_of(draw_rows), sets = sets_of(set_rows, 12);
+  const ds::FaCounts joined = ds::count_fa_hits(draws, 1, 300, sets, 1, 150, 6, 12, iso);
+  EXPECT_GT(joined.matched_rows, 50);
+  EXPECT_EQ(joined, ds::count_fa_hits_pairwise(draws, 1, 300, sets, 1, 150, 6, 12, iso));
+}
+
+class FakeEnv : public ds::FaEnvironment {
+ public:
+  const TextGrid* draws = nullptr;
+  const TextGrid* sets = nullptr;
+  int asked = 0, shown = 0, hidden = 0;
+  const TextGrid* draw_grid() override { ++asked; return draws; }
+  const TextGrid* set_grid() override { ++asked; return sets; }
+  void show_sources() override { ++shown; }
+  void hide_sources() override { ++hidden; }
+};
+
+TEST(Forecasting, CalculationChecksInOrderAndWritesTheGrid) {
+  ds::MessageCatalogue m;
+  ds::fill_catalogue(m);
+  ds::FaInput in{"2025-01-01", "2025-12-31", "Canada_6_49", 49, 6, "Forecaster1", 10, iso, {}};
+  FakeEnv env;
+  TextGrid grid;
+  ds::reset_fa_grid(grid);
+  ds::FaTable table{};
+
+  auto bad = in;
+  bad.from_text = "2025-13-01";
+  auto out = ds::calculate_fa(bad, m, env, grid, table);
+  EXPECT_EQ(out.message, "Incorrect date.");
+  EXPECT_EQ(out.focus, ds::FaOutcome::Focus::from);
+  bad = in;
+  bad.to_text = "";
+  EXPECT_EQ(ds::calculate_fa(bad, m, env, grid, table).focus, ds::FaOutcome::Focus::to);
+  bad = in;
+  bad.lotto_name = "";
+  out = ds::calculate_fa(bad, m, env, grid, table);
+  EXPECT_EQ(out.message, m.select_lotto);
+  EXPECT_EQ(out.show, ds::WindowToShow::lotto);
+  bad = in;
+  bad.pick_n = 0;
+  out = ds::calculate_fa(bad, m, env, grid, table);
+  EXPECT_EQ(out.message, "Incorrect data about Lotto.");
+  EXPECT_EQ(out.lotto_label, "Canada_6_49");
+  EXPECT_FALSE(out.tset_name_label);
+  bad = in;
+  bad.tset_name = "";
+  EXPECT_EQ(ds::calculate_fa(bad, m, env, grid, table).show, ds::WindowToShow::tsets);
+  bad = in;
+  bad.tset_size = 0;
+  out = ds::calculate_fa(bad, m, env, grid, table);
+  EXPECT_EQ(out.message, "Incorrect size of the Targeted Set.");
+  EXPECT_EQ(out.tset_size_label, "0");
+  EXPECT_EQ(grid.rows(), 2);
+  EXPECT_EQ(env.asked, 0);
+
+  // No rows in the period: labels and "1" everywhere, the source windows untouched.
+  out = ds::calculate_fa(in, m, env, grid, table);
+  EXPECT_TRUE(out.message.empty());
+  EXPECT_FALSE(out.compared);
+  EXPECT_EQ(env.shown, 0);
+  ASSERT_EQ(grid.rows(), 11);
+  EXPECT_EQ(grid.cell(4, 0), "3+bonus");
+  EXPECT_EQ(grid.cell(10, 1), "1");
+  EXPECT_EQ(seven(table[3][0]), "0.07842495");
+
+  // 100 pairs: 12 at level 3, 5 at level 3 with the bonus, the rest with no hit.
+  std::vector<std::vector<std::string>> d, s;
+  for (int i = 0; i < 100; ++i) {
+    const std::string date = ds::format_date(*ds::day_number(2025, 1, 1) + i, iso);
+    const bool three = i < 17;
+    d.push_back({date, three ? "1" : "31", three ? "2" : "32", three ? "3" : "33", "40", "41", "42",
+                 i < 5 ? "4" : "44"});
+    s.push_back({date, "1", "2", "3", "4", "5", "6", "7", "8", "9", "10"});
+  }
+  const TextGrid draws = draws_of(d), sets = sets_of(s, 10);
+  env.draws = &draws;
+  env.sets = &sets;
+  out = ds::calculate_fa(in, m, env, grid, table);
+  EXPECT_TRUE(out.compared);
+  EXPECT_EQ(out.counts.matched_rows, 100);
+  EXPECT_EQ(env.shown, 1);
+  EXPECT_EQ(env.hidden, 1);
+  EXPECT_EQ(grid.cell(3, 1), "1.53");
+  EXPECT_EQ(grid.cell(4, 1), "1.55");
+  EXPECT_EQ(grid.cell(5, 1), "1");
+
+  // From after To: nothing in the period.
+  auto reversed = in;
+  reversed.from_text = "2025-12-31";
+  reversed.to_text = "2025-01-01";
+  ds::calculate_fa(reversed, m, env, grid, table);
+  for (int r = 1; r <= 10; ++r) EXPECT_EQ(grid.cell(r, 1), "1");
+}
+
+}  // namespace

@@ -1,0 +1,149 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "analyses/performance.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class PerformanceTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ds::fill_catalogue(m);
+    dir = fs::temp_directory_path() / ("ds_perf_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+                                       "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::create_directories(dir);
+    in.draw = {"", "3", "9", "17", "25", "33", "41", "12"};
+    in.prizes = {"0", "0", "10", "0", "54.5", "0", "0", "0", "0", "0"};
+    in.tset_numbers = {0, 3, 9, 17, 25, 33, 41, 12, 20, 22, 28};
+    in.tset_size = 10;
+    in.system_id = "10_3_6";
+    in.pick_n = 6;
+    in.system_file = dir / "system";
+    write("N1 3 9 12 30 31 44\r\nN2 3 9 17 20 22 28\r\nN3 3 9 17 25 40 45\r\nN4 1 2 4 5 6 7\r\n");
+    ds::reset_performance_grid(grid);
+  }
+  void TearDown() override { fs::remove_all(dir); }
+  void write(const std::string& text) { std::ofstream(in.system_file, std::ios::binary) << text; }
+
+  ds::MessageCatalogue m;
+  fs::path dir;
+  ds::PerformanceInput in;
+  ds::TextGrid grid;
+};
+
+TEST_F(PerformanceTest, WorkedExampleWritesTwoTicketsAndABoldTotal) {
+  const auto out = ds::Performance(in, m, grid);
+  EXPECT_TRUE(out.message.empty());
+  EXPECT_EQ(out.system_label, "10_3_6");
+  EXPECT_EQ(out.tset_label, "3 9 17 25 33 41 12 20 22 28 ");
+  ASSERT_EQ(grid.rows(), 4);
+  const std::vector<std::string> row1 = {"2", "3 9 17 20 22 28", "3", "10"};
+  const std::vector<std::string> row2 = {"3", "3 9 17 25 40 45", "4", "54.5"};
+  for (int c = 0; c < 4; ++c) {
+    EXPECT_EQ(grid.cell(1, c), row1[c]);
+    EXPECT_EQ(grid.cell(2, c), row2[c]);
+    EXPECT_TRUE(grid.bold(0, c));
+  }
+  EXPECT_EQ(grid.cell(3, 1), "Total");
+  EXPECT_EQ(grid.cell(3, 3), "64.5");
+  EXPECT_TRUE(grid.bold(3, 1) && grid.bold(3, 3));
+  EXPECT_FALSE(grid.bold(3, 0));
+
+  // The same draw with the 2+bonus box paid, then a draw that wins nothing.
+  in.prizes[1] = "5";
+  ds::Performance(in, m, grid);
+  EXPECT_EQ(grid.cell(1, 2), "2+bonus");
+  EXPECT_EQ(grid.cell(4, 3), "69.5");
+  in.draw = {"", "1", "2", "0", "0", "0", "0", "9"};
+  const auto none = ds::Performance(in, m, grid);
+  EXPECT_EQ(none.winning_tickets, 0);
+  EXPECT_EQ(grid.rows(), 2);
+  EXPECT_EQ(grid.cell(1, 0), "");
+  EXPECT_FALSE(grid.bold(0, 0));
+}
+
+TEST_F(PerformanceTest, ChecksComeFirstAndLeaveTheGridAlone) {
+  grid.set_cell(1, 1, "kept");
+  in.draw[1] = "0";
+  auto out = ds::Performance(in, m, grid);
+  EXPECT_EQ(out.message, "Please select numbers in the draw");
+  EXPECT_TRUE(out.focus_first_draw);
+  in.draw[1] = "3";
+  in.tset_numbers[1] = 0;
+  out = ds::Performance(in, m, grid);
+  EXPECT_EQ(out.message, m.select_tset);
+  EXPECT_EQ(out.show, ds::WindowToShow::tsets);
+  in.tset_numbers[1] = 3;
+  in.system_id.clear();
+  out = ds::Performance(in, m, grid);
+  EXPECT_EQ(out.show, ds::WindowToShow::system);
+  EXPECT_FALSE(out.system_label);
+  EXPECT_EQ(grid.cell(1, 1), "kept");
+}
+
+TEST_F(PerformanceTest, MatchingIsByTextAndByTheFileTicketNumber) {
+  // "07" is not 7; the bonus alone wins nothing; the number comes from the file.
+  write("N12 7 9 17 25 1 2\nN13 07 9 17 40 41 42\n\n N14 1 12 50 51 52 53\n");
+  in.draw = {"", "7", " 9 ", "17", "25", "33", "0", "1"};
+  in.prizes = {"2", "0", "10", "0", "54.5", "60", "0", "0", "0", "0"};
+  const auto out = ds::Performance(in, m, grid);
+  EXPECT_TRUE(out.message.empty());
+  ASSERT_EQ(grid.rows(), 4);
+  EXPECT_EQ(grid.cell(1, 0), "12");
+  EXPECT_EQ(grid.cell(1, 2), "4+bonus");
+  EXPECT_EQ(grid.cell(1, 3), "60");
+  EXPECT_EQ(grid.cell(2, 0), "13");
+  EXPECT_EQ(grid.cell(2, 2), "2");
+  EXPECT_EQ(grid.cell(2, 1), "07 9 17 40 41 42");
+  EXPECT_EQ(grid.cell(2, 3), "2");
+  EXPECT_EQ(grid.cell(3, 3), "62");
+}
+
+TEST_F(PerformanceTest, FailuresKeepTheRowsWrittenSoFar) {
+  write("N2 3 9 17 20 22 28\nNx 3 9 17 25 40 45\n");
+  auto out = ds::Performance(in, m, grid);
+  EXPECT_EQ(out.message, "Sorry, the data is not correct.");
+  EXPECT_EQ(grid.rows(), 2);
+  EXPECT_EQ(grid.cell(1, 0), "2");
+  EXPECT_FALSE(out.total_written);
+
+  write("N2 3 9 17 20 22 28\nN3 3 9 17\n");  // fewer numbers than the lotto picks
+  EXPECT_EQ(ds::Performance(in, m, grid).message, m.data_not_correct);
+
+  fs::remove(in.system_file);
+  out = ds::Performance(in, m, grid);
+  EXPECT_EQ(out.message, m.data_not_correct);
+  EXPECT_EQ(out.system_label, "10_3_6");
+  EXPECT_EQ(grid.rows(), 2);
+
+  // A cleared prize box is not "0": its class wins with an empty value; the
+  // total cannot be formed once another ticket follows.
+  write("N2 3 9 17 20 22 28\nN3 3 9 17 25 40 45\n");
+  in.prizes[4] = "";
+  out = ds::Performance(in, m, grid);
+  EXPECT_EQ(out.message, m.data_not_correct);
+  EXPECT_EQ(grid.cell(2, 3), "");
+  EXPECT_EQ(grid.rows(), 3);
+  in.prizes[2] = "";
+  out = ds::Performance(in, m, grid);
+  EXPECT_TRUE(out.message.empty());  // row 1 has no value: no total
+  EXPECT_FALSE(out.total_written);
+}
+
+TEST_F(PerformanceTest, PrintedReportHoldsDrawSystemTicketsAndTotal) {
+  ds::Performance(in, m, grid);
+  const std::string html = ds::performance_report_html(
+      {"Canada_6_49", "10_3_6", "3 9 17 25 33 41 12 20 22 28 ", in.draw, &grid});
+  for (const char* part : {"Canada_6_49", "3 9 17 25 33 41", "<td>12</td>", "10_3_6", "3 9 17 20 22 28",
+                           "<b>Total</b>", "<b>64.5</b>"})
+    EXPECT_NE(html.find(part), std::string::npos) << part;
+  ds::TextGrid empty;
+  ds::reset_performance_grid(empty);
+  EXPECT_NE(ds::performance_report_html({"", "x<y", "", in.draw, &empty}).find("x&lt;y"), std::string::npos);
+}
+
+}  // namespace
