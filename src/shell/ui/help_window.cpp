@@ -7,12 +7,34 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "shell/ui/app.h"
+
 namespace ds::ui {
+
+namespace {
+// Pages may name the folder where the user's data lives with @DATA_FOLDER@.
+class HelpBrowser : public QTextBrowser {
+ public:
+  using QTextBrowser::QTextBrowser;
+  QVariant loadResource(int type, const QUrl& name) override {
+    QVariant v = QTextBrowser::loadResource(type, name);
+    if (type == QTextDocument::HtmlResource && v.isValid()) {
+      QString html = v.typeId() == QMetaType::QByteArray ? QString::fromUtf8(v.toByteArray()) : v.toString();
+      if (html.contains(QStringLiteral("@DATA_FOLDER@"))) {
+        html.replace(QStringLiteral("@DATA_FOLDER@"),
+                     QString::fromStdString(state().app_folder.string()).toHtmlEscaped());
+        return html;
+      }
+    }
+    return v;
+  }
+};
+}  // namespace
 
 HelpWindow::HelpWindow() {
   setObjectName(QStringLiteral("frmHelp"));
   setWindowTitle(QStringLiteral("Help"));
-  browser_ = new QTextBrowser(this);
+  browser_ = new HelpBrowser(this);
   browser_->setObjectName(QStringLiteral("WebBrowser1"));
   browser_->setOpenExternalLinks(true);
   back_ = new QPushButton(tr("Back"), this);

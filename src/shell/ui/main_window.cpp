@@ -6,6 +6,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QVBoxLayout>
 
 #include "shell/samples.h"
@@ -70,6 +71,10 @@ MainWindow::MainWindow() {
   layout->addLayout(calc, 1);
   setCentralWidget(central);
   add_help_menu(this, QStringLiteral("main.htm"));
+  if (s.app_folder != s.program_folder) {
+    // The program's folder cannot be written: say where the user's data lives.
+    statusBar()->showMessage(tr("Your data lives in %1").arg(QString::fromStdString(s.app_folder.string())));
+  }
   resize(460, 260);
 }
 

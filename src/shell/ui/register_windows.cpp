@@ -1,6 +1,9 @@
 #include "shell/ui/app.h"
 #include "shell/ui/help_window.h"
+#include "lotto/ui/lotto_window.h"
 #include "shell/ui/main_window.h"
+#include "tsets/ui/tset_generator_window.h"
+#include "tsets/ui/tsets_window.h"
 #include "systems/ui/system_window.h"
 
 // Each working window's module adds its factories here.
@@ -11,6 +14,9 @@ void register_windows() {
   WindowRegistry& r = registry();
   r.set_factory(WindowId::main, [] { return new MainWindow; });
   r.set_factory(WindowId::help, [] { return new HelpWindow; });
+  r.set_factory(WindowId::lotto, [] { return new LottoWindow; });
+  r.set_factory(WindowId::tsets, [] { return new TsetsWindow; });
+  r.set_factory(WindowId::tset_generator, [] { return new TsetGeneratorWindow; });
   r.set_factory(WindowId::system, [] { return new SystemWindow; });
 }
 
