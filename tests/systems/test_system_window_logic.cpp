@@ -1,0 +1,302 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "shell/files.h"
+#include "systems/catalogue.h"
+#include "systems/system_window_logic.h"
+
+namespace ds {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The last row of the shipped set Forecaster1.
+constexpr int kSet[] = {41, 17, 5, 46, 12, 22, 4, 21, 35, 38};
+
+AppState chosen_state(int set_size = 10, int pick_n = 6, float cost = 3) {
+  AppState s;
+  fill_catalogue(s.messages);
+  s.lotto_name = "Canada_6_49";
+  s.lotto.play_n = 49;
+  s.lotto.pick_n = static_cast<std::int16_t>(pick_n);
+  s.lotto.cost = cost;
+  s.lotto.currency = "$";
+  s.tset_name = "Forecaster1";
+  s.tset_size = static_cast<std::int16_t>(set_size);
+  for (int p = 1; p <= set_size; ++p)
+    s.tset_numbers[p] = static_cast<std::int16_t>(p <= 10 ? kSet[p - 1] : p + 50);
+  return s;
+}
+
+std::string numbers_at(std::initializer_list<int> positions) {
+  std::string out;
+  for (int p : positions) out += (out.empty() ? "" : " ") + std::to_string(kSet[p - 1]);
+  return out;
+}
+
+class TicketFileTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir = fs::temp_directory_path() /
+          ("ds_system_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    file = ticket_file_path(dir);
+  }
+  void TearDown() override { fs::remove_all(dir); }
+  std::string file_text() const { return read_file(file).value_or("<missing>"); }
+  fs::path dir, file;
+};
+
+TEST(SystemWindowLoad, ChecksTheSetBeforeTheLotto) {
+  AppState s;
+  fill_catalogue(s.messages);
+  SystemLoadOutcome out = system_window_load(s);
+  EXPECT_EQ(out.message, "Please select a Targeted Set in the 'Targeted Sets' window.");
+  EXPECT_EQ(out.open, SystemOpenWindow::tsets);
+  EXPECT_FALSE(out.tset_label || out.lotto_label);
+
+  s.tset_name = "Forecaster1";
+  out = system_window_load(s);
+  EXPECT_EQ(out.message, "Please select a Lotto in the 'Lotto' window.");
+  EXPECT_EQ(out.open, SystemOpenWindow::lotto);
+  EXPECT_EQ(out.tset_label, "Forecaster1");
+  EXPECT_FALSE(out.lotto_label);
+
+  s.lotto_name = "Canada_6_49";
+  out = system_window_load(s);
+  EXPECT_TRUE(out.message.empty());
+  EXPECT_EQ(out.open, SystemOpenWindow::none);
+  EXPECT_EQ(out.lotto_label, "Canada_6_49");
+}
+
+TEST(SystemList, IsTheCatalogueInOrder) {
+  const auto ids = system_list();
+  ASSERT_EQ(ids.size(), 41u);
+  EXPECT_EQ(ids[0], "10_3_6");
+  EXPECT_EQ(ids[1], "10_4_6");
+  EXPECT_EQ(ids[2], "11_3_5");
+  EXPECT_EQ(ids[6], "12_3_5");
+  EXPECT_EQ(ids[38], "20_3_5");
+  EXPECT_EQ(ids[40], "20_4_6");
+}
+
+TEST(ResultsGrid, LayoutHeadersAndEveryCount) {
+  AppState s;
+  TextGrid g(3, 3);
+  g.set_row_height_factor(2, 5);
+  fill_results(" 10_4_6 ", s, g);  // the list text is trimmed
+  ASSERT_EQ(g.rows(), 12);
+  ASSERT_EQ(g.cols(), 7);
+  EXPECT_EQ(g.fixed_rows, 2);
+  EXPECT_EQ(g.fixed_cols, 2);
+  EXPECT_EQ(g.row_height_factor(0), 2);
+  EXPECT_EQ(g.row_height_factor(1), 3);
+  EXPECT_EQ(g.row_height_factor(2), 1);
+  EXPECT_EQ(g.cell(0, 0), "Number of winning");
+  EXPECT_EQ(g.cell(1, 0), "balls in the targeted set");
+  const char* phrase[] = {"Number", "of tickets", "with", "winning", "balls="};
+  for (int k = 2; k <= 6; ++k) {
+    EXPECT_EQ(g.cell(0, k), phrase[k - 2]);
+    EXPECT_EQ(g.cell(1, k), std::to_string(k));
+  }
+  EXPECT_EQ(g.cell(0, 1), "");
+  EXPECT_EQ(g.cell(1, 1), "");
+  for (int w = 2; w <= 6; ++w) {
+    EXPECT_EQ(g.cell(2 * w - 2, 0), std::to_string(w));
+    EXPECT_EQ(g.cell(2 * w - 1, 0), "");
+    EXPECT_EQ(g.cell(2 * w - 2, 1), "Min");
+    EXPECT_EQ(g.cell(2 * w - 1, 1), "Max");
+    for (int k = 2; k <= 6; ++k) {
+      EXPECT_EQ(g.cell(2 * w - 2, k), std::to_string(s.results_min[w][k]));
+      EXPECT_EQ(g.cell(2 * w - 1, k), std::to_string(s.results_max[w][k]));
+    }
+  }
+  // 10_4_6, w = 4: worst 15 12 1, best 12 9 4.
+  EXPECT_EQ(g.cell(6, 2), "15");
+  EXPECT_EQ(g.cell(6, 4), "1");
+  EXPECT_EQ(g.cell(7, 4), "4");
+  EXPECT_EQ(g.cell(6, 5), "0");
+
+  // A five-number system right after: zeros in the w = 6 pair and in column k = 6.
+  fill_results("11_3_5", s, g);
+  EXPECT_EQ(g.row_height_factor(0), 2);
+  EXPECT_EQ(g.row_height_factor(1), 3);
+  for (int c = 2; c <= 6; ++c) {
+    EXPECT_EQ(g.cell(10, c), "0");
+    EXPECT_EQ(g.cell(11, c), "0");
+  }
+  for (int r = 2; r <= 11; ++r) EXPECT_EQ(g.cell(r, 6), "0");
+  EXPECT_EQ(g.cell(4, 2), "9");  // 11_3_5, w = 3: worst 9 1
+}
+
+TEST(SystemCost, GeneralNumberText) {
+  const NumberFormat dot{'.'}, comma{','};
+  EXPECT_EQ(system_cost_text(10, 3, dot), "30");
+  EXPECT_EQ(system_cost_text(10, 2, dot), "20");
+  EXPECT_EQ(system_cost_text(3, 0.5f, comma), "1,5");
+  EXPECT_EQ(system_cost_text(500, 2.5f, dot), "1250");
+  // The cost as typed, not its binary neighbour.
+  EXPECT_EQ(system_cost_text(10, 0.1f, dot), "1");
+  EXPECT_EQ(system_cost_text(969, 0.3f, dot), "290.7");
+  EXPECT_EQ(system_cost_text(10, 0, dot), "0");
+}
+
+TEST_F(TicketFileTest, TenThreeSixOnTheSampleSet) {
+  AppState s = chosen_state();
+  TextGrid g;
+  const FillSystemOutcome out = fill_system("10_3_6 ", s, g, file);
+  ASSERT_EQ(out.status, FillSystemStatus::shown);
+  EXPECT_TRUE(out.message.empty());
+  EXPECT_TRUE(out.file_written);
+  EXPECT_EQ(s.ticket_count, 1);
+  ASSERT_EQ(g.rows(), 11);
+  ASSERT_EQ(g.cols(), 2);
+  EXPECT_EQ(g.fixed_rows, 1);
+  EXPECT_EQ(g.fixed_cols, 1);
+  EXPECT_EQ(g.cell(0, 0), "Tickets");
+  EXPECT_EQ(g.cell(0, 1), "Numbers");
+  EXPECT_EQ(g.cell(1, 0), "N1");
+  EXPECT_EQ(g.cell(1, 1), numbers_at({1, 2, 3, 4, 5, 7}));
+  EXPECT_EQ(g.cell(1, 1), "41 17 5 46 12 4");
+  EXPECT_EQ(g.cell(8, 0), "N8");
+  EXPECT_EQ(g.cell(8, 1), numbers_at({8, 9, 10, 1, 2, 4}));
+  EXPECT_EQ(out.shown.cost, "30");
+  EXPECT_EQ(out.shown.ticket_count, 10);
+  EXPECT_EQ(out.shown.t, 3);
+
+  const std::string text = file_text();
+  EXPECT_EQ(text.substr(0, text.find("\r\n")), "N1 41 17 5 46 12 4");
+  int lines = 0;
+  for (std::size_t at = 0; (at = text.find('\n', at)) != std::string::npos; ++at) {
+    ++lines;
+    EXPECT_EQ(text[at - 1], '\r');
+  }
+  EXPECT_EQ(lines, 10);
+  EXPECT_EQ(text.size() - text.rfind("\r\n"), 2u);  // the last line ends too
+  EXPECT_NE(text.find("\r\nN8 " + numbers_at({8, 9, 10, 1, 2, 4}) + "\r\n"), std::string::npos);
+}
+
+TEST_F(TicketFileTest, TenFourSixReplacesTheEarlierTickets) {
+  AppState s = chosen_state(10, 6, 1);
+  TextGrid g;
+  fill_system("10_3_6", s, g, file);
+  const FillSystemOutcome out = fill_system("10_4_6", s, g, file);
+  ASSERT_EQ(out.status, FillSystemStatus::shown);
+  EXPECT_EQ(s.ticket_count, 3);
+  EXPECT_EQ(s.tickets.size(), 4u);
+  EXPECT_EQ(g.rows(), 31);
+  EXPECT_EQ(out.shown.cost, "30");
+  EXPECT_EQ(g.cell(11, 1), numbers_at({1, 2, 3, 4, 6, 8}));
+  EXPECT_EQ(g.cell(30, 0), "N30");
+  EXPECT_EQ(g.cell(30, 1), numbers_at({10, 1, 2, 3, 4, 7}));
+  EXPECT_EQ(file_text(), ticket_file_text(g));
+  EXPECT_EQ(ticket_file_text(g).find("N31"), std::string::npos);
+}
+
+TEST_F(TicketFileTest, SystemsThatDoNotFitChangeNothing) {
+  AppState s = chosen_state();
+  TextGrid g;
+  fill_system("10_3_6", s, g, file);
+  const std::string before = file_text();
+  const auto revision = g.revision();
+  const auto tickets = s.tickets;
+  // Another set size, another ticket size, and no id at all.
+  for (const char* id : {"11_3_6", "10_3_5", "11_3_5", "Select ", ""}) {
+    const FillSystemOutcome out = fill_system(id, s, g, file);
+    EXPECT_EQ(out.status, FillSystemStatus::not_fitting) << id;
+    EXPECT_TRUE(out.message.empty()) << id;
+  }
+  // A five-number lotto does not take six-number tickets.
+  s.lotto.pick_n = 5;
+  EXPECT_EQ(fill_system("10_3_6", s, g, file).status, FillSystemStatus::not_fitting);
+  EXPECT_EQ(g.revision(), revision);
+  EXPECT_EQ(s.tickets, tickets);
+  EXPECT_EQ(s.ticket_count, 1);
+  EXPECT_EQ(file_text(), before);
+}
+
+TEST_F(TicketFileTest, SetWithoutNumbersIsReportedAndNothingWritten) {
+  AppState s = chosen_state();
+  s.tset_numbers = {};
+  TextGrid g;
+  const FillSystemOutcome out = fill_system("10_3_6", s, g, file);
+  EXPECT_EQ(out.status, FillSystemStatus::no_tset_numbers);
+  EXPECT_EQ(out.message, "Please, select the targeted set on the form 'Tsets'");
+  EXPECT_EQ(g.rows(), 0);
+  EXPECT_FALSE(fs::exists(file));
+}
+
+TEST_F(TicketFileTest, UnwritableFileIsReportedAndTheTicketsStay) {
+  AppState s = chosen_state();
+  TextGrid g;
+  ASSERT_TRUE(fill_system("10_3_6", s, g, file).file_written);
+  const std::string before = file_text();
+  testing::fail_next_write_after(5);
+  const FillSystemOutcome out = fill_system("10_4_6", s, g, file);
+  EXPECT_EQ(out.status, FillSystemStatus::shown);
+  EXPECT_FALSE(out.file_written);
+  EXPECT_NE(out.message.find("could not be saved"), std::string::npos);
+  EXPECT_NE(out.message.find(file.string()), std::string::npos);
+  EXPECT_EQ(g.rows(), 31);
+  EXPECT_EQ(out.shown.cost, "90");
+  EXPECT_EQ(file_text(), before);  // the earlier file is whole
+
+  const FillSystemOutcome missing = fill_system("10_3_6", s, g, dir / "no such folder" / "system");
+  EXPECT_FALSE(missing.file_written);
+  EXPECT_FALSE(missing.message.empty());
+  EXPECT_EQ(g.rows(), 11);
+}
+
+TEST_F(TicketFileTest, EveryFittingSystemShowsItsExpandedBaseTickets) {
+  for (const SystemInfo& sys : system_catalogue()) {
+    AppState s = chosen_state(sys.v, sys.m, 1);
+    TextGrid g;
+    const FillSystemOutcome out = fill_system(sys.id, s, g, file);
+    std::int16_t count = 0;
+    TicketTable table;
+    if (!load_tickets(sys.id, count, table)) {
+      // No table held yet: said plainly, nothing shown.
+      EXPECT_EQ(out.status, FillSystemStatus::no_tickets) << sys.id;
+      EXPECT_NE(out.message.find(std::string(sys.id)), std::string::npos);
+      EXPECT_EQ(g.rows(), 0);
+      continue;
+    }
+    ASSERT_EQ(out.status, FillSystemStatus::shown) << sys.id;
+    const auto expanded = expand_tickets(table, count, sys.v, sys.m);
+    ASSERT_EQ(g.rows(), sys.T + 1) << sys.id;
+    ASSERT_EQ(static_cast<int>(expanded.size()), sys.T) << sys.id;
+    for (int r = 1; r <= sys.T; ++r) {
+      std::string want;
+      for (int p : expanded[r - 1]) want += (want.empty() ? "" : " ") + std::to_string(s.tset_numbers[p]);
+      ASSERT_EQ(g.cell(r, 1), want) << sys.id << " ticket " << r;
+    }
+    EXPECT_EQ(out.shown.cost, std::to_string(sys.T));
+  }
+}
+
+TEST_F(TicketFileTest, PrintedDocumentDescribesTheTicketsShown) {
+  AppState s = chosen_state();
+  s.tset_name = "Mine <&> \"best\"";
+  TextGrid g;
+  const FillSystemOutcome out = fill_system("10_4_6", s, g, file);
+  ASSERT_EQ(out.status, FillSystemStatus::shown);
+  const std::string html = system_print_html(out.shown, g);
+  for (const std::string& part :
+       {std::string("Canada_6_49"), std::string("Mine &lt;&amp;&gt; &quot;best&quot;"),
+        std::string("41 17 5 46 12 22 4 21 35 38"), std::string("System 10_4_6"),
+        std::string("at least 4 of the winning numbers lie among the 10 numbers"),
+        std::string("<td>30</td>"), std::string("90 $"), std::string("<b>N1</b></td><td>" + g.cell(1, 1)),
+        std::string("<b>N30</b></td><td>" + g.cell(30, 1))})
+    EXPECT_NE(html.find(part), std::string::npos) << part;
+  EXPECT_EQ(html.find("<&>"), std::string::npos);
+  EXPECT_EQ(html.find("N31"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace ds
