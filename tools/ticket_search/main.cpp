@@ -4,6 +4,8 @@
 //   ticket_search [--targets FILE] [--only ID,ID,...] [--seconds S] [--seed N] [--jobs J]
 //                 [--tables FILE] [--verbose]
 //   ticket_search --emit-cpp TABLES_FILE...   (prints base_tickets.cpp to stdout)
+//   ticket_search --check TABLES_FILE          (re-verifies each table line)
+//   ticket_search --rows TABLES_FILE           (prints the rows each table really gives)
 //
 // Each system gets its own time limit; the search of a system depends only on the seed,
 // so a run with the same seed and enough time finds the same table again.
@@ -108,6 +110,7 @@ int main(int argc, char** argv) {
     int jobs = 1;
     bool verbose = false;
     std::string check_file;
+    bool print_rows = false;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
         auto value = [&]() -> std::string {
@@ -126,6 +129,7 @@ int main(int argc, char** argv) {
         else if (a == "--tables") tables_path = value();
         else if (a == "--verbose") verbose = true;
         else if (a == "--check") check_file = value();
+        else if (a == "--rows") check_file = value(), print_rows = true;
         else {
             std::fprintf(stderr, "unknown argument %s\n", a.c_str());
             return 2;
@@ -164,6 +168,24 @@ int main(int argc, char** argv) {
                 bases.push_back(from_increments(inc, t->m));
             }
             const auto tickets = expand(bases, t->v);
+            if (print_rows) {
+                // the rows these tickets really give, in the targets' notation
+                const Rows rows = evaluate_rows(tickets, t->v, t->m);
+                auto text = [&](const RowTable& r) {
+                    std::string out;
+                    for (int w = 2; w <= t->m; ++w) {
+                        if (w > 2) out += " / ";
+                        for (int k = 2; k <= w; ++k) {
+                            if (k > 2) out += ' ';
+                            out += std::to_string(r[w][k]);
+                        }
+                    }
+                    return out;
+                };
+                std::printf("    {\"%s\", \"%s\", \"%s\"},\n", id.c_str(), text(rows.min).c_str(),
+                            text(rows.max).c_str());
+                continue;
+            }
             std::printf("%s rows %d guarantee %d accepted %d\n", id.c_str(),
                         row_difference(*t, evaluate_rows(tickets, t->v, t->m)), covers_all(tickets, t->v, t->t),
                         exact_rules_accept(*t, bases));

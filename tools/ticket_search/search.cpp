@@ -9,11 +9,23 @@
 #include <sstream>
 #include <stdexcept>
 
+#include <time.h>
+
 namespace ds::search {
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+// Time limits count the CPU time of the searching thread, so that a busy machine
+// shortens no system's search.
+struct Clock {
+    using duration = std::chrono::nanoseconds;
+    using time_point = std::chrono::time_point<Clock, duration>;
+    static time_point now() {
+        timespec ts{};
+        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
+        return time_point(duration(std::int64_t{ts.tv_sec} * 1000000000 + ts.tv_nsec));
+    }
+};
 
 Mask next_same_popcount(Mask x) {
     const Mask c = x & (~x + 1);
@@ -254,7 +266,7 @@ public:
                 reset_state();
                 node_budget_ = complete ? (1LL << 62) : 400 * luby(restart);
                 ++best_.restarts;
-                const Result r = dfs(-1);
+                const Result r = root(!complete);
                 if (verbose && restart % 64 == 0)
                     std::fprintf(stderr, "%s %s restart %d nodes %lld best %d\n", tg_.id.c_str(), step.name,
                                  restart, best_.nodes, best_.difference);
@@ -313,6 +325,9 @@ private:
             cand_contrib_.push_back(std::move(contrib));
         }
         ncand_ = static_cast<int>(cand_rot_.size());
+        cand_index_.assign(rep_.size(), -1);
+        for (int cnd = 0; cnd < ncand_; ++cnd) cand_index_[orbit_of_[cand_rot_[cnd][0]]] = cnd;
+        build_classes();
         orbit_cands_.assign(rep_.size(), {});
         for (int cnd = 0; cnd < ncand_; ++cnd)
             for (const auto& [o, count] : cand_contrib_[cnd]) orbit_cands_[o].push_back({cnd, count});
@@ -379,9 +394,15 @@ private:
         for (int w = 2; w <= m_; ++w) {
             const bool lex = phase_ == Phase::exact;
             minkey_[w] = lex && tg_.fixed_min[w] ? pack(tg_.min[w], w) : ~guard_;
-            for (int o = level_begin_[w]; o < level_end_[w]; ++o)
-                if (lex && tg_.fixed_max[w]) maxkey_[o] = pack(tg_.max[w], w);
+            // outside the exact phase only the cap on n_w is kept
+            std::uint64_t key = ~std::uint64_t{0};
+            if (lex && tg_.fixed_max[w]) key = pack(tg_.max[w], w);
+            else if (cap_[w] != kFree) key = static_cast<std::uint64_t>(cap_[w]) * lane(w) + (lane(w) - 1);
+            for (int o = level_begin_[w]; o < level_end_[w]; ++o) maxkey_[o] = key;
             below_count_[w] = level_end_[w] - level_begin_[w];
+            reach_count_[w] = below_count_[w];
+            // some placement has to end exactly on the best-case row
+            reachkey_[w] = lex && tg_.fixed_max[w] ? pack(tg_.max[w], w) : ~guard_;
             deficit_[w] = static_cast<long long>(need_[w]) * (level_end_[w] - level_begin_[w]);
         }
         violations_ = 0;
@@ -417,12 +438,14 @@ private:
             const int w = rep_level_[o];
             violations_ += static_cast<int>(now > maxkey_[o]) - static_cast<int>(before > maxkey_[o]);
             below_count_[w] += static_cast<int>(below(now, minkey_[w])) - static_cast<int>(below(before, minkey_[w]));
+            reach_count_[w] += static_cast<int>(below(now, reachkey_[w])) - static_cast<int>(below(before, reachkey_[w]));
             deficit_[w] += std::max(0, need_[w] - top(now, w)) - std::max(0, need_[w] - top(before, w));
         }
         for (const auto& [o, count] : cand_contrib_[cnd]) {
             const int w = rep_level_[o];
             const int cap = cap_[w];
-            if (cap == kFree) continue;
+            // pairs are capped through maxkey_ alone: their candidate lists are long
+            if (cap == kFree || w == 2) continue;
             const int now = top(vec_[o], w);
             const int before = now - sign * count;
             for (const auto& [other, c2] : orbit_cands_[o]) {
@@ -442,6 +465,36 @@ private:
         }
     }
 
+    // The missing counts of each level must be made up by the remaining tickets: at most
+    // the sum of the largest gains of that many distinct candidates still allowed.
+    bool enough_gain() {
+        const int remaining = c_ - static_cast<int>(chosen_.size());
+        for (int w = 2; w <= m_; ++w) {
+            if (deficit_[w] == 0) continue;
+            gains_.clear();
+            for (int cnd = 0; cnd < ncand_; ++cnd) {
+                if (dead_[cnd]) continue;
+                int g = 0;
+                for (const auto& [o, count] : cand_contrib_[cnd])
+                    if (rep_level_[o] == w) g += std::min(count, std::max(0, need_[w] - top(vec_[o], w)));
+                if (g) gains_.push_back(g);
+            }
+            const std::size_t r = std::min<std::size_t>(remaining, gains_.size());
+            long long sum = 0;
+            std::partial_sort(gains_.begin(), gains_.begin() + static_cast<long>(r), gains_.end(), std::greater<>());
+            for (std::size_t i = 0; i < r; ++i) sum += gains_[i];
+            if (sum < deficit_[w]) return false;
+        }
+        return true;
+    }
+
+    // True when adding cnd would push some placement above the best-case row (read only).
+    bool breaks_best_row(int cnd) const {
+        for (const auto& [o, d] : effect_[cnd])
+            if (vec_[o] + d > maxkey_[o]) return true;
+        return false;
+    }
+
     // Necessary conditions for completing the current partial table: counts only grow,
     // so a placement already above the best-case row stays above it, and the worst-case
     // row needs a placement that is still at or below it in every count.
@@ -449,7 +502,7 @@ private:
         if (violations_ > 0) return false;
         const int remaining = c_ - static_cast<int>(chosen_.size());
         for (int w = 2; w <= m_; ++w) {
-            if (below_count_[w] == 0) return false;
+            if (below_count_[w] == 0 || reach_count_[w] == 0) return false;
             if (deficit_[w] > static_cast<long long>(remaining) * gain_[w]) return false;
         }
         return true;
@@ -492,6 +545,7 @@ private:
             record_leaf();
             return best_.exact ? Result::found : Result::exhausted;
         }
+        if (!enough_gain()) return Result::exhausted;
         // most constrained placement still short of its required count
         int branch = -1;
         int branch_valid = 0;
@@ -521,14 +575,77 @@ private:
                 if (!dead_[cnd]) order.push_back({noise(rng_), cnd});
         }
         std::sort(order.begin(), order.end());
+        // A sibling that has been searched is left out of the later siblings' subtrees:
+        // every table holding it was already met.
+        std::vector<int> excluded;
+        Result result = Result::exhausted;
         for (const auto& [key, cnd] : order) {
-            apply(cnd, +1);
+            if (dead_[cnd]) continue;
             Result r = Result::exhausted;
-            if (feasible()) r = dfs(branch >= 0 ? last_free : cnd);
-            apply(cnd, -1);
-            if (r != Result::exhausted) return r;
+            if (!breaks_best_row(cnd)) {
+                apply(cnd, +1);
+                if (feasible()) r = dfs(branch >= 0 ? last_free : cnd);
+                apply(cnd, -1);
+            }
+            if (r != Result::exhausted) {
+                result = r;
+                break;
+            }
+            kill(cnd);
+            excluded.push_back(cnd);
         }
-        return Result::exhausted;
+        for (int cnd : excluded) revive(cnd);
+        return result;
+    }
+
+    // The first base ticket is taken from the multiplier classes one at a time: any table
+    // can be relabelled so that its member of the earliest class (in the order used here)
+    // is that class's representative, and members of earlier classes are left out.
+    Result root(bool shuffled) {
+        std::vector<int> order(classes_.size());
+        std::iota(order.begin(), order.end(), 0);
+        if (shuffled) std::shuffle(order.begin(), order.end(), rng_);
+        std::vector<int> excluded;
+        Result result = Result::exhausted;
+        for (int cl : order) {
+            const int rep = classes_[cl].front();
+            if (!dead_[rep]) {
+                apply(rep, +1);
+                Result r = Result::exhausted;
+                if (feasible()) r = dfs(-1);
+                apply(rep, -1);
+                if (r != Result::exhausted) {
+                    result = r;
+                    break;
+                }
+            }
+            for (int cnd : classes_[cl]) {
+                kill(cnd);
+                excluded.push_back(cnd);
+            }
+        }
+        for (int cnd : excluded) revive(cnd);
+        return result;
+    }
+
+    void build_classes() {
+        std::vector<int> class_of(ncand_, -1);
+        for (int cnd = 0; cnd < ncand_; ++cnd) {
+            if (class_of[cnd] >= 0) continue;
+            const int cl = static_cast<int>(classes_.size());
+            classes_.push_back({});
+            for (int u = 1; u < v_; ++u) {
+                if (std::gcd(u, v_) != 1) continue;
+                Mask y = 0;
+                for (int p = 0; p < v_; ++p)
+                    if (cand_rot_[cnd][0] >> p & 1) y |= Mask{1} << (p * u % v_);
+                const int image = cand_index_[orbit_of_[y]];
+                if (class_of[image] < 0) {
+                    class_of[image] = cl;
+                    classes_[cl].push_back(image);
+                }
+            }
+        }
     }
 
     const Target& tg_;
@@ -542,16 +659,19 @@ private:
     std::vector<std::vector<Mask>> cand_rot_;
     std::vector<std::vector<Contribution>> cand_contrib_;
     std::vector<std::vector<std::pair<int, int>>> orbit_cands_;
+    std::vector<int> cand_index_;               // orbit of an m-subset -> candidate
+    std::vector<std::vector<int>> classes_;     // candidates related by multipliers
     std::array<int, 8> gain_{}, cap_{}, need_{};
 
     std::vector<std::uint64_t> vec_, maxkey_;
     std::vector<std::vector<std::pair<int, std::uint64_t>>> effect_;
     std::uint64_t guard_ = 0;
     std::array<std::uint64_t, 8> minkey_{};
-    std::array<int, 8> below_count_{};
+    std::array<std::uint64_t, 8> reachkey_{};
+    std::array<int, 8> below_count_{}, reach_count_{};
     std::array<long long, 8> deficit_{};
     int violations_ = 0;
-    std::vector<int> dead_, valid_, chosen_;
+    std::vector<int> dead_, valid_, chosen_, gains_;
 
     Phase phase_ = Phase::exact;
     const char* phase_name_ = "";

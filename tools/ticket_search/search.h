@@ -60,7 +60,7 @@ struct Outcome {
     long long nodes = 0;
     long long leaves = 0;
     int restarts = 0;
-    double seconds = 0;
+    double seconds = 0;        // CPU seconds
     std::string phase;         // which phase produced the best table
 };
 
@@ -68,7 +68,7 @@ struct Outcome {
 bool exact_rules_accept(const Target& target, const std::vector<Mask>& bases);
 
 // Depth-first search with restarts; seed fixes every random choice, the run stops
-// after `seconds` (wall clock) or when an exact table is found.
+// after `seconds` of the thread's CPU time or when an exact table is found.
 Outcome search(const Target& target, std::uint64_t seed, double seconds, bool verbose = false);
 
 }  // namespace ds::search
