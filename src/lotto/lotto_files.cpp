@@ -139,28 +139,44 @@ ReadDrawsResult read_draws(const std::filesystem::path& games, const std::string
     result.stopped = true;
     return result;
   }
-  const std::string text = text_from_8bit(*bytes);
-  std::vector<std::string> fields;
-  std::vector<int> short_lines;
-  int line_no = 0;
-  std::vector<std::vector<std::string>> rows;
-  for (const auto line : split_lines(text)) {
-    ++line_no;
-    std::int16_t count = 0;
-    split_fields(" ", line, count, fields);
-    if (count == 0) continue;
-    if (count < 8) short_lines.push_back(line_no);
-    std::vector<std::string> row(draw_columns);
-    row[col_date] = fields[1];
-    for (int f = 2; f <= 8 && f <= count; ++f) row[f] = fields[f];
-    rows.push_back(std::move(row));
+  // The 8-bit text only needs converting when it holds a byte above 127.
+  std::string converted;
+  std::string_view text = *bytes;
+  if (std::any_of(bytes->begin(), bytes->end(), [](char c) { return c & 0x80; })) {
+    converted = text_from_8bit(*bytes);
+    text = converted;
   }
-  grid.resize(1 + static_cast<int>(rows.size()), draw_columns);
-  for (std::size_t r = 0; r < rows.size(); ++r)
-    for (int c = 0; c < draw_columns; ++c)
-      if (!rows[r][c].empty()) grid.set_cell(static_cast<int>(r) + 1, c, rows[r][c]);
+  const auto lines = split_lines(text);
+  grid.resize(1 + static_cast<int>(lines.size()), draw_columns);
+  std::vector<int> short_lines;
+  int row = 0;
+  std::string_view fields[8];
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    // Fields are separated by runs of blanks, as split_fields cuts them; the
+    // fields after the eighth are ignored.
+    const std::string_view line = lines[i];
+    int count = 0;
+    std::size_t p = 0;
+    while (true) {
+      p = line.find_first_not_of(' ', p);
+      if (p == std::string_view::npos) break;
+      std::size_t e = line.find(' ', p);
+      if (e == std::string_view::npos) e = line.size();
+      if (count < 8) fields[count] = line.substr(p, e - p);
+      ++count;
+      p = e;
+    }
+    if (count == 0) continue;
+    if (count < 8) short_lines.push_back(static_cast<int>(i) + 1);
+    ++row;
+    grid.set_cell(row, col_date, fields[0]);
+    for (int f = 1; f < 8 && f < count; ++f) grid.set_cell(row, col_n1 + f - 1, fields[f]);
+  }
+  grid.resize(1 + row, draw_columns);
   grid.set_col_width(col_key, TextGrid::hidden);
 
+  bool ordered = true;
+  DayNumber previous = 0;
   for (int r = 1; r < grid.rows(); ++r) {
     const auto day = parse_date(grid.cell(r, col_date), format);
     if (!day) {
@@ -170,8 +186,11 @@ ReadDrawsResult read_draws(const std::filesystem::path& games, const std::string
       return result;
     }
     grid.set_cell(r, col_key, std::to_string(*day));
+    if (r > 1 && *day < previous) ordered = false;
+    previous = *day;
   }
-  grid.sort_rows_numeric(col_key, 1);
+  // Files this program wrote are in date order already.
+  if (!ordered) grid.sort_rows_numeric(col_key, 1);
   if (!short_lines.empty()) {
     std::string list;
     for (std::size_t i = 0; i < short_lines.size() && i < 5; ++i)

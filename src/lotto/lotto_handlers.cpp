@@ -1,0 +1,328 @@
+#include "lotto/lotto_handlers.h"
+
+#include "shell/fields.h"
+#include "shell/files.h"
+
+namespace ds {
+
+namespace {
+
+bool blank(const std::string& text) { return trim_blanks(text).empty(); }
+
+const char* const draw_keys[] = {"n1", "n2", "n3", "n4", "n5", "n6", "nb"};
+const char* const draw_boxes[] = {"txtN1", "txtN2", "txtN3", "txtN4", "txtN5", "txtN6", "txtNB"};
+
+std::string unsafe_name_message() {
+  return "This name cannot be used for a lotto. A lotto name is a folder name: it must not "
+         "start with a dot, hold / or \\ or control characters, or be longer than 100 "
+         "characters.";
+}
+
+Refusal refusal(const std::string& message, const char* focus) { return {message, focus}; }
+
+// Gives a grid that is not yet a draw table (the start grid) the draw table's columns
+// and headers, keeping its rows.
+void ensure_draw_columns(TextGrid& grid) {
+  if (grid.cols() >= draw_columns) return;
+  grid.set_cols(draw_columns);
+  grid.fixed_rows = 1;
+  grid.fixed_cols = 0;
+  if (grid.rows() < 1) grid.set_rows(1);
+  static const char* headers[] = {"Date", "", "N1", "N2", "N3", "N4", "N5", "N6", "NBonus"};
+  for (int c = 0; c < draw_columns; ++c) grid.set_cell(0, c, headers[c]);
+  for (int c = col_n1; c < col_bonus; ++c) grid.set_col_width_factor(c, 0.5);
+  grid.set_col_width(col_key, TextGrid::hidden);
+}
+
+}  // namespace
+
+LottoButtons LottoEditMode(int mode) {
+  switch (mode) {
+    case 0: return {true, true, false};
+    case 1: return {true, false, false};
+    case 2: return {false, false, true};
+    default: return {true, true, true};
+  }
+}
+
+LottoForm lotto_start_form() {
+  LottoForm f;
+  f.prize = {"0", "10", "80", "2000", "1000000"};
+  f.prize_b = {"0", "0", "0", "10000", "0"};
+  f.cost = "1";
+  f.currency = "$";
+  return f;
+}
+
+void emty_lotto(LottoForm& form) {
+  form.name.clear();
+  form.play_n.clear();
+  form.pick_n.clear();
+  form.prize = {"0", "10", "100", "1000", "1000000"};
+  form.prize_b = {"0", "0", "0", "10000", "0"};
+  form.cost = "1";
+}
+
+std::vector<std::string> play_n_items() {
+  std::vector<std::string> items;
+  for (int n = 20; n <= 90; ++n) items.push_back(std::to_string(n));
+  return items;
+}
+
+std::vector<std::string> pick_n_items() { return {"3", "4", "5", "6"}; }
+
+void show_definition(const LottoDefinition& d, const NumberFormat& nf, LottoForm& form) {
+  form.play_n = std::to_string(d.play_n);
+  form.pick_n = std::to_string(d.pick_n);
+  const float prizes[] = {d.prize_2, d.prize_3, d.prize_4, d.prize_5, d.prize_6};
+  const float bonus[] = {d.prize_2b, d.prize_3b, d.prize_4b, d.prize_5b, d.prize_6b};
+  for (int i = 0; i < 5; ++i) {
+    form.prize[i] = format_single(prizes[i], nf);
+    form.prize_b[i] = format_single(bonus[i], nf);
+  }
+  form.cost = format_single(d.cost, nf);
+  form.currency = d.currency;
+}
+
+DrawForm empty_draw(const DateFormat& format) {
+  DrawForm d;
+  d.date = format_date(today(), format);
+  d.n.fill("0");
+  return d;
+}
+
+DrawForm draw_from_row(const TextGrid& grid, int row) {
+  DrawForm d;
+  d.date = grid.cell(row, col_date);
+  for (int i = 0; i < 7; ++i) d.n[i] = grid.cell(row, col_n1 + i);
+  return d;
+}
+
+SaveLottoResult save_lotto(const LottoForm& f, const std::filesystem::path& games, AppState& s) {
+  SaveLottoResult r;
+  const MessageCatalogue& m = s.messages;
+  auto refuse = [&r](const std::string& message, const char* focus) {
+    r.message = message;
+    r.focus = focus;
+    return r;
+  };
+  if (blank(f.name)) return refuse(m.type_data, "cmbName");
+  const auto name = safe_name(f.name);
+  if (!name) return refuse(unsafe_name_message(), "cmbName");
+  if (blank(f.play_n)) return refuse(m.type_data, "cmbPlayN");
+  if (blank(f.pick_n)) return refuse(m.type_data, "cmbPickN");
+  if (blank(f.cost)) return refuse(m.type_data, "txtCost");
+  if (blank(f.currency)) return refuse(m.type_data, "txtCurrency");
+
+  const auto play = parse_whole(f.play_n);
+  if (!play || *play < min_play_n || *play > max_play_n)
+    return refuse(m.data_not_correct, "cmbPlayN");
+  const auto pick = parse_whole(f.pick_n);
+  if (!pick || *pick < min_pick_n || *pick > max_pick_n || *pick >= *play)
+    return refuse(m.data_not_correct, "cmbPickN");
+  s.lotto.play_n = static_cast<std::int16_t>(*play);
+  s.lotto.pick_n = static_cast<std::int16_t>(*pick);
+
+  // Each value is stored as soon as it converts: a refusal keeps the earlier ones.
+  LottoDefinition& d = s.lotto;
+  const struct {
+    const std::string& text;
+    float& field;
+    const char* focus;
+  } boxes[] = {
+      {f.prize[0], d.prize_2, "txt2PR"},   {f.prize_b[0], d.prize_2b, "txt2PRB"},
+      {f.prize[1], d.prize_3, "txt3PR"},   {f.prize_b[1], d.prize_3b, "txt3PRB"},
+      {f.prize[2], d.prize_4, "txt4PR"},   {f.prize_b[2], d.prize_4b, "txt4PRB"},
+      {f.prize[3], d.prize_5, "txt5PR"},   {f.prize_b[3], d.prize_5b, "txt5PRB"},
+      {f.prize[4], d.prize_6, "txt6PR"},   {f.prize_b[4], d.prize_6b, "txt6PRB"},
+      {f.cost, d.cost, "txtCost"},
+  };
+  for (const auto& box : boxes) {
+    const auto v = parse_single(box.text, s.number_format);
+    if (!v) return refuse(m.data_not_correct, box.focus);
+    box.field = *v;
+  }
+  d.currency = f.currency;
+  s.lotto_name = *name;
+  // A currency that does not fit the record, or a folder or file that cannot be
+  // made: the focus stays on the last box converted.
+  if (!write_definition(games, *name, d).empty()) return refuse(m.data_not_correct, "txtCost");
+  r.written = true;
+  r.name = *name;
+  r.names = list_lottos(games);
+  r.mode = r.names.empty() ? 1 : 0;
+  return r;
+}
+
+CreateNameResult create_name(const std::string& answer, const std::filesystem::path& games) {
+  CreateNameResult r;
+  if (blank(answer)) return r;
+  const auto name = safe_name(answer);
+  if (!name) {
+    r.message = unsafe_name_message();
+    r.focus = "cmbName";
+    return r;
+  }
+  if (folder_exists(games / *name)) {
+    r.message = "The lotto '" + *name +
+                "' already exists. Choose it in the Name list and press Edit to change it.";
+    r.focus = "cmbName";
+    return r;
+  }
+  r.name = *name;
+  return r;
+}
+
+ChooseLottoResult choose_lotto(const std::string& name, const std::filesystem::path& games,
+                               AppState& s, TextGrid& grid) {
+  ChooseLottoResult r;
+  const auto safe = safe_name(name);
+  if (!safe || *safe != name) {
+    r.message = unsafe_name_message();
+    return r;
+  }
+  r.message = read_definition(games, name, s.lotto);
+  if (r.refused()) return r;
+  r.definition_read = true;
+  r.form.name = name;
+  show_definition(s.lotto, s.number_format, r.form);
+  s.lotto_name = name;
+
+  const ReadDrawsResult read = read_draws(games, name, grid, s.date_format);
+  r.message = read.message;
+  r.grid_read = true;
+  if (read.stopped) {
+    r.current_row = read.bad_date ? 1 : 0;
+    return r;
+  }
+  r.draws_read = true;
+  const int last = grid.rows() - 1;
+  if (last >= 1) {
+    r.draw = draw_from_row(grid, last);
+    r.current_row = last;
+  } else {
+    // No draw yet: the boxes are ready for the first one (New adds its row).
+    r.draw = empty_draw(s.date_format);
+    r.current_row = 0;
+  }
+  r.mode = 0;
+  return r;
+}
+
+Refusal Check_draw(const DrawForm& draw, std::int16_t play_n, const AppState& s,
+                   std::string& er_tp) {
+  const MessageCatalogue& m = s.messages;
+  er_tp = "date";
+  if (blank(draw.date)) return refusal(m.type_data, "txtDate");
+  // draws.txt separates its fields with blanks, so a date cannot hold one.
+  if (trim_blanks(draw.date).find(' ') != std::string_view::npos ||
+      !parse_date(draw.date, s.date_format))
+    return refusal(m.data_not_correct, "txtDate");
+  for (int i = 0; i < 7; ++i) {
+    er_tp = draw_keys[i];
+    if (blank(draw.n[i])) return refusal(m.type_data, draw_boxes[i]);
+    const auto v = parse_whole(draw.n[i]);
+    if (!v) return refusal(m.data_not_correct, draw_boxes[i]);
+    const long long low = i < 3 ? 1 : 0;
+    if (*v < low || *v > play_n) return refusal(m.data_not_correct, draw_boxes[i]);
+  }
+  er_tp.clear();
+  return {};
+}
+
+AddDrawResult add_draw(const DrawForm& draw, int current_row, AppState& s, TextGrid& grid) {
+  AddDrawResult r;
+  std::string er_tp;
+  static_cast<Refusal&>(r) = Check_draw(draw, s.lotto.play_n, s, er_tp);
+  if (r.refused()) return r;
+  s.current_draw_date = *parse_date(draw.date, s.date_format);
+  for (int i = 0; i < 7; ++i) s.current_draw[i] = static_cast<std::int16_t>(*parse_whole(draw.n[i]));
+  if (current_row < 1 || current_row > grid.rows() - 1) return r;
+  ensure_draw_columns(grid);
+  grid.set_cell(current_row, col_date, draw.date);
+  for (int i = 0; i < 7; ++i) grid.set_cell(current_row, col_n1 + i, draw.n[i]);
+  r.row_written = true;
+  return r;
+}
+
+void empty_draw_table(TextGrid& grid) {
+  grid.resize(0, 0);
+  grid.resize(1, 1);
+  ensure_draw_columns(grid);
+}
+
+int new_draw_row(TextGrid& grid) {
+  // The start grid's blank row is no draw: it gives way to a proper table.
+  if (grid.cols() < draw_columns) empty_draw_table(grid);
+  return grid.append_row();
+}
+
+SelectRowResult select_draw_row(const TextGrid& grid, int row, AppState& s) {
+  SelectRowResult r;
+  if (row < 1 || row > grid.rows() - 1) {
+    r.message = "Please select a correct row";
+    return r;
+  }
+  r.filled = true;
+  r.current_row = row;
+  r.draw = draw_from_row(grid, row);
+  const std::string bad = "In the selected row not correct data";
+  const auto day = parse_date(r.draw.date, s.date_format);
+  if (!day) {
+    r.message = bad;
+    return r;
+  }
+  s.current_draw_date = *day;
+  for (int i = 0; i < 7; ++i) {
+    const auto v = parse_i16(r.draw.n[i]);
+    if (!v) {
+      r.message = bad;
+      return r;
+    }
+    s.current_draw[i] = *v;
+  }
+  return r;
+}
+
+SaveDrawsResult save_draws(const std::string& name_text, const std::string& owner,
+                           int current_row, const std::filesystem::path& games, TextGrid& grid,
+                           const AppState& s) {
+  SaveDrawsResult r;
+  r.owner = owner;
+  r.current_row = current_row;
+  if (blank(name_text)) {
+    r.message = s.messages.type_data;
+    r.focus = "cmbName";
+    return r;
+  }
+  const auto name = safe_name(name_text);
+  if (!name) {
+    r.message = unsafe_name_message();
+    r.focus = "cmbName";
+    return r;
+  }
+  if (*name != owner && file_exists(games / *name / "draws.txt")) {
+    r.message = "The draws shown are not those of the lotto '" + *name +
+                "', so they were not saved over its draws. Choose '" + *name +
+                "' in the Name list to change its draws.";
+    r.focus = "cmbName";
+    return r;
+  }
+  if (grid.cols() < draw_columns) empty_draw_table(grid);
+  const bool has_current = current_row >= 1 && current_row < grid.rows();
+  const DrawForm current = has_current ? draw_from_row(grid, current_row) : DrawForm{};
+  r.message = write_draws(games, *name, grid, s.date_format);
+  if (r.refused()) return r;
+  r.written = true;
+  r.owner = *name;
+  // The sort moved the rows: follow the current draw to its new place.
+  if (has_current)
+    for (int row = 1; row < grid.rows(); ++row)
+      if (draw_from_row(grid, row) == current) {
+        r.current_row = row;
+        break;
+      }
+  return r;
+}
+
+}  // namespace ds

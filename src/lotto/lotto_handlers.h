@@ -1,0 +1,147 @@
+#pragma once
+// What the Lotto window's handlers decide, over the texts of its controls: the
+// order of the checks, the message, the control that gets the focus and what is
+// stored. The window only reads its controls, calls these and applies the result.
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "lotto/lotto_files.h"
+#include "shell/app_state.h"
+#include "shell/grid.h"
+
+namespace ds {
+
+// The numbers a lotto definition may hold. The lists of the window offer 20 to 90
+// and 3 to 6; typed values are accepted within these bounds.
+inline constexpr int min_play_n = 4;
+inline constexpr int max_play_n = 99;
+inline constexpr int min_pick_n = 3;
+inline constexpr int max_pick_n = 6;
+
+// Which lotto buttons are enabled: 0 lottos exist, 1 none exists, 2 creating or
+// editing; any other mode enables all three.
+struct LottoButtons {
+  bool create = true;
+  bool edit = true;
+  bool save = true;
+  bool operator==(const LottoButtons&) const = default;
+};
+LottoButtons LottoEditMode(int mode);
+
+// Texts of the definition boxes.
+struct LottoForm {
+  std::string name;                    // cmbName
+  std::string play_n;                  // cmbPlayN
+  std::string pick_n;                  // cmbPickN
+  std::array<std::string, 5> prize;    // txt2PR .. txt6PR
+  std::array<std::string, 5> prize_b;  // txt2PRB .. txt6PRB
+  std::string cost;                    // txtCost
+  std::string currency;                // txtCurrency
+  bool operator==(const LottoForm&) const = default;
+};
+
+// The boxes as the window first shows them.
+LottoForm lotto_start_form();
+// Create's reset: name and the two counts empty, the reset prizes, cost 1; the
+// currency keeps its text.
+void emty_lotto(LottoForm& form);
+// The items of cmbPlayN ("20" .. "90") and cmbPickN ("3" .. "6").
+std::vector<std::string> play_n_items();
+std::vector<std::string> pick_n_items();
+// The definition in the boxes (the name is left as it is).
+void show_definition(const LottoDefinition& def, const NumberFormat& format, LottoForm& form);
+
+// Texts of the draw boxes: txtDate, then txtN1 .. txtN6 and txtNB.
+struct DrawForm {
+  std::string date;
+  std::array<std::string, 7> n;
+  bool operator==(const DrawForm&) const = default;
+};
+// Today's date in the region's form and "0" in every number box.
+DrawForm empty_draw(const DateFormat& format);
+// The boxes filled from a grid row (columns 0 and 2 to 8).
+DrawForm draw_from_row(const TextGrid& grid, int row);
+
+// A refusal: the message to show and the objectName of the control that gets the
+// focus (empty when none). An empty message means the step passed.
+struct Refusal {
+  std::string message;
+  std::string focus;
+  bool refused() const { return !message.empty(); }
+};
+
+// cmdLottoSave.
+struct SaveLottoResult : Refusal {
+  bool written = false;
+  std::string name;                // the name saved (blanks around removed)
+  std::vector<std::string> names;  // cmbName's new list, when it was refilled
+  int mode = -1;                   // LottoEditMode to apply, -1 to keep the buttons
+};
+SaveLottoResult save_lotto(const LottoForm& form, const std::filesystem::path& games,
+                           AppState& state);
+
+// The name typed in Create's input box: an empty answer (cancel) stays empty; a
+// name that cannot be a folder name, or that names an existing lotto, is refused
+// (the name box then stays empty so that nothing is overwritten by mistake).
+struct CreateNameResult : Refusal {
+  std::string name;  // cmbName's new text
+};
+CreateNameResult create_name(const std::string& answer, const std::filesystem::path& games);
+
+// Choosing a name in cmbName's list: reads the definition and the draws.
+struct ChooseLottoResult : Refusal {
+  bool definition_read = false;  // `form` holds the definition to show
+  LottoForm form;
+  bool draws_read = false;  // the grid holds the lotto's draws and `draw` the boxes
+  DrawForm draw;
+  bool grid_read = false;  // the grid was rebuilt from this lotto's file: it is the
+                           // grid's owner now, and `current_row` must be applied
+  int current_row = 0;
+  int mode = -1;  // LottoEditMode to apply, -1 to keep the buttons
+};
+ChooseLottoResult choose_lotto(const std::string& name, const std::filesystem::path& games,
+                               AppState& state, TextGrid& grid);
+
+// Validates the draw boxes; `er_tp` becomes the key of the failing box ("date",
+// "n1" .. "n6", "nb") or "" when every box passes.
+Refusal Check_draw(const DrawForm& draw, std::int16_t play_n, const AppState& state,
+                   std::string& er_tp);
+
+// cmdAdd: checks the boxes, sets the current draw in `state`, and writes the texts
+// into `current_row` when it is a draw row.
+struct AddDrawResult : Refusal {
+  bool row_written = false;
+};
+AddDrawResult add_draw(const DrawForm& draw, int current_row, AppState& state, TextGrid& grid);
+
+// cmdDrawNew: appends an empty row (the start grid becomes a draw table with its
+// headers first) and returns its index, the new current row.
+int new_draw_row(TextGrid& grid);
+// A draw table with its headers and no draw (a new lotto's history).
+void empty_draw_table(TextGrid& grid);
+
+// Selecting grid row `row`: fills the boxes and sets the current draw in `state`.
+struct SelectRowResult {
+  std::string message;
+  bool filled = false;  // `draw` and `current_row` must be applied
+  DrawForm draw;
+  int current_row = 0;
+};
+SelectRowResult select_draw_row(const TextGrid& grid, int row, AppState& state);
+
+// cmdDrawSave for the name in cmbName. `owner` names the lotto whose draws.txt the
+// grid was read from ("" for a new table): the draws of another lotto that has a
+// history of its own are never written over it.
+struct SaveDrawsResult : Refusal {
+  bool written = false;
+  std::string owner;     // the grid's owner afterwards
+  int current_row = 0;   // the row that now holds the current draw
+};
+SaveDrawsResult save_draws(const std::string& name_text, const std::string& owner,
+                           int current_row, const std::filesystem::path& games, TextGrid& grid,
+                           const AppState& state);
+
+}  // namespace ds

@@ -1,0 +1,166 @@
+#include <gtest/gtest.h>
+
+#include "lotto/lotto_files.h"
+#include "lotto_test_support.h"
+
+using namespace ds;
+
+namespace {
+
+std::string row_text(const TextGrid& g, int r) {
+  std::string s;
+  for (int c : {0, 2, 3, 4, 5, 6, 7, 8}) s += g.cell(r, c) + "|";
+  return s;
+}
+
+const DateFormat iso = DateFormat::iso();
+
+}  // namespace
+
+TEST(DefinitionRecord, CurrencyBytesAndExactRoundTrip) {
+  LottoDefinition d;
+  d.play_n = 49;
+  d.pick_n = 6;
+  d.prize_6 = 1000000;
+  d.cost = 3;
+  d.currency = "$";
+  auto bytes = encode_definition(d);
+  ASSERT_TRUE(bytes);
+  ASSERT_EQ(bytes->size(), 52u);
+  EXPECT_EQ(bytes->substr(48, 3), std::string("\x01\x00\x24", 3));
+  EXPECT_EQ(bytes->substr(0, 4), std::string("\x31\x00\x06\x00", 4));
+  d.currency.clear();
+  EXPECT_EQ(encode_definition(d)->substr(48, 2), std::string("\0\0", 2));
+  d.currency = "ABC";
+  EXPECT_FALSE(encode_definition(d));
+  d.currency = "\xE2\x82\xAC";  // the euro sign has one 8-bit byte
+  EXPECT_EQ(encode_definition(d)->substr(48, 3), std::string("\x01\x00\x80", 3));
+
+  // The shipped record read and written back gives bytes 0 to 49 + n unchanged.
+  test::ScratchFolder dir;
+  const std::string shipped = test::ScratchFolder::sample("d1a");
+  ASSERT_EQ(shipped.size(), 52u);
+  dir.put("A", "param.tix", shipped);
+  LottoDefinition read;
+  ASSERT_EQ(read_definition(dir.games(), "A", read), "");
+  EXPECT_EQ(read.play_n, 49);
+  EXPECT_EQ(read.currency, "$");
+  ASSERT_EQ(write_definition(dir.games(), "B", read), "");
+  EXPECT_EQ(dir.get("B", "param.tix").substr(0, 51), shipped.substr(0, 51));
+}
+
+TEST(DefinitionRecord, MissingShortOrDamagedFilesAreRefusedAndLeaveTheDefinition) {
+  test::ScratchFolder dir;
+  LottoDefinition def;
+  def.play_n = 7;
+  EXPECT_EQ(read_definition(dir.games(), "None", def), "No the file 'param.tix'.");
+  dir.put("Short", "param.tix", std::string(30, '\x01'));
+  EXPECT_NE(read_definition(dir.games(), "Short", def), "");
+  std::string bad = test::ScratchFolder::sample("d1a");
+  bad[48] = 3;  // a currency length the record cannot hold
+  dir.put("Bad", "param.tix", bad);
+  EXPECT_NE(read_definition(dir.games(), "Bad", def), "");
+  EXPECT_EQ(def.play_n, 7);
+  // A currency too long for the record writes nothing at all.
+  def.currency = "ABC";
+  EXPECT_NE(write_definition(dir.games(), "New", def), "");
+  EXPECT_FALSE(file_exists(dir.games() / "New" / "param.tix"));
+}
+
+TEST(DrawFile, SampleHistoryIsReadOldestFirst) {
+  test::ScratchFolder dir;
+  dir.put("C", "draws.txt", test::ScratchFolder::sample("d1"));
+  TextGrid g;
+  const auto r = read_draws(dir.games(), "C", g, iso);
+  EXPECT_EQ(r.message, "");
+  ASSERT_EQ(g.rows(), 3623);
+  EXPECT_EQ(g.cols(), 9);
+  EXPECT_EQ(g.cell(0, 0), "Date");
+  EXPECT_EQ(g.cell(0, 8), "NBonus");
+  EXPECT_EQ(g.col_width(1), TextGrid::hidden);
+  EXPECT_EQ(g.col_width_factor(2), 0.5);
+  EXPECT_EQ(row_text(g, 1), "1982-06-12|3|11|12|14|41|43|13|");
+  EXPECT_EQ(row_text(g, 3622), "2025-11-19|14|17|28|31|42|48|5|");
+  EXPECT_EQ(g.cell(1, 1), "30114");
+}
+
+TEST(DrawFile, LinesAreSortedKeptAsTextAndWrittenWithSingleBlanks) {
+  test::ScratchFolder dir;
+  dir.put("L", "draws.txt",
+          "2024-03-02 1 2 3 4 5 6 7 extra more\r\n"
+          "  2024-01-05  07 8   9 10 11 12 0 \r\n"
+          "\r\n"
+          "2024-02-01 1 2 3 0 0 0 0\n");
+  TextGrid g;
+  ASSERT_EQ(read_draws(dir.games(), "L", g, iso).message, "");
+  ASSERT_EQ(g.rows(), 4);  // the empty line is no draw
+  EXPECT_EQ(row_text(g, 1), "2024-01-05|07|8|9|10|11|12|0|");
+  EXPECT_EQ(row_text(g, 2), "2024-02-01|1|2|3|0|0|0|0|");
+  EXPECT_EQ(row_text(g, 3), "2024-03-02|1|2|3|4|5|6|7|");
+  ASSERT_EQ(write_draws(dir.games(), "L", g, iso), "");
+  EXPECT_EQ(dir.get("L", "draws.txt"),
+            "2024-01-05 07 8 9 10 11 12 0 \r\n"
+            "2024-02-01 1 2 3 0 0 0 0 \r\n"
+            "2024-03-02 1 2 3 4 5 6 7 \r\n");
+}
+
+TEST(DrawFile, EmptyFileGivesHeaderOnlyAndWritesAnEmptyFile) {
+  test::ScratchFolder dir;
+  dir.put("E", "draws.txt", "");
+  TextGrid g;
+  EXPECT_EQ(read_draws(dir.games(), "E", g, iso).message, "");
+  EXPECT_EQ(g.rows(), 1);
+  EXPECT_EQ(write_draws(dir.games(), "E", g, iso), "");
+  EXPECT_EQ(dir.get("E", "draws.txt"), "");
+  const auto missing = read_draws(dir.games(), "Nothing", g, iso);
+  EXPECT_EQ(missing.message, "No the file 'draws.txt'");
+  EXPECT_TRUE(missing.stopped);
+  EXPECT_EQ(g.rows(), 1);
+}
+
+TEST(DrawFile, BadDateStopsWithRowsInFileOrder) {
+  test::ScratchFolder dir;
+  dir.put("B", "draws.txt",
+          "2024-03-02 1 2 3 4 5 6 7 \r\n2024-13-40 1 2 3 4 5 6 7 \r\n2024-01-01 1 2 3 4 5 6 7 \r\n");
+  TextGrid g;
+  const auto r = read_draws(dir.games(), "B", g, iso);
+  EXPECT_EQ(r.message, "Not correct dates");
+  EXPECT_TRUE(r.bad_date);
+  ASSERT_EQ(g.rows(), 4);
+  EXPECT_EQ(g.cell(1, 0), "2024-03-02");
+  EXPECT_EQ(g.cell(3, 0), "2024-01-01");
+  EXPECT_EQ(g.cell(3, 1), "");  // rows after the bad one have no key
+  // Saving refuses the bad date and leaves the file alone.
+  const std::string before = dir.get("B", "draws.txt");
+  EXPECT_EQ(write_draws(dir.games(), "B", g, iso),
+            "The data was not saved. Not correct date was found. Please correct the date");
+  EXPECT_EQ(dir.get("B", "draws.txt"), before);
+}
+
+TEST(DrawFile, ShortLineIsKeptAndReportedButNotSaved) {
+  test::ScratchFolder dir;
+  const std::string text = "2024-01-01 1 2 3 4 5 6 7 \r\n2024-01-08 1 2 3\r\n";
+  dir.put("S", "draws.txt", text);
+  TextGrid g;
+  const auto r = read_draws(dir.games(), "S", g, iso);
+  EXPECT_FALSE(r.stopped);
+  EXPECT_NE(r.message.find("Line 2"), std::string::npos);
+  ASSERT_EQ(g.rows(), 3);
+  EXPECT_EQ(g.cell(2, 5), "");
+  EXPECT_NE(write_draws(dir.games(), "S", g, iso).find("2024-01-08 is incomplete"), std::string::npos);
+  EXPECT_EQ(dir.get("S", "draws.txt"), text);
+}
+
+TEST(DrawFile, FailedWriteLeavesThePreviousFileWhole) {
+  test::ScratchFolder dir;
+  const std::string text = test::ScratchFolder::sample("d1");
+  dir.put("W", "draws.txt", text);
+  TextGrid g;
+  ASSERT_EQ(read_draws(dir.games(), "W", g, iso).message, "");
+  g.set_cell(1, 2, "4");
+  ds::testing::fail_next_write_after(text.size() / 2);
+  EXPECT_NE(write_draws(dir.games(), "W", g, iso), "");
+  EXPECT_EQ(dir.get("W", "draws.txt"), text);
+  ASSERT_EQ(write_draws(dir.games(), "W", g, iso), "");
+  EXPECT_EQ(dir.get("W", "draws.txt").substr(0, 14), "1982-06-12 4 1");
+}

@@ -1,0 +1,353 @@
+#include <gtest/gtest.h>
+
+#include "lotto/lotto_handlers.h"
+#include "lotto_test_support.h"
+
+using namespace ds;
+
+namespace {
+
+AppState fresh_state() {
+  AppState s;
+  fill_catalogue(s.messages);
+  s.date_format = DateFormat::iso();
+  return s;
+}
+
+LottoForm good_form(const std::string& name) {
+  LottoForm f = lotto_start_form();
+  f.name = name;
+  f.play_n = "49";
+  f.pick_n = "6";
+  return f;
+}
+
+DrawForm draw(const std::string& date, std::array<std::string, 7> n) { return {date, n}; }
+
+const char* const type_data = "Please type the data in the field.";
+const char* const not_correct = "Sorry, the data is not correct.";
+
+}  // namespace
+
+TEST(LottoHandlers, EditModesStartFormAndReset) {
+  EXPECT_EQ(LottoEditMode(0), (LottoButtons{true, true, false}));
+  EXPECT_EQ(LottoEditMode(1), (LottoButtons{true, false, false}));
+  EXPECT_EQ(LottoEditMode(2), (LottoButtons{false, false, true}));
+  EXPECT_EQ(LottoEditMode(7), (LottoButtons{true, true, true}));
+
+  LottoForm f = lotto_start_form();
+  EXPECT_EQ(f.prize, (std::array<std::string, 5>{"0", "10", "80", "2000", "1000000"}));
+  EXPECT_EQ(f.prize_b, (std::array<std::string, 5>{"0", "0", "0", "10000", "0"}));
+  f.name = "X";
+  f.play_n = "49";
+  f.currency = "EU";
+  emty_lotto(f);
+  EXPECT_EQ(f.name, "");
+  EXPECT_EQ(f.play_n, "");
+  EXPECT_EQ(f.prize, (std::array<std::string, 5>{"0", "10", "100", "1000", "1000000"}));
+  EXPECT_EQ(f.cost, "1");
+  EXPECT_EQ(f.currency, "EU");
+  EXPECT_EQ(play_n_items().size(), 71u);
+  EXPECT_EQ(play_n_items().back(), "90");
+}
+
+TEST(LottoHandlers, SaveChecksTheBoxesInOrder) {
+  test::ScratchFolder dir;
+  struct Case {
+    void (*edit)(LottoForm&);
+    const char* message;
+    const char* focus;
+  } cases[] = {
+      {[](LottoForm& f) { f = LottoForm{}; }, type_data, "cmbName"},
+      {[](LottoForm& f) { f.name = "  "; }, type_data, "cmbName"},
+      {[](LottoForm& f) { f.name = "../up"; f.play_n.clear(); }, nullptr, "cmbName"},
+      {[](LottoForm& f) { f.play_n.clear(); f.cost.clear(); }, type_data, "cmbPlayN"},
+      {[](LottoForm& f) { f.pick_n.clear(); }, type_data, "cmbPickN"},
+      {[](LottoForm& f) { f.cost.clear(); f.currency.clear(); }, type_data, "txtCost"},
+      {[](LottoForm& f) { f.currency.clear(); }, type_data, "txtCurrency"},
+      {[](LottoForm& f) { f.play_n = "4x"; }, not_correct, "cmbPlayN"},
+      {[](LottoForm& f) { f.play_n = "100"; }, not_correct, "cmbPlayN"},
+      {[](LottoForm& f) { f.play_n = "3"; }, not_correct, "cmbPlayN"},
+      {[](LottoForm& f) { f.pick_n = "7"; }, not_correct, "cmbPickN"},
+      {[](LottoForm& f) { f.pick_n = "2.5"; }, not_correct, "cmbPickN"},
+      {[](LottoForm& f) { f.play_n = "5"; f.pick_n = "5"; }, not_correct, "cmbPickN"},
+      {[](LottoForm& f) { f.prize[0] = "12abc"; }, not_correct, "txt2PR"},
+      {[](LottoForm& f) { f.prize_b[3] = ""; }, not_correct, "txt5PRB"},
+      {[](LottoForm& f) { f.cost = "1,5"; }, not_correct, "txtCost"},
+  };
+  for (const auto& c : cases) {
+    AppState s = fresh_state();
+    LottoForm f = good_form("L");
+    c.edit(f);
+    const auto r = save_lotto(f, dir.games(), s);
+    EXPECT_EQ(r.focus, c.focus) << f.name << "/" << f.play_n << "/" << f.pick_n;
+    if (c.message) EXPECT_EQ(r.message, c.message) << c.focus;
+    else EXPECT_NE(r.message, "");
+    EXPECT_FALSE(r.written);
+    EXPECT_FALSE(folder_exists(dir.games() / "L"));
+    EXPECT_EQ(s.lotto_name, "");
+  }
+}
+
+TEST(LottoHandlers, SaveStoresEachValueAsItConverts) {
+  test::ScratchFolder dir;
+  AppState s = fresh_state();
+  s.lotto.prize_4 = 55;
+  LottoForm f = good_form("L");
+  f.prize[0] = "1e3";
+  f.prize_b[0] = "2.5";
+  f.prize[1] = "12abc";
+  auto r = save_lotto(f, dir.games(), s);
+  EXPECT_EQ(r.message, not_correct);
+  EXPECT_EQ(r.focus, "txt3PR");
+  EXPECT_EQ(s.lotto.play_n, 49);
+  EXPECT_EQ(s.lotto.prize_2, 1000.0f);
+  EXPECT_EQ(s.lotto.prize_2b, 2.5f);
+  EXPECT_EQ(s.lotto.prize_4, 55.0f);  // not reached
+
+  // A currency that does not fit the record: everything stored, nothing written,
+  // the focus on the cost box.
+  f.prize[1] = "10";
+  f.currency = "EUR";
+  r = save_lotto(f, dir.games(), s);
+  EXPECT_EQ(r.message, not_correct);
+  EXPECT_EQ(r.focus, "txtCost");
+  EXPECT_EQ(s.lotto.currency, "EUR");
+  EXPECT_EQ(s.lotto_name, "L");
+  EXPECT_FALSE(file_exists(dir.games() / "L" / "param.tix"));
+
+  f.currency = "$";
+  f.name = "  L  ";
+  r = save_lotto(f, dir.games(), s);
+  ASSERT_EQ(r.message, "");
+  EXPECT_TRUE(r.written);
+  EXPECT_EQ(r.name, "L");
+  EXPECT_EQ(r.names, std::vector<std::string>{"L"});
+  EXPECT_EQ(r.mode, 0);
+  LottoDefinition back;
+  ASSERT_EQ(read_definition(dir.games(), "L", back), "");
+  EXPECT_EQ(back, s.lotto);
+  LottoForm shown;
+  show_definition(back, s.number_format, shown);
+  EXPECT_EQ(shown.prize[0], "1000");
+  EXPECT_EQ(shown.prize_b[0], "2.5");
+  EXPECT_EQ(shown.prize[4], "1000000");
+  EXPECT_EQ(shown.play_n, "49");
+}
+
+TEST(LottoHandlers, CreateNameRefusesUnsafeAndExistingNames) {
+  test::ScratchFolder dir;
+  dir.put("Old", "param.tix", test::ScratchFolder::sample("d1a"));
+  EXPECT_EQ(create_name("", dir.games()).name, "");
+  EXPECT_FALSE(create_name("", dir.games()).refused());
+  for (const char* bad : {"..", "a/b", "a\\b", ".hidden", "tab\there"}) {
+    const auto r = create_name(bad, dir.games());
+    EXPECT_TRUE(r.refused()) << bad;
+    EXPECT_EQ(r.name, "");
+  }
+  const auto old = create_name("Old", dir.games());
+  EXPECT_NE(old.message.find("'Old' already exists"), std::string::npos);
+  EXPECT_EQ(old.name, "");
+  EXPECT_EQ(create_name(" Lotto Max ", dir.games()).name, "Lotto Max");
+}
+
+TEST(LottoHandlers, ChoosingTheSampleFillsBoxesGridAndLatestDraw) {
+  test::ScratchFolder dir;
+  dir.put("Canada_6_49", "param.tix", test::ScratchFolder::sample("d1a"));
+  dir.put("Canada_6_49", "draws.txt", test::ScratchFolder::sample("d1"));
+  AppState s = fresh_state();
+  s.current_draw[0] = 9;
+  TextGrid g;
+  reset_draw_grid(g);
+  const auto r = choose_lotto("Canada_6_49", dir.games(), s, g);
+  EXPECT_EQ(r.message, "");
+  ASSERT_TRUE(r.definition_read && r.draws_read);
+  EXPECT_EQ(r.form.name, "Canada_6_49");
+  EXPECT_EQ(r.form.play_n, "49");
+  EXPECT_EQ(r.form.pick_n, "6");
+  EXPECT_EQ(r.form.cost, "3");
+  EXPECT_EQ(r.form.currency, "$");
+  EXPECT_EQ(s.lotto_name, "Canada_6_49");
+  EXPECT_EQ(g.rows(), 3623);
+  EXPECT_EQ(r.current_row, 3622);
+  EXPECT_EQ(r.draw, draw("2025-11-19", {"14", "17", "28", "31", "42", "48", "5"}));
+  EXPECT_EQ(s.current_draw[0], 9);  // loading does not choose a draw
+  EXPECT_EQ(r.mode, 0);
+}
+
+TEST(LottoHandlers, ChoosingStopsOnMissingFilesAndBadDates) {
+  test::ScratchFolder dir;
+  AppState s = fresh_state();
+  TextGrid g;
+  reset_draw_grid(g);
+  dir.put("NoParam", "draws.txt", "2024-01-01 1 2 3 4 5 6 7 \r\n");
+  auto r = choose_lotto("NoParam", dir.games(), s, g);
+  EXPECT_EQ(r.message, "No the file 'param.tix'.");
+  EXPECT_FALSE(r.definition_read || r.grid_read);
+  EXPECT_EQ(g.rows(), 2);
+  EXPECT_EQ(s.lotto_name, "");
+
+  dir.put("NoDraws", "param.tix", test::ScratchFolder::sample("d1a"));
+  r = choose_lotto("NoDraws", dir.games(), s, g);
+  EXPECT_EQ(r.message, "No the file 'draws.txt'");
+  EXPECT_TRUE(r.definition_read && r.grid_read && !r.draws_read);
+  EXPECT_EQ(s.lotto_name, "NoDraws");
+  EXPECT_EQ(g.rows(), 1);
+  EXPECT_EQ(r.mode, -1);
+
+  dir.put("BadDate", "param.tix", test::ScratchFolder::sample("d1a"));
+  dir.put("BadDate", "draws.txt", "2024-01-01 1 2 3 4 5 6 7 \r\nsoon 1 2 3 4 5 6 7 \r\n");
+  r = choose_lotto("BadDate", dir.games(), s, g);
+  EXPECT_EQ(r.message, "Not correct dates");
+  EXPECT_EQ(r.current_row, 1);
+
+  dir.put("Empty", "param.tix", test::ScratchFolder::sample("d1a"));
+  dir.put("Empty", "draws.txt", "");
+  r = choose_lotto("Empty", dir.games(), s, g);
+  EXPECT_TRUE(r.draws_read);
+  EXPECT_EQ(r.current_row, 0);
+  EXPECT_EQ(r.draw.n[0], "0");
+  EXPECT_NE(r.draw.date, "Date");
+}
+
+TEST(LottoHandlers, CheckDrawOrderKeysAndRanges) {
+  AppState s = fresh_state();
+  std::string er_tp;
+  const std::array<std::string, 7> ok = {"1", "2", "49", "0", "0", "0", "0"};
+  EXPECT_FALSE(Check_draw(draw("2025-01-01", ok), 49, s, er_tp).refused());
+  EXPECT_EQ(er_tp, "");
+  // No lotto chosen: play_n 0 refuses every draw at N1.
+  auto r = Check_draw(draw("2025-01-01", ok), 0, s, er_tp);
+  EXPECT_EQ(r.message, not_correct);
+  EXPECT_EQ(r.focus, "txtN1");
+  EXPECT_EQ(er_tp, "n1");
+
+  struct Case {
+    std::string date;
+    int box;  // -1 date, else the number box changed
+    std::string text;
+    const char* message;
+    const char* key;
+  } cases[] = {
+      {"", 0, "", type_data, "date"},
+      {"2025-02-30", -1, "", not_correct, "date"},
+      {"2025-01 -01", -1, "", not_correct, "date"},
+      {"Jan 1 2025", -1, "", not_correct, "date"},
+      {"2025-01-01", 0, "0", not_correct, "n1"},
+      {"2025-01-01", 1, " ", type_data, "n2"},
+      {"2025-01-01", 2, "50", not_correct, "n3"},
+      {"2025-01-01", 3, "x", not_correct, "n4"},
+      {"2025-01-01", 5, "-1", not_correct, "n6"},
+      {"2025-01-01", 6, "4.0", not_correct, "nb"},
+  };
+  for (const auto& c : cases) {
+    auto n = ok;
+    if (c.box >= 0) n[c.box] = c.text;
+    r = Check_draw(draw(c.date, n), 49, s, er_tp);
+    EXPECT_EQ(r.message, c.message) << c.date << " " << c.text;
+    EXPECT_EQ(er_tp, c.key) << c.date << " " << c.text;
+  }
+  EXPECT_EQ(r.focus, "txtNB");
+  // A bad date is reported before a bad number.
+  r = Check_draw(draw("soon", {"0", "0", "0", "0", "0", "0", "0"}), 49, s, er_tp);
+  EXPECT_EQ(r.focus, "txtDate");
+}
+
+TEST(LottoHandlers, AddWritesTheCurrentRowAsTypedOrOnlyTheState) {
+  AppState s = fresh_state();
+  s.lotto.play_n = 49;
+  TextGrid g;
+  reset_draw_grid(g);
+  const DrawForm d = draw("2025-11-22", {"07", "8", "9", "10", "11", "12", "0"});
+  // No draw row yet: the current draw is set, the grid stays as it was.
+  auto r = add_draw(d, 0, s, g);
+  EXPECT_FALSE(r.refused());
+  EXPECT_FALSE(r.row_written);
+  EXPECT_EQ(g.rows(), 2);
+  EXPECT_EQ(g.cols(), 2);
+  EXPECT_EQ(s.current_draw_date, *parse_date("2025-11-22", s.date_format));
+  EXPECT_EQ(s.current_draw[0], 7);
+
+  // New on the start grid gives a draw table with one empty row.
+  const int row = new_draw_row(g);
+  EXPECT_EQ(row, 1);
+  EXPECT_EQ(g.rows(), 2);
+  EXPECT_EQ(g.cols(), 9);
+  EXPECT_EQ(g.cell(0, 8), "NBonus");
+  g.set_cell(1, 1, "12345");
+  r = add_draw(d, row, s, g);
+  EXPECT_TRUE(r.row_written);
+  EXPECT_EQ(draw_from_row(g, 1), d);
+  EXPECT_EQ(g.cell(1, 1), "12345");  // the key waits for the next save
+
+  // A refused draw leaves the grid and the state alone.
+  s.current_draw[0] = 3;
+  r = add_draw(draw("2025-11-23", {"1", "2", "3", "4", "5", "6", "99"}), row, s, g);
+  EXPECT_EQ(r.focus, "txtNB");
+  EXPECT_EQ(s.current_draw[0], 3);
+  EXPECT_EQ(g.cell(1, 0), "2025-11-22");
+}
+
+TEST(LottoHandlers, SelectingRows) {
+  AppState s = fresh_state();
+  TextGrid g;
+  empty_draw_table(g);
+  g.append_row();
+  for (int c = 0; c < 9; ++c) g.set_cell(1, c, c == 0 ? "2025-01-04" : "1" + std::to_string(c));
+  g.append_row();
+  g.set_cell(2, 0, "2025-01-11");
+  g.set_cell(2, 2, "5");
+  g.set_cell(2, 3, "x");
+
+  EXPECT_EQ(select_draw_row(g, 0, s).message, "Please select a correct row");
+  EXPECT_EQ(select_draw_row(g, 3, s).message, "Please select a correct row");
+  auto r = select_draw_row(g, 1, s);
+  EXPECT_EQ(r.message, "");
+  EXPECT_EQ(r.current_row, 1);
+  EXPECT_EQ(r.draw.n[6], "18");
+  EXPECT_EQ(s.current_draw[6], 18);
+  // A cell that does not convert stops there; the earlier fields are kept.
+  r = select_draw_row(g, 2, s);
+  EXPECT_EQ(r.message, "In the selected row not correct data");
+  EXPECT_TRUE(r.filled);
+  EXPECT_EQ(r.draw.n[0], "5");
+  EXPECT_EQ(s.current_draw_date, *parse_date("2025-01-11", s.date_format));
+  EXPECT_EQ(s.current_draw[0], 5);
+  EXPECT_EQ(s.current_draw[1], 13);
+}
+
+TEST(LottoHandlers, SavingDrawsPlacesTheNewDrawAndProtectsOtherHistories) {
+  test::ScratchFolder dir;
+  AppState s = fresh_state();
+  s.lotto.play_n = 49;
+  dir.put("A", "draws.txt", "2025-01-01 1 2 3 4 5 6 7 \r\n2025-01-08 1 2 3 4 5 6 7 \r\n");
+  dir.put("B", "draws.txt", "2020-01-01 9 9 9 9 9 9 9 \r\n");
+  TextGrid g;
+  ASSERT_EQ(read_draws(dir.games(), "A", g, s.date_format).message, "");
+  const int row = new_draw_row(g);
+  ASSERT_FALSE(add_draw(draw("2025-01-05", {"4", "5", "6", "7", "8", "9", "0"}), row, s, g).refused());
+
+  auto r = save_draws("", "A", row, dir.games(), g, s);
+  EXPECT_EQ(r.message, type_data);
+  EXPECT_EQ(r.focus, "cmbName");
+  r = save_draws("B", "A", row, dir.games(), g, s);
+  EXPECT_NE(r.message.find("not those of the lotto 'B'"), std::string::npos);
+  EXPECT_EQ(dir.get("B", "draws.txt"), "2020-01-01 9 9 9 9 9 9 9 \r\n");
+
+  r = save_draws("A", "A", row, dir.games(), g, s);
+  ASSERT_EQ(r.message, "");
+  EXPECT_EQ(r.current_row, 2);  // the current draw moved up to its date
+  EXPECT_EQ(dir.get("A", "draws.txt"),
+            "2025-01-01 1 2 3 4 5 6 7 \r\n2025-01-05 4 5 6 7 8 9 0 \r\n"
+            "2025-01-08 1 2 3 4 5 6 7 \r\n");
+  // A lotto with no history of its own may take these draws.
+  r = save_draws("C", "A", 2, dir.games(), g, s);
+  EXPECT_EQ(r.message, "");
+  EXPECT_EQ(r.owner, "C");
+
+  // An empty new row is no date: nothing is written.
+  const int blank_row = new_draw_row(g);
+  r = save_draws("C", "C", blank_row, dir.games(), g, s);
+  EXPECT_EQ(r.message, "The data was not saved. Not correct date was found. Please correct the date");
+  EXPECT_EQ(r.current_row, blank_row);
+}
