@@ -1,0 +1,233 @@
+#include "tsets/generator.h"
+
+#include <algorithm>
+#include <chrono>
+#include <random>
+#include <vector>
+
+#include "shell/numbers.h"
+
+namespace ds {
+
+namespace {
+
+constexpr int freq_number_width = 90;
+
+std::optional<int> freq_number(const TextGrid& freq, int row) {
+  const auto v = parse_i16(freq.cell(row, 0));
+  if (!v) return std::nullopt;
+  return *v;
+}
+
+}  // namespace
+
+UniformSource clock_uniform() {
+  const auto seed = static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()) ^
+                    static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
+  auto engine = std::make_shared<std::mt19937_64>(seed);
+  return [engine] { return std::uniform_real_distribution<double>(0.0, 1.0)(*engine); };
+}
+
+void get_rand(std::int16_t& n, std::int16_t& max, std::array<std::int16_t, 91>& numbers,
+              const UniformSource& uniform) {
+  if (n < 1 || max < 1 || n > max || n > max_lotto_number) return;
+  const UniformSource u = uniform ? uniform : clock_uniform();
+  for (int p = 1; p <= n;) {
+    double v = u();
+    if (!(v >= 0.0 && v < 1.0)) v = 0.0;
+    const auto x = static_cast<std::int16_t>(std::min<int>(static_cast<int>(v * max) + 1, max));
+    bool repeated = false;
+    for (int q = 1; q < p && !repeated; ++q) repeated = numbers[q] == x;
+    if (repeated) continue;
+    numbers[p++] = x;
+  }
+}
+
+CalcFrResult calc_fr(TextGrid& draws, DayNumber from, DayNumber to, int step, int play_n, int pick_n,
+                     TextGrid& freq, const DateFormat& format, const MessageCatalogue& messages) {
+  CalcFrResult result;
+  std::array<int, max_lotto_number + 1> counts{};
+  draws.sort_rows_numeric(1, 1);
+  const int last = draws.rows() - 1;
+  if (last < 3) {
+    result.res = "error";
+    result.message = messages.no_draws_data;
+    return result;
+  }
+  if (step < 1 || play_n < 1 || play_n > max_lotto_number) {
+    result.res = "error";
+    return result;
+  }
+
+  int start = 0;
+  int end = last;
+  for (int r = 1; r <= last; ++r) {
+    const auto d = parse_date(draws.cell(r, 0), format);
+    if (!d) {
+      result.res = "error";
+      return result;
+    }
+    if (start == 0 && *d >= from) start = r;
+    if (*d == to) {
+      end = r;
+      break;
+    }
+    if (*d > to) {
+      end = r - 1;
+      break;
+    }
+  }
+  if (start == 0 || end < start) {
+    // No draw on or after From, or none up to To.
+    result.res = "error";
+    result.message = "No data for this criteria. ";
+    return result;
+  }
+
+  int total = 0;
+  for (int r = start; r <= end; r += step) {
+    for (int c = 2; c <= pick_n + 1; ++c) {
+      const auto v = parse_i16(draws.cell(r, c));
+      if (!v || *v < 0 || *v > max_lotto_number) {
+        result.res = "error";
+        return result;
+      }
+      ++counts[*v];
+    }
+    ++total;
+  }
+
+  std::vector<int> order(play_n);
+  for (int n = 1; n <= play_n; ++n) order[n - 1] = n;
+  std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return counts[a] > counts[b]; });
+
+  freq.resize(0, 0);
+  freq.resize(play_n + 3, 2);
+  freq.fixed_rows = 1;
+  freq.fixed_cols = 1;
+  freq.set_cell(0, 0, "Number");
+  freq.set_cell(0, 1, "Frequency");
+  for (int i = 0; i < play_n; ++i) {
+    freq.set_cell(i + 1, 0, std::to_string(order[i]));
+    freq.set_cell(i + 1, 1, std::to_string(counts[order[i]]));
+  }
+  freq.set_cell(play_n + 2, 0, "Total draws");
+  freq.set_cell(play_n + 2, 1, std::to_string(total));
+  freq.set_col_width(0, freq_number_width);
+  freq.set_col_width(1, (freq_number_width * 5 + 3) / 6);
+  return result;
+}
+
+GeneratorOutcome generate(const GeneratorInput& input, AppState& state, TextGrid* draws, TextGrid& freq,
+                          const GeneratorTarget& target, const UniformSource& uniform) {
+  const MessageCatalogue& m = state.messages;
+  GeneratorOutcome out;
+  const int play_n = state.lotto.play_n;
+  if (play_n == 0) {
+    out.message = m.select_lotto;
+    out.show_lotto = true;
+    return out;
+  }
+  if (play_n < 1 || play_n > max_lotto_number || state.lotto.pick_n < 1) {
+    out.message = m.incorrect_lotto;
+    out.show_lotto = true;
+    return out;
+  }
+
+  const auto from = parse_date(input.from_text, state.date_format);
+  if (!from) {
+    out.message = m.data_not_correct;
+    out.focus = GeneratorFocus::from;
+    return out;
+  }
+  const auto to = parse_date(input.to_text, state.date_format);
+  if (!to) {
+    out.message = m.data_not_correct;
+    out.focus = GeneratorFocus::to;
+    return out;
+  }
+  const auto step = parse_i16(input.step_text);
+  if (!step || *step < 1) {
+    out.message = m.data_not_correct;
+    out.focus = GeneratorFocus::step;
+    return out;
+  }
+
+  out.enable_save = true;
+  const int size = target.size;
+  if (!target.sets || size < 1) {
+    out.message = m.select_size;
+    out.show_tsets = true;
+    return out;
+  }
+  if (size > play_n) {
+    out.message = m.incorrect_tset_size;
+    return out;
+  }
+
+  std::array<std::int16_t, 91> numbers{};
+  if (input.rule == GeneratorRule::random) {
+    std::int16_t n = static_cast<std::int16_t>(size);
+    std::int16_t max = static_cast<std::int16_t>(play_n);
+    get_rand(n, max, numbers, uniform);
+  } else {
+    if (!draws) {
+      out.message = m.no_draws_data;
+      return out;
+    }
+    const CalcFrResult fr = calc_fr(*draws, *from, *to, *step, play_n, state.lotto.pick_n, freq,
+                                    state.date_format, m);
+    out.table_changed = true;
+    if (fr.res == "error") {
+      out.message = fr.message;
+      return out;
+    }
+    int first = 1;
+    int sign = 1;
+    switch (input.rule) {
+      case GeneratorRule::highest:
+        break;
+      case GeneratorRule::lowest:
+        first = play_n;
+        sign = -1;
+        break;
+      case GeneratorRule::lowest_positive: {
+        int last = play_n;
+        for (int r = 1; r <= play_n; ++r) {
+          if (freq.cell(r, 1) == "0") {
+            last = r - 1;
+            break;
+          }
+        }
+        first = std::max(last - size + 1, 1);
+        break;
+      }
+      case GeneratorRule::random:
+        break;
+    }
+    for (int p = 1; p <= size; ++p) {
+      const auto v = freq_number(freq, first + sign * (p - 1));
+      if (!v) return out;
+      numbers[p] = static_cast<std::int16_t>(*v);
+    }
+  }
+
+  if (state.tset_row < 1) state.tset_row = 1;
+  if (state.tset_row > target.sets->rows() - 1) {
+    out.message = m.select_tset_row;
+    out.show_tsets = true;
+    return out;
+  }
+  const int row = state.tset_row;
+  for (int p = 1; p <= size; ++p) target.sets->set_cell(row, p, std::to_string(numbers[p]));
+  target.sets->set_cell(row, 0, target.date_text);
+  out.written_row = row;
+  return out;
+}
+
+void generator_dates(DayNumber today, const DateFormat& format, std::string& from_text, std::string& to_text) {
+  to_text = format_date(today, format);
+  from_text = format_date(add_months(today, -12), format);
+}
+
+}  // namespace ds

@@ -1,0 +1,74 @@
+#pragma once
+// The generator of targeted sets: how often each number was drawn over a period
+// of the draw history, and the proposal of a set from those counts or at random.
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "shell/app_state.h"
+#include "shell/dates.h"
+#include "shell/grid.h"
+
+namespace ds {
+
+inline constexpr int max_lotto_number = 90;
+
+// A uniform value in [0, 1).
+using UniformSource = std::function<double()>;
+// A source seeded from the clock.
+UniformSource clock_uniform();
+
+// Fills numbers[1..n] with n distinct numbers from 1..max, each uniformly
+// chosen, redrawing repeats. `uniform` empty: a source seeded from the clock.
+// Nothing is drawn when n > max (no n distinct numbers exist) or n > 90.
+void get_rand(std::int16_t& n, std::int16_t& max, std::array<std::int16_t, 91>& numbers,
+              const UniformSource& uniform = {});
+
+struct CalcFrResult {
+  std::string res;      // "" or "error"
+  std::string message;  // what the user sees, "" for none
+};
+
+// The frequency table of the draws in `draws` (the draw grid: column 0 date,
+// column 1 day-number key, columns 2.. the numbers) from `from` to `to`,
+// counting every `step`-th draw from the first on or after `from`. `freq` gets
+// the header row, one row per number 1..play_n sorted from the most to the
+// least frequent (equal counts in ascending number order), an empty row and
+// "Total draws". The draw grid is sorted by its key first.
+CalcFrResult calc_fr(TextGrid& draws, DayNumber from, DayNumber to, int step, int play_n, int pick_n,
+                     TextGrid& freq, const DateFormat& format, const MessageCatalogue& messages);
+
+enum class GeneratorRule { random, lowest, lowest_positive, highest };
+enum class GeneratorFocus { none, from, to, step };
+
+struct GeneratorInput {
+  std::string from_text, to_text, step_text;
+  GeneratorRule rule = GeneratorRule::random;
+};
+
+// What the generator window needs of the Targeted Sets window.
+struct GeneratorTarget {
+  TextGrid* sets = nullptr;  // msfTsets
+  int size = 0;              // the chosen set size, 0 when none
+  std::string date_text;     // the text of its date box
+};
+
+struct GeneratorOutcome {
+  std::string message;
+  GeneratorFocus focus = GeneratorFocus::none;
+  bool show_lotto = false;
+  bool show_tsets = false;
+  bool enable_save = false;    // the Targeted Sets window's Save
+  bool table_changed = false;  // msfFrequencies was rebuilt
+  int written_row = 0;         // the row of msfTsets that got the proposal
+};
+
+// cmdGo. `draws` may be null (no Lotto window). Raises tset_row to 1 when below.
+GeneratorOutcome generate(const GeneratorInput& input, AppState& state, TextGrid* draws, TextGrid& freq,
+                          const GeneratorTarget& target, const UniformSource& uniform = {});
+
+// Load: From is today moved back 12 months, To is today.
+void generator_dates(DayNumber today, const DateFormat& format, std::string& from_text, std::string& to_text);
+
+}  // namespace ds

@@ -1,0 +1,76 @@
+#pragma once
+// Decisions of the Targeted Sets window's handlers: which check runs first,
+// which message the user sees, where the focus goes and what is stored. The
+// window reads its controls, calls one of these and applies the outcome.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "shell/app_state.h"
+#include "tsets/set_files.h"
+
+namespace ds {
+
+// Which controls the user can use; all off at load.
+struct TsetsEnabled {
+  bool sets = false;  // cmbSets
+  bool new_set = false;
+  bool add = false;
+  bool accept_date = false;
+  bool accept_number = false;
+  bool save = false;
+  bool generator = false;
+  bool operator==(const TsetsEnabled&) const = default;
+};
+
+enum class TsetsFocus { none, size, sets, date, index, number };
+
+struct TsetsOutcome {
+  std::string message;  // "" when nothing is shown
+  TsetsFocus focus = TsetsFocus::none;
+  // When set, cmbSets gets this list, and `sets_text` as its shown text.
+  std::optional<std::vector<std::string>> set_list;
+  std::optional<std::string> sets_text;
+  // When set, cmbIndex gets the items "1" .. index_count.
+  std::optional<int> index_count;
+};
+
+// Everything the window holds apart from its widgets.
+struct TsetsModel {
+  TsetsWork work;
+  TsetsEnabled enabled;
+};
+
+// Load: the Tsets folder (made when missing) and the grid in its design state.
+void tsets_load(TsetsModel& model, AppState& state);
+
+// cmbSize chosen with the text `size_text`.
+TsetsOutcome tsets_choose_size(TsetsModel& model, const std::string& size_text, AppState& state);
+
+// cmdNew: `answer` is what the input box returned ("" when cancelled). A name
+// that is already a set opens that set; its file is never emptied.
+TsetsOutcome tsets_new(TsetsModel& model, const std::string& answer, AppState& state);
+
+// cmbSets chosen.
+TsetsOutcome tsets_choose_set(TsetsModel& model, const std::string& name, AppState& state);
+
+// cmdAcceptDate: writes the date, in the program's date form, into the current row.
+TsetsOutcome tsets_accept_date(TsetsModel& model, const std::string& date_text, AppState& state);
+
+// cmdAdd: appends an empty row and makes it current.
+TsetsOutcome tsets_add(TsetsModel& model, AppState& state);
+
+// cmdAcceptNumber: the placement check, then the placement.
+TsetsOutcome tsets_accept_number(TsetsModel& model, const std::string& index_text,
+                                 const std::string& number_text, AppState& state);
+
+// cmdSave.
+TsetsOutcome tsets_save(TsetsModel& model, AppState& state);
+
+// The user selected grid row `row`: it becomes the current set.
+TsetsOutcome tsets_select_row(TsetsModel& model, int row, AppState& state);
+
+// Highest number the window offers and accepts in a set.
+inline constexpr int max_set_number = 90;
+
+}  // namespace ds

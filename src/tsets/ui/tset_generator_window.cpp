@@ -1,0 +1,200 @@
+#include "tsets/ui/tset_generator_window.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeySequence>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyledItemDelegate>
+#include <QVBoxLayout>
+
+#include "shell/ui/dialogs.h"
+#include "shell/ui/grid_view.h"
+#include "tsets/ui/tsets_window.h"
+
+namespace ds::ui {
+
+namespace {
+
+// Paints each number's frequency as a bar proportional to the highest
+// frequency of the table, with the count written over it.
+class FrequencyBarDelegate : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+
+  void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    bool is_number = false;
+    index.siblingAtColumn(0).data().toString().toInt(&is_number);
+    bool has_value = false;
+    const int value = index.data().toString().toInt(&has_value);
+    if (!is_number || !has_value) {
+      QStyledItemDelegate::paint(painter, option, index);
+      return;
+    }
+    int highest = 0;
+    const QAbstractItemModel* model = index.model();
+    for (int r = 0; r < model->rowCount(); ++r) {
+      bool number = false;
+      model->index(r, 0).data().toString().toInt(&number);
+      if (number) highest = std::max(highest, model->index(r, 1).data().toString().toInt());
+    }
+    QStyleOptionViewItem opt = option;
+    initStyleOption(&opt, index);
+    opt.text.clear();
+    QStyledItemDelegate::paint(painter, opt, QModelIndex());  // background and selection only
+    const QRect area = option.rect.adjusted(4, 3, -4, -3);
+    const int text_width = option.fontMetrics.horizontalAdvance(QStringLiteral("0000")) + 6;
+    const int bar_room = std::max(area.width() - text_width, 0);
+    painter->save();
+    if (highest > 0 && value > 0) {
+      QRect bar = area;
+      bar.setLeft(area.left() + text_width);
+      bar.setWidth(std::max(1, bar_room * value / highest));
+      QColor colour = option.palette.color(QPalette::Highlight);
+      colour.setAlpha(150);
+      painter->fillRect(bar, colour);
+    }
+    painter->setPen(option.palette.color((option.state & QStyle::State_Selected) ? QPalette::HighlightedText
+                                                                                  : QPalette::Text));
+    painter->drawText(QRect(area.left(), area.top(), text_width - 6, area.height()),
+                      Qt::AlignRight | Qt::AlignVCenter, index.data().toString());
+    painter->restore();
+  }
+};
+
+}  // namespace
+
+TsetGeneratorWindow::TsetGeneratorWindow() {
+  setObjectName(QStringLiteral("frmTsetGenerator"));
+  setWindowTitle(QStringLiteral("Generator of Targeted Sets"));
+  AppState& s = state();
+  if (s.messages.type_name.empty()) fill_catalogue(s.messages);
+
+  frequencies_.resize(1, 2);
+  frequencies_.fixed_rows = 1;
+  frequencies_.fixed_cols = 1;
+  frequencies_.set_cell(0, 0, "Number");
+  frequencies_.set_cell(0, 1, "Frequency");
+
+  auto* central = new QWidget(this);
+  std::string from_text, to_text;
+  generator_dates(today(), s.date_format, from_text, to_text);
+
+  auto* draws = new QGroupBox(tr("Select Draws"), central);
+  draws->setObjectName(QStringLiteral("fraSelectedDraws"));
+  from_ = new QLineEdit(qs(from_text), draws);
+  from_->setObjectName(QStringLiteral("txtFrom"));
+  to_ = new QLineEdit(qs(to_text), draws);
+  to_->setObjectName(QStringLiteral("txtTo"));
+  step_ = new QLineEdit(QStringLiteral("1"), draws);
+  step_->setObjectName(QStringLiteral("txtStep"));
+  for (QLineEdit* e : {from_, to_, step_}) e->setMaxLength(40);
+  auto* draws_layout = new QGridLayout(draws);
+  const char* label_names[] = {"Label1", "Label2", "Label3"};
+  const QString label_texts[] = {tr("From"), tr("To"), tr("Step")};
+  QLineEdit* edits[] = {from_, to_, step_};
+  for (int i = 0; i < 3; ++i) {
+    auto* l = new QLabel(label_texts[i], draws);
+    l->setObjectName(QString::fromLatin1(label_names[i]));
+    l->setBuddy(edits[i]);
+    draws_layout->addWidget(l, i, 0);
+    draws_layout->addWidget(edits[i], i, 1);
+  }
+
+  auto* rules = new QGroupBox(tr("Type"), central);
+  rules->setObjectName(QStringLiteral("fraRules"));
+  lowest0_ = new QRadioButton(tr("With Lowest Frequencies"), rules);
+  lowest0_->setObjectName(QStringLiteral("optLowestFr0"));
+  lowest_ = new QRadioButton(tr("With Lowest Positive Frequencies"), rules);
+  lowest_->setObjectName(QStringLiteral("optLowestFr"));
+  highest_ = new QRadioButton(tr("With Highest Frequencies"), rules);
+  highest_->setObjectName(QStringLiteral("optHighFr"));
+  random_ = new QRadioButton(tr("Random"), rules);
+  random_->setObjectName(QStringLiteral("optRandom"));
+  random_->setChecked(true);
+  auto* rules_layout = new QVBoxLayout(rules);
+  for (QRadioButton* b : {lowest0_, lowest_, highest_, random_}) rules_layout->addWidget(b);
+
+  go_ = new QPushButton(tr("Go"), central);
+  go_->setObjectName(QStringLiteral("cmdGo"));
+  go_->setShortcut(QKeySequence(QStringLiteral("Ctrl+Return")));
+  go_->setToolTip(tr("Propose a set for the current row of the Targeted Sets table (Enter or Ctrl+Return)"));
+  go_->setMinimumHeight(32);
+
+  table_ = new GridView(&frequencies_, true, central);
+  table_->setObjectName(QStringLiteral("msfFrequencies"));
+  table_->setItemDelegateForColumn(1, new FrequencyBarDelegate(table_));
+  table_->horizontalHeader()->setStretchLastSection(true);
+  table_->setMinimumWidth(260);
+
+  auto* left = new QVBoxLayout;
+  left->addWidget(draws);
+  left->addWidget(rules);
+  left->addWidget(go_);
+  left->addStretch(1);
+  auto* layout = new QHBoxLayout(central);
+  layout->addLayout(left);
+  layout->addWidget(table_, 1);
+  setCentralWidget(central);
+
+  for (QLineEdit* e : {from_, to_, step_}) connect(e, &QLineEdit::returnPressed, this, &TsetGeneratorWindow::go);
+  connect(go_, &QPushButton::clicked, this, &TsetGeneratorWindow::go);
+  setTabOrder(from_, to_);
+  setTabOrder(to_, step_);
+  setTabOrder(step_, lowest0_);
+  setTabOrder(lowest0_, go_);
+  setTabOrder(go_, table_);
+
+  table_->refresh();
+  resize(600, 560);
+}
+
+TextGrid* TsetGeneratorWindow::grid_named(std::string_view name) {
+  return name == "msfFrequencies" ? &frequencies_ : nullptr;
+}
+
+void TsetGeneratorWindow::go() {
+  GeneratorInput input;
+  input.from_text = ss(from_->text());
+  input.to_text = ss(to_->text());
+  input.step_text = ss(step_->text());
+  input.rule = lowest0_->isChecked()  ? GeneratorRule::lowest
+               : lowest_->isChecked() ? GeneratorRule::lowest_positive
+               : highest_->isChecked() ? GeneratorRule::highest
+                                       : GeneratorRule::random;
+
+  AppState& s = state();
+  TextGrid* draws = s.lotto.play_n != 0 ? window_grid(WindowId::lotto, "msfDraws") : nullptr;
+  auto* sets = registry().get_as<TsetsWindow>(WindowId::tsets);
+  GeneratorTarget target;
+  if (sets) {
+    target.sets = &sets->model().work.grid;
+    target.size = sets->model().work.size;
+    target.date_text = ss(sets->date_text());
+  }
+
+  const GeneratorOutcome out = generate(input, s, draws, frequencies_, target, uniform_);
+  if (out.table_changed) table_->refresh();
+  if (sets) {
+    if (out.enable_save) sets->enable_save();
+    sets->grid_changed();
+  }
+  if (!out.message.empty()) show_message(this, out.message);
+  if (out.show_lotto) registry().show(WindowId::lotto);
+  if (out.show_tsets) registry().show(WindowId::tsets);
+  QLineEdit* focus = out.focus == GeneratorFocus::from ? from_
+                     : out.focus == GeneratorFocus::to ? to_
+                     : out.focus == GeneratorFocus::step ? step_
+                                                         : nullptr;
+  if (focus) {
+    focus->setFocus();
+    focus->selectAll();
+  }
+}
+
+}  // namespace ds::ui

@@ -1,0 +1,41 @@
+#pragma once
+// The generator of targeted sets: counts how often each number was drawn over a
+// period and proposes a set for the current row of the Targeted Sets window.
+#include <QMainWindow>
+
+#include "shell/ui/app.h"
+#include "tsets/generator.h"
+
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace ds::ui {
+
+class GridView;
+
+class TsetGeneratorWindow : public QMainWindow, public GridSource {
+  Q_OBJECT
+ public:
+  TsetGeneratorWindow();
+  TextGrid* grid_named(std::string_view name) override;
+  // Tests make the random rule repeatable; empty means seeded from the clock.
+  void set_uniform_source(UniformSource source) { uniform_ = std::move(source); }
+
+ private:
+  void go();
+
+  TextGrid frequencies_;
+  UniformSource uniform_;
+  QLineEdit* from_;
+  QLineEdit* to_;
+  QLineEdit* step_;
+  QRadioButton* lowest0_;
+  QRadioButton* lowest_;
+  QRadioButton* highest_;
+  QRadioButton* random_;
+  QPushButton* go_;
+  GridView* table_;
+};
+
+}  // namespace ds::ui

@@ -1,0 +1,267 @@
+#include "tsets/ui/tsets_window.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QKeySequence>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "shell/dates.h"
+#include "shell/ui/dialogs.h"
+#include "shell/ui/grid_view.h"
+
+namespace ds::ui {
+
+namespace {
+
+QLabel* label(QWidget* parent, const char* name, const QString& text) {
+  auto* l = new QLabel(text, parent);
+  l->setObjectName(QString::fromLatin1(name));
+  return l;
+}
+
+QPushButton* button(QWidget* parent, const char* name, const QString& text, const char* shortcut) {
+  auto* b = new QPushButton(text, parent);
+  b->setObjectName(QString::fromLatin1(name));
+  b->setEnabled(false);
+  b->setAutoDefault(false);
+  if (shortcut) {
+    b->setShortcut(QKeySequence(QString::fromLatin1(shortcut)));
+    b->setToolTip(QStringLiteral("%1 (%2)").arg(text, b->shortcut().toString(QKeySequence::NativeText)));
+  }
+  return b;
+}
+
+QComboBox* combo(QWidget* parent, const char* name, bool editable) {
+  auto* c = new QComboBox(parent);
+  c->setObjectName(QString::fromLatin1(name));
+  c->setEditable(editable);
+  c->setInsertPolicy(QComboBox::NoInsert);
+  c->setMaxVisibleItems(15);
+  return c;
+}
+
+QFrame* line(QWidget* parent, const char* name, QFrame::Shape shape) {
+  auto* f = new QFrame(parent);
+  f->setObjectName(QString::fromLatin1(name));
+  f->setFrameShape(shape);
+  f->setFrameShadow(QFrame::Sunken);
+  return f;
+}
+
+QStringList numbers_text(int first, int last) {
+  QStringList items;
+  for (int i = first; i <= last; ++i) items << QString::number(i);
+  return items;
+}
+
+}  // namespace
+
+TsetsWindow::TsetsWindow() {
+  setObjectName(QStringLiteral("frmTsets"));
+  setWindowTitle(QStringLiteral("Targeted Sets"));
+  AppState& s = state();
+  if (s.messages.type_name.empty()) fill_catalogue(s.messages);
+  tsets_load(model_, s);
+
+  auto* central = new QWidget(this);
+  size_ = combo(central, "cmbSize", true);
+  size_->addItems(numbers_text(min_set_size, max_set_size));
+  size_->setCurrentIndex(-1);
+  size_->setEditText(QString());
+  size_->setMinimumContentsLength(3);
+  size_->setToolTip(tr("How many numbers the set has"));
+  sets_ = combo(central, "cmbSets", false);
+  sets_->setEnabled(false);
+  sets_->setMinimumContentsLength(18);
+  sets_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  sets_->setToolTip(tr("The targeted sets of the chosen size"));
+  new_ = button(central, "cmdNew", tr("New"), "Ctrl+N");
+
+  date_ = new QLineEdit(QString::fromStdString(format_date(today(), s.date_format)), central);
+  date_->setObjectName(QStringLiteral("txtDate"));
+  date_->setMaxLength(40);
+  date_->setMaximumWidth(120);
+  accept_date_ = button(central, "cmdAcceptDate", tr("Accept Date"), nullptr);
+  index_ = combo(central, "cmbIndex", true);
+  index_->setMinimumContentsLength(3);
+  number_ = combo(central, "cmbNumber", true);
+  number_->addItems(numbers_text(1, max_set_number));
+  number_->setCurrentIndex(-1);
+  number_->setEditText(QString());
+  number_->setMinimumContentsLength(3);
+  accept_number_ = button(central, "cmdAcceptNumber", tr("Accept Number"), nullptr);
+  add_ = button(central, "cmdAdd", tr("Add"), "Ctrl+R");
+  save_ = button(central, "cmdSave", tr("Save"), "Ctrl+S");
+  generator_ = button(central, "cmdTsetGenerator", tr("TSets Generator"), "Ctrl+G");
+
+  grid_view_ = new GridView(&model_.work.grid, true, central);
+  grid_view_->setObjectName(QStringLiteral("msfTsets"));
+  grid_view_->setMinimumHeight(220);
+
+  auto* row1 = new QHBoxLayout;
+  row1->addWidget(label(central, "Label1", tr("Size")));
+  row1->addWidget(size_);
+  row1->addSpacing(24);
+  row1->addWidget(label(central, "Label2", tr("Name")));
+  row1->addWidget(sets_, 1);
+  row1->addWidget(new_);
+  row1->addStretch(1);
+
+  auto* row2 = new QHBoxLayout;
+  row2->addWidget(label(central, "Label3", tr("Date")));
+  row2->addWidget(date_);
+  row2->addWidget(accept_date_);
+  row2->addSpacing(12);
+  row2->addWidget(line(central, "Line2", QFrame::VLine));
+  row2->addSpacing(12);
+  row2->addWidget(label(central, "Label4", tr("Index")));
+  row2->addWidget(index_);
+  row2->addWidget(label(central, "Label5", tr("Number")));
+  row2->addWidget(number_);
+  row2->addWidget(accept_number_);
+  row2->addStretch(1);
+
+  auto* row3 = new QHBoxLayout;
+  row3->addWidget(add_);
+  row3->addWidget(save_);
+  row3->addStretch(1);
+  row3->addWidget(generator_);
+
+  auto* layout = new QVBoxLayout(central);
+  layout->addLayout(row1);
+  layout->addWidget(line(central, "Line1", QFrame::HLine));
+  layout->addLayout(row2);
+  layout->addWidget(line(central, "Line3", QFrame::HLine));
+  layout->addLayout(row3);
+  layout->addWidget(line(central, "Line4", QFrame::HLine));
+  layout->addWidget(grid_view_, 1);
+  setCentralWidget(central);
+  add_help_menu(this, QStringLiteral("tset.htm"));
+
+  setTabOrder(size_, sets_);
+  setTabOrder(sets_, new_);
+  setTabOrder(new_, date_);
+  setTabOrder(date_, accept_date_);
+  setTabOrder(accept_date_, index_);
+  setTabOrder(index_, number_);
+  setTabOrder(number_, accept_number_);
+  setTabOrder(accept_number_, add_);
+  setTabOrder(add_, save_);
+  setTabOrder(save_, generator_);
+  setTabOrder(generator_, grid_view_);
+
+  connect(size_, &QComboBox::activated, this, [this](int i) { size_chosen(size_->itemText(i)); });
+  connect(size_->lineEdit(), &QLineEdit::returnPressed, this, [this] { size_chosen(size_->currentText()); });
+  connect(sets_, &QComboBox::activated, this, [this](int i) { set_chosen(sets_->itemText(i)); });
+  connect(new_, &QPushButton::clicked, this, &TsetsWindow::new_set);
+  connect(accept_date_, &QPushButton::clicked, this, &TsetsWindow::accept_date);
+  connect(date_, &QLineEdit::returnPressed, this, [this] {
+    if (accept_date_->isEnabled()) accept_date();
+  });
+  connect(index_->lineEdit(), &QLineEdit::returnPressed, this, [this] { number_->setFocus(); });
+  connect(number_->lineEdit(), &QLineEdit::returnPressed, this, [this] {
+    if (accept_number_->isEnabled()) accept_number();
+  });
+  connect(accept_number_, &QPushButton::clicked, this, &TsetsWindow::accept_number);
+  connect(add_, &QPushButton::clicked, this, &TsetsWindow::add_row);
+  connect(save_, &QPushButton::clicked, this, &TsetsWindow::save);
+  connect(generator_, &QPushButton::clicked, this, [] { registry().show(WindowId::tset_generator); });
+  connect(grid_view_, &GridView::grid_row_chosen, this, &TsetsWindow::row_chosen);
+
+  grid_view_->refresh();
+  resize(920, 560);
+}
+
+TextGrid* TsetsWindow::grid_named(std::string_view name) {
+  return name == "msfTsets" ? &model_.work.grid : nullptr;
+}
+
+QString TsetsWindow::date_text() const { return date_->text(); }
+
+void TsetsWindow::grid_changed() {
+  grid_view_->refresh();
+  show_current_row();
+}
+
+void TsetsWindow::enable_save() {
+  model_.enabled.save = true;
+  update_enabled();
+}
+
+void TsetsWindow::update_enabled() {
+  const TsetsEnabled& e = model_.enabled;
+  sets_->setEnabled(e.sets);
+  new_->setEnabled(e.new_set);
+  add_->setEnabled(e.add);
+  accept_date_->setEnabled(e.accept_date);
+  accept_number_->setEnabled(e.accept_number);
+  save_->setEnabled(e.save);
+  generator_->setEnabled(e.generator);
+}
+
+void TsetsWindow::show_current_row() {
+  const int row = state().tset_row;
+  if (row >= 1 && row < model_.work.grid.rows()) grid_view_->select_grid_row(row);
+  else grid_view_->clearSelection();
+}
+
+void TsetsWindow::apply(const TsetsOutcome& outcome) {
+  if (outcome.set_list) {
+    sets_->clear();
+    for (const std::string& name : *outcome.set_list) sets_->addItem(qs(name));
+    sets_->setCurrentIndex(outcome.sets_text ? sets_->findText(qs(*outcome.sets_text)) : -1);
+  } else if (outcome.sets_text) {
+    sets_->setCurrentIndex(sets_->findText(qs(*outcome.sets_text)));
+  }
+  if (outcome.index_count) {
+    index_->clear();
+    index_->addItems(numbers_text(1, *outcome.index_count));
+    index_->setCurrentIndex(-1);
+    index_->setEditText(QString());
+  }
+  grid_view_->refresh();
+  show_current_row();
+  update_enabled();
+  if (!outcome.message.empty()) show_message(this, outcome.message);
+  QWidget* focus = nullptr;
+  switch (outcome.focus) {
+    case TsetsFocus::none: break;
+    case TsetsFocus::size: focus = size_; break;
+    case TsetsFocus::sets: focus = sets_; break;
+    case TsetsFocus::date: focus = date_; break;
+    case TsetsFocus::index: focus = index_; break;
+    case TsetsFocus::number: focus = number_; break;
+  }
+  if (focus) {
+    focus->setFocus();
+    if (auto* edit = qobject_cast<QLineEdit*>(focus)) edit->selectAll();
+    else if (auto* box = qobject_cast<QComboBox*>(focus); box && box->lineEdit()) box->lineEdit()->selectAll();
+  }
+}
+
+void TsetsWindow::size_chosen(const QString& text) { apply(tsets_choose_size(model_, ss(text), state())); }
+
+void TsetsWindow::new_set() {
+  const QString answer = dialogs().input(this, qs(state().messages.type_name), qs(state().messages.strategy_name));
+  apply(tsets_new(model_, ss(answer), state()));
+}
+
+void TsetsWindow::set_chosen(const QString& name) { apply(tsets_choose_set(model_, ss(name), state())); }
+
+void TsetsWindow::accept_date() { apply(tsets_accept_date(model_, ss(date_->text()), state())); }
+
+void TsetsWindow::add_row() { apply(tsets_add(model_, state())); }
+
+void TsetsWindow::accept_number() {
+  apply(tsets_accept_number(model_, ss(index_->currentText()), ss(number_->currentText()), state()));
+}
+
+void TsetsWindow::save() { apply(tsets_save(model_, state())); }
+
+void TsetsWindow::row_chosen(int row) { apply(tsets_select_row(model_, row, state())); }
+
+}  // namespace ds::ui

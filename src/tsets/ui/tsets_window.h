@@ -1,0 +1,60 @@
+#pragma once
+// The Targeted Sets window: choose a size, create or open a set, type its dated
+// rows number by number and save it.
+#include <QMainWindow>
+
+#include "shell/ui/app.h"
+#include "tsets/tsets_handlers.h"
+
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+
+namespace ds::ui {
+
+class GridView;
+
+class TsetsWindow : public QMainWindow, public GridSource {
+  Q_OBJECT
+ public:
+  TsetsWindow();
+  TextGrid* grid_named(std::string_view name) override;
+
+  // What the generator uses: the grid, the chosen size and the date box.
+  TsetsModel& model() { return model_; }
+  QString date_text() const;
+  // The grid changed from outside (the generator wrote a row).
+  void grid_changed();
+  // Save becomes usable (the generator made a proposal).
+  void enable_save();
+
+ private:
+  void apply(const TsetsOutcome& outcome);
+  void update_enabled();
+  void show_current_row();
+
+  void size_chosen(const QString& text);
+  void new_set();
+  void set_chosen(const QString& name);
+  void accept_date();
+  void add_row();
+  void accept_number();
+  void save();
+  void row_chosen(int row);
+
+  TsetsModel model_;
+  QComboBox* size_;
+  QComboBox* sets_;
+  QPushButton* new_;
+  QLineEdit* date_;
+  QPushButton* accept_date_;
+  QComboBox* index_;
+  QComboBox* number_;
+  QPushButton* accept_number_;
+  QPushButton* add_;
+  QPushButton* save_;
+  QPushButton* generator_;
+  GridView* grid_view_;
+};
+
+}  // namespace ds::ui

@@ -1,0 +1,259 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+
+#include "lotto/lotto_files.h"
+#include "tsets/generator.h"
+#include "tsets/set_files.h"
+#include "tsets_test_support.h"
+
+using namespace ds;
+using namespace ds::tsets_test;
+
+namespace {
+
+MessageCatalogue catalogue() {
+  MessageCatalogue m;
+  fill_catalogue(m);
+  return m;
+}
+
+// A draw grid with one draw a day from 2025-01-01, the numbers given per draw.
+TextGrid draw_grid(const std::vector<std::vector<int>>& draws) {
+  TextGrid g(1, draw_columns);
+  for (std::size_t i = 0; i < draws.size(); ++i) {
+    const int r = g.append_row();
+    const DayNumber day = *day_number(2025, 1, 1) + static_cast<int>(i);
+    g.set_cell(r, col_date, format_date(day, DateFormat::iso()));
+    g.set_cell(r, col_key, std::to_string(day));
+    for (std::size_t k = 0; k < draws[i].size(); ++k) g.set_cell(r, col_n1 + static_cast<int>(k), std::to_string(draws[i][k]));
+  }
+  return g;
+}
+
+DayNumber jan(int d) { return *day_number(2025, 1, d); }
+
+int frequency_of(const TextGrid& freq, int number) {
+  for (int r = 1; r < freq.rows(); ++r)
+    if (freq.cell(r, 0) == std::to_string(number)) return std::stoi(freq.cell(r, 1));
+  return -1;
+}
+
+}  // namespace
+
+TEST(Generator, CountsTenSampleDraws) {
+  TempDir t;
+  const auto games = lotto_folder(t.path);
+  put(games / "Canada_6_49" / "draws.txt", *read_file(std::filesystem::path(DRAWSMITH_SOURCE_DIR) / "data/samples/d1"));
+  TextGrid draws;
+  ASSERT_EQ(read_draws(games, "Canada_6_49", draws, DateFormat::iso()).message, "");
+  const int last = draws.rows() - 1;
+  const DayNumber from = *parse_date(draws.cell(last - 9, 0), DateFormat::iso());
+  const DayNumber to = *parse_date(draws.cell(last, 0), DateFormat::iso());
+  TextGrid freq;
+  const auto r = calc_fr(draws, from, to, 1, 49, 6, freq, DateFormat::iso(), catalogue());
+  ASSERT_EQ(r.res, "");
+  ASSERT_EQ(freq.rows(), 52);
+  EXPECT_EQ(freq.cell(0, 0), "Number");
+  EXPECT_EQ(freq.cell(0, 1), "Frequency");
+  int sum = 0;
+  for (int row = 1; row <= 49; ++row) {
+    sum += std::stoi(freq.cell(row, 1));
+    if (row > 1) {
+      EXPECT_GE(std::stoi(freq.cell(row - 1, 1)), std::stoi(freq.cell(row, 1)));
+    }
+  }
+  EXPECT_EQ(sum, 60);
+  EXPECT_EQ(freq.cell(50, 0), "");
+  EXPECT_EQ(freq.cell(51, 0), "Total draws");
+  EXPECT_EQ(freq.cell(51, 1), "10");
+  EXPECT_EQ(freq.col_width(1), (freq.col_width(0) * 5 + 3) / 6);
+}
+
+TEST(Generator, PeriodStepAndTies) {
+  // Seven draws on 1..7 January; draw i holds i, i+10, ..., i+50.
+  std::vector<std::vector<int>> d;
+  for (int i = 1; i <= 7; ++i) d.push_back({i, i + 10, i + 20, i + 30, i + 40, i + 50 > 59 ? 59 : i + 50});
+  TextGrid draws = draw_grid(d);
+  TextGrid freq;
+  const auto m = catalogue();
+
+  // Step 2 over seven draws counts the 1st, 3rd, 5th and 7th.
+  ASSERT_EQ(calc_fr(draws, jan(1), jan(7), 2, 59, 6, freq, DateFormat::iso(), m).res, "");
+  EXPECT_EQ(freq.cell(61, 1), "4");
+  EXPECT_EQ(frequency_of(freq, 1), 1);
+  EXPECT_EQ(frequency_of(freq, 2), 0);
+  EXPECT_EQ(frequency_of(freq, 7), 1);
+  // Equal counts keep ascending number order.
+  EXPECT_EQ(freq.cell(1, 0), "1");
+  EXPECT_EQ(freq.cell(2, 0), "3");
+
+  // A To date on a draw ends the count there; between draws at the earlier one.
+  ASSERT_EQ(calc_fr(draws, jan(2), jan(4), 1, 59, 6, freq, DateFormat::iso(), m).res, "");
+  EXPECT_EQ(freq.cell(61, 1), "3");
+  draws.set_cell(5, col_date, "2025-01-10");  // the 5th draw moves past a To of the 8th
+  draws.set_cell(5, col_key, std::to_string(jan(10)));
+  ASSERT_EQ(calc_fr(draws, jan(2), jan(8), 1, 59, 6, freq, DateFormat::iso(), m).res, "");
+  EXPECT_EQ(freq.cell(61, 1), "5");  // 2nd, 3rd, 4th, 6th, 7th
+
+  // No draw in the period.
+  auto r = calc_fr(draws, jan(20), jan(25), 1, 59, 6, freq, DateFormat::iso(), m);
+  EXPECT_EQ(r.res, "error");
+  EXPECT_EQ(r.message, "No data for this criteria. ");
+  r = calc_fr(draws, jan(5), jan(1), 1, 59, 6, freq, DateFormat::iso(), m);
+  EXPECT_EQ(r.message, "No data for this criteria. ");
+
+  // A bad cell ends the count silently and keeps the last table.
+  freq.set_cell(1, 1, "kept");
+  draws.set_cell(3, col_n1 + 2, "99");
+  r = calc_fr(draws, jan(1), jan(7), 1, 59, 6, freq, DateFormat::iso(), m);
+  EXPECT_EQ(r.res, "error");
+  EXPECT_EQ(r.message, "");
+  EXPECT_EQ(freq.cell(1, 1), "kept");
+
+  TextGrid few = draw_grid({{1, 2, 3, 4, 5, 6}, {1, 2, 3, 4, 5, 6}});
+  r = calc_fr(few, jan(1), jan(7), 1, 49, 6, freq, DateFormat::iso(), m);
+  EXPECT_EQ(r.message, "There is no draws data on the 'Lotto' form.");
+}
+
+TEST(Generator, RandomGivesDistinctNumbers) {
+  std::mt19937 engine(7);
+  const UniformSource u = [&] { return std::uniform_real_distribution<double>(0.0, 1.0)(engine); };
+  std::array<std::int16_t, 91> numbers{};
+  std::int16_t n = 20, max = 20;
+  get_rand(n, max, numbers, u);
+  std::vector<int> got(numbers.begin() + 1, numbers.begin() + 21);
+  std::sort(got.begin(), got.end());
+  for (int i = 0; i < 20; ++i) EXPECT_EQ(got[i], i + 1);
+  // A source stuck on one value cannot make a set larger than the range: no hang.
+  numbers.fill(0);
+  n = 21;
+  get_rand(n, max, numbers, [] { return 0.5; });
+  EXPECT_EQ(numbers[1], 0);
+  // The clock-seeded source stays inside 1..max.
+  n = 6;
+  max = 49;
+  get_rand(n, max, numbers);
+  for (int p = 1; p <= 6; ++p) EXPECT_TRUE(numbers[p] >= 1 && numbers[p] <= 49);
+}
+
+namespace {
+
+struct GeneratorCase {
+  AppState state = make_state("/nonexistent");
+  TextGrid draws;
+  TextGrid freq;
+  TextGrid sets;
+  GeneratorTarget target;
+  GeneratorInput input{"2025-01-01", "2026-12-31", "1", GeneratorRule::random};
+  std::mt19937 engine{11};
+  GeneratorCase() {
+    state.lotto.play_n = 49;
+    state.lotto.pick_n = 6;
+    std::int16_t row = 0;
+    Tsets_headers(sets, 10, row);
+    target = {&sets, 10, "2025-09-09"};
+    // 40 numbers drawn: number k drawn 3k times over the period.
+    std::vector<std::vector<int>> d;
+    std::vector<int> pool;
+    for (int k = 1; k <= 40; ++k)
+      for (int i = 0; i < 3 * k; ++i) pool.push_back(k);
+    for (std::size_t i = 0; i + 6 <= pool.size(); i += 6)
+      d.push_back({pool[i], pool[i + 1], pool[i + 2], pool[i + 3], pool[i + 4], pool[i + 5]});
+    draws = draw_grid(d);
+  }
+  GeneratorOutcome go() {
+    return generate(input, state, &draws, freq, target,
+                    [this] { return std::uniform_real_distribution<double>(0.0, 1.0)(engine); });
+  }
+  std::vector<std::string> row(int r) {
+    std::vector<std::string> v;
+    for (int c = 0; c <= 10; ++c) v.push_back(sets.cell(r, c));
+    return v;
+  }
+};
+
+}  // namespace
+
+TEST(Generator, GoChecksInOrder) {
+  GeneratorCase g;
+  g.state.lotto.play_n = 0;
+  auto out = g.go();
+  EXPECT_EQ(out.message, "Please select a Lotto in the 'Lotto' window.");
+  EXPECT_TRUE(out.show_lotto);
+  EXPECT_FALSE(out.enable_save);
+  g.state.lotto.play_n = 49;
+
+  g.input = {"x", "y", "0", GeneratorRule::highest};
+  EXPECT_EQ(g.go().focus, GeneratorFocus::from);
+  g.input.from_text = "2025-01-01";
+  EXPECT_EQ(g.go().focus, GeneratorFocus::to);
+  g.input.to_text = "2025-12-31";
+  for (const char* step : {"0", "-2", "a"}) {
+    g.input.step_text = step;
+    out = g.go();
+    EXPECT_EQ(out.message, "Sorry, the data is not correct.");
+    EXPECT_EQ(out.focus, GeneratorFocus::step);
+    EXPECT_FALSE(out.enable_save);
+  }
+  g.input.step_text = "1";
+
+  // No row in the Targeted Sets table: tset_row is raised to 1 and the user told.
+  out = g.go();
+  EXPECT_TRUE(out.enable_save);
+  EXPECT_EQ(out.message, "Please select a row in the 'Targeted Sets' table.");
+  EXPECT_TRUE(out.show_tsets);
+  EXPECT_EQ(g.state.tset_row, 1);
+
+  // A set larger than the game is refused rather than looping for ever.
+  g.state.lotto.play_n = 9;
+  EXPECT_EQ(g.go().message, "Incorrect size of the Targeted Set.");
+}
+
+TEST(Generator, RulesFillTheCurrentRowWithTheDateText) {
+  GeneratorCase g;
+  g.sets.set_rows(3);
+  g.state.tset_row = 2;
+  g.state.tset_numbers[1] = 3;
+
+  g.input.rule = GeneratorRule::highest;
+  auto out = g.go();
+  ASSERT_EQ(out.message, "");
+  EXPECT_EQ(out.written_row, 2);
+  EXPECT_EQ(g.row(2), (std::vector<std::string>{"2025-09-09", "40", "39", "38", "37", "36", "35", "34", "33", "32", "31"}));
+  EXPECT_EQ(g.state.tset_numbers[1], 3);  // the proposal is not yet the current set
+  EXPECT_EQ(g.freq.cell(1, 0), "40");
+
+  g.input.rule = GeneratorRule::lowest_positive;  // table rows 31..40
+  g.go();
+  EXPECT_EQ(g.row(2), (std::vector<std::string>{"2025-09-09", "10", "9", "8", "7", "6", "5", "4", "3", "2", "1"}));
+
+  g.input.rule = GeneratorRule::lowest;  // rows 49, 48, ...: never drawn, least frequent first
+  g.go();
+  EXPECT_EQ(g.row(2), (std::vector<std::string>{"2025-09-09", "49", "48", "47", "46", "45", "44", "43", "42", "41", "1"}));
+
+  // The random rule leaves the table as it was.
+  g.freq.set_cell(1, 1, "untouched");
+  g.input.rule = GeneratorRule::random;
+  out = g.go();
+  EXPECT_FALSE(out.table_changed);
+  EXPECT_EQ(g.freq.cell(1, 1), "untouched");
+  std::vector<std::string> numbers = g.row(2);
+  std::sort(numbers.begin() + 1, numbers.end());
+  EXPECT_EQ(std::unique(numbers.begin() + 1, numbers.end()), numbers.end());
+}
+
+TEST(Generator, EveryNumberDrawnMakesBothLowestRulesAgree) {
+  GeneratorCase g;
+  g.state.lotto.play_n = 40;
+  g.sets.set_rows(2);
+  g.input.rule = GeneratorRule::lowest;
+  g.go();
+  auto lowest = g.row(1);
+  g.input.rule = GeneratorRule::lowest_positive;
+  g.go();
+  auto positive = g.row(1);
+  std::reverse(positive.begin() + 1, positive.end());
+  EXPECT_EQ(lowest, positive);
+}

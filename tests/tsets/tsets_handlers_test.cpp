@@ -1,0 +1,197 @@
+#include <gtest/gtest.h>
+
+#include "tsets/tsets_handlers.h"
+#include "tsets_test_support.h"
+
+using namespace ds;
+using namespace ds::tsets_test;
+
+namespace {
+
+struct Window {
+  TempDir dir;
+  AppState state = make_state(dir.path);
+  TsetsModel model;
+  Window() { tsets_load(model, state); }
+  std::filesystem::path file(int size, const std::string& name) const {
+    return dir.path / "Tsets" / std::to_string(size) / name;
+  }
+  TextGrid& grid() { return model.work.grid; }
+};
+
+}  // namespace
+
+TEST(TsetsHandlers, LoadMakesTheFolderAndDisablesEverything) {
+  Window w;
+  EXPECT_TRUE(folder_exists(w.dir.path / "Tsets"));
+  EXPECT_EQ(w.model.enabled, TsetsEnabled{});
+}
+
+TEST(TsetsHandlers, ChoosingASize) {
+  Window w;
+  auto out = tsets_choose_size(w.model, "", w.state);
+  EXPECT_EQ(out.message, "Please select the size of the set.");
+  EXPECT_EQ(out.focus, TsetsFocus::size);
+  for (const char* bad : {"9", "21", "abc", "12.5"}) {
+    out = tsets_choose_size(w.model, bad, w.state);
+    EXPECT_EQ(out.message, "Incorrect size of the Targeted Set.") << bad;
+    EXPECT_EQ(out.focus, TsetsFocus::size);
+  }
+  EXPECT_EQ(w.model.enabled, TsetsEnabled{});
+
+  put(w.file(12, "Set A"), "");
+  w.state.tset_row = 5;
+  out = tsets_choose_size(w.model, "12", w.state);
+  EXPECT_EQ(out.message, "");
+  EXPECT_EQ(out.index_count, 12);
+  EXPECT_EQ(out.set_list, (std::vector<std::string>{"Set A"}));
+  EXPECT_EQ(w.grid().cols(), 13);
+  EXPECT_EQ(w.grid().cell(0, 12), "N12");
+  EXPECT_EQ(w.state.tset_size, 12);
+  EXPECT_EQ(w.state.tset_row, 0);
+  EXPECT_TRUE(w.model.enabled.sets && w.model.enabled.new_set && w.model.enabled.add);
+  EXPECT_FALSE(w.model.enabled.accept_number || w.model.enabled.save || w.model.enabled.generator);
+
+  // Another size: the current set of size 12 no longer fits.
+  w.state.tset_name = "Set A";
+  w.state.tset_numbers[1] = 4;
+  tsets_choose_size(w.model, "12", w.state);
+  EXPECT_EQ(w.state.tset_name, "Set A");
+  tsets_choose_size(w.model, "10", w.state);
+  EXPECT_EQ(w.state.tset_name, "");
+  EXPECT_EQ(w.state.tset_numbers[1], 0);
+  EXPECT_TRUE(folder_exists(w.dir.path / "Tsets" / "10"));
+}
+
+TEST(TsetsHandlers, NewCreatesAnEmptySetOrOpensAnExistingOne) {
+  Window w;
+  tsets_choose_size(w.model, "10", w.state);
+  w.state.tset_name = "before";
+  auto out = tsets_new(w.model, "", w.state);  // cancelled
+  EXPECT_EQ(out.message, "");
+  EXPECT_FALSE(out.set_list);
+  EXPECT_EQ(w.model.work.set_name, "");
+  EXPECT_FALSE(w.model.enabled.accept_date);
+
+  out = tsets_new(w.model, " Fresh ", w.state);
+  EXPECT_EQ(out.message, "");
+  EXPECT_EQ(out.sets_text, "Fresh");
+  EXPECT_EQ(out.set_list, (std::vector<std::string>{"Fresh"}));
+  EXPECT_EQ(read_file(w.file(10, "Fresh")), "");
+  EXPECT_EQ(w.model.work.set_name, "Fresh");
+  EXPECT_EQ(w.grid().rows(), 2);
+  EXPECT_EQ(w.state.tset_row, 1);
+  EXPECT_EQ(w.state.tset_name, "before");  // New does not change the current set
+  EXPECT_TRUE(w.model.enabled.accept_date && w.model.enabled.accept_number && w.model.enabled.generator);
+  EXPECT_FALSE(w.model.enabled.save);
+
+  const std::string stored = "2025-01-01 1 2 3 4 5 6 7 8 9 10 \r\n2025-01-04 11 2 3 4 5 6 7 8 9 10 \r\n";
+  put(w.file(10, "Stored"), stored);
+  out = tsets_new(w.model, "Stored", w.state);
+  EXPECT_EQ(out.message, "");
+  EXPECT_EQ(read_file(w.file(10, "Stored")), stored);
+  EXPECT_EQ(w.grid().rows(), 3);
+  EXPECT_EQ(w.state.tset_row, 2);
+  EXPECT_EQ(w.state.tset_name, "Stored");
+  EXPECT_EQ(w.state.tset_numbers[1], 11);
+
+  for (const char* bad : {"../escape", "a\\b", ".hidden", "   "}) {
+    out = tsets_new(w.model, bad, w.state);
+    EXPECT_NE(out.message.find("cannot be used"), std::string::npos) << bad;
+  }
+  EXPECT_EQ(w.model.work.set_name, "Stored");
+  EXPECT_FALSE(exists(w.dir.path / "Tsets" / "escape"));
+}
+
+TEST(TsetsHandlers, ChoosingASetThatVanishedNamesIt) {
+  Window w;
+  tsets_choose_size(w.model, "11", w.state);
+  const auto out = tsets_choose_set(w.model, "Lost", w.state);
+  EXPECT_EQ(out.message, "There is no targeted set named 'Lost' among the sets of size 11.");
+  EXPECT_EQ(w.state.tset_name, "");
+  EXPECT_TRUE(w.model.enabled.accept_number);  // whatever the outcome
+}
+
+TEST(TsetsHandlers, AcceptDateWritesTheProgramsDateForm) {
+  Window w;
+  w.state.date_format = {DateFormat::Order::dmy, '/', true};
+  tsets_choose_size(w.model, "10", w.state);
+  auto out = tsets_accept_date(w.model, "7/3/2025", w.state);
+  EXPECT_EQ(out.message, "Please select a row in the 'Targeted Sets' table.");
+  tsets_new(w.model, "S", w.state);
+  out = tsets_accept_date(w.model, "31/2/2025", w.state);
+  EXPECT_EQ(out.message, "Incorrect date.");
+  EXPECT_EQ(out.focus, TsetsFocus::date);
+  EXPECT_EQ(w.grid().cell(1, 0), "");
+  EXPECT_EQ(tsets_accept_date(w.model, "7/3/2025", w.state).message, "");
+  EXPECT_EQ(w.grid().cell(1, 0), "07/03/2025");
+  tsets_add(w.model, w.state);
+  EXPECT_EQ(w.state.tset_row, 2);
+  EXPECT_EQ(w.grid().rows(), 3);
+}
+
+TEST(TsetsHandlers, PlacementChecksRunInOrder) {
+  Window w;
+  tsets_choose_size(w.model, "12", w.state);
+  auto out = tsets_accept_number(w.model, "1", "5", w.state);
+  EXPECT_EQ(out.message, "Please select a row in the 'Targeted Sets' table.");
+  tsets_new(w.model, "S", w.state);
+
+  struct Case {
+    const char* index;
+    const char* number;
+    const char* message;
+    TsetsFocus focus;
+  };
+  const Case cases[] = {
+      {"", "x", "Please select an Index.", TsetsFocus::index},
+      {"0", "x", "Please select an Index.", TsetsFocus::index},
+      {"-1", "5", "Please select an Index.", TsetsFocus::index},
+      {"2", "", "Please select a Number.", TsetsFocus::number},
+      {"2", "seven", "Please select a Number.", TsetsFocus::number},
+      {"2", "0", "Please select a Number.", TsetsFocus::number},
+      {"2", "91", "Please select a Number.", TsetsFocus::number},
+      {"13", "5", "The index exceeds the size of the set.", TsetsFocus::index},
+  };
+  for (const Case& c : cases) {
+    out = tsets_accept_number(w.model, c.index, c.number, w.state);
+    EXPECT_EQ(out.message, c.message) << c.index << " " << c.number;
+    EXPECT_EQ(out.focus, c.focus) << c.index << " " << c.number;
+  }
+  for (int col = 0; col <= 12; ++col) EXPECT_EQ(w.grid().cell(1, col), "");
+
+  ASSERT_EQ(tsets_accept_number(w.model, "12", "5", w.state).message, "");
+  EXPECT_EQ(tsets_accept_number(w.model, "3", "5", w.state).message, "This number was previously selected.");
+  EXPECT_EQ(tsets_accept_number(w.model, "12", "5", w.state).message, "This number was previously selected.");
+  // The same number written differently is the same number.
+  EXPECT_EQ(tsets_accept_number(w.model, "3", "05", w.state).message, "This number was previously selected.");
+  EXPECT_EQ(w.grid().cell(1, 3), "");
+}
+
+TEST(TsetsHandlers, SaveBecomesUsableAtThePlacementThatFillsTheRow) {
+  Window w;
+  tsets_choose_size(w.model, "12", w.state);
+  tsets_new(w.model, "S", w.state);
+  const int order[] = {7, 1, 12, 3, 2, 11, 4, 10, 5, 9, 6, 8};
+  for (int i = 0; i < 12; ++i) {
+    EXPECT_FALSE(w.model.enabled.save) << i;
+    ASSERT_EQ(tsets_accept_number(w.model, std::to_string(order[i]), " " + std::to_string(40 + i) + " ", w.state)
+                  .message,
+              "");
+  }
+  EXPECT_TRUE(w.model.enabled.save);
+  EXPECT_EQ(w.grid().cell(1, 7), "40");  // stored without the blanks typed around it
+  EXPECT_EQ(tsets_save(w.model, w.state).message, "Incorrect date.");
+  tsets_accept_date(w.model, "2025-06-01", w.state);
+  EXPECT_EQ(tsets_save(w.model, w.state).message, "");
+  EXPECT_EQ(read_file(w.file(12, "S")), "2025-06-01 41 44 43 46 48 50 40 51 49 47 45 42 \r\n");
+
+  // Selecting the row makes it the current set.
+  w.state.tset_row = 0;
+  EXPECT_EQ(tsets_select_row(w.model, 1, w.state).message, "");
+  EXPECT_EQ(w.state.tset_row, 1);
+  EXPECT_EQ(w.state.tset_numbers[1], 41);
+  EXPECT_EQ(w.state.tset_numbers[12], 42);
+  tsets_add(w.model, w.state);
+  EXPECT_EQ(tsets_select_row(w.model, 2, w.state).message, "Incorrect data in the cell 2,1)");
+}
