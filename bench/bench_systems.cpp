@@ -4,9 +4,10 @@
 #include <benchmark/benchmark.h>
 
 #include <bit>
-#include <chrono>
 #include <cstdint>
 #include <vector>
+
+#include <time.h>
 
 #include "systems/catalogue.h"
 #include "systems/placements.h"
@@ -39,10 +40,17 @@ std::uint64_t bare_loop(const LargestSystem& s) {
     return sum;
 }
 
+// CPU time of this thread, so that other work on the machine does not skew the ratio
+double thread_seconds() {
+    timespec ts{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
+    return static_cast<double>(ts.tv_sec) + ts.tv_nsec * 1e-9;
+}
+
 double seconds_of(auto&& f, int repeats) {
-    const auto start = std::chrono::steady_clock::now();
+    const double start = thread_seconds();
     for (int i = 0; i < repeats; ++i) f();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() / repeats;
+    return (thread_seconds() - start) / repeats;
 }
 
 void BM_BareAndPopcount(benchmark::State& state) {
@@ -54,7 +62,7 @@ void BM_BareAndPopcount(benchmark::State& state) {
 void BM_EvaluateAllPlacements_20_4_6(benchmark::State& state) {
     const auto& s = largest();
     for (auto _ : state) benchmark::DoNotOptimize(ds::evaluate_placements(s.tickets, 20, 6));
-    // the ratio from interleaved timings in this process, so both see the same machine load
+    // the ratio from interleaved timings in this thread, so both see the same machine state
     double eval = 0, bare = 0;
     for (int round = 0; round < 3; ++round) {
         eval += seconds_of([&] { benchmark::DoNotOptimize(ds::evaluate_placements(s.tickets, 20, 6)); }, 3);

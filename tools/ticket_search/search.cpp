@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <bit>
 #include <chrono>
+#include <cmath>
 #include <fstream>
 #include <numeric>
 #include <random>
@@ -212,7 +213,7 @@ namespace {
 
 constexpr int kFree = 1 << 20;
 
-enum class Phase { exact, relaxed, cover };
+enum class Phase { exact, anneal, relaxed, cover };
 
 class Searcher {
 public:
@@ -248,9 +249,10 @@ public:
             Phase phase;
             double share;
             const char* name;
-        } plan[] = {{Phase::exact, 0.40, "exact"},
-                    {Phase::exact, 0.80, "exact-restarts"},
-                    {Phase::relaxed, 0.93, "relaxed"},
+        } plan[] = {{Phase::exact, 0.15, "exact"},
+                    {Phase::exact, 0.30, "exact-restarts"},
+                    {Phase::anneal, 0.90, "anneal"},
+                    {Phase::relaxed, 0.95, "relaxed"},
                     {Phase::cover, 1.0, "cover"}};
         bool complete = true;  // the first exact pass is one complete depth-first search
         for (const auto& step : plan) {
@@ -262,6 +264,11 @@ public:
                                      std::chrono::duration<double>(seconds * step.share));
             setup_constraints();
             complete = step.share == plan[0].share;
+            if (phase_ == Phase::anneal) {
+                if (effect_.empty()) build_effects();
+                anneal();
+                continue;
+            }
             for (int restart = 1; Clock::now() < phase_end_ && !best_.exact; ++restart) {
                 reset_state();
                 node_budget_ = complete ? (1LL << 62) : 400 * luby(restart);
@@ -462,6 +469,103 @@ private:
         } else {
             revive(cnd);
             chosen_.pop_back();
+        }
+    }
+
+    // Simulated annealing over whole tables of c base tickets. The cost counts, per
+    // prescribed row, the placements on the wrong side of it plus one when no placement
+    // sits exactly on it, and the t-subsets left uncovered; cost 0 is an exact table.
+    void anneal() {
+        std::array<std::uint64_t, 8> hi{}, lo{};
+        for (int w = 2; w <= m_; ++w) {
+            hi[w] = pack(tg_.max[w], w);
+            lo[w] = pack(tg_.min[w], w);
+        }
+        std::array<int, 8> above{}, at_hi{}, under{}, at_lo{};
+        int uncovered = 0;
+        const int t = tg_.t;
+        auto account = [&](int o, std::uint64_t x, int sign) {
+            const int w = rep_level_[o];
+            if (tg_.fixed_max[w]) {
+                above[w] += sign * (x > hi[w]);
+                at_hi[w] += sign * (x == hi[w]);
+            }
+            if (tg_.fixed_min[w]) {
+                under[w] += sign * (x < lo[w]);
+                at_lo[w] += sign * (x == lo[w]);
+            }
+            if (w == t) uncovered += sign * (top(x, t) == 0);
+        };
+        auto cost = [&] {
+            int total = 4 * uncovered;
+            for (int w = 2; w <= m_; ++w) {
+                if (tg_.fixed_max[w]) total += above[w] + (at_hi[w] == 0);
+                if (tg_.fixed_min[w]) total += under[w] + (at_lo[w] == 0);
+            }
+            return total;
+        };
+        auto change = [&](int cnd, int sign) {
+            for (const auto& [o, d] : effect_[cnd]) {
+                account(o, vec_[o], -1);
+                vec_[o] = sign > 0 ? vec_[o] + d : vec_[o] - d;
+                account(o, vec_[o], +1);
+            }
+        };
+        std::uniform_real_distribution<double> unit(0.0, 1.0);
+        std::uniform_int_distribution<int> any_candidate(0, ncand_ - 1), any_member(0, c_ - 1);
+        std::vector<int> best_set;
+        int best_cost = 1 << 30;
+        const long long run_length = 20000LL + 4000LL * c_;
+        for (int run = 0; Clock::now() < phase_end_ && !best_.exact; ++run) {
+            ++best_.restarts;
+            vec_.assign(rep_.size(), 0);
+            above = at_hi = under = at_lo = {};
+            uncovered = 0;
+            for (std::size_t o = 0; o < rep_.size(); ++o) account(static_cast<int>(o), 0, +1);
+            std::vector<int> set;
+            std::vector<char> in(ncand_, 0);
+            if (!best_set.empty() && run % 2 == 1) {
+                set = best_set;
+            } else {
+                std::vector<int> all(ncand_);
+                std::iota(all.begin(), all.end(), 0);
+                std::shuffle(all.begin(), all.end(), rng_);
+                set.assign(all.begin(), all.begin() + c_);
+            }
+            for (int cnd : set) {
+                in[cnd] = 1;
+                change(cnd, +1);
+            }
+            int current = cost();
+            const double t0 = 1.5, t1 = 0.05;
+            for (long long step = 0; step < run_length; ++step) {
+                if ((step & 255) == 0 && Clock::now() > phase_end_) break;
+                ++best_.nodes;
+                const double temperature = t0 * std::pow(t1 / t0, static_cast<double>(step) / run_length);
+                const int i = any_member(rng_);
+                int j = any_candidate(rng_);
+                while (in[j]) j = any_candidate(rng_);
+                const int old = set[i];
+                change(old, -1);
+                change(j, +1);
+                const int next = cost();
+                if (next <= current || unit(rng_) < std::exp((current - next) / temperature)) {
+                    in[old] = 0;
+                    in[j] = 1;
+                    set[i] = j;
+                    current = next;
+                    if (current < best_cost) {
+                        best_cost = current;
+                        best_set = set;
+                        chosen_ = set;
+                        record_leaf();
+                        if (best_.exact) return;
+                    }
+                } else {
+                    change(j, -1);
+                    change(old, +1);
+                }
+            }
         }
     }
 
