@@ -56,6 +56,9 @@ void WindowRegistry::close_all() {
   for (auto& [id, w] : windows_) {
     if (w) {
       w->setAttribute(Qt::WA_DeleteOnClose, false);
+      // Hidden first, as a user's close does: a window's grid members die before
+      // its child views, which must not be asked to lay out on the way.
+      w->hide();
       delete w.data();
     }
   }

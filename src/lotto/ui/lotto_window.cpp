@@ -1,0 +1,422 @@
+#include "lotto/ui/lotto_window.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeySequence>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+#include "shell/files.h"
+#include "shell/ui/dialogs.h"
+#include "shell/ui/grid_view.h"
+
+namespace ds::ui {
+
+namespace {
+
+QLineEdit* line_edit(QWidget* parent, const char* name, int width) {
+  auto* e = new QLineEdit(parent);
+  e->setObjectName(QString::fromLatin1(name));
+  e->setMinimumWidth(width);
+  return e;
+}
+
+QComboBox* combo(QWidget* parent, const char* name, const std::vector<std::string>& items) {
+  auto* c = new QComboBox(parent);
+  c->setObjectName(QString::fromLatin1(name));
+  c->setEditable(true);
+  // A typed text is only a text: it neither joins the list nor loads anything.
+  c->setInsertPolicy(QComboBox::NoInsert);
+  for (const auto& i : items) c->addItem(qs(i));
+  c->setCurrentIndex(-1);
+  c->setEditText(QString());
+  return c;
+}
+
+QPushButton* button(QWidget* parent, const char* name, const QString& caption,
+                    const QString& shortcut, const QString& tip) {
+  auto* b = new QPushButton(caption, parent);
+  b->setObjectName(QString::fromLatin1(name));
+  b->setShortcut(QKeySequence(shortcut));
+  b->setToolTip(tip + QStringLiteral(" (") + shortcut + QStringLiteral(")"));
+  b->setAutoDefault(false);
+  b->setMinimumWidth(84);
+  return b;
+}
+
+QLabel* label(QWidget* parent, const char* name, const QString& text, bool bold = false) {
+  auto* l = new QLabel(text, parent);
+  l->setObjectName(QString::fromLatin1(name));
+  if (bold) {
+    QFont f = l->font();
+    f.setBold(true);
+    l->setFont(f);
+  }
+  return l;
+}
+
+}  // namespace
+
+LottoWindow::LottoWindow() {
+  setObjectName(QStringLiteral("frmLotto"));
+  setWindowTitle(QStringLiteral("Lotto"));
+  AppState& s = state();
+  if (s.messages.type_data.empty()) fill_catalogue(s.messages);
+  reset_draw_grid(draws_);
+  build_controls();
+  add_help_menu(this, QStringLiteral("lotto.htm"));
+
+  // Load step: the number lists are filled by build_controls; then the lottos.
+  games_ = lotto_folder(s.app_folder);
+  if (!folder_exists(games_)) make_folder(games_);
+  const auto names = list_lottos(games_);
+  fill_names(names, QString());
+  set_mode(names.empty() ? 1 : 0);
+  show_form(lotto_start_form());
+  DrawForm start;
+  start.n.fill("0");
+  show_draw(start);
+}
+
+LottoWindow::~LottoWindow() {
+  // The view reads the grid until it is gone; the grid member dies before the
+  // child widgets do.
+  delete grid_;
+}
+
+void LottoWindow::build_controls() {
+  auto* central = new QWidget(this);
+
+  // ---- the lotto's definition ----
+  auto* definition = new QVBoxLayout;
+  definition->setSpacing(8);
+  auto* names = new QFormLayout;
+  names->setLabelAlignment(Qt::AlignLeft);
+  name_ = combo(central, "cmbName", {});
+  name_->setMinimumWidth(170);
+  play_n_ = combo(central, "cmbPlayN", play_n_items());
+  pick_n_ = combo(central, "cmbPickN", pick_n_items());
+  play_n_->setMaximumWidth(90);
+  pick_n_->setMaximumWidth(90);
+  names->addRow(label(central, "lblName", QStringLiteral("Name")), name_);
+  names->addRow(label(central, "lblPlayN", QStringLiteral("N of Playing Numbers")), play_n_);
+  names->addRow(label(central, "lblPickN", QStringLiteral("N of Picking Numbers")), pick_n_);
+  definition->addLayout(names);
+
+  auto* prizes_frame = new QFrame(central);
+  prizes_frame->setObjectName(QStringLiteral("fraPrizes"));
+  prizes_frame->setFrameShape(QFrame::StyledPanel);
+  auto* prizes = new QGridLayout(prizes_frame);
+  prizes->addWidget(label(prizes_frame, "lblPrizes", QStringLiteral("Average Payout Prizes"), true),
+                    0, 0, 1, 4);
+  static const char* pr_names[] = {"txt2PR", "txt3PR", "txt4PR", "txt5PR", "txt6PR"};
+  static const char* prb_names[] = {"txt2PRB", "txt3PRB", "txt4PRB", "txt5PRB", "txt6PRB"};
+  static const char* pr_labels[] = {"lbl2PR", "lbl3PR", "lbl4PR", "lbl5PR", "lbl6PR"};
+  static const char* prb_labels[] = {"lbl2PRB", "lbl3PRB", "lbl4PRB", "lbl5PRB", "lbl6PRB"};
+  static const char* pr_texts[] = {"2 numbers ", "3 numbers", "4 numbers", "5 numbers", "6 numbers"};
+  for (int i = 0; i < 5; ++i) {
+    prize_[i] = line_edit(prizes_frame, pr_names[i], 90);
+    prize_b_[i] = line_edit(prizes_frame, prb_names[i], 90);
+    prizes->addWidget(label(prizes_frame, pr_labels[i], QString::fromLatin1(pr_texts[i])), i + 1, 0);
+    prizes->addWidget(prize_[i], i + 1, 1);
+    prizes->addWidget(label(prizes_frame, prb_labels[i], QStringLiteral("%1+bonus").arg(i + 2)), i + 1, 2);
+    prizes->addWidget(prize_b_[i], i + 1, 3);
+  }
+  prizes->setColumnStretch(1, 1);
+  prizes->setColumnStretch(3, 1);
+  definition->addWidget(prizes_frame);
+
+  auto* cost = new QFormLayout;
+  cost_ = line_edit(central, "txtCost", 90);
+  currency_ = line_edit(central, "txtCurrency", 50);
+  currency_->setMaximumWidth(60);
+  cost->addRow(label(central, "lblCost", QStringLiteral("Cost of a one play")), cost_);
+  cost->addRow(label(central, "lblCurrency", QStringLiteral("Currency")), currency_);
+  definition->addLayout(cost);
+
+  auto* lotto_buttons = new QHBoxLayout;
+  create_ = button(central, "cmdLottoCreate", QStringLiteral("Create"), QStringLiteral("Alt+C"),
+                   tr("Create a new lotto"));
+  edit_ = button(central, "cmdLottoEdit", QStringLiteral("Edit"), QStringLiteral("Alt+E"),
+                 tr("Edit the lotto's definition"));
+  save_ = button(central, "cmdLottoSave", QStringLiteral("Save"), QStringLiteral("Alt+S"),
+                 tr("Save the lotto's definition"));
+  for (QPushButton* b : {create_, edit_, save_}) lotto_buttons->addWidget(b);
+  definition->addLayout(lotto_buttons);
+  definition->addStretch();
+
+  // ---- the draws ----
+  auto* draws = new QVBoxLayout;
+  draws->setSpacing(6);
+  draws->addWidget(label(central, "lblDraws", QStringLiteral("Draws"), true));
+  grid_ = new GridView(&draws_, true, central);
+  grid_->setObjectName(QStringLiteral("msfDraws"));
+  grid_->setMinimumSize(420, 220);
+  draws->addWidget(grid_, 1);
+
+  auto* boxes = new QGridLayout;
+  boxes->setHorizontalSpacing(6);
+  date_ = line_edit(central, "txtDate", 100);
+  boxes->addWidget(label(central, "lblDate", QStringLiteral("Date")), 0, 0);
+  boxes->addWidget(date_, 1, 0);
+  static const char* n_names[] = {"txtN1", "txtN2", "txtN3", "txtN4", "txtN5", "txtN6", "txtNB"};
+  static const char* n_labels[] = {"lblN1", "lblN2", "lblN3", "lblN4", "lblN5", "lblN6", "lblNB"};
+  for (int i = 0; i < 7; ++i) {
+    numbers_[i] = line_edit(central, n_names[i], 44);
+    numbers_[i]->setMaximumWidth(64);
+    const QString caption = i < 6 ? QStringLiteral("N%1").arg(i + 1) : QStringLiteral("N Bonus");
+    boxes->addWidget(label(central, n_labels[i], caption), 0, i + 1);
+    boxes->addWidget(numbers_[i], 1, i + 1);
+  }
+  boxes->setColumnStretch(8, 1);
+  draws->addLayout(boxes);
+
+  auto* draw_buttons = new QHBoxLayout;
+  new_ = button(central, "cmdDrawNew", QStringLiteral("New"), QStringLiteral("Alt+N"),
+                tr("Start a new draw at the bottom of the table"));
+  add_ = button(central, "cmdAdd", QStringLiteral("Add"), QStringLiteral("Alt+A"),
+                tr("Put the draw boxes into the current row; Enter in a draw box does the same"));
+  save_draws_ = button(central, "cmdDrawSave", QStringLiteral("Save"), QStringLiteral("Alt+D"),
+                       tr("Save the draws of the lotto named in Name"));
+  draw_buttons->addStretch();
+  for (QPushButton* b : {new_, add_, save_draws_}) draw_buttons->addWidget(b);
+  draws->addLayout(draw_buttons);
+
+  auto* line = new QFrame(central);
+  line->setObjectName(QStringLiteral("Line1"));
+  line->setFrameShape(QFrame::VLine);
+  line->setFrameShadow(QFrame::Sunken);
+
+  auto* layout = new QHBoxLayout(central);
+  layout->setContentsMargins(14, 12, 14, 8);
+  layout->setSpacing(14);
+  layout->addLayout(definition, 0);
+  layout->addWidget(line);
+  layout->addLayout(draws, 1);
+  setCentralWidget(central);
+  statusBar()->setSizeGripEnabled(true);
+
+  // Tab order follows the form: definition top to bottom (each prize beside its
+  // bonus prize), its buttons, the grid, the draw boxes and their buttons.
+  QList<QWidget*> order = {name_, play_n_, pick_n_};
+  for (int i = 0; i < 5; ++i) order << prize_[i] << prize_b_[i];
+  order << cost_ << currency_ << create_ << edit_ << save_ << grid_ << date_;
+  for (QLineEdit* e : numbers_) order << e;
+  order << new_ << add_ << save_draws_;
+  for (int i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
+
+  // Only a name chosen in the list loads a lotto; typing a name does not. Qt
+  // reports one choice with both signals: the second one is skipped.
+  connect(name_, &QComboBox::activated, this, [this](int index) {
+    const QString text = name_->itemText(index);
+    last_activated_ = text;
+    choose_lotto(text);
+  });
+  connect(name_, &QComboBox::textActivated, this, [this](const QString& text) {
+    if (!last_activated_.isNull() && text == last_activated_) {
+      last_activated_ = QString();
+      return;
+    }
+    last_activated_ = QString();
+    choose_lotto(text);
+  });
+  connect(create_, &QPushButton::clicked, this, &LottoWindow::create_lotto);
+  connect(edit_, &QPushButton::clicked, this, &LottoWindow::edit_lotto);
+  connect(save_, &QPushButton::clicked, this, &LottoWindow::save_lotto);
+  connect(new_, &QPushButton::clicked, this, &LottoWindow::new_draw);
+  connect(add_, &QPushButton::clicked, this, &LottoWindow::add_draw);
+  connect(save_draws_, &QPushButton::clicked, this, &LottoWindow::save_draws);
+  connect(grid_, &GridView::grid_row_chosen, this, &LottoWindow::select_row);
+  // Enter in a draw box adds the draw; Enter in a definition box saves it while
+  // the lotto is being created or edited.
+  connect(date_, &QLineEdit::returnPressed, this, &LottoWindow::add_draw);
+  for (QLineEdit* e : numbers_) connect(e, &QLineEdit::returnPressed, this, &LottoWindow::add_draw);
+  QList<QLineEdit*> definition_boxes = {cost_, currency_};
+  for (int i = 0; i < 5; ++i) definition_boxes << prize_[i] << prize_b_[i];
+  for (QLineEdit* e : definition_boxes)
+    connect(e, &QLineEdit::returnPressed, this, [this] {
+      if (save_->isEnabled()) save_lotto();
+    });
+
+  setMinimumSize(860, 500);
+  resize(1000, 620);
+}
+
+TextGrid* LottoWindow::grid_named(std::string_view name) {
+  return name == "msfDraws" ? &draws_ : nullptr;
+}
+
+LottoForm LottoWindow::read_form() const {
+  LottoForm f;
+  f.name = ss(name_->currentText());
+  f.play_n = ss(play_n_->currentText());
+  f.pick_n = ss(pick_n_->currentText());
+  for (int i = 0; i < 5; ++i) {
+    f.prize[i] = ss(prize_[i]->text());
+    f.prize_b[i] = ss(prize_b_[i]->text());
+  }
+  f.cost = ss(cost_->text());
+  f.currency = ss(currency_->text());
+  return f;
+}
+
+void LottoWindow::show_form(const LottoForm& f) {
+  const QString name = qs(f.name);
+  const int index = name.isEmpty() ? -1 : name_->findText(name, Qt::MatchFixedString | Qt::MatchCaseSensitive);
+  name_->setCurrentIndex(index);
+  name_->setEditText(name);
+  for (auto [box, text] : {std::pair{play_n_, &f.play_n}, std::pair{pick_n_, &f.pick_n}}) {
+    box->setCurrentIndex(box->findText(qs(*text)));
+    box->setEditText(qs(*text));
+  }
+  for (int i = 0; i < 5; ++i) {
+    prize_[i]->setText(qs(f.prize[i]));
+    prize_b_[i]->setText(qs(f.prize_b[i]));
+  }
+  cost_->setText(qs(f.cost));
+  currency_->setText(qs(f.currency));
+}
+
+DrawForm LottoWindow::read_draw() const {
+  DrawForm d;
+  d.date = ss(date_->text());
+  for (int i = 0; i < 7; ++i) d.n[i] = ss(numbers_[i]->text());
+  return d;
+}
+
+void LottoWindow::show_draw(const DrawForm& d) {
+  date_->setText(qs(d.date));
+  for (int i = 0; i < 7; ++i) numbers_[i]->setText(qs(d.n[i]));
+}
+
+void LottoWindow::fill_names(const std::vector<std::string>& names, const QString& text) {
+  name_->blockSignals(true);
+  name_->clear();
+  for (const auto& n : names) name_->addItem(qs(n));
+  name_->setCurrentIndex(text.isEmpty() ? -1 : name_->findText(text, Qt::MatchFixedString | Qt::MatchCaseSensitive));
+  name_->setEditText(text);
+  name_->blockSignals(false);
+}
+
+void LottoWindow::set_mode(int mode) {
+  const LottoButtons b = LottoEditMode(mode);
+  create_->setEnabled(b.create);
+  edit_->setEnabled(b.edit);
+  save_->setEnabled(b.save);
+}
+
+void LottoWindow::refuse(const Refusal& r) {
+  show_message(this, r.message);
+  if (r.focus.empty()) return;
+  if (auto* w = findChild<QWidget*>(qs(r.focus))) {
+    w->setFocus(Qt::OtherFocusReason);
+    if (auto* e = qobject_cast<QLineEdit*>(w)) e->selectAll();
+    if (auto* c = qobject_cast<QComboBox*>(w); c && c->lineEdit()) c->lineEdit()->selectAll();
+  }
+}
+
+void LottoWindow::refresh_draws() {
+  grid_->refresh();
+  if (current_row_ >= 1) grid_->select_grid_row(current_row_);
+}
+
+void LottoWindow::choose_lotto(const QString& name) {
+  const ChooseLottoResult r = ds::choose_lotto(ss(name), games_, state(), draws_);
+  if (r.definition_read) show_form(r.form);
+  if (r.grid_read) {
+    owner_ = ss(name);
+    current_row_ = r.current_row;
+  }
+  if (r.draws_read) show_draw(r.draw);
+  grid_->refresh();
+  if (r.draws_read && current_row_ >= 1) grid_->select_grid_row(current_row_);
+  if (r.mode >= 0) set_mode(r.mode);
+  if (r.refused()) show_message(this, r.message);
+  else statusBar()->showMessage(tr("%1: %2 draws").arg(name).arg(std::max(draws_.rows() - 1, 0)));
+}
+
+void LottoWindow::create_lotto() {
+  LottoForm f = read_form();
+  emty_lotto(f);
+  show_form(f);
+  set_mode(2);
+  const QString answer =
+      dialogs().input(this, QStringLiteral("Please, type the name"), QStringLiteral("Name"));
+  const CreateNameResult r = create_name(ss(answer), games_);
+  name_->setEditText(qs(r.name));
+  // A new lotto has no draws yet: the draws of the lotto shown before must not be
+  // saved under the new name.
+  empty_draw_table(draws_);
+  owner_.clear();
+  current_row_ = 0;
+  show_draw(empty_draw(state().date_format));
+  grid_->refresh();
+  statusBar()->clearMessage();
+  if (r.refused()) refuse(r);
+  else play_n_->setFocus(Qt::OtherFocusReason);
+}
+
+void LottoWindow::edit_lotto() {
+  set_mode(2);
+  play_n_->setFocus(Qt::OtherFocusReason);
+}
+
+void LottoWindow::save_lotto() {
+  const SaveLottoResult r = ds::save_lotto(read_form(), games_, state());
+  if (r.refused()) {
+    refuse(r);
+    return;
+  }
+  fill_names(r.names, qs(r.name));
+  if (r.mode >= 0) set_mode(r.mode);
+  statusBar()->showMessage(tr("The lotto '%1' was saved.").arg(qs(r.name)), 8000);
+}
+
+void LottoWindow::new_draw() {
+  current_row_ = new_draw_row(draws_);
+  show_draw(empty_draw(state().date_format));
+  refresh_draws();
+  date_->setFocus(Qt::OtherFocusReason);
+  date_->selectAll();
+}
+
+void LottoWindow::add_draw() {
+  const AddDrawResult r = ds::add_draw(read_draw(), current_row_, state(), draws_);
+  if (r.refused()) {
+    refuse(r);
+    return;
+  }
+  if (r.row_written) refresh_draws();
+}
+
+void LottoWindow::save_draws() {
+  const SaveDrawsResult r =
+      ds::save_draws(ss(name_->currentText()), owner_, current_row_, games_, draws_, state());
+  owner_ = r.owner;
+  current_row_ = r.current_row;
+  refresh_draws();
+  if (r.refused()) {
+    refuse(r);
+    return;
+  }
+  statusBar()->showMessage(
+      tr("%1 draws saved for '%2'.").arg(std::max(draws_.rows() - 1, 0)).arg(qs(owner_)), 8000);
+}
+
+void LottoWindow::select_row(int grid_row) {
+  const SelectRowResult r = select_draw_row(draws_, grid_row, state());
+  if (r.filled) {
+    current_row_ = r.current_row;
+    show_draw(r.draw);
+  }
+  if (!r.message.empty()) show_message(this, r.message);
+}
+
+}  // namespace ds::ui

@@ -1,0 +1,74 @@
+#pragma once
+// The Lotto window: chooses, creates and edits lottos and enters their draws.
+#include <QMainWindow>
+#include <array>
+#include <filesystem>
+#include <string>
+
+#include "lotto/lotto_handlers.h"
+#include "shell/grid.h"
+#include "shell/ui/app.h"
+
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+
+namespace ds::ui {
+
+class GridView;
+
+class LottoWindow : public QMainWindow, public GridSource {
+  Q_OBJECT
+ public:
+  LottoWindow();
+  ~LottoWindow() override;
+
+  // msfDraws: the draw table that the generator and the analyses read.
+  TextGrid* grid_named(std::string_view name) override;
+  int current_row() const { return current_row_; }
+
+ private:
+  void build_controls();
+  void choose_lotto(const QString& name);
+  void create_lotto();
+  void edit_lotto();
+  void save_lotto();
+  void new_draw();
+  void add_draw();
+  void save_draws();
+  void select_row(int grid_row);
+
+  LottoForm read_form() const;
+  void show_form(const LottoForm& form);
+  DrawForm read_draw() const;
+  void show_draw(const DrawForm& draw);
+  void fill_names(const std::vector<std::string>& names, const QString& text);
+  void set_mode(int mode);
+  void refuse(const Refusal& refusal);
+  void refresh_draws();
+
+  std::filesystem::path games_;
+  TextGrid draws_;
+  std::string owner_;  // the lotto whose draws.txt the grid holds
+  int current_row_ = 0;
+  QString last_activated_;  // de-duplicates the combo's two activation signals
+
+  QComboBox* name_ = nullptr;
+  QComboBox* play_n_ = nullptr;
+  QComboBox* pick_n_ = nullptr;
+  std::array<QLineEdit*, 5> prize_{};
+  std::array<QLineEdit*, 5> prize_b_{};
+  QLineEdit* cost_ = nullptr;
+  QLineEdit* currency_ = nullptr;
+  QPushButton* create_ = nullptr;
+  QPushButton* edit_ = nullptr;
+  QPushButton* save_ = nullptr;
+  GridView* grid_ = nullptr;
+  QLineEdit* date_ = nullptr;
+  std::array<QLineEdit*, 7> numbers_{};
+  QPushButton* new_ = nullptr;
+  QPushButton* add_ = nullptr;
+  QPushButton* save_draws_ = nullptr;
+};
+
+}  // namespace ds::ui
