@@ -135,6 +135,7 @@ void LottoWindow::build_controls() {
 
   auto* cost = new QFormLayout;
   cost_ = line_edit(central, "txtCost", 90);
+  cost_->setMaximumWidth(124);
   currency_ = line_edit(central, "txtCurrency", 50);
   currency_->setMaximumWidth(60);
   cost->addRow(label(central, "lblCost", QStringLiteral("Cost of a one play")), cost_);
