@@ -154,6 +154,8 @@ TsetGeneratorWindow::TsetGeneratorWindow() {
   resize(600, 560);
 }
 
+TsetGeneratorWindow::~TsetGeneratorWindow() { delete takeCentralWidget(); }
+
 TextGrid* TsetGeneratorWindow::grid_named(std::string_view name) {
   return name == "msfFrequencies" ? &frequencies_ : nullptr;
 }

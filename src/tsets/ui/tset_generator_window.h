@@ -18,6 +18,8 @@ class TsetGeneratorWindow : public QMainWindow, public GridSource {
   Q_OBJECT
  public:
   TsetGeneratorWindow();
+  // The views read grids owned by this window: they go first.
+  ~TsetGeneratorWindow() override;
   TextGrid* grid_named(std::string_view name) override;
   // Tests make the random rule repeatable; empty means seeded from the clock.
   void set_uniform_source(UniformSource source) { uniform_ = std::move(source); }

@@ -176,6 +176,8 @@ TsetsWindow::TsetsWindow() {
   resize(920, 560);
 }
 
+TsetsWindow::~TsetsWindow() { delete takeCentralWidget(); }
+
 TextGrid* TsetsWindow::grid_named(std::string_view name) {
   return name == "msfTsets" ? &model_.work.grid : nullptr;
 }

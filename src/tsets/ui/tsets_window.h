@@ -18,6 +18,8 @@ class TsetsWindow : public QMainWindow, public GridSource {
   Q_OBJECT
  public:
   TsetsWindow();
+  // The views read grids owned by this window: they go first.
+  ~TsetsWindow() override;
   TextGrid* grid_named(std::string_view name) override;
 
   // What the generator uses: the grid, the chosen size and the date box.
