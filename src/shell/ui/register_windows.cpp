@@ -1,4 +1,7 @@
 #include "shell/ui/app.h"
+#include "analyses/ui/fability_window.h"
+#include "analyses/ui/performance_window.h"
+#include "analyses/ui/profitability_window.h"
 #include "shell/ui/help_window.h"
 #include "lotto/ui/lotto_window.h"
 #include "shell/ui/main_window.h"
@@ -14,6 +17,9 @@ void register_windows() {
   WindowRegistry& r = registry();
   r.set_factory(WindowId::main, [] { return new MainWindow; });
   r.set_factory(WindowId::help, [] { return new HelpWindow; });
+  r.set_factory(WindowId::performance, [] { return new PerformanceWindow; });
+  r.set_factory(WindowId::fability, [] { return new FabilityWindow; });
+  r.set_factory(WindowId::profitability, [] { return new ProfitabilityWindow; });
   r.set_factory(WindowId::lotto, [] { return new LottoWindow; });
   r.set_factory(WindowId::tsets, [] { return new TsetsWindow; });
   r.set_factory(WindowId::tset_generator, [] { return new TsetGeneratorWindow; });

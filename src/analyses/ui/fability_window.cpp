@@ -1,0 +1,142 @@
+#include "analyses/ui/fability_window.h"
+
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "analyses/forecasting.h"
+#include "shell/ui/dialogs.h"
+#include "shell/ui/grid_view.h"
+
+namespace ds::ui {
+
+void show_window_for(WindowToShow which) {
+  switch (which) {
+    case WindowToShow::lotto: registry().show(WindowId::lotto); break;
+    case WindowToShow::tsets: registry().show(WindowId::tsets); break;
+    case WindowToShow::system: registry().show(WindowId::system); break;
+    case WindowToShow::none: break;
+  }
+}
+
+namespace {
+
+QLabel* named_label(const char* name, const QString& text, QWidget* parent) {
+  auto* l = new QLabel(text, parent);
+  l->setObjectName(QString::fromLatin1(name));
+  return l;
+}
+
+// The Lotto and Targeted Sets windows, as the comparison needs them.
+class SourceWindows : public FaEnvironment {
+ public:
+  const TextGrid* draw_grid() override { return window_grid(WindowId::lotto, "msfDraws"); }
+  const TextGrid* set_grid() override { return window_grid(WindowId::tsets, "msfTsets"); }
+  void show_sources() override {
+    registry().show(WindowId::lotto);
+    registry().show(WindowId::tsets);
+  }
+  void hide_sources() override {
+    for (WindowId id : {WindowId::lotto, WindowId::tsets})
+      if (QWidget* w = registry().existing(id)) w->hide();
+  }
+};
+
+}  // namespace
+
+FabilityWindow::FabilityWindow() {
+  setObjectName(QStringLiteral("frmFability"));
+  setWindowTitle(tr("Forecasting Abilities"));
+  reset_fa_grid(fa_);
+
+  auto* central = new QWidget(this);
+  auto* period = new QGroupBox(QStringLiteral(" Period"), central);
+  period->setObjectName(QStringLiteral("fraSelectedDraws"));
+  txt_from_ = new QLineEdit(period);
+  txt_from_->setObjectName(QStringLiteral("txtFrom"));
+  txt_to_ = new QLineEdit(period);
+  txt_to_->setObjectName(QStringLiteral("txtTo"));
+  auto* label1 = named_label("Label1", tr("&From"), period);
+  auto* label2 = named_label("Label2", tr("&To"), period);
+  label1->setBuddy(txt_from_);
+  label2->setBuddy(txt_to_);
+  auto* period_layout = new QHBoxLayout(period);
+  period_layout->addWidget(label1);
+  period_layout->addWidget(txt_from_);
+  period_layout->addSpacing(12);
+  period_layout->addWidget(label2);
+  period_layout->addWidget(txt_to_);
+
+  lbl_lotto_ = named_label("lblLotto", tr("Not Selected"), central);
+  lbl_tset_name_ = named_label("lblTSetName", tr("Not Selected"), central);
+  lbl_tset_size_ = named_label("lblTSetSize", tr("Not Selected"), central);
+  auto* facts = new QFormLayout;
+  facts->addRow(named_label("Label3", tr("Lotto"), central), lbl_lotto_);
+  facts->addRow(named_label("Label4", tr("TSet Name"), central), lbl_tset_name_);
+  facts->addRow(named_label("Label5", tr("TSet Size"), central), lbl_tset_size_);
+
+  msf_fa_ = new GridView(&fa_, true, central);
+  msf_fa_->setObjectName(QStringLiteral("msfFA"));
+  msf_fa_->horizontalHeader()->setStretchLastSection(true);
+  fa_.set_col_width_factor(0, 1.2);
+
+  cmd_refresh_ = new QPushButton(tr("&Refresh"), central);
+  cmd_refresh_->setObjectName(QStringLiteral("cmdRefresh"));
+  cmd_refresh_->setAutoDefault(true);
+  connect(cmd_refresh_, &QPushButton::clicked, this, &FabilityWindow::calculate_fa);
+  // Enter in a date box recalculates, as the Refresh button would.
+  connect(txt_from_, &QLineEdit::returnPressed, this, &FabilityWindow::calculate_fa);
+  connect(txt_to_, &QLineEdit::returnPressed, this, &FabilityWindow::calculate_fa);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(cmd_refresh_);
+  auto* layout = new QVBoxLayout(central);
+  layout->addWidget(period);
+  layout->addLayout(facts);
+  layout->addWidget(msf_fa_, 1);
+  layout->addLayout(buttons);
+  setCentralWidget(central);
+  add_help_menu(this, QStringLiteral("fa.htm"));
+  resize(440, 520);
+
+  // Load: the last twelve months, then the calculation.
+  const DayNumber now = today();
+  txt_to_->setText(qs(format_date(now, state().date_format)));
+  txt_from_->setText(qs(format_date(add_months(now, -12), state().date_format)));
+  calculate_fa();
+}
+
+TextGrid* FabilityWindow::grid_named(std::string_view name) { return name == "msfFA" ? &fa_ : nullptr; }
+
+void FabilityWindow::calculate_fa() {
+  AppState& s = state();
+  FaInput in;
+  in.from_text = ss(txt_from_->text());
+  in.to_text = ss(txt_to_->text());
+  in.lotto_name = s.lotto_name;
+  in.play_n = s.lotto.play_n;
+  in.pick_n = s.lotto.pick_n;
+  in.tset_name = s.tset_name;
+  in.tset_size = s.tset_size;
+  in.date_format = s.date_format;
+  in.number_format = s.number_format;
+  SourceWindows sources;
+  const FaOutcome out = ds::calculate_fa(in, s.messages, sources, fa_, s.fa_table);
+  if (out.lotto_label) lbl_lotto_->setText(qs(*out.lotto_label));
+  if (out.tset_name_label) lbl_tset_name_->setText(qs(*out.tset_name_label));
+  if (out.tset_size_label) lbl_tset_size_->setText(qs(*out.tset_size_label));
+  msf_fa_->refresh();
+  if (!out.message.empty()) show_message(this, out.message);
+  show_window_for(out.show);
+  if (out.focus == FaOutcome::Focus::from) txt_from_->setFocus();
+  if (out.focus == FaOutcome::Focus::to) txt_to_->setFocus();
+}
+
+}  // namespace ds::ui

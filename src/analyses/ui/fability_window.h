@@ -1,0 +1,42 @@
+#pragma once
+// The Forecasting Abilities window: over a period, how often the targeted set
+// held k of the drawn numbers, compared with chance.
+#include <QMainWindow>
+
+#include "analyses/prize_classes.h"
+#include "shell/grid.h"
+#include "shell/ui/app.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace ds::ui {
+
+class GridView;
+
+class FabilityWindow : public QMainWindow, public GridSource {
+  Q_OBJECT
+ public:
+  FabilityWindow();
+  // msfFA: the results that Average Profitability copies.
+  TextGrid* grid_named(std::string_view name) override;
+  const TextGrid& fa_grid() const { return fa_; }
+
+  void calculate_fa();
+
+ private:
+  TextGrid fa_;
+  QLineEdit* txt_from_ = nullptr;
+  QLineEdit* txt_to_ = nullptr;
+  QLabel* lbl_lotto_ = nullptr;
+  QLabel* lbl_tset_name_ = nullptr;
+  QLabel* lbl_tset_size_ = nullptr;
+  GridView* msf_fa_ = nullptr;
+  QPushButton* cmd_refresh_ = nullptr;
+};
+
+// Shows the window where a missing choice is made.
+void show_window_for(WindowToShow which);
+
+}  // namespace ds::ui

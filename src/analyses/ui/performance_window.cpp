@@ -1,0 +1,163 @@
+#include "analyses/ui/performance_window.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTextDocument>
+#include <QVBoxLayout>
+
+#include "analyses/performance.h"
+#include "analyses/ui/fability_window.h"
+#include "shell/ui/app.h"
+#include "shell/ui/dialogs.h"
+#include "shell/ui/grid_view.h"
+
+namespace ds::ui {
+
+namespace {
+
+void print_with_dialog(QWidget* parent, const QString& html) {
+  QPrinter printer(QPrinter::HighResolution);
+  QPrintDialog dialog(&printer, parent);
+  dialog.setWindowTitle(QObject::tr("Print System Performance"));
+  if (dialog.exec() != QDialog::Accepted) return;
+  QTextDocument doc;
+  doc.setHtml(html);
+  doc.print(&printer);
+}
+
+PerformanceWindow::PrintHandler& print_handler() {
+  static PerformanceWindow::PrintHandler h = print_with_dialog;
+  return h;
+}
+
+QLabel* named_label(const QString& name, const QString& text, QWidget* parent) {
+  auto* l = new QLabel(text, parent);
+  l->setObjectName(name);
+  return l;
+}
+
+}  // namespace
+
+void PerformanceWindow::set_print_handler(PrintHandler handler) {
+  print_handler() = handler ? std::move(handler) : PrintHandler(print_with_dialog);
+}
+
+PerformanceWindow::PerformanceWindow() {
+  setObjectName(QStringLiteral("frmPerformance"));
+  setWindowTitle(tr("System Performance"));
+  reset_performance_grid(grid_);
+
+  auto* central = new QWidget(this);
+  lbl_tset_ = named_label(QStringLiteral("lblTset"), tr("Not selected"), central);
+  lbl_system_ = named_label(QStringLiteral("lblSystem"), tr("Not selected"), central);
+  auto* facts = new QGridLayout;
+  facts->addWidget(named_label(QStringLiteral("Label1"), tr("TSet"), central), 0, 0);
+  facts->addWidget(lbl_tset_, 0, 1);
+  facts->addWidget(named_label(QStringLiteral("Label3"), tr("System"), central), 1, 0);
+  facts->addWidget(lbl_system_, 1, 1);
+  facts->setColumnStretch(1, 1);
+
+  auto* draw = new QGroupBox(tr("Draw"), central);
+  draw->setObjectName(QStringLiteral("fraDraw"));
+  auto* draw_layout = new QGridLayout(draw);
+  for (int i = 1; i <= 7; ++i) {
+    auto* label = named_label(QStringLiteral("Label%1").arg(12 + i),
+                              i <= 6 ? QStringLiteral("N%1").arg(i) : tr("Bonus"), draw);
+    label->setAlignment(Qt::AlignHCenter);
+    txt_n_[i] = new QLineEdit(draw);
+    txt_n_[i]->setObjectName(QStringLiteral("txtN%1").arg(i));
+    txt_n_[i]->setMaximumWidth(60);
+    txt_n_[i]->setAlignment(Qt::AlignHCenter);
+    label->setBuddy(txt_n_[i]);
+    draw_layout->addWidget(label, 0, i - 1);
+    draw_layout->addWidget(txt_n_[i], 1, i - 1);
+    connect(txt_n_[i], &QLineEdit::returnPressed, this, &PerformanceWindow::Performance);
+  }
+
+  prizes_ = make_prize_boxes(central, tr("Prizes"));
+  for (QLineEdit* box : prizes_.boxes)
+    connect(box, &QLineEdit::returnPressed, this, &PerformanceWindow::Performance);
+
+  msf_ = new GridView(&grid_, true, central);
+  msf_->setObjectName(QStringLiteral("msfPerformance"));
+  grid_.set_col_width_factor(0, 0.5);
+  grid_.set_col_width_factor(1, 2.2);
+  msf_->horizontalHeader()->setStretchLastSection(true);
+  msf_->refresh();
+
+  auto* refresh = new QPushButton(tr("&Refresh"), central);
+  refresh->setObjectName(QStringLiteral("cmdRefresh"));
+  connect(refresh, &QPushButton::clicked, this, &PerformanceWindow::Performance);
+  auto* print_button = new QPushButton(tr("&Print..."), central);
+  print_button->setObjectName(QStringLiteral("cmdPrint"));
+  connect(print_button, &QPushButton::clicked, this, &PerformanceWindow::print);
+
+  auto* left = new QVBoxLayout;
+  left->addWidget(draw);
+  left->addWidget(prizes_.frame);
+  left->addStretch();
+  auto* middle = new QHBoxLayout;
+  middle->addLayout(left);
+  middle->addWidget(msf_, 1);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(refresh);
+  buttons->addWidget(print_button);
+  auto* layout = new QVBoxLayout(central);
+  layout->addLayout(facts);
+  layout->addLayout(middle, 1);
+  layout->addLayout(buttons);
+  setCentralWidget(central);
+  add_help_menu(this, QStringLiteral("perform.htm"));
+  resize(860, 480);
+
+  // Load: visible first, then the prizes and the draw of the current choice.
+  show();
+  prizes_.fill_from_lotto();
+  for (int i = 1; i <= 7; ++i) txt_n_[i]->setText(QString::number(state().current_draw[i - 1]));
+  Performance();
+}
+
+void PerformanceWindow::Performance() {
+  const AppState& s = state();
+  PerformanceInput in;
+  for (int i = 1; i <= 7; ++i) in.draw[i] = ss(txt_n_[i]->text());
+  in.prizes = prizes_.texts();
+  in.tset_numbers = s.tset_numbers;
+  in.tset_size = s.tset_size;
+  in.system_id = s.system_id;
+  in.pick_n = s.lotto.pick_n;
+  in.system_file = s.app_folder / "system";
+  in.number_format = s.number_format;
+  const PerformanceOutcome out = ds::Performance(in, s.messages, grid_);
+  if (out.system_label) lbl_system_->setText(qs(*out.system_label));
+  if (out.tset_label) lbl_tset_->setText(qs(*out.tset_label));
+  msf_->refresh();
+  if (!out.message.empty()) show_message(this, out.message);
+  show_window_for(out.show);
+  if (out.focus_first_draw) {
+    txt_n_[1]->setFocus();
+    txt_n_[1]->selectAll();
+  }
+}
+
+QString PerformanceWindow::report_html() const {
+  PerformanceReport r;
+  r.lotto_name = state().lotto_name;
+  r.system_id = ss(lbl_system_->text());
+  r.tset_text = ss(lbl_tset_->text());
+  for (int i = 1; i <= 7; ++i) r.draw[i] = ss(txt_n_[i]->text());
+  r.grid = &grid_;
+  return qs(performance_report_html(r));
+}
+
+void PerformanceWindow::print() { print_handler()(this, report_html()); }
+
+}  // namespace ds::ui

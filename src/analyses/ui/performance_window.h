@@ -1,0 +1,45 @@
+#pragma once
+// The System Performance window: which tickets of the current system would have
+// won in one draw, and how much.
+#include <QMainWindow>
+#include <array>
+#include <functional>
+
+#include "analyses/ui/prize_boxes.h"
+#include "shell/grid.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace ds::ui {
+
+class GridView;
+
+class PerformanceWindow : public QMainWindow {
+  Q_OBJECT
+ public:
+  PerformanceWindow();
+  const TextGrid& performance_grid() const { return grid_; }
+
+  void Performance();
+  // The page the Print button sends to the printer.
+  QString report_html() const;
+
+  // Sends the printed page; the default opens the print dialog (a printer or a
+  // PDF file). Tests replace it.
+  using PrintHandler = std::function<void(QWidget* parent, const QString& html)>;
+  static void set_print_handler(PrintHandler handler);
+
+ private:
+  void print();
+
+  TextGrid grid_;
+  QLabel* lbl_tset_ = nullptr;
+  QLabel* lbl_system_ = nullptr;
+  std::array<QLineEdit*, 8> txt_n_{};  // 1..7
+  PrizeBoxes prizes_;
+  GridView* msf_ = nullptr;
+};
+
+}  // namespace ds::ui

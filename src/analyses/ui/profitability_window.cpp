@@ -1,0 +1,172 @@
+#include "analyses/ui/profitability_window.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "analyses/profitability.h"
+#include "analyses/ui/fability_window.h"
+#include "shell/ui/app.h"
+#include "shell/ui/dialogs.h"
+#include "shell/ui/grid_view.h"
+
+namespace ds::ui {
+
+namespace {
+
+QLabel* named_label(const char* name, const QString& text, QWidget* parent) {
+  auto* l = new QLabel(text, parent);
+  l->setObjectName(QString::fromLatin1(name));
+  return l;
+}
+
+QLabel* result_label(const char* name, QWidget* parent) {
+  QLabel* l = named_label(name, QStringLiteral("0"), parent);
+  QFont f = l->font();
+  f.setBold(true);
+  l->setFont(f);
+  l->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  return l;
+}
+
+}  // namespace
+
+ProfitabilityWindow::ProfitabilityWindow() {
+  setObjectName(QStringLiteral("frmProfitability"));
+  setWindowTitle(tr("Average Profitability"));
+  reset_profit_fa_grid(fa_);
+
+  auto* central = new QWidget(this);
+  lbl_lotto_ = named_label("lblLotto", tr("Not Selected"), central);
+  lbl_system_ = named_label("lblSystem", tr("Not Selected"), central);
+  auto* facts = new QFormLayout;
+  facts->addRow(named_label("Label16", tr("Lotto"), central), lbl_lotto_);
+  facts->addRow(named_label("Label1", tr("System"), central), lbl_system_);
+
+  auto* fa_caption = named_label("Label3", tr("Forecasting Abilities"), central);
+  msf_fa_ = new GridView(&fa_, true, central);
+  msf_fa_->setObjectName(QStringLiteral("msfFA"));
+  msf_fa_->horizontalHeader()->setStretchLastSection(true);
+  msf_fa_->setMinimumWidth(200);
+  auto* fa_column = new QVBoxLayout;
+  fa_column->addWidget(fa_caption);
+  fa_column->addWidget(msf_fa_, 1);
+
+  prizes_ = make_prize_boxes(central, tr("Average Prizes"));
+
+  lbl_profitability_ = result_label("lblProfitability", central);
+  lbl_times_ = result_label("lblTimes", central);
+  cmb_clevel_ = new QComboBox(central);
+  cmb_clevel_->setObjectName(QStringLiteral("cmbClevel"));
+  cmb_clevel_->setEditable(true);
+  cmb_clevel_->setInsertPolicy(QComboBox::NoInsert);
+  auto* label14 = named_label("Label14", tr("&Confidence Level %"), central);
+  label14->setBuddy(cmb_clevel_);
+  auto* results = new QFormLayout;
+  results->addRow(named_label("Label13", tr("Average Profitability per Ticket"), central), lbl_profitability_);
+  results->addRow(label14, cmb_clevel_);
+  results->addRow(named_label("Label15", tr("Times to play"), central), lbl_times_);
+
+  auto* refresh_button = new QPushButton(tr("&Refresh"), central);
+  refresh_button->setObjectName(QStringLiteral("cmdRefresh"));
+  connect(refresh_button, &QPushButton::clicked, this, &ProfitabilityWindow::refresh);
+  for (QLineEdit* box : prizes_.boxes)
+    connect(box, &QLineEdit::returnPressed, this, &ProfitabilityWindow::calculate_avrprofitability);
+
+  auto* right = new QVBoxLayout;
+  right->addWidget(prizes_.frame);
+  right->addLayout(results);
+  right->addStretch();
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(refresh_button);
+  right->addLayout(buttons);
+  auto* middle = new QHBoxLayout;
+  middle->addLayout(fa_column);
+  middle->addLayout(right, 1);
+  auto* layout = new QVBoxLayout(central);
+  layout->addLayout(facts);
+  layout->addLayout(middle, 1);
+  setCentralWidget(central);
+  add_help_menu(this, QStringLiteral("profit.htm"));
+  resize(640, 480);
+
+  // A choice from the list, or a typed level confirmed with Enter, recomputes the times.
+  connect(cmb_clevel_, &QComboBox::activated, this, &ProfitabilityWindow::how_long_to_play);
+  connect(cmb_clevel_->lineEdit(), &QLineEdit::returnPressed, this, [this] {
+    if (cmb_clevel_->findText(cmb_clevel_->currentText()) < 0) how_long_to_play();
+  });
+
+  // Load.
+  cmb_clevel_->addItems({QStringLiteral("95"), QStringLiteral("96"), QStringLiteral("97"), QStringLiteral("98"),
+                         QStringLiteral("99")});
+  cmb_clevel_->setCurrentIndex(0);
+  if (!copy_fa()) return;
+  prizes_.fill_from_lotto();
+  calculate_avrprofitability();
+
+}
+
+bool ProfitabilityWindow::copy_fa() {
+  registry().show(WindowId::fability);
+  if (!copy_fa_rows(window_grid(WindowId::fability, "msfFA"), fa_)) {
+    msf_fa_->refresh();
+    show_message(this, state().messages.please_calculate_fa);
+    return false;
+  }
+  if (QWidget* fa = registry().existing(WindowId::fability)) fa->hide();
+  msf_fa_->refresh();
+  return true;
+}
+
+void ProfitabilityWindow::refresh() {
+  if (!copy_fa()) return;
+  calculate_avrprofitability();
+}
+
+ProfitInput ProfitabilityWindow::input() const {
+  const AppState& s = state();
+  ProfitInput in;
+  in.lotto_name = s.lotto_name;
+  in.system_id = s.system_id;
+  in.prizes = prizes_.texts();
+  in.fa = fa_column(fa_);
+  in.clevel = ss(cmb_clevel_->currentText());
+  in.play_n = s.lotto.play_n;
+  in.pick_n = s.lotto.pick_n;
+  in.tset_size = s.tset_size;
+  in.ticket_count = s.ticket_count;
+  in.cost = s.lotto.cost;
+  in.results_avg = s.results_avg;
+  in.number_format = s.number_format;
+  return in;
+}
+
+void ProfitabilityWindow::apply(const ProfitOutcome& out) {
+  if (out.lotto_label) lbl_lotto_->setText(qs(*out.lotto_label));
+  if (out.system_label) lbl_system_->setText(qs(*out.system_label));
+  if (out.profitability) lbl_profitability_->setText(qs(*out.profitability));
+  if (out.times) lbl_times_->setText(qs(*out.times));
+  if (!out.message.empty()) show_message(this, out.message);
+  show_window_for(out.show);
+  if (out.focus_prize >= 0) {
+    QLineEdit* box = prizes_.boxes[out.focus_prize];
+    box->setFocus();
+    box->selectAll();
+  }
+}
+
+void ProfitabilityWindow::calculate_avrprofitability() {
+  apply(ds::calculate_avrprofitability(input(), state().messages));
+}
+
+void ProfitabilityWindow::how_long_to_play() { apply(ds::how_long_to_play(input(), state().messages)); }
+
+}  // namespace ds::ui
