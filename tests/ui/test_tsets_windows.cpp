@@ -68,10 +68,15 @@ class TsetsWindowsTest : public QObject {
     c->view()->setCurrentIndex(c->model()->index(i, 0));
     QTest::keyClick(c->view(), Qt::Key_Return);
   }
-  void place(int index, int number) {
+  void place(int index, int number, bool with_enter = false) {
     type("cmbIndex", QString::number(index));
     type("cmbNumber", QString::number(number));
-    click("cmdAcceptNumber");
+    if (with_enter) {
+      QTest::keyClick(find<QComboBox>("cmbNumber")->lineEdit(), Qt::Key_Return);
+      QCoreApplication::processEvents();
+    } else {
+      click("cmdAcceptNumber");
+    }
   }
   TsetsWindow* open() {
     auto* t = qobject_cast<TsetsWindow*>(registry().show(WindowId::tsets));
@@ -133,6 +138,21 @@ class TsetsWindowsTest : public QObject {
     QCOMPARE(std::to_string(state().tset_numbers[1]), sets().cell(1, 1));
   }
 
+  void a_typed_size_is_taken_with_enter_once() {
+    open();
+    type("cmbSize", "25");
+    QTest::keyClick(find<QComboBox>("cmbSize")->lineEdit(), Qt::Key_Return);
+    QCOMPARE(fx->dialogs.messages, QStringList{QStringLiteral("Incorrect size of the Targeted Set.")});
+    QVERIFY(!enabled("cmdNew"));
+    QCoreApplication::processEvents();
+    type("cmbSize", "12");
+    QTest::keyClick(find<QComboBox>("cmbSize")->lineEdit(), Qt::Key_Return);
+    QCOMPARE(fx->dialogs.messages.size(), 1);
+    QCOMPARE(find<QComboBox>("cmbIndex")->count(), 12);
+    QVERIFY(enabled("cmdNew"));
+    QCOMPARE(find<QComboBox>("cmbSize")->count(), 11);
+  }
+
   void a_new_set_filled_number_by_number_saves_in_date_order() {
     open();
     choose("cmbSize", "12");
@@ -172,7 +192,8 @@ class TsetsWindowsTest : public QObject {
     QCOMPARE(state().tset_row, std::int16_t{2});
     type("txtDate", "2025-03-01");
     QTest::keyClick(find<QLineEdit>("txtDate"), Qt::Key_Return);  // Enter accepts the date
-    for (int i = 1; i <= 12; ++i) place(i, 60 + i);
+    for (int i = 1; i <= 12; ++i) place(i, 60 + i, true);  // Enter in the number box places it
+    QVERIFY(fx->dialogs.messages.isEmpty());
     click("cmdSave");
     QVERIFY(fx->dialogs.messages.isEmpty());
     QCOMPARE(read_all(set_file(12, "Mine")),

@@ -1,5 +1,6 @@
 #include "tsets/ui/tset_generator_window.h"
 
+#include <QApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -45,8 +46,9 @@ class FrequencyBarDelegate : public QStyledItemDelegate {
     }
     QStyleOptionViewItem opt = option;
     initStyleOption(&opt, index);
-    opt.text.clear();
-    QStyledItemDelegate::paint(painter, opt, QModelIndex());  // background and selection only
+    const QWidget* widget = option.widget;
+    QStyle* style = widget ? widget->style() : QApplication::style();
+    style->drawPrimitive(QStyle::PE_PanelItemViewItem, &opt, painter, widget);  // background and selection
     const QRect area = option.rect.adjusted(4, 3, -4, -3);
     const int text_width = option.fontMetrics.horizontalAdvance(QStringLiteral("0000")) + 6;
     const int bar_room = std::max(area.width() - text_width, 0);

@@ -1,12 +1,15 @@
 #include "tsets/ui/tsets_window.h"
 
 #include <QComboBox>
+#include <functional>
+#include <memory>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "shell/dates.h"
@@ -50,6 +53,19 @@ QFrame* line(QWidget* parent, const char* name, QFrame::Shape shape) {
   f->setFrameShape(shape);
   f->setFrameShadow(QFrame::Sunken);
   return f;
+}
+
+// Runs `action` when Enter is pressed in an editable combo box. The combo box
+// hands a Return its line edit ignored back to the line edit, which then
+// reports it a second time; only the first report of a key press counts.
+void on_enter(QComboBox* box, std::function<void()> action) {
+  auto handled = std::make_shared<bool>(false);
+  QObject::connect(box->lineEdit(), &QLineEdit::returnPressed, box, [handled, action] {
+    if (*handled) return;
+    *handled = true;
+    QTimer::singleShot(0, [handled] { *handled = false; });
+    action();
+  });
 }
 
 QStringList numbers_text(int first, int last) {
@@ -107,7 +123,7 @@ TsetsWindow::TsetsWindow() {
   row1->addWidget(size_);
   row1->addSpacing(24);
   row1->addWidget(label(central, "Label2", tr("Name")));
-  row1->addWidget(sets_, 1);
+  row1->addWidget(sets_);
   row1->addWidget(new_);
   row1->addStretch(1);
 
@@ -155,15 +171,15 @@ TsetsWindow::TsetsWindow() {
   setTabOrder(generator_, grid_view_);
 
   connect(size_, &QComboBox::activated, this, [this](int i) { size_chosen(size_->itemText(i)); });
-  connect(size_->lineEdit(), &QLineEdit::returnPressed, this, [this] { size_chosen(size_->currentText()); });
+  on_enter(size_, [this] { size_chosen(size_->currentText()); });
   connect(sets_, &QComboBox::activated, this, [this](int i) { set_chosen(sets_->itemText(i)); });
   connect(new_, &QPushButton::clicked, this, &TsetsWindow::new_set);
   connect(accept_date_, &QPushButton::clicked, this, &TsetsWindow::accept_date);
   connect(date_, &QLineEdit::returnPressed, this, [this] {
     if (accept_date_->isEnabled()) accept_date();
   });
-  connect(index_->lineEdit(), &QLineEdit::returnPressed, this, [this] { number_->setFocus(); });
-  connect(number_->lineEdit(), &QLineEdit::returnPressed, this, [this] {
+  on_enter(index_, [this] { number_->setFocus(); });
+  on_enter(number_, [this] {
     if (accept_number_->isEnabled()) accept_number();
   });
   connect(accept_number_, &QPushButton::clicked, this, &TsetsWindow::accept_number);
