@@ -42,35 +42,6 @@ int frequency_of(const TextGrid& freq, int number) {
 
 }  // namespace
 
-TEST(Generator, CountsTenSampleDraws) {
-  TempDir t;
-  const auto games = lotto_folder(t.path);
-  put(games / "Canada_6_49" / "draws.txt", *read_file(std::filesystem::path(DRAWSMITH_SOURCE_DIR) / "data/samples/d1"));
-  TextGrid draws;
-  ASSERT_EQ(read_draws(games, "Canada_6_49", draws, DateFormat::iso()).message, "");
-  const int last = draws.rows() - 1;
-  const DayNumber from = *parse_date(draws.cell(last - 9, 0), DateFormat::iso());
-  const DayNumber to = *parse_date(draws.cell(last, 0), DateFormat::iso());
-  TextGrid freq;
-  const auto r = calc_fr(draws, from, to, 1, 49, 6, freq, DateFormat::iso(), catalogue());
-  ASSERT_EQ(r.res, "");
-  ASSERT_EQ(freq.rows(), 52);
-  EXPECT_EQ(freq.cell(0, 0), "Number");
-  EXPECT_EQ(freq.cell(0, 1), "Frequency");
-  int sum = 0;
-  for (int row = 1; row <= 49; ++row) {
-    sum += std::stoi(freq.cell(row, 1));
-    if (row > 1) {
-      EXPECT_GE(std::stoi(freq.cell(row - 1, 1)), std::stoi(freq.cell(row, 1)));
-    }
-  }
-  EXPECT_EQ(sum, 60);
-  EXPECT_EQ(freq.cell(50, 0), "");
-  EXPECT_EQ(freq.cell(51, 0), "Total draws");
-  EXPECT_EQ(freq.cell(51, 1), "10");
-  EXPECT_EQ(freq.col_width(1), (freq.col_width(0) * 5 + 3) / 6);
-}
-
 TEST(Generator, PeriodStepAndTies) {
   // Seven draws on 1..7 January; draw i holds i, i+10, ..., i+50.
   std::vector<std::vector<int>> d;
@@ -131,11 +102,6 @@ TEST(Generator, RandomGivesDistinctNumbers) {
   n = 21;
   get_rand(n, max, numbers, [] { return 0.5; });
   EXPECT_EQ(numbers[1], 0);
-  // The clock-seeded source stays inside 1..max.
-  n = 6;
-  max = 49;
-  get_rand(n, max, numbers);
-  for (int p = 1; p <= 6; ++p) EXPECT_TRUE(numbers[p] >= 1 && numbers[p] <= 49);
 }
 
 namespace {
@@ -239,21 +205,15 @@ TEST(Generator, RulesFillTheCurrentRowWithTheDateText) {
   out = g.go();
   EXPECT_FALSE(out.table_changed);
   EXPECT_EQ(g.freq.cell(1, 1), "untouched");
-  std::vector<std::string> numbers = g.row(2);
-  std::sort(numbers.begin() + 1, numbers.end());
-  EXPECT_EQ(std::unique(numbers.begin() + 1, numbers.end()), numbers.end());
-}
 
-TEST(Generator, EveryNumberDrawnMakesBothLowestRulesAgree) {
-  GeneratorCase g;
+  // With every number drawn, both lowest rules take the same numbers in opposite orders.
   g.state.lotto.play_n = 40;
-  g.sets.set_rows(2);
   g.input.rule = GeneratorRule::lowest;
   g.go();
-  auto lowest = g.row(1);
+  auto lowest = g.row(2);
   g.input.rule = GeneratorRule::lowest_positive;
   g.go();
-  auto positive = g.row(1);
+  auto positive = g.row(2);
   std::reverse(positive.begin() + 1, positive.end());
   EXPECT_EQ(lowest, positive);
 }

@@ -21,14 +21,9 @@ struct Window {
 
 }  // namespace
 
-TEST(TsetsHandlers, LoadMakesTheFolderAndDisablesEverything) {
-  Window w;
-  EXPECT_TRUE(folder_exists(w.dir.path / "Tsets"));
-  EXPECT_EQ(w.model.enabled, TsetsEnabled{});
-}
-
 TEST(TsetsHandlers, ChoosingASize) {
   Window w;
+  EXPECT_TRUE(folder_exists(w.dir.path / "Tsets"));
   auto out = tsets_choose_size(w.model, "", w.state);
   EXPECT_EQ(out.message, "Please select the size of the set.");
   EXPECT_EQ(out.focus, TsetsFocus::size);
@@ -103,15 +98,6 @@ TEST(TsetsHandlers, NewCreatesAnEmptySetOrOpensAnExistingOne) {
   EXPECT_FALSE(exists(w.dir.path / "Tsets" / "escape"));
 }
 
-TEST(TsetsHandlers, ChoosingASetThatVanishedNamesIt) {
-  Window w;
-  tsets_choose_size(w.model, "11", w.state);
-  const auto out = tsets_choose_set(w.model, "Lost", w.state);
-  EXPECT_EQ(out.message, "There is no targeted set named 'Lost' among the sets of size 11.");
-  EXPECT_EQ(w.state.tset_name, "");
-  EXPECT_TRUE(w.model.enabled.accept_number);  // whatever the outcome
-}
-
 TEST(TsetsHandlers, AcceptDateWritesTheProgramsDateForm) {
   Window w;
   w.state.date_format = {DateFormat::Order::dmy, '/', true};
@@ -166,32 +152,4 @@ TEST(TsetsHandlers, PlacementChecksRunInOrder) {
   // The same number written differently is the same number.
   EXPECT_EQ(tsets_accept_number(w.model, "3", "05", w.state).message, "This number was previously selected.");
   EXPECT_EQ(w.grid().cell(1, 3), "");
-}
-
-TEST(TsetsHandlers, SaveBecomesUsableAtThePlacementThatFillsTheRow) {
-  Window w;
-  tsets_choose_size(w.model, "12", w.state);
-  tsets_new(w.model, "S", w.state);
-  const int order[] = {7, 1, 12, 3, 2, 11, 4, 10, 5, 9, 6, 8};
-  for (int i = 0; i < 12; ++i) {
-    EXPECT_FALSE(w.model.enabled.save) << i;
-    ASSERT_EQ(tsets_accept_number(w.model, std::to_string(order[i]), " " + std::to_string(40 + i) + " ", w.state)
-                  .message,
-              "");
-  }
-  EXPECT_TRUE(w.model.enabled.save);
-  EXPECT_EQ(w.grid().cell(1, 7), "40");  // stored without the blanks typed around it
-  EXPECT_EQ(tsets_save(w.model, w.state).message, "Incorrect date.");
-  tsets_accept_date(w.model, "2025-06-01", w.state);
-  EXPECT_EQ(tsets_save(w.model, w.state).message, "");
-  EXPECT_EQ(read_file(w.file(12, "S")), "2025-06-01 41 44 43 46 48 50 40 51 49 47 45 42 \r\n");
-
-  // Selecting the row makes it the current set.
-  w.state.tset_row = 0;
-  EXPECT_EQ(tsets_select_row(w.model, 1, w.state).message, "");
-  EXPECT_EQ(w.state.tset_row, 1);
-  EXPECT_EQ(w.state.tset_numbers[1], 41);
-  EXPECT_EQ(w.state.tset_numbers[12], 42);
-  tsets_add(w.model, w.state);
-  EXPECT_EQ(tsets_select_row(w.model, 2, w.state).message, "Incorrect data in the cell 2,1)");
 }
