@@ -2,7 +2,7 @@
 // worst-case and best-case rows, and writes what it found.
 //
 //   ticket_search [--targets FILE] [--only ID,ID,...] [--seconds S] [--seed N] [--jobs J]
-//                 [--tables FILE] [--verbose]
+//                 [--tables FILE] [--phase NAME] [--verbose]
 //   ticket_search --emit-cpp TABLES_FILE...   (prints base_tickets.cpp to stdout)
 //   ticket_search --check TABLES_FILE          (re-verifies each table line)
 //   ticket_search --rows TABLES_FILE           (prints the rows each table really gives)
@@ -109,6 +109,7 @@ int main(int argc, char** argv) {
     std::uint64_t seed = 1;
     int jobs = 1;
     bool verbose = false;
+    std::string only_phase;
     std::string check_file;
     bool print_rows = false;
     for (int i = 1; i < argc; ++i) {
@@ -128,6 +129,7 @@ int main(int argc, char** argv) {
         else if (a == "--jobs") jobs = std::stoi(value());
         else if (a == "--tables") tables_path = value();
         else if (a == "--verbose") verbose = true;
+        else if (a == "--phase") only_phase = value();
         else if (a == "--check") check_file = value();
         else if (a == "--rows") check_file = value(), print_rows = true;
         else {
@@ -199,7 +201,7 @@ int main(int argc, char** argv) {
     auto worker = [&] {
         for (std::size_t i = next++; i < work.size(); i = next++) {
             const Target& t = work[i];
-            const Outcome o = search(t, seed, seconds, verbose);
+            const Outcome o = search(t, seed, seconds, verbose, only_phase);
             // check the result independently of the search's own bookkeeping
             const auto tickets = expand(o.bases, t.v);
             const bool covered = !o.bases.empty() && covers_all(tickets, t.v, t.t);

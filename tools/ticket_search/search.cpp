@@ -242,7 +242,7 @@ public:
         return true;
     }
 
-    Outcome run(double seconds, bool verbose) {
+    Outcome run(double seconds, bool verbose, const std::string& only_phase) {
         const auto start = Clock::now();
         deadline_ = start + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds));
         const struct {
@@ -258,10 +258,11 @@ public:
         for (const auto& step : plan) {
             if (best_.exact || (exhausted_ && step.phase == Phase::exact)) continue;
             if (step.phase == Phase::cover && best_.covered) break;
+            if (!only_phase.empty() && only_phase != step.name) continue;
             phase_ = step.phase;
             phase_name_ = step.name;
             phase_end_ = start + std::chrono::duration_cast<Clock::duration>(
-                                     std::chrono::duration<double>(seconds * step.share));
+                                     std::chrono::duration<double>(seconds * (only_phase.empty() ? step.share : 1.0)));
             setup_constraints();
             complete = step.share == plan[0].share;
             if (phase_ == Phase::anneal) {
@@ -792,9 +793,10 @@ bool exact_rules_accept(const Target& target, const std::vector<Mask>& bases) {
     return s.accepts(bases);
 }
 
-Outcome search(const Target& target, std::uint64_t seed, double seconds, bool verbose) {
+Outcome search(const Target& target, std::uint64_t seed, double seconds, bool verbose,
+               const std::string& only_phase) {
     Searcher s(target, seed);
-    return s.run(seconds, verbose);
+    return s.run(seconds, verbose, only_phase);
 }
 
 }  // namespace ds::search

@@ -69,6 +69,9 @@ bool exact_rules_accept(const Target& target, const std::vector<Mask>& bases);
 
 // Depth-first search with restarts; seed fixes every random choice, the run stops
 // after `seconds` of the thread's CPU time or when an exact table is found.
-Outcome search(const Target& target, std::uint64_t seed, double seconds, bool verbose = false);
+// `only_phase` ("exact", "exact-restarts", "anneal", "relaxed", "cover") runs that phase
+// alone for the whole time; empty runs them all in turn.
+Outcome search(const Target& target, std::uint64_t seed, double seconds, bool verbose = false,
+               const std::string& only_phase = "");
 
 }  // namespace ds::search
