@@ -1,7 +1,9 @@
 #include "lotto/lotto_files.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
+#include <charconv>
 #include <cstring>
 
 #include "shell/fields.h"
@@ -116,25 +118,129 @@ void reset_draw_grid(TextGrid& grid) {
   grid.fixed_cols = 0;
 }
 
-ReadDrawsResult read_draws(const std::filesystem::path& games, const std::string& name,
-                           TextGrid& grid, const DateFormat& format) {
-  ReadDrawsResult result;
-  grid.resize(0, 0);
-  grid.resize(1, draw_columns);
+namespace {
+
+// Gives the grid the draw table's columns, headers and widths with `rows` rows.
+// The rows of a previous draw table are kept for reuse (their cells are all
+// written again by the caller); any other grid is emptied first.
+void start_draw_table(TextGrid& grid, int rows) {
+  if (grid.cols() != draw_columns) grid.resize(0, 0);
+  grid.resize(rows, draw_columns);
   grid.fixed_rows = 1;
   grid.fixed_cols = 0;
   static const char* headers[] = {"Date", "", "N1", "N2", "N3", "N4", "N5", "N6", "NBonus"};
-  for (int c = 0; c < draw_columns; ++c) grid.set_cell(0, c, headers[c]);
-  for (int c = 2; c <= 7; ++c) grid.set_col_width_factor(c, 0.5);
+  for (int c = 0; c < draw_columns; ++c) {
+    grid.set_cell(0, c, headers[c]);
+    grid.set_bold(0, c, false);
+    grid.set_col_width(c, TextGrid::default_width);
+    grid.set_col_width_factor(c, c >= col_n1 && c < col_bonus ? 0.5 : 1.0);
+  }
+  grid.set_row_height_factor(0, 1);
+}
 
+// Writes one draw row: every cell but the key, so that a reused row keeps no old
+// text. (Draw tables carry no bold cells or tall rows, so there is none to clear.)
+void put_draw_row(TextGrid& grid, int row, const std::string_view* fields, int count) {
+  static const std::string_view none;
+  grid.set_cell(row, col_date, fields[0]);
+  for (int c = col_n1; c <= col_bonus; ++c) {
+    const int f = c - col_n1 + 1;
+    grid.set_cell(row, c, f < count ? fields[f] : none);
+  }
+}
+
+// Day number of an ISO date text (four-digit year, two-digit month and day), the
+// form of every file the program writes; nullopt for anything else. Any region
+// reads this form the same way, so it only saves time.
+std::optional<DayNumber> iso_day(std::string_view t) {
+  if (t.size() != 10 || t[4] != '-' || t[7] != '-') return std::nullopt;
+  int v[8];
+  int k = 0;
+  for (int i : {0, 1, 2, 3, 5, 6, 8, 9}) {
+    const unsigned d = static_cast<unsigned char>(t[i]) - '0';
+    if (d > 9) return std::nullopt;
+    v[k++] = static_cast<int>(d);
+  }
+  const int y = v[0] * 1000 + v[1] * 100 + v[2] * 10 + v[3];
+  const int m = v[4] * 10 + v[5];
+  const int d = v[6] * 10 + v[7];
+  static constexpr int month_days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  const bool leap = (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
+  if (y < 100 || m < 1 || m > 12 || d < 1 || d > month_days[m - 1] + (m == 2 && leap)) return std::nullopt;
+  // Days from civil (proleptic Gregorian), counted from 1899-12-30.
+  const int yy = m <= 2 ? y - 1 : y;
+  const int era = yy / 400;
+  const int yoe = yy - era * 400;
+  const int doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
+  const int doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+  return era * 146097 + doe - 719468 + 25569;
+}
+
+DayNumber draw_day_or(std::string_view text, const DateFormat& format, bool& ok) {
+  if (const auto d = iso_day(text)) return ok = true, *d;
+  const auto d = parse_date(text, format);
+  ok = d.has_value();
+  return d ? *d : 0;
+}
+
+// How the draw reader sees a byte.
+enum : unsigned char { field_byte = 0, blank_byte = 1, end_byte = 2 };
+constexpr auto byte_kind = [] {
+  std::array<unsigned char, 256> k{};
+  k[static_cast<unsigned char>(' ')] = blank_byte;
+  k[static_cast<unsigned char>('\n')] = end_byte;
+  k[static_cast<unsigned char>('\r')] = end_byte;
+  k[0] = end_byte;
+  return k;
+}();
+
+// How many bytes of `t` equal `b`, eight at a time.
+std::size_t count_byte(std::string_view t, char b) {
+  const std::uint64_t ones = 0x0101010101010101ull, low7 = 0x7F7F7F7F7F7F7F7Full;
+  const std::uint64_t pattern = ones * static_cast<unsigned char>(b);
+  std::size_t n = 0, i = 0;
+  for (; i + 8 <= t.size(); i += 8) {
+    std::uint64_t w;
+    std::memcpy(&w, t.data() + i, 8);
+    const std::uint64_t y = w ^ pattern;  // zero bytes where w has b
+    // One high bit per matching byte; the multiply adds the eight bits up.
+    const std::uint64_t hits = ~(((y & low7) + low7) | y | low7) >> 7;
+    n += static_cast<std::size_t>((hits * ones) >> 56);
+  }
+  for (; i < t.size(); ++i) n += t[i] == b;
+  return n;
+}
+
+// True when some byte is above 127 (the text then needs converting from 8 bits).
+bool has_high_bytes(std::string_view t) {
+  std::uint64_t acc = 0;
+  std::size_t i = 0;
+  for (; i + 8 <= t.size(); i += 8) {
+    std::uint64_t w;
+    std::memcpy(&w, t.data() + i, 8);
+    acc |= w;
+  }
+  for (; i < t.size(); ++i) acc |= static_cast<unsigned char>(t[i]);
+  return (acc & 0x8080808080808080ull) != 0;
+}
+
+}  // namespace
+
+ReadDrawsResult read_draws(const std::filesystem::path& games, const std::string& name,
+                           TextGrid& grid, const DateFormat& format) {
+  ReadDrawsResult result;
   const auto path = games / name / "draws.txt";
   if (!file_exists(path)) {
+    start_draw_table(grid, 1);
+    grid.set_col_width(col_key, TextGrid::hidden);
     result.message = "No the file 'draws.txt'";
     result.stopped = true;
     return result;
   }
   const auto bytes = read_file(path);
   if (!bytes) {
+    start_draw_table(grid, 1);
+    grid.set_col_width(col_key, TextGrid::hidden);
     result.message = "The file 'draws.txt' cannot be read.";
     result.stopped = true;
     return result;
@@ -142,52 +248,67 @@ ReadDrawsResult read_draws(const std::filesystem::path& games, const std::string
   // The 8-bit text only needs converting when it holds a byte above 127.
   std::string converted;
   std::string_view text = *bytes;
-  if (std::any_of(bytes->begin(), bytes->end(), [](char c) { return c & 0x80; })) {
+  if (has_high_bytes(*bytes)) {
     converted = text_from_8bit(*bytes);
     text = converted;
   }
-  const auto lines = split_lines(text);
-  grid.resize(1 + static_cast<int>(lines.size()), draw_columns);
+  // One row per line at most; lines end in CR LF, LF or CR alone.
+  std::size_t estimate = count_byte(text, '\n');
+  if (estimate == 0) estimate = count_byte(text, '\r');
+  start_draw_table(grid, 1 + static_cast<int>(estimate) + 1);
+
   std::vector<int> short_lines;
   int row = 0;
-  std::string_view fields[8];
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    // Fields are separated by runs of blanks, as split_fields cuts them; the
-    // fields after the eighth are ignored.
-    const std::string_view line = lines[i];
-    int count = 0;
-    std::size_t p = 0;
-    while (true) {
-      p = line.find_first_not_of(' ', p);
-      if (p == std::string_view::npos) break;
-      std::size_t e = line.find(' ', p);
-      if (e == std::string_view::npos) e = line.size();
-      if (count < 8) fields[count] = line.substr(p, e - p);
-      ++count;
-      p = e;
-    }
-    if (count == 0) continue;
-    if (count < 8) short_lines.push_back(static_cast<int>(i) + 1);
-    ++row;
-    grid.set_cell(row, col_date, fields[0]);
-    for (int f = 1; f < 8 && f < count; ++f) grid.set_cell(row, col_n1 + f - 1, fields[f]);
-  }
-  grid.resize(1 + row, draw_columns);
-  grid.set_col_width(col_key, TextGrid::hidden);
-
+  int line_no = 0;
   bool ordered = true;
   DayNumber previous = 0;
-  for (int r = 1; r < grid.rows(); ++r) {
-    const auto day = parse_date(grid.cell(r, col_date), format);
-    if (!day) {
-      result.message = "Not correct dates";
-      result.stopped = true;
-      result.bad_date = true;
-      return result;
+  char key[16];
+  std::string_view fields[8];
+  const char* p = text.data();
+  const char* const end = p + text.size();
+  while (p < end) {
+    ++line_no;
+    // Fields are separated by runs of blanks, as split_fields cuts them; the
+    // fields after the eighth are ignored.
+    // The text ends in a NUL (std::string keeps one after its last byte), so the
+    // scans need no bounds test; a NUL inside the text is part of a field.
+    int count = 0;
+    const char* q = p;
+    while (true) {
+      while (byte_kind[static_cast<unsigned char>(*q)] == blank_byte) ++q;
+      if (byte_kind[static_cast<unsigned char>(*q)] == end_byte && (q == end || *q != '\0')) break;
+      const char* start = q;
+      ++q;
+      while (byte_kind[static_cast<unsigned char>(*q)] == field_byte || (*q == '\0' && q != end)) ++q;
+      if (count < 8) fields[count] = std::string_view(start, static_cast<std::size_t>(q - start));
+      ++count;
     }
-    grid.set_cell(r, col_key, std::to_string(*day));
-    if (r > 1 && *day < previous) ordered = false;
-    previous = *day;
+    p = q;
+    if (p < end) p += (*p == '\r' && p + 1 < end && p[1] == '\n') ? 2 : 1;
+    if (count == 0) continue;
+    if (count < 8) short_lines.push_back(line_no);
+    ++row;
+    if (row >= grid.rows()) grid.set_rows(grid.rows() * 2);
+    put_draw_row(grid, row, fields, count);
+    // The sort key; from a date that does not parse on, the rows keep no key.
+    bool ok = false;
+    const DayNumber day = result.bad_date ? 0 : draw_day_or(fields[0], format, ok);
+    if (!ok) {
+      result.bad_date = true;
+      grid.set_cell(row, col_key, std::string_view{});
+      continue;
+    }
+    const auto done = std::to_chars(key, key + sizeof key, day);
+    grid.set_cell(row, col_key, std::string_view(key, static_cast<std::size_t>(done.ptr - key)));
+    if (row > 1 && day < previous) ordered = false;
+    previous = day;
+  }
+  grid.set_rows(1 + row);
+  grid.set_col_width(col_key, TextGrid::hidden);
+  if (result.bad_date) {
+    result.message = "Not correct dates";
+    result.stopped = true;
+    return result;
   }
   // Files this program wrote are in date order already.
   if (!ordered) grid.sort_rows_numeric(col_key, 1);

@@ -82,6 +82,8 @@ TEST(DrawFile, SampleHistoryIsReadOldestFirst) {
   EXPECT_EQ(row_text(g, 1), "1982-06-12|3|11|12|14|41|43|13|");
   EXPECT_EQ(row_text(g, 3622), "2025-11-19|14|17|28|31|42|48|5|");
   EXPECT_EQ(g.cell(1, 1), "30114");
+  for (int r = 1; r < g.rows(); r += 97)
+    EXPECT_EQ(g.cell(r, 1), std::to_string(*parse_date(g.cell(r, 0), iso))) << g.cell(r, 0);
 }
 
 TEST(DrawFile, LinesAreSortedKeptAsTextAndWrittenWithSingleBlanks) {
@@ -102,6 +104,28 @@ TEST(DrawFile, LinesAreSortedKeptAsTextAndWrittenWithSingleBlanks) {
             "2024-01-05 07 8 9 10 11 12 0 \r\n"
             "2024-02-01 1 2 3 0 0 0 0 \r\n"
             "2024-03-02 1 2 3 4 5 6 7 \r\n");
+}
+
+TEST(DrawFile, RereadingIntoTheSameGridKeepsNothingOld) {
+  test::ScratchFolder dir;
+  // Lines ending in CR alone, a region date form, and an 8-bit character.
+  dir.put("R", "draws.txt", "2024-01-08 1 2 3 4 5 6 7\r2024-01-01 9 9 9 9 9 9 9\r");
+  dir.put("S", "draws.txt", "03/02/2024 1 2 3 \xE9 \r\n");
+  TextGrid g;
+  ASSERT_EQ(read_draws(dir.games(), "R", g, iso).message, "");
+  ASSERT_EQ(g.rows(), 3);
+  EXPECT_EQ(g.cell(1, 0), "2024-01-01");
+  DateFormat dmy;
+  dmy.order = DateFormat::Order::dmy;
+  dmy.separator = '/';
+  const auto r = read_draws(dir.games(), "S", g, dmy);
+  EXPECT_NE(r.message, "");  // a short line
+  ASSERT_EQ(g.rows(), 2);
+  EXPECT_EQ(g.cell(1, 0), "03/02/2024");
+  EXPECT_EQ(g.cell(1, 1), std::to_string(*day_number(2024, 2, 3)));
+  EXPECT_EQ(g.cell(1, 5), "\xC3\xA9");
+  EXPECT_EQ(g.cell(1, 6), "");
+  EXPECT_EQ(g.cell(1, 8), "");
 }
 
 TEST(DrawFile, EmptyFileGivesHeaderOnlyAndWritesAnEmptyFile) {
