@@ -59,6 +59,10 @@ TsetsOutcome tsets_choose_size(TsetsModel& model, const std::string& size_text, 
     state.tset_numbers.fill(0);
   }
   state.tset_size = work.size;
+  // No set is open in the new size: Save must not write the emptied table over
+  // a set of the same name in this size's folder.
+  work.set_name.clear();
+  model.enabled = TsetsEnabled{};
   model.enabled.sets = true;
   model.enabled.new_set = true;
   model.enabled.add = true;

@@ -56,6 +56,16 @@ TEST(TsetsHandlers, ChoosingASize) {
   EXPECT_EQ(w.state.tset_name, "");
   EXPECT_EQ(w.state.tset_numbers[1], 0);
   EXPECT_TRUE(folder_exists(w.dir.path / "Tsets" / "10"));
+
+  // A set open in one size is closed by choosing another: Save cannot write
+  // the emptied table over the set of the same name in the new size.
+  tsets_new(w.model, "Same", w.state);
+  w.model.enabled.save = true;
+  put(w.file(12, "Same"), "2025-01-01 1 2 3 4 5 6 7 8 9 10 11 12 \r\n");
+  tsets_choose_size(w.model, "12", w.state);
+  EXPECT_FALSE(w.model.enabled.save || w.model.enabled.accept_number || w.model.enabled.generator);
+  EXPECT_EQ(tsets_save(w.model, w.state).message, "Please select a Targeted Set in the 'Targeted Sets' window.");
+  EXPECT_EQ(read_file(w.file(12, "Same")), "2025-01-01 1 2 3 4 5 6 7 8 9 10 11 12 \r\n");
 }
 
 TEST(TsetsHandlers, NewCreatesAnEmptySetOrOpensAnExistingOne) {
