@@ -80,6 +80,7 @@ PerformanceWindow::PerformanceWindow() {
     draw_layout->addWidget(txt_n_[i], 1, i - 1);
     connect(txt_n_[i], &QLineEdit::returnPressed, this, &PerformanceWindow::Performance);
   }
+  draw_layout->setRowStretch(2, 1);
 
   prizes_ = make_prize_boxes(central, tr("Prizes"));
   for (QLineEdit* box : prizes_.boxes)
@@ -88,7 +89,7 @@ PerformanceWindow::PerformanceWindow() {
   msf_ = new GridView(&grid_, true, central);
   msf_->setObjectName(QStringLiteral("msfPerformance"));
   grid_.set_col_width_factor(0, 0.5);
-  grid_.set_col_width_factor(1, 2.2);
+  grid_.set_col_width_factor(1, 3);
   msf_->horizontalHeader()->setStretchLastSection(true);
   msf_->refresh();
 
@@ -99,24 +100,21 @@ PerformanceWindow::PerformanceWindow() {
   print_button->setObjectName(QStringLiteral("cmdPrint"));
   connect(print_button, &QPushButton::clicked, this, &PerformanceWindow::print);
 
-  auto* left = new QVBoxLayout;
-  left->addWidget(draw);
-  left->addWidget(prizes_.frame);
-  left->addStretch();
-  auto* middle = new QHBoxLayout;
-  middle->addLayout(left);
-  middle->addWidget(msf_, 1);
+  auto* inputs = new QHBoxLayout;
+  inputs->addWidget(draw);
+  inputs->addWidget(prizes_.frame, 1);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
   buttons->addWidget(refresh);
   buttons->addWidget(print_button);
   auto* layout = new QVBoxLayout(central);
   layout->addLayout(facts);
-  layout->addLayout(middle, 1);
+  layout->addLayout(inputs);
+  layout->addWidget(msf_, 1);
   layout->addLayout(buttons);
   setCentralWidget(central);
   add_help_menu(this, QStringLiteral("perform.htm"));
-  resize(860, 480);
+  resize(900, 560);
 
   // Load: visible first, then the prizes and the draw of the current choice.
   show();

@@ -38,7 +38,7 @@ PrizeBoxes make_prize_boxes(QWidget* parent, const QString& title) {
     label->setObjectName(QStringLiteral("Label%1").arg(i == 0 ? 2 : i + 3));
     auto* box = new QLineEdit(QStringLiteral("0"), p.frame);
     box->setObjectName(QStringLiteral("txtP%1%2").arg(hits).arg(bonus ? QStringLiteral("b") : QString()));
-    box->setMaximumWidth(110);
+    box->setMaximumWidth(100);
     label->setBuddy(box);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     grid->addWidget(label, hits - 2, bonus ? 2 : 0);
