@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "shell/fields.h"
+#include "shell/dates.h"
 #include "shell/files.h"
 #include "shell/numbers.h"
 
@@ -41,6 +42,11 @@ std::string unsafe_set_name_message(const std::string& name) {
   return "The name '" + name +
          "' cannot be used for a targeted set. Please type a name without \"/\" or \"\\\", "
          "without a leading dot, of at most 100 characters.";
+}
+
+std::string empty_position_message(const std::string& date, int column) {
+  return "The row of " + date + " has no number at N" + std::to_string(column) +
+         ". Please complete the row before saving.";
 }
 
 std::string missing_set_message(const std::string& name, int size) {
@@ -131,6 +137,14 @@ std::string write_set_file(TsetsWork& work, AppState& state) {
   const int current = state.tset_row;
   const bool follow = current >= 1 && current < work.grid.rows();
   const auto current_cells = follow ? row_cells(work.grid, current) : std::vector<std::string>{};
+
+  for (int r = 1; r < work.grid.rows(); ++r)
+    if (!parse_date(work.grid.cell(r, 0), state.date_format)) return state.messages.incorrect_date;
+  // An empty position would be written as a missing field, and reading stops
+  // at such a line: the rows after it would be lost at the next save.
+  for (int r = 1; r < work.grid.rows(); ++r)
+    for (int c = 1; c < work.grid.cols(); ++c)
+      if (trim_blanks(work.grid.cell(r, c)).empty()) return empty_position_message(work.grid.cell(r, 0), c);
 
   std::string result;
   sort_grid_by_date(work.grid, 0, result, state.date_format);

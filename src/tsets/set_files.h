@@ -54,8 +54,8 @@ std::string create_set_file(const std::filesystem::path& size_folder, const std:
 std::string read_set_file(TsetsWork& work, const std::string& name, AppState& state);
 
 // Sorts the grid's rows by date and replaces the file `work.set_name` with them.
-// A row without a valid date refuses the save ("Incorrect date."), leaving the
-// file and the row order as they were. `tset_row` follows its row through the
+// A row without a valid date ("Incorrect date.") or with an empty position
+// refuses the save, leaving the file and the row order as they were. `tset_row` follows its row through the
 // sort. Returns "" or the message to show.
 std::string write_set_file(TsetsWork& work, AppState& state);
 
@@ -68,5 +68,6 @@ std::string get_Tset(const TextGrid& grid, std::array<std::int16_t, 21>& numbers
 // Messages of the set files that are not catalogue texts.
 std::string unsafe_set_name_message(const std::string& name);
 std::string missing_set_message(const std::string& name, int size);
+std::string empty_position_message(const std::string& date, int column);
 
 }  // namespace ds

@@ -107,18 +107,21 @@ TEST(SetFiles, SaveWritesRowsInDateOrderWithABlankAfterEachField) {
   f.work.grid.set_cell(2, 4, "");  // an empty position
   f.state.tset_row = 1;            // the row of the 3rd
   f.state.tset_numbers[1] = 9;
+  // A row with an empty position would end the set when read back: refused.
+  EXPECT_EQ(write_set_file(f.work, f.state),
+            "The row of 2025-03-01 has no number at N4. Please complete the row before saving.");
+  EXPECT_FALSE(file_exists(f.file("Mine")));
+  EXPECT_EQ(f.work.grid.cell(1, 0), "2025-03-03");
+  f.work.grid.set_cell(2, 4, "5");
   ASSERT_EQ(write_set_file(f.work, f.state), "");
   EXPECT_EQ(read_file(f.file("Mine")),
-            "2025-03-01 2 3 4  6 7 8 9 10 11 \r\n"
+            "2025-03-01 2 3 4 5 6 7 8 9 10 11 \r\n"
             "2025-03-02 3 4 5 6 7 8 9 10 11 12 \r\n"
             "2025-03-03 1 2 3 4 5 6 7 8 9 10 \r\n");
   EXPECT_EQ(f.work.grid.cell(1, 0), "2025-03-01");
   // The current row is followed through the sort; the current set is kept.
   EXPECT_EQ(f.state.tset_row, 3);
   EXPECT_EQ(f.state.tset_numbers[1], 9);
-  // The row with an empty position holds one field less and ends the set.
-  ASSERT_EQ(read_set_file(f.work, "Mine", f.state), "");
-  EXPECT_EQ(f.work.grid.rows(), 1);
 }
 
 TEST(SetFiles, SaveRefusesRowsWithoutADateAndKeepsTheFile) {
@@ -136,6 +139,7 @@ TEST(SetFiles, SaveRefusesRowsWithoutADateAndKeepsTheFile) {
   EXPECT_EQ(f.work.grid.cell(added, 1), "5");
   // A failing disk leaves the old file whole too.
   f.work.grid.set_cell(added, 0, "2024-12-31");
+  for (int c = 2; c <= 10; ++c) f.work.grid.set_cell(added, c, std::to_string(c));
   ds::testing::fail_next_write_after(5);
   EXPECT_NE(write_set_file(f.work, f.state).find("could not be saved"), std::string::npos);
   EXPECT_EQ(read_file(f.file("Kept")), before);
