@@ -1,6 +1,7 @@
 #include "lotto/ui/lotto_window.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QFormLayout>
 #include <QFrame>
 #include <QGridLayout>
@@ -248,6 +249,13 @@ void LottoWindow::build_controls() {
 
   setMinimumSize(860, 500);
   resize(1000, 620);
+}
+
+bool LottoWindow::event(QEvent* e) {
+  // Other windows read the draw grid and may sort it (the generator does): show
+  // its rows as they are now whenever the user comes back.
+  if (e->type() == QEvent::WindowActivate && grid_) grid_->refresh();
+  return QMainWindow::event(e);
 }
 
 TextGrid* LottoWindow::grid_named(std::string_view name) {

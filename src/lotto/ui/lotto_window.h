@@ -27,6 +27,9 @@ class LottoWindow : public QMainWindow, public GridSource {
   TextGrid* grid_named(std::string_view name) override;
   int current_row() const { return current_row_; }
 
+ protected:
+  bool event(QEvent* e) override;
+
  private:
   void build_controls();
   void choose_lotto(const QString& name);
