@@ -93,6 +93,8 @@ class SystemsWindowTest : public QObject {
     QCOMPARE(fx->dialogs.messages,
              QStringList{QStringLiteral("Please select a Targeted Set in the 'Targeted Sets' window.")});
     QVERIFY(!registry().existing(WindowId::lotto));
+    QWidget* tsets = registry().existing(WindowId::tsets);
+    QVERIFY(tsets && tsets->isVisible());
     QCOMPARE(label(w, "lblTset"), QStringLiteral("Not selected"));
     QCOMPARE(label(w, "lblLotto"), QStringLiteral("Not selected"));
     QCOMPARE(label(w, "lblCost"), QStringLiteral("0"));
@@ -111,6 +113,8 @@ class SystemsWindowTest : public QObject {
     SystemWindow* w = open_window();
     QCOMPARE(fx->dialogs.messages, QStringList{QStringLiteral("Please select a Lotto in the 'Lotto' window.")});
     QVERIFY(!registry().existing(WindowId::tsets));
+    QWidget* lotto = registry().existing(WindowId::lotto);
+    QVERIFY(lotto && lotto->isVisible());
     QCOMPARE(label(w, "lblTset"), QStringLiteral("Forecaster1"));
     QCOMPARE(label(w, "lblLotto"), QStringLiteral("Not selected"));
   }
@@ -207,7 +211,7 @@ class SystemsWindowTest : public QObject {
         for (int p : expanded[r - 1]) numbers << QString::number(2 * p + 1);
         QCOMPARE(shown_ticket(w, r, 1), numbers.join(' '));
       }
-      QCOMPARE(label(w, "lblCost"), QString::number(sys.T));
+      QCOMPARE(label(w, "lblCost"), QString::number(3 * sys.T));  // the sample cost is 3
       QCOMPARE(ticket_file().count("\r\n"), sys.T);
     }
   }

@@ -182,6 +182,8 @@ SystemWindow::SystemWindow() {
   if (load.open == SystemOpenWindow::lotto) registry().show(WindowId::lotto);
 }
 
+SystemWindow::~SystemWindow() { delete takeCentralWidget(); }
+
 void SystemWindow::choose_system() {
   const std::string text = ss(cmb_list_->currentText());
   AppState& s = state();

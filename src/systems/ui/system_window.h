@@ -20,6 +20,8 @@ class SystemWindow : public QMainWindow {
   Q_OBJECT
  public:
   SystemWindow();
+  // The views read the grids below: they go first.
+  ~SystemWindow() override;
 
   const TextGrid& results_grid() const { return results_; }
   const TextGrid& tickets_grid() const { return tickets_; }
