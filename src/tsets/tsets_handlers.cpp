@@ -20,6 +20,8 @@ TsetsOutcome message(const std::string& text, TsetsFocus focus = TsetsFocus::non
   return out;
 }
 
+std::string rows_text(int rows) { return std::to_string(rows) + (rows == 1 ? " row" : " rows"); }
+
 void enable_editing(TsetsModel& model) {
   model.enabled.accept_date = true;
   model.enabled.accept_number = true;
@@ -96,7 +98,10 @@ TsetsOutcome tsets_new(TsetsModel& model, const std::string& answer, AppState& s
 
 TsetsOutcome tsets_choose_set(TsetsModel& model, const std::string& name, AppState& state) {
   TsetsOutcome out;
+  const bool readable = file_exists(model.work.size_folder / name);
   out.message = read_set_file(model.work, name, state);
+  if (readable && model.work.set_name == name)
+    out.status = "Read " + rows_text(model.work.grid.rows() - 1) + " of '" + name + "'.";
   enable_editing(model);
   return out;
 }
@@ -141,7 +146,10 @@ TsetsOutcome tsets_accept_number(TsetsModel& model, const std::string& index_tex
 }
 
 TsetsOutcome tsets_save(TsetsModel& model, AppState& state) {
-  return message(write_set_file(model.work, state));
+  TsetsOutcome out = message(write_set_file(model.work, state));
+  if (out.message.empty())
+    out.status = "Saved " + rows_text(model.work.grid.rows() - 1) + " of '" + model.work.set_name + "'.";
+  return out;
 }
 
 TsetsOutcome tsets_select_row(TsetsModel& model, int row, AppState& state) {

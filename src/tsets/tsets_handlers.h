@@ -27,6 +27,7 @@ enum class TsetsFocus { none, size, sets, date, index, number };
 
 struct TsetsOutcome {
   std::string message;  // "" when nothing is shown
+  std::string status;   // a note for the status line, "" for none
   TsetsFocus focus = TsetsFocus::none;
   // When set, cmbSets gets this list, and `sets_text` as its shown text.
   std::optional<std::vector<std::string>> set_list;

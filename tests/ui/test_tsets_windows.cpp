@@ -3,6 +3,8 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
+#include <QMainWindow>
+#include <QStatusBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <random>
@@ -175,6 +177,7 @@ class TsetsWindowsTest : public QObject {
     QCOMPARE(read_all(set_file(12, "Mine")),
              QByteArray("2025-03-01 61 62 63 64 65 66 67 68 69 70 71 72 \r\n"
                         "2025-03-03 12 16 14 18 10 20 15 19 11 21 17 13 \r\n"));
+    QCOMPARE(static_cast<QMainWindow*>(w)->statusBar()->currentMessage(), QStringLiteral("Saved 2 rows of 'Mine'."));
     // The current row moved with the sort.
     QCOMPARE(state().tset_row, std::int16_t{1});
   }

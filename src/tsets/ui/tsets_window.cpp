@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -244,6 +245,7 @@ void TsetsWindow::apply(const TsetsOutcome& outcome) {
   grid_view_->refresh();
   show_current_row();
   update_enabled();
+  if (!outcome.status.empty()) statusBar()->showMessage(qs(outcome.status), 8000);
   if (!outcome.message.empty()) show_message(this, outcome.message);
   QWidget* focus = nullptr;
   switch (outcome.focus) {
