@@ -290,19 +290,6 @@ class LottoWindowTest : public QObject {
     QCOMPARE(names->currentText(), QString());
     QVERIFY(!QDir(fx->folder() + "/escape").exists());
   }
-
-  void selecting_a_new_empty_row_reports_it() {
-    open();
-    choose("Canada_6_49");
-    click("cmdDrawNew");
-    auto* view = w->findChild<GridView*>("msfDraws");
-    const QModelIndex last = view->model()->index(3622, 0);
-    view->scrollTo(last);
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(last).center());
-    QCOMPARE(fx->dialogs.messages, QStringList{"In the selected row not correct data"});
-    QCOMPARE(text("txtDate"), QString());
-    QCOMPARE(w->current_row(), 3623);
-  }
 };
 
 DS_UI_TEST(LottoWindowTest);
