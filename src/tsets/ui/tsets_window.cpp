@@ -157,6 +157,7 @@ TsetsWindow::TsetsWindow() {
   layout->addWidget(line(central, "Line4", QFrame::HLine));
   layout->addWidget(grid_view_, 1);
   setCentralWidget(central);
+  statusBar();
   add_help_menu(this, QStringLiteral("tset.htm"));
 
   setTabOrder(size_, sets_);
