@@ -59,9 +59,9 @@ void layout_results_grid(TextGrid& grid, const ResultsCount& results_min, const 
   for (int r = 0; r < results_rows; ++r) grid.set_row_height_factor(r, 1);
   grid.set_row_height_factor(0, 2);
   grid.set_row_height_factor(1, 3);
-  grid.set_col_width_factor(0, 1.6);
-  grid.set_col_width_factor(1, 0.5);
-  for (int k = 2; k <= 6; ++k) grid.set_col_width_factor(k, 0.8);
+  grid.set_col_width_factor(0, 1.8);
+  grid.set_col_width_factor(1, 0.75);
+  for (int k = 2; k <= 6; ++k) grid.set_col_width_factor(k, 1.15);
 
   grid.set_cell(0, 0, "Number of winning");
   grid.set_cell(1, 0, "balls in the targeted set");
@@ -196,7 +196,7 @@ std::string system_print_html(const ShownSystem& shown, const TextGrid& grid) {
   for (int n : shown.tset_numbers) numbers += (numbers.empty() ? "" : " ") + std::to_string(n);
   row("Numbers of the set", numbers);
   row("System", html_escape(shown.system_id) + ": " + std::to_string(shown.m) + " numbers per ticket");
-  row("Guarantee", "whenever at least " + std::to_string(shown.t) + " of the winning numbers lie among the " +
+  row("Guarantee", "Whenever at least " + std::to_string(shown.t) + " of the winning numbers lie among the " +
                        std::to_string(shown.v) + " numbers of the targeted set, at least one ticket matches at least " +
                        std::to_string(shown.t) + " of them");
   row("Number of tickets", std::to_string(shown.ticket_count));
