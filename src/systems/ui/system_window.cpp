@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QTextDocument>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "shell/ui/app.h"
@@ -178,8 +179,18 @@ SystemWindow::SystemWindow() {
   if (load.tset_label) lbl_tset_->setText(qs(*load.tset_label));
   if (load.lotto_label) lbl_lotto_->setText(qs(*load.lotto_label));
   if (!load.message.empty()) show_message(this, load.message);
-  if (load.open == SystemOpenWindow::tsets) registry().show(WindowId::tsets);
-  if (load.open == SystemOpenWindow::lotto) registry().show(WindowId::lotto);
+  if (load.open != SystemOpenWindow::none) {
+    const WindowId where = load.open == SystemOpenWindow::tsets ? WindowId::tsets : WindowId::lotto;
+    registry().show(where);
+    // This window is shown after its load step; put the window where the choice
+    // is made back in front once it is.
+    QTimer::singleShot(0, [where] {
+      if (QWidget* w = registry().existing(where)) {
+        w->raise();
+        w->activateWindow();
+      }
+    });
+  }
 }
 
 SystemWindow::~SystemWindow() { delete takeCentralWidget(); }
