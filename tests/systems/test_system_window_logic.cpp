@@ -1,13 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
-#include <vector>
 
 #include "shell/files.h"
-#include "systems/catalogue.h"
 #include "systems/system_window_logic.h"
 
 namespace ds {
@@ -52,39 +48,6 @@ class TicketFileTest : public ::testing::Test {
   std::string file_text() const { return read_file(file).value_or("<missing>"); }
   fs::path dir, file;
 };
-
-TEST(SystemWindowLoad, ChecksTheSetBeforeTheLotto) {
-  AppState s;
-  fill_catalogue(s.messages);
-  SystemLoadOutcome out = system_window_load(s);
-  EXPECT_EQ(out.message, "Please select a Targeted Set in the 'Targeted Sets' window.");
-  EXPECT_EQ(out.open, SystemOpenWindow::tsets);
-  EXPECT_FALSE(out.tset_label || out.lotto_label);
-
-  s.tset_name = "Forecaster1";
-  out = system_window_load(s);
-  EXPECT_EQ(out.message, "Please select a Lotto in the 'Lotto' window.");
-  EXPECT_EQ(out.open, SystemOpenWindow::lotto);
-  EXPECT_EQ(out.tset_label, "Forecaster1");
-  EXPECT_FALSE(out.lotto_label);
-
-  s.lotto_name = "Canada_6_49";
-  out = system_window_load(s);
-  EXPECT_TRUE(out.message.empty());
-  EXPECT_EQ(out.open, SystemOpenWindow::none);
-  EXPECT_EQ(out.lotto_label, "Canada_6_49");
-}
-
-TEST(SystemList, IsTheCatalogueInOrder) {
-  const auto ids = system_list();
-  ASSERT_EQ(ids.size(), 41u);
-  EXPECT_EQ(ids[0], "10_3_6");
-  EXPECT_EQ(ids[1], "10_4_6");
-  EXPECT_EQ(ids[2], "11_3_5");
-  EXPECT_EQ(ids[6], "12_3_5");
-  EXPECT_EQ(ids[38], "20_3_5");
-  EXPECT_EQ(ids[40], "20_4_6");
-}
 
 TEST(ResultsGrid, LayoutHeadersAndEveryCount) {
   AppState s;
@@ -251,33 +214,6 @@ TEST_F(TicketFileTest, UnwritableFileIsReportedAndTheTicketsStay) {
   EXPECT_FALSE(missing.file_written);
   EXPECT_FALSE(missing.message.empty());
   EXPECT_EQ(g.rows(), 11);
-}
-
-TEST_F(TicketFileTest, EveryFittingSystemShowsItsExpandedBaseTickets) {
-  for (const SystemInfo& sys : system_catalogue()) {
-    AppState s = chosen_state(sys.v, sys.m, 1);
-    TextGrid g;
-    const FillSystemOutcome out = fill_system(sys.id, s, g, file);
-    std::int16_t count = 0;
-    TicketTable table;
-    if (!load_tickets(sys.id, count, table)) {
-      // No table held yet: said plainly, nothing shown.
-      EXPECT_EQ(out.status, FillSystemStatus::no_tickets) << sys.id;
-      EXPECT_NE(out.message.find(std::string(sys.id)), std::string::npos);
-      EXPECT_EQ(g.rows(), 0);
-      continue;
-    }
-    ASSERT_EQ(out.status, FillSystemStatus::shown) << sys.id;
-    const auto expanded = expand_tickets(table, count, sys.v, sys.m);
-    ASSERT_EQ(g.rows(), sys.T + 1) << sys.id;
-    ASSERT_EQ(static_cast<int>(expanded.size()), sys.T) << sys.id;
-    for (int r = 1; r <= sys.T; ++r) {
-      std::string want;
-      for (int p : expanded[r - 1]) want += (want.empty() ? "" : " ") + std::to_string(s.tset_numbers[p]);
-      ASSERT_EQ(g.cell(r, 1), want) << sys.id << " ticket " << r;
-    }
-    EXPECT_EQ(out.shown.cost, std::to_string(sys.T));
-  }
 }
 
 TEST_F(TicketFileTest, PrintedDocumentDescribesTheTicketsShown) {
