@@ -2,7 +2,7 @@
 // worst-case and best-case rows, and writes what it found.
 //
 //   ticket_search [--targets FILE] [--only ID,ID,...] [--seconds S] [--seed N] [--jobs J]
-//                 [--tables FILE] [--phase NAME] [--verbose]
+//                 [--tables FILE] [--phase NAME] [--from TABLES_FILE] [--verbose]
 //   ticket_search --emit-cpp TABLES_FILE...   (prints base_tickets.cpp to stdout)
 //   ticket_search --check TABLES_FILE          (re-verifies each table line)
 //   ticket_search --rows TABLES_FILE           (prints the rows each table really gives)
@@ -109,7 +109,7 @@ int main(int argc, char** argv) {
     std::uint64_t seed = 1;
     int jobs = 1;
     bool verbose = false;
-    std::string only_phase;
+    std::string only_phase, from_file;
     std::string check_file;
     bool print_rows = false;
     for (int i = 1; i < argc; ++i) {
@@ -130,6 +130,7 @@ int main(int argc, char** argv) {
         else if (a == "--tables") tables_path = value();
         else if (a == "--verbose") verbose = true;
         else if (a == "--phase") only_phase = value();
+        else if (a == "--from") from_file = value();
         else if (a == "--check") check_file = value();
         else if (a == "--rows") check_file = value(), print_rows = true;
         else {
@@ -201,7 +202,22 @@ int main(int argc, char** argv) {
     auto worker = [&] {
         for (std::size_t i = next++; i < work.size(); i = next++) {
             const Target& t = work[i];
-            const Outcome o = search(t, seed, seconds, verbose, only_phase);
+            std::vector<Mask> start;
+            if (!from_file.empty()) {
+                // the first line of the file for this system
+                std::ifstream in(from_file);
+                std::string line;
+                while (start.empty() && std::getline(in, line)) {
+                    if (line.rfind(t.id + " ", 0) != 0) continue;
+                    for (auto pos = line.find('|'); pos != std::string::npos; pos = line.find('|', pos + 1)) {
+                        std::istringstream row(line.substr(pos + 1));
+                        std::array<int, 6> inc{};
+                        for (int& x : inc) row >> x;
+                        start.push_back(from_increments(inc, t.m));
+                    }
+                }
+            }
+            const Outcome o = search(t, seed, seconds, verbose, only_phase, start);
             // check the result independently of the search's own bookkeeping
             const auto tickets = expand(o.bases, t.v);
             const bool covered = !o.bases.empty() && covers_all(tickets, t.v, t.t);

@@ -242,6 +242,15 @@ public:
         return true;
     }
 
+    void start_from(const std::vector<Mask>& bases) {
+        const auto tickets = expand(bases, v_);
+        best_.bases = bases;
+        best_.covered = covers_all(tickets, v_, tg_.t);
+        best_.difference = row_difference(tg_, evaluate_rows(tickets, v_, m_));
+        best_.exact = best_.covered && best_.difference == 0;
+        best_.phase = "start";
+    }
+
     Outcome run(double seconds, bool verbose, const std::string& only_phase) {
         const auto start = Clock::now();
         deadline_ = start + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds));
@@ -476,56 +485,130 @@ private:
     // Simulated annealing over whole tables of c base tickets. The cost counts, per
     // prescribed row, the placements on the wrong side of it plus one when no placement
     // sits exactly on it, and the t-subsets left uncovered; cost 0 is an exact table.
-    void anneal() {
+    struct Tally {
         std::array<std::uint64_t, 8> hi{}, lo{};
-        for (int w = 2; w <= m_; ++w) {
-            hi[w] = pack(tg_.max[w], w);
-            lo[w] = pack(tg_.min[w], w);
-        }
         std::array<int, 8> above{}, at_hi{}, under{}, at_lo{};
         int uncovered = 0;
-        const int t = tg_.t;
-        auto account = [&](int o, std::uint64_t x, int sign) {
-            const int w = rep_level_[o];
-            if (tg_.fixed_max[w]) {
-                above[w] += sign * (x > hi[w]);
-                at_hi[w] += sign * (x == hi[w]);
-            }
-            if (tg_.fixed_min[w]) {
-                under[w] += sign * (x < lo[w]);
-                at_lo[w] += sign * (x == lo[w]);
-            }
-            if (w == t) uncovered += sign * (top(x, t) == 0);
+    };
+
+    void tally_reset() {
+        tally_ = Tally{};
+        for (int w = 2; w <= m_; ++w) {
+            tally_.hi[w] = pack(tg_.max[w], w);
+            tally_.lo[w] = pack(tg_.min[w], w);
+        }
+        vec_.assign(rep_.size(), 0);
+        for (std::size_t o = 0; o < rep_.size(); ++o) account(static_cast<int>(o), 0, +1);
+    }
+
+    void account(int o, std::uint64_t x, int sign) {
+        const int w = rep_level_[o];
+        if (tg_.fixed_max[w]) {
+            tally_.above[w] += sign * (x > tally_.hi[w]);
+            tally_.at_hi[w] += sign * (x == tally_.hi[w]);
+        }
+        if (tg_.fixed_min[w]) {
+            tally_.under[w] += sign * (x < tally_.lo[w]);
+            tally_.at_lo[w] += sign * (x == tally_.lo[w]);
+        }
+        if (w == tg_.t) tally_.uncovered += sign * (top(x, w) == 0);
+    }
+
+    int tally_cost() const {
+        int total = 4 * tally_.uncovered;
+        for (int w = 2; w <= m_; ++w) {
+            if (tg_.fixed_max[w]) total += tally_.above[w] + (tally_.at_hi[w] == 0);
+            if (tg_.fixed_min[w]) total += tally_.under[w] + (tally_.at_lo[w] == 0);
+        }
+        return total;
+    }
+
+    void tally_change(int cnd, int sign) {
+        for (const auto& [o, d] : effect_[cnd]) {
+            account(o, vec_[o], -1);
+            vec_[o] = sign > 0 ? vec_[o] + d : vec_[o] - d;
+            account(o, vec_[o], +1);
+        }
+    }
+
+    // Every table that differs from `set` in one or two base tickets; true when one of
+    // them is exact (then recorded).
+    bool repair(std::vector<int> set) {
+        tally_reset();
+        std::vector<char> in(ncand_, 0);
+        for (int cnd : set) {
+            in[cnd] = 1;
+            tally_change(cnd, +1);
+        }
+        std::vector<int> out;
+        for (int cnd = 0; cnd < ncand_; ++cnd)
+            if (!in[cnd]) out.push_back(cnd);
+        auto found = [&](std::vector<int>& table) {
+            chosen_ = table;
+            record_leaf();
+            return best_.exact;
         };
-        auto cost = [&] {
-            int total = 4 * uncovered;
-            for (int w = 2; w <= m_; ++w) {
-                if (tg_.fixed_max[w]) total += above[w] + (at_hi[w] == 0);
-                if (tg_.fixed_min[w]) total += under[w] + (at_lo[w] == 0);
+        for (int i = 0; i < c_; ++i) {
+            tally_change(set[i], -1);
+            for (int a : out) {
+                tally_change(a, +1);
+                ++best_.nodes;
+                if (tally_cost() == 0) {
+                    const int old = set[i];
+                    set[i] = a;
+                    if (found(set)) return true;
+                    set[i] = old;
+                }
+                tally_change(a, -1);
             }
-            return total;
-        };
-        auto change = [&](int cnd, int sign) {
-            for (const auto& [o, d] : effect_[cnd]) {
-                account(o, vec_[o], -1);
-                vec_[o] = sign > 0 ? vec_[o] + d : vec_[o] - d;
-                account(o, vec_[o], +1);
+            tally_change(set[i], +1);
+        }
+        bool timed_out = false;
+        for (int i = 0; i < c_ && !timed_out; ++i) {
+            tally_change(set[i], -1);
+            for (int j = i + 1; j < c_ && !timed_out; ++j) {
+                tally_change(set[j], -1);
+                for (std::size_t x = 0; x < out.size() && !timed_out; ++x) {
+                    timed_out = Clock::now() > phase_end_;
+                    tally_change(out[x], +1);
+                    for (std::size_t y = x + 1; y < out.size(); ++y) {
+                        tally_change(out[y], +1);
+                        ++best_.nodes;
+                        if (tally_cost() == 0) {
+                            std::vector<int> table = set;
+                            table[i] = out[x];
+                            table[j] = out[y];
+                            if (found(table)) return true;
+                        }
+                        tally_change(out[y], -1);
+                    }
+                    tally_change(out[x], -1);
+                }
+                tally_change(set[j], +1);
             }
-        };
+            tally_change(set[i], +1);
+        }
+        return false;
+    }
+
+    void anneal() {
+        std::vector<int> best_set;
+        // start from the closest table the depth-first phases met, after trying its
+        // neighbours one and two tickets away
+        if (best_.covered) {
+            for (Mask b : best_.bases) best_set.push_back(cand_index_[orbit_of_[b]]);
+            if (repair(best_set)) return;
+        }
         std::uniform_real_distribution<double> unit(0.0, 1.0);
         std::uniform_int_distribution<int> any_candidate(0, ncand_ - 1), any_member(0, c_ - 1);
-        std::vector<int> best_set;
         int best_cost = 1 << 30;
         const long long run_length = 20000LL + 4000LL * c_;
         for (int run = 0; Clock::now() < phase_end_ && !best_.exact; ++run) {
             ++best_.restarts;
-            vec_.assign(rep_.size(), 0);
-            above = at_hi = under = at_lo = {};
-            uncovered = 0;
-            for (std::size_t o = 0; o < rep_.size(); ++o) account(static_cast<int>(o), 0, +1);
+            tally_reset();
             std::vector<int> set;
             std::vector<char> in(ncand_, 0);
-            if (!best_set.empty() && run % 2 == 1) {
+            if (!best_set.empty() && run % 2 == 0) {
                 set = best_set;
             } else {
                 std::vector<int> all(ncand_);
@@ -535,9 +618,10 @@ private:
             }
             for (int cnd : set) {
                 in[cnd] = 1;
-                change(cnd, +1);
+                tally_change(cnd, +1);
             }
-            int current = cost();
+            int current = tally_cost();
+            if (best_set.empty() || current < best_cost) best_cost = current, best_set = set;
             const double t0 = 1.5, t1 = 0.05;
             for (long long step = 0; step < run_length; ++step) {
                 if ((step & 255) == 0 && Clock::now() > phase_end_) break;
@@ -547,9 +631,9 @@ private:
                 int j = any_candidate(rng_);
                 while (in[j]) j = any_candidate(rng_);
                 const int old = set[i];
-                change(old, -1);
-                change(j, +1);
-                const int next = cost();
+                tally_change(old, -1);
+                tally_change(j, +1);
+                const int next = tally_cost();
                 if (next <= current || unit(rng_) < std::exp((current - next) / temperature)) {
                     in[old] = 0;
                     in[j] = 1;
@@ -563,8 +647,8 @@ private:
                         if (best_.exact) return;
                     }
                 } else {
-                    change(j, -1);
-                    change(old, +1);
+                    tally_change(j, -1);
+                    tally_change(old, +1);
                 }
             }
         }
@@ -769,6 +853,7 @@ private:
     std::array<int, 8> gain_{}, cap_{}, need_{};
 
     std::vector<std::uint64_t> vec_, maxkey_;
+    Tally tally_;
     std::vector<std::vector<std::pair<int, std::uint64_t>>> effect_;
     std::uint64_t guard_ = 0;
     std::array<std::uint64_t, 8> minkey_{};
@@ -794,8 +879,9 @@ bool exact_rules_accept(const Target& target, const std::vector<Mask>& bases) {
 }
 
 Outcome search(const Target& target, std::uint64_t seed, double seconds, bool verbose,
-               const std::string& only_phase) {
+               const std::string& only_phase, const std::vector<Mask>& start) {
     Searcher s(target, seed);
+    if (!start.empty()) s.start_from(start);
     return s.run(seconds, verbose, only_phase);
 }
 

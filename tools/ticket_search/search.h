@@ -71,7 +71,9 @@ bool exact_rules_accept(const Target& target, const std::vector<Mask>& bases);
 // after `seconds` of the thread's CPU time or when an exact table is found.
 // `only_phase` ("exact", "exact-restarts", "anneal", "relaxed", "cover") runs that phase
 // alone for the whole time; empty runs them all in turn.
+// `start`, when not empty, is a table to start from: the annealing phase first tries
+// every table one or two base tickets away from it.
 Outcome search(const Target& target, std::uint64_t seed, double seconds, bool verbose = false,
-               const std::string& only_phase = "");
+               const std::string& only_phase = "", const std::vector<Mask>& start = {});
 
 }  // namespace ds::search
