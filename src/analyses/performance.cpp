@@ -97,7 +97,7 @@ PerformanceOutcome Performance(const PerformanceInput& in, const MessageCatalogu
     f.assign(1, std::string());
     split_fields(" ", line, count, f);
     if (count < 1) continue;
-    const auto number = parse_i16(std::string_view(f[1]).substr(1));
+    const auto number = f[1].size() > 1 ? parse_i16(std::string_view(f[1]).substr(1)) : std::nullopt;
     if (!number) return fail();
     if (count - 1 < pick_n) return fail();
     const std::string_view trimmed = line.substr(line.find_first_not_of(' '));

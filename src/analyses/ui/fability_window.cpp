@@ -53,6 +53,7 @@ class SourceWindows : public FaEnvironment {
 FabilityWindow::FabilityWindow() {
   setObjectName(QStringLiteral("frmFability"));
   setWindowTitle(tr("Forecasting Abilities"));
+  if (state().messages.data_not_correct.empty()) fill_catalogue(state().messages);
   reset_fa_grid(fa_);
 
   auto* central = new QWidget(this);

@@ -52,6 +52,7 @@ void PerformanceWindow::set_print_handler(PrintHandler handler) {
 PerformanceWindow::PerformanceWindow() {
   setObjectName(QStringLiteral("frmPerformance"));
   setWindowTitle(tr("System Performance"));
+  if (state().messages.data_not_correct.empty()) fill_catalogue(state().messages);
   reset_performance_grid(grid_);
 
   auto* central = new QWidget(this);

@@ -41,6 +41,7 @@ QLabel* result_label(const char* name, QWidget* parent) {
 ProfitabilityWindow::ProfitabilityWindow() {
   setObjectName(QStringLiteral("frmProfitability"));
   setWindowTitle(tr("Average Profitability"));
+  if (state().messages.data_not_correct.empty()) fill_catalogue(state().messages);
   reset_profit_fa_grid(fa_);
 
   auto* central = new QWidget(this);
