@@ -9,6 +9,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTextDocument>
 #include <QVBoxLayout>
 
@@ -100,6 +101,8 @@ PerformanceWindow::PerformanceWindow() {
   auto* print_button = new QPushButton(tr("&Print..."), central);
   print_button->setObjectName(QStringLiteral("cmdPrint"));
   connect(print_button, &QPushButton::clicked, this, &PerformanceWindow::print);
+  auto* print_key = new QShortcut(QKeySequence::Print, this);
+  connect(print_key, &QShortcut::activated, this, &PerformanceWindow::print);
 
   auto* inputs = new QHBoxLayout;
   inputs->addWidget(draw);
