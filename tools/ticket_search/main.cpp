@@ -66,6 +66,7 @@ int emit_cpp(int argc, char** argv, int first) {
             std::string id, status;
             int diff = 0;
             if (!(head >> id >> status >> diff) || status == "none") continue;
+            if (id == "10_3_6" || id == "10_4_6") continue;  // the program holds these two
             Table t;
             t.exact = status == "matched";
             t.difference = diff;
