@@ -10,19 +10,29 @@ namespace ds {
 
 namespace {
 const std::string empty_text;
-}
+std::uint64_t last_revision = 0;
+}  // namespace
+
+void TextGrid::bump() { revision_ = ++last_revision; }
 
 void TextGrid::resize(int rows, int cols) {
   rows = std::max(rows, 0);
   cols = std::max(cols, 0);
-  cells_.resize(rows);
-  for (auto& row : cells_) row.resize(cols);
+  if (cols == cols_) {
+    // Only the new rows need cells; growing row by row stays linear.
+    const std::size_t old_rows = cells_.size();
+    cells_.resize(rows);
+    for (std::size_t r = old_rows; r < cells_.size(); ++r) cells_[r].resize(cols);
+  } else {
+    cells_.resize(rows);
+    for (auto& row : cells_) row.resize(cols);
+  }
   widths_.resize(cols, default_width);
   width_factors_.resize(cols, 1.0);
   heights_.resize(rows, 1);
   rows_ = rows;
   cols_ = cols;
-  ++revision_;
+  bump();
 }
 
 int TextGrid::append_row() {
@@ -33,7 +43,7 @@ int TextGrid::append_row() {
 void TextGrid::clear_cells() {
   for (auto& row : cells_)
     for (auto& c : row) c = Cell{};
-  ++revision_;
+  bump();
 }
 
 const std::string& TextGrid::cell(int row, int col) const {
@@ -44,7 +54,7 @@ const std::string& TextGrid::cell(int row, int col) const {
 void TextGrid::set_cell(int row, int col, std::string_view text) {
   if (row < 0 || row >= rows_ || col < 0 || col >= cols_) return;
   cells_[row][col].text.assign(text);
-  ++revision_;
+  bump();
 }
 
 int TextGrid::col_width(int col) const {
@@ -52,28 +62,28 @@ int TextGrid::col_width(int col) const {
 }
 void TextGrid::set_col_width(int col, int width) {
   if (col >= 0 && col < cols_) widths_[col] = width;
-  ++revision_;
+  bump();
 }
 double TextGrid::col_width_factor(int col) const {
   return col >= 0 && col < cols_ ? width_factors_[col] : 1.0;
 }
 void TextGrid::set_col_width_factor(int col, double factor) {
   if (col >= 0 && col < cols_) width_factors_[col] = factor;
-  ++revision_;
+  bump();
 }
 int TextGrid::row_height_factor(int row) const {
   return row >= 0 && row < rows_ ? heights_[row] : 1;
 }
 void TextGrid::set_row_height_factor(int row, int factor) {
   if (row >= 0 && row < rows_) heights_[row] = factor;
-  ++revision_;
+  bump();
 }
 bool TextGrid::bold(int row, int col) const {
   return row >= 0 && row < rows_ && col >= 0 && col < cols_ && cells_[row][col].bold;
 }
 void TextGrid::set_bold(int row, int col, bool on) {
   if (row >= 0 && row < rows_ && col >= 0 && col < cols_) cells_[row][col].bold = on;
-  ++revision_;
+  bump();
 }
 
 void TextGrid::sort_rows_numeric(int col, int first_row) {
@@ -97,7 +107,7 @@ void TextGrid::sort_rows_numeric(int col, int first_row) {
     cells_[first_row + i] = std::move(moved[i]);
     heights_[first_row + i] = moved_heights[i];
   }
-  ++revision_;
+  bump();
 }
 
 void sort_grid_by_date(TextGrid& grid, std::int16_t date_col, std::string& result,

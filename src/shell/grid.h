@@ -46,10 +46,12 @@ class TextGrid {
   // The sort is stable; a cell that is no number sorts first.
   void sort_rows_numeric(int col, int first_row = 1);
 
-  // Bumped on every change, so a view can tell that it must refresh.
+  // Changes on every change, unique across grids (so also across a grid
+  // assigned over another), so a view can tell that it must refresh.
   std::uint64_t revision() const { return revision_; }
 
  private:
+  void bump();
   struct Cell {
     std::string text;
     bool bold = false;

@@ -106,18 +106,25 @@ std::string read_set_file(TsetsWork& work, const std::string& name, AppState& st
   if (!file_exists(path)) return missing_set_message(name, work.size);
   const auto bytes = read_file(path);
   if (!bytes) return "The targeted set '" + name + "' cannot be read.";
-  work.set_name = name;
-
-  Tsets_headers(work.grid, work.size, state.tset_row);
+  TextGrid grid;
+  std::int16_t no_row = 0;
+  Tsets_headers(grid, work.size, no_row);
   const std::string text = text_from_8bit(*bytes);
   std::vector<std::string> fields;
   for (const auto line : split_lines(text)) {
     std::int16_t count = 0;
     split_fields(" ", line, count, fields);
     if (count < work.size + 1) break;
-    const int r = work.grid.append_row();
-    for (int k = 0; k <= work.size; ++k) work.grid.set_cell(r, k, fields[k + 1]);
+    // The current row is a 16-bit number: a longer set cannot be held whole, and
+    // reading part of it would lose the rest at the next save.
+    if (grid.rows() > max_set_rows)
+      return "The targeted set '" + name + "' has more than " + std::to_string(max_set_rows) +
+             " rows, more than the program can hold.";
+    const int r = grid.append_row();
+    for (int k = 0; k <= work.size; ++k) grid.set_cell(r, k, fields[k + 1]);
   }
+  work.set_name = name;
+  work.grid = std::move(grid);
   state.tset_row = static_cast<std::int16_t>(work.grid.rows() - 1);
   state.tset_name = name;
   if (state.tset_row == 0) {

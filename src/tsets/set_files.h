@@ -15,6 +15,8 @@ namespace ds {
 
 inline constexpr int min_set_size = 10;
 inline constexpr int max_set_size = 20;
+// Data rows a set can have: the current row is held in 16 bits.
+inline constexpr int max_set_rows = 32766;
 // Column widths of msfTsets: 1000 and 450 twips, shown at 12 twips a pixel so
 // that a four-digit-year date fits the default font.
 inline constexpr int tsets_date_width = 83;

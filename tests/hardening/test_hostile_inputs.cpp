@@ -6,7 +6,9 @@
 #include <random>
 #include <unistd.h>
 
+#include "analyses/performance.h"
 #include "lotto/lotto_files.h"
+#include "tsets/set_files.h"
 #include "shell/files.h"
 
 using namespace ds;
@@ -148,4 +150,118 @@ TEST(HostileDraws, RandomMutationsOfTheSampleNeverCrashTheReaders) {
     read_definition(f.games(), "g", d);
     ASSERT_LE(d.currency.size(), 4u);
   }
+}
+
+namespace {
+
+struct SetFolder {
+  fs::path root;
+  TsetsWork work;
+  AppState state;
+  explicit SetFolder(const char* tag) {
+    root = fs::temp_directory_path() / ("ds-hostile-sets-" + std::string(tag));
+    fs::remove_all(root);
+    work.tsets_folder = tsets_folder_of(root);
+    fs::create_directories(work.tsets_folder);
+    work.size = 10;
+    work.size_folder = size_folder_of(work.tsets_folder, 10);
+    fs::create_directories(work.size_folder);
+    fill_catalogue(state.messages);
+    state.date_format = DateFormat::iso();
+  }
+  ~SetFolder() { fs::remove_all(root); }
+  fs::path file(const char* name) const { return work.size_folder / name; }
+};
+
+const char* good_set_row = "2025-01-01 1 2 3 4 5 6 7 8 9 10 \r\n";
+
+}  // namespace
+
+TEST(HostileSets, JunkSetFilesAreReadSafelyAndRefusedSavesKeepTheFile) {
+  SetFolder f("junk");
+  const std::vector<std::string> inputs = {
+      std::string("\0\0\x01 \xFF\r\n", 7),
+      std::string(1 << 20, '1'),
+      std::string(good_set_row) + "2/30/2024 1 2 3 4 5 6 7 8 9 10 \r\n",
+      "2025-01-01 1234567890123456789012345678901234567890 -2 3 4 5 6 7 8 9 10 \r",
+      "0/0/0 1 2 3 4 5 6 7 8 9 10 \n",
+  };
+  for (const auto& text : inputs) {
+    ASSERT_EQ(write_file_atomic(f.file("s"), text), "");
+    read_set_file(f.work, "s", f.state);
+    EXPECT_EQ(f.work.grid.cols(), 11);
+    EXPECT_GE(f.state.tset_row, 0);
+    EXPECT_LT(f.state.tset_row, f.work.grid.rows());
+    const std::string saved = write_set_file(f.work, f.state);
+    if (!saved.empty()) EXPECT_EQ(read_file(f.file("s")), text) << saved;
+  }
+  // Many rows are read whole; more than a 16-bit row number can reach are refused
+  // whole, since reading part of them would lose the rest at the next save.
+  std::string many;
+  for (int i = 0; i < 30000; ++i) many += good_set_row;
+  ASSERT_EQ(write_file_atomic(f.file("many"), many), "");
+  EXPECT_EQ(read_set_file(f.work, "many", f.state), "");
+  EXPECT_EQ(f.work.grid.rows(), 30001);
+  for (int i = 0; i < 10000; ++i) many += good_set_row;
+  ASSERT_EQ(write_file_atomic(f.file("too_many"), many), "");
+  EXPECT_NE(read_set_file(f.work, "too_many", f.state), "");
+  EXPECT_EQ(f.work.grid.rows(), 30001);
+  EXPECT_EQ(f.work.set_name, "many");
+  // A folder where a set file is expected, and names that would leave the folder.
+  ASSERT_TRUE(fs::is_directory(f.work.size_folder));
+  fs::create_directory(f.file("folder"));
+  EXPECT_NE(read_set_file(f.work, "folder", f.state), "");
+  for (const char* name : {"../../Games/x", "..", "", "a/b"})
+    EXPECT_NE(read_set_file(f.work, name, f.state), "") << name;
+}
+
+TEST(HostileSets, RandomMutationsNeverCrashTheSetReader) {
+  SetFolder f("fuzz");
+  const std::string base = *read_file(std::string(DRAWSMITH_SOURCE_DIR) + "/data/samples/d2");
+  std::mt19937 rng(6122026);
+  for (int i = 0; i < 150; ++i) {
+    ASSERT_EQ(write_file_atomic(f.file("s"), mutate(base, rng)), "");
+    read_set_file(f.work, "s", f.state);
+    ASSERT_EQ(f.work.grid.cols(), 11);
+    ASSERT_LT(f.state.tset_row, f.work.grid.rows());
+  }
+}
+
+TEST(HostileSystemFile, BadTicketLinesEndInTheMessageAndKeepEarlierRows) {
+  const fs::path dir = fs::temp_directory_path() / "ds-hostile-system";
+  fs::remove_all(dir);
+  fs::create_directories(dir);
+  MessageCatalogue messages;
+  fill_catalogue(messages);
+  PerformanceInput in;
+  in.draw = {"", "1", "2", "3", "4", "5", "6", "7"};
+  for (auto& p : in.prizes) p = "10";
+  in.tset_size = 10;
+  for (int i = 1; i <= 10; ++i) in.tset_numbers[i] = static_cast<std::int16_t>(i);
+  in.system_id = "10_3_6";
+  in.pick_n = 6;
+  in.system_file = dir / "system";
+  const std::vector<std::string> inputs = {
+      "N1 1 2 3 4 5 6\r\nN2 1 2 3\r\n",
+      "N 1 2 3 4 5 6\r\n",
+      "Nx 1 2 3 4 5 6\r\n",
+      std::string("\0\0\0", 3),
+      "N1 1 2 3 4 5 6\r\n" + std::string(1 << 20, '9'),
+      "",
+  };
+  for (const auto& text : inputs) {
+    ASSERT_EQ(write_file_atomic(in.system_file, text), "");
+    TextGrid grid;
+    reset_performance_grid(grid);
+    const auto out = Performance(in, messages, grid);
+    EXPECT_GE(grid.rows(), 1);
+    EXPECT_EQ(read_file(in.system_file), text);
+    (void)out;
+  }
+  fs::remove(in.system_file);
+  fs::create_directory(in.system_file);
+  TextGrid grid;
+  reset_performance_grid(grid);
+  EXPECT_EQ(Performance(in, messages, grid).message, messages.data_not_correct);
+  fs::remove_all(dir);
 }
