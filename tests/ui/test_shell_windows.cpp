@@ -58,6 +58,8 @@ class ShellWindowsTest : public QObject {
     QTest::mouseClick(help->findChild<QPushButton*>("cmdForward"), Qt::LeftButton);
     QVERIFY(help->browser()->source().toString().endsWith("about.htm"));
     QVERIFY(fx->dialogs.messages.isEmpty());
+    // The About page names the folder where the data lives.
+    QVERIFY(help->browser()->toPlainText().contains(fx->folder()));
   }
 };
 
