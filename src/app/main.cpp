@@ -25,7 +25,6 @@ int main(int argc, char** argv) {
   }
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Drawsmith"));
-  QApplication::setOrganizationName(QStringLiteral("Drawsmith"));
   ds::AppState& s = ds::ui::state();
   ds::ui::choose_folders(QApplication::applicationDirPath(),
                          QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
