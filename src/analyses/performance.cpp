@@ -76,19 +76,22 @@ PerformanceOutcome Performance(const PerformanceInput& in, const MessageCatalogu
     out.show = WindowToShow::system;
     return out;
   }
-  out.system_label = in.system_id;
-  out.tset_label = tset_numbers_text(in.tset_numbers, in.tset_size);
+  out.system_label.emplace(in.system_id);
+  out.tset_label.emplace(tset_numbers_text(in.tset_numbers, in.tset_size));
   reset_performance_grid(grid);
   int row = 1;
 
-  const auto fail = [&] {
+  // Every failure past the checks ends the run here; the rows stay.
+  const auto failed = [&] {
     out.message = messages.data_not_correct;
     out.winning_tickets = row - 1;
-    return out;
   };
 
   const auto text = read_file(in.system_file);
-  if (!text) return fail();
+  if (!text) {
+    failed();
+    return out;
+  }
   const int pick_n = std::max<int>(in.pick_n, 0);
   std::vector<std::string> f;
   for (const std::string_view line : split_lines(*text)) {
@@ -98,8 +101,14 @@ PerformanceOutcome Performance(const PerformanceInput& in, const MessageCatalogu
     split_fields(" ", line, count, f);
     if (count < 1) continue;
     const auto number = f[1].size() > 1 ? parse_i16(std::string_view(f[1]).substr(1)) : std::nullopt;
-    if (!number) return fail();
-    if (count - 1 < pick_n) return fail();
+    if (!number) {
+      failed();
+      return out;
+    }
+    if (count - 1 < pick_n) {
+      failed();
+      return out;
+    }
     const std::string_view trimmed = line.substr(line.find_first_not_of(' '));
     const auto blank = trimmed.find(' ');
     const std::string ticket(blank == std::string_view::npos
@@ -131,9 +140,15 @@ PerformanceOutcome Performance(const PerformanceInput& in, const MessageCatalogu
   float sum = 0.0f;
   for (int r = 1; r < row; ++r) {
     const auto v = parse_double(grid.cell(r, value_col), in.number_format);
-    if (!v) return fail();
+    if (!v) {
+      failed();
+      return out;
+    }
     sum = static_cast<float>(static_cast<double>(sum) + *v);
-    if (!std::isfinite(sum)) return fail();
+    if (!std::isfinite(sum)) {
+      failed();
+      return out;
+    }
   }
   const int last = grid.append_row();
   grid.set_cell(last, 1, "Total");
