@@ -45,6 +45,21 @@ class ShellWindowsTest : public QObject {
     QCOMPARE(state().lotto_name, std::string("kept"));
   }
 
+  void every_window_closes_by_the_user_and_opens_again() {
+    registry().show(WindowId::main);
+    for (WindowId id : {WindowId::lotto, WindowId::tsets, WindowId::system, WindowId::performance,
+                        WindowId::fability, WindowId::profitability, WindowId::tset_generator}) {
+      QWidget* w = registry().show(id);
+      QVERIFY(w);
+      w->close();
+      QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+      QVERIFY(!registry().existing(id));
+      QVERIFY(registry().show(id));
+    }
+    // Visible windows deleted at once (as at the end of the program).
+    registry().close_all();
+  }
+
   void help_history_spans_menus_of_different_windows() {
     show_help("lotto.htm", "User Guide");
     auto* help = qobject_cast<HelpWindow*>(registry().existing(WindowId::help));

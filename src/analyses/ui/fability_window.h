@@ -19,6 +19,8 @@ class FabilityWindow : public QMainWindow, public GridSource {
   Q_OBJECT
  public:
   FabilityWindow();
+  // The views go before the grids they show.
+  ~FabilityWindow() override { delete takeCentralWidget(); }
   // msfFA: the results that Average Profitability copies.
   TextGrid* grid_named(std::string_view name) override;
   const TextGrid& fa_grid() const { return fa_; }

@@ -20,6 +20,8 @@ class PerformanceWindow : public QMainWindow {
   Q_OBJECT
  public:
   PerformanceWindow();
+  // The views go before the grids they show.
+  ~PerformanceWindow() override { delete takeCentralWidget(); }
   const TextGrid& performance_grid() const { return grid_; }
 
   void Performance();

@@ -22,6 +22,8 @@ class ProfitabilityWindow : public QMainWindow {
   Q_OBJECT
  public:
   ProfitabilityWindow();
+  // The views go before the grids they show.
+  ~ProfitabilityWindow() override { delete takeCentralWidget(); }
   const TextGrid& fa_grid() const { return fa_; }
 
   void refresh();  // cmdRefresh
