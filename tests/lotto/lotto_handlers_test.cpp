@@ -131,8 +131,6 @@ TEST(LottoHandlers, SaveStoresEachValueAsItConverts) {
   show_definition(back, s.number_format, shown);
   EXPECT_EQ(shown.prize[0], "1000");
   EXPECT_EQ(shown.prize_b[0], "2.5");
-  EXPECT_EQ(shown.prize[4], "1000000");
-  EXPECT_EQ(shown.play_n, "49");
 }
 
 TEST(LottoHandlers, CreateNameRefusesUnsafeAndExistingNames) {
@@ -163,12 +161,9 @@ TEST(LottoHandlers, ChoosingTheSampleFillsBoxesGridAndLatestDraw) {
   EXPECT_EQ(r.message, "");
   ASSERT_TRUE(r.definition_read && r.draws_read);
   EXPECT_EQ(r.form.name, "Canada_6_49");
-  EXPECT_EQ(r.form.play_n, "49");
-  EXPECT_EQ(r.form.pick_n, "6");
   EXPECT_EQ(r.form.cost, "3");
   EXPECT_EQ(r.form.currency, "$");
   EXPECT_EQ(s.lotto_name, "Canada_6_49");
-  EXPECT_EQ(g.rows(), 3623);
   EXPECT_EQ(r.current_row, 3622);
   EXPECT_EQ(r.draw, draw("2025-11-19", {"14", "17", "28", "31", "42", "48", "5"}));
   EXPECT_EQ(s.current_draw[0], 9);  // loading does not choose a draw
