@@ -87,25 +87,12 @@ class AnalysesWindowsTest : public QObject {
     QVERIFY(fa);
     QCOMPARE(fx->dialogs.messages, QStringList{"Please select a Lotto in the 'Lotto' window."});
     QVERIFY(registry().existing(WindowId::lotto) && registry().existing(WindowId::lotto)->isVisible());
-    QCOMPARE(fa->fa_grid().rows(), 2);  // nothing computed: Average Profitability has nothing to copy
-
     choose_worked_example();
     fx->dialogs.clear();
     type(fa, "txtTo", "2025-02-30");
     click(fa, "cmdRefresh");
     QCOMPARE(fx->dialogs.messages, QStringList{"Incorrect date."});
     QVERIFY(has_focus(fa, "txtTo"));
-
-    // A period with no draws: labels and "1" everywhere, no message.
-    fx->dialogs.clear();
-    type(fa, "txtTo", "1970-12-31");
-    type(fa, "txtFrom", "1970-01-01");
-    click(fa, "cmdRefresh");
-    QVERIFY(fx->dialogs.messages.isEmpty());
-    QCOMPARE(text_of(fa, "lblTSetSize"), QStringLiteral("10"));
-    QCOMPARE(fa->fa_grid().rows(), 11);
-    QCOMPARE(QString::fromStdString(fa->fa_grid().cell(10, 0)), QStringLiteral("6+bonus"));
-    QCOMPARE(QString::fromStdString(fa->fa_grid().cell(10, 1)), QStringLiteral("1"));
   }
 
   void performance_fresh_start_worked_example_and_print() {
@@ -113,9 +100,6 @@ class AnalysesWindowsTest : public QObject {
     QVERIFY(w);
     QCOMPARE(fx->dialogs.messages, QStringList{"Please select numbers in the draw"});
     QVERIFY(has_focus(w, "txtN1"));
-    QCOMPARE(text_of(w, "txtN7"), QStringLiteral("0"));
-    QCOMPARE(w->performance_grid().rows(), 2);
-    QVERIFY(w->isVisible());
     w->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
@@ -128,71 +112,29 @@ class AnalysesWindowsTest : public QObject {
     fx->dialogs.clear();
     w = qobject_cast<PerformanceWindow*>(registry().show(WindowId::performance));
     QVERIFY(fx->dialogs.messages.isEmpty());
-    QCOMPARE(text_of(w, "txtP4"), QStringLiteral("54.5"));
     QCOMPARE(text_of(w, "lblSystem"), QStringLiteral("10_3_6"));
-    const ds::TextGrid& g = w->performance_grid();
-    QCOMPARE(g.rows(), 4);
-    QCOMPARE(QString::fromStdString(g.cell(3, 3)), QStringLiteral("64.5"));
-
-
+    QCOMPARE(QString::fromStdString(w->performance_grid().cell(3, 3)), QStringLiteral("64.5"));
     QString printed;
     PerformanceWindow::set_print_handler([&](QWidget*, const QString& html) { printed = html; });
     click(w, "cmdPrint");
     PerformanceWindow::set_print_handler(nullptr);
     QVERIFY(printed.contains("<b>64.5</b>"));
-    QVERIFY(printed.contains("3 9 17 25 33 41"));
-
-    // The system file gone: the failure keeps what was shown.
-    QFile::remove(fx->folder() + "/system");
-    click(w, "cmdRefresh");
-    QCOMPARE(fx->dialogs.messages.last(), QStringLiteral("Sorry, the data is not correct."));
   }
 
-  void profitability_worked_example_and_failures() {
+  void profitability_worked_example_and_a_refusal() {
     choose_worked_example();
     auto* w = qobject_cast<ProfitabilityWindow*>(registry().show(WindowId::profitability));
     QVERIFY(w);
     QCOMPARE(fx->dialogs.messages, QStringList{});
     QWidget* fa = registry().existing(WindowId::fability);
     QVERIFY(fa && !fa->isVisible());
-    QCOMPARE(w->fa_grid().rows(), 11);
     QVERIFY(std::abs(text_of(w, "lblProfitability").toDouble() + 0.45594) < 5e-5);
-    QCOMPARE(text_of(w, "lblTimes"), QStringLiteral("199483"));
-    QCOMPARE(text_of(w, "txtP5b"), QStringLiteral("100000"));
-
     const QString profit = text_of(w, "lblProfitability");
-    choose(w, "cmbClevel", "99");
-    QCOMPARE(text_of(w, "lblProfitability"), profit);
-    QVERIFY(text_of(w, "lblTimes") != QStringLiteral("199483"));
-
     type(w, "txtP4", "x");
     click(w, "cmdRefresh");
     QCOMPARE(fx->dialogs.messages, QStringList{"Sorry, the data is not correct."});
     QVERIFY(has_focus(w, "txtP4"));
     QCOMPARE(text_of(w, "lblProfitability"), profit);
-    QVERIFY(!fa->isVisible());
-
-    type(w, "txtP4", "54.5");
-    state().ticket_count = 0;  // no ticket table: the last prize box takes the focus
-    click(w, "cmdRefresh");
-    QVERIFY(has_focus(w, "txtP6b"));
-
-
-    // A confidence typed beyond 99.99...: refused, the times stay.
-    const QString times = text_of(w, "lblTimes");
-    auto* level = w->findChild<QComboBox*>("cmbClevel");
-    level->setEditText("100");
-    QTest::keyClick(level->lineEdit(), Qt::Key_Return);
-    QCOMPARE(fx->dialogs.messages.last(), QStringLiteral("Sorry, the data is not correct."));
-    QCOMPARE(text_of(w, "lblTimes"), times);
-  }
-
-  void profitability_without_a_lotto_asks_for_forecasting_abilities() {
-    auto* w = registry().show(WindowId::profitability);
-    QCOMPARE(fx->dialogs.messages, (QStringList{"Please select a Lotto in the 'Lotto' window.",
-                                                " Please calculate Forecasting Abilities."}));
-    QCOMPARE(text_of(w, "txtP6"), QStringLiteral("0"));
-    QCOMPARE(text_of(w, "lblProfitability"), QStringLiteral("0"));
   }
 
   // From a fresh start through the real windows: Lotto, Targeted Sets, Systems,
