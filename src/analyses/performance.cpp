@@ -14,20 +14,6 @@ constexpr int value_col = 3;
 
 bool is_blank_or_zero(const std::string& s) { return s.empty() || s == "0"; }
 
-std::string html_escape(std::string_view s) {
-  std::string out;
-  for (char c : s) {
-    switch (c) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '"': out += "&quot;"; break;
-      default: out += c;
-    }
-  }
-  return out;
-}
-
 }  // namespace
 
 void reset_performance_grid(TextGrid& grid) {

@@ -18,6 +18,9 @@ namespace ds {
 void split_fields(std::string_view separator, std::string_view line, std::int16_t& count,
                   std::vector<std::string>& fields);
 
+// The text with &, <, > and " written as HTML entities (printed documents).
+std::string html_escape(std::string_view text);
+
 // Removes blanks (the space character only) from both ends.
 std::string_view trim_blanks(std::string_view text);
 

@@ -9,25 +9,6 @@
 
 namespace ds {
 
-namespace {
-
-std::string html_escape(std::string_view text) {
-  std::string out;
-  out.reserve(text.size());
-  for (char c : text) {
-    switch (c) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '"': out += "&quot;"; break;
-      default: out += c;
-    }
-  }
-  return out;
-}
-
-}  // namespace
-
 SystemLoadOutcome system_window_load(const AppState& state) {
   SystemLoadOutcome out;
   if (state.tset_name.empty()) {
