@@ -6,6 +6,7 @@
 #include "shell/fields.h"
 #include "systems/base_tickets.h"
 #include "systems/placements.h"
+#include "systems/published_rows.h"
 
 namespace ds {
 
@@ -125,6 +126,24 @@ void load_results(std::string_view system_id, ResultsAvg& results_avg, ResultsCo
     if (!load_tickets(system_id, count, tickets)) return;
     const auto masks = ticket_masks(expand_tickets(tickets, count, s->v, s->m));
     placement_rows(masks, s->v, s->m, results_min, results_max);
+}
+
+int cells_differing_from_published(std::string_view system_id) {
+    const SystemInfo* s = find_system(system_id);
+    const PublishedRows* published = find_published_rows(system_id);
+    if (s == nullptr || published == nullptr) return -1;
+    ResultsAvg avg;
+    ResultsCount worst, best;
+    load_results(system_id, avg, worst, best);
+    int differing = 0;
+    std::size_t cell = 0;
+    for (int w = 2; w <= s->m; ++w) {
+        for (int k = 2; k <= w; ++k, ++cell) {
+            if (published->worst[cell] >= 0 && published->worst[cell] != worst[w][k]) ++differing;
+            if (published->best[cell] >= 0 && published->best[cell] != best[w][k]) ++differing;
+        }
+    }
+    return differing;
 }
 
 }  // namespace ds

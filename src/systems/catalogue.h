@@ -48,4 +48,10 @@ std::vector<std::vector<int>> expand_tickets(const TicketTable& tickets, int tic
 void load_results(std::string_view system_id, ResultsAvg& results_avg, ResultsCount& results_min,
                   ResultsCount& results_max);
 
+// How many cells of the worst-case and best-case rows (w = 2..m, k = 2..w) that the tickets
+// of `system_id` give differ from the published rows of the system (rows the published
+// table leaves open are not counted): 0 when the tickets give the published rows, -1 for an
+// id outside the catalogue.
+int cells_differing_from_published(std::string_view system_id);
+
 }  // namespace ds
