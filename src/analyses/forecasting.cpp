@@ -134,24 +134,6 @@ FaCounts count_fa_hits(const TextGrid& draws, int ds, int de, const TextGrid& se
   return counts;
 }
 
-FaCounts count_fa_hits_pairwise(const TextGrid& draws, int ds, int de, const TextGrid& sets, int ts,
-                                int te, int pick_n, int tset_size, const DateFormat& format) {
-  FaCounts counts;
-  if (ds < 1 || ts < 1) return counts;
-  pick_n = std::max(pick_n, 0);
-  tset_size = std::max(tset_size, 0);
-  for (int i = ds; i <= de && i < draws.rows(); ++i) {
-    for (int j = ts; j <= te && j < sets.rows(); ++j) {
-      const auto draw_day = parse_date(draws.cell(i, 0), format);
-      const auto set_day = parse_date(sets.cell(j, 0), format);
-      if (!draw_day || !set_day || *draw_day != *set_day) continue;
-      count_pair(draw_numbers(draws, i, pick_n), pick_n, set_numbers(sets, j, tset_size), tset_size,
-                 counts);
-    }
-  }
-  return counts;
-}
-
 std::string fa_ratio_text(int hits, int matched_rows, float chance, const NumberFormat& format) {
   if (matched_rows < 1 || !(chance > 0.0f) || !std::isfinite(chance)) return "1";
   const double r = hits / (matched_rows * static_cast<double>(chance));

@@ -53,10 +53,6 @@ void fill_fa_table(std::int16_t play_n, std::int16_t pick_n, std::int16_t tset_s
 // their day number.
 FaCounts count_fa_hits(const TextGrid& draws, int ds, int de, const TextGrid& sets, int ts, int te,
                        int pick_n, int tset_size, const DateFormat& format);
-// The same comparison pair by pair, reading both dates of every pair: the
-// reference the joined version must agree with.
-FaCounts count_fa_hits_pairwise(const TextGrid& draws, int ds, int de, const TextGrid& sets, int ts,
-                                int te, int pick_n, int tset_size, const DateFormat& format);
 
 // The text of one result cell: "1" unless hits / (matched * chance) is above 1,
 // then the ratio rounded to two decimals (halves to even), shortest form.

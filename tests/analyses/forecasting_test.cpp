@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <random>
 #include <vector>
 
 #include "analyses/forecasting.h"
@@ -108,29 +107,6 @@ TEST(Forecasting, PairsCountLevelsBonusAndMissingNumbers) {
   // keep 2..10 from the row compared before, so the bonus 2 is not in the set.
   EXPECT_EQ(c.hits[1][0], 2);
   EXPECT_EQ(c.hits[1][1], 0);
-  EXPECT_EQ(c, ds::count_fa_hits_pairwise(draws, 1, 4, sets, 1, 4, 6, 10, iso));
-}
-
-TEST(Forecasting, JoinedPairingAgreesWithThePairwiseLoop) {
-  std::mt19937 rng(7);
-  std::uniform_int_distribution<int> num(1, 49), day(0, 120), junk(0, 40);
-  std::vector<std::vector<std::string>> draw_rows, set_rows;
-  const auto date = [](int d) { return ds::format_date(*ds::day_number(2025, 1, 1) + d, iso); };
-  for (int i = 0; i < 300; ++i) {
-    std::vector<std::string> r = {date(i / 2)};
-    for (int c = 0; c < 7; ++c) r.push_back(junk(rng) == 0 ? "" : std::to_string(num(rng)));
-    if (junk(rng) == 0) r[0] = "no date";
-    draw_rows.push_back(r);
-  }
-  for (int j = 0; j < 150; ++j) {
-    std::vector<std::string> r = {date(day(rng))};
-    for (int c = 0; c < 12; ++c) r.push_back(junk(rng) == 0 ? "?" : std::to_string(num(rng)));
-    set_rows.push_back(r);
-  }
-  const TextGrid draws = draws_of(draw_rows), sets = sets_of(set_rows, 12);
-  const ds::FaCounts joined = ds::count_fa_hits(draws, 1, 300, sets, 1, 150, 6, 12, iso);
-  EXPECT_GT(joined.matched_rows, 50);
-  EXPECT_EQ(joined, ds::count_fa_hits_pairwise(draws, 1, 300, sets, 1, 150, 6, 12, iso));
 }
 
 class FakeEnv : public ds::FaEnvironment {

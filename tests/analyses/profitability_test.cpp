@@ -1,145 +1,178 @@
 #include <gtest/gtest.h>
 
-#include "analyses/probability.h"
+#include <sstream>
+
+#include "../lotto/lotto_test_support.h"
+#include "analyses/forecasting.h"
 #include "analyses/profitability.h"
+#include "lotto/lotto_files.h"
+#include "systems/catalogue.h"
 
 namespace {
 
-// Average tickets of 10_3_6 with k matches when w winning numbers lie in the
-// set: each of its 10 tickets holds 6 of the 10 numbers.
-ds::ResultsAvg averages_10_3_6() {
-  ds::ResultsAvg a{};
-  for (std::int16_t w = 0; w <= 6; ++w)
-    for (std::int16_t k = 0; k <= 6; ++k)
-      a[w][k] = static_cast<float>(10 * ds::binomial(6, k) * ds::binomial(4, static_cast<std::int16_t>(w - k)) /
-                                   ds::binomial(10, w));
-  return a;
-}
+using ds::test::ScratchFolder;
 
+struct Sources : ds::FaEnvironment {
+  ds::TextGrid draws, sets;
+  const ds::TextGrid* draw_grid() override { return &draws; }
+  const ds::TextGrid* set_grid() override { return &sets; }
+  void show_sources() override {}
+  void hide_sources() override {}
+};
+
+// The shipped samples, run as a user runs them: Forecasting Abilities over
+// 2025-01-01..2025-11-19, then Average Profitability of 10_3_6 at 95 % with those
+// abilities and the shipped game. The figures were worked out apart from the program,
+// in exact fractions: 50 draws meet 50 set rows; 4 hits happened twice where
+// 50 * C(6,4) C(43,6) / C(49,10) were expected (ratio 3.5946), every other level at or
+// below chance; the expected return per unit is 0.7357808 (0.821867 if the abilities of
+// the plain and bonus classes were swapped); ln 0.05 / ln(1 - C(43,4) / C(49,10)) is
+// 199483.1.
 class ProfitTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ds::fill_catalogue(m);
+    ScratchFolder dir;
+    dir.put("Canada_6_49", "draws.txt", ScratchFolder::sample("d1"));
+    ASSERT_EQ(ds::read_draws(dir.games(), "Canada_6_49", env.draws, iso).message, "");
+    env.sets = ds::TextGrid(1, 11);
+    std::istringstream lines(ScratchFolder::sample("d2"));
+    for (std::string line; std::getline(lines, line);) {
+      std::istringstream fields(line);
+      const int r = env.sets.append_row();
+      for (int c = 0; c <= 10; ++c) {
+        std::string f;
+        fields >> f;
+        env.sets.set_cell(r, c, f);
+      }
+    }
+    const auto game = ds::decode_definition(ScratchFolder::sample("d1a"));
+    ASSERT_TRUE(game);
+    const float prizes[] = {game->prize_2, game->prize_2b, game->prize_3, game->prize_3b, game->prize_4,
+                            game->prize_4b, game->prize_5, game->prize_5b, game->prize_6, game->prize_6b};
+    for (int i = 0; i < 10; ++i) in.prizes[i] = ds::format_single(prizes[i], in.number_format);
     in.lotto_name = "Canada_6_49";
     in.system_id = "10_3_6";
-    in.prizes = {"0", "0", "10", "0", "54.5", "0", "1500", "100000", "1000000", "0"};
-    in.fa.fill("1");
     in.clevel = "95";
-    in.play_n = 49;
-    in.pick_n = 6;
+    in.play_n = game->play_n;
+    in.pick_n = game->pick_n;
     in.tset_size = 10;
-    in.ticket_count = 1;
-    in.cost = 2;
-    in.results_avg = averages_10_3_6();
+    in.cost = game->cost;
+    ds::TicketTable tickets;
+    ASSERT_TRUE(ds::load_tickets("10_3_6", in.ticket_count, tickets));
+    ds::ResultsCount worst, best;
+    ds::load_results("10_3_6", in.results_avg, worst, best);
   }
-  double profit(const ds::ProfitOutcome& o) { return std::stod(*o.profitability); }
   ds::MessageCatalogue m;
+  ds::DateFormat iso = ds::DateFormat::iso();
+  Sources env;
   ds::ProfitInput in;
 };
 
-TEST_F(ProfitTest, WorkedExample) {
-  const auto out = ds::calculate_avrprofitability(in, m);
-  EXPECT_TRUE(out.message.empty());
+TEST_F(ProfitTest, ShippedSamplesFromForecastingToProfitability) {
+  const ds::FaInput fa_in{"2025-01-01", "2025-11-19", "Canada_6_49", 49, 6, "Forecaster1", 10, iso, {}};
+  ds::TextGrid fa_grid;
+  ds::FaTable table{};
+  const auto fa = ds::calculate_fa(fa_in, m, env, fa_grid, table);
+  EXPECT_EQ(fa.message, "");
+  EXPECT_EQ(fa.counts.matched_rows, 50);
+  EXPECT_EQ(fa.counts.hits[4][0], 2);
+  EXPECT_EQ(fa.counts.hits[2][0], 12);
+  EXPECT_EQ(fa.counts.hits[3][1], 1);
+  ds::TextGrid mine;
+  ds::reset_profit_fa_grid(mine);
+  ASSERT_TRUE(ds::copy_fa_rows(&fa_grid, mine));
+  in.fa = ds::fa_column(mine);
+  EXPECT_EQ(in.fa, (std::array<std::string, 10>{"1", "1", "1", "1", "3.59", "1", "1", "1", "1", "1"}));
+  EXPECT_EQ(mine.cell(5, 0), "4");
+
+  auto out = ds::calculate_avrprofitability(in, m);
+  EXPECT_EQ(out.message, "");
   EXPECT_EQ(out.lotto_label, "Canada_6_49");
   EXPECT_EQ(out.system_label, "10_3_6");
-  EXPECT_NEAR(profit(out), -0.45594, 5e-5);
+  EXPECT_EQ(out.profitability, "-0.2642192");
   EXPECT_EQ(out.times, "199483");
-
+  // Free play: the return is not divided by the cost of 3.
+  in.cost = 0;
+  EXPECT_NEAR(std::stod(*ds::calculate_avrprofitability(in, m).profitability), 1.207342, 2e-6);
+  // The times alone at 99 %: ln 0.01 / ln(1 - p) = 306654.1; the profitability is left alone.
   in.clevel = "99";
-  const auto times99 = ds::how_long_to_play(in, m);
-  EXPECT_TRUE(times99.message.empty());
-  EXPECT_FALSE(times99.profitability);
-  EXPECT_NE(times99.times, out.times);
-  EXPECT_EQ(*ds::calculate_avrprofitability(in, m).profitability, *out.profitability);
+  out = ds::how_long_to_play(in, m);
+  EXPECT_EQ(out.message, "");
+  EXPECT_EQ(out.times, "306654");
+  EXPECT_FALSE(out.profitability);
 }
 
-TEST_F(ProfitTest, PrizesCostAndAbilities) {
-  auto zero = in;
-  zero.prizes.fill("0");
-  const auto out = ds::calculate_avrprofitability(zero, m);
-  EXPECT_EQ(*out.profitability, "-1");
-  // Nothing pays: the top class is 0, whose chance is H(0).
-  EXPECT_EQ(out.times, "11");
-
-  auto free = in;
-  free.cost = 0;
-  EXPECT_NEAR(profit(ds::calculate_avrprofitability(free, m)), 2 * 0.54406 - 1, 1e-4);
-
-  // A class-6 ability of 2 doubles p and roughly halves the times; 0.5 changes nothing.
-  auto better = in;
-  better.fa[8] = "2";
-  EXPECT_NEAR(std::stod(*ds::how_long_to_play(better, m).times), 199483 / 2.0, 2);
-  better.fa[8] = "0.5";
-  EXPECT_EQ(ds::how_long_to_play(better, m).times, "199483");
-  // An empty ability cell counts as 1 for its own class only.
-  auto gap = in;
-  gap.fa[0] = "";
-  gap.fa[4] = "3";
-  auto filled = in;
-  filled.fa[4] = "3";
-  EXPECT_EQ(ds::calculate_avrprofitability(gap, m).profitability,
-            ds::calculate_avrprofitability(filled, m).profitability);
-  EXPECT_NE(ds::calculate_avrprofitability(in, m).profitability,
-            ds::calculate_avrprofitability(filled, m).profitability);
-  // With 2 the top class, its ability corrects the times as for the others.
-  auto two = in;
-  two.prizes = {"3", "0", "0", "0", "0", "0", "0", "0", "0", "0"};
-  const auto plain = std::stod(*ds::how_long_to_play(two, m).times);
-  two.fa[0] = "1.5";
-  EXPECT_LT(std::stod(*ds::how_long_to_play(two, m).times), plain);
+TEST_F(ProfitTest, TheAbilityOfTheTopClassShortensTheTimes) {
+  in.fa.fill("1");
+  struct Case {
+    std::array<std::string, 10> prizes;
+    int ability_box;
+    const char* ability;
+    const char* times;
+  } cases[] = {
+      {in.prizes, 8, "2", "99741"},     // p doubles: ln 0.05 / ln(1 - 2 p) = 99740.8
+      {in.prizes, 8, "0.5", "199483"},  // an ability below 1 does not lower p
+      {in.prizes, 8, "", "199483"},     // an empty cell counts as 1
+      // class 2 is the top paying class: p = H(2) = 0.2646842, then 1.5 H(2)
+      {{"3", "0", "0", "0", "0", "0", "0", "0", "0", "0"}, 0, "1", "10"},
+      {{"3", "0", "0", "0", "0", "0", "0", "0", "0", "0"}, 0, "1.5", "6"},
+      // nothing pays: the top class is 0, whose chance is H(0) = 0.2333142
+      {{"0", "0", "0", "0", "0", "0", "0", "0", "0", "0"}, 0, "1", "11"},
+  };
+  for (const Case& c : cases) {
+    auto x = in;
+    x.prizes = c.prizes;
+    x.fa[c.ability_box] = c.ability;
+    EXPECT_EQ(ds::how_long_to_play(x, m).times, c.times) << c.ability_box << " " << c.ability;
+    EXPECT_EQ(ds::calculate_avrprofitability(x, m).times, c.times) << c.ability_box << " " << c.ability;
+  }
+  in.prizes.fill("0");
+  EXPECT_EQ(ds::calculate_avrprofitability(in, m).profitability, "-1");
 }
 
 TEST_F(ProfitTest, FailuresNameTheBoxAndNeverShowNonsense) {
-  auto no_lotto = in;
-  no_lotto.lotto_name.clear();
-  auto out = ds::calculate_avrprofitability(no_lotto, m);
-  EXPECT_EQ(out.message, m.select_lotto);
-  EXPECT_EQ(out.show, ds::WindowToShow::lotto);
-  auto no_system = in;
-  no_system.system_id.clear();
-  out = ds::calculate_avrprofitability(no_system, m);
-  EXPECT_EQ(out.show, ds::WindowToShow::system);
-  EXPECT_EQ(out.lotto_label, "Canada_6_49");
-
-  auto bad = in;
-  bad.prizes[4] = "x";  // txtP4
-  out = ds::calculate_avrprofitability(bad, m);
-  EXPECT_EQ(out.message, "Sorry, the data is not correct.");
-  EXPECT_EQ(out.focus_prize, 4);
-  EXPECT_FALSE(out.profitability);
-  EXPECT_FALSE(out.times);
-  EXPECT_EQ(ds::how_long_to_play(bad, m).message, m.data_not_correct);
-
-  auto no_tickets = in;
-  no_tickets.ticket_count = 0;
-  out = ds::calculate_avrprofitability(no_tickets, m);
-  EXPECT_EQ(out.focus_prize, 9);
-  EXPECT_FALSE(out.profitability);
-
-  auto bad_fa = in;
-  bad_fa.fa[3] = "abc";
-  EXPECT_EQ(ds::calculate_avrprofitability(bad_fa, m).focus_prize, 9);
-
-  // A confidence of 100 or more, or below anything, gives no times; the
-  // profitability is already written.
-  for (const char* c : {"100", "150", "0", "-5", "x", ""}) {
-    auto conf = in;
-    conf.clevel = c;
-    out = ds::calculate_avrprofitability(conf, m);
-    EXPECT_EQ(out.message, m.data_not_correct) << c;
-    EXPECT_TRUE(out.profitability);
-    EXPECT_FALSE(out.times) << c;
-    EXPECT_FALSE(ds::how_long_to_play(conf, m).times) << c;
+  struct Case {
+    void (*edit)(ds::ProfitInput&);
+    const char* message;
+    int focus;
+    bool profitability;  // written before the failure
+  } cases[] = {
+      {[](ds::ProfitInput& x) { x.lotto_name.clear(); }, "Please select a Lotto", -1, false},
+      {[](ds::ProfitInput& x) { x.system_id.clear(); }, "", -1, false},
+      {[](ds::ProfitInput& x) { x.prizes[4] = "x"; }, "Sorry, the data is not correct.", 4, false},
+      {[](ds::ProfitInput& x) { x.prizes[7] = "1,5"; }, "Sorry, the data is not correct.", 7, false},
+      {[](ds::ProfitInput& x) { x.ticket_count = 0; }, "Sorry, the data is not correct.", 9, false},
+      {[](ds::ProfitInput& x) { x.fa[3] = "abc"; }, "Sorry, the data is not correct.", 9, false},
+      {[](ds::ProfitInput& x) { x.play_n = 8; }, "Sorry, the data is not correct.", 9, false},
+      // a confidence of 100 or more, or below anything, gives no times
+      {[](ds::ProfitInput& x) { x.clevel = "100"; }, "Sorry, the data is not correct.", 9, true},
+      {[](ds::ProfitInput& x) { x.clevel = "0"; }, "Sorry, the data is not correct.", 9, true},
+      {[](ds::ProfitInput& x) { x.clevel = ""; }, "Sorry, the data is not correct.", 9, true},
+      // an ability that lifts p to 1 or beyond leaves no logarithm
+      {[](ds::ProfitInput& x) { x.fa[8] = "1000000"; }, "Sorry, the data is not correct.", 9, true},
+  };
+  for (const auto& c : cases) {
+    auto x = in;
+    c.edit(x);
+    const auto out = ds::calculate_avrprofitability(x, m);
+    EXPECT_EQ(out.message.substr(0, std::string(c.message).size()), c.message) << out.message;
+    EXPECT_EQ(out.focus_prize, c.focus) << c.message;
+    EXPECT_EQ(out.profitability.has_value(), c.profitability) << c.message;
+    EXPECT_FALSE(out.times) << c.message;
   }
-  // An ability that lifts p to 1 or beyond leaves no logarithm.
-  auto certain = in;
-  certain.fa[8] = "1000000";
-  EXPECT_EQ(ds::how_long_to_play(certain, m).message, m.data_not_correct);
+  auto x = in;
+  x.system_id.clear();
+  EXPECT_EQ(ds::calculate_avrprofitability(x, m).show, ds::WindowToShow::system);
+  x.lotto_name.clear();
+  EXPECT_EQ(ds::calculate_avrprofitability(x, m).show, ds::WindowToShow::lotto);
   // No lotto at all: H(0) is 1, which asks for a lotto.
-  auto empty = in;
-  empty.play_n = empty.pick_n = empty.tset_size = 0;
-  empty.prizes.fill("0");
-  EXPECT_EQ(ds::how_long_to_play(empty, m).message, m.select_lotto);
+  x = in;
+  x.play_n = x.pick_n = x.tset_size = 0;
+  x.prizes.fill("0");
+  EXPECT_EQ(ds::how_long_to_play(x, m).message, m.select_lotto);
+  in.clevel = "150";
+  EXPECT_EQ(ds::how_long_to_play(in, m).message, m.data_not_correct);
 }
 
 TEST(ProfitGrid, CopyNeedsTheTenResultRows) {
@@ -149,12 +182,9 @@ TEST(ProfitGrid, CopyNeedsTheTenResultRows) {
   EXPECT_FALSE(ds::copy_fa_rows(&source, mine));
   EXPECT_FALSE(ds::copy_fa_rows(nullptr, mine));
   source.set_rows(11);
-  source.set_cell(0, 1, "Forecasting Abilities");
-  source.set_cell(9, 0, "6");
   source.set_cell(9, 1, "2.5");
   ASSERT_TRUE(ds::copy_fa_rows(&source, mine));
   EXPECT_EQ(mine.cell(0, 1), "FA");
-  EXPECT_EQ(mine.cell(9, 1), "2.5");
   EXPECT_EQ(ds::fa_column(mine)[8], "2.5");
 }
 

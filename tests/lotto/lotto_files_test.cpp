@@ -17,50 +17,43 @@ const DateFormat iso = DateFormat::iso();
 
 }  // namespace
 
-TEST(DefinitionRecord, CurrencyBytesAndExactRoundTrip) {
-  LottoDefinition d;
-  d.play_n = 49;
-  d.pick_n = 6;
-  d.prize_6 = 1000000;
-  d.cost = 3;
-  d.currency = "$";
-  auto bytes = encode_definition(d);
-  ASSERT_TRUE(bytes);
-  ASSERT_EQ(bytes->size(), 52u);
-  EXPECT_EQ(bytes->substr(48, 3), std::string("\x01\x00\x24", 3));
-  EXPECT_EQ(bytes->substr(0, 4), std::string("\x31\x00\x06\x00", 4));
-  d.currency.clear();
-  EXPECT_EQ(encode_definition(d)->substr(48, 2), std::string("\0\0", 2));
-  d.currency = "ABC";
-  EXPECT_FALSE(encode_definition(d));
-  d.currency = "\xE2\x82\xAC";  // the euro sign has one 8-bit byte
-  EXPECT_EQ(encode_definition(d)->substr(48, 3), std::string("\x01\x00\x80", 3));
+// param.tix written out by hand: play_n and pick_n as 16-bit counts, then single-precision
+// values for the prizes of 2..6 matches, the prizes of 2..6 with the bonus and the cost,
+// then the currency's length and its 8-bit bytes; all little-endian.
+const std::string kRecord = std::string("\x31\x00" "\x06\x00", 4) +
+                            std::string("\x00\x00\x80\x3F" "\x00\x00\x00\x40" "\x00\x00\x40\x40"  // 1 2 3
+                                        "\x00\x00\x80\x40" "\x00\x00\xA0\x40" "\x00\x00\xC0\x40"  // 4 5 6
+                                        "\x00\x00\xE0\x40" "\x00\x00\x00\x41" "\x00\x00\x10\x41"  // 7 8 9
+                                        "\x00\x00\x20\x41" "\x00\x00\x00\x3F",                    // 10, 0.5
+                                        44) +
+                            std::string("\x02\x00" "\x80\xA3", 4);
 
-  // The shipped record read and written back gives bytes 0 to 49 + n unchanged.
+TEST(DefinitionRecord, EveryFieldSitsAtItsOffset) {
+  const LottoDefinition d{49, 6, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 0.5f, "\xE2\x82\xAC\xC2\xA3"};
+  EXPECT_EQ(encode_definition(d), kRecord);
+  EXPECT_EQ(decode_definition(kRecord), d);
+  LottoDefinition e = d;
+  e.currency.clear();
+  EXPECT_EQ(encode_definition(e)->substr(44), std::string("\x00\x00\x00\x3F\x00\x00\x00\x00", 8));
+  e.currency = "ABC";
+  EXPECT_FALSE(encode_definition(e));
+  EXPECT_FALSE(decode_definition(kRecord.substr(0, 51)));
+
+  // The shipped game, its bytes read by hand; written back, bytes 0 to 50 are unchanged.
   test::ScratchFolder dir;
   const std::string shipped = test::ScratchFolder::sample("d1a");
-  ASSERT_EQ(shipped.size(), 52u);
   dir.put("A", "param.tix", shipped);
   LottoDefinition read;
   ASSERT_EQ(read_definition(dir.games(), "A", read), "");
-  EXPECT_EQ(read.currency, "$");
+  EXPECT_EQ(read, (LottoDefinition{49, 6, 0, 10, 80, 2500, 5000000, 5, 10, 80, 100000, 0, 3, "$"}));
   ASSERT_EQ(write_definition(dir.games(), "B", read), "");
   EXPECT_EQ(dir.get("B", "param.tix").substr(0, 51), shipped.substr(0, 51));
 }
 
-TEST(DefinitionRecord, MissingShortOrDamagedFilesAreRefusedAndLeaveTheDefinition) {
+TEST(DefinitionRecord, MissingFileIsNamedAndATooLongCurrencyWritesNothing) {
   test::ScratchFolder dir;
   LottoDefinition def;
-  def.play_n = 7;
   EXPECT_EQ(read_definition(dir.games(), "None", def), "No the file 'param.tix'.");
-  dir.put("Short", "param.tix", std::string(30, '\x01'));
-  EXPECT_NE(read_definition(dir.games(), "Short", def), "");
-  std::string bad = test::ScratchFolder::sample("d1a");
-  bad[48] = 3;  // a currency length the record cannot hold
-  dir.put("Bad", "param.tix", bad);
-  EXPECT_NE(read_definition(dir.games(), "Bad", def), "");
-  EXPECT_EQ(def.play_n, 7);
-  // A currency too long for the record writes nothing at all.
   def.currency = "ABC";
   EXPECT_NE(write_definition(dir.games(), "New", def), "");
   EXPECT_FALSE(file_exists(dir.games() / "New" / "param.tix"));

@@ -175,32 +175,33 @@ TEST(LottoHandlers, ChoosingStopsOnMissingFilesAndBadDates) {
   AppState s = fresh_state();
   TextGrid g;
   reset_draw_grid(g);
-  dir.put("NoParam", "draws.txt", "2024-01-01 1 2 3 4 5 6 7 \r\n");
-  auto r = choose_lotto("NoParam", dir.games(), s, g);
-  EXPECT_EQ(r.message, "No the file 'param.tix'.");
-  EXPECT_FALSE(r.definition_read || r.grid_read);
-  EXPECT_EQ(g.rows(), 2);
-  EXPECT_EQ(s.lotto_name, "");
-
-  dir.put("NoDraws", "param.tix", test::ScratchFolder::sample("d1a"));
-  r = choose_lotto("NoDraws", dir.games(), s, g);
-  EXPECT_EQ(r.message, "No the file 'draws.txt'");
-  EXPECT_TRUE(r.definition_read && r.grid_read && !r.draws_read);
-  EXPECT_EQ(s.lotto_name, "NoDraws");
-  EXPECT_EQ(g.rows(), 1);
-  EXPECT_EQ(r.mode, -1);
-
-  dir.put("BadDate", "param.tix", test::ScratchFolder::sample("d1a"));
-  dir.put("BadDate", "draws.txt", "2024-01-01 1 2 3 4 5 6 7 \r\nsoon 1 2 3 4 5 6 7 \r\n");
-  r = choose_lotto("BadDate", dir.games(), s, g);
-  EXPECT_EQ(r.message, "Not correct dates");
-  EXPECT_EQ(r.current_row, 1);
-
-  dir.put("Empty", "param.tix", test::ScratchFolder::sample("d1a"));
-  dir.put("Empty", "draws.txt", "");
-  r = choose_lotto("Empty", dir.games(), s, g);
-  EXPECT_TRUE(r.draws_read);
-  EXPECT_EQ(r.current_row, 0);
+  const struct Case {
+    const char* name;
+    bool param;
+    const char *draws, *message;
+    bool definition_read, draws_read;
+    int grid_rows, current_row;
+    const char* lotto_name;
+  } cases[] = {
+      {"NoParam", false, "2024-01-01 1 2 3 4 5 6 7 \r\n", "No the file 'param.tix'.", false, false, 2, 0, ""},
+      {"NoDraws", true, nullptr, "No the file 'draws.txt'", true, false, 1, 0, "NoDraws"},
+      {"BadDate", true, "2024-01-01 1 2 3 4 5 6 7 \r\nsoon 1 2 3 4 5 6 7 \r\n", "Not correct dates", true,
+       false, 3, 1, "BadDate"},
+      {"Empty", true, "", "", true, true, 1, 0, "Empty"},
+  };
+  for (const Case& c : cases) {
+    if (c.param) dir.put(c.name, "param.tix", test::ScratchFolder::sample("d1a"));
+    if (c.draws) dir.put(c.name, "draws.txt", c.draws);
+    const auto r = choose_lotto(c.name, dir.games(), s, g);
+    EXPECT_EQ(r.message, c.message) << c.name;
+    EXPECT_EQ(r.definition_read, c.definition_read) << c.name;
+    EXPECT_EQ(r.draws_read, c.draws_read) << c.name;
+    EXPECT_EQ(g.rows(), c.grid_rows) << c.name;
+    EXPECT_EQ(r.current_row, c.current_row) << c.name;
+    EXPECT_EQ(s.lotto_name, c.lotto_name) << c.name;
+  }
+  // The empty history shows a zero draw, not the header.
+  const auto r = choose_lotto("Empty", dir.games(), s, g);
   EXPECT_EQ(r.draw.n[0], "0");
   EXPECT_NE(r.draw.date, "Date");
 }

@@ -43,42 +43,47 @@ int frequency_of(const TextGrid& freq, int number) {
 }  // namespace
 
 TEST(Generator, PeriodStepAndTies) {
-  // Seven draws on 1..7 January; draw i holds i, i+10, ..., i+50.
+  // Seven draws; draw i holds i, i+10, ..., i+50 and falls on i January, but the 5th
+  // falls on the 10th: the grid is not in date order.
   std::vector<std::vector<int>> d;
   for (int i = 1; i <= 7; ++i) d.push_back({i, i + 10, i + 20, i + 30, i + 40, i + 50 > 59 ? 59 : i + 50});
   TextGrid draws = draw_grid(d);
+  draws.set_cell(5, col_date, "2025-01-10");
+  draws.set_cell(5, col_key, std::to_string(jan(10)));
   TextGrid freq;
   const auto m = catalogue();
-
-  // Step 2 over seven draws counts the 1st, 3rd, 5th and 7th.
-  ASSERT_EQ(calc_fr(draws, jan(1), jan(7), 2, 59, 6, freq, DateFormat::iso(), m).res, "");
-  EXPECT_EQ(freq.cell(61, 1), "4");
+  struct Case {
+    int from, to, step;
+    const char* message;
+    int total;
+  } cases[] = {
+      {2, 4, 1, "", 3},  // a To date on a draw ends the count there
+      {2, 8, 1, "", 5},  // between draws at the earlier one: the 2nd, 3rd, 4th, 6th, 7th
+      {20, 25, 1, "No data for this criteria. ", -1},
+      {5, 1, 1, "No data for this criteria. ", -1},
+      {1, 7, 2, "", 3},  // every 2nd of the draws of 1, 2, 3, 4, 6, 7 January
+  };
+  for (const Case& c : cases) {
+    const auto r = calc_fr(draws, jan(c.from), jan(c.to), c.step, 59, 6, freq, DateFormat::iso(), m);
+    EXPECT_EQ(r.res, c.total < 0 ? "error" : "") << c.from << "-" << c.to;
+    EXPECT_EQ(r.message, c.message);
+    if (c.total >= 0) {
+      EXPECT_EQ(freq.cell(61, 1), std::to_string(c.total)) << c.from << "-" << c.to;
+    }
+  }
+  // The last case counted the draws of the 1st, 3rd and 6th; equal counts keep
+  // ascending number order.
   EXPECT_EQ(frequency_of(freq, 1), 1);
   EXPECT_EQ(frequency_of(freq, 2), 0);
-  EXPECT_EQ(frequency_of(freq, 7), 1);
-  // Equal counts keep ascending number order.
+  EXPECT_EQ(frequency_of(freq, 6), 1);
   EXPECT_EQ(freq.cell(1, 0), "1");
   EXPECT_EQ(freq.cell(2, 0), "3");
-
-  // A To date on a draw ends the count there; between draws at the earlier one.
-  ASSERT_EQ(calc_fr(draws, jan(2), jan(4), 1, 59, 6, freq, DateFormat::iso(), m).res, "");
-  EXPECT_EQ(freq.cell(61, 1), "3");
-  draws.set_cell(5, col_date, "2025-01-10");  // the 5th draw moves past a To of the 8th
-  draws.set_cell(5, col_key, std::to_string(jan(10)));
-  ASSERT_EQ(calc_fr(draws, jan(2), jan(8), 1, 59, 6, freq, DateFormat::iso(), m).res, "");
-  EXPECT_EQ(freq.cell(61, 1), "5");  // 2nd, 3rd, 4th, 6th, 7th
-
-  // No draw in the period.
-  auto r = calc_fr(draws, jan(20), jan(25), 1, 59, 6, freq, DateFormat::iso(), m);
-  EXPECT_EQ(r.res, "error");
-  EXPECT_EQ(r.message, "No data for this criteria. ");
-  r = calc_fr(draws, jan(5), jan(1), 1, 59, 6, freq, DateFormat::iso(), m);
-  EXPECT_EQ(r.message, "No data for this criteria. ");
+  EXPECT_EQ(freq.cell(3, 0), "6");
 
   // A bad cell ends the count silently and keeps the last table.
   freq.set_cell(1, 1, "kept");
   draws.set_cell(3, col_n1 + 2, "99");
-  r = calc_fr(draws, jan(1), jan(7), 1, 59, 6, freq, DateFormat::iso(), m);
+  auto r = calc_fr(draws, jan(1), jan(7), 1, 59, 6, freq, DateFormat::iso(), m);
   EXPECT_EQ(r.res, "error");
   EXPECT_EQ(r.message, "");
   EXPECT_EQ(freq.cell(1, 1), "kept");
@@ -143,38 +148,39 @@ struct GeneratorCase {
 }  // namespace
 
 TEST(Generator, GoChecksInOrder) {
-  GeneratorCase g;
-  g.state.lotto.play_n = 0;
-  auto out = g.go();
-  EXPECT_EQ(out.message, "Please select a Lotto in the 'Lotto' window.");
-  EXPECT_TRUE(out.show_lotto);
-  EXPECT_FALSE(out.enable_save);
-  g.state.lotto.play_n = 49;
-
-  g.input = {"x", "y", "0", GeneratorRule::highest};
-  EXPECT_EQ(g.go().focus, GeneratorFocus::from);
-  g.input.from_text = "2025-01-01";
-  EXPECT_EQ(g.go().focus, GeneratorFocus::to);
-  g.input.to_text = "2025-12-31";
-  for (const char* step : {"0", "-2", "a"}) {
-    g.input.step_text = step;
-    out = g.go();
-    EXPECT_EQ(out.message, "Sorry, the data is not correct.");
-    EXPECT_EQ(out.focus, GeneratorFocus::step);
-    EXPECT_FALSE(out.enable_save);
+  const char* const no = "Sorry, the data is not correct.";
+  const struct Case {
+    int play_n;
+    const char *from, *to, *step, *message;
+    GeneratorFocus focus;
+  } cases[] = {
+      {0, "x", "y", "0", "Please select a Lotto in the 'Lotto' window.", GeneratorFocus::none},
+      {49, "x", "y", "0", no, GeneratorFocus::from},
+      {49, "2025-01-01", "y", "0", no, GeneratorFocus::to},
+      {49, "2025-01-01", "2025-12-31", "0", no, GeneratorFocus::step},
+      {49, "2025-01-01", "2025-12-31", "-2", no, GeneratorFocus::step},
+      {49, "2025-01-01", "2025-12-31", "a", no, GeneratorFocus::step},
+      // a set larger than the game is refused rather than looping for ever
+      {9, "2025-01-01", "2025-12-31", "1", "Incorrect size of the Targeted Set.", GeneratorFocus::none},
+  };
+  for (const Case& c : cases) {
+    GeneratorCase g;
+    g.state.lotto.play_n = static_cast<std::int16_t>(c.play_n);
+    g.input = {c.from, c.to, c.step, GeneratorRule::highest};
+    const auto out = g.go();
+    EXPECT_EQ(out.message, c.message) << c.from << " " << c.step;
+    EXPECT_EQ(out.focus, c.focus) << c.message;
+    EXPECT_EQ(out.show_lotto, c.play_n == 0);
+    EXPECT_EQ(g.freq.rows(), 0) << c.message;
   }
-  g.input.step_text = "1";
-
   // No row in the Targeted Sets table: tset_row is raised to 1 and the user told.
-  out = g.go();
+  GeneratorCase g;
+  g.input.rule = GeneratorRule::highest;
+  const auto out = g.go();
   EXPECT_TRUE(out.enable_save);
   EXPECT_EQ(out.message, "Please select a row in the 'Targeted Sets' table.");
   EXPECT_TRUE(out.show_tsets);
   EXPECT_EQ(g.state.tset_row, 1);
-
-  // A set larger than the game is refused rather than looping for ever.
-  g.state.lotto.play_n = 9;
-  EXPECT_EQ(g.go().message, "Incorrect size of the Targeted Set.");
 }
 
 TEST(Generator, RulesFillTheCurrentRowWithTheDateText) {
