@@ -1,0 +1,643 @@
+#include "lotto/draw_import.h"
+
+#include <algorithm>
+#include <cctype>
+#include <unordered_map>
+
+#include "lotto/lotto_files.h"
+#include "lotto/lotto_handlers.h"
+#include "shell/files.h"
+
+namespace ds {
+
+namespace {
+
+constexpr std::string_view month_names[] = {"january",   "february", "march",    "april",
+                                            "may",       "june",     "july",     "august",
+                                            "september", "october",  "november", "december"};
+constexpr std::string_view weekday_names[] = {"monday", "tuesday",  "wednesday", "thursday",
+                                              "friday", "saturday", "sunday"};
+// Lines looked at to find the separator, the header and the columns.
+constexpr int sample_lines = 200;
+// Columns looked at; fields further right are ignored.
+constexpr int max_columns = 64;
+
+bool is_digit(char c) { return c >= '0' && c <= '9'; }
+bool is_letter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+char lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+std::string_view trim(std::string_view t) {
+  while (!t.empty() && (t.front() == ' ' || t.front() == '\t')) t.remove_prefix(1);
+  while (!t.empty() && (t.back() == ' ' || t.back() == '\t')) t.remove_suffix(1);
+  return t;
+}
+
+// A whole number of at most four digits, nothing else; -1 when the text is none.
+int whole(std::string_view t) {
+  if (t.empty() || t.size() > 4) return -1;
+  int v = 0;
+  for (char c : t) {
+    if (!is_digit(c)) return -1;
+    v = v * 10 + (c - '0');
+  }
+  return v;
+}
+
+bool valid_utf8(std::string_view t) {
+  for (std::size_t i = 0; i < t.size();) {
+    const auto b = static_cast<unsigned char>(t[i]);
+    const int len = b < 0x80             ? 1
+                    : (b & 0xE0) == 0xC0 ? 2
+                    : (b & 0xF0) == 0xE0 ? 3
+                    : (b & 0xF8) == 0xF0 ? 4
+                                         : 0;
+    if (len == 0 || i + len > t.size()) return false;
+    for (int k = 1; k < len; ++k)
+      if ((static_cast<unsigned char>(t[i + k]) & 0xC0) != 0x80) return false;
+    i += static_cast<std::size_t>(len);
+  }
+  return true;
+}
+
+// Cuts `line` at `sep` outside double quotes. Fields lose the blanks around
+// them; a quoted field loses its quotes and "" inside it becomes ". Views point
+// into `line`, or into `buffer` for fields that held "". False when a quote is
+// not closed.
+bool split_csv(std::string_view line, char sep, std::vector<std::string_view>& out, std::string& buffer) {
+  out.clear();
+  buffer.clear();
+  buffer.reserve(line.size());  // appends never move what earlier views point to
+  const std::size_t n = line.size();
+  std::size_t i = 0;
+  while (true) {
+    while (i < n && line[i] == ' ') ++i;
+    if (i < n && line[i] == '"') {
+      const std::size_t start = buffer.size();
+      std::size_t seg = ++i;
+      bool closed = false;
+      for (; i < n; ++i) {
+        if (line[i] != '"') continue;
+        if (i + 1 < n && line[i + 1] == '"') {
+          buffer.append(line.substr(seg, i + 1 - seg));
+          seg = ++i + 1;
+          continue;
+        }
+        closed = true;
+        break;
+      }
+      if (!closed) return false;
+      std::string_view field = line.substr(seg, i - seg);
+      if (buffer.size() != start) {
+        buffer.append(field);
+        field = std::string_view(buffer.data() + start, buffer.size() - start);
+      }
+      out.push_back(trim(field));
+      while (i < n && line[i] != sep) ++i;  // text after the closing quote is dropped
+    } else {
+      const std::size_t start = i;
+      while (i < n && line[i] != sep) ++i;
+      out.push_back(trim(line.substr(start, i - start)));
+    }
+    if (i >= n) return true;
+    ++i;
+  }
+}
+
+std::size_t edit_distance(std::string_view a, std::string_view b) {
+  std::vector<std::size_t> row(b.size() + 1);
+  for (std::size_t j = 0; j <= b.size(); ++j) row[j] = j;
+  for (std::size_t i = 1; i <= a.size(); ++i) {
+    std::size_t diagonal = row[0];
+    row[0] = i;
+    for (std::size_t j = 1; j <= b.size(); ++j) {
+      const std::size_t up = row[j];
+      row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
+      diagonal = up;
+    }
+  }
+  return row[b.size()];
+}
+
+bool is_weekday(std::string_view lowered) {
+  if (lowered.size() < 3) return false;
+  for (auto w : weekday_names)
+    if (w.starts_with(lowered)) return true;
+  return false;
+}
+
+// What a date field says. A numeric date with the year last may be read day
+// first, month first, or both ways.
+struct DateRead {
+  enum Kind { none, exact, day_month, month_day, either } kind = none;
+  DayNumber day = 0;    // exact and day_month: the date; either: the day/month reading
+  DayNumber other = 0;  // month_day: the date; either: the month/day reading
+};
+
+DateRead read_date(std::string_view text) {
+  DateRead r;
+  text = trim(text);
+  // A time after the date ("2024-02-03 00:00:00", "2024-02-03T20:30") is dropped.
+  if (const auto colon = text.find(':'); colon != std::string_view::npos) {
+    const auto cut = text.find_last_of(" T", colon);
+    if (cut == std::string_view::npos) return r;
+    text = trim(text.substr(0, cut));
+  }
+  struct Token {
+    std::string_view text;
+    bool digits;
+  };
+  Token tokens[8];
+  int count = 0;
+  char separators[8] = {};
+  for (std::size_t i = 0; i < text.size();) {
+    const char c = text[i];
+    if (is_digit(c) || is_letter(c)) {
+      const bool digits = is_digit(c);
+      std::size_t j = i;
+      while (j < text.size() && (digits ? is_digit(text[j]) : is_letter(text[j]))) ++j;
+      if (count == 8) return r;
+      tokens[count++] = {text.substr(i, j - i), digits};
+      i = j;
+    } else if (c == ' ' || c == ',' || c == '.' || c == '/' || c == '-') {
+      if (count > 0 && count < 8 && separators[count] == 0) separators[count] = c;
+      ++i;
+    } else {
+      return r;
+    }
+  }
+  int numbers[3], digits[3], n = 0, month = 0;
+  for (int k = 0; k < count; ++k) {
+    const Token& t = tokens[k];
+    if (t.digits) {
+      if (n == 3 || t.text.size() > 4) return r;
+      digits[n] = static_cast<int>(t.text.size());
+      numbers[n++] = whole(t.text);
+      continue;
+    }
+    std::string lowered(t.text);
+    for (char& c : lowered) c = lower(c);
+    if (is_weekday(lowered)) continue;
+    if (const int m = month_of_name(lowered); m != 0 && month == 0)
+      month = m;
+    else if (k > 0 && tokens[k - 1].digits &&
+             (lowered == "st" || lowered == "nd" || lowered == "rd" || lowered == "th"))
+      continue;
+    else
+      return r;
+  }
+  if (month != 0) {  // "February 3, 2024", "3 Feb 2024"
+    if (n != 2) return r;
+    const int y = digits[0] == 4 ? 0 : 1;
+    if (digits[y] != 4 || digits[1 - y] > 2) return r;
+    if (const auto d = day_number(numbers[y], month, numbers[1 - y])) r = {DateRead::exact, *d, 0};
+    return r;
+  }
+  if (n != 3) return r;
+  if (digits[0] == 4) {  // year first
+    if (digits[1] > 2 || digits[2] > 2) return r;
+    if (const auto d = day_number(numbers[0], numbers[1], numbers[2])) r = {DateRead::exact, *d, 0};
+    return r;
+  }
+  if (digits[0] > 2 || digits[1] > 2 || (digits[2] != 4 && digits[2] != 2)) return r;
+  int year = numbers[2];
+  if (digits[2] == 2) year += year < 30 ? 2000 : 1900;
+  const auto dm = day_number(year, numbers[1], numbers[0]);
+  const auto md = day_number(year, numbers[0], numbers[1]);
+  if (dm && md)
+    return numbers[0] == numbers[1] ? DateRead{DateRead::exact, *dm, 0}
+                                    : DateRead{DateRead::either, *dm, *md};
+  if (dm) return {DateRead::day_month, *dm, 0};
+  if (md) return {DateRead::month_day, 0, *md};
+  return r;
+}
+
+// Where the draw is in each line.
+struct Layout {
+  char sep = ',';
+  bool header = false;
+  int date_col = -1;
+  std::array<int, 6> num_cols{};
+  int bonus_col = -1;
+  int score = 0;  // sample lines with a date and whole numbers where the draw should be
+};
+
+bool bonus_header(std::string_view name) {
+  std::string l(trim(name));
+  for (char& c : l) c = lower(c);
+  for (std::string_view w : {"bonus", "extra", "supp", "additional", "power", "mega", "special"})
+    if (l.find(w) != std::string::npos) return true;
+  return l == "b" || l == "nb" || l == "pb" || l == "bb";
+}
+
+// Finds the columns for `sep` from the first lines: the date column is the one
+// most often holding a date; the number columns are the first pick_n columns,
+// from the date column rightwards and then round, that hold numbers from 1 to
+// play_n in most of the lines and do not count up or down by one from line to
+// line (a draw counter); the bonus column is the one whose header names it,
+// or else the next such column after the numbers.
+Layout find_layout(const std::vector<std::string_view>& lines, char sep, int pick_n, int play_n) {
+  Layout lay;
+  lay.sep = sep;
+  std::vector<std::vector<std::string_view>> rows;
+  std::vector<std::string_view> fields;
+  std::vector<std::string> buffers;
+  buffers.reserve(lines.size());  // the fields point into these: they must not move
+  for (auto line : lines) {
+    buffers.emplace_back();
+    if (!split_csv(line, sep, fields, buffers.back())) continue;
+    if (fields.size() > static_cast<std::size_t>(max_columns)) fields.resize(max_columns);
+    rows.push_back(fields);
+  }
+  if (rows.empty()) return lay;
+  lay.header = std::none_of(rows[0].begin(), rows[0].end(),
+                            [](std::string_view f) { return read_date(f).kind != DateRead::none; });
+  const std::size_t first = lay.header ? 1 : 0;
+  std::array<int, max_columns> dates{};
+  for (std::size_t r = first; r < rows.size(); ++r)
+    for (std::size_t c = 0; c < rows[r].size(); ++c) dates[c] += read_date(rows[r][c]).kind != DateRead::none;
+  lay.date_col = static_cast<int>(std::max_element(dates.begin(), dates.end()) - dates.begin());
+  if (dates[lay.date_col] == 0) return lay;
+  std::vector<const std::vector<std::string_view>*> dated;
+  for (std::size_t r = first; r < rows.size(); ++r)
+    if (static_cast<int>(rows[r].size()) > lay.date_col &&
+        read_date(rows[r][lay.date_col]).kind != DateRead::none)
+      dated.push_back(&rows[r]);
+  const auto cell = [](const std::vector<std::string_view>* row, int c) {
+    return c < static_cast<int>(row->size()) ? (*row)[c] : std::string_view{};
+  };
+  const auto number_like = [&](int c) {
+    int in_range = 0, steps = 0, previous = -1;
+    for (const auto* row : dated) {
+      const int v = whole(cell(row, c));
+      in_range += v >= 1 && v <= play_n;
+      steps += previous >= 0 && v >= 0 && (v == previous + 1 || v == previous - 1);
+      previous = v;
+    }
+    const int n = static_cast<int>(dated.size());
+    const bool counter = n >= 5 && steps * 10 >= (n - 1) * 9;
+    return in_range * 2 > n && !counter;
+  };
+  int found = 0, widest = 0;
+  for (const auto* row : dated) widest = std::max(widest, static_cast<int>(row->size()));
+  for (int k = 1; k < widest && found < pick_n; ++k) {
+    const int c = (lay.date_col + k) % widest;
+    if (number_like(c)) lay.num_cols[found++] = c;
+  }
+  if (found < pick_n) return lay;
+  const auto used = [&](int c) {
+    return c == lay.date_col ||
+           std::find(lay.num_cols.begin(), lay.num_cols.begin() + pick_n, c) != lay.num_cols.begin() + pick_n;
+  };
+  if (lay.header)
+    for (int c = 0; c < static_cast<int>(rows[0].size()) && lay.bonus_col < 0; ++c)
+      if (!used(c) && bonus_header(rows[0][c])) lay.bonus_col = c;
+  const int next = lay.num_cols[pick_n - 1] + 1;
+  if (lay.bonus_col < 0 && next < widest && !used(next) && number_like(next)) lay.bonus_col = next;
+  for (const auto* row : dated) {
+    bool all = true;
+    for (int k = 0; k < pick_n && all; ++k) all = whole(cell(row, lay.num_cols[k])) >= 0;
+    lay.score += all;
+  }
+  return lay;
+}
+
+std::string draw_text(const std::array<std::int16_t, 6>& numbers, int pick_n, std::int16_t bonus) {
+  std::string s;
+  for (int k = 0; k < pick_n; ++k) s += (k ? " " : "") + std::to_string(numbers[k]);
+  if (bonus > 0) s += ", bonus " + std::to_string(bonus);
+  return s;
+}
+
+std::string quoted(std::string_view t) { return "'" + std::string(t.substr(0, 40)) + "'"; }
+
+struct TableDraw {
+  DayNumber day;
+  std::array<std::int16_t, 6> sorted;  // the numbers in ascending order
+  std::array<std::int16_t, 6> shown;   // as in the table
+  std::int16_t bonus;
+};
+
+std::array<std::int16_t, 6> sorted_copy(std::array<std::int16_t, 6> a, int pick_n) {
+  for (int i = 1; i < pick_n; ++i)
+    for (int j = i; j > 0 && a[j - 1] > a[j]; --j) std::swap(a[j - 1], a[j]);
+  return a;
+}
+
+}  // namespace
+
+int month_of_name(std::string_view name) {
+  std::string l(name);
+  for (char& c : l) c = lower(c);
+  if (l.size() < 3) return 0;
+  // The first three letters name one month; the rest may be misspelt a little.
+  for (int m = 0; m < 12; ++m)
+    if (l.compare(0, 3, month_names[m].substr(0, 3)) == 0)
+      return l.size() == 3 || month_names[m].starts_with(l) || edit_distance(l, month_names[m]) <= 2 ? m + 1
+                                                                                                     : 0;
+  // Otherwise the one name within two edits ("Agust", "Setpember").
+  if (l.size() < 4) return 0;
+  int best = 0;
+  std::size_t best_distance = 3;
+  bool tie = false;
+  for (int m = 0; m < 12; ++m) {
+    const std::size_t d = edit_distance(l, month_names[m]);
+    if (d < best_distance)
+      best = m + 1, best_distance = d, tie = false;
+    else if (d == best_distance)
+      tie = true;
+  }
+  return tie ? 0 : best;
+}
+
+ImportPreview preview_import(std::string_view csv, const LottoDefinition& lotto, const TextGrid& table,
+                             const DateFormat& format, DayMonthOrder order) {
+  ImportPreview p;
+  const int pick_n = std::clamp<int>(lotto.pick_n, 1, 6);
+  const int play_n = lotto.play_n;
+  if (csv.starts_with("\xEF\xBB\xBF")) csv.remove_prefix(3);
+  std::string converted;
+  if (!valid_utf8(csv)) {
+    converted = text_from_8bit(csv);
+    csv = converted;
+  }
+  const std::vector<std::string_view> all = split_lines(csv);
+  std::vector<int> line_numbers;  // of the non-blank lines
+  std::vector<std::string_view> lines;
+  for (std::size_t i = 0; i < all.size(); ++i)
+    if (!trim(all[i]).empty()) {
+      lines.push_back(all[i]);
+      line_numbers.push_back(static_cast<int>(i) + 1);
+    }
+  const std::vector<std::string_view> sample(
+      lines.begin(), lines.begin() + std::min<std::size_t>(lines.size(), sample_lines));
+  Layout lay;
+  for (char sep : {'\t', ';', ','}) {
+    const Layout l = find_layout(sample, sep, pick_n, play_n);
+    if (l.score > lay.score) lay = l;
+  }
+  if (lay.score == 0) {
+    p.message = "No draw was found in the file: no column holds dates beside " + std::to_string(pick_n) +
+                " columns of numbers from 1 to " + std::to_string(play_n) + ".";
+    return p;
+  }
+  p.separator = lay.sep;
+  p.header = lay.header;
+
+  // First pass: each line's fields, checked; the dates are kept as read.
+  std::vector<DateRead> dates;
+  std::vector<std::string_view> f;
+  std::string buffer;
+  int day_month = 0, month_day = 0, either = 0;
+  for (std::size_t i = lay.header ? 1 : 0; i < lines.size(); ++i) {
+    ImportRow row;
+    row.line = line_numbers[i];
+    DateRead date;
+    const auto refuse = [&](std::string reason) { row.reason = std::move(reason); };
+    if (!split_csv(lines[i], lay.sep, f, buffer)) {
+      refuse("a quoted field is not closed.");
+    } else if (static_cast<int>(f.size()) <= std::max(lay.date_col, lay.num_cols[pick_n - 1])) {
+      refuse("the line has " + std::to_string(f.size()) + (f.size() == 1 ? " field" : " fields") +
+             "; a draw needs " + std::to_string(std::max(lay.date_col, lay.num_cols[pick_n - 1]) + 1) + ".");
+    } else if ((date = read_date(f[lay.date_col])).kind == DateRead::none) {
+      refuse(quoted(f[lay.date_col]) + " is not a date.");
+    } else {
+      for (int k = 0; k < pick_n && row.reason.empty(); ++k) {
+        const std::string_view t = f[lay.num_cols[k]];
+        const int v = whole(t);
+        if (v < 0)
+          refuse(quoted(t) + " is not a whole number.");
+        else if (v < 1 || v > play_n)
+          refuse("the number " + std::to_string(v) + " is not between 1 and " + std::to_string(play_n) + ".");
+        else if (std::find(row.numbers.begin(), row.numbers.begin() + k, v) != row.numbers.begin() + k)
+          refuse("the number " + std::to_string(v) + " appears twice.");
+        row.numbers[k] = static_cast<std::int16_t>(v);
+      }
+      const std::string_view b = lay.bonus_col >= 0 && lay.bonus_col < static_cast<int>(f.size())
+                                     ? f[lay.bonus_col]
+                                     : std::string_view{};
+      const int v = b.empty() ? 0 : whole(b);
+      const bool among =
+          std::find(row.numbers.begin(), row.numbers.begin() + pick_n, v) != row.numbers.begin() + pick_n;
+      if (!row.reason.empty()) {
+        // the numbers were refused already
+      } else if (v < 0) {
+        refuse("the bonus " + quoted(b) + " is not a whole number.");
+      } else if (v > play_n) {
+        refuse("the bonus " + std::to_string(v) + " is not between 1 and " + std::to_string(play_n) + ".");
+      } else if (v > 0 && among) {
+        refuse("the bonus " + std::to_string(v) + " is also one of the numbers.");
+      }
+      row.bonus = static_cast<std::int16_t>(v);
+    }
+    if (row.reason.empty()) {
+      day_month += date.kind == DateRead::day_month;
+      month_day += date.kind == DateRead::month_day;
+      either += date.kind == DateRead::either;
+    }
+    p.rows.push_back(std::move(row));
+    dates.push_back(date);
+  }
+  p.rows_read = static_cast<int>(p.rows.size());
+
+  // The order of day and month: the user's, or the one the unambiguous dates show.
+  p.order = order;
+  if (order == DayMonthOrder::unknown) {
+    if (day_month > month_day)
+      p.order = DayMonthOrder::day_month;
+    else if (month_day > day_month)
+      p.order = DayMonthOrder::month_day;
+    else if (day_month + either > 0) {
+      p.order_needed = true;
+      p.rows.clear();
+      p.message =
+          "The dates of this file read both as day/month/year and as month/day/year. "
+          "Please choose the order of day and month.";
+      return p;
+    }
+  }
+  const bool dm = p.order == DayMonthOrder::day_month;
+  for (std::size_t i = 0; i < p.rows.size(); ++i) {
+    ImportRow& row = p.rows[i];
+    const DateRead& d = dates[i];
+    if (!row.reason.empty()) continue;
+    if (d.kind == DateRead::exact)
+      row.day = d.day;
+    else if (d.kind == DateRead::either)
+      row.day = dm ? d.day : d.other;
+    else if ((d.kind == DateRead::day_month) == dm)
+      row.day = dm ? d.day : d.other;
+    else
+      row.reason = std::string("the date does not fit the ") + (dm ? "day/month" : "month/day") +
+                   " order of the other dates.";
+  }
+
+  // The table's draws by date.
+  std::vector<TableDraw> known;
+  known.reserve(static_cast<std::size_t>(std::max(table.rows() - 1, 0)));
+  for (int r = 1; r < table.rows() && table.cols() > col_bonus; ++r) {
+    const auto day = parse_date(table.cell(r, col_date), format);
+    if (!day) continue;
+    TableDraw t{*day, {}, {}, 0};
+    for (int k = 0; k < pick_n; ++k)
+      t.shown[k] = static_cast<std::int16_t>(std::max(whole(table.cell(r, col_n1 + k)), 0));
+    t.sorted = sorted_copy(t.shown, pick_n);
+    t.bonus = static_cast<std::int16_t>(std::max(whole(table.cell(r, col_bonus)), 0));
+    known.push_back(t);
+  }
+  std::stable_sort(known.begin(), known.end(),
+                   [](const TableDraw& a, const TableDraw& b) { return a.day < b.day; });
+
+  std::unordered_map<DayNumber, int> seen;  // date -> line of the file's first draw of that date
+  seen.reserve(p.rows.size());
+  for (ImportRow& row : p.rows) {
+    if (row.reason.empty()) {
+      const auto [at, inserted] = seen.emplace(row.day, row.line);
+      if (!inserted) row.reason = "a draw of the same date is on line " + std::to_string(at->second) + ".";
+    }
+    if (!row.reason.empty()) {
+      row.status = ImportRowStatus::refused;
+      ++p.refused;
+      continue;
+    }
+    auto it = std::lower_bound(known.begin(), known.end(), row.day,
+                               [](const TableDraw& t, DayNumber d) { return t.day < d; });
+    if (it == known.end() || it->day != row.day) {
+      row.status = ImportRowStatus::fresh;
+      ++p.fresh;
+      continue;
+    }
+    const auto mine = sorted_copy(row.numbers, pick_n);
+    const TableDraw* first = &*it;
+    bool same = false;
+    for (; it != known.end() && it->day == row.day && !same; ++it)
+      same = it->sorted == mine && (it->bonus == row.bonus || it->bonus == 0 || row.bonus == 0);
+    if (same) {
+      row.status = ImportRowStatus::present;
+      ++p.present;
+    } else {
+      row.status = ImportRowStatus::conflict;
+      row.reason = "the table holds " + draw_text(first->shown, pick_n, first->bonus) + " for " +
+                   format_date(row.day, format) + "; that draw is kept.";
+      ++p.conflicts;
+    }
+  }
+  return p;
+}
+
+std::string import_summary(const ImportPreview& p) {
+  if (!p.message.empty()) return p.message;
+  std::string s = "Rows read: " + std::to_string(p.rows_read) + ". New: " + std::to_string(p.fresh) +
+                  ". Already present: " + std::to_string(p.present) +
+                  ". In conflict: " + std::to_string(p.conflicts) +
+                  ". Refused: " + std::to_string(p.refused) + ".";
+  constexpr int listed = 20;
+  int shown = 0, more = 0;
+  for (const ImportRow& r : p.rows) {
+    if (r.status != ImportRowStatus::refused && r.status != ImportRowStatus::conflict) continue;
+    if (shown == listed) {
+      ++more;
+      continue;
+    }
+    std::string reason = r.reason;
+    if (!reason.empty()) reason[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(reason[0])));
+    s += "\nLine " + std::to_string(r.line) + ": " + reason;
+    ++shown;
+  }
+  if (more > 0) s += "\n... and " + std::to_string(more) + " more.";
+  return s;
+}
+
+TextGrid import_preview_grid(const ImportPreview& p) {
+  TextGrid g(static_cast<int>(p.rows.size()) + 1, 6);
+  g.fixed_rows = 1;
+  const char* headers[] = {"Line", "Date", "Numbers", "Bonus", "Result", "Reason"};
+  for (int c = 0; c < 6; ++c) g.set_cell(0, c, headers[c]);
+  const char* results[] = {"new", "present", "conflict", "refused"};
+  int r = 0;
+  for (const ImportRow& row : p.rows) {
+    ++r;
+    g.set_cell(r, 0, std::to_string(row.line));
+    g.set_cell(r, 4, results[static_cast<int>(row.status)]);
+    g.set_cell(r, 5, row.reason);
+    if (row.status == ImportRowStatus::refused) continue;
+    g.set_cell(r, 1, format_date(row.day, DateFormat::iso()));
+    std::string numbers;
+    for (std::int16_t n : row.numbers)
+      if (n > 0) numbers += (numbers.empty() ? "" : " ") + std::to_string(n);
+    g.set_cell(r, 2, numbers);
+    g.set_cell(r, 3, row.bonus > 0 ? std::to_string(row.bonus) : "");
+  }
+  return g;
+}
+
+TextGrid merged_draws(const TextGrid& table, const ImportPreview& preview, const DateFormat& format) {
+  TextGrid g = table;
+  if (g.cols() < draw_columns) empty_draw_table(g);
+  for (const ImportRow& row : preview.rows) {
+    if (row.status != ImportRowStatus::fresh) continue;
+    const int r = g.append_row();
+    g.set_cell(r, col_date, format_date(row.day, DateFormat::iso()));
+    for (int k = 0; k < 6; ++k) g.set_cell(r, col_n1 + k, std::to_string(row.numbers[k]));
+    g.set_cell(r, col_bonus, std::to_string(row.bonus));
+  }
+  for (int r = 1; r < g.rows(); ++r) {
+    const auto day = parse_date(g.cell(r, col_date), format);
+    g.set_cell(r, col_key, day ? std::to_string(*day) : std::string());
+  }
+  g.sort_rows_numeric(col_key, 1);
+  return g;
+}
+
+ImportWrite write_import(const std::filesystem::path& games, const std::string& name, TextGrid& table,
+                         const ImportPreview& preview, const DateFormat& format) {
+  ImportWrite w;
+  if (!preview.message.empty()) {
+    w.message = preview.message;
+    return w;
+  }
+  TextGrid merged = merged_draws(table, preview, format);
+  w.message = write_draws(games, name, merged, format);
+  if (!w.message.empty()) return w;
+  table = std::move(merged);
+  w.written = true;
+  w.added = preview.fresh;
+  return w;
+}
+
+ImportFileRun import_draws_file(const std::filesystem::path& csv_path, const std::filesystem::path& games,
+                                const std::string& name, const DateFormat& format, DayMonthOrder order) {
+  ImportFileRun run;
+  LottoDefinition lotto;
+  if (const auto error = read_definition(games, name, lotto); !error.empty()) {
+    run.message = "The lotto '" + name + "' cannot be used: " + error;
+    return run;
+  }
+  TextGrid table;
+  if (file_exists(games / name / "draws.txt")) {
+    const ReadDrawsResult read = read_draws(games, name, table, format);
+    if (!read.message.empty()) {
+      run.message = "The draws of '" + name + "' must be corrected first: " + read.message;
+      return run;
+    }
+  } else {
+    empty_draw_table(table);
+  }
+  const auto text = read_file(csv_path);
+  if (!text) {
+    run.message = "The file '" + csv_path.string() + "' cannot be read.";
+    return run;
+  }
+  const ImportPreview preview = preview_import(*text, lotto, table, format, order);
+  run.summary = import_summary(preview);
+  if (!preview.message.empty()) {
+    run.message = preview.message;
+    return run;
+  }
+  if (preview.fresh == 0) return run;
+  const ImportWrite w = write_import(games, name, table, preview, format);
+  run.message = w.message;
+  run.written = w.written;
+  return run;
+}
+
+}  // namespace ds
