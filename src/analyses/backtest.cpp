@@ -1,0 +1,232 @@
+#include "analyses/backtest.h"
+
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <cstdint>
+
+#include "lotto/draw_period.h"
+#include "shell/fields.h"
+#include "systems/catalogue.h"
+#include "systems/placements.h"
+
+namespace ds {
+
+namespace {
+
+constexpr int bonus_col = 8;
+constexpr int max_number = 127;  // numbers above it (or below 1) are no numbers
+
+// A value the user typed into a single-precision box, at its shown decimal
+// value: 0.1 is 0.1, not the nearest binary fraction.
+double shown_value(float f) {
+  const auto d = parse_plain_double(format_single(f, NumberFormat{'.'}));
+  return d ? *d : static_cast<double>(f);
+}
+
+int number_in(const TextGrid& grid, int row, int col) {
+  const auto v = parse_i16(grid.cell(row, col));
+  return v && *v >= 1 && *v <= max_number ? *v : 0;
+}
+
+// Numbers 1..127 as two 64-bit words.
+struct NumberSet {
+  std::uint64_t w[2] = {0, 0};
+  void add(int n) {
+    if (n > 0) w[n >> 6] |= std::uint64_t{1} << (n & 63);
+  }
+  bool has(int n) const { return n > 0 && ((w[n >> 6] >> (n & 63)) & 1); }
+};
+
+struct SetRow {
+  DayNumber day;
+  std::array<std::int8_t, 21> numbers;  // positions 1..v; 0 for none
+  bool repeats;                         // a number stands at two positions
+};
+
+// Scores of all tickets on one set row: counts[2 * hits + bonus].
+using Scores = std::array<int, 16>;
+
+void score_tickets(const std::vector<PositionMask>& masks, const std::vector<std::vector<int>>& tickets,
+                   const SetRow& set, int v, const NumberSet& drawn, int bonus, Scores& counts) {
+  if (!set.repeats) {
+    // Positions whose number was drawn, and the position of the bonus.
+    PositionMask hit = 0, bonus_at = 0;
+    for (int p = 1; p <= v; ++p) {
+      if (drawn.has(set.numbers[p])) hit |= PositionMask{1} << (p - 1);
+      if (bonus > 0 && set.numbers[p] == bonus) bonus_at |= PositionMask{1} << (p - 1);
+    }
+    for (const PositionMask t : masks) ++counts[2 * std::popcount(t & hit) + ((t & bonus_at) != 0)];
+    return;
+  }
+  // A number at two positions counts once, as on the printed ticket.
+  for (const auto& ticket : tickets) {
+    NumberSet on;
+    for (int p : ticket) on.add(set.numbers[p]);
+    int hits = 0;
+    for (int w = 0; w < 2; ++w) hits += std::popcount(on.w[w] & drawn.w[w]);
+    ++counts[2 * hits + on.has(bonus)];
+  }
+}
+
+}  // namespace
+
+BacktestResult run_backtest(const BacktestInput& in, const TextGrid& draws, const TextGrid& sets) {
+  BacktestResult out;
+  const std::string id(trim_blanks(in.system_id));
+  const SystemInfo* system = find_system(id);
+  TicketTable base;
+  std::int16_t base_count = 0;
+  if (system == nullptr) {
+    out.message = "Please choose a system.";
+    return out;
+  }
+  if (!load_tickets(id, base_count, base)) {
+    out.message = "The program holds no tickets for the system " + id + ".";
+    return out;
+  }
+  if (system->v != in.tset_size) {
+    out.message = "The system " + id + " needs a targeted set of " + std::to_string(system->v) +
+                  " numbers; the chosen set has " + std::to_string(in.tset_size) + ".";
+    return out;
+  }
+  if (system->m != in.lotto.pick_n) {
+    out.message = "The system " + id + " makes tickets of " + std::to_string(system->m) +
+                  " numbers; the lotto draws " + std::to_string(in.lotto.pick_n) + ".";
+    return out;
+  }
+  if (in.from > in.to) {
+    out.message = "The period ends before it starts.";
+    return out;
+  }
+  const int v = system->v, pick_n = system->m;
+  const auto tickets = expand_tickets(base, base_count, v, pick_n);
+  const auto masks = ticket_masks(tickets);
+
+  // The draws of the period and the set rows of the period, by date.
+  struct DrawRow {
+    DayNumber day;
+    int row;
+  };
+  std::vector<DrawRow> period;
+  for (int r = 1; r < draws.rows(); ++r)
+    if (const auto day = parse_date(draws.cell(r, 0), in.date_format);
+        day && *day >= in.from && *day <= in.to)
+      period.push_back({*day, r});
+  std::stable_sort(period.begin(), period.end(),
+                   [](const DrawRow& a, const DrawRow& b) { return a.day < b.day; });
+  out.draws_in_period = static_cast<int>(period.size());
+  if (period.empty()) {
+    out.message = draws_in_period_message(draws, in.from, in.to, in.date_format);
+    return out;
+  }
+  std::vector<SetRow> rows;
+  for (int r = 1; r < sets.rows(); ++r) {
+    const auto day = parse_date(sets.cell(r, 0), in.date_format);
+    if (!day || *day < in.from || *day > in.to) continue;
+    SetRow s{*day, {}, false};
+    NumberSet seen;
+    for (int p = 1; p <= v; ++p) {
+      const int n = number_in(sets, r, p);
+      s.numbers[p] = static_cast<std::int8_t>(n);
+      s.repeats = s.repeats || seen.has(n);
+      seen.add(n);
+    }
+    rows.push_back(s);
+  }
+  std::stable_sort(rows.begin(), rows.end(), [](const SetRow& a, const SetRow& b) { return a.day < b.day; });
+
+  // Money at the values shown in the lotto's boxes.
+  const double cost = shown_value(in.lotto.cost);
+  const LottoDefinition& l = in.lotto;
+  const float plain[] = {l.prize_2, l.prize_3, l.prize_4, l.prize_5, l.prize_6};
+  const float with_bonus[] = {l.prize_2b, l.prize_3b, l.prize_4b, l.prize_5b, l.prize_6b};
+  std::array<double, 16> prize{};
+  for (int k = 2; k <= 6; ++k) {
+    prize[2 * k] = shown_value(plain[k - 2]);
+    prize[2 * k + 1] = shown_value(with_bonus[k - 2]);
+  }
+
+  double net = 0;
+  for (const DrawRow& d : period) {
+    auto it = std::lower_bound(rows.begin(), rows.end(), d.day,
+                               [](const SetRow& s, DayNumber x) { return s.day < x; });
+    if (it == rows.end() || it->day != d.day) {
+      ++out.draws_without_set;
+      continue;
+    }
+    NumberSet drawn;
+    for (int c = 2; c <= pick_n + 1; ++c) drawn.add(number_in(draws, d.row, c));
+    const int bonus = number_in(draws, d.row, bonus_col);
+    Scores counts{};
+    BacktestDraw played;
+    played.day = d.day;
+    for (; it != rows.end() && it->day == d.day; ++it) {
+      score_tickets(masks, tickets, *it, v, drawn, bonus, counts);
+      played.tickets += static_cast<int>(masks.size());
+    }
+    for (int s = 0; s < 16; ++s) {
+      if (counts[s] == 0) continue;
+      played.best_hits = s / 2;
+      played.best_bonus = s % 2 == 1;
+      if (prize[s] > 0) {
+        played.won += counts[s] * prize[s];
+        played.winning_tickets += counts[s];
+      }
+    }
+    played.spent = played.tickets * cost;
+    out.spent += played.spent;
+    out.won += played.won;
+    out.winning_draws += played.won > 0;
+    net += played.won - played.spent;
+    out.running_net.push_back(net);
+    out.draws.push_back(played);
+  }
+  out.net = out.won - out.spent;
+  out.return_per_unit = out.spent > 0 ? out.won / out.spent : 0;
+  if (out.draws.empty())
+    out.message = out.draws_in_period == 1 ? "The draw of the period has no targeted set row of its date."
+                                           : "None of the " + std::to_string(out.draws_in_period) +
+                                                 " draws of the period has a targeted set row of its date.";
+  return out;
+}
+
+std::string best_match_text(int hits, bool bonus) { return std::to_string(hits) + (bonus ? "+bonus" : ""); }
+
+TextGrid backtest_grid(const BacktestResult& result, const DateFormat& date_format,
+                       const NumberFormat& number_format) {
+  TextGrid g(static_cast<int>(result.draws.size()) + 1, 6);
+  g.fixed_rows = 1;
+  g.fixed_cols = 1;
+  const char* headers[] = {"Date", "Tickets", "Spent", "Won", "Best match", "Net"};
+  for (int c = 0; c < 6; ++c) g.set_cell(0, c, headers[c]);
+  for (std::size_t i = 0; i < result.draws.size(); ++i) {
+    const BacktestDraw& d = result.draws[i];
+    const int r = static_cast<int>(i) + 1;
+    g.set_cell(r, 0, format_date(d.day, date_format));
+    g.set_cell(r, 1, std::to_string(d.tickets));
+    g.set_cell(r, 2, format_general(d.spent, number_format));
+    g.set_cell(r, 3, format_general(d.won, number_format));
+    g.set_cell(r, 4, best_match_text(d.best_hits, d.best_bonus));
+    g.set_cell(r, 5, format_general(result.running_net[i], number_format));
+  }
+  return g;
+}
+
+std::string backtest_totals_text(const BacktestResult& r, const std::string& currency,
+                                 const NumberFormat& number_format) {
+  const std::string unit = currency.empty() ? "" : " " + currency;
+  const auto money = [&](double x) { return format_general(x, number_format) + unit; };
+  std::string s = "Spent " + money(r.spent) + ", won " + money(r.won) + ", net " + money(r.net) +
+                  "; return per unit staked " + format_general(r.return_per_unit, number_format, 4) +
+                  "; draws with a prize: " + std::to_string(r.winning_draws) + " of " +
+                  std::to_string(r.draws.size()) + " played.";
+  if (r.draws_without_set > 0)
+    s += "\n" + std::to_string(r.draws_without_set) + " of the " + std::to_string(r.draws_in_period) +
+         " draws of the period " + (r.draws_without_set == 1 ? "has" : "have") +
+         " no targeted set row of its date and " + (r.draws_without_set == 1 ? "was" : "were") +
+         " not played.";
+  return s;
+}
+
+}  // namespace ds

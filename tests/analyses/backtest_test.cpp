@@ -1,0 +1,124 @@
+#include "analyses/backtest.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <sstream>
+
+#include "shell/files.h"
+
+using namespace ds;
+
+namespace {
+
+const DateFormat iso = DateFormat::iso();
+
+// A grid from lines of blank-separated cells; `first_number_col` is 2 for a
+// draw table (column 1 is its key) and 1 for a targeted set.
+TextGrid grid_of(const std::string& text, int first_number_col) {
+  TextGrid g(1, 21);
+  for (const auto line : split_lines(text)) {
+    std::istringstream in{std::string(line)};
+    std::string cell;
+    const int r = g.append_row();
+    for (int c = 0; in >> cell; c = c == 0 ? first_number_col : c + 1) g.set_cell(r, c, cell);
+  }
+  return g;
+}
+
+// The sample lotto: 6 of 49, prizes 3: 10, 4: 80, 2+bonus: 5, 3+bonus: 10, ...; a ticket costs 3.
+BacktestInput sample_input(const char* system, int tset_size, DayNumber from, DayNumber to) {
+  BacktestInput in;
+  in.system_id = system;
+  in.lotto.play_n = 49;
+  in.lotto.pick_n = 6;
+  in.lotto.prize_3 = 10, in.lotto.prize_4 = 80, in.lotto.prize_5 = 2500, in.lotto.prize_6 = 5e6;
+  in.lotto.prize_2b = 5, in.lotto.prize_3b = 10, in.lotto.prize_4b = 80, in.lotto.prize_5b = 1e5;
+  in.lotto.cost = 3;
+  in.tset_size = tset_size;
+  in.from = from;
+  in.to = to;
+  return in;
+}
+
+}  // namespace
+
+TEST(Backtest, HandWorkedDrawsARepeatedSetNumberAndRefusals) {
+  // 10_3_6: ticket j holds positions j..j+4 and j+6 (round 10).
+  // 01-03: set 1..10, draw 1 2 3 11 12 13 + 4: tickets 1 and 10 win 3+bonus (10 each),
+  //   9 wins 3 (10), 2 and 8 win 2+bonus (5 each): 40, best 3+bonus.
+  // 01-06: no set row, not played. 01-10: 5 stands at positions 1 and 2 and counts
+  //   once; every ticket holds at most 5 and 6 of the draw: best 2, nothing won.
+  const TextGrid draws = grid_of(
+      "2023-12-30 1 2 3 4 5 6 7\n2024-01-03 1 2 3 11 12 13 4\n2024-01-06 1 2 3 4 5 6 7\n"
+      "2024-01-10 5 6 20 21 22 23 0",
+      2);
+  const TextGrid sets = grid_of(
+      "2023-12-30 1 2 3 4 5 6 7 8 9 10\n2024-01-03 1 2 3 4 5 6 7 8 9 10\n2024-01-10 5 5 6 7 8 9 10 11 12 13",
+      1);
+  const BacktestInput in = sample_input("10_3_6", 10, *day_number(2024, 1, 1), *day_number(2024, 1, 31));
+  const BacktestResult r = run_backtest(in, draws, sets);
+  EXPECT_EQ(r.message, "");
+  EXPECT_EQ(r.draws_in_period, 3);
+  EXPECT_EQ(r.running_net, (std::vector<double>{10, -20}));
+  const TextGrid g = backtest_grid(r, iso, NumberFormat{});
+  ASSERT_EQ(g.rows(), 3);
+  std::string rows;
+  for (int row = 0; row < 3; ++row)
+    for (int c = 0; c < 6; ++c) rows += g.cell(row, c) + (c == 5 ? "\n" : "|");
+  EXPECT_EQ(
+      rows,
+      "Date|Tickets|Spent|Won|Best match|Net\n2024-01-03|10|30|40|3+bonus|10\n2024-01-10|10|30|0|2|-20\n");
+  EXPECT_EQ(
+      backtest_totals_text(r, "$", NumberFormat{','}),
+      "Spent 60 $, won 40 $, net -20 $; return per unit staked 0,6667; draws with a prize: 1 of 2 played.\n"
+      "1 of the 3 draws of the period has no targeted set row of its date and was not played.");
+
+  const struct {
+    const char* system;
+    int size;
+    int year;  // the period: that whole year
+    const char* message;
+  } refusals[] = {
+      {"9_3_6", 10, 2024, "Please choose a system."},
+      {"11_3_6", 10, 2024, "The system 11_3_6 needs a targeted set of 11 numbers; the chosen set has 10."},
+      {"11_3_5", 11, 2024, "The system 11_3_5 makes tickets of 5 numbers; the lotto draws 6."},
+      {"10_3_6", 10, 2030,
+       "No draw falls in the period from 2030-01-01 to 2030-12-31. The draw history runs from 2023-12-30 to "
+       "2024-01-10."},
+  };
+  for (const auto& c : refusals) {
+    const BacktestInput bad =
+        sample_input(c.system, c.size, *day_number(c.year, 1, 1), *day_number(c.year, 12, 31));
+    EXPECT_EQ(run_backtest(bad, draws, sets).message, c.message) << c.system;
+  }
+}
+
+TEST(Backtest, SampleHistoryAndSampleSetWith10_4_6) {
+  // Figures from a python3 script over d1, d1a and d2 that expands the three base
+  // tickets of 10_4_6 itself: 60 set rows, each on a draw date; 30 tickets a draw.
+  const auto d1 = read_file(std::filesystem::path(DRAWSMITH_SOURCE_DIR) / "data/samples/d1");
+  const auto d2 = read_file(std::filesystem::path(DRAWSMITH_SOURCE_DIR) / "data/samples/d2");
+  ASSERT_TRUE(d1 && d2);
+  const BacktestInput in = sample_input("10_4_6", 10, *day_number(1982, 1, 1), *day_number(2025, 12, 31));
+  const BacktestResult r = run_backtest(in, grid_of(*d1, 2), grid_of(*d2, 1));
+  EXPECT_EQ(r.draws_in_period, 3622);
+  EXPECT_EQ(r.draws_without_set, 3562);
+  ASSERT_EQ(r.draws.size(), 60u);
+  EXPECT_EQ(r.spent, 5400);
+  EXPECT_EQ(r.won, 690);
+  EXPECT_EQ(r.winning_draws, 6);
+  EXPECT_EQ(r.running_net.front(), -90);
+  EXPECT_EQ(r.running_net.back(), -4710);
+  std::map<std::string, int> best;
+  for (const auto& d : r.draws) ++best[best_match_text(d.best_hits, d.best_bonus)];
+  EXPECT_EQ(best, (std::map<std::string, int>{{"0", 16},
+                                              {"0+bonus", 3},
+                                              {"1", 14},
+                                              {"1+bonus", 8},
+                                              {"2", 13},
+                                              {"2+bonus", 2},
+                                              {"3", 1},
+                                              {"3+bonus", 1},
+                                              {"4", 2}}));
+}
