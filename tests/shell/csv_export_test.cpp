@@ -1,0 +1,32 @@
+#include "shell/csv_export.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include "shell/files.h"
+
+using namespace ds;
+
+TEST(CsvExport, QuotingHiddenColumnsAndAtomicFile) {
+  TextGrid g(3, 4);
+  const char* cells[3][4] = {{"Date", "key", "Numbers", "Note"},
+                             {"2024-02-03", "45325", "1 2 3", "a, \"b\""},
+                             {"2024-02-07", "45329", "", "two\r\nlines\tand a tab"}};
+  for (int r = 0; r < 3; ++r)
+    for (int c = 0; c < 4; ++c) g.set_cell(r, c, cells[r][c]);
+  g.set_col_width(1, TextGrid::hidden);
+  EXPECT_EQ(grid_csv(g),
+            "Date,Numbers,Note\r\n2024-02-03,1 2 3,\"a, \"\"b\"\"\"\r\n2024-02-07,,\"two\r\nlines\tand a "
+            "tab\"\r\n");
+  EXPECT_EQ(grid_clipboard_text(g),
+            "Date\tNumbers\tNote\n2024-02-03\t1 2 3\ta, \"b\"\n2024-02-07\t\ttwo  lines and a tab\n");
+
+  const auto folder =
+      std::filesystem::temp_directory_path() / ("drawsmith-csv-" + std::to_string(::getpid()));
+  std::filesystem::create_directories(folder);
+  EXPECT_EQ(write_grid_csv(folder / "t.csv", g), "");
+  EXPECT_EQ(read_file(folder / "t.csv"), grid_csv(g));
+  EXPECT_EQ(write_grid_csv(folder / "none" / "t.csv", g),
+            "The file 't.csv' was not written: the file cannot be created.");
+  std::filesystem::remove_all(folder);
+}
