@@ -308,7 +308,12 @@ std::string draw_text(const std::array<std::int16_t, 6>& numbers, int pick_n, st
   return s;
 }
 
-std::string quoted(std::string_view t) { return "'" + std::string(t.substr(0, 40)) + "'"; }
+// A field as a message quotes it: at most 40 bytes, not cutting a character.
+std::string quoted(std::string_view t) {
+  std::size_t n = std::min<std::size_t>(t.size(), 40);
+  while (n < t.size() && n > 0 && (static_cast<unsigned char>(t[n]) & 0xC0) == 0x80) --n;
+  return "'" + std::string(t.substr(0, n)) + "'";
+}
 
 struct TableDraw {
   DayNumber day;
