@@ -92,15 +92,19 @@ TEST(Forecasting, PairsCountLevelsBonusAndMissingNumbers) {
       {"2025-01-04", "1", "2", "3", "20", "21", "22", "30"},   // 3, bonus outside
       {"2025-01-08", "1", "20", "21", "22", "23", "24", "2"},  // 1 hit, paired twice
       {"2025-01-11", "1", "2", "3", "4", "5", "6", ""},        // no set row that day
+      {"2025-01-15", "6", "5", "4", "3", "2", "1", "7"},       // 6+bonus
   });
   const TextGrid sets = sets_of({
       {"2025-01-01", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10"},
       {"2025-01-04", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10"},
       {"2025-01-08", "1", "", "", "", "", "", "", "", "", ""},
       {"2025-01-08", "1", "x", "", "", "", "", "", "", "", ""},
+      {"2025-01-15", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10"},
   }, 10);
-  const ds::FaCounts c = ds::count_fa_hits(draws, 1, 4, sets, 1, 4, 6, 10, iso);
-  EXPECT_EQ(c.matched_rows, 4);
+  const ds::FaCounts c = ds::count_fa_hits(draws, 1, 5, sets, 1, 5, 6, 10, iso);
+  EXPECT_EQ(c.matched_rows, 5);
+  EXPECT_EQ(c.hits[6][1], 1);
+  EXPECT_EQ(c.hits[6][0], 0);
   EXPECT_EQ(c.hits[3][1], 1);
   EXPECT_EQ(c.hits[3][0], 1);
   // The empty cells of the third and fourth rows hold no number: they do not
@@ -123,38 +127,43 @@ class FakeEnv : public ds::FaEnvironment {
 TEST(Forecasting, CalculationChecksInOrderAndWritesTheGrid) {
   ds::MessageCatalogue m;
   ds::fill_catalogue(m);
-  ds::FaInput in{"2025-01-01", "2025-12-31", "Canada_6_49", 49, 6, "Forecaster1", 10, iso, {}};
+  const ds::FaInput in{"2025-01-01", "2025-12-31", "Canada_6_49", 49, 6, "Forecaster1", 10, iso, {}};
   FakeEnv env;
   TextGrid grid;
   ds::reset_fa_grid(grid);
   ds::FaTable table{};
 
-  auto bad = in;
-  bad.to_text = "";
-  auto out = ds::calculate_fa(bad, m, env, grid, table);
-  EXPECT_EQ(out.message, "Incorrect date.");
-  EXPECT_EQ(out.focus, ds::FaOutcome::Focus::to);
-  bad = in;
-  bad.lotto_name = "";
-  out = ds::calculate_fa(bad, m, env, grid, table);
-  EXPECT_EQ(out.message, m.select_lotto);
-  EXPECT_EQ(out.show, ds::WindowToShow::lotto);
-  bad = in;
-  bad.pick_n = 0;
-  out = ds::calculate_fa(bad, m, env, grid, table);
-  EXPECT_EQ(out.message, "Incorrect data about Lotto.");
-  EXPECT_EQ(out.lotto_label, "Canada_6_49");
-  EXPECT_FALSE(out.tset_name_label);
-  bad = in;
-  bad.tset_size = 0;
-  out = ds::calculate_fa(bad, m, env, grid, table);
-  EXPECT_EQ(out.message, "Incorrect size of the Targeted Set.");
-  EXPECT_EQ(out.tset_size_label, "0");
+  using Focus = ds::FaOutcome::Focus;
+  const struct {
+    void (*edit)(ds::FaInput&);
+    const char* message;
+    Focus focus;
+    ds::WindowToShow show;
+    bool lotto_label, tset_label;
+  } refusals[] = {
+      {[](ds::FaInput& x) { x.from_text = "2025-02-30"; }, "Incorrect date.", Focus::from, {}, false, false},
+      {[](ds::FaInput& x) { x.to_text = ""; }, "Incorrect date.", Focus::to, {}, false, false},
+      {[](ds::FaInput& x) { x.lotto_name = ""; }, "Please select a Lotto", Focus::none, ds::WindowToShow::lotto,
+       false, false},
+      {[](ds::FaInput& x) { x.pick_n = 0; }, "Incorrect data about Lotto.", Focus::none, {}, true, false},
+      {[](ds::FaInput& x) { x.tset_name = ""; }, "Please select", Focus::none, ds::WindowToShow::tsets, true, false},
+      {[](ds::FaInput& x) { x.tset_size = 0; }, "Incorrect size of the Targeted Set.", Focus::none, {}, true, true},
+  };
+  for (const auto& r : refusals) {
+    auto bad = in;
+    r.edit(bad);
+    const auto out = ds::calculate_fa(bad, m, env, grid, table);
+    EXPECT_EQ(out.message.substr(0, std::string(r.message).size()), r.message) << out.message;
+    EXPECT_EQ(out.focus, r.focus) << r.message;
+    EXPECT_EQ(out.show, r.show) << r.message;
+    EXPECT_EQ(out.lotto_label.has_value(), r.lotto_label) << r.message;
+    EXPECT_EQ(out.tset_size_label.has_value(), r.tset_label) << r.message;
+  }
   EXPECT_EQ(grid.rows(), 2);
   EXPECT_EQ(env.asked, 0);
 
   // No rows in the period: labels and "1" everywhere, the source windows untouched.
-  out = ds::calculate_fa(in, m, env, grid, table);
+  auto out = ds::calculate_fa(in, m, env, grid, table);
   EXPECT_TRUE(out.message.empty());
   EXPECT_FALSE(out.compared);
   EXPECT_EQ(env.shown, 0);

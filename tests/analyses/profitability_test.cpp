@@ -117,6 +117,7 @@ TEST_F(ProfitTest, TheAbilityOfTheTopClassShortensTheTimes) {
       // class 2 is the top paying class: p = H(2) = 0.2646842, then 1.5 H(2)
       {{"3", "0", "0", "0", "0", "0", "0", "0", "0", "0"}, 0, "1", "10"},
       {{"3", "0", "0", "0", "0", "0", "0", "0", "0", "0"}, 0, "1.5", "6"},
+      {{"0", "5", "0", "0", "0", "0", "0", "0", "0", "0"}, 0, "1", "10"},  // 2 pays with the bonus alone
       // nothing pays: the top class is 0, whose chance is H(0) = 0.2333142
       {{"0", "0", "0", "0", "0", "0", "0", "0", "0", "0"}, 0, "1", "11"},
   };

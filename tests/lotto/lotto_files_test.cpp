@@ -59,12 +59,20 @@ TEST(DefinitionRecord, MissingFileIsNamedAndATooLongCurrencyWritesNothing) {
   EXPECT_FALSE(file_exists(dir.games() / "New" / "param.tix"));
 }
 
-TEST(DrawFile, SampleHistoryIsReadOldestFirst) {
+class DrawFile : public ::testing::Test {
+ protected:
+  ReadDrawsResult read(const std::string& text, const DateFormat& format = iso) {
+    dir.put("L", "draws.txt", text);
+    return read_draws(dir.games(), "L", g, format);
+  }
+  std::string save() { return write_draws(dir.games(), "L", g, iso); }
+  std::string file() const { return dir.get("L", "draws.txt"); }
   test::ScratchFolder dir;
-  dir.put("C", "draws.txt", test::ScratchFolder::sample("d1"));
   TextGrid g;
-  const auto r = read_draws(dir.games(), "C", g, iso);
-  EXPECT_EQ(r.message, "");
+};
+
+TEST_F(DrawFile, SampleHistoryIsReadOldestFirst) {
+  EXPECT_EQ(read(test::ScratchFolder::sample("d1")).message, "");
   ASSERT_EQ(g.rows(), 3623);
   EXPECT_EQ(g.cols(), 9);
   EXPECT_EQ(g.cell(0, 0), "Date");
@@ -73,108 +81,66 @@ TEST(DrawFile, SampleHistoryIsReadOldestFirst) {
   EXPECT_EQ(g.col_width_factor(2), 0.5);
   EXPECT_EQ(row_text(g, 1), "1982-06-12|3|11|12|14|41|43|13|");
   EXPECT_EQ(row_text(g, 3622), "2025-11-19|14|17|28|31|42|48|5|");
-  EXPECT_EQ(g.cell(1, 1), "30114");
+  EXPECT_EQ(g.cell(1, 1), "30114");  // days from 1899-12-30 to 1982-06-12
 }
 
-TEST(DrawFile, LinesAreSortedKeptAsTextAndWrittenWithSingleBlanks) {
-  test::ScratchFolder dir;
-  dir.put("L", "draws.txt",
-          "2024-03-02 1 2 3 4 5 6 7 extra more\r\n"
-          "  2024-01-05  07 8   9 10 11 12 0 \r\n"
-          "\r\n"
-          "2024-02-01 1 2 3 0 0 0 0\n");
-  TextGrid g;
-  ASSERT_EQ(read_draws(dir.games(), "L", g, iso).message, "");
+TEST_F(DrawFile, LinesAreSortedKeptAsTextAndWrittenWithSingleBlanks) {
+  ASSERT_EQ(read("2024-03-02 1 2 3 4 5 6 7 extra more\r\n"
+                 "  2024-01-05  07 8   9 10 11 12 0 \r\n"
+                 "\r\n"
+                 "2024-02-01 1 2 3 0 0 0 0\n")
+                .message,
+            "");
   ASSERT_EQ(g.rows(), 4);  // the empty line is no draw
   EXPECT_EQ(row_text(g, 1), "2024-01-05|07|8|9|10|11|12|0|");
-  EXPECT_EQ(row_text(g, 2), "2024-02-01|1|2|3|0|0|0|0|");
   EXPECT_EQ(row_text(g, 3), "2024-03-02|1|2|3|4|5|6|7|");
-  ASSERT_EQ(write_draws(dir.games(), "L", g, iso), "");
-  EXPECT_EQ(dir.get("L", "draws.txt"),
-            "2024-01-05 07 8 9 10 11 12 0 \r\n"
-            "2024-02-01 1 2 3 0 0 0 0 \r\n"
-            "2024-03-02 1 2 3 4 5 6 7 \r\n");
+  ASSERT_EQ(save(), "");
+  EXPECT_EQ(file(), "2024-01-05 07 8 9 10 11 12 0 \r\n2024-02-01 1 2 3 0 0 0 0 \r\n2024-03-02 1 2 3 4 5 6 7 \r\n");
+  // An empty file gives the header alone and is written back empty.
+  EXPECT_EQ(read("").message, "");
+  EXPECT_EQ(g.rows(), 1);
+  EXPECT_EQ(save(), "");
+  EXPECT_EQ(file(), "");
+  const auto missing = read_draws(dir.games(), "Nothing", g, iso);
+  EXPECT_EQ(missing.message, "No the file 'draws.txt'");
+  EXPECT_TRUE(missing.stopped);
 }
 
-TEST(DrawFile, RereadingIntoTheSameGridKeepsNothingOld) {
-  test::ScratchFolder dir;
-  // Lines ending in CR alone, a region date form, and an 8-bit character.
-  dir.put("R", "draws.txt", "2024-01-08 1 2 3 4 5 6 7\r2024-01-01 9 9 9 9 9 9 9\r");
-  dir.put("S", "draws.txt", "03/02/2024 1 2 3 \xE9 \r\n");
-  TextGrid g;
-  ASSERT_EQ(read_draws(dir.games(), "R", g, iso).message, "");
+TEST_F(DrawFile, RereadingIntoTheSameGridKeepsNothingOld) {
+  // Lines ending in CR alone, then a region date form and an 8-bit character.
+  ASSERT_EQ(read("2024-01-08 1 2 3 4 5 6 7\r2024-01-01 9 9 9 9 9 9 9\r").message, "");
   ASSERT_EQ(g.rows(), 3);
   EXPECT_EQ(g.cell(1, 0), "2024-01-01");
-  DateFormat dmy;
-  dmy.order = DateFormat::Order::dmy;
-  dmy.separator = '/';
-  const auto r = read_draws(dir.games(), "S", g, dmy);
+  const auto r = read("03/02/2024 1 2 3 \xE9 \r\n", {DateFormat::Order::dmy, '/', true});
   EXPECT_NE(r.message, "");  // a short line
   ASSERT_EQ(g.rows(), 2);
-  EXPECT_EQ(g.cell(1, 0), "03/02/2024");
   EXPECT_EQ(g.cell(1, 1), std::to_string(*day_number(2024, 2, 3)));
   EXPECT_EQ(g.cell(1, 5), "\xC3\xA9");
   EXPECT_EQ(g.cell(1, 6), "");
   EXPECT_EQ(g.cell(1, 8), "");
 }
 
-TEST(DrawFile, EmptyFileGivesHeaderOnlyAndWritesAnEmptyFile) {
-  test::ScratchFolder dir;
-  dir.put("E", "draws.txt", "");
-  TextGrid g;
-  EXPECT_EQ(read_draws(dir.games(), "E", g, iso).message, "");
-  EXPECT_EQ(g.rows(), 1);
-  EXPECT_EQ(write_draws(dir.games(), "E", g, iso), "");
-  EXPECT_EQ(dir.get("E", "draws.txt"), "");
-  const auto missing = read_draws(dir.games(), "Nothing", g, iso);
-  EXPECT_EQ(missing.message, "No the file 'draws.txt'");
-  EXPECT_TRUE(missing.stopped);
-  EXPECT_EQ(g.rows(), 1);
-}
-
-TEST(DrawFile, BadDateStopsWithRowsInFileOrder) {
-  test::ScratchFolder dir;
-  dir.put("B", "draws.txt",
-          "2024-03-02 1 2 3 4 5 6 7 \r\n2024-13-40 1 2 3 4 5 6 7 \r\n2024-01-01 1 2 3 4 5 6 7 \r\n");
-  TextGrid g;
-  const auto r = read_draws(dir.games(), "B", g, iso);
-  EXPECT_EQ(r.message, "Not correct dates");
-  EXPECT_TRUE(r.bad_date);
+TEST_F(DrawFile, BadDateStopsWithRowsInFileOrderAndIsNotSaved) {
+  const std::string text = "2024-03-02 1 2 3 4 5 6 7 \r\n2024-13-40 1 2 3 4 5 6 7 \r\n2024-01-01 1 2 3 4 5 6 7 \r\n";
+  const auto r = read(text);
+  EXPECT_TRUE(r.bad_date && r.stopped);
   ASSERT_EQ(g.rows(), 4);
   EXPECT_EQ(g.cell(1, 0), "2024-03-02");
   EXPECT_EQ(g.cell(3, 0), "2024-01-01");
   EXPECT_EQ(g.cell(3, 1), "");  // rows after the bad one have no key
-  // Saving refuses the bad date and leaves the file alone.
-  const std::string before = dir.get("B", "draws.txt");
-  EXPECT_EQ(write_draws(dir.games(), "B", g, iso),
-            "The data was not saved. Not correct date was found. Please correct the date");
-  EXPECT_EQ(dir.get("B", "draws.txt"), before);
+  EXPECT_EQ(save(), "The data was not saved. Not correct date was found. Please correct the date");
+  // A short line is kept and reported, and not saved either.
+  EXPECT_FALSE(read("2024-01-01 1 2 3 4 5 6 7 \r\n2024-01-08 1 2 3\r\n").stopped);
+  EXPECT_NE(save().find("2024-01-08 is incomplete"), std::string::npos);
 }
 
-TEST(DrawFile, ShortLineIsKeptAndReportedButNotSaved) {
-  test::ScratchFolder dir;
-  const std::string text = "2024-01-01 1 2 3 4 5 6 7 \r\n2024-01-08 1 2 3\r\n";
-  dir.put("S", "draws.txt", text);
-  TextGrid g;
-  const auto r = read_draws(dir.games(), "S", g, iso);
-  EXPECT_FALSE(r.stopped);
-  EXPECT_NE(r.message.find("Line 2"), std::string::npos);
-  ASSERT_EQ(g.rows(), 3);
-  EXPECT_EQ(g.cell(2, 5), "");
-  EXPECT_NE(write_draws(dir.games(), "S", g, iso).find("2024-01-08 is incomplete"), std::string::npos);
-  EXPECT_EQ(dir.get("S", "draws.txt"), text);
-}
-
-TEST(DrawFile, FailedWriteLeavesThePreviousFileWhole) {
-  test::ScratchFolder dir;
+TEST_F(DrawFile, FailedWriteLeavesThePreviousFileWhole) {
   const std::string text = test::ScratchFolder::sample("d1");
-  dir.put("W", "draws.txt", text);
-  TextGrid g;
-  ASSERT_EQ(read_draws(dir.games(), "W", g, iso).message, "");
+  ASSERT_EQ(read(text).message, "");
   g.set_cell(1, 2, "4");
   ds::testing::fail_next_write_after(text.size() / 2);
-  EXPECT_NE(write_draws(dir.games(), "W", g, iso), "");
-  EXPECT_EQ(dir.get("W", "draws.txt"), text);
-  ASSERT_EQ(write_draws(dir.games(), "W", g, iso), "");
-  EXPECT_EQ(dir.get("W", "draws.txt").substr(0, 14), "1982-06-12 4 1");
+  EXPECT_NE(save(), "");
+  EXPECT_EQ(file(), text);
+  ASSERT_EQ(save(), "");
+  EXPECT_EQ(file().substr(0, 14), "1982-06-12 4 1");
 }

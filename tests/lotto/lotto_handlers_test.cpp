@@ -232,6 +232,7 @@ TEST(LottoHandlers, CheckDrawOrderKeysAndRanges) {
       {"2025-01-01", 0, "0", not_correct, "n1"},
       {"2025-01-01", 1, " ", type_data, "n2"},
       {"2025-01-01", 2, "50", not_correct, "n3"},
+      {"2025-01-01", 2, "0", not_correct, "n3"},  // the first three numbers are never 0
       {"2025-01-01", 3, "x", not_correct, "n4"},
       {"2025-01-01", 5, "-1", not_correct, "n6"},
       {"2025-01-01", 6, "4.0", not_correct, "nb"},

@@ -17,12 +17,16 @@ TEST(Dates, DayNumbersCountFromTheEndOf1899) {
   EXPECT_FALSE(day_number(2024, 2, 30));
   EXPECT_FALSE(day_number(2023, 2, 29));
   EXPECT_TRUE(day_number(2024, 2, 29));
+  EXPECT_FALSE(day_number(1900, 2, 29));  // a century is a leap year only every 400 years
+  EXPECT_TRUE(day_number(2000, 2, 29));
 }
 
 TEST(Dates, ReadsTheRegionFormAndIsoAndRefusesTheRest) {
   EXPECT_EQ(parse_date("1/2/2024", us), day_number(2024, 1, 2));
   EXPECT_EQ(parse_date("01/02/24", us), day_number(2024, 1, 2));
   EXPECT_EQ(parse_date("1/2/85", us), day_number(1985, 1, 2));
+  EXPECT_EQ(parse_date("1/2/29", us), day_number(2029, 1, 2));  // two-digit years: 00..29 and 30..99
+  EXPECT_EQ(parse_date("1/2/30", us), day_number(1930, 1, 2));
   EXPECT_EQ(parse_date("2024-01-02", us), day_number(2024, 1, 2));
   EXPECT_EQ(parse_date("02.01.2024", de), day_number(2024, 1, 2));
   EXPECT_EQ(parse_date(" 2024-01-02 ", de), day_number(2024, 1, 2));

@@ -6,46 +6,28 @@
 
 using namespace ds;
 
-TEST(SplitFields, BlankSeparatorFoldsRunsOfBlanks) {
+// Fields joined with '|' after their count, as split_fields leaves them in f[1..n].
+std::string split(const char* separator, const char* line, std::vector<std::string> f = {}) {
   std::int16_t n = -1;
-  std::vector<std::string> f;
-  split_fields(" ", "  2024-01-03 1  2 3   4 5 6 7 ", n, f);
-  ASSERT_EQ(n, 8);
-  EXPECT_EQ(f.size(), 9u);
-  EXPECT_EQ(f[1], "2024-01-03");
-  EXPECT_EQ(f[8], "7");
+  split_fields(separator, line, n, f);
+  std::string out = std::to_string(n) + ":";
+  for (std::size_t i = 1; i < f.size(); ++i) out += f[i] + "|";
+  return out;
 }
 
-TEST(SplitFields, UnderscoreKeepsEmptyFieldsAndTrimsOnlyBlanks) {
-  std::int16_t n = 0;
-  std::vector<std::string> f;
-  split_fields("_", "10_3_6", n, f);
-  ASSERT_EQ(n, 3);
-  EXPECT_EQ(f[1], "10");
-  EXPECT_EQ(f[3], "6");
-  split_fields("_", "_a__ b _\tc", n, f);
-  ASSERT_EQ(n, 5);
-  EXPECT_EQ(f[1], "");
-  EXPECT_EQ(f[2], "a");
-  EXPECT_EQ(f[3], "");
-  EXPECT_EQ(f[4], "b");
-  EXPECT_EQ(f[5], "\tc");
-  split_fields("_", "single", n, f);
-  EXPECT_EQ(n, 1);
-  EXPECT_EQ(f.size(), 2u);
-}
-
-TEST(SplitFields, EmptyLineLeavesTheArrayAndEmptySeparatorIsRejected) {
-  std::int16_t n = 0;
-  std::vector<std::string> f;
-  split_fields(" ", "a b", n, f);
-  split_fields(" ", "   ", n, f);
-  EXPECT_EQ(n, 0);
-  ASSERT_EQ(f.size(), 3u);
-  EXPECT_EQ(f[2], "b");
-  split_fields("", "a b", n, f);
-  EXPECT_EQ(n, 0);
-  EXPECT_EQ(f[1], "a");
+TEST(SplitFields, BlanksFoldUnderscoresKeepEmptyFields) {
+  const struct {
+    const char *separator, *line, *fields;
+  } cases[] = {
+      {" ", "  2024-01-03 1  2 3   4 5 6 7 ", "8:2024-01-03|1|2|3|4|5|6|7|"},
+      {"_", "10_3_6", "3:10|3|6|"},
+      {"_", "_a__ b _\tc", "5:|a||b|\tc|"},  // only blanks are trimmed
+      {"_", "single", "1:single|"},
+      {"", "a b", "0:"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(split(c.separator, c.line), c.fields) << c.line;
+  // A line of blanks leaves the fields of the line before.
+  EXPECT_EQ(split(" ", "   ", {"", "a", "b"}), "0:a|b|");
 }
 
 TEST(SortGridByDate, OrdersRowsAndKeepsTextOrReportsError) {
