@@ -77,10 +77,10 @@ void show_definition(const LottoDefinition& d, const NumberFormat& nf, LottoForm
   const float prizes[] = {d.prize_2, d.prize_3, d.prize_4, d.prize_5, d.prize_6};
   const float bonus[] = {d.prize_2b, d.prize_3b, d.prize_4b, d.prize_5b, d.prize_6b};
   for (int i = 0; i < 5; ++i) {
-    form.prize[i] = format_single(prizes[i], nf);
-    form.prize_b[i] = format_single(bonus[i], nf);
+    form.prize[i] = format_single_exact(prizes[i], nf);
+    form.prize_b[i] = format_single_exact(bonus[i], nf);
   }
-  form.cost = format_single(d.cost, nf);
+  form.cost = format_single_exact(d.cost, nf);
   form.currency = d.currency;
 }
 
@@ -98,7 +98,16 @@ DrawForm draw_from_row(const TextGrid& grid, int row) {
   return d;
 }
 
-SaveLottoResult save_lotto(const LottoForm& f, const std::filesystem::path& games, AppState& s) {
+namespace {
+
+std::string lotto_exists_message(const std::string& name) {
+  return "The lotto '" + name + "' already exists. Choose it in the Name list and press Edit to change it.";
+}
+
+}  // namespace
+
+SaveLottoResult save_lotto(const LottoForm& f, const std::string& current,
+                           const std::filesystem::path& games, AppState& s) {
   SaveLottoResult r;
   const MessageCatalogue& m = s.messages;
   auto refuse = [&r](const std::string& message, const char* focus) {
@@ -109,6 +118,7 @@ SaveLottoResult save_lotto(const LottoForm& f, const std::filesystem::path& game
   if (blank(f.name)) return refuse(m.type_data, "cmbName");
   const auto name = safe_name(f.name);
   if (!name) return refuse(unsafe_name_message(), "cmbName");
+  if (*name != current && folder_exists(games / *name)) return refuse(lotto_exists_message(*name), "cmbName");
   if (blank(f.play_n)) return refuse(m.type_data, "cmbPlayN");
   if (blank(f.pick_n)) return refuse(m.type_data, "cmbPickN");
   if (blank(f.cost)) return refuse(m.type_data, "txtCost");
@@ -164,8 +174,7 @@ CreateNameResult create_name(const std::string& answer, const std::filesystem::p
     return r;
   }
   if (folder_exists(games / *name)) {
-    r.message = "The lotto '" + *name +
-                "' already exists. Choose it in the Name list and press Edit to change it.";
+    r.message = lotto_exists_message(*name);
     r.focus = "cmbName";
     return r;
   }

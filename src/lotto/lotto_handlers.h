@@ -80,8 +80,11 @@ struct SaveLottoResult : Refusal {
   std::vector<std::string> names;  // cmbName's new list, when it was refilled
   int mode = -1;                   // LottoEditMode to apply, -1 to keep the buttons
 };
-SaveLottoResult save_lotto(const LottoForm& form, const std::filesystem::path& games,
-                           AppState& state);
+// `current` names the lotto being edited ("" while one is being created): any
+// other name that names an existing lotto is refused, so that no lotto's
+// definition is written over by another's.
+SaveLottoResult save_lotto(const LottoForm& form, const std::string& current,
+                           const std::filesystem::path& games, AppState& state);
 
 // The name typed in Create's input box: an empty answer (cancel) stays empty; a
 // name that cannot be a folder name, or that names an existing lotto, is refused

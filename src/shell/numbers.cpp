@@ -118,16 +118,18 @@ std::optional<double> parse_plain_double(std::string_view text) {
   return parse_double(text, NumberFormat{});
 }
 
-std::string format_single(float value, const NumberFormat& format) {
+namespace {
+
+std::string format_single_digits(float value, const NumberFormat& format, int max_digits) {
   if (!std::isfinite(value)) return std::isnan(value) ? "NaN" : (value > 0 ? "Inf" : "-Inf");
   if (value == 0.0f) return "0";
   char buf[64];
   int precision = 1;
-  for (; precision <= 7; ++precision) {
+  for (; precision <= max_digits; ++precision) {
     std::snprintf(buf, sizeof buf, "%.*e", precision - 1, static_cast<double>(value));
     if (std::strtof(buf, nullptr) == value) break;
   }
-  if (precision > 7) std::snprintf(buf, sizeof buf, "%.6e", static_cast<double>(value));
+  if (precision > max_digits) std::snprintf(buf, sizeof buf, "%.*e", max_digits - 1, static_cast<double>(value));
   const std::string sci = buf;
   const int exp = std::atoi(sci.c_str() + sci.find('e') + 1);
   if (exp >= -7 && exp < 15) return plain_from_scientific(sci, format.decimal);
@@ -136,6 +138,15 @@ std::string format_single(float value, const NumberFormat& format) {
   for (char& c : out)
     if (c == '.') c = format.decimal;
   return out;
+}
+
+}  // namespace
+
+std::string format_single(float value, const NumberFormat& format) { return format_single_digits(value, format, 7); }
+
+std::string format_single_exact(float value, const NumberFormat& format) {
+  // Nine significant digits tell every single-precision value apart.
+  return format_single_digits(value, format, 9);
 }
 
 std::string format_general(double value, const NumberFormat& format, int digits) {

@@ -30,6 +30,10 @@ std::optional<double> parse_plain_double(std::string_view text);
 // same single-precision value where 7 digits allow it (1000000 -> "1000000",
 // 0.5 -> "0.5"); no exponent for values from 1e-7 up to 1e15.
 std::string format_single(float value, const NumberFormat& format);
+// The same with as many significant digits as the value needs (up to 9) to read
+// back as exactly the value stored: for values the user edits and saves again
+// (12345678 stays "12345678", where seven digits would show 12345680).
+std::string format_single_exact(float value, const NumberFormat& format);
 // Shortest decimal text of a double with at most `digits` significant digits.
 std::string format_general(double value, const NumberFormat& format, int digits = 15);
 

@@ -6,6 +6,7 @@
 #include "shell/files.h"
 #include "shell/numbers.h"
 #include "systems/catalogue.h"
+#include "tsets/set_files.h"
 
 namespace ds {
 
@@ -144,7 +145,10 @@ FillSystemOutcome fill_system(std::string_view list_text, AppState& state, TextG
   ShownSystem& shown = out.shown;
   shown.system_id = std::string(id);
   shown.lotto_name = state.lotto_name;
-  shown.tset_name = state.tset_name;
+  // The printout names the set only when its saved file holds these numbers.
+  shown.tset_name = saved_set_holds(state.app_folder, v, state.tset_name, state.tset_numbers)
+                        ? state.tset_name
+                        : std::string(unsaved_set_label);
   shown.currency = state.lotto.currency;
   for (int p = 1; p <= v && p < static_cast<int>(state.tset_numbers.size()); ++p)
     shown.tset_numbers.push_back(state.tset_numbers[p]);

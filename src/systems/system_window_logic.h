@@ -75,6 +75,8 @@ struct FillSystemOutcome {
   ShownSystem shown;          // when shown
 };
 
+// What the printout calls numbers that no saved set holds.
+inline constexpr std::string_view unsaved_set_label = "unsaved set";
 inline constexpr std::string_view no_tset_numbers_message =
     "Please, select the targeted set on the form 'Tsets'";
 

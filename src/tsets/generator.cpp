@@ -43,11 +43,14 @@ void get_rand(std::int16_t& n, std::int16_t& max, std::array<std::int16_t, 91>& 
   }
 }
 
-CalcFrResult calc_fr(TextGrid& draws, DayNumber from, DayNumber to, int step, int play_n, int pick_n,
+CalcFrResult calc_fr(const TextGrid& draws, DayNumber from, DayNumber to, int step, int play_n, int pick_n,
                      TextGrid& freq, const DateFormat& format, const MessageCatalogue& messages) {
   CalcFrResult result;
   std::array<int, max_lotto_number + 1> counts{};
-  draws.sort_rows_numeric(1, 1);
+  // The draw grid belongs to the Lotto window: read it in date order without
+  // moving its rows (its current row must keep pointing at its draw). The order
+  // comes from the dates themselves, so a draw added but not yet saved (no key
+  // yet) takes its place too.
   const int last = draws.rows() - 1;
   if (last < 3) {
     result.res = "error";
@@ -59,14 +62,24 @@ CalcFrResult calc_fr(TextGrid& draws, DayNumber from, DayNumber to, int step, in
     return result;
   }
 
-  int start = 0;
-  int end = last;
+  std::vector<std::pair<DayNumber, int>> dated;
+  dated.reserve(last + 1);
+  dated.emplace_back(0, 0);
   for (int r = 1; r <= last; ++r) {
     const auto d = parse_date(draws.cell(r, 0), format);
     if (!d) {
       result.res = "error";
       return result;
     }
+    dated.emplace_back(*d, r);
+  }
+  std::stable_sort(dated.begin() + 1, dated.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
+
+  int start = 0;
+  int end = last;
+  for (int r = 1; r <= last; ++r) {
+    const DayNumber* d = &dated[r].first;
     if (start == 0 && *d >= from) start = r;
     if (*d == to) {
       end = r;
@@ -87,7 +100,7 @@ CalcFrResult calc_fr(TextGrid& draws, DayNumber from, DayNumber to, int step, in
   int total = 0;
   for (int r = start; r <= end; r += step) {
     for (int c = 2; c <= pick_n + 1; ++c) {
-      const auto v = parse_i16(draws.cell(r, c));
+      const auto v = parse_i16(draws.cell(dated[r].second, c));
       if (!v || *v < 0 || *v > max_lotto_number) {
         result.res = "error";
         return result;
@@ -118,7 +131,7 @@ CalcFrResult calc_fr(TextGrid& draws, DayNumber from, DayNumber to, int step, in
   return result;
 }
 
-GeneratorOutcome generate(const GeneratorInput& input, AppState& state, TextGrid* draws, TextGrid& freq,
+GeneratorOutcome generate(const GeneratorInput& input, AppState& state, const TextGrid* draws, TextGrid& freq,
                           const GeneratorTarget& target, const UniformSource& uniform) {
   const MessageCatalogue& m = state.messages;
   GeneratorOutcome out;

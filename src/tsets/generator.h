@@ -35,8 +35,9 @@ struct CalcFrResult {
 // counting every `step`-th draw from the first on or after `from`. `freq` gets
 // the header row, one row per number 1..play_n sorted from the most to the
 // least frequent (equal counts in ascending number order), an empty row and
-// "Total draws". The draw grid is sorted by its key first.
-CalcFrResult calc_fr(TextGrid& draws, DayNumber from, DayNumber to, int step, int play_n, int pick_n,
+// "Total draws". The draws are read in the order of their key; the grid itself
+// is left as it is.
+CalcFrResult calc_fr(const TextGrid& draws, DayNumber from, DayNumber to, int step, int play_n, int pick_n,
                      TextGrid& freq, const DateFormat& format, const MessageCatalogue& messages);
 
 enum class GeneratorRule { random, lowest, lowest_positive, highest };
@@ -65,7 +66,7 @@ struct GeneratorOutcome {
 };
 
 // cmdGo. `draws` may be null (no Lotto window). Raises tset_row to 1 when below.
-GeneratorOutcome generate(const GeneratorInput& input, AppState& state, TextGrid* draws, TextGrid& freq,
+GeneratorOutcome generate(const GeneratorInput& input, AppState& state, const TextGrid* draws, TextGrid& freq,
                           const GeneratorTarget& target, const UniformSource& uniform = {});
 
 // Load: From is today moved back 12 months, To is today.

@@ -136,6 +136,25 @@ std::string read_set_file(TsetsWork& work, const std::string& name, AppState& st
   return get_Tset(work.grid, state.tset_numbers, state.tset_row, state.messages);
 }
 
+bool saved_set_holds(const fs::path& app_folder, int size, const std::string& name,
+                     const std::array<std::int16_t, 21>& numbers) {
+  if (size < min_set_size || size > max_set_size || name.empty()) return false;
+  if (!safe_name(name) || *safe_name(name) != name) return false;
+  const auto bytes = read_file(size_folder_of(tsets_folder_of(app_folder), size) / name);
+  if (!bytes) return false;
+  const std::string text = text_from_8bit(*bytes);
+  std::vector<std::string> fields;
+  for (const auto line : split_lines(text)) {
+    std::int16_t count = 0;
+    split_fields(" ", line, count, fields);
+    if (count < size + 1) break;
+    bool same = true;
+    for (int k = 1; k <= size && same; ++k) same = parse_i16(fields[k + 1]) == numbers[k];
+    if (same) return true;
+  }
+  return false;
+}
+
 std::string write_set_file(TsetsWork& work, AppState& state) {
   if (work.set_name.empty()) return state.messages.select_tset;
   if (!make_size_folder(work.size_folder)) return "The folder " + work.size_folder.string() + " cannot be created.";
@@ -184,11 +203,16 @@ std::string write_set_file(TsetsWork& work, AppState& state) {
 std::string get_Tset(const TextGrid& grid, std::array<std::int16_t, 21>& numbers, std::int16_t& row,
                      const MessageCatalogue& messages) {
   const int last = std::min(grid.cols() - 1, static_cast<int>(numbers.size()) - 1);
+  std::array<std::int16_t, 21> copied{};
   for (int j = 1; j <= last; ++j) {
     const auto value = parse_i16(grid.cell(row, j));
-    if (!value) return messages.bad_cell + std::to_string(row) + "," + std::to_string(j) + ")";
-    numbers[j] = *value;
+    if (!value) {
+      numbers.fill(0);
+      return messages.bad_cell + std::to_string(row) + "," + std::to_string(j) + ")";
+    }
+    copied[j] = *value;
   }
+  for (int j = 1; j <= last; ++j) numbers[j] = copied[j];
   return {};
 }
 

@@ -55,15 +55,22 @@ std::string create_set_file(const std::filesystem::path& size_folder, const std:
 // return is "" or the message of `get_Tset`.
 std::string read_set_file(TsetsWork& work, const std::string& name, AppState& state);
 
+// Whether the saved set `name` of `size` numbers has a row holding exactly
+// numbers[1..size], in that order: only then may a printout call the numbers by
+// the set's name.
+bool saved_set_holds(const std::filesystem::path& app_folder, int size, const std::string& name,
+                     const std::array<std::int16_t, 21>& numbers);
+
 // Sorts the grid's rows by date and replaces the file `work.set_name` with them.
 // A row without a valid date ("Incorrect date.") or with an empty position
 // refuses the save, leaving the file and the row order as they were. `tset_row` follows its row through the
 // sort. Returns "" or the message to show.
 std::string write_set_file(TsetsWork& work, AppState& state);
 
-// Copies the numbers of grid row `row` into numbers[1..cols-1]. The first cell
-// that is no 16-bit whole number stops the copy and gives the message
-// `bad_cell` + row + "," + column + ")"; otherwise "".
+// Copies the numbers of grid row `row` into numbers[1..cols-1]. A row is copied
+// whole or not at all: the first cell that is no 16-bit whole number gives the
+// message `bad_cell` + row + "," + column + ")" and leaves every number 0 (no
+// current set, rather than numbers of two sets); otherwise "".
 std::string get_Tset(const TextGrid& grid, std::array<std::int16_t, 21>& numbers, std::int16_t& row,
                      const MessageCatalogue& messages);
 

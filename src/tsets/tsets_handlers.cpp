@@ -1,5 +1,7 @@
 #include "tsets/tsets_handlers.h"
 
+#include <algorithm>
+
 #include "shell/dates.h"
 #include "shell/fields.h"
 #include "shell/files.h"
@@ -126,7 +128,13 @@ TsetsOutcome tsets_accept_number(TsetsModel& model, const std::string& index_tex
   const auto index = parse_i16(index_text);
   if (!index || *index < 1) return message(m.select_index, TsetsFocus::index);
   const auto number = parse_i16(number_text);
-  if (!number || *number < 1 || *number > max_set_number) return message(m.select_number, TsetsFocus::number);
+  if (!number) return message(m.select_number, TsetsFocus::number);
+  // With a lotto chosen its numbers are the limit; otherwise the highest the window offers.
+  const int highest = state.lotto.play_n > 0 ? std::min<int>(state.lotto.play_n, max_set_number) : max_set_number;
+  if (*number < 1 || *number > highest)
+    return message(m.select_number + " The numbers run from 1 to " + std::to_string(highest) +
+                       (state.lotto_name.empty() || state.lotto.play_n <= 0 ? "" : " in " + state.lotto_name) + ".",
+                   TsetsFocus::number);
   const int size = model.work.size;
   if (*index > size) return message(m.index_exceeds, TsetsFocus::index);
 

@@ -94,7 +94,9 @@ TEST_F(ProfitTest, ShippedSamplesFromForecastingToProfitability) {
   EXPECT_EQ(out.times, "199483");
   // Free play: the return is not divided by the cost of 3.
   in.cost = 0;
-  EXPECT_NEAR(std::stod(*ds::calculate_avrprofitability(in, m).profitability), 1.207342, 2e-6);
+  const auto free = ds::calculate_avrprofitability(in, m).profitability;
+  ASSERT_TRUE(free);
+  EXPECT_NEAR(std::stod(*free), 1.207342, 2e-6);
   // The times alone at 99 %: ln 0.01 / ln(1 - p) = 306654.1; the profitability is left alone.
   in.clevel = "99";
   out = ds::how_long_to_play(in, m);

@@ -79,7 +79,7 @@ TEST(LottoHandlers, SaveChecksTheBoxesInOrder) {
     AppState s = fresh_state();
     LottoForm f = good_form("L");
     c.edit(f);
-    const auto r = save_lotto(f, dir.games(), s);
+    const auto r = save_lotto(f, "", dir.games(), s);
     EXPECT_EQ(r.focus, c.focus) << f.name << "/" << f.play_n << "/" << f.pick_n;
     if (c.message) EXPECT_EQ(r.message, c.message) << c.focus;
     else EXPECT_NE(r.message, "");
@@ -97,7 +97,7 @@ TEST(LottoHandlers, SaveStoresEachValueAsItConverts) {
   f.prize[0] = "1e3";
   f.prize_b[0] = "2.5";
   f.prize[1] = "12abc";
-  auto r = save_lotto(f, dir.games(), s);
+  auto r = save_lotto(f, "", dir.games(), s);
   EXPECT_EQ(r.message, not_correct);
   EXPECT_EQ(r.focus, "txt3PR");
   EXPECT_EQ(s.lotto.play_n, 49);
@@ -109,7 +109,7 @@ TEST(LottoHandlers, SaveStoresEachValueAsItConverts) {
   // the focus on the cost box.
   f.prize[1] = "10";
   f.currency = "EUR";
-  r = save_lotto(f, dir.games(), s);
+  r = save_lotto(f, "", dir.games(), s);
   EXPECT_EQ(r.message, not_correct);
   EXPECT_EQ(r.focus, "txtCost");
   EXPECT_EQ(s.lotto.currency, "EUR");
@@ -118,7 +118,7 @@ TEST(LottoHandlers, SaveStoresEachValueAsItConverts) {
 
   f.currency = "$";
   f.name = "  L  ";
-  r = save_lotto(f, dir.games(), s);
+  r = save_lotto(f, "", dir.games(), s);
   ASSERT_EQ(r.message, "");
   EXPECT_TRUE(r.written);
   EXPECT_EQ(r.name, "L");
@@ -131,6 +131,20 @@ TEST(LottoHandlers, SaveStoresEachValueAsItConverts) {
   show_definition(back, s.number_format, shown);
   EXPECT_EQ(shown.prize[0], "1000");
   EXPECT_EQ(shown.prize_b[0], "2.5");
+
+  // Another lotto's name is refused while creating ("") or editing "M"; nothing
+  // is written. The lotto being edited keeps its own name.
+  f.cost = "9";
+  for (const char* current : {"", "M"}) {
+    r = save_lotto(f, current, dir.games(), s);
+    EXPECT_EQ(r.message, "The lotto 'L' already exists. Choose it in the Name list and press Edit to change it.");
+    EXPECT_EQ(r.focus, "cmbName");
+    EXPECT_FALSE(r.written);
+  }
+  LottoDefinition kept;
+  ASSERT_EQ(read_definition(dir.games(), "L", kept), "");
+  EXPECT_EQ(kept, back);
+  EXPECT_TRUE(save_lotto(f, "L", dir.games(), s).written);
 }
 
 TEST(LottoHandlers, CreateNameRefusesUnsafeAndExistingNames) {

@@ -73,8 +73,15 @@ TEST(Numbers, WritesTheShortestTextOfAtMostSevenDigits) {
   EXPECT_EQ(format_single(10.0f / 3.0f, dot), "3.333333");
   EXPECT_EQ(format_single(10.0f / 210.0f, dot), "0.04761905");
   EXPECT_EQ(format_single(-0.45594f, dot), "-0.45594");
-  EXPECT_EQ(format_single(123456789.0f, dot), "123456800");
   EXPECT_EQ(format_single(0.0f, dot), "0");
   for (float v : {0.3f, 2.5e-5f, 12345.67f, 99999.99f, 3.0e9f})
     EXPECT_EQ(parse_single(format_single(v, dot), dot), v) << v;
+  // Values the user edits and saves again keep every digit they need: the
+  // single nearest 123456789 is 123456792, which "123456790" reads back as;
+  // 12345678 and 16777215 are exact.
+  EXPECT_EQ(format_single_exact(12345678.0f, dot), "12345678");
+  EXPECT_EQ(format_single_exact(123456789.0f, dot), "123456790");
+  EXPECT_EQ(format_single_exact(16777215.0f, comma), "16777215");
+  EXPECT_EQ(format_single_exact(0.1f, comma), "0,1");
+  EXPECT_EQ(format_single_exact(1234.567f, dot), "1234.567");
 }

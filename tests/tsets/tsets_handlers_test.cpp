@@ -145,8 +145,8 @@ TEST(TsetsHandlers, PlacementChecksRunInOrder) {
       {"-1", "5", "Please select an Index.", TsetsFocus::index},
       {"2", "", "Please select a Number.", TsetsFocus::number},
       {"2", "seven", "Please select a Number.", TsetsFocus::number},
-      {"2", "0", "Please select a Number.", TsetsFocus::number},
-      {"2", "91", "Please select a Number.", TsetsFocus::number},
+      {"2", "0", "Please select a Number. The numbers run from 1 to 90.", TsetsFocus::number},
+      {"2", "91", "Please select a Number. The numbers run from 1 to 90.", TsetsFocus::number},
       {"13", "5", "The index exceeds the size of the set.", TsetsFocus::index},
   };
   for (const Case& c : cases) {
@@ -154,6 +154,12 @@ TEST(TsetsHandlers, PlacementChecksRunInOrder) {
     EXPECT_EQ(out.message, c.message) << c.index << " " << c.number;
     EXPECT_EQ(out.focus, c.focus) << c.index << " " << c.number;
   }
+  // With a lotto chosen, its range is the limit.
+  w.state.lotto.play_n = 49;
+  w.state.lotto_name = "Canada_6_49";
+  out = tsets_accept_number(w.model, "2", "50", w.state);
+  EXPECT_EQ(out.message, "Please select a Number. The numbers run from 1 to 49 in Canada_6_49.");
+  EXPECT_EQ(out.focus, TsetsFocus::number);
   for (int col = 0; col <= 12; ++col) EXPECT_EQ(w.grid().cell(1, col), "");
 
   ASSERT_EQ(tsets_accept_number(w.model, "12", "5", w.state).message, "");

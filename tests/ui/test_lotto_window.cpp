@@ -62,7 +62,7 @@ class LottoWindowTest : public QObject {
     QTest::keyClick(c->view(), Qt::Key_Return);
   }
   QWidget* focused() { return QApplication::focusWidget(); }
-  ds::TextGrid* draws() { return window_grid(WindowId::lotto, "msfDraws"); }
+  const ds::TextGrid* draws() { return borrow_grid(LentGrid::draws); }
 
  private slots:
   void init() {

@@ -1,4 +1,7 @@
+#include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QDir>
 #include <QFile>
 #include <QLocale>
@@ -40,6 +43,51 @@ Fixture::Fixture() {
 Fixture::~Fixture() {
   registry().close_all();
   set_dialogs(nullptr);
+}
+
+QWidget* Driver::show(int window_id) {
+  w = registry().show(static_cast<WindowId>(window_id));
+  if (w) {
+    w->activateWindow();
+    if (!QTest::qWaitForWindowActive(w)) qWarning("the window did not become active");
+  }
+  return w;
+}
+
+void Driver::type(const char* name, const QString& text) const {
+  QWidget* target = find(name);
+  if (auto* c = qobject_cast<QComboBox*>(target)) target = c->lineEdit();
+  auto* e = qobject_cast<QLineEdit*>(target);
+  if (!e) return;
+  e->setFocus();
+  e->selectAll();
+  e->del();
+  QTest::keyClicks(e, text);
+}
+
+void Driver::click(const char* name) const { QTest::mouseClick(find<QAbstractButton>(name), Qt::LeftButton); }
+
+bool Driver::choose(const char* combo, const QString& item) const {
+  auto* c = find<QComboBox>(combo);
+  const int i = c ? c->findText(item) : -1;
+  if (i < 0) return false;
+  c->setCurrentIndex(i);
+  emit c->activated(i);
+  emit c->textActivated(item);
+  return true;
+}
+
+QString Driver::text(const char* name) const {
+  QWidget* target = find(name);
+  if (auto* c = qobject_cast<QComboBox*>(target)) return c->currentText();
+  if (auto* e = qobject_cast<QLineEdit*>(target)) return e->text();
+  return {};
+}
+
+bool Driver::has_focus(const char* name) const {
+  QWidget* f = QApplication::focusWidget();
+  QWidget* control = find(name);
+  return f && control && (f == control || control->isAncestorOf(f));
 }
 
 }  // namespace ds::ui::test

@@ -53,6 +53,27 @@ class Fixture {
   QTemporaryDir dir_;
 };
 
+// Drives the windows as a user does; controls are found by objectName in the
+// window last shown with `show`.
+class Driver {
+ public:
+  QWidget* w = nullptr;
+  QWidget* show(int window_id);  // a WindowId; shown, raised and active
+  template <class T = QWidget>
+  T* find(const char* name) const {
+    T* t = w->findChild<T*>(QString::fromLatin1(name));
+    if (!t) qWarning("no control %s", name);
+    return t;
+  }
+  // Replaces a box's text by typing (a combo box's line edit too).
+  void type(const char* name, const QString& text) const;
+  void click(const char* name) const;
+  // Picks `item` of a combo box's list, as a click in its list does.
+  bool choose(const char* combo, const QString& item) const;
+  QString text(const char* name) const;
+  bool has_focus(const char* name) const;
+};
+
 using TestFactory = std::function<QObject*()>;
 int register_test(const char* name, TestFactory factory);
 

@@ -36,8 +36,8 @@ QLabel* named_label(const char* name, const QString& text, QWidget* parent) {
 // The Lotto and Targeted Sets windows, as the comparison needs them.
 class SourceWindows : public FaEnvironment {
  public:
-  const TextGrid* draw_grid() override { return window_grid(WindowId::lotto, "msfDraws"); }
-  const TextGrid* set_grid() override { return window_grid(WindowId::tsets, "msfTsets"); }
+  const TextGrid* draw_grid() override { return borrow_grid(LentGrid::draws); }
+  const TextGrid* set_grid() override { return borrow_grid(LentGrid::sets); }
   void show_sources() override {
     registry().show(WindowId::lotto);
     registry().show(WindowId::tsets);
@@ -114,7 +114,9 @@ FabilityWindow::FabilityWindow() {
   calculate_fa();
 }
 
-TextGrid* FabilityWindow::grid_named(std::string_view name) { return name == "msfFA" ? &fa_ : nullptr; }
+const TextGrid* FabilityWindow::lent_grid(LentGrid grid) const {
+  return grid == LentGrid::forecasting ? &fa_ : nullptr;
+}
 
 void FabilityWindow::calculate_fa() {
   AppState& s = state();

@@ -22,7 +22,7 @@ class FabilityWindow : public QMainWindow, public GridSource {
   // The views go before the grids they show.
   ~FabilityWindow() override { delete takeCentralWidget(); }
   // msfFA: the results that Average Profitability copies.
-  TextGrid* grid_named(std::string_view name) override;
+  const TextGrid* lent_grid(LentGrid grid) const override;
   const TextGrid& fa_grid() const { return fa_; }
 
   void calculate_fa();

@@ -20,7 +20,7 @@ void PrizeBoxes::fill_from_lotto() {
   const LottoDefinition& l = state().lotto;
   const std::array<float, 10> prizes = {l.prize_2, l.prize_2b, l.prize_3, l.prize_3b, l.prize_4,
                                         l.prize_4b, l.prize_5, l.prize_5b, l.prize_6, l.prize_6b};
-  for (int i = 0; i < 10; ++i) boxes[i]->setText(qs(format_single(prizes[i], state().number_format)));
+  for (int i = 0; i < 10; ++i) boxes[i]->setText(qs(format_single_exact(prizes[i], state().number_format)));
 }
 
 PrizeBoxes make_prize_boxes(QWidget* parent, const QString& title) {

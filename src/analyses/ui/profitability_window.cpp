@@ -117,7 +117,7 @@ ProfitabilityWindow::ProfitabilityWindow() {
 
 bool ProfitabilityWindow::copy_fa() {
   registry().show(WindowId::fability);
-  if (!copy_fa_rows(window_grid(WindowId::fability, "msfFA"), fa_)) {
+  if (!copy_fa_rows(borrow_grid(LentGrid::forecasting), fa_)) {
     msf_fa_->refresh();
     show_message(this, state().messages.please_calculate_fa);
     return false;

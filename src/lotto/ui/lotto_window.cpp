@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "shell/files.h"
+#include "shell/ui/combo_box.h"
 #include "shell/ui/dialogs.h"
 #include "shell/ui/grid_view.h"
 
@@ -216,6 +217,7 @@ void LottoWindow::build_controls() {
 
   // Only a name chosen in the list loads a lotto; typing a name does not. Qt
   // reports one choice with both signals: the second one is skipped.
+  for (QComboBox* c : {name_, play_n_, pick_n_}) choose_only_from_list(c);
   connect(name_, &QComboBox::activated, this, [this](int index) {
     const QString text = name_->itemText(index);
     last_activated_ = text;
@@ -252,14 +254,13 @@ void LottoWindow::build_controls() {
 }
 
 bool LottoWindow::event(QEvent* e) {
-  // Other windows read the draw grid and may sort it (the generator does): show
-  // its rows as they are now whenever the user comes back.
+  // Show the draw grid as it is now whenever the user comes back.
   if (e->type() == QEvent::WindowActivate && grid_) grid_->refresh();
   return QMainWindow::event(e);
 }
 
-TextGrid* LottoWindow::grid_named(std::string_view name) {
-  return name == "msfDraws" ? &draws_ : nullptr;
+const TextGrid* LottoWindow::lent_grid(LentGrid grid) const {
+  return grid == LentGrid::draws ? &draws_ : nullptr;
 }
 
 LottoForm LottoWindow::read_form() const {
@@ -352,14 +353,22 @@ void LottoWindow::choose_lotto(const QString& name) {
 }
 
 void LottoWindow::create_lotto() {
-  LottoForm f = read_form();
-  emty_lotto(f);
-  show_form(f);
-  set_mode(2);
+  // The name first: a cancelled prompt or a refused name leaves the lotto shown,
+  // its draws and the buttons as they were.
   const QString answer =
       dialogs().input(this, QStringLiteral("Please, type the name"), QStringLiteral("Name"));
   const CreateNameResult r = create_name(ss(answer), games_);
-  name_->setEditText(qs(r.name));
+  if (r.refused()) {
+    refuse(r);
+    return;
+  }
+  if (r.name.empty()) return;
+  LottoForm f = read_form();
+  emty_lotto(f);
+  f.name = r.name;
+  show_form(f);
+  set_mode(2);
+  editing_.clear();
   // A new lotto has no draws yet: the draws of the lotto shown before must not be
   // saved under the new name.
   empty_draw_table(draws_);
@@ -368,22 +377,23 @@ void LottoWindow::create_lotto() {
   show_draw(empty_draw(state().date_format));
   grid_->refresh();
   statusBar()->clearMessage();
-  if (r.refused()) refuse(r);
-  else play_n_->setFocus(Qt::OtherFocusReason);
+  play_n_->setFocus(Qt::OtherFocusReason);
 }
 
 void LottoWindow::edit_lotto() {
+  editing_ = state().lotto_name;
   set_mode(2);
   play_n_->setFocus(Qt::OtherFocusReason);
 }
 
 void LottoWindow::save_lotto() {
-  const SaveLottoResult r = ds::save_lotto(read_form(), games_, state());
+  const SaveLottoResult r = ds::save_lotto(read_form(), editing_, games_, state());
   if (r.refused()) {
     refuse(r);
     return;
   }
   fill_names(r.names, qs(r.name));
+  editing_ = r.name;
   if (r.mode >= 0) set_mode(r.mode);
   statusBar()->showMessage(tr("The lotto '%1' was saved.").arg(qs(r.name)), 8000);
 }

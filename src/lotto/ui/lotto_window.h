@@ -24,7 +24,7 @@ class LottoWindow : public QMainWindow, public GridSource {
   ~LottoWindow() override;
 
   // msfDraws: the draw table that the generator and the analyses read.
-  TextGrid* grid_named(std::string_view name) override;
+  const TextGrid* lent_grid(LentGrid grid) const override;
   int current_row() const { return current_row_; }
 
  protected:
@@ -52,7 +52,8 @@ class LottoWindow : public QMainWindow, public GridSource {
 
   std::filesystem::path games_;
   TextGrid draws_;
-  std::string owner_;  // the lotto whose draws.txt the grid holds
+  std::string owner_;    // the lotto whose draws.txt the grid holds
+  std::string editing_;  // the lotto whose definition Save may write ("" while creating)
   int current_row_ = 0;
   QString last_activated_;  // de-duplicates the combo's two activation signals
 

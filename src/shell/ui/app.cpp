@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QLocale>
 #include <QMainWindow>
@@ -65,9 +66,23 @@ void WindowRegistry::close_all() {
   windows_.clear();
 }
 
-TextGrid* window_grid(WindowId id, std::string_view name) {
-  auto* source = dynamic_cast<GridSource*>(registry().get(id));
-  return source ? source->grid_named(name) : nullptr;
+WindowId owner_of(LentGrid grid) {
+  switch (grid) {
+    case LentGrid::draws:
+      return WindowId::lotto;
+    case LentGrid::sets:
+      return WindowId::tsets;
+    case LentGrid::frequencies:
+      return WindowId::tset_generator;
+    case LentGrid::forecasting:
+      return WindowId::fability;
+  }
+  return WindowId::main;
+}
+
+const TextGrid* borrow_grid(LentGrid grid) {
+  auto* source = dynamic_cast<GridSource*>(registry().get(owner_of(grid)));
+  return source ? source->lent_grid(grid) : nullptr;
 }
 
 DateFormat date_format_from_locale(const QLocale& locale) {
@@ -106,7 +121,43 @@ void choose_folders(const QString& program_folder, const QString& user_data_fold
   }
 }
 
+namespace {
+
+// Text boxes claim Ctrl+A (select all), Ctrl+U and Ctrl+E (line editing) before
+// the window's shortcuts see them. In a window with the Help menu the menu's
+// shortcuts win: the box is told the key is not its own.
+class HelpShortcutsFirst : public QObject {
+ public:
+  using QObject::QObject;
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::ShortcutOverride) return false;
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (!(key->modifiers() & Qt::ControlModifier)) return false;
+    const QKeySequence pressed(key->keyCombination());
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget || !widget->window()) return false;
+    for (QAction* a : widget->window()->findChildren<QAction*>()) {
+      const QString name = a->objectName();
+      if ((name == QLatin1String("About") || name == QLatin1String("UserGuide") ||
+           name == QLatin1String("Exit")) &&
+          a->shortcut() == pressed) {
+        event->ignore();
+        return true;
+      }
+    }
+    return false;
+  }
+};
+
+}  // namespace
+
 void add_help_menu(QMainWindow* window, const QString& guide_page) {
+  static auto* const filter = [] {
+    auto* f = new HelpShortcutsFirst(qApp);
+    qApp->installEventFilter(f);
+    return f;
+  }();
+  (void)filter;
   QMenu* help = window->menuBar()->addMenu(QObject::tr("&Help"));
   QAction* about = help->addAction(QObject::tr("&About"));
   about->setObjectName(QStringLiteral("About"));

@@ -52,6 +52,11 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (role == Qt::FontRole && orientation == Qt::Horizontal && header_row_ && grid_->bold(0, section)) {
+    QFont f;
+    f.setBold(true);
+    return f;
+  }
   if (role != Qt::DisplayRole) return {};
   if (orientation == Qt::Horizontal && header_row_) return QString::fromStdString(grid_->cell(0, section));
   if (orientation == Qt::Vertical) return section + 1;

@@ -143,6 +143,7 @@ TsetGeneratorWindow::TsetGeneratorWindow() {
   layout->addLayout(left);
   layout->addWidget(table_, 1);
   setCentralWidget(central);
+  add_help_menu(this, QStringLiteral("tset.htm"));
 
   for (QLineEdit* e : {from_, to_, step_}) connect(e, &QLineEdit::returnPressed, this, &TsetGeneratorWindow::go);
   connect(go_, &QPushButton::clicked, this, &TsetGeneratorWindow::go);
@@ -158,8 +159,8 @@ TsetGeneratorWindow::TsetGeneratorWindow() {
 
 TsetGeneratorWindow::~TsetGeneratorWindow() { delete takeCentralWidget(); }
 
-TextGrid* TsetGeneratorWindow::grid_named(std::string_view name) {
-  return name == "msfFrequencies" ? &frequencies_ : nullptr;
+const TextGrid* TsetGeneratorWindow::lent_grid(LentGrid grid) const {
+  return grid == LentGrid::frequencies ? &frequencies_ : nullptr;
 }
 
 void TsetGeneratorWindow::go() {
@@ -173,7 +174,7 @@ void TsetGeneratorWindow::go() {
                                        : GeneratorRule::random;
 
   AppState& s = state();
-  TextGrid* draws = s.lotto.play_n != 0 ? window_grid(WindowId::lotto, "msfDraws") : nullptr;
+  const TextGrid* draws = s.lotto.play_n != 0 ? borrow_grid(LentGrid::draws) : nullptr;
   auto* sets = registry().get_as<TsetsWindow>(WindowId::tsets);
   GeneratorTarget target;
   if (sets) {

@@ -20,7 +20,7 @@ class TsetGeneratorWindow : public QMainWindow, public GridSource {
   TsetGeneratorWindow();
   // The views read grids owned by this window: they go first.
   ~TsetGeneratorWindow() override;
-  TextGrid* grid_named(std::string_view name) override;
+  const TextGrid* lent_grid(LentGrid grid) const override;
   // Tests make the random rule repeatable; empty means seeded from the clock.
   void set_uniform_source(UniformSource source) { uniform_ = std::move(source); }
 

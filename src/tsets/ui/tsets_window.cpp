@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "shell/dates.h"
+#include "shell/ui/combo_box.h"
 #include "shell/ui/dialogs.h"
 #include "shell/ui/grid_view.h"
 
@@ -45,6 +46,8 @@ QComboBox* combo(QWidget* parent, const char* name, bool editable) {
   c->setEditable(editable);
   c->setInsertPolicy(QComboBox::NoInsert);
   c->setMaxVisibleItems(15);
+  // A size or set is chosen from the list or by Enter, never by leaving the box.
+  choose_only_from_list(c);
   return c;
 }
 
@@ -196,8 +199,8 @@ TsetsWindow::TsetsWindow() {
 
 TsetsWindow::~TsetsWindow() { delete takeCentralWidget(); }
 
-TextGrid* TsetsWindow::grid_named(std::string_view name) {
-  return name == "msfTsets" ? &model_.work.grid : nullptr;
+const TextGrid* TsetsWindow::lent_grid(LentGrid grid) const {
+  return grid == LentGrid::sets ? &model_.work.grid : nullptr;
 }
 
 QString TsetsWindow::date_text() const { return date_->text(); }

@@ -20,7 +20,7 @@ class TsetsWindow : public QMainWindow, public GridSource {
   TsetsWindow();
   // The views read grids owned by this window: they go first.
   ~TsetsWindow() override;
-  TextGrid* grid_named(std::string_view name) override;
+  const TextGrid* lent_grid(LentGrid grid) const override;
 
   // What the generator uses: the grid, the chosen size and the date box.
   TsetsModel& model() { return model_; }
