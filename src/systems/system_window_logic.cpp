@@ -117,6 +117,13 @@ std::string ticket_file_text(const TextGrid& grid) {
   return text;
 }
 
+std::string published_rows_note(std::string_view list_text) {
+  const int cells = cells_differing_from_published(trim_blanks(list_text));
+  if (cells <= 0) return {};
+  return "The rows shown are those of the tickets played; they differ from the usual published table in " +
+         std::to_string(cells) + (cells == 1 ? " cell." : " cells.");
+}
+
 FillSystemOutcome fill_system(std::string_view list_text, AppState& state, TextGrid& grid,
                               const std::filesystem::path& file) {
   FillSystemOutcome out;
@@ -157,6 +164,7 @@ FillSystemOutcome fill_system(std::string_view list_text, AppState& state, TextG
   shown.m = m;
   shown.ticket_count = tickets;
   shown.cost = system_cost_text(tickets, state.lotto.cost, state.number_format);
+  shown.rows_note = published_rows_note(id);
 
   const std::string error = write_file_atomic(file, ticket_file_text(grid));
   out.file_written = error.empty();
@@ -184,6 +192,7 @@ std::string system_print_html(const ShownSystem& shown, const TextGrid& grid) {
   row("Guarantee", "Whenever at least " + std::to_string(shown.t) + " of the winning numbers lie among the " +
                        std::to_string(shown.v) + " numbers of the targeted set, at least one ticket matches at least " +
                        std::to_string(shown.t) + " of them");
+  if (!shown.rows_note.empty()) row("Guaranteed results", html_escape(shown.rows_note));
   row("Number of tickets", std::to_string(shown.ticket_count));
   row("Cost of the system",
       html_escape(shown.cost) + (shown.currency.empty() ? "" : " " + html_escape(shown.currency)));

@@ -46,6 +46,11 @@ void layout_results_grid(TextGrid& grid, const ResultsCount& results_min, const 
 // out the grid from them.
 void fill_results(std::string_view list_text, AppState& state, TextGrid& grid);
 
+// One line for under the Guaranteed Results: "" when the system's tickets give the
+// published rows (or the id is unknown); otherwise it says that the rows shown are
+// those of the tickets played and in how many cells they differ.
+std::string published_rows_note(std::string_view list_text);
+
 // ---- Tickets ----
 
 // What the ticket grid shows: kept so that printing describes the tickets on
@@ -59,6 +64,7 @@ struct ShownSystem {
   int v = 0, t = 0, m = 0;
   int ticket_count = 0;           // T, the number of tickets
   std::string cost;               // the text of lblCost
+  std::string rows_note;          // published_rows_note of the system
 };
 
 enum class FillSystemStatus {

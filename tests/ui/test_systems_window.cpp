@@ -117,6 +117,7 @@ class SystemsWindowTest : public QObject {
     QCOMPARE(shown_ticket(w, 1, 0), QStringLiteral("N1"));
     QCOMPARE(shown_ticket(w, 8, 1), at({8, 9, 10, 1, 2, 4}));
     QCOMPARE(label(w, "lblCost"), QStringLiteral("30"));  // 10 tickets at 3
+    QVERIFY(w->findChild<QLabel*>("lblRowsNote")->isHidden());  // 10_3_6 gives the published rows
     const QString file = ticket_file();
     QVERIFY(file.startsWith("N1 " + at({1, 2, 3, 4, 5, 7}) + "\r\n"));
     QCOMPARE(results->model()->index(4, 2).data().toString(), QStringLiteral("6"));  // w = 3, worst: 6 1

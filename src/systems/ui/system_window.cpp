@@ -124,6 +124,11 @@ SystemWindow::SystemWindow() {
   auto* results_column = new QVBoxLayout;
   results_column->addWidget(label4);
   results_column->addWidget(msf_results_);
+  lbl_rows_note_ = make_label(central, "lblRowsNote", QString());
+  lbl_rows_note_->setWordWrap(true);
+  lbl_rows_note_->setMaximumWidth(460);
+  lbl_rows_note_->hide();
+  results_column->addWidget(lbl_rows_note_);
   results_column->addStretch();
 
   auto* tickets_column = new QVBoxLayout;
@@ -200,6 +205,9 @@ void SystemWindow::choose_system() {
   AppState& s = state();
   fill_results(text, s, results_);
   msf_results_->refresh();
+  const std::string note = published_rows_note(text);
+  lbl_rows_note_->setText(qs(note));
+  lbl_rows_note_->setVisible(!note.empty());
   s.system_id = text;
   const FillSystemOutcome out = fill_system(text, s, tickets_, ticket_file_path(s.app_folder));
   if (out.status == FillSystemStatus::shown) {

@@ -41,6 +41,7 @@ class SystemWindow : public QMainWindow {
   QLabel* lbl_lotto_ = nullptr;
   QLabel* lbl_tset_ = nullptr;
   QLabel* lbl_cost_ = nullptr;
+  QLabel* lbl_rows_note_ = nullptr;
   QComboBox* cmb_list_ = nullptr;
   GridView* msf_results_ = nullptr;
   GridView* msf_system_ = nullptr;
