@@ -11,9 +11,12 @@
 #include <string>
 #include <vector>
 
+#include "bench_support.h"
 #include "analyses/forecasting.h"
 
 namespace {
+
+using ds::bench::seconds_of;
 
 std::int16_t number_in(const ds::TextGrid& grid, int row, int col) {
   const auto v = ds::parse_i16(grid.cell(row, col));
@@ -75,12 +78,6 @@ struct History {
 const History& history() {
   static const History h;
   return h;
-}
-
-double seconds_of(auto&& f, int repeats) {
-  const auto start = std::chrono::steady_clock::now();
-  for (int i = 0; i < repeats; ++i) f();
-  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() / repeats;
 }
 
 void BM_FaPairingJoined(benchmark::State& state) {

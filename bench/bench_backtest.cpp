@@ -5,7 +5,6 @@
 // beforehand. Counters: "ratio" back-test time over bare-loop time, "backtest_ms"
 // the back-test's CPU time, "draws" the draws played.
 #include <benchmark/benchmark.h>
-#include <time.h>
 
 #include <algorithm>
 #include <bit>
@@ -14,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_support.h"
 #include "analyses/backtest.h"
 #include "lotto/lotto_files.h"
 #include "shell/files.h"
@@ -22,17 +22,7 @@
 
 namespace {
 
-double thread_seconds() {
-  timespec ts{};
-  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
-  return static_cast<double>(ts.tv_sec) + ts.tv_nsec * 1e-9;
-}
-
-double seconds_of(auto&& f, int repeats) {
-  const double start = thread_seconds();
-  for (int i = 0; i < repeats; ++i) f();
-  return (thread_seconds() - start) / repeats;
-}
+using ds::bench::seconds_of;
 
 struct History {
   ds::TextGrid draws{1, ds::draw_columns};

@@ -13,12 +13,15 @@
 #include <filesystem>
 #include <vector>
 
+#include "bench_support.h"
 #include "shell/app_state.h"
 #include "shell/files.h"
 #include "systems/catalogue.h"
 #include "systems/system_window_logic.h"
 
 namespace {
+
+using ds::bench::seconds_of;
 
 namespace fs = std::filesystem;
 
@@ -51,12 +54,6 @@ struct Setup {
 Setup& setup() {
   static Setup s;
   return s;
-}
-
-double seconds_of(auto&& f, int repeats) {
-  const auto start = std::chrono::steady_clock::now();
-  for (int i = 0; i < repeats; ++i) f();
-  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() / repeats;
 }
 
 double expansion_seconds() {

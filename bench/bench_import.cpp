@@ -6,13 +6,13 @@
 // into lines. Counters: "ratio" import time over line-cutting time, "import_ms"
 // the import's CPU time, "fresh" and "present" the preview's counts.
 #include <benchmark/benchmark.h>
-#include <time.h>
 
 #include <algorithm>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "bench_support.h"
 #include "lotto/draw_import.h"
 #include "lotto/lotto_files.h"
 #include "lotto/lotto_handlers.h"
@@ -20,17 +20,7 @@
 
 namespace {
 
-double thread_seconds() {
-  timespec ts{};
-  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
-  return static_cast<double>(ts.tv_sec) + ts.tv_nsec * 1e-9;
-}
-
-double seconds_of(auto&& f, int repeats) {
-  const double start = thread_seconds();
-  for (int i = 0; i < repeats; ++i) f();
-  return (thread_seconds() - start) / repeats;
-}
+using ds::bench::seconds_of;
 
 struct Published {
   std::string csv;

@@ -15,8 +15,8 @@
 #include <random>
 #include <string>
 
-#include <time.h>
 
+#include "bench_support.h"
 #include "lotto/lotto_files.h"
 #include "shell/dates.h"
 #include "shell/files.h"
@@ -30,19 +30,9 @@
 
 namespace {
 
+using ds::bench::seconds_of;
+
 namespace fs = std::filesystem;
-
-double thread_seconds() {
-  timespec ts{};
-  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
-  return static_cast<double>(ts.tv_sec) + ts.tv_nsec * 1e-9;
-}
-
-double seconds_of(auto&& f, int repeats) {
-  const double start = thread_seconds();
-  for (int i = 0; i < repeats; ++i) f();
-  return (thread_seconds() - start) / repeats;
-}
 
 // A scratch Games folder holding the shipped history as "Sample" and a synthetic
 // history of 10,000 draws as "Big"; removed at exit.

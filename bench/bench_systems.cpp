@@ -7,12 +7,14 @@
 #include <cstdint>
 #include <vector>
 
-#include <time.h>
 
+#include "bench_support.h"
 #include "systems/catalogue.h"
 #include "systems/placements.h"
 
 namespace {
+
+using ds::bench::seconds_of;
 
 struct LargestSystem {
     std::vector<ds::PositionMask> tickets;
@@ -38,19 +40,6 @@ std::uint64_t bare_loop(const LargestSystem& s) {
     for (ds::PositionMask p : s.placements)
         for (ds::PositionMask x : s.tickets) sum += static_cast<std::uint64_t>(std::popcount(p & x));
     return sum;
-}
-
-// CPU time of this thread, so that other work on the machine does not skew the ratio
-double thread_seconds() {
-    timespec ts{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
-    return static_cast<double>(ts.tv_sec) + ts.tv_nsec * 1e-9;
-}
-
-double seconds_of(auto&& f, int repeats) {
-    const double start = thread_seconds();
-    for (int i = 0; i < repeats; ++i) f();
-    return (thread_seconds() - start) / repeats;
 }
 
 void BM_BareAndPopcount(benchmark::State& state) {

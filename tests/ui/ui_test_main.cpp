@@ -5,8 +5,11 @@
 #include <QDir>
 #include <QFile>
 #include <QLocale>
+#include <cstdio>
+#include <cstring>
 #include <vector>
 
+#include "app/register_windows.h"
 #include "shell/ui/app.h"
 #include "ui_test_support.h"
 
@@ -96,12 +99,23 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QLocale::setDefault(QLocale::c());
   ds::ui::register_windows();
-  int failed = 0;
+  // `ui_tests Class [Qt Test options]` runs one class (CTest has an entry per
+  // class); without a class name every class runs.
+  const char* only = argc > 1 && argv[1][0] != '-' ? argv[1] : nullptr;
+  int ran = 0, failed = 0;
   for (auto& [name, factory] : ds::ui::test::tests()) {
+    if (only && std::strcmp(only, name) != 0) continue;
     QObject* t = factory();
-    failed += QTest::qExec(t, argc, argv) != 0 ? 1 : 0;
+    std::vector<char*> args{argv[0]};
+    for (int i = only ? 2 : 1; i < argc; ++i) args.push_back(argv[i]);
+    failed += QTest::qExec(t, static_cast<int>(args.size()), args.data()) != 0 ? 1 : 0;
     delete t;
+    ++ran;
   }
-  std::printf("%d test classes, %d failed\n", static_cast<int>(ds::ui::test::tests().size()), failed);
+  if (only && ran == 0) {
+    std::fprintf(stderr, "no test class %s\n", only);
+    return 2;
+  }
+  std::printf("%d test classes, %d failed\n", ran, failed);
   return failed == 0 ? 0 : 1;
 }
