@@ -5,8 +5,10 @@
 #include <bit>
 #include <cstdint>
 
+#include "analyses/forecasting.h"
 #include "lotto/draw_period.h"
 #include "shell/fields.h"
+#include "shell/files.h"
 #include "systems/catalogue.h"
 #include "systems/placements.h"
 
@@ -227,6 +229,102 @@ std::string backtest_totals_text(const BacktestResult& r, const std::string& cur
          " no targeted set row of its date and " + (r.draws_without_set == 1 ? "was" : "were") +
          " not played.";
   return s;
+}
+
+std::vector<std::string> backtest_systems(int tset_size, int pick_n) {
+  std::vector<std::string> out;
+  for (const SystemInfo& s : system_catalogue()) {
+    TicketTable base;
+    std::int16_t count = 0;
+    if (s.v == tset_size && s.m == pick_n && load_tickets(s.id, count, base)) out.emplace_back(s.id);
+  }
+  return out;
+}
+
+BacktestLoad backtest_load(const AppState& state, const TextGrid* draws, DayNumber today) {
+  BacktestLoad load;
+  load.lotto_label = state.lotto_name.empty() ? "Not selected" : state.lotto_name;
+  load.tset_label = state.tset_name.empty()
+                        ? "Not selected"
+                        : state.tset_name + " (" + std::to_string(state.tset_size) + " numbers)";
+  if (!state.lotto_name.empty() && !state.tset_name.empty())
+    load.systems = backtest_systems(state.tset_size, state.lotto.pick_n);
+  DayNumber from = today, to = today;
+  if (draws) {
+    const DrawPeriodCount c = count_draws_in_period(*draws, 0, 0, state.date_format);
+    if (c.dated > 0) {
+      from = c.first;
+      to = c.last;
+    }
+  }
+  load.from_text = format_date(from, state.date_format);
+  load.to_text = format_date(to, state.date_format);
+  return load;
+}
+
+BacktestOutcome backtest_go(const BacktestForm& form, const AppState& state, const TextGrid* draws,
+                            const TextGrid* sets) {
+  BacktestOutcome out;
+  const MessageCatalogue& m = state.messages;
+  if (state.lotto_name.empty()) {
+    out.message = m.select_lotto;
+    out.show = WindowToShow::lotto;
+    return out;
+  }
+  if (state.tset_name.empty()) {
+    out.message = m.select_tset;
+    out.show = WindowToShow::tsets;
+    return out;
+  }
+  if (trim_blanks(form.system_text).empty()) {
+    out.message = "Please choose a system.";
+    out.focus = BacktestOutcome::Focus::system;
+    return out;
+  }
+  const auto from = check_date(form.from_text, state.date_format);
+  if (!from) {
+    out.message = m.incorrect_date;
+    out.focus = BacktestOutcome::Focus::from;
+    return out;
+  }
+  const auto to = check_date(form.to_text, state.date_format);
+  if (!to) {
+    out.message = m.incorrect_date;
+    out.focus = BacktestOutcome::Focus::to;
+    return out;
+  }
+  const TextGrid empty;
+  const TextGrid& d = draws ? *draws : empty;
+  BacktestInput in{form.system_text, state.lotto, state.tset_size, *from, *to, state.date_format};
+  out.result = run_backtest(in, d, sets ? *sets : empty);
+  out.period = draws_in_period_message(d, *from, *to, state.date_format);
+  if (!out.result.message.empty() && out.result.message != out.period) out.message = out.result.message;
+  return out;
+}
+
+std::string backtest_report_html(const BacktestReport& r) {
+  std::string h = "<html><body><h1>Back-test</h1><table cellpadding=\"3\">";
+  const auto line = [&h](std::string_view label, std::string_view value) {
+    h += "<tr><td><b>" + html_escape(label) + "</b></td><td>" + html_escape(value) + "</td></tr>";
+  };
+  line("Lotto", r.lotto_name);
+  line("Targeted set", r.tset_name);
+  line("System", r.system_id);
+  line("Period", r.period);
+  h += "</table>";
+  for (const auto part : split_lines(r.totals)) h += "<p>" + html_escape(part) + "</p>";
+  if (r.grid && r.grid->rows() > 1) {
+    h += "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">";
+    for (int row = 0; row < r.grid->rows(); ++row) {
+      const char* cell = row == 0 ? "th" : "td";
+      h += "<tr>";
+      for (int c = 0; c < r.grid->cols(); ++c)
+        h += std::string("<") + cell + ">" + html_escape(r.grid->cell(row, c)) + "</" + cell + ">";
+      h += "</tr>";
+    }
+    h += "</table>";
+  }
+  return h + "</body></html>";
 }
 
 }  // namespace ds

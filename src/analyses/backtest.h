@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "analyses/prize_classes.h"
 #include "shell/app_state.h"
 #include "shell/dates.h"
 #include "shell/grid.h"
@@ -63,5 +64,51 @@ TextGrid backtest_grid(const BacktestResult& result, const DateFormat& date_form
 // unit staked, the draws with a prize; then the draws of the period not played.
 std::string backtest_totals_text(const BacktestResult& result, const std::string& currency,
                                  const NumberFormat& number_format);
+
+// ---- The Back-test window ----
+
+// The systems of the catalogue that can be back-tested on a set of `tset_size`
+// numbers in a lotto drawing `pick_n`: same set size, tickets of pick_n numbers,
+// tickets held by the program; in catalogue order.
+std::vector<std::string> backtest_systems(int tset_size, int pick_n);
+
+// The window's load: its labels, the systems to list and the period of the
+// whole history of `draws` (first to last dated draw; today alone when there is
+// none). `draws` may be null (no lotto chosen).
+struct BacktestLoad {
+  std::string lotto_label, tset_label;  // "Not selected" when none
+  std::vector<std::string> systems;
+  std::string from_text, to_text;
+};
+BacktestLoad backtest_load(const AppState& state, const TextGrid* draws, DayNumber today);
+
+// The texts of the window's controls.
+struct BacktestForm {
+  std::string system_text, from_text, to_text;
+};
+
+struct BacktestOutcome {
+  enum class Focus { none, system, from, to };
+  std::string message;  // for a message box, "" for none
+  Focus focus = Focus::none;
+  WindowToShow show = WindowToShow::none;  // after the message
+  // The status line: how many draws fall in the period; when none, where the
+  // history starts and ends. "" when the checks stopped before the period.
+  std::string period;
+  BacktestResult result;  // draws were played when result.message is ""
+};
+
+// Go: the choices first (lotto, set, system), then the dates, then the run.
+// A run that plays nothing because no draw falls in the period says so in
+// `period` alone; any other reason is also the message.
+BacktestOutcome backtest_go(const BacktestForm& form, const AppState& state, const TextGrid* draws,
+                            const TextGrid* sets);
+
+// What Print puts on paper: the choices, the period, the totals and the table.
+struct BacktestReport {
+  std::string lotto_name, tset_name, system_id, period, totals;
+  const TextGrid* grid = nullptr;  // backtest_grid
+};
+std::string backtest_report_html(const BacktestReport& report);
 
 }  // namespace ds

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "analyses/probability.h"
+#include "lotto/draw_period.h"
 
 namespace ds {
 
@@ -203,6 +204,7 @@ FaOutcome calculate_fa(const FaInput& in, const MessageCatalogue& messages, FaEn
   const TextGrid* sets = env.set_grid();
   if (!draws) draws = &empty;
   if (!sets) sets = &empty;
+  out.period = draws_in_period_message(*draws, *from, *to, in.date_format);
   const int ds = find_start(*from, *draws, in.date_format);
   const int de = find_end(*to, *draws, in.date_format);
   const int ts = find_start(*from, *sets, in.date_format);

@@ -90,6 +90,9 @@ struct FaOutcome {
   std::optional<std::string> lotto_label, tset_name_label, tset_size_label;
   bool compared = false;  // draws and set rows were paired
   FaCounts counts;
+  // For the status line, once the choices are sound: how many draws fall in
+  // the period; when none, where the history starts and ends.
+  std::string period;
 };
 
 // One run of the calculation. Writes msfFA (`grid`) and `fa_table` as it goes;

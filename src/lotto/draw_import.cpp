@@ -6,6 +6,7 @@
 
 #include "lotto/lotto_files.h"
 #include "lotto/lotto_handlers.h"
+#include "shell/fields.h"
 #include "shell/files.h"
 
 namespace ds {
@@ -609,6 +610,23 @@ ImportWrite write_import(const std::filesystem::path& games, const std::string& 
   return w;
 }
 
+std::string import_refusal(const std::string& name_text, const std::string& chosen, const std::string& owner,
+                           const std::filesystem::path& games, const DateFormat& format) {
+  if (chosen.empty() || trim_blanks(name_text) != chosen)
+    return "Please choose in the Name list the lotto that gets the draws.";
+  const bool has_file = file_exists(games / chosen / "draws.txt");
+  if (owner != chosen && (!owner.empty() || has_file))
+    return "The draws shown are not those of the lotto '" + chosen + "'. Choose '" + chosen +
+           "' in the Name list first.";
+  if (has_file) {
+    TextGrid table;
+    const ReadDrawsResult read = read_draws(games, chosen, table, format);
+    if (!read.message.empty())
+      return "The draws of '" + chosen + "' must be corrected first: " + read.message;
+  }
+  return {};
+}
+
 ImportFileRun import_draws_file(const std::filesystem::path& csv_path, const std::filesystem::path& games,
                                 const std::string& name, const DateFormat& format, DayMonthOrder order) {
   ImportFileRun run;
@@ -634,6 +652,7 @@ ImportFileRun import_draws_file(const std::filesystem::path& csv_path, const std
   }
   const ImportPreview preview = preview_import(*text, lotto, table, format, order);
   run.summary = import_summary(preview);
+  run.order_needed = preview.order_needed;
   if (!preview.message.empty()) {
     run.message = preview.message;
     return run;

@@ -87,6 +87,14 @@ struct ImportWrite {
 ImportWrite write_import(const std::filesystem::path& games, const std::string& name, TextGrid& table,
                          const ImportPreview& preview, const DateFormat& format);
 
+// Whether the Lotto window's Import may add draws to the lotto `chosen` in the
+// Name list (the state's lotto; `name_text` is the Name box) through its grid,
+// whose draws are those of `owner` ("" for the empty table of a lotto created
+// since): "" or the reason to show. The lotto's draws.txt must read whole, so
+// that the merged table written over it holds every draw it had.
+std::string import_refusal(const std::string& name_text, const std::string& chosen, const std::string& owner,
+                           const std::filesystem::path& games, const DateFormat& format);
+
 // The command line's import: reads the lotto's definition and draws, the file
 // `csv_path`, previews and, unless the preview stops, writes. `summary` is
 // import_summary of the preview.
@@ -94,6 +102,7 @@ struct ImportFileRun {
   std::string message;  // "" when the file was imported
   std::string summary;
   bool written = false;
+  bool order_needed = false;  // the day/month order must be given
 };
 ImportFileRun import_draws_file(const std::filesystem::path& csv_path, const std::filesystem::path& games,
                                 const std::string& name, const DateFormat& format,

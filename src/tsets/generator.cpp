@@ -5,6 +5,7 @@
 #include <random>
 #include <vector>
 
+#include "lotto/draw_period.h"
 #include "shell/numbers.h"
 
 namespace ds {
@@ -93,7 +94,7 @@ CalcFrResult calc_fr(const TextGrid& draws, DayNumber from, DayNumber to, int st
   if (start == 0 || end < start) {
     // No draw on or after From, or none up to To.
     result.res = "error";
-    result.message = "No data for this criteria. ";
+    result.message = "No data for this criteria. " + draws_in_period_message(draws, from, to, format);
     return result;
   }
 
@@ -166,6 +167,7 @@ GeneratorOutcome generate(const GeneratorInput& input, AppState& state, const Te
     return out;
   }
 
+  if (draws) out.period = draws_in_period_message(*draws, *from, *to, state.date_format);
   out.enable_save = true;
   const int size = target.size;
   if (!target.sets || size < 1) {

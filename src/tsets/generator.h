@@ -36,7 +36,8 @@ struct CalcFrResult {
 // the header row, one row per number 1..play_n sorted from the most to the
 // least frequent (equal counts in ascending number order), an empty row and
 // "Total draws". The draws are read in the order of their key; the grid itself
-// is left as it is.
+// is left as it is. When no draw falls in the period the message also names
+// the first and last draw of the history.
 CalcFrResult calc_fr(const TextGrid& draws, DayNumber from, DayNumber to, int step, int play_n, int pick_n,
                      TextGrid& freq, const DateFormat& format, const MessageCatalogue& messages);
 
@@ -63,6 +64,9 @@ struct GeneratorOutcome {
   bool enable_save = false;    // the Targeted Sets window's Save
   bool table_changed = false;  // msfFrequencies was rebuilt
   int written_row = 0;         // the row of msfTsets that got the proposal
+  // For the status line, once the dates are read and there are draws: how many
+  // draws fall in the period; when none, where the history starts and ends.
+  std::string period;
 };
 
 // cmdGo. `draws` may be null (no Lotto window). Raises tset_row to 1 when below.

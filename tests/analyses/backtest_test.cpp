@@ -106,3 +106,88 @@ TEST(Backtest, SampleHistoryAndSampleSetWith10_4_6) {
                                               {"3+bonus", 1},
                                               {"4", 2}}));
 }
+
+TEST(Backtest, WindowSystemsLoadChecksAndPrintedPage) {
+  // The catalogue's systems of each set size and ticket size (read off its list).
+  const std::tuple<int, int, std::vector<std::string>> fits[] = {{10, 6, {"10_3_6", "10_4_6"}},
+                                                                 {11, 5, {"11_3_5", "11_4_5"}},
+                                                                 {20, 6, {"20_3_6", "20_4_6"}},
+                                                                 {9, 6, {}}};
+  for (const auto& [v, m, ids] : fits) EXPECT_EQ(backtest_systems(v, m), ids) << v << "_" << m;
+
+  AppState s;
+  fill_catalogue(s.messages);
+  s.date_format = DateFormat::iso();
+  s.lotto = sample_input("10_3_6", 10, 0, 0).lotto;
+  const TextGrid draws = grid_of("2024-01-10 1 2 3 4 5 6 7\n2023-12-30 1 2 3 4 5 6 7", 2);
+  const TextGrid sets = grid_of("2024-01-10 1 2 3 4 5 6 7 8 9 10", 1);
+  const BacktestLoad none = backtest_load(s, nullptr, *day_number(2025, 2, 3));
+  EXPECT_EQ(none.lotto_label + "|" + none.tset_label + "|" + none.from_text + "|" + none.to_text,
+            "Not selected|Not selected|2025-02-03|2025-02-03");
+  EXPECT_TRUE(none.systems.empty());
+  s.lotto_name = "L";
+  s.tset_name = "T";
+  s.tset_size = 10;
+  const BacktestLoad load = backtest_load(s, &draws, *day_number(2025, 2, 3));
+  EXPECT_EQ(load.tset_label + "|" + load.from_text + "|" + load.to_text,
+            "T (10 numbers)|2023-12-30|2024-01-10");
+  EXPECT_EQ(load.systems.size(), 2u);
+
+  using Focus = BacktestOutcome::Focus;
+  const struct {
+    const char *lotto, *tset, *system, *from, *to, *message, *period;
+    Focus focus;
+    WindowToShow show;
+  } cases[] = {
+      {"", "T", "10_3_6", "x", "x", "Please select a Lotto in the 'Lotto' window.", "", Focus::none,
+       WindowToShow::lotto},
+      {"L", "", "10_3_6", "x", "x", "Please select a Targeted Set in the 'Targeted Sets' window.", "",
+       Focus::none, WindowToShow::tsets},
+      {"L", "T", " ", "x", "x", "Please choose a system.", "", Focus::system, {}},
+      {"L", "T", "10_3_6", "2024-02-30", "x", "Incorrect date.", "", Focus::from, {}},
+      {"L", "T", "10_3_6", "2024-01-01", "x", "Incorrect date.", "", Focus::to, {}},
+      {"L", "T", "10_3_6", "2024-01-01", "2024-12-31", "", "1 draw falls in the period.", Focus::none, {}},
+      {"L",
+       "T",
+       "10_3_6",
+       "2023-01-01",
+       "2023-12-31",
+       "The draw of the period has no targeted set row of its date.",
+       "1 draw falls in the period.",
+       Focus::none,
+       {}},
+      // no draw: said in the status line alone
+      {"L",
+       "T",
+       "10_3_6",
+       "2025-01-01",
+       "2025-12-31",
+       "",
+       "No draw falls in the period from 2025-01-01 to 2025-12-31. The draw history runs from 2023-12-30 to "
+       "2024-01-10.",
+       Focus::none,
+       {}},
+  };
+  for (const auto& c : cases) {
+    s.lotto_name = c.lotto;
+    s.tset_name = c.tset;
+    const BacktestOutcome out = backtest_go({c.system, c.from, c.to}, s, &draws, &sets);
+    EXPECT_EQ(out.message, c.message) << c.from;
+    EXPECT_EQ(out.period, c.period) << c.from;
+    EXPECT_EQ(out.focus, c.focus) << c.message;
+    EXPECT_EQ(out.show, c.show) << c.message;
+  }
+
+  TextGrid g(2, 2);
+  g.set_cell(0, 0, "Date");
+  g.set_cell(0, 1, "Won");
+  g.set_cell(1, 0, "2024-01-10");
+  g.set_cell(1, 1, "<5>");
+  EXPECT_EQ(
+      backtest_report_html({"L&M", "T", "10_3_6", "2024", "Spent 30\nWon 5", &g}),
+      "<html><body><h1>Back-test</h1><table cellpadding=\"3\"><tr><td><b>Lotto</b></td><td>L&amp;M</td></tr>"
+      "<tr><td><b>Targeted set</b></td><td>T</td></tr><tr><td><b>System</b></td><td>10_3_6</td></tr>"
+      "<tr><td><b>Period</b></td><td>2024</td></tr></table><p>Spent 30</p><p>Won 5</p>"
+      "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\"><tr><th>Date</th><th>Won</th></tr>"
+      "<tr><td>2024-01-10</td><td>&lt;5&gt;</td></tr></table></body></html>");
+}

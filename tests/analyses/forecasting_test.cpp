@@ -187,6 +187,7 @@ TEST(Forecasting, CalculationChecksInOrderAndWritesTheGrid) {
   out = ds::calculate_fa(in, m, env, grid, table);
   EXPECT_TRUE(out.compared);
   EXPECT_EQ(out.counts.matched_rows, 100);
+  EXPECT_EQ(out.period, "100 draws fall in the period.");
   EXPECT_EQ(env.shown, 1);
   EXPECT_EQ(env.hidden, 1);
   EXPECT_EQ(grid.cell(3, 1), "1.53");
@@ -197,7 +198,10 @@ TEST(Forecasting, CalculationChecksInOrderAndWritesTheGrid) {
   auto reversed = in;
   reversed.from_text = "2025-12-31";
   reversed.to_text = "2025-01-01";
-  ds::calculate_fa(reversed, m, env, grid, table);
+  EXPECT_EQ(
+      ds::calculate_fa(reversed, m, env, grid, table).period,
+      "No draw falls in the period from 2025-12-31 to 2025-01-01. The draw history runs from 2025-01-01 "
+      "to 2025-04-10.");  // the 100th day of 2025
   for (int r = 1; r <= 10; ++r) EXPECT_EQ(grid.cell(r, 1), "1");
 }
 

@@ -69,6 +69,22 @@ TEST(DrawImport, FlawsAreRefusedByLineAndAFailedWriteLosesNothing) {
   dir.put("L", "draws.txt", before);
   TextGrid table;
   ASSERT_EQ(read_draws(dir.games(), "L", table, iso).message, "");
+  // The window's Import goes to the lotto chosen, whose whole history the grid holds.
+  dir.put("B", "draws.txt", "2024-01-06 1 2 3\r\n");
+  const std::string choose = "Please choose in the Name list the lotto that gets the draws.";
+  const std::string other =
+      "The draws shown are not those of the lotto 'L'. Choose 'L' in the Name list first.";
+  const std::tuple<const char*, const char*, const char*, std::string> targets[] = {
+      {"L", "", "", choose},
+      {"M", "L", "L", choose},
+      {"L", "L", "K", other},
+      {"L", "L", "", other},
+      {" L ", "L", "L", ""},
+      {"N", "N", "", ""},
+      {"B", "B", "B", "The draws of 'B' must be corrected first: "}};
+  for (const auto& [text, chosen, owner, message] : targets)
+    EXPECT_EQ(import_refusal(text, chosen, owner, dir.games(), iso).substr(0, message.size()), message)
+        << text;
   const ImportPreview p = preview_import(
       "Date,N1,N2,N3,N4,N5,N6,B\n2024-01-06,6,5,4,3,2,1,7\n2024-01-10,10,11,12,13,14,16,1\n"
       "2024-01-13,1,2,3,4,5,50,6\n2024-01-17,1,2,3,4,5,5,6\n2024-01-20,1,2,3,4,5,6,6\n"

@@ -59,8 +59,15 @@ TEST(Generator, PeriodStepAndTies) {
   } cases[] = {
       {2, 4, 1, "", 3},  // a To date on a draw ends the count there
       {2, 8, 1, "", 5},  // between draws at the earlier one: the 2nd, 3rd, 4th, 6th, 7th
-      {20, 25, 1, "No data for this criteria. ", -1},
-      {5, 1, 1, "No data for this criteria. ", -1},
+      // an empty period names where the history starts and ends (the 5th draw is on the 10th)
+      {20, 25, 1,
+       "No data for this criteria. No draw falls in the period from 2025-01-20 to 2025-01-25. "
+       "The draw history runs from 2025-01-01 to 2025-01-10.",
+       -1},
+      {5, 1, 1,
+       "No data for this criteria. No draw falls in the period from 2025-01-05 to 2025-01-01. "
+       "The draw history runs from 2025-01-01 to 2025-01-10.",
+       -1},
       {1, 7, 2, "", 3},  // every 2nd of the draws of 1, 2, 3, 4, 6, 7 January
   };
   for (const Case& c : cases) {
@@ -201,6 +208,7 @@ TEST(Generator, RulesFillTheCurrentRowWithTheDateText) {
     g.input.rule = c.rule;
     const auto out = g.go();
     ASSERT_EQ(out.message, "");
+    EXPECT_EQ(out.period, "410 draws fall in the period.");  // 3 * (1 + ... + 40) / 6 numbers
     EXPECT_EQ(out.written_row, 2);
     std::string row = g.sets.cell(2, 0);
     for (int col = 1; col <= 10; ++col) row += " " + g.sets.cell(2, col);
