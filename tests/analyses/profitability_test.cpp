@@ -135,25 +135,29 @@ TEST_F(ProfitTest, TheAbilityOfTheTopClassShortensTheTimes) {
 }
 
 TEST_F(ProfitTest, FailuresNameTheBoxAndNeverShowNonsense) {
-  struct Case {
-    void (*edit)(ds::ProfitInput&);
+  using ds::ProfitInput;
+  using Show = ds::WindowToShow;
+  const char* const no = "Sorry, the data is not correct.";
+  const struct {
+    void (*edit)(ProfitInput&);
     const char* message;
     int focus;
+    Show show;
     bool profitability;  // written before the failure
   } cases[] = {
-      {[](ds::ProfitInput& x) { x.lotto_name.clear(); }, "Please select a Lotto", -1, false},
-      {[](ds::ProfitInput& x) { x.system_id.clear(); }, "", -1, false},
-      {[](ds::ProfitInput& x) { x.prizes[4] = "x"; }, "Sorry, the data is not correct.", 4, false},
-      {[](ds::ProfitInput& x) { x.prizes[7] = "1,5"; }, "Sorry, the data is not correct.", 7, false},
-      {[](ds::ProfitInput& x) { x.ticket_count = 0; }, "Sorry, the data is not correct.", 9, false},
-      {[](ds::ProfitInput& x) { x.fa[3] = "abc"; }, "Sorry, the data is not correct.", 9, false},
-      {[](ds::ProfitInput& x) { x.play_n = 8; }, "Sorry, the data is not correct.", 9, false},
+      {[](ProfitInput& x) { x.lotto_name.clear(); }, "Please select a Lotto", -1, Show::lotto, false},
+      {[](ProfitInput& x) { x.system_id.clear(); }, "Please select", -1, Show::system, false},
+      {[](ProfitInput& x) { x.prizes[4] = "x"; }, no, 4, Show::none, false},
+      {[](ProfitInput& x) { x.prizes[7] = "1,5"; }, no, 7, Show::none, false},
+      {[](ProfitInput& x) { x.ticket_count = 0; }, no, 9, Show::none, false},
+      {[](ProfitInput& x) { x.fa[3] = "abc"; }, no, 9, Show::none, false},
+      {[](ProfitInput& x) { x.play_n = 8; }, no, 9, Show::none, false},
       // a confidence of 100 or more, or below anything, gives no times
-      {[](ds::ProfitInput& x) { x.clevel = "100"; }, "Sorry, the data is not correct.", 9, true},
-      {[](ds::ProfitInput& x) { x.clevel = "0"; }, "Sorry, the data is not correct.", 9, true},
-      {[](ds::ProfitInput& x) { x.clevel = ""; }, "Sorry, the data is not correct.", 9, true},
+      {[](ProfitInput& x) { x.clevel = "100"; }, no, 9, Show::none, true},
+      {[](ProfitInput& x) { x.clevel = "0"; }, no, 9, Show::none, true},
+      {[](ProfitInput& x) { x.clevel = ""; }, no, 9, Show::none, true},
       // an ability that lifts p to 1 or beyond leaves no logarithm
-      {[](ds::ProfitInput& x) { x.fa[8] = "1000000"; }, "Sorry, the data is not correct.", 9, true},
+      {[](ProfitInput& x) { x.fa[8] = "1000000"; }, no, 9, Show::none, true},
   };
   for (const auto& c : cases) {
     auto x = in;
@@ -161,21 +165,17 @@ TEST_F(ProfitTest, FailuresNameTheBoxAndNeverShowNonsense) {
     const auto out = ds::calculate_avrprofitability(x, m);
     EXPECT_EQ(out.message.substr(0, std::string(c.message).size()), c.message) << out.message;
     EXPECT_EQ(out.focus_prize, c.focus) << c.message;
+    EXPECT_EQ(out.show, c.show) << c.message;
     EXPECT_EQ(out.profitability.has_value(), c.profitability) << c.message;
     EXPECT_FALSE(out.times) << c.message;
   }
-  auto x = in;
-  x.system_id.clear();
-  EXPECT_EQ(ds::calculate_avrprofitability(x, m).show, ds::WindowToShow::system);
-  x.lotto_name.clear();
-  EXPECT_EQ(ds::calculate_avrprofitability(x, m).show, ds::WindowToShow::lotto);
   // No lotto at all: H(0) is 1, which asks for a lotto.
-  x = in;
+  auto x = in;
   x.play_n = x.pick_n = x.tset_size = 0;
   x.prizes.fill("0");
   EXPECT_EQ(ds::how_long_to_play(x, m).message, m.select_lotto);
   in.clevel = "150";
-  EXPECT_EQ(ds::how_long_to_play(in, m).message, m.data_not_correct);
+  EXPECT_EQ(ds::how_long_to_play(in, m).message, no);
 }
 
 TEST(ProfitGrid, CopyNeedsTheTenResultRows) {

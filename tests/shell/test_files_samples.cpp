@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
+#include <unistd.h>
 
 #include "shell/files.h"
 #include "shell/samples.h"
@@ -9,11 +9,12 @@
 using namespace ds;
 
 namespace {
+// A new folder for each instance, so that one test can have several.
 struct TempDir {
   fs::path path;
   TempDir() {
-    path = fs::temp_directory_path() / ("ds-test-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                                         "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    static int made = 0;
+    path = fs::temp_directory_path() / ("ds-test-" + std::to_string(::getpid()) + "-" + std::to_string(++made));
     fs::remove_all(path);
     fs::create_directories(path);
   }
@@ -54,40 +55,28 @@ TEST(Files, SafeNamesAndEightBitText) {
   EXPECT_FALSE(text_to_8bit("\xE4\xB8\xAD"));
 }
 
-TEST(Samples, InstallOnceAndNeverOverwrite) {
-  TempDir prog, app;
-  put(prog.path / "d1", "draws");
-  put(prog.path / "d1a", "record");
+TEST(Samples, InstallWhatIsThereOnceAndNeverOverwrite) {
+  TempDir prog, app, app2;
   put(prog.path / "d2", "set");
-  create_samples(prog.path, app.path);
   const auto lotto = app.path / "Games" / "Canada_6_49";
+  // Without the draws nothing is installed; without the game, not the set.
+  create_samples(prog.path, app.path);
+  EXPECT_FALSE(fs::exists(app.path / "Games"));
+  put(prog.path / "d1", "draws");
+  create_samples(prog.path, app.path);
+  EXPECT_TRUE(fs::exists(lotto / "draws.txt") && !fs::exists(app.path / "Tsets"));
+  put(prog.path / "d1a", "record");
+  create_samples(prog.path, app.path);
   EXPECT_EQ(read_file(lotto / "draws.txt"), "draws");
   EXPECT_EQ(read_file(lotto / "param.tix"), "record");
   EXPECT_EQ(read_file(app.path / "Tsets" / "10" / "Forecaster1"), "set");
-
+  // Edited files stay; a missing one comes back.
   put(lotto / "draws.txt", "edited");
   fs::remove(lotto / "param.tix");
   create_samples(prog.path, app.path);
   EXPECT_EQ(read_file(lotto / "draws.txt"), "edited");
   EXPECT_EQ(read_file(lotto / "param.tix"), "record");
-}
-
-TEST(Samples, MissingFilesInstallLessAndNothingFails) {
-  TempDir prog, app;
-  put(prog.path / "d1a", "record");
-  put(prog.path / "d2", "set");
-  create_samples(prog.path, app.path);
-  EXPECT_FALSE(fs::exists(app.path / "Games"));
-  EXPECT_FALSE(fs::exists(app.path / "Tsets"));
-
-  put(prog.path / "d1", "draws");
-  fs::remove(prog.path / "d1a");
-  create_samples(prog.path, app.path);
-  EXPECT_TRUE(fs::exists(app.path / "Games" / "Canada_6_49" / "draws.txt"));
-  EXPECT_FALSE(fs::exists(app.path / "Tsets"));
-
   // A file where a folder is expected: skipped silently.
-  TempDir app2;
   put(app2.path / "Games", "not a folder");
   create_samples(prog.path, app2.path);
   EXPECT_EQ(read_file(app2.path / "Games"), "not a folder");

@@ -123,21 +123,14 @@ TEST_F(TicketFileTest, TenThreeSixOnTheSampleSet) {
             "N1 41 17 5 46 12 4\r\nN2 17 5 46 12 22 21\r\nN3 5 46 12 22 4 35\r\nN4 46 12 22 4 21 38\r\n"
             "N5 12 22 4 21 35 41\r\nN6 22 4 21 35 38 17\r\nN7 4 21 35 38 41 5\r\nN8 21 35 38 41 17 46\r\n"
             "N9 35 38 41 17 5 12\r\nN10 38 41 17 5 46 22\r\n");
-}
 
-TEST_F(TicketFileTest, TenFourSixReplacesTheEarlierTickets) {
-  AppState s = chosen_state(10, 6, 1);
-  TextGrid g;
-  fill_system("10_3_6", s, g, file);
-  const FillSystemOutcome out = fill_system("10_4_6", s, g, file);
-  ASSERT_EQ(out.status, FillSystemStatus::shown);
+  // 10_4_6 next replaces them: 30 tickets at 1 each.
+  s.lotto.cost = 1;
+  const FillSystemOutcome next = fill_system("10_4_6", s, g, file);
   EXPECT_EQ(s.ticket_count, 3);
-  EXPECT_EQ(s.tickets.size(), 4u);
   EXPECT_EQ(g.rows(), 31);
-  EXPECT_EQ(out.shown.cost, "30");
+  EXPECT_EQ(next.shown.cost, "30");
   EXPECT_EQ(g.cell(11, 1), numbers_at({1, 2, 3, 4, 6, 8}));
-  EXPECT_EQ(g.cell(30, 0), "N30");
-  EXPECT_EQ(g.cell(30, 1), numbers_at({10, 1, 2, 3, 4, 7}));
   EXPECT_EQ(file_text().substr(file_text().size() - 21), "N30 " + numbers_at({10, 1, 2, 3, 4, 7}) + "\r\n");
 }
 
@@ -157,21 +150,16 @@ TEST_F(TicketFileTest, SystemsThatDoNotFitChangeNothing) {
   // A five-number lotto does not take six-number tickets.
   s.lotto.pick_n = 5;
   EXPECT_EQ(fill_system("10_3_6", s, g, file).status, FillSystemStatus::not_fitting);
+  // A set without numbers is reported.
+  s.lotto.pick_n = 6;
+  s.tset_numbers = {};
+  const FillSystemOutcome none = fill_system("10_3_6", s, g, file);
+  EXPECT_EQ(none.status, FillSystemStatus::no_tset_numbers);
+  EXPECT_EQ(none.message, "Please, select the targeted set on the form 'Tsets'");
   EXPECT_EQ(g.revision(), revision);
   EXPECT_EQ(s.tickets, tickets);
   EXPECT_EQ(s.ticket_count, 1);
   EXPECT_EQ(file_text(), before);
-}
-
-TEST_F(TicketFileTest, SetWithoutNumbersIsReportedAndNothingWritten) {
-  AppState s = chosen_state();
-  s.tset_numbers = {};
-  TextGrid g;
-  const FillSystemOutcome out = fill_system("10_3_6", s, g, file);
-  EXPECT_EQ(out.status, FillSystemStatus::no_tset_numbers);
-  EXPECT_EQ(out.message, "Please, select the targeted set on the form 'Tsets'");
-  EXPECT_EQ(g.rows(), 0);
-  EXPECT_FALSE(fs::exists(file));
 }
 
 TEST_F(TicketFileTest, UnwritableFileIsReportedAndTheTicketsStay) {
