@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "app/register_windows.h"
 #include "shell/ui/app.h"
 
 namespace {

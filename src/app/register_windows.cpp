@@ -1,4 +1,5 @@
-#include "shell/ui/app.h"
+#include "app/register_windows.h"
+
 #include "analyses/ui/fability_window.h"
 #include "analyses/ui/performance_window.h"
 #include "analyses/ui/profitability_window.h"
@@ -8,8 +9,9 @@
 #include "tsets/ui/tset_generator_window.h"
 #include "tsets/ui/tsets_window.h"
 #include "systems/ui/system_window.h"
+#include "shell/ui/window_registry.h"
 
-// Each working window's module adds its factories here.
+// A new window adds its factory here, and its WindowId in shell/window_id.h.
 
 namespace ds::ui {
 

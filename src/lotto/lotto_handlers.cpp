@@ -109,7 +109,7 @@ std::string lotto_exists_message(const std::string& name) {
 SaveLottoResult save_lotto(const LottoForm& f, const std::string& current,
                            const std::filesystem::path& games, AppState& s) {
   SaveLottoResult r;
-  const MessageCatalogue& m = s.messages;
+  const MessageCatalogue& m = messages();
   auto refuse = [&r](const std::string& message, const char* focus) {
     r.message = message;
     r.focus = focus;
@@ -220,7 +220,7 @@ ChooseLottoResult choose_lotto(const std::string& name, const std::filesystem::p
 
 Refusal Check_draw(const DrawForm& draw, std::int16_t play_n, const AppState& s,
                    std::string& er_tp) {
-  const MessageCatalogue& m = s.messages;
+  const MessageCatalogue& m = messages();
   er_tp = "date";
   if (blank(draw.date)) return refusal(m.type_data, "txtDate");
   // draws.txt separates its fields with blanks, so a date cannot hold one.
@@ -300,7 +300,7 @@ SaveDrawsResult save_draws(const std::string& name_text, const std::string& owne
   r.owner = owner;
   r.current_row = current_row;
   if (blank(name_text)) {
-    r.message = s.messages.type_data;
+    r.message = messages().type_data;
     r.focus = "cmbName";
     return r;
   }

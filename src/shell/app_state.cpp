@@ -25,4 +25,13 @@ void fill_catalogue(MessageCatalogue& m) {
   m.no_draws_data = "There is no draws data on the 'Lotto' form.";
 }
 
+const MessageCatalogue& messages() {
+  static const MessageCatalogue texts = [] {
+    MessageCatalogue m;
+    fill_catalogue(m);
+    return m;
+  }();
+  return texts;
+}
+
 }  // namespace ds

@@ -13,13 +13,13 @@ namespace ds {
 SystemLoadOutcome system_window_load(const AppState& state) {
   SystemLoadOutcome out;
   if (state.tset_name.empty()) {
-    out.message = state.messages.select_tset;
+    out.message = messages().select_tset;
     out.open = SystemOpenWindow::tsets;
     return out;
   }
   out.tset_label = state.tset_name;
   if (state.lotto_name.empty()) {
-    out.message = state.messages.select_lotto;
+    out.message = messages().select_lotto;
     out.open = SystemOpenWindow::lotto;
     return out;
   }

@@ -134,7 +134,7 @@ CalcFrResult calc_fr(const TextGrid& draws, DayNumber from, DayNumber to, int st
 
 GeneratorOutcome generate(const GeneratorInput& input, AppState& state, const TextGrid* draws, TextGrid& freq,
                           const GeneratorTarget& target, const UniformSource& uniform) {
-  const MessageCatalogue& m = state.messages;
+  const MessageCatalogue& m = messages();
   GeneratorOutcome out;
   const int play_n = state.lotto.play_n;
   if (play_n == 0) {

@@ -100,7 +100,7 @@ std::string create_set_file(const fs::path& size_folder, const std::string& name
 }
 
 std::string read_set_file(TsetsWork& work, const std::string& name, AppState& state) {
-  if (work.size < min_set_size || work.size > max_set_size) return state.messages.select_size;
+  if (work.size < min_set_size || work.size > max_set_size) return messages().select_size;
   if (!safe_name(name) || *safe_name(name) != name) return unsafe_set_name_message(name);
   const fs::path path = work.size_folder / name;
   if (!file_exists(path)) return missing_set_message(name, work.size);
@@ -133,7 +133,7 @@ std::string read_set_file(TsetsWork& work, const std::string& name, AppState& st
     state.tset_numbers.fill(0);
     return {};
   }
-  return get_Tset(work.grid, state.tset_numbers, state.tset_row, state.messages);
+  return get_Tset(work.grid, state.tset_numbers, state.tset_row, messages());
 }
 
 bool saved_set_holds(const fs::path& app_folder, int size, const std::string& name,
@@ -156,7 +156,7 @@ bool saved_set_holds(const fs::path& app_folder, int size, const std::string& na
 }
 
 std::string write_set_file(TsetsWork& work, AppState& state) {
-  if (work.set_name.empty()) return state.messages.select_tset;
+  if (work.set_name.empty()) return messages().select_tset;
   if (!make_size_folder(work.size_folder)) return "The folder " + work.size_folder.string() + " cannot be created.";
 
   // The current row moves with the sort; remember what it holds to find it again.
@@ -165,7 +165,7 @@ std::string write_set_file(TsetsWork& work, AppState& state) {
   const auto current_cells = follow ? row_cells(work.grid, current) : std::vector<std::string>{};
 
   for (int r = 1; r < work.grid.rows(); ++r)
-    if (!parse_date(work.grid.cell(r, 0), state.date_format)) return state.messages.incorrect_date;
+    if (!parse_date(work.grid.cell(r, 0), state.date_format)) return messages().incorrect_date;
   // An empty position would be written as a missing field, and reading stops
   // at such a line: the rows after it would be lost at the next save.
   for (int r = 1; r < work.grid.rows(); ++r)
@@ -174,7 +174,7 @@ std::string write_set_file(TsetsWork& work, AppState& state) {
 
   std::string result;
   sort_grid_by_date(work.grid, 0, result, state.date_format);
-  if (!result.empty()) return state.messages.incorrect_date;
+  if (!result.empty()) return messages().incorrect_date;
   if (follow) {
     // Among equal rows the one nearest the old place is taken, so the choice is stable.
     int best = -1;

@@ -43,10 +43,10 @@ void tsets_load(TsetsModel& model, AppState& state) {
 
 TsetsOutcome tsets_choose_size(TsetsModel& model, const std::string& size_text, AppState& state) {
   const std::string_view text = trim_blanks(size_text);
-  if (text.empty()) return message(state.messages.select_size, TsetsFocus::size);
+  if (text.empty()) return message(messages().select_size, TsetsFocus::size);
   const auto size = parse_whole(text);
   if (!size || *size < min_set_size || *size > max_set_size)
-    return message(state.messages.incorrect_tset_size, TsetsFocus::size);
+    return message(messages().incorrect_tset_size, TsetsFocus::size);
 
   TsetsWork& work = model.work;
   work.size = static_cast<std::int16_t>(*size);
@@ -109,9 +109,9 @@ TsetsOutcome tsets_choose_set(TsetsModel& model, const std::string& name, AppSta
 }
 
 TsetsOutcome tsets_accept_date(TsetsModel& model, const std::string& date_text, AppState& state) {
-  if (!has_current_row(model, state)) return message(state.messages.select_tset_row);
+  if (!has_current_row(model, state)) return message(messages().select_tset_row);
   const auto day = parse_date(date_text, state.date_format);
-  if (!day) return message(state.messages.incorrect_date, TsetsFocus::date);
+  if (!day) return message(messages().incorrect_date, TsetsFocus::date);
   model.work.grid.set_cell(state.tset_row, 0, format_date(*day, state.date_format));
   return {};
 }
@@ -123,7 +123,7 @@ TsetsOutcome tsets_add(TsetsModel& model, AppState& state) {
 
 TsetsOutcome tsets_accept_number(TsetsModel& model, const std::string& index_text,
                                  const std::string& number_text, AppState& state) {
-  const MessageCatalogue& m = state.messages;
+  const MessageCatalogue& m = messages();
   if (!has_current_row(model, state)) return message(m.select_tset_row);
   const auto index = parse_i16(index_text);
   if (!index || *index < 1) return message(m.select_index, TsetsFocus::index);
@@ -163,7 +163,7 @@ TsetsOutcome tsets_save(TsetsModel& model, AppState& state) {
 TsetsOutcome tsets_select_row(TsetsModel& model, int row, AppState& state) {
   if (row < 1 || row >= model.work.grid.rows()) return {};
   state.tset_row = static_cast<std::int16_t>(row);
-  return message(get_Tset(model.work.grid, state.tset_numbers, state.tset_row, state.messages));
+  return message(get_Tset(model.work.grid, state.tset_numbers, state.tset_row, messages()));
 }
 
 }  // namespace ds

@@ -53,7 +53,6 @@ class SourceWindows : public FaEnvironment {
 FabilityWindow::FabilityWindow() {
   setObjectName(QStringLiteral("frmFability"));
   setWindowTitle(tr("Forecasting Abilities"));
-  if (state().messages.data_not_correct.empty()) fill_catalogue(state().messages);
   reset_fa_grid(fa_);
 
   auto* central = new QWidget(this);
@@ -131,7 +130,7 @@ void FabilityWindow::calculate_fa() {
   in.date_format = s.date_format;
   in.number_format = s.number_format;
   SourceWindows sources;
-  const FaOutcome out = ds::calculate_fa(in, s.messages, sources, fa_, s.fa_table);
+  const FaOutcome out = ds::calculate_fa(in, messages(), sources, fa_, s.fa_table);
   if (out.lotto_label) lbl_lotto_->setText(qs(*out.lotto_label));
   if (out.tset_name_label) lbl_tset_name_->setText(qs(*out.tset_name_label));
   if (out.tset_size_label) lbl_tset_size_->setText(qs(*out.tset_size_label));

@@ -53,7 +53,6 @@ void PerformanceWindow::set_print_handler(PrintHandler handler) {
 PerformanceWindow::PerformanceWindow() {
   setObjectName(QStringLiteral("frmPerformance"));
   setWindowTitle(tr("System Performance"));
-  if (state().messages.data_not_correct.empty()) fill_catalogue(state().messages);
   reset_performance_grid(grid_);
 
   auto* central = new QWidget(this);
@@ -138,7 +137,7 @@ void PerformanceWindow::Performance() {
   in.pick_n = s.lotto.pick_n;
   in.system_file = s.app_folder / "system";
   in.number_format = s.number_format;
-  const PerformanceOutcome out = ds::Performance(in, s.messages, grid_);
+  const PerformanceOutcome out = ds::Performance(in, messages(), grid_);
   if (out.system_label) lbl_system_->setText(qs(*out.system_label));
   if (out.tset_label) lbl_tset_->setText(qs(*out.tset_label));
   msf_->refresh();

@@ -41,7 +41,6 @@ QLabel* result_label(const char* name, QWidget* parent) {
 ProfitabilityWindow::ProfitabilityWindow() {
   setObjectName(QStringLiteral("frmProfitability"));
   setWindowTitle(tr("Average Profitability"));
-  if (state().messages.data_not_correct.empty()) fill_catalogue(state().messages);
   reset_profit_fa_grid(fa_);
 
   auto* central = new QWidget(this);
@@ -119,7 +118,7 @@ bool ProfitabilityWindow::copy_fa() {
   registry().show(WindowId::fability);
   if (!copy_fa_rows(borrow_grid(LentGrid::forecasting), fa_)) {
     msf_fa_->refresh();
-    show_message(this, state().messages.please_calculate_fa);
+    show_message(this, messages().please_calculate_fa);
     return false;
   }
   if (QWidget* fa = registry().existing(WindowId::fability)) fa->hide();
@@ -165,9 +164,9 @@ void ProfitabilityWindow::apply(const ProfitOutcome& out) {
 }
 
 void ProfitabilityWindow::calculate_avrprofitability() {
-  apply(ds::calculate_avrprofitability(input(), state().messages));
+  apply(ds::calculate_avrprofitability(input(), messages()));
 }
 
-void ProfitabilityWindow::how_long_to_play() { apply(ds::how_long_to_play(input(), state().messages)); }
+void ProfitabilityWindow::how_long_to_play() { apply(ds::how_long_to_play(input(), messages())); }
 
 }  // namespace ds::ui

@@ -70,7 +70,6 @@ LottoWindow::LottoWindow() {
   setObjectName(QStringLiteral("frmLotto"));
   setWindowTitle(QStringLiteral("Lotto"));
   AppState& s = state();
-  if (s.messages.type_data.empty()) fill_catalogue(s.messages);
   reset_draw_grid(draws_);
   build_controls();
   add_help_menu(this, QStringLiteral("lotto.htm"));

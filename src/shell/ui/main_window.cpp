@@ -29,10 +29,9 @@ QPushButton* add_button(QWidget* parent, QVBoxLayout* column, const char* name, 
 MainWindow::MainWindow() {
   setObjectName(QStringLiteral("frmMain"));
   setWindowTitle(QStringLiteral("Drawsmith"));
-  // Load step: samples first, then the fixed texts.
+  // Load step: the samples.
   AppState& s = state();
   create_samples(s.program_folder, s.app_folder);
-  fill_catalogue(s.messages);
 
   auto* central = new QWidget(this);
   auto* data = new QVBoxLayout;

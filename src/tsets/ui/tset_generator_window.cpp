@@ -75,7 +75,6 @@ TsetGeneratorWindow::TsetGeneratorWindow() {
   setObjectName(QStringLiteral("frmTsetGenerator"));
   setWindowTitle(QStringLiteral("Generator of Targeted Sets"));
   AppState& s = state();
-  if (s.messages.type_name.empty()) fill_catalogue(s.messages);
 
   frequencies_.resize(1, 2);
   frequencies_.fixed_rows = 1;

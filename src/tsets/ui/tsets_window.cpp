@@ -84,7 +84,6 @@ TsetsWindow::TsetsWindow() {
   setObjectName(QStringLiteral("frmTsets"));
   setWindowTitle(QStringLiteral("Targeted Sets"));
   AppState& s = state();
-  if (s.messages.type_name.empty()) fill_catalogue(s.messages);
   tsets_load(model_, s);
 
   auto* central = new QWidget(this);
@@ -270,7 +269,7 @@ void TsetsWindow::apply(const TsetsOutcome& outcome) {
 void TsetsWindow::size_chosen(const QString& text) { apply(tsets_choose_size(model_, ss(text), state())); }
 
 void TsetsWindow::new_set() {
-  const QString answer = dialogs().input(this, qs(state().messages.type_name), qs(state().messages.strategy_name));
+  const QString answer = dialogs().input(this, qs(messages().type_name), qs(messages().strategy_name));
   apply(tsets_new(model_, ss(answer), state()));
 }
 

@@ -1,0 +1,26 @@
+#include "shell/ui/lent_grids.h"
+
+#include "shell/ui/window_registry.h"
+
+namespace ds::ui {
+
+WindowId owner_of(LentGrid grid) {
+  switch (grid) {
+    case LentGrid::draws:
+      return WindowId::lotto;
+    case LentGrid::sets:
+      return WindowId::tsets;
+    case LentGrid::frequencies:
+      return WindowId::tset_generator;
+    case LentGrid::forecasting:
+      return WindowId::fability;
+  }
+  return WindowId::none;
+}
+
+const TextGrid* borrow_grid(LentGrid grid) {
+  auto* source = dynamic_cast<GridSource*>(registry().get(owner_of(grid)));
+  return source ? source->lent_grid(grid) : nullptr;
+}
+
+}  // namespace ds::ui
