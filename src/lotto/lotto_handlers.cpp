@@ -1,5 +1,7 @@
 #include "lotto/lotto_handlers.h"
 
+#include <algorithm>
+
 #include "shell/fields.h"
 #include "shell/files.h"
 
@@ -10,7 +12,8 @@ namespace {
 bool blank(const std::string& text) { return trim_blanks(text).empty(); }
 
 const char* const draw_keys[] = {"n1", "n2", "n3", "n4", "n5", "n6", "nb"};
-const char* const draw_boxes[] = {"txtN1", "txtN2", "txtN3", "txtN4", "txtN5", "txtN6", "txtNB"};
+const LottoFocus draw_boxes[] = {LottoFocus::n1, LottoFocus::n2, LottoFocus::n3, LottoFocus::n4,
+                                 LottoFocus::n5, LottoFocus::n6, LottoFocus::nb};
 
 std::string unsafe_name_message() {
   return "This name cannot be used for a lotto. A lotto name is a folder name: it must not "
@@ -18,7 +21,12 @@ std::string unsafe_name_message() {
          "characters.";
 }
 
-Refusal refusal(const std::string& message, const char* focus) { return {message, focus}; }
+LottoOutcome refusal(const std::string& message, LottoFocus focus) {
+  LottoOutcome r;
+  r.message = message;
+  r.focus = focus;
+  return r;
+}
 
 // Gives a grid that is not yet a draw table (the start grid) the draw table's columns
 // and headers, keeping its rows.
@@ -110,26 +118,27 @@ SaveLottoResult save_lotto(const LottoForm& f, const std::string& current,
                            const std::filesystem::path& games, AppState& s) {
   SaveLottoResult r;
   const MessageCatalogue& m = messages();
-  auto refuse = [&r](const std::string& message, const char* focus) {
+  auto refuse = [&r](const std::string& message, LottoFocus focus) {
     r.message = message;
     r.focus = focus;
     return r;
   };
-  if (blank(f.name)) return refuse(m.type_data, "cmbName");
+  if (blank(f.name)) return refuse(m.type_data, LottoFocus::name);
   const auto name = safe_name(f.name);
-  if (!name) return refuse(unsafe_name_message(), "cmbName");
-  if (*name != current && folder_exists(games / *name)) return refuse(lotto_exists_message(*name), "cmbName");
-  if (blank(f.play_n)) return refuse(m.type_data, "cmbPlayN");
-  if (blank(f.pick_n)) return refuse(m.type_data, "cmbPickN");
-  if (blank(f.cost)) return refuse(m.type_data, "txtCost");
-  if (blank(f.currency)) return refuse(m.type_data, "txtCurrency");
+  if (!name) return refuse(unsafe_name_message(), LottoFocus::name);
+  if (*name != current && folder_exists(games / *name))
+    return refuse(lotto_exists_message(*name), LottoFocus::name);
+  if (blank(f.play_n)) return refuse(m.type_data, LottoFocus::play_n);
+  if (blank(f.pick_n)) return refuse(m.type_data, LottoFocus::pick_n);
+  if (blank(f.cost)) return refuse(m.type_data, LottoFocus::cost);
+  if (blank(f.currency)) return refuse(m.type_data, LottoFocus::currency);
 
   const auto play = parse_whole(f.play_n);
   if (!play || *play < min_play_n || *play > max_play_n)
-    return refuse(m.data_not_correct, "cmbPlayN");
+    return refuse(m.data_not_correct, LottoFocus::play_n);
   const auto pick = parse_whole(f.pick_n);
   if (!pick || *pick < min_pick_n || *pick > max_pick_n || *pick >= *play)
-    return refuse(m.data_not_correct, "cmbPickN");
+    return refuse(m.data_not_correct, LottoFocus::pick_n);
   s.lotto.play_n = static_cast<std::int16_t>(*play);
   s.lotto.pick_n = static_cast<std::int16_t>(*pick);
 
@@ -138,14 +147,14 @@ SaveLottoResult save_lotto(const LottoForm& f, const std::string& current,
   const struct {
     const std::string& text;
     float& field;
-    const char* focus;
+    LottoFocus focus;
   } boxes[] = {
-      {f.prize[0], d.prize_2, "txt2PR"},   {f.prize_b[0], d.prize_2b, "txt2PRB"},
-      {f.prize[1], d.prize_3, "txt3PR"},   {f.prize_b[1], d.prize_3b, "txt3PRB"},
-      {f.prize[2], d.prize_4, "txt4PR"},   {f.prize_b[2], d.prize_4b, "txt4PRB"},
-      {f.prize[3], d.prize_5, "txt5PR"},   {f.prize_b[3], d.prize_5b, "txt5PRB"},
-      {f.prize[4], d.prize_6, "txt6PR"},   {f.prize_b[4], d.prize_6b, "txt6PRB"},
-      {f.cost, d.cost, "txtCost"},
+      {f.prize[0], d.prize_2, LottoFocus::prize_2}, {f.prize_b[0], d.prize_2b, LottoFocus::prize_2b},
+      {f.prize[1], d.prize_3, LottoFocus::prize_3}, {f.prize_b[1], d.prize_3b, LottoFocus::prize_3b},
+      {f.prize[2], d.prize_4, LottoFocus::prize_4}, {f.prize_b[2], d.prize_4b, LottoFocus::prize_4b},
+      {f.prize[3], d.prize_5, LottoFocus::prize_5}, {f.prize_b[3], d.prize_5b, LottoFocus::prize_5b},
+      {f.prize[4], d.prize_6, LottoFocus::prize_6}, {f.prize_b[4], d.prize_6b, LottoFocus::prize_6b},
+      {f.cost, d.cost, LottoFocus::cost},
   };
   for (const auto& box : boxes) {
     const auto v = parse_single(box.text, s.number_format);
@@ -156,11 +165,12 @@ SaveLottoResult save_lotto(const LottoForm& f, const std::string& current,
   s.lotto_name = *name;
   // A currency that does not fit the record, or a folder or file that cannot be
   // made: the focus stays on the last box converted.
-  if (!write_definition(games, *name, d).empty()) return refuse(m.data_not_correct, "txtCost");
+  if (!write_definition(games, *name, d).empty()) return refuse(m.data_not_correct, LottoFocus::cost);
   r.written = true;
   r.name = *name;
   r.names = list_lottos(games);
   r.mode = r.names.empty() ? 1 : 0;
+  r.status = "The lotto '" + *name + "' was saved.";
   return r;
 }
 
@@ -170,20 +180,50 @@ CreateNameResult create_name(const std::string& answer, const std::filesystem::p
   const auto name = safe_name(answer);
   if (!name) {
     r.message = unsafe_name_message();
-    r.focus = "cmbName";
+    r.focus = LottoFocus::name;
     return r;
   }
   if (folder_exists(games / *name)) {
     r.message = lotto_exists_message(*name);
-    r.focus = "cmbName";
+    r.focus = LottoFocus::name;
     return r;
   }
   r.name = *name;
   return r;
 }
 
-ChooseLottoResult choose_lotto(const std::string& name, const std::filesystem::path& games,
-                               AppState& s, TextGrid& grid) {
+CreateLottoResult create_lotto(const std::string& answer, const LottoForm& shown,
+                               const std::filesystem::path& games, const DateFormat& format, TextGrid& grid) {
+  CreateLottoResult r;
+  // The name first: a cancelled prompt or a refused name leaves the lotto shown,
+  // its draws and the buttons as they were.
+  const CreateNameResult name = create_name(answer, games);
+  static_cast<LottoOutcome&>(r) = name;
+  if (name.refused() || name.name.empty()) return r;
+  r.created = true;
+  r.form = shown;
+  emty_lotto(r.form);
+  r.form.name = name.name;
+  // A new lotto has no draws yet: the draws of the lotto shown before must not be
+  // saved under the new name.
+  empty_draw_table(grid);
+  r.draw = empty_draw(format);
+  r.status = "";
+  r.focus = LottoFocus::play_n;
+  return r;
+}
+
+EditLottoResult edit_lotto(const AppState& s) {
+  EditLottoResult r;
+  r.editing = s.lotto_name;
+  r.focus = LottoFocus::play_n;
+  return r;
+}
+
+namespace {
+
+ChooseLottoResult read_lotto(const std::string& name, const std::filesystem::path& games, AppState& s,
+                             TextGrid& grid) {
   ChooseLottoResult r;
   const auto safe = safe_name(name);
   if (!safe || *safe != name) {
@@ -218,15 +258,26 @@ ChooseLottoResult choose_lotto(const std::string& name, const std::filesystem::p
   return r;
 }
 
-Refusal Check_draw(const DrawForm& draw, std::int16_t play_n, const AppState& s,
-                   std::string& er_tp) {
+}  // namespace
+
+ChooseLottoResult choose_lotto(const std::string& name, const std::filesystem::path& games,
+                               AppState& s, TextGrid& grid) {
+  ChooseLottoResult r = read_lotto(name, games, s, grid);
+  if (!r.refused()) {
+    r.status = name + ": " + std::to_string(std::max(grid.rows() - 1, 0)) + " draws";
+    r.status_stays = true;
+  }
+  return r;
+}
+
+LottoOutcome Check_draw(const DrawForm& draw, std::int16_t play_n, const AppState& s, std::string& er_tp) {
   const MessageCatalogue& m = messages();
   er_tp = "date";
-  if (blank(draw.date)) return refusal(m.type_data, "txtDate");
+  if (blank(draw.date)) return refusal(m.type_data, LottoFocus::date);
   // draws.txt separates its fields with blanks, so a date cannot hold one.
   if (trim_blanks(draw.date).find(' ') != std::string_view::npos ||
       !parse_date(draw.date, s.date_format))
-    return refusal(m.data_not_correct, "txtDate");
+    return refusal(m.data_not_correct, LottoFocus::date);
   for (int i = 0; i < 7; ++i) {
     er_tp = draw_keys[i];
     if (blank(draw.n[i])) return refusal(m.type_data, draw_boxes[i]);
@@ -242,7 +293,7 @@ Refusal Check_draw(const DrawForm& draw, std::int16_t play_n, const AppState& s,
 AddDrawResult add_draw(const DrawForm& draw, int current_row, AppState& s, TextGrid& grid) {
   AddDrawResult r;
   std::string er_tp;
-  static_cast<Refusal&>(r) = Check_draw(draw, s.lotto.play_n, s, er_tp);
+  static_cast<LottoOutcome&>(r) = Check_draw(draw, s.lotto.play_n, s, er_tp);
   if (r.refused()) return r;
   s.current_draw_date = *parse_date(draw.date, s.date_format);
   for (int i = 0; i < 7; ++i) s.current_draw[i] = static_cast<std::int16_t>(*parse_whole(draw.n[i]));
@@ -264,6 +315,14 @@ int new_draw_row(TextGrid& grid) {
   // The start grid's blank row is no draw: it gives way to a proper table.
   if (grid.cols() < draw_columns) empty_draw_table(grid);
   return grid.append_row();
+}
+
+NewDrawResult new_draw(TextGrid& grid, const DateFormat& format) {
+  NewDrawResult r;
+  r.current_row = new_draw_row(grid);
+  r.draw = empty_draw(format);
+  r.focus = LottoFocus::date;
+  return r;
 }
 
 SelectRowResult select_draw_row(const TextGrid& grid, int row, AppState& s) {
@@ -301,20 +360,20 @@ SaveDrawsResult save_draws(const std::string& name_text, const std::string& owne
   r.current_row = current_row;
   if (blank(name_text)) {
     r.message = messages().type_data;
-    r.focus = "cmbName";
+    r.focus = LottoFocus::name;
     return r;
   }
   const auto name = safe_name(name_text);
   if (!name) {
     r.message = unsafe_name_message();
-    r.focus = "cmbName";
+    r.focus = LottoFocus::name;
     return r;
   }
   if (*name != owner && file_exists(games / *name / "draws.txt")) {
     r.message = "The draws shown are not those of the lotto '" + *name +
                 "', so they were not saved over its draws. Choose '" + *name +
                 "' in the Name list to change its draws.";
-    r.focus = "cmbName";
+    r.focus = LottoFocus::name;
     return r;
   }
   if (grid.cols() < draw_columns) empty_draw_table(grid);
@@ -331,6 +390,7 @@ SaveDrawsResult save_draws(const std::string& name_text, const std::string& owne
         r.current_row = row;
         break;
       }
+  r.status = std::to_string(std::max(grid.rows() - 1, 0)) + " draws saved for '" + r.owner + "'.";
   return r;
 }
 

@@ -1,7 +1,12 @@
 #pragma once
 // What the Lotto window's handlers decide, over the texts of its controls: the
-// order of the checks, the message, the control that gets the focus and what is
-// stored. The window only reads its controls, calls these and applies the result.
+// order of the checks, the message, the control that gets the focus, the status
+// line and what is stored. The window only reads its controls, calls these and
+// applies the result. One handler per control:
+//   cmbName (a name chosen)  choose_lotto        cmdLottoCreate  create_lotto
+//   cmdLottoEdit             edit_lotto          cmdLottoSave    save_lotto
+//   cmdDrawNew               new_draw            cmdAdd          add_draw
+//   cmdDrawSave              save_draws          msfDraws (row)  select_draw_row
 #include <array>
 #include <cstdint>
 #include <filesystem>
@@ -11,6 +16,7 @@
 #include "lotto/lotto_files.h"
 #include "shell/app_state.h"
 #include "shell/grid.h"
+#include "shell/outcome.h"
 
 namespace ds {
 
@@ -65,16 +71,44 @@ DrawForm empty_draw(const DateFormat& format);
 // The boxes filled from a grid row (columns 0 and 2 to 8).
 DrawForm draw_from_row(const TextGrid& grid, int row);
 
-// A refusal: the message to show and the objectName of the control that gets the
-// focus (empty when none). An empty message means the step passed.
-struct Refusal {
-  std::string message;
-  std::string focus;
+// The controls a Lotto handler can give the focus (the window maps each to its
+// control: name is cmbName, prize_2 txt2PR, prize_2b txt2PRB, n1 txtN1, nb txtNB).
+enum class LottoFocus {
+  none,
+  name,
+  play_n,
+  pick_n,
+  prize_2,
+  prize_2b,
+  prize_3,
+  prize_3b,
+  prize_4,
+  prize_4b,
+  prize_5,
+  prize_5b,
+  prize_6,
+  prize_6b,
+  cost,
+  currency,
+  date,
+  n1,
+  n2,
+  n3,
+  n4,
+  n5,
+  n6,
+  nb,
+};
+
+// What every Lotto handler returns besides its changes. A message means the step
+// was refused.
+struct LottoOutcome : Outcome {
+  LottoFocus focus = LottoFocus::none;
   bool refused() const { return !message.empty(); }
 };
 
 // cmdLottoSave.
-struct SaveLottoResult : Refusal {
+struct SaveLottoResult : LottoOutcome {
   bool written = false;
   std::string name;                // the name saved (blanks around removed)
   std::vector<std::string> names;  // cmbName's new list, when it was refilled
@@ -89,13 +123,38 @@ SaveLottoResult save_lotto(const LottoForm& form, const std::string& current,
 // The name typed in Create's input box: an empty answer (cancel) stays empty; a
 // name that cannot be a folder name, or that names an existing lotto, is refused
 // (the name box then stays empty so that nothing is overwritten by mistake).
-struct CreateNameResult : Refusal {
+struct CreateNameResult : LottoOutcome {
   std::string name;  // cmbName's new text
 };
 CreateNameResult create_name(const std::string& answer, const std::filesystem::path& games);
 
-// Choosing a name in cmbName's list: reads the definition and the draws.
-struct ChooseLottoResult : Refusal {
+// cmdLottoCreate, with the answer of its input box ("" when cancelled): a
+// cancelled or refused name changes nothing. Otherwise the boxes get Create's
+// reset (`shown` is what they show now) with the new name, and the draws of the
+// lotto shown before are dropped from the grid, so that they are never saved
+// under the new name.
+struct CreateLottoResult : LottoOutcome {
+  bool created = false;  // everything below is to be applied
+  LottoForm form;
+  DrawForm draw;        // the draw boxes
+  std::string owner;    // the grid's owner: none
+  std::string editing;  // the lotto Save may write over: none
+  int current_row = 0;
+  int mode = 2;  // LottoEditMode
+};
+CreateLottoResult create_lotto(const std::string& answer, const LottoForm& shown,
+                               const std::filesystem::path& games, const DateFormat& format, TextGrid& grid);
+
+// cmdLottoEdit: the lotto chosen becomes the one Save may write over.
+struct EditLottoResult : LottoOutcome {
+  std::string editing;
+  int mode = 2;  // LottoEditMode
+};
+EditLottoResult edit_lotto(const AppState& state);
+
+// Choosing a name in cmbName's list: reads the definition and the draws; the
+// status line then says how many draws the lotto has.
+struct ChooseLottoResult : LottoOutcome {
   bool definition_read = false;  // `form` holds the definition to show
   LottoForm form;
   bool draws_read = false;  // the grid holds the lotto's draws and `draw` the boxes
@@ -110,25 +169,30 @@ ChooseLottoResult choose_lotto(const std::string& name, const std::filesystem::p
 
 // Validates the draw boxes; `er_tp` becomes the key of the failing box ("date",
 // "n1" .. "n6", "nb") or "" when every box passes.
-Refusal Check_draw(const DrawForm& draw, std::int16_t play_n, const AppState& state,
-                   std::string& er_tp);
+LottoOutcome Check_draw(const DrawForm& draw, std::int16_t play_n, const AppState& state, std::string& er_tp);
 
 // cmdAdd: checks the boxes, sets the current draw in `state`, and writes the texts
 // into `current_row` when it is a draw row.
-struct AddDrawResult : Refusal {
+struct AddDrawResult : LottoOutcome {
   bool row_written = false;
 };
 AddDrawResult add_draw(const DrawForm& draw, int current_row, AppState& state, TextGrid& grid);
 
-// cmdDrawNew: appends an empty row (the start grid becomes a draw table with its
-// headers first) and returns its index, the new current row.
+// Appends an empty row (the start grid becomes a draw table with its headers
+// first) and returns its index.
 int new_draw_row(TextGrid& grid);
+// cmdDrawNew: that row becomes the current row, the boxes get today's date and
+// zeros, the date box the focus.
+struct NewDrawResult : LottoOutcome {
+  int current_row = 0;
+  DrawForm draw;
+};
+NewDrawResult new_draw(TextGrid& grid, const DateFormat& format);
 // A draw table with its headers and no draw (a new lotto's history).
 void empty_draw_table(TextGrid& grid);
 
 // Selecting grid row `row`: fills the boxes and sets the current draw in `state`.
-struct SelectRowResult {
-  std::string message;
+struct SelectRowResult : LottoOutcome {
   bool filled = false;  // `draw` and `current_row` must be applied
   DrawForm draw;
   int current_row = 0;
@@ -138,7 +202,7 @@ SelectRowResult select_draw_row(const TextGrid& grid, int row, AppState& state);
 // cmdDrawSave for the name in cmbName. `owner` names the lotto whose draws.txt the
 // grid was read from ("" for a new table): the draws of another lotto that has a
 // history of its own are never written over it.
-struct SaveDrawsResult : Refusal {
+struct SaveDrawsResult : LottoOutcome {
   bool written = false;
   std::string owner;     // the grid's owner afterwards
   int current_row = 0;   // the row that now holds the current draw

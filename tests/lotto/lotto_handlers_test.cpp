@@ -56,24 +56,24 @@ TEST(LottoHandlers, SaveChecksTheBoxesInOrder) {
   struct Case {
     void (*edit)(LottoForm&);
     const char* message;
-    const char* focus;
+    LottoFocus focus;
   } cases[] = {
-      {[](LottoForm& f) { f = LottoForm{}; }, type_data, "cmbName"},
-      {[](LottoForm& f) { f.name = "  "; }, type_data, "cmbName"},
-      {[](LottoForm& f) { f.name = "../up"; f.play_n.clear(); }, nullptr, "cmbName"},
-      {[](LottoForm& f) { f.play_n.clear(); f.cost.clear(); }, type_data, "cmbPlayN"},
-      {[](LottoForm& f) { f.pick_n.clear(); }, type_data, "cmbPickN"},
-      {[](LottoForm& f) { f.cost.clear(); f.currency.clear(); }, type_data, "txtCost"},
-      {[](LottoForm& f) { f.currency.clear(); }, type_data, "txtCurrency"},
-      {[](LottoForm& f) { f.play_n = "4x"; }, not_correct, "cmbPlayN"},
-      {[](LottoForm& f) { f.play_n = "100"; }, not_correct, "cmbPlayN"},
-      {[](LottoForm& f) { f.play_n = "3"; }, not_correct, "cmbPlayN"},
-      {[](LottoForm& f) { f.pick_n = "7"; }, not_correct, "cmbPickN"},
-      {[](LottoForm& f) { f.pick_n = "2.5"; }, not_correct, "cmbPickN"},
-      {[](LottoForm& f) { f.play_n = "5"; f.pick_n = "5"; }, not_correct, "cmbPickN"},
-      {[](LottoForm& f) { f.prize[0] = "12abc"; }, not_correct, "txt2PR"},
-      {[](LottoForm& f) { f.prize_b[3] = ""; }, not_correct, "txt5PRB"},
-      {[](LottoForm& f) { f.cost = "1,5"; }, not_correct, "txtCost"},
+      {[](LottoForm& f) { f = LottoForm{}; }, type_data, LottoFocus::name},
+      {[](LottoForm& f) { f.name = "  "; }, type_data, LottoFocus::name},
+      {[](LottoForm& f) { f.name = "../up"; f.play_n.clear(); }, nullptr, LottoFocus::name},
+      {[](LottoForm& f) { f.play_n.clear(); f.cost.clear(); }, type_data, LottoFocus::play_n},
+      {[](LottoForm& f) { f.pick_n.clear(); }, type_data, LottoFocus::pick_n},
+      {[](LottoForm& f) { f.cost.clear(); f.currency.clear(); }, type_data, LottoFocus::cost},
+      {[](LottoForm& f) { f.currency.clear(); }, type_data, LottoFocus::currency},
+      {[](LottoForm& f) { f.play_n = "4x"; }, not_correct, LottoFocus::play_n},
+      {[](LottoForm& f) { f.play_n = "100"; }, not_correct, LottoFocus::play_n},
+      {[](LottoForm& f) { f.play_n = "3"; }, not_correct, LottoFocus::play_n},
+      {[](LottoForm& f) { f.pick_n = "7"; }, not_correct, LottoFocus::pick_n},
+      {[](LottoForm& f) { f.pick_n = "2.5"; }, not_correct, LottoFocus::pick_n},
+      {[](LottoForm& f) { f.play_n = "5"; f.pick_n = "5"; }, not_correct, LottoFocus::pick_n},
+      {[](LottoForm& f) { f.prize[0] = "12abc"; }, not_correct, LottoFocus::prize_2},
+      {[](LottoForm& f) { f.prize_b[3] = ""; }, not_correct, LottoFocus::prize_5b},
+      {[](LottoForm& f) { f.cost = "1,5"; }, not_correct, LottoFocus::cost},
   };
   for (const auto& c : cases) {
     AppState s = fresh_state();
@@ -81,7 +81,7 @@ TEST(LottoHandlers, SaveChecksTheBoxesInOrder) {
     c.edit(f);
     const auto r = save_lotto(f, "", dir.games(), s);
     EXPECT_EQ(r.focus, c.focus) << f.name << "/" << f.play_n << "/" << f.pick_n;
-    if (c.message) EXPECT_EQ(r.message, c.message) << c.focus;
+    if (c.message) EXPECT_EQ(r.message, c.message) << static_cast<int>(c.focus);
     else EXPECT_NE(r.message, "");
     EXPECT_FALSE(r.written);
     EXPECT_FALSE(folder_exists(dir.games() / "L"));
@@ -99,7 +99,7 @@ TEST(LottoHandlers, SaveStoresEachValueAsItConverts) {
   f.prize[1] = "12abc";
   auto r = save_lotto(f, "", dir.games(), s);
   EXPECT_EQ(r.message, not_correct);
-  EXPECT_EQ(r.focus, "txt3PR");
+  EXPECT_EQ(r.focus, LottoFocus::prize_3);
   EXPECT_EQ(s.lotto.play_n, 49);
   EXPECT_EQ(s.lotto.prize_2, 1000.0f);
   EXPECT_EQ(s.lotto.prize_2b, 2.5f);
@@ -111,7 +111,7 @@ TEST(LottoHandlers, SaveStoresEachValueAsItConverts) {
   f.currency = "EUR";
   r = save_lotto(f, "", dir.games(), s);
   EXPECT_EQ(r.message, not_correct);
-  EXPECT_EQ(r.focus, "txtCost");
+  EXPECT_EQ(r.focus, LottoFocus::cost);
   EXPECT_EQ(s.lotto.currency, "EUR");
   EXPECT_EQ(s.lotto_name, "L");
   EXPECT_FALSE(file_exists(dir.games() / "L" / "param.tix"));
@@ -138,7 +138,7 @@ TEST(LottoHandlers, SaveStoresEachValueAsItConverts) {
   for (const char* current : {"", "M"}) {
     r = save_lotto(f, current, dir.games(), s);
     EXPECT_EQ(r.message, "The lotto 'L' already exists. Choose it in the Name list and press Edit to change it.");
-    EXPECT_EQ(r.focus, "cmbName");
+    EXPECT_EQ(r.focus, LottoFocus::name);
     EXPECT_FALSE(r.written);
   }
   LottoDefinition kept;
@@ -229,7 +229,7 @@ TEST(LottoHandlers, CheckDrawOrderKeysAndRanges) {
   // No lotto chosen: play_n 0 refuses every draw at N1.
   auto r = Check_draw(draw("2025-01-01", ok), 0, s, er_tp);
   EXPECT_EQ(r.message, not_correct);
-  EXPECT_EQ(r.focus, "txtN1");
+  EXPECT_EQ(r.focus, LottoFocus::n1);
   EXPECT_EQ(er_tp, "n1");
 
   struct Case {
@@ -258,10 +258,10 @@ TEST(LottoHandlers, CheckDrawOrderKeysAndRanges) {
     EXPECT_EQ(r.message, c.message) << c.date << " " << c.text;
     EXPECT_EQ(er_tp, c.key) << c.date << " " << c.text;
   }
-  EXPECT_EQ(r.focus, "txtNB");
+  EXPECT_EQ(r.focus, LottoFocus::nb);
   // A bad date is reported before a bad number.
   r = Check_draw(draw("soon", {"0", "0", "0", "0", "0", "0", "0"}), 49, s, er_tp);
-  EXPECT_EQ(r.focus, "txtDate");
+  EXPECT_EQ(r.focus, LottoFocus::date);
 }
 
 TEST(LottoHandlers, AddWritesTheCurrentRowAsTypedOrOnlyTheState) {
@@ -294,7 +294,7 @@ TEST(LottoHandlers, AddWritesTheCurrentRowAsTypedOrOnlyTheState) {
   // A refused draw leaves the grid and the state alone.
   s.current_draw[0] = 3;
   r = add_draw(draw("2025-11-23", {"1", "2", "3", "4", "5", "6", "99"}), row, s, g);
-  EXPECT_EQ(r.focus, "txtNB");
+  EXPECT_EQ(r.focus, LottoFocus::nb);
   EXPECT_EQ(s.current_draw[0], 3);
   EXPECT_EQ(g.cell(1, 0), "2025-11-22");
 }
@@ -340,7 +340,7 @@ TEST(LottoHandlers, SavingDrawsPlacesTheNewDrawAndProtectsOtherHistories) {
 
   auto r = save_draws("", "A", row, dir.games(), g, s);
   EXPECT_EQ(r.message, type_data);
-  EXPECT_EQ(r.focus, "cmbName");
+  EXPECT_EQ(r.focus, LottoFocus::name);
   r = save_draws("B", "A", row, dir.games(), g, s);
   EXPECT_NE(r.message.find("not those of the lotto 'B'"), std::string::npos);
   EXPECT_EQ(dir.get("B", "draws.txt"), "2020-01-01 9 9 9 9 9 9 9 \r\n");

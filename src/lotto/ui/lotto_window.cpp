@@ -13,8 +13,10 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QVBoxLayout>
+#include <iterator>
 
 #include "shell/files.h"
+#include "shell/ui/apply_outcome.h"
 #include "shell/ui/combo_box.h"
 #include "shell/ui/dialogs.h"
 #include "shell/ui/grid_view.h"
@@ -51,6 +53,16 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption,
   b->setAutoDefault(false);
   b->setMinimumWidth(84);
   return b;
+}
+
+// The control each LottoFocus names.
+const char* focus_name(LottoFocus focus) {
+  static const char* const names[] = {
+      nullptr,  "cmbName",  "cmbPlayN", "cmbPickN", "txt2PR", "txt2PRB", "txt3PR", "txt3PRB",
+      "txt4PR", "txt4PRB",  "txt5PR",   "txt5PRB",  "txt6PR", "txt6PRB", "txtCost", "txtCurrency",
+      "txtDate", "txtN1",   "txtN2",    "txtN3",    "txtN4",  "txtN5",   "txtN6",  "txtNB"};
+  static_assert(std::size(names) == static_cast<std::size_t>(LottoFocus::nb) + 1);
+  return names[static_cast<int>(focus)];
 }
 
 QLabel* label(QWidget* parent, const char* name, const QString& text, bool bold = false) {
@@ -321,14 +333,8 @@ void LottoWindow::set_mode(int mode) {
   save_->setEnabled(b.save);
 }
 
-void LottoWindow::refuse(const Refusal& r) {
-  show_message(this, r.message);
-  if (r.focus.empty()) return;
-  if (auto* w = findChild<QWidget*>(qs(r.focus))) {
-    w->setFocus(Qt::OtherFocusReason);
-    if (auto* e = qobject_cast<QLineEdit*>(w)) e->selectAll();
-    if (auto* c = qobject_cast<QComboBox*>(w); c && c->lineEdit()) c->lineEdit()->selectAll();
-  }
+void LottoWindow::apply(const LottoOutcome& outcome) {
+  apply_outcome(this, outcome, focus_name(outcome.focus));
 }
 
 void LottoWindow::refresh_draws() {
@@ -347,71 +353,54 @@ void LottoWindow::choose_lotto(const QString& name) {
   grid_->refresh();
   if (r.draws_read && current_row_ >= 1) grid_->select_grid_row(current_row_);
   if (r.mode >= 0) set_mode(r.mode);
-  if (r.refused()) show_message(this, r.message);
-  else statusBar()->showMessage(tr("%1: %2 draws").arg(name).arg(std::max(draws_.rows() - 1, 0)));
+  apply(r);
 }
 
 void LottoWindow::create_lotto() {
-  // The name first: a cancelled prompt or a refused name leaves the lotto shown,
-  // its draws and the buttons as they were.
   const QString answer =
       dialogs().input(this, QStringLiteral("Please, type the name"), QStringLiteral("Name"));
-  const CreateNameResult r = create_name(ss(answer), games_);
-  if (r.refused()) {
-    refuse(r);
-    return;
+  const CreateLottoResult r = ds::create_lotto(ss(answer), read_form(), games_, state().date_format, draws_);
+  if (r.created) {
+    show_form(r.form);
+    set_mode(r.mode);
+    editing_ = r.editing;
+    owner_ = r.owner;
+    current_row_ = r.current_row;
+    show_draw(r.draw);
+    grid_->refresh();
   }
-  if (r.name.empty()) return;
-  LottoForm f = read_form();
-  emty_lotto(f);
-  f.name = r.name;
-  show_form(f);
-  set_mode(2);
-  editing_.clear();
-  // A new lotto has no draws yet: the draws of the lotto shown before must not be
-  // saved under the new name.
-  empty_draw_table(draws_);
-  owner_.clear();
-  current_row_ = 0;
-  show_draw(empty_draw(state().date_format));
-  grid_->refresh();
-  statusBar()->clearMessage();
-  play_n_->setFocus(Qt::OtherFocusReason);
+  apply(r);
 }
 
 void LottoWindow::edit_lotto() {
-  editing_ = state().lotto_name;
-  set_mode(2);
-  play_n_->setFocus(Qt::OtherFocusReason);
+  const EditLottoResult r = ds::edit_lotto(state());
+  editing_ = r.editing;
+  set_mode(r.mode);
+  apply(r);
 }
 
 void LottoWindow::save_lotto() {
   const SaveLottoResult r = ds::save_lotto(read_form(), editing_, games_, state());
-  if (r.refused()) {
-    refuse(r);
-    return;
+  if (r.written) {
+    fill_names(r.names, qs(r.name));
+    editing_ = r.name;
+    if (r.mode >= 0) set_mode(r.mode);
   }
-  fill_names(r.names, qs(r.name));
-  editing_ = r.name;
-  if (r.mode >= 0) set_mode(r.mode);
-  statusBar()->showMessage(tr("The lotto '%1' was saved.").arg(qs(r.name)), 8000);
+  apply(r);
 }
 
 void LottoWindow::new_draw() {
-  current_row_ = new_draw_row(draws_);
-  show_draw(empty_draw(state().date_format));
+  const NewDrawResult r = ds::new_draw(draws_, state().date_format);
+  current_row_ = r.current_row;
+  show_draw(r.draw);
   refresh_draws();
-  date_->setFocus(Qt::OtherFocusReason);
-  date_->selectAll();
+  apply(r);
 }
 
 void LottoWindow::add_draw() {
   const AddDrawResult r = ds::add_draw(read_draw(), current_row_, state(), draws_);
-  if (r.refused()) {
-    refuse(r);
-    return;
-  }
   if (r.row_written) refresh_draws();
+  apply(r);
 }
 
 void LottoWindow::save_draws() {
@@ -420,12 +409,7 @@ void LottoWindow::save_draws() {
   owner_ = r.owner;
   current_row_ = r.current_row;
   refresh_draws();
-  if (r.refused()) {
-    refuse(r);
-    return;
-  }
-  statusBar()->showMessage(
-      tr("%1 draws saved for '%2'.").arg(std::max(draws_.rows() - 1, 0)).arg(qs(owner_)), 8000);
+  apply(r);
 }
 
 void LottoWindow::select_row(int grid_row) {
@@ -434,7 +418,7 @@ void LottoWindow::select_row(int grid_row) {
     current_row_ = r.current_row;
     show_draw(r.draw);
   }
-  if (!r.message.empty()) show_message(this, r.message);
+  apply(r);
 }
 
 }  // namespace ds::ui

@@ -47,7 +47,8 @@ class LottoWindow : public QMainWindow, public GridSource {
   void show_draw(const DrawForm& draw);
   void fill_names(const std::vector<std::string>& names, const QString& text);
   void set_mode(int mode);
-  void refuse(const Refusal& refusal);
+  // Shows a handler's outcome: message, window, status line, focus.
+  void apply(const LottoOutcome& outcome);
   void refresh_draws();
 
   std::filesystem::path games_;

@@ -16,6 +16,7 @@ QWidget* WindowRegistry::get(WindowId id) {
   QWidget* w = f->second();
   w->setAttribute(Qt::WA_DeleteOnClose);
   windows_[id] = w;
+  not_opened_.insert(id);
   return w;
 }
 
@@ -24,6 +25,11 @@ QWidget* WindowRegistry::show(WindowId id) {
   if (!w) return nullptr;
   if (w->isMinimized()) w->showNormal();
   w->show();
+  if (not_opened_.erase(id) > 0) {
+    const QPointer<QWidget> alive(w);
+    if (auto* opening = dynamic_cast<OpensOnShow*>(w)) opening->opened();
+    if (!alive) return nullptr;
+  }
   w->raise();
   w->activateWindow();
   return w;
@@ -45,6 +51,7 @@ void WindowRegistry::close_all() {
     }
   }
   windows_.clear();
+  not_opened_.clear();
 }
 
 }  // namespace ds::ui

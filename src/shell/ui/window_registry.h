@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <functional>
 #include <map>
+#include <set>
 
 #include "shell/window_id.h"
 
@@ -11,9 +12,20 @@ namespace ds::ui {
 
 using ds::WindowId;
 
+// A window whose opening step (reading the current choices, computing, saying
+// what is missing, bringing another window forward) must not run when it is only
+// made: the registry runs opened() the first time it shows the window.
+class OpensOnShow {
+ public:
+  virtual ~OpensOnShow() = default;
+  virtual void opened() = 0;
+};
+
 // One instance per window. `get` creates a window hidden on first use (its
-// constructor is its load step); `show` also shows it modeless and brings it to
-// the front. A window the user closed is deleted and created afresh next time.
+// constructor lays it out and reads what it lists, nothing more); `show` shows it
+// modeless, runs its opening step the first time (OpensOnShow, once the window is
+// visible) and brings it to the front. A window the user closed is deleted and
+// created afresh next time.
 class WindowRegistry {
  public:
   using Factory = std::function<QWidget*()>;
@@ -32,6 +44,7 @@ class WindowRegistry {
  private:
   std::map<WindowId, Factory> factories_;
   std::map<WindowId, QPointer<QWidget>> windows_;
+  std::set<WindowId> not_opened_;  // made, not yet shown
 };
 
 WindowRegistry& registry();
