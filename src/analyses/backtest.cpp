@@ -268,12 +268,12 @@ BacktestOutcome backtest_go(const BacktestForm& form, const AppState& state, con
   const MessageCatalogue& m = state.messages;
   if (state.lotto_name.empty()) {
     out.message = m.select_lotto;
-    out.show = WindowToShow::lotto;
+    out.show = WindowId::lotto;
     return out;
   }
   if (state.tset_name.empty()) {
     out.message = m.select_tset;
-    out.show = WindowToShow::tsets;
+    out.show = WindowId::tsets;
     return out;
   }
   if (trim_blanks(form.system_text).empty()) {

@@ -13,6 +13,7 @@
 #include "shell/dates.h"
 #include "shell/grid.h"
 #include "shell/numbers.h"
+#include "shell/outcome.h"
 
 namespace ds {
 
@@ -87,11 +88,10 @@ struct BacktestForm {
   std::string system_text, from_text, to_text;
 };
 
-struct BacktestOutcome {
+// `show` brings forward the window where a missing choice is made.
+struct BacktestOutcome : Outcome {
   enum class Focus { none, system, from, to };
-  std::string message;  // for a message box, "" for none
   Focus focus = Focus::none;
-  WindowToShow show = WindowToShow::none;  // after the message
   // The status line: how many draws fall in the period; when none, where the
   // history starts and ends. "" when the checks stopped before the period.
   std::string period;

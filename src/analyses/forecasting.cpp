@@ -153,6 +153,20 @@ void reset_fa_grid(TextGrid& grid) {
   grid.set_cell(0, 1, "Forecasting Abilities");
 }
 
+FaInput fa_input(const AppState& state, const std::string& from_text, const std::string& to_text) {
+  FaInput in;
+  in.from_text = from_text;
+  in.to_text = to_text;
+  in.lotto_name = state.lotto_name;
+  in.play_n = state.lotto.play_n;
+  in.pick_n = state.lotto.pick_n;
+  in.tset_name = state.tset_name;
+  in.tset_size = state.tset_size;
+  in.date_format = state.date_format;
+  in.number_format = state.number_format;
+  return in;
+}
+
 FaOutcome calculate_fa(const FaInput& in, const MessageCatalogue& messages, FaEnvironment& env,
                        TextGrid& grid, FaTable& fa_table) {
   FaOutcome out;
@@ -170,7 +184,7 @@ FaOutcome calculate_fa(const FaInput& in, const MessageCatalogue& messages, FaEn
   }
   if (in.lotto_name.empty()) {
     out.message = messages.select_lotto;
-    out.show = WindowToShow::lotto;
+    out.show = WindowId::lotto;
     return out;
   }
   out.lotto_label = in.lotto_name;
@@ -180,7 +194,7 @@ FaOutcome calculate_fa(const FaInput& in, const MessageCatalogue& messages, FaEn
   }
   if (in.tset_name.empty()) {
     out.message = messages.select_tset;
-    out.show = WindowToShow::tsets;
+    out.show = WindowId::tsets;
     return out;
   }
   out.tset_name_label = in.tset_name;

@@ -13,6 +13,7 @@
 #include "shell/dates.h"
 #include "shell/grid.h"
 #include "shell/numbers.h"
+#include "shell/outcome.h"
 
 namespace ds {
 
@@ -81,12 +82,14 @@ struct FaInput {
   DateFormat date_format;
   NumberFormat number_format;
 };
+// The input of cmdRefresh: the period's texts and the current choices.
+FaInput fa_input(const AppState& state, const std::string& from_text, const std::string& to_text);
 
-struct FaOutcome {
+// The focus goes to txtFrom or txtTo; `show` brings forward the window where a
+// missing choice is made.
+struct FaOutcome : Outcome {
   enum class Focus { none, from, to };
-  std::string message;  // "" when nothing is to be said
   Focus focus = Focus::none;
-  WindowToShow show = WindowToShow::none;  // after the message
   std::optional<std::string> lotto_label, tset_name_label, tset_size_label;
   bool compared = false;  // draws and set rows were paired
   FaCounts counts;
@@ -95,8 +98,9 @@ struct FaOutcome {
   std::string period;
 };
 
-// One run of the calculation. Writes msfFA (`grid`) and `fa_table` as it goes;
-// returns the message, focus, window and labels for the window to apply.
+// cmdRefresh (and opening the window): one run of the calculation. Writes msfFA
+// (`grid`) and `fa_table` as it goes; returns the message, focus, window and
+// labels for the window to apply.
 FaOutcome calculate_fa(const FaInput& in, const MessageCatalogue& messages, FaEnvironment& env,
                        TextGrid& grid, FaTable& fa_table);
 

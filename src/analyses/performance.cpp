@@ -5,6 +5,7 @@
 
 #include "shell/fields.h"
 #include "shell/files.h"
+#include "systems/system_window_logic.h"
 
 namespace ds {
 
@@ -45,21 +46,35 @@ void fill_row(std::int16_t numT, std::int16_t row, const std::string& ticket, co
     if (prize_class_labels[i] == prize) grid.set_cell(row, value_col, prizes[i]);
 }
 
+PerformanceInput performance_input(const AppState& state, const std::array<std::string, 8>& draw,
+                                   const std::array<std::string, 10>& prizes) {
+  PerformanceInput in;
+  in.draw = draw;
+  in.prizes = prizes;
+  in.tset_numbers = state.tset_numbers;
+  in.tset_size = state.tset_size;
+  in.system_id = state.system_id;
+  in.pick_n = state.lotto.pick_n;
+  in.system_file = ticket_file_path(state.app_folder);
+  in.number_format = state.number_format;
+  return in;
+}
+
 PerformanceOutcome Performance(const PerformanceInput& in, const MessageCatalogue& messages, TextGrid& grid) {
   PerformanceOutcome out;
   if (is_blank_or_zero(in.draw[1])) {
     out.message = messages.select_numbers;
-    out.focus_first_draw = true;
+    out.focus = PerformanceFocus::first_number;
     return out;
   }
   if (in.tset_numbers[1] < 1) {
     out.message = messages.select_tset;
-    out.show = WindowToShow::tsets;
+    out.show = WindowId::tsets;
     return out;
   }
   if (in.system_id.empty()) {
     out.message = messages.select_system;
-    out.show = WindowToShow::system;
+    out.show = WindowId::system;
     return out;
   }
   out.system_label.emplace(in.system_id);

@@ -11,6 +11,7 @@
 #include "shell/app_state.h"
 #include "shell/grid.h"
 #include "shell/numbers.h"
+#include "shell/outcome.h"
 
 namespace ds {
 
@@ -25,10 +26,16 @@ struct PerformanceInput {
   NumberFormat number_format;
 };
 
-struct PerformanceOutcome {
-  std::string message;             // "" when nothing is to be said
-  bool focus_first_draw = false;   // put the focus in txtN(1)
-  WindowToShow show = WindowToShow::none;
+// The input of cmdRefresh: the texts of the draw and prize boxes, the rest from
+// the current choices and the ticket file the Systems window writes.
+PerformanceInput performance_input(const AppState& state, const std::array<std::string, 8>& draw,
+                                   const std::array<std::string, 10>& prizes);
+
+enum class PerformanceFocus { none, first_number };  // txtN1
+
+// `show` brings forward the window where a missing choice is made.
+struct PerformanceOutcome : Outcome {
+  PerformanceFocus focus = PerformanceFocus::none;
   std::optional<std::string> system_label, tset_label;
   int winning_tickets = 0;         // ticket rows written
   bool total_written = false;
@@ -46,10 +53,10 @@ std::string tset_numbers_text(const std::array<std::int16_t, 21>& numbers, std::
 void fill_row(std::int16_t numT, std::int16_t row, const std::string& ticket, const std::string& prize,
               const std::array<std::string, 10>& prizes, TextGrid& grid);
 
-// One run: the three checks, then the labels, then every line of the system
-// file; winning tickets go into `grid` with a bold total row below them. Any
-// failure past the checks ends with "Sorry, the data is not correct." and keeps
-// the rows written so far.
+// cmdRefresh (and opening the window). One run: the three checks, then the
+// labels, then every line of the system file; winning tickets go into `grid`
+// with a bold total row below them. Any failure past the checks ends with
+// "Sorry, the data is not correct." and keeps the rows written so far.
 PerformanceOutcome Performance(const PerformanceInput& in, const MessageCatalogue& messages, TextGrid& grid);
 
 // What the Print button puts on paper.

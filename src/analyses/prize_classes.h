@@ -1,6 +1,5 @@
 #pragma once
-// The ten prize classes, in the order every list and grid of the analyses uses,
-// and what an analysis handler asks its window to do besides writing results.
+// The ten prize classes, in the order every list and grid of the analyses uses.
 #include <array>
 #include <string_view>
 
@@ -13,8 +12,5 @@ inline constexpr std::array<std::string_view, 10> prize_class_labels = {
 
 // Index of the class for `main` matching numbers (2..6) and the bonus.
 constexpr int prize_class_index(int main, bool bonus) { return (main - 2) * 2 + (bonus ? 1 : 0); }
-
-// A window a handler brings up after its message (where the missing choice is made).
-enum class WindowToShow { none, lotto, tsets, system };
 
 }  // namespace ds

@@ -90,24 +90,48 @@ std::array<std::string, 10> fa_column(const TextGrid& grid) {
   return out;
 }
 
+ProfitInput profit_input(const AppState& state, const std::array<std::string, 10>& prizes,
+                         const std::array<std::string, 10>& fa, const std::string& clevel) {
+  ProfitInput in;
+  in.lotto_name = state.lotto_name;
+  in.system_id = state.system_id;
+  in.prizes = prizes;
+  in.fa = fa;
+  in.clevel = clevel;
+  in.play_n = state.lotto.play_n;
+  in.pick_n = state.lotto.pick_n;
+  in.tset_size = state.tset_size;
+  in.ticket_count = state.ticket_count;
+  in.cost = state.lotto.cost;
+  in.results_avg = state.results_avg;
+  in.number_format = state.number_format;
+  return in;
+}
+
+ProfitOutcome copy_forecasting(const TextGrid* source, TextGrid& target) {
+  ProfitOutcome out;
+  if (!copy_fa_rows(source, target)) out.message = messages().please_calculate_fa;
+  return out;
+}
+
 ProfitOutcome calculate_avrprofitability(const ProfitInput& in, const MessageCatalogue& messages) {
   ProfitOutcome out;
   if (in.lotto_name.empty()) {
     out.message = messages.select_lotto;
-    out.show = WindowToShow::lotto;
+    out.show = WindowId::lotto;
     return out;
   }
   out.lotto_label = in.lotto_name;
   if (in.system_id.empty()) {
     out.message = messages.select_system;
-    out.show = WindowToShow::system;
+    out.show = WindowId::system;
     return out;
   }
   out.system_label = in.system_id;
 
   const auto fail = [&](int box) {
     out.message = messages.data_not_correct;
-    out.focus_prize = box;
+    out.focus = static_cast<ProfitFocus>(box);
     return out;
   };
   std::array<float, 10> prize{};

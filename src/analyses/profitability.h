@@ -11,6 +11,7 @@
 #include "shell/app_state.h"
 #include "shell/grid.h"
 #include "shell/numbers.h"
+#include "shell/outcome.h"
 
 namespace ds {
 
@@ -26,10 +27,29 @@ struct ProfitInput {
   NumberFormat number_format;
 };
 
-struct ProfitOutcome {
-  std::string message;  // "" when nothing is to be said
-  WindowToShow show = WindowToShow::none;
-  int focus_prize = -1;  // prize box (prize-class index) that takes the focus, or -1
+// The input of the calculations: the prize boxes, this window's abilities and
+// the confidence level, the rest from the current choices.
+ProfitInput profit_input(const AppState& state, const std::array<std::string, 10>& prizes,
+                         const std::array<std::string, 10>& fa, const std::string& clevel);
+
+// The prize box that takes the focus, in prize-class order (txtP2, txtP2b, ... txtP6b).
+enum class ProfitFocus {
+  none = -1,
+  prize_2,
+  prize_2b,
+  prize_3,
+  prize_3b,
+  prize_4,
+  prize_4b,
+  prize_5,
+  prize_5b,
+  prize_6,
+  prize_6b,
+};
+
+// `show` brings forward the window where a missing choice is made.
+struct ProfitOutcome : Outcome {
+  ProfitFocus focus = ProfitFocus::none;
   std::optional<std::string> lotto_label, system_label;
   std::optional<std::string> profitability, times;  // new texts of lblProfitability, lblTimes
 };
@@ -41,10 +61,14 @@ void reset_profit_fa_grid(TextGrid& grid);
 bool copy_fa_rows(const TextGrid* source, TextGrid& target);
 // The texts of column 1, rows 1..10.
 std::array<std::string, 10> fa_column(const TextGrid& grid);
+// Opening the window and cmdRefresh first copy the Forecasting Abilities results
+// (copy_fa_rows); without them the user is asked to calculate them.
+ProfitOutcome copy_forecasting(const TextGrid* source, TextGrid& target);
 
-// The expected prize per unit of stake minus 1, then the times to play.
+// Opening the window, cmdRefresh and Enter in a prize box: the expected prize
+// per unit of stake minus 1, then the times to play.
 ProfitOutcome calculate_avrprofitability(const ProfitInput& in, const MessageCatalogue& messages);
-// The times to play alone (a new confidence level). A failure leaves the times
+// cmbClevel: the times to play alone (a new confidence level). A failure leaves the times
 // as they were; a confidence of 100 or more, or a chance that leaves no
 // logarithm, is refused.
 ProfitOutcome how_long_to_play(const ProfitInput& in, const MessageCatalogue& messages);

@@ -14,17 +14,24 @@ SystemLoadOutcome system_window_load(const AppState& state) {
   SystemLoadOutcome out;
   if (state.tset_name.empty()) {
     out.message = messages().select_tset;
-    out.open = SystemOpenWindow::tsets;
+    out.show = WindowId::tsets;
     return out;
   }
   out.tset_label = state.tset_name;
   if (state.lotto_name.empty()) {
     out.message = messages().select_lotto;
-    out.open = SystemOpenWindow::lotto;
+    out.show = WindowId::lotto;
     return out;
   }
   out.lotto_label = state.lotto_name;
   return out;
+}
+
+void system_start_grids(TextGrid& results, TextGrid& tickets) {
+  layout_results_grid(results, ResultsCount{}, ResultsCount{});
+  for (int r = 2; r < results.rows(); ++r)
+    for (int c = 2; c < results.cols(); ++c) results.set_cell(r, c, "");
+  layout_ticket_grid(tickets, {}, {});
 }
 
 std::vector<std::string> system_list() {
@@ -214,6 +221,25 @@ std::string system_print_html(const ShownSystem& shown, const TextGrid& grid) {
   }
   h += "</table>\n</body></html>\n";
   return h;
+}
+
+ChooseSystemResult choose_system(std::string_view list_text, AppState& state, TextGrid& results,
+                                 TextGrid& tickets) {
+  ChooseSystemResult r;
+  fill_results(list_text, state, results);
+  r.rows_note = published_rows_note(list_text);
+  state.system_id = std::string(list_text);
+  const FillSystemOutcome fill = fill_system(list_text, state, tickets, ticket_file_path(state.app_folder));
+  if (fill.status == FillSystemStatus::shown) r.shown = fill.shown;
+  r.message = fill.message;
+  return r;
+}
+
+PrintSystemResult print_system(const std::optional<ShownSystem>& shown, const TextGrid& tickets) {
+  PrintSystemResult r;
+  if (!shown || tickets.rows() < 2) r.message = std::string(nothing_to_print_message);
+  else r.html = system_print_html(*shown, tickets);
+  return r;
 }
 
 }  // namespace ds

@@ -1,7 +1,10 @@
 #pragma once
 // Decisions of the Systems window: the checks when it opens, the list of systems,
 // the guaranteed-results grid, the ticket grid with its cost, the ticket file and
-// the printed ticket list. The window only shows what these return.
+// the printed ticket list. The window only shows what these return. One handler
+// per control:
+//   opening the window  system_window_load   cmbList   choose_system
+//   cmdPrint (Ctrl+P)   print_system
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -10,23 +13,24 @@
 
 #include "shell/app_state.h"
 #include "shell/grid.h"
+#include "shell/outcome.h"
 
 namespace ds {
 
 // ---- Opening the window ----
 
-enum class SystemOpenWindow { none, tsets, lotto };
-
-struct SystemLoadOutcome {
-  std::string message;                      // "" or the text to show
-  SystemOpenWindow open = SystemOpenWindow::none;  // the window to show after the message
-  std::optional<std::string> tset_label;    // new text of lblTset, if any
-  std::optional<std::string> lotto_label;   // new text of lblLotto, if any
+struct SystemLoadOutcome : Outcome {
+  std::optional<std::string> tset_label;   // new text of lblTset, if any
+  std::optional<std::string> lotto_label;  // new text of lblLotto, if any
 };
 
 // A targeted set must be chosen first, then a lotto; each missing choice stops
-// the checks with its message and names the window where it is made.
+// the checks with its message and brings forward the window where it is made.
 SystemLoadOutcome system_window_load(const AppState& state);
+
+// The grids as the window first shows them: the results laid out with their
+// counts blank, the ticket list with its headers alone.
+void system_start_grids(TextGrid& results, TextGrid& tickets);
 
 // ---- The list ----
 
@@ -118,5 +122,24 @@ std::string system_print_html(const ShownSystem& shown, const TextGrid& grid);
 // Shown when Print System is pressed before any tickets are on screen.
 inline constexpr std::string_view nothing_to_print_message =
     "There are no tickets to print. Choose a system that fits the targeted set and the lotto.";
+
+// ---- The window's handlers ----
+
+// cmbList: the guaranteed results of the chosen system and the note under them,
+// the system id the other windows use, then fill_system with the ticket file of
+// the application folder.
+struct ChooseSystemResult : Outcome {
+  std::string rows_note;             // lblRowsNote's text; hidden when ""
+  std::optional<ShownSystem> shown;  // set when msfSystem and lblCost show new tickets
+};
+ChooseSystemResult choose_system(std::string_view list_text, AppState& state, TextGrid& results,
+                                 TextGrid& tickets);
+
+// cmdPrint: the page of the tickets on screen (`shown`, the ticket grid), or a
+// message when there are none.
+struct PrintSystemResult : Outcome {
+  std::string html;  // "" when there is nothing to print
+};
+PrintSystemResult print_system(const std::optional<ShownSystem>& shown, const TextGrid& tickets);
 
 }  // namespace ds

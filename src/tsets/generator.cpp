@@ -139,12 +139,12 @@ GeneratorOutcome generate(const GeneratorInput& input, AppState& state, const Te
   const int play_n = state.lotto.play_n;
   if (play_n == 0) {
     out.message = m.select_lotto;
-    out.show_lotto = true;
+    out.show = WindowId::lotto;
     return out;
   }
   if (play_n < 1 || play_n > max_lotto_number || state.lotto.pick_n < 1) {
     out.message = m.incorrect_lotto;
-    out.show_lotto = true;
+    out.show = WindowId::lotto;
     return out;
   }
 
@@ -172,7 +172,7 @@ GeneratorOutcome generate(const GeneratorInput& input, AppState& state, const Te
   const int size = target.size;
   if (!target.sets || size < 1) {
     out.message = m.select_size;
-    out.show_tsets = true;
+    out.show = WindowId::tsets;
     return out;
   }
   if (size > play_n) {
@@ -230,7 +230,7 @@ GeneratorOutcome generate(const GeneratorInput& input, AppState& state, const Te
   if (state.tset_row < 1) state.tset_row = 1;
   if (state.tset_row > target.sets->rows() - 1) {
     out.message = m.select_tset_row;
-    out.show_tsets = true;
+    out.show = WindowId::tsets;
     return out;
   }
   const int row = state.tset_row;

@@ -9,6 +9,7 @@
 #include "shell/app_state.h"
 #include "shell/dates.h"
 #include "shell/grid.h"
+#include "shell/outcome.h"
 
 namespace ds {
 
@@ -56,11 +57,10 @@ struct GeneratorTarget {
   std::string date_text;     // the text of its date box
 };
 
-struct GeneratorOutcome {
-  std::string message;
+// cmdGo's outcome; it brings forward the Lotto or Targeted Sets window where a
+// missing choice is made.
+struct GeneratorOutcome : Outcome {
   GeneratorFocus focus = GeneratorFocus::none;
-  bool show_lotto = false;
-  bool show_tsets = false;
   bool enable_save = false;    // the Targeted Sets window's Save
   bool table_changed = false;  // msfFrequencies was rebuilt
   int written_row = 0;         // the row of msfTsets that got the proposal

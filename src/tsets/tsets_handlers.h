@@ -1,12 +1,18 @@
 #pragma once
 // Decisions of the Targeted Sets window's handlers: which check runs first,
 // which message the user sees, where the focus goes and what is stored. The
-// window reads its controls, calls one of these and applies the outcome.
+// window reads its controls, calls one of these and applies the outcome. One
+// handler per control:
+//   cmbSize  tsets_choose_size   cmbSets  tsets_choose_set   cmdNew  tsets_new
+//   cmdAcceptDate  tsets_accept_date   cmdAcceptNumber  tsets_accept_number
+//   cmdAdd  tsets_add   cmdSave  tsets_save   msfTsets (row)  tsets_select_row
+// (cmdTsetGenerator opens the generator, whose cmdGo is `generate` in generator.h.)
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "shell/app_state.h"
+#include "shell/outcome.h"
 #include "tsets/set_files.h"
 
 namespace ds {
@@ -25,9 +31,7 @@ struct TsetsEnabled {
 
 enum class TsetsFocus { none, size, sets, date, index, number };
 
-struct TsetsOutcome {
-  std::string message;  // "" when nothing is shown
-  std::string status;   // a note for the status line, "" for none
+struct TsetsOutcome : Outcome {
   TsetsFocus focus = TsetsFocus::none;
   // When set, cmbSets gets this list, and `sets_text` as its shown text.
   std::optional<std::vector<std::string>> set_list;

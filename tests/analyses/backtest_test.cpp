@@ -137,12 +137,12 @@ TEST(Backtest, WindowSystemsLoadChecksAndPrintedPage) {
   const struct {
     const char *lotto, *tset, *system, *from, *to, *message, *period;
     Focus focus;
-    WindowToShow show;
+    WindowId show;
   } cases[] = {
       {"", "T", "10_3_6", "x", "x", "Please select a Lotto in the 'Lotto' window.", "", Focus::none,
-       WindowToShow::lotto},
+       WindowId::lotto},
       {"L", "", "10_3_6", "x", "x", "Please select a Targeted Set in the 'Targeted Sets' window.", "",
-       Focus::none, WindowToShow::tsets},
+       Focus::none, WindowId::tsets},
       {"L", "T", " ", "x", "x", "Please choose a system.", "", Focus::system, {}},
       {"L", "T", "10_3_6", "2024-02-30", "x", "Incorrect date.", "", Focus::from, {}},
       {"L", "T", "10_3_6", "2024-01-01", "x", "Incorrect date.", "", Focus::to, {}},

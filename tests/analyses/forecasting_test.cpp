@@ -138,15 +138,15 @@ TEST(Forecasting, CalculationChecksInOrderAndWritesTheGrid) {
     void (*edit)(ds::FaInput&);
     const char* message;
     Focus focus;
-    ds::WindowToShow show;
+    ds::WindowId show;
     bool lotto_label, tset_label;
   } refusals[] = {
       {[](ds::FaInput& x) { x.from_text = "2025-02-30"; }, "Incorrect date.", Focus::from, {}, false, false},
       {[](ds::FaInput& x) { x.to_text = ""; }, "Incorrect date.", Focus::to, {}, false, false},
-      {[](ds::FaInput& x) { x.lotto_name = ""; }, "Please select a Lotto", Focus::none, ds::WindowToShow::lotto,
+      {[](ds::FaInput& x) { x.lotto_name = ""; }, "Please select a Lotto", Focus::none, ds::WindowId::lotto,
        false, false},
       {[](ds::FaInput& x) { x.pick_n = 0; }, "Incorrect data about Lotto.", Focus::none, {}, true, false},
-      {[](ds::FaInput& x) { x.tset_name = ""; }, "Please select", Focus::none, ds::WindowToShow::tsets, true, false},
+      {[](ds::FaInput& x) { x.tset_name = ""; }, "Please select", Focus::none, ds::WindowId::tsets, true, false},
       {[](ds::FaInput& x) { x.tset_size = 0; }, "Incorrect size of the Targeted Set.", Focus::none, {}, true, true},
   };
   for (const auto& r : refusals) {

@@ -71,16 +71,16 @@ TEST_F(PerformanceTest, ChecksComeFirstAndLeaveTheGridAlone) {
   in.draw[1] = "0";
   auto out = ds::Performance(in, m, grid);
   EXPECT_EQ(out.message, "Please select numbers in the draw");
-  EXPECT_TRUE(out.focus_first_draw);
+  EXPECT_EQ(out.focus, ds::PerformanceFocus::first_number);
   in.draw[1] = "3";
   in.tset_numbers[1] = 0;
   out = ds::Performance(in, m, grid);
   EXPECT_EQ(out.message, m.select_tset);
-  EXPECT_EQ(out.show, ds::WindowToShow::tsets);
+  EXPECT_EQ(out.show, ds::WindowId::tsets);
   in.tset_numbers[1] = 3;
   in.system_id.clear();
   out = ds::Performance(in, m, grid);
-  EXPECT_EQ(out.show, ds::WindowToShow::system);
+  EXPECT_EQ(out.show, ds::WindowId::system);
   EXPECT_FALSE(out.system_label);
   EXPECT_EQ(grid.cell(1, 1), "kept");
 }

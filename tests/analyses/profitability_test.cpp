@@ -136,7 +136,7 @@ TEST_F(ProfitTest, TheAbilityOfTheTopClassShortensTheTimes) {
 
 TEST_F(ProfitTest, FailuresNameTheBoxAndNeverShowNonsense) {
   using ds::ProfitInput;
-  using Show = ds::WindowToShow;
+  using Show = ds::WindowId;
   const char* const no = "Sorry, the data is not correct.";
   const struct {
     void (*edit)(ProfitInput&);
@@ -164,7 +164,7 @@ TEST_F(ProfitTest, FailuresNameTheBoxAndNeverShowNonsense) {
     c.edit(x);
     const auto out = ds::calculate_avrprofitability(x, m);
     EXPECT_EQ(out.message.substr(0, std::string(c.message).size()), c.message) << out.message;
-    EXPECT_EQ(out.focus_prize, c.focus) << c.message;
+    EXPECT_EQ(static_cast<int>(out.focus), c.focus) << c.message;
     EXPECT_EQ(out.show, c.show) << c.message;
     EXPECT_EQ(out.profitability.has_value(), c.profitability) << c.message;
     EXPECT_FALSE(out.times) << c.message;

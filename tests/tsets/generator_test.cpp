@@ -172,7 +172,7 @@ TEST(Generator, GoChecksInOrder) {
     const auto out = g.go();
     EXPECT_EQ(out.message, c.message) << c.from << " " << c.step;
     EXPECT_EQ(out.focus, c.focus) << c.message;
-    EXPECT_EQ(out.show_lotto, c.play_n == 0);
+    EXPECT_EQ(out.show == WindowId::lotto, c.play_n == 0);
     EXPECT_EQ(g.freq.rows(), 0) << c.message;
   }
   // No row in the Targeted Sets table: tset_row is raised to 1 and the user told.
@@ -181,7 +181,7 @@ TEST(Generator, GoChecksInOrder) {
   const auto out = g.go();
   EXPECT_TRUE(out.enable_save);
   EXPECT_EQ(out.message, "Please select a row in the 'Targeted Sets' table.");
-  EXPECT_TRUE(out.show_tsets);
+  EXPECT_EQ(out.show, WindowId::tsets);
   EXPECT_EQ(g.state.tset_row, 1);
 }
 

@@ -11,19 +11,10 @@
 #include <QVBoxLayout>
 
 #include "analyses/forecasting.h"
-#include "shell/ui/dialogs.h"
+#include "shell/ui/apply_outcome.h"
 #include "shell/ui/grid_view.h"
 
 namespace ds::ui {
-
-void show_window_for(WindowToShow which) {
-  switch (which) {
-    case WindowToShow::lotto: registry().show(WindowId::lotto); break;
-    case WindowToShow::tsets: registry().show(WindowId::tsets); break;
-    case WindowToShow::system: registry().show(WindowId::system); break;
-    case WindowToShow::none: break;
-  }
-}
 
 namespace {
 
@@ -106,12 +97,13 @@ FabilityWindow::FabilityWindow() {
   add_help_menu(this, QStringLiteral("fa.htm"));
   resize(440, 520);
 
-  // Load: the last twelve months, then the calculation.
+  // Load: the last twelve months; the calculation waits for the window to open.
   const DayNumber now = today();
   txt_to_->setText(qs(format_date(now, state().date_format)));
   txt_from_->setText(qs(format_date(add_months(now, -12), state().date_format)));
-  calculate_fa();
 }
+
+void FabilityWindow::opened() { calculate_fa(); }
 
 const TextGrid* FabilityWindow::lent_grid(LentGrid grid) const {
   return grid == LentGrid::forecasting ? &fa_ : nullptr;
@@ -119,26 +111,15 @@ const TextGrid* FabilityWindow::lent_grid(LentGrid grid) const {
 
 void FabilityWindow::calculate_fa() {
   AppState& s = state();
-  FaInput in;
-  in.from_text = ss(txt_from_->text());
-  in.to_text = ss(txt_to_->text());
-  in.lotto_name = s.lotto_name;
-  in.play_n = s.lotto.play_n;
-  in.pick_n = s.lotto.pick_n;
-  in.tset_name = s.tset_name;
-  in.tset_size = s.tset_size;
-  in.date_format = s.date_format;
-  in.number_format = s.number_format;
   SourceWindows sources;
-  const FaOutcome out = ds::calculate_fa(in, messages(), sources, fa_, s.fa_table);
+  const FaOutcome out = ds::calculate_fa(fa_input(s, ss(txt_from_->text()), ss(txt_to_->text())), messages(),
+                                         sources, fa_, s.fa_table);
   if (out.lotto_label) lbl_lotto_->setText(qs(*out.lotto_label));
   if (out.tset_name_label) lbl_tset_name_->setText(qs(*out.tset_name_label));
   if (out.tset_size_label) lbl_tset_size_->setText(qs(*out.tset_size_label));
   msf_fa_->refresh();
-  if (!out.message.empty()) show_message(this, out.message);
-  show_window_for(out.show);
-  if (out.focus == FaOutcome::Focus::from) txt_from_->setFocus();
-  if (out.focus == FaOutcome::Focus::to) txt_to_->setFocus();
+  static const char* const focus_names[] = {nullptr, "txtFrom", "txtTo"};  // FaOutcome::Focus
+  apply_outcome(this, out, focus_names[static_cast<int>(out.focus)]);
 }
 
 }  // namespace ds::ui

@@ -3,7 +3,6 @@
 // held k of the drawn numbers, compared with chance.
 #include <QMainWindow>
 
-#include "analyses/prize_classes.h"
 #include "shell/grid.h"
 #include "shell/ui/app.h"
 
@@ -15,10 +14,12 @@ namespace ds::ui {
 
 class GridView;
 
-class FabilityWindow : public QMainWindow, public GridSource {
+class FabilityWindow : public QMainWindow, public GridSource, public OpensOnShow {
   Q_OBJECT
  public:
   FabilityWindow();
+  // The calculation over the last twelve months.
+  void opened() override;
   // The views go before the grids they show.
   ~FabilityWindow() override { delete takeCentralWidget(); }
   // msfFA: the results that Average Profitability copies.
@@ -37,8 +38,5 @@ class FabilityWindow : public QMainWindow, public GridSource {
   GridView* msf_fa_ = nullptr;
   QPushButton* cmd_refresh_ = nullptr;
 };
-
-// Shows the window where a missing choice is made.
-void show_window_for(WindowToShow which);
 
 }  // namespace ds::ui

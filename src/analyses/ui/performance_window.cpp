@@ -14,8 +14,8 @@
 #include <QVBoxLayout>
 
 #include "analyses/performance.h"
-#include "analyses/ui/fability_window.h"
 #include "shell/ui/app.h"
+#include "shell/ui/apply_outcome.h"
 #include "shell/ui/dialogs.h"
 #include "shell/ui/grid_view.h"
 
@@ -118,35 +118,25 @@ PerformanceWindow::PerformanceWindow() {
   setCentralWidget(central);
   add_help_menu(this, QStringLiteral("perform.htm"));
   resize(900, 560);
+}
 
-  // Load: visible first, then the prizes and the draw of the current choice.
-  show();
+void PerformanceWindow::opened() {
+  // The prizes and the draw of the current choice, then the calculation.
   prizes_.fill_from_lotto();
   for (int i = 1; i <= 7; ++i) txt_n_[i]->setText(QString::number(state().current_draw[i - 1]));
   Performance();
 }
 
 void PerformanceWindow::Performance() {
-  const AppState& s = state();
-  PerformanceInput in;
-  for (int i = 1; i <= 7; ++i) in.draw[i] = ss(txt_n_[i]->text());
-  in.prizes = prizes_.texts();
-  in.tset_numbers = s.tset_numbers;
-  in.tset_size = s.tset_size;
-  in.system_id = s.system_id;
-  in.pick_n = s.lotto.pick_n;
-  in.system_file = s.app_folder / "system";
-  in.number_format = s.number_format;
-  const PerformanceOutcome out = ds::Performance(in, messages(), grid_);
+  std::array<std::string, 8> draw;
+  for (int i = 1; i <= 7; ++i) draw[i] = ss(txt_n_[i]->text());
+  const PerformanceOutcome out =
+      ds::Performance(performance_input(state(), draw, prizes_.texts()), messages(), grid_);
   if (out.system_label) lbl_system_->setText(qs(*out.system_label));
   if (out.tset_label) lbl_tset_->setText(qs(*out.tset_label));
   msf_->refresh();
-  if (!out.message.empty()) show_message(this, out.message);
-  show_window_for(out.show);
-  if (out.focus_first_draw) {
-    txt_n_[1]->setFocus();
-    txt_n_[1]->selectAll();
-  }
+  static const char* const focus_names[] = {nullptr, "txtN1"};  // PerformanceFocus
+  apply_outcome(this, out, focus_names[static_cast<int>(out.focus)]);
 }
 
 QString PerformanceWindow::report_html() const {

@@ -7,6 +7,7 @@
 
 #include "analyses/ui/prize_boxes.h"
 #include "shell/grid.h"
+#include "shell/ui/window_registry.h"
 
 class QLabel;
 class QLineEdit;
@@ -16,10 +17,12 @@ namespace ds::ui {
 
 class GridView;
 
-class PerformanceWindow : public QMainWindow {
+class PerformanceWindow : public QMainWindow, public OpensOnShow {
   Q_OBJECT
  public:
   PerformanceWindow();
+  // The prizes and the draw of the current choice, then the calculation.
+  void opened() override;
   // The views go before the grids they show.
   ~PerformanceWindow() override { delete takeCentralWidget(); }
   const TextGrid& performance_grid() const { return grid_; }

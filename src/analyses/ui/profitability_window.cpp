@@ -12,8 +12,8 @@
 #include <QVBoxLayout>
 
 #include "analyses/profitability.h"
-#include "analyses/ui/fability_window.h"
 #include "shell/ui/app.h"
+#include "shell/ui/apply_outcome.h"
 #include "shell/ui/dialogs.h"
 #include "shell/ui/grid_view.h"
 
@@ -104,26 +104,26 @@ ProfitabilityWindow::ProfitabilityWindow() {
     if (cmb_clevel_->findText(cmb_clevel_->currentText()) < 0) how_long_to_play();
   });
 
-  // Load.
+  // Load: the levels; the calculation waits for the window to open.
   cmb_clevel_->addItems({QStringLiteral("95"), QStringLiteral("96"), QStringLiteral("97"), QStringLiteral("98"),
                          QStringLiteral("99")});
   cmb_clevel_->setCurrentIndex(0);
+}
+
+void ProfitabilityWindow::opened() {
   if (!copy_fa()) return;
   prizes_.fill_from_lotto();
   calculate_avrprofitability();
-
 }
 
 bool ProfitabilityWindow::copy_fa() {
   registry().show(WindowId::fability);
-  if (!copy_fa_rows(borrow_grid(LentGrid::forecasting), fa_)) {
-    msf_fa_->refresh();
-    show_message(this, messages().please_calculate_fa);
-    return false;
-  }
-  if (QWidget* fa = registry().existing(WindowId::fability)) fa->hide();
+  const ProfitOutcome out = copy_forecasting(borrow_grid(LentGrid::forecasting), fa_);
+  if (out.message.empty())
+    if (QWidget* fa = registry().existing(WindowId::fability)) fa->hide();
   msf_fa_->refresh();
-  return true;
+  apply(out);
+  return out.message.empty();
 }
 
 void ProfitabilityWindow::refresh() {
@@ -132,21 +132,7 @@ void ProfitabilityWindow::refresh() {
 }
 
 ProfitInput ProfitabilityWindow::input() const {
-  const AppState& s = state();
-  ProfitInput in;
-  in.lotto_name = s.lotto_name;
-  in.system_id = s.system_id;
-  in.prizes = prizes_.texts();
-  in.fa = fa_column(fa_);
-  in.clevel = ss(cmb_clevel_->currentText());
-  in.play_n = s.lotto.play_n;
-  in.pick_n = s.lotto.pick_n;
-  in.tset_size = s.tset_size;
-  in.ticket_count = s.ticket_count;
-  in.cost = s.lotto.cost;
-  in.results_avg = s.results_avg;
-  in.number_format = s.number_format;
-  return in;
+  return profit_input(state(), prizes_.texts(), fa_column(fa_), ss(cmb_clevel_->currentText()));
 }
 
 void ProfitabilityWindow::apply(const ProfitOutcome& out) {
@@ -154,13 +140,10 @@ void ProfitabilityWindow::apply(const ProfitOutcome& out) {
   if (out.system_label) lbl_system_->setText(qs(*out.system_label));
   if (out.profitability) lbl_profitability_->setText(qs(*out.profitability));
   if (out.times) lbl_times_->setText(qs(*out.times));
-  if (!out.message.empty()) show_message(this, out.message);
-  show_window_for(out.show);
-  if (out.focus_prize >= 0) {
-    QLineEdit* box = prizes_.boxes[out.focus_prize];
-    box->setFocus();
-    box->selectAll();
-  }
+  // ProfitFocus, in prize-class order.
+  static const char* const focus_names[] = {"txtP2", "txtP2b", "txtP3", "txtP3b", "txtP4",
+                                            "txtP4b", "txtP5", "txtP5b", "txtP6", "txtP6b"};
+  apply_outcome(this, out, out.focus == ProfitFocus::none ? nullptr : focus_names[static_cast<int>(out.focus)]);
 }
 
 void ProfitabilityWindow::calculate_avrprofitability() {

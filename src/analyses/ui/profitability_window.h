@@ -5,6 +5,7 @@
 
 #include "analyses/ui/prize_boxes.h"
 #include "shell/grid.h"
+#include "shell/ui/window_registry.h"
 
 class QComboBox;
 class QLabel;
@@ -18,7 +19,7 @@ namespace ds::ui {
 
 class GridView;
 
-class ProfitabilityWindow : public QMainWindow {
+class ProfitabilityWindow : public QMainWindow, public OpensOnShow {
   Q_OBJECT
  public:
   ProfitabilityWindow();
@@ -26,6 +27,8 @@ class ProfitabilityWindow : public QMainWindow {
   ~ProfitabilityWindow() override { delete takeCentralWidget(); }
   const TextGrid& fa_grid() const { return fa_; }
 
+  // Copies the Forecasting Abilities results, then calculates.
+  void opened() override;
   void refresh();  // cmdRefresh
   void calculate_avrprofitability();
   void how_long_to_play();

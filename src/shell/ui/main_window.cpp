@@ -29,9 +29,7 @@ QPushButton* add_button(QWidget* parent, QVBoxLayout* column, const char* name, 
 MainWindow::MainWindow() {
   setObjectName(QStringLiteral("frmMain"));
   setWindowTitle(QStringLiteral("Drawsmith"));
-  // Load step: the samples.
-  AppState& s = state();
-  create_samples(s.program_folder, s.app_folder);
+  const AppState& s = state();
 
   auto* central = new QWidget(this);
   auto* data = new QVBoxLayout;
@@ -75,6 +73,12 @@ MainWindow::MainWindow() {
     statusBar()->showMessage(tr("Your data lives in %1").arg(QString::fromStdString(s.app_folder.string())));
   }
   resize(460, 260);
+}
+
+void MainWindow::opened() {
+  // The samples, installed when missing, before any window lists lottos or sets.
+  const AppState& s = state();
+  create_samples(s.program_folder, s.app_folder);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

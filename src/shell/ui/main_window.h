@@ -1,13 +1,17 @@
 #pragma once
 #include <QMainWindow>
 
+#include "shell/ui/window_registry.h"
+
 namespace ds::ui {
 
 // The hub: two columns of buttons that open the six working windows.
-class MainWindow : public QMainWindow {
+class MainWindow : public QMainWindow, public OpensOnShow {
   Q_OBJECT
  public:
   MainWindow();
+  // Installs the samples.
+  void opened() override;
 
  protected:
   void closeEvent(QCloseEvent* event) override;

@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "shell/ui/app.h"
+#include "shell/ui/apply_outcome.h"
 #include "shell/ui/dialogs.h"
 #include "shell/ui/grid_view.h"
 
@@ -161,35 +162,28 @@ SystemWindow::SystemWindow() {
   connect(cmb_list_, &QComboBox::activated, this, [this](int) { choose_system(); });
   connect(cmd_print_, &QPushButton::clicked, this, &SystemWindow::print_system);
 
-  // Load step: the list, then the checks.
+  // Load step: the list and the grids; the checks wait for the window to open.
   for (const std::string& id : system_list()) cmb_list_->addItem(qs(id));
   cmb_list_->setCurrentIndex(-1);
-  // The results grid keeps its layout from the start, empty until a choice.
-  layout_results_grid(results_, ResultsCount{}, ResultsCount{});
-  for (int r = 2; r < results_.rows(); ++r)
-    for (int c = 2; c < results_.cols(); ++c) results_.set_cell(r, c, "");
+  system_start_grids(results_, tickets_);
   msf_results_->refresh();
   fit_to_grid(msf_results_);
-  tickets_.resize(1, 2);
-  tickets_.set_cell(0, 0, "Tickets");
-  tickets_.set_cell(0, 1, "Numbers");
-  tickets_.set_col_width(0, 64);
-  tickets_.set_col_width(1, 150);
   msf_system_->refresh();
-  msf_system_->setMinimumWidth(64 + 150 + 2 * msf_system_->frameWidth() + 24);
+  msf_system_->setMinimumWidth(tickets_.col_width(0) + tickets_.col_width(1) + 2 * msf_system_->frameWidth() +
+                               24);
   resize(sizeHint().expandedTo(QSize(600, 520)));
   cmb_list_->setFocus();
+}
 
+void SystemWindow::opened() {
   const SystemLoadOutcome load = system_window_load(state());
   if (load.tset_label) lbl_tset_->setText(qs(*load.tset_label));
   if (load.lotto_label) lbl_lotto_->setText(qs(*load.lotto_label));
-  if (!load.message.empty()) show_message(this, load.message);
-  if (load.open != SystemOpenWindow::none) {
-    const WindowId where = load.open == SystemOpenWindow::tsets ? WindowId::tsets : WindowId::lotto;
-    registry().show(where);
-    // This window is shown after its load step; put the window where the choice
-    // is made back in front once it is.
-    QTimer::singleShot(0, [where] {
+  apply_outcome(this, load);
+  if (load.show != WindowId::none) {
+    // The registry brings this window to the front once it is open; put the
+    // window where the choice is made back in front after that.
+    QTimer::singleShot(0, [where = load.show] {
       if (QWidget* w = registry().existing(where)) {
         w->raise();
         w->activateWindow();
@@ -201,30 +195,23 @@ SystemWindow::SystemWindow() {
 SystemWindow::~SystemWindow() { delete takeCentralWidget(); }
 
 void SystemWindow::choose_system() {
-  const std::string text = ss(cmb_list_->currentText());
-  AppState& s = state();
-  fill_results(text, s, results_);
+  const ChooseSystemResult r = ds::choose_system(ss(cmb_list_->currentText()), state(), results_, tickets_);
   msf_results_->refresh();
-  const std::string note = published_rows_note(text);
-  lbl_rows_note_->setText(qs(note));
-  lbl_rows_note_->setVisible(!note.empty());
-  s.system_id = text;
-  const FillSystemOutcome out = fill_system(text, s, tickets_, ticket_file_path(s.app_folder));
-  if (out.status == FillSystemStatus::shown) {
+  lbl_rows_note_->setText(qs(r.rows_note));
+  lbl_rows_note_->setVisible(!r.rows_note.empty());
+  if (r.shown) {
     msf_system_->refresh();
     msf_system_->scrollToTop();
-    lbl_cost_->setText(qs(out.shown.cost));
-    shown_ = out.shown;
+    lbl_cost_->setText(qs(r.shown->cost));
+    shown_ = r.shown;
   }
-  if (!out.message.empty()) show_message(this, out.message);
+  apply_outcome(this, r);
 }
 
 void SystemWindow::print_system() {
-  if (!shown_ || tickets_.rows() < 2) {
-    show_message(this, std::string(nothing_to_print_message));
-    return;
-  }
-  print_handler()(this, qs(system_print_html(*shown_, tickets_)));
+  const PrintSystemResult r = ds::print_system(shown_, tickets_);
+  if (!r.html.empty()) print_handler()(this, qs(r.html));
+  apply_outcome(this, r);
 }
 
 }  // namespace ds::ui

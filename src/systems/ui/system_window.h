@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "shell/grid.h"
+#include "shell/ui/window_registry.h"
 #include "systems/system_window_logic.h"
 
 class QComboBox;
@@ -16,12 +17,14 @@ namespace ds::ui {
 
 class GridView;
 
-class SystemWindow : public QMainWindow {
+class SystemWindow : public QMainWindow, public OpensOnShow {
   Q_OBJECT
  public:
   SystemWindow();
   // The views read the grids below: they go first.
   ~SystemWindow() override;
+  // The checks of the current choices (system_window_load).
+  void opened() override;
 
   const TextGrid& results_grid() const { return results_; }
   const TextGrid& tickets_grid() const { return tickets_; }

@@ -14,7 +14,7 @@
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
-#include "shell/ui/dialogs.h"
+#include "shell/ui/apply_outcome.h"
 #include "shell/ui/grid_view.h"
 #include "tsets/ui/tsets_window.h"
 
@@ -188,17 +188,8 @@ void TsetGeneratorWindow::go() {
     if (out.enable_save) sets->enable_save();
     sets->grid_changed();
   }
-  if (!out.message.empty()) show_message(this, out.message);
-  if (out.show_lotto) registry().show(WindowId::lotto);
-  if (out.show_tsets) registry().show(WindowId::tsets);
-  QLineEdit* focus = out.focus == GeneratorFocus::from ? from_
-                     : out.focus == GeneratorFocus::to ? to_
-                     : out.focus == GeneratorFocus::step ? step_
-                                                         : nullptr;
-  if (focus) {
-    focus->setFocus();
-    focus->selectAll();
-  }
+  static const char* const focus_names[] = {nullptr, "txtFrom", "txtTo", "txtStep"};  // GeneratorFocus
+  apply_outcome(this, out, focus_names[static_cast<int>(out.focus)]);
 }
 
 }  // namespace ds::ui

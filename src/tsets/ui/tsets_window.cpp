@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <functional>
+#include <iterator>
 #include <memory>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -14,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "shell/dates.h"
+#include "shell/ui/apply_outcome.h"
 #include "shell/ui/combo_box.h"
 #include "shell/ui/dialogs.h"
 #include "shell/ui/grid_view.h"
@@ -248,22 +250,10 @@ void TsetsWindow::apply(const TsetsOutcome& outcome) {
   grid_view_->refresh();
   show_current_row();
   update_enabled();
-  if (!outcome.status.empty()) statusBar()->showMessage(qs(outcome.status), 8000);
-  if (!outcome.message.empty()) show_message(this, outcome.message);
-  QWidget* focus = nullptr;
-  switch (outcome.focus) {
-    case TsetsFocus::none: break;
-    case TsetsFocus::size: focus = size_; break;
-    case TsetsFocus::sets: focus = sets_; break;
-    case TsetsFocus::date: focus = date_; break;
-    case TsetsFocus::index: focus = index_; break;
-    case TsetsFocus::number: focus = number_; break;
-  }
-  if (focus) {
-    focus->setFocus();
-    if (auto* edit = qobject_cast<QLineEdit*>(focus)) edit->selectAll();
-    else if (auto* box = qobject_cast<QComboBox*>(focus); box && box->lineEdit()) box->lineEdit()->selectAll();
-  }
+  static const char* const focus_names[] = {nullptr,   "cmbSize",  "cmbSets",
+                                            "txtDate", "cmbIndex", "cmbNumber"};
+  static_assert(std::size(focus_names) == static_cast<std::size_t>(TsetsFocus::number) + 1);
+  apply_outcome(this, outcome, focus_names[static_cast<int>(outcome.focus)]);
 }
 
 void TsetsWindow::size_chosen(const QString& text) { apply(tsets_choose_size(model_, ss(text), state())); }
