@@ -1,11 +1,18 @@
-// Drawsmith: start-up.
+// Drawsmith: start-up, and the import of a draw history from the command line:
+//   drawsmith --import FILE --lotto NAME [--day-month | --month-day]
 #include <QApplication>
+#include <QCoreApplication>
 #include <QLocale>
 #include <QStandardPaths>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <string>
 
 #include "app/register_windows.h"
+#include "lotto/draw_import.h"
+#include "lotto/lotto_files.h"
+#include "shell/samples.h"
 #include "shell/ui/app.h"
 
 namespace {
@@ -17,20 +24,74 @@ bool display_available() {
   const char* wayland = std::getenv("WAYLAND_DISPLAY");
   return (x && *x) || (wayland && *wayland);
 }
+
+void find_folders() {
+  ds::ui::choose_folders(QCoreApplication::applicationDirPath(),
+                         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+  ds::AppState& s = ds::ui::state();
+  s.date_format = ds::ui::date_format_from_locale(QLocale::system());
+  s.number_format = ds::ui::number_format_from_locale(QLocale::system());
+}
+
+// Imports without a window: prints the preview's summary and any message;
+// 0 when the file was imported (or held nothing new), 1 otherwise.
+int import_from_command_line(int argc, char** argv) {
+  std::string file, lotto;
+  ds::DayMonthOrder order = ds::DayMonthOrder::unknown;
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--import") == 0 && i + 1 < argc)
+      file = argv[++i];
+    else if (std::strcmp(argv[i], "--lotto") == 0 && i + 1 < argc)
+      lotto = argv[++i];
+    else if (std::strcmp(argv[i], "--day-month") == 0)
+      order = ds::DayMonthOrder::day_month;
+    else if (std::strcmp(argv[i], "--month-day") == 0)
+      order = ds::DayMonthOrder::month_day;
+    else {
+      std::fprintf(stderr, "Unknown argument '%s'.\n", argv[i]);
+      file.clear();
+      break;
+    }
+  }
+  if (file.empty() || lotto.empty()) {
+    std::fprintf(stderr, "Usage: drawsmith --import FILE --lotto NAME [--day-month | --month-day]\n");
+    return 1;
+  }
+  QCoreApplication app(argc, argv);
+  QCoreApplication::setApplicationName(QStringLiteral("Drawsmith"));
+  find_folders();
+  const ds::AppState& s = ds::ui::state();
+  ds::create_samples(s.program_folder, s.app_folder);
+  const ds::ImportFileRun run =
+      ds::import_draws_file(file, ds::lotto_folder(s.app_folder), lotto, s.date_format, order);
+  if (!run.summary.empty() && run.summary != run.message) std::printf("%s\n", run.summary.c_str());
+  if (!run.message.empty()) {
+    std::fprintf(stderr, "%s\n", run.message.c_str());
+    if (run.order_needed) std::fprintf(stderr, "Give --day-month or --month-day.\n");
+    return 1;
+  }
+  std::printf("%s\n",
+              run.written ? "The draws were saved." : "Nothing was written: the file holds no new draw.");
+  return 0;
+}
+
+bool wants_import(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i)
+    if (std::strcmp(argv[i], "--import") == 0) return true;
+  return false;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (wants_import(argc, argv)) return import_from_command_line(argc, argv);
   if (!display_available()) {
     std::fprintf(stderr, "Drawsmith needs a graphical display, and none was found (DISPLAY is not set).\n");
     return 1;
   }
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Drawsmith"));
-  ds::AppState& s = ds::ui::state();
-  ds::ui::choose_folders(QApplication::applicationDirPath(),
-                         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
-  s.date_format = ds::ui::date_format_from_locale(QLocale::system());
-  s.number_format = ds::ui::number_format_from_locale(QLocale::system());
+  find_folders();
   ds::ui::register_windows();
   ds::ui::registry().show(ds::ui::WindowId::main);
   return QApplication::exec();

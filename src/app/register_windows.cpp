@@ -1,5 +1,6 @@
 #include "app/register_windows.h"
 
+#include "analyses/ui/backtest_window.h"
 #include "analyses/ui/fability_window.h"
 #include "analyses/ui/performance_window.h"
 #include "analyses/ui/profitability_window.h"
@@ -26,6 +27,7 @@ void register_windows() {
   r.set_factory(WindowId::tsets, [] { return new TsetsWindow; });
   r.set_factory(WindowId::tset_generator, [] { return new TsetGeneratorWindow; });
   r.set_factory(WindowId::system, [] { return new SystemWindow; });
+  r.set_factory(WindowId::backtest, [] { return new BacktestWindow; });
 }
 
 }  // namespace ds::ui

@@ -12,18 +12,44 @@
 
 namespace ds::ui::test {
 
-// Records every message; answers input boxes from a queue. A dialog that the
-// test did not expect (an input box with nothing queued) fails the test.
+// Records every message; answers input boxes, file dialogs, questions (the
+// index as text, "-1" to cancel) and reviews ("1" accepts) from one queue. A
+// dialog that the test did not expect (nothing queued) fails the test.
 class ScriptedDialogs : public Dialogs {
  public:
   QStringList messages;
   std::deque<QString> answers;
   QStringList prompts;
+  ds::TextGrid reviewed;  // the grid of the last review
   bool unexpected = false;
 
   void message(QWidget*, const QString& text) override { messages << text; }
   QString input(QWidget*, const QString& prompt, const QString& title) override {
-    prompts << prompt + QStringLiteral(" | ") + title;
+    return next(prompt + QStringLiteral(" | ") + title);
+  }
+  QString open_file(QWidget*, const QString& title, const QString&) override { return next(title); }
+  QString save_file(QWidget*, const QString& title, const QString&, const QString&) override {
+    return next(title);
+  }
+  int choose(QWidget*, const QString& question, const QStringList&) override {
+    const QString a = next(question);
+    return a.isEmpty() ? -1 : a.toInt();
+  }
+  bool review(QWidget*, const QString& title, const QString& text, const ds::TextGrid& grid,
+              const QString&) override {
+    reviewed = grid;
+    return next(title + QStringLiteral(" | ") + text) == QStringLiteral("1");
+  }
+  void clear() {
+    messages.clear();
+    answers.clear();
+    prompts.clear();
+    unexpected = false;
+  }
+
+ private:
+  QString next(const QString& prompt) {
+    prompts << prompt;
     if (answers.empty()) {
       unexpected = true;
       return {};
@@ -31,12 +57,6 @@ class ScriptedDialogs : public Dialogs {
     QString a = answers.front();
     answers.pop_front();
     return a;
-  }
-  void clear() {
-    messages.clear();
-    answers.clear();
-    prompts.clear();
-    unexpected = false;
   }
 };
 

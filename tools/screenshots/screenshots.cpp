@@ -1,7 +1,8 @@
 // Opens every window of the program on the shipped sample data, walks the road of
-// one request (Lotto, Targeted Sets, Systems, Forecasting Abilities, Average
-// Profitability, then System Performance on the latest draw) and saves a picture of
-// each window. Run it through tools/screenshots/make-screenshots.sh.
+// one request (Lotto and the preview of an import, Targeted Sets, the Back-test
+// of the whole history, Systems, Forecasting Abilities, Average Profitability,
+// then System Performance on a draw of November 2025) and saves a picture of each
+// window. Run it through tools/screenshots/make-screenshots.sh.
 // Usage: screenshots SHIPPED_FOLDER OUTPUT_FOLDER
 #include <QApplication>
 #include <QComboBox>
@@ -13,8 +14,10 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <cstdio>
 
+#include "app/register_windows.h"
 #include "shell/ui/app.h"
 #include "shell/ui/dialogs.h"
 
@@ -31,6 +34,30 @@ class LoggingDialogs : public Dialogs {
     std::fprintf(stderr, "input box not expected: %s\n", qPrintable(prompt));
     return {};
   }
+  QString open_file(QWidget*, const QString&, const QString&) override { return open_path; }
+  QString save_file(QWidget*, const QString& title, const QString&, const QString&) override {
+    std::fprintf(stderr, "file dialog not expected: %s\n", qPrintable(title));
+    return {};
+  }
+  int choose(QWidget*, const QString& question, const QStringList&) override {
+    std::fprintf(stderr, "question not expected: %s\n", qPrintable(question));
+    return -1;
+  }
+  // The real review dialog, photographed and cancelled once it is on screen.
+  bool review(QWidget* parent, const QString& title, const QString& text, const ds::TextGrid& grid,
+              const QString& accept) override {
+    QTimer::singleShot(400, [this] {
+      if (QWidget* dialog = QApplication::activeModalWidget()) {
+        const QString path = QDir(out_folder).filePath(QStringLiteral("import-preview.png"));
+        dialog->grab().save(path);
+        std::printf("%s\n", qPrintable(path));
+        dialog->close();
+      }
+    });
+    return real_dialogs().review(parent, title, text, grid, accept);
+  }
+  QString open_path;   // the file Import draws opens
+  QString out_folder;  // where the pictures go
 };
 
 void settle() {
@@ -88,6 +115,7 @@ int main(int argc, char** argv) {
   s.app_folder = s.program_folder;
   s.date_format = ds::DateFormat::iso();
   LoggingDialogs dialogs;
+  dialogs.out_folder = out;
   set_dialogs(&dialogs);
   register_windows();
 
@@ -102,10 +130,32 @@ int main(int argc, char** argv) {
   choose(lotto, "cmbName", QStringLiteral("Canada_6_49"));
   save(lotto, out, "lotto.png");
 
+  // Import draws: a published file with month names, three draws the history
+  // holds, two new ones, one in conflict and two refused; the preview is
+  // photographed, then cancelled.
+  dialogs.open_path = QDir(folder.path()).filePath(QStringLiteral("published.csv"));
+  QFile csv(dialogs.open_path);
+  if (csv.open(QIODevice::WriteOnly))
+    csv.write("DRAW DATE,NUMBER DRAWN 1,NUMBER DRAWN 2,NUMBER DRAWN 3,NUMBER DRAWN 4,NUMBER DRAWN 5,"
+              "NUMBER DRAWN 6,BONUS NUMBER\n"
+              "\"November 8, 2025\",12,15,16,21,29,47,36\n\"November 12, 2025\",2,6,7,38,39,41,49\n"
+              "\"November 15, 2025\",1,5,8,25,42,47,44\n\"November 19, 2025\",14,17,28,31,42,48,5\n"
+              "\"November 22, 2025\",3,9,21,30,44,49,7\n\"Novmber 26, 2025\",11,19,23,35,40,46,2\n"
+              "\"November 29, 2025\",4,12,18,27,33,50,8\n\"December 3, 2025\",5,10,15,20,25\n");
+  csv.close();
+  click(lotto, "cmdImport");
+
   QWidget* tsets = registry().show(WindowId::tsets);
   choose(tsets, "cmbSize", QStringLiteral("10"));
   choose(tsets, "cmbSets", QStringLiteral("Forecaster1"));
   save(tsets, out, "tsets.png");
+
+  // The Back-test of the whole history, before the generator puts a proposal
+  // into the set's last row.
+  QWidget* backtest = registry().show(WindowId::backtest);
+  choose(backtest, "cmbSystem", QStringLiteral("10_4_6"));
+  save(backtest, out, "backtest.png");
+  if (backtest) backtest->hide();
 
   click(tsets, "cmdTsetGenerator");
   QWidget* generator = registry().existing(WindowId::tset_generator);
@@ -134,6 +184,11 @@ int main(int argc, char** argv) {
     click(lotto, "cmdAdd");  // the latest draw becomes the current draw
   }
   QWidget* performance = registry().show(WindowId::performance);
+  // The latest draw holds one number of the set; the draw of 2025-11-05 holds
+  // four, so some tickets win.
+  const char* const boxes[] = {"txtN1", "txtN2", "txtN3", "txtN4", "txtN5", "txtN6", "txtN7"};
+  const char* const numbers[] = {"5", "16", "17", "30", "35", "46", "6"};
+  for (int i = 0; i < 7; ++i) type(performance, boxes[i], QString::fromLatin1(numbers[i]));
   click(performance, "cmdRefresh");
   save(performance, out, "performance.png");
 

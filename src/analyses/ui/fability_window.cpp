@@ -85,9 +85,12 @@ FabilityWindow::FabilityWindow() {
   connect(txt_from_, &QLineEdit::returnPressed, this, &FabilityWindow::calculate_fa);
   connect(txt_to_, &QLineEdit::returnPressed, this, &FabilityWindow::calculate_fa);
 
+  // How many draws the period holds; when none, where the history lies.
+  lbl_period_ = named_label("lblPeriod", QString(), central);
+  lbl_period_->setWordWrap(true);
   auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(cmd_refresh_);
+  buttons->addWidget(lbl_period_, 1);
+  buttons->addWidget(cmd_refresh_, 0, Qt::AlignTop);
   auto* layout = new QVBoxLayout(central);
   layout->addWidget(period);
   layout->addLayout(facts);
@@ -118,6 +121,7 @@ void FabilityWindow::calculate_fa() {
   if (out.tset_name_label) lbl_tset_name_->setText(qs(*out.tset_name_label));
   if (out.tset_size_label) lbl_tset_size_->setText(qs(*out.tset_size_label));
   msf_fa_->refresh();
+  lbl_period_->setText(qs(out.period));
   static const char* const focus_names[] = {nullptr, "txtFrom", "txtTo"};  // FaOutcome::Focus
   apply_outcome(this, out, focus_names[static_cast<int>(out.focus)]);
 }

@@ -35,6 +35,7 @@ class FabilityWindow : public QMainWindow, public GridSource, public OpensOnShow
   QLabel* lbl_lotto_ = nullptr;
   QLabel* lbl_tset_name_ = nullptr;
   QLabel* lbl_tset_size_ = nullptr;
+  QLabel* lbl_period_ = nullptr;
   GridView* msf_fa_ = nullptr;
   QPushButton* cmd_refresh_ = nullptr;
 };

@@ -6,11 +6,8 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QPushButton>
 #include <QShortcut>
-#include <QTextDocument>
 #include <QVBoxLayout>
 
 #include "analyses/performance.h"
@@ -18,19 +15,15 @@
 #include "shell/ui/apply_outcome.h"
 #include "shell/ui/dialogs.h"
 #include "shell/ui/grid_view.h"
+#include "shell/ui/printing.h"
 
 namespace ds::ui {
 
 namespace {
 
 void print_with_dialog(QWidget* parent, const QString& html) {
-  QPrinter printer(QPrinter::HighResolution);
-  QPrintDialog dialog(&printer, parent);
-  dialog.setWindowTitle(QObject::tr("Print System Performance"));
-  if (dialog.exec() != QDialog::Accepted) return;
-  QTextDocument doc;
-  doc.setHtml(html);
-  doc.print(&printer);
+  print_html_with_dialog(parent, QObject::tr("Print System Performance"),
+                         QStringLiteral("System Performance"), html);
 }
 
 PerformanceWindow::PrintHandler& print_handler() {
@@ -102,11 +95,16 @@ PerformanceWindow::PerformanceWindow() {
   connect(print_button, &QPushButton::clicked, this, &PerformanceWindow::print);
   auto* print_key = new QShortcut(QKeySequence::Print, this);
   connect(print_key, &QShortcut::activated, this, &PerformanceWindow::print);
+  auto* backtest = new QPushButton(tr("&Back-test\u2026"), central);
+  backtest->setObjectName(QStringLiteral("cmdBacktest"));
+  backtest->setToolTip(tr("The system over a period of draws instead of one"));
+  connect(backtest, &QPushButton::clicked, this, [] { registry().show(WindowId::backtest); });
 
   auto* inputs = new QHBoxLayout;
   inputs->addWidget(draw);
   inputs->addWidget(prizes_.frame, 1);
   auto* buttons = new QHBoxLayout;
+  buttons->addWidget(backtest);
   buttons->addStretch();
   buttons->addWidget(refresh);
   buttons->addWidget(print_button);

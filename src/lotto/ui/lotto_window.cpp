@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QEvent>
+#include <QFile>
 #include <QFormLayout>
 #include <QFrame>
 #include <QGridLayout>
@@ -15,6 +16,7 @@
 #include <QVBoxLayout>
 #include <iterator>
 
+#include "lotto/draw_import.h"
 #include "shell/files.h"
 #include "shell/ui/apply_outcome.h"
 #include "shell/ui/combo_box.h"
@@ -199,6 +201,9 @@ void LottoWindow::build_controls() {
                 tr("Put the draw boxes into the current row; Enter in a draw box does the same"));
   save_draws_ = button(central, "cmdDrawSave", QStringLiteral("Save"), QStringLiteral("Alt+D"),
                        tr("Save the draws of the lotto named in Name"));
+  import_ = button(central, "cmdImport", QStringLiteral("Import draws\u2026"), QStringLiteral("Alt+I"),
+                   tr("Add the draws of a CSV file to the lotto named in Name, after a preview"));
+  draw_buttons->addWidget(import_);
   draw_buttons->addStretch();
   for (QPushButton* b : {new_, add_, save_draws_}) draw_buttons->addWidget(b);
   draws->addLayout(draw_buttons);
@@ -223,7 +228,7 @@ void LottoWindow::build_controls() {
   for (int i = 0; i < 5; ++i) order << prize_[i] << prize_b_[i];
   order << cost_ << currency_ << create_ << edit_ << save_ << grid_ << date_;
   for (QLineEdit* e : numbers_) order << e;
-  order << new_ << add_ << save_draws_;
+  order << import_ << new_ << add_ << save_draws_;
   for (int i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 
   // Only a name chosen in the list loads a lotto; typing a name does not. Qt
@@ -248,6 +253,7 @@ void LottoWindow::build_controls() {
   connect(new_, &QPushButton::clicked, this, &LottoWindow::new_draw);
   connect(add_, &QPushButton::clicked, this, &LottoWindow::add_draw);
   connect(save_draws_, &QPushButton::clicked, this, &LottoWindow::save_draws);
+  connect(import_, &QPushButton::clicked, this, &LottoWindow::import_draws);
   connect(grid_, &GridView::grid_row_chosen, this, &LottoWindow::select_row);
   // Enter in a draw box adds the draw; Enter in a definition box saves it while
   // the lotto is being created or edited.
@@ -410,6 +416,62 @@ void LottoWindow::save_draws() {
   current_row_ = r.current_row;
   refresh_draws();
   apply(r);
+}
+
+void LottoWindow::import_draws() {
+  const AppState& s = state();
+  const std::string name = s.lotto_name;
+  const std::string refusal = import_refusal(ss(name_->currentText()), name, owner_, games_, s.date_format);
+  if (!refusal.empty()) {
+    LottoOutcome r;
+    r.message = refusal;
+    r.focus = LottoFocus::name;
+    apply(r);
+    return;
+  }
+  const QString path = dialogs().open_file(this, tr("Import draws into '%1'").arg(qs(name)),
+                                           tr("Draw histories (*.csv *.txt);;All files (*)"));
+  if (path.isEmpty()) return;
+  const auto text = read_file(std::filesystem::path(QFile::encodeName(path).toStdString()));
+  if (!text) {
+    show_message(this, tr("The file '%1' cannot be read.").arg(path));
+    return;
+  }
+  ImportPreview preview = preview_import(*text, s.lotto, draws_, s.date_format);
+  if (preview.order_needed) {
+    const int answer = dialogs().choose(
+        this, qs(preview.message), {tr("Day/month/year (31/12/2024)"), tr("Month/day/year (12/31/2024)")});
+    if (answer < 0) return;
+    preview = preview_import(*text, s.lotto, draws_, s.date_format,
+                             answer == 0 ? DayMonthOrder::day_month : DayMonthOrder::month_day);
+  }
+  if (!preview.message.empty()) {
+    show_message(this, preview.message);
+    return;
+  }
+  // Nothing is written unless the user accepts the preview; with no new draw
+  // there is only Close.
+  if (!dialogs().review(this, tr("Import draws into '%1'").arg(qs(name)), qs(import_summary(preview)),
+                        import_preview_grid(preview), preview.fresh > 0 ? tr("Import") : QString()))
+    return;
+  const bool has_current = current_row_ >= 1 && current_row_ < draws_.rows();
+  const DrawForm current = has_current ? draw_from_row(draws_, current_row_) : DrawForm{};
+  const ImportWrite w = write_import(games_, name, draws_, preview, s.date_format);
+  if (!w.written) {
+    show_message(this, w.message);
+    return;
+  }
+  owner_ = name;
+  // The merge sorted the rows: the current draw keeps its place among them.
+  current_row_ = draws_.rows() - 1;
+  for (int row = 1; has_current && row < draws_.rows(); ++row)
+    if (draw_from_row(draws_, row) == current) {
+      current_row_ = row;
+      break;
+    }
+  refresh_draws();
+  statusBar()->showMessage(
+      tr("%1 draws added to '%2'; %3 draws in all.").arg(w.added).arg(qs(name)).arg(draws_.rows() - 1), 8000);
 }
 
 void LottoWindow::select_row(int grid_row) {

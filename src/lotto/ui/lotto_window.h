@@ -39,6 +39,7 @@ class LottoWindow : public QMainWindow, public GridSource {
   void new_draw();
   void add_draw();
   void save_draws();
+  void import_draws();  // cmdImport: a CSV file, previewed, merged into the draws
   void select_row(int grid_row);
 
   LottoForm read_form() const;
@@ -74,6 +75,7 @@ class LottoWindow : public QMainWindow, public GridSource {
   QPushButton* new_ = nullptr;
   QPushButton* add_ = nullptr;
   QPushButton* save_draws_ = nullptr;
+  QPushButton* import_ = nullptr;
 };
 
 }  // namespace ds::ui

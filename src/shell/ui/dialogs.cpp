@@ -1,11 +1,60 @@
 #include "shell/ui/dialogs.h"
 
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QHeaderView>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "shell/ui/grid_view.h"
 
 namespace ds::ui {
 
 namespace {
+
+// The review dialog owns a copy of the grid it shows; its view goes first.
+class ReviewDialog : public QDialog {
+ public:
+  ReviewDialog(QWidget* parent, const QString& title, const QString& text, const TextGrid& grid,
+               const QString& accept)
+      : QDialog(parent), grid_(grid) {
+    setObjectName(QStringLiteral("dlgReview"));
+    setWindowTitle(title);
+    auto* label = new QLabel(text, this);
+    label->setObjectName(QStringLiteral("lblReview"));
+    label->setWordWrap(true);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    view_ = new GridView(&grid_, true, this);
+    view_->setObjectName(QStringLiteral("msfReview"));
+    view_->horizontalHeader()->setStretchLastSection(true);
+    view_->refresh();
+    view_->resizeColumnsToContents();
+    auto* buttons = new QDialogButtonBox(this);
+    if (accept.isEmpty()) {
+      buttons->addButton(QDialogButtonBox::Close);
+    } else {
+      buttons->addButton(accept, QDialogButtonBox::AcceptRole)->setObjectName(QStringLiteral("cmdAccept"));
+      buttons->addButton(QDialogButtonBox::Cancel);
+    }
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(label);
+    layout->addWidget(view_, 1);
+    layout->addWidget(buttons);
+    resize(900, 520);
+  }
+  ~ReviewDialog() override { delete view_; }
+
+ private:
+  TextGrid grid_;
+  GridView* view_ = nullptr;
+};
+
 class RealDialogs final : public Dialogs {
  public:
   void message(QWidget* parent, const QString& text) override {
@@ -17,6 +66,24 @@ class RealDialogs final : public Dialogs {
     const QString text = QInputDialog::getText(parent, title, prompt, QLineEdit::Normal, {}, &ok);
     return ok ? text : QString();
   }
+  QString open_file(QWidget* parent, const QString& title, const QString& filter) override {
+    return QFileDialog::getOpenFileName(parent, title, {}, filter);
+  }
+  QString save_file(QWidget* parent, const QString& title, const QString& suggested,
+                    const QString& filter) override {
+    return QFileDialog::getSaveFileName(parent, title, suggested, filter);
+  }
+  int choose(QWidget* parent, const QString& question, const QStringList& choices) override {
+    bool ok = false;
+    const QString item =
+        QInputDialog::getItem(parent, QStringLiteral("Drawsmith"), question, choices, 0, false, &ok);
+    return ok ? static_cast<int>(choices.indexOf(item)) : -1;
+  }
+  bool review(QWidget* parent, const QString& title, const QString& text, const TextGrid& grid,
+              const QString& accept) override {
+    ReviewDialog dialog(parent, title, text, grid, accept);
+    return dialog.exec() == QDialog::Accepted && !accept.isEmpty();
+  }
 };
 RealDialogs real;
 Dialogs* current = &real;
@@ -24,6 +91,7 @@ Dialogs* current = &real;
 
 Dialogs& dialogs() { return *current; }
 void set_dialogs(Dialogs* d) { current = d ? d : &real; }
+Dialogs& real_dialogs() { return real; }
 
 void show_message(QWidget* parent, const QString& text) { dialogs().message(parent, text); }
 void show_message(QWidget* parent, const std::string& text) {

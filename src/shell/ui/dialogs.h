@@ -1,7 +1,10 @@
 #pragma once
-// Every message box and input box of the program goes through this interface, so
-// that tests can answer them without a modal loop.
+// Every message box, input box, file dialog and question of the program goes
+// through this interface, so that tests can answer them without a modal loop.
 #include <QString>
+#include <QStringList>
+
+#include "shell/grid.h"
 
 class QWidget;
 
@@ -14,12 +17,26 @@ class Dialogs {
   virtual void message(QWidget* parent, const QString& text) = 0;
   // An input box; returns the typed text, or "" when the user cancels.
   virtual QString input(QWidget* parent, const QString& prompt, const QString& title) = 0;
+  // A file to read; "" when the user cancels. `filter` as QFileDialog takes it.
+  virtual QString open_file(QWidget* parent, const QString& title, const QString& filter) = 0;
+  // A file to write, starting from `suggested`; "" when the user cancels.
+  virtual QString save_file(QWidget* parent, const QString& title, const QString& suggested,
+                            const QString& filter) = 0;
+  // One of `choices`: its index, or -1 when the user cancels.
+  virtual int choose(QWidget* parent, const QString& question, const QStringList& choices) = 0;
+  // A modal review of `grid` (its row 0 as the header) under `text`, with an
+  // `accept` button and Cancel; true when accepted. With `accept` empty there
+  // is only Close, and the answer is false.
+  virtual bool review(QWidget* parent, const QString& title, const QString& text, const TextGrid& grid,
+                      const QString& accept) = 0;
 };
 
 // The dialogs in use (real boxes unless a test installed others).
 Dialogs& dialogs();
 // Installs `d` (not owned); nullptr restores the real boxes.
 void set_dialogs(Dialogs* d);
+// The real boxes, whatever is installed.
+Dialogs& real_dialogs();
 
 // Shorthands.
 void show_message(QWidget* parent, const QString& text);

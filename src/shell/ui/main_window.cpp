@@ -50,6 +50,7 @@ MainWindow::MainWindow() {
   add_button(central, data, "cmdTsets", tr("Targeted Sets"), WindowId::tsets);
   add_button(central, data, "cmdSystems", tr("Systems"), WindowId::system);
   add_button(central, calc, "cmdPerformance", tr("System Performance"), WindowId::performance);
+  add_button(central, calc, "cmdBacktest", tr("Back-test"), WindowId::backtest);
   add_button(central, calc, "cmdFability", tr("Forecasting Abilities"), WindowId::fability);
   add_button(central, calc, "cmdProfitability", tr("Average Profitability"), WindowId::profitability);
   data->addStretch();
@@ -72,7 +73,7 @@ MainWindow::MainWindow() {
     // The program's folder cannot be written: say where the user's data lives.
     statusBar()->showMessage(tr("Your data lives in %1").arg(QString::fromStdString(s.app_folder.string())));
   }
-  resize(460, 260);
+  resize(460, 310);
 }
 
 void MainWindow::opened() {

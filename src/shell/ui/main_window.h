@@ -5,7 +5,7 @@
 
 namespace ds::ui {
 
-// The hub: two columns of buttons that open the six working windows.
+// The hub: two columns of buttons that open the working windows.
 class MainWindow : public QMainWindow, public OpensOnShow {
   Q_OBJECT
  public:

@@ -6,32 +6,24 @@
 #include <QHeaderView>
 #include <QKeySequence>
 #include <QLabel>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QPushButton>
 #include <QShortcut>
-#include <QTextDocument>
 #include <QTimer>
 #include <QVBoxLayout>
 
 #include "shell/ui/app.h"
 #include "shell/ui/apply_outcome.h"
 #include "shell/ui/dialogs.h"
+#include "shell/ui/grid_export.h"
 #include "shell/ui/grid_view.h"
+#include "shell/ui/printing.h"
 
 namespace ds::ui {
 
 namespace {
 
 void print_with_dialog(QWidget* parent, const QString& html) {
-  QPrinter printer(QPrinter::HighResolution);
-  printer.setDocName(QStringLiteral("System"));
-  QPrintDialog dialog(&printer, parent);
-  dialog.setWindowTitle(QObject::tr("Print System"));
-  if (dialog.exec() != QDialog::Accepted) return;
-  QTextDocument document;
-  document.setHtml(html);
-  document.print(&printer);
+  print_html_with_dialog(parent, QObject::tr("Print System"), QStringLiteral("System"), html);
 }
 
 SystemWindow::PrintHandler& print_handler() {
@@ -109,6 +101,12 @@ SystemWindow::SystemWindow() {
   cmd_print_->setToolTip(tr("Print the tickets, or save them as a PDF file (Ctrl+P)"));
   auto* print_key = new QShortcut(QKeySequence::Print, this);
   connect(print_key, &QShortcut::activated, this, &SystemWindow::print_system);
+  auto* cmd_export = new QPushButton(QStringLiteral("E&xport CSV\u2026"), central);
+  cmd_export->setObjectName(QStringLiteral("cmdExport"));
+  cmd_export->setToolTip(tr("Save the tickets as a CSV file"));
+  auto* cmd_copy = new QPushButton(QStringLiteral("&Copy"), central);
+  cmd_copy->setObjectName(QStringLiteral("cmdCopy"));
+  cmd_copy->setToolTip(tr("Copy the tickets for a spreadsheet"));
 
   // Layout: the choices on top, the results and the tickets side by side, the
   // cost and the print button below.
@@ -144,6 +142,8 @@ SystemWindow::SystemWindow() {
   bottom->addWidget(label5);
   bottom->addWidget(lbl_cost_);
   bottom->addStretch();
+  bottom->addWidget(cmd_export);
+  bottom->addWidget(cmd_copy);
   bottom->addWidget(cmd_print_);
 
   auto* layout = new QVBoxLayout(central);
@@ -157,10 +157,18 @@ SystemWindow::SystemWindow() {
 
   setTabOrder(cmb_list_, msf_results_);
   setTabOrder(msf_results_, msf_system_);
-  setTabOrder(msf_system_, cmd_print_);
+  setTabOrder(msf_system_, cmd_export);
+  setTabOrder(cmd_export, cmd_copy);
+  setTabOrder(cmd_copy, cmd_print_);
 
   connect(cmb_list_, &QComboBox::activated, this, [this](int) { choose_system(); });
   connect(cmd_print_, &QPushButton::clicked, this, &SystemWindow::print_system);
+  connect(cmd_export, &QPushButton::clicked, this, [this] {
+    export_grid_csv(
+        this, tickets_,
+        QStringLiteral("system-%1.csv").arg(shown_ ? qs(shown_->system_id) : QStringLiteral("tickets")));
+  });
+  connect(cmd_copy, &QPushButton::clicked, this, [this] { copy_grid(this, tickets_); });
 
   // Load step: the list and the grids; the checks wait for the window to open.
   for (const std::string& id : system_list()) cmb_list_->addItem(qs(id));

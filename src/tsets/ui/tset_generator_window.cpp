@@ -137,6 +137,12 @@ TsetGeneratorWindow::TsetGeneratorWindow() {
   left->addWidget(draws);
   left->addWidget(rules);
   left->addWidget(go_);
+  // How many draws the period holds; when none, where the history lies.
+  period_ = new QLabel(central);
+  period_->setObjectName(QStringLiteral("lblPeriod"));
+  period_->setWordWrap(true);
+  period_->setMaximumWidth(280);
+  left->addWidget(period_);
   left->addStretch(1);
   auto* layout = new QHBoxLayout(central);
   layout->addLayout(left);
@@ -184,6 +190,7 @@ void TsetGeneratorWindow::go() {
 
   const GeneratorOutcome out = generate(input, s, draws, frequencies_, target, uniform_);
   if (out.table_changed) table_->refresh();
+  period_->setText(qs(out.period));
   if (sets) {
     if (out.enable_save) sets->enable_save();
     sets->grid_changed();

@@ -6,6 +6,7 @@
 #include "shell/ui/app.h"
 #include "tsets/generator.h"
 
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -37,6 +38,7 @@ class TsetGeneratorWindow : public QMainWindow, public GridSource {
   QRadioButton* highest_;
   QRadioButton* random_;
   QPushButton* go_;
+  QLabel* period_ = nullptr;  // lblPeriod: how many draws the period holds
   GridView* table_;
 };
 

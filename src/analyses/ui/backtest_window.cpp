@@ -1,0 +1,277 @@
+#include "analyses/ui/backtest_window.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
+#include <QDateTime>
+#include <QDateTimeAxis>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeySequence>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLineSeries>
+#include <QPushButton>
+#include <QShortcut>
+#include <QSplitter>
+#include <QVBoxLayout>
+#include <QValueAxis>
+#include <algorithm>
+
+#include "analyses/ui/fability_window.h"
+#include "shell/ui/app.h"
+#include "shell/ui/dialogs.h"
+#include "shell/ui/grid_export.h"
+#include "shell/ui/grid_view.h"
+
+namespace ds::ui {
+
+namespace {
+
+PrintHandler& print_handler() {
+  static PrintHandler h;
+  return h;
+}
+
+QLabel* named_label(const char* name, const QString& text, QWidget* parent) {
+  auto* l = new QLabel(text, parent);
+  l->setObjectName(QString::fromLatin1(name));
+  return l;
+}
+
+QPushButton* named_button(const char* name, const QString& caption, QWidget* parent) {
+  auto* b = new QPushButton(caption, parent);
+  b->setObjectName(QString::fromLatin1(name));
+  b->setAutoDefault(false);
+  return b;
+}
+
+// Noon of a day as the chart's time axis counts it.
+qint64 chart_time(DayNumber day) {
+  int y = 0, m = 0, d = 0;
+  civil_from_day(day, y, m, d);
+  return QDateTime(QDate(y, m, d), QTime(12, 0)).toMSecsSinceEpoch();
+}
+
+}  // namespace
+
+void BacktestWindow::set_print_handler(PrintHandler handler) { print_handler() = std::move(handler); }
+
+BacktestWindow::BacktestWindow() {
+  setObjectName(QStringLiteral("frmBacktest"));
+  setWindowTitle(tr("Back-test"));
+  AppState& s = state();
+  if (s.messages.data_not_correct.empty()) fill_catalogue(s.messages);
+  grid_ = ds::backtest_grid(BacktestResult{}, s.date_format, s.number_format);
+
+  auto* central = new QWidget(this);
+  lbl_lotto_ = named_label("lblLotto", tr("Not selected"), central);
+  lbl_tset_ = named_label("lblTset", tr("Not selected"), central);
+  cmb_system_ = new QComboBox(central);
+  cmb_system_->setObjectName(QStringLiteral("cmbSystem"));
+  cmb_system_->setPlaceholderText(tr("Select"));
+  cmb_system_->setMinimumWidth(110);
+  auto* system_label = named_label("Label3", tr("&System"), central);
+  system_label->setBuddy(cmb_system_);
+  auto* facts = new QFormLayout;
+  facts->addRow(named_label("Label1", tr("Lotto"), central), lbl_lotto_);
+  facts->addRow(named_label("Label2", tr("Targeted Set"), central), lbl_tset_);
+  facts->addRow(system_label, cmb_system_);
+
+  auto* period = new QGroupBox(tr("Period"), central);
+  period->setObjectName(QStringLiteral("fraPeriod"));
+  txt_from_ = new QLineEdit(period);
+  txt_from_->setObjectName(QStringLiteral("txtFrom"));
+  txt_to_ = new QLineEdit(period);
+  txt_to_->setObjectName(QStringLiteral("txtTo"));
+  auto* from_label = named_label("Label4", tr("&From"), period);
+  auto* to_label = named_label("Label5", tr("&To"), period);
+  from_label->setBuddy(txt_from_);
+  to_label->setBuddy(txt_to_);
+  for (QLineEdit* e : {txt_from_, txt_to_}) e->setMaximumWidth(130);
+  cmd_go_ = named_button("cmdGo", tr("&Go"), period);
+  auto* period_layout = new QHBoxLayout(period);
+  period_layout->addWidget(from_label);
+  period_layout->addWidget(txt_from_);
+  period_layout->addSpacing(12);
+  period_layout->addWidget(to_label);
+  period_layout->addWidget(txt_to_);
+  period_layout->addSpacing(12);
+  period_layout->addWidget(cmd_go_);
+  period_layout->addStretch(1);
+
+  lbl_period_ = named_label("lblPeriod", QString(), central);
+  lbl_period_->setWordWrap(true);
+  lbl_totals_ = named_label("lblTotals", QString(), central);
+  lbl_totals_->setWordWrap(true);
+  lbl_totals_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  {
+    QFont f = lbl_totals_->font();
+    f.setBold(true);
+    lbl_totals_->setFont(f);
+  }
+
+  msf_ = new GridView(&grid_, true, central);
+  msf_->setObjectName(QStringLiteral("msfBacktest"));
+  msf_->horizontalHeader()->setStretchLastSection(true);
+  msf_->refresh();
+
+  series_ = new QLineSeries;
+  series_->setName(tr("Running net"));
+  auto* chart = new QChart;
+  chart->addSeries(series_);
+  chart->legend()->hide();
+  chart->setTitle(tr("Running net (won minus spent)"));
+  chart->setMargins(QMargins(4, 4, 4, 4));
+  auto* time_axis = new QDateTimeAxis;
+  time_axis->setFormat(QStringLiteral("yyyy-MM"));
+  time_axis->setTickCount(5);
+  auto* net_axis = new QValueAxis;
+  net_axis->setLabelFormat(QStringLiteral("%.0f"));
+  chart->addAxis(time_axis, Qt::AlignBottom);
+  chart->addAxis(net_axis, Qt::AlignLeft);
+  series_->attachAxis(time_axis);
+  series_->attachAxis(net_axis);
+  chart_view_ = new QChartView(chart, central);
+  chart_view_->setObjectName(QStringLiteral("chtNet"));
+  chart_view_->setRenderHint(QPainter::Antialiasing);
+  chart_view_->setMinimumSize(360, 260);
+
+  auto* splitter = new QSplitter(Qt::Horizontal, central);
+  splitter->setObjectName(QStringLiteral("splResults"));
+  splitter->addWidget(msf_);
+  splitter->addWidget(chart_view_);
+  splitter->setStretchFactor(0, 1);
+  splitter->setStretchFactor(1, 1);
+  splitter->setChildrenCollapsible(false);
+
+  auto* export_button = named_button("cmdExport", tr("E&xport CSV\u2026"), central);
+  export_button->setToolTip(tr("Save the table as a CSV file"));
+  auto* copy_button = named_button("cmdCopy", tr("&Copy"), central);
+  copy_button->setToolTip(tr("Copy the table for a spreadsheet"));
+  auto* print_button = named_button("cmdPrint", tr("&Print\u2026"), central);
+  print_button->setToolTip(tr("Print the table and the totals, or save them as a PDF file (Ctrl+P)"));
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  for (QPushButton* b : {export_button, copy_button, print_button}) buttons->addWidget(b);
+
+  auto* top = new QHBoxLayout;
+  top->addLayout(facts);
+  top->addSpacing(16);
+  top->addWidget(period, 1);
+  auto* layout = new QVBoxLayout(central);
+  layout->addLayout(top);
+  layout->addWidget(lbl_period_);
+  layout->addWidget(lbl_totals_);
+  layout->addWidget(splitter, 1);
+  layout->addLayout(buttons);
+  setCentralWidget(central);
+  add_help_menu(this, QStringLiteral("backtest.htm"));
+
+  setTabOrder(cmb_system_, txt_from_);
+  setTabOrder(txt_from_, txt_to_);
+  setTabOrder(txt_to_, cmd_go_);
+  setTabOrder(cmd_go_, msf_);
+  setTabOrder(msf_, export_button);
+  setTabOrder(export_button, copy_button);
+  setTabOrder(copy_button, print_button);
+
+  connect(cmd_go_, &QPushButton::clicked, this, &BacktestWindow::go);
+  connect(cmb_system_, &QComboBox::activated, this, [this](int) { go(); });
+  for (QLineEdit* e : {txt_from_, txt_to_}) connect(e, &QLineEdit::returnPressed, this, &BacktestWindow::go);
+  connect(export_button, &QPushButton::clicked, this,
+          [this] { export_grid_csv(this, grid_, QStringLiteral("backtest-%1.csv").arg(qs(shown_system_))); });
+  connect(copy_button, &QPushButton::clicked, this, [this] { copy_grid(this, grid_); });
+  const auto print = [this] {
+    const QString html = report_html();
+    if (print_handler())
+      print_handler()(this, html);
+    else
+      print_html_with_dialog(this, tr("Print Back-test"), QStringLiteral("Back-test"), html);
+  };
+  connect(print_button, &QPushButton::clicked, this, print);
+  connect(new QShortcut(QKeySequence::Print, this), &QShortcut::activated, this, print);
+  resize(1040, 680);
+
+  // Load: the choices made elsewhere, the whole history as the period, then a
+  // run when the system of the Systems window fits.
+  const TextGrid* draws = s.lotto_name.empty() ? nullptr : borrow_grid(LentGrid::draws);
+  const BacktestLoad load = backtest_load(s, draws, today());
+  lbl_lotto_->setText(qs(load.lotto_label));
+  lbl_tset_->setText(qs(load.tset_label));
+  for (const std::string& id : load.systems) cmb_system_->addItem(qs(id));
+  cmb_system_->setCurrentIndex(cmb_system_->findText(qs(s.system_id)));
+  txt_from_->setText(qs(load.from_text));
+  txt_to_->setText(qs(load.to_text));
+  if (cmb_system_->currentIndex() >= 0)
+    go();
+  else
+    lbl_period_->setText(load.systems.empty() ? QString() : tr("Choose a system, then Go."));
+}
+
+BacktestWindow::~BacktestWindow() { delete takeCentralWidget(); }
+
+int BacktestWindow::chart_points() const { return static_cast<int>(series_->count()); }
+
+void BacktestWindow::go() {
+  AppState& s = state();
+  const BacktestForm form{ss(cmb_system_->currentText()), ss(txt_from_->text()), ss(txt_to_->text())};
+  const TextGrid* draws = s.lotto_name.empty() ? nullptr : borrow_grid(LentGrid::draws);
+  const TextGrid* sets = s.tset_name.empty() ? nullptr : borrow_grid(LentGrid::sets);
+  const BacktestOutcome out = backtest_go(form, s, draws, sets);
+  if (!out.period.empty()) {
+    // The checks passed: the table, totals and chart are those of this run.
+    shown_system_ = form.system_text;
+    shown_period_ = form.from_text + " to " + form.to_text + ". " + out.period;
+    show_result(out.result);
+  }
+  lbl_period_->setText(qs(out.period));
+  if (!out.message.empty()) show_message(this, out.message);
+  if (out.show != WindowId::none) registry().show(out.show);
+  QWidget* focus = out.focus == BacktestOutcome::Focus::system ? static_cast<QWidget*>(cmb_system_)
+                   : out.focus == BacktestOutcome::Focus::from ? txt_from_
+                   : out.focus == BacktestOutcome::Focus::to   ? txt_to_
+                                                               : nullptr;
+  if (focus) focus->setFocus();
+}
+
+void BacktestWindow::show_result(const BacktestResult& r) {
+  const AppState& s = state();
+  grid_ = ds::backtest_grid(r, s.date_format, s.number_format);
+  grid_.set_col_width_factor(0, 1.3);
+  msf_->refresh();
+  lbl_totals_->setText(r.draws.empty() ? QString()
+                                       : qs(backtest_totals_text(r, s.lotto.currency, s.number_format)));
+  QList<QPointF> points;
+  points.reserve(static_cast<qsizetype>(r.draws.size()));
+  for (std::size_t i = 0; i < r.draws.size(); ++i)
+    points.append(QPointF(static_cast<qreal>(chart_time(r.draws[i].day)), r.running_net[i]));
+  series_->replace(points);
+  auto* time_axis = qobject_cast<QDateTimeAxis*>(chart_view_->chart()->axes(Qt::Horizontal).value(0));
+  auto* net_axis = qobject_cast<QValueAxis*>(chart_view_->chart()->axes(Qt::Vertical).value(0));
+  if (points.isEmpty() || !time_axis || !net_axis) return;
+  const qint64 first = static_cast<qint64>(points.front().x()), last = static_cast<qint64>(points.back().x());
+  const qint64 day_ms = 86'400'000;
+  time_axis->setRange(QDateTime::fromMSecsSinceEpoch(first - day_ms),
+                      QDateTime::fromMSecsSinceEpoch(last + day_ms));
+  time_axis->setFormat(last - first > 400 * day_ms ? QStringLiteral("yyyy-MM")
+                                                   : QStringLiteral("yyyy-MM-dd"));
+  const auto [low, high] = std::minmax_element(r.running_net.begin(), r.running_net.end());
+  net_axis->setRange(std::min(*low, 0.0), std::max(*high, 0.0));
+  net_axis->applyNiceNumbers();
+}
+
+QString BacktestWindow::report_html() const {
+  BacktestReport r;
+  r.lotto_name = ss(lbl_lotto_->text());
+  r.tset_name = ss(lbl_tset_->text());
+  r.system_id = shown_system_;
+  r.period = shown_period_;
+  r.totals = ss(lbl_totals_->text());
+  r.grid = &grid_;
+  return qs(backtest_report_html(r));
+}
+
+}  // namespace ds::ui

@@ -1,0 +1,57 @@
+#pragma once
+// The Back-test window: what the chosen system would have spent and won over a
+// period of the draw history, draw by draw, with the running net as a chart.
+#include <QMainWindow>
+
+#include "analyses/backtest.h"
+#include "shell/grid.h"
+#include "shell/ui/printing.h"
+
+class QChartView;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QLineSeries;
+class QPushButton;
+
+namespace ds::ui {
+
+class GridView;
+
+class BacktestWindow : public QMainWindow {
+  Q_OBJECT
+ public:
+  BacktestWindow();
+  // The views go before the grid they show.
+  ~BacktestWindow() override;
+
+  const TextGrid& backtest_grid() const { return grid_; }
+  // The points of the chart: one per draw played.
+  int chart_points() const;
+
+  void go();  // cmdGo
+  QString report_html() const;
+
+  // Sends the printed page; the default opens the print dialog. Tests replace it.
+  static void set_print_handler(PrintHandler handler);
+
+ private:
+  void show_result(const BacktestResult& result);
+
+  TextGrid grid_;
+  std::string shown_system_;  // the system and period of the table shown, for printing
+  std::string shown_period_;
+  QLabel* lbl_lotto_ = nullptr;
+  QLabel* lbl_tset_ = nullptr;
+  QComboBox* cmb_system_ = nullptr;
+  QLineEdit* txt_from_ = nullptr;
+  QLineEdit* txt_to_ = nullptr;
+  QPushButton* cmd_go_ = nullptr;
+  QLabel* lbl_period_ = nullptr;
+  QLabel* lbl_totals_ = nullptr;
+  GridView* msf_ = nullptr;
+  QChartView* chart_view_ = nullptr;
+  QLineSeries* series_ = nullptr;
+};
+
+}  // namespace ds::ui
