@@ -12,14 +12,14 @@ namespace {
 constexpr int last_prize_box = 9;  // txtP6b
 
 // Chance of x hits inside the set, or nullopt when it cannot be formed.
-std::optional<float> chance(const ProfitInput& in, int x) {
+std::optional<float> chance(const ProfitabilityInput& in, int x) {
   const float h = hypergeometric(in.play_n, in.pick_n, in.tset_size, static_cast<std::int16_t>(x));
   if (!std::isfinite(h)) return std::nullopt;
   return h;
 }
 
 // A forecasting ability: an empty cell counts as 1.
-std::optional<float> ability(const ProfitInput& in, int row) {
+std::optional<float> ability(const ProfitabilityInput& in, int row) {
   const std::string& t = in.fa[row - 1];
   if (t.empty()) return 1.0f;
   return parse_single(t, in.number_format);
@@ -27,7 +27,7 @@ std::optional<float> ability(const ProfitInput& in, int row) {
 
 enum class TimesResult { ok, select_lotto, failed };
 
-TimesResult times_to_play(const ProfitInput& in, std::string& text) {
+TimesResult times_to_play(const ProfitabilityInput& in, std::string& text) {
   int k = 0;
   for (int c = 2; c <= 6; ++c) {
     const auto plain = parse_double(in.prizes[prize_class_index(c, false)], in.number_format);
@@ -65,7 +65,7 @@ TimesResult times_to_play(const ProfitInput& in, std::string& text) {
 
 }  // namespace
 
-void reset_profit_fa_grid(TextGrid& grid) {
+void reset_profitability_fa_grid(TextGrid& grid) {
   grid.resize(11, 2);
   grid.clear_cells();
   grid.fixed_rows = 1;
@@ -90,9 +90,9 @@ std::array<std::string, 10> fa_column(const TextGrid& grid) {
   return out;
 }
 
-ProfitInput profit_input(const AppState& state, const std::array<std::string, 10>& prizes,
-                         const std::array<std::string, 10>& fa, const std::string& clevel) {
-  ProfitInput in;
+ProfitabilityInput profitability_input(const AppState& state, const std::array<std::string, 10>& prizes,
+                                       const std::array<std::string, 10>& fa, const std::string& clevel) {
+  ProfitabilityInput in;
   in.lotto_name = state.lotto_name;
   in.system_id = state.system_id;
   in.prizes = prizes;
@@ -108,14 +108,14 @@ ProfitInput profit_input(const AppState& state, const std::array<std::string, 10
   return in;
 }
 
-ProfitOutcome copy_forecasting(const TextGrid* source, TextGrid& target) {
-  ProfitOutcome out;
+ProfitabilityOutcome copy_forecasting(const TextGrid* source, TextGrid& target) {
+  ProfitabilityOutcome out;
   if (!copy_fa_rows(source, target)) out.message = messages().please_calculate_fa;
   return out;
 }
 
-ProfitOutcome calculate_avrprofitability(const ProfitInput& in, const MessageCatalogue& messages) {
-  ProfitOutcome out;
+ProfitabilityOutcome calculate_profitability(const ProfitabilityInput& in, const MessageCatalogue& messages) {
+  ProfitabilityOutcome out;
   if (in.lotto_name.empty()) {
     out.message = messages.select_lotto;
     out.show = WindowId::lotto;
@@ -131,7 +131,7 @@ ProfitOutcome calculate_avrprofitability(const ProfitInput& in, const MessageCat
 
   const auto fail = [&](int box) {
     out.message = messages.data_not_correct;
-    out.focus = static_cast<ProfitFocus>(box);
+    out.focus = static_cast<ProfitabilityFocus>(box);
     return out;
   };
   std::array<float, 10> prize{};
@@ -189,8 +189,8 @@ ProfitOutcome calculate_avrprofitability(const ProfitInput& in, const MessageCat
   return out;
 }
 
-ProfitOutcome how_long_to_play(const ProfitInput& in, const MessageCatalogue& messages) {
-  ProfitOutcome out;
+ProfitabilityOutcome how_long_to_play(const ProfitabilityInput& in, const MessageCatalogue& messages) {
+  ProfitabilityOutcome out;
   std::string times;
   switch (times_to_play(in, times)) {
     case TimesResult::ok:

@@ -15,7 +15,7 @@
 
 namespace ds {
 
-struct ProfitInput {
+struct ProfitabilityInput {
   std::string lotto_name;
   std::string system_id;
   std::array<std::string, 10> prizes;  // texts of txtP2, txtP2b, ... txtP6b (prize-class order)
@@ -29,11 +29,11 @@ struct ProfitInput {
 
 // The input of the calculations: the prize boxes, this window's abilities and
 // the confidence level, the rest from the current choices.
-ProfitInput profit_input(const AppState& state, const std::array<std::string, 10>& prizes,
-                         const std::array<std::string, 10>& fa, const std::string& clevel);
+ProfitabilityInput profitability_input(const AppState& state, const std::array<std::string, 10>& prizes,
+                                       const std::array<std::string, 10>& fa, const std::string& clevel);
 
 // The prize box that takes the focus, in prize-class order (txtP2, txtP2b, ... txtP6b).
-enum class ProfitFocus {
+enum class ProfitabilityFocus {
   none = -1,
   prize_2,
   prize_2b,
@@ -48,14 +48,14 @@ enum class ProfitFocus {
 };
 
 // `show` brings forward the window where a missing choice is made.
-struct ProfitOutcome : Outcome {
-  ProfitFocus focus = ProfitFocus::none;
+struct ProfitabilityOutcome : Outcome {
+  ProfitabilityFocus focus = ProfitabilityFocus::none;
   std::optional<std::string> lotto_label, system_label;
   std::optional<std::string> profitability, times;  // new texts of lblProfitability, lblTimes
 };
 
 // Sets this window's msfFA to its header and 10 empty rows.
-void reset_profit_fa_grid(TextGrid& grid);
+void reset_profitability_fa_grid(TextGrid& grid);
 // Copies columns 0 and 1 of rows 1..10 of the Forecasting Abilities grid;
 // false (nothing copied) when there is no such grid or it has fewer than 11 rows.
 bool copy_fa_rows(const TextGrid* source, TextGrid& target);
@@ -63,14 +63,14 @@ bool copy_fa_rows(const TextGrid* source, TextGrid& target);
 std::array<std::string, 10> fa_column(const TextGrid& grid);
 // Opening the window and cmdRefresh first copy the Forecasting Abilities results
 // (copy_fa_rows); without them the user is asked to calculate them.
-ProfitOutcome copy_forecasting(const TextGrid* source, TextGrid& target);
+ProfitabilityOutcome copy_forecasting(const TextGrid* source, TextGrid& target);
 
 // Opening the window, cmdRefresh and Enter in a prize box: the expected prize
 // per unit of stake minus 1, then the times to play.
-ProfitOutcome calculate_avrprofitability(const ProfitInput& in, const MessageCatalogue& messages);
+ProfitabilityOutcome calculate_profitability(const ProfitabilityInput& in, const MessageCatalogue& messages);
 // cmbClevel: the times to play alone (a new confidence level). A failure leaves the times
 // as they were; a confidence of 100 or more, or a chance that leaves no
 // logarithm, is refused.
-ProfitOutcome how_long_to_play(const ProfitInput& in, const MessageCatalogue& messages);
+ProfitabilityOutcome how_long_to_play(const ProfitabilityInput& in, const MessageCatalogue& messages);
 
 }  // namespace ds

@@ -28,7 +28,7 @@ struct Sources : ds::FaEnvironment {
 // below chance; the expected return per unit is 0.7357808 (0.821867 if the abilities of
 // the plain and bonus classes were swapped); ln 0.05 / ln(1 - C(43,4) / C(49,10)) is
 // 199483.1.
-class ProfitTest : public ::testing::Test {
+class ProfitabilityTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ds::fill_catalogue(m);
@@ -66,10 +66,10 @@ class ProfitTest : public ::testing::Test {
   ds::MessageCatalogue m;
   ds::DateFormat iso = ds::DateFormat::iso();
   Sources env;
-  ds::ProfitInput in;
+  ds::ProfitabilityInput in;
 };
 
-TEST_F(ProfitTest, ShippedSamplesFromForecastingToProfitability) {
+TEST_F(ProfitabilityTest, ShippedSamplesFromForecastingToProfitability) {
   const ds::FaInput fa_in{"2025-01-01", "2025-11-19", "Canada_6_49", 49, 6, "Forecaster1", 10, iso, {}};
   ds::TextGrid fa_grid;
   ds::FaTable table{};
@@ -80,13 +80,13 @@ TEST_F(ProfitTest, ShippedSamplesFromForecastingToProfitability) {
   EXPECT_EQ(fa.counts.hits[2][0], 12);
   EXPECT_EQ(fa.counts.hits[3][1], 1);
   ds::TextGrid mine;
-  ds::reset_profit_fa_grid(mine);
+  ds::reset_profitability_fa_grid(mine);
   ASSERT_TRUE(ds::copy_fa_rows(&fa_grid, mine));
   in.fa = ds::fa_column(mine);
   EXPECT_EQ(in.fa, (std::array<std::string, 10>{"1", "1", "1", "1", "3.59", "1", "1", "1", "1", "1"}));
   EXPECT_EQ(mine.cell(5, 0), "4");
 
-  auto out = ds::calculate_avrprofitability(in, m);
+  auto out = ds::calculate_profitability(in, m);
   EXPECT_EQ(out.message, "");
   EXPECT_EQ(out.lotto_label, "Canada_6_49");
   EXPECT_EQ(out.system_label, "10_3_6");
@@ -94,7 +94,7 @@ TEST_F(ProfitTest, ShippedSamplesFromForecastingToProfitability) {
   EXPECT_EQ(out.times, "199483");
   // Free play: the return is not divided by the cost of 3.
   in.cost = 0;
-  const auto free = ds::calculate_avrprofitability(in, m).profitability;
+  const auto free = ds::calculate_profitability(in, m).profitability;
   ASSERT_TRUE(free);
   EXPECT_NEAR(std::stod(*free), 1.207342, 2e-6);
   // The times alone at 99 %: ln 0.01 / ln(1 - p) = 306654.1; the profitability is left alone.
@@ -105,7 +105,7 @@ TEST_F(ProfitTest, ShippedSamplesFromForecastingToProfitability) {
   EXPECT_FALSE(out.profitability);
 }
 
-TEST_F(ProfitTest, TheAbilityOfTheTopClassShortensTheTimes) {
+TEST_F(ProfitabilityTest, TheAbilityOfTheTopClassShortensTheTimes) {
   in.fa.fill("1");
   struct Case {
     std::array<std::string, 10> prizes;
@@ -128,41 +128,41 @@ TEST_F(ProfitTest, TheAbilityOfTheTopClassShortensTheTimes) {
     x.prizes = c.prizes;
     x.fa[c.ability_box] = c.ability;
     EXPECT_EQ(ds::how_long_to_play(x, m).times, c.times) << c.ability_box << " " << c.ability;
-    EXPECT_EQ(ds::calculate_avrprofitability(x, m).times, c.times) << c.ability_box << " " << c.ability;
+    EXPECT_EQ(ds::calculate_profitability(x, m).times, c.times) << c.ability_box << " " << c.ability;
   }
   in.prizes.fill("0");
-  EXPECT_EQ(ds::calculate_avrprofitability(in, m).profitability, "-1");
+  EXPECT_EQ(ds::calculate_profitability(in, m).profitability, "-1");
 }
 
-TEST_F(ProfitTest, FailuresNameTheBoxAndNeverShowNonsense) {
-  using ds::ProfitInput;
+TEST_F(ProfitabilityTest, FailuresNameTheBoxAndNeverShowNonsense) {
+  using ds::ProfitabilityInput;
   using Show = ds::WindowId;
   const char* const no = "Sorry, the data is not correct.";
   const struct {
-    void (*edit)(ProfitInput&);
+    void (*edit)(ProfitabilityInput&);
     const char* message;
     int focus;
     Show show;
     bool profitability;  // written before the failure
   } cases[] = {
-      {[](ProfitInput& x) { x.lotto_name.clear(); }, "Please select a Lotto", -1, Show::lotto, false},
-      {[](ProfitInput& x) { x.system_id.clear(); }, "Please select", -1, Show::system, false},
-      {[](ProfitInput& x) { x.prizes[4] = "x"; }, no, 4, Show::none, false},
-      {[](ProfitInput& x) { x.prizes[7] = "1,5"; }, no, 7, Show::none, false},
-      {[](ProfitInput& x) { x.ticket_count = 0; }, no, 9, Show::none, false},
-      {[](ProfitInput& x) { x.fa[3] = "abc"; }, no, 9, Show::none, false},
-      {[](ProfitInput& x) { x.play_n = 8; }, no, 9, Show::none, false},
+      {[](ProfitabilityInput& x) { x.lotto_name.clear(); }, "Please select a Lotto", -1, Show::lotto, false},
+      {[](ProfitabilityInput& x) { x.system_id.clear(); }, "Please select", -1, Show::system, false},
+      {[](ProfitabilityInput& x) { x.prizes[4] = "x"; }, no, 4, Show::none, false},
+      {[](ProfitabilityInput& x) { x.prizes[7] = "1,5"; }, no, 7, Show::none, false},
+      {[](ProfitabilityInput& x) { x.ticket_count = 0; }, no, 9, Show::none, false},
+      {[](ProfitabilityInput& x) { x.fa[3] = "abc"; }, no, 9, Show::none, false},
+      {[](ProfitabilityInput& x) { x.play_n = 8; }, no, 9, Show::none, false},
       // a confidence of 100 or more, or below anything, gives no times
-      {[](ProfitInput& x) { x.clevel = "100"; }, no, 9, Show::none, true},
-      {[](ProfitInput& x) { x.clevel = "0"; }, no, 9, Show::none, true},
-      {[](ProfitInput& x) { x.clevel = ""; }, no, 9, Show::none, true},
+      {[](ProfitabilityInput& x) { x.clevel = "100"; }, no, 9, Show::none, true},
+      {[](ProfitabilityInput& x) { x.clevel = "0"; }, no, 9, Show::none, true},
+      {[](ProfitabilityInput& x) { x.clevel = ""; }, no, 9, Show::none, true},
       // an ability that lifts p to 1 or beyond leaves no logarithm
-      {[](ProfitInput& x) { x.fa[8] = "1000000"; }, no, 9, Show::none, true},
+      {[](ProfitabilityInput& x) { x.fa[8] = "1000000"; }, no, 9, Show::none, true},
   };
   for (const auto& c : cases) {
     auto x = in;
     c.edit(x);
-    const auto out = ds::calculate_avrprofitability(x, m);
+    const auto out = ds::calculate_profitability(x, m);
     EXPECT_EQ(out.message.substr(0, std::string(c.message).size()), c.message) << out.message;
     EXPECT_EQ(static_cast<int>(out.focus), c.focus) << c.message;
     EXPECT_EQ(out.show, c.show) << c.message;
@@ -178,9 +178,9 @@ TEST_F(ProfitTest, FailuresNameTheBoxAndNeverShowNonsense) {
   EXPECT_EQ(ds::how_long_to_play(in, m).message, no);
 }
 
-TEST(ProfitGrid, CopyNeedsTheTenResultRows) {
+TEST(ProfitabilityGrid, CopyNeedsTheTenResultRows) {
   ds::TextGrid mine;
-  ds::reset_profit_fa_grid(mine);
+  ds::reset_profitability_fa_grid(mine);
   ds::TextGrid source(2, 2);
   EXPECT_FALSE(ds::copy_fa_rows(&source, mine));
   EXPECT_FALSE(ds::copy_fa_rows(nullptr, mine));

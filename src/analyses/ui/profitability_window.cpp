@@ -41,7 +41,7 @@ QLabel* result_label(const char* name, QWidget* parent) {
 ProfitabilityWindow::ProfitabilityWindow() {
   setObjectName(QStringLiteral("frmProfitability"));
   setWindowTitle(tr("Average Profitability"));
-  reset_profit_fa_grid(fa_);
+  reset_profitability_fa_grid(fa_);
 
   auto* central = new QWidget(this);
   lbl_lotto_ = named_label("lblLotto", tr("Not Selected"), central);
@@ -78,7 +78,7 @@ ProfitabilityWindow::ProfitabilityWindow() {
   refresh_button->setObjectName(QStringLiteral("cmdRefresh"));
   connect(refresh_button, &QPushButton::clicked, this, &ProfitabilityWindow::refresh);
   for (QLineEdit* box : prizes_.boxes)
-    connect(box, &QLineEdit::returnPressed, this, &ProfitabilityWindow::calculate_avrprofitability);
+    connect(box, &QLineEdit::returnPressed, this, &ProfitabilityWindow::calculate_profitability);
 
   auto* right = new QVBoxLayout;
   right->addWidget(prizes_.frame);
@@ -113,12 +113,12 @@ ProfitabilityWindow::ProfitabilityWindow() {
 void ProfitabilityWindow::opened() {
   if (!copy_fa()) return;
   prizes_.fill_from_lotto();
-  calculate_avrprofitability();
+  calculate_profitability();
 }
 
 bool ProfitabilityWindow::copy_fa() {
   registry().show(WindowId::fability);
-  const ProfitOutcome out = copy_forecasting(borrow_grid(LentGrid::forecasting), fa_);
+  const ProfitabilityOutcome out = copy_forecasting(borrow_grid(LentGrid::forecasting), fa_);
   if (out.message.empty())
     if (QWidget* fa = registry().existing(WindowId::fability)) fa->hide();
   msf_fa_->refresh();
@@ -128,26 +128,27 @@ bool ProfitabilityWindow::copy_fa() {
 
 void ProfitabilityWindow::refresh() {
   if (!copy_fa()) return;
-  calculate_avrprofitability();
+  calculate_profitability();
 }
 
-ProfitInput ProfitabilityWindow::input() const {
-  return profit_input(state(), prizes_.texts(), fa_column(fa_), ss(cmb_clevel_->currentText()));
+ProfitabilityInput ProfitabilityWindow::input() const {
+  return profitability_input(state(), prizes_.texts(), fa_column(fa_), ss(cmb_clevel_->currentText()));
 }
 
-void ProfitabilityWindow::apply(const ProfitOutcome& out) {
+void ProfitabilityWindow::apply(const ProfitabilityOutcome& out) {
   if (out.lotto_label) lbl_lotto_->setText(qs(*out.lotto_label));
   if (out.system_label) lbl_system_->setText(qs(*out.system_label));
   if (out.profitability) lbl_profitability_->setText(qs(*out.profitability));
   if (out.times) lbl_times_->setText(qs(*out.times));
-  // ProfitFocus, in prize-class order.
+  // ProfitabilityFocus, in prize-class order.
   static const char* const focus_names[] = {"txtP2", "txtP2b", "txtP3", "txtP3b", "txtP4",
                                             "txtP4b", "txtP5", "txtP5b", "txtP6", "txtP6b"};
-  apply_outcome(this, out, out.focus == ProfitFocus::none ? nullptr : focus_names[static_cast<int>(out.focus)]);
+  const int focus = static_cast<int>(out.focus);
+  apply_outcome(this, out, out.focus == ProfitabilityFocus::none ? nullptr : focus_names[focus]);
 }
 
-void ProfitabilityWindow::calculate_avrprofitability() {
-  apply(ds::calculate_avrprofitability(input(), messages()));
+void ProfitabilityWindow::calculate_profitability() {
+  apply(ds::calculate_profitability(input(), messages()));
 }
 
 void ProfitabilityWindow::how_long_to_play() { apply(ds::how_long_to_play(input(), messages())); }

@@ -11,8 +11,8 @@ class QComboBox;
 class QLabel;
 
 namespace ds {
-struct ProfitInput;
-struct ProfitOutcome;
+struct ProfitabilityInput;
+struct ProfitabilityOutcome;
 }  // namespace ds
 
 namespace ds::ui {
@@ -30,15 +30,15 @@ class ProfitabilityWindow : public QMainWindow, public OpensOnShow {
   // Copies the Forecasting Abilities results, then calculates.
   void opened() override;
   void refresh();  // cmdRefresh
-  void calculate_avrprofitability();
+  void calculate_profitability();
   void how_long_to_play();
 
  private:
   // Shows the Forecasting Abilities window, copies its results, hides it;
   // false (after the message) when there are no results to copy.
   bool copy_fa();
-  ProfitInput input() const;
-  void apply(const ProfitOutcome& out);
+  ProfitabilityInput input() const;
+  void apply(const ProfitabilityOutcome& out);
 
   TextGrid fa_;
   QLabel* lbl_lotto_ = nullptr;
