@@ -114,7 +114,7 @@ PerformanceWindow::PerformanceWindow() {
   layout->addWidget(msf_, 1);
   layout->addLayout(buttons);
   setCentralWidget(central);
-  add_help_menu(this, QStringLiteral("perform.htm"));
+  add_help_menu(this, QStringLiteral("performance.htm"));
   resize(900, 560);
 }
 

@@ -95,7 +95,7 @@ ProfitabilityWindow::ProfitabilityWindow() {
   layout->addLayout(facts);
   layout->addLayout(middle, 1);
   setCentralWidget(central);
-  add_help_menu(this, QStringLiteral("profit.htm"));
+  add_help_menu(this, QStringLiteral("profitability.htm"));
   resize(640, 480);
 
   // A choice from the list, or a typed level confirmed with Enter, recomputes the times.
