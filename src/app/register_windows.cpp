@@ -1,7 +1,7 @@
 #include "app/register_windows.h"
 
 #include "analyses/ui/backtest_window.h"
-#include "analyses/ui/fability_window.h"
+#include "analyses/ui/forecasting_window.h"
 #include "analyses/ui/performance_window.h"
 #include "analyses/ui/profitability_window.h"
 #include "shell/ui/help_window.h"
@@ -21,7 +21,7 @@ void register_windows() {
   r.set_factory(WindowId::main, [] { return new MainWindow; });
   r.set_factory(WindowId::help, [] { return new HelpWindow; });
   r.set_factory(WindowId::performance, [] { return new PerformanceWindow; });
-  r.set_factory(WindowId::fability, [] { return new FabilityWindow; });
+  r.set_factory(WindowId::forecasting, [] { return new ForecastingWindow; });
   r.set_factory(WindowId::profitability, [] { return new ProfitabilityWindow; });
   r.set_factory(WindowId::lotto, [] { return new LottoWindow; });
   r.set_factory(WindowId::tsets, [] { return new TsetsWindow; });

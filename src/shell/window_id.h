@@ -10,7 +10,7 @@ enum class WindowId {
   tsets,
   system,
   performance,
-  fability,
+  forecasting,
   profitability,
   tset_generator,
   help,

@@ -3,7 +3,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "analyses/ui/fability_window.h"
+#include "analyses/ui/forecasting_window.h"
 #include "analyses/ui/performance_window.h"
 #include "analyses/ui/profitability_window.h"
 #include "shell/files.h"
@@ -82,8 +82,8 @@ class AnalysesWindowsTest : public QObject {
   }
   void cleanup() { fx.reset(); }
 
-  void fability_asks_for_choices_and_focuses_bad_dates() {
-    auto* fa = qobject_cast<FabilityWindow*>(registry().show(WindowId::fability));
+  void forecasting_asks_for_choices_and_focuses_bad_dates() {
+    auto* fa = qobject_cast<ForecastingWindow*>(registry().show(WindowId::forecasting));
     QVERIFY(fa);
     QCOMPARE(fx->dialogs.messages, QStringList{"Please select a Lotto in the 'Lotto' window."});
     QVERIFY(registry().existing(WindowId::lotto) && registry().existing(WindowId::lotto)->isVisible());
@@ -126,7 +126,7 @@ class AnalysesWindowsTest : public QObject {
     auto* w = qobject_cast<ProfitabilityWindow*>(registry().show(WindowId::profitability));
     QVERIFY(w);
     QCOMPARE(fx->dialogs.messages, QStringList{});
-    QWidget* fa = registry().existing(WindowId::fability);
+    QWidget* fa = registry().existing(WindowId::forecasting);
     QVERIFY(fa && !fa->isVisible());
     QVERIFY(std::abs(text_of(w, "lblProfitability").toDouble() + 0.45594) < 5e-5);
     const QString profit = text_of(w, "lblProfitability");
@@ -151,7 +151,7 @@ class AnalysesWindowsTest : public QObject {
     QCOMPARE(fx->dialogs.messages, QStringList{});
     QCOMPARE(state().ticket_count, std::int16_t(1));
 
-    auto* fa = qobject_cast<FabilityWindow*>(registry().show(WindowId::fability));
+    auto* fa = qobject_cast<ForecastingWindow*>(registry().show(WindowId::forecasting));
     type(fa, "txtFrom", "2025-01-01");
     type(fa, "txtTo", "2025-11-19");
     click(fa, "cmdRefresh");

@@ -48,7 +48,7 @@ class ShellWindowsTest : public QObject {
   void every_window_closes_by_the_user_and_opens_again() {
     registry().show(WindowId::main);
     for (WindowId id : {WindowId::lotto, WindowId::tsets, WindowId::system, WindowId::performance,
-                        WindowId::fability, WindowId::profitability, WindowId::tset_generator}) {
+                        WindowId::forecasting, WindowId::profitability, WindowId::tset_generator}) {
       QWidget* w = registry().show(id);
       QVERIFY(w);
       w->close();

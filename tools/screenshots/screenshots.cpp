@@ -170,11 +170,11 @@ int main(int argc, char** argv) {
   choose(systems, "cmbList", QStringLiteral("10_3_6"));
   save(systems, out, "systems.png");
 
-  QWidget* fa = registry().show(WindowId::fability);
+  QWidget* fa = registry().show(WindowId::forecasting);
   type(fa, "txtFrom", QStringLiteral("2025-01-01"));
   type(fa, "txtTo", QStringLiteral("2025-11-19"));
   click(fa, "cmdRefresh");
-  save(fa, out, "fability.png");
+  save(fa, out, "forecasting.png");
 
   QWidget* profit = registry().show(WindowId::profitability);
   save(profit, out, "profitability.png");

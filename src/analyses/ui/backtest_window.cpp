@@ -20,7 +20,7 @@
 #include <QValueAxis>
 #include <algorithm>
 
-#include "analyses/ui/fability_window.h"
+#include "analyses/ui/forecasting_window.h"
 #include "shell/ui/app.h"
 #include "shell/ui/dialogs.h"
 #include "shell/ui/grid_export.h"

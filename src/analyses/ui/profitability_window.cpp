@@ -117,10 +117,10 @@ void ProfitabilityWindow::opened() {
 }
 
 bool ProfitabilityWindow::copy_fa() {
-  registry().show(WindowId::fability);
+  registry().show(WindowId::forecasting);
   const ProfitabilityOutcome out = copy_forecasting(borrow_grid(LentGrid::forecasting), fa_);
   if (out.message.empty())
-    if (QWidget* fa = registry().existing(WindowId::fability)) fa->hide();
+    if (QWidget* fa = registry().existing(WindowId::forecasting)) fa->hide();
   msf_fa_->refresh();
   apply(out);
   return out.message.empty();

@@ -13,7 +13,7 @@ WindowId owner_of(LentGrid grid) {
     case LentGrid::frequencies:
       return WindowId::tset_generator;
     case LentGrid::forecasting:
-      return WindowId::fability;
+      return WindowId::forecasting;
   }
   return WindowId::none;
 }

@@ -51,7 +51,7 @@ MainWindow::MainWindow() {
   add_button(central, data, "cmdSystems", tr("Systems"), WindowId::system);
   add_button(central, calc, "cmdPerformance", tr("System Performance"), WindowId::performance);
   add_button(central, calc, "cmdBacktest", tr("Back-test"), WindowId::backtest);
-  add_button(central, calc, "cmdFability", tr("Forecasting Abilities"), WindowId::fability);
+  add_button(central, calc, "cmdFability", tr("Forecasting Abilities"), WindowId::forecasting);
   add_button(central, calc, "cmdProfitability", tr("Average Profitability"), WindowId::profitability);
   data->addStretch();
   calc->addStretch();

@@ -14,14 +14,14 @@ namespace ds::ui {
 
 class GridView;
 
-class FabilityWindow : public QMainWindow, public GridSource, public OpensOnShow {
+class ForecastingWindow : public QMainWindow, public GridSource, public OpensOnShow {
   Q_OBJECT
  public:
-  FabilityWindow();
+  ForecastingWindow();
   // The calculation over the last twelve months.
   void opened() override;
   // The views go before the grids they show.
-  ~FabilityWindow() override { delete takeCentralWidget(); }
+  ~ForecastingWindow() override { delete takeCentralWidget(); }
   // msfFA: the results that Average Profitability copies.
   const TextGrid* lent_grid(LentGrid grid) const override;
   const TextGrid& fa_grid() const { return fa_; }

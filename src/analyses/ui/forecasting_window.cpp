@@ -1,4 +1,4 @@
-#include "analyses/ui/fability_window.h"
+#include "analyses/ui/forecasting_window.h"
 
 #include <QFormLayout>
 #include <QGridLayout>
@@ -41,7 +41,7 @@ class SourceWindows : public FaEnvironment {
 
 }  // namespace
 
-FabilityWindow::FabilityWindow() {
+ForecastingWindow::ForecastingWindow() {
   setObjectName(QStringLiteral("frmFability"));
   setWindowTitle(tr("Forecasting Abilities"));
   reset_fa_grid(fa_);
@@ -80,10 +80,10 @@ FabilityWindow::FabilityWindow() {
   cmd_refresh_ = new QPushButton(tr("&Refresh"), central);
   cmd_refresh_->setObjectName(QStringLiteral("cmdRefresh"));
   cmd_refresh_->setAutoDefault(true);
-  connect(cmd_refresh_, &QPushButton::clicked, this, &FabilityWindow::calculate_fa);
+  connect(cmd_refresh_, &QPushButton::clicked, this, &ForecastingWindow::calculate_fa);
   // Enter in a date box recalculates, as the Refresh button would.
-  connect(txt_from_, &QLineEdit::returnPressed, this, &FabilityWindow::calculate_fa);
-  connect(txt_to_, &QLineEdit::returnPressed, this, &FabilityWindow::calculate_fa);
+  connect(txt_from_, &QLineEdit::returnPressed, this, &ForecastingWindow::calculate_fa);
+  connect(txt_to_, &QLineEdit::returnPressed, this, &ForecastingWindow::calculate_fa);
 
   // How many draws the period holds; when none, where the history lies.
   lbl_period_ = named_label("lblPeriod", QString(), central);
@@ -106,13 +106,13 @@ FabilityWindow::FabilityWindow() {
   txt_from_->setText(qs(format_date(add_months(now, -12), state().date_format)));
 }
 
-void FabilityWindow::opened() { calculate_fa(); }
+void ForecastingWindow::opened() { calculate_fa(); }
 
-const TextGrid* FabilityWindow::lent_grid(LentGrid grid) const {
+const TextGrid* ForecastingWindow::lent_grid(LentGrid grid) const {
   return grid == LentGrid::forecasting ? &fa_ : nullptr;
 }
 
-void FabilityWindow::calculate_fa() {
+void ForecastingWindow::calculate_fa() {
   AppState& s = state();
   SourceWindows sources;
   const FaOutcome out = ds::calculate_fa(fa_input(s, ss(txt_from_->text()), ss(txt_to_->text())), messages(),
