@@ -17,7 +17,7 @@
 #include "shell/app_state.h"
 #include "shell/files.h"
 #include "systems/catalogue.h"
-#include "systems/system_window_logic.h"
+#include "systems/system_handlers.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include "shell/fields.h"
 #include "shell/files.h"
-#include "systems/system_window_logic.h"
+#include "systems/system_handlers.h"
 
 namespace ds {
 

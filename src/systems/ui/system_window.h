@@ -7,7 +7,7 @@
 
 #include "shell/grid.h"
 #include "shell/ui/window_registry.h"
-#include "systems/system_window_logic.h"
+#include "systems/system_handlers.h"
 
 class QComboBox;
 class QLabel;

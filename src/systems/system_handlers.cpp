@@ -1,4 +1,4 @@
-#include "systems/system_window_logic.h"
+#include "systems/system_handlers.h"
 
 #include <algorithm>
 

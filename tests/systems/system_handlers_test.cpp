@@ -4,7 +4,7 @@
 #include <string>
 
 #include "shell/files.h"
-#include "systems/system_window_logic.h"
+#include "systems/system_handlers.h"
 
 namespace ds {
 namespace {
