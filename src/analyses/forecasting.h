@@ -1,6 +1,8 @@
 #pragma once
 // Forecasting Abilities: how often the targeted set held k of the drawn numbers
 // over a period, divided by the chance a set of that size has of doing so.
+// The window's handler: opening it, cmdRefresh and Enter in a date box call
+// calculate_fa (its input from fa_input).
 #include <array>
 #include <cstdint>
 #include <optional>

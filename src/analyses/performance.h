@@ -1,6 +1,9 @@
 #pragma once
 // System Performance: which tickets of the current system would have won in one
 // draw, in which prize class, for how much, and for how much in all.
+// The window's handlers: opening it, cmdRefresh and Enter in a box call
+// Performance (its input from performance_input); cmdPrint prints
+// performance_report_html.
 #include <array>
 #include <cstdint>
 #include <filesystem>

@@ -2,6 +2,9 @@
 // Average Profitability: the expected return per unit of stake of playing the
 // current system on the current targeted set, and the number of draws to play
 // for one draw with the top paying number of hits inside the set.
+// The window's handlers: opening it and cmdRefresh call copy_forecasting, then
+// calculate_profitability (as Enter in a prize box does); cmbClevel calls
+// how_long_to_play. Their input comes from profitability_input.
 #include <array>
 #include <cstdint>
 #include <optional>

@@ -1,6 +1,7 @@
 #pragma once
 // The generator of targeted sets: how often each number was drawn over a period
 // of the draw history, and the proposal of a set from those counts or at random.
+// The generator window's handler: cmdGo (and Enter in a box) calls generate.
 #include <array>
 #include <cstdint>
 #include <functional>
