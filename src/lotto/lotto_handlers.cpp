@@ -71,6 +71,17 @@ void emty_lotto(LottoForm& form) {
   form.cost = "1";
 }
 
+LottoLoad lotto_load(const std::filesystem::path& app_folder) {
+  LottoLoad load;
+  load.games = lotto_folder(app_folder);
+  if (!folder_exists(load.games)) make_folder(load.games);
+  load.names = list_lottos(load.games);
+  load.mode = load.names.empty() ? 1 : 0;
+  load.form = lotto_start_form();
+  load.draw.n.fill("0");
+  return load;
+}
+
 std::vector<std::string> play_n_items() {
   std::vector<std::string> items;
   for (int n = 20; n <= 90; ++n) items.push_back(std::to_string(n));

@@ -7,6 +7,7 @@
 //   cmdLottoEdit             edit_lotto          cmdLottoSave    save_lotto
 //   cmdDrawNew               new_draw            cmdAdd          add_draw
 //   cmdDrawSave              save_draws          msfDraws (row)  select_draw_row
+// and lotto_load when the window is made.
 #include <array>
 #include <cstdint>
 #include <filesystem>
@@ -70,6 +71,18 @@ struct DrawForm {
 DrawForm empty_draw(const DateFormat& format);
 // The boxes filled from a grid row (columns 0 and 2 to 8).
 DrawForm draw_from_row(const TextGrid& grid, int row);
+
+// The window's load step: the Games folder (made when missing), the lottos it
+// holds for cmbName, the buttons (LottoEditMode 1 when there is none, else 0)
+// and the boxes as first shown (zeros in the number boxes, no date).
+struct LottoLoad {
+  std::filesystem::path games;
+  std::vector<std::string> names;
+  int mode = 0;
+  LottoForm form;
+  DrawForm draw;
+};
+LottoLoad lotto_load(const std::filesystem::path& app_folder);
 
 // The controls a Lotto handler can give the focus (the window maps each to its
 // control: name is cmbName, prize_2 txt2PR, prize_2b txt2PRB, n1 txtN1, nb txtNB).

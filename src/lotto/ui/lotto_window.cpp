@@ -83,21 +83,17 @@ QLabel* label(QWidget* parent, const char* name, const QString& text, bool bold 
 LottoWindow::LottoWindow() {
   setObjectName(QStringLiteral("frmLotto"));
   setWindowTitle(QStringLiteral("Lotto"));
-  AppState& s = state();
   reset_draw_grid(draws_);
   build_controls();
   add_help_menu(this, QStringLiteral("lotto.htm"));
 
   // Load step: the number lists are filled by build_controls; then the lottos.
-  games_ = lotto_folder(s.app_folder);
-  if (!folder_exists(games_)) make_folder(games_);
-  const auto names = list_lottos(games_);
-  fill_names(names, QString());
-  set_mode(names.empty() ? 1 : 0);
-  show_form(lotto_start_form());
-  DrawForm start;
-  start.n.fill("0");
-  show_draw(start);
+  const LottoLoad load = lotto_load(state().app_folder);
+  games_ = load.games;
+  fill_names(load.names, QString());
+  set_mode(load.mode);
+  show_form(load.form);
+  show_draw(load.draw);
 }
 
 LottoWindow::~LottoWindow() {
