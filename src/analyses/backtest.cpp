@@ -266,7 +266,7 @@ BacktestLoad backtest_load(const AppState& state, const TextGrid* draws, DayNumb
 BacktestOutcome backtest_go(const BacktestForm& form, const AppState& state, const TextGrid* draws,
                             const TextGrid* sets) {
   BacktestOutcome out;
-  const MessageCatalogue& m = state.messages;
+  const MessageCatalogue& m = messages();
   if (state.lotto_name.empty()) {
     out.message = m.select_lotto;
     out.show = WindowId::lotto;

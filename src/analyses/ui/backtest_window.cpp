@@ -22,6 +22,7 @@
 
 #include "analyses/ui/forecasting_window.h"
 #include "shell/ui/app.h"
+#include "shell/ui/apply_outcome.h"
 #include "shell/ui/dialogs.h"
 #include "shell/ui/grid_export.h"
 #include "shell/ui/grid_view.h"
@@ -62,8 +63,7 @@ void BacktestWindow::set_print_handler(PrintHandler handler) { print_handler() =
 BacktestWindow::BacktestWindow() {
   setObjectName(QStringLiteral("frmBacktest"));
   setWindowTitle(tr("Back-test"));
-  AppState& s = state();
-  if (s.messages.data_not_correct.empty()) fill_catalogue(s.messages);
+  const AppState& s = state();
   grid_ = ds::backtest_grid(BacktestResult{}, s.date_format, s.number_format);
 
   auto* central = new QWidget(this);
@@ -194,9 +194,12 @@ BacktestWindow::BacktestWindow() {
   connect(print_button, &QPushButton::clicked, this, print);
   connect(new QShortcut(QKeySequence::Print, this), &QShortcut::activated, this, print);
   resize(1040, 680);
+}
 
-  // Load: the choices made elsewhere, the whole history as the period, then a
-  // run when the system of the Systems window fits.
+BacktestWindow::~BacktestWindow() { delete takeCentralWidget(); }
+
+void BacktestWindow::opened() {
+  const AppState& s = state();
   const TextGrid* draws = s.lotto_name.empty() ? nullptr : borrow_grid(LentGrid::draws);
   const BacktestLoad load = backtest_load(s, draws, today());
   lbl_lotto_->setText(qs(load.lotto_label));
@@ -211,12 +214,10 @@ BacktestWindow::BacktestWindow() {
     lbl_period_->setText(load.systems.empty() ? QString() : tr("Choose a system, then Go."));
 }
 
-BacktestWindow::~BacktestWindow() { delete takeCentralWidget(); }
-
 int BacktestWindow::chart_points() const { return static_cast<int>(series_->count()); }
 
 void BacktestWindow::go() {
-  AppState& s = state();
+  const AppState& s = state();
   const BacktestForm form{ss(cmb_system_->currentText()), ss(txt_from_->text()), ss(txt_to_->text())};
   const TextGrid* draws = s.lotto_name.empty() ? nullptr : borrow_grid(LentGrid::draws);
   const TextGrid* sets = s.tset_name.empty() ? nullptr : borrow_grid(LentGrid::sets);
@@ -228,13 +229,8 @@ void BacktestWindow::go() {
     show_result(out.result);
   }
   lbl_period_->setText(qs(out.period));
-  if (!out.message.empty()) show_message(this, out.message);
-  if (out.show != WindowId::none) registry().show(out.show);
-  QWidget* focus = out.focus == BacktestOutcome::Focus::system ? static_cast<QWidget*>(cmb_system_)
-                   : out.focus == BacktestOutcome::Focus::from ? txt_from_
-                   : out.focus == BacktestOutcome::Focus::to   ? txt_to_
-                                                               : nullptr;
-  if (focus) focus->setFocus();
+  static const char* const focus_names[] = {nullptr, "cmbSystem", "txtFrom", "txtTo"};  // Focus
+  apply_outcome(this, out, focus_names[static_cast<int>(out.focus)]);
 }
 
 void BacktestWindow::show_result(const BacktestResult& r) {

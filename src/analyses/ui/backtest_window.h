@@ -6,6 +6,7 @@
 #include "analyses/backtest.h"
 #include "shell/grid.h"
 #include "shell/ui/printing.h"
+#include "shell/ui/window_registry.h"
 
 class QChartView;
 class QComboBox;
@@ -18,12 +19,15 @@ namespace ds::ui {
 
 class GridView;
 
-class BacktestWindow : public QMainWindow {
+class BacktestWindow : public QMainWindow, public OpensOnShow {
   Q_OBJECT
  public:
   BacktestWindow();
   // The views go before the grid they show.
   ~BacktestWindow() override;
+  // The choices made elsewhere, the whole history as the period, then a run
+  // when the system of the Systems window fits.
+  void opened() override;
 
   const TextGrid& backtest_grid() const { return grid_; }
   // The points of the chart: one per draw played.
