@@ -86,9 +86,8 @@ void TextGrid::set_bold(int row, int col, bool on) {
   bump();
 }
 
-std::vector<int> TextGrid::rows_by_numeric(int col, int first_row) const {
-  std::vector<int> order;
-  if (first_row >= rows_ || first_row < 0 || col < 0 || col >= cols_) return order;
+void TextGrid::sort_rows_numeric(int col, int first_row) {
+  if (first_row >= rows_ || col < 0 || col >= cols_) return;
   std::vector<std::pair<double, int>> keys;
   keys.reserve(rows_ - first_row);
   for (int r = first_row; r < rows_; ++r) {
@@ -97,20 +96,12 @@ std::vector<int> TextGrid::rows_by_numeric(int col, int first_row) const {
   }
   std::stable_sort(keys.begin(), keys.end(),
                    [](const auto& a, const auto& b) { return a.first < b.first; });
-  order.reserve(keys.size());
-  for (const auto& k : keys) order.push_back(k.second);
-  return order;
-}
-
-void TextGrid::sort_rows_numeric(int col, int first_row) {
-  const std::vector<int> order = rows_by_numeric(col, first_row);
-  if (order.empty()) return;
   std::vector<std::vector<Cell>> moved;
   std::vector<int> moved_heights;
-  moved.reserve(order.size());
-  for (int r : order) {
-    moved.push_back(std::move(cells_[r]));
-    moved_heights.push_back(heights_[r]);
+  moved.reserve(keys.size());
+  for (const auto& k : keys) {
+    moved.push_back(std::move(cells_[k.second]));
+    moved_heights.push_back(heights_[k.second]);
   }
   for (std::size_t i = 0; i < moved.size(); ++i) {
     cells_[first_row + i] = std::move(moved[i]);

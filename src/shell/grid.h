@@ -45,9 +45,6 @@ class TextGrid {
   // Moves whole rows from `first_row` on so that the numbers in `col` ascend.
   // The sort is stable; a cell that is no number sorts first.
   void sort_rows_numeric(int col, int first_row = 1);
-  // The row indices from `first_row` on in the order sort_rows_numeric would give
-  // them, leaving the grid as it is (for readers of a grid another window owns).
-  std::vector<int> rows_by_numeric(int col, int first_row = 1) const;
 
   // Changes on every change, unique across grids (so also across a grid
   // assigned over another), so a view can tell that it must refresh.

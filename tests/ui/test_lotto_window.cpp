@@ -26,41 +26,14 @@ QByteArray read_all(const QString& path) {
 
 }  // namespace
 
-class LottoWindowTest : public QObject {
+class LottoWindowTest : public QObject, test::Driver {
   Q_OBJECT
   std::unique_ptr<test::Fixture> fx;
-  LottoWindow* w = nullptr;
+  LottoWindow* lotto = nullptr;
 
-  template <class T>
-  T* find(const char* name) {
-    T* t = w->findChild<T*>(QString::fromLatin1(name));
-    if (!t) qWarning("no control %s", name);
-    return t;
-  }
-  QString text(const char* name) { return find<QLineEdit>(name)->text(); }
-  void set(const char* name, const QString& t) {
-    QLineEdit* e = find<QLineEdit>(name);
-    e->selectAll();
-    QTest::keyClicks(e, t);
-    if (t.isEmpty()) e->clear();
-  }
-  void click(const char* name) { QTest::mouseClick(find<QPushButton>(name), Qt::LeftButton); }
-  LottoWindow* open() {
-    w = qobject_cast<LottoWindow*>(registry().show(WindowId::lotto));
-    w->activateWindow();
-    if (!QTest::qWaitForWindowActive(w)) qWarning("the window did not become active");
-    return w;
-  }
-  // Picks a name in cmbName's list as a user does: open the list, go to the
-  // item, press Enter.
-  void choose(const QString& name) {
-    auto* c = find<QComboBox>("cmbName");
-    const int i = c->findText(name);
-    QVERIFY(i >= 0);
-    c->showPopup();
-    c->view()->setCurrentIndex(c->model()->index(i, 0));
-    QTest::keyClick(c->view(), Qt::Key_Return);
-  }
+  void set(const char* name, const QString& t) { type(name, t); }
+  LottoWindow* open() { return lotto = qobject_cast<LottoWindow*>(show(int(WindowId::lotto))); }
+  void choose(const QString& name) { pick("cmbName", name); }
   QWidget* focused() { return QApplication::focusWidget(); }
   const ds::TextGrid* draws() { return borrow_grid(LentGrid::draws); }
 
@@ -72,27 +45,27 @@ class LottoWindowTest : public QObject {
   }
   void cleanup() {
     QVERIFY2(!fx->dialogs.unexpected, "an input box nobody expected");
-    w = nullptr;
+    lotto = nullptr;
     fx.reset();
   }
 
   void fresh_start_lists_the_sample_and_choosing_it_shows_its_draws() {
     open();
-    QCOMPARE(w->objectName(), QStringLiteral("frmLotto"));
-    QCOMPARE(w->windowTitle(), QStringLiteral("Lotto"));
+    QCOMPARE(lotto->objectName(), QStringLiteral("frmLotto"));
+    QCOMPARE(lotto->windowTitle(), QStringLiteral("Lotto"));
     auto* names = find<QComboBox>("cmbName");
     QCOMPARE(names->count(), 1);
     QCOMPARE(names->itemText(0), QStringLiteral("Canada_6_49"));
     QVERIFY(!find<QPushButton>("cmdLottoSave")->isEnabled());
     QCOMPARE(draws()->rows(), 2);
-    QVERIFY(w->minimumWidth() >= 800);
+    QVERIFY(lotto->minimumWidth() >= 800);
 
     // Choosing the sample fills the boxes, the grid and the latest draw.
     choose("Canada_6_49");
     QCOMPARE(fx->dialogs.messages, QStringList());
     QCOMPARE(text("txt6PR"), QStringLiteral("5000000"));
     QCOMPARE(draws()->rows(), 3623);
-    auto* view = w->findChild<GridView*>("msfDraws");
+    auto* view = lotto->findChild<GridView*>("msfDraws");
     QCOMPARE(view->current_grid_row(), 3622);
     QStringList shown{text("txtDate")};
     for (const char* n : {"txtN1", "txtN2", "txtN3", "txtN4", "txtN5", "txtN6", "txtNB"}) shown << text(n);
@@ -103,7 +76,7 @@ class LottoWindowTest : public QObject {
     view->scrollTo(first);
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(first).center());
     QCOMPARE(text("txtDate"), QStringLiteral("1982-06-12"));
-    QCOMPARE(w->current_row(), 1);
+    QCOMPARE(lotto->current_row(), 1);
   }
 
   void new_add_save_writes_in_date_order() {

@@ -27,41 +27,11 @@ QByteArray read_all(const QString& path) {
 
 }  // namespace
 
-class TsetsWindowsTest : public QObject {
+class TsetsWindowsTest : public QObject, test::Driver {
   Q_OBJECT
   std::unique_ptr<test::Fixture> fx;
-  QWidget* w = nullptr;
 
-  template <class T>
-  T* find(const char* name) {
-    T* t = w->findChild<T*>(QString::fromLatin1(name));
-    if (!t) qWarning("no control %s", name);
-    return t;
-  }
-  void click(const char* name) { QTest::mouseClick(find<QPushButton>(name), Qt::LeftButton); }
-  bool enabled(const char* name) { return find<QWidget>(name)->isEnabled(); }
-  bool focused(const char* name) {
-    QWidget* f = QApplication::focusWidget();
-    QWidget* control = find<QWidget>(name);
-    return f && (f == control || control->isAncestorOf(f));
-  }
-  void type(const char* name, const QString& text) {
-    QWidget* target = find<QWidget>(name);
-    if (auto* c = qobject_cast<QComboBox*>(target)) target = c->lineEdit();
-    auto* e = qobject_cast<QLineEdit*>(target);
-    e->selectAll();
-    e->del();
-    QTest::keyClicks(e, text);
-  }
-  // Picks an item of a combo box as a user does: open the list, go to the item, press Enter.
-  void choose(const char* combo, const QString& item) {
-    auto* c = find<QComboBox>(combo);
-    const int i = c->findText(item);
-    QVERIFY2(i >= 0, qPrintable(item));
-    c->showPopup();
-    c->view()->setCurrentIndex(c->model()->index(i, 0));
-    QTest::keyClick(c->view(), Qt::Key_Return);
-  }
+  bool enabled(const char* name) { return find(name)->isEnabled(); }
   void place(int index, int number, bool with_enter = false) {
     type("cmbIndex", QString::number(index));
     type("cmbNumber", QString::number(number));
@@ -109,9 +79,9 @@ class TsetsWindowsTest : public QObject {
     QCOMPARE(w->objectName(), QStringLiteral("frmTsets"));
     QCOMPARE(w->windowTitle(), QStringLiteral("Targeted Sets"));
     for (const char* b : {"cmdNew", "cmdAdd", "cmdSave", "cmdTsetGenerator", "cmbSets"}) QVERIFY2(!enabled(b), b);
-    choose("cmbSize", "10");
+    pick("cmbSize", "10");
     QVERIFY(enabled("cmbSets") && enabled("cmdNew"));
-    choose("cmbSets", "Forecaster1");
+    pick("cmbSets", "Forecaster1");
     QVERIFY(fx->dialogs.messages.isEmpty());
     QCOMPARE(sets().rows(), 61);
     QCOMPARE(state().tset_row, std::int16_t{60});
@@ -127,7 +97,7 @@ class TsetsWindowsTest : public QObject {
 
   void a_new_set_filled_number_by_number_saves_in_date_order() {
     open();
-    choose("cmbSize", "12");
+    pick("cmbSize", "12");
     fx->dialogs.answers.push_back(QStringLiteral("Mine"));
     click("cmdNew");
     QCOMPARE(find<QComboBox>("cmbSets")->currentText(), QStringLiteral("Mine"));
@@ -139,7 +109,7 @@ class TsetsWindowsTest : public QObject {
     // A refusal puts the focus where the user fixes it.
     place(3, 15);
     QCOMPARE(fx->dialogs.messages, QStringList{QStringLiteral("This number was previously selected.")});
-    QVERIFY(focused("cmbNumber"));
+    QVERIFY(has_focus("cmbNumber"));
     fx->dialogs.messages.clear();
 
     click("cmdAdd");
@@ -162,7 +132,7 @@ class TsetsWindowsTest : public QObject {
     const ds::TextGrid* draws = draw_grid();
     QVERIFY(draws && draws->rows() == 3623);
     open();
-    choose("cmbSize", "20");
+    pick("cmbSize", "20");
     fx->dialogs.answers.push_back(QStringLiteral("Gen"));
     click("cmdNew");
     type("txtDate", "2025-11-22");
@@ -189,7 +159,7 @@ class TsetsWindowsTest : public QObject {
     type("txtStep", "0");
     click("cmdGo");
     QCOMPARE(fx->dialogs.messages, QStringList{QStringLiteral("Sorry, the data is not correct.")});
-    QVERIFY(focused("txtStep"));
+    QVERIFY(has_focus("txtStep"));
   }
 };
 

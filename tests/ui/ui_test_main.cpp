@@ -1,4 +1,5 @@
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
@@ -78,6 +79,15 @@ bool Driver::choose(const char* combo, const QString& item) const {
   emit c->activated(i);
   emit c->textActivated(item);
   return true;
+}
+
+void Driver::pick(const char* combo, const QString& item) const {
+  auto* c = find<QComboBox>(combo);
+  const int i = c->findText(item);
+  QVERIFY2(i >= 0, qPrintable(item));
+  c->showPopup();
+  c->view()->setCurrentIndex(c->model()->index(i, 0));
+  QTest::keyClick(c->view(), Qt::Key_Return);
 }
 
 QString Driver::text(const char* name) const {

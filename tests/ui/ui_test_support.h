@@ -90,6 +90,8 @@ class Driver {
   void click(const char* name) const;
   // Picks `item` of a combo box's list, as a click in its list does.
   bool choose(const char* combo, const QString& item) const;
+  // The same through the list as a user does: open it, go to the item, press Enter.
+  void pick(const char* combo, const QString& item) const;
   QString text(const char* name) const;
   bool has_focus(const char* name) const;
 };
