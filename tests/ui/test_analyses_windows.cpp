@@ -21,27 +21,10 @@ QString text_of(QWidget* w, const char* name) {
   return QStringLiteral("<no %1>").arg(QLatin1String(name));
 }
 
-void type(QWidget* w, const char* name, const QString& text) {
-  auto* e = w->findChild<QLineEdit*>(name);
-  QVERIFY2(e, name);
-  e->setText(text);
-}
-
-void click(QWidget* w, const char* name) {
-  auto* b = w->findChild<QPushButton*>(name);
-  QVERIFY2(b, name);
-  QTest::mouseClick(b, Qt::LeftButton);
-}
-
+void type(QWidget* w, const char* name, const QString& text) { test::Driver{w}.type(name, text); }
+void click(QWidget* w, const char* name) { test::Driver{w}.click(name); }
 // A choice from a combo box's list, as a user makes it.
-void choose(QWidget* w, const char* name, const QString& item) {
-  auto* c = w->findChild<QComboBox*>(name);
-  QVERIFY2(c, name);
-  const int i = c->findText(item);
-  QVERIFY2(i >= 0, qPrintable(item));
-  c->setCurrentIndex(i);
-  emit c->activated(i);
-}
+void choose(QWidget* w, const char* name, const QString& item) { QVERIFY2(test::Driver{w}.choose(name, item), name); }
 
 bool has_focus(QWidget* window, const char* name) {
   QWidget* f = window->focusWidget();
