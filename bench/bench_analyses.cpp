@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "bench_support.h"
 #include "analyses/forecasting.h"
+#include "bench_support.h"
 
 namespace {
 
@@ -70,9 +70,7 @@ struct History {
     }
   }
   ds::FaCounts joined() const { return ds::count_fa_hits(draws, 1, 10000, sets, 1, 2000, 6, 10, format); }
-  ds::FaCounts pairwise() const {
-    return count_fa_hits_pairwise(draws, 10000, sets, 2000, 6, 10, format);
-  }
+  ds::FaCounts pairwise() const { return count_fa_hits_pairwise(draws, 10000, sets, 2000, 6, 10, format); }
 };
 
 const History& history() {

@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "bench_support.h"
 #include "analyses/backtest.h"
+#include "bench_support.h"
 #include "lotto/lotto_files.h"
 #include "shell/files.h"
 #include "systems/catalogue.h"

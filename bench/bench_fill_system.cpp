@@ -87,7 +87,8 @@ void BM_FillSteps(benchmark::State& state) {
   const fs::path file = ds::ticket_file_path(s.folder);
   const auto once = [&] {
     ds::layout_ticket_grid(grid, ds::expand_tickets(s.table, s.count, 20, 6), s.state.tset_numbers);
-    benchmark::DoNotOptimize(ds::system_cost_text(grid.rows() - 1, s.state.lotto.cost, s.state.number_format));
+    benchmark::DoNotOptimize(
+        ds::system_cost_text(grid.rows() - 1, s.state.lotto.cost, s.state.number_format));
     benchmark::DoNotOptimize(ds::write_file_atomic(file, ds::ticket_file_text(grid)));
   };
   for (auto _ : state) once();

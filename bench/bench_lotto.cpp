@@ -15,7 +15,6 @@
 #include <random>
 #include <string>
 
-
 #include "bench_support.h"
 #include "lotto/lotto_files.h"
 #include "shell/dates.h"

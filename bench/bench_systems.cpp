@@ -7,7 +7,6 @@
 #include <cstdint>
 #include <vector>
 
-
 #include "bench_support.h"
 #include "systems/catalogue.h"
 #include "systems/placements.h"
@@ -17,57 +16,57 @@ namespace {
 using ds::bench::seconds_of;
 
 struct LargestSystem {
-    std::vector<ds::PositionMask> tickets;
-    std::vector<ds::PositionMask> placements;  // all 6 of 20
-    LargestSystem() {
-        std::int16_t count = 0;
-        ds::TicketTable table;
-        ds::load_tickets("20_4_6", count, table);
-        tickets = ds::ticket_masks(ds::expand_tickets(table, count, 20, 6));
-        for (std::uint32_t p = 0; p < (1u << 20); ++p)
-            if (std::popcount(p) == 6) placements.push_back(p);
-    }
+  std::vector<ds::PositionMask> tickets;
+  std::vector<ds::PositionMask> placements;  // all 6 of 20
+  LargestSystem() {
+    std::int16_t count = 0;
+    ds::TicketTable table;
+    ds::load_tickets("20_4_6", count, table);
+    tickets = ds::ticket_masks(ds::expand_tickets(table, count, 20, 6));
+    for (std::uint32_t p = 0; p < (1u << 20); ++p)
+      if (std::popcount(p) == 6) placements.push_back(p);
+  }
 };
 
 const LargestSystem& largest() {
-    static const LargestSystem s;
-    return s;
+  static const LargestSystem s;
+  return s;
 }
 
 // Sum of popcount(placement AND ticket) over all pairs: the floor for any evaluation.
 std::uint64_t bare_loop(const LargestSystem& s) {
-    std::uint64_t sum = 0;
-    for (ds::PositionMask p : s.placements)
-        for (ds::PositionMask x : s.tickets) sum += static_cast<std::uint64_t>(std::popcount(p & x));
-    return sum;
+  std::uint64_t sum = 0;
+  for (ds::PositionMask p : s.placements)
+    for (ds::PositionMask x : s.tickets) sum += static_cast<std::uint64_t>(std::popcount(p & x));
+  return sum;
 }
 
 void BM_BareAndPopcount(benchmark::State& state) {
-    const auto& s = largest();
-    for (auto _ : state) benchmark::DoNotOptimize(bare_loop(s));
-    state.counters["pairs"] = static_cast<double>(s.tickets.size() * s.placements.size());
+  const auto& s = largest();
+  for (auto _ : state) benchmark::DoNotOptimize(bare_loop(s));
+  state.counters["pairs"] = static_cast<double>(s.tickets.size() * s.placements.size());
 }
 
 void BM_EvaluateAllPlacements_20_4_6(benchmark::State& state) {
-    const auto& s = largest();
-    for (auto _ : state) benchmark::DoNotOptimize(ds::evaluate_placements(s.tickets, 20, 6));
-    // the ratio from interleaved timings in this thread, so both see the same machine state
-    double eval = 0, bare = 0;
-    for (int round = 0; round < 3; ++round) {
-        eval += seconds_of([&] { benchmark::DoNotOptimize(ds::evaluate_placements(s.tickets, 20, 6)); }, 3);
-        bare += seconds_of([&] { benchmark::DoNotOptimize(bare_loop(s)); }, 3);
-    }
-    state.counters["pairs"] = static_cast<double>(s.tickets.size() * s.placements.size());
-    state.counters["ratio"] = eval / bare;
+  const auto& s = largest();
+  for (auto _ : state) benchmark::DoNotOptimize(ds::evaluate_placements(s.tickets, 20, 6));
+  // the ratio from interleaved timings in this thread, so both see the same machine state
+  double eval = 0, bare = 0;
+  for (int round = 0; round < 3; ++round) {
+    eval += seconds_of([&] { benchmark::DoNotOptimize(ds::evaluate_placements(s.tickets, 20, 6)); }, 3);
+    bare += seconds_of([&] { benchmark::DoNotOptimize(bare_loop(s)); }, 3);
+  }
+  state.counters["pairs"] = static_cast<double>(s.tickets.size() * s.placements.size());
+  state.counters["ratio"] = eval / bare;
 }
 
 void BM_LoadResults_20_4_6(benchmark::State& state) {
-    ds::ResultsAvg avg;
-    ds::ResultsCount worst, best;
-    for (auto _ : state) {
-        ds::load_results("20_4_6", avg, worst, best);
-        benchmark::DoNotOptimize(worst);
-    }
+  ds::ResultsAvg avg;
+  ds::ResultsCount worst, best;
+  for (auto _ : state) {
+    ds::load_results("20_4_6", avg, worst, best);
+    benchmark::DoNotOptimize(worst);
+  }
 }
 
 }  // namespace

@@ -225,10 +225,9 @@ std::string backtest_totals_text(const BacktestResult& r, const std::string& cur
                   std::to_string(r.draws.size()) + " played.";
   if (r.draws_without_set > 0)
     s += "\n" + std::to_string(r.draws_without_set) + " of the " + std::to_string(r.draws_in_period) +
-         " draws of the period " + (r.draws_without_set == 1 ? "has" : "have") +
-         " no targeted set row of " + (r.draws_without_set == 1 ? "its" : "their") + " date and " +
-         (r.draws_without_set == 1 ? "was" : "were") +
-         " not played.";
+         " draws of the period " + (r.draws_without_set == 1 ? "has" : "have") + " no targeted set row of " +
+         (r.draws_without_set == 1 ? "its" : "their") + " date and " +
+         (r.draws_without_set == 1 ? "was" : "were") + " not played.";
   return s;
 }
 

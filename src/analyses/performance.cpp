@@ -112,9 +112,8 @@ PerformanceOutcome Performance(const PerformanceInput& in, const MessageCatalogu
     }
     const std::string_view trimmed = line.substr(line.find_first_not_of(' '));
     const auto blank = trimmed.find(' ');
-    const std::string ticket(blank == std::string_view::npos
-                                 ? std::string_view{}
-                                 : trim_blanks(trimmed.substr(blank + 1)));
+    const std::string ticket(blank == std::string_view::npos ? std::string_view{}
+                                                             : trim_blanks(trimmed.substr(blank + 1)));
     int main = 0;
     bool bonus = false;
     for (int i = 1; i <= 7; ++i) {
@@ -122,16 +121,18 @@ PerformanceOutcome Performance(const PerformanceInput& in, const MessageCatalogu
       const std::string_view d = trim_blanks(in.draw[i]);
       for (int j = 2; j <= pick_n + 1; ++j) {
         if (trim_blanks(f[j]) != d) continue;
-        if (i <= 6) ++main;
-        else bonus = true;
+        if (i <= 6)
+          ++main;
+        else
+          bonus = true;
         break;
       }
     }
     if (main < 2 || main > 6) continue;
     const int cls = prize_class_index(main, bonus);
     if (in.prizes[cls] == "0") continue;
-    fill_row(*number, static_cast<std::int16_t>(row), ticket, std::string(prize_class_labels[cls]),
-             in.prizes, grid);
+    fill_row(*number, static_cast<std::int16_t>(row), ticket, std::string(prize_class_labels[cls]), in.prizes,
+             grid);
     ++row;
   }
   out.winning_tickets = row - 1;

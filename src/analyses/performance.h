@@ -19,8 +19,8 @@
 namespace ds {
 
 struct PerformanceInput {
-  std::array<std::string, 8> draw;     // texts of txtN(1)..txtN(7); index 0 unused; 7 is the bonus
-  std::array<std::string, 10> prizes;  // texts of the prize boxes, in prize-class order
+  std::array<std::string, 8> draw;              // texts of txtN(1)..txtN(7); index 0 unused; 7 is the bonus
+  std::array<std::string, 10> prizes;           // texts of the prize boxes, in prize-class order
   std::array<std::int16_t, 21> tset_numbers{};  // from index 1
   std::int16_t tset_size = 0;
   std::string system_id;
@@ -40,7 +40,7 @@ enum class PerformanceFocus { none, first_number };  // txtN1
 struct PerformanceOutcome : Outcome {
   PerformanceFocus focus = PerformanceFocus::none;
   std::optional<std::string> system_label, tset_label;
-  int winning_tickets = 0;         // ticket rows written
+  int winning_tickets = 0;  // ticket rows written
   bool total_written = false;
 };
 

@@ -54,7 +54,8 @@ TimesResult times_to_play(const ProfitabilityInput& in, std::string& text) {
   const auto c = parse_single(in.clevel, in.number_format);
   if (!c || !(*c > 0.0f) || !(*c < 100.0f)) return TimesResult::failed;
   if (!(p > 0.0f) || !(p < 1.0f)) return TimesResult::failed;
-  const double times = std::log(1.0 - static_cast<double>(*c) / 100.0) / std::log(1.0 - static_cast<double>(p));
+  const double times =
+      std::log(1.0 - static_cast<double>(*c) / 100.0) / std::log(1.0 - static_cast<double>(p));
   const double rounded = std::nearbyint(times);  // halves to the even neighbour
   if (!std::isfinite(rounded) || rounded < 0.0 ||
       rounded > static_cast<double>(std::numeric_limits<std::int32_t>::max()))

@@ -4,13 +4,13 @@
 #include "analyses/ui/forecasting_window.h"
 #include "analyses/ui/performance_window.h"
 #include "analyses/ui/profitability_window.h"
-#include "shell/ui/help_window.h"
 #include "lotto/ui/lotto_window.h"
+#include "shell/ui/help_window.h"
 #include "shell/ui/main_window.h"
+#include "shell/ui/window_registry.h"
+#include "systems/ui/system_window.h"
 #include "tsets/ui/tset_generator_window.h"
 #include "tsets/ui/tsets_window.h"
-#include "systems/ui/system_window.h"
-#include "shell/ui/window_registry.h"
 
 // A new window adds its factory here, and its WindowId in shell/window_id.h.
 

@@ -45,9 +45,7 @@ std::string lower(std::string s) {
 
 }  // namespace
 
-std::filesystem::path lotto_folder(const std::filesystem::path& app_folder) {
-  return app_folder / "Games";
-}
+std::filesystem::path lotto_folder(const std::filesystem::path& app_folder) { return app_folder / "Games"; }
 
 std::vector<std::string> list_lottos(const std::filesystem::path& games) {
   std::vector<std::string> names;
@@ -226,8 +224,8 @@ bool has_high_bytes(std::string_view t) {
 
 }  // namespace
 
-ReadDrawsResult read_draws(const std::filesystem::path& games, const std::string& name,
-                           TextGrid& grid, const DateFormat& format) {
+ReadDrawsResult read_draws(const std::filesystem::path& games, const std::string& name, TextGrid& grid,
+                           const DateFormat& format) {
   ReadDrawsResult result;
   const auto path = games / name / "draws.txt";
   if (!file_exists(path)) {
@@ -323,8 +321,8 @@ ReadDrawsResult read_draws(const std::filesystem::path& games, const std::string
   return result;
 }
 
-std::string write_draws(const std::filesystem::path& games, const std::string& name,
-                        TextGrid& grid, const DateFormat& format) {
+std::string write_draws(const std::filesystem::path& games, const std::string& name, TextGrid& grid,
+                        const DateFormat& format) {
   const auto folder = games / name;
   if (!folder_exists(games)) make_folder(games);
   if (!folder_exists(folder) && !make_folder(folder))

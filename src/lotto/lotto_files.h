@@ -40,18 +40,18 @@ std::string write_definition(const std::filesystem::path& games, const std::stri
 void reset_draw_grid(TextGrid& grid);
 
 struct ReadDrawsResult {
-  std::string message;      // "" when the whole file was read and sorted
-  bool stopped = false;     // a missing file or a bad date stopped the read
-  bool bad_date = false;    // a date did not parse: rows stay in file order
+  std::string message;    // "" when the whole file was read and sorted
+  bool stopped = false;   // a missing file or a bad date stopped the read
+  bool bad_date = false;  // a date did not parse: rows stay in file order
 };
 // Rebuilds the grid from the lotto's draws.txt, oldest draw first. Empty lines
 // are skipped; a line with fewer than eight fields is kept with empty cells and
 // reported (the draws cannot be saved until it is completed).
-ReadDrawsResult read_draws(const std::filesystem::path& games, const std::string& name,
-                           TextGrid& grid, const DateFormat& format);
+ReadDrawsResult read_draws(const std::filesystem::path& games, const std::string& name, TextGrid& grid,
+                           const DateFormat& format);
 
 // Sorts the grid by date and replaces draws.txt. "" on success or the message.
-std::string write_draws(const std::filesystem::path& games, const std::string& name,
-                        TextGrid& grid, const DateFormat& format);
+std::string write_draws(const std::filesystem::path& games, const std::string& name, TextGrid& grid,
+                        const DateFormat& format);
 
 }  // namespace ds

@@ -46,10 +46,14 @@ void ensure_draw_columns(TextGrid& grid) {
 
 LottoButtons LottoEditMode(int mode) {
   switch (mode) {
-    case 0: return {true, true, false};
-    case 1: return {true, false, false};
-    case 2: return {false, false, true};
-    default: return {true, true, true};
+    case 0:
+      return {true, true, false};
+    case 1:
+      return {true, false, false};
+    case 2:
+      return {false, false, true};
+    default:
+      return {true, true, true};
   }
 }
 
@@ -125,8 +129,8 @@ std::string lotto_exists_message(const std::string& name) {
 
 }  // namespace
 
-SaveLottoResult save_lotto(const LottoForm& f, const std::string& current,
-                           const std::filesystem::path& games, AppState& s) {
+SaveLottoResult save_lotto(const LottoForm& f, const std::string& current, const std::filesystem::path& games,
+                           AppState& s) {
   SaveLottoResult r;
   const MessageCatalogue& m = messages();
   auto refuse = [&r](const std::string& message, LottoFocus focus) {
@@ -271,8 +275,8 @@ ChooseLottoResult read_lotto(const std::string& name, const std::filesystem::pat
 
 }  // namespace
 
-ChooseLottoResult choose_lotto(const std::string& name, const std::filesystem::path& games,
-                               AppState& s, TextGrid& grid) {
+ChooseLottoResult choose_lotto(const std::string& name, const std::filesystem::path& games, AppState& s,
+                               TextGrid& grid) {
   ChooseLottoResult r = read_lotto(name, games, s, grid);
   if (!r.refused()) {
     r.status = name + ": " + std::to_string(std::max(grid.rows() - 1, 0)) + " draws";
@@ -286,8 +290,7 @@ LottoOutcome Check_draw(const DrawForm& draw, std::int16_t play_n, const AppStat
   er_tp = "date";
   if (blank(draw.date)) return refusal(m.type_data, LottoFocus::date);
   // draws.txt separates its fields with blanks, so a date cannot hold one.
-  if (trim_blanks(draw.date).find(' ') != std::string_view::npos ||
-      !parse_date(draw.date, s.date_format))
+  if (trim_blanks(draw.date).find(' ') != std::string_view::npos || !parse_date(draw.date, s.date_format))
     return refusal(m.data_not_correct, LottoFocus::date);
   for (int i = 0; i < 7; ++i) {
     er_tp = draw_keys[i];
@@ -363,9 +366,8 @@ SelectRowResult select_draw_row(const TextGrid& grid, int row, AppState& s) {
   return r;
 }
 
-SaveDrawsResult save_draws(const std::string& name_text, const std::string& owner,
-                           int current_row, const std::filesystem::path& games, TextGrid& grid,
-                           const AppState& s) {
+SaveDrawsResult save_draws(const std::string& name_text, const std::string& owner, int current_row,
+                           const std::filesystem::path& games, TextGrid& grid, const AppState& s) {
   SaveDrawsResult r;
   r.owner = owner;
   r.current_row = current_row;

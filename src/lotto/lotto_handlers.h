@@ -177,8 +177,8 @@ struct ChooseLottoResult : LottoOutcome {
   int current_row = 0;
   int mode = -1;  // LottoEditMode to apply, -1 to keep the buttons
 };
-ChooseLottoResult choose_lotto(const std::string& name, const std::filesystem::path& games,
-                               AppState& state, TextGrid& grid);
+ChooseLottoResult choose_lotto(const std::string& name, const std::filesystem::path& games, AppState& state,
+                               TextGrid& grid);
 
 // Validates the draw boxes; `er_tp` becomes the key of the failing box ("date",
 // "n1" .. "n6", "nb") or "" when every box passes.
@@ -217,11 +217,10 @@ SelectRowResult select_draw_row(const TextGrid& grid, int row, AppState& state);
 // history of its own are never written over it.
 struct SaveDrawsResult : LottoOutcome {
   bool written = false;
-  std::string owner;     // the grid's owner afterwards
-  int current_row = 0;   // the row that now holds the current draw
+  std::string owner;    // the grid's owner afterwards
+  int current_row = 0;  // the row that now holds the current draw
 };
-SaveDrawsResult save_draws(const std::string& name_text, const std::string& owner,
-                           int current_row, const std::filesystem::path& games, TextGrid& grid,
-                           const AppState& state);
+SaveDrawsResult save_draws(const std::string& name_text, const std::string& owner, int current_row,
+                           const std::filesystem::path& games, TextGrid& grid, const AppState& state);
 
 }  // namespace ds

@@ -37,12 +37,32 @@ std::optional<DayNumber> parse_parts(std::string_view s, DateFormat::Order order
   if (!read_number(s, 4, c, dc) || !s.empty()) return std::nullopt;
   int y = 0, m = 0, d = 0, dy = 0;
   switch (order) {
-    case DateFormat::Order::dmy: d = a; m = b; y = c; dy = dc; if (da > 2 || db > 2) return std::nullopt; break;
-    case DateFormat::Order::mdy: m = a; d = b; y = c; dy = dc; if (da > 2 || db > 2) return std::nullopt; break;
-    case DateFormat::Order::ymd: y = a; m = b; d = c; dy = da; if (db > 2 || dc > 2) return std::nullopt; break;
+    case DateFormat::Order::dmy:
+      d = a;
+      m = b;
+      y = c;
+      dy = dc;
+      if (da > 2 || db > 2) return std::nullopt;
+      break;
+    case DateFormat::Order::mdy:
+      m = a;
+      d = b;
+      y = c;
+      dy = dc;
+      if (da > 2 || db > 2) return std::nullopt;
+      break;
+    case DateFormat::Order::ymd:
+      y = a;
+      m = b;
+      d = c;
+      dy = da;
+      if (db > 2 || dc > 2) return std::nullopt;
+      break;
   }
-  if (dy == 2) y += y < 30 ? 2000 : 1900;
-  else if (dy != 4) return std::nullopt;
+  if (dy == 2)
+    y += y < 30 ? 2000 : 1900;
+  else if (dy != 4)
+    return std::nullopt;
   return day_number(y, m, d);
 }
 
@@ -55,8 +75,7 @@ std::string pad(int v, int width) {
 }  // namespace
 
 std::optional<DayNumber> day_number(int year, int month, int day) {
-  if (year < 100 || year > 9999 || month < 1 || month > 12 || day < 1 ||
-      day > days_in_month(year, month))
+  if (year < 100 || year > 9999 || month < 1 || month > 12 || day < 1 || day > days_in_month(year, month))
     return std::nullopt;
   const std::chrono::year_month_day ymd{std::chrono::year{year},
                                         std::chrono::month{static_cast<unsigned>(month)},
@@ -87,9 +106,12 @@ std::string format_date(DayNumber day, const DateFormat& format) {
   const std::string sep(1, format.separator);
   const int w = format.zero_pad ? 2 : 1;
   switch (format.order) {
-    case DateFormat::Order::dmy: return pad(d, w) + sep + pad(m, w) + sep + pad(y, 4);
-    case DateFormat::Order::mdy: return pad(m, w) + sep + pad(d, w) + sep + pad(y, 4);
-    case DateFormat::Order::ymd: break;
+    case DateFormat::Order::dmy:
+      return pad(d, w) + sep + pad(m, w) + sep + pad(y, 4);
+    case DateFormat::Order::mdy:
+      return pad(m, w) + sep + pad(d, w) + sep + pad(y, 4);
+    case DateFormat::Order::ymd:
+      break;
   }
   return pad(y, 4) + sep + pad(m, w) + sep + pad(d, w);
 }

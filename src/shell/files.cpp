@@ -54,8 +54,8 @@ std::string write_file_atomic(const fs::path& path, std::string_view bytes) {
   std::error_code ec;
   if (fs::is_directory(path, ec)) return "a folder has that name";
   static std::mt19937_64 rng{std::random_device{}()};
-  const fs::path temp = path.parent_path() /
-                        ("." + path.filename().string() + ".tmp" + std::to_string(rng() % 1000000));
+  const fs::path temp =
+      path.parent_path() / ("." + path.filename().string() + ".tmp" + std::to_string(rng() % 1000000));
   const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
   if (fd < 0) return "the file cannot be created";
   std::size_t limit = bytes.size();
@@ -128,9 +128,12 @@ std::string text_from_8bit(std::string_view bytes) {
   std::string out;
   out.reserve(bytes.size());
   for (unsigned char b : bytes) {
-    if (b < 0x80) out += static_cast<char>(b);
-    else if (b < 0xA0) append_utf8(out, cp1252_high[b - 0x80] ? cp1252_high[b - 0x80] : 0xFFFD);
-    else append_utf8(out, b);
+    if (b < 0x80)
+      out += static_cast<char>(b);
+    else if (b < 0xA0)
+      append_utf8(out, cp1252_high[b - 0x80] ? cp1252_high[b - 0x80] : 0xFFFD);
+    else
+      append_utf8(out, b);
   }
   return out;
 }
@@ -141,10 +144,16 @@ std::optional<std::string> text_to_8bit(std::string_view utf8) {
     const unsigned char b = utf8[i];
     char32_t c = 0;
     int len = 1;
-    if (b < 0x80) c = b;
-    else if ((b & 0xE0) == 0xC0) { c = b & 0x1F; len = 2; }
-    else if ((b & 0xF0) == 0xE0) { c = b & 0x0F; len = 3; }
-    else return std::nullopt;
+    if (b < 0x80)
+      c = b;
+    else if ((b & 0xE0) == 0xC0) {
+      c = b & 0x1F;
+      len = 2;
+    } else if ((b & 0xF0) == 0xE0) {
+      c = b & 0x0F;
+      len = 3;
+    } else
+      return std::nullopt;
     if (i + len > utf8.size()) return std::nullopt;
     for (int k = 1; k < len; ++k) {
       const unsigned char cb = utf8[i + k];

@@ -14,8 +14,7 @@ namespace fs = std::filesystem;
 
 // The whole file, or nullopt when it is missing, is a folder or cannot be read.
 // Files larger than `max_bytes` are refused too.
-std::optional<std::string> read_file(const fs::path& path,
-                                     std::size_t max_bytes = 256u * 1024u * 1024u);
+std::optional<std::string> read_file(const fs::path& path, std::size_t max_bytes = 256u * 1024u * 1024u);
 
 // Replaces `path` with `bytes`. Returns "" on success or a short reason.
 std::string write_file_atomic(const fs::path& path, std::string_view bytes);

@@ -57,9 +57,7 @@ void TextGrid::set_cell(int row, int col, std::string_view text) {
   bump();
 }
 
-int TextGrid::col_width(int col) const {
-  return col >= 0 && col < cols_ ? widths_[col] : default_width;
-}
+int TextGrid::col_width(int col) const { return col >= 0 && col < cols_ ? widths_[col] : default_width; }
 void TextGrid::set_col_width(int col, int width) {
   if (col >= 0 && col < cols_) widths_[col] = width;
   bump();
@@ -71,9 +69,7 @@ void TextGrid::set_col_width_factor(int col, double factor) {
   if (col >= 0 && col < cols_) width_factors_[col] = factor;
   bump();
 }
-int TextGrid::row_height_factor(int row) const {
-  return row >= 0 && row < rows_ ? heights_[row] : 1;
-}
+int TextGrid::row_height_factor(int row) const { return row >= 0 && row < rows_ ? heights_[row] : 1; }
 void TextGrid::set_row_height_factor(int row, int factor) {
   if (row >= 0 && row < rows_) heights_[row] = factor;
   bump();
@@ -94,8 +90,7 @@ void TextGrid::sort_rows_numeric(int col, int first_row) {
     const auto v = parse_plain_double(cells_[r][col].text);
     keys.emplace_back(v ? *v : -1e300, r);
   }
-  std::stable_sort(keys.begin(), keys.end(),
-                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  std::stable_sort(keys.begin(), keys.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
   std::vector<std::vector<Cell>> moved;
   std::vector<int> moved_heights;
   moved.reserve(keys.size());
@@ -110,8 +105,7 @@ void TextGrid::sort_rows_numeric(int col, int first_row) {
   bump();
 }
 
-void sort_grid_by_date(TextGrid& grid, std::int16_t date_col, std::string& result,
-                       const DateFormat& format) {
+void sort_grid_by_date(TextGrid& grid, std::int16_t date_col, std::string& result, const DateFormat& format) {
   result.clear();
   const int key = grid.cols();
   grid.set_cols(key + 1);

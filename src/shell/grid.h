@@ -22,7 +22,7 @@ class TextGrid {
   void resize(int rows, int cols);
   void set_rows(int rows) { resize(rows, cols_); }
   void set_cols(int cols) { resize(rows_, cols); }
-  int append_row();  // returns the new row's index
+  int append_row();    // returns the new row's index
   void clear_cells();  // every cell empty, size kept
 
   // Out-of-range reads give an empty text; out-of-range writes are ignored.
@@ -69,7 +69,6 @@ class TextGrid {
 // `result` becomes "" on success and "error" when some row's cell is empty or no
 // date; then the rows and the column count stay as they were.
 struct DateFormat;
-void sort_grid_by_date(TextGrid& grid, std::int16_t date_col, std::string& result,
-                       const DateFormat& format);
+void sort_grid_by_date(TextGrid& grid, std::int16_t date_col, std::string& result, const DateFormat& format);
 
 }  // namespace ds

@@ -23,11 +23,17 @@ std::optional<std::string> normalise(std::string_view t, char decimal) {
   std::size_t i = 0;
   if (i < t.size() && (t[i] == '+' || t[i] == '-')) out += t[i++];
   std::size_t digits = 0;
-  while (i < t.size() && t[i] >= '0' && t[i] <= '9') { out += t[i++]; ++digits; }
+  while (i < t.size() && t[i] >= '0' && t[i] <= '9') {
+    out += t[i++];
+    ++digits;
+  }
   if (i < t.size() && t[i] == decimal) {
     out += '.';
     ++i;
-    while (i < t.size() && t[i] >= '0' && t[i] <= '9') { out += t[i++]; ++digits; }
+    while (i < t.size() && t[i] >= '0' && t[i] <= '9') {
+      out += t[i++];
+      ++digits;
+    }
   }
   if (digits == 0) return std::nullopt;
   if (i < t.size() && (t[i] == 'e' || t[i] == 'E')) {
@@ -35,7 +41,10 @@ std::optional<std::string> normalise(std::string_view t, char decimal) {
     ++i;
     if (i < t.size() && (t[i] == '+' || t[i] == '-')) out += t[i++];
     std::size_t exp_digits = 0;
-    while (i < t.size() && t[i] >= '0' && t[i] <= '9') { out += t[i++]; ++exp_digits; }
+    while (i < t.size() && t[i] >= '0' && t[i] <= '9') {
+      out += t[i++];
+      ++exp_digits;
+    }
     if (exp_digits == 0) return std::nullopt;
   }
   if (i != t.size()) return std::nullopt;
@@ -47,7 +56,10 @@ std::string plain_from_scientific(const std::string& sci, char decimal) {
   std::string mantissa = sci.substr(0, sci.find('e'));
   const int exp = std::atoi(sci.c_str() + sci.find('e') + 1);
   bool negative = false;
-  if (!mantissa.empty() && mantissa[0] == '-') { negative = true; mantissa.erase(0, 1); }
+  if (!mantissa.empty() && mantissa[0] == '-') {
+    negative = true;
+    mantissa.erase(0, 1);
+  }
   std::string digits;
   for (char c : mantissa)
     if (c != '.') digits += c;
@@ -75,8 +87,7 @@ std::optional<double> parse_double(std::string_view text, const NumberFormat& fo
   if (!n) return std::nullopt;
   double v = 0;
   const auto r = std::from_chars(n->data(), n->data() + n->size(), v);
-  if (r.ec != std::errc{} || r.ptr != n->data() + n->size() || !std::isfinite(v))
-    return std::nullopt;
+  if (r.ec != std::errc{} || r.ptr != n->data() + n->size() || !std::isfinite(v)) return std::nullopt;
   return v;
 }
 
@@ -91,8 +102,7 @@ std::optional<float> parse_single(std::string_view text, const NumberFormat& for
     if (std::fabs(d) < 1.0) return 0.0f;
     return std::nullopt;
   }
-  if (r.ec != std::errc{} || r.ptr != n->data() + n->size() || !std::isfinite(v))
-    return std::nullopt;
+  if (r.ec != std::errc{} || r.ptr != n->data() + n->size() || !std::isfinite(v)) return std::nullopt;
   return v;
 }
 
@@ -108,15 +118,12 @@ std::optional<long long> parse_whole(std::string_view text) {
 
 std::optional<std::int16_t> parse_i16(std::string_view text) {
   const auto v = parse_whole(text);
-  if (!v || *v < std::numeric_limits<std::int16_t>::min() ||
-      *v > std::numeric_limits<std::int16_t>::max())
+  if (!v || *v < std::numeric_limits<std::int16_t>::min() || *v > std::numeric_limits<std::int16_t>::max())
     return std::nullopt;
   return static_cast<std::int16_t>(*v);
 }
 
-std::optional<double> parse_plain_double(std::string_view text) {
-  return parse_double(text, NumberFormat{});
-}
+std::optional<double> parse_plain_double(std::string_view text) { return parse_double(text, NumberFormat{}); }
 
 namespace {
 
@@ -129,7 +136,8 @@ std::string format_single_digits(float value, const NumberFormat& format, int ma
     std::snprintf(buf, sizeof buf, "%.*e", precision - 1, static_cast<double>(value));
     if (std::strtof(buf, nullptr) == value) break;
   }
-  if (precision > max_digits) std::snprintf(buf, sizeof buf, "%.*e", max_digits - 1, static_cast<double>(value));
+  if (precision > max_digits)
+    std::snprintf(buf, sizeof buf, "%.*e", max_digits - 1, static_cast<double>(value));
   const std::string sci = buf;
   const int exp = std::atoi(sci.c_str() + sci.find('e') + 1);
   if (exp >= -7 && exp < 15) return plain_from_scientific(sci, format.decimal);
@@ -142,7 +150,9 @@ std::string format_single_digits(float value, const NumberFormat& format, int ma
 
 }  // namespace
 
-std::string format_single(float value, const NumberFormat& format) { return format_single_digits(value, format, 7); }
+std::string format_single(float value, const NumberFormat& format) {
+  return format_single_digits(value, format, 7);
+}
 
 std::string format_single_exact(float value, const NumberFormat& format) {
   // Nine significant digits tell every single-precision value apart.

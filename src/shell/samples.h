@@ -6,7 +6,6 @@ namespace ds {
 
 // Copies d1, d1a and d2 from `program_folder` into the lotto and set folders of
 // `app_folder`, never over an existing file. Every failure is skipped silently.
-void create_samples(const std::filesystem::path& program_folder,
-                    const std::filesystem::path& app_folder);
+void create_samples(const std::filesystem::path& program_folder, const std::filesystem::path& app_folder);
 
 }  // namespace ds

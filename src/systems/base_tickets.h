@@ -9,11 +9,11 @@
 namespace ds {
 
 struct BaseTicketTable {
-    std::string_view id;
-    // true when the tickets give exactly the worst-case and best-case rows the
-    // system was designed for; false for the closest table found so far
-    bool matches_rows;
-    std::vector<std::array<std::int16_t, 6>> rows;  // increments; the m-th closes the circle
+  std::string_view id;
+  // true when the tickets give exactly the worst-case and best-case rows the
+  // system was designed for; false for the closest table found so far
+  bool matches_rows;
+  std::vector<std::array<std::int16_t, 6>> rows;  // increments; the m-th closes the circle
 };
 
 // The generated tables (base_tickets.cpp).

@@ -36,10 +36,10 @@ const BaseTicketTable kHeld[] = {
 };
 
 double binomial(int n, int r) {
-    if (r < 0 || r > n) return 0;
-    double x = 1;
-    for (int i = 1; i <= r; ++i) x = x * (n - r + i) / i;
-    return x;
+  if (r < 0 || r > n) return 0;
+  double x = 1;
+  for (int i = 1; i <= r; ++i) x = x * (n - r + i) / i;
+  return x;
 }
 
 }  // namespace
@@ -47,103 +47,104 @@ double binomial(int n, int r) {
 std::span<const SystemInfo> system_catalogue() { return kCatalogue; }
 
 const SystemInfo* find_system(std::string_view system_id) {
-    for (const auto& s : kCatalogue)
-        if (s.id == system_id) return &s;
-    return nullptr;
+  for (const auto& s : kCatalogue)
+    if (s.id == system_id) return &s;
+  return nullptr;
 }
 
 bool parse_system_id(std::string_view system_id, int& v, int& t, int& m) {
-    std::int16_t count = 0;
-    std::vector<std::string> fields;
-    split_fields("_", system_id, count, fields);
-    if (count != 3) return false;
-    int values[3];
-    for (int i = 0; i < 3; ++i) {
-        const std::string& f = fields[i + 1];
-        if (f.empty() || f.size() > 4 || !std::all_of(f.begin(), f.end(), [](char ch) { return ch >= '0' && ch <= '9'; }))
-            return false;
-        values[i] = std::stoi(f);
-    }
-    v = values[0];
-    t = values[1];
-    m = values[2];
-    return true;
+  std::int16_t count = 0;
+  std::vector<std::string> fields;
+  split_fields("_", system_id, count, fields);
+  if (count != 3) return false;
+  int values[3];
+  for (int i = 0; i < 3; ++i) {
+    const std::string& f = fields[i + 1];
+    if (f.empty() || f.size() > 4 ||
+        !std::all_of(f.begin(), f.end(), [](char ch) { return ch >= '0' && ch <= '9'; }))
+      return false;
+    values[i] = std::stoi(f);
+  }
+  v = values[0];
+  t = values[1];
+  m = values[2];
+  return true;
 }
 
 const BaseTicketTable* find_base_tickets(std::string_view system_id) {
-    for (const auto& table : kHeld)
-        if (table.id == system_id) return &table;
-    for (const auto& table : searched_base_tickets())
-        if (table.id == system_id) return &table;
-    return nullptr;
+  for (const auto& table : kHeld)
+    if (table.id == system_id) return &table;
+  for (const auto& table : searched_base_tickets())
+    if (table.id == system_id) return &table;
+  return nullptr;
 }
 
 bool load_tickets(std::string_view system_id, std::int16_t& ticket_count, TicketTable& tickets) {
-    const BaseTicketTable* table = find_base_tickets(system_id);
-    if (table == nullptr) return false;
-    const auto c = table->rows.size();
-    tickets.assign(c + 1, {});
-    for (std::size_t i = 0; i < c; ++i)
-        std::copy(table->rows[i].begin(), table->rows[i].end(), tickets[i + 1].begin() + 1);
-    ticket_count = static_cast<std::int16_t>(c);
-    return true;
+  const BaseTicketTable* table = find_base_tickets(system_id);
+  if (table == nullptr) return false;
+  const auto c = table->rows.size();
+  tickets.assign(c + 1, {});
+  for (std::size_t i = 0; i < c; ++i)
+    std::copy(table->rows[i].begin(), table->rows[i].end(), tickets[i + 1].begin() + 1);
+  ticket_count = static_cast<std::int16_t>(c);
+  return true;
 }
 
 std::vector<std::vector<int>> expand_tickets(const TicketTable& tickets, int ticket_count, int v, int m) {
-    std::vector<std::vector<int>> out;
-    const int rows = std::min<int>(ticket_count, static_cast<int>(tickets.size()) - 1);
-    if (rows <= 0 || v <= 0 || m < 1 || m > 7) return out;
-    out.reserve(static_cast<std::size_t>(rows) * v);
-    for (int i = 1; i <= rows; ++i) {
-        for (int j = 1; j <= v; ++j) {
-            std::vector<int> ticket(static_cast<std::size_t>(m));
-            int p = j;
-            ticket[0] = p;
-            for (int k = 2; k <= m; ++k) {
-                p += tickets[i][k - 1];
-                if (p > v) p -= v;
-                ticket[k - 1] = p;
-            }
-            out.push_back(std::move(ticket));
-        }
+  std::vector<std::vector<int>> out;
+  const int rows = std::min<int>(ticket_count, static_cast<int>(tickets.size()) - 1);
+  if (rows <= 0 || v <= 0 || m < 1 || m > 7) return out;
+  out.reserve(static_cast<std::size_t>(rows) * v);
+  for (int i = 1; i <= rows; ++i) {
+    for (int j = 1; j <= v; ++j) {
+      std::vector<int> ticket(static_cast<std::size_t>(m));
+      int p = j;
+      ticket[0] = p;
+      for (int k = 2; k <= m; ++k) {
+        p += tickets[i][k - 1];
+        if (p > v) p -= v;
+        ticket[k - 1] = p;
+      }
+      out.push_back(std::move(ticket));
     }
-    return out;
+  }
+  return out;
 }
 
 void load_results(std::string_view system_id, ResultsAvg& results_avg, ResultsCount& results_min,
                   ResultsCount& results_max) {
-    results_avg = {};
-    results_min = {};
-    results_max = {};
-    const SystemInfo* s = find_system(system_id);
-    if (s == nullptr) return;
-    for (int w = 2; w <= s->m; ++w)
-        for (int k = 2; k <= w; ++k)
-            results_avg[w][k] = static_cast<float>(s->T * binomial(s->m, k) * binomial(s->v - s->m, w - k) /
-                                                   binomial(s->v, w));
-    std::int16_t count = 0;
-    TicketTable tickets;
-    if (!load_tickets(system_id, count, tickets)) return;
-    const auto masks = ticket_masks(expand_tickets(tickets, count, s->v, s->m));
-    placement_rows(masks, s->v, s->m, results_min, results_max);
+  results_avg = {};
+  results_min = {};
+  results_max = {};
+  const SystemInfo* s = find_system(system_id);
+  if (s == nullptr) return;
+  for (int w = 2; w <= s->m; ++w)
+    for (int k = 2; k <= w; ++k)
+      results_avg[w][k] =
+          static_cast<float>(s->T * binomial(s->m, k) * binomial(s->v - s->m, w - k) / binomial(s->v, w));
+  std::int16_t count = 0;
+  TicketTable tickets;
+  if (!load_tickets(system_id, count, tickets)) return;
+  const auto masks = ticket_masks(expand_tickets(tickets, count, s->v, s->m));
+  placement_rows(masks, s->v, s->m, results_min, results_max);
 }
 
 int cells_differing_from_published(std::string_view system_id) {
-    const SystemInfo* s = find_system(system_id);
-    const PublishedRows* published = find_published_rows(system_id);
-    if (s == nullptr || published == nullptr) return -1;
-    ResultsAvg avg;
-    ResultsCount worst, best;
-    load_results(system_id, avg, worst, best);
-    int differing = 0;
-    std::size_t cell = 0;
-    for (int w = 2; w <= s->m; ++w) {
-        for (int k = 2; k <= w; ++k, ++cell) {
-            if (published->worst[cell] >= 0 && published->worst[cell] != worst[w][k]) ++differing;
-            if (published->best[cell] >= 0 && published->best[cell] != best[w][k]) ++differing;
-        }
+  const SystemInfo* s = find_system(system_id);
+  const PublishedRows* published = find_published_rows(system_id);
+  if (s == nullptr || published == nullptr) return -1;
+  ResultsAvg avg;
+  ResultsCount worst, best;
+  load_results(system_id, avg, worst, best);
+  int differing = 0;
+  std::size_t cell = 0;
+  for (int w = 2; w <= s->m; ++w) {
+    for (int k = 2; k <= w; ++k, ++cell) {
+      if (published->worst[cell] >= 0 && published->worst[cell] != worst[w][k]) ++differing;
+      if (published->best[cell] >= 0 && published->best[cell] != best[w][k]) ++differing;
     }
-    return differing;
+  }
+  return differing;
 }
 
 }  // namespace ds

@@ -18,12 +18,12 @@ using ResultsAvg = std::array<std::array<float, 8>, 8>;
 using ResultsCount = std::array<std::array<std::int16_t, 8>, 8>;
 
 struct SystemInfo {
-    std::string_view id;
-    int v;  // size of the targeted set
-    int t;  // guarantee
-    int m;  // numbers per ticket
-    int T;  // tickets
-    int c;  // base tickets, T / v
+  std::string_view id;
+  int v;  // size of the targeted set
+  int t;  // guarantee
+  int m;  // numbers per ticket
+  int T;  // tickets
+  int c;  // base tickets, T / v
 };
 
 // The 41 systems in the order the program lists them.

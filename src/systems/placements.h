@@ -19,8 +19,8 @@ using PackedCounts = std::uint64_t;
 int packed_count(PackedCounts packed, int k);
 
 struct PlacementExtremes {
-    PackedCounts worst = 0;  // smallest count vector over all placements
-    PackedCounts best = 0;   // largest
+  PackedCounts worst = 0;  // smallest count vector over all placements
+  PackedCounts best = 0;   // largest
 };
 
 // Evaluates every placement of w positions among 1..v (2 <= w <= 6, w <= v <= 32).
@@ -28,6 +28,7 @@ struct PlacementExtremes {
 PlacementExtremes evaluate_placements(std::span<const PositionMask> tickets, int v, int w);
 
 // Writes rows w = 2..m of the worst and best cases into min and max (cells k = 2..w).
-void placement_rows(std::span<const PositionMask> tickets, int v, int m, ResultsCount& min, ResultsCount& max);
+void placement_rows(std::span<const PositionMask> tickets, int v, int m, ResultsCount& min,
+                    ResultsCount& max);
 
 }  // namespace ds

@@ -77,7 +77,9 @@ void fill_results(std::string_view list_text, AppState& state, TextGrid& grid) {
   layout_results_grid(grid, state.results_min, state.results_max);
 }
 
-std::filesystem::path ticket_file_path(const std::filesystem::path& app_folder) { return app_folder / "system"; }
+std::filesystem::path ticket_file_path(const std::filesystem::path& app_folder) {
+  return app_folder / "system";
+}
 
 std::string system_cost_text(int tickets, float cost, const NumberFormat& format) {
   // The cost as the user sees it (its shortest decimal text), not the binary
@@ -197,7 +199,8 @@ std::string system_print_html(const ShownSystem& shown, const TextGrid& grid) {
   row("Numbers of the set", numbers);
   row("System", html_escape(shown.system_id) + ": " + std::to_string(shown.m) + " numbers per ticket");
   row("Guarantee", "Whenever at least " + std::to_string(shown.t) + " of the winning numbers lie among the " +
-                       std::to_string(shown.v) + " numbers of the targeted set, at least one ticket matches at least " +
+                       std::to_string(shown.v) +
+                       " numbers of the targeted set, at least one ticket matches at least " +
                        std::to_string(shown.t) + " of them");
   if (!shown.rows_note.empty()) row("Guaranteed results", html_escape(shown.rows_note));
   row("Number of tickets", std::to_string(shown.ticket_count));
@@ -212,8 +215,8 @@ std::string system_print_html(const ShownSystem& shown, const TextGrid& grid) {
     h += "<tr>";
     for (int i = 0; i < per_line; ++i) {
       if (r + i < grid.rows())
-        h += "<td><b>" + html_escape(grid.cell(r + i, 0)) + "</b></td><td>" + html_escape(grid.cell(r + i, 1)) +
-             "</td>";
+        h += "<td><b>" + html_escape(grid.cell(r + i, 0)) + "</b></td><td>" +
+             html_escape(grid.cell(r + i, 1)) + "</td>";
       else
         h += "<td></td><td></td>";
     }
@@ -237,8 +240,10 @@ ChooseSystemResult choose_system(std::string_view list_text, AppState& state, Te
 
 PrintSystemResult print_system(const std::optional<ShownSystem>& shown, const TextGrid& tickets) {
   PrintSystemResult r;
-  if (!shown || tickets.rows() < 2) r.message = std::string(nothing_to_print_message);
-  else r.html = system_print_html(*shown, tickets);
+  if (!shown || tickets.rows() < 2)
+    r.message = std::string(nothing_to_print_message);
+  else
+    r.html = system_print_html(*shown, tickets);
   return r;
 }
 

@@ -66,9 +66,9 @@ struct ShownSystem {
   std::string currency;
   std::vector<int> tset_numbers;  // the v numbers of the set, in order
   int v = 0, t = 0, m = 0;
-  int ticket_count = 0;           // T, the number of tickets
-  std::string cost;               // the text of lblCost
-  std::string rows_note;          // published_rows_note of the system
+  int ticket_count = 0;   // T, the number of tickets
+  std::string cost;       // the text of lblCost
+  std::string rows_note;  // published_rows_note of the system
 };
 
 enum class FillSystemStatus {

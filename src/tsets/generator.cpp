@@ -190,8 +190,8 @@ GeneratorOutcome generate(const GeneratorInput& input, AppState& state, const Te
       out.message = m.no_draws_data;
       return out;
     }
-    const CalcFrResult fr = calc_fr(*draws, *from, *to, *step, play_n, state.lotto.pick_n, freq,
-                                    state.date_format, m);
+    const CalcFrResult fr =
+        calc_fr(*draws, *from, *to, *step, play_n, state.lotto.pick_n, freq, state.date_format, m);
     out.table_changed = true;
     if (fr.res == "error") {
       out.message = fr.message;
@@ -240,7 +240,8 @@ GeneratorOutcome generate(const GeneratorInput& input, AppState& state, const Te
   return out;
 }
 
-void generator_dates(DayNumber today, const DateFormat& format, std::string& from_text, std::string& to_text) {
+void generator_dates(DayNumber today, const DateFormat& format, std::string& from_text,
+                     std::string& to_text) {
   to_text = format_date(today, format);
   from_text = format_date(add_months(today, -12), format);
 }

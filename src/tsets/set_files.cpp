@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cctype>
 
-#include "shell/fields.h"
 #include "shell/dates.h"
+#include "shell/fields.h"
 #include "shell/files.h"
 #include "shell/numbers.h"
 
@@ -36,7 +36,9 @@ std::vector<std::string> row_cells(const TextGrid& grid, int row) {
 
 fs::path tsets_folder_of(const fs::path& app_folder) { return app_folder / "Tsets"; }
 
-fs::path size_folder_of(const fs::path& tsets_folder, int size) { return tsets_folder / std::to_string(size); }
+fs::path size_folder_of(const fs::path& tsets_folder, int size) {
+  return tsets_folder / std::to_string(size);
+}
 
 std::string unsafe_set_name_message(const std::string& name) {
   return "The name '" + name +
@@ -157,7 +159,8 @@ bool saved_set_holds(const fs::path& app_folder, int size, const std::string& na
 
 std::string write_set_file(TsetsWork& work, AppState& state) {
   if (work.set_name.empty()) return messages().select_tset;
-  if (!make_size_folder(work.size_folder)) return "The folder " + work.size_folder.string() + " cannot be created.";
+  if (!make_size_folder(work.size_folder))
+    return "The folder " + work.size_folder.string() + " cannot be created.";
 
   // The current row moves with the sort; remember what it holds to find it again.
   const int current = state.tset_row;

@@ -130,11 +130,13 @@ TsetsOutcome tsets_accept_number(TsetsModel& model, const std::string& index_tex
   const auto number = parse_i16(number_text);
   if (!number) return message(m.select_number, TsetsFocus::number);
   // With a lotto chosen its numbers are the limit; otherwise the highest the window offers.
-  const int highest = state.lotto.play_n > 0 ? std::min<int>(state.lotto.play_n, max_set_number) : max_set_number;
+  const int highest =
+      state.lotto.play_n > 0 ? std::min<int>(state.lotto.play_n, max_set_number) : max_set_number;
   if (*number < 1 || *number > highest)
-    return message(m.select_number + " The numbers run from 1 to " + std::to_string(highest) +
-                       (state.lotto_name.empty() || state.lotto.play_n <= 0 ? "" : " in " + state.lotto_name) + ".",
-                   TsetsFocus::number);
+    return message(
+        m.select_number + " The numbers run from 1 to " + std::to_string(highest) +
+            (state.lotto_name.empty() || state.lotto.play_n <= 0 ? "" : " in " + state.lotto_name) + ".",
+        TsetsFocus::number);
   const int size = model.work.size;
   if (*index > size) return message(m.index_exceeds, TsetsFocus::index);
 

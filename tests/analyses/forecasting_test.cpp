@@ -1,9 +1,9 @@
+#include "analyses/forecasting.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <vector>
-
-#include "analyses/forecasting.h"
 
 namespace {
 
@@ -20,7 +20,8 @@ TextGrid draws_of(const std::vector<std::vector<std::string>>& rows) {
   TextGrid g(static_cast<int>(rows.size()) + 1, 9);
   for (std::size_t r = 0; r < rows.size(); ++r) {
     g.set_cell(static_cast<int>(r) + 1, 0, rows[r][0]);
-    for (std::size_t c = 1; c < rows[r].size(); ++c) g.set_cell(static_cast<int>(r) + 1, static_cast<int>(c) + 1, rows[r][c]);
+    for (std::size_t c = 1; c < rows[r].size(); ++c)
+      g.set_cell(static_cast<int>(r) + 1, static_cast<int>(c) + 1, rows[r][c]);
   }
   return g;
 }
@@ -29,7 +30,8 @@ TextGrid draws_of(const std::vector<std::vector<std::string>>& rows) {
 TextGrid sets_of(const std::vector<std::vector<std::string>>& rows, int size) {
   TextGrid g(static_cast<int>(rows.size()) + 1, size + 1);
   for (std::size_t r = 0; r < rows.size(); ++r)
-    for (std::size_t c = 0; c < rows[r].size(); ++c) g.set_cell(static_cast<int>(r) + 1, static_cast<int>(c), rows[r][c]);
+    for (std::size_t c = 0; c < rows[r].size(); ++c)
+      g.set_cell(static_cast<int>(r) + 1, static_cast<int>(c), rows[r][c]);
   return g;
 }
 
@@ -94,13 +96,15 @@ TEST(Forecasting, PairsCountLevelsBonusAndMissingNumbers) {
       {"2025-01-11", "1", "2", "3", "4", "5", "6", ""},        // no set row that day
       {"2025-01-15", "6", "5", "4", "3", "2", "1", "7"},       // 6+bonus
   });
-  const TextGrid sets = sets_of({
-      {"2025-01-01", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10"},
-      {"2025-01-04", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10"},
-      {"2025-01-08", "1", "", "", "", "", "", "", "", "", ""},
-      {"2025-01-08", "1", "x", "", "", "", "", "", "", "", ""},
-      {"2025-01-15", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10"},
-  }, 10);
+  const TextGrid sets = sets_of(
+      {
+          {"2025-01-01", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10"},
+          {"2025-01-04", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10"},
+          {"2025-01-08", "1", "", "", "", "", "", "", "", "", ""},
+          {"2025-01-08", "1", "x", "", "", "", "", "", "", "", ""},
+          {"2025-01-15", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10"},
+      },
+      10);
   const ds::FaCounts c = ds::count_fa_hits(draws, 1, 5, sets, 1, 5, 6, 10, iso);
   EXPECT_EQ(c.matched_rows, 5);
   EXPECT_EQ(c.hits[6][1], 1);
@@ -118,8 +122,14 @@ class FakeEnv : public ds::FaEnvironment {
   const TextGrid* draws = nullptr;
   const TextGrid* sets = nullptr;
   int asked = 0, shown = 0, hidden = 0;
-  const TextGrid* draw_grid() override { ++asked; return draws; }
-  const TextGrid* set_grid() override { ++asked; return sets; }
+  const TextGrid* draw_grid() override {
+    ++asked;
+    return draws;
+  }
+  const TextGrid* set_grid() override {
+    ++asked;
+    return sets;
+  }
   void show_sources() override { ++shown; }
   void hide_sources() override { ++hidden; }
 };
@@ -146,8 +156,14 @@ TEST(Forecasting, CalculationChecksInOrderAndWritesTheGrid) {
       {[](ds::FaInput& x) { x.lotto_name = ""; }, "Please select a Lotto", Focus::none, ds::WindowId::lotto,
        false, false},
       {[](ds::FaInput& x) { x.pick_n = 0; }, "Incorrect data about Lotto.", Focus::none, {}, true, false},
-      {[](ds::FaInput& x) { x.tset_name = ""; }, "Please select", Focus::none, ds::WindowId::tsets, true, false},
-      {[](ds::FaInput& x) { x.tset_size = 0; }, "Incorrect size of the Targeted Set.", Focus::none, {}, true, true},
+      {[](ds::FaInput& x) { x.tset_name = ""; }, "Please select", Focus::none, ds::WindowId::tsets, true,
+       false},
+      {[](ds::FaInput& x) { x.tset_size = 0; },
+       "Incorrect size of the Targeted Set.",
+       Focus::none,
+       {},
+       true,
+       true},
   };
   for (const auto& r : refusals) {
     auto bad = in;

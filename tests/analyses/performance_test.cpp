@@ -1,9 +1,9 @@
+#include "analyses/performance.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
-
-#include "analyses/performance.h"
 
 namespace {
 
@@ -13,8 +13,9 @@ class PerformanceTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ds::fill_catalogue(m);
-    dir = fs::temp_directory_path() / ("ds_perf_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                                       "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    dir = fs::temp_directory_path() /
+          ("ds_perf_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
+           ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::create_directories(dir);
     in.draw = {"", "3", "9", "17", "25", "33", "41", "12"};
     in.prizes = {"0", "0", "10", "0", "54.5", "0", "0", "0", "0", "0"};
@@ -130,8 +131,8 @@ TEST_F(PerformanceTest, FailuresKeepTheRowsWrittenSoFar) {
 
 TEST_F(PerformanceTest, PrintedReportHoldsDrawSystemTicketsAndTotal) {
   ds::Performance(in, m, grid);
-  const std::string html = ds::performance_report_html(
-      {"Canada_6_49", "10_3_6", "3 9 17 25 33 41 12 20 22 28 ", in.draw, &grid});
+  const std::string html =
+      ds::performance_report_html({"Canada_6_49", "10_3_6", "3 9 17 25 33 41 12 20 22 28 ", in.draw, &grid});
   for (const char* part : {"Canada_6_49", "3 9 17 25 33 41", "<td>12</td>", "10_3_6", "3 9 17 20 22 28",
                            "<b>Total</b>", "<b>64.5</b>"})
     EXPECT_NE(html.find(part), std::string::npos) << part;

@@ -1,10 +1,10 @@
+#include "analyses/probability.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstdio>
 #include <string>
-
-#include "analyses/probability.h"
 
 namespace {
 
@@ -26,7 +26,7 @@ TEST(Probability, BinomialCountsChoices) {
 }
 
 TEST(Probability, HypergeometricGivesTheSixFortyNineChancesOfATenNumberSet) {
-  const char* expected[] = {"0.2333142", "0.4117309", "0.2646842", "0.07842495",
+  const char* expected[] = {"0.2333142",  "0.4117309",    "0.2646842",   "0.07842495",
                             "0.01112786", "0.0007028125", "1.501736e-05"};
   float sum = 0;
   for (std::int16_t k = 0; k <= 6; ++k) {

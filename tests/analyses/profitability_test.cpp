@@ -1,10 +1,11 @@
+#include "analyses/profitability.h"
+
 #include <gtest/gtest.h>
 
 #include <sstream>
 
 #include "../lotto/lotto_test_support.h"
 #include "analyses/forecasting.h"
-#include "analyses/profitability.h"
 #include "lotto/lotto_files.h"
 #include "systems/catalogue.h"
 
@@ -48,8 +49,8 @@ class ProfitabilityTest : public ::testing::Test {
     }
     const auto game = ds::decode_definition(ScratchFolder::sample("d1a"));
     ASSERT_TRUE(game);
-    const float prizes[] = {game->prize_2, game->prize_2b, game->prize_3, game->prize_3b, game->prize_4,
-                            game->prize_4b, game->prize_5, game->prize_5b, game->prize_6, game->prize_6b};
+    const float prizes[] = {game->prize_2,  game->prize_2b, game->prize_3,  game->prize_3b, game->prize_4,
+                            game->prize_4b, game->prize_5,  game->prize_5b, game->prize_6,  game->prize_6b};
     for (int i = 0; i < 10; ++i) in.prizes[i] = ds::format_single(prizes[i], in.number_format);
     in.lotto_name = "Canada_6_49";
     in.system_id = "10_3_6";

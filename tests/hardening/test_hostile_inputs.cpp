@@ -52,7 +52,8 @@ const Hostile kHostile[] = {
     {Reader::set, std::string("\0\0\x01 \xFF\r\n", 7), "", 1},
     {Reader::set, std::string(1 << 20, '1'), "", 1},
     {Reader::set, std::string(set_row) + "2/30/2024 1 2 3 4 5 6 7 8 9 10 \r\n", "", 3},
-    {Reader::set, "2025-01-01 1234567890123456789012345678901234567890 -2 3 4 5 6 7 8 9 10 \r", "cell 1,1", 2},
+    {Reader::set, "2025-01-01 1234567890123456789012345678901234567890 -2 3 4 5 6 7 8 9 10 \r", "cell 1,1",
+     2},
     {Reader::set, "0/0/0 1 2 3 4 5 6 7 8 9 10 \n", "", 2},
     {Reader::tickets, "N1 1 2 3 4 5 6\r\nN2 1 2 3 4 5\r\n", not_correct, 2},  // one number short
     {Reader::tickets, "N 1 2 3 4 5 6\r\n", not_correct, 2},
@@ -86,10 +87,14 @@ struct Reading {
   }
   std::filesystem::path file(Reader r) const {
     switch (r) {
-      case Reader::definition: return dir.games() / "g" / "param.tix";
-      case Reader::draws: return dir.games() / "g" / "draws.txt";
-      case Reader::set: return work.size_folder / "s";
-      case Reader::tickets: return tickets.system_file;
+      case Reader::definition:
+        return dir.games() / "g" / "param.tix";
+      case Reader::draws:
+        return dir.games() / "g" / "draws.txt";
+      case Reader::set:
+        return work.size_folder / "s";
+      case Reader::tickets:
+        return tickets.system_file;
     }
     return {};
   }
@@ -190,10 +195,18 @@ TEST(Hostile, RandomMutationsOfTheSamplesNeverCrashTheReaders) {
     for (int e = 0, edits = 1 + static_cast<int>(rng() % 8); e < edits && !s.empty(); ++e) {
       const std::size_t at = rng() % s.size();
       switch (kind(rng)) {
-        case 0: s[at] = static_cast<char>(byte(rng)); break;
-        case 1: s.erase(at, 1 + rng() % 16); break;
-        case 2: s.insert(at, std::string(1 + rng() % 4, static_cast<char>(byte(rng)))); break;
-        default: s.insert(at, s.substr(rng() % s.size(), 1 + rng() % 64)); break;
+        case 0:
+          s[at] = static_cast<char>(byte(rng));
+          break;
+        case 1:
+          s.erase(at, 1 + rng() % 16);
+          break;
+        case 2:
+          s.insert(at, std::string(1 + rng() % 4, static_cast<char>(byte(rng))));
+          break;
+        default:
+          s.insert(at, s.substr(rng() % s.size(), 1 + rng() % 64));
+          break;
       }
     }
     return s;

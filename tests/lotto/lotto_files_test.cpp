@@ -1,6 +1,7 @@
+#include "lotto/lotto_files.h"
+
 #include <gtest/gtest.h>
 
-#include "lotto/lotto_files.h"
 #include "lotto_test_support.h"
 
 using namespace ds;
@@ -20,13 +21,27 @@ const DateFormat iso = DateFormat::iso();
 // param.tix written out by hand: play_n and pick_n as 16-bit counts, then single-precision
 // values for the prizes of 2..6 matches, the prizes of 2..6 with the bonus and the cost,
 // then the currency's length and its 8-bit bytes; all little-endian.
-const std::string kRecord = std::string("\x31\x00" "\x06\x00", 4) +
-                            std::string("\x00\x00\x80\x3F" "\x00\x00\x00\x40" "\x00\x00\x40\x40"  // 1 2 3
-                                        "\x00\x00\x80\x40" "\x00\x00\xA0\x40" "\x00\x00\xC0\x40"  // 4 5 6
-                                        "\x00\x00\xE0\x40" "\x00\x00\x00\x41" "\x00\x00\x10\x41"  // 7 8 9
-                                        "\x00\x00\x20\x41" "\x00\x00\x00\x3F",                    // 10, 0.5
-                                        44) +
-                            std::string("\x02\x00" "\x80\xA3", 4);
+const std::string kRecord = std::string(
+                                "\x31\x00"
+                                "\x06\x00",
+                                4) +
+                            std::string(
+                                "\x00\x00\x80\x3F"
+                                "\x00\x00\x00\x40"
+                                "\x00\x00\x40\x40"  // 1 2 3
+                                "\x00\x00\x80\x40"
+                                "\x00\x00\xA0\x40"
+                                "\x00\x00\xC0\x40"  // 4 5 6
+                                "\x00\x00\xE0\x40"
+                                "\x00\x00\x00\x41"
+                                "\x00\x00\x10\x41"  // 7 8 9
+                                "\x00\x00\x20\x41"
+                                "\x00\x00\x00\x3F",  // 10, 0.5
+                                44) +
+                            std::string(
+                                "\x02\x00"
+                                "\x80\xA3",
+                                4);
 
 TEST(DefinitionRecord, EveryFieldSitsAtItsOffset) {
   const LottoDefinition d{49, 6, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 0.5f, "\xE2\x82\xAC\xC2\xA3"};
@@ -95,7 +110,8 @@ TEST_F(DrawFile, LinesAreSortedKeptAsTextAndWrittenWithSingleBlanks) {
   EXPECT_EQ(row_text(g, 1), "2024-01-05|07|8|9|10|11|12|0|");
   EXPECT_EQ(row_text(g, 3), "2024-03-02|1|2|3|4|5|6|7|");
   ASSERT_EQ(save(), "");
-  EXPECT_EQ(file(), "2024-01-05 07 8 9 10 11 12 0 \r\n2024-02-01 1 2 3 0 0 0 0 \r\n2024-03-02 1 2 3 4 5 6 7 \r\n");
+  EXPECT_EQ(file(),
+            "2024-01-05 07 8 9 10 11 12 0 \r\n2024-02-01 1 2 3 0 0 0 0 \r\n2024-03-02 1 2 3 4 5 6 7 \r\n");
   // An empty file gives the header alone and is written back empty.
   EXPECT_EQ(read("").message, "");
   EXPECT_EQ(g.rows(), 1);
@@ -122,7 +138,8 @@ TEST_F(DrawFile, RereadingIntoTheSameGridKeepsNothingOld) {
 }
 
 TEST_F(DrawFile, BadDateStopsWithRowsInFileOrderAndIsNotSaved) {
-  const std::string text = "2024-03-02 1 2 3 4 5 6 7 \r\n2024-13-40 1 2 3 4 5 6 7 \r\n2024-01-01 1 2 3 4 5 6 7 \r\n";
+  const std::string text =
+      "2024-03-02 1 2 3 4 5 6 7 \r\n2024-13-40 1 2 3 4 5 6 7 \r\n2024-01-01 1 2 3 4 5 6 7 \r\n";
   const auto r = read(text);
   EXPECT_TRUE(r.bad_date && r.stopped);
   ASSERT_EQ(g.rows(), 4);

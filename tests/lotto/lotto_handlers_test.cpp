@@ -1,6 +1,7 @@
+#include "lotto/lotto_handlers.h"
+
 #include <gtest/gtest.h>
 
-#include "lotto/lotto_handlers.h"
 #include "lotto_test_support.h"
 
 using namespace ds;
@@ -60,17 +61,33 @@ TEST(LottoHandlers, SaveChecksTheBoxesInOrder) {
   } cases[] = {
       {[](LottoForm& f) { f = LottoForm{}; }, type_data, LottoFocus::name},
       {[](LottoForm& f) { f.name = "  "; }, type_data, LottoFocus::name},
-      {[](LottoForm& f) { f.name = "../up"; f.play_n.clear(); }, nullptr, LottoFocus::name},
-      {[](LottoForm& f) { f.play_n.clear(); f.cost.clear(); }, type_data, LottoFocus::play_n},
+      {[](LottoForm& f) {
+         f.name = "../up";
+         f.play_n.clear();
+       },
+       nullptr, LottoFocus::name},
+      {[](LottoForm& f) {
+         f.play_n.clear();
+         f.cost.clear();
+       },
+       type_data, LottoFocus::play_n},
       {[](LottoForm& f) { f.pick_n.clear(); }, type_data, LottoFocus::pick_n},
-      {[](LottoForm& f) { f.cost.clear(); f.currency.clear(); }, type_data, LottoFocus::cost},
+      {[](LottoForm& f) {
+         f.cost.clear();
+         f.currency.clear();
+       },
+       type_data, LottoFocus::cost},
       {[](LottoForm& f) { f.currency.clear(); }, type_data, LottoFocus::currency},
       {[](LottoForm& f) { f.play_n = "4x"; }, not_correct, LottoFocus::play_n},
       {[](LottoForm& f) { f.play_n = "100"; }, not_correct, LottoFocus::play_n},
       {[](LottoForm& f) { f.play_n = "3"; }, not_correct, LottoFocus::play_n},
       {[](LottoForm& f) { f.pick_n = "7"; }, not_correct, LottoFocus::pick_n},
       {[](LottoForm& f) { f.pick_n = "2.5"; }, not_correct, LottoFocus::pick_n},
-      {[](LottoForm& f) { f.play_n = "5"; f.pick_n = "5"; }, not_correct, LottoFocus::pick_n},
+      {[](LottoForm& f) {
+         f.play_n = "5";
+         f.pick_n = "5";
+       },
+       not_correct, LottoFocus::pick_n},
       {[](LottoForm& f) { f.prize[0] = "12abc"; }, not_correct, LottoFocus::prize_2},
       {[](LottoForm& f) { f.prize_b[3] = ""; }, not_correct, LottoFocus::prize_5b},
       {[](LottoForm& f) { f.cost = "1,5"; }, not_correct, LottoFocus::cost},
@@ -81,8 +98,10 @@ TEST(LottoHandlers, SaveChecksTheBoxesInOrder) {
     c.edit(f);
     const auto r = save_lotto(f, "", dir.games(), s);
     EXPECT_EQ(r.focus, c.focus) << f.name << "/" << f.play_n << "/" << f.pick_n;
-    if (c.message) EXPECT_EQ(r.message, c.message) << static_cast<int>(c.focus);
-    else EXPECT_NE(r.message, "");
+    if (c.message)
+      EXPECT_EQ(r.message, c.message) << static_cast<int>(c.focus);
+    else
+      EXPECT_NE(r.message, "");
     EXPECT_FALSE(r.written);
     EXPECT_FALSE(folder_exists(dir.games() / "L"));
     EXPECT_EQ(s.lotto_name, "");
@@ -137,7 +156,8 @@ TEST(LottoHandlers, SaveStoresEachValueAsItConverts) {
   f.cost = "9";
   for (const char* current : {"", "M"}) {
     r = save_lotto(f, current, dir.games(), s);
-    EXPECT_EQ(r.message, "The lotto 'L' already exists. Choose it in the Name list and press Edit to change it.");
+    EXPECT_EQ(r.message,
+              "The lotto 'L' already exists. Choose it in the Name list and press Edit to change it.");
     EXPECT_EQ(r.focus, LottoFocus::name);
     EXPECT_FALSE(r.written);
   }

@@ -39,9 +39,12 @@ TEST(SortGridByDate, OrdersRowsAndKeepsTextOrReportsError) {
   EXPECT_EQ(g.cols(), 3);
 
   g.resize(4, 3);
-  g.set_cell(1, 0, "3/3/2024"); g.set_cell(1, 1, "c");
-  g.set_cell(2, 0, "2024-03-01"); g.set_cell(2, 1, "a");
-  g.set_cell(3, 0, " 03/02/2024"); g.set_cell(3, 1, "b");
+  g.set_cell(1, 0, "3/3/2024");
+  g.set_cell(1, 1, "c");
+  g.set_cell(2, 0, "2024-03-01");
+  g.set_cell(2, 1, "a");
+  g.set_cell(3, 0, " 03/02/2024");
+  g.set_cell(3, 1, "b");
   sort_grid_by_date(g, 0, result, us);
   EXPECT_EQ(result, "");
   EXPECT_EQ(g.cols(), 3);

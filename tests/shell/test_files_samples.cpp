@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
-#include <unistd.h>
 
 #include "shell/files.h"
 #include "shell/samples.h"
@@ -14,7 +14,8 @@ struct TempDir {
   fs::path path;
   TempDir() {
     static int made = 0;
-    path = fs::temp_directory_path() / ("ds-test-" + std::to_string(::getpid()) + "-" + std::to_string(++made));
+    path =
+        fs::temp_directory_path() / ("ds-test-" + std::to_string(::getpid()) + "-" + std::to_string(++made));
     fs::remove_all(path);
     fs::create_directories(path);
   }

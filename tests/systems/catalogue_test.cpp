@@ -1,3 +1,5 @@
+#include "systems/catalogue.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -10,7 +12,6 @@
 
 #include "search.h"
 #include "systems/base_tickets.h"
-#include "systems/catalogue.h"
 #include "systems/placements.h"
 #include "systems/published_rows.h"
 
@@ -47,7 +48,8 @@ TEST(SystemCatalogue, EverySystemKeepsItsGuaranteeAndShowsHowItsRowsCompareWithT
     EXPECT_EQ(published_rows()[n].id, s.id);
     EXPECT_EQ(s.c * s.v, s.T);
     const search::Target target = target_of(s.id);
-    ASSERT_EQ(std::vector<int>({target.v, target.t, target.m, target.c}), std::vector<int>({s.v, s.t, s.m, s.c}));
+    ASSERT_EQ(std::vector<int>({target.v, target.t, target.m, target.c}),
+              std::vector<int>({s.v, s.t, s.m, s.c}));
 
     std::int16_t count = 0;
     TicketTable table;
@@ -71,8 +73,10 @@ TEST(SystemCatalogue, EverySystemKeepsItsGuaranteeAndShowsHowItsRowsCompareWithT
         EXPECT_EQ(worst[w][k], brute.min[w][k]) << "worst w=" << w << " k=" << k;
         EXPECT_EQ(best[w][k], brute.max[w][k]) << "best w=" << w << " k=" << k;
         // The program's copy of the published rows is the search tool's list.
-        EXPECT_EQ(published.worst[cell], target.fixed_min[w] ? target.min[w][k] : -1) << "w=" << w << " k=" << k;
-        EXPECT_EQ(published.best[cell], target.fixed_max[w] ? target.max[w][k] : -1) << "w=" << w << " k=" << k;
+        EXPECT_EQ(published.worst[cell], target.fixed_min[w] ? target.min[w][k] : -1)
+            << "w=" << w << " k=" << k;
+        EXPECT_EQ(published.best[cell], target.fixed_max[w] ? target.max[w][k] : -1)
+            << "w=" << w << " k=" << k;
         if (target.fixed_min[w] && worst[w][k] != target.min[w][k])
           cells += " worst[" + std::to_string(w) + "][" + std::to_string(k) + "]";
         if (target.fixed_max[w] && best[w][k] != target.max[w][k])
@@ -110,7 +114,8 @@ TEST(SystemCatalogue, AveragesFollowFromTheNumberOfTickets) {
   EXPECT_FLOAT_EQ(avg[2][2], 24.0f * 15 / 66);
   // A five-number system leaves the w = 6 row and the k = 6 column at 0.
   load_results("11_3_5", avg, worst, best);
-  for (int i = 0; i < 8; ++i) EXPECT_EQ(avg[6][i] + avg[i][6] + worst[6][i] + worst[i][6] + best[6][i] + best[i][6], 0);
+  for (int i = 0; i < 8; ++i)
+    EXPECT_EQ(avg[6][i] + avg[i][6] + worst[6][i] + worst[i][6] + best[6][i] + best[i][6], 0);
   load_results("unknown", avg, worst, best);
   EXPECT_EQ(avg, ResultsAvg{});
   EXPECT_EQ(worst, ResultsCount{});

@@ -1,10 +1,11 @@
+#include "systems/system_handlers.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <string>
 
 #include "shell/files.h"
-#include "systems/system_handlers.h"
 
 namespace ds {
 namespace {
@@ -74,16 +75,19 @@ TEST(ResultsGrid, LayoutHeadersAndEveryCount) {
   const auto body = [&g] {
     std::string out;
     for (int r = 2; r < g.rows(); ++r)
-      for (int c = 0; c < g.cols(); ++c) out += (g.cell(r, c).empty() ? "_" : g.cell(r, c)) + (c == 6 ? "|" : " ");
+      for (int c = 0; c < g.cols(); ++c)
+        out += (g.cell(r, c).empty() ? "_" : g.cell(r, c)) + (c == 6 ? "|" : " ");
     return out;
   };
-  EXPECT_EQ(body(), "2 Min 9 0 0 0 0|_ Max 11 0 0 0 0|3 Min 16 4 0 0 0|_ Max 11 7 0 0 0|4 Min 15 12 1 0 0|"
-                    "_ Max 12 9 4 0 0|5 Min 5 20 5 0 0|_ Max 10 12 6 2 0|6 Min 1 12 15 2 0|_ Max 2 12 13 2 1|");
+  EXPECT_EQ(body(),
+            "2 Min 9 0 0 0 0|_ Max 11 0 0 0 0|3 Min 16 4 0 0 0|_ Max 11 7 0 0 0|4 Min 15 12 1 0 0|"
+            "_ Max 12 9 4 0 0|5 Min 5 20 5 0 0|_ Max 10 12 6 2 0|6 Min 1 12 15 2 0|_ Max 2 12 13 2 1|");
   // A five-number system right after: zeros in the w = 6 pair and in column k = 6.
   fill_results("11_3_5", s, g);
   EXPECT_EQ(g.row_height_factor(0), 2);
-  EXPECT_EQ(body(), "2 Min 4 0 0 0 0|_ Max 4 0 0 0 0|3 Min 9 1 0 0 0|_ Max 6 2 0 0 0|4 Min 12 4 0 0 0|"
-                    "_ Max 12 2 1 0 0|5 Min 10 8 1 0 0|_ Max 15 5 0 1 0|6 Min 0 0 0 0 0|_ Max 0 0 0 0 0|");
+  EXPECT_EQ(body(),
+            "2 Min 4 0 0 0 0|_ Max 4 0 0 0 0|3 Min 9 1 0 0 0|_ Max 6 2 0 0 0|4 Min 12 4 0 0 0|"
+            "_ Max 12 2 1 0 0|5 Min 10 8 1 0 0|_ Max 15 5 0 1 0|6 Min 0 0 0 0 0|_ Max 0 0 0 0 0|");
 }
 
 TEST(SystemCost, GeneralNumberText) {
@@ -188,9 +192,10 @@ TEST_F(TicketFileTest, PrintedDocumentDescribesTheTicketsShown) {
   s.tset_name = "Mine <&> \"best\"";
   s.app_folder = dir;
   fs::create_directories(dir / "Tsets" / "10");
-  ASSERT_EQ(write_file_atomic(dir / "Tsets" / "10" / s.tset_name,
-                              "2025-01-01 1 2 3 4 5 6 7 8 9 10 \r\n2025-01-04 41 17 5 46 12 22 4 21 35 38 \r\n"),
-            "");
+  ASSERT_EQ(
+      write_file_atomic(dir / "Tsets" / "10" / s.tset_name,
+                        "2025-01-01 1 2 3 4 5 6 7 8 9 10 \r\n2025-01-04 41 17 5 46 12 22 4 21 35 38 \r\n"),
+      "");
   TextGrid g;
   // Numbers no saved row holds are not called by the set's name.
   s.tset_numbers[10] = 39;
@@ -203,8 +208,8 @@ TEST_F(TicketFileTest, PrintedDocumentDescribesTheTicketsShown) {
   for (const std::string& part :
        {std::string("Canada_6_49"), std::string("Mine &lt;&amp;&gt; &quot;best&quot;"),
         std::string("41 17 5 46 12 22 4 21 35 38"), std::string("System 10_4_6"),
-        std::string("at least 4 of the winning numbers lie among the 10 numbers"),
-        std::string("<td>30</td>"), std::string("90 $"), std::string("<b>N1</b></td><td>" + g.cell(1, 1)),
+        std::string("at least 4 of the winning numbers lie among the 10 numbers"), std::string("<td>30</td>"),
+        std::string("90 $"), std::string("<b>N1</b></td><td>" + g.cell(1, 1)),
         std::string("<b>N30</b></td><td>" + g.cell(30, 1))})
     EXPECT_NE(html.find(part), std::string::npos) << part;
   EXPECT_EQ(html.find("<&>"), std::string::npos);

@@ -6,50 +6,50 @@ namespace ds::search {
 namespace {
 
 Target target(const std::string& id) {
-    for (auto& t : read_targets(DRAWSMITH_SOURCE_DIR "/tools/ticket_search/targets.txt"))
-        if (t.id == id) return t;
-    ADD_FAILURE() << "no target " << id;
-    return {};
+  for (auto& t : read_targets(DRAWSMITH_SOURCE_DIR "/tools/ticket_search/targets.txt"))
+    if (t.id == id) return t;
+  ADD_FAILURE() << "no target " << id;
+  return {};
 }
 
 TEST(TicketSearch, EvaluatorAndPruningAgreeOnAKnownTable) {
-    const Target t = target("10_4_6");
-    ASSERT_EQ(t.c, 3);
-    std::vector<Mask> bases;
-    for (auto inc : {std::array<int, 6>{1, 1, 1, 2, 1, 4}, {1, 1, 1, 2, 2, 3}, {1, 1, 1, 1, 3, 3}}) {
-        bases.push_back(from_increments(inc, 6));
-        EXPECT_EQ(increments(bases.back(), 10, 6), inc);
-    }
-    const auto tickets = expand(bases, 10);
-    EXPECT_TRUE(covers_all(tickets, 10, 4));
-    const Rows rows = evaluate_rows(tickets, 10, 6);
-    EXPECT_EQ(row_difference(t, rows), 0);
-    EXPECT_EQ(rows.min[4][4], 1);
-    EXPECT_EQ(rows.min[4][3], 12);
-    EXPECT_TRUE(exact_rules_accept(t, bases));
+  const Target t = target("10_4_6");
+  ASSERT_EQ(t.c, 3);
+  std::vector<Mask> bases;
+  for (auto inc : {std::array<int, 6>{1, 1, 1, 2, 1, 4}, {1, 1, 1, 2, 2, 3}, {1, 1, 1, 1, 3, 3}}) {
+    bases.push_back(from_increments(inc, 6));
+    EXPECT_EQ(increments(bases.back(), 10, 6), inc);
+  }
+  const auto tickets = expand(bases, 10);
+  EXPECT_TRUE(covers_all(tickets, 10, 4));
+  const Rows rows = evaluate_rows(tickets, 10, 6);
+  EXPECT_EQ(row_difference(t, rows), 0);
+  EXPECT_EQ(rows.min[4][4], 1);
+  EXPECT_EQ(rows.min[4][3], 12);
+  EXPECT_TRUE(exact_rules_accept(t, bases));
 
-    // one base ticket replaced: rows change and the guarantee breaks
-    bases[2] = from_increments({1, 1, 1, 1, 1, 5}, 6);
-    EXPECT_FALSE(covers_all(expand(bases, 10), 10, 4));
-    EXPECT_GT(row_difference(t, evaluate_rows(expand(bases, 10), 10, 6)), 0);
+  // one base ticket replaced: rows change and the guarantee breaks
+  bases[2] = from_increments({1, 1, 1, 1, 1, 5}, 6);
+  EXPECT_FALSE(covers_all(expand(bases, 10), 10, 4));
+  EXPECT_GT(row_difference(t, evaluate_rows(expand(bases, 10), 10, 6)), 0);
 
-    // relabelling by a multiplier keeps the canonical form
-    std::vector<Mask> relabelled;
-    for (Mask b : bases) {
-        Mask y = 0;
-        for (int p = 0; p < 10; ++p)
-            if (b >> p & 1) y |= Mask{1} << (p * 3 % 10);
-        relabelled.push_back(rotate(y, 4, 10));
-    }
-    EXPECT_EQ(canonical_form(relabelled, 10), canonical_form(bases, 10));
+  // relabelling by a multiplier keeps the canonical form
+  std::vector<Mask> relabelled;
+  for (Mask b : bases) {
+    Mask y = 0;
+    for (int p = 0; p < 10; ++p)
+      if (b >> p & 1) y |= Mask{1} << (p * 3 % 10);
+    relabelled.push_back(rotate(y, 4, 10));
+  }
+  EXPECT_EQ(canonical_form(relabelled, 10), canonical_form(bases, 10));
 }
 
 TEST(TicketSearch, FindsTheSteinerSystemOnEleven) {
-    const Target t = target("11_4_5");
-    const Outcome o = search(t, 1, 10.0);
-    ASSERT_TRUE(o.exact);
-    ASSERT_EQ(o.bases.size(), 6u);
-    EXPECT_EQ(row_difference(t, evaluate_rows(expand(o.bases, 11), 11, 5)), 0);
+  const Target t = target("11_4_5");
+  const Outcome o = search(t, 1, 10.0);
+  ASSERT_TRUE(o.exact);
+  ASSERT_EQ(o.bases.size(), 6u);
+  EXPECT_EQ(row_difference(t, evaluate_rows(expand(o.bases, 11), 11, 5)), 0);
 }
 
 }  // namespace

@@ -1,10 +1,11 @@
+#include "tsets/generator.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <random>
 
 #include "lotto/lotto_files.h"
-#include "tsets/generator.h"
 #include "tsets/set_files.h"
 #include "tsets_test_support.h"
 
@@ -27,7 +28,8 @@ TextGrid draw_grid(const std::vector<std::vector<int>>& draws) {
     const DayNumber day = *day_number(2025, 1, 1) + static_cast<int>(i);
     g.set_cell(r, col_date, format_date(day, DateFormat::iso()));
     g.set_cell(r, col_key, std::to_string(day));
-    for (std::size_t k = 0; k < draws[i].size(); ++k) g.set_cell(r, col_n1 + static_cast<int>(k), std::to_string(draws[i][k]));
+    for (std::size_t k = 0; k < draws[i].size(); ++k)
+      g.set_cell(r, col_n1 + static_cast<int>(k), std::to_string(draws[i][k]));
   }
   return g;
 }

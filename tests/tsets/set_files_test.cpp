@@ -1,6 +1,7 @@
+#include "tsets/set_files.h"
+
 #include <gtest/gtest.h>
 
-#include "tsets/set_files.h"
 #include "tsets_test_support.h"
 
 using namespace ds;
@@ -26,9 +27,11 @@ const char* const ten_numbers = " 1 2 3 4 5 6 7 8 9 10 ";
 
 TEST(SetFiles, ReadingIgnoresExtraBlanksAndStopsAtTheFirstShortLine) {
   SetFolder f;
-  put(f.file("single"), std::string("2025-01-01") + ten_numbers + "\r\n2025-01-04 11 12 13 14 15 16 17 18 19 20 \r\n");
-  put(f.file("spread"), "  2025-01-01   1 2  3 4 5 6 7 8 9   10    \n2025-01-04 11 12 13 14 15 16 17 18 19 20 21 22\n"
-                        "2025-01-08 1 2 3 4 5 6 7 8 9\r\n2025-01-11 1 2 3 4 5 6 7 8 9 10 \r\n");
+  put(f.file("single"),
+      std::string("2025-01-01") + ten_numbers + "\r\n2025-01-04 11 12 13 14 15 16 17 18 19 20 \r\n");
+  put(f.file("spread"),
+      "  2025-01-01   1 2  3 4 5 6 7 8 9   10    \n2025-01-04 11 12 13 14 15 16 17 18 19 20 21 22\n"
+      "2025-01-08 1 2 3 4 5 6 7 8 9\r\n2025-01-11 1 2 3 4 5 6 7 8 9 10 \r\n");
   ASSERT_EQ(read_set_file(f.work, "single", f.state), "");
   const TextGrid single = f.work.grid;
   ASSERT_EQ(read_set_file(f.work, "spread", f.state), "");
@@ -55,7 +58,8 @@ TEST(SetFiles, AnEmptySetHasNoRowsAndNoNumbers) {
   EXPECT_EQ(f.state.tset_numbers[1], 0);
   // Copying row 0 stops on the header "N1".
   std::int16_t row = 0;
-  EXPECT_EQ(get_Tset(f.work.grid, f.state.tset_numbers, row, f.state.messages), "Incorrect data in the cell 0,1)");
+  EXPECT_EQ(get_Tset(f.work.grid, f.state.tset_numbers, row, f.state.messages),
+            "Incorrect data in the cell 0,1)");
 }
 
 TEST(SetFiles, MissingAndUnsafeNamesChangeNothing) {
@@ -63,7 +67,8 @@ TEST(SetFiles, MissingAndUnsafeNamesChangeNothing) {
   put(f.file("kept"), std::string("2025-01-01") + ten_numbers + "\r\n");
   ASSERT_EQ(read_set_file(f.work, "kept", f.state), "");
   const auto numbers = f.state.tset_numbers;
-  EXPECT_EQ(read_set_file(f.work, "Gone", f.state), "There is no targeted set named 'Gone' among the sets of size 10.");
+  EXPECT_EQ(read_set_file(f.work, "Gone", f.state),
+            "There is no targeted set named 'Gone' among the sets of size 10.");
   EXPECT_NE(read_set_file(f.work, "../10/kept", f.state).find("cannot be used"), std::string::npos);
   EXPECT_EQ(f.work.set_name, "kept");
   EXPECT_EQ(f.state.tset_name, "kept");

@@ -1,6 +1,7 @@
+#include "tsets/tsets_handlers.h"
+
 #include <gtest/gtest.h>
 
-#include "tsets/tsets_handlers.h"
 #include "tsets_test_support.h"
 
 using namespace ds;
@@ -64,7 +65,8 @@ TEST(TsetsHandlers, ChoosingASize) {
   put(w.file(12, "Same"), "2025-01-01 1 2 3 4 5 6 7 8 9 10 11 12 \r\n");
   tsets_choose_size(w.model, "12", w.state);
   EXPECT_FALSE(w.model.enabled.save || w.model.enabled.accept_number || w.model.enabled.generator);
-  EXPECT_EQ(tsets_save(w.model, w.state).message, "Please select a Targeted Set in the 'Targeted Sets' window.");
+  EXPECT_EQ(tsets_save(w.model, w.state).message,
+            "Please select a Targeted Set in the 'Targeted Sets' window.");
   EXPECT_EQ(read_file(w.file(12, "Same")), "2025-01-01 1 2 3 4 5 6 7 8 9 10 11 12 \r\n");
 }
 

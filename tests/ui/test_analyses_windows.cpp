@@ -24,7 +24,9 @@ QString text_of(QWidget* w, const char* name) {
 void type(QWidget* w, const char* name, const QString& text) { test::Driver{w}.type(name, text); }
 void click(QWidget* w, const char* name) { test::Driver{w}.click(name); }
 // A choice from a combo box's list, as a user makes it.
-void choose(QWidget* w, const char* name, const QString& item) { QVERIFY2(test::Driver{w}.choose(name, item), name); }
+void choose(QWidget* w, const char* name, const QString& item) {
+  QVERIFY2(test::Driver{w}.choose(name, item), name);
+}
 
 bool has_focus(QWidget* window, const char* name) {
   QWidget* f = window->focusWidget();
@@ -89,8 +91,9 @@ class AnalysesWindowsTest : public QObject {
     choose_worked_example();
     state().lotto.prize_5 = state().lotto.prize_5b = state().lotto.prize_6 = 0;
     state().current_draw = {3, 9, 17, 25, 33, 41, 12};
-    QCOMPARE(ds::write_file_atomic(state().app_folder / "system",
-                                   "N1 3 9 12 30 31 44\r\nN2 3 9 17 20 22 28\r\nN3 3 9 17 25 40 45\r\nN4 1 2 4 5 6 7\r\n"),
+    QCOMPARE(ds::write_file_atomic(
+                 state().app_folder / "system",
+                 "N1 3 9 12 30 31 44\r\nN2 3 9 17 20 22 28\r\nN3 3 9 17 25 40 45\r\nN4 1 2 4 5 6 7\r\n"),
              std::string());
     fx->dialogs.clear();
     w = qobject_cast<PerformanceWindow*>(registry().show(WindowId::performance));

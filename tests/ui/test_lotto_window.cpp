@@ -104,8 +104,8 @@ class LottoWindowTest : public QObject, test::Driver {
   // One refusal per kind of control; the core tests hold every rule.
   void refusals_show_their_message_and_focus_the_box() {
     open();
-    for (auto [box, value, button, message] :
-         {std::tuple{"txt3PR", "12abc", "cmdLottoSave", not_correct}, std::tuple{"txtN2", "", "cmdAdd", type_data}}) {
+    for (auto [box, value, button, message] : {std::tuple{"txt3PR", "12abc", "cmdLottoSave", not_correct},
+                                               std::tuple{"txtN2", "", "cmdAdd", type_data}}) {
       choose("Canada_6_49");
       click("cmdLottoEdit");
       fx->dialogs.clear();
@@ -134,7 +134,8 @@ class LottoWindowTest : public QObject, test::Driver {
     click("cmdAdd");
     click("cmdDrawSave");
     QCOMPARE(fx->dialogs.messages, QStringList());
-    QCOMPARE(read_all(fx->folder() + "/Games/Lotto Max/draws.txt"), QByteArray("2025-11-21 50 1 2 0 0 0 0 \r\n"));
+    QCOMPARE(read_all(fx->folder() + "/Games/Lotto Max/draws.txt"),
+             QByteArray("2025-11-21 50 1 2 0 0 0 0 \r\n"));
     // Another lotto's name typed in the box never receives these draws.
     names->setEditText("Canada_6_49");
     click("cmdDrawSave");

@@ -1,7 +1,7 @@
-#include <QPushButton>
-#include <QTextBrowser>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QPushButton>
+#include <QTextBrowser>
 
 #include "shell/ui/app.h"
 #include "shell/ui/help_window.h"
@@ -20,8 +20,8 @@ class ShellWindowsTest : public QObject {
     QWidget* main = registry().show(WindowId::main);
     QVERIFY(main);
     QCOMPARE(main->windowTitle(), QStringLiteral("Drawsmith"));
-    const QStringList names = {"cmdLotto", "cmdTsets", "cmdSystems", "cmdPerformance", "cmdFability",
-                               "cmdProfitability"};
+    const QStringList names = {"cmdLotto",       "cmdTsets",    "cmdSystems",
+                               "cmdPerformance", "cmdFability", "cmdProfitability"};
     for (const QString& n : names) QVERIFY2(main->findChild<QPushButton*>(n), qPrintable(n));
     auto* menu = static_cast<QMainWindow*>(main)->menuBar()->actions().value(0);
     QVERIFY(menu);

@@ -116,7 +116,7 @@ class SystemsWindowTest : public QObject {
     QCOMPARE(w->findChild<GridView*>("msfSystem")->model()->rowCount(), 10);
     QCOMPARE(shown_ticket(w, 1, 0), QStringLiteral("N1"));
     QCOMPARE(shown_ticket(w, 8, 1), at({8, 9, 10, 1, 2, 4}));
-    QCOMPARE(label(w, "lblCost"), QStringLiteral("30"));  // 10 tickets at 3
+    QCOMPARE(label(w, "lblCost"), QStringLiteral("30"));        // 10 tickets at 3
     QVERIFY(w->findChild<QLabel*>("lblRowsNote")->isHidden());  // 10_3_6 gives the published rows
     const QString file = ticket_file();
     QVERIFY(file.startsWith("N1 " + at({1, 2, 3, 4, 5, 7}) + "\r\n"));
@@ -130,7 +130,8 @@ class SystemsWindowTest : public QObject {
     // Print System prints the tickets on screen, those of 10_3_6.
     QTest::mouseClick(print, Qt::LeftButton);
     QCOMPARE(printed.size(), 1);
-    for (const QString& part : {QStringLiteral("System 10_3_6"), QStringLiteral("30 $"), QStringLiteral("<b>N10</b>")})
+    for (const QString& part :
+         {QStringLiteral("System 10_3_6"), QStringLiteral("30 $"), QStringLiteral("<b>N10</b>")})
       QVERIFY2(printed[0].contains(part), qPrintable(part));
     QVERIFY(!printed[0].contains("11_3_6"));
 

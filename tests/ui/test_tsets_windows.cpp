@@ -4,9 +4,9 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QMainWindow>
-#include <QStatusBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStatusBar>
 
 #include "lotto/lotto_files.h"
 #include "shell/samples.h"
@@ -78,7 +78,8 @@ class TsetsWindowsTest : public QObject, test::Driver {
     open();
     QCOMPARE(w->objectName(), QStringLiteral("frmTsets"));
     QCOMPARE(w->windowTitle(), QStringLiteral("Targeted Sets"));
-    for (const char* b : {"cmdNew", "cmdAdd", "cmdSave", "cmdTsetGenerator", "cmbSets"}) QVERIFY2(!enabled(b), b);
+    for (const char* b : {"cmdNew", "cmdAdd", "cmdSave", "cmdTsetGenerator", "cmbSets"})
+      QVERIFY2(!enabled(b), b);
     pick("cmbSize", "10");
     QVERIFY(enabled("cmbSets") && enabled("cmdNew"));
     pick("cmbSets", "Forecaster1");
@@ -125,7 +126,8 @@ class TsetsWindowsTest : public QObject, test::Driver {
     QCOMPARE(read_all(set_file(12, "Mine")),
              QByteArray("2025-03-01 61 62 63 64 65 66 67 68 69 70 71 72 \r\n"
                         "2025-03-03 21 20 19 18 17 16 15 14 13 12 11 10 \r\n"));
-    QCOMPARE(static_cast<QMainWindow*>(w)->statusBar()->currentMessage(), QStringLiteral("Saved 2 rows of 'Mine'."));
+    QCOMPARE(static_cast<QMainWindow*>(w)->statusBar()->currentMessage(),
+             QStringLiteral("Saved 2 rows of 'Mine'."));
   }
 
   void generator_proposes_frequency_sets_and_refuses_a_bad_step() {

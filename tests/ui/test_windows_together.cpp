@@ -95,15 +95,18 @@ class WindowsTogetherTest : public QObject {
     d.click("cmdLottoEdit");
     d.type("cmbName", "Other");
     d.click("cmdLottoSave");
-    QCOMPARE(fx->dialogs.messages,
-             QStringList{"The lotto 'Other' already exists. Choose it in the Name list and press Edit to change it."});
+    QCOMPARE(
+        fx->dialogs.messages,
+        QStringList{
+            "The lotto 'Other' already exists. Choose it in the Name list and press Edit to change it."});
     QVERIFY(d.has_focus("cmbName"));
     QCOMPARE(read_all(games("Other/param.tix")), other_bytes);
 
     // Typed text is not a choice: leaving the box with a listed name (any case)
     // neither completes nor loads it.
     d.type("txtCost", "7");
-    for (const QString typed : {QStringLiteral("C"), QStringLiteral("canada_6_49"), QStringLiteral("Other")}) {
+    for (const QString typed :
+         {QStringLiteral("C"), QStringLiteral("canada_6_49"), QStringLiteral("Other")}) {
       d.type("cmbName", typed);
       QTest::keyClick(d.find<QComboBox>("cmbName")->lineEdit(), Qt::Key_Tab);
       QCOMPARE(d.text("cmbName"), typed);
@@ -153,14 +156,16 @@ class WindowsTogetherTest : public QObject {
     QCOMPARE(fx->dialogs.messages, QStringList{"Incorrect data in the cell 1,5)"});
     d.show(int(WindowId::system));
     QVERIFY(d.choose("cmbList", "10_3_6"));
-    QCOMPARE(fx->dialogs.messages.last(), QStringLiteral("Please, select the targeted set on the form 'Tsets'"));
+    QCOMPARE(fx->dialogs.messages.last(),
+             QStringLiteral("Please, select the targeted set on the form 'Tsets'"));
     QVERIFY(!ds::file_exists(state().app_folder / "system"));
   }
 
   // About, User Guide and Exit answer their keys even with the focus in a box,
   // and the box keeps its text.
   void help_keys_work_from_a_text_box() {
-    for (auto [window, box] : {std::pair{WindowId::lotto, "txtDate"}, std::pair{WindowId::tset_generator, "txtStep"}}) {
+    for (auto [window, box] :
+         {std::pair{WindowId::lotto, "txtDate"}, std::pair{WindowId::tset_generator, "txtStep"}}) {
       d.show(int(window));
       d.type(box, "2025-11-22");
       QSignalSpy exit(d.w->findChild<QAction*>(QStringLiteral("Exit")), &QAction::triggered);

@@ -2,9 +2,9 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
-#include <QLineEdit>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QLocale>
 #include <cstdio>
 #include <cstring>

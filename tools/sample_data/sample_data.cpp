@@ -17,8 +17,8 @@ namespace {
 
 int month_number(std::string_view name) {
   static const std::map<std::string_view, int> months = {
-      {"January", 1}, {"February", 2}, {"Febraury", 2}, {"March", 3},     {"April", 4},
-      {"May", 5},     {"June", 6},     {"July", 7},     {"August", 8},    {"September", 9},
+      {"January", 1},  {"February", 2},  {"Febraury", 2}, {"March", 3},  {"April", 4},
+      {"May", 5},      {"June", 6},      {"July", 7},     {"August", 8}, {"September", 9},
       {"October", 10}, {"November", 11}, {"December", 12}};
   const auto it = months.find(name);
   return it == months.end() ? 0 : it->second;
@@ -29,9 +29,12 @@ std::vector<std::string> csv_fields(std::string_view line) {
   std::vector<std::string> out(1);
   bool quoted = false;
   for (char c : line) {
-    if (c == '"') quoted = !quoted;
-    else if (c == ',' && !quoted) out.emplace_back();
-    else out.back() += c;
+    if (c == '"')
+      quoted = !quoted;
+    else if (c == ',' && !quoted)
+      out.emplace_back();
+    else
+      out.back() += c;
   }
   return out;
 }
@@ -55,9 +58,9 @@ std::string convert_history(std::string_view csv, std::string& error) {
     const auto day_of_month = parse_whole(std::string_view(day_text).substr(0, day_text.find(',')));
     const auto year = n == 3 ? parse_whole(parts[3]) : std::nullopt;
     const int month = n == 3 ? month_number(parts[1]) : 0;
-    const auto day = month && day_of_month && year ? day_number(static_cast<int>(*year), month,
-                                                               static_cast<int>(*day_of_month))
-                                                   : std::nullopt;
+    const auto day = month && day_of_month && year
+                         ? day_number(static_cast<int>(*year), month, static_cast<int>(*day_of_month))
+                         : std::nullopt;
     if (!day || f.size() != 8) {
       error = "line " + std::to_string(i + 1) + ": " + std::string(lines[i]);
       return {};

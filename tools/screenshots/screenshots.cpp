@@ -123,7 +123,8 @@ int main(int argc, char** argv) {
   timer.start();
   QWidget* main = registry().show(WindowId::main);
   QApplication::processEvents();
-  std::printf("main window shown after %lld ms (samples installed)\n", static_cast<long long>(timer.elapsed()));
+  std::printf("main window shown after %lld ms (samples installed)\n",
+              static_cast<long long>(timer.elapsed()));
   save(main, out, "main.png");
 
   QWidget* lotto = registry().show(WindowId::lotto);
@@ -136,12 +137,13 @@ int main(int argc, char** argv) {
   dialogs.open_path = QDir(folder.path()).filePath(QStringLiteral("published.csv"));
   QFile csv(dialogs.open_path);
   if (csv.open(QIODevice::WriteOnly))
-    csv.write("DRAW DATE,NUMBER DRAWN 1,NUMBER DRAWN 2,NUMBER DRAWN 3,NUMBER DRAWN 4,NUMBER DRAWN 5,"
-              "NUMBER DRAWN 6,BONUS NUMBER\n"
-              "\"November 8, 2025\",12,15,16,21,29,47,36\n\"November 12, 2025\",2,6,7,38,39,41,49\n"
-              "\"November 15, 2025\",1,5,8,25,42,47,44\n\"November 19, 2025\",14,17,28,31,42,48,5\n"
-              "\"November 22, 2025\",3,9,21,30,44,49,7\n\"Novmber 26, 2025\",11,19,23,35,40,46,2\n"
-              "\"November 29, 2025\",4,12,18,27,33,50,8\n\"December 3, 2025\",5,10,15,20,25\n");
+    csv.write(
+        "DRAW DATE,NUMBER DRAWN 1,NUMBER DRAWN 2,NUMBER DRAWN 3,NUMBER DRAWN 4,NUMBER DRAWN 5,"
+        "NUMBER DRAWN 6,BONUS NUMBER\n"
+        "\"November 8, 2025\",12,15,16,21,29,47,36\n\"November 12, 2025\",2,6,7,38,39,41,49\n"
+        "\"November 15, 2025\",1,5,8,25,42,47,44\n\"November 19, 2025\",14,17,28,31,42,48,5\n"
+        "\"November 22, 2025\",3,9,21,30,44,49,7\n\"Novmber 26, 2025\",11,19,23,35,40,46,2\n"
+        "\"November 29, 2025\",4,12,18,27,33,50,8\n\"December 3, 2025\",5,10,15,20,25\n");
   csv.close();
   click(lotto, "cmdImport");
 
@@ -161,7 +163,8 @@ int main(int argc, char** argv) {
   QWidget* generator = registry().existing(WindowId::tset_generator);
   type(generator, "txtFrom", QStringLiteral("2025-01-01"));
   type(generator, "txtTo", QStringLiteral("2025-11-19"));
-  if (auto* high = generator ? generator->findChild<QRadioButton*>("optHighFr") : nullptr) high->setChecked(true);
+  if (auto* high = generator ? generator->findChild<QRadioButton*>("optHighFr") : nullptr)
+    high->setChecked(true);
   click(generator, "cmdGo");
   save(generator, out, "generator.png");
   if (generator) generator->hide();

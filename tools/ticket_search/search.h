@@ -15,11 +15,11 @@ using Mask = std::uint32_t;
 using RowTable = std::array<std::array<int, 8>, 8>;
 
 struct Target {
-    std::string id;
-    int v = 0, t = 0, m = 0, c = 0;
-    // fixed[w] is false for a row that is not prescribed.
-    std::array<bool, 8> fixed_min{}, fixed_max{};
-    RowTable min{}, max{};
+  std::string id;
+  int v = 0, t = 0, m = 0, c = 0;
+  // fixed[w] is false for a row that is not prescribed.
+  std::array<bool, 8> fixed_min{}, fixed_max{};
+  RowTable min{}, max{};
 };
 
 // Reads "id c | min rows | max rows" lines (rows per w separated by '/', '-' = free).
@@ -30,7 +30,7 @@ Mask rotate(Mask x, int j, int v);
 // Worst-case and best-case rows of a ticket list, by brute force over all placements:
 // the count vector (n_2..n_w) of each placement is compared on n_w first, then down to n_2.
 struct Rows {
-    RowTable min{}, max{};
+  RowTable min{}, max{};
 };
 Rows evaluate_rows(const std::vector<Mask>& tickets, int v, int m);
 
@@ -53,15 +53,15 @@ Mask from_increments(const std::array<int, 6>& inc, int m);
 std::vector<Mask> canonical_form(const std::vector<Mask>& bases, int v);
 
 struct Outcome {
-    bool exact = false;
-    int difference = 1 << 30;  // differing prescribed cells of the best table found
-    bool covered = false;      // best table meets the guarantee
-    std::vector<Mask> bases;
-    long long nodes = 0;
-    long long leaves = 0;
-    int restarts = 0;
-    double seconds = 0;        // CPU seconds
-    std::string phase;         // which phase produced the best table
+  bool exact = false;
+  int difference = 1 << 30;  // differing prescribed cells of the best table found
+  bool covered = false;      // best table meets the guarantee
+  std::vector<Mask> bases;
+  long long nodes = 0;
+  long long leaves = 0;
+  int restarts = 0;
+  double seconds = 0;  // CPU seconds
+  std::string phase;   // which phase produced the best table
 };
 
 // True when the exact search's pruning lets the given base tickets through, in this order.

@@ -11,8 +11,8 @@ class QWidget;
 namespace ds::ui {
 
 struct PrizeBoxes {
-  QGroupBox* frame = nullptr;             // fraPrizes
-  std::array<QLineEdit*, 10> boxes{};     // txtP2, txtP2b, txtP3, ... txtP6b
+  QGroupBox* frame = nullptr;          // fraPrizes
+  std::array<QLineEdit*, 10> boxes{};  // txtP2, txtP2b, txtP3, ... txtP6b
 
   std::array<std::string, 10> texts() const;
   // Writes the ten prizes of the current lotto, as their shortest text.

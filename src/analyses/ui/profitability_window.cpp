@@ -2,8 +2,8 @@
 
 #include <QComboBox>
 #include <QFormLayout>
-#include <QGroupBox>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -70,7 +70,8 @@ ProfitabilityWindow::ProfitabilityWindow() {
   auto* label14 = named_label("Label14", tr("&Confidence Level %"), central);
   label14->setBuddy(cmb_clevel_);
   auto* results = new QFormLayout;
-  results->addRow(named_label("Label13", tr("Average Profitability per Ticket"), central), lbl_profitability_);
+  results->addRow(named_label("Label13", tr("Average Profitability per Ticket"), central),
+                  lbl_profitability_);
   results->addRow(label14, cmb_clevel_);
   results->addRow(named_label("Label15", tr("Times to play"), central), lbl_times_);
 
@@ -105,8 +106,8 @@ ProfitabilityWindow::ProfitabilityWindow() {
   });
 
   // Load: the levels; the calculation waits for the window to open.
-  cmb_clevel_->addItems({QStringLiteral("95"), QStringLiteral("96"), QStringLiteral("97"), QStringLiteral("98"),
-                         QStringLiteral("99")});
+  cmb_clevel_->addItems({QStringLiteral("95"), QStringLiteral("96"), QStringLiteral("97"),
+                         QStringLiteral("98"), QStringLiteral("99")});
   cmb_clevel_->setCurrentIndex(0);
 }
 
@@ -141,8 +142,8 @@ void ProfitabilityWindow::apply(const ProfitabilityOutcome& out) {
   if (out.profitability) lbl_profitability_->setText(qs(*out.profitability));
   if (out.times) lbl_times_->setText(qs(*out.times));
   // ProfitabilityFocus, in prize-class order.
-  static const char* const focus_names[] = {"txtP2", "txtP2b", "txtP3", "txtP3b", "txtP4",
-                                            "txtP4b", "txtP5", "txtP5b", "txtP6", "txtP6b"};
+  static const char* const focus_names[] = {"txtP2",  "txtP2b", "txtP3",  "txtP3b", "txtP4",
+                                            "txtP4b", "txtP5",  "txtP5b", "txtP6",  "txtP6b"};
   const int focus = static_cast<int>(out.focus);
   apply_outcome(this, out, out.focus == ProfitabilityFocus::none ? nullptr : focus_names[focus]);
 }

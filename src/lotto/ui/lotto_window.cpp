@@ -46,8 +46,8 @@ QComboBox* combo(QWidget* parent, const char* name, const std::vector<std::strin
   return c;
 }
 
-QPushButton* button(QWidget* parent, const char* name, const QString& caption,
-                    const QString& shortcut, const QString& tip) {
+QPushButton* button(QWidget* parent, const char* name, const QString& caption, const QString& shortcut,
+                    const QString& tip) {
   auto* b = new QPushButton(caption, parent);
   b->setObjectName(QString::fromLatin1(name));
   b->setShortcut(QKeySequence(shortcut));
@@ -59,10 +59,10 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption,
 
 // The control each LottoFocus names.
 const char* focus_name(LottoFocus focus) {
-  static const char* const names[] = {
-      nullptr,  "cmbName",  "cmbPlayN", "cmbPickN", "txt2PR", "txt2PRB", "txt3PR", "txt3PRB",
-      "txt4PR", "txt4PRB",  "txt5PR",   "txt5PRB",  "txt6PR", "txt6PRB", "txtCost", "txtCurrency",
-      "txtDate", "txtN1",   "txtN2",    "txtN3",    "txtN4",  "txtN5",   "txtN6",  "txtNB"};
+  static const char* const names[] = {nullptr,  "cmbName", "cmbPlayN", "cmbPickN",    "txt2PR",  "txt2PRB",
+                                      "txt3PR", "txt3PRB", "txt4PR",   "txt4PRB",     "txt5PR",  "txt5PRB",
+                                      "txt6PR", "txt6PRB", "txtCost",  "txtCurrency", "txtDate", "txtN1",
+                                      "txtN2",  "txtN3",   "txtN4",    "txtN5",       "txtN6",   "txtNB"};
   static_assert(std::size(names) == static_cast<std::size_t>(LottoFocus::nb) + 1);
   return names[static_cast<int>(focus)];
 }
@@ -125,8 +125,8 @@ void LottoWindow::build_controls() {
   prizes_frame->setObjectName(QStringLiteral("fraPrizes"));
   prizes_frame->setFrameShape(QFrame::StyledPanel);
   auto* prizes = new QGridLayout(prizes_frame);
-  prizes->addWidget(label(prizes_frame, "lblPrizes", QStringLiteral("Average Payout Prizes"), true),
-                    0, 0, 1, 4);
+  prizes->addWidget(label(prizes_frame, "lblPrizes", QStringLiteral("Average Payout Prizes"), true), 0, 0, 1,
+                    4);
   static const char* pr_names[] = {"txt2PR", "txt3PR", "txt4PR", "txt5PR", "txt6PR"};
   static const char* prb_names[] = {"txt2PRB", "txt3PRB", "txt4PRB", "txt5PRB", "txt6PRB"};
   static const char* pr_labels[] = {"lbl2PR", "lbl3PR", "lbl4PR", "lbl5PR", "lbl6PR"};
@@ -292,7 +292,8 @@ LottoForm LottoWindow::read_form() const {
 
 void LottoWindow::show_form(const LottoForm& f) {
   const QString name = qs(f.name);
-  const int index = name.isEmpty() ? -1 : name_->findText(name, Qt::MatchFixedString | Qt::MatchCaseSensitive);
+  const int index =
+      name.isEmpty() ? -1 : name_->findText(name, Qt::MatchFixedString | Qt::MatchCaseSensitive);
   name_->setCurrentIndex(index);
   name_->setEditText(name);
   for (auto [box, text] : {std::pair{play_n_, &f.play_n}, std::pair{pick_n_, &f.pick_n}}) {
@@ -323,7 +324,8 @@ void LottoWindow::fill_names(const std::vector<std::string>& names, const QStrin
   name_->blockSignals(true);
   name_->clear();
   for (const auto& n : names) name_->addItem(qs(n));
-  name_->setCurrentIndex(text.isEmpty() ? -1 : name_->findText(text, Qt::MatchFixedString | Qt::MatchCaseSensitive));
+  name_->setCurrentIndex(
+      text.isEmpty() ? -1 : name_->findText(text, Qt::MatchFixedString | Qt::MatchCaseSensitive));
   name_->setEditText(text);
   name_->blockSignals(false);
 }

@@ -18,14 +18,18 @@ constexpr int status_note_ms = 8000;
 void focus_control(QWidget* control) {
   if (!control) return;
   control->setFocus(Qt::OtherFocusReason);
-  if (auto* e = qobject_cast<QLineEdit*>(control)) e->selectAll();
-  else if (auto* c = qobject_cast<QComboBox*>(control); c && c->lineEdit()) c->lineEdit()->selectAll();
+  if (auto* e = qobject_cast<QLineEdit*>(control))
+    e->selectAll();
+  else if (auto* c = qobject_cast<QComboBox*>(control); c && c->lineEdit())
+    c->lineEdit()->selectAll();
 }
 
 void apply_outcome(QMainWindow* window, const Outcome& outcome, const char* focus) {
   if (outcome.status) {
-    if (outcome.status->empty()) window->statusBar()->clearMessage();
-    else window->statusBar()->showMessage(qs(*outcome.status), outcome.status_stays ? 0 : status_note_ms);
+    if (outcome.status->empty())
+      window->statusBar()->clearMessage();
+    else
+      window->statusBar()->showMessage(qs(*outcome.status), outcome.status_stays ? 0 : status_note_ms);
   }
   if (!outcome.message.empty()) show_message(window, outcome.message);
   if (outcome.show != WindowId::none) registry().show(outcome.show);

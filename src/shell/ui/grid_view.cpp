@@ -22,9 +22,7 @@ int GridModel::rowCount(const QModelIndex& parent) const {
   return header_row_ ? std::max(grid_->rows() - 1, 0) : grid_->rows();
 }
 
-int GridModel::columnCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : grid_->cols();
-}
+int GridModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : grid_->cols(); }
 
 QVariant GridModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid()) return {};
@@ -88,8 +86,10 @@ void GridView::refresh() {
   for (int c = 0; c < g.cols(); ++c) {
     const int w = g.col_width(c);
     setColumnHidden(c, w == TextGrid::hidden);
-    if (w > 0) setColumnWidth(c, w);
-    else if (w == TextGrid::default_width) setColumnWidth(c, static_cast<int>(base * g.col_width_factor(c)));
+    if (w > 0)
+      setColumnWidth(c, w);
+    else if (w == TextGrid::default_width)
+      setColumnWidth(c, static_cast<int>(base * g.col_width_factor(c)));
   }
   if (!model_->header_row()) {
     const int h = verticalHeader()->defaultSectionSize();

@@ -15,10 +15,14 @@ DateFormat date_format_from_locale(const QLocale& locale) {
   DateFormat out;
   out.separator = m.captured(2).at(0).toLatin1();
   const QString a = m.captured(1), b = m.captured(3), c = m.captured(4);
-  if (a.startsWith('d') && b.startsWith('M') && c.startsWith('y')) out.order = DateFormat::Order::dmy;
-  else if (a.startsWith('M') && b.startsWith('d') && c.startsWith('y')) out.order = DateFormat::Order::mdy;
-  else if (a.startsWith('y') && b.startsWith('M') && c.startsWith('d')) out.order = DateFormat::Order::ymd;
-  else return DateFormat::iso();
+  if (a.startsWith('d') && b.startsWith('M') && c.startsWith('y'))
+    out.order = DateFormat::Order::dmy;
+  else if (a.startsWith('M') && b.startsWith('d') && c.startsWith('y'))
+    out.order = DateFormat::Order::mdy;
+  else if (a.startsWith('y') && b.startsWith('M') && c.startsWith('d'))
+    out.order = DateFormat::Order::ymd;
+  else
+    return DateFormat::iso();
   out.zero_pad = f.contains(QStringLiteral("dd")) || f.contains(QStringLiteral("MM"));
   return out;
 }

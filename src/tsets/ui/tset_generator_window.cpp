@@ -62,7 +62,7 @@ class FrequencyBarDelegate : public QStyledItemDelegate {
       painter->fillRect(bar, colour);
     }
     painter->setPen(option.palette.color((option.state & QStyle::State_Selected) ? QPalette::HighlightedText
-                                                                                  : QPalette::Text));
+                                                                                 : QPalette::Text));
     painter->drawText(QRect(area.left(), area.top(), text_width - 6, area.height()),
                       Qt::AlignRight | Qt::AlignVCenter, index.data().toString());
     painter->restore();
@@ -150,7 +150,8 @@ TsetGeneratorWindow::TsetGeneratorWindow() {
   setCentralWidget(central);
   add_help_menu(this, QStringLiteral("tset.htm"));
 
-  for (QLineEdit* e : {from_, to_, step_}) connect(e, &QLineEdit::returnPressed, this, &TsetGeneratorWindow::go);
+  for (QLineEdit* e : {from_, to_, step_})
+    connect(e, &QLineEdit::returnPressed, this, &TsetGeneratorWindow::go);
   connect(go_, &QPushButton::clicked, this, &TsetGeneratorWindow::go);
   setTabOrder(from_, to_);
   setTabOrder(to_, step_);
@@ -173,8 +174,8 @@ void TsetGeneratorWindow::go() {
   input.from_text = ss(from_->text());
   input.to_text = ss(to_->text());
   input.step_text = ss(step_->text());
-  input.rule = lowest0_->isChecked()  ? GeneratorRule::lowest
-               : lowest_->isChecked() ? GeneratorRule::lowest_positive
+  input.rule = lowest0_->isChecked()   ? GeneratorRule::lowest
+               : lowest_->isChecked()  ? GeneratorRule::lowest_positive
                : highest_->isChecked() ? GeneratorRule::highest
                                        : GeneratorRule::random;
 

@@ -1,9 +1,6 @@
 #include "tsets/ui/tsets_window.h"
 
 #include <QComboBox>
-#include <functional>
-#include <iterator>
-#include <memory>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QKeySequence>
@@ -13,6 +10,9 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <functional>
+#include <iterator>
+#include <memory>
 
 #include "shell/dates.h"
 #include "shell/ui/apply_outcome.h"
@@ -229,8 +229,10 @@ void TsetsWindow::update_enabled() {
 
 void TsetsWindow::show_current_row() {
   const int row = state().tset_row;
-  if (row >= 1 && row < model_.work.grid.rows()) grid_view_->select_grid_row(row);
-  else grid_view_->clearSelection();
+  if (row >= 1 && row < model_.work.grid.rows())
+    grid_view_->select_grid_row(row);
+  else
+    grid_view_->clearSelection();
 }
 
 void TsetsWindow::apply(const TsetsOutcome& outcome) {
