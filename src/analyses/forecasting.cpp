@@ -167,40 +167,39 @@ FaInput fa_input(const AppState& state, const std::string& from_text, const std:
   return in;
 }
 
-FaOutcome calculate_fa(const FaInput& in, const MessageCatalogue& messages, FaEnvironment& env,
-                       TextGrid& grid, FaTable& fa_table) {
+FaOutcome calculate_fa(const FaInput& in, FaEnvironment& env, TextGrid& grid, FaTable& fa_table) {
   FaOutcome out;
   const auto from = check_date(in.from_text, in.date_format);
   if (!from) {
-    out.message = messages.incorrect_date;
+    out.message = messages().incorrect_date;
     out.focus = FaOutcome::Focus::from;
     return out;
   }
   const auto to = check_date(in.to_text, in.date_format);
   if (!to) {
-    out.message = messages.incorrect_date;
+    out.message = messages().incorrect_date;
     out.focus = FaOutcome::Focus::to;
     return out;
   }
   if (in.lotto_name.empty()) {
-    out.message = messages.select_lotto;
+    out.message = messages().select_lotto;
     out.show = WindowId::lotto;
     return out;
   }
   out.lotto_label = in.lotto_name;
   if (static_cast<int>(in.play_n) * in.pick_n == 0) {
-    out.message = messages.incorrect_lotto;
+    out.message = messages().incorrect_lotto;
     return out;
   }
   if (in.tset_name.empty()) {
-    out.message = messages.select_tset;
+    out.message = messages().select_tset;
     out.show = WindowId::tsets;
     return out;
   }
   out.tset_name_label = in.tset_name;
   out.tset_size_label = std::to_string(in.tset_size);
   if (in.tset_size == 0) {
-    out.message = messages.incorrect_tset_size;
+    out.message = messages().incorrect_tset_size;
     return out;
   }
 

@@ -103,7 +103,6 @@ struct FaOutcome : Outcome {
 // cmdRefresh (and opening the window): one run of the calculation. Writes msfFA
 // (`grid`) and `fa_table` as it goes; returns the message, focus, window and
 // labels for the window to apply.
-FaOutcome calculate_fa(const FaInput& in, const MessageCatalogue& messages, FaEnvironment& env,
-                       TextGrid& grid, FaTable& fa_table);
+FaOutcome calculate_fa(const FaInput& in, FaEnvironment& env, TextGrid& grid, FaTable& fa_table);
 
 }  // namespace ds

@@ -60,20 +60,20 @@ PerformanceInput performance_input(const AppState& state, const std::array<std::
   return in;
 }
 
-PerformanceOutcome Performance(const PerformanceInput& in, const MessageCatalogue& messages, TextGrid& grid) {
+PerformanceOutcome Performance(const PerformanceInput& in, TextGrid& grid) {
   PerformanceOutcome out;
   if (is_blank_or_zero(in.draw[1])) {
-    out.message = messages.select_numbers;
+    out.message = messages().select_numbers;
     out.focus = PerformanceFocus::first_number;
     return out;
   }
   if (in.tset_numbers[1] < 1) {
-    out.message = messages.select_tset;
+    out.message = messages().select_tset;
     out.show = WindowId::tsets;
     return out;
   }
   if (in.system_id.empty()) {
-    out.message = messages.select_system;
+    out.message = messages().select_system;
     out.show = WindowId::system;
     return out;
   }
@@ -84,7 +84,7 @@ PerformanceOutcome Performance(const PerformanceInput& in, const MessageCatalogu
 
   // Every failure past the checks ends the run here; the rows stay.
   const auto failed = [&] {
-    out.message = messages.data_not_correct;
+    out.message = messages().data_not_correct;
     out.winning_tickets = row - 1;
   };
 

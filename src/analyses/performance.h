@@ -60,7 +60,7 @@ void fill_row(std::int16_t numT, std::int16_t row, const std::string& ticket, co
 // labels, then every line of the system file; winning tickets go into `grid`
 // with a bold total row below them. Any failure past the checks ends with
 // "Sorry, the data is not correct." and keeps the rows written so far.
-PerformanceOutcome Performance(const PerformanceInput& in, const MessageCatalogue& messages, TextGrid& grid);
+PerformanceOutcome Performance(const PerformanceInput& in, TextGrid& grid);
 
 // What the Print button puts on paper.
 struct PerformanceReport {

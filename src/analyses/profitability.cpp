@@ -115,23 +115,23 @@ ProfitabilityOutcome copy_forecasting(const TextGrid* source, TextGrid& target) 
   return out;
 }
 
-ProfitabilityOutcome calculate_profitability(const ProfitabilityInput& in, const MessageCatalogue& messages) {
+ProfitabilityOutcome calculate_profitability(const ProfitabilityInput& in) {
   ProfitabilityOutcome out;
   if (in.lotto_name.empty()) {
-    out.message = messages.select_lotto;
+    out.message = messages().select_lotto;
     out.show = WindowId::lotto;
     return out;
   }
   out.lotto_label = in.lotto_name;
   if (in.system_id.empty()) {
-    out.message = messages.select_system;
+    out.message = messages().select_system;
     out.show = WindowId::system;
     return out;
   }
   out.system_label = in.system_id;
 
   const auto fail = [&](int box) {
-    out.message = messages.data_not_correct;
+    out.message = messages().data_not_correct;
     out.focus = static_cast<ProfitabilityFocus>(box);
     return out;
   };
@@ -182,7 +182,7 @@ ProfitabilityOutcome calculate_profitability(const ProfitabilityInput& in, const
       out.times = times;
       break;
     case TimesResult::select_lotto:
-      out.message = messages.select_lotto;
+      out.message = messages().select_lotto;
       break;
     case TimesResult::failed:
       return fail(last_prize_box);
@@ -190,7 +190,7 @@ ProfitabilityOutcome calculate_profitability(const ProfitabilityInput& in, const
   return out;
 }
 
-ProfitabilityOutcome how_long_to_play(const ProfitabilityInput& in, const MessageCatalogue& messages) {
+ProfitabilityOutcome how_long_to_play(const ProfitabilityInput& in) {
   ProfitabilityOutcome out;
   std::string times;
   switch (times_to_play(in, times)) {
@@ -198,10 +198,10 @@ ProfitabilityOutcome how_long_to_play(const ProfitabilityInput& in, const Messag
       out.times = times;
       break;
     case TimesResult::select_lotto:
-      out.message = messages.select_lotto;
+      out.message = messages().select_lotto;
       break;
     case TimesResult::failed:
-      out.message = messages.data_not_correct;
+      out.message = messages().data_not_correct;
       break;
   }
   return out;

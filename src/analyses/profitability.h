@@ -70,10 +70,10 @@ ProfitabilityOutcome copy_forecasting(const TextGrid* source, TextGrid& target);
 
 // Opening the window, cmdRefresh and Enter in a prize box: the expected prize
 // per unit of stake minus 1, then the times to play.
-ProfitabilityOutcome calculate_profitability(const ProfitabilityInput& in, const MessageCatalogue& messages);
+ProfitabilityOutcome calculate_profitability(const ProfitabilityInput& in);
 // cmbClevel: the times to play alone (a new confidence level). A failure leaves the times
 // as they were; a confidence of 100 or more, or a chance that leaves no
 // logarithm, is refused.
-ProfitabilityOutcome how_long_to_play(const ProfitabilityInput& in, const MessageCatalogue& messages);
+ProfitabilityOutcome how_long_to_play(const ProfitabilityInput& in);
 
 }  // namespace ds

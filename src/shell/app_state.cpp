@@ -2,6 +2,8 @@
 
 namespace ds {
 
+namespace {
+
 void fill_catalogue(MessageCatalogue& m) {
   m.type_data = "Please type the data in the field.";
   m.data_not_correct = "Sorry, the data is not correct.";
@@ -24,6 +26,8 @@ void fill_catalogue(MessageCatalogue& m) {
   m.select_tset_row = "Please select a row in the 'Targeted Sets' table.";
   m.no_draws_data = "There is no draws data on the 'Lotto' form.";
 }
+
+}  // namespace
 
 const MessageCatalogue& messages() {
   static const MessageCatalogue texts = [] {

@@ -52,8 +52,6 @@ struct MessageCatalogue {
   std::string no_draws_data;
 };
 
-// Fills every text of the catalogue.
-void fill_catalogue(MessageCatalogue& messages);
 // The fixed texts of the program, filled once.
 const MessageCatalogue& messages();
 
@@ -73,8 +71,6 @@ struct AppState {
   std::array<std::int16_t, 21> tset_numbers{};  // numbers from index 1
   std::int16_t tset_row = 0;
   std::array<std::array<float, 2>, 7> fa_table{};  // [hits][bonus]
-  // The fixed texts (a copy of messages(); the handlers read messages() itself).
-  MessageCatalogue messages = ds::messages();
 
   // Where things live: the program's own folder (shipped samples, help pages)
   // and the folder that holds Games, Tsets and the ticket file. They are the

@@ -45,7 +45,7 @@ void get_rand(std::int16_t& n, std::int16_t& max, std::array<std::int16_t, 91>& 
 }
 
 CalcFrResult calc_fr(const TextGrid& draws, DayNumber from, DayNumber to, int step, int play_n, int pick_n,
-                     TextGrid& freq, const DateFormat& format, const MessageCatalogue& messages) {
+                     TextGrid& freq, const DateFormat& format) {
   CalcFrResult result;
   std::array<int, max_lotto_number + 1> counts{};
   // The draw grid belongs to the Lotto window: read it in date order without
@@ -55,7 +55,7 @@ CalcFrResult calc_fr(const TextGrid& draws, DayNumber from, DayNumber to, int st
   const int last = draws.rows() - 1;
   if (last < 3) {
     result.res = "error";
-    result.message = messages.no_draws_data;
+    result.message = messages().no_draws_data;
     return result;
   }
   if (step < 1 || play_n < 1 || play_n > max_lotto_number) {
@@ -191,7 +191,7 @@ GeneratorOutcome generate(const GeneratorInput& input, AppState& state, const Te
       return out;
     }
     const CalcFrResult fr =
-        calc_fr(*draws, *from, *to, *step, play_n, state.lotto.pick_n, freq, state.date_format, m);
+        calc_fr(*draws, *from, *to, *step, play_n, state.lotto.pick_n, freq, state.date_format);
     out.table_changed = true;
     if (fr.res == "error") {
       out.message = fr.message;

@@ -41,7 +41,7 @@ struct CalcFrResult {
 // is left as it is. When no draw falls in the period the message also names
 // the first and last draw of the history.
 CalcFrResult calc_fr(const TextGrid& draws, DayNumber from, DayNumber to, int step, int play_n, int pick_n,
-                     TextGrid& freq, const DateFormat& format, const MessageCatalogue& messages);
+                     TextGrid& freq, const DateFormat& format);
 
 enum class GeneratorRule { random, lowest, lowest_positive, highest };
 enum class GeneratorFocus { none, from, to, step };

@@ -135,7 +135,7 @@ std::string read_set_file(TsetsWork& work, const std::string& name, AppState& st
     state.tset_numbers.fill(0);
     return {};
   }
-  return get_Tset(work.grid, state.tset_numbers, state.tset_row, messages());
+  return get_Tset(work.grid, state.tset_numbers, state.tset_row);
 }
 
 bool saved_set_holds(const fs::path& app_folder, int size, const std::string& name,
@@ -203,15 +203,14 @@ std::string write_set_file(TsetsWork& work, AppState& state) {
   return {};
 }
 
-std::string get_Tset(const TextGrid& grid, std::array<std::int16_t, 21>& numbers, std::int16_t& row,
-                     const MessageCatalogue& messages) {
+std::string get_Tset(const TextGrid& grid, std::array<std::int16_t, 21>& numbers, std::int16_t& row) {
   const int last = std::min(grid.cols() - 1, static_cast<int>(numbers.size()) - 1);
   std::array<std::int16_t, 21> copied{};
   for (int j = 1; j <= last; ++j) {
     const auto value = parse_i16(grid.cell(row, j));
     if (!value) {
       numbers.fill(0);
-      return messages.bad_cell + std::to_string(row) + "," + std::to_string(j) + ")";
+      return messages().bad_cell + std::to_string(row) + "," + std::to_string(j) + ")";
     }
     copied[j] = *value;
   }

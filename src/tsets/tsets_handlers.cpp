@@ -165,7 +165,7 @@ TsetsOutcome tsets_save(TsetsModel& model, AppState& state) {
 TsetsOutcome tsets_select_row(TsetsModel& model, int row, AppState& state) {
   if (row < 1 || row >= model.work.grid.rows()) return {};
   state.tset_row = static_cast<std::int16_t>(row);
-  return message(get_Tset(model.work.grid, state.tset_numbers, state.tset_row, messages()));
+  return message(get_Tset(model.work.grid, state.tset_numbers, state.tset_row));
 }
 
 }  // namespace ds

@@ -116,7 +116,6 @@ TEST(Backtest, WindowSystemsLoadChecksAndPrintedPage) {
   for (const auto& [v, m, ids] : fits) EXPECT_EQ(backtest_systems(v, m), ids) << v << "_" << m;
 
   AppState s;
-  fill_catalogue(s.messages);
   s.date_format = DateFormat::iso();
   s.lotto = sample_input("10_3_6", 10, 0, 0).lotto;
   const TextGrid draws = grid_of("2024-01-10 1 2 3 4 5 6 7\n2023-12-30 1 2 3 4 5 6 7", 2);

@@ -135,8 +135,6 @@ class FakeEnv : public ds::FaEnvironment {
 };
 
 TEST(Forecasting, CalculationChecksInOrderAndWritesTheGrid) {
-  ds::MessageCatalogue m;
-  ds::fill_catalogue(m);
   const ds::FaInput in{"2025-01-01", "2025-12-31", "Canada_6_49", 49, 6, "Forecaster1", 10, iso, {}};
   FakeEnv env;
   TextGrid grid;
@@ -168,7 +166,7 @@ TEST(Forecasting, CalculationChecksInOrderAndWritesTheGrid) {
   for (const auto& r : refusals) {
     auto bad = in;
     r.edit(bad);
-    const auto out = ds::calculate_fa(bad, m, env, grid, table);
+    const auto out = ds::calculate_fa(bad, env, grid, table);
     EXPECT_EQ(out.message.substr(0, std::string(r.message).size()), r.message) << out.message;
     EXPECT_EQ(out.focus, r.focus) << r.message;
     EXPECT_EQ(out.show, r.show) << r.message;
@@ -179,7 +177,7 @@ TEST(Forecasting, CalculationChecksInOrderAndWritesTheGrid) {
   EXPECT_EQ(env.asked, 0);
 
   // No rows in the period: labels and "1" everywhere, the source windows untouched.
-  auto out = ds::calculate_fa(in, m, env, grid, table);
+  auto out = ds::calculate_fa(in, env, grid, table);
   EXPECT_TRUE(out.message.empty());
   EXPECT_FALSE(out.compared);
   EXPECT_EQ(env.shown, 0);
@@ -200,7 +198,7 @@ TEST(Forecasting, CalculationChecksInOrderAndWritesTheGrid) {
   const TextGrid draws = draws_of(d), sets = sets_of(s, 10);
   env.draws = &draws;
   env.sets = &sets;
-  out = ds::calculate_fa(in, m, env, grid, table);
+  out = ds::calculate_fa(in, env, grid, table);
   EXPECT_TRUE(out.compared);
   EXPECT_EQ(out.counts.matched_rows, 100);
   EXPECT_EQ(out.period, "100 draws fall in the period.");
@@ -215,7 +213,7 @@ TEST(Forecasting, CalculationChecksInOrderAndWritesTheGrid) {
   reversed.from_text = "2025-12-31";
   reversed.to_text = "2025-01-01";
   EXPECT_EQ(
-      ds::calculate_fa(reversed, m, env, grid, table).period,
+      ds::calculate_fa(reversed, env, grid, table).period,
       "No draw falls in the period from 2025-12-31 to 2025-01-01. The draw history runs from 2025-01-01 "
       "to 2025-04-10.");  // the 100th day of 2025
   for (int r = 1; r <= 10; ++r) EXPECT_EQ(grid.cell(r, 1), "1");

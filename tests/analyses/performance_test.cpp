@@ -12,7 +12,6 @@ namespace fs = std::filesystem;
 class PerformanceTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ds::fill_catalogue(m);
     dir = fs::temp_directory_path() /
           ("ds_perf_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
            ::testing::UnitTest::GetInstance()->current_test_info()->name());
@@ -30,14 +29,13 @@ class PerformanceTest : public ::testing::Test {
   void TearDown() override { fs::remove_all(dir); }
   void write(const std::string& text) { std::ofstream(in.system_file, std::ios::binary) << text; }
 
-  ds::MessageCatalogue m;
   fs::path dir;
   ds::PerformanceInput in;
   ds::TextGrid grid;
 };
 
 TEST_F(PerformanceTest, WorkedExampleWritesTwoTicketsAndABoldTotal) {
-  const auto out = ds::Performance(in, m, grid);
+  const auto out = ds::Performance(in, grid);
   EXPECT_TRUE(out.message.empty());
   EXPECT_EQ(out.system_label, "10_3_6");
   EXPECT_EQ(out.tset_label, "3 9 17 25 33 41 12 20 22 28 ");
@@ -56,11 +54,11 @@ TEST_F(PerformanceTest, WorkedExampleWritesTwoTicketsAndABoldTotal) {
 
   // The same draw with the 2+bonus box paid, then a draw that wins nothing.
   in.prizes[1] = "5";
-  ds::Performance(in, m, grid);
+  ds::Performance(in, grid);
   EXPECT_EQ(grid.cell(1, 2), "2+bonus");
   EXPECT_EQ(grid.cell(4, 3), "69.5");
   in.draw = {"", "1", "2", "0", "0", "0", "0", "9"};
-  const auto none = ds::Performance(in, m, grid);
+  const auto none = ds::Performance(in, grid);
   EXPECT_EQ(none.winning_tickets, 0);
   EXPECT_EQ(grid.rows(), 2);
   EXPECT_EQ(grid.cell(1, 0), "");
@@ -70,17 +68,17 @@ TEST_F(PerformanceTest, WorkedExampleWritesTwoTicketsAndABoldTotal) {
 TEST_F(PerformanceTest, ChecksComeFirstAndLeaveTheGridAlone) {
   grid.set_cell(1, 1, "kept");
   in.draw[1] = "0";
-  auto out = ds::Performance(in, m, grid);
+  auto out = ds::Performance(in, grid);
   EXPECT_EQ(out.message, "Please select numbers in the draw");
   EXPECT_EQ(out.focus, ds::PerformanceFocus::first_number);
   in.draw[1] = "3";
   in.tset_numbers[1] = 0;
-  out = ds::Performance(in, m, grid);
-  EXPECT_EQ(out.message, m.select_tset);
+  out = ds::Performance(in, grid);
+  EXPECT_EQ(out.message, "Please select a Targeted Set in the 'Targeted Sets' window.");
   EXPECT_EQ(out.show, ds::WindowId::tsets);
   in.tset_numbers[1] = 3;
   in.system_id.clear();
-  out = ds::Performance(in, m, grid);
+  out = ds::Performance(in, grid);
   EXPECT_EQ(out.show, ds::WindowId::system);
   EXPECT_FALSE(out.system_label);
   EXPECT_EQ(grid.cell(1, 1), "kept");
@@ -91,7 +89,7 @@ TEST_F(PerformanceTest, MatchingIsByTextAndByTheFileTicketNumber) {
   write("N12 7 9 17 25 1 2\nN13 07 9 17 40 41 42\n\n N14 1 12 50 51 52 53\n");
   in.draw = {"", "7", " 9 ", "17", "25", "33", "42", "1"};
   in.prizes = {"2", "0", "10", "0", "54.5", "60", "0", "0", "0", "0"};
-  const auto out = ds::Performance(in, m, grid);
+  const auto out = ds::Performance(in, grid);
   EXPECT_TRUE(out.message.empty());
   ASSERT_EQ(grid.rows(), 4);
   EXPECT_EQ(grid.cell(1, 0), "12");
@@ -107,30 +105,30 @@ TEST_F(PerformanceTest, MatchingIsByTextAndByTheFileTicketNumber) {
 TEST_F(PerformanceTest, FailuresKeepTheRowsWrittenSoFar) {
   // (Damaged ticket files are in the hostile-input table.)
   write("N2 3 9 17 20 22 28\nNx 3 9 17 25 40 45\n");
-  auto out = ds::Performance(in, m, grid);
+  auto out = ds::Performance(in, grid);
   EXPECT_EQ(out.message, "Sorry, the data is not correct.");
   EXPECT_EQ(grid.cell(1, 0), "2");
   EXPECT_EQ(out.winning_tickets, 1);
   EXPECT_FALSE(out.total_written);
   fs::remove(in.system_file);
-  EXPECT_EQ(ds::Performance(in, m, grid).system_label, "10_3_6");
+  EXPECT_EQ(ds::Performance(in, grid).system_label, "10_3_6");
 
   // A cleared prize box is not "0": its class wins with an empty value; the
   // total cannot be formed once another ticket follows.
   write("N2 3 9 17 20 22 28\nN3 3 9 17 25 40 45\n");
   in.prizes[4] = "";
-  out = ds::Performance(in, m, grid);
-  EXPECT_EQ(out.message, m.data_not_correct);
+  out = ds::Performance(in, grid);
+  EXPECT_EQ(out.message, "Sorry, the data is not correct.");
   EXPECT_EQ(grid.cell(2, 3), "");
   EXPECT_EQ(grid.rows(), 3);
   in.prizes[2] = "";
-  out = ds::Performance(in, m, grid);
+  out = ds::Performance(in, grid);
   EXPECT_TRUE(out.message.empty());  // row 1 has no value: no total
   EXPECT_FALSE(out.total_written);
 }
 
 TEST_F(PerformanceTest, PrintedReportHoldsDrawSystemTicketsAndTotal) {
-  ds::Performance(in, m, grid);
+  ds::Performance(in, grid);
   const std::string html =
       ds::performance_report_html({"Canada_6_49", "10_3_6", "3 9 17 25 33 41 12 20 22 28 ", in.draw, &grid});
   for (const char* part : {"Canada_6_49", "3 9 17 25 33 41", "<td>12</td>", "10_3_6", "3 9 17 20 22 28",

@@ -32,7 +32,6 @@ struct Sources : ds::FaEnvironment {
 class ProfitabilityTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ds::fill_catalogue(m);
     ScratchFolder dir;
     dir.put("Canada_6_49", "draws.txt", ScratchFolder::sample("d1"));
     ASSERT_EQ(ds::read_draws(dir.games(), "Canada_6_49", env.draws, iso).message, "");
@@ -64,7 +63,6 @@ class ProfitabilityTest : public ::testing::Test {
     ds::ResultsCount worst, best;
     ds::load_results("10_3_6", in.results_avg, worst, best);
   }
-  ds::MessageCatalogue m;
   ds::DateFormat iso = ds::DateFormat::iso();
   Sources env;
   ds::ProfitabilityInput in;
@@ -74,7 +72,7 @@ TEST_F(ProfitabilityTest, ShippedSamplesFromForecastingToProfitability) {
   const ds::FaInput fa_in{"2025-01-01", "2025-11-19", "Canada_6_49", 49, 6, "Forecaster1", 10, iso, {}};
   ds::TextGrid fa_grid;
   ds::FaTable table{};
-  const auto fa = ds::calculate_fa(fa_in, m, env, fa_grid, table);
+  const auto fa = ds::calculate_fa(fa_in, env, fa_grid, table);
   EXPECT_EQ(fa.message, "");
   EXPECT_EQ(fa.counts.matched_rows, 50);
   EXPECT_EQ(fa.counts.hits[4][0], 2);
@@ -87,7 +85,7 @@ TEST_F(ProfitabilityTest, ShippedSamplesFromForecastingToProfitability) {
   EXPECT_EQ(in.fa, (std::array<std::string, 10>{"1", "1", "1", "1", "3.59", "1", "1", "1", "1", "1"}));
   EXPECT_EQ(mine.cell(5, 0), "4");
 
-  auto out = ds::calculate_profitability(in, m);
+  auto out = ds::calculate_profitability(in);
   EXPECT_EQ(out.message, "");
   EXPECT_EQ(out.lotto_label, "Canada_6_49");
   EXPECT_EQ(out.system_label, "10_3_6");
@@ -95,12 +93,12 @@ TEST_F(ProfitabilityTest, ShippedSamplesFromForecastingToProfitability) {
   EXPECT_EQ(out.times, "199483");
   // Free play: the return is not divided by the cost of 3.
   in.cost = 0;
-  const auto free = ds::calculate_profitability(in, m).profitability;
+  const auto free = ds::calculate_profitability(in).profitability;
   ASSERT_TRUE(free);
   EXPECT_NEAR(std::stod(*free), 1.207342, 2e-6);
   // The times alone at 99 %: ln 0.01 / ln(1 - p) = 306654.1; the profitability is left alone.
   in.clevel = "99";
-  out = ds::how_long_to_play(in, m);
+  out = ds::how_long_to_play(in);
   EXPECT_EQ(out.message, "");
   EXPECT_EQ(out.times, "306654");
   EXPECT_FALSE(out.profitability);
@@ -128,11 +126,11 @@ TEST_F(ProfitabilityTest, TheAbilityOfTheTopClassShortensTheTimes) {
     auto x = in;
     x.prizes = c.prizes;
     x.fa[c.ability_box] = c.ability;
-    EXPECT_EQ(ds::how_long_to_play(x, m).times, c.times) << c.ability_box << " " << c.ability;
-    EXPECT_EQ(ds::calculate_profitability(x, m).times, c.times) << c.ability_box << " " << c.ability;
+    EXPECT_EQ(ds::how_long_to_play(x).times, c.times) << c.ability_box << " " << c.ability;
+    EXPECT_EQ(ds::calculate_profitability(x).times, c.times) << c.ability_box << " " << c.ability;
   }
   in.prizes.fill("0");
-  EXPECT_EQ(ds::calculate_profitability(in, m).profitability, "-1");
+  EXPECT_EQ(ds::calculate_profitability(in).profitability, "-1");
 }
 
 TEST_F(ProfitabilityTest, FailuresNameTheBoxAndNeverShowNonsense) {
@@ -163,7 +161,7 @@ TEST_F(ProfitabilityTest, FailuresNameTheBoxAndNeverShowNonsense) {
   for (const auto& c : cases) {
     auto x = in;
     c.edit(x);
-    const auto out = ds::calculate_profitability(x, m);
+    const auto out = ds::calculate_profitability(x);
     EXPECT_EQ(out.message.substr(0, std::string(c.message).size()), c.message) << out.message;
     EXPECT_EQ(static_cast<int>(out.focus), c.focus) << c.message;
     EXPECT_EQ(out.show, c.show) << c.message;
@@ -174,9 +172,9 @@ TEST_F(ProfitabilityTest, FailuresNameTheBoxAndNeverShowNonsense) {
   auto x = in;
   x.play_n = x.pick_n = x.tset_size = 0;
   x.prizes.fill("0");
-  EXPECT_EQ(ds::how_long_to_play(x, m).message, m.select_lotto);
+  EXPECT_EQ(ds::how_long_to_play(x).message, "Please select a Lotto in the 'Lotto' window.");
   in.clevel = "150";
-  EXPECT_EQ(ds::how_long_to_play(in, m).message, no);
+  EXPECT_EQ(ds::how_long_to_play(in).message, no);
 }
 
 TEST(ProfitabilityGrid, CopyNeedsTheTenResultRows) {

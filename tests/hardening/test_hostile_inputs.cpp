@@ -71,7 +71,6 @@ struct Reading {
   TsetsWork work;
   PerformanceInput tickets;
   Reading() {
-    fill_catalogue(state.messages);
     state.date_format = DateFormat::iso();
     work.tsets_folder = tsets_folder_of(dir.games().parent_path());
     work.size = 10;
@@ -134,7 +133,7 @@ struct Reading {
       }
       case Reader::tickets: {
         reset_performance_grid(grid);
-        message = Performance(tickets, state.messages, grid).message;
+        message = Performance(tickets, grid).message;
         break;
       }
     }
@@ -165,7 +164,7 @@ TEST(Hostile, EveryReaderRefusesOrReadsJunkAndKeepsTheFile) {
   std::filesystem::remove(reading.file(Reader::tickets));
   std::filesystem::create_directory(reading.file(Reader::tickets));
   TextGrid grid;
-  EXPECT_EQ(Performance(reading.tickets, reading.state.messages, grid).message, not_correct);
+  EXPECT_EQ(Performance(reading.tickets, grid).message, not_correct);
   std::filesystem::remove(reading.file(Reader::definition));
   std::filesystem::create_directory(reading.file(Reader::definition));
   LottoDefinition def;

@@ -10,7 +10,6 @@ namespace {
 
 AppState fresh_state() {
   AppState s;
-  fill_catalogue(s.messages);
   s.date_format = DateFormat::iso();
   return s;
 }

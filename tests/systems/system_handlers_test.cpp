@@ -17,7 +17,6 @@ constexpr int kSet[] = {41, 17, 5, 46, 12, 22, 4, 21, 35, 38};
 
 AppState chosen_state(int set_size = 10, int pick_n = 6, float cost = 3) {
   AppState s;
-  fill_catalogue(s.messages);
   s.lotto_name = "Canada_6_49";
   s.lotto.play_n = 49;
   s.lotto.pick_n = static_cast<std::int16_t>(pick_n);

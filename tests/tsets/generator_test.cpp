@@ -14,12 +14,6 @@ using namespace ds::tsets_test;
 
 namespace {
 
-MessageCatalogue catalogue() {
-  MessageCatalogue m;
-  fill_catalogue(m);
-  return m;
-}
-
 // A draw grid with one draw a day from 2025-01-01, the numbers given per draw.
 TextGrid draw_grid(const std::vector<std::vector<int>>& draws) {
   TextGrid g(1, draw_columns);
@@ -53,7 +47,6 @@ TEST(Generator, PeriodStepAndTies) {
   draws.set_cell(5, col_date, "2025-01-10");
   draws.set_cell(5, col_key, std::to_string(jan(10)));
   TextGrid freq;
-  const auto m = catalogue();
   struct Case {
     int from, to, step;
     const char* message;
@@ -73,7 +66,7 @@ TEST(Generator, PeriodStepAndTies) {
       {1, 7, 2, "", 3},  // every 2nd of the draws of 1, 2, 3, 4, 6, 7 January
   };
   for (const Case& c : cases) {
-    const auto r = calc_fr(draws, jan(c.from), jan(c.to), c.step, 59, 6, freq, DateFormat::iso(), m);
+    const auto r = calc_fr(draws, jan(c.from), jan(c.to), c.step, 59, 6, freq, DateFormat::iso());
     EXPECT_EQ(r.res, c.total < 0 ? "error" : "") << c.from << "-" << c.to;
     EXPECT_EQ(r.message, c.message);
     if (c.total >= 0) {
@@ -92,13 +85,13 @@ TEST(Generator, PeriodStepAndTies) {
   // A bad cell ends the count silently and keeps the last table.
   freq.set_cell(1, 1, "kept");
   draws.set_cell(3, col_n1 + 2, "99");
-  auto r = calc_fr(draws, jan(1), jan(7), 1, 59, 6, freq, DateFormat::iso(), m);
+  auto r = calc_fr(draws, jan(1), jan(7), 1, 59, 6, freq, DateFormat::iso());
   EXPECT_EQ(r.res, "error");
   EXPECT_EQ(r.message, "");
   EXPECT_EQ(freq.cell(1, 1), "kept");
 
   TextGrid few = draw_grid({{1, 2, 3, 4, 5, 6}, {1, 2, 3, 4, 5, 6}});
-  r = calc_fr(few, jan(1), jan(7), 1, 49, 6, freq, DateFormat::iso(), m);
+  r = calc_fr(few, jan(1), jan(7), 1, 49, 6, freq, DateFormat::iso());
   EXPECT_EQ(r.message, "There is no draws data on the 'Lotto' form.");
 }
 

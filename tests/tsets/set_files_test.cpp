@@ -58,8 +58,7 @@ TEST(SetFiles, AnEmptySetHasNoRowsAndNoNumbers) {
   EXPECT_EQ(f.state.tset_numbers[1], 0);
   // Copying row 0 stops on the header "N1".
   std::int16_t row = 0;
-  EXPECT_EQ(get_Tset(f.work.grid, f.state.tset_numbers, row, f.state.messages),
-            "Incorrect data in the cell 0,1)");
+  EXPECT_EQ(get_Tset(f.work.grid, f.state.tset_numbers, row), "Incorrect data in the cell 0,1)");
 }
 
 TEST(SetFiles, MissingAndUnsafeNamesChangeNothing) {
@@ -87,13 +86,11 @@ TEST(SetFiles, GetTsetCopiesARowWholeOrNotAtAll) {
   std::array<std::int16_t, 21> numbers{};
   numbers.fill(-1);
   row = 3;
-  MessageCatalogue m;
-  fill_catalogue(m);
-  EXPECT_EQ(get_Tset(grid, numbers, row, m), "Incorrect data in the cell 3,5)");
+  EXPECT_EQ(get_Tset(grid, numbers, row), "Incorrect data in the cell 3,5)");
   // No mix of the numbers held before and this row's: none at all.
   for (int p = 1; p <= 20; ++p) EXPECT_EQ(numbers[p], 0) << p;
   grid.set_cell(3, 5, "15");
-  EXPECT_EQ(get_Tset(grid, numbers, row, m), "");
+  EXPECT_EQ(get_Tset(grid, numbers, row), "");
   EXPECT_EQ(numbers[10], 30);
 }
 

@@ -25,7 +25,6 @@ struct TempDir {
 
 inline AppState make_state(const std::filesystem::path& app_folder) {
   AppState s;
-  fill_catalogue(s.messages);
   s.app_folder = app_folder;
   s.date_format = DateFormat::iso();
   return s;

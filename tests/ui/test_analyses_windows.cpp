@@ -61,10 +61,7 @@ class AnalysesWindowsTest : public QObject {
   std::unique_ptr<test::Fixture> fx;
 
  private slots:
-  void init() {
-    fx = std::make_unique<test::Fixture>();
-    ds::fill_catalogue(state().messages);
-  }
+  void init() { fx = std::make_unique<test::Fixture>(); }
   void cleanup() { fx.reset(); }
 
   void forecasting_asks_for_choices_and_focuses_bad_dates() {

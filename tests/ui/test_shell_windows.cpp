@@ -26,7 +26,7 @@ class ShellWindowsTest : public QObject {
     auto* menu = static_cast<QMainWindow*>(main)->menuBar()->actions().value(0);
     QVERIFY(menu);
     QCOMPARE(menu->text(), QStringLiteral("&Help"));
-    QCOMPARE(state().messages.select_lotto, std::string("Please select a Lotto in the 'Lotto' window."));
+    QCOMPARE(ds::messages().select_lotto, std::string("Please select a Lotto in the 'Lotto' window."));
     QVERIFY(QFile::exists(fx->folder() + "/Games/Canada_6_49/draws.txt"));
     QVERIFY(QFile::exists(fx->folder() + "/Games/Canada_6_49/param.tix"));
     QVERIFY(QFile::exists(fx->folder() + "/Tsets/10/Forecaster1"));

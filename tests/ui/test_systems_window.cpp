@@ -75,10 +75,7 @@ class SystemsWindowTest : public QObject {
   Q_OBJECT
   std::unique_ptr<test::Fixture> fx;
  private slots:
-  void init() {
-    fx = std::make_unique<test::Fixture>();
-    ds::fill_catalogue(state().messages);
-  }
+  void init() { fx = std::make_unique<test::Fixture>(); }
   void cleanup() {
     SystemWindow::set_print_handler(nullptr);
     fx.reset();

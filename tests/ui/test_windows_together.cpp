@@ -44,7 +44,6 @@ class WindowsTogetherTest : public QObject {
   void init() {
     fx = std::make_unique<test::Fixture>();
     ds::create_samples(state().program_folder, state().app_folder);
-    ds::fill_catalogue(state().messages);
   }
   void cleanup() {
     QVERIFY2(!fx->dialogs.unexpected, "an input box nobody expected");

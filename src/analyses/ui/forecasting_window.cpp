@@ -115,8 +115,8 @@ const TextGrid* ForecastingWindow::lent_grid(LentGrid grid) const {
 void ForecastingWindow::calculate_fa() {
   AppState& s = state();
   SourceWindows sources;
-  const FaOutcome out = ds::calculate_fa(fa_input(s, ss(txt_from_->text()), ss(txt_to_->text())), messages(),
-                                         sources, fa_, s.fa_table);
+  const FaOutcome out =
+      ds::calculate_fa(fa_input(s, ss(txt_from_->text()), ss(txt_to_->text())), sources, fa_, s.fa_table);
   if (out.lotto_label) lbl_lotto_->setText(qs(*out.lotto_label));
   if (out.tset_name_label) lbl_tset_name_->setText(qs(*out.tset_name_label));
   if (out.tset_size_label) lbl_tset_size_->setText(qs(*out.tset_size_label));

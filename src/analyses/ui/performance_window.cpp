@@ -128,8 +128,7 @@ void PerformanceWindow::opened() {
 void PerformanceWindow::Performance() {
   std::array<std::string, 8> draw;
   for (int i = 1; i <= 7; ++i) draw[i] = ss(txt_n_[i]->text());
-  const PerformanceOutcome out =
-      ds::Performance(performance_input(state(), draw, prizes_.texts()), messages(), grid_);
+  const PerformanceOutcome out = ds::Performance(performance_input(state(), draw, prizes_.texts()), grid_);
   if (out.system_label) lbl_system_->setText(qs(*out.system_label));
   if (out.tset_label) lbl_tset_->setText(qs(*out.tset_label));
   msf_->refresh();

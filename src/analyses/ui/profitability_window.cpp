@@ -148,10 +148,8 @@ void ProfitabilityWindow::apply(const ProfitabilityOutcome& out) {
   apply_outcome(this, out, out.focus == ProfitabilityFocus::none ? nullptr : focus_names[focus]);
 }
 
-void ProfitabilityWindow::calculate_profitability() {
-  apply(ds::calculate_profitability(input(), messages()));
-}
+void ProfitabilityWindow::calculate_profitability() { apply(ds::calculate_profitability(input())); }
 
-void ProfitabilityWindow::how_long_to_play() { apply(ds::how_long_to_play(input(), messages())); }
+void ProfitabilityWindow::how_long_to_play() { apply(ds::how_long_to_play(input())); }
 
 }  // namespace ds::ui
