@@ -28,7 +28,7 @@ void write(const QString& path, const QByteArray& bytes) {
 
 }  // namespace
 
-class AddedWindowsTest : public QObject {
+class ImportExportTest : public QObject {
   Q_OBJECT
   std::unique_ptr<test::Fixture> fx;
   test::Driver d;
@@ -138,5 +138,5 @@ class AddedWindowsTest : public QObject {
   }
 };
 
-DS_UI_TEST(AddedWindowsTest);
-#include "test_added_windows.moc"
+DS_UI_TEST(ImportExportTest);
+#include "import_export_test.moc"

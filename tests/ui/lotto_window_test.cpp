@@ -150,4 +150,4 @@ class LottoWindowTest : public QObject, test::Driver {
 };
 
 DS_UI_TEST(LottoWindowTest);
-#include "test_lotto_window.moc"
+#include "lotto_window_test.moc"

@@ -163,4 +163,4 @@ class AnalysesWindowsTest : public QObject {
 };
 
 DS_UI_TEST(AnalysesWindowsTest);
-#include "test_analyses_windows.moc"
+#include "analyses_windows_test.moc"

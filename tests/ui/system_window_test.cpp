@@ -71,7 +71,7 @@ QString shown_ticket(SystemWindow* w, int ticket, int col) {
 
 }  // namespace
 
-class SystemsWindowTest : public QObject {
+class SystemWindowTest : public QObject {
   Q_OBJECT
   std::unique_ptr<test::Fixture> fx;
  private slots:
@@ -155,5 +155,5 @@ class SystemsWindowTest : public QObject {
   }
 };
 
-DS_UI_TEST(SystemsWindowTest);
-#include "test_systems_window.moc"
+DS_UI_TEST(SystemWindowTest);
+#include "system_window_test.moc"

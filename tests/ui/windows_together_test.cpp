@@ -183,4 +183,4 @@ class WindowsTogetherTest : public QObject {
 };
 
 DS_UI_TEST(WindowsTogetherTest);
-#include "test_windows_together.moc"
+#include "windows_together_test.moc"

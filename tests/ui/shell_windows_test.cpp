@@ -79,4 +79,4 @@ class ShellWindowsTest : public QObject {
 };
 
 DS_UI_TEST(ShellWindowsTest);
-#include "test_shell_windows.moc"
+#include "shell_windows_test.moc"

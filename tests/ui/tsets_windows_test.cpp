@@ -165,4 +165,4 @@ class TsetsWindowsTest : public QObject, test::Driver {
 };
 
 DS_UI_TEST(TsetsWindowsTest);
-#include "test_tsets_windows.moc"
+#include "tsets_windows_test.moc"
