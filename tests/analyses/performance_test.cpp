@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include "support/scratch.h"
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -12,24 +14,19 @@ namespace fs = std::filesystem;
 class PerformanceTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir = fs::temp_directory_path() /
-          ("ds_perf_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
-           ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::create_directories(dir);
     in.draw = {"", "3", "9", "17", "25", "33", "41", "12"};
     in.prizes = {"0", "0", "10", "0", "54.5", "0", "0", "0", "0", "0"};
     in.tset_numbers = {0, 3, 9, 17, 25, 33, 41, 12, 20, 22, 28};
     in.tset_size = 10;
     in.system_id = "10_3_6";
     in.pick_n = 6;
-    in.system_file = dir / "system";
+    in.system_file = dir.path() / "system";
     write("N1 3 9 12 30 31 44\r\nN2 3 9 17 20 22 28\r\nN3 3 9 17 25 40 45\r\nN4 1 2 4 5 6 7\r\n");
     ds::reset_performance_grid(grid);
   }
-  void TearDown() override { fs::remove_all(dir); }
   void write(const std::string& text) { std::ofstream(in.system_file, std::ios::binary) << text; }
 
-  fs::path dir;
+  ds::test::ScratchFolder dir;
   ds::PerformanceInput in;
   ds::TextGrid grid;
 };

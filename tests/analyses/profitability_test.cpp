@@ -4,9 +4,9 @@
 
 #include <sstream>
 
-#include "../lotto/lotto_test_support.h"
 #include "analyses/forecasting.h"
 #include "lotto/lotto_files.h"
+#include "support/scratch.h"
 #include "systems/catalogue.h"
 
 namespace {

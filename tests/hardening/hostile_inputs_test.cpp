@@ -4,9 +4,9 @@
 
 #include <random>
 
-#include "../lotto/lotto_test_support.h"
 #include "analyses/performance.h"
 #include "lotto/lotto_files.h"
+#include "support/scratch.h"
 #include "tsets/set_files.h"
 
 using namespace ds;

@@ -6,7 +6,7 @@
 
 #include "lotto/draw_period.h"
 #include "lotto/lotto_files.h"
-#include "lotto_test_support.h"
+#include "support/scratch.h"
 
 using namespace ds;
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "lotto_test_support.h"
+#include "support/scratch.h"
 
 using namespace ds;
 

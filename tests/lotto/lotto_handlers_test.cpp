@@ -2,17 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include "lotto_test_support.h"
+#include "support/scratch.h"
+
+using ds::test::fresh_state;
 
 using namespace ds;
 
 namespace {
-
-AppState fresh_state() {
-  AppState s;
-  s.date_format = DateFormat::iso();
-  return s;
-}
 
 LottoForm good_form(const std::string& name) {
   LottoForm f = lotto_start_form();

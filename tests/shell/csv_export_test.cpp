@@ -1,9 +1,9 @@
 #include "shell/csv_export.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include "shell/files.h"
+#include "support/scratch.h"
 
 using namespace ds;
 
@@ -21,12 +21,10 @@ TEST(CsvExport, QuotingHiddenColumnsAndAtomicFile) {
   EXPECT_EQ(grid_clipboard_text(g),
             "Date\tNumbers\tNote\n2024-02-03\t1 2 3\ta, \"b\"\n2024-02-07\t\ttwo  lines and a tab\n");
 
-  const auto folder =
-      std::filesystem::temp_directory_path() / ("drawsmith-csv-" + std::to_string(::getpid()));
-  std::filesystem::create_directories(folder);
+  const test::ScratchFolder scratch;
+  const auto& folder = scratch.path();
   EXPECT_EQ(write_grid_csv(folder / "t.csv", g), "");
   EXPECT_EQ(read_file(folder / "t.csv"), grid_csv(g));
   EXPECT_EQ(write_grid_csv(folder / "none" / "t.csv", g),
             "The file 't.csv' was not written: the file cannot be created.");
-  std::filesystem::remove_all(folder);
 }

@@ -1,42 +1,27 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 
 #include "shell/files.h"
 #include "shell/samples.h"
+#include "support/scratch.h"
 
 using namespace ds;
-
-namespace {
-// A new folder for each instance, so that one test can have several.
-struct TempDir {
-  fs::path path;
-  TempDir() {
-    static int made = 0;
-    path =
-        fs::temp_directory_path() / ("ds-test-" + std::to_string(::getpid()) + "-" + std::to_string(++made));
-    fs::remove_all(path);
-    fs::create_directories(path);
-  }
-  ~TempDir() { fs::remove_all(path); }
-};
-void put(const fs::path& p, const std::string& s) { ASSERT_EQ(write_file_atomic(p, s), ""); }
-}  // namespace
+using ds::test::ScratchFolder;
 
 TEST(Files, AFailedWriteLeavesThePreviousFileWhole) {
-  TempDir t;
-  const auto f = t.path / "draws.txt";
-  put(f, "old contents\r\n");
+  ScratchFolder t;
+  const auto f = t.path() / "draws.txt";
+  ScratchFolder::put(f, "old contents\r\n");
   ds::testing::fail_next_write_after(4);
   EXPECT_NE(write_file_atomic(f, "new contents that are longer\r\n"), "");
   EXPECT_EQ(read_file(f), "old contents\r\n");
-  EXPECT_EQ(std::distance(fs::directory_iterator(t.path), fs::directory_iterator()), 1);
-  put(f, "new");
+  EXPECT_EQ(std::distance(fs::directory_iterator(t.path()), fs::directory_iterator()), 1);
+  ScratchFolder::put(f, "new");
   EXPECT_EQ(read_file(f), "new");
-  fs::create_directory(t.path / "folder");
-  EXPECT_NE(write_file_atomic(t.path / "folder", "x"), "");
-  EXPECT_FALSE(read_file(t.path / "folder"));
+  fs::create_directory(t.path() / "folder");
+  EXPECT_NE(write_file_atomic(t.path() / "folder", "x"), "");
+  EXPECT_FALSE(read_file(t.path() / "folder"));
 }
 
 TEST(Files, SplitsEveryKindOfLineEnd) {
@@ -57,28 +42,28 @@ TEST(Files, SafeNamesAndEightBitText) {
 }
 
 TEST(Samples, InstallWhatIsThereOnceAndNeverOverwrite) {
-  TempDir prog, app, app2;
-  put(prog.path / "d2", "set");
-  const auto lotto = app.path / "Games" / "Canada_6_49";
+  ScratchFolder prog, app, app2;
+  ScratchFolder::put(prog.path() / "d2", "set");
+  const auto lotto = app.path() / "Games" / "Canada_6_49";
   // Without the draws nothing is installed; without the game, not the set.
-  create_samples(prog.path, app.path);
-  EXPECT_FALSE(fs::exists(app.path / "Games"));
-  put(prog.path / "d1", "draws");
-  create_samples(prog.path, app.path);
-  EXPECT_TRUE(fs::exists(lotto / "draws.txt") && !fs::exists(app.path / "Tsets"));
-  put(prog.path / "d1a", "record");
-  create_samples(prog.path, app.path);
+  create_samples(prog.path(), app.path());
+  EXPECT_FALSE(fs::exists(app.path() / "Games"));
+  ScratchFolder::put(prog.path() / "d1", "draws");
+  create_samples(prog.path(), app.path());
+  EXPECT_TRUE(fs::exists(lotto / "draws.txt") && !fs::exists(app.path() / "Tsets"));
+  ScratchFolder::put(prog.path() / "d1a", "record");
+  create_samples(prog.path(), app.path());
   EXPECT_EQ(read_file(lotto / "draws.txt"), "draws");
   EXPECT_EQ(read_file(lotto / "param.tix"), "record");
-  EXPECT_EQ(read_file(app.path / "Tsets" / "10" / "Forecaster1"), "set");
+  EXPECT_EQ(read_file(app.path() / "Tsets" / "10" / "Forecaster1"), "set");
   // Edited files stay; a missing one comes back.
-  put(lotto / "draws.txt", "edited");
+  ScratchFolder::put(lotto / "draws.txt", "edited");
   fs::remove(lotto / "param.tix");
-  create_samples(prog.path, app.path);
+  create_samples(prog.path(), app.path());
   EXPECT_EQ(read_file(lotto / "draws.txt"), "edited");
   EXPECT_EQ(read_file(lotto / "param.tix"), "record");
   // A file where a folder is expected: skipped silently.
-  put(app2.path / "Games", "not a folder");
-  create_samples(prog.path, app2.path);
-  EXPECT_EQ(read_file(app2.path / "Games"), "not a folder");
+  ScratchFolder::put(app2.path() / "Games", "not a folder");
+  create_samples(prog.path(), app2.path());
+  EXPECT_EQ(read_file(app2.path() / "Games"), "not a folder");
 }

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "shell/files.h"
+#include "support/scratch.h"
 
 namespace ds {
 namespace {
@@ -37,16 +38,10 @@ std::string numbers_at(std::initializer_list<int> positions) {
 
 class TicketFileTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir = fs::temp_directory_path() /
-          ("ds_system_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-    file = ticket_file_path(dir);
-  }
-  void TearDown() override { fs::remove_all(dir); }
+  void SetUp() override { file = ticket_file_path(dir.path()); }
   std::string file_text() const { return read_file(file).value_or("<missing>"); }
-  fs::path dir, file;
+  test::ScratchFolder dir;
+  fs::path file;
 };
 
 TEST(ResultsGrid, LayoutHeadersAndEveryCount) {
@@ -180,7 +175,7 @@ TEST_F(TicketFileTest, UnwritableFileIsReportedAndTheTicketsStay) {
   EXPECT_EQ(out.shown.cost, "90");
   EXPECT_EQ(file_text(), before);  // the earlier file is whole
 
-  const FillSystemOutcome missing = fill_system("10_3_6", s, g, dir / "no such folder" / "system");
+  const FillSystemOutcome missing = fill_system("10_3_6", s, g, dir.path() / "no such folder" / "system");
   EXPECT_FALSE(missing.file_written);
   EXPECT_FALSE(missing.message.empty());
   EXPECT_EQ(g.rows(), 11);
@@ -189,10 +184,10 @@ TEST_F(TicketFileTest, UnwritableFileIsReportedAndTheTicketsStay) {
 TEST_F(TicketFileTest, PrintedDocumentDescribesTheTicketsShown) {
   AppState s = chosen_state();
   s.tset_name = "Mine <&> \"best\"";
-  s.app_folder = dir;
-  fs::create_directories(dir / "Tsets" / "10");
+  s.app_folder = dir.path();
+  fs::create_directories(dir.path() / "Tsets" / "10");
   ASSERT_EQ(
-      write_file_atomic(dir / "Tsets" / "10" / s.tset_name,
+      write_file_atomic(dir.path() / "Tsets" / "10" / s.tset_name,
                         "2025-01-01 1 2 3 4 5 6 7 8 9 10 \r\n2025-01-04 41 17 5 46 12 22 4 21 35 38 \r\n"),
       "");
   TextGrid g;

@@ -1,6 +1,7 @@
+#include "sample_data.h"
+
 #include <gtest/gtest.h>
 
-#include "sample_data.h"
 #include "shell/files.h"
 
 using namespace ds;

@@ -6,11 +6,12 @@
 #include <random>
 
 #include "lotto/lotto_files.h"
+#include "support/scratch.h"
 #include "tsets/set_files.h"
-#include "tsets_test_support.h"
 
 using namespace ds;
-using namespace ds::tsets_test;
+using ds::test::fresh_state;
+using ds::test::ScratchFolder;
 
 namespace {
 
@@ -114,7 +115,7 @@ TEST(Generator, RandomGivesDistinctNumbers) {
 namespace {
 
 struct GeneratorCase {
-  AppState state = make_state("/nonexistent");
+  AppState state = fresh_state("/nonexistent");
   TextGrid draws;
   TextGrid freq;
   TextGrid sets;

@@ -2,19 +2,20 @@
 
 #include <gtest/gtest.h>
 
-#include "tsets_test_support.h"
+#include "support/scratch.h"
 
 using namespace ds;
-using namespace ds::tsets_test;
+using ds::test::fresh_state;
+using ds::test::ScratchFolder;
 
 namespace {
 
 struct SetFolder {
-  TempDir dir;
-  AppState state = make_state(dir.path);
+  ScratchFolder dir;
+  AppState state = fresh_state(dir.path());
   TsetsWork work;
   explicit SetFolder(int size = 10) {
-    work.tsets_folder = tsets_folder_of(dir.path);
+    work.tsets_folder = tsets_folder_of(dir.path());
     work.size = static_cast<std::int16_t>(size);
     work.size_folder = size_folder_of(work.tsets_folder, size);
   }
@@ -27,9 +28,10 @@ const char* const ten_numbers = " 1 2 3 4 5 6 7 8 9 10 ";
 
 TEST(SetFiles, ReadingIgnoresExtraBlanksAndStopsAtTheFirstShortLine) {
   SetFolder f;
-  put(f.file("single"),
-      std::string("2025-01-01") + ten_numbers + "\r\n2025-01-04 11 12 13 14 15 16 17 18 19 20 \r\n");
-  put(f.file("spread"),
+  ScratchFolder::put(f.file("single"), std::string("2025-01-01") + ten_numbers +
+                                           "\r\n2025-01-04 11 12 13 14 15 16 17 18 19 20 \r\n");
+  ScratchFolder::put(
+      f.file("spread"),
       "  2025-01-01   1 2  3 4 5 6 7 8 9   10    \n2025-01-04 11 12 13 14 15 16 17 18 19 20 21 22\n"
       "2025-01-08 1 2 3 4 5 6 7 8 9\r\n2025-01-11 1 2 3 4 5 6 7 8 9 10 \r\n");
   ASSERT_EQ(read_set_file(f.work, "single", f.state), "");
@@ -47,7 +49,7 @@ TEST(SetFiles, ReadingIgnoresExtraBlanksAndStopsAtTheFirstShortLine) {
 
 TEST(SetFiles, AnEmptySetHasNoRowsAndNoNumbers) {
   SetFolder f;
-  put(f.file("empty"), "");
+  ScratchFolder::put(f.file("empty"), "");
   f.state.tset_numbers[1] = 7;
   f.state.tset_row = 4;
   EXPECT_EQ(read_set_file(f.work, "empty", f.state), "");
@@ -63,7 +65,7 @@ TEST(SetFiles, AnEmptySetHasNoRowsAndNoNumbers) {
 
 TEST(SetFiles, MissingAndUnsafeNamesChangeNothing) {
   SetFolder f;
-  put(f.file("kept"), std::string("2025-01-01") + ten_numbers + "\r\n");
+  ScratchFolder::put(f.file("kept"), std::string("2025-01-01") + ten_numbers + "\r\n");
   ASSERT_EQ(read_set_file(f.work, "kept", f.state), "");
   const auto numbers = f.state.tset_numbers;
   EXPECT_EQ(read_set_file(f.work, "Gone", f.state),
@@ -128,7 +130,7 @@ TEST(SetFiles, SaveWritesRowsInDateOrderWithABlankAfterEachField) {
 TEST(SetFiles, SaveRefusesRowsWithoutADateAndKeepsTheFile) {
   SetFolder f;
   const std::string before = std::string("2025-01-01") + ten_numbers + "\r\n";
-  put(f.file("Kept"), before);
+  ScratchFolder::put(f.file("Kept"), before);
   ASSERT_EQ(read_set_file(f.work, "Kept", f.state), "");
   const int added = f.work.grid.append_row();  // added, never filled
   f.work.grid.set_cell(added, 1, "5");
@@ -154,12 +156,12 @@ TEST(SetFiles, CreatingNeverEmptiesAStoredSetAndListingShowsOnlySets) {
   EXPECT_TRUE(list_sets(f.work.size_folder).empty());
   ASSERT_EQ(create_set_file(f.work.size_folder, "beta"), "");
   EXPECT_EQ(read_file(f.file("beta")), "");
-  put(f.file("Alpha"), "2025-01-01 1 \r\n");
+  ScratchFolder::put(f.file("Alpha"), "2025-01-01 1 \r\n");
   EXPECT_EQ(create_set_file(f.work.size_folder, "Alpha"), "");
   EXPECT_EQ(read_file(f.file("Alpha")), "2025-01-01 1 \r\n");
   EXPECT_NE(create_set_file(f.work.size_folder, "a/b"), "");
   EXPECT_NE(create_set_file(f.work.size_folder, ".."), "");
-  put(f.file(".Alpha.tmp123"), "half");
+  ScratchFolder::put(f.file(".Alpha.tmp123"), "half");
   std::filesystem::create_directory(f.file("folder"));
   EXPECT_EQ(list_sets(f.work.size_folder), (std::vector<std::string>{"Alpha", "beta"}));
 }

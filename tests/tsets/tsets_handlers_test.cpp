@@ -2,20 +2,21 @@
 
 #include <gtest/gtest.h>
 
-#include "tsets_test_support.h"
+#include "support/scratch.h"
 
 using namespace ds;
-using namespace ds::tsets_test;
+using ds::test::fresh_state;
+using ds::test::ScratchFolder;
 
 namespace {
 
 struct Window {
-  TempDir dir;
-  AppState state = make_state(dir.path);
+  ScratchFolder dir;
+  AppState state = fresh_state(dir.path());
   TsetsModel model;
   Window() { tsets_load(model, state); }
   std::filesystem::path file(int size, const std::string& name) const {
-    return dir.path / "Tsets" / std::to_string(size) / name;
+    return dir.path() / "Tsets" / std::to_string(size) / name;
   }
   TextGrid& grid() { return model.work.grid; }
 };
@@ -24,7 +25,7 @@ struct Window {
 
 TEST(TsetsHandlers, ChoosingASize) {
   Window w;
-  EXPECT_TRUE(folder_exists(w.dir.path / "Tsets"));
+  EXPECT_TRUE(folder_exists(w.dir.path() / "Tsets"));
   auto out = tsets_choose_size(w.model, "", w.state);
   EXPECT_EQ(out.message, "Please select the size of the set.");
   EXPECT_EQ(out.focus, TsetsFocus::size);
@@ -35,7 +36,7 @@ TEST(TsetsHandlers, ChoosingASize) {
   }
   EXPECT_EQ(w.model.enabled, TsetsEnabled{});
 
-  put(w.file(12, "Set A"), "");
+  ScratchFolder::put(w.file(12, "Set A"), "");
   w.state.tset_row = 5;
   out = tsets_choose_size(w.model, "12", w.state);
   EXPECT_EQ(out.message, "");
@@ -56,13 +57,13 @@ TEST(TsetsHandlers, ChoosingASize) {
   tsets_choose_size(w.model, "10", w.state);
   EXPECT_EQ(w.state.tset_name, "");
   EXPECT_EQ(w.state.tset_numbers[1], 0);
-  EXPECT_TRUE(folder_exists(w.dir.path / "Tsets" / "10"));
+  EXPECT_TRUE(folder_exists(w.dir.path() / "Tsets" / "10"));
 
   // A set open in one size is closed by choosing another: Save cannot write
   // the emptied table over the set of the same name in the new size.
   tsets_new(w.model, "Same", w.state);
   w.model.enabled.save = true;
-  put(w.file(12, "Same"), "2025-01-01 1 2 3 4 5 6 7 8 9 10 11 12 \r\n");
+  ScratchFolder::put(w.file(12, "Same"), "2025-01-01 1 2 3 4 5 6 7 8 9 10 11 12 \r\n");
   tsets_choose_size(w.model, "12", w.state);
   EXPECT_FALSE(w.model.enabled.save || w.model.enabled.accept_number || w.model.enabled.generator);
   EXPECT_EQ(tsets_save(w.model, w.state).message,
@@ -93,7 +94,7 @@ TEST(TsetsHandlers, NewCreatesAnEmptySetOrOpensAnExistingOne) {
   EXPECT_FALSE(w.model.enabled.save);
 
   const std::string stored = "2025-01-01 1 2 3 4 5 6 7 8 9 10 \r\n2025-01-04 11 2 3 4 5 6 7 8 9 10 \r\n";
-  put(w.file(10, "Stored"), stored);
+  ScratchFolder::put(w.file(10, "Stored"), stored);
   out = tsets_new(w.model, "Stored", w.state);
   EXPECT_EQ(out.message, "");
   EXPECT_EQ(read_file(w.file(10, "Stored")), stored);
@@ -107,7 +108,7 @@ TEST(TsetsHandlers, NewCreatesAnEmptySetOrOpensAnExistingOne) {
     EXPECT_NE(out.message.find("cannot be used"), std::string::npos) << bad;
   }
   EXPECT_EQ(w.model.work.set_name, "Stored");
-  EXPECT_FALSE(exists(w.dir.path / "Tsets" / "escape"));
+  EXPECT_FALSE(exists(w.dir.path() / "Tsets" / "escape"));
 }
 
 TEST(TsetsHandlers, AcceptDateWritesTheProgramsDateForm) {

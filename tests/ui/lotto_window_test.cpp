@@ -1,3 +1,5 @@
+#include "lotto/ui/lotto_window.h"
+
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
@@ -6,7 +8,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "lotto/ui/lotto_window.h"
 #include "shell/samples.h"
 #include "shell/ui/app.h"
 #include "shell/ui/grid_view.h"

@@ -1,3 +1,5 @@
+#include "systems/ui/system_window.h"
+
 #include <QAction>
 #include <QComboBox>
 #include <QFile>
@@ -12,7 +14,6 @@
 #include "shell/ui/app.h"
 #include "shell/ui/grid_view.h"
 #include "shell/ui/help_window.h"
-#include "systems/ui/system_window.h"
 #include "ui_test_support.h"
 
 using namespace ds::ui;
