@@ -407,4 +407,69 @@ SaveDrawsResult save_draws(const std::string& name_text, const std::string& owne
   return r;
 }
 
+LottoOutcome import_start(const std::string& name_text, const std::string& owner,
+                          const std::filesystem::path& games, const AppState& s) {
+  const std::string refused = import_refusal(name_text, s.lotto_name, owner, games, s.date_format);
+  return refused.empty() ? LottoOutcome{} : refusal(refused, LottoFocus::name);
+}
+
+ImportReadResult import_read(const std::filesystem::path& file, const std::string& shown) {
+  ImportReadResult r;
+  auto text = read_file(file);
+  if (!text)
+    r.message = "The file '" + shown + "' cannot be read.";
+  else
+    r.text = std::move(*text);
+  return r;
+}
+
+ImportReviewResult import_review(std::string_view text, const TextGrid& grid, const AppState& s,
+                                 int order_choice) {
+  ImportReviewResult r;
+  const DayMonthOrder order = order_choice < 0    ? DayMonthOrder::unknown
+                              : order_choice == 0 ? DayMonthOrder::day_month
+                                                  : DayMonthOrder::month_day;
+  r.preview = preview_import(text, s.lotto, grid, s.date_format, order);
+  if (order_choice < 0 && r.preview.order_needed) {
+    r.ask_order = true;
+    r.order_question = r.preview.message;
+    r.order_choices = {"Day/month/year (31/12/2024)", "Month/day/year (12/31/2024)"};
+    return r;
+  }
+  if (!r.preview.message.empty()) {
+    r.message = r.preview.message;
+    return r;
+  }
+  r.summary = import_summary(r.preview);
+  r.grid = import_preview_grid(r.preview);
+  // Nothing is written unless the user accepts the preview; with no new draw
+  // there is only Close.
+  if (r.preview.fresh > 0) r.accept = "Import";
+  return r;
+}
+
+ImportFinishResult import_finish(const ImportPreview& preview, int current_row,
+                                 const std::filesystem::path& games, TextGrid& grid, const AppState& s) {
+  ImportFinishResult r;
+  const bool has_current = current_row >= 1 && current_row < grid.rows();
+  const DrawForm current = has_current ? draw_from_row(grid, current_row) : DrawForm{};
+  const ImportWrite w = write_import(games, s.lotto_name, grid, preview, s.date_format);
+  if (!w.written) {
+    r.message = w.message;
+    return r;
+  }
+  r.written = true;
+  r.owner = s.lotto_name;
+  // The merge sorted the rows: the current draw keeps its place among them.
+  r.current_row = grid.rows() - 1;
+  for (int row = 1; has_current && row < grid.rows(); ++row)
+    if (draw_from_row(grid, row) == current) {
+      r.current_row = row;
+      break;
+    }
+  r.status = std::to_string(w.added) + " draws added to '" + s.lotto_name + "'; " +
+             std::to_string(grid.rows() - 1) + " draws in all.";
+  return r;
+}
+
 }  // namespace ds

@@ -7,13 +7,17 @@
 //   cmdLottoEdit             edit_lotto          cmdLottoSave    save_lotto
 //   cmdDrawNew               new_draw            cmdAdd          add_draw
 //   cmdDrawSave              save_draws          msfDraws (row)  select_draw_row
+//   cmdImport                import_start, then import_read, import_review and
+//                            import_finish between its dialogs
 // and lotto_load when the window is made.
 #include <array>
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "lotto/draw_import.h"
 #include "lotto/lotto_files.h"
 #include "shell/app_state.h"
 #include "shell/grid.h"
@@ -222,5 +226,51 @@ struct SaveDrawsResult : LottoOutcome {
 };
 SaveDrawsResult save_draws(const std::string& name_text, const std::string& owner, int current_row,
                            const std::filesystem::path& games, TextGrid& grid, const AppState& state);
+
+// cmdImport, one step between each two of its dialogs; the window stops where the
+// user cancels a dialog or a step is refused. Before the file dialog: the lotto
+// chosen in the Name list (the state's) must be the one whose draws the grid
+// holds, `owner`, and its draws.txt must read whole (import_refusal); a refusal
+// gives cmbName the focus.
+LottoOutcome import_start(const std::string& name_text, const std::string& owner,
+                          const std::filesystem::path& games, const AppState& state);
+
+// The file chosen in the file dialog, read whole; `shown` names it in the message
+// when it cannot be read.
+struct ImportReadResult : LottoOutcome {
+  std::string text;
+};
+ImportReadResult import_read(const std::filesystem::path& file, const std::string& shown);
+
+// The file's text previewed against the grid. When every date of the file reads
+// both ways, the day/month order is asked first: `order_question` with the two
+// `order_choices` (day first, month first); the window calls again with the index
+// chosen as `order_choice` (-1 before asking). Otherwise, unless refused, what the
+// review dialog shows: `summary` over `grid`, and `accept`, the caption of its
+// Import button ("" when nothing is new: the dialog then only closes).
+struct ImportReviewResult : LottoOutcome {
+  bool ask_order = false;
+  std::string order_question;
+  std::vector<std::string> order_choices;
+  ImportPreview preview;
+  std::string summary;
+  TextGrid grid;
+  std::string accept;
+};
+ImportReviewResult import_review(std::string_view text, const TextGrid& grid, const AppState& state,
+                                 int order_choice = -1);
+
+// The review accepted: the new draws merged into `grid` and written as the state's
+// lotto's draws.txt (write_import; a failed write changes nothing). The grid then
+// belongs to that lotto; the draw in `current_row` keeps its place among the merged
+// rows (the last row is current when there was none); the status line counts the
+// draws added and those in all.
+struct ImportFinishResult : LottoOutcome {
+  bool written = false;  // `owner` and `current_row` must be applied
+  std::string owner;
+  int current_row = 0;
+};
+ImportFinishResult import_finish(const ImportPreview& preview, int current_row,
+                                 const std::filesystem::path& games, TextGrid& grid, const AppState& state);
 
 }  // namespace ds

@@ -377,3 +377,20 @@ TEST(LottoHandlers, SavingDrawsPlacesTheNewDrawAndProtectsOtherHistories) {
   EXPECT_EQ(r.message, "The data was not saved. Not correct date was found. Please correct the date");
   EXPECT_EQ(r.current_row, blank_row);
 }
+
+TEST(LottoHandlers, ImportKeepsTheCurrentDrawAmongTheMergedRows) {
+  test::ScratchFolder dir;
+  AppState s = fresh_state();
+  s.lotto.play_n = 49;
+  s.lotto.pick_n = 6;
+  s.lotto_name = "A";
+  dir.put("A", "draws.txt", "2025-01-08 1 2 3 4 5 6 7 \r\n2025-01-15 8 9 10 11 12 13 0 \r\n");
+  TextGrid g;
+  ASSERT_EQ(read_draws(dir.games(), "A", g, s.date_format).message, "");
+  const auto review = import_review("2025-01-01,1,2,3,4,5,6\n2025-01-11,7,8,9,10,11,12\n", g, s);
+  EXPECT_EQ(review.accept, "Import");
+  // 01-08 was row 1; 01-01 goes before it and 01-11 after.
+  const auto r = import_finish(review.preview, 1, dir.games(), g, s);
+  EXPECT_EQ(r.current_row, 2);
+  EXPECT_EQ(r.status, "2 draws added to 'A'; 4 draws in all.");
+}

@@ -16,8 +16,6 @@
 #include <QVBoxLayout>
 #include <iterator>
 
-#include "lotto/draw_import.h"
-#include "shell/files.h"
 #include "shell/ui/apply_outcome.h"
 #include "shell/ui/combo_box.h"
 #include "shell/ui/dialogs.h"
@@ -418,58 +416,40 @@ void LottoWindow::save_draws() {
 
 void LottoWindow::import_draws() {
   const AppState& s = state();
-  const std::string name = s.lotto_name;
-  const std::string refusal = import_refusal(ss(name_->currentText()), name, owner_, games_, s.date_format);
-  if (!refusal.empty()) {
-    LottoOutcome r;
-    r.message = refusal;
-    r.focus = LottoFocus::name;
-    apply(r);
+  const LottoOutcome start = ds::import_start(ss(name_->currentText()), owner_, games_, s);
+  if (start.refused()) {
+    apply(start);
     return;
   }
-  const QString path = dialogs().open_file(this, tr("Import draws into '%1'").arg(qs(name)),
-                                           tr("Draw histories (*.csv *.txt);;All files (*)"));
+  const QString title = tr("Import draws into '%1'").arg(qs(s.lotto_name));
+  const QString path = dialogs().open_file(this, title, tr("Draw histories (*.csv *.txt);;All files (*)"));
   if (path.isEmpty()) return;
-  const auto text = read_file(std::filesystem::path(QFile::encodeName(path).toStdString()));
-  if (!text) {
-    show_message(this, tr("The file '%1' cannot be read.").arg(path));
+  const ImportReadResult file =
+      ds::import_read(std::filesystem::path(QFile::encodeName(path).toStdString()), ss(path));
+  if (file.refused()) {
+    apply(file);
     return;
   }
-  ImportPreview preview = preview_import(*text, s.lotto, draws_, s.date_format);
-  if (preview.order_needed) {
-    const int answer = dialogs().choose(
-        this, qs(preview.message), {tr("Day/month/year (31/12/2024)"), tr("Month/day/year (12/31/2024)")});
+  ImportReviewResult review = ds::import_review(file.text, draws_, s);
+  if (review.ask_order) {
+    QStringList choices;
+    for (const std::string& c : review.order_choices) choices << qs(c);
+    const int answer = dialogs().choose(this, qs(review.order_question), choices);
     if (answer < 0) return;
-    preview = preview_import(*text, s.lotto, draws_, s.date_format,
-                             answer == 0 ? DayMonthOrder::day_month : DayMonthOrder::month_day);
+    review = ds::import_review(file.text, draws_, s, answer);
   }
-  if (!preview.message.empty()) {
-    show_message(this, preview.message);
+  if (review.refused()) {
+    apply(review);
     return;
   }
-  // Nothing is written unless the user accepts the preview; with no new draw
-  // there is only Close.
-  if (!dialogs().review(this, tr("Import draws into '%1'").arg(qs(name)), qs(import_summary(preview)),
-                        import_preview_grid(preview), preview.fresh > 0 ? tr("Import") : QString()))
-    return;
-  const bool has_current = current_row_ >= 1 && current_row_ < draws_.rows();
-  const DrawForm current = has_current ? draw_from_row(draws_, current_row_) : DrawForm{};
-  const ImportWrite w = write_import(games_, name, draws_, preview, s.date_format);
-  if (!w.written) {
-    show_message(this, w.message);
-    return;
+  if (!dialogs().review(this, title, qs(review.summary), review.grid, qs(review.accept))) return;
+  const ImportFinishResult r = ds::import_finish(review.preview, current_row_, games_, draws_, s);
+  if (r.written) {
+    owner_ = r.owner;
+    current_row_ = r.current_row;
+    refresh_draws();
   }
-  owner_ = name;
-  // The merge sorted the rows: the current draw keeps its place among them.
-  current_row_ = draws_.rows() - 1;
-  for (int row = 1; has_current && row < draws_.rows(); ++row)
-    if (draw_from_row(draws_, row) == current) {
-      current_row_ = row;
-      break;
-    }
-  refresh_draws();
-  statusBar()->showMessage(
-      tr("%1 draws added to '%2'; %3 draws in all.").arg(w.added).arg(qs(name)).arg(draws_.rows() - 1), 8000);
+  apply(r);
 }
 
 void LottoWindow::select_row(int grid_row) {
