@@ -10,7 +10,6 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
-#include "analyses/performance.h"
 #include "shell/ui/app.h"
 #include "shell/ui/apply_outcome.h"
 #include "shell/ui/dialogs.h"
@@ -49,8 +48,12 @@ PerformanceWindow::PerformanceWindow() {
   reset_performance_grid(grid_);
 
   auto* central = new QWidget(this);
-  lbl_tset_ = named_label(QStringLiteral("lblTset"), tr("Not selected"), central);
-  lbl_system_ = named_label(QStringLiteral("lblSystem"), tr("Not selected"), central);
+  const QString not_selected = tr("Not selected");
+  lbl_tset_ = named_label(QStringLiteral("lblTset"), not_selected, central);
+  lbl_system_ = named_label(QStringLiteral("lblSystem"), not_selected, central);
+  // Until a calculation gets past its checks, the page says what the labels say.
+  report_.system_id = report_.tset_text = ss(not_selected);
+  report_.grid = &grid_;
   auto* facts = new QGridLayout;
   facts->addWidget(named_label(QStringLiteral("Label1"), tr("TSet"), central), 0, 0);
   facts->addWidget(lbl_tset_, 0, 1);
@@ -129,20 +132,23 @@ void PerformanceWindow::Performance() {
   std::array<std::string, 8> draw;
   for (int i = 1; i <= 7; ++i) draw[i] = ss(txt_n_[i]->text());
   const PerformanceOutcome out = ds::Performance(performance_input(state(), draw, prizes_.texts()), grid_);
-  if (out.system_label) lbl_system_->setText(qs(*out.system_label));
-  if (out.tset_label) lbl_tset_->setText(qs(*out.tset_label));
+  report_.draw = draw;
+  if (out.system_label) {
+    lbl_system_->setText(qs(*out.system_label));
+    report_.system_id = *out.system_label;
+  }
+  if (out.tset_label) {
+    lbl_tset_->setText(qs(*out.tset_label));
+    report_.tset_text = *out.tset_label;
+  }
   msf_->refresh();
   static const char* const focus_names[] = {nullptr, "txtN1"};  // PerformanceFocus
   apply_outcome(this, out, focus_names[static_cast<int>(out.focus)]);
 }
 
 QString PerformanceWindow::report_html() const {
-  PerformanceReport r;
+  PerformanceReport r = report_;
   r.lotto_name = state().lotto_name;
-  r.system_id = ss(lbl_system_->text());
-  r.tset_text = ss(lbl_tset_->text());
-  for (int i = 1; i <= 7; ++i) r.draw[i] = ss(txt_n_[i]->text());
-  r.grid = &grid_;
   return qs(performance_report_html(r));
 }
 

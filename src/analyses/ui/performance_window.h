@@ -5,6 +5,7 @@
 #include <array>
 #include <functional>
 
+#include "analyses/performance.h"
 #include "analyses/ui/prize_boxes.h"
 #include "shell/grid.h"
 #include "shell/ui/window_registry.h"
@@ -28,7 +29,8 @@ class PerformanceWindow : public QMainWindow, public OpensOnShow {
   const TextGrid& performance_grid() const { return grid_; }
 
   void Performance();
-  // The page the Print button sends to the printer.
+  // The page the Print button sends to the printer: the draw, system and set of
+  // the last calculation, with its grid.
   QString report_html() const;
 
   // Sends the printed page; the default opens the print dialog (a printer or a
@@ -40,6 +42,9 @@ class PerformanceWindow : public QMainWindow, public OpensOnShow {
   void print();
 
   TextGrid grid_;
+  // What the last calculation decided, for the printed page (the lotto's name is
+  // added when printing).
+  PerformanceReport report_;
   QLabel* lbl_tset_ = nullptr;
   QLabel* lbl_system_ = nullptr;
   std::array<QLineEdit*, 8> txt_n_{};  // 1..7
