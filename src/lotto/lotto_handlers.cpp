@@ -285,29 +285,31 @@ ChooseLottoResult choose_lotto(const std::string& name, const std::filesystem::p
   return r;
 }
 
-LottoOutcome Check_draw(const DrawForm& draw, std::int16_t play_n, const AppState& s, std::string& er_tp) {
+CheckDrawResult Check_draw(const DrawForm& draw, std::int16_t play_n, const AppState& s) {
   const MessageCatalogue& m = messages();
-  er_tp = "date";
-  if (blank(draw.date)) return refusal(m.type_data, LottoFocus::date);
+  CheckDrawResult r;
+  const auto refuse = [&r](const std::string& message, LottoFocus focus, const char* key) {
+    static_cast<LottoOutcome&>(r) = refusal(message, focus);
+    r.key = key;
+    return r;
+  };
+  if (blank(draw.date)) return refuse(m.type_data, LottoFocus::date, "date");
   // draws.txt separates its fields with blanks, so a date cannot hold one.
   if (trim_blanks(draw.date).find(' ') != std::string_view::npos || !parse_date(draw.date, s.date_format))
-    return refusal(m.data_not_correct, LottoFocus::date);
+    return refuse(m.data_not_correct, LottoFocus::date, "date");
   for (int i = 0; i < 7; ++i) {
-    er_tp = draw_keys[i];
-    if (blank(draw.n[i])) return refusal(m.type_data, draw_boxes[i]);
+    if (blank(draw.n[i])) return refuse(m.type_data, draw_boxes[i], draw_keys[i]);
     const auto v = parse_whole(draw.n[i]);
-    if (!v) return refusal(m.data_not_correct, draw_boxes[i]);
+    if (!v) return refuse(m.data_not_correct, draw_boxes[i], draw_keys[i]);
     const long long low = i < 3 ? 1 : 0;
-    if (*v < low || *v > play_n) return refusal(m.data_not_correct, draw_boxes[i]);
+    if (*v < low || *v > play_n) return refuse(m.data_not_correct, draw_boxes[i], draw_keys[i]);
   }
-  er_tp.clear();
-  return {};
+  return r;
 }
 
 AddDrawResult add_draw(const DrawForm& draw, int current_row, AppState& s, TextGrid& grid) {
   AddDrawResult r;
-  std::string er_tp;
-  static_cast<LottoOutcome&>(r) = Check_draw(draw, s.lotto.play_n, s, er_tp);
+  static_cast<LottoOutcome&>(r) = Check_draw(draw, s.lotto.play_n, s);
   if (r.refused()) return r;
   s.current_draw_date = *parse_date(draw.date, s.date_format);
   for (int i = 0; i < 7; ++i) s.current_draw[i] = static_cast<std::int16_t>(*parse_whole(draw.n[i]));

@@ -184,9 +184,11 @@ struct ChooseLottoResult : LottoOutcome {
 ChooseLottoResult choose_lotto(const std::string& name, const std::filesystem::path& games, AppState& state,
                                TextGrid& grid);
 
-// Validates the draw boxes; `er_tp` becomes the key of the failing box ("date",
-// "n1" .. "n6", "nb") or "" when every box passes.
-LottoOutcome Check_draw(const DrawForm& draw, std::int16_t play_n, const AppState& state, std::string& er_tp);
+// Validates the draw boxes, the date first.
+struct CheckDrawResult : LottoOutcome {
+  std::string key;  // the failing box: "date", "n1" .. "n6", "nb"; "" when every box passes
+};
+CheckDrawResult Check_draw(const DrawForm& draw, std::int16_t play_n, const AppState& state);
 
 // cmdAdd: checks the boxes, sets the current draw in `state`, and writes the texts
 // into `current_row` when it is a draw row.

@@ -105,22 +105,21 @@ void TextGrid::sort_rows_numeric(int col, int first_row) {
   bump();
 }
 
-void sort_grid_by_date(TextGrid& grid, std::int16_t date_col, std::string& result, const DateFormat& format) {
-  result.clear();
+std::string sort_grid_by_date(TextGrid& grid, std::int16_t date_col, const DateFormat& format) {
   const int key = grid.cols();
   grid.set_cols(key + 1);
   grid.set_col_width(key, TextGrid::hidden);
   for (int r = 1; r < grid.rows(); ++r) {
     const auto day = parse_date(grid.cell(r, date_col), format);
     if (!day) {
-      result = "error";
       grid.set_cols(key);
-      return;
+      return "error";
     }
     grid.set_cell(r, key, std::to_string(*day));
   }
   grid.sort_rows_numeric(key, 1);
   grid.set_cols(key);
+  return {};
 }
 
 }  // namespace ds

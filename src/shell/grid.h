@@ -66,9 +66,9 @@ class TextGrid {
 };
 
 // Sorts data rows 1..last of `grid` oldest first by the date in `date_col`.
-// `result` becomes "" on success and "error" when some row's cell is empty or no
-// date; then the rows and the column count stay as they were.
+// Returns "" on success and "error" when some row's cell is empty or no date;
+// then the rows and the column count stay as they were.
 struct DateFormat;
-void sort_grid_by_date(TextGrid& grid, std::int16_t date_col, std::string& result, const DateFormat& format);
+[[nodiscard]] std::string sort_grid_by_date(TextGrid& grid, std::int16_t date_col, const DateFormat& format);
 
 }  // namespace ds

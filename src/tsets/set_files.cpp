@@ -175,9 +175,7 @@ std::string write_set_file(TsetsWork& work, AppState& state) {
     for (int c = 1; c < work.grid.cols(); ++c)
       if (trim_blanks(work.grid.cell(r, c)).empty()) return empty_position_message(work.grid.cell(r, 0), c);
 
-  std::string result;
-  sort_grid_by_date(work.grid, 0, result, state.date_format);
-  if (!result.empty()) return messages().incorrect_date;
+  if (!sort_grid_by_date(work.grid, 0, state.date_format).empty()) return messages().incorrect_date;
   if (follow) {
     // Among equal rows the one nearest the old place is taken, so the choice is stable.
     int best = -1;

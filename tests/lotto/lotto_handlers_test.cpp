@@ -237,15 +237,15 @@ TEST(LottoHandlers, ChoosingStopsOnMissingFilesAndBadDates) {
 
 TEST(LottoHandlers, CheckDrawOrderKeysAndRanges) {
   AppState s = fresh_state();
-  std::string er_tp;
   const std::array<std::string, 7> ok = {"1", "2", "49", "0", "0", "0", "0"};
-  EXPECT_FALSE(Check_draw(draw("2025-01-01", ok), 49, s, er_tp).refused());
-  EXPECT_EQ(er_tp, "");
+  auto r = Check_draw(draw("2025-01-01", ok), 49, s);
+  EXPECT_FALSE(r.refused());
+  EXPECT_EQ(r.key, "");
   // No lotto chosen: play_n 0 refuses every draw at N1.
-  auto r = Check_draw(draw("2025-01-01", ok), 0, s, er_tp);
+  r = Check_draw(draw("2025-01-01", ok), 0, s);
   EXPECT_EQ(r.message, not_correct);
   EXPECT_EQ(r.focus, LottoFocus::n1);
-  EXPECT_EQ(er_tp, "n1");
+  EXPECT_EQ(r.key, "n1");
 
   struct Case {
     std::string date;
@@ -269,13 +269,13 @@ TEST(LottoHandlers, CheckDrawOrderKeysAndRanges) {
   for (const auto& c : cases) {
     auto n = ok;
     if (c.box >= 0) n[c.box] = c.text;
-    r = Check_draw(draw(c.date, n), 49, s, er_tp);
+    r = Check_draw(draw(c.date, n), 49, s);
     EXPECT_EQ(r.message, c.message) << c.date << " " << c.text;
-    EXPECT_EQ(er_tp, c.key) << c.date << " " << c.text;
+    EXPECT_EQ(r.key, c.key) << c.date << " " << c.text;
   }
   EXPECT_EQ(r.focus, LottoFocus::nb);
   // A bad date is reported before a bad number.
-  r = Check_draw(draw("soon", {"0", "0", "0", "0", "0", "0", "0"}), 49, s, er_tp);
+  r = Check_draw(draw("soon", {"0", "0", "0", "0", "0", "0", "0"}), 49, s);
   EXPECT_EQ(r.focus, LottoFocus::date);
 }
 

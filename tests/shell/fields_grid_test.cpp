@@ -33,9 +33,7 @@ TEST(SplitFields, BlanksFoldUnderscoresKeepEmptyFields) {
 TEST(SortGridByDate, OrdersRowsAndKeepsTextOrReportsError) {
   const DateFormat us{DateFormat::Order::mdy, '/', false};
   TextGrid g(1, 3);
-  std::string result = "x";
-  sort_grid_by_date(g, 0, result, us);
-  EXPECT_EQ(result, "");
+  EXPECT_EQ(sort_grid_by_date(g, 0, us), "");
   EXPECT_EQ(g.cols(), 3);
 
   g.resize(4, 3);
@@ -45,16 +43,14 @@ TEST(SortGridByDate, OrdersRowsAndKeepsTextOrReportsError) {
   g.set_cell(2, 1, "a");
   g.set_cell(3, 0, " 03/02/2024");
   g.set_cell(3, 1, "b");
-  sort_grid_by_date(g, 0, result, us);
-  EXPECT_EQ(result, "");
+  EXPECT_EQ(sort_grid_by_date(g, 0, us), "");
   EXPECT_EQ(g.cols(), 3);
   EXPECT_EQ(g.cell(1, 1), "a");
   EXPECT_EQ(g.cell(2, 1), "b");
   EXPECT_EQ(g.cell(3, 0), "3/3/2024");
 
   g.set_cell(2, 0, "2/30/2024");
-  sort_grid_by_date(g, 0, result, us);
-  EXPECT_EQ(result, "error");
+  EXPECT_EQ(sort_grid_by_date(g, 0, us), "error");
   EXPECT_EQ(g.cols(), 3);
   EXPECT_EQ(g.cell(1, 1), "a");
   EXPECT_EQ(g.cell(3, 1), "c");
