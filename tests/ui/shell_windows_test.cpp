@@ -5,31 +5,26 @@
 
 #include "shell/ui/app.h"
 #include "shell/ui/help_window.h"
-#include "ui_test_support.h"
+#include "support/window_test.h"
 
 using namespace ds::ui;
 
-class ShellWindowsTest : public QObject {
+class ShellWindowsTest : public test::WindowTest {
   Q_OBJECT
-  std::unique_ptr<test::Fixture> fx;
- private slots:
-  void init() { fx = std::make_unique<test::Fixture>(); }
-  void cleanup() { fx.reset(); }
+ public:
+  ShellWindowsTest() : WindowTest(false) {}
 
+ private slots:
   void main_window_has_buttons_menu_and_installs_samples() {
-    QWidget* main = registry().show(WindowId::main);
-    QVERIFY(main);
-    QCOMPARE(main->windowTitle(), QStringLiteral("Drawsmith"));
-    const QStringList names = {"cmdLotto",       "cmdTsets",    "cmdSystems",
-                               "cmdPerformance", "cmdFability", "cmdProfitability"};
-    for (const QString& n : names) QVERIFY2(main->findChild<QPushButton*>(n), qPrintable(n));
-    auto* menu = static_cast<QMainWindow*>(main)->menuBar()->actions().value(0);
-    QVERIFY(menu);
-    QCOMPARE(menu->text(), QStringLiteral("&Help"));
-    QCOMPARE(ds::messages().select_lotto, std::string("Please select a Lotto in the 'Lotto' window."));
-    QVERIFY(QFile::exists(fx->folder() + "/Games/Canada_6_49/draws.txt"));
-    QVERIFY(QFile::exists(fx->folder() + "/Games/Canada_6_49/param.tix"));
-    QVERIFY(QFile::exists(fx->folder() + "/Tsets/10/Forecaster1"));
+    auto* main = qobject_cast<QMainWindow*>(show(int(WindowId::main)));
+    for (const char* n :
+         {"cmdLotto", "cmdTsets", "cmdSystems", "cmdPerformance", "cmdFability", "cmdProfitability"})
+      QVERIFY2(find<QPushButton>(n), n);
+    QCOMPARE(main->menuBar()->actions().value(0)->text(), QStringLiteral("&Help"));
+    const std::pair<const char*, const char*> installed[] = {{"Games/Canada_6_49/draws.txt", "d1"},
+                                                             {"Games/Canada_6_49/param.tix", "d1a"},
+                                                             {"Tsets/10/Forecaster1", "d2"}};
+    for (auto [file, sample] : installed) QCOMPARE(test::read_all(path(file)), test::read_all(path(sample)));
   }
 
   void registry_gives_one_instance_and_recreates_a_closed_window() {
@@ -47,34 +42,33 @@ class ShellWindowsTest : public QObject {
 
   void every_window_closes_by_the_user_and_opens_again() {
     registry().show(WindowId::main);
-    for (WindowId id : {WindowId::lotto, WindowId::tsets, WindowId::system, WindowId::performance,
-                        WindowId::forecasting, WindowId::profitability, WindowId::tset_generator}) {
-      QWidget* w = registry().show(id);
-      QVERIFY(w);
-      w->close();
+    for (WindowId id :
+         {WindowId::lotto, WindowId::tsets, WindowId::system, WindowId::performance, WindowId::forecasting,
+          WindowId::profitability, WindowId::tset_generator, WindowId::backtest}) {
+      QWidget* window = registry().show(id);
+      QVERIFY(window);
+      window->close();
       QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
       QVERIFY(!registry().existing(id));
       QVERIFY(registry().show(id));
     }
-    // Visible windows deleted at once (as at the end of the program).
-    registry().close_all();
+    shown();  // each opening asks for what it lacks
   }
 
   void help_history_spans_menus_of_different_windows() {
     show_help("lotto.htm", "User Guide");
     auto* help = qobject_cast<HelpWindow*>(registry().existing(WindowId::help));
-    QVERIFY(help);
     QCOMPARE(help->windowTitle(), QStringLiteral("User Guide"));
     show_help("about.htm", "About");
     QCOMPARE(help->windowTitle(), QStringLiteral("About"));
+    w = help;
     QVERIFY(help->browser()->source().toString().endsWith("about.htm"));
-    QTest::mouseClick(help->findChild<QPushButton*>("cmdBack"), Qt::LeftButton);
+    click("cmdBack");
     QVERIFY(help->browser()->source().toString().endsWith("lotto.htm"));
-    QTest::mouseClick(help->findChild<QPushButton*>("cmdForward"), Qt::LeftButton);
+    click("cmdForward");
     QVERIFY(help->browser()->source().toString().endsWith("about.htm"));
-    QVERIFY(fx->dialogs.messages.isEmpty());
     // The About page names the folder where the data lives.
-    QVERIFY(help->browser()->toPlainText().contains(fx->folder()));
+    QVERIFY(help->browser()->toPlainText().contains(folder()));
   }
 };
 
