@@ -6,10 +6,12 @@
 namespace ds::ui {
 
 // The grids one window lends to others. Each stays owned, and written, by one
-// window: the draws by Lotto, the sets by Targeted Sets (the generator writes its
-// proposal into the current set row through that window), the frequencies by the
+// window: the draws by Lotto, the sets by Targeted Sets, the frequencies by the
 // generator and the forecasting table by Forecasting Abilities. Readers get a
-// read-only view and never reorder or change it.
+// read-only view and never reorder or change it. The one writer from outside is
+// the generator, which writes its proposal into the current set row, and it has
+// one path for it: TsetsWindow::generator_target and after_generation
+// (tsets/ui/tsets_window.h).
 enum class LentGrid { draws, sets, frequencies, forecasting };
 
 // The window that owns a lent grid.

@@ -182,20 +182,12 @@ void TsetGeneratorWindow::go() {
   AppState& s = state();
   const TextGrid* draws = s.lotto.play_n != 0 ? borrow_grid(LentGrid::draws) : nullptr;
   auto* sets = registry().get_as<TsetsWindow>(WindowId::tsets);
-  GeneratorTarget target;
-  if (sets) {
-    target.sets = &sets->model().work.grid;
-    target.size = sets->model().work.size;
-    target.date_text = ss(sets->date_text());
-  }
+  const GeneratorTarget target = sets ? sets->generator_target() : GeneratorTarget{};
 
   const GeneratorOutcome out = generate(input, s, draws, frequencies_, target, uniform_);
   if (out.table_changed) table_->refresh();
   period_->setText(qs(out.period));
-  if (sets) {
-    if (out.enable_save) sets->enable_save();
-    sets->grid_changed();
-  }
+  if (sets) sets->after_generation(out.enable_save);
   static const char* const focus_names[] = {nullptr, "txtFrom", "txtTo", "txtStep"};  // GeneratorFocus
   apply_outcome(this, out, focus_names[static_cast<int>(out.focus)]);
 }

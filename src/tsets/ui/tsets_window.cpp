@@ -204,16 +204,21 @@ const TextGrid* TsetsWindow::lent_grid(LentGrid grid) const {
   return grid == LentGrid::sets ? &model_.work.grid : nullptr;
 }
 
-QString TsetsWindow::date_text() const { return date_->text(); }
-
-void TsetsWindow::grid_changed() {
-  grid_view_->refresh();
-  show_current_row();
+GeneratorTarget TsetsWindow::generator_target() {
+  GeneratorTarget target;
+  target.sets = &model_.work.grid;
+  target.size = model_.work.size;
+  target.date_text = ss(date_->text());
+  return target;
 }
 
-void TsetsWindow::enable_save() {
-  model_.enabled.save = true;
-  update_enabled();
+void TsetsWindow::after_generation(bool enable_save) {
+  if (enable_save) {
+    model_.enabled.save = true;
+    update_enabled();
+  }
+  grid_view_->refresh();
+  show_current_row();
 }
 
 void TsetsWindow::update_enabled() {

@@ -4,6 +4,7 @@
 #include <QMainWindow>
 
 #include "shell/ui/app.h"
+#include "tsets/generator.h"
 #include "tsets/tsets_handlers.h"
 
 class QComboBox;
@@ -22,13 +23,12 @@ class TsetsWindow : public QMainWindow, public GridSource {
   ~TsetsWindow() override;
   const TextGrid* lent_grid(LentGrid grid) const override;
 
-  // What the generator uses: the grid, the chosen size and the date box.
-  TsetsModel& model() { return model_; }
-  QString date_text() const;
-  // The grid changed from outside (the generator wrote a row).
-  void grid_changed();
-  // Save becomes usable (the generator made a proposal).
-  void enable_save();
+  // The one path by which the generator writes the sets grid, which every other
+  // window only reads: generator_target() gives it the grid, the chosen size and
+  // the date box's text; after_generation() then shows what it wrote and, when
+  // it made a proposal (`enable_save`), makes Save usable.
+  GeneratorTarget generator_target();
+  void after_generation(bool enable_save);
 
  private:
   void apply(const TsetsOutcome& outcome);
