@@ -115,7 +115,7 @@ ProfitabilityOutcome copy_forecasting(const TextGrid* source, TextGrid& target) 
   return out;
 }
 
-ProfitabilityOutcome calculate_profitability(const ProfitabilityInput& in) {
+ProfitabilityOutcome calculate_avrprofitability(const ProfitabilityInput& in) {
   ProfitabilityOutcome out;
   if (in.lotto_name.empty()) {
     out.message = messages().select_lotto;

@@ -3,7 +3,7 @@
 // current system on the current targeted set, and the number of draws to play
 // for one draw with the top paying number of hits inside the set.
 // The window's handlers: opening it and cmdRefresh call copy_forecasting, then
-// calculate_profitability (as Enter in a prize box does); cmbClevel calls
+// calculate_avrprofitability (as Enter in a prize box does); cmbClevel calls
 // how_long_to_play. Their input comes from profitability_input.
 #include <array>
 #include <cstdint>
@@ -70,7 +70,7 @@ ProfitabilityOutcome copy_forecasting(const TextGrid* source, TextGrid& target);
 
 // Opening the window, cmdRefresh and Enter in a prize box: the expected prize
 // per unit of stake minus 1, then the times to play.
-ProfitabilityOutcome calculate_profitability(const ProfitabilityInput& in);
+ProfitabilityOutcome calculate_avrprofitability(const ProfitabilityInput& in);
 // cmbClevel: the times to play alone (a new confidence level). A failure leaves the times
 // as they were; a confidence of 100 or more, or a chance that leaves no
 // logarithm, is refused.

@@ -85,7 +85,7 @@ TEST_F(ProfitabilityTest, ShippedSamplesFromForecastingToProfitability) {
   EXPECT_EQ(in.fa, (std::array<std::string, 10>{"1", "1", "1", "1", "3.59", "1", "1", "1", "1", "1"}));
   EXPECT_EQ(mine.cell(5, 0), "4");
 
-  auto out = ds::calculate_profitability(in);
+  auto out = ds::calculate_avrprofitability(in);
   EXPECT_EQ(out.message, "");
   EXPECT_EQ(out.lotto_label, "Canada_6_49");
   EXPECT_EQ(out.system_label, "10_3_6");
@@ -93,7 +93,7 @@ TEST_F(ProfitabilityTest, ShippedSamplesFromForecastingToProfitability) {
   EXPECT_EQ(out.times, "199483");
   // Free play: the return is not divided by the cost of 3.
   in.cost = 0;
-  const auto free = ds::calculate_profitability(in).profitability;
+  const auto free = ds::calculate_avrprofitability(in).profitability;
   ASSERT_TRUE(free);
   EXPECT_NEAR(std::stod(*free), 1.207342, 2e-6);
   // The times alone at 99 %: ln 0.01 / ln(1 - p) = 306654.1; the profitability is left alone.
@@ -127,10 +127,10 @@ TEST_F(ProfitabilityTest, TheAbilityOfTheTopClassShortensTheTimes) {
     x.prizes = c.prizes;
     x.fa[c.ability_box] = c.ability;
     EXPECT_EQ(ds::how_long_to_play(x).times, c.times) << c.ability_box << " " << c.ability;
-    EXPECT_EQ(ds::calculate_profitability(x).times, c.times) << c.ability_box << " " << c.ability;
+    EXPECT_EQ(ds::calculate_avrprofitability(x).times, c.times) << c.ability_box << " " << c.ability;
   }
   in.prizes.fill("0");
-  EXPECT_EQ(ds::calculate_profitability(in).profitability, "-1");
+  EXPECT_EQ(ds::calculate_avrprofitability(in).profitability, "-1");
 }
 
 TEST_F(ProfitabilityTest, FailuresNameTheBoxAndNeverShowNonsense) {
@@ -161,7 +161,7 @@ TEST_F(ProfitabilityTest, FailuresNameTheBoxAndNeverShowNonsense) {
   for (const auto& c : cases) {
     auto x = in;
     c.edit(x);
-    const auto out = ds::calculate_profitability(x);
+    const auto out = ds::calculate_avrprofitability(x);
     EXPECT_EQ(out.message.substr(0, std::string(c.message).size()), c.message) << out.message;
     EXPECT_EQ(static_cast<int>(out.focus), c.focus) << c.message;
     EXPECT_EQ(out.show, c.show) << c.message;

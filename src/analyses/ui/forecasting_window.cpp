@@ -97,7 +97,7 @@ ForecastingWindow::ForecastingWindow() {
   layout->addWidget(msf_fa_, 1);
   layout->addLayout(buttons);
   setCentralWidget(central);
-  add_help_menu(this, QStringLiteral("forecasting.htm"));
+  add_help_menu(this, QStringLiteral("fa.htm"));
   resize(440, 520);
 
   // Load: the last twelve months; the calculation waits for the window to open.

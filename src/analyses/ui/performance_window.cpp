@@ -117,7 +117,7 @@ PerformanceWindow::PerformanceWindow() {
   layout->addWidget(msf_, 1);
   layout->addLayout(buttons);
   setCentralWidget(central);
-  add_help_menu(this, QStringLiteral("performance.htm"));
+  add_help_menu(this, QStringLiteral("perform.htm"));
   resize(900, 560);
 }
 

@@ -79,7 +79,7 @@ ProfitabilityWindow::ProfitabilityWindow() {
   refresh_button->setObjectName(QStringLiteral("cmdRefresh"));
   connect(refresh_button, &QPushButton::clicked, this, &ProfitabilityWindow::refresh);
   for (QLineEdit* box : prizes_.boxes)
-    connect(box, &QLineEdit::returnPressed, this, &ProfitabilityWindow::calculate_profitability);
+    connect(box, &QLineEdit::returnPressed, this, &ProfitabilityWindow::calculate_avrprofitability);
 
   auto* right = new QVBoxLayout;
   right->addWidget(prizes_.frame);
@@ -96,7 +96,7 @@ ProfitabilityWindow::ProfitabilityWindow() {
   layout->addLayout(facts);
   layout->addLayout(middle, 1);
   setCentralWidget(central);
-  add_help_menu(this, QStringLiteral("profitability.htm"));
+  add_help_menu(this, QStringLiteral("profit.htm"));
   resize(640, 480);
 
   // A choice from the list, or a typed level confirmed with Enter, recomputes the times.
@@ -114,7 +114,7 @@ ProfitabilityWindow::ProfitabilityWindow() {
 void ProfitabilityWindow::opened() {
   if (!copy_fa()) return;
   prizes_.fill_from_lotto();
-  calculate_profitability();
+  calculate_avrprofitability();
 }
 
 bool ProfitabilityWindow::copy_fa() {
@@ -129,7 +129,7 @@ bool ProfitabilityWindow::copy_fa() {
 
 void ProfitabilityWindow::refresh() {
   if (!copy_fa()) return;
-  calculate_profitability();
+  calculate_avrprofitability();
 }
 
 ProfitabilityInput ProfitabilityWindow::input() const {
@@ -148,7 +148,7 @@ void ProfitabilityWindow::apply(const ProfitabilityOutcome& out) {
   apply_outcome(this, out, out.focus == ProfitabilityFocus::none ? nullptr : focus_names[focus]);
 }
 
-void ProfitabilityWindow::calculate_profitability() { apply(ds::calculate_profitability(input())); }
+void ProfitabilityWindow::calculate_avrprofitability() { apply(ds::calculate_avrprofitability(input())); }
 
 void ProfitabilityWindow::how_long_to_play() { apply(ds::how_long_to_play(input())); }
 

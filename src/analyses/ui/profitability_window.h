@@ -30,7 +30,7 @@ class ProfitabilityWindow : public QMainWindow, public OpensOnShow {
   // Copies the Forecasting Abilities results, then calculates.
   void opened() override;
   void refresh();  // cmdRefresh
-  void calculate_profitability();
+  void calculate_avrprofitability();
   void how_long_to_play();
 
  private:
