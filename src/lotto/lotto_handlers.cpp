@@ -275,6 +275,11 @@ ChooseLottoResult read_lotto(const std::string& name, const std::filesystem::pat
 
 }  // namespace
 
+UnsavedDrawsQuestion unsaved_draws_question(const std::string& owner) {
+  return {"The draws added to '" + owner + "' are not saved. Save them before going on?",
+          {"Save", "Discard"}};
+}
+
 ChooseLottoResult choose_lotto(const std::string& name, const std::filesystem::path& games, AppState& s,
                                TextGrid& grid) {
   ChooseLottoResult r = read_lotto(name, games, s, grid);

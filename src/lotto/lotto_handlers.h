@@ -9,7 +9,8 @@
 //   cmdDrawSave              save_draws          msfDraws (row)  select_draw_row
 //   cmdImport                import_start, then import_read, import_review and
 //                            import_finish between its dialogs
-// and lotto_load when the window is made.
+// and lotto_load when the window is made; unsaved_draws_question before added
+// draws not yet saved would be given up.
 #include <array>
 #include <cstdint>
 #include <filesystem>
@@ -228,6 +229,15 @@ struct SaveDrawsResult : LottoOutcome {
 };
 SaveDrawsResult save_draws(const std::string& name_text, const std::string& owner, int current_row,
                            const std::filesystem::path& games, TextGrid& grid, const AppState& state);
+
+// Before the draws in the grid are given up (another lotto chosen, Create, the
+// window closed, the program ended) while draws added since the last read or save
+// are not in draws.txt: the question, answered by Save, Discard or Cancel.
+struct UnsavedDrawsQuestion {
+  std::string question;
+  std::vector<std::string> buttons;  // Save, Discard
+};
+UnsavedDrawsQuestion unsaved_draws_question(const std::string& owner);
 
 // cmdImport, one step between each two of its dialogs; the window stops where the
 // user cancels a dialog or a step is refused. Before the file dialog: the lotto

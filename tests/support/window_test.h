@@ -16,8 +16,8 @@
 
 namespace ds::ui::test {
 
-// Answers input boxes, file dialogs, questions (the index as text, "" to
-// cancel) and reviews ("1" accepts) from one queue, and keeps every message box.
+// Answers input boxes, file dialogs, questions and choices (the index as text, ""
+// to cancel) and reviews ("1" accepts) from one queue, and keeps every message box.
 // A dialog with nothing queued for it, or a message the test never took, fails
 // the test function.
 class ScriptedDialogs : public Dialogs {
@@ -36,6 +36,9 @@ class ScriptedDialogs : public Dialogs {
   QString open_file(QWidget*, const QString& title, const QString&) override { return next(title); }
   QString save_file(QWidget*, const QString& title, const QString&, const QString&) override {
     return next(title);
+  }
+  int ask(QWidget*, const QString& question, const QStringList&) override {
+    return choose(nullptr, question, {});
   }
   int choose(QWidget*, const QString& question, const QStringList&) override;
   bool review(QWidget*, const QString& title, const QString& text, const ds::TextGrid& grid,

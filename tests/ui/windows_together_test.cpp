@@ -105,6 +105,42 @@ class WindowsTogetherTest : public test::WindowTest {
     QCOMPARE(test::read_all(games("Canada_6_49/param.tix")), saved);
   }
 
+  // Added draws are never dropped unasked: choosing another lotto, closing the
+  // window or ending the program asks Save (0), Discard (1) or Cancel ("").
+  void unsaved_draws_are_asked_about_before_they_go() {
+    ds::LottoDefinition other;
+    QCOMPARE(ds::read_definition(ds::lotto_folder(state().app_folder), "Canada_6_49", other), std::string());
+    QCOMPARE(ds::write_definition(ds::lotto_folder(state().app_folder), "Other", other), std::string());
+    test::write_all(games("Other/draws.txt"), "2025-01-01 1 2 3 4 5 6 7 \r\n");
+    const QByteArray before = test::read_all(games("Canada_6_49/draws.txt"));
+    const QByteArray added = "2025-11-22 3 9 21 30 44 49 7 \r\n";
+    show(int(WindowId::lotto));
+    for (const char* answer : {"", "1", "0"}) {
+      QVERIFY(choose("cmbName", "Canada_6_49"));
+      click("cmdDrawNew");
+      type_draw("2025-11-22", {"3", "9", "21", "30", "44", "49", "7"});
+      click("cmdAdd");
+      dialogs.answers = {answer};
+      if (*answer == '0') {
+        QVERIFY(registry().may_end_program());
+      } else {
+        QVERIFY(choose("cmbName", "Other"));
+        QCOMPARE(text("cmbName"), QString(*answer ? "Other" : "Canada_6_49"));
+        QCOMPARE(draws().rows(), *answer ? 2 : 3624);
+      }
+      QCOMPARE(test::read_all(games("Canada_6_49/draws.txt")), *answer == '0' ? before + added : before);
+      if (!*answer) {  // cancelled: the window stays as long as the user cancels
+        dialogs.answers = {""};
+        QVERIFY(!w->close());
+        dialogs.answers = {"1"};
+        QVERIFY(w->close());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        show(int(WindowId::lotto));
+      }
+    }
+    QCOMPARE(dialogs.prompts.filter("are not saved").size(), 5);
+  }
+
   // A set row that cannot be copied whole leaves no numbers: the Systems window
   // asks for a set rather than expanding numbers of two sets.
   void a_bad_set_row_leaves_no_numbers_for_the_systems_window() {

@@ -39,6 +39,10 @@ class LoggingDialogs : public Dialogs {
     std::fprintf(stderr, "file dialog not expected: %s\n", qPrintable(title));
     return {};
   }
+  int ask(QWidget*, const QString& question, const QStringList&) override {
+    std::fprintf(stderr, "question not expected: %s\n", qPrintable(question));
+    return -1;
+  }
   int choose(QWidget*, const QString& question, const QStringList&) override {
     std::fprintf(stderr, "question not expected: %s\n", qPrintable(question));
     return -1;

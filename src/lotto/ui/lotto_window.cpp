@@ -1,5 +1,6 @@
 #include "lotto/ui/lotto_window.h"
 
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QEvent>
 #include <QFile>
@@ -344,12 +345,40 @@ void LottoWindow::refresh_draws() {
   if (current_row_ >= 1) grid_->select_grid_row(current_row_);
 }
 
+bool LottoWindow::may_close() {
+  if (!unsaved_) return true;
+  const UnsavedDrawsQuestion q = ds::unsaved_draws_question(owner_);
+  QStringList buttons;
+  for (const std::string& b : q.buttons) buttons << qs(b);
+  switch (dialogs().ask(this, qs(q.question), buttons)) {
+    case 0:
+      save_draws();
+      return !unsaved_;
+    case 1:
+      return true;  // the draws go when the grid is replaced or the window closed
+    default:
+      return false;
+  }
+}
+
+void LottoWindow::closeEvent(QCloseEvent* e) {
+  if (may_close())
+    e->accept();
+  else
+    e->ignore();
+}
+
 void LottoWindow::choose_lotto(const QString& name) {
+  if (!may_close()) {
+    name_->setCurrentText(qs(owner_));
+    return;
+  }
   const ChooseLottoResult r = ds::choose_lotto(ss(name), games_, state(), draws_);
   if (r.definition_read) show_form(r.form);
   if (r.grid_read) {
     owner_ = ss(name);
     current_row_ = r.current_row;
+    unsaved_ = false;
   }
   if (r.draws_read) show_draw(r.draw);
   grid_->refresh();
@@ -359,6 +388,7 @@ void LottoWindow::choose_lotto(const QString& name) {
 }
 
 void LottoWindow::create_lotto() {
+  if (!may_close()) return;
   const QString answer =
       dialogs().input(this, QStringLiteral("Please, type the name"), QStringLiteral("Name"));
   const CreateLottoResult r = ds::create_lotto(ss(answer), read_form(), games_, state().date_format, draws_);
@@ -368,6 +398,7 @@ void LottoWindow::create_lotto() {
     editing_ = r.editing;
     owner_ = r.owner;
     current_row_ = r.current_row;
+    unsaved_ = false;
     show_draw(r.draw);
     grid_->refresh();
   }
@@ -401,7 +432,10 @@ void LottoWindow::new_draw() {
 
 void LottoWindow::add_draw() {
   const AddDrawResult r = ds::add_draw(read_draw(), current_row_, state(), draws_);
-  if (r.row_written) refresh_draws();
+  if (r.row_written) {
+    unsaved_ = true;
+    refresh_draws();
+  }
   apply(r);
 }
 
@@ -410,6 +444,7 @@ void LottoWindow::save_draws() {
       ds::save_draws(ss(name_->currentText()), owner_, current_row_, games_, draws_, state());
   owner_ = r.owner;
   current_row_ = r.current_row;
+  if (r.written) unsaved_ = false;
   refresh_draws();
   apply(r);
 }
@@ -447,6 +482,7 @@ void LottoWindow::import_draws() {
   if (r.written) {
     owner_ = r.owner;
     current_row_ = r.current_row;
+    unsaved_ = false;  // the merged table, added draws with it, is in draws.txt
     refresh_draws();
   }
   apply(r);

@@ -17,7 +17,7 @@ namespace ds::ui {
 
 class GridView;
 
-class LottoWindow : public QMainWindow, public GridSource {
+class LottoWindow : public QMainWindow, public GridSource, public KeepsUnsavedWork {
   Q_OBJECT
  public:
   LottoWindow();
@@ -26,9 +26,12 @@ class LottoWindow : public QMainWindow, public GridSource {
   // msfDraws: the draw table that the generator and the analyses read.
   const TextGrid* lent_grid(LentGrid grid) const override;
   int current_row() const { return current_row_; }
+  // Draws added since the last read or save are asked about: Save, Discard or Cancel.
+  bool may_close() override;
 
  protected:
   bool event(QEvent* e) override;
+  void closeEvent(QCloseEvent* e) override;
 
  private:
   void build_controls();
@@ -57,6 +60,7 @@ class LottoWindow : public QMainWindow, public GridSource {
   std::string owner_;    // the lotto whose draws.txt the grid holds
   std::string editing_;  // the lotto whose definition Save may write ("" while creating)
   int current_row_ = 0;
+  bool unsaved_ = false;    // draws added since the grid was read or saved
   QString last_activated_;  // de-duplicates the combo's two activation signals
 
   QComboBox* name_ = nullptr;

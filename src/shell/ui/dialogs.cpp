@@ -61,6 +61,17 @@ class RealDialogs final : public Dialogs {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Drawsmith"), text, QMessageBox::Ok, parent);
     box.exec();
   }
+  int ask(QWidget* parent, const QString& question, const QStringList& buttons) override {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Drawsmith"), question, QMessageBox::NoButton,
+                    parent);
+    QList<QAbstractButton*> answers;
+    for (const QString& b : buttons) answers << box.addButton(b, QMessageBox::AcceptRole);
+    QAbstractButton* cancel = box.addButton(QMessageBox::Cancel);
+    box.setDefaultButton(qobject_cast<QPushButton*>(answers.value(0)));
+    box.setEscapeButton(cancel);
+    box.exec();
+    return static_cast<int>(answers.indexOf(box.clickedButton()));
+  }
   QString input(QWidget* parent, const QString& prompt, const QString& title) override {
     bool ok = false;
     const QString text = QInputDialog::getText(parent, title, prompt, QLineEdit::Normal, {}, &ok);

@@ -22,6 +22,9 @@ class Dialogs {
   // A file to write, starting from `suggested`; "" when the user cancels.
   virtual QString save_file(QWidget* parent, const QString& title, const QString& suggested,
                             const QString& filter) = 0;
+  // A question answered by one of `buttons` (the first is the default) or Cancel:
+  // the button's index, or -1 for Cancel (Escape, the window closed).
+  virtual int ask(QWidget* parent, const QString& question, const QStringList& buttons) = 0;
   // One of `choices`: its index, or -1 when the user cancels.
   virtual int choose(QWidget* parent, const QString& question, const QStringList& choices) = 0;
   // A modal review of `grid` (its row 0 as the header) under `text`, with an

@@ -65,7 +65,9 @@ void add_help_menu(QMainWindow* window, const QString& guide_page) {
   QAction* exit = help->addAction(QObject::tr("&Exit"));
   exit->setObjectName(QStringLiteral("Exit"));
   exit->setShortcut(QKeySequence(QStringLiteral("Ctrl+E")));
-  QObject::connect(exit, &QAction::triggered, window, [] { QApplication::exit(0); });
+  QObject::connect(exit, &QAction::triggered, window, [] {
+    if (registry().may_end_program()) QApplication::exit(0);
+  });
   for (QAction* a : {about, guide, exit}) a->setShortcutContext(Qt::WindowShortcut);
 }
 

@@ -83,7 +83,11 @@ void MainWindow::opened() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  // Closing the hub ends the program, like Exit.
+  // Closing the hub ends the program, like Exit: once no window keeps unsaved work.
+  if (!registry().may_end_program()) {
+    event->ignore();
+    return;
+  }
   event->accept();
   QApplication::exit(0);
 }

@@ -40,6 +40,13 @@ QWidget* WindowRegistry::existing(WindowId id) const {
   return it == windows_.end() ? nullptr : it->second.data();
 }
 
+bool WindowRegistry::may_end_program() {
+  for (auto& [id, w] : windows_)
+    if (auto* keeper = dynamic_cast<KeepsUnsavedWork*>(w.data()); keeper && !keeper->may_close())
+      return false;
+  return true;
+}
+
 void WindowRegistry::close_all() {
   for (auto& [id, w] : windows_) {
     if (w) {

@@ -21,6 +21,14 @@ class OpensOnShow {
   virtual void opened() = 0;
 };
 
+// A window that may hold work not yet saved: before the window is closed or the
+// program ends it asks the user (save, discard or cancel); false means stay.
+class KeepsUnsavedWork {
+ public:
+  virtual ~KeepsUnsavedWork() = default;
+  virtual bool may_close() = 0;
+};
+
 // One instance per window. `get` creates a window hidden on first use (its
 // constructor lays it out and reads what it lists, nothing more); `show` shows it
 // modeless, runs its opening step the first time (OpensOnShow, once the window is
@@ -38,6 +46,9 @@ class WindowRegistry {
   QWidget* show(WindowId id);
   // The instance if it exists, without creating it.
   QWidget* existing(WindowId id) const;
+  // Asks every window that may hold unsaved work whether the program may end;
+  // false as soon as one says stay.
+  bool may_end_program();
   // Closes and forgets every window (tests start each case afresh).
   void close_all();
 
