@@ -275,9 +275,8 @@ ChooseLottoResult read_lotto(const std::string& name, const std::filesystem::pat
 
 }  // namespace
 
-UnsavedDrawsQuestion unsaved_draws_question(const std::string& owner) {
-  return {"The draws added to '" + owner + "' are not saved. Save them before going on?",
-          {"Save", "Discard"}};
+UnsavedQuestion unsaved_draws_question(const std::string& owner) {
+  return {"The draws added to '" + owner + "' are not saved. Save them before going on?"};
 }
 
 ChooseLottoResult choose_lotto(const std::string& name, const std::filesystem::path& games, AppState& s,

@@ -232,12 +232,8 @@ SaveDrawsResult save_draws(const std::string& name_text, const std::string& owne
 
 // Before the draws in the grid are given up (another lotto chosen, Create, the
 // window closed, the program ended) while draws added since the last read or save
-// are not in draws.txt: the question, answered by Save, Discard or Cancel.
-struct UnsavedDrawsQuestion {
-  std::string question;
-  std::vector<std::string> buttons;  // Save, Discard
-};
-UnsavedDrawsQuestion unsaved_draws_question(const std::string& owner);
+// are not in draws.txt.
+UnsavedQuestion unsaved_draws_question(const std::string& owner);
 
 // cmdImport, one step between each two of its dialogs; the window stops where the
 // user cancels a dialog or a step is refused. Before the file dialog: the lotto

@@ -7,6 +7,7 @@
 // ds::ui::apply_outcome (shell/ui/apply_outcome.h).
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "shell/window_id.h"
 
@@ -17,6 +18,14 @@ struct Outcome {
   WindowId show = WindowId::none;     // brought forward after the message (where a missing choice is made)
   std::optional<std::string> status;  // the status line's new text ("" empties it); unset leaves it
   bool status_stays = false;          // the text stays until the next; otherwise it goes after a few seconds
+};
+
+// Asked before work not yet saved would be given up (another lotto or set
+// chosen, the window closed, the program ended): answered by one of `buttons`
+// (Save, Discard) or Cancel, which keeps everything as it was.
+struct UnsavedQuestion {
+  std::string question;
+  std::vector<std::string> buttons{"Save", "Discard"};
 };
 
 }  // namespace ds

@@ -41,6 +41,10 @@ void tsets_load(TsetsModel& model, AppState& state) {
   model.enabled = TsetsEnabled{};
 }
 
+UnsavedQuestion unsaved_set_question(const TsetsModel& model) {
+  return {"The changes to the set '" + model.work.set_name + "' are not saved. Save them before going on?"};
+}
+
 TsetsOutcome tsets_choose_size(TsetsModel& model, const std::string& size_text, AppState& state) {
   const std::string_view text = trim_blanks(size_text);
   if (text.empty()) return message(messages().select_size, TsetsFocus::size);
@@ -56,6 +60,7 @@ TsetsOutcome tsets_choose_size(TsetsModel& model, const std::string& size_text, 
   out.sets_text = "";
   out.index_count = work.size;
   Tsets_headers(work.grid, work.size, state.tset_row);
+  model.unsaved = false;
   if (state.tset_size != 0 && state.tset_size != work.size) {
     // The current set has the old size: it no longer fits what the other
     // windows take as the set size, so there is no current set any more.
@@ -92,6 +97,7 @@ TsetsOutcome tsets_new(TsetsModel& model, const std::string& answer, AppState& s
     work.grid.set_rows(2);
     state.tset_row = 1;
   }
+  if (work.set_name == *name) model.unsaved = false;
   out.set_list = list_sets(work.size_folder);
   out.sets_text = *name;
   enable_editing(model);
@@ -102,6 +108,7 @@ TsetsOutcome tsets_choose_set(TsetsModel& model, const std::string& name, AppSta
   TsetsOutcome out;
   const bool readable = file_exists(model.work.size_folder / name);
   out.message = read_set_file(model.work, name, state);
+  if (readable && model.work.set_name == name) model.unsaved = false;
   if (readable && model.work.set_name == name)
     out.status = "Read " + rows_text(model.work.grid.rows() - 1) + " of '" + name + "'.";
   enable_editing(model);
@@ -113,11 +120,13 @@ TsetsOutcome tsets_accept_date(TsetsModel& model, const std::string& date_text, 
   const auto day = parse_date(date_text, state.date_format);
   if (!day) return message(messages().incorrect_date, TsetsFocus::date);
   model.work.grid.set_cell(state.tset_row, 0, format_date(*day, state.date_format));
+  model.unsaved = true;
   return {};
 }
 
 TsetsOutcome tsets_add(TsetsModel& model, AppState& state) {
   state.tset_row = static_cast<std::int16_t>(model.work.grid.append_row());
+  model.unsaved = true;
   return {};
 }
 
@@ -148,6 +157,7 @@ TsetsOutcome tsets_accept_number(TsetsModel& model, const std::string& index_tex
     if (cell == text || parse_i16(cell) == number) return message(m.number_repeated, TsetsFocus::number);
   }
   grid.set_cell(row, *index, text);
+  model.unsaved = true;
 
   bool full = true;
   for (int j = 1; j <= size && full; ++j) full = parse_i16(grid.cell(row, j)).has_value();
@@ -157,6 +167,7 @@ TsetsOutcome tsets_accept_number(TsetsModel& model, const std::string& index_tex
 
 TsetsOutcome tsets_save(TsetsModel& model, AppState& state) {
   TsetsOutcome out = message(write_set_file(model.work, state));
+  if (out.message.empty()) model.unsaved = false;
   if (out.message.empty())
     out.status = "Saved " + rows_text(model.work.grid.rows() - 1) + " of '" + model.work.set_name + "'.";
   return out;

@@ -6,7 +6,8 @@
 //   cmbSize  tsets_choose_size   cmbSets  tsets_choose_set   cmdNew  tsets_new
 //   cmdAcceptDate  tsets_accept_date   cmdAcceptNumber  tsets_accept_number
 //   cmdAdd  tsets_add   cmdSave  tsets_save   msfTsets (row)  tsets_select_row
-// (cmdTsetGenerator opens the generator, whose cmdGo is `generate` in generator.h.)
+// (cmdTsetGenerator opens the generator, whose cmdGo is `generate` in generator.h),
+// and unsaved_set_question before changed rows would be given up.
 #include <optional>
 #include <string>
 #include <vector>
@@ -44,7 +45,12 @@ struct TsetsOutcome : Outcome {
 struct TsetsModel {
   TsetsWork work;
   TsetsEnabled enabled;
+  bool unsaved = false;  // rows changed since the set was read, made or saved
 };
+
+// Before the rows of the open set are given up while they hold changes not yet
+// saved (another size, set or new set chosen, the window closed, the program ended).
+UnsavedQuestion unsaved_set_question(const TsetsModel& model);
 
 // Load: the Tsets folder (made when missing) and the grid in its design state.
 void tsets_load(TsetsModel& model, AppState& state);

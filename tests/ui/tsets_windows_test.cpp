@@ -73,6 +73,30 @@ class TsetsWindowsTest : public test::WindowTest {
              QStringLiteral("Saved 2 rows of 'Mine'."));
   }
 
+  // Changed rows are never dropped unasked: another set, the window closed or the
+  // program ended asks Save (0), Discard (1) or Cancel ("").
+  void unsaved_rows_are_asked_about_before_they_go() {
+    show(int(WindowId::tsets));
+    pick("cmbSize", "10");
+    pick("cmbSets", "Forecaster1");
+    const QByteArray before = test::read_all(path("Tsets/10/Forecaster1"));
+    click("cmdAdd");
+    type("txtDate", "2025-12-01");
+    click("cmdAcceptDate");
+    for (int i = 1; i <= 10; ++i) place(i, 9 * i - 8);
+    dialogs.answers = {""};
+    QVERIFY(choose("cmbSets", "Forecaster1"));  // reading it again would drop the new row
+    QCOMPARE(sets().rows(), 62);
+    dialogs.answers = {"0"};
+    QVERIFY(registry().may_end_program());
+    QCOMPARE(test::read_all(path("Tsets/10/Forecaster1")),
+             before + "2025-12-01 1 10 19 28 37 46 55 64 73 82 \r\n");
+    click("cmdAdd");
+    dialogs.answers = {"1"};
+    QVERIFY(w->close());
+    QCOMPARE(dialogs.prompts.filter("are not saved").size(), 3);
+  }
+
   void generator_proposes_frequency_sets_and_refuses_a_bad_step() {
     show(int(WindowId::lotto));
     QVERIFY(choose("cmbName", "Canada_6_49"));

@@ -347,10 +347,7 @@ void LottoWindow::refresh_draws() {
 
 bool LottoWindow::may_close() {
   if (!unsaved_) return true;
-  const UnsavedDrawsQuestion q = ds::unsaved_draws_question(owner_);
-  QStringList buttons;
-  for (const std::string& b : q.buttons) buttons << qs(b);
-  switch (dialogs().ask(this, qs(q.question), buttons)) {
+  switch (ask_unsaved(this, ds::unsaved_draws_question(owner_))) {
     case 0:
       save_draws();
       return !unsaved_;

@@ -15,6 +15,12 @@ namespace {
 constexpr int status_note_ms = 8000;
 }  // namespace
 
+int ask_unsaved(QWidget* parent, const UnsavedQuestion& question) {
+  QStringList buttons;
+  for (const std::string& b : question.buttons) buttons << qs(b);
+  return dialogs().ask(parent, qs(question.question), buttons);
+}
+
 void focus_control(QWidget* control) {
   if (!control) return;
   control->setFocus(Qt::OtherFocusReason);

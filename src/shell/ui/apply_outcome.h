@@ -12,6 +12,9 @@ namespace ds::ui {
 // of `window`; nullptr for none), its text selected.
 void apply_outcome(QMainWindow* window, const Outcome& outcome, const char* focus = nullptr);
 
+// Asks `question` (Save, Discard or Cancel): the button's index, -1 for Cancel.
+int ask_unsaved(QWidget* parent, const UnsavedQuestion& question);
+
 // Gives `control` the focus and selects its text (a line edit's, or an editable
 // combo box's).
 void focus_control(QWidget* control);

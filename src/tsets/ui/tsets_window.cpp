@@ -1,5 +1,6 @@
 #include "tsets/ui/tsets_window.h"
 
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -215,6 +216,7 @@ GeneratorTarget TsetsWindow::generator_target() {
 void TsetsWindow::after_generation(bool enable_save) {
   if (enable_save) {
     model_.enabled.save = true;
+    model_.unsaved = true;  // the proposal went into the current row
     update_enabled();
   }
   grid_view_->refresh();
@@ -263,14 +265,47 @@ void TsetsWindow::apply(const TsetsOutcome& outcome) {
   apply_outcome(this, outcome, focus_names[static_cast<int>(outcome.focus)]);
 }
 
-void TsetsWindow::size_chosen(const QString& text) { apply(tsets_choose_size(model_, ss(text), state())); }
+bool TsetsWindow::may_close() {
+  if (!model_.unsaved) return true;
+  switch (ask_unsaved(this, unsaved_set_question(model_))) {
+    case 0:
+      save();
+      return !model_.unsaved;
+    case 1:
+      return true;  // the rows go when the grid is replaced or the window closed
+    default:
+      return false;
+  }
+}
+
+void TsetsWindow::closeEvent(QCloseEvent* e) {
+  if (may_close())
+    e->accept();
+  else
+    e->ignore();
+}
+
+void TsetsWindow::size_chosen(const QString& text) {
+  if (!may_close()) {
+    size_->setCurrentText(model_.work.size > 0 ? QString::number(model_.work.size) : QString());
+    return;
+  }
+  apply(tsets_choose_size(model_, ss(text), state()));
+}
 
 void TsetsWindow::new_set() {
+  if (!may_close()) return;
   const QString answer = dialogs().input(this, qs(messages().type_name), qs(messages().strategy_name));
   apply(tsets_new(model_, ss(answer), state()));
 }
 
-void TsetsWindow::set_chosen(const QString& name) { apply(tsets_choose_set(model_, ss(name), state())); }
+void TsetsWindow::set_chosen(const QString& name) {
+  if (!may_close()) {
+    sets_->setCurrentIndex(sets_->findText(qs(model_.work.set_name)));
+    return;
+  }
+  apply(tsets_choose_set(model_, ss(name), state()));
+}
 
 void TsetsWindow::accept_date() { apply(tsets_accept_date(model_, ss(date_->text()), state())); }
 

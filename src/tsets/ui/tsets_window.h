@@ -15,7 +15,7 @@ namespace ds::ui {
 
 class GridView;
 
-class TsetsWindow : public QMainWindow, public GridSource {
+class TsetsWindow : public QMainWindow, public GridSource, public KeepsUnsavedWork {
   Q_OBJECT
  public:
   TsetsWindow();
@@ -29,6 +29,12 @@ class TsetsWindow : public QMainWindow, public GridSource {
   // it made a proposal (`enable_save`), makes Save usable.
   GeneratorTarget generator_target();
   void after_generation(bool enable_save);
+  // Rows changed since the set was read, made or saved are asked about: Save,
+  // Discard or Cancel.
+  bool may_close() override;
+
+ protected:
+  void closeEvent(QCloseEvent* e) override;
 
  private:
   void apply(const TsetsOutcome& outcome);
