@@ -2,8 +2,8 @@
 // one request (Lotto and the preview of an import, Targeted Sets, the Back-test
 // of the whole history, Systems, Forecasting Abilities, Average Profitability,
 // then System Performance on a draw of November 2025) and saves a picture of each
-// window. Run it through tools/screenshots/make-screenshots.sh.
-// Usage: screenshots SHIPPED_FOLDER OUTPUT_FOLDER
+// window, and of the question asked before unsaved rows would go. Run it through
+// tools/screenshots/make-screenshots.sh. Usage: screenshots SHIPPED_FOLDER OUTPUT_FOLDER
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -39,9 +39,10 @@ class LoggingDialogs : public Dialogs {
     std::fprintf(stderr, "file dialog not expected: %s\n", qPrintable(title));
     return {};
   }
-  int ask(QWidget*, const QString& question, const QStringList&) override {
-    std::fprintf(stderr, "question not expected: %s\n", qPrintable(question));
-    return -1;
+  // The real question, photographed and cancelled once it is on screen.
+  int ask(QWidget* parent, const QString& question, const QStringList& buttons) override {
+    photograph_modal("unsaved-question.png");
+    return real_dialogs().ask(parent, question, buttons);
   }
   int choose(QWidget*, const QString& question, const QStringList&) override {
     std::fprintf(stderr, "question not expected: %s\n", qPrintable(question));
@@ -50,15 +51,18 @@ class LoggingDialogs : public Dialogs {
   // The real review dialog, photographed and cancelled once it is on screen.
   bool review(QWidget* parent, const QString& title, const QString& text, const ds::TextGrid& grid,
               const QString& accept) override {
-    QTimer::singleShot(400, [this] {
+    photograph_modal("import-preview.png");
+    return real_dialogs().review(parent, title, text, grid, accept);
+  }
+  void photograph_modal(const char* file) {
+    QTimer::singleShot(400, [this, file] {
       if (QWidget* dialog = QApplication::activeModalWidget()) {
-        const QString path = QDir(out_folder).filePath(QStringLiteral("import-preview.png"));
+        const QString path = QDir(out_folder).filePath(QLatin1String(file));
         dialog->grab().save(path);
         std::printf("%s\n", qPrintable(path));
         dialog->close();
       }
     });
-    return real_dialogs().review(parent, title, text, grid, accept);
   }
   QString open_path;   // the file Import draws opens
   QString out_folder;  // where the pictures go
@@ -201,6 +205,11 @@ int main(int argc, char** argv) {
 
   show_help(QStringLiteral("main.htm"), QStringLiteral("User Guide"));
   save(registry().existing(WindowId::help), out, "help.png");
+
+  // The generator's proposal is not saved: choosing the set again asks first
+  // (photographed, then cancelled).
+  registry().show(WindowId::tsets);
+  choose(tsets, "cmbSets", QStringLiteral("Forecaster1"));
   registry().close_all();
   return 0;
 }
