@@ -2,7 +2,7 @@
 // worst-case and best-case rows, and writes what it found.
 //
 //   ticket_search [--targets FILE] [--only ID,ID,...] [--seconds S] [--seed N] [--jobs J]
-//                 [--tables FILE] [--phase NAME] [--from TABLES_FILE] [--verbose]
+//                 [--tables FILE] [--phase NAME] [--from TABLES_FILE] [--multiplier U] [--verbose]
 //   ticket_search --emit-cpp TABLES_FILE...   (prints base_tickets.cpp to stdout)
 //   ticket_search --check TABLES_FILE          (re-verifies each table line)
 //   ticket_search --rows TABLES_FILE           (prints the rows each table really gives)
@@ -112,6 +112,7 @@ int main(int argc, char** argv) {
   double seconds = 60;
   std::uint64_t seed = 1;
   int jobs = 1;
+  int multiplier = 0;
   bool verbose = false;
   std::string only_phase, from_file;
   std::string check_file;
@@ -144,6 +145,8 @@ int main(int argc, char** argv) {
       only_phase = value();
     else if (a == "--from")
       from_file = value();
+    else if (a == "--multiplier")
+      multiplier = std::stoi(value());
     else if (a == "--check")
       check_file = value();
     else if (a == "--rows")
@@ -211,6 +214,24 @@ int main(int argc, char** argv) {
     return 0;
   }
 
+  if (multiplier != 0) {
+    // the multiplier has to be a unit of every system's Z_v; the orbit sizes tell which
+    // numbers of base tickets an invariant table can have
+    for (const auto& t : work) {
+      const auto sizes = multiplier_orbit_sizes(t.v, t.m, multiplier);
+      if (sizes.empty()) {
+        std::fprintf(stderr, "%d is not a unit other than 1 of Z_%d (%s)\n", multiplier, t.v, t.id.c_str());
+        return 2;
+      }
+      if (verbose) {
+        std::fprintf(stderr, "%s multiplier %d orbits:", t.id.c_str(), multiplier);
+        for (std::size_t k = 1; k < sizes.size(); ++k)
+          if (sizes[k]) std::fprintf(stderr, " %d of size %zu", sizes[k], k);
+        std::fprintf(stderr, "\n");
+      }
+    }
+  }
+
   std::mutex out_mutex;
   std::ofstream tables(tables_path, std::ios::app);
   std::atomic<std::size_t> next{0};
@@ -232,7 +253,7 @@ int main(int argc, char** argv) {
           }
         }
       }
-      const Outcome o = search(t, seed, seconds, verbose, only_phase, start);
+      const Outcome o = search(t, seed, seconds, verbose, only_phase, start, multiplier);
       // check the result independently of the search's own bookkeeping
       const auto tickets = expand(o.bases, t.v);
       const bool covered = !o.bases.empty() && covers_all(tickets, t.v, t.t);

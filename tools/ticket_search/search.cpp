@@ -214,16 +214,28 @@ namespace {
 
 constexpr int kFree = 1 << 20;
 
-enum class Phase { exact, anneal, relaxed, cover };
+enum class Phase { exact, anneal, lns, relaxed, cover };
 
 class Searcher {
  public:
-  Searcher(const Target& target, std::uint64_t seed) : tg_(target), rng_(seed) {
+  Searcher(const Target& target, std::uint64_t seed, int multiplier = 0)
+      : tg_(target), rng_(seed), mult_(multiplier) {
     v_ = tg_.v;
     m_ = tg_.m;
     c_ = tg_.c;
     build_orbits();
     build_candidates();
+    build_units();
+  }
+
+  // How many units (multiplier orbits of candidates) there are of each size.
+  std::vector<int> unit_sizes() const {
+    std::vector<int> out;
+    for (const auto& un : units_) {
+      if (out.size() <= un.size()) out.resize(un.size() + 1, 0);
+      ++out[un.size()];
+    }
+    return out;
   }
 
   // Adds the given base tickets one by one under the exact phase's rules; true when
@@ -255,29 +267,32 @@ class Searcher {
   Outcome run(double seconds, bool verbose, const std::string& only_phase) {
     const auto start = Clock::now();
     deadline_ = start + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds));
+    // a phase marked `named` runs only when asked for by name
     const struct {
       Phase phase;
       double share;
       const char* name;
-    } plan[] = {{Phase::exact, 0.15, "exact"},
-                {Phase::exact, 0.30, "exact-restarts"},
-                {Phase::anneal, 0.90, "anneal"},
-                {Phase::relaxed, 0.95, "relaxed"},
-                {Phase::cover, 1.0, "cover"}};
+      bool named;
+    } plan[] = {{Phase::exact, 0.15, "exact", false},     {Phase::exact, 0.30, "exact-restarts", false},
+                {Phase::anneal, 0.90, "anneal", false},   {Phase::lns, 0.90, "lns", true},
+                {Phase::relaxed, 0.95, "relaxed", false}, {Phase::cover, 1.0, "cover", false}};
     bool complete = true;  // the first exact pass is one complete depth-first search
     for (const auto& step : plan) {
       if (best_.exact || (exhausted_ && step.phase == Phase::exact)) continue;
       if (step.phase == Phase::cover && best_.covered) break;
-      if (!only_phase.empty() && only_phase != step.name) continue;
+      if (only_phase.empty() ? step.named : only_phase != step.name) continue;
       phase_ = step.phase;
       phase_name_ = step.name;
       phase_end_ = start + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(
                                seconds * (only_phase.empty() ? step.share : 1.0)));
       setup_constraints();
       complete = step.share == plan[0].share;
-      if (phase_ == Phase::anneal) {
+      if (phase_ == Phase::anneal || phase_ == Phase::lns) {
         if (effect_.empty()) build_effects();
-        anneal();
+        if (phase_ == Phase::anneal)
+          anneal();
+        else
+          lns(verbose);
         continue;
       }
       for (int restart = 1; Clock::now() < phase_end_ && !best_.exact; ++restart) {
@@ -521,14 +536,15 @@ class Searcher {
     if (w == tg_.t) tally_.uncovered += sign * (top(x, w) == 0);
   }
 
-  int tally_cost() const {
-    int total = 4 * tally_.uncovered;
+  int cost_of(const Tally& t) const {
+    int total = 4 * t.uncovered;
     for (int w = 2; w <= m_; ++w) {
-      if (tg_.fixed_max[w]) total += tally_.above[w] + (tally_.at_hi[w] == 0);
-      if (tg_.fixed_min[w]) total += tally_.under[w] + (tally_.at_lo[w] == 0);
+      if (tg_.fixed_max[w]) total += t.above[w] + (t.at_hi[w] == 0);
+      if (tg_.fixed_min[w]) total += t.under[w] + (t.at_lo[w] == 0);
     }
     return total;
   }
+  int tally_cost() const { return cost_of(tally_); }
 
   void tally_change(int cnd, int sign) {
     for (const auto& [o, d] : effect_[cnd]) {
@@ -598,34 +614,38 @@ class Searcher {
     return false;
   }
 
+  // Annealing moves replace one unit of the table by a unit of the same size that is
+  // not in it (one base ticket by another when no multiplier is given).
   void anneal() {
     std::vector<int> best_set;
     // start from the closest table the depth-first phases met, after trying its
     // neighbours one and two tickets away
     if (best_.covered) {
-      for (Mask b : best_.bases) best_set.push_back(cand_index_[orbit_of_[b]]);
-      if (repair(best_set)) return;
+      if (mult_ == 0) {
+        for (Mask b : best_.bases) best_set.push_back(cand_index_[orbit_of_[b]]);
+        if (repair(best_set)) return;
+      } else {
+        best_set = units_of(best_.bases);
+      }
     }
     std::uniform_real_distribution<double> unit(0.0, 1.0);
-    std::uniform_int_distribution<int> any_candidate(0, ncand_ - 1), any_member(0, c_ - 1);
     int best_cost = 1 << 30;
     const long long run_length = 20000LL + 4000LL * c_;
     for (int run = 0; Clock::now() < phase_end_ && !best_.exact; ++run) {
       ++best_.restarts;
       tally_reset();
       std::vector<int> set;
-      std::vector<char> in(ncand_, 0);
-      if (!best_set.empty() && run % 2 == 0) {
+      std::vector<char> in(nunits_, 0);
+      std::vector<int> in_of_size(c_ + 1, 0);
+      if (!best_set.empty() && run % 2 == 0)
         set = best_set;
-      } else {
-        std::vector<int> all(ncand_);
-        std::iota(all.begin(), all.end(), 0);
-        std::shuffle(all.begin(), all.end(), rng_);
-        set.assign(all.begin(), all.begin() + c_);
-      }
-      for (int cnd : set) {
-        in[cnd] = 1;
-        tally_change(cnd, +1);
+      else
+        set = random_fill();
+      if (set.empty()) return;  // no table of c tickets is a union of units
+      for (int un : set) {
+        in[un] = 1;
+        ++in_of_size[unit_size(un)];
+        unit_tally(un, +1);
       }
       int current = tally_cost();
       if (best_set.empty() || current < best_cost) best_cost = current, best_set = set;
@@ -634,12 +654,16 @@ class Searcher {
         if ((step & 255) == 0 && Clock::now() > phase_end_) break;
         ++best_.nodes;
         const double temperature = t0 * std::pow(t1 / t0, static_cast<double>(step) / run_length);
-        const int i = any_member(rng_);
-        int j = any_candidate(rng_);
-        while (in[j]) j = any_candidate(rng_);
+        const int i = std::uniform_int_distribution<int>(0, static_cast<int>(set.size()) - 1)(rng_);
+        const int size = unit_size(set[i]);
+        const auto& same = by_size_[size];
+        if (in_of_size[size] == static_cast<int>(same.size())) continue;
+        std::uniform_int_distribution<int> any_same(0, static_cast<int>(same.size()) - 1);
+        int j = same[any_same(rng_)];
+        while (in[j]) j = same[any_same(rng_)];
         const int old = set[i];
-        tally_change(old, -1);
-        tally_change(j, +1);
+        unit_tally(old, -1);
+        unit_tally(j, +1);
         const int next = tally_cost();
         if (next <= current || unit(rng_) < std::exp((current - next) / temperature)) {
           in[old] = 0;
@@ -649,15 +673,174 @@ class Searcher {
           if (current < best_cost) {
             best_cost = current;
             best_set = set;
-            chosen_ = set;
+            chosen_from_units(set);
             record_leaf();
             if (best_.exact) return;
           }
         } else {
-          tally_change(j, -1);
-          tally_change(old, +1);
+          unit_tally(j, -1);
+          unit_tally(old, +1);
         }
       }
+    }
+  }
+
+  // Large-neighbourhood repair. Each step frees two or three units of the table, drawn
+  // with weight growing with the placements above the best-case row they feed, and
+  // puts back the combination of as many units (of the same total size) that gives the
+  // lowest cost, ties drawn at random: all units but the last come from the best single
+  // additions (12 for two, 8 for three), the last from every unit, so the cost never
+  // rises. Units just freed and not put back may not come back for 5 to 14 steps unless
+  // they beat the best cost so far; after 100 steps without gain the search goes back
+  // to the best table with two units replaced at random.
+  struct Refill {
+    std::vector<int> pool, all, pick, best, freed;
+    std::vector<char> tabu, all_tabu;
+    int best_cost = 0, ties = 0, aspiration = 0;
+    long long tried = 0;
+  };
+
+  void consider(Refill& r, int cost, bool tabu) {
+    ++r.tried;
+    if (tabu && cost >= r.aspiration) return;
+    if (r.best.empty() || cost < r.best_cost) {
+      r.best = r.pick, r.best_cost = cost, r.ties = 1;
+    } else if (cost == r.best_cost && std::uniform_int_distribution<int>(0, r.ties++)(rng_) == 0) {
+      r.best = r.pick;
+    }
+  }
+
+  // Every choice of `left` more units of total size `size_left`: all but the last from
+  // the pool (in pool order), the last from all units.
+  void refill(Refill& r, std::size_t from, int left, int size_left, bool tabu) {
+    if (left == 1) {
+      for (std::size_t i = 0; i < r.all.size(); ++i) {
+        const int un = r.all[i];
+        if (unit_size(un) != size_left || std::find(r.pick.begin(), r.pick.end(), un) != r.pick.end())
+          continue;
+        r.pick.push_back(un);
+        consider(r, cost_with(un), tabu || r.all_tabu[i]);
+        r.pick.pop_back();
+      }
+      return;
+    }
+    for (std::size_t i = from; i < r.pool.size(); ++i) {
+      const int un = r.pool[i];
+      if (unit_size(un) >= size_left) continue;
+      r.pick.push_back(un);
+      unit_tally(un, +1);
+      refill(r, i + 1, left - 1, size_left - unit_size(un), tabu || r.tabu[i]);
+      unit_tally(un, -1);
+      r.pick.pop_back();
+    }
+  }
+
+  void lns(bool verbose) {
+    std::vector<int> set;
+    if (best_.covered) set = units_of(best_.bases);
+    if (set.empty()) set = random_fill();
+    if (set.empty()) return;  // no table of c tickets is a union of units
+    build_unit_effects();
+    std::vector<char> in(nunits_, 0);
+    auto load = [&](const std::vector<int>& table) {
+      set = table;
+      std::fill(in.begin(), in.end(), 0);
+      tally_reset();
+      for (int un : set) in[un] = 1, unit_tally(un, +1);
+    };
+    load(set);
+    int current = tally_cost(), best_cost = current;
+    std::vector<int> best_set = set;
+    chosen_from_units(set);
+    record_leaf();
+    std::vector<long long> tabu_until(nunits_, -1);
+    std::vector<char> above(rep_.size(), 0);
+    std::uniform_real_distribution<double> unit(0.0, 1.0);
+    long long last_gain = 0;
+    for (long long step = 0; Clock::now() < phase_end_ && !best_.exact; ++step) {
+      // placements above the best-case row, and the units that feed them
+      for (std::size_t o = 0; o < rep_.size(); ++o) {
+        const int w = rep_level_[o];
+        above[o] = tg_.fixed_max[w] && vec_[o] > tally_.hi[w];
+      }
+      std::vector<double> weight(set.size(), 1.0);
+      for (std::size_t i = 0; i < set.size(); ++i)
+        for (int x : units_[set[i]])
+          for (const auto& [o, d] : effect_[x]) weight[i] += 2.0 * above[o];
+      const int k = std::min<int>(static_cast<int>(set.size()), step % 3 == 2 ? 3 : 2);
+      std::vector<int> freed_at;
+      for (int n = 0; n < k; ++n) {
+        double total = 0;
+        for (double w : weight) total += w;
+        double x = unit(rng_) * total;
+        std::size_t i = 0;
+        while (i + 1 < weight.size() && (x -= weight[i]) >= 0) ++i;
+        if (weight[i] == 0)
+          i = std::find_if(weight.begin(), weight.end(), [](double w) { return w > 0; }) - weight.begin();
+        freed_at.push_back(static_cast<int>(i));
+        weight[i] = 0;
+      }
+      Refill r;
+      int freed_size = 0;
+      for (int i : freed_at) {
+        r.freed.push_back(set[i]);
+        freed_size += unit_size(set[i]);
+        in[set[i]] = 0;
+        unit_tally(set[i], -1);
+      }
+      std::sort(r.freed.begin(), r.freed.end());
+      // the best single additions (ties in random order), and the freed units
+      std::vector<std::pair<long long, int>> scored;
+      std::uniform_int_distribution<int> shuffle_key(0, 1023);
+      for (int un = 0; un < nunits_; ++un) {
+        if (in[un] || unit_size(un) > freed_size) continue;
+        if (std::binary_search(r.freed.begin(), r.freed.end(), un)) continue;
+        scored.push_back({1024LL * cost_with(un) + shuffle_key(rng_), un});
+      }
+      const std::size_t keep = std::min<std::size_t>(scored.size(), k == 2 ? 12 : 8);
+      std::partial_sort(scored.begin(), scored.begin() + static_cast<long>(keep), scored.end());
+      r.pool = r.freed;
+      r.tabu.assign(r.freed.size(), 0);
+      for (std::size_t i = 0; i < keep; ++i) {
+        r.pool.push_back(scored[i].second);
+        r.tabu.push_back(tabu_until[scored[i].second] > step);
+      }
+      r.all = r.pool;
+      r.all_tabu = r.tabu;
+      for (std::size_t i = keep; i < scored.size(); ++i) {
+        r.all.push_back(scored[i].second);
+        r.all_tabu.push_back(tabu_until[scored[i].second] > step);
+      }
+      r.aspiration = best_cost;
+      refill(r, 0, k, freed_size, false);
+      best_.nodes += r.tried;
+      if (r.best.empty()) r.best = r.freed;  // nothing else fits: put the freed units back
+      for (std::size_t n = 0; n < freed_at.size(); ++n) set[freed_at[n]] = r.best[n];
+      for (int un : r.best) in[un] = 1, unit_tally(un, +1);
+      for (int un : r.freed)
+        if (!in[un]) tabu_until[un] = step + 5 + static_cast<long long>(unit(rng_) * 10);
+      current = tally_cost();
+      chosen_from_units(set);
+      record_leaf();
+      if (current < best_cost) {
+        best_cost = current, best_set = set, last_gain = step;
+      } else if (step - last_gain > 100) {
+        // back to the best table, two units replaced at random
+        ++best_.restarts;
+        std::vector<int> table = best_set;
+        for (int n = 0; n < 2; ++n) {
+          const int i = std::uniform_int_distribution<int>(0, static_cast<int>(table.size()) - 1)(rng_);
+          const auto& same = by_size_[unit_size(table[i])];
+          const int j = same[std::uniform_int_distribution<int>(0, static_cast<int>(same.size()) - 1)(rng_)];
+          if (std::find(table.begin(), table.end(), j) == table.end()) table[i] = j;
+        }
+        load(table);
+        std::fill(tabu_until.begin(), tabu_until.end(), -1);
+        last_gain = step;
+      }
+      if (verbose && step % 100 == 0)
+        std::fprintf(stderr, "%s lns step %lld cost %d best cost %d best diff %d\n", tg_.id.c_str(), step,
+                     current, best_cost, best_.difference);
     }
   }
 
@@ -758,7 +941,7 @@ class Searcher {
     std::uniform_real_distribution<double> noise(0.0, 1.0);
     if (branch >= 0) {
       for (const auto& [cnd, count] : orbit_cands_[branch]) {
-        if (dead_[cnd]) continue;
+        if (dead_[cnd] || !unit_open(unit_of_[cnd])) continue;
         double score = 0;
         for (const auto& [o, c2] : cand_contrib_[cnd]) {
           const int w = rep_level_[o];
@@ -768,8 +951,10 @@ class Searcher {
         order.push_back({-(score + 1.5 * noise(rng_)), cnd});
       }
     } else {
+      // tables are met with their units in order of each unit's first candidate
       for (int cnd = last_free + 1; cnd < ncand_; ++cnd)
-        if (!dead_[cnd]) order.push_back({noise(rng_), cnd});
+        if (!dead_[cnd] && units_[unit_of_[cnd]].front() == cnd && unit_open(unit_of_[cnd]))
+          order.push_back({noise(rng_), cnd});
     }
     std::sort(order.begin(), order.end());
     // A sibling that has been searched is left out of the later siblings' subtrees:
@@ -777,19 +962,22 @@ class Searcher {
     std::vector<int> excluded;
     Result result = Result::exhausted;
     for (const auto& [key, cnd] : order) {
-      if (dead_[cnd]) continue;
+      const int un = unit_of_[cnd];
+      if (!unit_open(un)) continue;
       Result r = Result::exhausted;
       if (!breaks_best_row(cnd)) {
-        apply(cnd, +1);
+        take(un, +1);
         if (feasible()) r = dfs(branch >= 0 ? last_free : cnd);
-        apply(cnd, -1);
+        take(un, -1);
       }
       if (r != Result::exhausted) {
         result = r;
         break;
       }
-      kill(cnd);
-      excluded.push_back(cnd);
+      for (int x : units_[un]) {
+        kill(x);
+        excluded.push_back(x);
+      }
     }
     for (int cnd : excluded) revive(cnd);
     return result;
@@ -806,11 +994,11 @@ class Searcher {
     Result result = Result::exhausted;
     for (int cl : order) {
       const int rep = classes_[cl].front();
-      if (!dead_[rep]) {
-        apply(rep, +1);
+      if (unit_open(unit_of_[rep])) {
+        take(unit_of_[rep], +1);
         Result r = Result::exhausted;
         if (feasible()) r = dfs(-1);
-        apply(rep, -1);
+        take(unit_of_[rep], -1);
         if (r != Result::exhausted) {
           result = r;
           break;
@@ -823,6 +1011,133 @@ class Searcher {
     }
     for (int cnd : excluded) revive(cnd);
     return result;
+  }
+
+  Mask multiply(Mask b, int u) const {
+    Mask y = 0;
+    for (int p = 0; p < v_; ++p)
+      if (b >> p & 1) y |= Mask{1} << (p * u % v_);
+    return y;
+  }
+
+  // With a multiplier u, the candidates fall into orbits under x -> u*x ("units"); an
+  // invariant table is a union of units. Without one every candidate is its own unit.
+  // Units are numbered in the order of their first candidate.
+  void build_units() {
+    unit_of_.assign(ncand_, -1);
+    for (int cnd = 0; cnd < ncand_; ++cnd) {
+      if (unit_of_[cnd] >= 0) continue;
+      const int id = static_cast<int>(units_.size());
+      units_.push_back({});
+      int x = cnd;
+      do {
+        unit_of_[x] = id;
+        units_[id].push_back(x);
+        x = mult_ ? cand_index_[orbit_of_[multiply(cand_rot_[x][0], mult_)]] : x;
+      } while (x != cnd);
+    }
+    nunits_ = static_cast<int>(units_.size());
+    by_size_.assign(c_ + 1, {});
+    for (int un = 0; un < nunits_; ++un)
+      if (unit_size(un) <= c_) by_size_[unit_size(un)].push_back(un);
+  }
+  int unit_size(int un) const { return static_cast<int>(units_[un].size()); }
+
+  // A unit fits when it fits in the remaining tickets and none of its members is out.
+  bool unit_open(int un) const {
+    if (unit_size(un) > c_ - static_cast<int>(chosen_.size())) return false;
+    for (int x : units_[un])
+      if (dead_[x]) return false;
+    return true;
+  }
+  void take(int un, int sign) {
+    if (sign > 0)
+      for (int x : units_[un]) apply(x, +1);
+    else
+      for (auto it = units_[un].rbegin(); it != units_[un].rend(); ++it) apply(*it, -1);
+  }
+
+  // The units holding the given base tickets, or empty when the table is not a union of units.
+  std::vector<int> units_of(const std::vector<Mask>& bases) const {
+    std::vector<int> cands, out;
+    for (Mask b : bases) cands.push_back(cand_index_[orbit_of_[b]]);
+    for (int cnd : cands) {
+      const int un = unit_of_[cnd];
+      if (std::find(out.begin(), out.end(), un) != out.end()) continue;
+      for (int x : units_[un])
+        if (std::count(cands.begin(), cands.end(), x) != 1) return {};
+      out.push_back(un);
+    }
+    return out;
+  }
+
+  // What adding a whole unit does to each placement's count vector.
+  const std::vector<std::pair<int, std::uint64_t>>& unit_effect(int un) const {
+    return mult_ ? unit_effect_[un] : effect_[units_[un].front()];
+  }
+  void build_unit_effects() {
+    if (mult_ == 0 || !unit_effect_.empty()) return;
+    unit_effect_.assign(nunits_, {});
+    std::vector<std::uint64_t> sum(rep_.size(), 0);
+    for (int un = 0; un < nunits_; ++un) {
+      std::vector<int> touched;
+      for (int x : units_[un])
+        for (const auto& [o, d] : effect_[x]) {
+          if (sum[o] == 0) touched.push_back(o);
+          sum[o] += d;
+        }
+      std::sort(touched.begin(), touched.end());
+      for (int o : touched) unit_effect_[un].push_back({o, sum[o]}), sum[o] = 0;
+    }
+  }
+
+  void unit_tally(int un, int sign) {
+    if (unit_effect_.empty()) {
+      for (int x : units_[un]) tally_change(x, sign);
+      return;
+    }
+    for (const auto& [o, d] : unit_effect_[un]) {
+      account(o, vec_[o], -1);
+      vec_[o] = sign > 0 ? vec_[o] + d : vec_[o] - d;
+      account(o, vec_[o], +1);
+    }
+  }
+
+  // The cost the table would have with unit un added; the tally is left as it is.
+  int cost_with(int un) const {
+    Tally t = tally_;
+    for (const auto& [o, d] : unit_effect(un)) {
+      const int w = rep_level_[o];
+      const std::uint64_t x = vec_[o], y = x + d;
+      if (tg_.fixed_max[w]) {
+        t.above[w] += static_cast<int>(y > t.hi[w]) - static_cast<int>(x > t.hi[w]);
+        t.at_hi[w] += static_cast<int>(y == t.hi[w]) - static_cast<int>(x == t.hi[w]);
+      }
+      if (tg_.fixed_min[w]) {
+        t.under[w] += static_cast<int>(y < t.lo[w]) - static_cast<int>(x < t.lo[w]);
+        t.at_lo[w] += static_cast<int>(y == t.lo[w]) - static_cast<int>(x == t.lo[w]);
+      }
+      if (w == tg_.t) t.uncovered += static_cast<int>(top(y, w) == 0) - static_cast<int>(top(x, w) == 0);
+    }
+    return cost_of(t);
+  }
+  void chosen_from_units(const std::vector<int>& set) {
+    chosen_.clear();
+    for (int un : set) chosen_.insert(chosen_.end(), units_[un].begin(), units_[un].end());
+  }
+
+  // Random units, taken in a shuffled order while they fit, until c tickets are chosen;
+  // empty when the shuffled order does not add up to c.
+  std::vector<int> random_fill() {
+    std::vector<int> all(nunits_);
+    std::iota(all.begin(), all.end(), 0);
+    std::shuffle(all.begin(), all.end(), rng_);
+    std::vector<int> set;
+    int size = 0;
+    for (int un : all)
+      if (size < c_ && size + unit_size(un) <= c_) set.push_back(un), size += unit_size(un);
+    if (size != c_) set.clear();
+    return set;
   }
 
   void build_classes() {
@@ -857,12 +1172,17 @@ class Searcher {
   std::vector<std::vector<Contribution>> cand_contrib_;
   std::vector<std::vector<std::pair<int, int>>> orbit_cands_;
   std::vector<int> cand_index_;            // orbit of an m-subset -> candidate
+  int mult_ = 0;                           // multiplier the tables must be invariant under, or 0
+  std::vector<int> unit_of_;               // candidate -> unit
+  std::vector<std::vector<int>> units_;    // unit -> its candidates
+  std::vector<std::vector<int>> by_size_;  // units of each size
+  int nunits_ = 0;
   std::vector<std::vector<int>> classes_;  // candidates related by multipliers
   std::array<int, 8> gain_{}, cap_{}, need_{};
 
   std::vector<std::uint64_t> vec_, maxkey_;
   Tally tally_;
-  std::vector<std::vector<std::pair<int, std::uint64_t>>> effect_;
+  std::vector<std::vector<std::pair<int, std::uint64_t>>> effect_, unit_effect_;
   std::uint64_t guard_ = 0;
   std::array<std::uint64_t, 8> minkey_{};
   std::array<std::uint64_t, 8> reachkey_{};
@@ -886,9 +1206,19 @@ bool exact_rules_accept(const Target& target, const std::vector<Mask>& bases) {
   return s.accepts(bases);
 }
 
+std::vector<int> multiplier_orbit_sizes(int v, int m, int u) {
+  if (u <= 1 || u >= v || std::gcd(u, v) != 1) return {};
+  Target t;
+  t.id = "orbits";
+  t.v = v, t.t = 2, t.m = m, t.c = 1;
+  return Searcher(t, 0, u).unit_sizes();
+}
+
 Outcome search(const Target& target, std::uint64_t seed, double seconds, bool verbose,
-               const std::string& only_phase, const std::vector<Mask>& start) {
-  Searcher s(target, seed);
+               const std::string& only_phase, const std::vector<Mask>& start, int multiplier) {
+  if (multiplier != 0 && multiplier_orbit_sizes(target.v, target.m, multiplier).empty())
+    throw std::invalid_argument("multiplier is not a unit other than 1");
+  Searcher s(target, seed, multiplier);
   if (!start.empty()) s.start_from(start);
   return s.run(seconds, verbose, only_phase);
 }

@@ -70,10 +70,17 @@ bool exact_rules_accept(const Target& target, const std::vector<Mask>& bases);
 // Depth-first search with restarts; seed fixes every random choice, the run stops
 // after `seconds` of the thread's CPU time or when an exact table is found.
 // `only_phase` ("exact", "exact-restarts", "anneal", "relaxed", "cover") runs that phase
-// alone for the whole time; empty runs them all in turn.
+// alone for the whole time; empty runs them all in turn. "lns" (repair by freeing two or
+// three base tickets and refilling them by enumeration, with a tabu list) runs only when named.
 // `start`, when not empty, is a table to start from: the annealing phase first tries
-// every table one or two base tickets away from it.
+// every table one or two base tickets away from it; the repair phase starts from it.
+// `multiplier`, when not 0, is a unit u of Z_v (u != 1): only tables invariant under
+// x -> u*x are searched, the base tickets then come in orbits of u.
 Outcome search(const Target& target, std::uint64_t seed, double seconds, bool verbose = false,
-               const std::string& only_phase = "", const std::vector<Mask>& start = {});
+               const std::string& only_phase = "", const std::vector<Mask>& start = {}, int multiplier = 0);
+
+// Orbits of the rotation classes of m-subsets of Z_v under x -> u*x: how many orbits
+// of each size (index = size). Empty when u is not a unit other than 1.
+std::vector<int> multiplier_orbit_sizes(int v, int m, int u);
 
 }  // namespace ds::search
