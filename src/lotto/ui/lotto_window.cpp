@@ -366,9 +366,12 @@ void LottoWindow::closeEvent(QCloseEvent* e) {
 }
 
 void LottoWindow::choose_lotto(const QString& name) {
-  if (!may_close()) {
+  if (unsaved_) {
+    // While the user is asked, the list names the lotto the added draws belong to
+    // (Save writes them to the lotto named there).
     name_->setCurrentText(qs(owner_));
-    return;
+    if (!may_close()) return;
+    name_->setCurrentText(name);
   }
   const ChooseLottoResult r = ds::choose_lotto(ss(name), games_, state(), draws_);
   if (r.definition_read) show_form(r.form);
