@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <set>
+
 #include "search.h"
 
 namespace ds::search {
@@ -50,6 +53,31 @@ TEST(TicketSearch, FindsTheSteinerSystemOnEleven) {
   ASSERT_TRUE(o.exact);
   ASSERT_EQ(o.bases.size(), 6u);
   EXPECT_EQ(row_difference(t, evaluate_rows(expand(o.bases, 11), 11, 5)), 0);
+}
+
+// x -> 3x on Z_11 has order 5: of the 42 rotation classes of 5-subsets, the two
+// holding the quadratic residues {1,3,4,5,9} and the non-residues stay, the other
+// 40 fall into 8 orbits of 5. A table found under it is invariant; under x -> 10x
+// (x -> -x) no table of the Steiner system exists, and the search says so.
+TEST(TicketSearch, MultiplierSearchFindsOnlyInvariantTables) {
+  EXPECT_EQ(multiplier_orbit_sizes(11, 5, 3), (std::vector<int>{0, 2, 0, 0, 0, 8}));
+  const Target t = target("11_4_5");
+  const Outcome o = search(t, 1, 10.0, false, "exact", {}, 3);
+  ASSERT_TRUE(o.exact);
+  const auto classes = [](const std::vector<Mask>& bases, int u) {
+    std::set<Mask> out;
+    for (Mask b : bases) {
+      Mask y = 0;
+      for (int p = 0; p < 11; ++p)
+        if (b >> p & 1) y |= Mask{1} << (p * u % 11);
+      Mask least = y;
+      for (int j = 1; j < 11; ++j) least = std::min(least, rotate(y, j, 11));
+      out.insert(least);
+    }
+    return out;
+  };
+  EXPECT_EQ(classes(o.bases, 3), classes(o.bases, 1));
+  EXPECT_FALSE(search(t, 1, 10.0, false, "exact", {}, 10).exact);
 }
 
 }  // namespace
