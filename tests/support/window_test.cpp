@@ -168,6 +168,12 @@ QString Driver::text(const char* name) const {
   return QStringLiteral("<no %1>").arg(QLatin1String(name));
 }
 
+void Driver::type_draw(const QString& date, const QStringList& numbers) const {
+  static const char* const boxes[] = {"txtN1", "txtN2", "txtN3", "txtN4", "txtN5", "txtN6", "txtNB"};
+  type("txtDate", date);
+  for (int i = 0; i < numbers.size() && i < 7; ++i) type(boxes[i], numbers[i]);
+}
+
 bool Driver::enabled(const char* name) const {
   QWidget* control = find(name);
   return control && control->isEnabled();

@@ -73,6 +73,8 @@ class Driver {
   // The text of a box, combo box or label.
   QString text(const char* name) const;
   bool enabled(const char* name) const;
+  // The Lotto window's draw boxes: the date, then N1, N2 ... and the bonus as given.
+  void type_draw(const QString& date, const QStringList& numbers) const;
   bool has_focus(const char* name) const;
 };
 

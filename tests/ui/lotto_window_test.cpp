@@ -15,11 +15,6 @@ class LottoWindowTest : public test::WindowTest {
 
   LottoWindow* open() { return lotto = qobject_cast<LottoWindow*>(show(int(WindowId::lotto))); }
   const ds::TextGrid* draws() { return borrow_grid(LentGrid::draws); }
-  void type_draw(const QString& date, const QStringList& numbers) {
-    static const char* const boxes[] = {"txtN1", "txtN2", "txtN3", "txtN4", "txtN5", "txtN6", "txtNB"};
-    type("txtDate", date);
-    for (int i = 0; i < numbers.size(); ++i) type(boxes[i], numbers[i]);
-  }
   QString draw_shown() {
     QStringList shown{text("txtDate")};
     for (const char* n : {"txtN1", "txtN2", "txtN3", "txtN4", "txtN5", "txtN6", "txtNB"}) shown << text(n);

@@ -15,11 +15,6 @@ using namespace ds::ui;
 class WindowsTogetherTest : public test::WindowTest {
   Q_OBJECT
   QString games(const QString& rest) const { return path(QStringLiteral("Games/") + rest); }
-  void type_draw(const QString& date, const QStringList& numbers) {
-    static const char* const boxes[] = {"txtN1", "txtN2", "txtN3", "txtN4", "txtN5", "txtN6", "txtNB"};
-    type("txtDate", date);
-    for (int i = 0; i < 7; ++i) type(boxes[i], numbers[i]);
-  }
   const ds::TextGrid& draws() { return *borrow_grid(LentGrid::draws); }
 
  private slots:

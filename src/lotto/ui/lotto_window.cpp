@@ -346,24 +346,13 @@ void LottoWindow::refresh_draws() {
 }
 
 bool LottoWindow::may_close() {
-  if (!unsaved_) return true;
-  switch (ask_unsaved(this, ds::unsaved_draws_question(owner_))) {
-    case 0:
-      save_draws();
-      return !unsaved_;
-    case 1:
-      return true;  // the draws go when the grid is replaced or the window closed
-    default:
-      return false;
-  }
+  return !unsaved_ || ask_unsaved(this, ds::unsaved_draws_question(owner_), [this] {
+    save_draws();
+    return !unsaved_;
+  });
 }
 
-void LottoWindow::closeEvent(QCloseEvent* e) {
-  if (may_close())
-    e->accept();
-  else
-    e->ignore();
-}
+void LottoWindow::closeEvent(QCloseEvent* e) { e->setAccepted(may_close()); }
 
 void LottoWindow::choose_lotto(const QString& name) {
   if (unsaved_) {

@@ -15,10 +15,17 @@ namespace {
 constexpr int status_note_ms = 8000;
 }  // namespace
 
-int ask_unsaved(QWidget* parent, const UnsavedQuestion& question) {
+bool ask_unsaved(QWidget* parent, const UnsavedQuestion& question, const std::function<bool()>& save) {
   QStringList buttons;
   for (const std::string& b : question.buttons) buttons << qs(b);
-  return dialogs().ask(parent, qs(question.question), buttons);
+  switch (dialogs().ask(parent, qs(question.question), buttons)) {
+    case 0:
+      return save();
+    case 1:
+      return true;
+    default:
+      return false;
+  }
 }
 
 void focus_control(QWidget* control) {

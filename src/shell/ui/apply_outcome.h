@@ -1,5 +1,7 @@
 #pragma once
 // Shows what a handler decided, the same way in every window.
+#include <functional>
+
 #include "shell/outcome.h"
 
 class QMainWindow;
@@ -12,8 +14,10 @@ namespace ds::ui {
 // of `window`; nullptr for none), its text selected.
 void apply_outcome(QMainWindow* window, const Outcome& outcome, const char* focus = nullptr);
 
-// Asks `question` (Save, Discard or Cancel): the button's index, -1 for Cancel.
-int ask_unsaved(QWidget* parent, const UnsavedQuestion& question);
+// Asks `question` before unsaved work would go: Save runs `save`, which says
+// whether nothing is left unsaved; Discard goes on (the work goes with whatever
+// replaces it); Cancel stays. True when the caller may go on.
+bool ask_unsaved(QWidget* parent, const UnsavedQuestion& question, const std::function<bool()>& save);
 
 // Gives `control` the focus and selects its text (a line edit's, or an editable
 // combo box's).

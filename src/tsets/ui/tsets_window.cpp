@@ -266,24 +266,13 @@ void TsetsWindow::apply(const TsetsOutcome& outcome) {
 }
 
 bool TsetsWindow::may_close() {
-  if (!model_.unsaved) return true;
-  switch (ask_unsaved(this, unsaved_set_question(model_))) {
-    case 0:
-      save();
-      return !model_.unsaved;
-    case 1:
-      return true;  // the rows go when the grid is replaced or the window closed
-    default:
-      return false;
-  }
+  return !model_.unsaved || ask_unsaved(this, unsaved_set_question(model_), [this] {
+    save();
+    return !model_.unsaved;
+  });
 }
 
-void TsetsWindow::closeEvent(QCloseEvent* e) {
-  if (may_close())
-    e->accept();
-  else
-    e->ignore();
-}
+void TsetsWindow::closeEvent(QCloseEvent* e) { e->setAccepted(may_close()); }
 
 void TsetsWindow::size_chosen(const QString& text) {
   if (!may_close()) {
