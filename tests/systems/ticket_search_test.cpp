@@ -55,6 +55,15 @@ TEST(TicketSearch, FindsTheSteinerSystemOnEleven) {
   EXPECT_EQ(row_difference(t, evaluate_rows(expand(o.bases, 11), 11, 5)), 0);
 }
 
+// Annealing on the graded cost matches 13_3_5, whose best-case rows are not forced by
+// the worst-case ones: a cost that left a missed row unpriced would stop short of it.
+TEST(TicketSearch, GradedAnnealingReachesTheBestCaseRows) {
+  const Target t = target("13_3_5");
+  const Outcome o = search(t, 2, 10.0, false, "graded");
+  ASSERT_TRUE(o.exact);
+  EXPECT_EQ(row_difference(t, evaluate_rows(expand(o.bases, 13), 13, 5)), 0);
+}
+
 // x -> 3x on Z_11 has order 5: of the 42 rotation classes of 5-subsets, the two
 // holding the quadratic residues {1,3,4,5,9} and the non-residues stay, the other
 // 40 fall into 8 orbits of 5. A table found under it is invariant; under x -> 10x
