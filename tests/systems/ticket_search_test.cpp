@@ -64,6 +64,18 @@ TEST(TicketSearch, GradedAnnealingReachesTheBestCaseRows) {
   EXPECT_EQ(row_difference(t, evaluate_rows(expand(o.bases, 13), 13, 5)), 0);
 }
 
+// A pinned pair {0, d} is where the best-case row of w = 2 ends up: the number of tickets
+// holding 0 and 5, counted here over the expanded tickets, is that row's 9.
+TEST(TicketSearch, PinnedPairCarriesTheBestCaseRow) {
+  const Target t = target("13_3_5");
+  ASSERT_EQ(t.max[2][2], 9);
+  const Mask pair = Mask{1} | Mask{1} << 5;
+  const Outcome o = search(t, 3, 10.0, false, "anneal", {}, 0, pair);
+  ASSERT_TRUE(o.exact);
+  const auto tickets = expand(o.bases, 13);
+  EXPECT_EQ(std::count_if(tickets.begin(), tickets.end(), [&](Mask x) { return (x & pair) == pair; }), 9);
+}
+
 // x -> 3x on Z_11 has order 5: of the 42 rotation classes of 5-subsets, the two
 // holding the quadratic residues {1,3,4,5,9} and the non-residues stay, the other
 // 40 fall into 8 orbits of 5. A table found under it is invariant; under x -> 10x

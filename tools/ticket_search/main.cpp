@@ -2,7 +2,8 @@
 // worst-case and best-case rows, and writes what it found.
 //
 //   ticket_search [--targets FILE] [--only ID,ID,...] [--seconds S] [--seed N] [--jobs J]
-//                 [--tables FILE] [--phase NAME] [--from TABLES_FILE] [--multiplier U] [--verbose]
+//                 [--tables FILE] [--phase NAME] [--from TABLES_FILE] [--multiplier U] [--pin N,N,...]
+//                 [--verbose]
 //   ticket_search --emit-cpp TABLES_FILE...   (prints base_tickets.cpp to stdout)
 //   ticket_search --check TABLES_FILE          (re-verifies each table line)
 //   ticket_search --rows TABLES_FILE           (prints the rows each table really gives)
@@ -113,6 +114,7 @@ int main(int argc, char** argv) {
   std::uint64_t seed = 1;
   int jobs = 1;
   int multiplier = 0;
+  Mask pin = 0;
   bool verbose = false;
   std::string only_phase, from_file;
   std::string check_file;
@@ -147,6 +149,8 @@ int main(int argc, char** argv) {
       from_file = value();
     else if (a == "--multiplier")
       multiplier = std::stoi(value());
+    else if (a == "--pin")
+      for (const auto& x : split_list(value())) pin |= Mask{1} << std::stoi(x);
     else if (a == "--check")
       check_file = value();
     else if (a == "--rows")
@@ -253,7 +257,7 @@ int main(int argc, char** argv) {
           }
         }
       }
-      const Outcome o = search(t, seed, seconds, verbose, only_phase, start, multiplier);
+      const Outcome o = search(t, seed, seconds, verbose, only_phase, start, multiplier, pin);
       // check the result independently of the search's own bookkeeping
       const auto tickets = expand(o.bases, t.v);
       const bool covered = !o.bases.empty() && covers_all(tickets, t.v, t.t);

@@ -255,6 +255,16 @@ class Searcher {
     return true;
   }
 
+  // The annealing and repair phases also price how far the given placement is from the
+  // best-case row of its level: the row has to sit on some placement, and naming one
+  // (up to rotation and multipliers there are few to try) gives the search a slope
+  // towards it where the plain cost only says that no placement sits on it.
+  void pin(Mask placement) {
+    const int w = std::popcount(placement);
+    if (w >= 2 && w <= m_ && tg_.fixed_max[w] && placement < (Mask{1} << v_))
+      pin_orbit_ = orbit_of_[placement];
+  }
+
   void start_from(const std::vector<Mask>& bases) {
     const auto tickets = expand(bases, v_);
     best_.bases = bases;
@@ -513,6 +523,7 @@ class Searcher {
     std::array<std::uint64_t, 8> hi{}, lo{};
     std::array<int, 8> above{}, at_hi{}, under{}, at_lo{};
     int uncovered = 0;
+    std::uint64_t pinned = 0;  // count vector of the pinned placement
   };
 
   void tally_reset() {
@@ -536,10 +547,11 @@ class Searcher {
       tally_.at_lo[w] += sign * (x == tally_.lo[w]);
     }
     if (w == tg_.t) tally_.uncovered += sign * (top(x, w) == 0);
+    if (o == pin_orbit_ && sign > 0) tally_.pinned = x;
   }
 
   int cost_of(const Tally& t) const {
-    int total = 4 * t.uncovered;
+    int total = 4 * t.uncovered + pin_shortfall(t);
     for (int w = 2; w <= m_; ++w) {
       if (tg_.fixed_max[w]) total += t.above[w] + (t.at_hi[w] == 0);
       if (tg_.fixed_min[w]) total += t.under[w] + (t.at_lo[w] == 0);
@@ -547,6 +559,14 @@ class Searcher {
     return total;
   }
   int tally_cost() const { return cost_of(tally_); }
+  // How far (summed over n_2..n_w) the pinned placement is from the best-case row of its level.
+  int pin_shortfall(const Tally& t) const {
+    if (pin_orbit_ < 0) return 0;
+    const int w = rep_level_[pin_orbit_];
+    int d = 0;
+    for (int k = 2; k <= w; ++k) d += std::abs(top(t.pinned, k) - tg_.max[w][k]);
+    return d;
+  }
 
   // The graded cost of the "graded" phase: eight per unit of the cost above, except that
   // a prescribed row no placement sits on costs 5 to 16, by how close (summed over n_2..n_w)
@@ -554,7 +574,7 @@ class Searcher {
   // no difference between a best-case row missed by one and one missed by ten.
   int graded_cost() const {
     const Tally& t = tally_;
-    int total = 32 * t.uncovered;
+    int total = 32 * t.uncovered + 8 * pin_shortfall(t);
     for (int w = 2; w <= m_; ++w) {
       if (tg_.fixed_max[w]) total += 8 * t.above[w] + (t.at_hi[w] == 0 ? 4 + nearest(w, t.hi[w], true) : 0);
       if (tg_.fixed_min[w]) total += 8 * t.under[w] + (t.at_lo[w] == 0 ? 4 + nearest(w, t.lo[w], false) : 0);
@@ -1149,6 +1169,7 @@ class Searcher {
         t.at_lo[w] += static_cast<int>(y == t.lo[w]) - static_cast<int>(x == t.lo[w]);
       }
       if (w == tg_.t) t.uncovered += static_cast<int>(top(y, w) == 0) - static_cast<int>(top(x, w) == 0);
+      if (o == pin_orbit_) t.pinned = y;
     }
     return cost_of(t);
   }
@@ -1225,6 +1246,7 @@ class Searcher {
   Phase phase_ = Phase::exact;
   const char* phase_name_ = "";
   bool graded_ = false;
+  int pin_orbit_ = -1;  // the placement of --pin, or -1
   Clock::time_point deadline_, phase_end_;
   long long node_budget_ = 0, nodes_in_restart_ = 0;
   bool exhausted_ = false;
@@ -1247,10 +1269,11 @@ std::vector<int> multiplier_orbit_sizes(int v, int m, int u) {
 }
 
 Outcome search(const Target& target, std::uint64_t seed, double seconds, bool verbose,
-               const std::string& only_phase, const std::vector<Mask>& start, int multiplier) {
+               const std::string& only_phase, const std::vector<Mask>& start, int multiplier, Mask pin) {
   if (multiplier != 0 && multiplier_orbit_sizes(target.v, target.m, multiplier).empty())
     throw std::invalid_argument("multiplier is not a unit other than 1");
   Searcher s(target, seed, multiplier);
+  s.pin(pin);
   if (!start.empty()) s.start_from(start);
   return s.run(seconds, verbose, only_phase);
 }
