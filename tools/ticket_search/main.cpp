@@ -3,6 +3,7 @@
 //
 //   ticket_search [--targets FILE] [--only ID,ID,...] [--seconds S] [--seed N] [--jobs J]
 //                 [--tables FILE] [--phase NAME] [--from TABLES_FILE] [--multiplier U] [--pin N,N,...]
+//                 [--pin-worst N,N,...]
 //                 [--verbose]
 //   ticket_search --emit-cpp TABLES_FILE...   (prints base_tickets.cpp to stdout)
 //   ticket_search --check TABLES_FILE          (re-verifies each table line)
@@ -114,7 +115,7 @@ int main(int argc, char** argv) {
   std::uint64_t seed = 1;
   int jobs = 1;
   int multiplier = 0;
-  Mask pin = 0;
+  Mask pin = 0, pin_worst = 0;
   bool verbose = false;
   std::string only_phase, from_file;
   std::string check_file;
@@ -151,6 +152,8 @@ int main(int argc, char** argv) {
       multiplier = std::stoi(value());
     else if (a == "--pin")
       for (const auto& x : split_list(value())) pin |= Mask{1} << std::stoi(x);
+    else if (a == "--pin-worst")
+      for (const auto& x : split_list(value())) pin_worst |= Mask{1} << std::stoi(x);
     else if (a == "--check")
       check_file = value();
     else if (a == "--rows")
@@ -257,7 +260,7 @@ int main(int argc, char** argv) {
           }
         }
       }
-      const Outcome o = search(t, seed, seconds, verbose, only_phase, start, multiplier, pin);
+      const Outcome o = search(t, seed, seconds, verbose, only_phase, start, multiplier, pin, pin_worst);
       // check the result independently of the search's own bookkeeping
       const auto tickets = expand(o.bases, t.v);
       const bool covered = !o.bases.empty() && covers_all(tickets, t.v, t.t);

@@ -256,13 +256,21 @@ class Searcher {
   }
 
   // The annealing and repair phases also price how far the given placement is from the
-  // best-case row of its level: the row has to sit on some placement, and naming one
-  // (up to rotation and multipliers there are few to try) gives the search a slope
-  // towards it where the plain cost only says that no placement sits on it.
-  void pin(Mask placement) {
+  // best-case (or worst-case) row of its level: the row has to sit on some placement, and
+  // naming one (up to rotation and multipliers there are few to try) gives the search a
+  // slope towards it where the plain cost only says that no placement sits on it.
+  void pin(Mask placement, bool worst) {
     const int w = std::popcount(placement);
-    if (w >= 2 && w <= m_ && tg_.fixed_max[w] && placement < (Mask{1} << v_))
-      pin_orbit_ = orbit_of_[placement];
+    if (w < 2 || w > m_ || placement >= (Mask{1} << v_)) return;
+    if (worst ? tg_.fixed_min[w] : tg_.fixed_max[w]) pin_orbit_[worst] = orbit_of_[placement];
+  }
+
+  // The annealing cost of the given table.
+  int cost(const std::vector<Mask>& bases) {
+    build_effects();
+    tally_reset();
+    for (Mask b : bases) tally_change(cand_index_[orbit_of_[b]], +1);
+    return tally_cost();
   }
 
   void start_from(const std::vector<Mask>& bases) {
@@ -523,7 +531,7 @@ class Searcher {
     std::array<std::uint64_t, 8> hi{}, lo{};
     std::array<int, 8> above{}, at_hi{}, under{}, at_lo{};
     int uncovered = 0;
-    std::uint64_t pinned = 0;  // count vector of the pinned placement
+    std::array<std::uint64_t, 2> pinned{};  // count vectors of the pinned placements
   };
 
   void tally_reset() {
@@ -547,7 +555,9 @@ class Searcher {
       tally_.at_lo[w] += sign * (x == tally_.lo[w]);
     }
     if (w == tg_.t) tally_.uncovered += sign * (top(x, w) == 0);
-    if (o == pin_orbit_ && sign > 0) tally_.pinned = x;
+    if (sign > 0)
+      for (int p = 0; p < 2; ++p)
+        if (o == pin_orbit_[p]) tally_.pinned[p] = x;
   }
 
   int cost_of(const Tally& t) const {
@@ -559,12 +569,15 @@ class Searcher {
     return total;
   }
   int tally_cost() const { return cost_of(tally_); }
-  // How far (summed over n_2..n_w) the pinned placement is from the best-case row of its level.
+  // How far (summed over n_2..n_w) the pinned placements are from the rows of their level.
   int pin_shortfall(const Tally& t) const {
-    if (pin_orbit_ < 0) return 0;
-    const int w = rep_level_[pin_orbit_];
     int d = 0;
-    for (int k = 2; k <= w; ++k) d += std::abs(top(t.pinned, k) - tg_.max[w][k]);
+    for (int p = 0; p < 2; ++p) {
+      if (pin_orbit_[p] < 0) continue;
+      const int w = rep_level_[pin_orbit_[p]];
+      const auto& row = p == 1 ? tg_.min[w] : tg_.max[w];
+      for (int k = 2; k <= w; ++k) d += std::abs(top(t.pinned[p], k) - row[k]);
+    }
     return d;
   }
 
@@ -1169,7 +1182,8 @@ class Searcher {
         t.at_lo[w] += static_cast<int>(y == t.lo[w]) - static_cast<int>(x == t.lo[w]);
       }
       if (w == tg_.t) t.uncovered += static_cast<int>(top(y, w) == 0) - static_cast<int>(top(x, w) == 0);
-      if (o == pin_orbit_) t.pinned = y;
+      for (int p = 0; p < 2; ++p)
+        if (o == pin_orbit_[p]) t.pinned[p] = y;
     }
     return cost_of(t);
   }
@@ -1246,7 +1260,7 @@ class Searcher {
   Phase phase_ = Phase::exact;
   const char* phase_name_ = "";
   bool graded_ = false;
-  int pin_orbit_ = -1;  // the placement of --pin, or -1
+  std::array<int, 2> pin_orbit_{-1, -1};  // the placements of --pin and --pin-worst, or -1
   Clock::time_point deadline_, phase_end_;
   long long node_budget_ = 0, nodes_in_restart_ = 0;
   bool exhausted_ = false;
@@ -1260,6 +1274,13 @@ bool exact_rules_accept(const Target& target, const std::vector<Mask>& bases) {
   return s.accepts(bases);
 }
 
+int annealing_cost(const Target& target, const std::vector<Mask>& bases, Mask pin, Mask pin_worst) {
+  Searcher s(target, 0);
+  s.pin(pin, false);
+  s.pin(pin_worst, true);
+  return s.cost(bases);
+}
+
 std::vector<int> multiplier_orbit_sizes(int v, int m, int u) {
   if (u <= 1 || u >= v || std::gcd(u, v) != 1) return {};
   Target t;
@@ -1269,11 +1290,13 @@ std::vector<int> multiplier_orbit_sizes(int v, int m, int u) {
 }
 
 Outcome search(const Target& target, std::uint64_t seed, double seconds, bool verbose,
-               const std::string& only_phase, const std::vector<Mask>& start, int multiplier, Mask pin) {
+               const std::string& only_phase, const std::vector<Mask>& start, int multiplier, Mask pin,
+               Mask pin_worst) {
   if (multiplier != 0 && multiplier_orbit_sizes(target.v, target.m, multiplier).empty())
     throw std::invalid_argument("multiplier is not a unit other than 1");
   Searcher s(target, seed, multiplier);
-  s.pin(pin);
+  s.pin(pin, false);
+  s.pin(pin_worst, true);
   if (!start.empty()) s.start_from(start);
   return s.run(seconds, verbose, only_phase);
 }

@@ -77,10 +77,14 @@ bool exact_rules_accept(const Target& target, const std::vector<Mask>& bases);
 // `multiplier`, when not 0, is a unit u of Z_v (u != 1): only tables invariant under
 // x -> u*x are searched, the base tickets then come in orbits of u.
 // `pin`, when not 0, is a placement (a set of w numbers of Z_v): the annealing, graded and
-// lns phases also price how far its counts are from the best-case row of w.
+// lns phases also price how far its counts are from the best-case row of w; `pin_worst`
+// does the same for the worst-case row.
 Outcome search(const Target& target, std::uint64_t seed, double seconds, bool verbose = false,
                const std::string& only_phase = "", const std::vector<Mask>& start = {}, int multiplier = 0,
-               Mask pin = 0);
+               Mask pin = 0, Mask pin_worst = 0);
+
+// The cost annealing gives a table of base tickets (0 for an exact table with no pin).
+int annealing_cost(const Target& target, const std::vector<Mask>& bases, Mask pin = 0, Mask pin_worst = 0);
 
 // Orbits of the rotation classes of m-subsets of Z_v under x -> u*x: how many orbits
 // of each size (index = size). Empty when u is not a unit other than 1.
