@@ -2,9 +2,8 @@
 // worst-case and best-case rows, and writes what it found.
 //
 //   ticket_search [--targets FILE] [--only ID,ID,...] [--seconds S] [--seed N] [--jobs J]
-//                 [--tables FILE] [--phase NAME] [--from TABLES_FILE] [--multiplier U] [--pin N,N,...]
-//                 [--pin-worst N,N,...]
-//                 [--verbose]
+//                 [--tables FILE] [--phase NAME] [--from TABLES_FILE] [--multiplier U]
+//                 [--pin N,N,...] [--pin-worst N,N,...] [--verbose]
 //   ticket_search --emit-cpp TABLES_FILE...   (prints base_tickets.cpp to stdout)
 //   ticket_search --check TABLES_FILE          (re-verifies each table line)
 //   ticket_search --rows TABLES_FILE           (prints the rows each table really gives)
@@ -37,6 +36,13 @@ std::vector<std::string> split_list(const std::string& s) {
   std::stringstream in(s);
   std::string item;
   while (std::getline(in, item, ',')) out.push_back(item);
+  return out;
+}
+
+// "0,1,5" -> the set {0, 1, 5}
+Mask placement(const std::string& list) {
+  Mask out = 0;
+  for (const auto& x : split_list(list)) out |= Mask{1} << std::stoi(x);
   return out;
 }
 
@@ -151,9 +157,9 @@ int main(int argc, char** argv) {
     else if (a == "--multiplier")
       multiplier = std::stoi(value());
     else if (a == "--pin")
-      for (const auto& x : split_list(value())) pin |= Mask{1} << std::stoi(x);
+      pin = placement(value());
     else if (a == "--pin-worst")
-      for (const auto& x : split_list(value())) pin_worst |= Mask{1} << std::stoi(x);
+      pin_worst = placement(value());
     else if (a == "--check")
       check_file = value();
     else if (a == "--rows")
