@@ -108,9 +108,10 @@ TsetsOutcome tsets_choose_set(TsetsModel& model, const std::string& name, AppSta
   TsetsOutcome out;
   const bool readable = file_exists(model.work.size_folder / name);
   out.message = read_set_file(model.work, name, state);
-  if (readable && model.work.set_name == name) model.unsaved = false;
-  if (readable && model.work.set_name == name)
+  if (readable && model.work.set_name == name) {
+    model.unsaved = false;
     out.status = "Read " + rows_text(model.work.grid.rows() - 1) + " of '" + name + "'.";
+  }
   enable_editing(model);
   return out;
 }
@@ -167,9 +168,10 @@ TsetsOutcome tsets_accept_number(TsetsModel& model, const std::string& index_tex
 
 TsetsOutcome tsets_save(TsetsModel& model, AppState& state) {
   TsetsOutcome out = message(write_set_file(model.work, state));
-  if (out.message.empty()) model.unsaved = false;
-  if (out.message.empty())
+  if (out.message.empty()) {
+    model.unsaved = false;
     out.status = "Saved " + rows_text(model.work.grid.rows() - 1) + " of '" + model.work.set_name + "'.";
+  }
   return out;
 }
 
