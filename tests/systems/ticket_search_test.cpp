@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <bit>
 #include <set>
 
 #include "search.h"
@@ -77,6 +78,28 @@ TEST(TicketSearch, GradedAnnealingAndPinnedPairs) {
     EXPECT_EQ(annealing_cost(t, o.bases, 0, pair), n - 5) << d;
   }
   EXPECT_TRUE(counts.contains(9) && counts.contains(5) && counts.size() > 2);
+}
+
+// Pinned, the depth-first search keeps to tables that put the placement on its row.
+// 13_3_5 ends with {0, 1, 2} in 4 tickets and meeting 14 more in two numbers (the
+// best-case row of w = 3), counted here over the tickets. {0, 1, 10, 11} goes to itself
+// under x -> x + 10, so every count of it is even and no 20_3_5 table has it in one
+// ticket: the search has to say at once that nothing is left.
+TEST(TicketSearch, PinnedDepthFirstSearch) {
+  const Target t = target("13_3_5");
+  const Mask triple = 0b111;
+  const Outcome o = search(t, 1, 20.0, false, "exact-restarts", {}, 0, triple);
+  ASSERT_TRUE(o.exact);
+  int in_all = 0, in_two = 0;
+  for (Mask x : expand(o.bases, 13)) {
+    in_all += std::popcount(x & triple) == 3;
+    in_two += std::popcount(x & triple) == 2;
+  }
+  EXPECT_EQ(in_all, 4);
+  EXPECT_EQ(in_two, 14);
+  const Outcome none = search(target("20_3_5"), 1, 20.0, false, "exact", {}, 0, 0b110000000011);
+  EXPECT_FALSE(none.covered);
+  EXPECT_NE(none.phase.find("exhausted"), std::string::npos) << none.phase;
 }
 
 // x -> 3x on Z_11 has order 5: of the 42 rotation classes of 5-subsets, the two

@@ -463,6 +463,8 @@ class Searcher {
       reachkey_[w] = lex && tg_.fixed_max[w] ? pack(tg_.max[w], w) : ~guard_;
       deficit_[w] = static_cast<long long>(need_[w]) * (level_end_[w] - level_begin_[w]);
     }
+    pin_hard_ = phase_ == Phase::exact && (pin_orbit_[0] >= 0 || pin_orbit_[1] >= 0);
+    if (pin_hard_ && pin_gain_[0][0] < 0) build_pin_gains();
     violations_ = 0;
     dead_.assign(ncand_, 0);
     valid_.assign(rep_.size(), 0);
@@ -952,7 +954,47 @@ class Searcher {
       if (below_count_[w] == 0 || reach_count_[w] == 0) return false;
       if (deficit_[w] > static_cast<long long>(remaining) * gain_[w]) return false;
     }
+    return !pin_hard_ || pins_reachable(remaining);
+  }
+
+  // In the depth-first phases a pinned placement has to end exactly on its row: its
+  // counts only grow, so none may pass the row, and what is missing in each count has
+  // to fit in what the remaining tickets can add to it.
+  const std::array<int, 8>& pin_row(int p) const {
+    const int w = rep_level_[pin_orbit_[p]];
+    return p == 1 ? tg_.min[w] : tg_.max[w];
+  }
+  bool pins_reachable(int remaining) const {
+    for (int p = 0; p < 2; ++p) {
+      if (pin_orbit_[p] < 0) continue;
+      const std::uint64_t x = vec_[pin_orbit_[p]];
+      const auto& row = pin_row(p);
+      for (int k = 2; k <= rep_level_[pin_orbit_[p]]; ++k) {
+        const int missing = row[k] - top(x, k);
+        if (missing < 0 || missing > remaining * pin_gain_[p][k]) return false;
+      }
+    }
     return true;
+  }
+  // The most one base ticket's rotations add to each count of each pinned placement.
+  void build_pin_gains() {
+    for (int p = 0; p < 2; ++p) {
+      pin_gain_[p].fill(0);
+      if (pin_orbit_[p] < 0) continue;
+      for (int cnd = 0; cnd < ncand_; ++cnd)
+        for (const auto& [o, d] : effect_[cnd])
+          if (o == pin_orbit_[p])
+            for (int k = 2; k <= m_; ++k) pin_gain_[p][k] = std::max(pin_gain_[p][k], top(d, k));
+    }
+  }
+  // A pinned placement still short of its top count, to be branched on first; -1 if none.
+  int pin_short() const {
+    for (int p = 0; p < 2; ++p) {
+      if (pin_orbit_[p] < 0) continue;
+      const int w = rep_level_[pin_orbit_[p]];
+      if (top(vec_[pin_orbit_[p]], w) < pin_row(p)[w]) return pin_orbit_[p];
+    }
+    return -1;
   }
 
   void record_leaf() {
@@ -994,9 +1036,10 @@ class Searcher {
     }
     if (!enough_gain()) return Result::exhausted;
     // most constrained placement still short of its required count
-    int branch = -1;
+    int branch = pin_hard_ ? pin_short() : -1;
+    if (branch >= 0 && valid_[branch] == 0) return Result::exhausted;
     int branch_valid = 0;
-    for (int w = m_; w >= 2; --w) {
+    for (int w = m_; w >= 2 && !(pin_hard_ && branch >= 0); --w) {
       if (need_[w] == 0) continue;
       for (int o = level_begin_[w]; o < level_end_[w]; ++o) {
         if (top(vec_[o], w) >= need_[w]) continue;
@@ -1054,6 +1097,8 @@ class Searcher {
   // can be relabelled so that its member of the earliest class (in the order used here)
   // is that class's representative, and members of earlier classes are left out.
   Result root(bool shuffled) {
+    // a multiplier moves a pinned placement to another one: only rotations may be used
+    if (pin_hard_) return dfs(-1);
     std::vector<int> order(classes_.size());
     std::iota(order.begin(), order.end(), 0);
     if (shuffled) std::shuffle(order.begin(), order.end(), rng_);
@@ -1256,6 +1301,8 @@ class Searcher {
   const char* phase_name_ = "";
   bool graded_ = false;
   std::array<int, 2> pin_orbit_{-1, -1};  // the placements of --pin and --pin-worst, or -1
+  bool pin_hard_ = false;                 // the pins bind the depth-first search
+  std::array<std::array<int, 8>, 2> pin_gain_{{{-1}, {-1}}};
   Clock::time_point deadline_, phase_end_;
   long long node_budget_ = 0, nodes_in_restart_ = 0;
   bool exhausted_ = false;

@@ -78,7 +78,9 @@ bool exact_rules_accept(const Target& target, const std::vector<Mask>& bases);
 // x -> u*x are searched, the base tickets then come in orbits of u.
 // `pin`, when not 0, is a placement (a set of w numbers of Z_v): the annealing, graded and
 // lns phases also price how far its counts are from the best-case row of w; `pin_worst`
-// does the same for the worst-case row.
+// does the same for the worst-case row. The depth-first phases ("exact", "exact-restarts")
+// keep to tables that put the pinned placements exactly on their rows, and then take the
+// first base ticket up to rotation only (a multiplier would move the placement).
 Outcome search(const Target& target, std::uint64_t seed, double seconds, bool verbose = false,
                const std::string& only_phase = "", const std::vector<Mask>& start = {}, int multiplier = 0,
                Mask pin = 0, Mask pin_worst = 0);
