@@ -326,8 +326,9 @@ class Searcher {
         if (verbose && restart % 64 == 0)
           std::fprintf(stderr, "%s %s restart %d nodes %lld best %d\n", tg_.id.c_str(), step.name, restart,
                        best_.nodes, best_.difference);
-        if (r == Result::exhausted && complete) exhausted_ = true;  // no exact table exists
-        if (r == Result::found || complete) break;
+        // a restart that ends within its node budget has searched the whole space too
+        if (r == Result::exhausted) exhausted_ = true;  // no exact table exists
+        if (r != Result::budget || complete) break;
       }
     }
     best_.seconds = std::chrono::duration<double>(Clock::now() - start).count();
