@@ -268,6 +268,12 @@ class Searcher {
     if (worst ? tg_.fixed_min[w] : tg_.fixed_max[w]) pin_orbit_[worst] = orbit_of_[placement];
   }
 
+  // The row pin p (0 best-case, 1 worst-case) is to sit on.
+  const std::array<int, 8>& pin_row(int p) const {
+    const int w = rep_level_[pin_orbit_[p]];
+    return p == 1 ? tg_.min[w] : tg_.max[w];
+  }
+
   // The annealing cost of the given table.
   int cost(const std::vector<Mask>& bases) {
     build_effects();
@@ -442,6 +448,7 @@ class Searcher {
         if (d) effect_[cnd].push_back({static_cast<int>(o), d});
       }
     }
+    build_pin_gains();
   }
 
   void reset_state() {
@@ -465,7 +472,6 @@ class Searcher {
       deficit_[w] = static_cast<long long>(need_[w]) * (level_end_[w] - level_begin_[w]);
     }
     pin_hard_ = phase_ == Phase::exact && (pin_orbit_[0] >= 0 || pin_orbit_[1] >= 0);
-    if (pin_hard_ && pin_gain_[0][0] < 0) build_pin_gains();
     violations_ = 0;
     dead_.assign(ncand_, 0);
     valid_.assign(rep_.size(), 0);
@@ -581,8 +587,7 @@ class Searcher {
     for (int p = 0; p < 2; ++p) {
       if (pin_orbit_[p] < 0) continue;
       const int w = rep_level_[pin_orbit_[p]];
-      const auto& row = p == 1 ? tg_.min[w] : tg_.max[w];
-      for (int k = 2; k <= w; ++k) d += std::abs(top(t.pinned[p], k) - row[k]);
+      for (int k = 2; k <= w; ++k) d += std::abs(top(t.pinned[p], k) - pin_row(p)[k]);
     }
     return d;
   }
@@ -961,10 +966,6 @@ class Searcher {
   // In the depth-first phases a pinned placement has to end exactly on its row: its
   // counts only grow, so none may pass the row, and what is missing in each count has
   // to fit in what the remaining tickets can add to it.
-  const std::array<int, 8>& pin_row(int p) const {
-    const int w = rep_level_[pin_orbit_[p]];
-    return p == 1 ? tg_.min[w] : tg_.max[w];
-  }
   bool pins_reachable(int remaining) const {
     for (int p = 0; p < 2; ++p) {
       if (pin_orbit_[p] < 0) continue;
@@ -1038,9 +1039,10 @@ class Searcher {
     if (!enough_gain()) return Result::exhausted;
     // most constrained placement still short of its required count
     int branch = pin_hard_ ? pin_short() : -1;
-    if (branch >= 0 && valid_[branch] == 0) return Result::exhausted;
+    const bool pinned_branch = branch >= 0;  // taken before any other requirement
+    if (pinned_branch && valid_[branch] == 0) return Result::exhausted;
     int branch_valid = 0;
-    for (int w = m_; w >= 2 && !(pin_hard_ && branch >= 0); --w) {
+    for (int w = m_; w >= 2 && !pinned_branch; --w) {
       if (need_[w] == 0) continue;
       for (int o = level_begin_[w]; o < level_end_[w]; ++o) {
         if (top(vec_[o], w) >= need_[w]) continue;
@@ -1301,9 +1303,9 @@ class Searcher {
   Phase phase_ = Phase::exact;
   const char* phase_name_ = "";
   bool graded_ = false;
-  std::array<int, 2> pin_orbit_{-1, -1};  // the placements of --pin and --pin-worst, or -1
-  bool pin_hard_ = false;                 // the pins bind the depth-first search
-  std::array<std::array<int, 8>, 2> pin_gain_{{{-1}, {-1}}};
+  std::array<int, 2> pin_orbit_{-1, -1};          // the placements of --pin and --pin-worst, or -1
+  bool pin_hard_ = false;                         // the pins bind the depth-first search
+  std::array<std::array<int, 8>, 2> pin_gain_{};  // from build_pin_gains()
   Clock::time_point deadline_, phase_end_;
   long long node_budget_ = 0, nodes_in_restart_ = 0;
   bool exhausted_ = false;
