@@ -48,6 +48,58 @@ TEST(TicketSearch, EvaluatorAndPruningAgreeOnAKnownTable) {
   EXPECT_EQ(canonical_form(relabelled, 10), canonical_form(bases, 10));
 }
 
+// The sweep of the tables one and two base tickets away from a broken 10_4_6 table finds
+// exactly the matching tables a brute force over every replacement finds.
+TEST(TicketSearch, NeighbourSweepFindsWhatBruteForceFinds) {
+  const Target t = target("10_4_6");
+  std::vector<Mask> broken;
+  for (auto inc : {std::array<int, 6>{1, 1, 1, 2, 1, 4}, {1, 1, 1, 2, 2, 3}, {1, 1, 1, 1, 1, 5}})
+    broken.push_back(from_increments(inc, 6));
+  auto smallest_rotation = [](Mask b) {
+    Mask best = b;
+    for (int r = 1; r < 10; ++r) best = std::min(best, rotate(b, r, 10));
+    return best;
+  };
+  auto normal = [&](std::vector<Mask> table) {
+    for (Mask& b : table) b = smallest_rotation(b);
+    std::sort(table.begin(), table.end());
+    return table;
+  };
+  auto matches = [&](const std::vector<Mask>& table) {
+    const auto tickets = expand(table, 10);
+    return covers_all(tickets, 10, 4) && row_difference(t, evaluate_rows(tickets, 10, 6)) == 0;
+  };
+  std::vector<Mask> classes;
+  for (Mask s = 0; s < 1024; ++s)
+    if (std::popcount(s) == 6 && smallest_rotation(s) == s) classes.push_back(s);
+  ASSERT_EQ(classes.size(), 22u);  // 210 six-sets: 20 classes of 10 and 2 of 5
+
+  std::set<std::vector<Mask>> one, two;
+  for (int i = 0; i < 3; ++i)
+    for (Mask c : classes) {
+      auto table = broken;
+      table[i] = c;
+      if (matches(table)) one.insert(normal(table));
+      for (int j = i + 1; j < 3; ++j)
+        for (Mask d : classes) {
+          table[j] = d;
+          if (matches(table)) two.insert(normal(table));
+        }
+    }
+  ASSERT_FALSE(one.empty());
+  EXPECT_TRUE(one.contains(normal({broken[0], broken[1], from_increments({1, 1, 1, 1, 3, 3}, 6)})));
+  for (int k : {1, 2}) {
+    const SweepResult r = sweep_neighbours(t, broken, k);
+    std::set<std::vector<Mask>> found;
+    for (const auto& table : r.matches) found.insert(normal(table));
+    EXPECT_EQ(found, k == 1 ? one : two) << "k = " << k;
+    EXPECT_GT(r.cut, 0);
+    ASSERT_FALSE(r.closest.empty());
+    EXPECT_EQ(row_difference(t, evaluate_rows(expand(r.closest, 10), 10, 6)), r.closest_cells);
+    EXPECT_GT(r.closest_cells, 0);
+  }
+}
+
 TEST(TicketSearch, FindsTheSteinerSystemOnEleven) {
   const Target t = target("11_4_5");
   const Outcome o = search(t, 1, 10.0);

@@ -4,6 +4,9 @@
 //   ticket_search [--targets FILE] [--only ID,ID,...] [--seconds S] [--seed N] [--jobs J]
 //                 [--tables FILE] [--phase NAME] [--from TABLES_FILE] [--multiplier U]
 //                 [--pin N,N,...] [--pin-worst N,N,...] [--verbose]
+//   ticket_search --sweep K --from TABLES_FILE [--only ID,...] [--tables FILE]
+//                 (every table K base tickets away from the given one; the matching ones are
+//                 written, or else the closest if it is closer than the given one)
 //   ticket_search --emit-cpp TABLES_FILE...   (prints base_tickets.cpp to stdout)
 //   ticket_search --check TABLES_FILE          (re-verifies each table line)
 //   ticket_search --rows TABLES_FILE           (prints the rows each table really gives)
@@ -67,6 +70,23 @@ struct Table {
   std::vector<std::array<int, 6>> rows;
 };
 
+// The base tickets of the first line of a tables file for the system (empty if none).
+std::vector<Mask> first_table(const std::string& path, const Target& t) {
+  std::ifstream in(path);
+  std::string line;
+  std::vector<Mask> bases;
+  while (bases.empty() && std::getline(in, line)) {
+    if (line.rfind(t.id + " ", 0) != 0) continue;
+    for (auto pos = line.find('|'); pos != std::string::npos; pos = line.find('|', pos + 1)) {
+      std::istringstream row(line.substr(pos + 1));
+      std::array<int, 6> inc{};
+      for (int& x : inc) row >> x;
+      bases.push_back(from_increments(inc, t.m));
+    }
+  }
+  return bases;
+}
+
 int emit_cpp(int argc, char** argv, int first) {
   std::map<std::string, Table> tables;
   for (int i = first; i < argc; ++i) {
@@ -123,6 +143,7 @@ int main(int argc, char** argv) {
   int multiplier = 0;
   Mask pin = 0, pin_worst = 0;
   bool verbose = false;
+  int sweep = 0;
   std::string only_phase, from_file;
   std::string check_file;
   bool print_rows = false;
@@ -160,6 +181,8 @@ int main(int argc, char** argv) {
       pin = placement(value());
     else if (a == "--pin-worst")
       pin_worst = placement(value());
+    else if (a == "--sweep")
+      sweep = std::stoi(value());
     else if (a == "--check")
       check_file = value();
     else if (a == "--rows")
@@ -227,6 +250,35 @@ int main(int argc, char** argv) {
     return 0;
   }
 
+  if (sweep > 0) {
+    if (from_file.empty()) {
+      std::fprintf(stderr, "--sweep needs --from\n");
+      return 2;
+    }
+    std::ofstream tables(tables_path, std::ios::app);
+    for (const auto& t : work) {
+      const auto start = first_table(from_file, t);
+      if (start.empty()) continue;
+      const int cells = row_difference(t, evaluate_rows(expand(start, t.v), t.v, t.m));
+      const SweepResult r = sweep_neighbours(t, start, sweep, cells);
+      std::printf("%-7s sweep %d: %zu matching, %lld checked, %lld cut; closest %d cells (start %d)\n",
+                  t.id.c_str(), sweep, r.matches.size(), r.leaves, r.cut,
+                  r.closest.empty() ? cells : r.closest_cells, cells);
+      std::fflush(stdout);
+      auto write = [&](const std::vector<Mask>& bases, int difference) {
+        Outcome o;
+        o.exact = difference == 0;
+        o.covered = true;
+        o.difference = difference;
+        o.bases = bases;
+        tables << table_line(t, o) << '\n';
+      };
+      for (const auto& bases : r.matches) write(bases, 0);
+      if (r.matches.empty() && !r.closest.empty()) write(r.closest, r.closest_cells);
+    }
+    return 0;
+  }
+
   if (multiplier != 0) {
     // the multiplier has to be a unit of every system's Z_v; the orbit sizes tell which
     // numbers of base tickets an invariant table can have
@@ -251,21 +303,7 @@ int main(int argc, char** argv) {
   auto worker = [&] {
     for (std::size_t i = next++; i < work.size(); i = next++) {
       const Target& t = work[i];
-      std::vector<Mask> start;
-      if (!from_file.empty()) {
-        // the first line of the file for this system
-        std::ifstream in(from_file);
-        std::string line;
-        while (start.empty() && std::getline(in, line)) {
-          if (line.rfind(t.id + " ", 0) != 0) continue;
-          for (auto pos = line.find('|'); pos != std::string::npos; pos = line.find('|', pos + 1)) {
-            std::istringstream row(line.substr(pos + 1));
-            std::array<int, 6> inc{};
-            for (int& x : inc) row >> x;
-            start.push_back(from_increments(inc, t.m));
-          }
-        }
-      }
+      const std::vector<Mask> start = from_file.empty() ? std::vector<Mask>{} : first_table(from_file, t);
       const Outcome o = search(t, seed, seconds, verbose, only_phase, start, multiplier, pin, pin_worst);
       // check the result independently of the search's own bookkeeping
       const auto tickets = expand(o.bases, t.v);

@@ -85,6 +85,22 @@ Outcome search(const Target& target, std::uint64_t seed, double seconds, bool ve
                const std::string& only_phase = "", const std::vector<Mask>& start = {}, int multiplier = 0,
                Mask pin = 0, Mask pin_worst = 0);
 
+// Every table `k` base tickets away from `start`: k of its tickets replaced by any k
+// rotation classes of m-subsets (repeats allowed), kept when all prescribed rows match.
+// `leaves` counts the replacements that reached the full row check, `cut` the partial
+// ones given up (a pair count already above its row or out of reach of it, or more
+// t-subsets uncovered than the tickets still to come can cover).
+// `closest` is the table with the fewest differing cells (`closest_cells`) among the
+// replacements checked that do not match, when it has fewer than `closest_cells` given.
+struct SweepResult {
+  std::vector<std::vector<Mask>> matches;
+  std::vector<Mask> closest;
+  int closest_cells = 1 << 30;
+  long long leaves = 0, cut = 0;
+};
+SweepResult sweep_neighbours(const Target& target, const std::vector<Mask>& start, int k,
+                             int closest_cells = 1 << 30);
+
 // The cost annealing gives a table of base tickets (0 for an exact table with no pin).
 int annealing_cost(const Target& target, const std::vector<Mask>& bases, Mask pin = 0, Mask pin_worst = 0);
 
