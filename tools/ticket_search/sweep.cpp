@@ -150,9 +150,33 @@ SweepResult sweep_neighbours(const Target& target, const std::vector<Mask>& star
   };
 
   // added[depth..] from classes `from` on, in increasing order (a class may repeat)
-  std::function<void(int, int)> add = [&](int depth, int from) {
+  // The last two additions have to cover every t-subset still uncovered: the one before
+  // last is drawn from the classes that cover the first of them (in any order relative to
+  // the last, which must then not cover that t-subset unless it comes later in class
+  // order, so that each pair is met once), and the last from those that cover the first
+  // t-subset still uncovered after it.
+  std::vector<std::vector<int>> coverers(tsets.size());
+  for (int c = 0; c < nc; ++c)
+    for (std::size_t j = 0; j < tsets.size(); ++j)
+      if ((covers[c * words + j / 64] >> (j % 64)) & 1) coverers[j].push_back(c);
+  std::vector<int> all_classes(nc);
+  for (int c = 0; c < nc; ++c) all_classes[c] = c;
+  auto first_uncovered = [&](const std::vector<std::uint64_t>& u) {
+    for (int w = 0; w < words; ++w)
+      if (u[w]) return w * 64 + std::countr_zero(u[w]);
+    return -1;
+  };
+  auto covers_tset = [&](int c, int j) { return (covers[c * words + j / 64] >> (j % 64)) & 1; };
+
+  // `from`: the smallest class allowed; `pair_from` and `pair_tset`: when the one before
+  // last was drawn by coverage, its class and the t-subset it was drawn for
+  std::function<void(int, int, int, int)> add = [&](int depth, int from, int pair_from, int pair_tset) {
     const int after = k - depth - 1;  // additions still to come after this one
-    for (int c = from; c < nc; ++c) {
+    const int first = after <= 1 ? first_uncovered(uncovered[depth]) : -1;
+    const std::vector<int>* pool = first >= 0 ? &coverers[first] : &all_classes;
+    for (auto it = std::lower_bound(pool->begin(), pool->end(), from); it != pool->end(); ++it) {
+      const int c = *it;
+      if (pair_tset >= 0 && c < pair_from && covers_tset(c, pair_tset)) continue;
       const std::uint64_t* cov = &covers[static_cast<std::size_t>(c) * words];
       int left = 0;
       for (int w = 0; w < words; ++w) {
@@ -172,8 +196,10 @@ SweepResult sweep_neighbours(const Target& target, const std::vector<Mask>& star
       added[depth] = c;
       if (after == 0)
         leaf();
+      else if (after == 1 && first >= 0)
+        add(depth + 1, from, c, first);
       else
-        add(depth + 1, c);
+        add(depth + 1, c, -1, -1);
     }
   };
 
@@ -191,7 +217,7 @@ SweepResult sweep_neighbours(const Target& target, const std::vector<Mask>& star
           covered = (covers[base_class[i] * words + j / 64] >> (j % 64)) & 1;
       if (!covered) uncovered[0][j / 64] |= std::uint64_t{1} << (j % 64);
     }
-    add(0, 0);
+    add(0, 0, -1, -1);
     // next set of removed positions, in lexicographic order
     int i = k - 1;
     while (i >= 0 && removed[i] == nb - k + i) --i;
