@@ -149,7 +149,6 @@ SweepResult sweep_neighbours(const Target& target, const std::vector<Mask>& star
       result.closest = table, result.closest_cells = cells;
   };
 
-  // added[depth..] from classes `from` on, in increasing order (a class may repeat)
   // The last two additions have to cover every t-subset still uncovered: the one before
   // last is drawn from the classes that cover the first of them (in any order relative to
   // the last, which must then not cover that t-subset unless it comes later in class
@@ -168,8 +167,9 @@ SweepResult sweep_neighbours(const Target& target, const std::vector<Mask>& star
   };
   auto covers_tset = [&](int c, int j) { return (covers[c * words + j / 64] >> (j % 64)) & 1; };
 
-  // `from`: the smallest class allowed; `pair_from` and `pair_tset`: when the one before
-  // last was drawn by coverage, its class and the t-subset it was drawn for
+  // Fills added[depth..]: from class `from` on, in increasing order (a class may repeat),
+  // except for the last two as above; `pair_from` and `pair_tset`: when the one before last
+  // was drawn by coverage, its class and the t-subset it was drawn for.
   std::function<void(int, int, int, int)> add = [&](int depth, int from, int pair_from, int pair_tset) {
     const int after = k - depth - 1;  // additions still to come after this one
     const int first = after <= 1 ? first_uncovered(uncovered[depth]) : -1;
