@@ -195,17 +195,18 @@ Mask from_increments(const std::array<int, 6>& inc, int m) {
   return out;
 }
 
+Mask rotation_class(Mask x, int v) {
+  Mask best = x;
+  for (int j = 1; j < v; ++j) best = std::min(best, rotate(x, j, v));
+  return best;
+}
+
 std::vector<Mask> canonical_form(const std::vector<Mask>& bases, int v) {
-  auto orbit_min = [v](Mask x) {
-    Mask best = x;
-    for (int j = 1; j < v; ++j) best = std::min(best, rotate(x, j, v));
-    return best;
-  };
   std::vector<Mask> best;
   for (int u = 1; u < v; ++u) {
     if (std::gcd(u, v) != 1) continue;
     std::vector<Mask> mapped;
-    for (Mask b : bases) mapped.push_back(orbit_min(multiply(b, u, v)));
+    for (Mask b : bases) mapped.push_back(rotation_class(multiply(b, u, v), v));
     std::sort(mapped.begin(), mapped.end());
     if (best.empty() || mapped < best) best = mapped;
   }

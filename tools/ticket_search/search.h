@@ -48,6 +48,9 @@ int row_difference(const Target& target, const Rows& rows);
 std::array<int, 6> increments(Mask base, int v, int m);
 Mask from_increments(const std::array<int, 6>& inc, int m);
 
+// The smallest of the v rotations of x: one name for its rotation class.
+Mask rotation_class(Mask x, int v);
+
 // Smallest representation of a set of base tickets under rotation of each ticket and
 // relabelling x -> u*x (u coprime to v) of the whole set; used to compare solutions.
 std::vector<Mask> canonical_form(const std::vector<Mask>& bases, int v);

@@ -25,12 +25,6 @@ namespace {
 constexpr int kLane = 11;
 constexpr std::int64_t kLaneMask = (std::int64_t{1} << kLane) - 1;
 
-Mask rotation_class(Mask s, int v) {
-  Mask best = s;
-  for (int r = 1; r < v; ++r) best = std::min(best, rotate(s, r, v));
-  return best;
-}
-
 // Smallest member of each rotation class of w-subsets of Z_v, in increasing order.
 std::vector<Mask> class_representatives(int v, int w) {
   std::vector<Mask> out;
