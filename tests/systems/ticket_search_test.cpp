@@ -55,13 +55,8 @@ TEST(TicketSearch, NeighbourSweepFindsWhatBruteForceFinds) {
   std::vector<Mask> broken;
   for (auto inc : {std::array<int, 6>{1, 1, 1, 2, 1, 4}, {1, 1, 1, 2, 2, 3}, {1, 1, 1, 1, 1, 5}})
     broken.push_back(from_increments(inc, 6));
-  auto smallest_rotation = [](Mask b) {
-    Mask best = b;
-    for (int r = 1; r < 10; ++r) best = std::min(best, rotate(b, r, 10));
-    return best;
-  };
   auto normal = [&](std::vector<Mask> table) {
-    for (Mask& b : table) b = smallest_rotation(b);
+    for (Mask& b : table) b = rotation_class(b, 10);
     std::sort(table.begin(), table.end());
     return table;
   };
@@ -71,7 +66,7 @@ TEST(TicketSearch, NeighbourSweepFindsWhatBruteForceFinds) {
   };
   std::vector<Mask> classes;
   for (Mask s = 0; s < 1024; ++s)
-    if (std::popcount(s) == 6 && smallest_rotation(s) == s) classes.push_back(s);
+    if (std::popcount(s) == 6 && rotation_class(s, 10) == s) classes.push_back(s);
   ASSERT_EQ(classes.size(), 22u);  // 210 six-sets: 20 classes of 10 and 2 of 5
 
   std::set<std::vector<Mask>> one, two;

@@ -102,6 +102,7 @@ SweepResult sweep_neighbours(const Target& target, const std::vector<Mask>& star
         }
     most_covered = std::max(most_covered, n);
   }
+  auto covers_tset = [&](int c, std::size_t j) { return (covers[c * words + j / 64] >> (j % 64)) & 1; };
 
   SweepResult result;
   result.closest_cells = closest_cells;
@@ -151,7 +152,7 @@ SweepResult sweep_neighbours(const Target& target, const std::vector<Mask>& star
   std::vector<std::vector<int>> coverers(tsets.size());
   for (int c = 0; c < nc; ++c)
     for (std::size_t j = 0; j < tsets.size(); ++j)
-      if ((covers[c * words + j / 64] >> (j % 64)) & 1) coverers[j].push_back(c);
+      if (covers_tset(c, j)) coverers[j].push_back(c);
   std::vector<int> all_classes(nc);
   for (int c = 0; c < nc; ++c) all_classes[c] = c;
   auto first_uncovered = [&](const std::vector<std::uint64_t>& u) {
@@ -159,7 +160,6 @@ SweepResult sweep_neighbours(const Target& target, const std::vector<Mask>& star
       if (u[w]) return w * 64 + std::countr_zero(u[w]);
     return -1;
   };
-  auto covers_tset = [&](int c, int j) { return (covers[c * words + j / 64] >> (j % 64)) & 1; };
 
   // Fills added[depth..]: from class `from` on, in increasing order (a class may repeat),
   // except for the last two as above; `pair_from` and `pair_tset`: when the one before last
@@ -203,14 +203,12 @@ SweepResult sweep_neighbours(const Target& target, const std::vector<Mask>& star
     for (int i : removed)
       for (int j = 0; j < nf; ++j) kept[j] -= row_of(base_class[i])[j];
     for (int j = 0; j < npairs; ++j) pair_count[0][j] = static_cast<int>(kept[j]);
+    // every t-subset, less those the kept tickets cover
     std::fill(uncovered[0].begin(), uncovered[0].end(), 0);
-    for (std::size_t j = 0; j < tsets.size(); ++j) {
-      bool covered = false;
-      for (int i = 0; i < nb && !covered; ++i)
-        if (std::find(removed.begin(), removed.end(), i) == removed.end())
-          covered = (covers[base_class[i] * words + j / 64] >> (j % 64)) & 1;
-      if (!covered) uncovered[0][j / 64] |= std::uint64_t{1} << (j % 64);
-    }
+    for (std::size_t j = 0; j < tsets.size(); ++j) uncovered[0][j / 64] |= std::uint64_t{1} << (j % 64);
+    for (int i = 0; i < nb; ++i)
+      if (std::find(removed.begin(), removed.end(), i) == removed.end())
+        for (int w = 0; w < words; ++w) uncovered[0][w] &= ~covers[base_class[i] * words + w];
     add(0, 0, -1, -1);
     // next set of removed positions, in lexicographic order
     int i = k - 1;
