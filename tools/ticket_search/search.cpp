@@ -294,6 +294,7 @@ class Searcher {
 
   Outcome run(double seconds, bool verbose, const std::string& only_phase) {
     const auto start = Clock::now();
+    verbose_ = verbose;
     deadline_ = start + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds));
     // a phase marked `named` runs only when asked for by name
     const struct {
@@ -345,6 +346,7 @@ class Searcher {
 
  private:
   enum class Result { found, budget, exhausted, timeout };
+  bool verbose_ = false;
 
   struct Contribution {
     int orbit;
@@ -395,6 +397,12 @@ class Searcher {
     orbit_cands_.assign(rep_.size(), {});
     for (int cnd = 0; cnd < ncand_; ++cnd)
       for (const auto& [o, count] : cand_contrib_[cnd]) orbit_cands_[o].push_back({cnd, count});
+    // the same lists by count, highest first, so that apply() reads only the candidates
+    // whose fate a change of count decides
+    cands_by_count_ = orbit_cands_;
+    for (auto& list : cands_by_count_)
+      std::stable_sort(list.begin(), list.end(),
+                       [](const auto& a, const auto& b) { return a.second > b.second; });
     for (int w = 2; w <= m_; ++w) {
       gain_[w] = 0;
       for (int cnd = 0; cnd < ncand_; ++cnd) {
@@ -518,11 +526,12 @@ class Searcher {
       if (cap == kFree || w == 2) continue;
       const int now = top(vec_[o], w);
       const int before = now - sign * count;
-      for (const auto& [other, c2] : orbit_cands_[o]) {
-        const bool dead_before = before + c2 > cap;
-        const bool dead_now = now + c2 > cap;
-        if (dead_before == dead_now) continue;
-        if (dead_now)
+      // a candidate adding c2 is out when count + c2 > cap: only c2 in (low, high] change
+      const int low = cap - std::max(now, before), high = cap - std::min(now, before);
+      for (const auto& [other, c2] : cands_by_count_[o]) {
+        if (c2 > high) continue;
+        if (c2 <= low) break;
+        if (sign > 0)
           kill(other);
         else
           revive(other);
@@ -1108,7 +1117,12 @@ class Searcher {
     if (shuffled) std::shuffle(order.begin(), order.end(), rng_);
     std::vector<int> excluded;
     Result result = Result::exhausted;
+    int done = 0;
     for (int cl : order) {
+      // a complete search reports each first ticket's class it has finished
+      if (verbose_ && !shuffled && done++ > 0)
+        std::fprintf(stderr, "%s first ticket class %d of %zu, nodes %lld\n", tg_.id.c_str(), done - 1,
+                     order.size(), best_.nodes);
       const int rep = classes_[cl].front();
       if (unit_open(unit_of_[rep])) {
         take(unit_of_[rep], +1);
@@ -1280,7 +1294,7 @@ class Searcher {
   int ncand_ = 0;
   std::vector<std::vector<Mask>> cand_rot_;
   std::vector<std::vector<Contribution>> cand_contrib_;
-  std::vector<std::vector<std::pair<int, int>>> orbit_cands_;
+  std::vector<std::vector<std::pair<int, int>>> orbit_cands_, cands_by_count_;
   std::vector<int> cand_index_;            // orbit of an m-subset -> candidate
   int mult_ = 0;                           // multiplier the tables must be invariant under, or 0
   std::vector<int> unit_of_;               // candidate -> unit
