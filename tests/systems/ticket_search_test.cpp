@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <set>
 
@@ -127,7 +128,7 @@ TEST(TicketSearch, GradedAnnealingAndPinnedPairs) {
   EXPECT_TRUE(counts.contains(9) && counts.contains(5) && counts.size() > 2);
 }
 
-// Pinned, the depth-first search keeps to tables that put the placement on its row.
+// Pinned, the depth-first search keeps to tables that put the placements on their rows.
 // 13_3_5 ends with {0, 1, 2} in 4 tickets and meeting 14 more in two numbers (the
 // best-case row of w = 3), counted here over the tickets. {0, 1, 10, 11} goes to itself
 // under x -> x + 10, so every count of it is even and no 20_3_5 table has it in one
@@ -144,6 +145,15 @@ TEST(TicketSearch, PinnedDepthFirstSearch) {
   }
   EXPECT_EQ(in_all, 4);
   EXPECT_EQ(in_two, 14);
+  // A second pin holds {0, 1, 2, 7} on the best-case row of w = 4 as well: in 2 tickets,
+  // meeting 4 more in three numbers and 22 in two. {0, 1, 2, 3} cannot be there too.
+  const Mask quad = 0b10000111;
+  const Outcome both = search(t, 1, 20.0, false, "exact-restarts", {}, 0, triple, 0, quad);
+  ASSERT_TRUE(both.exact);
+  std::array<int, 5> meet{};
+  for (Mask x : expand(both.bases, 13)) ++meet[std::popcount(x & quad)];
+  EXPECT_EQ(meet[4] * 10000 + meet[3] * 100 + meet[2], 20422);
+  EXPECT_FALSE(search(t, 1, 20.0, false, "exact-restarts", {}, 0, triple, 0, 0b1111).covered);
   const Outcome none = search(target("20_3_5"), 1, 20.0, false, "exact-restarts", {}, 0, 0b110000000011);
   EXPECT_FALSE(none.covered);
   EXPECT_NE(none.phase.find("exhausted"), std::string::npos) << none.phase;

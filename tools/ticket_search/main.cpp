@@ -3,7 +3,7 @@
 //
 //   ticket_search [--targets FILE] [--only ID,ID,...] [--seconds S] [--seed N] [--jobs J]
 //                 [--tables FILE] [--phase NAME] [--from TABLES_FILE] [--multiplier U]
-//                 [--pin N,N,...] [--pin-worst N,N,...] [--verbose]
+//                 [--pin N,N,... [--pin N,N,...]] [--pin-worst N,N,...] [--verbose]
 //   ticket_search --sweep K --from TABLES_FILE [--only ID,...] [--tables FILE]
 //                 (every table K base tickets away from the given one; the matching ones are
 //                 written, or else the closest if it is closer than the given one)
@@ -141,7 +141,7 @@ int main(int argc, char** argv) {
   std::uint64_t seed = 1;
   int jobs = 1;
   int multiplier = 0;
-  Mask pin = 0, pin_worst = 0;
+  Mask pin = 0, pin_worst = 0, pin_second = 0;  // --pin may be given twice
   bool verbose = false;
   int sweep = 0;
   std::string only_phase, from_file;
@@ -178,7 +178,7 @@ int main(int argc, char** argv) {
     else if (a == "--multiplier")
       multiplier = std::stoi(value());
     else if (a == "--pin")
-      pin = placement(value());
+      (pin ? pin_second : pin) = placement(value());
     else if (a == "--pin-worst")
       pin_worst = placement(value());
     else if (a == "--sweep")
@@ -304,7 +304,8 @@ int main(int argc, char** argv) {
     for (std::size_t i = next++; i < work.size(); i = next++) {
       const Target& t = work[i];
       const std::vector<Mask> start = from_file.empty() ? std::vector<Mask>{} : first_table(from_file, t);
-      const Outcome o = search(t, seed, seconds, verbose, only_phase, start, multiplier, pin, pin_worst);
+      const Outcome o =
+          search(t, seed, seconds, verbose, only_phase, start, multiplier, pin, pin_worst, pin_second);
       // check the result independently of the search's own bookkeeping
       const auto tickets = expand(o.bases, t.v);
       const bool covered = !o.bases.empty() && covers_all(tickets, t.v, t.t);

@@ -263,13 +263,15 @@ class Searcher {
   // best-case (or worst-case) row of its level: the row has to sit on some placement, and
   // naming one (up to rotation and multipliers there are few to try) gives the search a
   // slope towards it where the plain cost only says that no placement sits on it.
-  void pin(Mask placement, bool worst) {
+  // Slot 0 and 2 hold placements for best-case rows (--pin, once or twice), slot 1 one
+  // for a worst-case row (--pin-worst).
+  void pin(Mask placement, int slot) {
     const int w = std::popcount(placement);
     if (w < 2 || w > m_ || placement >= (Mask{1} << v_)) return;
-    if (worst ? tg_.fixed_min[w] : tg_.fixed_max[w]) pin_orbit_[worst] = orbit_of_[placement];
+    if (slot == 1 ? tg_.fixed_min[w] : tg_.fixed_max[w]) pin_orbit_[slot] = orbit_of_[placement];
   }
 
-  // The row pin p (0 best-case, 1 worst-case) is to sit on.
+  // The row pin p (slot 1: worst-case, the others best-case) is to sit on.
   const std::array<int, 8>& pin_row(int p) const {
     const int w = rep_level_[pin_orbit_[p]];
     return p == 1 ? tg_.min[w] : tg_.max[w];
@@ -346,6 +348,7 @@ class Searcher {
 
  private:
   enum class Result { found, budget, exhausted, timeout };
+  static constexpr int kPins = 3;
   bool verbose_ = false;
 
   struct Contribution {
@@ -480,7 +483,8 @@ class Searcher {
       reachkey_[w] = lex && tg_.fixed_max[w] ? pack(tg_.max[w], w) : ~guard_;
       deficit_[w] = static_cast<long long>(need_[w]) * (level_end_[w] - level_begin_[w]);
     }
-    pin_hard_ = phase_ == Phase::exact && (pin_orbit_[0] >= 0 || pin_orbit_[1] >= 0);
+    pin_hard_ = phase_ == Phase::exact &&
+                std::any_of(pin_orbit_.begin(), pin_orbit_.end(), [](int o) { return o >= 0; });
     violations_ = 0;
     dead_.assign(ncand_, 0);
     valid_.assign(rep_.size(), 0);
@@ -553,7 +557,7 @@ class Searcher {
     std::array<std::uint64_t, 8> hi{}, lo{};
     std::array<int, 8> above{}, at_hi{}, under{}, at_lo{};
     int uncovered = 0;
-    std::array<std::uint64_t, 2> pinned{};  // count vectors of the pinned placements
+    std::array<std::uint64_t, kPins> pinned{};  // count vectors of the pinned placements
   };
 
   void tally_reset() {
@@ -578,7 +582,7 @@ class Searcher {
     }
     if (w == tg_.t) tally_.uncovered += sign * (top(x, w) == 0);
     if (sign > 0)
-      for (int p = 0; p < 2; ++p)
+      for (int p = 0; p < kPins; ++p)
         if (o == pin_orbit_[p]) tally_.pinned[p] = x;
   }
 
@@ -594,7 +598,7 @@ class Searcher {
   // How far (summed over n_2..n_w) the pinned placements are from the rows of their level.
   int pin_shortfall(const Tally& t) const {
     int d = 0;
-    for (int p = 0; p < 2; ++p) {
+    for (int p = 0; p < kPins; ++p) {
       if (pin_orbit_[p] < 0) continue;
       const int w = rep_level_[pin_orbit_[p]];
       for (int k = 2; k <= w; ++k) d += std::abs(top(t.pinned[p], k) - pin_row(p)[k]);
@@ -977,7 +981,7 @@ class Searcher {
   // counts only grow, so none may pass the row, and what is missing in each count has
   // to fit in what the remaining tickets can add to it.
   bool pins_reachable(int remaining) const {
-    for (int p = 0; p < 2; ++p) {
+    for (int p = 0; p < kPins; ++p) {
       if (pin_orbit_[p] < 0) continue;
       const std::uint64_t x = vec_[pin_orbit_[p]];
       const auto& row = pin_row(p);
@@ -990,7 +994,7 @@ class Searcher {
   }
   // The most one base ticket's rotations add to each count of each pinned placement.
   void build_pin_gains() {
-    for (int p = 0; p < 2; ++p) {
+    for (int p = 0; p < kPins; ++p) {
       pin_gain_[p].fill(0);
       if (pin_orbit_[p] < 0) continue;
       for (int cnd = 0; cnd < ncand_; ++cnd)
@@ -1001,7 +1005,7 @@ class Searcher {
   }
   // A pinned placement still short of its top count, to be branched on first; -1 if none.
   int pin_short() const {
-    for (int p = 0; p < 2; ++p) {
+    for (int p = 0; p < kPins; ++p) {
       if (pin_orbit_[p] < 0) continue;
       const int w = rep_level_[pin_orbit_[p]];
       if (top(vec_[pin_orbit_[p]], w) < pin_row(p)[w]) return pin_orbit_[p];
@@ -1243,7 +1247,7 @@ class Searcher {
         t.at_lo[w] += static_cast<int>(y == t.lo[w]) - static_cast<int>(x == t.lo[w]);
       }
       if (w == tg_.t) t.uncovered += static_cast<int>(top(y, w) == 0) - static_cast<int>(top(x, w) == 0);
-      for (int p = 0; p < 2; ++p)
+      for (int p = 0; p < kPins; ++p)
         if (o == pin_orbit_[p]) t.pinned[p] = y;
     }
     return cost_of(t);
@@ -1318,9 +1322,9 @@ class Searcher {
   Phase phase_ = Phase::exact;
   const char* phase_name_ = "";
   bool graded_ = false;
-  std::array<int, 2> pin_orbit_{-1, -1};          // the placements of --pin and --pin-worst, or -1
-  bool pin_hard_ = false;                         // the pins bind the depth-first search
-  std::array<std::array<int, 8>, 2> pin_gain_{};  // from build_pin_gains()
+  std::array<int, kPins> pin_orbit_{-1, -1, -1};      // the placements of --pin and --pin-worst, or -1
+  bool pin_hard_ = false;                             // the pins bind the depth-first search
+  std::array<std::array<int, 8>, kPins> pin_gain_{};  // from build_pin_gains()
   Clock::time_point deadline_, phase_end_;
   long long node_budget_ = 0, nodes_in_restart_ = 0;
   bool exhausted_ = false;
@@ -1336,8 +1340,8 @@ bool exact_rules_accept(const Target& target, const std::vector<Mask>& bases) {
 
 int annealing_cost(const Target& target, const std::vector<Mask>& bases, Mask pin, Mask pin_worst) {
   Searcher s(target, 0);
-  s.pin(pin, false);
-  s.pin(pin_worst, true);
+  s.pin(pin, 0);
+  s.pin(pin_worst, 1);
   return s.cost(bases);
 }
 
@@ -1351,12 +1355,13 @@ std::vector<int> multiplier_orbit_sizes(int v, int m, int u) {
 
 Outcome search(const Target& target, std::uint64_t seed, double seconds, bool verbose,
                const std::string& only_phase, const std::vector<Mask>& start, int multiplier, Mask pin,
-               Mask pin_worst) {
+               Mask pin_worst, Mask pin_second) {
   if (multiplier != 0 && multiplier_orbit_sizes(target.v, target.m, multiplier).empty())
     throw std::invalid_argument("multiplier is not a unit other than 1");
   Searcher s(target, seed, multiplier);
-  s.pin(pin, false);
-  s.pin(pin_worst, true);
+  s.pin(pin, 0);
+  s.pin(pin_worst, 1);
+  s.pin(pin_second, 2);
   if (!start.empty()) s.start_from(start);
   return s.run(seconds, verbose, only_phase);
 }

@@ -84,9 +84,10 @@ bool exact_rules_accept(const Target& target, const std::vector<Mask>& bases);
 // does the same for the worst-case row. The depth-first phases ("exact", "exact-restarts")
 // keep to tables that put the pinned placements exactly on their rows, and then take the
 // first base ticket up to rotation only (a multiplier would move the placement).
+// `pin_second` pins a second placement, of another size, to the best-case row of its size.
 Outcome search(const Target& target, std::uint64_t seed, double seconds, bool verbose = false,
                const std::string& only_phase = "", const std::vector<Mask>& start = {}, int multiplier = 0,
-               Mask pin = 0, Mask pin_worst = 0);
+               Mask pin = 0, Mask pin_worst = 0, Mask pin_second = 0);
 
 // Every table `k` base tickets away from `start`: k of its tickets replaced by any k
 // rotation classes of m-subsets (repeats allowed), kept when all prescribed rows match.
