@@ -263,18 +263,19 @@ class Searcher {
   // best-case (or worst-case) row of its level: the row has to sit on some placement, and
   // naming one (up to rotation and multipliers there are few to try) gives the search a
   // slope towards it where the plain cost only says that no placement sits on it.
-  // Slot 0 and 2 hold placements for best-case rows (--pin, once or twice), slot 1 one
-  // for a worst-case row (--pin-worst).
-  void pin(Mask placement, int slot) {
+  // --pin (once or twice) names placements for best-case rows, --pin-worst one for a
+  // worst-case row.
+  enum PinSlot { kBestPin, kWorstPin, kSecondBestPin, kPins };
+  void pin(Mask placement, PinSlot slot) {
     const int w = std::popcount(placement);
     if (w < 2 || w > m_ || placement >= (Mask{1} << v_)) return;
-    if (slot == 1 ? tg_.fixed_min[w] : tg_.fixed_max[w]) pin_orbit_[slot] = orbit_of_[placement];
+    if (slot == kWorstPin ? tg_.fixed_min[w] : tg_.fixed_max[w]) pin_orbit_[slot] = orbit_of_[placement];
   }
 
-  // The row pin p (slot 1: worst-case, the others best-case) is to sit on.
+  // The row the placement in slot p is to sit on.
   const std::array<int, 8>& pin_row(int p) const {
     const int w = rep_level_[pin_orbit_[p]];
-    return p == 1 ? tg_.min[w] : tg_.max[w];
+    return p == kWorstPin ? tg_.min[w] : tg_.max[w];
   }
 
   // The annealing cost of the given table.
@@ -348,7 +349,6 @@ class Searcher {
 
  private:
   enum class Result { found, budget, exhausted, timeout };
-  static constexpr int kPins = 3;
   bool verbose_ = false;
 
   struct Contribution {
@@ -401,7 +401,8 @@ class Searcher {
     for (int cnd = 0; cnd < ncand_; ++cnd)
       for (const auto& [o, count] : cand_contrib_[cnd]) orbit_cands_[o].push_back({cnd, count});
     // the same lists by count, highest first, so that apply() reads only the candidates
-    // whose fate a change of count decides
+    // whose fate a change of count decides; orbit_cands_ keeps its order, in which the
+    // depth-first search draws its random tie-breaks (a seed finds the same tables)
     cands_by_count_ = orbit_cands_;
     for (auto& list : cands_by_count_)
       std::stable_sort(list.begin(), list.end(),
@@ -1121,12 +1122,12 @@ class Searcher {
     if (shuffled) std::shuffle(order.begin(), order.end(), rng_);
     std::vector<int> excluded;
     Result result = Result::exhausted;
-    int done = 0;
-    for (int cl : order) {
+    for (std::size_t done = 0; done < order.size(); ++done) {
       // a complete search reports each first ticket's class it has finished
-      if (verbose_ && !shuffled && done++ > 0)
-        std::fprintf(stderr, "%s first ticket class %d of %zu, nodes %lld\n", tg_.id.c_str(), done - 1,
+      if (verbose_ && !shuffled && done > 0)
+        std::fprintf(stderr, "%s first ticket class %zu of %zu, nodes %lld\n", tg_.id.c_str(), done,
                      order.size(), best_.nodes);
+      const int cl = order[done];
       const int rep = classes_[cl].front();
       if (unit_open(unit_of_[rep])) {
         take(unit_of_[rep], +1);
@@ -1322,7 +1323,7 @@ class Searcher {
   Phase phase_ = Phase::exact;
   const char* phase_name_ = "";
   bool graded_ = false;
-  std::array<int, kPins> pin_orbit_{-1, -1, -1};      // the placements of --pin and --pin-worst, or -1
+  std::array<int, kPins> pin_orbit_{-1, -1, -1};      // orbit of the placement in each PinSlot, or -1
   bool pin_hard_ = false;                             // the pins bind the depth-first search
   std::array<std::array<int, 8>, kPins> pin_gain_{};  // from build_pin_gains()
   Clock::time_point deadline_, phase_end_;
@@ -1340,8 +1341,8 @@ bool exact_rules_accept(const Target& target, const std::vector<Mask>& bases) {
 
 int annealing_cost(const Target& target, const std::vector<Mask>& bases, Mask pin, Mask pin_worst) {
   Searcher s(target, 0);
-  s.pin(pin, 0);
-  s.pin(pin_worst, 1);
+  s.pin(pin, Searcher::kBestPin);
+  s.pin(pin_worst, Searcher::kWorstPin);
   return s.cost(bases);
 }
 
@@ -1359,9 +1360,9 @@ Outcome search(const Target& target, std::uint64_t seed, double seconds, bool ve
   if (multiplier != 0 && multiplier_orbit_sizes(target.v, target.m, multiplier).empty())
     throw std::invalid_argument("multiplier is not a unit other than 1");
   Searcher s(target, seed, multiplier);
-  s.pin(pin, 0);
-  s.pin(pin_worst, 1);
-  s.pin(pin_second, 2);
+  s.pin(pin, Searcher::kBestPin);
+  s.pin(pin_worst, Searcher::kWorstPin);
+  s.pin(pin_second, Searcher::kSecondBestPin);
   if (!start.empty()) s.start_from(start);
   return s.run(seconds, verbose, only_phase);
 }
