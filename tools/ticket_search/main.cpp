@@ -7,6 +7,9 @@
 //   ticket_search --sweep K --from TABLES_FILE [--only ID,...] [--tables FILE]
 //                 (every table K base tickets away from the given one; the matching ones are
 //                 written, or else the closest if it is closer than the given one)
+//   ticket_search --complete [FROM:TO] --only ID [--from TABLES_FILE | --matches-only] [--tables FILE]
+//                 (every table of the system, up to relabelling, by the sweep's enumeration;
+//                 FROM:TO picks a range of the first tickets' classes, to cut a run into parts)
 //   ticket_search --emit-cpp TABLES_FILE...   (prints base_tickets.cpp to stdout)
 //   ticket_search --check TABLES_FILE          (re-verifies each table line)
 //   ticket_search --rows TABLES_FILE           (prints the rows each table really gives)
@@ -144,6 +147,8 @@ int main(int argc, char** argv) {
   Mask pin = 0, pin_worst = 0, pin_second = 0;  // --pin may be given twice
   bool verbose = false;
   int sweep = 0;
+  bool complete = false, matches_only = false;
+  CompleteRange range;
   std::string only_phase, from_file;
   std::string check_file;
   bool print_rows = false;
@@ -183,7 +188,16 @@ int main(int argc, char** argv) {
       pin_worst = placement(value());
     else if (a == "--sweep")
       sweep = std::stoi(value());
-    else if (a == "--check")
+    else if (a == "--matches-only")
+      matches_only = true;
+    else if (a == "--complete") {
+      complete = true;
+      if (i + 1 < argc && std::strchr(argv[i + 1], ':')) {
+        const std::string r = value();
+        range.first_from = std::stoi(r.substr(0, r.find(':')));
+        range.first_to = std::stoi(r.substr(r.find(':') + 1));
+      }
+    } else if (a == "--check")
       check_file = value();
     else if (a == "--rows")
       check_file = value(), print_rows = true;
@@ -250,6 +264,46 @@ int main(int argc, char** argv) {
     return 0;
   }
 
+  auto write_table = [](std::ofstream& tables, const Target& t, const std::vector<Mask>& bases,
+                        int difference) {
+    Outcome o;
+    o.exact = difference == 0;
+    o.covered = true;
+    o.difference = difference;
+    o.bases = bases;
+    tables << table_line(t, o) << '\n';
+    tables.flush();
+  };
+
+  if (complete) {
+    std::ofstream tables(tables_path, std::ios::app);
+    for (const auto& t : work) {
+      const int n = first_classes(t);
+      // with --from, only tables closer than the given one are kept as the closest;
+      // --matches-only keeps none, and holds the rows' caps at every step
+      const auto start = from_file.empty() ? std::vector<Mask>{} : first_table(from_file, t);
+      const int cells = matches_only    ? 1
+                        : start.empty() ? 1 << 30
+                                        : row_difference(t, evaluate_rows(expand(start, t.v), t.v, t.m));
+      std::size_t written = 0;
+      int closest_written = cells;
+      const SweepResult r = complete_search(t, range, cells, [&](int i, const SweepResult& so_far) {
+        std::printf("%-7s first class %d of %d: %zu matching, %lld checked, %lld cut; closest %d cells\n",
+                    t.id.c_str(), i, n, so_far.matches.size(), so_far.leaves, so_far.cut,
+                    so_far.closest_cells);
+        std::fflush(stdout);
+        for (; written < so_far.matches.size(); ++written) write_table(tables, t, so_far.matches[written], 0);
+        // a closer table is written as soon as it is met, so that a stopped run keeps it
+        if (so_far.matches.empty() && !so_far.closest.empty() && so_far.closest_cells < closest_written)
+          write_table(tables, t, so_far.closest, closest_written = so_far.closest_cells);
+      });
+      std::printf("%-7s complete %d:%d of %d: %zu matching, %lld checked, %lld cut; closest %d cells\n",
+                  t.id.c_str(), range.first_from, std::min(range.first_to, n), n, r.matches.size(), r.leaves,
+                  r.cut, r.closest_cells);
+    }
+    return 0;
+  }
+
   if (sweep > 0) {
     if (from_file.empty()) {
       std::fprintf(stderr, "--sweep needs --from\n");
@@ -265,16 +319,8 @@ int main(int argc, char** argv) {
                   t.id.c_str(), sweep, r.matches.size(), r.leaves, r.cut,
                   r.closest.empty() ? cells : r.closest_cells, cells);
       std::fflush(stdout);
-      auto write = [&](const std::vector<Mask>& bases, int difference) {
-        Outcome o;
-        o.exact = difference == 0;
-        o.covered = true;
-        o.difference = difference;
-        o.bases = bases;
-        tables << table_line(t, o) << '\n';
-      };
-      for (const auto& bases : r.matches) write(bases, 0);
-      if (r.matches.empty() && !r.closest.empty()) write(r.closest, r.closest_cells);
+      for (const auto& bases : r.matches) write_table(tables, t, bases, 0);
+      if (r.matches.empty() && !r.closest.empty()) write_table(tables, t, r.closest, r.closest_cells);
     }
     return 0;
   }

@@ -83,15 +83,14 @@ long long luby(int i) {
   }
 }
 
-// The image of x under p -> u*p (mod v).
+}  // namespace
+
 Mask multiply(Mask x, int u, int v) {
   Mask y = 0;
   for (int p = 0; p < v; ++p)
     if (x >> p & 1) y |= Mask{1} << (p * u % v);
   return y;
 }
-
-}  // namespace
 
 Mask rotate(Mask x, int j, int v) {
   j %= v;

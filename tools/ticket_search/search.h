@@ -4,6 +4,7 @@
 // sets whose tickets give exactly the wanted worst-case and best-case rows.
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,8 @@ struct Target {
 std::vector<Target> read_targets(const std::string& path);
 
 Mask rotate(Mask x, int j, int v);
+// The image of x under p -> u*p (mod v).
+Mask multiply(Mask x, int u, int v);
 
 // Worst-case and best-case rows of a ticket list, by brute force over all placements:
 // the count vector (n_2..n_w) of each placement is compared on n_w first, then down to n_2.
@@ -104,6 +107,21 @@ struct SweepResult {
 };
 SweepResult sweep_neighbours(const Target& target, const std::vector<Mask>& start, int k,
                              int closest_cells = 1 << 30);
+
+// Every table of the system, up to rotation of each base ticket and relabelling x -> u*x:
+// each table is met with its base tickets in increasing class order, the first being the
+// smallest class of its multiplier orbit (a table holding two classes of that orbit may be
+// met more than once, under different relabellings). `first_from` and `first_to` choose a range
+// of those first classes (numbered 0, 1, ... in class order; `first_classes` says how
+// many there are), so that a long run can be cut into parts. `progress`, when given, is
+// called after each first class with its number and the result so far. As in the sweep,
+// only tables with fewer than `closest_cells` differing cells are kept as the closest.
+struct CompleteRange {
+  int first_from = 0, first_to = 1 << 30;
+};
+int first_classes(const Target& target);
+SweepResult complete_search(const Target& target, CompleteRange range, int closest_cells = 1 << 30,
+                            const std::function<void(int, const SweepResult&)>& progress = {});
 
 // The cost annealing gives a table of base tickets (0 for an exact table with no pin).
 int annealing_cost(const Target& target, const std::vector<Mask>& bases, Mask pin = 0, Mask pin_worst = 0);

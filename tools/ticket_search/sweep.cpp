@@ -12,9 +12,15 @@
 // more are left than the tickets to come can cover). The packed sums are formed at the
 // leaves only, so every table the sweep checks keeps the guarantee and the pair rows; the
 // closest of them is kept too, for descending step by step from a table that is far off.
+// At the leaves the rows are compared one level at a time, smallest level first, and a
+// table is given up as soon as it is no closer than the closest one kept.
+//
+// The same enumeration, started from each single base ticket that can come first in a
+// table's smallest relabelling, meets every table of the system (complete_search).
 #include <algorithm>
 #include <bit>
 #include <functional>
+#include <numeric>
 
 #include "search.h"
 
@@ -39,17 +45,21 @@ std::int64_t packed(const std::array<int, 8>& row, int w) {
   return key;
 }
 
-}  // namespace
-
-SweepResult sweep_neighbours(const Target& target, const std::vector<Mask>& start, int k, int closest_cells) {
-  const int v = target.v, m = target.m;
-  const std::vector<Mask> classes = class_representatives(v, m);
-  const int nc = static_cast<int>(classes.size());
-  auto class_index = [&](Mask b) {
+// A system's rotation classes of m-subsets and what the enumeration reads of each.
+struct Space {
+  explicit Space(const Target& t);
+  int class_index(Mask b) const {
     return static_cast<int>(std::lower_bound(classes.begin(), classes.end(), rotation_class(b, v)) -
                             classes.begin());
-  };
+  }
+  const std::int64_t* row_of(int c) const { return &vec[static_cast<std::size_t>(c) * nf]; }
+  const std::uint64_t* cover_of(int c) const { return &covers[static_cast<std::size_t>(c) * words]; }
+  bool covers_tset(int c, std::size_t j) const { return (cover_of(c)[j / 64] >> (j % 64)) & 1; }
 
+  const Target& target;
+  int v, m;
+  std::vector<Mask> classes;
+  int nc;
   // the prescribed levels' placement classes, as columns; one packed vector per class and column
   struct Level {
     int w, begin, end;
@@ -57,6 +67,26 @@ SweepResult sweep_neighbours(const Target& target, const std::vector<Mask>& star
   };
   std::vector<Level> levels;
   std::vector<Mask> columns;
+  int nf = 0;
+  std::vector<std::int64_t> vec;
+  // light state: pair counts (when w = 2 is prescribed) and coverage of the t-subsets
+  int npairs = 0, pair_low = 0, pair_high = 1 << 30;
+  std::vector<int> pair_most;
+  std::vector<Mask> tsets;
+  int words = 0, most_covered = 0;
+  std::vector<std::uint64_t> covers;
+  std::vector<std::vector<int>> coverers;  // per t-subset class, the classes covering it
+  std::vector<int> all_classes;
+  // The same as sets of classes, cwords words each: the classes covering each t-subset
+  // class, and per pair column j and count x the classes adding at most x to that pair.
+  int cwords = 0;
+  std::vector<std::uint64_t> cover_sets;
+  std::vector<std::vector<std::uint64_t>> at_most;  // [j][x * cwords + word]
+  const std::uint64_t* cover_set(std::size_t tset) const { return &cover_sets[tset * cwords]; }
+};
+
+Space::Space(const Target& t) : target(t), v(t.v), m(t.m), classes(class_representatives(t.v, t.m)) {
+  nc = static_cast<int>(classes.size());
   for (int w = 2; w <= m; ++w) {
     if (!target.fixed_min[w] && !target.fixed_max[w]) continue;
     const auto reps = class_representatives(v, w);
@@ -66,8 +96,8 @@ SweepResult sweep_neighbours(const Target& target, const std::vector<Mask>& star
                       target.fixed_min[w] ? packed(target.min[w], w) : -1,
                       target.fixed_max[w] ? packed(target.max[w], w) : -1});
   }
-  const int nf = static_cast<int>(columns.size());
-  std::vector<std::int64_t> vec(static_cast<std::size_t>(nc) * nf);
+  nf = static_cast<int>(columns.size());
+  vec.assign(static_cast<std::size_t>(nc) * nf, 0);
   for (int c = 0; c < nc; ++c)
     for (int j = 0; j < nf; ++j) {
       std::int64_t key = 0;
@@ -77,20 +107,17 @@ SweepResult sweep_neighbours(const Target& target, const std::vector<Mask>& star
       }
       vec[static_cast<std::size_t>(c) * nf + j] = key;
     }
-  auto row_of = [&](int c) { return &vec[static_cast<std::size_t>(c) * nf]; };
-
-  // light state: pair counts (when w = 2 is prescribed) and coverage of the t-subsets
-  const bool pairs = !levels.empty() && levels[0].w == 2;
-  const int npairs = pairs ? levels[0].end : 0;
-  const int pair_low = pairs && levels[0].worst >= 0 ? static_cast<int>(levels[0].worst) : 0;
-  const int pair_high = pairs && levels[0].best >= 0 ? static_cast<int>(levels[0].best) : 1 << 30;
-  std::vector<int> pair_most(npairs, 0);
+  if (!levels.empty() && levels[0].w == 2) {
+    npairs = levels[0].end;
+    if (levels[0].worst >= 0) pair_low = static_cast<int>(levels[0].worst);
+    if (levels[0].best >= 0) pair_high = static_cast<int>(levels[0].best);
+  }
+  pair_most.assign(npairs, 0);
   for (int c = 0; c < nc; ++c)
     for (int j = 0; j < npairs; ++j) pair_most[j] = std::max(pair_most[j], static_cast<int>(row_of(c)[j]));
-  const std::vector<Mask> tsets = class_representatives(v, target.t);
-  const int words = (static_cast<int>(tsets.size()) + 63) / 64;
-  std::vector<std::uint64_t> covers(static_cast<std::size_t>(nc) * words, 0);
-  int most_covered = 0;
+  tsets = class_representatives(v, target.t);
+  words = (static_cast<int>(tsets.size()) + 63) / 64;
+  covers.assign(static_cast<std::size_t>(nc) * words, 0);
   for (int c = 0; c < nc; ++c) {
     int n = 0;
     for (std::size_t j = 0; j < tsets.size(); ++j)
@@ -102,120 +129,272 @@ SweepResult sweep_neighbours(const Target& target, const std::vector<Mask>& star
         }
     most_covered = std::max(most_covered, n);
   }
-  auto covers_tset = [&](int c, std::size_t j) { return (covers[c * words + j / 64] >> (j % 64)) & 1; };
+  coverers.resize(tsets.size());
+  for (int c = 0; c < nc; ++c)
+    for (std::size_t j = 0; j < tsets.size(); ++j)
+      if (covers_tset(c, j)) coverers[j].push_back(c);
+  all_classes.resize(nc);
+  for (int c = 0; c < nc; ++c) all_classes[c] = c;
+  cwords = (nc + 63) / 64;
+  cover_sets.assign(tsets.size() * cwords, 0);
+  for (std::size_t j = 0; j < tsets.size(); ++j)
+    for (int c : coverers[j]) cover_sets[j * cwords + c / 64] |= std::uint64_t{1} << (c % 64);
+  at_most.resize(npairs);
+  for (int j = 0; j < npairs; ++j) {
+    at_most[j].assign(static_cast<std::size_t>(pair_most[j] + 1) * cwords, 0);
+    for (int x = 0; x <= pair_most[j]; ++x)
+      for (int c = 0; c < nc; ++c)
+        if (row_of(c)[j] <= x) at_most[j][x * cwords + c / 64] |= std::uint64_t{1} << (c % 64);
+  }
+}
 
-  SweepResult result;
-  result.closest_cells = closest_cells;
-  const int nb = static_cast<int>(start.size());
-  if (k < 1 || k > nb) return result;
-  std::vector<int> base_class(nb);
-  std::vector<std::int64_t> current(nf, 0);
-  for (int i = 0; i < nb; ++i) {
-    base_class[i] = class_index(start[i]);
-    for (int j = 0; j < nf; ++j) current[j] += row_of(base_class[i])[j];
+// Every set of k classes added to some kept tickets, each leaf's rows checked; matches and
+// the closest table go to `result`.
+class Additions {
+ public:
+  Additions(const Space& space, int k, SweepResult& result)
+      : s_(space),
+        k_(k),
+        result_(result),
+        added_(k),
+        full_(space.nf),
+        pair_count_(k + 1, std::vector<int>(space.npairs)),
+        uncovered_(k + 1, std::vector<std::uint64_t>(space.words)),
+        open_(k, std::vector<std::uint64_t>(space.cwords)) {}
+
+  // `kept`: the packed sums of the kept tickets, `kept_bases` those tickets; the additions
+  // are drawn from class `from` on.
+  void run(const std::vector<std::int64_t>& kept, const std::vector<Mask>& kept_bases, int from) {
+    kept_ = &kept;
+    kept_bases_ = &kept_bases;
+    for (int j = 0; j < s_.npairs; ++j) pair_count_[0][j] = static_cast<int>(kept[j]);
+    strict_ = result_.closest_cells <= 1;  // looking for matching tables only
+    // every t-subset, less those the kept tickets cover
+    auto& u = uncovered_[0];
+    std::fill(u.begin(), u.end(), 0);
+    for (std::size_t j = 0; j < s_.tsets.size(); ++j) u[j / 64] |= std::uint64_t{1} << (j % 64);
+    for (Mask b : kept_bases)
+      for (int w = 0; w < s_.words; ++w) u[w] &= ~s_.cover_of(s_.class_index(b))[w];
+    if (k_ == 0)
+      leaf();
+    else
+      add(0, from, -1, -1);
   }
 
-  std::vector<int> removed(k), added(k);
-  std::vector<std::int64_t> kept(nf), full(nf);
-  std::vector<std::vector<int>> pair_count(k + 1, std::vector<int>(npairs));
-  std::vector<std::vector<std::uint64_t>> uncovered(k + 1, std::vector<std::uint64_t>(words));
-
-  auto leaf = [&] {
-    ++result.leaves;
-    full = kept;
-    for (int c : added)
-      for (int j = 0; j < nf; ++j) full[j] += row_of(c)[j];
+ private:
+  void leaf() {
+    ++result_.leaves;
     int cells = 0;
-    for (const Level& l : levels) {
-      const auto [lo, hi] = std::minmax_element(full.begin() + l.begin, full.begin() + l.end);
+    for (const auto& l : s_.levels) {
+      std::copy(kept_->begin() + l.begin, kept_->begin() + l.end, full_.begin() + l.begin);
+      for (int c : added_) {
+        const std::int64_t* row = s_.row_of(c);
+        for (int j = l.begin; j < l.end; ++j) full_[j] += row[j];
+      }
+      const auto [lo, hi] = std::minmax_element(full_.begin() + l.begin, full_.begin() + l.end);
       for (int lane = 0; lane + 2 <= l.w; ++lane) {
         auto at = [lane](std::int64_t key) { return (key >> (kLane * lane)) & kLaneMask; };
         cells += (l.worst >= 0 && at(*lo) != at(l.worst)) + (l.best >= 0 && at(*hi) != at(l.best));
       }
+      if (cells > 0 && cells >= result_.closest_cells) return;
     }
-    if (cells > 0 && cells >= result.closest_cells) return;
-    std::vector<Mask> table;
-    for (int i = 0; i < nb; ++i)
-      if (std::find(removed.begin(), removed.end(), i) == removed.end()) table.push_back(start[i]);
-    for (int c : added) table.push_back(classes[c]);
+    std::vector<Mask> table = *kept_bases_;
+    for (int c : added_) table.push_back(s_.classes[c]);
     if (cells == 0)
-      result.matches.push_back(table);
+      result_.matches.push_back(table);
     else
-      result.closest = table, result.closest_cells = cells;
-  };
+      result_.closest = table, result_.closest_cells = cells;
+  }
 
-  // The last two additions have to cover every t-subset still uncovered: the one before
-  // last is drawn from the classes that cover the first of them (in any order relative to
-  // the last, which must then not cover that t-subset unless it comes later in class
-  // order, so that each pair is met once), and the last from those that cover the first
-  // t-subset still uncovered after it.
-  std::vector<std::vector<int>> coverers(tsets.size());
-  for (int c = 0; c < nc; ++c)
-    for (std::size_t j = 0; j < tsets.size(); ++j)
-      if (covers_tset(c, j)) coverers[j].push_back(c);
-  std::vector<int> all_classes(nc);
-  for (int c = 0; c < nc; ++c) all_classes[c] = c;
-  auto first_uncovered = [&](const std::vector<std::uint64_t>& u) {
-    for (int w = 0; w < words; ++w)
+  // For matching tables only: the last addition has to put some pair exactly on each
+  // pair row (every pair is already between them).
+  bool pairs_on_rows(int depth, int c) const {
+    bool low = false, high = false;
+    const std::int64_t* row = s_.row_of(c);
+    for (int j = 0; j < s_.npairs; ++j) {
+      const int n = pair_count_[depth][j] + static_cast<int>(row[j]);
+      low |= n == s_.pair_low;
+      high |= n == s_.pair_high;
+    }
+    return low && high;
+  }
+
+  int first_uncovered(const std::vector<std::uint64_t>& u) const {
+    for (int w = 0; w < s_.words; ++w)
       if (u[w]) return w * 64 + std::countr_zero(u[w]);
     return -1;
-  };
+  }
 
-  // Fills added[depth..]: from class `from` on, in increasing order (a class may repeat),
-  // except for the last two as above; `pair_from` and `pair_tset`: when the one before last
-  // was drawn by coverage, its class and the t-subset it was drawn for.
-  std::function<void(int, int, int, int)> add = [&](int depth, int from, int pair_from, int pair_tset) {
-    const int after = k - depth - 1;  // additions still to come after this one
-    const int first = after <= 1 ? first_uncovered(uncovered[depth]) : -1;
-    const std::vector<int>* pool = first >= 0 ? &coverers[first] : &all_classes;
-    for (auto it = std::lower_bound(pool->begin(), pool->end(), from); it != pool->end(); ++it) {
-      const int c = *it;
-      if (pair_tset >= 0 && c < pair_from && covers_tset(c, pair_tset)) continue;
-      const std::uint64_t* cov = &covers[static_cast<std::size_t>(c) * words];
-      int left = 0;
-      for (int w = 0; w < words; ++w) {
-        uncovered[depth + 1][w] = uncovered[depth][w] & ~cov[w];
-        left += std::popcount(uncovered[depth + 1][w]);
+  // Fills added_[depth..]: from class `from` on, in increasing order (a class may repeat),
+  // except for the last two: the one before last is drawn from the classes that cover the
+  // first t-subset still uncovered (in any order relative to the last, which must then not
+  // cover that t-subset unless it comes later in class order, so that each pair is met
+  // once), and the last from those that cover the first t-subset still uncovered after it.
+  // `pair_from` and `pair_tset`: when the one before last was drawn by coverage, its class
+  // and the t-subset it was drawn for.
+  void add(int depth, int from, int pair_from, int pair_tset) {
+    const int after = k_ - depth - 1;  // additions still to come after this one
+    const int first = after <= 1 ? first_uncovered(uncovered_[depth]) : -1;
+    const int cw = s_.cwords;
+    // the candidates: the pool from `from` on, less those the pair rule leaves out
+    std::vector<std::uint64_t>& open = open_[depth];
+    for (int w = 0; w < cw; ++w) {
+      const int lo = w * 64;
+      std::uint64_t x = from <= lo        ? ~std::uint64_t{0}
+                        : from >= lo + 64 ? 0
+                                          : ~std::uint64_t{0} << (from - lo);
+      if (first >= 0) x &= s_.cover_set(first)[w];
+      if (pair_tset >= 0) {
+        const std::uint64_t below = pair_from >= lo + 64 ? ~std::uint64_t{0}
+                                    : pair_from <= lo    ? 0
+                                                         : ~(~std::uint64_t{0} << (pair_from - lo));
+        x &= ~(below & s_.cover_set(pair_tset)[w]);
       }
-      bool viable = left <= after * most_covered;
-      for (int j = 0; j < npairs && viable; ++j) {
-        const int n = pair_count[depth][j] + static_cast<int>(row_of(c)[j]);
-        pair_count[depth + 1][j] = n;
-        viable = n <= pair_high && n + after * pair_most[j] >= pair_low;
-      }
-      if (!viable) {
-        ++result.cut;
-        continue;
-      }
-      added[depth] = c;
-      if (after == 0)
-        leaf();
-      else if (after == 1 && first >= 0)
-        add(depth + 1, from, c, first);
-      else
-        add(depth + 1, c, -1, -1);
+      open[w] = x;
     }
-  };
+    if (s_.nc % 64) open[cw - 1] &= ~(~std::uint64_t{0} << (s_.nc % 64));
+    long long tried = 0;
+    for (int w = 0; w < cw; ++w) tried += std::popcount(open[w]);
+    // Whole sets of candidates are given up at once: for the last addition those that
+    // miss a t-subset still uncovered (often all of them), then those that lift a pair
+    // above its best-case row or leave it out of reach of its worst-case row.
+    if (after == 0) {
+      std::uint64_t any = 1;
+      for (std::size_t t = 0; t < s_.tsets.size() && any; ++t) {
+        if (!(uncovered_[depth][t / 64] >> (t % 64) & 1)) continue;
+        any = 0;
+        for (int w = 0; w < cw; ++w) any |= open[w] &= s_.cover_set(t)[w];
+      }
+      if (!any) {
+        result_.cut += tried;
+        return;
+      }
+    }
+    for (int j = 0; j < s_.npairs; ++j) {
+      const int n = pair_count_[depth][j];
+      const int high = std::min(s_.pair_high - n, s_.pair_most[j]);
+      const int low = s_.pair_low - n - after * s_.pair_most[j];  // least this one must add
+      if (high < 0 || low > s_.pair_most[j]) {
+        std::fill(open.begin(), open.end(), 0);
+        break;
+      }
+      if (high < s_.pair_most[j])
+        for (int w = 0; w < cw; ++w) open[w] &= s_.at_most[j][high * cw + w];
+      if (low > 0)
+        for (int w = 0; w < cw; ++w) open[w] &= ~s_.at_most[j][(low - 1) * cw + w];
+    }
+    long long passed = 0;
+    for (int w = 0; w < cw; ++w)
+      for (std::uint64_t bits = open[w]; bits; bits &= bits - 1) {
+        const int c = w * 64 + std::countr_zero(bits);
+        const std::uint64_t* cov = s_.cover_of(c);
+        int left = 0;
+        for (int x = 0; x < s_.words; ++x) {
+          uncovered_[depth + 1][x] = uncovered_[depth][x] & ~cov[x];
+          left += std::popcount(uncovered_[depth + 1][x]);
+        }
+        if (left > after * s_.most_covered) continue;
+        if (strict_ && after == 0 && s_.npairs > 0 && !pairs_on_rows(depth, c)) continue;
+        ++passed;
+        added_[depth] = c;
+        if (after == 0) {
+          leaf();
+          continue;
+        }
+        const std::int64_t* row = s_.row_of(c);
+        for (int j = 0; j < s_.npairs; ++j)
+          pair_count_[depth + 1][j] = pair_count_[depth][j] + static_cast<int>(row[j]);
+        if (after == 1 && first >= 0)
+          add(depth + 1, from, c, first);
+        else
+          add(depth + 1, c, -1, -1);
+      }
+    result_.cut += tried - passed;
+  }
 
+  const Space& s_;
+  const int k_;
+  SweepResult& result_;
+  std::vector<int> added_;
+  std::vector<std::int64_t> full_;
+  std::vector<std::vector<int>> pair_count_;
+  bool strict_ = false;
+  std::vector<std::vector<std::uint64_t>> uncovered_;
+  const std::vector<std::int64_t>* kept_ = nullptr;
+  const std::vector<Mask>* kept_bases_ = nullptr;
+  std::vector<std::vector<std::uint64_t>> open_;  // per depth, the candidates left to try
+};
+
+// The classes that are the smallest of their orbit under the units of Z_v.
+std::vector<int> orbit_firsts(const Space& s) {
+  std::vector<int> out;
+  for (int c = 0; c < s.nc; ++c) {
+    bool first = true;
+    for (int u = 2; u < s.v && first; ++u)
+      if (std::gcd(u, s.v) == 1) first = s.class_index(multiply(s.classes[c], u, s.v)) >= c;
+    if (first) out.push_back(c);
+  }
+  return out;
+}
+
+}  // namespace
+
+SweepResult sweep_neighbours(const Target& target, const std::vector<Mask>& start, int k, int closest_cells) {
+  SweepResult result;
+  result.closest_cells = closest_cells;
+  const int nb = static_cast<int>(start.size());
+  if (k < 1 || k > nb) return result;
+  const Space s(target);
+  std::vector<std::int64_t> current(s.nf, 0);
+  for (Mask b : start) {
+    const std::int64_t* row = s.row_of(s.class_index(b));
+    for (int j = 0; j < s.nf; ++j) current[j] += row[j];
+  }
+  Additions additions(s, k, result);
+  std::vector<int> removed(k);
+  std::vector<std::int64_t> kept(s.nf);
+  std::vector<Mask> kept_bases;
   for (int i = 0; i < k; ++i) removed[i] = i;
   while (true) {
     kept = current;
-    for (int i : removed)
-      for (int j = 0; j < nf; ++j) kept[j] -= row_of(base_class[i])[j];
-    for (int j = 0; j < npairs; ++j) pair_count[0][j] = static_cast<int>(kept[j]);
-    // every t-subset, less those the kept tickets cover
-    std::fill(uncovered[0].begin(), uncovered[0].end(), 0);
-    for (std::size_t j = 0; j < tsets.size(); ++j) uncovered[0][j / 64] |= std::uint64_t{1} << (j % 64);
-    for (int i = 0; i < nb; ++i)
-      if (std::find(removed.begin(), removed.end(), i) == removed.end())
-        for (int w = 0; w < words; ++w) uncovered[0][w] &= ~covers[base_class[i] * words + w];
-    add(0, 0, -1, -1);
+    kept_bases.clear();
+    for (int i = 0; i < nb; ++i) {
+      if (std::find(removed.begin(), removed.end(), i) == removed.end()) {
+        kept_bases.push_back(start[i]);
+        continue;
+      }
+      const std::int64_t* row = s.row_of(s.class_index(start[i]));
+      for (int j = 0; j < s.nf; ++j) kept[j] -= row[j];
+    }
+    additions.run(kept, kept_bases, 0);
     // next set of removed positions, in lexicographic order
     int i = k - 1;
     while (i >= 0 && removed[i] == nb - k + i) --i;
     if (i < 0) break;
     ++removed[i];
     for (int j = i + 1; j < k; ++j) removed[j] = removed[j - 1] + 1;
+  }
+  return result;
+}
+
+int first_classes(const Target& target) { return static_cast<int>(orbit_firsts(Space(target)).size()); }
+
+// A table relabelled by the unit that brings its smallest class lowest has that class
+// first in its multiplier orbit and every other class above it: so each orbit's first
+// class, with every set of c - 1 classes above it, meets every table up to relabelling.
+SweepResult complete_search(const Target& target, CompleteRange range, int closest_cells,
+                            const std::function<void(int, const SweepResult&)>& progress) {
+  SweepResult result;
+  result.closest_cells = closest_cells;
+  const Space s(target);
+  const std::vector<int> firsts = orbit_firsts(s);
+  Additions additions(s, target.c - 1, result);
+  const int to = std::min(range.first_to, static_cast<int>(firsts.size()));
+  for (int i = std::max(0, range.first_from); i < to; ++i) {
+    const int c = firsts[i];
+    const std::vector<std::int64_t> kept(s.row_of(c), s.row_of(c) + s.nf);
+    additions.run(kept, {s.classes[c]}, c + 1);
+    if (progress) progress(i, result);
   }
   return result;
 }
