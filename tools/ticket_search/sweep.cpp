@@ -18,6 +18,7 @@
 // The same enumeration, started from each single base ticket that can come first in a
 // table's smallest relabelling, meets every table of the system (complete_search).
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <functional>
 #include <numeric>
@@ -207,7 +208,7 @@ class Additions {
   }
 
   // For matching tables only: the last addition has to put some pair exactly on each
-  // pair row (every pair is already between them).
+  // prescribed pair row (every pair is already between them).
   bool pairs_on_rows(int depth, int c) const {
     bool low = false, high = false;
     const std::int64_t* row = s_.row_of(c);
@@ -216,7 +217,7 @@ class Additions {
       low |= n == s_.pair_low;
       high |= n == s_.pair_high;
     }
-    return low && high;
+    return (low || s_.levels[0].worst < 0) && (high || s_.levels[0].best < 0);
   }
 
   int first_uncovered(const std::vector<std::uint64_t>& u) const {
@@ -234,6 +235,7 @@ class Additions {
   // and the t-subset it was drawn for.
   void add(int depth, int from, int pair_from, int pair_tset) {
     const int after = k_ - depth - 1;  // additions still to come after this one
+    if (after == 0) return add_last(depth, from, pair_from, pair_tset);
     const int first = after <= 1 ? first_uncovered(uncovered_[depth]) : -1;
     const int cw = s_.cwords;
     // the candidates: the pool from `from` on, less those the pair rule leaves out
@@ -255,21 +257,8 @@ class Additions {
     if (s_.nc % 64) open[cw - 1] &= ~(~std::uint64_t{0} << (s_.nc % 64));
     long long tried = 0;
     for (int w = 0; w < cw; ++w) tried += std::popcount(open[w]);
-    // Whole sets of candidates are given up at once: for the last addition those that
-    // miss a t-subset still uncovered (often all of them), then those that lift a pair
-    // above its best-case row or leave it out of reach of its worst-case row.
-    if (after == 0) {
-      std::uint64_t any = 1;
-      for (std::size_t t = 0; t < s_.tsets.size() && any; ++t) {
-        if (!(uncovered_[depth][t / 64] >> (t % 64) & 1)) continue;
-        any = 0;
-        for (int w = 0; w < cw; ++w) any |= open[w] &= s_.cover_set(t)[w];
-      }
-      if (!any) {
-        result_.cut += tried;
-        return;
-      }
-    }
+    // Whole sets of candidates are given up at once: those that lift a pair above its
+    // best-case row or leave it out of reach of its worst-case row.
     for (int j = 0; j < s_.npairs; ++j) {
       const int n = pair_count_[depth][j];
       const int high = std::min(s_.pair_high - n, s_.pair_most[j]);
@@ -294,13 +283,8 @@ class Additions {
           left += std::popcount(uncovered_[depth + 1][x]);
         }
         if (left > after * s_.most_covered) continue;
-        if (strict_ && after == 0 && s_.npairs > 0 && !pairs_on_rows(depth, c)) continue;
         ++passed;
         added_[depth] = c;
-        if (after == 0) {
-          leaf();
-          continue;
-        }
         const std::int64_t* row = s_.row_of(c);
         for (int j = 0; j < s_.npairs; ++j)
           pair_count_[depth + 1][j] = pair_count_[depth][j] + static_cast<int>(row[j]);
@@ -308,6 +292,57 @@ class Additions {
           add(depth + 1, from, c, first);
         else
           add(depth + 1, c, -1, -1);
+      }
+    result_.cut += tried - passed;
+  }
+
+  // The last addition (the pool and pair rule as in add()) has to cover every t-subset
+  // still uncovered and bring every pair between its rows. Most of the time no class
+  // covers the first three t-subsets still uncovered, which one pass over the words of
+  // the class sets tells; the few classes left are checked one by one.
+  void add_last(int depth, int from, int pair_from, int pair_tset) {
+    const auto& uncovered = uncovered_[depth];
+    std::array<const std::uint64_t*, 3> need{};
+    int needed = 0;
+    for (std::size_t t = 0; t < s_.tsets.size() && needed < 3; ++t)
+      if (uncovered[t / 64] >> (t % 64) & 1) need[needed++] = s_.cover_set(t);
+    std::vector<std::uint64_t>& open = open_[depth];
+    const int cw = s_.cwords, begin = from / 64;
+    long long tried = 0;
+    std::uint64_t any = 0;
+    for (int w = 0; w < cw; ++w) {
+      const int lo = w * 64;
+      std::uint64_t x = w < begin ? 0 : from <= lo ? ~std::uint64_t{0} : ~std::uint64_t{0} << (from - lo);
+      if (lo + 64 > s_.nc) x &= ~(~std::uint64_t{0} << (s_.nc - lo));
+      if (needed > 0) x &= need[0][w];  // the pool: the coverers of the first one
+      if (pair_tset >= 0) {
+        const std::uint64_t below = pair_from >= lo + 64 ? ~std::uint64_t{0}
+                                    : pair_from <= lo    ? 0
+                                                         : ~(~std::uint64_t{0} << (pair_from - lo));
+        x &= ~(below & s_.cover_set(pair_tset)[w]);
+      }
+      tried += std::popcount(x);
+      if (needed > 1) x &= need[1][w];
+      if (needed > 2) x &= need[2][w];
+      open[w] = x;
+      any |= x;
+    }
+    long long passed = 0;
+    for (int w = begin; w < cw && any; ++w)
+      for (std::uint64_t bits = open[w]; bits; bits &= bits - 1) {
+        const int c = w * 64 + std::countr_zero(bits);
+        const std::uint64_t* cov = s_.cover_of(c);
+        bool ok = true;
+        for (int x = 0; x < s_.words && ok; ++x) ok = (uncovered[x] & ~cov[x]) == 0;
+        const std::int64_t* row = s_.row_of(c);
+        for (int j = 0; j < s_.npairs && ok; ++j) {
+          const int n = pair_count_[depth][j] + static_cast<int>(row[j]);
+          ok = n >= s_.pair_low && n <= s_.pair_high;
+        }
+        if (!ok || (strict_ && s_.npairs > 0 && !pairs_on_rows(depth, c))) continue;
+        ++passed;
+        added_[depth] = c;
+        leaf();
       }
     result_.cut += tried - passed;
   }
