@@ -129,6 +129,34 @@ TEST(TicketSearch, CompleteSearchMeetsEveryTable) {
   }
 }
 
+// 10_4_6 from two short orbits (six-sets that x -> x + 5 maps onto themselves: five
+// tickets each) and two full ones: the complete search meets what a brute force over the
+// pairs of full orbits meets, counting each distinct ticket once. The rows from w = 5 on
+// are left free.
+TEST(TicketSearch, CompleteSearchWithShortOrbits) {
+  Target t = target("10_4_6");
+  for (int w : {5, 6}) t.fixed_min[w] = t.fixed_max[w] = false;
+  std::vector<Mask> full, short_orbits;
+  for (Mask s = 0; s < 1024; ++s)
+    if (std::popcount(s) == 6 && rotation_class(s, 10) == s)
+      (rotate(s, 5, 10) == s ? short_orbits : full).push_back(s);
+  ASSERT_EQ(short_orbits.size(), 2u);
+  EXPECT_EQ(expand({short_orbits[0]}, 10).size(), 5u);
+  std::set<std::vector<Mask>> expected;
+  for (std::size_t a = 0; a < full.size(); ++a)
+    for (std::size_t b = a + 1; b < full.size(); ++b) {
+      const std::vector<Mask> table{full[a], full[b], short_orbits[0], short_orbits[1]};
+      const auto tickets = expand(table, 10);
+      if (covers_all(tickets, 10, 4) && row_difference(t, evaluate_rows(tickets, 10, 6)) == 0)
+        expected.insert(canonical_form(table, 10));
+    }
+  ASSERT_FALSE(expected.empty());
+  const SweepResult r = complete_search(t, {0, 1 << 30, 2});
+  std::set<std::vector<Mask>> met;
+  for (const auto& table : r.matches) met.insert(canonical_form(table, 10));
+  EXPECT_EQ(met, expected);
+}
+
 TEST(TicketSearch, FindsTheSteinerSystemOnEleven) {
   const Target t = target("11_4_5");
   const Outcome o = search(t, 1, 10.0);

@@ -7,7 +7,8 @@
 //   ticket_search --sweep K --from TABLES_FILE [--only ID,...] [--tables FILE]
 //                 (every table K base tickets away from the given one; the matching ones are
 //                 written, or else the closest if it is closer than the given one)
-//   ticket_search --complete [FROM:TO] --only ID [--from TABLES_FILE | --matches-only] [--tables FILE]
+//   ticket_search --complete [FROM:TO] --only ID [--from TABLES_FILE | --matches-only]
+//                 [--short-orbits H] [--tables FILE]
 //                 (every table of the system, up to relabelling, by the sweep's enumeration;
 //                 FROM:TO picks a range of the first tickets' classes, to cut a run into parts)
 //   ticket_search --emit-cpp TABLES_FILE...   (prints base_tickets.cpp to stdout)
@@ -148,7 +149,7 @@ int main(int argc, char** argv) {
   bool verbose = false;
   int sweep = 0;
   bool complete = false, matches_only = false;
-  CompleteRange range;
+  CompleteRun range;
   std::string only_phase, from_file;
   std::string check_file;
   bool print_rows = false;
@@ -188,6 +189,8 @@ int main(int argc, char** argv) {
       pin_worst = placement(value());
     else if (a == "--sweep")
       sweep = std::stoi(value());
+    else if (a == "--short-orbits")
+      range.short_orbits = std::stoi(value());
     else if (a == "--matches-only")
       matches_only = true;
     else if (a == "--complete") {
@@ -278,7 +281,7 @@ int main(int argc, char** argv) {
   if (complete) {
     std::ofstream tables(tables_path, std::ios::app);
     for (const auto& t : work) {
-      const int n = first_classes(t);
+      const int n = first_classes(t, range.short_orbits > 0);
       // with --from, only tables closer than the given one are kept as the closest;
       // --matches-only keeps none, and holds the rows' caps at every step
       const auto start = from_file.empty() ? std::vector<Mask>{} : first_table(from_file, t);

@@ -124,7 +124,7 @@ std::vector<Target> read_targets(const std::string& path) {
 std::vector<Mask> expand(const std::vector<Mask>& bases, int v) {
   std::vector<Mask> out;
   for (Mask b : bases)
-    for (int j = 0; j < v; ++j) out.push_back(rotate(b, j, v));
+    for (int j = 0; j < v && (j == 0 || rotate(b, j, v) != b); ++j) out.push_back(rotate(b, j, v));
   return out;
 }
 

@@ -37,7 +37,8 @@ struct Rows {
 };
 Rows evaluate_rows(const std::vector<Mask>& tickets, int v, int m);
 
-// All v rotations of each base ticket, in base-ticket order.
+// The distinct rotations of each base ticket (all v of them, unless its orbit is short),
+// in base-ticket order.
 std::vector<Mask> expand(const std::vector<Mask>& bases, int v);
 
 // True when every t-subset of Z_v lies in some ticket.
@@ -116,11 +117,15 @@ SweepResult sweep_neighbours(const Target& target, const std::vector<Mask>& star
 // many there are), so that a long run can be cut into parts. `progress`, when given, is
 // called after each first class with its number and the result so far. As in the sweep,
 // only tables with fewer than `closest_cells` differing cells are kept as the closest.
-struct CompleteRange {
+// `short_orbits`: tables that hold that many base tickets whose rotations repeat (such a
+// ticket is played once per distinct rotation), the rest full orbits, v tickets in all as
+// many times as the system has base tickets.
+struct CompleteRun {
   int first_from = 0, first_to = 1 << 30;
+  int short_orbits = 0;
 };
-int first_classes(const Target& target);
-SweepResult complete_search(const Target& target, CompleteRange range, int closest_cells = 1 << 30,
+int first_classes(const Target& target, bool short_orbits = false);
+SweepResult complete_search(const Target& target, CompleteRun run, int closest_cells = 1 << 30,
                             const std::function<void(int, const SweepResult&)>& progress = {});
 
 // The cost annealing gives a table of base tickets (0 for an exact table with no pin).

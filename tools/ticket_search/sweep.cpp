@@ -48,7 +48,9 @@ std::int64_t packed(const std::array<int, 8>& row, int w) {
 
 // A system's rotation classes of m-subsets and what the enumeration reads of each.
 struct Space {
-  explicit Space(const Target& t);
+  // `distinct`: a class whose rotations repeat (a short orbit) counts each ticket once;
+  // otherwise every class counts all v rotations.
+  explicit Space(const Target& t, bool distinct = false);
   int class_index(Mask b) const {
     return static_cast<int>(std::lower_bound(classes.begin(), classes.end(), rotation_class(b, v)) -
                             classes.begin());
@@ -61,6 +63,7 @@ struct Space {
   int v, m;
   std::vector<Mask> classes;
   int nc;
+  std::vector<int> period;  // how many distinct rotations each class has
   // the prescribed levels' placement classes, as columns; one packed vector per class and column
   struct Level {
     int w, begin, end;
@@ -86,8 +89,14 @@ struct Space {
   const std::uint64_t* cover_set(std::size_t tset) const { return &cover_sets[tset * cwords]; }
 };
 
-Space::Space(const Target& t) : target(t), v(t.v), m(t.m), classes(class_representatives(t.v, t.m)) {
+Space::Space(const Target& t, bool distinct)
+    : target(t), v(t.v), m(t.m), classes(class_representatives(t.v, t.m)) {
   nc = static_cast<int>(classes.size());
+  period.resize(nc);
+  for (int c = 0; c < nc; ++c) {
+    period[c] = 1;
+    while (rotate(classes[c], period[c], v) != classes[c]) ++period[c];
+  }
   for (int w = 2; w <= m; ++w) {
     if (!target.fixed_min[w] && !target.fixed_max[w]) continue;
     const auto reps = class_representatives(v, w);
@@ -102,7 +111,7 @@ Space::Space(const Target& t) : target(t), v(t.v), m(t.m), classes(class_represe
   for (int c = 0; c < nc; ++c)
     for (int j = 0; j < nf; ++j) {
       std::int64_t key = 0;
-      for (int r = 0; r < v; ++r) {
+      for (int r = 0; r < (distinct ? period[c] : v); ++r) {
         const int x = std::popcount(rotate(classes[c], r, v) & columns[j]);
         if (x >= 2) key += std::int64_t{1} << (kLane * (x - 2));
       }
@@ -165,9 +174,12 @@ class Additions {
 
   // `kept`: the packed sums of the kept tickets, `kept_bases` those tickets; the additions
   // are drawn from class `from` on.
-  void run(const std::vector<std::int64_t>& kept, const std::vector<Mask>& kept_bases, int from) {
+  // `allowed`, when given, is the set of classes the additions may take.
+  void run(const std::vector<std::int64_t>& kept, const std::vector<Mask>& kept_bases, int from,
+           const std::vector<std::uint64_t>* allowed = nullptr) {
     kept_ = &kept;
     kept_bases_ = &kept_bases;
+    allowed_ = allowed;
     for (int j = 0; j < s_.npairs; ++j) pair_count_[0][j] = static_cast<int>(kept[j]);
     strict_ = result_.closest_cells <= 1;  // looking for matching tables only
     // every t-subset, less those the kept tickets cover
@@ -246,6 +258,7 @@ class Additions {
                         : from >= lo + 64 ? 0
                                           : ~std::uint64_t{0} << (from - lo);
       if (first >= 0) x &= s_.cover_set(first)[w];
+      if (allowed_) x &= (*allowed_)[w];
       if (pair_tset >= 0) {
         const std::uint64_t below = pair_from >= lo + 64 ? ~std::uint64_t{0}
                                     : pair_from <= lo    ? 0
@@ -315,6 +328,7 @@ class Additions {
       std::uint64_t x = w < begin ? 0 : from <= lo ? ~std::uint64_t{0} : ~std::uint64_t{0} << (from - lo);
       if (lo + 64 > s_.nc) x &= ~(~std::uint64_t{0} << (s_.nc - lo));
       if (needed > 0) x &= need[0][w];  // the pool: the coverers of the first one
+      if (allowed_) x &= (*allowed_)[w];
       if (pair_tset >= 0) {
         const std::uint64_t below = pair_from >= lo + 64 ? ~std::uint64_t{0}
                                     : pair_from <= lo    ? 0
@@ -358,13 +372,15 @@ class Additions {
   const std::vector<std::int64_t>* kept_ = nullptr;
   const std::vector<Mask>* kept_bases_ = nullptr;
   std::vector<std::vector<std::uint64_t>> open_;  // per depth, the candidates left to try
+  const std::vector<std::uint64_t>* allowed_ = nullptr;
 };
 
-// The classes that are the smallest of their orbit under the units of Z_v.
-std::vector<int> orbit_firsts(const Space& s) {
+// The classes that are the smallest of their orbit under the units of Z_v; with
+// `full_only`, only classes of full orbits (a unit maps a full orbit to a full one).
+std::vector<int> orbit_firsts(const Space& s, bool full_only) {
   std::vector<int> out;
   for (int c = 0; c < s.nc; ++c) {
-    bool first = true;
+    bool first = !full_only || s.period[c] == s.v;
     for (int u = 2; u < s.v && first; ++u)
       if (std::gcd(u, s.v) == 1) first = s.class_index(multiply(s.classes[c], u, s.v)) >= c;
     if (first) out.push_back(c);
@@ -412,23 +428,59 @@ SweepResult sweep_neighbours(const Target& target, const std::vector<Mask>& star
   return result;
 }
 
-int first_classes(const Target& target) { return static_cast<int>(orbit_firsts(Space(target)).size()); }
+int first_classes(const Target& target, bool short_orbits) {
+  return static_cast<int>(orbit_firsts(Space(target), short_orbits).size());
+}
 
 // A table relabelled by the unit that brings its smallest class lowest has that class
 // first in its multiplier orbit and every other class above it: so each orbit's first
-// class, with every set of c - 1 classes above it, meets every table up to relabelling.
-SweepResult complete_search(const Target& target, CompleteRange range, int closest_cells,
+// class, with every set of classes above it, meets every table up to relabelling. With
+// short orbits, the same holds of the full-orbit classes, and the short ones are tried
+// in every combination.
+SweepResult complete_search(const Target& target, CompleteRun run, int closest_cells,
                             const std::function<void(int, const SweepResult&)>& progress) {
   SweepResult result;
   result.closest_cells = closest_cells;
-  const Space s(target);
-  const std::vector<int> firsts = orbit_firsts(s);
-  Additions additions(s, target.c - 1, result);
-  const int to = std::min(range.first_to, static_cast<int>(firsts.size()));
-  for (int i = std::max(0, range.first_from); i < to; ++i) {
+  const Space s(target, run.short_orbits > 0);
+  const std::vector<int> firsts = orbit_firsts(s, run.short_orbits > 0);
+  // the short orbits to add, as sets of classes whose tickets leave a multiple of v
+  std::vector<int> shorts;
+  for (int c = 0; c < s.nc; ++c)
+    if (s.period[c] < s.v) shorts.push_back(c);
+  std::vector<std::vector<int>> short_sets;
+  std::vector<int> pick;
+  std::function<void(std::size_t, int)> choose = [&](std::size_t from, int tickets) {
+    if (static_cast<int>(pick.size()) == run.short_orbits) {
+      if (tickets % s.v == 0 && tickets < target.c * s.v) short_sets.push_back(pick);
+      return;
+    }
+    for (std::size_t i = from; i < shorts.size(); ++i) {
+      pick.push_back(shorts[i]);
+      choose(i + 1, tickets + s.period[shorts[i]]);
+      pick.pop_back();
+    }
+  };
+  choose(0, 0);
+  std::vector<std::uint64_t> full(s.cwords, 0);  // the classes of full orbits
+  for (int c = 0; c < s.nc; ++c)
+    if (s.period[c] == s.v) full[c / 64] |= std::uint64_t{1} << (c % 64);
+  const int to = std::min(run.first_to, static_cast<int>(firsts.size()));
+  for (int i = std::max(0, run.first_from); i < to; ++i) {
     const int c = firsts[i];
-    const std::vector<std::int64_t> kept(s.row_of(c), s.row_of(c) + s.nf);
-    additions.run(kept, {s.classes[c]}, c + 1);
+    for (const auto& set : short_sets) {
+      int tickets = s.v;
+      std::vector<std::int64_t> kept(s.row_of(c), s.row_of(c) + s.nf);
+      std::vector<Mask> bases{s.classes[c]};
+      for (int x : set) {
+        tickets += s.period[x];
+        bases.push_back(s.classes[x]);
+        for (int j = 0; j < s.nf; ++j) kept[j] += s.row_of(x)[j];
+      }
+      const int more = target.c - tickets / s.v;  // full orbits still to add
+      if (more < 0) continue;
+      Additions additions(s, more, result);
+      additions.run(kept, bases, c + 1, run.short_orbits > 0 ? &full : nullptr);
+    }
     if (progress) progress(i, result);
   }
   return result;
