@@ -149,7 +149,7 @@ int main(int argc, char** argv) {
   bool verbose = false;
   int sweep = 0;
   bool complete = false, matches_only = false;
-  CompleteRun range;
+  CompleteRun complete_run;
   std::string only_phase, from_file;
   std::string check_file;
   bool print_rows = false;
@@ -190,15 +190,15 @@ int main(int argc, char** argv) {
     else if (a == "--sweep")
       sweep = std::stoi(value());
     else if (a == "--short-orbits")
-      range.short_orbits = std::stoi(value());
+      complete_run.short_orbits = std::stoi(value());
     else if (a == "--matches-only")
       matches_only = true;
     else if (a == "--complete") {
       complete = true;
       if (i + 1 < argc && std::strchr(argv[i + 1], ':')) {
         const std::string r = value();
-        range.first_from = std::stoi(r.substr(0, r.find(':')));
-        range.first_to = std::stoi(r.substr(r.find(':') + 1));
+        complete_run.first_from = std::stoi(r.substr(0, r.find(':')));
+        complete_run.first_to = std::stoi(r.substr(r.find(':') + 1));
       }
     } else if (a == "--check")
       check_file = value();
@@ -281,16 +281,16 @@ int main(int argc, char** argv) {
   if (complete) {
     std::ofstream tables(tables_path, std::ios::app);
     for (const auto& t : work) {
-      const int n = first_classes(t, range.short_orbits > 0);
+      const int n = first_classes(t, complete_run.short_orbits > 0);
       // with --from, only tables closer than the given one are kept as the closest;
-      // --matches-only keeps none, and holds the rows' caps at every step
+      // --matches-only keeps none, and gives a table up at its first differing cell
       const auto start = from_file.empty() ? std::vector<Mask>{} : first_table(from_file, t);
       const int cells = matches_only    ? 1
                         : start.empty() ? 1 << 30
                                         : row_difference(t, evaluate_rows(expand(start, t.v), t.v, t.m));
       std::size_t written = 0;
       int closest_written = cells;
-      const SweepResult r = complete_search(t, range, cells, [&](int i, const SweepResult& so_far) {
+      const SweepResult r = complete_search(t, complete_run, cells, [&](int i, const SweepResult& so_far) {
         std::printf("%-7s first class %d of %d: %zu matching, %lld checked, %lld cut; closest %d cells\n",
                     t.id.c_str(), i, n, so_far.matches.size(), so_far.leaves, so_far.cut,
                     so_far.closest_cells);
@@ -301,8 +301,8 @@ int main(int argc, char** argv) {
           write_table(tables, t, so_far.closest, closest_written = so_far.closest_cells);
       });
       std::printf("%-7s complete %d:%d of %d: %zu matching, %lld checked, %lld cut; closest %d cells\n",
-                  t.id.c_str(), range.first_from, std::min(range.first_to, n), n, r.matches.size(), r.leaves,
-                  r.cut, r.closest_cells);
+                  t.id.c_str(), complete_run.first_from, std::min(complete_run.first_to, n), n,
+                  r.matches.size(), r.leaves, r.cut, r.closest_cells);
     }
     return 0;
   }

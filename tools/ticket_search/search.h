@@ -116,10 +116,12 @@ SweepResult sweep_neighbours(const Target& target, const std::vector<Mask>& star
 // of those first classes (numbered 0, 1, ... in class order; `first_classes` says how
 // many there are), so that a long run can be cut into parts. `progress`, when given, is
 // called after each first class with its number and the result so far. As in the sweep,
-// only tables with fewer than `closest_cells` differing cells are kept as the closest.
+// only tables with fewer than `closest_cells` differing cells are kept as the closest; with
+// 1 (matches only) a table is given up at its first differing cell, and the last ticket has
+// to put some pair on each pair row.
 // `short_orbits`: tables that hold that many base tickets whose rotations repeat (such a
-// ticket is played once per distinct rotation), the rest full orbits, v tickets in all as
-// many times as the system has base tickets.
+// ticket is played once per distinct rotation) and full orbits for the rest, c * v tickets
+// in all; the first ticket is then the smallest full-orbit class.
 struct CompleteRun {
   int first_from = 0, first_to = 1 << 30;
   int short_orbits = 0;
