@@ -232,6 +232,21 @@ class Additions {
     return (low || s_.levels[0].worst < 0) && (high || s_.levels[0].best < 0);
   }
 
+  // Word w of the candidate set: the classes from `from` on (of `coverers`, when given,
+  // and of allowed_), less those that the pair rule of add() leaves out.
+  std::uint64_t pool_word(int w, int from, const std::uint64_t* coverers, int pair_from,
+                          int pair_tset) const {
+    const int lo = w * 64;
+    auto below = [lo](int n) {  // the classes below n, in word w
+      return n >= lo + 64 ? ~std::uint64_t{0} : n <= lo ? 0 : ~(~std::uint64_t{0} << (n - lo));
+    };
+    std::uint64_t x = ~below(from) & below(s_.nc);
+    if (coverers) x &= coverers[w];
+    if (allowed_) x &= (*allowed_)[w];
+    if (pair_tset >= 0) x &= ~(below(pair_from) & s_.cover_set(pair_tset)[w]);
+    return x;
+  }
+
   int first_uncovered(const std::vector<std::uint64_t>& u) const {
     for (int w = 0; w < s_.words; ++w)
       if (u[w]) return w * 64 + std::countr_zero(u[w]);
@@ -252,22 +267,8 @@ class Additions {
     const int cw = s_.cwords;
     // the candidates: the pool from `from` on, less those the pair rule leaves out
     std::vector<std::uint64_t>& open = open_[depth];
-    for (int w = 0; w < cw; ++w) {
-      const int lo = w * 64;
-      std::uint64_t x = from <= lo        ? ~std::uint64_t{0}
-                        : from >= lo + 64 ? 0
-                                          : ~std::uint64_t{0} << (from - lo);
-      if (first >= 0) x &= s_.cover_set(first)[w];
-      if (allowed_) x &= (*allowed_)[w];
-      if (pair_tset >= 0) {
-        const std::uint64_t below = pair_from >= lo + 64 ? ~std::uint64_t{0}
-                                    : pair_from <= lo    ? 0
-                                                         : ~(~std::uint64_t{0} << (pair_from - lo));
-        x &= ~(below & s_.cover_set(pair_tset)[w]);
-      }
-      open[w] = x;
-    }
-    if (s_.nc % 64) open[cw - 1] &= ~(~std::uint64_t{0} << (s_.nc % 64));
+    const std::uint64_t* coverers = first >= 0 ? s_.cover_set(first) : nullptr;
+    for (int w = 0; w < cw; ++w) open[w] = pool_word(w, from, coverers, pair_from, pair_tset);
     long long tried = 0;
     for (int w = 0; w < cw; ++w) tried += std::popcount(open[w]);
     // Whole sets of candidates are given up at once: those that lift a pair above its
@@ -324,17 +325,8 @@ class Additions {
     long long tried = 0;
     std::uint64_t any = 0;
     for (int w = 0; w < cw; ++w) {
-      const int lo = w * 64;
-      std::uint64_t x = w < begin ? 0 : from <= lo ? ~std::uint64_t{0} : ~std::uint64_t{0} << (from - lo);
-      if (lo + 64 > s_.nc) x &= ~(~std::uint64_t{0} << (s_.nc - lo));
-      if (needed > 0) x &= need[0][w];  // the pool: the coverers of the first one
-      if (allowed_) x &= (*allowed_)[w];
-      if (pair_tset >= 0) {
-        const std::uint64_t below = pair_from >= lo + 64 ? ~std::uint64_t{0}
-                                    : pair_from <= lo    ? 0
-                                                         : ~(~std::uint64_t{0} << (pair_from - lo));
-        x &= ~(below & s_.cover_set(pair_tset)[w]);
-      }
+      // the pool: the coverers of the first t-subset still uncovered
+      std::uint64_t x = pool_word(w, from, needed > 0 ? need[0] : nullptr, pair_from, pair_tset);
       tried += std::popcount(x);
       if (needed > 1) x &= need[1][w];
       if (needed > 2) x &= need[2][w];
