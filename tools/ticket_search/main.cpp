@@ -267,6 +267,10 @@ int main(int argc, char** argv) {
     return 0;
   }
 
+  // differing cells of a table's rows
+  auto cells_of = [](const Target& t, const std::vector<Mask>& bases) {
+    return row_difference(t, evaluate_rows(expand(bases, t.v), t.v, t.m));
+  };
   auto write_table = [](std::ofstream& tables, const Target& t, const std::vector<Mask>& bases,
                         int difference) {
     Outcome o;
@@ -285,9 +289,7 @@ int main(int argc, char** argv) {
       // with --from, only tables closer than the given one are kept as the closest;
       // --matches-only keeps none, and gives a table up at its first differing cell
       const auto start = from_file.empty() ? std::vector<Mask>{} : first_table(from_file, t);
-      const int cells = matches_only    ? 1
-                        : start.empty() ? 1 << 30
-                                        : row_difference(t, evaluate_rows(expand(start, t.v), t.v, t.m));
+      const int cells = matches_only ? 1 : start.empty() ? 1 << 30 : cells_of(t, start);
       std::size_t written = 0;
       int closest_written = cells;
       const SweepResult r = complete_search(t, complete_run, cells, [&](int i, const SweepResult& so_far) {
@@ -316,7 +318,7 @@ int main(int argc, char** argv) {
     for (const auto& t : work) {
       const auto start = first_table(from_file, t);
       if (start.empty()) continue;
-      const int cells = row_difference(t, evaluate_rows(expand(start, t.v), t.v, t.m));
+      const int cells = cells_of(t, start);
       const SweepResult r = sweep_neighbours(t, start, sweep, cells);
       std::printf("%-7s sweep %d: %zu matching, %lld checked, %lld cut; closest %d cells (start %d)\n",
                   t.id.c_str(), sweep, r.matches.size(), r.leaves, r.cut,

@@ -57,7 +57,6 @@ struct Space {
   }
   const std::int64_t* row_of(int c) const { return &vec[static_cast<std::size_t>(c) * nf]; }
   const std::uint64_t* cover_of(int c) const { return &covers[static_cast<std::size_t>(c) * words]; }
-  bool covers_tset(int c, std::size_t j) const { return (cover_of(c)[j / 64] >> (j % 64)) & 1; }
 
   const Target& target;
   int v, m;
@@ -79,10 +78,8 @@ struct Space {
   std::vector<Mask> tsets;
   int words = 0, most_covered = 0;
   std::vector<std::uint64_t> covers;
-  std::vector<std::vector<int>> coverers;  // per t-subset class, the classes covering it
-  std::vector<int> all_classes;
-  // The same as sets of classes, cwords words each: the classes covering each t-subset
-  // class, and per pair column j and count x the classes adding at most x to that pair.
+  // Sets of classes, cwords words each: the classes covering each t-subset class, and per
+  // pair column j and count x the classes adding at most x to that pair.
   int cwords = 0;
   std::vector<std::uint64_t> cover_sets;
   std::vector<std::vector<std::uint64_t>> at_most;  // [j][x * cwords + word]
@@ -128,27 +125,20 @@ Space::Space(const Target& t, bool distinct)
   tsets = class_representatives(v, target.t);
   words = (static_cast<int>(tsets.size()) + 63) / 64;
   covers.assign(static_cast<std::size_t>(nc) * words, 0);
+  cwords = (nc + 63) / 64;
+  cover_sets.assign(tsets.size() * cwords, 0);
   for (int c = 0; c < nc; ++c) {
     int n = 0;
     for (std::size_t j = 0; j < tsets.size(); ++j)
       for (int r = 0; r < v; ++r)
         if ((rotate(classes[c], r, v) & tsets[j]) == tsets[j]) {
           covers[c * words + j / 64] |= std::uint64_t{1} << (j % 64);
+          cover_sets[j * cwords + c / 64] |= std::uint64_t{1} << (c % 64);
           ++n;
           break;
         }
     most_covered = std::max(most_covered, n);
   }
-  coverers.resize(tsets.size());
-  for (int c = 0; c < nc; ++c)
-    for (std::size_t j = 0; j < tsets.size(); ++j)
-      if (covers_tset(c, j)) coverers[j].push_back(c);
-  all_classes.resize(nc);
-  for (int c = 0; c < nc; ++c) all_classes[c] = c;
-  cwords = (nc + 63) / 64;
-  cover_sets.assign(tsets.size() * cwords, 0);
-  for (std::size_t j = 0; j < tsets.size(); ++j)
-    for (int c : coverers[j]) cover_sets[j * cwords + c / 64] |= std::uint64_t{1} << (c % 64);
   at_most.resize(npairs);
   for (int j = 0; j < npairs; ++j) {
     at_most[j].assign(static_cast<std::size_t>(pair_most[j] + 1) * cwords, 0);
