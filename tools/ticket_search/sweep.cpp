@@ -15,6 +15,11 @@
 // At the leaves the rows are compared one level at a time, smallest level first, and a
 // table is given up as soon as it is no closer than the closest one kept.
 //
+// When the best-case row of w = m starts n_m = 1, no ticket may come twice and none may share
+// m - 1 numbers with more tickets than that row's n_(m-1): the enumeration keeps, per depth,
+// the classes that would break this, and draws no candidate from them. Every table it so
+// leaves out differs from that row.
+//
 // The same enumeration, started from each single base ticket that can come first in a
 // table's smallest relabelling, meets every table of the system (complete_search).
 #include <algorithm>
@@ -84,6 +89,20 @@ struct Space {
   std::vector<std::uint64_t> cover_sets;
   std::vector<std::vector<std::uint64_t>> at_most;  // [j][x * cwords + word]
   const std::uint64_t* cover_set(std::size_t tset) const { return &cover_sets[tset * cwords]; }
+  // Near tickets: two tickets sharing m - 1 numbers. When the best-case row of w = m starts
+  // n_m = 1, no ticket may come twice and none may have more than `near_cap` (that row's
+  // n_(m-1)) near tickets; -1 when the row leaves it free. near(a, b): how many rotations of
+  // class b are near a given ticket of class a (capped at 2; a's own rotations other than
+  // itself when a = b); near_sets[j]: the classes b with near(a, b) >= j, for j = 1, 2.
+  int near_cap = -1;
+  std::vector<std::uint8_t> near;
+  std::array<std::vector<std::uint64_t>, 3> near_sets;
+  int near_of(int a, int b) const { return near[static_cast<std::size_t>(a) * nc + b]; }
+  const std::uint64_t* near_set(int j, int a) const {
+    return &near_sets[j][static_cast<std::size_t>(a) * cwords];
+  }
+  std::array<std::vector<std::uint64_t>, 3> self_near;  // [j]: the classes with near(c, c) >= j
+  std::vector<std::uint64_t> near_barred;  // classes no table may hold: short orbits, or too near themselves
 };
 
 Space::Space(const Target& t, bool distinct)
@@ -139,6 +158,27 @@ Space::Space(const Target& t, bool distinct)
         }
     most_covered = std::max(most_covered, n);
   }
+  if (!distinct && target.fixed_max[m] && target.max[m][m] == 1) {
+    near_cap = target.max[m][m - 1];
+    near_barred.assign(cwords, 0);
+    near.assign(static_cast<std::size_t>(nc) * nc, 0);
+    for (int j = 1; j <= 2; ++j) {
+      near_sets[j].assign(static_cast<std::size_t>(nc) * cwords, 0);
+      self_near[j].assign(cwords, 0);
+    }
+    for (int a = 0; a < nc; ++a)
+      for (int b = 0; b < nc; ++b) {
+        int n = 0;
+        for (int r = 0; r < v; ++r) n += std::popcount(classes[a] & rotate(classes[b], r, v)) == m - 1;
+        n = std::min(n, 2);
+        near[static_cast<std::size_t>(a) * nc + b] = static_cast<std::uint8_t>(n);
+        for (int j = 1; j <= n; ++j) {
+          near_sets[j][static_cast<std::size_t>(a) * cwords + b / 64] |= std::uint64_t{1} << (b % 64);
+          if (a == b) self_near[j][a / 64] |= std::uint64_t{1} << (a % 64);
+        }
+        if (a == b && (period[a] < v || n > near_cap)) near_barred[a / 64] |= std::uint64_t{1} << (a % 64);
+      }
+  }
   at_most.resize(npairs);
   for (int j = 0; j < npairs; ++j) {
     at_most[j].assign(static_cast<std::size_t>(pair_most[j] + 1) * cwords, 0);
@@ -160,7 +200,15 @@ class Additions {
         full_(space.nf),
         pair_count_(k + 1, std::vector<int>(space.npairs)),
         uncovered_(k + 1, std::vector<std::uint64_t>(space.words)),
-        open_(k, std::vector<std::uint64_t>(space.cwords)) {}
+        open_(k, std::vector<std::uint64_t>(space.cwords)) {
+    if (s_.near_cap >= 0) {
+      near_.resize(k + 1);
+      for (auto& n : near_) {
+        n.barred.assign(s_.cwords, 0);
+        n.touched.assign(static_cast<std::size_t>(s_.near_cap + 2) * s_.cwords, 0);
+      }
+    }
+  }
 
   // `kept`: the packed sums of the kept tickets, `kept_bases` those tickets; the additions
   // are drawn from class `from` on.
@@ -178,6 +226,7 @@ class Additions {
     for (std::size_t j = 0; j < s_.tsets.size(); ++j) u[j / 64] |= std::uint64_t{1} << (j % 64);
     for (Mask b : kept_bases)
       for (int w = 0; w < s_.words; ++w) u[w] &= ~s_.cover_of(s_.class_index(b))[w];
+    if (s_.near_cap >= 0 && !near_start(kept_bases)) return;
     if (k_ == 0)
       leaf();
     else
@@ -209,6 +258,79 @@ class Additions {
       result_.closest = table, result_.closest_cells = cells;
   }
 
+  // The near-ticket rule (see Space::near_cap). Per depth: the classes barred from the
+  // additions still to come, and touched[j]: the classes near the tickets so far at least
+  // j times (j = 1 .. cap + 1; j <= 0 is every class), one row of words each.
+  struct Near {
+    std::vector<int> ids, load;  // the classes so far, and how many near tickets each has
+    std::vector<std::uint64_t> barred, touched;
+  };
+  const std::uint64_t* touched(const Near& n, int j) const {
+    return j <= 0 ? nullptr : &n.touched[static_cast<std::size_t>(j - 1) * s_.cwords];
+  }
+
+  // Bars what the tickets so far rule out: any class again, a class that would have more
+  // near tickets than the cap, and one that would give a ticket so far one too many.
+  void near_bar(Near& n) const {
+    const int cap = s_.near_cap, cw = s_.cwords;
+    for (int w = 0; w < cw; ++w) {
+      std::uint64_t x = s_.near_barred[w];
+      for (int j = 0; j <= 2; ++j) {  // near(c, c) >= j and near the tickets so far cap + 1 - j times
+        const std::uint64_t* t = touched(n, cap + 1 - j);
+        if (t) x |= t[w] & (j == 0 ? ~std::uint64_t{0} : s_.self_near[j][w]);
+      }
+      n.barred[w] |= x;
+    }
+    for (std::size_t i = 0; i < n.ids.size(); ++i) {
+      const int c = n.ids[i];
+      n.barred[c / 64] |= std::uint64_t{1} << (c % 64);
+      const int room = cap - n.load[i];
+      if (room <= 1) {
+        const std::uint64_t* bar = s_.near_set(room + 1, c);
+        for (int w = 0; w < cw; ++w) n.barred[w] |= bar[w];
+      }
+    }
+  }
+
+  // Adds class c to n; false when a ticket then has more near tickets than the cap.
+  bool near_add(Near& n, int c) const {
+    const int cw = s_.cwords, top = s_.near_cap + 1;
+    int own = s_.near_of(c, c);
+    for (std::size_t i = 0; i < n.ids.size(); ++i) {
+      const int x = s_.near_of(n.ids[i], c);
+      n.load[i] += x;
+      own += x;
+      if (n.load[i] > s_.near_cap) return false;
+    }
+    if (own > s_.near_cap) return false;
+    n.ids.push_back(c);
+    n.load.push_back(own);
+    for (int j = top; j >= 1; --j) {
+      std::uint64_t* t = &n.touched[static_cast<std::size_t>(j - 1) * cw];
+      const std::uint64_t *t1 = touched(n, j - 1), *t2 = touched(n, j - 2);
+      const std::uint64_t *n1 = s_.near_set(1, c), *n2 = s_.near_set(2, c);
+      for (int w = 0; w < cw; ++w)
+        t[w] |= ((t1 ? t1[w] : ~std::uint64_t{0}) & n1[w]) | ((t2 ? t2[w] : ~std::uint64_t{0}) & n2[w]);
+    }
+    near_bar(n);
+    return true;
+  }
+
+  bool near_start(const std::vector<Mask>& kept_bases) {
+    Near& n = near_[0];
+    n.ids.clear();
+    n.load.clear();
+    std::fill(n.barred.begin(), n.barred.end(), 0);
+    std::fill(n.touched.begin(), n.touched.end(), 0);
+    for (Mask b : kept_bases) {
+      const int c = s_.class_index(b);
+      if (n.barred[c / 64] >> (c % 64) & 1) return false;  // the kept tickets already break the rule
+      if (!near_add(n, c)) return false;
+    }
+    near_bar(n);
+    return true;
+  }
+
   // For matching tables only: the last addition has to put some pair exactly on each
   // prescribed pair row (every pair is already between them).
   bool pairs_on_rows(int depth, int c) const {
@@ -224,7 +346,7 @@ class Additions {
 
   // Word w of the candidate set: the classes from `from` on (of `coverers`, when given,
   // and of allowed_), less those that the pair rule of add() leaves out.
-  std::uint64_t pool_word(int w, int from, const std::uint64_t* coverers, int pair_from,
+  std::uint64_t pool_word(int depth, int w, int from, const std::uint64_t* coverers, int pair_from,
                           int pair_tset) const {
     const int lo = w * 64;
     auto below = [lo](int n) {  // the classes below n, in word w
@@ -233,6 +355,7 @@ class Additions {
     std::uint64_t x = ~below(from) & below(s_.nc);
     if (coverers) x &= coverers[w];
     if (allowed_) x &= (*allowed_)[w];
+    if (!near_.empty()) x &= ~near_[depth].barred[w];
     if (pair_tset >= 0) x &= ~(below(pair_from) & s_.cover_set(pair_tset)[w]);
     return x;
   }
@@ -258,7 +381,7 @@ class Additions {
     // the candidates: the pool from `from` on, less those the pair rule leaves out
     std::vector<std::uint64_t>& open = open_[depth];
     const std::uint64_t* coverers = first >= 0 ? s_.cover_set(first) : nullptr;
-    for (int w = 0; w < cw; ++w) open[w] = pool_word(w, from, coverers, pair_from, pair_tset);
+    for (int w = 0; w < cw; ++w) open[w] = pool_word(depth, w, from, coverers, pair_from, pair_tset);
     long long tried = 0;
     for (int w = 0; w < cw; ++w) tried += std::popcount(open[w]);
     // Whole sets of candidates are given up at once: those that lift a pair above its
@@ -287,6 +410,10 @@ class Additions {
           left += std::popcount(uncovered_[depth + 1][x]);
         }
         if (left > after * s_.most_covered) continue;
+        if (!near_.empty()) {
+          near_[depth + 1] = near_[depth];
+          if (!near_add(near_[depth + 1], c)) continue;
+        }
         ++passed;
         added_[depth] = c;
         const std::int64_t* row = s_.row_of(c);
@@ -316,7 +443,7 @@ class Additions {
     std::uint64_t any = 0;
     for (int w = 0; w < cw; ++w) {
       // the pool: the coverers of the first t-subset still uncovered
-      std::uint64_t x = pool_word(w, from, needed > 0 ? need[0] : nullptr, pair_from, pair_tset);
+      std::uint64_t x = pool_word(depth, w, from, needed > 0 ? need[0] : nullptr, pair_from, pair_tset);
       tried += std::popcount(x);
       if (needed > 1) x &= need[1][w];
       if (needed > 2) x &= need[2][w];
@@ -355,6 +482,7 @@ class Additions {
   const std::vector<Mask>* kept_bases_ = nullptr;
   std::vector<std::vector<std::uint64_t>> open_;  // per depth, the candidates left to try
   const std::vector<std::uint64_t>* allowed_ = nullptr;
+  std::vector<Near> near_;  // per depth, when the near-ticket rule applies
 };
 
 // The classes that are the smallest of their orbit under the units of Z_v; with
