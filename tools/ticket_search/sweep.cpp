@@ -162,6 +162,7 @@ Space::Space(const Target& t, bool distinct)
     near_cap = target.max[m][m - 1];
     near_barred.assign(cwords, 0);
     near.assign(static_cast<std::size_t>(nc) * nc, 0);
+    self_near[0].assign(cwords, ~std::uint64_t{0});
     for (int j = 1; j <= 2; ++j) {
       near_sets[j].assign(static_cast<std::size_t>(nc) * cwords, 0);
       self_near[j].assign(cwords, 0);
@@ -200,15 +201,7 @@ class Additions {
         full_(space.nf),
         pair_count_(k + 1, std::vector<int>(space.npairs)),
         uncovered_(k + 1, std::vector<std::uint64_t>(space.words)),
-        open_(k, std::vector<std::uint64_t>(space.cwords)) {
-    if (s_.near_cap >= 0) {
-      near_.resize(k + 1);
-      for (auto& n : near_) {
-        n.barred.assign(s_.cwords, 0);
-        n.touched.assign(static_cast<std::size_t>(s_.near_cap + 2) * s_.cwords, 0);
-      }
-    }
-  }
+        open_(k, std::vector<std::uint64_t>(space.cwords)) {}
 
   // `kept`: the packed sums of the kept tickets, `kept_bases` those tickets; the additions
   // are drawn from class `from` on.
@@ -226,7 +219,15 @@ class Additions {
     for (std::size_t j = 0; j < s_.tsets.size(); ++j) u[j / 64] |= std::uint64_t{1} << (j % 64);
     for (Mask b : kept_bases)
       for (int w = 0; w < s_.words; ++w) u[w] &= ~s_.cover_of(s_.class_index(b))[w];
-    if (s_.near_cap >= 0 && !near_start(kept_bases)) return;
+    if (s_.near_cap >= 0) {
+      const std::size_t npos = kept_bases.size() + k_;
+      near_ids_.assign(npos, 0);
+      near_load_.assign((k_ + 1) * npos, 0);
+      near_barred_.assign((k_ + 1) * s_.cwords, 0);
+      near_touched_.assign((k_ + 1) * (s_.near_cap + 1) * s_.cwords, 0);
+      every_.assign(s_.cwords, ~std::uint64_t{0});
+      if (!near_start(kept_bases)) return;
+    }
     if (k_ == 0)
       leaf();
     else
@@ -258,76 +259,86 @@ class Additions {
       result_.closest = table, result_.closest_cells = cells;
   }
 
-  // The near-ticket rule (see Space::near_cap). Per depth: the classes barred from the
-  // additions still to come, and touched[j]: the classes near the tickets so far at least
-  // j times (j = 1 .. cap + 1; j <= 0 is every class), one row of words each.
-  struct Near {
-    std::vector<int> ids, load;  // the classes so far, and how many near tickets each has
-    std::vector<std::uint64_t> barred, touched;
-  };
-  const std::uint64_t* touched(const Near& n, int j) const {
-    return j <= 0 ? nullptr : &n.touched[static_cast<std::size_t>(j - 1) * s_.cwords];
+  // The near-ticket rule (see Space::near_cap), per depth d: the load of each ticket so far
+  // (how many near tickets it has), the classes barred from the additions still to come,
+  // and touched(d, j): the classes near the tickets so far at least j times, j = 1 .. cap + 1.
+  // Positions: the kept tickets first, then one per depth.
+  std::uint64_t* barred(int d) { return &near_barred_[static_cast<std::size_t>(d) * s_.cwords]; }
+  std::uint64_t* touched(int d, int j) {  // j <= 0: every class
+    return j <= 0 ? every_.data()
+                  : &near_touched_[(static_cast<std::size_t>(d) * (s_.near_cap + 1) + j - 1) * s_.cwords];
   }
 
-  // Bars what the tickets so far rule out: any class again, a class that would have more
-  // near tickets than the cap, and one that would give a ticket so far one too many.
-  void near_bar(Near& n) const {
-    const int cap = s_.near_cap, cw = s_.cwords;
-    for (int w = 0; w < cw; ++w) {
-      std::uint64_t x = s_.near_barred[w];
-      for (int j = 0; j <= 2; ++j) {  // near(c, c) >= j and near the tickets so far cap + 1 - j times
-        const std::uint64_t* t = touched(n, cap + 1 - j);
-        if (t) x |= t[w] & (j == 0 ? ~std::uint64_t{0} : s_.self_near[j][w]);
-      }
-      n.barred[w] |= x;
-    }
-    for (std::size_t i = 0; i < n.ids.size(); ++i) {
-      const int c = n.ids[i];
-      n.barred[c / 64] |= std::uint64_t{1} << (c % 64);
-      const int room = cap - n.load[i];
-      if (room <= 1) {
-        const std::uint64_t* bar = s_.near_set(room + 1, c);
-        for (int w = 0; w < cw; ++w) n.barred[w] |= bar[w];
-      }
-    }
-  }
-
-  // Adds class c to n; false when a ticket then has more near tickets than the cap.
-  bool near_add(Near& n, int c) const {
-    const int cw = s_.cwords, top = s_.near_cap + 1;
-    int own = s_.near_of(c, c);
-    for (std::size_t i = 0; i < n.ids.size(); ++i) {
-      const int x = s_.near_of(n.ids[i], c);
-      n.load[i] += x;
+  // The state at depth `to` from that at depth `from` (the same depth: in place) with class
+  // c at position `pos`; false when a ticket then has more near tickets than the cap.
+  bool near_step(int from, int to, int pos, int c) {
+    const int cap = s_.near_cap, cw = s_.cwords, npos = static_cast<int>(near_ids_.size());
+    const int* load_from = &near_load_[static_cast<std::size_t>(from) * npos];
+    int* load = &near_load_[static_cast<std::size_t>(to) * npos];
+    // the tickets that reach the cap (or come within one of it) bar their near classes
+    std::array<const std::uint64_t*, 64> bars;
+    int nbars = 0;
+    auto bar_near = [&](int cls, int load_now) {
+      if (cap - load_now <= 1) bars[nbars++] = s_.near_set(cap - load_now + 1, cls);
+    };
+    const std::uint8_t* near_c = &s_.near[static_cast<std::size_t>(c) * s_.nc];  // near(c, x) = near(x, c)
+    int own = near_c[c];
+    for (int i = 0; i < pos; ++i) {
+      const int x = near_c[near_ids_[i]];
+      load[i] = load_from[i] + x;
+      if (x == 0) continue;
       own += x;
-      if (n.load[i] > s_.near_cap) return false;
+      if (load[i] > cap) return false;
+      bar_near(near_ids_[i], load[i]);
     }
-    if (own > s_.near_cap) return false;
-    n.ids.push_back(c);
-    n.load.push_back(own);
-    for (int j = top; j >= 1; --j) {
-      std::uint64_t* t = &n.touched[static_cast<std::size_t>(j - 1) * cw];
-      const std::uint64_t *t1 = touched(n, j - 1), *t2 = touched(n, j - 2);
-      const std::uint64_t *n1 = s_.near_set(1, c), *n2 = s_.near_set(2, c);
-      for (int w = 0; w < cw; ++w)
-        t[w] |= ((t1 ? t1[w] : ~std::uint64_t{0}) & n1[w]) | ((t2 ? t2[w] : ~std::uint64_t{0}) & n2[w]);
+    if (own > cap) return false;
+    near_ids_[pos] = c;
+    load[pos] = own;
+    bar_near(c, own);
+    // touched(to, j) = touched(from, j) | touched(from, j - 1) & near1(c) | touched(from, j - 2) & near2(c),
+    // and the classes then barred, word by word (from and to may be the same depth)
+    const std::uint64_t *n1 = s_.near_set(1, c), *n2 = s_.near_set(2, c);
+    const std::uint64_t *self1 = s_.self_near[1].data(), *self2 = s_.self_near[2].data();
+    const std::uint64_t* bar_from = barred(from);
+    std::uint64_t* bar = barred(to);
+    constexpr std::uint64_t kAll = ~std::uint64_t{0};
+    for (int w = 0; w < cw; ++w) {
+      std::array<std::uint64_t, 8> t{};  // t[j + 1]: touched row j, every class for j <= 0
+      t[0] = t[1] = kAll;
+      for (int j = 1; j <= cap + 1; ++j) t[j + 1] = touched(from, j)[w];
+      for (int j = cap + 1; j >= 1; --j) {
+        t[j + 1] |= (t[j] & n1[w]) | (t[j - 1] & n2[w]);
+        touched(to, j)[w] = t[j + 1];
+      }
+      std::uint64_t x = bar_from[w] | t[cap + 2] | (t[cap + 1] & self1[w]) | (t[std::max(cap, 0)] & self2[w]);
+      for (int b = 0; b < nbars; ++b) x |= bars[b][w];
+      bar[w] = x;
     }
-    near_bar(n);
+    bar[c / 64] |= std::uint64_t{1} << (c % 64);  // no ticket twice
+    return true;
+  }
+
+  // The near-ticket rule over the whole table: the tickets so far and c last.
+  bool near_table_ok(int c) {
+    const int n = static_cast<int>(near_ids_.size());
+    near_ids_[n - 1] = c;
+    for (int i = 0; i < n; ++i) {
+      int load = 0;
+      for (int j = 0; j < n; ++j) load += s_.near_of(near_ids_[i], near_ids_[j]);
+      if (load > s_.near_cap) return false;
+    }
     return true;
   }
 
   bool near_start(const std::vector<Mask>& kept_bases) {
-    Near& n = near_[0];
-    n.ids.clear();
-    n.load.clear();
-    std::fill(n.barred.begin(), n.barred.end(), 0);
-    std::fill(n.touched.begin(), n.touched.end(), 0);
-    for (Mask b : kept_bases) {
-      const int c = s_.class_index(b);
-      if (n.barred[c / 64] >> (c % 64) & 1) return false;  // the kept tickets already break the rule
-      if (!near_add(n, c)) return false;
+    const int cw = s_.cwords;
+    std::fill(near_touched_.begin(), near_touched_.begin() + (s_.near_cap + 1) * cw, 0);
+    std::copy(s_.near_barred.begin(), s_.near_barred.end(), barred(0));
+    for (std::size_t i = 0; i < kept_bases.size(); ++i) {
+      const int c = s_.class_index(kept_bases[i]);
+      if (barred(0)[c / 64] >> (c % 64) & 1) return false;  // the kept tickets already break the rule
+      if (!near_step(0, 0, static_cast<int>(i), c)) return false;
     }
-    near_bar(n);
     return true;
   }
 
@@ -355,7 +366,7 @@ class Additions {
     std::uint64_t x = ~below(from) & below(s_.nc);
     if (coverers) x &= coverers[w];
     if (allowed_) x &= (*allowed_)[w];
-    if (!near_.empty()) x &= ~near_[depth].barred[w];
+    if (!near_ids_.empty()) x &= ~near_barred_[static_cast<std::size_t>(depth) * s_.cwords + w];
     if (pair_tset >= 0) x &= ~(below(pair_from) & s_.cover_set(pair_tset)[w]);
     return x;
   }
@@ -410,9 +421,17 @@ class Additions {
           left += std::popcount(uncovered_[depth + 1][x]);
         }
         if (left > after * s_.most_covered) continue;
-        if (!near_.empty()) {
-          near_[depth + 1] = near_[depth];
-          if (!near_add(near_[depth + 1], c)) continue;
+        if (!near_ids_.empty()) {
+          const int pos = static_cast<int>(kept_bases_->size()) + depth;
+          if (after > 1) {
+            if (!near_step(depth, depth + 1, pos, c)) continue;
+          } else {
+            // before the last addition only c itself is barred; the few last additions
+            // that pass the other rules are then checked whole (near_table_ok)
+            std::copy(barred(depth), barred(depth) + cw, barred(depth + 1));
+            barred(depth + 1)[c / 64] |= std::uint64_t{1} << (c % 64);
+            near_ids_[pos] = c;
+          }
         }
         ++passed;
         added_[depth] = c;
@@ -463,6 +482,7 @@ class Additions {
           ok = n >= s_.pair_low && n <= s_.pair_high;
         }
         if (!ok || (strict_ && s_.npairs > 0 && !pairs_on_rows(depth, c))) continue;
+        if (!near_ids_.empty() && !near_table_ok(c)) continue;
         ++passed;
         added_[depth] = c;
         leaf();
@@ -482,7 +502,9 @@ class Additions {
   const std::vector<Mask>* kept_bases_ = nullptr;
   std::vector<std::vector<std::uint64_t>> open_;  // per depth, the candidates left to try
   const std::vector<std::uint64_t>* allowed_ = nullptr;
-  std::vector<Near> near_;  // per depth, when the near-ticket rule applies
+  // the near-ticket rule's state (empty when the rule does not apply); see near_step()
+  std::vector<int> near_ids_, near_load_;
+  std::vector<std::uint64_t> near_barred_, near_touched_, every_;
 };
 
 // The classes that are the smallest of their orbit under the units of Z_v; with
