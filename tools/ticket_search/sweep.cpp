@@ -222,6 +222,7 @@ class Additions {
     if (s_.near_cap >= 0) {
       const std::size_t npos = kept_bases.size() + k_;
       near_ids_.assign(npos, 0);
+      near_ready_.assign(k_ + 1, 1);
       near_load_.assign((k_ + 1) * npos, 0);
       near_barred_.assign((k_ + 1) * s_.cwords, 0);
       near_touched_.assign((k_ + 1) * (s_.near_cap + 1) * s_.cwords, 0);
@@ -357,8 +358,8 @@ class Additions {
 
   // Word w of the candidate set: the classes from `from` on (of `coverers`, when given,
   // and of allowed_), less those that the pair rule of add() leaves out.
-  std::uint64_t pool_word(int depth, int w, int from, const std::uint64_t* coverers, int pair_from,
-                          int pair_tset) const {
+  std::uint64_t pool_word(int w, int from, const std::uint64_t* coverers, int pair_from, int pair_tset,
+                          const std::uint64_t* near_barred = nullptr) const {
     const int lo = w * 64;
     auto below = [lo](int n) {  // the classes below n, in word w
       return n >= lo + 64 ? ~std::uint64_t{0} : n <= lo ? 0 : ~(~std::uint64_t{0} << (n - lo));
@@ -366,7 +367,7 @@ class Additions {
     std::uint64_t x = ~below(from) & below(s_.nc);
     if (coverers) x &= coverers[w];
     if (allowed_) x &= (*allowed_)[w];
-    if (!near_ids_.empty()) x &= ~near_barred_[static_cast<std::size_t>(depth) * s_.cwords + w];
+    if (near_barred) x &= ~near_barred[w];
     if (pair_tset >= 0) x &= ~(below(pair_from) & s_.cover_set(pair_tset)[w]);
     return x;
   }
@@ -392,7 +393,7 @@ class Additions {
     // the candidates: the pool from `from` on, less those the pair rule leaves out
     std::vector<std::uint64_t>& open = open_[depth];
     const std::uint64_t* coverers = first >= 0 ? s_.cover_set(first) : nullptr;
-    for (int w = 0; w < cw; ++w) open[w] = pool_word(depth, w, from, coverers, pair_from, pair_tset);
+    for (int w = 0; w < cw; ++w) open[w] = pool_word(w, from, coverers, pair_from, pair_tset);
     long long tried = 0;
     for (int w = 0; w < cw; ++w) tried += std::popcount(open[w]);
     // Whole sets of candidates are given up at once: those that lift a pair above its
@@ -410,6 +411,19 @@ class Additions {
       if (low > 0)
         for (int w = 0; w < cw; ++w) open[w] &= ~s_.at_most[j][(low - 1) * cw + w];
     }
+    // The near-ticket rule last: this node's state is built only once some candidate is left.
+    if (!near_ids_.empty()) {
+      std::uint64_t any = 0;
+      for (int w = 0; w < cw; ++w) any |= open[w];
+      const int pos = static_cast<int>(kept_bases_->size()) + depth;
+      if (any && depth > 0 && !near_ready_[depth] && !near_step(depth - 1, depth, pos - 1, added_[depth - 1]))
+        any = 0;
+      if (!any) {
+        result_.cut += tried;
+        return;
+      }
+      for (int w = 0; w < cw; ++w) open[w] &= ~barred(depth)[w];
+    }
     long long passed = 0;
     for (int w = 0; w < cw; ++w)
       for (std::uint64_t bits = open[w]; bits; bits &= bits - 1) {
@@ -424,7 +438,7 @@ class Additions {
         if (!near_ids_.empty()) {
           const int pos = static_cast<int>(kept_bases_->size()) + depth;
           if (after > 1) {
-            if (!near_step(depth, depth + 1, pos, c)) continue;
+            near_ready_[depth + 1] = false;  // built by the child (near_step) if it gets that far
           } else {
             // before the last addition only c itself is barred; the few last additions
             // that pass the other rules are then checked whole (near_table_ok)
@@ -462,7 +476,8 @@ class Additions {
     std::uint64_t any = 0;
     for (int w = 0; w < cw; ++w) {
       // the pool: the coverers of the first t-subset still uncovered
-      std::uint64_t x = pool_word(depth, w, from, needed > 0 ? need[0] : nullptr, pair_from, pair_tset);
+      std::uint64_t x = pool_word(w, from, needed > 0 ? need[0] : nullptr, pair_from, pair_tset,
+                                  near_ids_.empty() ? nullptr : barred(depth));
       tried += std::popcount(x);
       if (needed > 1) x &= need[1][w];
       if (needed > 2) x &= need[2][w];
@@ -504,6 +519,7 @@ class Additions {
   const std::vector<std::uint64_t>* allowed_ = nullptr;
   // the near-ticket rule's state (empty when the rule does not apply); see near_step()
   std::vector<int> near_ids_, near_load_;
+  std::vector<char> near_ready_;
   std::vector<std::uint64_t> near_barred_, near_touched_, every_;
 };
 
