@@ -94,7 +94,7 @@ Outcome search(const Target& target, std::uint64_t seed, double seconds, bool ve
                Mask pin = 0, Mask pin_worst = 0, Mask pin_second = 0);
 
 // Every table `k` base tickets away from `start`: k of its tickets replaced by any k
-// rotation classes of m-subsets (repeats allowed), kept when all prescribed rows match.
+// distinct rotation classes of m-subsets, kept when all prescribed rows match.
 // Tables that cannot meet the best-case row of w = m on its two highest counts (a ticket
 // twice, or one sharing m - 1 numbers with too many others) are left out.
 // `leaves` counts the replacements that reached the full row check, `cut` the partial

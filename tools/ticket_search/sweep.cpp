@@ -6,16 +6,18 @@
 // so a table's vector for a placement is the sum of its base tickets' vectors, and a
 // replacement costs one subtraction and one addition per placement class.
 //
-// The depth-first enumeration of the replacements only keeps a light state: the count of
-// every pair (cut when above the best-case row of w = 2, or when the tickets still to come
-// cannot lift it to the worst-case row) and which t-subsets are still uncovered (cut when
-// more are left than the tickets to come can cover). The packed sums are formed at the
-// leaves only, so every table the sweep checks keeps the guarantee and the pair rows; the
-// closest of them is kept too, for descending step by step from a table that is far off.
-// At the leaves the rows are compared one level at a time, smallest level first, and a
-// table is given up as soon as it is no closer than the closest one kept.
+// The depth-first enumeration of the replacements (sets of distinct classes) branches on
+// the uncovered t-subset with the fewest candidate coverers, each branch leaving out the
+// coverers of the branches before it, so that every table is met once. It only keeps a
+// light state: the count of every pair (cut when above the best-case row of w = 2, or when
+// the tickets still to come cannot lift it to the worst-case row) and which t-subsets are
+// still uncovered (cut when more are left than the tickets to come can cover). The packed sums are formed at
+// the leaves only, so every table the sweep checks keeps the guarantee and the pair rows; the closest of them
+// is kept too, for descending step by step from a table that is far off. At the leaves the rows are compared
+// one level at a time, smallest level first, and a table is given up as soon as it is no closer than the
+// closest one kept.
 //
-// When the best-case row of w = m starts n_m = 1, no ticket may come twice and none may share
+// When the best-case row of w = m starts n_m = 1, no ticket may come twice, and none may share
 // m - 1 numbers with more tickets than that row's n_(m-1): the enumeration keeps, per depth,
 // the classes that would break this, and draws no candidate from them. Every table it so
 // leaves out differs from that row.
@@ -201,7 +203,8 @@ class Additions {
         full_(space.nf),
         pair_count_(k + 1, std::vector<int>(space.npairs)),
         uncovered_(k + 1, std::vector<std::uint64_t>(space.words)),
-        open_(k, std::vector<std::uint64_t>(space.cwords)) {}
+        open_(k, std::vector<std::uint64_t>(space.cwords)),
+        pool_(k + 1, std::vector<std::uint64_t>(space.cwords)) {}
 
   // `kept`: the packed sums of the kept tickets, `kept_bases` those tickets; the additions
   // are drawn from class `from` on.
@@ -210,7 +213,6 @@ class Additions {
            const std::vector<std::uint64_t>* allowed = nullptr) {
     kept_ = &kept;
     kept_bases_ = &kept_bases;
-    allowed_ = allowed;
     for (int j = 0; j < s_.npairs; ++j) pair_count_[0][j] = static_cast<int>(kept[j]);
     strict_ = result_.closest_cells <= 1;  // looking for matching tables only
     // every t-subset, less those the kept tickets cover
@@ -229,10 +231,19 @@ class Additions {
       every_.assign(s_.cwords, ~std::uint64_t{0});
       if (!near_start(kept_bases)) return;
     }
+    // the classes the additions may take: from `from` on, of `allowed`,
+    auto& pool = pool_[0];
+    std::fill(pool.begin(), pool.end(), 0);
+    for (int c = from; c < s_.nc; ++c)
+      if (!allowed || ((*allowed)[c / 64] >> (c % 64) & 1)) pool[c / 64] |= std::uint64_t{1} << (c % 64);
+    for (Mask b : kept_bases) {  // and none of the kept ones again
+      const int c = s_.class_index(b);
+      pool[c / 64] &= ~(std::uint64_t{1} << (c % 64));
+    }
     if (k_ == 0)
       leaf();
     else
-      add(0, from, -1, -1);
+      add(0);
   }
 
  private:
@@ -356,44 +367,17 @@ class Additions {
     return (low || s_.levels[0].worst < 0) && (high || s_.levels[0].best < 0);
   }
 
-  // Word w of the candidate set: the classes from `from` on (of `coverers`, when given,
-  // and of allowed_), less those that the pair rule of add() leaves out.
-  std::uint64_t pool_word(int w, int from, const std::uint64_t* coverers, int pair_from, int pair_tset,
-                          const std::uint64_t* near_barred = nullptr) const {
-    const int lo = w * 64;
-    auto below = [lo](int n) {  // the classes below n, in word w
-      return n >= lo + 64 ? ~std::uint64_t{0} : n <= lo ? 0 : ~(~std::uint64_t{0} << (n - lo));
-    };
-    std::uint64_t x = ~below(from) & below(s_.nc);
-    if (coverers) x &= coverers[w];
-    if (allowed_) x &= (*allowed_)[w];
-    if (near_barred) x &= ~near_barred[w];
-    if (pair_tset >= 0) x &= ~(below(pair_from) & s_.cover_set(pair_tset)[w]);
-    return x;
-  }
-
-  int first_uncovered(const std::vector<std::uint64_t>& u) const {
-    for (int w = 0; w < s_.words; ++w)
-      if (u[w]) return w * 64 + std::countr_zero(u[w]);
-    return -1;
-  }
-
-  // Fills added_[depth..]: from class `from` on, in increasing order (a class may repeat),
-  // except for the last two: the one before last is drawn from the classes that cover the
-  // first t-subset still uncovered (in any order relative to the last, which must then not
-  // cover that t-subset unless it comes later in class order, so that each pair is met
-  // once), and the last from those that cover the first t-subset still uncovered after it.
-  // `pair_from` and `pair_tset`: when the one before last was drawn by coverage, its class
-  // and the t-subset it was drawn for.
-  void add(int depth, int from, int pair_from, int pair_tset) {
+  // Fills added_[depth..] with distinct classes of pool_[depth]. While some t-subset is
+  // still uncovered, a table holds one of its coverers: the node branches on the coverers
+  // of the t-subset that has fewest candidates left, the i-th branch taking the i-th coverer
+  // and leaving out the ones before it, so that each table is met once. Once every t-subset
+  // is covered, the rest are taken the same way from all candidates.
+  void add(int depth) {
     const int after = k_ - depth - 1;  // additions still to come after this one
-    if (after == 0) return add_last(depth, from, pair_from, pair_tset);
-    const int first = after <= 1 ? first_uncovered(uncovered_[depth]) : -1;
     const int cw = s_.cwords;
-    // the candidates: the pool from `from` on, less those the pair rule leaves out
     std::vector<std::uint64_t>& open = open_[depth];
-    const std::uint64_t* coverers = first >= 0 ? s_.cover_set(first) : nullptr;
-    for (int w = 0; w < cw; ++w) open[w] = pool_word(w, from, coverers, pair_from, pair_tset);
+    const std::vector<std::uint64_t>& pool = pool_[depth];
+    std::copy(pool.begin(), pool.end(), open.begin());
     long long tried = 0;
     for (int w = 0; w < cw; ++w) tried += std::popcount(open[w]);
     // Whole sets of candidates are given up at once: those that lift a pair above its
@@ -411,7 +395,9 @@ class Additions {
       if (low > 0)
         for (int w = 0; w < cw; ++w) open[w] &= ~s_.at_most[j][(low - 1) * cw + w];
     }
-    // The near-ticket rule last: this node's state is built only once some candidate is left.
+    const std::vector<std::uint64_t>& uncovered = uncovered_[depth];
+    if (after == 0) return add_last(depth, tried);
+    // The near-ticket rule: this node's state is built only once some candidate is left.
     if (!near_ids_.empty()) {
       std::uint64_t any = 0;
       for (int w = 0; w < cw; ++w) any |= open[w];
@@ -424,14 +410,29 @@ class Additions {
       }
       for (int w = 0; w < cw; ++w) open[w] &= ~barred(depth)[w];
     }
+    // the t-subset with fewest coverers left
+    int fewest = 1 << 30;
+    const std::uint64_t* coverers = nullptr;
+    for (int x = 0; x < s_.words && fewest > 0; ++x)
+      for (std::uint64_t bits = uncovered[x]; bits && fewest > 0; bits &= bits - 1) {
+        const std::uint64_t* set = s_.cover_set(x * 64 + std::countr_zero(bits));
+        int n = 0;
+        for (int w = 0; w < cw && n < fewest; ++w) n += std::popcount(open[w] & set[w]);
+        if (n < fewest) fewest = n, coverers = set;
+      }
+    if (coverers)
+      for (int w = 0; w < cw; ++w) open[w] &= coverers[w];
+    std::vector<std::uint64_t>& child_pool = pool_[depth + 1];
+    std::copy(pool.begin(), pool.end(), child_pool.begin());
     long long passed = 0;
     for (int w = 0; w < cw; ++w)
       for (std::uint64_t bits = open[w]; bits; bits &= bits - 1) {
         const int c = w * 64 + std::countr_zero(bits);
+        child_pool[w] &= ~(std::uint64_t{1} << (c % 64));  // the later branches leave c out
         const std::uint64_t* cov = s_.cover_of(c);
         int left = 0;
         for (int x = 0; x < s_.words; ++x) {
-          uncovered_[depth + 1][x] = uncovered_[depth][x] & ~cov[x];
+          uncovered_[depth + 1][x] = uncovered[x] & ~cov[x];
           left += std::popcount(uncovered_[depth + 1][x]);
         }
         if (left > after * s_.most_covered) continue;
@@ -452,50 +453,38 @@ class Additions {
         const std::int64_t* row = s_.row_of(c);
         for (int j = 0; j < s_.npairs; ++j)
           pair_count_[depth + 1][j] = pair_count_[depth][j] + static_cast<int>(row[j]);
-        if (after == 1 && first >= 0)
-          add(depth + 1, from, c, first);
-        else
-          add(depth + 1, c, -1, -1);
+        add(depth + 1);
       }
     result_.cut += tried - passed;
   }
 
-  // The last addition (the pool and pair rule as in add()) has to cover every t-subset
-  // still uncovered and bring every pair between its rows. Most of the time no class
-  // covers the first three t-subsets still uncovered, which one pass over the words of
-  // the class sets tells; the few classes left are checked one by one.
-  void add_last(int depth, int from, int pair_from, int pair_tset) {
+  // The last addition (its candidates already through the pair rule) has to cover every
+  // t-subset still uncovered. Most of the time no class covers the first three t-subsets
+  // still uncovered, which one pass over the words of the class sets tells; the few
+  // classes left are checked one by one.
+  void add_last(int depth, long long tried) {
     const auto& uncovered = uncovered_[depth];
     std::array<const std::uint64_t*, 3> need{};
     int needed = 0;
     for (std::size_t t = 0; t < s_.tsets.size() && needed < 3; ++t)
       if (uncovered[t / 64] >> (t % 64) & 1) need[needed++] = s_.cover_set(t);
     std::vector<std::uint64_t>& open = open_[depth];
-    const int cw = s_.cwords, begin = from / 64;
-    long long tried = 0;
+    const int cw = s_.cwords;
     std::uint64_t any = 0;
     for (int w = 0; w < cw; ++w) {
-      // the pool: the coverers of the first t-subset still uncovered
-      std::uint64_t x = pool_word(w, from, needed > 0 ? need[0] : nullptr, pair_from, pair_tset,
-                                  near_ids_.empty() ? nullptr : barred(depth));
-      tried += std::popcount(x);
-      if (needed > 1) x &= need[1][w];
-      if (needed > 2) x &= need[2][w];
+      std::uint64_t x = open[w];
+      if (!near_ids_.empty()) x &= ~barred(depth)[w];
+      for (int i = 0; i < needed; ++i) x &= need[i][w];
       open[w] = x;
       any |= x;
     }
     long long passed = 0;
-    for (int w = begin; w < cw && any; ++w)
+    for (int w = 0; w < cw && any; ++w)
       for (std::uint64_t bits = open[w]; bits; bits &= bits - 1) {
         const int c = w * 64 + std::countr_zero(bits);
         const std::uint64_t* cov = s_.cover_of(c);
         bool ok = true;
         for (int x = 0; x < s_.words && ok; ++x) ok = (uncovered[x] & ~cov[x]) == 0;
-        const std::int64_t* row = s_.row_of(c);
-        for (int j = 0; j < s_.npairs && ok; ++j) {
-          const int n = pair_count_[depth][j] + static_cast<int>(row[j]);
-          ok = n >= s_.pair_low && n <= s_.pair_high;
-        }
         if (!ok || (strict_ && s_.npairs > 0 && !pairs_on_rows(depth, c))) continue;
         if (!near_ids_.empty() && !near_table_ok(c)) continue;
         ++passed;
@@ -516,7 +505,7 @@ class Additions {
   const std::vector<std::int64_t>* kept_ = nullptr;
   const std::vector<Mask>* kept_bases_ = nullptr;
   std::vector<std::vector<std::uint64_t>> open_;  // per depth, the candidates left to try
-  const std::vector<std::uint64_t>* allowed_ = nullptr;
+  std::vector<std::vector<std::uint64_t>> pool_;  // per depth, the classes the additions may take
   // the near-ticket rule's state (empty when the rule does not apply); see near_step()
   std::vector<int> near_ids_, near_load_;
   std::vector<char> near_ready_;
