@@ -410,6 +410,31 @@ class Additions {
       }
       for (int w = 0; w < cw; ++w) open[w] &= ~barred(depth)[w];
     }
+    // The candidates have to cover what is left: at most the after + 1 largest shares of it.
+    {
+      std::array<int, 64> shares{};  // how many candidates cover that many t-subsets still uncovered
+      int left = 0;
+      for (int x = 0; x < s_.words; ++x) left += std::popcount(uncovered[x]);
+      if (left > 0) {
+        for (int w = 0; w < cw; ++w)
+          for (std::uint64_t bits = open[w]; bits; bits &= bits - 1) {
+            const std::uint64_t* cov = s_.cover_of(w * 64 + std::countr_zero(bits));
+            int n = 0;
+            for (int x = 0; x < s_.words; ++x) n += std::popcount(uncovered[x] & cov[x]);
+            ++shares[std::min(n, 63)];
+          }
+        int most = 0;
+        for (int n = 63, take = after + 1; n > 0 && take > 0; --n) {
+          const int k = std::min(take, shares[n]);
+          most += k * n;
+          take -= k;
+        }
+        if (most < left) {
+          result_.cut += tried;
+          return;
+        }
+      }
+    }
     // the t-subset with fewest coverers left
     int fewest = 1 << 30;
     const std::uint64_t* coverers = nullptr;
