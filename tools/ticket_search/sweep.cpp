@@ -411,6 +411,9 @@ class Additions {
       for (int w = 0; w < cw; ++w) open[w] &= ~barred(depth)[w];
     }
     // The candidates have to cover what is left: at most the after + 1 largest shares of it.
+    // A child has after candidates left, so it is given up when it leaves more than the
+    // after largest shares (`child_most`).
+    int child_most = after * s_.most_covered;
     {
       std::array<int, 64> shares{};  // how many candidates cover that many t-subsets still uncovered
       int left = 0;
@@ -424,9 +427,11 @@ class Additions {
             ++shares[std::min(n, 63)];
           }
         int most = 0;
+        child_most = 0;
         for (int n = 63, take = after + 1; n > 0 && take > 0; --n) {
           const int k = std::min(take, shares[n]);
           most += k * n;
+          child_most += std::min(k, take - 1) * n;
           take -= k;
         }
         if (most < left) {
@@ -460,7 +465,7 @@ class Additions {
           uncovered_[depth + 1][x] = uncovered[x] & ~cov[x];
           left += std::popcount(uncovered_[depth + 1][x]);
         }
-        if (left > after * s_.most_covered) continue;
+        if (left > child_most) continue;
         if (!near_ids_.empty()) {
           const int pos = static_cast<int>(kept_bases_->size()) + depth;
           if (after > 1) {
