@@ -11,11 +11,12 @@
 // coverers of the branches before it, so that every table is met once. It only keeps a
 // light state: the count of every pair (cut when above the best-case row of w = 2, or when
 // the tickets still to come cannot lift it to the worst-case row) and which t-subsets are
-// still uncovered (cut when more are left than the tickets to come can cover). The packed sums are formed at
-// the leaves only, so every table the sweep checks keeps the guarantee and the pair rows; the closest of them
-// is kept too, for descending step by step from a table that is far off. At the leaves the rows are compared
-// one level at a time, smallest level first, and a table is given up as soon as it is no closer than the
-// closest one kept.
+// still uncovered (cut when the candidates that cover most of them cannot cover them all).
+// The packed sums are formed at the leaves only, so every table the sweep checks keeps the
+// guarantee and the pair rows; the closest of them is kept too, for descending step by step
+// from a table that is far off. At the leaves the rows are compared one level at a time,
+// smallest level first, and a table is given up as soon as it is no closer than the closest
+// one kept.
 //
 // When the best-case row of w = m starts n_m = 1, no ticket may come twice, and none may share
 // m - 1 numbers with more tickets than that row's n_(m-1): the enumeration keeps, per depth,
