@@ -168,6 +168,17 @@ TEST(TicketSearch, FindsTheSteinerSystemOnEleven) {
   ASSERT_TRUE(o.exact);
   ASSERT_EQ(o.bases.size(), 6u);
   EXPECT_EQ(row_difference(t, evaluate_rows(expand(o.bases, 11), 11, 5)), 0);
+  // Every 4-set lies in exactly one ticket, so any three base tickets cover what the other
+  // three leave with no overlap: the sweep has to find the table again from the other three.
+  const SweepResult r = sweep_neighbours(t, o.bases, 3, 1);
+  auto normal = [](std::vector<Mask> table) {
+    for (Mask& b : table) b = rotation_class(b, 11);
+    std::sort(table.begin(), table.end());
+    return table;
+  };
+  bool again = false;
+  for (const auto& table : r.matches) again |= normal(table) == normal(o.bases);
+  EXPECT_TRUE(again);
 }
 
 // Annealing on the graded cost matches 13_3_5, whose best-case rows are not forced by
