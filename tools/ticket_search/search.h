@@ -96,7 +96,8 @@ Outcome search(const Target& target, std::uint64_t seed, double seconds, bool ve
 // Every table `k` base tickets away from `start`: k of its tickets replaced by any k
 // distinct rotation classes of m-subsets, kept when all prescribed rows match.
 // Tables that cannot meet the best-case row of w = m on its two highest counts (a ticket
-// twice, or one sharing m - 1 numbers with too many others) are left out.
+// twice, or one sharing m - 1 numbers with too many others) are left out, and for t >= 4 those
+// with a placement of 3 <= w < t whose n_w lies outside the rows of w.
 // `leaves` counts the replacements that reached the full row check, `cut` the partial
 // ones given up (a pair count already above its row or out of reach of it, or more
 // t-subsets uncovered than the tickets still to come can cover).

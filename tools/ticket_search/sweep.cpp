@@ -11,7 +11,9 @@
 // coverers of the branches before it, so that every table is met once. It only keeps a
 // light state: the count of every pair (cut when above the best-case row of w = 2, or when
 // the tickets still to come cannot lift it to the worst-case row) and which t-subsets are
-// still uncovered (cut when the candidates that cover most of them cannot cover them all).
+// still uncovered (cut when the candidates that cover most of them cannot cover them all);
+// for t >= 4 also the highest count n_w of the placements of the levels 3 <= w < t, held like
+// the pairs between the worst-case and the best-case row.
 // The packed sums are formed at the leaves only, so every table the sweep checks keeps the
 // guarantee and the pair rows; the closest of them is kept too, for descending step by step
 // from a table that is far off. At the leaves the rows are compared one level at a time,
@@ -91,6 +93,16 @@ struct Space {
   int cwords = 0;
   std::vector<std::uint64_t> cover_sets;
   std::vector<std::vector<std::uint64_t>> at_most;  // [j][x * cwords + word]
+  // Bounds on the highest count n_w of every placement of the prescribed levels 3 <= w < t:
+  // it lies between the n_w of the worst-case row and that of the best-case row. added(c, b):
+  // what class c adds to bound b; bound_at_most[b][x]: the classes adding at most x.
+  struct Bound {
+    int low, high, most;
+  };
+  std::vector<Bound> bounds;
+  std::vector<int> bound_added;
+  std::vector<std::vector<std::uint64_t>> bound_at_most;
+  int added(int c, int b) const { return bound_added[static_cast<std::size_t>(c) * bounds.size() + b]; }
   const std::uint64_t* cover_set(std::size_t tset) const { return &cover_sets[tset * cwords]; }
   // Near tickets: two tickets sharing m - 1 numbers. When the best-case row of w = m starts
   // n_m = 1, no ticket may come twice and none may have more than `near_cap` (that row's
@@ -183,6 +195,32 @@ Space::Space(const Target& t, bool distinct)
         if (a == b && (period[a] < v || n > near_cap)) near_barred[a / 64] |= std::uint64_t{1} << (a % 64);
       }
   }
+  std::vector<std::pair<int, int>> bound_columns;  // (column, level)
+  for (const auto& l : levels) {
+    if (l.w < 3 || l.w >= target.t) continue;
+    const int shift = kLane * (l.w - 2);
+    for (int j = l.begin; j < l.end; ++j) {
+      bounds.push_back({l.worst >= 0 ? static_cast<int>((l.worst >> shift) & kLaneMask) : 0,
+                        l.best >= 0 ? static_cast<int>((l.best >> shift) & kLaneMask) : 1 << 30, 0});
+      bound_columns.emplace_back(j, l.w);
+    }
+  }
+  const int nb = static_cast<int>(bounds.size());
+  bound_added.assign(static_cast<std::size_t>(nc) * nb, 0);
+  for (int c = 0; c < nc; ++c)
+    for (int b = 0; b < nb; ++b) {
+      const auto [j, w] = bound_columns[b];
+      const int x = static_cast<int>((row_of(c)[j] >> (kLane * (w - 2))) & kLaneMask);
+      bound_added[static_cast<std::size_t>(c) * nb + b] = x;
+      bounds[b].most = std::max(bounds[b].most, x);
+    }
+  bound_at_most.resize(nb);
+  for (int b = 0; b < nb; ++b) {
+    bound_at_most[b].assign(static_cast<std::size_t>(bounds[b].most + 1) * cwords, 0);
+    for (int x = 0; x <= bounds[b].most; ++x)
+      for (int c = 0; c < nc; ++c)
+        if (added(c, b) <= x) bound_at_most[b][x * cwords + c / 64] |= std::uint64_t{1} << (c % 64);
+  }
   at_most.resize(npairs);
   for (int j = 0; j < npairs; ++j) {
     at_most[j].assign(static_cast<std::size_t>(pair_most[j] + 1) * cwords, 0);
@@ -203,6 +241,7 @@ class Additions {
         added_(k),
         full_(space.nf),
         pair_count_(k + 1, std::vector<int>(space.npairs)),
+        bound_count_(k + 1, std::vector<int>(space.bounds.size())),
         uncovered_(k + 1, std::vector<std::uint64_t>(space.words)),
         open_(k, std::vector<std::uint64_t>(space.cwords)),
         pool_(k + 1, std::vector<std::uint64_t>(space.cwords)) {}
@@ -215,6 +254,10 @@ class Additions {
     kept_ = &kept;
     kept_bases_ = &kept_bases;
     for (int j = 0; j < s_.npairs; ++j) pair_count_[0][j] = static_cast<int>(kept[j]);
+    std::fill(bound_count_[0].begin(), bound_count_[0].end(), 0);
+    for (Mask b : kept_bases)
+      for (std::size_t x = 0; x < s_.bounds.size(); ++x)
+        bound_count_[0][x] += s_.added(s_.class_index(b), static_cast<int>(x));
     strict_ = result_.closest_cells <= 1;  // looking for matching tables only
     // every t-subset, less those the kept tickets cover
     auto& u = uncovered_[0];
@@ -396,6 +439,21 @@ class Additions {
       if (low > 0)
         for (int w = 0; w < cw; ++w) open[w] &= ~s_.at_most[j][(low - 1) * cw + w];
     }
+    // and the same for the bounded counts of the levels between the pairs and the t-subsets
+    for (std::size_t b = 0; b < s_.bounds.size(); ++b) {
+      const auto& bound = s_.bounds[b];
+      const int n = bound_count_[depth][b];
+      const int high = std::min(bound.high - n, bound.most);
+      const int low = bound.low - n - after * bound.most;
+      if (high < 0 || low > bound.most) {
+        std::fill(open.begin(), open.end(), 0);
+        break;
+      }
+      if (high < bound.most)
+        for (int w = 0; w < cw; ++w) open[w] &= s_.bound_at_most[b][high * cw + w];
+      if (low > 0)
+        for (int w = 0; w < cw; ++w) open[w] &= ~s_.bound_at_most[b][(low - 1) * cw + w];
+    }
     const std::vector<std::uint64_t>& uncovered = uncovered_[depth];
     if (after == 0) return add_last(depth, tried);
     // The near-ticket rule: this node's state is built only once some candidate is left.
@@ -484,6 +542,8 @@ class Additions {
         const std::int64_t* row = s_.row_of(c);
         for (int j = 0; j < s_.npairs; ++j)
           pair_count_[depth + 1][j] = pair_count_[depth][j] + static_cast<int>(row[j]);
+        for (std::size_t b = 0; b < s_.bounds.size(); ++b)
+          bound_count_[depth + 1][b] = bound_count_[depth][b] + s_.added(c, static_cast<int>(b));
         add(depth + 1);
       }
     result_.cut += tried - passed;
@@ -530,7 +590,7 @@ class Additions {
   SweepResult& result_;
   std::vector<int> added_;
   std::vector<std::int64_t> full_;
-  std::vector<std::vector<int>> pair_count_;
+  std::vector<std::vector<int>> pair_count_, bound_count_;  // per depth
   bool strict_ = false;
   std::vector<std::vector<std::uint64_t>> uncovered_;
   const std::vector<std::int64_t>* kept_ = nullptr;
