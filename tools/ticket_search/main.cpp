@@ -8,9 +8,10 @@
 //                 (every table K base tickets away from the given one; the matching ones are
 //                 written, or else the closest if it is closer than the given one)
 //   ticket_search --complete [FROM:TO] --only ID [--from TABLES_FILE | --matches-only]
-//                 [--short-orbits H] [--tables FILE]
+//                 [--short-orbits H] [--branches A:B] [--tables FILE]
 //                 (every table of the system, up to relabelling, by the sweep's enumeration;
-//                 FROM:TO picks a range of the first tickets' classes, to cut a run into parts)
+//                 FROM:TO picks a range of the first tickets' classes, and A:B a range of the
+//                 second tickets' branches under each, to cut a run into parts)
 //   ticket_search --emit-cpp TABLES_FILE...   (prints base_tickets.cpp to stdout)
 //   ticket_search --check TABLES_FILE          (re-verifies each table line)
 //   ticket_search --rows TABLES_FILE           (prints the rows each table really gives)
@@ -189,7 +190,11 @@ int main(int argc, char** argv) {
       pin_worst = placement(value());
     else if (a == "--sweep")
       sweep = std::stoi(value());
-    else if (a == "--short-orbits")
+    else if (a == "--branches") {
+      const std::string r = value();
+      complete_run.branch_from = std::stoi(r.substr(0, r.find(':')));
+      complete_run.branch_to = std::stoi(r.substr(r.find(':') + 1));
+    } else if (a == "--short-orbits")
       complete_run.short_orbits = std::stoi(value());
     else if (a == "--matches-only")
       matches_only = true;
@@ -302,9 +307,12 @@ int main(int argc, char** argv) {
         if (so_far.matches.empty() && !so_far.closest.empty() && so_far.closest_cells < closest_written)
           write_table(tables, t, so_far.closest, closest_written = so_far.closest_cells);
       });
-      std::printf("%-7s complete %d:%d of %d: %zu matching, %lld checked, %lld cut; closest %d cells\n",
-                  t.id.c_str(), complete_run.first_from, std::min(complete_run.first_to, n), n,
-                  r.matches.size(), r.leaves, r.cut, r.closest_cells);
+      std::printf("%-7s complete %d:%d of %d", t.id.c_str(), complete_run.first_from,
+                  std::min(complete_run.first_to, n), n);
+      if (complete_run.branch_from > 0 || complete_run.branch_to < (1 << 30))
+        std::printf(" (branches %d:%d)", complete_run.branch_from, complete_run.branch_to);
+      std::printf(": %zu matching, %lld checked, %lld cut; closest %d cells\n", r.matches.size(), r.leaves,
+                  r.cut, r.closest_cells);
     }
     return 0;
   }

@@ -125,9 +125,13 @@ SweepResult sweep_neighbours(const Target& target, const std::vector<Mask>& star
 // `short_orbits`: tables that hold that many base tickets whose rotations repeat (such a
 // ticket is played once per distinct rotation) and full orbits for the rest, c * v tickets
 // in all; the first ticket is then the smallest full-orbit class.
+// `branch_from` and `branch_to` cut one first class further: its tables fall into branches by
+// the second ticket (numbered 0, 1, ... in the order the enumeration takes them), and only that
+// range of branches is searched.
 struct CompleteRun {
   int first_from = 0, first_to = 1 << 30;
   int short_orbits = 0;
+  int branch_from = 0, branch_to = 1 << 30;
 };
 int first_classes(const Target& target, bool short_orbits = false);
 SweepResult complete_search(const Target& target, CompleteRun run, int closest_cells = 1 << 30,

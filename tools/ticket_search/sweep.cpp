@@ -246,6 +246,9 @@ class Additions {
         open_(k, std::vector<std::uint64_t>(space.cwords)),
         pool_(k + 1, std::vector<std::uint64_t>(space.cwords)) {}
 
+  // Only the branches from..to - 1 of the first addition are followed.
+  void branches(int from, int to) { branch_from_ = from, branch_to_ = to; }
+
   // `kept`: the packed sums of the kept tickets, `kept_bases` those tickets; the additions
   // are drawn from class `from` on.
   // `allowed`, when given, is the set of classes the additions may take.
@@ -514,10 +517,15 @@ class Additions {
     std::vector<std::uint64_t>& child_pool = pool_[depth + 1];
     std::copy(pool.begin(), pool.end(), child_pool.begin());
     long long passed = 0;
+    int branch = 0;
     for (int w = 0; w < cw; ++w)
       for (std::uint64_t bits = open[w]; bits; bits &= bits - 1) {
         const int c = w * 64 + std::countr_zero(bits);
         child_pool[w] &= ~(std::uint64_t{1} << (c % 64));  // the later branches leave c out
+        if (depth == 0) {  // the first addition: only the chosen range of branches
+          const int b = branch++;
+          if (b < branch_from_ || b >= branch_to_) continue;
+        }
         const std::uint64_t* cov = s_.cover_of(c);
         int left = 0;
         for (int x = 0; x < s_.words; ++x) {
@@ -591,6 +599,7 @@ class Additions {
   std::vector<int> added_;
   std::vector<std::int64_t> full_;
   std::vector<std::vector<int>> pair_count_, bound_count_;  // per depth
+  int branch_from_ = 0, branch_to_ = 1 << 30;
   bool strict_ = false;
   std::vector<std::vector<std::uint64_t>> uncovered_;
   const std::vector<std::int64_t>* kept_ = nullptr;
@@ -707,6 +716,7 @@ SweepResult complete_search(const Target& target, CompleteRun run, int closest_c
       const int more = target.c - tickets / s.v;  // full orbits still to add
       if (more < 0) continue;
       Additions additions(s, more, result);
+      additions.branches(run.branch_from, run.branch_to);
       additions.run(kept, bases, c + 1, run.short_orbits > 0 ? &full : nullptr);
     }
     if (progress) progress(i, result);
