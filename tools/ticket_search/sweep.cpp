@@ -65,7 +65,7 @@ struct Space {
     return static_cast<int>(std::lower_bound(classes.begin(), classes.end(), rotation_class(b, v)) -
                             classes.begin());
   }
-  const std::int64_t* row_of(int c) const { return &vec[static_cast<std::size_t>(c) * nf]; }
+  const std::int64_t* row_of(int c) const { return vec.data() + static_cast<std::size_t>(c) * nf; }
   const std::uint64_t* cover_of(int c) const { return &covers[static_cast<std::size_t>(c) * words]; }
 
   const Target& target;
