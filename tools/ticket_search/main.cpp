@@ -27,6 +27,7 @@
 #include <sstream>
 #include <string>
 #include <thread>
+#include <tuple>
 #include <vector>
 
 #include "search.h"
@@ -45,6 +46,11 @@ std::vector<std::string> split_list(const std::string& s) {
   std::string item;
   while (std::getline(in, item, ',')) out.push_back(item);
   return out;
+}
+
+// "A:B" -> A and B
+std::pair<int, int> range(const std::string& text) {
+  return {std::stoi(text.substr(0, text.find(':'))), std::stoi(text.substr(text.find(':') + 1))};
 }
 
 // "0,1,5" -> the set {0, 1, 5}
@@ -190,21 +196,16 @@ int main(int argc, char** argv) {
       pin_worst = placement(value());
     else if (a == "--sweep")
       sweep = std::stoi(value());
-    else if (a == "--branches") {
-      const std::string r = value();
-      complete_run.branch_from = std::stoi(r.substr(0, r.find(':')));
-      complete_run.branch_to = std::stoi(r.substr(r.find(':') + 1));
-    } else if (a == "--short-orbits")
+    else if (a == "--branches")
+      std::tie(complete_run.branch_from, complete_run.branch_to) = range(value());
+    else if (a == "--short-orbits")
       complete_run.short_orbits = std::stoi(value());
     else if (a == "--matches-only")
       matches_only = true;
     else if (a == "--complete") {
       complete = true;
-      if (i + 1 < argc && std::strchr(argv[i + 1], ':')) {
-        const std::string r = value();
-        complete_run.first_from = std::stoi(r.substr(0, r.find(':')));
-        complete_run.first_to = std::stoi(r.substr(r.find(':') + 1));
-      }
+      if (i + 1 < argc && std::strchr(argv[i + 1], ':'))
+        std::tie(complete_run.first_from, complete_run.first_to) = range(value());
     } else if (a == "--check")
       check_file = value();
     else if (a == "--rows")

@@ -82,20 +82,18 @@ struct Space {
   std::vector<Mask> columns;
   int nf = 0;
   std::vector<std::int64_t> vec;
-  // light state: pair counts (when w = 2 is prescribed) and coverage of the t-subsets
-  int npairs = 0, pair_low = 0, pair_high = 1 << 30;
-  std::vector<int> pair_most;
+  // light state: the bounded counts below (pairs first) and coverage of the t-subsets
+  int npairs = 0;  // pair columns (when w = 2 is prescribed), the first bounds
   std::vector<Mask> tsets;
   int words = 0, most_covered = 0;
   std::vector<std::uint64_t> covers;
-  // Sets of classes, cwords words each: the classes covering each t-subset class, and per
-  // pair column j and count x the classes adding at most x to that pair.
+  // Sets of classes, cwords words each: the classes covering each t-subset class.
   int cwords = 0;
   std::vector<std::uint64_t> cover_sets;
-  std::vector<std::vector<std::uint64_t>> at_most;  // [j][x * cwords + word]
-  // Bounds on the highest count n_w of every placement of the prescribed levels 3 <= w < t:
-  // it lies between the n_w of the worst-case row and that of the best-case row. added(c, b):
-  // what class c adds to bound b; bound_at_most[b][x]: the classes adding at most x.
+  // Bounds on the highest count n_w of every placement of the prescribed levels w = 2 and
+  // 3 <= w < t: it lies between the n_w of the worst-case row and that of the best-case row
+  // (0 and no limit when free). added(c, b): what class c adds to bound b; bound_at_most[b][x]:
+  // the classes adding at most x, a set of cwords words.
   struct Bound {
     int low, high, most;
   };
@@ -148,14 +146,7 @@ Space::Space(const Target& t, bool distinct)
       }
       vec[static_cast<std::size_t>(c) * nf + j] = key;
     }
-  if (!levels.empty() && levels[0].w == 2) {
-    npairs = levels[0].end;
-    if (levels[0].worst >= 0) pair_low = static_cast<int>(levels[0].worst);
-    if (levels[0].best >= 0) pair_high = static_cast<int>(levels[0].best);
-  }
-  pair_most.assign(npairs, 0);
-  for (int c = 0; c < nc; ++c)
-    for (int j = 0; j < npairs; ++j) pair_most[j] = std::max(pair_most[j], static_cast<int>(row_of(c)[j]));
+  if (!levels.empty() && levels[0].w == 2) npairs = levels[0].end;
   tsets = class_representatives(v, target.t);
   words = (static_cast<int>(tsets.size()) + 63) / 64;
   covers.assign(static_cast<std::size_t>(nc) * words, 0);
@@ -197,7 +188,7 @@ Space::Space(const Target& t, bool distinct)
   }
   std::vector<std::pair<int, int>> bound_columns;  // (column, level)
   for (const auto& l : levels) {
-    if (l.w < 3 || l.w >= target.t) continue;
+    if (l.w != 2 && l.w >= target.t) continue;
     const int shift = kLane * (l.w - 2);
     for (int j = l.begin; j < l.end; ++j) {
       bounds.push_back({l.worst >= 0 ? static_cast<int>((l.worst >> shift) & kLaneMask) : 0,
@@ -221,13 +212,6 @@ Space::Space(const Target& t, bool distinct)
       for (int c = 0; c < nc; ++c)
         if (added(c, b) <= x) bound_at_most[b][x * cwords + c / 64] |= std::uint64_t{1} << (c % 64);
   }
-  at_most.resize(npairs);
-  for (int j = 0; j < npairs; ++j) {
-    at_most[j].assign(static_cast<std::size_t>(pair_most[j] + 1) * cwords, 0);
-    for (int x = 0; x <= pair_most[j]; ++x)
-      for (int c = 0; c < nc; ++c)
-        if (row_of(c)[j] <= x) at_most[j][x * cwords + c / 64] |= std::uint64_t{1} << (c % 64);
-  }
 }
 
 // Every set of k classes added to some kept tickets, each leaf's rows checked; matches and
@@ -240,7 +224,6 @@ class Additions {
         result_(result),
         added_(k),
         full_(space.nf),
-        pair_count_(k + 1, std::vector<int>(space.npairs)),
         bound_count_(k + 1, std::vector<int>(space.bounds.size())),
         uncovered_(k + 1, std::vector<std::uint64_t>(space.words)),
         open_(k, std::vector<std::uint64_t>(space.cwords)),
@@ -256,7 +239,6 @@ class Additions {
            const std::vector<std::uint64_t>* allowed = nullptr) {
     kept_ = &kept;
     kept_bases_ = &kept_bases;
-    for (int j = 0; j < s_.npairs; ++j) pair_count_[0][j] = static_cast<int>(kept[j]);
     std::fill(bound_count_[0].begin(), bound_count_[0].end(), 0);
     for (Mask b : kept_bases)
       for (std::size_t x = 0; x < s_.bounds.size(); ++x)
@@ -407,9 +389,9 @@ class Additions {
     bool low = false, high = false;
     const std::int64_t* row = s_.row_of(c);
     for (int j = 0; j < s_.npairs; ++j) {
-      const int n = pair_count_[depth][j] + static_cast<int>(row[j]);
-      low |= n == s_.pair_low;
-      high |= n == s_.pair_high;
+      const int n = bound_count_[depth][j] + static_cast<int>(row[j]);
+      low |= n == s_.bounds[j].low;
+      high |= n == s_.bounds[j].high;
     }
     return (low || s_.levels[0].worst < 0) && (high || s_.levels[0].best < 0);
   }
@@ -427,27 +409,13 @@ class Additions {
     std::copy(pool.begin(), pool.end(), open.begin());
     long long tried = 0;
     for (int w = 0; w < cw; ++w) tried += std::popcount(open[w]);
-    // Whole sets of candidates are given up at once: those that lift a pair above its
-    // best-case row or leave it out of reach of its worst-case row.
-    for (int j = 0; j < s_.npairs; ++j) {
-      const int n = pair_count_[depth][j];
-      const int high = std::min(s_.pair_high - n, s_.pair_most[j]);
-      const int low = s_.pair_low - n - after * s_.pair_most[j];  // least this one must add
-      if (high < 0 || low > s_.pair_most[j]) {
-        std::fill(open.begin(), open.end(), 0);
-        break;
-      }
-      if (high < s_.pair_most[j])
-        for (int w = 0; w < cw; ++w) open[w] &= s_.at_most[j][high * cw + w];
-      if (low > 0)
-        for (int w = 0; w < cw; ++w) open[w] &= ~s_.at_most[j][(low - 1) * cw + w];
-    }
-    // and the same for the bounded counts of the levels between the pairs and the t-subsets
+    // Whole sets of candidates are given up at once: those that lift a pair (or a bounded
+    // count above it) over its best-case row or leave it out of reach of its worst-case row.
     for (std::size_t b = 0; b < s_.bounds.size(); ++b) {
       const auto& bound = s_.bounds[b];
       const int n = bound_count_[depth][b];
       const int high = std::min(bound.high - n, bound.most);
-      const int low = bound.low - n - after * bound.most;
+      const int low = bound.low - n - after * bound.most;  // least this one must add
       if (high < 0 || low > bound.most) {
         std::fill(open.begin(), open.end(), 0);
         break;
@@ -547,9 +515,6 @@ class Additions {
         }
         ++passed;
         added_[depth] = c;
-        const std::int64_t* row = s_.row_of(c);
-        for (int j = 0; j < s_.npairs; ++j)
-          pair_count_[depth + 1][j] = pair_count_[depth][j] + static_cast<int>(row[j]);
         for (std::size_t b = 0; b < s_.bounds.size(); ++b)
           bound_count_[depth + 1][b] = bound_count_[depth][b] + s_.added(c, static_cast<int>(b));
         add(depth + 1);
@@ -598,7 +563,7 @@ class Additions {
   SweepResult& result_;
   std::vector<int> added_;
   std::vector<std::int64_t> full_;
-  std::vector<std::vector<int>> pair_count_, bound_count_;  // per depth
+  std::vector<std::vector<int>> bound_count_;  // per depth
   int branch_from_ = 0, branch_to_ = 1 << 30;
   bool strict_ = false;
   std::vector<std::vector<std::uint64_t>> uncovered_;
