@@ -227,7 +227,9 @@ class Additions {
         bound_count_(k + 1, std::vector<int>(space.bounds.size())),
         uncovered_(k + 1, std::vector<std::uint64_t>(space.words)),
         open_(k, std::vector<std::uint64_t>(space.cwords)),
-        pool_(k + 1, std::vector<std::uint64_t>(space.cwords)) {}
+        pool_(k + 1, std::vector<std::uint64_t>(space.cwords)),
+        pass_(k + 1, std::vector<std::uint64_t>(space.cwords)),
+        last_(space.cwords) {}
 
   // Only the branches from..to - 1 of the first addition are followed.
   void branches(int from, int to) { branch_from_ = from, branch_to_ = to; }
@@ -427,6 +429,11 @@ class Additions {
     }
     const std::vector<std::uint64_t>& uncovered = uncovered_[depth];
     if (after == 0) return add_last(depth, tried);
+    if (after == 1) {
+      bool any_uncovered = false;
+      for (int x = 0; x < s_.words; ++x) any_uncovered |= uncovered[x] != 0;
+      if (any_uncovered) return add_penultimate(depth, tried);
+    }
     // The near-ticket rule: this node's state is built only once some candidate is left.
     if (!near_ids_.empty()) {
       std::uint64_t any = 0;
@@ -458,7 +465,7 @@ class Additions {
           }
         int most = 0;
         child_most = 0;
-        for (int n = 63, take = after + 1; n > 0 && take > 0; --n) {
+        for (int n = std::min(63, s_.most_covered), take = after + 1; n > 0 && take > 0; --n) {
           const int k = std::min(take, shares[n]);
           most += k * n;
           child_most += std::min(k, take - 1) * n;
@@ -522,6 +529,88 @@ class Additions {
     result_.cut += tried - passed;
   }
 
+  // One before the last, with some t-subset uncovered. The two additions left have to cover
+  // what is uncovered, so the branches (the coverers of the t-subset with fewest of them) are
+  // first checked for a last addition covering what each leaves, drawn from this node's
+  // candidates (the last addition's candidates are a subset of them: its counts are higher
+  // and nothing comes after it). Most nodes end here, before their near-ticket state is built.
+  void add_penultimate(int depth, long long tried) {
+    const int cw = s_.cwords;
+    std::vector<std::uint64_t>& open = open_[depth];
+    const std::vector<std::uint64_t>& uncovered = uncovered_[depth];
+    int fewest = 1 << 30;
+    const std::uint64_t* coverers = nullptr;
+    for (int x = 0; x < s_.words && fewest > 0; ++x)
+      for (std::uint64_t bits = uncovered[x]; bits && fewest > 0; bits &= bits - 1) {
+        const std::uint64_t* set = s_.cover_set(x * 64 + std::countr_zero(bits));
+        int n = 0;
+        for (int w = 0; w < cw && n < fewest; ++w) n += std::popcount(open[w] & set[w]);
+        if (n < fewest) fewest = n, coverers = set;
+      }
+    std::vector<std::uint64_t>& child_pool = pool_[depth + 1];
+    std::copy(pool_[depth].begin(), pool_[depth].end(), child_pool.begin());
+    // the branches that pass
+    int npass = 0;
+    std::vector<std::uint64_t>& passing = pass_[depth];
+    std::fill(passing.begin(), passing.end(), 0);
+    int branch = 0;
+    for (int w = 0; w < cw && fewest > 0; ++w)
+      for (std::uint64_t bits = open[w] & coverers[w]; bits; bits &= bits - 1) {
+        const int c = w * 64 + std::countr_zero(bits);
+        child_pool[w] &= ~(std::uint64_t{1} << (c % 64));
+        if (depth == 0) {
+          const int b = branch++;
+          if (b < branch_from_ || b >= branch_to_) continue;
+        }
+        // a last addition has to cover every t-subset c leaves
+        const std::uint64_t* cov = s_.cover_of(c);
+        std::uint64_t* last = last_.data();
+        std::uint64_t any = 0;
+        for (int y = 0; y < cw; ++y) any |= last[y] = child_pool[y] & open[y];
+        for (int x = 0; x < s_.words && any; ++x)
+          for (std::uint64_t left = uncovered[x] & ~cov[x]; left && any; left &= left - 1) {
+            const std::uint64_t* set = s_.cover_set(x * 64 + std::countr_zero(left));
+            any = 0;
+            for (int y = 0; y < cw; ++y) any |= last[y] &= set[y];
+          }
+        if (any) passing[w] |= std::uint64_t{1} << (c % 64), ++npass;
+      }
+    if (npass == 0) {
+      result_.cut += tried;
+      return;
+    }
+    if (!near_ids_.empty()) {
+      const int pos = static_cast<int>(kept_bases_->size()) + depth;
+      if (depth > 0 && !near_ready_[depth] && !near_step(depth - 1, depth, pos - 1, added_[depth - 1])) {
+        result_.cut += tried;
+        return;
+      }
+      for (int w = 0; w < cw; ++w) passing[w] &= ~barred(depth)[w];
+    }
+    // the passing branches in order, each leaving out the coverers before it
+    std::copy(pool_[depth].begin(), pool_[depth].end(), child_pool.begin());
+    long long passed = 0;
+    for (int w = 0; w < cw; ++w)
+      for (std::uint64_t bits = open[w] & coverers[w]; bits; bits &= bits - 1) {
+        const int c = w * 64 + std::countr_zero(bits);
+        child_pool[w] &= ~(std::uint64_t{1} << (c % 64));
+        if (!(passing[w] >> (c % 64) & 1)) continue;
+        const std::uint64_t* cov = s_.cover_of(c);
+        for (int x = 0; x < s_.words; ++x) uncovered_[depth + 1][x] = uncovered[x] & ~cov[x];
+        if (!near_ids_.empty()) {
+          std::copy(barred(depth), barred(depth) + cw, barred(depth + 1));
+          barred(depth + 1)[c / 64] |= std::uint64_t{1} << (c % 64);
+          near_ids_[static_cast<int>(kept_bases_->size()) + depth] = c;
+        }
+        ++passed;
+        added_[depth] = c;
+        for (std::size_t b = 0; b < s_.bounds.size(); ++b)
+          bound_count_[depth + 1][b] = bound_count_[depth][b] + s_.added(c, static_cast<int>(b));
+        add(depth + 1);
+      }
+    result_.cut += tried - passed;
+  }
+
   // The last addition (its candidates already through the pair rule) has to cover every
   // t-subset still uncovered. Most of the time no class covers the first three t-subsets
   // still uncovered, which one pass over the words of the class sets tells; the few
@@ -571,6 +660,8 @@ class Additions {
   const std::vector<Mask>* kept_bases_ = nullptr;
   std::vector<std::vector<std::uint64_t>> open_;  // per depth, the candidates left to try
   std::vector<std::vector<std::uint64_t>> pool_;  // per depth, the classes the additions may take
+  std::vector<std::vector<std::uint64_t>> pass_;  // per depth, the branches add_penultimate follows
+  std::vector<std::uint64_t> last_;               // add_penultimate: the last additions a branch leaves
   // the near-ticket rule's state (empty when the rule does not apply); see near_step()
   std::vector<int> near_ids_, near_load_;
   std::vector<char> near_ready_;
