@@ -478,15 +478,7 @@ class Additions {
       }
     }
     // the t-subset with fewest coverers left
-    int fewest = 1 << 30;
-    const std::uint64_t* coverers = nullptr;
-    for (int x = 0; x < s_.words && fewest > 0; ++x)
-      for (std::uint64_t bits = uncovered[x]; bits && fewest > 0; bits &= bits - 1) {
-        const std::uint64_t* set = s_.cover_set(x * 64 + std::countr_zero(bits));
-        int n = 0;
-        for (int w = 0; w < cw && n < fewest; ++w) n += std::popcount(open[w] & set[w]);
-        if (n < fewest) fewest = n, coverers = set;
-      }
+    const auto [coverers, fewest] = fewest_coverers(open, uncovered);
     if (coverers)
       for (int w = 0; w < cw; ++w) open[w] &= coverers[w];
     std::vector<std::uint64_t>& child_pool = pool_[depth + 1];
@@ -529,6 +521,22 @@ class Additions {
     result_.cut += tried - passed;
   }
 
+  // The candidates covering the t-subset still uncovered that the fewest of them cover, and
+  // how many they are (nullptr when nothing is uncovered).
+  std::pair<const std::uint64_t*, int> fewest_coverers(const std::vector<std::uint64_t>& open,
+                                                       const std::vector<std::uint64_t>& uncovered) const {
+    int fewest = 1 << 30;
+    const std::uint64_t* coverers = nullptr;
+    for (int x = 0; x < s_.words && fewest > 0; ++x)
+      for (std::uint64_t bits = uncovered[x]; bits && fewest > 0; bits &= bits - 1) {
+        const std::uint64_t* set = s_.cover_set(x * 64 + std::countr_zero(bits));
+        int n = 0;
+        for (int w = 0; w < s_.cwords && n < fewest; ++w) n += std::popcount(open[w] & set[w]);
+        if (n < fewest) fewest = n, coverers = set;
+      }
+    return {coverers, fewest};
+  }
+
   // One before the last, with some t-subset uncovered. The two additions left have to cover
   // what is uncovered, so the branches (the coverers of the t-subset with fewest of them) are
   // first checked for a last addition covering what each leaves, drawn from this node's
@@ -538,15 +546,7 @@ class Additions {
     const int cw = s_.cwords;
     std::vector<std::uint64_t>& open = open_[depth];
     const std::vector<std::uint64_t>& uncovered = uncovered_[depth];
-    int fewest = 1 << 30;
-    const std::uint64_t* coverers = nullptr;
-    for (int x = 0; x < s_.words && fewest > 0; ++x)
-      for (std::uint64_t bits = uncovered[x]; bits && fewest > 0; bits &= bits - 1) {
-        const std::uint64_t* set = s_.cover_set(x * 64 + std::countr_zero(bits));
-        int n = 0;
-        for (int w = 0; w < cw && n < fewest; ++w) n += std::popcount(open[w] & set[w]);
-        if (n < fewest) fewest = n, coverers = set;
-      }
+    const auto [coverers, fewest] = fewest_coverers(open, uncovered);
     std::vector<std::uint64_t>& child_pool = pool_[depth + 1];
     std::copy(pool_[depth].begin(), pool_[depth].end(), child_pool.begin());
     // the branches that pass
