@@ -501,24 +501,31 @@ class Additions {
         }
         if (left > child_most) continue;
         if (!near_ids_.empty()) {
-          const int pos = static_cast<int>(kept_bases_->size()) + depth;
-          if (after > 1) {
+          if (after > 1)
             near_ready_[depth + 1] = false;  // built by the child (near_step) if it gets that far
-          } else {
-            // before the last addition only c itself is barred; the few last additions
-            // that pass the other rules are then checked whole (near_table_ok)
-            std::copy(barred(depth), barred(depth) + cw, barred(depth + 1));
-            barred(depth + 1)[c / 64] |= std::uint64_t{1} << (c % 64);
-            near_ids_[pos] = c;
-          }
+          else
+            near_before_last(depth, c);
         }
         ++passed;
-        added_[depth] = c;
-        for (std::size_t b = 0; b < s_.bounds.size(); ++b)
-          bound_count_[depth + 1][b] = bound_count_[depth][b] + s_.added(c, static_cast<int>(b));
-        add(depth + 1);
+        take(depth, c);
       }
     result_.cut += tried - passed;
+  }
+
+  // Class c as the addition at `depth`, and on to the next.
+  void take(int depth, int c) {
+    added_[depth] = c;
+    for (std::size_t b = 0; b < s_.bounds.size(); ++b)
+      bound_count_[depth + 1][b] = bound_count_[depth][b] + s_.added(c, static_cast<int>(b));
+    add(depth + 1);
+  }
+
+  // The near-ticket state for the last addition after c: before it only c itself is barred;
+  // the few last additions that pass the other rules are then checked whole (near_table_ok).
+  void near_before_last(int depth, int c) {
+    std::copy(barred(depth), barred(depth) + s_.cwords, barred(depth + 1));
+    barred(depth + 1)[c / 64] |= std::uint64_t{1} << (c % 64);
+    near_ids_[static_cast<int>(kept_bases_->size()) + depth] = c;
   }
 
   // The candidates covering the t-subset still uncovered that the fewest of them cover, and
@@ -597,16 +604,9 @@ class Additions {
         if (!(passing[w] >> (c % 64) & 1)) continue;
         const std::uint64_t* cov = s_.cover_of(c);
         for (int x = 0; x < s_.words; ++x) uncovered_[depth + 1][x] = uncovered[x] & ~cov[x];
-        if (!near_ids_.empty()) {
-          std::copy(barred(depth), barred(depth) + cw, barred(depth + 1));
-          barred(depth + 1)[c / 64] |= std::uint64_t{1} << (c % 64);
-          near_ids_[static_cast<int>(kept_bases_->size()) + depth] = c;
-        }
+        if (!near_ids_.empty()) near_before_last(depth, c);
         ++passed;
-        added_[depth] = c;
-        for (std::size_t b = 0; b < s_.bounds.size(); ++b)
-          bound_count_[depth + 1][b] = bound_count_[depth][b] + s_.added(c, static_cast<int>(b));
-        add(depth + 1);
+        take(depth, c);
       }
     result_.cut += tried - passed;
   }
