@@ -13,7 +13,8 @@
 // the tickets still to come cannot lift it to the worst-case row) and which t-subsets are
 // still uncovered (cut when the candidates that cover most of them cannot cover them all);
 // for t >= 4 also the highest count n_w of the placements of the levels 3 <= w < t, held like
-// the pairs between the worst-case and the best-case row.
+// the pairs between the worst-case and the best-case row. One before the last addition, each
+// branch is first checked for a last addition that covers what it leaves uncovered.
 // The packed sums are formed at the leaves only, so every table the sweep checks keeps the
 // guarantee and the pair rows; the closest of them is kept too, for descending step by step
 // from a table that is far off. At the leaves the rows are compared one level at a time,
