@@ -235,6 +235,15 @@ class Additions {
   // Only the branches from..to - 1 of the first addition are followed.
   void branches(int from, int to) { branch_from_ = from, branch_to_ = to; }
 
+  // Multipliers that map the kept tickets onto themselves map tables onto tables met by the
+  // same run. The first addition then branches on a t-subset they map onto itself (when one is
+  // uncovered), so they permute its coverers, and of the tables whose images are met too it
+  // keeps those whose lowest coverer no multiplier lowers: `lowest[x]` is the lowest class the
+  // multipliers map class x to, `invariant` the t-subsets they map onto themselves.
+  void symmetry(std::vector<int> lowest, std::vector<std::uint64_t> invariant) {
+    lowest_ = std::move(lowest), invariant_ = std::move(invariant);
+  }
+
   // `kept`: the packed sums of the kept tickets, `kept_bases` those tickets; the additions
   // are drawn from class `from` on.
   // `allowed`, when given, is the set of classes the additions may take.
@@ -479,7 +488,8 @@ class Additions {
       }
     }
     // the t-subset with fewest coverers left
-    const auto [coverers, fewest] = fewest_coverers(open, uncovered);
+    bool symmetric = false;
+    const auto [coverers, fewest] = branching(depth, open, uncovered, symmetric);
     if (coverers)
       for (int w = 0; w < cw; ++w) open[w] &= coverers[w];
     std::vector<std::uint64_t>& child_pool = pool_[depth + 1];
@@ -501,6 +511,7 @@ class Additions {
           left += std::popcount(uncovered_[depth + 1][x]);
         }
         if (left > child_most) continue;
+        if (symmetric && !keep_branch(depth, c, coverers)) continue;
         if (!near_ids_.empty()) {
           if (after > 1)
             near_ready_[depth + 1] = false;  // built by the child (near_step) if it gets that far
@@ -509,9 +520,42 @@ class Additions {
         }
         ++passed;
         take(depth, c);
+        if (symmetric) restore_pool(depth);
       }
     result_.cut += tried - passed;
   }
+
+  // The coverers to branch on: of an invariant t-subset at the first addition when there are
+  // multipliers (see symmetry()), else of any; `symmetric` says which.
+  std::pair<const std::uint64_t*, int> branching(int depth, const std::vector<std::uint64_t>& open,
+                                                 const std::vector<std::uint64_t>& uncovered,
+                                                 bool& symmetric) {
+    symmetric = false;
+    if (depth == 0 && !lowest_.empty()) {
+      const auto chosen = fewest_coverers(open, uncovered, invariant_.data());
+      if (chosen.first) {
+        symmetric = true;
+        return chosen;
+      }
+    }
+    return fewest_coverers(open, uncovered);
+  }
+
+  // A branch on c that the multipliers leave: false when one lowers c itself; otherwise the
+  // pool of the additions after it loses the coverers that one lowers below c (the pool is
+  // saved, for restore_pool()).
+  bool keep_branch(int depth, int c, const std::uint64_t* coverers) {
+    if (lowest_[c] < c) return false;
+    std::vector<std::uint64_t>& pool = pool_[depth + 1];
+    saved_pool_ = pool;
+    for (int w = 0; w < s_.cwords; ++w)
+      for (std::uint64_t bits = coverers[w]; bits; bits &= bits - 1) {
+        const int y = w * 64 + std::countr_zero(bits);
+        if (lowest_[y] < c) pool[w] &= ~(std::uint64_t{1} << (y % 64));
+      }
+    return true;
+  }
+  void restore_pool(int depth) { pool_[depth + 1] = saved_pool_; }
 
   // Class c as the addition at `depth`, and on to the next.
   void take(int depth, int c) {
@@ -532,11 +576,13 @@ class Additions {
   // The candidates covering the t-subset still uncovered that the fewest of them cover, and
   // how many they are (nullptr when nothing is uncovered).
   std::pair<const std::uint64_t*, int> fewest_coverers(const std::vector<std::uint64_t>& open,
-                                                       const std::vector<std::uint64_t>& uncovered) const {
+                                                       const std::vector<std::uint64_t>& uncovered,
+                                                       const std::uint64_t* only = nullptr) const {
     int fewest = 1 << 30;
     const std::uint64_t* coverers = nullptr;
     for (int x = 0; x < s_.words && fewest > 0; ++x)
-      for (std::uint64_t bits = uncovered[x]; bits && fewest > 0; bits &= bits - 1) {
+      for (std::uint64_t bits = uncovered[x] & (only ? only[x] : ~std::uint64_t{0}); bits && fewest > 0;
+           bits &= bits - 1) {
         const std::uint64_t* set = s_.cover_set(x * 64 + std::countr_zero(bits));
         int n = 0;
         for (int w = 0; w < s_.cwords && n < fewest; ++w) n += std::popcount(open[w] & set[w]);
@@ -554,7 +600,8 @@ class Additions {
     const int cw = s_.cwords;
     std::vector<std::uint64_t>& open = open_[depth];
     const std::vector<std::uint64_t>& uncovered = uncovered_[depth];
-    const auto [coverers, fewest] = fewest_coverers(open, uncovered);
+    bool symmetric = false;
+    const auto [coverers, fewest] = branching(depth, open, uncovered, symmetric);
     std::vector<std::uint64_t>& child_pool = pool_[depth + 1];
     std::copy(pool_[depth].begin(), pool_[depth].end(), child_pool.begin());
     // the branches that pass
@@ -570,11 +617,13 @@ class Additions {
           const int b = branch++;
           if (b < branch_from_ || b >= branch_to_) continue;
         }
+        if (symmetric && !keep_branch(depth, c, coverers)) continue;
         // a last addition has to cover every t-subset c leaves
         const std::uint64_t* cov = s_.cover_of(c);
         std::uint64_t* last = last_.data();
         std::uint64_t any = 0;
         for (int y = 0; y < cw; ++y) any |= last[y] = child_pool[y] & open[y];
+        if (symmetric) restore_pool(depth);
         for (int x = 0; x < s_.words && any; ++x)
           for (std::uint64_t left = uncovered[x] & ~cov[x]; left && any; left &= left - 1) {
             const std::uint64_t* set = s_.cover_set(x * 64 + std::countr_zero(left));
@@ -605,9 +654,11 @@ class Additions {
         if (!(passing[w] >> (c % 64) & 1)) continue;
         const std::uint64_t* cov = s_.cover_of(c);
         for (int x = 0; x < s_.words; ++x) uncovered_[depth + 1][x] = uncovered[x] & ~cov[x];
+        if (symmetric) keep_branch(depth, c, coverers);
         if (!near_ids_.empty()) near_before_last(depth, c);
         ++passed;
         take(depth, c);
+        if (symmetric) restore_pool(depth);
       }
     result_.cut += tried - passed;
   }
@@ -662,7 +713,9 @@ class Additions {
   std::vector<std::vector<std::uint64_t>> open_;  // per depth, the candidates left to try
   std::vector<std::vector<std::uint64_t>> pool_;  // per depth, the classes the additions may take
   std::vector<std::vector<std::uint64_t>> pass_;  // per depth, the branches add_penultimate follows
-  std::vector<std::uint64_t> last_;               // add_penultimate: the last additions a branch leaves
+  std::vector<int> lowest_;                       // symmetry(): empty when no multiplier is used
+  std::vector<std::uint64_t> invariant_, saved_pool_;
+  std::vector<std::uint64_t> last_;  // add_penultimate: the last additions a branch leaves
   // the near-ticket rule's state (empty when the rule does not apply); see near_step()
   std::vector<int> near_ids_, near_load_;
   std::vector<char> near_ready_;
@@ -680,6 +733,26 @@ std::vector<int> orbit_firsts(const Space& s, bool full_only) {
     if (first) out.push_back(c);
   }
   return out;
+}
+
+// The multipliers that map class c onto itself (see Additions::symmetry()), if any.
+void first_class_symmetry(const Space& s, int c, Additions& additions) {
+  std::vector<int> units;
+  for (int u = 2; u < s.v; ++u)
+    if (std::gcd(u, s.v) == 1 && s.class_index(multiply(s.classes[c], u, s.v)) == c) units.push_back(u);
+  if (units.empty()) return;
+  std::vector<int> lowest(s.nc);
+  for (int x = 0; x < s.nc; ++x) {
+    lowest[x] = x;
+    for (int u : units) lowest[x] = std::min(lowest[x], s.class_index(multiply(s.classes[x], u, s.v)));
+  }
+  std::vector<std::uint64_t> invariant(s.words, 0);
+  for (std::size_t j = 0; j < s.tsets.size(); ++j) {
+    bool fixed = true;
+    for (int u : units) fixed &= rotation_class(multiply(s.tsets[j], u, s.v), s.v) == s.tsets[j];
+    if (fixed) invariant[j / 64] |= std::uint64_t{1} << (j % 64);
+  }
+  additions.symmetry(std::move(lowest), std::move(invariant));
 }
 
 }  // namespace
@@ -774,6 +847,7 @@ SweepResult complete_search(const Target& target, CompleteRun run, int closest_c
       if (more < 0) continue;
       Additions additions(s, more, result);
       additions.branches(run.branch_from, run.branch_to);
+      if (set.empty()) first_class_symmetry(s, c, additions);
       additions.run(kept, bases, c + 1, run.short_orbits > 0 ? &full : nullptr);
     }
     if (progress) progress(i, result);
