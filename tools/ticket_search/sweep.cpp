@@ -803,7 +803,9 @@ int first_classes(const Target& target, bool short_orbits) {
 // first in its multiplier orbit and every other class above it: so each orbit's first
 // class, with every set of classes above it, meets every table up to relabelling. With
 // short orbits, the same holds of the full-orbit classes, and the short ones are tried
-// in every combination.
+// in every combination. Under a first class that multipliers map onto itself, a table
+// whose image under one of them is met as well may be left out (first_class_symmetry):
+// an image that is not met holds a class below the first, so it is met under a lower one.
 SweepResult complete_search(const Target& target, CompleteRun run, int closest_cells,
                             const std::function<void(int, const SweepResult&)>& progress) {
   SweepResult result;
