@@ -229,7 +229,7 @@ class Additions {
         uncovered_(k + 1, std::vector<std::uint64_t>(space.words)),
         open_(k, std::vector<std::uint64_t>(space.cwords)),
         pool_(k + 1, std::vector<std::uint64_t>(space.cwords)),
-        pass_(k + 1, std::vector<std::uint64_t>(space.cwords)),
+        passing_(space.cwords),
         last_(space.cwords) {}
 
   // Only the branches from..to - 1 of the first addition are followed.
@@ -606,7 +606,7 @@ class Additions {
     std::copy(pool_[depth].begin(), pool_[depth].end(), child_pool.begin());
     // the branches that pass
     int npass = 0;
-    std::vector<std::uint64_t>& passing = pass_[depth];
+    std::vector<std::uint64_t>& passing = passing_;  // (one level only: no other below it)
     std::fill(passing.begin(), passing.end(), 0);
     int branch = 0;
     for (int w = 0; w < cw && fewest > 0; ++w)
@@ -712,7 +712,7 @@ class Additions {
   const std::vector<Mask>* kept_bases_ = nullptr;
   std::vector<std::vector<std::uint64_t>> open_;  // per depth, the candidates left to try
   std::vector<std::vector<std::uint64_t>> pool_;  // per depth, the classes the additions may take
-  std::vector<std::vector<std::uint64_t>> pass_;  // per depth, the branches add_penultimate follows
+  std::vector<std::uint64_t> passing_;            // add_penultimate: the branches it follows
   std::vector<int> lowest_;                       // symmetry(): empty when no multiplier is used
   std::vector<std::uint64_t> invariant_, saved_pool_;
   std::vector<std::uint64_t> last_;  // add_penultimate: the last additions a branch leaves
