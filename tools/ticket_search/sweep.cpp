@@ -722,16 +722,24 @@ class Additions {
   std::vector<std::uint64_t> near_barred_, near_touched_, every_;
 };
 
+// Per class, the smallest class of its orbit under the units of Z_v.
+std::vector<int> orbit_lowest(const Space& s) {
+  std::vector<int> out(s.nc);
+  for (int c = 0; c < s.nc; ++c) {
+    out[c] = c;
+    for (int u = 2; u < s.v; ++u)
+      if (std::gcd(u, s.v) == 1) out[c] = std::min(out[c], s.class_index(multiply(s.classes[c], u, s.v)));
+  }
+  return out;
+}
+
 // The classes that are the smallest of their orbit under the units of Z_v; with
 // `full_only`, only classes of full orbits (a unit maps a full orbit to a full one).
 std::vector<int> orbit_firsts(const Space& s, bool full_only) {
+  const std::vector<int> lowest = orbit_lowest(s);
   std::vector<int> out;
-  for (int c = 0; c < s.nc; ++c) {
-    bool first = !full_only || s.period[c] == s.v;
-    for (int u = 2; u < s.v && first; ++u)
-      if (std::gcd(u, s.v) == 1) first = s.class_index(multiply(s.classes[c], u, s.v)) >= c;
-    if (first) out.push_back(c);
-  }
+  for (int c = 0; c < s.nc; ++c)
+    if (lowest[c] == c && (!full_only || s.period[c] == s.v)) out.push_back(c);
   return out;
 }
 
@@ -800,8 +808,9 @@ int first_classes(const Target& target, bool short_orbits) {
 }
 
 // A table relabelled by the unit that brings its smallest class lowest has that class
-// first in its multiplier orbit and every other class above it: so each orbit's first
-// class, with every set of classes above it, meets every table up to relabelling. With
+// first in its multiplier orbit, and no unit brings any of its other classes lower: so
+// each orbit's first class c, with every set of classes whose orbits start at c or
+// above, meets every table up to relabelling. With
 // short orbits, the same holds of the full-orbit classes, and the short ones are tried
 // in every combination. Under a first class that multipliers map onto itself, a table
 // whose image under one of them is met as well may be left out (first_class_symmetry):
@@ -830,12 +839,17 @@ SweepResult complete_search(const Target& target, CompleteRun run, int closest_c
     }
   };
   choose(0, 0);
-  std::vector<std::uint64_t> full(s.cwords, 0);  // the classes of full orbits
-  for (int c = 0; c < s.nc; ++c)
-    if (s.period[c] == s.v) full[c / 64] |= std::uint64_t{1} << (c % 64);
+  const std::vector<int> lowest = orbit_lowest(s);
+  std::vector<std::uint64_t> allowed(s.cwords);
   const int to = std::min(run.first_to, static_cast<int>(firsts.size()));
   for (int i = std::max(0, run.first_from); i < to; ++i) {
     const int c = firsts[i];
+    // the classes the others may be: of full orbits when short ones are added, and of
+    // orbits that start at c or above
+    std::fill(allowed.begin(), allowed.end(), 0);
+    for (int x = c + 1; x < s.nc; ++x)
+      if (lowest[x] >= c && (run.short_orbits == 0 || s.period[x] == s.v))
+        allowed[x / 64] |= std::uint64_t{1} << (x % 64);
     for (const auto& set : short_sets) {
       int tickets = s.v;
       std::vector<std::int64_t> kept(s.row_of(c), s.row_of(c) + s.nf);
@@ -850,7 +864,7 @@ SweepResult complete_search(const Target& target, CompleteRun run, int closest_c
       Additions additions(s, more, result);
       additions.branches(run.branch_from, run.branch_to);
       if (set.empty()) first_class_symmetry(s, c, additions);
-      additions.run(kept, bases, c + 1, run.short_orbits > 0 ? &full : nullptr);
+      additions.run(kept, bases, c + 1, &allowed);
     }
     if (progress) progress(i, result);
   }
