@@ -114,8 +114,9 @@ SweepResult sweep_neighbours(const Target& target, const std::vector<Mask>& star
 
 // Every table of the system, up to rotation of each base ticket and relabelling x -> u*x:
 // each table is met with its base tickets in increasing class order, the first being the
-// smallest class of its multiplier orbit (a table holding two classes of that orbit may be
-// met more than once, under different relabellings). `first_from` and `first_to` choose a range
+// smallest class of its multiplier orbit and no other class having a smaller one in its
+// orbit (a table holding two classes of the first one's orbit may be met more than once,
+// under different relabellings). `first_from` and `first_to` choose a range
 // of those first classes (numbered 0, 1, ... in class order; `first_classes` says how
 // many there are), so that a long run can be cut into parts. `progress`, when given, is
 // called after each first class with its number and the result so far. As in the sweep,
