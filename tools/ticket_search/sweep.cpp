@@ -810,11 +810,11 @@ int first_classes(const Target& target, bool short_orbits) {
 // A table relabelled by the unit that brings its smallest class lowest has that class
 // first in its multiplier orbit, and no unit brings any of its other classes lower: so
 // each orbit's first class c, with every set of classes whose orbits start at c or
-// above, meets every table up to relabelling. With
-// short orbits, the same holds of the full-orbit classes, and the short ones are tried
-// in every combination. Under a first class that multipliers map onto itself, a table
-// whose image under one of them is met as well may be left out (first_class_symmetry):
-// an image that is not met holds a class below the first, so it is met under a lower one.
+// above, meets every table up to relabelling. With short orbits, the same holds of the
+// full-orbit classes, and the short ones are tried in every combination. Multipliers that
+// map c onto itself map each orbit onto itself, so they map the tables met under c onto
+// tables met under c, and all but one of each such set of images may be left out
+// (first_class_symmetry).
 SweepResult complete_search(const Target& target, CompleteRun run, int closest_cells,
                             const std::function<void(int, const SweepResult&)>& progress) {
   SweepResult result;
