@@ -722,21 +722,27 @@ class Additions {
   std::vector<std::uint64_t> near_barred_, near_touched_, every_;
 };
 
-// Per class, the smallest class of its orbit under the units of Z_v.
-std::vector<int> orbit_lowest(const Space& s) {
+// Per class, the lowest class that it or its image under one of `units` is.
+std::vector<int> lowest_images(const Space& s, const std::vector<int>& units) {
   std::vector<int> out(s.nc);
   for (int c = 0; c < s.nc; ++c) {
     out[c] = c;
-    for (int u = 2; u < s.v; ++u)
-      if (std::gcd(u, s.v) == 1) out[c] = std::min(out[c], s.class_index(multiply(s.classes[c], u, s.v)));
+    for (int u : units) out[c] = std::min(out[c], s.class_index(multiply(s.classes[c], u, s.v)));
   }
   return out;
 }
 
-// The classes that are the smallest of their orbit under the units of Z_v; with
+// Per class, the smallest class of its orbit under the units of Z_v.
+std::vector<int> orbit_lowest(const Space& s) {
+  std::vector<int> units;
+  for (int u = 2; u < s.v; ++u)
+    if (std::gcd(u, s.v) == 1) units.push_back(u);
+  return lowest_images(s, units);
+}
+
+// The classes that are the smallest of their orbit (`lowest`, from orbit_lowest()); with
 // `full_only`, only classes of full orbits (a unit maps a full orbit to a full one).
-std::vector<int> orbit_firsts(const Space& s, bool full_only) {
-  const std::vector<int> lowest = orbit_lowest(s);
+std::vector<int> orbit_firsts(const Space& s, const std::vector<int>& lowest, bool full_only) {
   std::vector<int> out;
   for (int c = 0; c < s.nc; ++c)
     if (lowest[c] == c && (!full_only || s.period[c] == s.v)) out.push_back(c);
@@ -749,18 +755,13 @@ void first_class_symmetry(const Space& s, int c, Additions& additions) {
   for (int u = 2; u < s.v; ++u)
     if (std::gcd(u, s.v) == 1 && s.class_index(multiply(s.classes[c], u, s.v)) == c) units.push_back(u);
   if (units.empty()) return;
-  std::vector<int> lowest(s.nc);
-  for (int x = 0; x < s.nc; ++x) {
-    lowest[x] = x;
-    for (int u : units) lowest[x] = std::min(lowest[x], s.class_index(multiply(s.classes[x], u, s.v)));
-  }
   std::vector<std::uint64_t> invariant(s.words, 0);
   for (std::size_t j = 0; j < s.tsets.size(); ++j) {
     bool fixed = true;
     for (int u : units) fixed &= rotation_class(multiply(s.tsets[j], u, s.v), s.v) == s.tsets[j];
     if (fixed) invariant[j / 64] |= std::uint64_t{1} << (j % 64);
   }
-  additions.symmetry(std::move(lowest), std::move(invariant));
+  additions.symmetry(lowest_images(s, units), std::move(invariant));
 }
 
 }  // namespace
@@ -804,7 +805,8 @@ SweepResult sweep_neighbours(const Target& target, const std::vector<Mask>& star
 }
 
 int first_classes(const Target& target, bool short_orbits) {
-  return static_cast<int>(orbit_firsts(Space(target), short_orbits).size());
+  const Space s(target);
+  return static_cast<int>(orbit_firsts(s, orbit_lowest(s), short_orbits).size());
 }
 
 // A table relabelled by the unit that brings its smallest class lowest has that class
@@ -820,7 +822,8 @@ SweepResult complete_search(const Target& target, CompleteRun run, int closest_c
   SweepResult result;
   result.closest_cells = closest_cells;
   const Space s(target, run.short_orbits > 0);
-  const std::vector<int> firsts = orbit_firsts(s, run.short_orbits > 0);
+  const std::vector<int> lowest = orbit_lowest(s);
+  const std::vector<int> firsts = orbit_firsts(s, lowest, run.short_orbits > 0);
   // the short orbits to add, as sets of classes whose tickets leave a multiple of v
   std::vector<int> shorts;
   for (int c = 0; c < s.nc; ++c)
@@ -839,7 +842,6 @@ SweepResult complete_search(const Target& target, CompleteRun run, int closest_c
     }
   };
   choose(0, 0);
-  const std::vector<int> lowest = orbit_lowest(s);
   std::vector<std::uint64_t> allowed(s.cwords);
   const int to = std::min(run.first_to, static_cast<int>(firsts.size()));
   for (int i = std::max(0, run.first_from); i < to; ++i) {
