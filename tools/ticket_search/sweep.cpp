@@ -592,7 +592,7 @@ class Additions {
            bits &= bits - 1) {
         const std::uint64_t* set = s_.cover_set(x * 64 + std::countr_zero(bits));
         int n = 0;
-        for (int w = 0; w < cwords() && n < fewest; ++w) n += std::popcount(open[w] & set[w]);
+        for (int w = 0; w < cwords(); ++w) n += std::popcount(open[w] & set[w]);
         if (n < fewest) fewest = n, coverers = set;
       }
     return {coverers, fewest};
