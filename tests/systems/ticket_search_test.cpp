@@ -170,7 +170,8 @@ TEST(TicketSearch, CompleteSearchOfFourClassesMeetsEveryCoveringTable) {
 
 // Cut by the branches of the second ticket (at most one per class, 66), a complete search
 // meets each table once (no set of classes twice): with only the guarantee asked, every
-// covering table matches, and the parts together meet as many as the whole run.
+// covering table matches, and the parts together meet as many as the whole run. The same
+// holds when the branches of the third ticket cut it further.
 TEST(TicketSearch, CompleteSearchCutByBranches) {
   Target t = target("12_3_5");
   for (int w = 2; w <= 5; ++w) t.fixed_min[w] = t.fixed_max[w] = false;
@@ -187,6 +188,28 @@ TEST(TicketSearch, CompleteSearchCutByBranches) {
   std::size_t parts = 0;
   for (int b = 0; b < 68; b += 4) parts += complete_search(t, {0, n, 0, b, b + 4}).matches.size();
   EXPECT_EQ(parts, whole);
+  // The last addition has no branches of its own: it is sub-branch 0.
+  EXPECT_EQ(complete_search(t, {0, n, 0, 0, 1 << 30, 0, 1}).matches.size(), whole);
+  EXPECT_TRUE(complete_search(t, {0, n, 0, 0, 1 << 30, 1, 1 << 30}).matches.empty());
+
+  // 13_3_5 takes three additions, so the second one branches too: cut by both, the parts
+  // together meet each table of the whole run once.
+  t = target("13_3_5");
+  for (int w = 2; w <= 5; ++w) t.fixed_min[w] = t.fixed_max[w] = false;
+  const int n13 = first_classes(t);
+  std::multiset<std::vector<Mask>> all, cut;
+  for (auto table : complete_search(t, {0, n13}).matches) {
+    std::sort(table.begin(), table.end());
+    all.insert(table);
+  }
+  ASSERT_GT(all.size(), 100u);
+  for (int b = 0; b < 60; b += 6)
+    for (int c = 0; c < 60; c += 5)
+      for (auto table : complete_search(t, {0, n13, 0, b, b + 6, c, c + 5}).matches) {
+        std::sort(table.begin(), table.end());
+        cut.insert(table);
+      }
+  EXPECT_EQ(cut, all);
 }
 
 // 10_4_6 from two short orbits (six-sets that x -> x + 5 maps onto themselves: five

@@ -8,37 +8,69 @@
 #
 # TOOL: the ticket_search binary; WORK: the work folder (logs, claims, matches);
 # ID: the system; J1 J2 ...: the first classes, in the order to run them.
+# With SUB=K in the environment, a part is one second-ticket branch and K of its
+# third-ticket branches (claims/ID_J_A_C), for systems whose branches outlast a session.
 # Each part appends its report and "(cpu N s)" to WORK/log_PID; a match is appended to
 # WORK/found.txt and stops every lane, as does creating WORK/stop.
 set -u
 if [ $# -lt 5 ]; then
-  sed -n '2,13p' "$0" >&2
+  sed -n '2,15p' "$0" >&2
   exit 2
 fi
 tool=$(realpath "$1") work=$2 id=$3 step=$4
 shift 4
+sub=${SUB:-0}
 mkdir -p "$work/claims"
 cd "$work" || exit 1
 log=log_$$
 # the first addition branches on the coverers of one t-subset, at most C(v - t, m - t) of
-# them; parts past the last branch take a twentieth of a second
+# them; parts past the last branch take a twentieth of a second. Each report says how many
+# branches there were, which a lane keeps in WORK/branches_* for the parts after it.
 IFS=_ read -r v t m <<<"$id"
-branches=1
-for ((i = 1; i <= m - t; ++i)); do branches=$((branches * (v - t - i + 1) / i)); done
+most=1
+for ((i = 1; i <= m - t; ++i)); do most=$((most * (v - t - i + 1) / i)); done
+known() { if [ -s "$1" ]; then cat "$1"; else echo "$most"; fi; }
+
+# part NAME ARGS...: runs one part unless another lane has claimed it
+part() {
+  local name=$1
+  shift
+  mkdir "claims/$name" 2>/dev/null || return 0
+  local out=part_$name.txt
+  rm -f "$out"
+  { /usr/bin/time -f "(cpu %U s)" nice -n 19 "$tool" --only "$id" --matches-only "$@" --tables "$out"; } \
+    >"run_$name.log" 2>&1
+  cat "run_$name.log" >>"$log"
+  # "at most N branches, M sub-branches"
+  local counts
+  counts=$(sed -n 's/.*at most \([0-9]*\) branches, \([0-9]*\) sub-branches.*/\1 \2/p' "run_$name.log" | tail -1)
+  if [ -n "$counts" ]; then
+    echo "${counts% *}" >"branches_${id}_$j"
+    if [ "$sub" -gt 0 ]; then echo "${counts#* }" >"branches_${id}_${j}_$a"; fi
+  fi
+  rm -f "run_$name.log"
+  if [ -s "$out" ]; then cat "$out" >>found.txt; fi
+  rm -f "$out"
+}
+
+stopped() { [ -e stop ] || [ -s found.txt ]; }
+
 for j in "$@"; do
   a=0
-  while [ "$a" -lt "$branches" ]; do
-    if [ -e stop ] || [ -s found.txt ]; then exit 0; fi
-    b=$((a + step))
-    if mkdir "claims/${id}_${j}_$a" 2>/dev/null; then
-      part=part_${id}_${j}_$a.txt
-      rm -f "$part"
-      { /usr/bin/time -f "(cpu %U s)" nice -n 19 "$tool" --complete "$j:$((j + 1))" --only "$id" \
-          --matches-only --branches "$a:$b" --tables "$part"; } >>"$log" 2>&1
-      if [ -s "$part" ]; then cat "$part" >>found.txt; fi
-      rm -f "$part"
+  while [ "$a" -lt "$(known "branches_${id}_$j")" ]; do
+    stopped && exit 0
+    if [ "$sub" -eq 0 ]; then
+      part "${id}_${j}_$a" --complete "$j:$((j + 1))" --branches "$a:$((a + step))"
+      a=$((a + step))
+      continue
     fi
-    a=$b
+    c=0
+    while [ "$c" -lt "$(known "branches_${id}_${j}_$a")" ]; do
+      stopped && exit 0
+      part "${id}_${j}_${a}_$c" --complete "$j:$((j + 1))" --branches "$a:$((a + 1))" --sub-branches "$c:$((c + sub))"
+      c=$((c + sub))
+    done
+    a=$((a + 1))
   done
   echo "## first class $j passed" >>"$log"
 done

@@ -8,10 +8,11 @@
 //                 (every table K base tickets away from the given one; the matching ones are
 //                 written, or else the closest if it is closer than the given one)
 //   ticket_search --complete [FROM:TO] --only ID [--from TABLES_FILE | --matches-only]
-//                 [--short-orbits H] [--branches A:B] [--tables FILE]
+//                 [--short-orbits H] [--branches A:B] [--sub-branches C:D] [--tables FILE]
 //                 (every table of the system, up to relabelling, by the sweep's enumeration;
-//                 FROM:TO picks a range of the first tickets' classes, and A:B a range of the
-//                 second tickets' branches under each, to cut a run into parts)
+//                 FROM:TO picks a range of the first tickets' classes, A:B a range of the
+//                 second tickets' branches under each, and C:D of the third tickets' under
+//                 those, to cut a run into parts)
 //   ticket_search --emit-cpp TABLES_FILE...   (prints base_tickets.cpp to stdout)
 //   ticket_search --check TABLES_FILE          (re-verifies each table line)
 //   ticket_search --rows TABLES_FILE           (prints the rows each table really gives)
@@ -198,6 +199,8 @@ int main(int argc, char** argv) {
       sweep = std::stoi(value());
     else if (a == "--branches")
       std::tie(complete_run.branch_from, complete_run.branch_to) = range(value());
+    else if (a == "--sub-branches")
+      std::tie(complete_run.sub_from, complete_run.sub_to) = range(value());
     else if (a == "--short-orbits")
       complete_run.short_orbits = std::stoi(value());
     else if (a == "--matches-only")
@@ -312,8 +315,11 @@ int main(int argc, char** argv) {
                   std::min(complete_run.first_to, n), n);
       if (complete_run.branch_from > 0 || complete_run.branch_to < (1 << 30))
         std::printf(" (branches %d:%d)", complete_run.branch_from, complete_run.branch_to);
-      std::printf(": %zu matching, %lld checked, %lld cut; closest %d cells\n", r.matches.size(), r.leaves,
-                  r.cut, r.closest_cells);
+      if (complete_run.sub_from > 0 || complete_run.sub_to < (1 << 30))
+        std::printf(" (sub-branches %d:%d)", complete_run.sub_from, complete_run.sub_to);
+      std::printf(
+          ": %zu matching, %lld checked, %lld cut; closest %d cells; at most %d branches, %d sub-branches\n",
+          r.matches.size(), r.leaves, r.cut, r.closest_cells, r.branches[0], r.branches[1]);
     }
     return 0;
   }

@@ -108,6 +108,9 @@ struct SweepResult {
   std::vector<Mask> closest;
   int closest_cells = 1 << 30;
   long long leaves = 0, cut = 0;
+  // the most branches any node of the first and of the second addition had (parts of a
+  // complete run: CompleteRun::branch_from, sub_from)
+  std::array<int, 2> branches{0, 0};
 };
 SweepResult sweep_neighbours(const Target& target, const std::vector<Mask>& start, int k,
                              int closest_cells = 1 << 30);
@@ -128,11 +131,13 @@ SweepResult sweep_neighbours(const Target& target, const std::vector<Mask>& star
 // in all; the first ticket is then the smallest full-orbit class.
 // `branch_from` and `branch_to` cut one first class further: its tables fall into branches by
 // the second ticket (numbered 0, 1, ... in the order the enumeration takes them), and only that
-// range of branches is searched.
+// range of branches is searched. `sub_from` and `sub_to` cut each of those branches the same way
+// by the third ticket. (An addition taken without branching, the last one, is one branch: 0.)
 struct CompleteRun {
   int first_from = 0, first_to = 1 << 30;
   int short_orbits = 0;
   int branch_from = 0, branch_to = 1 << 30;
+  int sub_from = 0, sub_to = 1 << 30;
 };
 int first_classes(const Target& target, bool short_orbits = false);
 SweepResult complete_search(const Target& target, CompleteRun run, int closest_cells = 1 << 30,

@@ -233,8 +233,11 @@ class Additions {
         passing_(space.cwords),
         last_(space.cwords) {}
 
-  // Only the branches from..to - 1 of the first addition are followed.
-  void branches(int from, int to) { branch_from_ = from, branch_to_ = to; }
+  // Only the branches from..to - 1 of the first addition are followed, and under each only
+  // the branches sub_from..sub_to - 1 of the second.
+  void branches(int from, int to, int sub_from = 0, int sub_to = 1 << 30) {
+    part_from_ = {from, sub_from}, part_to_ = {to, sub_to};
+  }
 
   // Multipliers that map the kept tickets onto themselves map tables onto tables met by the
   // same run. The first addition then branches on a t-subset they map onto itself (when one is
@@ -507,10 +510,7 @@ class Additions {
       for (std::uint64_t bits = open[w]; bits; bits &= bits - 1) {
         const int c = w * 64 + std::countr_zero(bits);
         child_pool[w] &= ~(std::uint64_t{1} << (c % 64));  // the later branches leave c out
-        if (depth == 0) {  // the first addition: only the chosen range of branches
-          const int b = branch++;
-          if (b < branch_from_ || b >= branch_to_) continue;
-        }
+        if (!in_part(depth, branch)) continue;             // the first two additions: the chosen branches
         const std::uint64_t* cov = s_.cover_of(c);
         int left = 0;
         for (int x = 0; x < twords(); ++x) {
@@ -529,6 +529,7 @@ class Additions {
         take(depth, c);
         if (symmetric) restore_pool(depth);
       }
+    count_branches(depth, branch);
     result_.cut += tried - passed;
   }
 
@@ -563,6 +564,18 @@ class Additions {
     return true;
   }
   void restore_pool(int depth) { pool_[depth + 1] = saved_pool_; }
+
+  // Whether the next branch (counted by `branch`) of an addition at `depth` is followed.
+  bool in_part(int depth, int& branch) const {
+    if (depth > 1) return true;
+    const int b = branch++;
+    return b >= part_from_[depth] && b < part_to_[depth];
+  }
+
+  // The most branches a node at `depth` had, for the parts of a run to come (SweepResult).
+  void count_branches(int depth, int branches) {
+    if (depth < 2) result_.branches[depth] = std::max(result_.branches[depth], branches);
+  }
 
   // Class c as the addition at `depth`, and on to the next.
   void take(int depth, int c) {
@@ -620,10 +633,7 @@ class Additions {
       for (std::uint64_t bits = open[w] & coverers[w]; bits; bits &= bits - 1) {
         const int c = w * 64 + std::countr_zero(bits);
         child_pool[w] &= ~(std::uint64_t{1} << (c % 64));
-        if (depth == 0) {
-          const int b = branch++;
-          if (b < branch_from_ || b >= branch_to_) continue;
-        }
+        if (!in_part(depth, branch)) continue;
         if (symmetric && !keep_branch(depth, c, coverers)) continue;
         // a last addition has to cover every t-subset c leaves
         const std::uint64_t* cov = s_.cover_of(c);
@@ -639,6 +649,7 @@ class Additions {
           }
         if (any) passing[w] |= std::uint64_t{1} << (c % 64), ++npass;
       }
+    count_branches(depth, branch);
     if (npass == 0) {
       result_.cut += tried;
       return;
@@ -675,6 +686,10 @@ class Additions {
   // still uncovered, which one pass over the words of the class sets tells; the few
   // classes left are checked one by one.
   void add_last(int depth, long long tried) {
+    int branch = 0;  // no branching: one branch, 0
+    const bool followed = in_part(depth, branch);
+    count_branches(depth, branch);
+    if (!followed) return;
     const auto& uncovered = uncovered_[depth];
     std::array<const std::uint64_t*, 3> need{};
     int needed = 0;
@@ -711,8 +726,8 @@ class Additions {
   SweepResult& result_;
   std::vector<int> added_;
   std::vector<std::int64_t> full_;
-  std::vector<std::vector<int>> bound_count_;  // per depth
-  int branch_from_ = 0, branch_to_ = 1 << 30;
+  std::vector<std::vector<int>> bound_count_;                       // per depth
+  std::array<int, 2> part_from_{0, 0}, part_to_{1 << 30, 1 << 30};  // see branches()
   bool strict_ = false;
   std::vector<std::vector<std::uint64_t>> uncovered_;
   const std::vector<std::int64_t>* kept_ = nullptr;
@@ -893,7 +908,7 @@ SweepResult complete_search(const Target& target, CompleteRun run, int closest_c
       const int more = target.c - tickets / s.v;  // full orbits still to add
       if (more < 0) continue;
       with_additions(s, more, result, [&](auto& additions) {
-        additions.branches(run.branch_from, run.branch_to);
+        additions.branches(run.branch_from, run.branch_to, run.sub_from, run.sub_to);
         if (set.empty()) {
           auto [lowest_image, invariant] = first_class_symmetry(s, c);
           if (!lowest_image.empty()) additions.symmetry(std::move(lowest_image), std::move(invariant));
