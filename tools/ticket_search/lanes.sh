@@ -2,7 +2,7 @@
 # Runs a complete search (--complete --matches-only) part by part, niced, so that it can
 # share the machine and be stopped at any time losing at most the parts under way. Start
 # one lane per core in the same work folder; the lanes share each first class, a part of
-# STEP second-ticket branches at a time, claimed by creating claims/ID_J_A.
+# STEP second-ticket branches at a time, claimed by creating claims/ID_J_A (see claim()).
 #
 #   tools/ticket_search/lanes.sh TOOL WORK ID STEP J1 J2 ...
 #
@@ -31,11 +31,30 @@ most=1
 for ((i = 1; i <= m - t; ++i)); do most=$((most * (v - t - i + 1) / i)); done
 known() { if [ -s "$1" ]; then cat "$1"; else echo "$most"; fi; }
 
+# claim NAME: true when this lane takes the part. A claim holds the pid of the lane that made
+# it, and "done" once the part has run; a claim that is not done and whose lane is gone (a
+# session that ended under way) is taken over, so the work folder can outlive the session.
+claim() {
+  local dir=claims/$1
+  if mkdir "$dir" 2>/dev/null; then
+    echo $$ >"$dir/pid"
+    return 0
+  fi
+  [ -e "$dir/done" ] && return 1
+  sleep 1 # a claim just made may not hold its pid yet
+  local pid
+  pid=$(cat "$dir/pid" 2>/dev/null)
+  if [ -n "$pid" ] && grep -qs "$(basename "$0")" "/proc/$pid/cmdline"; then return 1; fi
+  mv "$dir" "claims/.stale_$1_$$" 2>/dev/null || return 1 # another lane took it over first
+  rm -rf "claims/.stale_$1_$$"
+  claim "$1"
+}
+
 # part NAME ARGS...: runs one part unless another lane has claimed it
 part() {
   local name=$1
   shift
-  mkdir "claims/$name" 2>/dev/null || return 0
+  claim "$name" || return 0
   local out=part_$name.txt
   rm -f "$out"
   { /usr/bin/time -f "(cpu %U s)" nice -n 19 "$tool" --only "$id" --matches-only "$@" --tables "$out"; } \
@@ -51,6 +70,7 @@ part() {
   rm -f "run_$name.log"
   if [ -s "$out" ]; then cat "$out" >>found.txt; fi
   rm -f "$out"
+  touch "claims/$name/done"
 }
 
 stopped() { [ -e stop ] || [ -s found.txt ]; }
