@@ -14,7 +14,7 @@
 # WORK/found.txt and stops every lane, as does creating WORK/stop.
 set -u
 if [ $# -lt 5 ]; then
-  sed -n '2,15p' "$0" >&2
+  sed -n '2,14p' "$0" >&2
   exit 2
 fi
 tool=$(realpath "$1") work=$2 id=$3 step=$4
