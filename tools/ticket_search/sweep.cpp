@@ -510,7 +510,7 @@ class Additions {
       for (std::uint64_t bits = open[w]; bits; bits &= bits - 1) {
         const int c = w * 64 + std::countr_zero(bits);
         child_pool[w] &= ~(std::uint64_t{1} << (c % 64));  // the later branches leave c out
-        if (!in_part(depth, branch)) continue;             // the first two additions: the chosen branches
+        if (!in_part(depth, branch)) continue;
         const std::uint64_t* cov = s_.cover_of(c);
         int left = 0;
         for (int x = 0; x < twords(); ++x) {
