@@ -213,6 +213,40 @@ TEST(TicketSearch, CompleteSearchCutByBranches) {
   EXPECT_EQ(cut, all);
 }
 
+// A run stopped at a checkpoint and resumed from its path meets exactly the tables the whole
+// run meets after that point. 12_4_5 takes twelve additions, so the paths are deep, and its
+// near-ticket cap (n_4 = 9 on the best-case row of w = 5) is the highest of the catalogue.
+TEST(TicketSearch, CompleteSearchGoesOnFromACheckpoint) {
+  const Target t = target("12_4_5");
+  struct Stop {
+    std::vector<int> path;
+    long long leaves;
+    std::size_t matches;
+  };
+  std::vector<Stop> stops;
+  CompleteRun run{0, 1};
+  run.checkpoint_every = 499;
+  run.checkpoint = [&](const std::vector<int>& path, const SweepResult& so_far) {
+    stops.push_back({path, so_far.leaves, so_far.matches.size()});
+  };
+  const SweepResult whole = complete_search(t, run, 1);
+  ASSERT_GE(whole.matches.size(), 2u);
+  for (const auto& table : whole.matches)
+    EXPECT_EQ(row_difference(t, evaluate_rows(expand(table, 12), 12, 5)), 0);
+  ASSERT_GT(stops.size(), 10u);
+  for (std::size_t i : {stops.size() / 5, stops.size() / 2, stops.size() - 2}) {
+    const Stop& stop = stops[i];
+    ASSERT_GE(stop.path.size(), 4u);
+    CompleteRun resumed{0, 1};
+    resumed.resume = stop.path;
+    const SweepResult rest = complete_search(t, resumed, 1);
+    EXPECT_EQ(rest.leaves, whole.leaves - stop.leaves);
+    EXPECT_EQ(rest.matches,
+              std::vector<std::vector<Mask>>(whole.matches.begin() + static_cast<long>(stop.matches),
+                                             whole.matches.end()));
+  }
+}
+
 // 10_4_6 from two short orbits (six-sets that x -> x + 5 maps onto themselves: five
 // tickets each) and two full ones: the complete search meets what a brute force over the
 // pairs of full orbits meets, counting each distinct ticket once. The rows from w = 5 on

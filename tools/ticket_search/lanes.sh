@@ -1,8 +1,8 @@
 #!/bin/bash
 # Runs a complete search (--complete --matches-only) part by part, niced, so that it can
-# share the machine and be stopped at any time losing at most the parts under way. Start
-# one lane per core in the same work folder; the lanes share each first class, a part of
-# STEP second-ticket branches at a time, claimed by creating claims/ID_J_A (see claim()).
+# share the machine and be stopped at any time. Start one lane per core in the same work
+# folder; the lanes share each first class, a part of STEP second-ticket branches at a time,
+# claimed by creating claims/ID_J_A (see claim()).
 #
 #   tools/ticket_search/lanes.sh TOOL WORK ID STEP J1 J2 ...
 #
@@ -11,10 +11,13 @@
 # With SUB=K in the environment, a part is one second-ticket branch and K of its
 # third-ticket branches (claims/ID_J_A_C), for systems whose branches outlast a session.
 # Each part appends its report and "(cpu N s)" to WORK/log_PID; a match is appended to
-# WORK/found.txt and stops every lane, as does creating WORK/stop.
+# WORK/found.txt and stops every lane, as does creating WORK/stop. A part reports a
+# checkpoint every minute of CPU (CHECKPOINT=seconds), and a part taken over from a lane
+# that is gone goes on from its last one, so a stop loses at most that minute. Keep one
+# build of TOOL per work folder: the checkpoints are its branch numbers.
 set -u
 if [ $# -lt 5 ]; then
-  sed -n '2,14p' "$0" >&2
+  sed -n '2,17p' "$0" >&2
   exit 2
 fi
 tool=$(realpath "$1") work=$2 id=$3 step=$4
@@ -55,19 +58,23 @@ part() {
   local name=$1
   shift
   claim "$name" || return 0
-  local out=part_$name.txt
+  local out=part_$name.txt run=run_$name.log
+  # what a lane that is gone left: its matches, and the last node it reported
+  if [ -s "$out" ]; then cat "$out" >>found.txt; fi
   rm -f "$out"
-  { /usr/bin/time -f "(cpu %U s)" nice -n 19 "$tool" --only "$id" --matches-only "$@" --tables "$out"; } \
-    >"run_$name.log" 2>&1
-  cat "run_$name.log" >>"$log"
+  local resume
+  resume=$(sed -n 's/.* checkpoint \([0-9.]*\) .*/\1/p' "$run" 2>/dev/null | tail -1)
+  { /usr/bin/time -f "(cpu %U s)" nice -n 19 "$tool" --only "$id" --matches-only "$@" --tables "$out" \
+    --checkpoint "${CHECKPOINT:-60}" ${resume:+--resume "$resume"}; } >>"$run" 2>&1
+  cat "$run" >>"$log"
   # "at most N branches, M sub-branches"
   local counts
-  counts=$(sed -n 's/.*at most \([0-9]*\) branches, \([0-9]*\) sub-branches.*/\1 \2/p' "run_$name.log" | tail -1)
+  counts=$(sed -n 's/.*at most \([0-9]*\) branches, \([0-9]*\) sub-branches.*/\1 \2/p' "$run" | tail -1)
   if [ -n "$counts" ]; then
     echo "${counts% *}" >"branches_${id}_$j"
     if [ "$sub" -gt 0 ]; then echo "${counts#* }" >"branches_${id}_${j}_$a"; fi
   fi
-  rm -f "run_$name.log"
+  rm -f "$run"
   if [ -s "$out" ]; then cat "$out" >>found.txt; fi
   rm -f "$out"
   touch "claims/$name/done"

@@ -9,10 +9,12 @@
 //                 written, or else the closest if it is closer than the given one)
 //   ticket_search --complete [FROM:TO] --only ID [--from TABLES_FILE | --matches-only]
 //                 [--short-orbits H] [--branches A:B] [--sub-branches C:D] [--tables FILE]
+//                 [--checkpoint SECONDS] [--resume PATH]
 //                 (every table of the system, up to relabelling, by the sweep's enumeration;
 //                 FROM:TO picks a range of the first tickets' classes, A:B a range of the
 //                 second tickets' branches under each, and C:D of the third tickets' under
-//                 those, to cut a run into parts)
+//                 those, to cut a run into parts; every SECONDS of CPU a line "checkpoint
+//                 PATH" says where a run stopped later can go on from, with --resume PATH)
 //   ticket_search --emit-cpp TABLES_FILE...   (prints base_tickets.cpp to stdout)
 //   ticket_search --check TABLES_FILE          (re-verifies each table line)
 //   ticket_search --rows TABLES_FILE           (prints the rows each table really gives)
@@ -22,6 +24,7 @@
 #include <atomic>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <fstream>
 #include <map>
 #include <mutex>
@@ -158,6 +161,7 @@ int main(int argc, char** argv) {
   int sweep = 0;
   bool complete = false, matches_only = false;
   CompleteRun complete_run;
+  double checkpoint_seconds = 0;
   std::string only_phase, from_file;
   std::string check_file;
   bool print_rows = false;
@@ -201,7 +205,12 @@ int main(int argc, char** argv) {
       std::tie(complete_run.branch_from, complete_run.branch_to) = range(value());
     else if (a == "--sub-branches")
       std::tie(complete_run.sub_from, complete_run.sub_to) = range(value());
-    else if (a == "--short-orbits")
+    else if (a == "--checkpoint")
+      checkpoint_seconds = std::stod(value());
+    else if (a == "--resume") {
+      std::stringstream in(value());
+      for (std::string step; std::getline(in, step, '.');) complete_run.resume.push_back(std::stoi(step));
+    } else if (a == "--short-orbits")
       complete_run.short_orbits = std::stoi(value());
     else if (a == "--matches-only")
       matches_only = true;
@@ -292,6 +301,10 @@ int main(int argc, char** argv) {
   };
 
   if (complete) {
+    if (!complete_run.resume.empty() && complete_run.short_orbits > 0) {
+      std::fprintf(stderr, "--resume does not go with --short-orbits\n");
+      return 2;
+    }
     std::ofstream tables(tables_path, std::ios::app);
     for (const auto& t : work) {
       const int n = first_classes(t, complete_run.short_orbits > 0);
@@ -301,12 +314,30 @@ int main(int argc, char** argv) {
       const int cells = matches_only ? 1 : start.empty() ? 1 << 30 : cells_of(t, start);
       std::size_t written = 0;
       int closest_written = cells;
+      // matches are written as they are met, so that a stopped run keeps them
+      auto write_matches = [&](const SweepResult& so_far) {
+        for (; written < so_far.matches.size(); ++written) write_table(tables, t, so_far.matches[written], 0);
+      };
+      std::clock_t last = std::clock();
+      if (checkpoint_seconds > 0)
+        complete_run.checkpoint = [&](const std::vector<int>& path, const SweepResult& so_far) {
+          const std::clock_t now = std::clock();
+          if (static_cast<double>(now - last) < checkpoint_seconds * CLOCKS_PER_SEC) return;
+          last = now;
+          write_matches(so_far);
+          std::printf("%-7s checkpoint ", t.id.c_str());
+          for (std::size_t d = 0; d < path.size(); ++d) std::printf(d ? ".%d" : "%d", path[d]);
+          std::printf(" (cpu %.0f s): %zu matching, %lld checked, %lld cut\n",
+                      static_cast<double>(now) / CLOCKS_PER_SEC, so_far.matches.size(), so_far.leaves,
+                      so_far.cut);
+          std::fflush(stdout);
+        };
       const SweepResult r = complete_search(t, complete_run, cells, [&](int i, const SweepResult& so_far) {
         std::printf("%-7s first class %d of %d: %zu matching, %lld checked, %lld cut; closest %d cells\n",
                     t.id.c_str(), i, n, so_far.matches.size(), so_far.leaves, so_far.cut,
                     so_far.closest_cells);
         std::fflush(stdout);
-        for (; written < so_far.matches.size(); ++written) write_table(tables, t, so_far.matches[written], 0);
+        write_matches(so_far);
         // a closer table is written as soon as it is met, so that a stopped run keeps it
         if (so_far.matches.empty() && !so_far.closest.empty() && so_far.closest_cells < closest_written)
           write_table(tables, t, so_far.closest, closest_written = so_far.closest_cells);

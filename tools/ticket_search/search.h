@@ -133,11 +133,20 @@ SweepResult sweep_neighbours(const Target& target, const std::vector<Mask>& star
 // the second ticket (numbered 0, 1, ... in the order the enumeration takes them), and only that
 // range of branches is searched. `sub_from` and `sub_to` cut each of those branches the same way
 // by the third ticket. (An addition taken without branching, the last one, is one branch: 0.)
+// `checkpoint`, when given, is called at every `checkpoint_every`-th node (not at the last two
+// additions) with the path to that node, the branch taken at each depth from the second
+// ticket's on, and the result so far: every table before that node has been met by then.
+// `resume`, such a path, makes a run stopped there go on from that node: under the first of
+// the first classes, every branch before the path is left out (not with `short_orbits`).
+using Checkpoint = std::function<void(const std::vector<int>& path, const SweepResult& so_far)>;
 struct CompleteRun {
   int first_from = 0, first_to = 1 << 30;
   int short_orbits = 0;
   int branch_from = 0, branch_to = 1 << 30;
   int sub_from = 0, sub_to = 1 << 30;
+  std::vector<int> resume;
+  long long checkpoint_every = 1 << 12;
+  Checkpoint checkpoint;
 };
 int first_classes(const Target& target, bool short_orbits = false);
 SweepResult complete_search(const Target& target, CompleteRun run, int closest_cells = 1 << 30,

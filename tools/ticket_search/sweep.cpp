@@ -42,6 +42,7 @@ namespace {
 
 constexpr int kLane = 11;
 constexpr std::int64_t kLaneMask = (std::int64_t{1} << kLane) - 1;
+constexpr int kMostNear = 13;  // the highest cap of the near-ticket rule (Space::near_cap) kept
 
 // Smallest member of each rotation class of w-subsets of Z_v, in increasing order.
 std::vector<Mask> class_representatives(int v, int w) {
@@ -108,7 +109,7 @@ struct Space {
   // n_(m-1)) near tickets; -1 when the row leaves it free. near(a, b): how many rotations of
   // class b are near a given ticket of class a (capped at 2; a's own rotations other than
   // itself when a = b); near_sets[j]: the classes b with near(a, b) >= j, for j = 1, 2.
-  int near_cap = -1;
+  int near_cap = -1;  // (a cap above kMostNear is left free: the rule only prunes)
   std::vector<std::uint8_t> near;
   std::array<std::vector<std::uint64_t>, 3> near_sets;
   int near_of(int a, int b) const { return near[static_cast<std::size_t>(a) * nc + b]; }
@@ -165,7 +166,7 @@ Space::Space(const Target& t, bool distinct)
         }
     most_covered = std::max(most_covered, n);
   }
-  if (!distinct && target.fixed_max[m] && target.max[m][m] == 1) {
+  if (!distinct && target.fixed_max[m] && target.max[m][m] == 1 && target.max[m][m - 1] <= kMostNear) {
     near_cap = target.max[m][m - 1];
     near_barred.assign(cwords, 0);
     near.assign(static_cast<std::size_t>(nc) * nc, 0);
@@ -239,6 +240,14 @@ class Additions {
     part_from_ = {from, sub_from}, part_to_ = {to, sub_to};
   }
 
+  // Goes on from a node that `every` reported (see CompleteRun::resume): every branch before
+  // `path` is left out.
+  void resume(std::vector<int> path) { resume_ = std::move(path); }
+
+  // Calls `report` at every `every`-th node that is not among the last two additions, with the
+  // path to it and the result so far.
+  void checkpoints(long long every, const Checkpoint* report) { every_nodes_ = every, report_ = report; }
+
   // Multipliers that map the kept tickets onto themselves map tables onto tables met by the
   // same run. The first addition then branches on a t-subset they map onto itself (when one is
   // uncovered), so they permute its coverers, and of the tables whose images are met too it
@@ -255,6 +264,9 @@ class Additions {
            const std::vector<std::uint64_t>* allowed = nullptr) {
     kept_ = &kept;
     kept_bases_ = &kept_bases;
+    path_.assign(k_ + 1, 0);
+    on_path_.assign(k_ + 2, 0);
+    on_path_[0] = !resume_.empty();
     std::fill(bound_count_[0].begin(), bound_count_[0].end(), 0);
     for (Mask b : kept_bases)
       for (std::size_t x = 0; x < s_.bounds.size(); ++x)
@@ -366,7 +378,7 @@ class Additions {
     std::uint64_t* bar = barred(to);
     constexpr std::uint64_t kAll = ~std::uint64_t{0};
     for (int w = 0; w < cw; ++w) {
-      std::array<std::uint64_t, 8> t{};  // t[j + 1]: touched row j, every class for j <= 0
+      std::array<std::uint64_t, kMostNear + 3> t;  // t[j + 1]: touched row j, every class for j <= 0
       t[0] = t[1] = kAll;
       for (int j = 1; j <= cap + 1; ++j) t[j + 1] = touched(from, j)[w];
       for (int j = cap + 1; j >= 1; --j) {
@@ -425,6 +437,11 @@ class Additions {
   // is covered, the rest are taken the same way from all candidates.
   void add(int depth) {
     const int after = k_ - depth - 1;  // additions still to come after this one
+    // Every table before this node has been met: a run stopped now can go on from it. (The
+    // path to a node of the last two additions is not kept: the one before the last numbers
+    // its branches in a first pass.)
+    if (report_ && after >= 1 && ++nodes_ % every_nodes_ == 0)
+      (*report_)(std::vector<int>(path_.begin(), path_.begin() + depth), result_);
     const int cw = cwords();
     std::vector<std::uint64_t>& open = open_[depth];
     const std::vector<std::uint64_t>& pool = pool_[depth];
@@ -565,11 +582,15 @@ class Additions {
   }
   void restore_pool(int depth) { pool_[depth + 1] = saved_pool_; }
 
-  // Whether the next branch (counted by `branch`) of an addition at `depth` is followed.
-  bool in_part(int depth, int& branch) const {
-    if (depth > 1) return true;
+  // Whether the next branch (counted by `branch`) of an addition at `depth` is followed: not
+  // when it comes before the path of a resumed run, nor outside the part.
+  bool in_part(int depth, int& branch) {
     const int b = branch++;
-    return b >= part_from_[depth] && b < part_to_[depth];
+    path_[depth] = b;
+    const bool on_path = on_path_[depth] && depth < static_cast<int>(resume_.size());
+    if (on_path && b < resume_[depth]) return false;
+    on_path_[depth + 1] = on_path && b == resume_[depth];
+    return depth > 1 || (b >= part_from_[depth] && b < part_to_[depth]);
   }
 
   // The most branches a node at `depth` had, for the parts of a run to come (SweepResult).
@@ -728,6 +749,10 @@ class Additions {
   std::vector<std::int64_t> full_;
   std::vector<std::vector<int>> bound_count_;                       // per depth
   std::array<int, 2> part_from_{0, 0}, part_to_{1 << 30, 1 << 30};  // see branches()
+  std::vector<int> resume_, path_;  // see resume(); the branch taken at each depth
+  std::vector<char> on_path_;       // per depth: the node is on the path of resume_
+  long long every_nodes_ = 1, nodes_ = 0;
+  const Checkpoint* report_ = nullptr;  // see checkpoints()
   bool strict_ = false;
   std::vector<std::vector<std::uint64_t>> uncovered_;
   const std::vector<std::int64_t>* kept_ = nullptr;
@@ -888,7 +913,8 @@ SweepResult complete_search(const Target& target, CompleteRun run, int closest_c
   choose(0, 0);
   std::vector<std::uint64_t> allowed(s.cwords);
   const int to = std::min(run.first_to, static_cast<int>(firsts.size()));
-  for (int i = std::max(0, run.first_from); i < to; ++i) {
+  const int from = std::max(0, run.first_from);
+  for (int i = from; i < to; ++i) {
     const int c = firsts[i];
     // the classes the others may be: of full orbits when short ones are added, and of
     // orbits that start at c or above
@@ -909,6 +935,8 @@ SweepResult complete_search(const Target& target, CompleteRun run, int closest_c
       if (more < 0) continue;
       with_additions(s, more, result, [&](auto& additions) {
         additions.branches(run.branch_from, run.branch_to, run.sub_from, run.sub_to);
+        if (i == from && set.empty()) additions.resume(run.resume);
+        if (run.checkpoint) additions.checkpoints(std::max(1LL, run.checkpoint_every), &run.checkpoint);
         if (set.empty()) {
           auto [lowest_image, invariant] = first_class_symmetry(s, c);
           if (!lowest_image.empty()) additions.symmetry(std::move(lowest_image), std::move(invariant));
