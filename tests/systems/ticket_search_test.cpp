@@ -226,7 +226,7 @@ TEST(TicketSearch, CompleteSearchGoesOnFromACheckpoint) {
   std::vector<Stop> stops;
   CompleteRun run{0, 1};
   run.checkpoint_every = 499;
-  run.checkpoint = [&](const std::vector<int>& path, const SweepResult& so_far) {
+  run.checkpoint = [&](const std::vector<int>& path, const std::vector<int>&, const SweepResult& so_far) {
     stops.push_back({path, so_far.leaves, so_far.matches.size()});
   };
   const SweepResult whole = complete_search(t, run, 1);

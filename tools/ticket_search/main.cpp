@@ -14,7 +14,8 @@
 //                 FROM:TO picks a range of the first tickets' classes, A:B a range of the
 //                 second tickets' branches under each, and C:D of the third tickets' under
 //                 those, to cut a run into parts; every SECONDS of CPU a line "checkpoint
-//                 PATH" says where a run stopped later can go on from, with --resume PATH)
+//                 PATH of BRANCHES" says where a run stopped later can go on from, with
+//                 --resume PATH, and how many branches each node on the path has)
 //   ticket_search --emit-cpp TABLES_FILE...   (prints base_tickets.cpp to stdout)
 //   ticket_search --check TABLES_FILE          (re-verifies each table line)
 //   ticket_search --rows TABLES_FILE           (prints the rows each table really gives)
@@ -320,13 +321,16 @@ int main(int argc, char** argv) {
       };
       std::clock_t last = std::clock();
       if (checkpoint_seconds > 0)
-        complete_run.checkpoint = [&](const std::vector<int>& path, const SweepResult& so_far) {
+        complete_run.checkpoint = [&](const std::vector<int>& path, const std::vector<int>& widths,
+                                      const SweepResult& so_far) {
           const std::clock_t now = std::clock();
           if (static_cast<double>(now - last) < checkpoint_seconds * CLOCKS_PER_SEC) return;
           last = now;
           write_matches(so_far);
           std::printf("%-7s checkpoint ", t.id.c_str());
           for (std::size_t d = 0; d < path.size(); ++d) std::printf(d ? ".%d" : "%d", path[d]);
+          std::printf(" of ");
+          for (std::size_t d = 0; d < widths.size(); ++d) std::printf(d ? ".%d" : "%d", widths[d]);
           std::printf(" (cpu %.0f s): %zu matching, %lld checked, %lld cut\n",
                       static_cast<double>(now) / CLOCKS_PER_SEC, so_far.matches.size(), so_far.leaves,
                       so_far.cut);

@@ -135,10 +135,12 @@ SweepResult sweep_neighbours(const Target& target, const std::vector<Mask>& star
 // by the third ticket. (An addition taken without branching, the last one, is one branch: 0.)
 // `checkpoint`, when given, is called at every `checkpoint_every`-th node (not at the last two
 // additions) with the path to that node, the branch taken at each depth from the second
-// ticket's on, and the result so far: every table before that node has been met by then.
+// ticket's on, the number of branches at each of those depths, and the result so far: every
+// table before that node has been met by then.
 // `resume`, such a path, makes a run stopped there go on from that node: under the first of
 // the first classes, every branch before the path is left out (not with `short_orbits`).
-using Checkpoint = std::function<void(const std::vector<int>& path, const SweepResult& so_far)>;
+using Checkpoint = std::function<void(const std::vector<int>& path, const std::vector<int>& widths,
+                                      const SweepResult& so_far)>;
 struct CompleteRun {
   int first_from = 0, first_to = 1 << 30;
   int short_orbits = 0;

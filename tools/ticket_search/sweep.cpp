@@ -245,7 +245,7 @@ class Additions {
   void resume(std::vector<int> path) { resume_ = std::move(path); }
 
   // Calls `report` at every `every`-th node that is not among the last two additions, with the
-  // path to it and the result so far.
+  // path to it, how many branches each node on the path has, and the result so far.
   void checkpoints(long long every, const Checkpoint* report) { every_nodes_ = every, report_ = report; }
 
   // Multipliers that map the kept tickets onto themselves map tables onto tables met by the
@@ -265,6 +265,7 @@ class Additions {
     kept_ = &kept;
     kept_bases_ = &kept_bases;
     path_.assign(k_ + 1, 0);
+    width_.assign(k_ + 1, 0);
     on_path_.assign(k_ + 2, 0);
     on_path_[0] = !resume_.empty();
     std::fill(bound_count_[0].begin(), bound_count_[0].end(), 0);
@@ -441,7 +442,8 @@ class Additions {
     // path to a node of the last two additions is not kept: the one before the last numbers
     // its branches in a first pass.)
     if (report_ && after >= 1 && ++nodes_ % every_nodes_ == 0)
-      (*report_)(std::vector<int>(path_.begin(), path_.begin() + depth), result_);
+      (*report_)(std::vector<int>(path_.begin(), path_.begin() + depth),
+                 std::vector<int>(width_.begin(), width_.begin() + depth), result_);
     const int cw = cwords();
     std::vector<std::uint64_t>& open = open_[depth];
     const std::vector<std::uint64_t>& pool = pool_[depth];
@@ -519,6 +521,10 @@ class Additions {
     const auto [coverers, fewest] = branching(depth, open, uncovered, symmetric);
     if (coverers)
       for (int w = 0; w < cw; ++w) open[w] &= coverers[w];
+    if (report_) {
+      width_[depth] = 0;
+      for (int w = 0; w < cw; ++w) width_[depth] += std::popcount(open[w]);
+    }
     std::vector<std::uint64_t>& child_pool = pool_[depth + 1];
     std::copy(pool.begin(), pool.end(), child_pool.begin());
     long long passed = 0;
@@ -750,6 +756,7 @@ class Additions {
   std::vector<std::vector<int>> bound_count_;                       // per depth
   std::array<int, 2> part_from_{0, 0}, part_to_{1 << 30, 1 << 30};  // see branches()
   std::vector<int> resume_, path_;  // see resume(); the branch taken at each depth
+  std::vector<int> width_;          // for checkpoints(): the branches of the node at each depth
   std::vector<char> on_path_;       // per depth: the node is on the path of resume_
   long long every_nodes_ = 1, nodes_ = 0;
   const Checkpoint* report_ = nullptr;  // see checkpoints()
