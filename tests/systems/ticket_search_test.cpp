@@ -214,8 +214,8 @@ TEST(TicketSearch, CompleteSearchCutByBranches) {
 }
 
 // A run stopped at a checkpoint and resumed from its path meets exactly the tables the whole
-// run meets after that point. 12_4_5 takes twelve additions, so the paths are deep, and its
-// near-ticket cap (n_4 = 9 on the best-case row of w = 5) is the highest of the catalogue.
+// run meets after that point; probes estimate its size. 12_4_5 takes twelve additions, so the paths are deep,
+// and its near-ticket cap (n_4 = 9 on the best-case row of w = 5) is the highest of the catalogue.
 TEST(TicketSearch, CompleteSearchGoesOnFromACheckpoint) {
   const Target t = target("12_4_5");
   struct Stop {
@@ -245,6 +245,12 @@ TEST(TicketSearch, CompleteSearchGoesOnFromACheckpoint) {
               std::vector<std::vector<Mask>>(whole.matches.begin() + static_cast<long>(stop.matches),
                                              whole.matches.end()));
   }
+
+  // Random paths size the same run: their mean estimate comes near the nodes it counted.
+  CompleteRun probed{0, 1};
+  probed.probes = 20000;
+  const double mean = complete_search(t, probed, 1).estimate / probed.probes;
+  EXPECT_NEAR(mean / static_cast<double>(whole.nodes), 1.0, 0.1) << mean << " against " << whole.nodes;
 }
 
 // 10_4_6 from two short orbits (six-sets that x -> x + 5 maps onto themselves: five

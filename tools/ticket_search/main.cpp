@@ -9,13 +9,15 @@
 //                 written, or else the closest if it is closer than the given one)
 //   ticket_search --complete [FROM:TO] --only ID [--from TABLES_FILE | --matches-only]
 //                 [--short-orbits H] [--branches A:B] [--sub-branches C:D] [--tables FILE]
-//                 [--checkpoint SECONDS] [--resume PATH]
+//                 [--checkpoint SECONDS] [--resume PATH] [--probes N [--seed S]]
 //                 (every table of the system, up to relabelling, by the sweep's enumeration;
 //                 FROM:TO picks a range of the first tickets' classes, A:B a range of the
 //                 second tickets' branches under each, and C:D of the third tickets' under
 //                 those, to cut a run into parts; every SECONDS of CPU a line "checkpoint
 //                 PATH of BRANCHES" says where a run stopped later can go on from, with
-//                 --resume PATH, and how many branches each node on the path has)
+//                 --resume PATH, and how many branches each node on the path has; with
+//                 --probes N nothing is searched: N random paths estimate how many nodes
+//                 each first class has)
 //   ticket_search --emit-cpp TABLES_FILE...   (prints base_tickets.cpp to stdout)
 //   ticket_search --check TABLES_FILE          (re-verifies each table line)
 //   ticket_search --rows TABLES_FILE           (prints the rows each table really gives)
@@ -206,6 +208,8 @@ int main(int argc, char** argv) {
       std::tie(complete_run.branch_from, complete_run.branch_to) = range(value());
     else if (a == "--sub-branches")
       std::tie(complete_run.sub_from, complete_run.sub_to) = range(value());
+    else if (a == "--probes")
+      complete_run.probes = std::stoi(value());
     else if (a == "--checkpoint")
       checkpoint_seconds = std::stod(value());
     else if (a == "--resume") {
@@ -302,6 +306,7 @@ int main(int argc, char** argv) {
   };
 
   if (complete) {
+    complete_run.seed = seed;
     if (!complete_run.resume.empty() && complete_run.short_orbits > 0) {
       std::fprintf(stderr, "--resume does not go with --short-orbits\n");
       return 2;
@@ -331,15 +336,25 @@ int main(int argc, char** argv) {
           for (std::size_t d = 0; d < path.size(); ++d) std::printf(d ? ".%d" : "%d", path[d]);
           std::printf(" of ");
           for (std::size_t d = 0; d < widths.size(); ++d) std::printf(d ? ".%d" : "%d", widths[d]);
-          std::printf(" (cpu %.0f s): %zu matching, %lld checked, %lld cut\n",
+          std::printf(" (cpu %.0f s): %zu matching, %lld checked, %lld cut, %lld nodes\n",
                       static_cast<double>(now) / CLOCKS_PER_SEC, so_far.matches.size(), so_far.leaves,
-                      so_far.cut);
+                      so_far.cut, so_far.nodes);
           std::fflush(stdout);
         };
+      double estimated = 0;  // the probes' sum before this first class
       const SweepResult r = complete_search(t, complete_run, cells, [&](int i, const SweepResult& so_far) {
-        std::printf("%-7s first class %d of %d: %zu matching, %lld checked, %lld cut; closest %d cells\n",
-                    t.id.c_str(), i, n, so_far.matches.size(), so_far.leaves, so_far.cut,
-                    so_far.closest_cells);
+        if (complete_run.probes > 0) {
+          std::printf("%-7s first class %d of %d: about %.3g nodes (%d probes, seed %llu)\n", t.id.c_str(), i,
+                      n, (so_far.estimate - estimated) / complete_run.probes, complete_run.probes,
+                      static_cast<unsigned long long>(complete_run.seed));
+          estimated = so_far.estimate;
+        } else {
+          std::printf(
+              "%-7s first class %d of %d: %zu matching, %lld checked, %lld cut, %lld nodes; closest %d "
+              "cells\n",
+              t.id.c_str(), i, n, so_far.matches.size(), so_far.leaves, so_far.cut, so_far.nodes,
+              so_far.closest_cells);
+        }
         std::fflush(stdout);
         write_matches(so_far);
         // a closer table is written as soon as it is met, so that a stopped run keeps it

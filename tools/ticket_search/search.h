@@ -108,9 +108,11 @@ struct SweepResult {
   std::vector<Mask> closest;
   int closest_cells = 1 << 30;
   long long leaves = 0, cut = 0;
+  long long nodes = 0;  // the nodes of a complete search, not counting the last additions
   // the most branches any node of the first and of the second addition had (parts of a
   // complete run: CompleteRun::branch_from, sub_from)
   std::array<int, 2> branches{0, 0};
+  double estimate = 0;  // CompleteRun::probes: the sum of the probes' estimates
 };
 SweepResult sweep_neighbours(const Target& target, const std::vector<Mask>& start, int k,
                              int closest_cells = 1 << 30);
@@ -139,6 +141,10 @@ SweepResult sweep_neighbours(const Target& target, const std::vector<Mask>& star
 // table before that node has been met by then.
 // `resume`, such a path, makes a run stopped there go on from that node: under the first of
 // the first classes, every branch before the path is left out (not with `short_orbits`).
+// With `probes` > 0 the run is not searched but sized: each first class is walked that many
+// times along one path, drawn at random (from `seed`) at each node, and `estimate` sums the
+// products of the numbers of branches above each node of each path. Divided by `probes`, it
+// estimates the nodes (not at the last addition) the run has: the nodes a checkpoint counts.
 using Checkpoint = std::function<void(const std::vector<int>& path, const std::vector<int>& widths,
                                       const SweepResult& so_far)>;
 struct CompleteRun {
@@ -149,6 +155,8 @@ struct CompleteRun {
   std::vector<int> resume;
   long long checkpoint_every = 1 << 12;
   Checkpoint checkpoint;
+  int probes = 0;
+  std::uint64_t seed = 1;
 };
 int first_classes(const Target& target, bool short_orbits = false);
 SweepResult complete_search(const Target& target, CompleteRun run, int closest_cells = 1 << 30,

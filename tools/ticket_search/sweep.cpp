@@ -33,6 +33,7 @@
 #include <bit>
 #include <functional>
 #include <numeric>
+#include <random>
 
 #include "search.h"
 
@@ -248,6 +249,11 @@ class Additions {
   // path to it, how many branches each node on the path has, and the result so far.
   void checkpoints(long long every, const Checkpoint* report) { every_nodes_ = every, report_ = report; }
 
+  // Each run() then follows one path, a branch drawn at random at each node, and adds to
+  // SweepResult::estimate the product of the numbers of branches above each node on it:
+  // an unbiased estimate of the nodes (not at the last addition) of the whole run (Knuth).
+  void probe(std::mt19937_64* rng) { rng_ = rng; }
+
   // Multipliers that map the kept tickets onto themselves map tables onto tables met by the
   // same run. The first addition then branches on a t-subset they map onto itself (when one is
   // uncovered), so they permute its coverers, and of the tables whose images are met too it
@@ -266,6 +272,8 @@ class Additions {
     kept_bases_ = &kept_bases;
     path_.assign(k_ + 1, 0);
     width_.assign(k_ + 1, 0);
+    chosen_.assign(k_ + 1, -1);
+    weight_.assign(k_ + 1, 1.0);
     on_path_.assign(k_ + 2, 0);
     on_path_[0] = !resume_.empty();
     std::fill(bound_count_[0].begin(), bound_count_[0].end(), 0);
@@ -441,9 +449,13 @@ class Additions {
     // Every table before this node has been met: a run stopped now can go on from it. (The
     // path to a node of the last two additions is not kept: the one before the last numbers
     // its branches in a first pass.)
-    if (report_ && after >= 1 && ++nodes_ % every_nodes_ == 0)
-      (*report_)(std::vector<int>(path_.begin(), path_.begin() + depth),
-                 std::vector<int>(width_.begin(), width_.begin() + depth), result_);
+    if (after >= 1) {
+      ++result_.nodes;
+      if (rng_) result_.estimate += weight_[depth];
+      if (report_ && result_.nodes % every_nodes_ == 0)
+        (*report_)(std::vector<int>(path_.begin(), path_.begin() + depth),
+                   std::vector<int>(width_.begin(), width_.begin() + depth), result_);
+    }
     const int cw = cwords();
     std::vector<std::uint64_t>& open = open_[depth];
     const std::vector<std::uint64_t>& pool = pool_[depth];
@@ -521,9 +533,13 @@ class Additions {
     const auto [coverers, fewest] = branching(depth, open, uncovered, symmetric);
     if (coverers)
       for (int w = 0; w < cw; ++w) open[w] &= coverers[w];
-    if (report_) {
+    if (report_ || rng_) {
       width_[depth] = 0;
       for (int w = 0; w < cw; ++w) width_[depth] += std::popcount(open[w]);
+    }
+    if (rng_ && width_[depth] > 0) {
+      chosen_[depth] = static_cast<int>((*rng_)() % static_cast<std::uint64_t>(width_[depth]));
+      weight_[depth + 1] = weight_[depth] * width_[depth];
     }
     std::vector<std::uint64_t>& child_pool = pool_[depth + 1];
     std::copy(pool.begin(), pool.end(), child_pool.begin());
@@ -596,6 +612,7 @@ class Additions {
     const bool on_path = on_path_[depth] && depth < static_cast<int>(resume_.size());
     if (on_path && b < resume_[depth]) return false;
     on_path_[depth + 1] = on_path && b == resume_[depth];
+    if (chosen_[depth] >= 0 && b != chosen_[depth]) return false;  // a probe (see probe())
     return depth > 1 || (b >= part_from_[depth] && b < part_to_[depth]);
   }
 
@@ -649,6 +666,7 @@ class Additions {
     const std::vector<std::uint64_t>& uncovered = uncovered_[depth];
     bool symmetric = false;
     const auto [coverers, fewest] = branching(depth, open, uncovered, symmetric);
+    chosen_[depth] = -1;  // a probe follows every branch from here on
     std::vector<std::uint64_t>& child_pool = pool_[depth + 1];
     std::copy(pool_[depth].begin(), pool_[depth].end(), child_pool.begin());
     // the branches that pass
@@ -757,8 +775,11 @@ class Additions {
   std::array<int, 2> part_from_{0, 0}, part_to_{1 << 30, 1 << 30};  // see branches()
   std::vector<int> resume_, path_;  // see resume(); the branch taken at each depth
   std::vector<int> width_;          // for checkpoints(): the branches of the node at each depth
+  std::mt19937_64* rng_ = nullptr;  // see probe()
+  std::vector<int> chosen_;         // per depth, the branch a probe follows (-1: every one)
+  std::vector<double> weight_;      // per depth, the product of the branches above
   std::vector<char> on_path_;       // per depth: the node is on the path of resume_
-  long long every_nodes_ = 1, nodes_ = 0;
+  long long every_nodes_ = 1;
   const Checkpoint* report_ = nullptr;  // see checkpoints()
   bool strict_ = false;
   std::vector<std::vector<std::uint64_t>> uncovered_;
@@ -921,6 +942,7 @@ SweepResult complete_search(const Target& target, CompleteRun run, int closest_c
   std::vector<std::uint64_t> allowed(s.cwords);
   const int to = std::min(run.first_to, static_cast<int>(firsts.size()));
   const int from = std::max(0, run.first_from);
+  std::mt19937_64 rng(run.seed);
   for (int i = from; i < to; ++i) {
     const int c = firsts[i];
     // the classes the others may be: of full orbits when short ones are added, and of
@@ -948,7 +970,8 @@ SweepResult complete_search(const Target& target, CompleteRun run, int closest_c
           auto [lowest_image, invariant] = first_class_symmetry(s, c);
           if (!lowest_image.empty()) additions.symmetry(std::move(lowest_image), std::move(invariant));
         }
-        additions.run(kept, bases, c + 1, &allowed);
+        if (run.probes > 0) additions.probe(&rng);
+        for (int p = 0; p < std::max(1, run.probes); ++p) additions.run(kept, bases, c + 1, &allowed);
       });
     }
     if (progress) progress(i, result);
