@@ -214,8 +214,9 @@ TEST(TicketSearch, CompleteSearchCutByBranches) {
 }
 
 // A run stopped at a checkpoint and resumed from its path meets exactly the tables the whole
-// run meets after that point; probes estimate its size. 12_4_5 takes twelve additions, so the paths are deep,
-// and its near-ticket cap (n_4 = 9 on the best-case row of w = 5) is the highest of the catalogue.
+// run meets after that point; probes estimate its size. 12_4_5 takes twelve additions, so the
+// paths are deep, and its near-ticket cap (n_4 = 9 on the best-case row of w = 5) is the
+// highest of the catalogue.
 TEST(TicketSearch, CompleteSearchGoesOnFromACheckpoint) {
   const Target t = target("12_4_5");
   struct Stop {

@@ -53,6 +53,12 @@ claim() {
   claim "$1"
 }
 
+# collect FILE: the matches a part wrote go to found.txt (which stops the lanes)
+collect() {
+  if [ -s "$1" ]; then cat "$1" >>found.txt; fi
+  rm -f "$1"
+}
+
 # part NAME ARGS...: runs one part unless another lane has claimed it
 part() {
   local name=$1
@@ -60,8 +66,7 @@ part() {
   claim "$name" || return 0
   local out=part_$name.txt run=run_$name.log
   # what a lane that is gone left: its matches, and the last node it reported
-  if [ -s "$out" ]; then cat "$out" >>found.txt; fi
-  rm -f "$out"
+  collect "$out"
   local resume
   resume=$(sed -n 's/.* checkpoint \([0-9.]*\) .*/\1/p' "$run" 2>/dev/null | tail -1)
   { /usr/bin/time -f "(cpu %U s)" nice -n 19 "$tool" --only "$id" --matches-only "$@" --tables "$out" \
@@ -75,8 +80,7 @@ part() {
     if [ "$sub" -gt 0 ]; then echo "${counts#* }" >"branches_${id}_${j}_$a"; fi
   fi
   rm -f "$run"
-  if [ -s "$out" ]; then cat "$out" >>found.txt; fi
-  rm -f "$out"
+  collect "$out"
   touch "claims/$name/done"
 }
 

@@ -332,10 +332,13 @@ int main(int argc, char** argv) {
           if (static_cast<double>(now - last) < checkpoint_seconds * CLOCKS_PER_SEC) return;
           last = now;
           write_matches(so_far);
+          auto dotted = [](const std::vector<int>& steps) {
+            for (std::size_t d = 0; d < steps.size(); ++d) std::printf(d ? ".%d" : "%d", steps[d]);
+          };
           std::printf("%-7s checkpoint ", t.id.c_str());
-          for (std::size_t d = 0; d < path.size(); ++d) std::printf(d ? ".%d" : "%d", path[d]);
+          dotted(path);
           std::printf(" of ");
-          for (std::size_t d = 0; d < widths.size(); ++d) std::printf(d ? ".%d" : "%d", widths[d]);
+          dotted(widths);
           std::printf(" (cpu %.0f s): %zu matching, %lld checked, %lld cut, %lld nodes\n",
                       static_cast<double>(now) / CLOCKS_PER_SEC, so_far.matches.size(), so_far.leaves,
                       so_far.cut, so_far.nodes);

@@ -152,9 +152,9 @@ struct CompleteRun {
   int short_orbits = 0;
   int branch_from = 0, branch_to = 1 << 30;
   int sub_from = 0, sub_to = 1 << 30;
-  std::vector<int> resume;
+  std::vector<int> resume{};
   long long checkpoint_every = 1 << 12;
-  Checkpoint checkpoint;
+  Checkpoint checkpoint{};
   int probes = 0;
   std::uint64_t seed = 1;
 };

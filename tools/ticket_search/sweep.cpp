@@ -241,7 +241,7 @@ class Additions {
     part_from_ = {from, sub_from}, part_to_ = {to, sub_to};
   }
 
-  // Goes on from a node that `every` reported (see CompleteRun::resume): every branch before
+  // Goes on from a node a checkpoint reported (see CompleteRun::resume): every branch before
   // `path` is left out.
   void resume(std::vector<int> path) { resume_ = std::move(path); }
 
@@ -774,7 +774,7 @@ class Additions {
   std::vector<std::vector<int>> bound_count_;                       // per depth
   std::array<int, 2> part_from_{0, 0}, part_to_{1 << 30, 1 << 30};  // see branches()
   std::vector<int> resume_, path_;  // see resume(); the branch taken at each depth
-  std::vector<int> width_;          // for checkpoints(): the branches of the node at each depth
+  std::vector<int> width_;          // for checkpoints() and probe(): the branches at each depth
   std::mt19937_64* rng_ = nullptr;  // see probe()
   std::vector<int> chosen_;         // per depth, the branch a probe follows (-1: every one)
   std::vector<double> weight_;      // per depth, the product of the branches above
