@@ -1,5 +1,7 @@
-// Drawsmith: start-up, and the import of a draw history from the command line:
+// Drawsmith: start-up, and the commands run without a window:
 //   drawsmith --import FILE --lotto NAME [--day-month | --month-day]
+//   drawsmith --make-wheel V --ticket K --guarantee T-if-M [--seconds S] [--seed N] --out FILE
+//   drawsmith --check-wheel FILE [--guarantee T-if-M] [--set n1,n2,...]
 #include <QApplication>
 #include <QCoreApplication>
 #include <QLocale>
@@ -8,12 +10,14 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "app/register_windows.h"
 #include "lotto/draw_import.h"
 #include "lotto/lotto_files.h"
 #include "shell/samples.h"
 #include "shell/ui/app.h"
+#include "wheels/wheel_command.h"
 
 namespace {
 // QApplication aborts with a long diagnostic when there is no display; say it plainly instead.
@@ -84,6 +88,13 @@ bool wants_import(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  if (ds::wants_wheel_command(args)) {
+    const ds::CommandRun run = ds::run_wheel_command(args);
+    std::fputs(run.out.c_str(), stdout);
+    std::fputs(run.err.c_str(), stderr);
+    return run.exit_code;
+  }
   if (wants_import(argc, argv)) return import_from_command_line(argc, argv);
   if (!display_available()) {
     std::fprintf(stderr, "Drawsmith needs a graphical display, and none was found (DISPLAY is not set).\n");

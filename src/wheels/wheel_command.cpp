@@ -1,0 +1,233 @@
+#include "wheels/wheel_command.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstdio>
+
+#include "shell/files.h"
+#include "wheels/wheel_check.h"
+#include "wheels/wheel_maker.h"
+
+namespace ds {
+
+namespace {
+
+std::optional<long long> whole(std::string_view s, long long lo, long long hi) {
+  long long x = 0;
+  const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), x);
+  if (s.empty() || ec != std::errc{} || end != s.data() + s.size() || x < lo || x > hi) return std::nullopt;
+  return x;
+}
+
+std::optional<double> decimal(std::string_view s) {
+  double x = 0;
+  const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), x);
+  if (s.empty() || ec != std::errc{} || end != s.data() + s.size() || !(x > 0) || x > 1e7)
+    return std::nullopt;
+  return x;
+}
+
+std::string join(const std::vector<int>& xs) {
+  std::string out;
+  for (std::size_t i = 0; i < xs.size(); ++i) out += (i ? " " : "") + std::to_string(xs[i]);
+  return out;
+}
+
+constexpr std::string_view kMakeUsage =
+    "Usage: drawsmith --make-wheel V --ticket K --guarantee T-if-M [--seconds S] [--seed N] [--threads N] "
+    "[--steps N] --out FILE\n";
+constexpr std::string_view kCheckUsage =
+    "Usage: drawsmith --check-wheel FILE [--guarantee T-if-M] [--set n1,n2,...]\n";
+
+CommandRun usage(std::string_view text, const std::string& why) {
+  return {2, "", why + "\n" + std::string(text)};
+}
+
+}  // namespace
+
+std::optional<std::pair<int, int>> parse_guarantee(std::string_view text) {
+  std::string s;
+  for (char c : text)
+    if (c != ' ') s += static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+  const std::size_t at = s.find("if");
+  if (at == std::string::npos) return std::nullopt;
+  std::string_view left(s.data(), at), right(s.data() + at + 2, s.size() - at - 2);
+  if (!left.empty() && left.back() == '-') left.remove_suffix(1);
+  if (!right.empty() && right.front() == '-') right.remove_prefix(1);
+  const auto t = whole(left, 1, 64), m = whole(right, 1, 64);
+  if (!t || !m || *t > *m) return std::nullopt;
+  return std::pair<int, int>{static_cast<int>(*t), static_cast<int>(*m)};
+}
+
+std::optional<std::vector<int>> parse_number_list(std::string_view text) {
+  std::vector<int> out;
+  std::size_t i = 0;
+  while (i < text.size()) {
+    while (i < text.size() && (text[i] == ',' || text[i] == ' ')) ++i;
+    const std::size_t start = i;
+    while (i < text.size() && text[i] != ',' && text[i] != ' ') ++i;
+    if (i == start) break;
+    const auto x = whole(text.substr(start, i - start), 0, 999999);
+    if (!x) return std::nullopt;
+    out.push_back(static_cast<int>(*x));
+  }
+  if (out.empty()) return std::nullopt;
+  return out;
+}
+
+bool wants_wheel_command(const std::vector<std::string>& args) {
+  return std::any_of(args.begin(), args.end(),
+                     [](const std::string& a) { return a == "--make-wheel" || a == "--check-wheel"; });
+}
+
+CommandRun make_wheel_command(const std::vector<std::string>& args) {
+  MakeRequest request;
+  std::string out_file;
+  bool have_v = false, have_k = false, have_g = false;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    if (i + 1 >= args.size()) return usage(kMakeUsage, "'" + a + "' needs a value.");
+    const std::string& value = args[++i];
+    if (a == "--make-wheel" || a == "--ticket") {
+      const auto x = whole(value, 1, 64);
+      if (!x) return usage(kMakeUsage, "'" + value + "' is not a whole number.");
+      (a == "--ticket" ? request.k : request.v) = static_cast<int>(*x);
+      (a == "--ticket" ? have_k : have_v) = true;
+    } else if (a == "--guarantee") {
+      const auto g = parse_guarantee(value);
+      if (!g) return usage(kMakeUsage, "'" + value + "' is not a guarantee such as 4-if-6.");
+      request.t = g->first;
+      request.m = g->second;
+      have_g = true;
+    } else if (a == "--seconds") {
+      const auto s = decimal(value);
+      if (!s) return usage(kMakeUsage, "'" + value + "' is not a number of seconds above 0.");
+      request.seconds = *s;
+    } else if (a == "--seed" || a == "--threads" || a == "--steps") {
+      const auto x = whole(value, a == "--seed" ? 0 : 1, a == "--threads" ? 256 : (1ll << 62));
+      if (!x) return usage(kMakeUsage, "'" + value + "' is not allowed for " + a + ".");
+      if (a == "--seed") request.seed = static_cast<std::uint64_t>(*x);
+      if (a == "--threads") request.threads = static_cast<int>(*x);
+      if (a == "--steps") request.steps = static_cast<std::uint64_t>(*x);
+    } else if (a == "--out") {
+      out_file = value;
+    } else {
+      return usage(kMakeUsage, "Unknown argument '" + a + "'.");
+    }
+  }
+  if (!have_v || !have_k || !have_g || out_file.empty())
+    return usage(kMakeUsage, "--make-wheel, --ticket, --guarantee and --out are needed.");
+  if (std::string error = make_request_error(request); !error.empty()) return {2, "", error + "\n"};
+
+  MakeProgress progress;
+  const std::optional<Wheel> wheel = make_wheel(request, {}, progress);
+  char secs[32];
+  std::snprintf(secs, sizeof secs, "%.1f", progress.seconds.load());
+  if (!wheel)
+    return {1, "",
+            "No complete wheel was found in " + std::string(secs) + " s; give it more time (--seconds).\n"};
+  CommandRun run;
+  const long long size = static_cast<long long>(wheel->tickets.size());
+  run.out = "Made a wheel of " + std::to_string(size) + " tickets: " + std::to_string(request.v) +
+            " numbers, " + std::to_string(request.k) + " per ticket, " +
+            guarantee_text(request.t, request.m) + ", in " + secs + " s (checked exhaustively).\n";
+  if (const long long bound = known_bound(request.v, request.k, request.t, request.m); bound > 0)
+    run.out += "Lower bound (Schönheim): " + std::to_string(bound) + " tickets; this wheel is " +
+               std::to_string(size - bound) + " above it.\n";
+  else
+    run.out += "No lower bound is known for this guarantee.\n";
+  const CatalogueMatch match = catalogue_match(request.v, request.k, request.t);
+  if (!match.id.empty()) {
+    const long long saved = match.tickets - size;
+    run.out += "Catalogue system " + match.id + ": " + std::to_string(match.tickets) + " tickets (" +
+               guarantee_text(request.t, request.t) + "); " +
+               (saved >= 0 ? std::to_string(saved) + " tickets saved.\n"
+                           : std::to_string(-saved) + " tickets more.\n");
+  }
+  if (std::string error = write_file_atomic(out_file, wheel_file_text(*wheel)); !error.empty())
+    return {1, run.out, "The wheel could not be written to " + out_file + ": " + error + "\n"};
+  run.out += "Written to " + out_file + ".\n";
+  return run;
+}
+
+CommandRun check_wheel_command(const std::vector<std::string>& args) {
+  std::string file;
+  std::optional<std::pair<int, int>> guarantee;
+  std::vector<int> set;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    if (i + 1 >= args.size()) return usage(kCheckUsage, "'" + a + "' needs a value.");
+    const std::string& value = args[++i];
+    if (a == "--check-wheel") {
+      file = value;
+    } else if (a == "--guarantee") {
+      guarantee = parse_guarantee(value);
+      if (!guarantee) return usage(kCheckUsage, "'" + value + "' is not a guarantee such as 4-if-6.");
+    } else if (a == "--set") {
+      const auto numbers = parse_number_list(value);
+      if (!numbers) return usage(kCheckUsage, "'" + value + "' is not a list of numbers such as 3,7,12.");
+      set = *numbers;
+    } else {
+      return usage(kCheckUsage, "Unknown argument '" + a + "'.");
+    }
+  }
+  if (file.empty()) return usage(kCheckUsage, "No file was given.");
+  const std::optional<std::string> bytes = read_file(file);
+  if (!bytes) return {2, "", "Cannot read " + file + ".\n"};
+  const WheelRead read = parse_ticket_list(*bytes, set);
+  if (!read.ok) return {2, "", file + ": " + read.error + "\n"};
+  const Wheel& wheel = read.wheel;
+  int t = wheel.t, m = wheel.m;
+  if (guarantee) {
+    t = guarantee->first;
+    m = guarantee->second;
+    if (m > wheel.v)
+      return {2, "",
+              "The guarantee asks for " + std::to_string(m) + " winners in a set of " +
+                  std::to_string(wheel.v) + " numbers.\n"};
+  }
+  const WheelCheckResult result = check_wheel(wheel, t, m);
+  CommandRun run;
+  run.out = std::to_string(wheel.tickets.size()) + " tickets of " + std::to_string(wheel.k) + " numbers on " +
+            std::to_string(wheel.v) + " numbers.\n";
+  run.out += "winners  worst  best  cases by match 0, 1, 2, ...\n";
+  for (const MatchRow& row : result.rows) {
+    char head[64];
+    std::snprintf(head, sizeof head, "%7d  %5d  %4d ", row.w, row.worst, row.best);
+    run.out += head;
+    for (std::uint64_t c : row.cases) run.out += " " + std::to_string(c);
+    run.out += "\n";
+  }
+  if (t == 0) {
+    run.out += "No guarantee was given (--guarantee T-if-M).\n";
+    return run;
+  }
+  run.out += "Guarantee " + guarantee_text(t, m) + ": ";
+  if (result.meets) {
+    run.out += "met, no holes.\n";
+    return run;
+  }
+  run.exit_code = 1;
+  run.out += std::to_string(result.hole_count) + (result.hole_count == 1 ? " hole" : " holes") +
+             " (cases of " + std::to_string(m) + " winners where no ticket holds " + std::to_string(t) +
+             ").\n";
+  const std::size_t shown = std::min<std::size_t>(result.holes.size(), 20);
+  for (std::size_t i = 0; i < shown; ++i) {
+    std::vector<int> numbers = result.holes[i];
+    if (set.size() == static_cast<std::size_t>(wheel.v))
+      for (int& p : numbers) p = set[static_cast<std::size_t>(p - 1)];
+    run.out += "  " + join(numbers) + "\n";
+  }
+  if (result.hole_count > shown) run.out += "  ...\n";
+  return run;
+}
+
+CommandRun run_wheel_command(const std::vector<std::string>& args) {
+  for (const std::string& a : args) {
+    if (a == "--make-wheel") return make_wheel_command(args);
+    if (a == "--check-wheel") return check_wheel_command(args);
+  }
+  return usage(std::string(kMakeUsage) + std::string(kCheckUsage), "No wheel command was given.");
+}
+
+}  // namespace ds

@@ -1,0 +1,43 @@
+#pragma once
+// The wheel commands of the command line, run without a window:
+//   drawsmith --make-wheel V --ticket K --guarantee T-if-M [--seconds S] [--seed N]
+//             [--threads N] [--steps N] --out FILE
+//   drawsmith --check-wheel FILE [--guarantee T-if-M] [--set n1,n2,...]
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace ds {
+
+// "4-if-6", "4 if 6" or "4if6" as {t, m}; nullopt otherwise.
+std::optional<std::pair<int, int>> parse_guarantee(std::string_view text);
+
+// "3,7,12" (commas or blanks) as numbers; nullopt for anything else or an empty list.
+std::optional<std::vector<int>> parse_number_list(std::string_view text);
+
+// True when the arguments ask for --make-wheel or --check-wheel.
+bool wants_wheel_command(const std::vector<std::string>& args);
+
+struct CommandRun {
+  int exit_code = 0;
+  std::string out;  // for standard output
+  std::string err;  // for standard error
+};
+
+// --make-wheel: 0 when a wheel meeting the guarantee was written, 1 when none was found
+// in the time or the file could not be written, 2 on wrong arguments. The output says
+// the size, the known bound and the catalogue system of the same size.
+CommandRun make_wheel_command(const std::vector<std::string>& args);
+
+// --check-wheel: prints the table of worst and best matches and how the cases spread for
+// every count of winners, then the holes of the guarantee (asked for, or the file's own)
+// with the first of them. 0 when the wheel meets the guarantee (or none is known),
+// 1 when it has holes, 2 when the file cannot be read or the arguments are wrong.
+CommandRun check_wheel_command(const std::vector<std::string>& args);
+
+// Either of the two, by the first wheel argument.
+CommandRun run_wheel_command(const std::vector<std::string>& args);
+
+}  // namespace ds

@@ -1,0 +1,425 @@
+#include "wheels/wheel_maker.h"
+
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <ctime>
+#include <thread>
+#include <vector>
+
+#include "systems/catalogue.h"
+#include "wheels/wheel_check.h"
+
+namespace ds {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+std::uint64_t binomial(int n, int r) {
+  if (r < 0 || n < 0 || r > n) return 0;
+  std::uint64_t x = 1;
+  for (int i = 1; i <= r; ++i) x = x * static_cast<std::uint64_t>(n - r + i) / static_cast<std::uint64_t>(i);
+  return x;
+}
+
+// xoshiro256** seeded through splitmix64: the same seed gives the same moves anywhere.
+class Random {
+ public:
+  explicit Random(std::uint64_t seed) {
+    for (auto& s : s_) {
+      seed += 0x9E3779B97F4A7C15ull;
+      std::uint64_t z = seed;
+      z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+      z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+      s = z ^ (z >> 31);
+    }
+  }
+  std::uint64_t next() {
+    const std::uint64_t result = std::rotl(s_[1] * 5, 7) * 9, t = s_[1] << 17;
+    s_[2] ^= s_[0];
+    s_[3] ^= s_[1];
+    s_[1] ^= s_[2];
+    s_[0] ^= s_[3];
+    s_[2] ^= t;
+    s_[3] = std::rotl(s_[3], 45);
+    return result;
+  }
+  // uniform in 0..n-1 (n >= 1)
+  std::uint32_t below(std::uint32_t n) {
+    return static_cast<std::uint32_t>((static_cast<unsigned __int128>(next() >> 32) * n) >> 32);
+  }
+  double unit() { return static_cast<double>(next() >> 11) * 0x1.0p-53; }
+
+ private:
+  std::array<std::uint64_t, 4> s_{};
+};
+
+// The r-subsets of the positions listed in `elems`, as masks, passed to f.
+template <class F>
+void for_each_subset(const int* elems, int s, int r, F&& f) {
+  if (r > s || r < 0) return;
+  if (r == 0) {
+    f(WheelMask{0});
+    return;
+  }
+  int idx[16];
+  for (int i = 0; i < r; ++i) idx[i] = i;
+  while (true) {
+    WheelMask x = 0;
+    for (int i = 0; i < r; ++i) x |= WheelMask{1} << elems[idx[i]];
+    f(x);
+    int i = r - 1;
+    while (i >= 0 && idx[i] == s - r + i) --i;
+    if (i < 0) return;
+    ++idx[i];
+    for (int j = i + 1; j < r; ++j) idx[j] = idx[j - 1] + 1;
+  }
+}
+
+int elements_of(WheelMask x, int* out) {
+  int n = 0;
+  for (; x; x &= x - 1) out[n++] = std::countr_zero(x);
+  return n;
+}
+
+// One thread's search: the tickets, how often each m-subset is met in t, and the list of
+// the m-subsets met by none.
+class Search {
+ public:
+  Search(const MakeRequest& r, std::uint64_t seed) : v_(r.v), k_(r.k), t_(r.t), m_(r.m), random_(seed) {
+    for (int n = 0; n <= 64; ++n)
+      for (int i = 0; i <= 8; ++i)
+        choose_[n][i] = static_cast<std::uint32_t>(std::min<std::uint64_t>(binomial(n, i), ~0u));
+    const std::uint32_t cases = choose_[v_][m_];
+    count_.assign(cases, 0);
+    where_.assign(cases, 0);
+    uncovered_.resize(cases);
+    for (std::uint32_t i = 0; i < cases; ++i) {
+      uncovered_[i] = i;
+      where_[i] = static_cast<std::int32_t>(i);
+    }
+  }
+
+  std::uint32_t rank(WheelMask x) const {
+    std::uint32_t r = 0;
+    for (int i = 1; x; x &= x - 1, ++i) r += choose_[std::countr_zero(x)][i];
+    return r;
+  }
+  WheelMask unrank(std::uint32_t r) const {
+    WheelMask x = 0;
+    int e = v_;
+    for (int i = m_; i >= 1; --i) {
+      do --e;
+      while (choose_[e][i] > r);
+      r -= choose_[e][i];
+      x |= WheelMask{1} << e;
+    }
+    return x;
+  }
+
+  std::size_t uncovered() const { return uncovered_.size(); }
+  std::size_t size() const { return tickets_.size(); }
+  const std::vector<WheelMask>& tickets() const { return tickets_; }
+
+  // Calls f(rank) for every m-subset that `ticket` meets in at least t positions.
+  template <class F>
+  void for_each_met(WheelMask ticket, F&& f) const {
+    int in[64], out[64];
+    const int a = elements_of(ticket, in);
+    const int b = elements_of(~ticket & full(), out);
+    for (int j = t_; j <= std::min(k_, m_); ++j)
+      for_each_subset(in, a, j, [&](WheelMask p) {
+        for_each_subset(out, b, m_ - j, [&](WheelMask q) { f(rank(p | q)); });
+      });
+  }
+
+  void add(WheelMask ticket) {
+    tickets_.push_back(ticket);
+    for_each_met(ticket, [&](std::uint32_t r) {
+      if (count_[r]++ == 0) cover(r);
+    });
+  }
+  void remove(std::size_t i) {
+    for_each_met(tickets_[i], [&](std::uint32_t r) {
+      if (--count_[r] == 0) uncover(r);
+    });
+    tickets_[i] = tickets_.back();
+    tickets_.pop_back();
+  }
+  // The m-subsets only ticket i meets.
+  long long loss(std::size_t i) const {
+    long long n = 0;
+    for_each_met(tickets_[i], [&](std::uint32_t r) { n += count_[r] == 1; });
+    return n;
+  }
+
+  // Greedy start: while some m-subset is met by none, a ticket holding min(k, m) of its
+  // positions and random others.
+  void greedy() {
+    while (!uncovered_.empty()) {
+      const WheelMask s = unrank(uncovered_[random_.below(static_cast<std::uint32_t>(uncovered_.size()))]);
+      int in[8];
+      int n = elements_of(s, in);
+      WheelMask ticket = 0;
+      for (int j = 0; j < std::min(k_, m_); ++j) {
+        const int pick = static_cast<int>(random_.below(static_cast<std::uint32_t>(n)));
+        ticket |= WheelMask{1} << in[pick];
+        in[pick] = in[--n];
+      }
+      while (std::popcount(ticket) < k_)
+        ticket |= WheelMask{1} << random_.below(static_cast<std::uint32_t>(v_));
+      add(ticket);
+    }
+  }
+
+  // Drops the ticket whose loss is smallest (the first such).
+  void drop_one() {
+    std::size_t best = 0;
+    long long least = -1;
+    for (std::size_t i = 0; i < tickets_.size(); ++i) {
+      const long long l = loss(i);
+      if (least < 0 || l < least) {
+        least = l;
+        best = i;
+      }
+    }
+    remove(best);
+  }
+
+  // One annealing move at temperature `temp`; true when taken.
+  bool step(double temp) {
+    if (uncovered_.empty() || tickets_.empty()) return false;
+    const WheelMask s = unrank(uncovered_[random_.below(static_cast<std::uint32_t>(uncovered_.size()))]);
+    // a ticket meeting s in the most positions (all below t), chosen at random among equals
+    int most = -1;
+    std::uint32_t ties = 0;
+    std::size_t chosen = 0;
+    for (std::size_t i = 0; i < tickets_.size(); ++i) {
+      const int c = std::popcount(tickets_[i] & s);
+      if (c > most) {
+        most = c;
+        ties = 1;
+        chosen = i;
+      } else if (c == most && random_.below(++ties) == 0) {
+        chosen = i;
+      }
+    }
+    const WheelMask b = tickets_[chosen];
+    int outs[64], ins[8];
+    const int no = elements_of(b & ~s, outs);
+    const int ni = elements_of(s & ~b, ins);
+    if (no == 0 || ni == 0) return false;
+    const int x = outs[random_.below(static_cast<std::uint32_t>(no))];
+    const int y = ins[random_.below(static_cast<std::uint32_t>(ni))];
+    // Swapping x out for y: an m-subset holding x but not y that b met in exactly t
+    // is met one less; one holding y but not x that b met in t - 1 is met one more.
+    lose_.clear();
+    gain_.clear();
+    int delta = 0;
+    int keep[64], rest[64];
+    const WheelMask bx = b & ~(WheelMask{1} << x);
+    const int nk = elements_of(bx, keep);
+    const int nr = elements_of(~(b | (WheelMask{1} << y)) & full(), rest);
+    const WheelMask xm = WheelMask{1} << x, ym = WheelMask{1} << y;
+    for_each_subset(keep, nk, t_ - 1, [&](WheelMask p) {
+      for_each_subset(rest, nr, m_ - t_, [&](WheelMask q) {
+        const std::uint32_t r1 = rank(p | q | xm), r2 = rank(p | q | ym);
+        lose_.push_back(r1);
+        gain_.push_back(r2);
+        delta += (count_[r1] == 1) - (count_[r2] == 0);
+      });
+    });
+    if (delta > 0 && random_.unit() >= std::exp(-delta / temp)) return false;
+    for (std::uint32_t r : gain_)
+      if (count_[r]++ == 0) cover(r);
+    for (std::uint32_t r : lose_)
+      if (--count_[r] == 0) uncover(r);
+    tickets_[chosen] = (b & ~xm) | ym;
+    return true;
+  }
+
+ private:
+  WheelMask full() const { return v_ == 64 ? ~WheelMask{0} : (WheelMask{1} << v_) - 1; }
+  void cover(std::uint32_t r) {
+    const std::int32_t at = where_[r];
+    const std::uint32_t last = uncovered_.back();
+    uncovered_[static_cast<std::size_t>(at)] = last;
+    where_[last] = at;
+    uncovered_.pop_back();
+    where_[r] = -1;
+  }
+  void uncover(std::uint32_t r) {
+    where_[r] = static_cast<std::int32_t>(uncovered_.size());
+    uncovered_.push_back(r);
+  }
+
+  int v_, k_, t_, m_;
+  Random random_;
+  std::array<std::array<std::uint32_t, 9>, 65> choose_{};
+  std::vector<std::uint16_t> count_;
+  std::vector<std::int32_t> where_;
+  std::vector<std::uint32_t> uncovered_;
+  std::vector<WheelMask> tickets_;
+  std::vector<std::uint32_t> lose_, gain_;
+};
+
+struct Shared {
+  MakeProgress& progress;
+  std::atomic<int> attempt{1 << 30};  // the smallest size any thread is trying
+};
+
+struct ThreadResult {
+  std::vector<WheelMask> best;  // the smallest complete wheel, empty when none
+};
+
+void run_thread(const MakeRequest& request, std::uint64_t seed, Clock::time_point deadline,
+                std::stop_token stop, Shared& shared, ThreadResult& out) {
+  Search search(request, seed);
+  search.greedy();
+  const long long floor = std::max<long long>(1, known_bound(request.v, request.k, request.t, request.m));
+  std::uint64_t steps = 0;
+  const double hot = 1.0, cold = 0.05;
+  double temp = hot;
+  const std::uint64_t cool_every = 64;
+  while (true) {
+    if (search.uncovered() == 0) {
+      out.best = search.tickets();
+      const int size = static_cast<int>(out.best.size());
+      int seen = shared.progress.best_size.load();
+      while ((seen == 0 || size < seen) && !shared.progress.best_size.compare_exchange_weak(seen, size)) {
+      }
+      if (static_cast<long long>(size) <= floor) return;
+      search.drop_one();
+      int attempt = shared.attempt.load();
+      while (size - 1 < attempt && !shared.attempt.compare_exchange_weak(attempt, size - 1)) {
+      }
+      temp = hot;
+    }
+    if ((steps & 255) == 0) {
+      if (stop.stop_requested() || Clock::now() >= deadline) return;
+      if (static_cast<int>(search.size()) <= shared.attempt.load(std::memory_order_relaxed))
+        shared.progress.uncovered.store(static_cast<long long>(search.uncovered()),
+                                        std::memory_order_relaxed);
+    }
+    if (request.steps && steps >= request.steps) return;
+    search.step(temp);
+    ++steps;
+    if (steps % cool_every == 0) {
+      temp *= 0.999;
+      if (temp < cold) temp = hot;
+    }
+  }
+}
+
+std::string today() {
+  const std::time_t now = std::time(nullptr);
+  std::tm utc{};
+  gmtime_r(&now, &utc);
+  char text[32];
+  std::snprintf(text, sizeof text, "%04d-%02d-%02d", utc.tm_year + 1900, utc.tm_mon + 1, utc.tm_mday);
+  return text;
+}
+
+}  // namespace
+
+std::string make_request_error(const MakeRequest& r) {
+  if (r.v < min_maker_v || r.v > max_maker_v)
+    return "The set must have " + std::to_string(min_maker_v) + " to " + std::to_string(max_maker_v) +
+           " numbers.";
+  if (r.k < 2 || r.k > std::min(r.v, 10))
+    return "A ticket must have 2 to " + std::to_string(std::min(r.v, 10)) + " numbers.";
+  if (r.m < 1 || r.m > max_maker_m || r.m > r.v)
+    return "M, the winners in the set, must be 1 to " + std::to_string(std::min(r.v, max_maker_m)) + ".";
+  if (r.t < 1 || r.t > r.m || r.t > r.k) return "T must be at least 1 and at most M and the ticket size.";
+  if (binomial(r.v, r.m) > max_maker_cases)
+    return "The set is too large for that guarantee: " + std::to_string(binomial(r.v, r.m)) +
+           " cases to cover, the maker handles up to " + std::to_string(max_maker_cases) + ".";
+  if (!(r.seconds > 0)) return "The time limit must be above 0 seconds.";
+  return "";
+}
+
+std::optional<Wheel> make_wheel(const MakeRequest& request, std::stop_token stop, MakeProgress& progress) {
+  progress.best_size.store(0);
+  progress.uncovered.store(-1);
+  progress.seconds.store(0);
+  progress.done.store(false);
+  if (!make_request_error(request).empty()) {
+    progress.done.store(true);
+    return std::nullopt;
+  }
+  const auto start = Clock::now();
+  const auto deadline = start + std::chrono::duration_cast<Clock::duration>(
+                                    std::chrono::duration<double>(std::min(request.seconds, 1e7)));
+  int threads = request.threads > 0 ? request.threads : static_cast<int>(std::thread::hardware_concurrency());
+  threads = std::clamp(threads, 1, 256);
+  Shared shared{progress};
+  std::atomic<int> finished{0};
+  std::vector<ThreadResult> results(static_cast<std::size_t>(threads));
+  {
+    std::vector<std::jthread> pool;
+    for (int i = 0; i < threads; ++i)
+      pool.emplace_back([&, i] {
+        run_thread(request, request.seed + static_cast<std::uint64_t>(i), deadline, stop, shared,
+                   results[static_cast<std::size_t>(i)]);
+        finished.fetch_add(1);
+      });
+    // the elapsed time, while the threads run; they end on their own (time, steps, stop, bound)
+    while (finished.load() < threads) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+      progress.seconds.store(std::chrono::duration<double>(Clock::now() - start).count());
+    }
+  }
+  progress.seconds.store(std::chrono::duration<double>(Clock::now() - start).count());
+  // smallest first, the lowest thread index among equals; only a checked wheel is offered
+  std::vector<std::size_t> order;
+  for (std::size_t i = 0; i < results.size(); ++i)
+    if (!results[i].best.empty()) order.push_back(i);
+  std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+    return results[a].best.size() < results[b].best.size();
+  });
+  std::optional<Wheel> chosen;
+  for (std::size_t i : order) {
+    if (!meets_guarantee(results[i].best, request.v, request.t, request.m)) continue;
+    Wheel wheel;
+    wheel.v = request.v;
+    wheel.k = request.k;
+    wheel.t = request.t;
+    wheel.m = request.m;
+    for (WheelMask x : results[i].best) {
+      std::vector<int> ticket;
+      for (; x; x &= x - 1) ticket.push_back(std::countr_zero(x) + 1);
+      wheel.tickets.push_back(std::move(ticket));
+    }
+    std::sort(wheel.tickets.begin(), wheel.tickets.end());
+    char secs[32];
+    std::snprintf(secs, sizeof secs, "%.1f", progress.seconds.load());
+    wheel.made =
+        "made by Drawsmith " + today() + ", seed " + std::to_string(request.seed) + ", " + secs + " s";
+    chosen = std::move(wheel);
+    break;
+  }
+  progress.best_size.store(chosen ? static_cast<int>(chosen->tickets.size()) : 0);
+  progress.done.store(true);
+  return chosen;
+}
+
+long long schonheim_bound(int v, int k, int t) {
+  if (t < 1 || k < 1 || k > v || t > k) return 0;
+  long long bound = 1;
+  for (int i = t - 1; i >= 0; --i) bound = ((v - i) * bound + (k - i) - 1) / (k - i);
+  return bound;
+}
+
+long long known_bound(int v, int k, int t, int m) { return m == t ? schonheim_bound(v, k, t) : 0; }
+
+CatalogueMatch catalogue_match(int v, int k, int t) {
+  for (const SystemInfo& s : system_catalogue())
+    if (s.v == v && s.m == k && s.t == t) return {std::string(s.id), s.T};
+  return {};
+}
+
+}  // namespace ds
