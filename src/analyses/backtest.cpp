@@ -11,6 +11,7 @@
 #include "shell/files.h"
 #include "systems/catalogue.h"
 #include "systems/placements.h"
+#include "systems/played_system.h"
 
 namespace ds {
 
@@ -76,24 +77,25 @@ void score_tickets(const std::vector<PositionMask>& masks, const std::vector<std
 BacktestResult run_backtest(const BacktestInput& in, const TextGrid& draws, const TextGrid& sets) {
   BacktestResult out;
   const std::string id(trim_blanks(in.system_id));
-  const SystemInfo* system = find_system(id);
-  TicketTable base;
-  std::int16_t base_count = 0;
-  if (system == nullptr) {
+  if (id.empty() || (!names_catalogue_system(id) &&
+                     (in.app_folder.empty() || !file_exists(made_wheel_path(in.app_folder, id))))) {
     out.message = "Please choose a system.";
     return out;
   }
-  if (!load_tickets(id, base_count, base)) {
-    out.message = "The program holds no tickets for the system " + id + ".";
+  const PlayedLookup lookup = find_played_system(id, in.app_folder);
+  if (!lookup.found) {
+    out.message = lookup.why;
     return out;
   }
-  if (system->v != in.tset_size) {
-    out.message = "The system " + id + " needs a targeted set of " + std::to_string(system->v) +
+  const PlayedSystem& system = lookup.played;
+  const std::string kind = system.wheel ? "wheel" : "system";
+  if (system.v != in.tset_size) {
+    out.message = "The " + kind + " " + id + " needs a targeted set of " + std::to_string(system.v) +
                   " numbers; the chosen set has " + std::to_string(in.tset_size) + ".";
     return out;
   }
-  if (system->m != in.lotto.pick_n) {
-    out.message = "The system " + id + " makes tickets of " + std::to_string(system->m) +
+  if (system.k != in.lotto.pick_n) {
+    out.message = "The " + kind + " " + id + " makes tickets of " + std::to_string(system.k) +
                   " numbers; the lotto draws " + std::to_string(in.lotto.pick_n) + ".";
     return out;
   }
@@ -101,9 +103,10 @@ BacktestResult run_backtest(const BacktestInput& in, const TextGrid& draws, cons
     out.message = "The period ends before it starts.";
     return out;
   }
-  const int v = system->v, pick_n = system->m;
-  const auto tickets = expand_tickets(base, base_count, v, pick_n);
+  const int v = system.v, pick_n = system.k;
+  const auto& tickets = system.tickets;
   const auto masks = ticket_masks(tickets);
+  out.system_tickets = static_cast<int>(tickets.size());
 
   // The draws of the period and the set rows of the period, by date.
   struct DrawRow {
@@ -231,6 +234,36 @@ std::string backtest_totals_text(const BacktestResult& r, const std::string& cur
   return s;
 }
 
+TextGrid backtest_totals_grid(const std::vector<BacktestRun>& runs, const NumberFormat& number_format) {
+  TextGrid g(static_cast<int>(runs.size()) + 1, 7);
+  g.fixed_rows = 1;
+  g.fixed_cols = 1;
+  const char* headers[] = {"System", "Tickets per draw", "Draws", "Spent", "Won", "Net", "Return"};
+  for (int c = 0; c < 7; ++c) g.set_cell(0, c, headers[c]);
+  for (std::size_t i = 0; i < runs.size(); ++i) {
+    const BacktestResult& r = runs[i].second;
+    const int row = static_cast<int>(i) + 1;
+    g.set_cell(row, 0, runs[i].first);
+    g.set_cell(row, 1, std::to_string(r.system_tickets));
+    g.set_cell(row, 2, std::to_string(r.draws.size()));
+    g.set_cell(row, 3, format_general(r.spent, number_format));
+    g.set_cell(row, 4, format_general(r.won, number_format));
+    g.set_cell(row, 5, format_general(r.net, number_format));
+    g.set_cell(row, 6, format_general(r.return_per_unit, number_format, 4));
+  }
+  return g;
+}
+
+std::vector<std::string> backtest_wheels(const std::filesystem::path& app_folder, int tset_size, int pick_n) {
+  std::vector<std::string> out;
+  if (app_folder.empty()) return out;
+  for (const std::string& name : made_wheel_names(app_folder)) {
+    const PlayedLookup w = find_played_system(name, app_folder);
+    if (w.found && w.played.v == tset_size && w.played.k == pick_n) out.push_back(name);
+  }
+  return out;
+}
+
 std::vector<std::string> backtest_systems(int tset_size, int pick_n) {
   std::vector<std::string> out;
   for (const SystemInfo& s : system_catalogue()) {
@@ -247,8 +280,11 @@ BacktestLoad backtest_load(const AppState& state, const TextGrid* draws, DayNumb
   load.tset_label = state.tset_name.empty()
                         ? "Not selected"
                         : state.tset_name + " (" + std::to_string(state.tset_size) + " numbers)";
-  if (!state.lotto_name.empty() && !state.tset_name.empty())
+  if (!state.lotto_name.empty() && !state.tset_name.empty()) {
     load.systems = backtest_systems(state.tset_size, state.lotto.pick_n);
+    for (std::string& name : backtest_wheels(state.app_folder, state.tset_size, state.lotto.pick_n))
+      load.systems.push_back(std::move(name));
+  }
   DayNumber from = today, to = today;
   if (draws) {
     const DrawPeriodCount c = count_draws_in_period(*draws, 0, 0, state.date_format);
@@ -295,10 +331,25 @@ BacktestOutcome backtest_go(const BacktestForm& form, const AppState& state, con
   }
   const TextGrid empty;
   const TextGrid& d = draws ? *draws : empty;
-  BacktestInput in{form.system_text, state.lotto, state.tset_size, *from, *to, state.date_format};
+  BacktestInput in{form.system_text,  state.lotto,     state.tset_size, *from, *to,
+                   state.date_format, state.app_folder};
   out.result = run_backtest(in, d, sets ? *sets : empty);
   out.period = draws_in_period_message(d, *from, *to, state.date_format);
   if (!out.result.message.empty() && out.result.message != out.period) out.message = out.result.message;
+  if (!out.result.draws.empty())
+    out.runs.emplace_back(std::string(trim_blanks(form.system_text)), out.result);
+  std::string refused;
+  for (const std::string& other : form.compare) {
+    const std::string id(trim_blanks(other));
+    if (id.empty() || id == trim_blanks(form.system_text)) continue;
+    in.system_id = id;
+    BacktestResult r = run_backtest(in, d, sets ? *sets : empty);
+    if (!r.draws.empty())
+      out.runs.emplace_back(id, std::move(r));
+    else if (out.result.message.empty() || r.message != out.result.message)
+      refused += (refused.empty() ? "" : "\n") + r.message;
+  }
+  if (!refused.empty()) out.message += (out.message.empty() ? "" : "\n") + refused;
   return out;
 }
 
@@ -313,17 +364,22 @@ std::string backtest_report_html(const BacktestReport& r) {
   line("Period", r.period);
   h += "</table>";
   for (const auto part : split_lines(r.totals)) h += "<p>" + html_escape(part) + "</p>";
-  if (r.grid && r.grid->rows() > 1) {
+  const auto table = [&h](const TextGrid& g) {
     h += "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">";
-    for (int row = 0; row < r.grid->rows(); ++row) {
+    for (int row = 0; row < g.rows(); ++row) {
       const char* cell = row == 0 ? "th" : "td";
       h += "<tr>";
-      for (int c = 0; c < r.grid->cols(); ++c)
-        h += std::string("<") + cell + ">" + html_escape(r.grid->cell(row, c)) + "</" + cell + ">";
+      for (int c = 0; c < g.cols(); ++c)
+        h += std::string("<") + cell + ">" + html_escape(g.cell(row, c)) + "</" + cell + ">";
       h += "</tr>";
     }
     h += "</table>";
+  };
+  if (r.totals_grid && r.totals_grid->rows() > 2) {
+    table(*r.totals_grid);
+    h += "<p>The table below is that of " + html_escape(r.totals_grid->cell(1, 0)) + ".</p>";
   }
+  if (r.grid && r.grid->rows() > 1) table(*r.grid);
   return h + "</body></html>";
 }
 

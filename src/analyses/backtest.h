@@ -5,7 +5,9 @@
 // are expanded on each such row and scored as System Performance scores them:
 // a ticket holding k >= 2 of the drawn numbers wins the prize of class k, or
 // of class k+bonus when it also holds the bonus number.
+#include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "analyses/prize_classes.h"
@@ -18,11 +20,12 @@
 namespace ds {
 
 struct BacktestInput {
-  std::string system_id;       // "20_4_6"
-  LottoDefinition lotto;       // pick_n, prizes and the cost of one ticket
-  int tset_size = 0;           // numbers in each set row
-  DayNumber from = 0, to = 0;  // the period, both days included
-  DateFormat date_format;      // of both grids' dates (ISO is always read)
+  std::string system_id;             // "20_4_6", or the name of a made wheel
+  LottoDefinition lotto;             // pick_n, prizes and the cost of one ticket
+  int tset_size = 0;                 // numbers in each set row
+  DayNumber from = 0, to = 0;        // the period, both days included
+  DateFormat date_format;            // of both grids' dates (ISO is always read)
+  std::filesystem::path app_folder;  // where the made wheels are kept
 };
 
 // One draw played.
@@ -44,6 +47,7 @@ struct BacktestResult {
   double spent = 0, won = 0, net = 0;
   double return_per_unit = 0;  // won / spent
   int winning_draws = 0;       // draws played with any prize
+  int system_tickets = 0;      // the tickets of the system or wheel on one set row
 };
 
 // `draws`: the draw table (date in column 0, numbers in columns 2.., bonus in
@@ -66,6 +70,13 @@ TextGrid backtest_grid(const BacktestResult& result, const DateFormat& date_form
 std::string backtest_totals_text(const BacktestResult& result, const std::string& currency,
                                  const NumberFormat& number_format);
 
+// Several systems or wheels on the same draws: one row each with its name, the
+// tickets it plays on a set row, the draws played, spent, won, net and the
+// return per unit staked. Header "System", "Tickets per draw", "Draws",
+// "Spent", "Won", "Net", "Return".
+using BacktestRun = std::pair<std::string, BacktestResult>;
+TextGrid backtest_totals_grid(const std::vector<BacktestRun>& runs, const NumberFormat& number_format);
+
 // ---- The Back-test window ----
 
 // The systems of the catalogue that can be back-tested on a set of `tset_size`
@@ -73,7 +84,11 @@ std::string backtest_totals_text(const BacktestResult& result, const std::string
 // tickets held by the program; in catalogue order.
 std::vector<std::string> backtest_systems(int tset_size, int pick_n);
 
-// The window's load: its labels, the systems to list and the period of the
+// The made wheels in the Wheels folder of `app_folder` that can be back-tested
+// the same way, in name order.
+std::vector<std::string> backtest_wheels(const std::filesystem::path& app_folder, int tset_size, int pick_n);
+
+// The window's load: its labels, the systems (then the made wheels) to list and the period of the
 // whole history of `draws` (first to last dated draw; today alone when there is
 // none). `draws` may be null (no lotto chosen).
 struct BacktestLoad {
@@ -86,6 +101,7 @@ BacktestLoad backtest_load(const AppState& state, const TextGrid* draws, DayNumb
 // The texts of the window's controls.
 struct BacktestForm {
   std::string system_text, from_text, to_text;
+  std::vector<std::string> compare;  // more systems or wheels to play on the same draws
 };
 
 // `show` brings forward the window where a missing choice is made.
@@ -96,18 +112,24 @@ struct BacktestOutcome : Outcome {
   // history starts and ends. "" when the checks stopped before the period.
   std::string period;
   BacktestResult result;  // draws were played when result.message is ""
+  // The system chosen first (its result again), then each one compared that
+  // played draws; empty when the checks stopped before the period.
+  std::vector<BacktestRun> runs;
 };
 
 // Go: the choices first (lotto, set, system), then the dates, then the run.
 // A run that plays nothing because no draw falls in the period says so in
-// `period` alone; any other reason is also the message.
+// `period` alone; any other reason is also the message. Each system compared
+// is played on the same draws; one that cannot be played is named in the
+// message and left out.
 BacktestOutcome backtest_go(const BacktestForm& form, const AppState& state, const TextGrid* draws,
                             const TextGrid* sets);
 
 // What Print puts on paper: the choices, the period, the totals and the table.
 struct BacktestReport {
   std::string lotto_name, tset_name, system_id, period, totals;
-  const TextGrid* grid = nullptr;  // backtest_grid
+  const TextGrid* grid = nullptr;         // backtest_grid
+  const TextGrid* totals_grid = nullptr;  // backtest_totals_grid, printed when it compares systems
 };
 std::string backtest_report_html(const BacktestReport& report);
 

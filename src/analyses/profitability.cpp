@@ -103,6 +103,7 @@ ProfitabilityInput profitability_input(const AppState& state, const std::array<s
   in.pick_n = state.lotto.pick_n;
   in.tset_size = state.tset_size;
   in.ticket_count = state.ticket_count;
+  in.wheel_tickets = state.wheel_tickets;
   in.cost = state.lotto.cost;
   in.results_avg = state.results_avg;
   in.number_format = state.number_format;
@@ -166,7 +167,8 @@ ProfitabilityOutcome calculate_avrprofitability(const ProfitabilityInput& in) {
   }
   float e = 0.0f;
   for (int w = 2; w <= 6; ++w) e = e + h[w] * fa[prize_class_index(w, false)] * a[w];
-  const int tickets = in.ticket_count * in.tset_size;
+  // A made wheel counts its tickets; a system has ticket_count per number of the set.
+  const int tickets = in.wheel_tickets > 0 ? in.wheel_tickets : in.ticket_count * in.tset_size;
   if (tickets == 0 || tickets > std::numeric_limits<std::int16_t>::max() ||
       tickets < std::numeric_limits<std::int16_t>::min())
     return fail(last_prize_box);

@@ -25,6 +25,7 @@ struct ProfitabilityInput {
   std::array<std::string, 10> fa;      // column 1 of this window's msfFA, rows 1..10
   std::string clevel;                  // text of cmbClevel, in percent
   std::int16_t play_n = 0, pick_n = 0, tset_size = 0, ticket_count = 0;
+  std::int32_t wheel_tickets = 0;  // a made wheel's tickets; 0 for a catalogue system
   float cost = 0;
   ResultsAvg results_avg{};
   NumberFormat number_format;

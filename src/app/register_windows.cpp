@@ -8,6 +8,8 @@
 #include "shell/ui/help_window.h"
 #include "shell/ui/main_window.h"
 #include "shell/ui/window_registry.h"
+#include "systems/ui/check_wheel_window.h"
+#include "systems/ui/make_wheel_window.h"
 #include "systems/ui/system_window.h"
 #include "tsets/ui/tset_generator_window.h"
 #include "tsets/ui/tsets_window.h"
@@ -28,6 +30,8 @@ void register_windows() {
   r.set_factory(WindowId::tset_generator, [] { return new TsetGeneratorWindow; });
   r.set_factory(WindowId::system, [] { return new SystemWindow; });
   r.set_factory(WindowId::backtest, [] { return new BacktestWindow; });
+  r.set_factory(WindowId::make_wheel, [] { return new MakeWheelWindow; });
+  r.set_factory(WindowId::check_wheel, [] { return new CheckWheelWindow; });
 }
 
 }  // namespace ds::ui

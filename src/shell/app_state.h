@@ -66,6 +66,9 @@ struct AppState {
   TicketTable tickets;
   std::int16_t ticket_count = 0;
   std::string system_id;
+  // The tickets of the made wheel whose results the tables hold; 0 when they
+  // are a catalogue system's (whose tickets are ticket_count times the set size).
+  std::int32_t wheel_tickets = 0;
   std::int16_t tset_size = 0;
   std::string tset_name;
   std::array<std::int16_t, 21> tset_numbers{};  // numbers from index 1

@@ -15,6 +15,8 @@ enum class WindowId {
   tset_generator,
   help,
   backtest,
+  make_wheel,
+  check_wheel,
 };
 
 }  // namespace ds

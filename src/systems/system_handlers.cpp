@@ -40,6 +40,10 @@ std::vector<std::string> system_list() {
   return ids;
 }
 
+SystemListing system_listing(const std::filesystem::path& app_folder) {
+  return {system_list(), made_wheel_names(app_folder)};
+}
+
 void layout_results_grid(TextGrid& grid, const ResultsCount& results_min, const ResultsCount& results_max) {
   grid.clear_cells();
   grid.resize(results_rows, results_cols);
@@ -73,7 +77,17 @@ void layout_results_grid(TextGrid& grid, const ResultsCount& results_min, const 
 }
 
 void fill_results(std::string_view list_text, AppState& state, TextGrid& grid) {
-  load_results(trim_blanks(list_text), state.results_avg, state.results_min, state.results_max);
+  const std::string_view id = trim_blanks(list_text);
+  state.wheel_tickets = 0;
+  // Ids outside the catalogue that name no wheel leave the tables all 0.
+  load_results(id, state.results_avg, state.results_min, state.results_max);
+  if (names_made_wheel(id, state.app_folder)) {
+    const PlayedLookup wheel = find_played_system(id, state.app_folder);
+    if (wheel.found) {
+      played_results(wheel.played, state.results_avg, state.results_min, state.results_max);
+      state.wheel_tickets = static_cast<std::int32_t>(wheel.played.tickets.size());
+    }
+  }
   layout_results_grid(grid, state.results_min, state.results_max);
 }
 
@@ -133,33 +147,28 @@ std::string published_rows_note(std::string_view list_text) {
          std::to_string(cells) + (cells == 1 ? " cell." : " cells.");
 }
 
-FillSystemOutcome fill_system(std::string_view list_text, AppState& state, TextGrid& grid,
-                              const std::filesystem::path& file) {
-  FillSystemOutcome out;
-  const std::string_view id = trim_blanks(list_text);
-  int v = 0, t = 0, m = 0;
-  if (!parse_system_id(id, v, t, m) || v != state.tset_size || m != state.lotto.pick_n) return out;
+namespace {
 
-  if (!load_tickets(id, state.ticket_count, state.tickets)) {
-    // Expanding whatever tickets an earlier system left would show them under
-    // this system's name; keep the screen as it is and say why.
-    out.status = FillSystemStatus::no_tickets;
-    out.message = "The program holds no tickets for the system " + std::string(id) +
-                  ". The tickets shown are still those of the system chosen before.";
-    return out;
-  }
+// The tickets of a fitting system or wheel onto the set's numbers: the grid,
+// what it shows for printing, the cost and the ticket file.
+FillSystemOutcome show_tickets(const PlayedSystem& played, AppState& state, TextGrid& grid,
+                               const std::filesystem::path& file) {
+  FillSystemOutcome out;
   if (state.tset_numbers[1] <= 0) {
     out.status = FillSystemStatus::no_tset_numbers;
     out.message = std::string(no_tset_numbers_message);
     return out;
   }
-
-  layout_ticket_grid(grid, expand_tickets(state.tickets, state.ticket_count, v, m), state.tset_numbers);
+  const int v = played.v, t = played.t, m = played.k;
+  const std::string& id = played.id;
+  layout_ticket_grid(grid, played.tickets, state.tset_numbers);
   const int tickets = grid.rows() - 1;
 
   out.status = FillSystemStatus::shown;
   ShownSystem& shown = out.shown;
-  shown.system_id = std::string(id);
+  shown.system_id = id;
+  shown.guarantee_m = played.m;
+  shown.wheel = played.wheel;
   shown.lotto_name = state.lotto_name;
   // The printout names the set only when its saved file holds these numbers.
   shown.tset_name = saved_set_holds(state.app_folder, v, state.tset_name, state.tset_numbers)
@@ -173,7 +182,7 @@ FillSystemOutcome fill_system(std::string_view list_text, AppState& state, TextG
   shown.m = m;
   shown.ticket_count = tickets;
   shown.cost = system_cost_text(tickets, state.lotto.cost, state.number_format);
-  shown.rows_note = published_rows_note(id);
+  shown.rows_note = played.wheel ? wheel_note(played) : published_rows_note(id);
 
   const std::string error = write_file_atomic(file, ticket_file_text(grid));
   out.file_written = error.empty();
@@ -183,11 +192,70 @@ FillSystemOutcome fill_system(std::string_view list_text, AppState& state, TextG
   return out;
 }
 
+FillSystemOutcome fill_wheel(std::string_view id, AppState& state, TextGrid& grid,
+                             const std::filesystem::path& file) {
+  FillSystemOutcome out;
+  const PlayedLookup wheel = find_played_system(id, state.app_folder);
+  if (!wheel.found) {
+    out.status = FillSystemStatus::no_tickets;
+    out.message = wheel.why + " The tickets shown are still those chosen before.";
+    return out;
+  }
+  const PlayedSystem& w = wheel.played;
+  if (w.v != state.tset_size || w.k != state.lotto.pick_n) {
+    // Unlike a catalogue system, whose name says what it fits, a wheel's name
+    // may say nothing: tell why its tickets are not shown.
+    out.message = "The wheel " + w.id + " is for " + std::to_string(w.v) + " numbers with " +
+                  std::to_string(w.k) + " numbers per ticket; the targeted set has " +
+                  std::to_string(state.tset_size) + " numbers and the lotto draws " +
+                  std::to_string(state.lotto.pick_n) + ". The tickets shown are still those chosen before.";
+    return out;
+  }
+  return show_tickets(w, state, grid, file);
+}
+
+}  // namespace
+
+FillSystemOutcome fill_system(std::string_view list_text, AppState& state, TextGrid& grid,
+                              const std::filesystem::path& file) {
+  FillSystemOutcome out;
+  const std::string_view id = trim_blanks(list_text);
+  if (names_made_wheel(id, state.app_folder)) return fill_wheel(id, state, grid, file);
+  int v = 0, t = 0, m = 0;
+  if (!parse_system_id(id, v, t, m) || v != state.tset_size || m != state.lotto.pick_n) return out;
+
+  if (!load_tickets(id, state.ticket_count, state.tickets)) {
+    // Expanding whatever tickets an earlier system left would show them under
+    // this system's name; keep the screen as it is and say why.
+    out.status = FillSystemStatus::no_tickets;
+    out.message = "The program holds no tickets for the system " + std::string(id) +
+                  ". The tickets shown are still those of the system chosen before.";
+    return out;
+  }
+  PlayedSystem played;
+  played.id = std::string(id);
+  played.v = v;
+  played.t = played.m = t;
+  played.k = m;
+  played.tickets = expand_tickets(state.tickets, state.ticket_count, v, m);
+  return show_tickets(played, state, grid, file);
+}
+
+std::string wheel_note(const PlayedSystem& w) {
+  std::string s = "A made wheel of " + std::to_string(w.tickets.size()) + " tickets on " +
+                  std::to_string(w.v) + " numbers: whenever " + std::to_string(w.m) +
+                  " of the winning numbers lie in the set, " + "some ticket matches at least " +
+                  std::to_string(w.t) + " of them.";
+  if (!w.made.empty()) s += " Made: " + w.made + ".";
+  return s;
+}
+
 std::string system_print_html(const ShownSystem& shown, const TextGrid& grid) {
   std::string h;
   h += "<html><head><meta charset=\"utf-8\"><title>System " + html_escape(shown.system_id) +
        "</title></head><body>\n";
-  h += "<h2>System " + html_escape(shown.system_id) + "</h2>\n";
+  const std::string kind = shown.wheel ? "Wheel" : "System";
+  h += "<h2>" + kind + " " + html_escape(shown.system_id) + "</h2>\n";
   h += "<table cellspacing=\"0\" cellpadding=\"2\">\n";
   const auto row = [&h](std::string_view label, const std::string& value) {
     h += "<tr><td><b>" + std::string(label) + "</b></td><td>" + value + "</td></tr>\n";
@@ -197,12 +265,14 @@ std::string system_print_html(const ShownSystem& shown, const TextGrid& grid) {
   std::string numbers;
   for (int n : shown.tset_numbers) numbers += (numbers.empty() ? "" : " ") + std::to_string(n);
   row("Numbers of the set", numbers);
-  row("System", html_escape(shown.system_id) + ": " + std::to_string(shown.m) + " numbers per ticket");
-  row("Guarantee", "Whenever at least " + std::to_string(shown.t) + " of the winning numbers lie among the " +
+  row(kind, html_escape(shown.system_id) + ": " + std::to_string(shown.m) + " numbers per ticket");
+  const int if_m = std::max(shown.guarantee_m, shown.t);
+  row("Guarantee", "Whenever at least " + std::to_string(if_m) + " of the winning numbers lie among the " +
                        std::to_string(shown.v) +
                        " numbers of the targeted set, at least one ticket matches at least " +
                        std::to_string(shown.t) + " of them");
-  if (!shown.rows_note.empty()) row("Guaranteed results", html_escape(shown.rows_note));
+  if (!shown.rows_note.empty())
+    row(shown.wheel ? "Made wheel" : "Guaranteed results", html_escape(shown.rows_note));
   row("Number of tickets", std::to_string(shown.ticket_count));
   row("Cost of the system",
       html_escape(shown.cost) + (shown.currency.empty() ? "" : " " + html_escape(shown.currency)));
@@ -234,6 +304,10 @@ ChooseSystemResult choose_system(std::string_view list_text, AppState& state, Te
   state.system_id = std::string(list_text);
   const FillSystemOutcome fill = fill_system(list_text, state, tickets, ticket_file_path(state.app_folder));
   if (fill.status == FillSystemStatus::shown) r.shown = fill.shown;
+  if (names_made_wheel(list_text, state.app_folder)) {
+    const PlayedLookup wheel = find_played_system(list_text, state.app_folder);
+    if (wheel.found) r.rows_note = wheel_note(wheel.played);
+  }
   r.message = fill.message;
   return r;
 }

@@ -14,6 +14,7 @@
 #include "shell/app_state.h"
 #include "shell/grid.h"
 #include "shell/outcome.h"
+#include "systems/played_system.h"
 
 namespace ds {
 
@@ -37,6 +38,15 @@ void system_start_grids(TextGrid& results, TextGrid& tickets);
 // The ids of the catalogue, in its order (fill_list).
 std::vector<std::string> system_list();
 
+// The list of the window: the catalogue, then, when any are saved, the made
+// wheels of the Wheels folder under their own heading (made_wheels_heading,
+// not a choice).
+struct SystemListing {
+  std::vector<std::string> systems;
+  std::vector<std::string> wheels;
+};
+SystemListing system_listing(const std::filesystem::path& app_folder);
+
 // ---- Guaranteed results ----
 
 inline constexpr int results_rows = 12;
@@ -47,13 +57,19 @@ inline constexpr int results_cols = 7;
 void layout_results_grid(TextGrid& grid, const ResultsCount& results_min, const ResultsCount& results_max);
 
 // fill_results: loads the tables of the trimmed list text into `state` and lays
-// out the grid from them.
+// out the grid from them. A made wheel's tables come from its tickets (every
+// placement evaluated) and its ticket count goes to state.wheel_tickets; a
+// catalogue system sets that count to 0.
 void fill_results(std::string_view list_text, AppState& state, TextGrid& grid);
 
 // One line for under the Guaranteed Results: "" when the system's tickets give the
 // published rows (or the id is unknown); otherwise it says that the rows shown are
 // those of the tickets played and in how many cells they differ.
 std::string published_rows_note(std::string_view list_text);
+
+// The line under the results of a made wheel: its guarantee, its tickets and
+// how it was made.
+std::string wheel_note(const PlayedSystem& wheel);
 
 // ---- Tickets ----
 
@@ -66,6 +82,8 @@ struct ShownSystem {
   std::string currency;
   std::vector<int> tset_numbers;  // the v numbers of the set, in order
   int v = 0, t = 0, m = 0;
+  int guarantee_m = 0;    // t matched whenever guarantee_m winning numbers lie in the set
+  bool wheel = false;     // a made wheel rather than a catalogue system
   int ticket_count = 0;   // T, the number of tickets
   std::string cost;       // the text of lblCost
   std::string rows_note;  // published_rows_note of the system
@@ -73,7 +91,8 @@ struct ShownSystem {
 
 enum class FillSystemStatus {
   not_fitting,      // the system is for another set size or ticket size: nothing changes
-  no_tickets,       // the program holds no tickets for the system: nothing changes
+                    // (a made wheel says so in the message)
+  no_tickets,       // no tickets for the system, or the wheel file unreadable: nothing changes
   no_tset_numbers,  // the set has no numbers: message, nothing shown
   shown,            // grid, cost and (see file_written) the file are new
 };

@@ -7,6 +7,7 @@
 
 #include "lotto/lotto_files.h"
 #include "shell/files.h"
+#include "support/scratch.h"
 
 using namespace ds;
 
@@ -189,4 +190,46 @@ TEST(Backtest, WindowSystemsLoadChecksAndPrintedPage) {
       "<tr><td><b>Period</b></td><td>2024</td></tr></table><p>Spent 30</p><p>Won 5</p>"
       "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\"><tr><th>Date</th><th>Won</th></tr>"
       "<tr><td>2024-01-10</td><td>&lt;5&gt;</td></tr></table></body></html>");
+}
+
+TEST(Backtest, TwoMadeWheelsOnTheSameDrawsGiveARowEach) {
+  test::ScratchFolder dir;
+  test::ScratchFolder::put(dir.path() / "Wheels" / "a4if6.txt",
+                           "# wheel v=10 k=6 t=4 m=6 made=x\n1 2 3 4 5 6\n1 2 3 7 8 9\n4 5 6 7 8 10\n");
+  test::ScratchFolder::put(dir.path() / "Wheels" / "b2if6.txt",
+                           "# wheel v=10 k=6 t=2 m=6 made=x\n5 6 7 8 9 10\n");
+  test::ScratchFolder::put(dir.path() / "Wheels" / "c.txt",
+                           "# wheel v=11 k=6 t=2 m=6 made=x\n5 6 7 8 9 11\n");
+  // 01-03, set 1..10, draw 1 2 3 11 12 13 + 4: a's first ticket 3+bonus (10), its
+  // second 3 (10), its third only the bonus; b holds none. 01-10, draw 5 6 ...: two
+  // matches at best (class 2 pays 0). So a: spent 2 x 3 x 3 = 18, won 20; b: 6 and 0.
+  const TextGrid draws = grid_of("2024-01-03 1 2 3 11 12 13 4\n2024-01-10 5 6 20 21 22 23 0", 2);
+  const TextGrid sets = grid_of("2024-01-03 1 2 3 4 5 6 7 8 9 10\n2024-01-10 1 2 3 4 5 6 7 8 9 10", 1);
+  AppState s;
+  s.date_format = DateFormat::iso();
+  s.app_folder = dir.path();
+  s.lotto = sample_input("10_3_6", 10, 0, 0).lotto;
+  s.lotto_name = "L";
+  s.tset_name = "T";
+  s.tset_size = 10;
+  EXPECT_EQ(backtest_wheels(dir.path(), 10, 6), (std::vector<std::string>{"a4if6", "b2if6"}));
+  EXPECT_EQ(backtest_load(s, &draws, 0).systems.size(), 4u);  // 10_3_6, 10_4_6, then the wheels
+
+  const BacktestOutcome out = backtest_go(
+      {"a4if6", "2024-01-01", "2024-01-31", {"b2if6", "a4if6", "c", "nothing"}}, s, &draws, &sets);
+  EXPECT_EQ(
+      out.message,
+      "The wheel c needs a targeted set of 11 numbers; the chosen set has 10.\nPlease choose a system.");
+  ASSERT_EQ(out.runs.size(), 2u);
+  EXPECT_EQ(out.result.running_net, (std::vector<double>{11, 2}));
+  EXPECT_EQ(out.runs[1].second.running_net, (std::vector<double>{-3, -6}));
+  const TextGrid t = backtest_totals_grid(out.runs, NumberFormat{});
+  std::string rows;
+  for (int r = 0; r < t.rows(); ++r)
+    for (int c = 0; c < t.cols(); ++c) rows += t.cell(r, c) + (c + 1 == t.cols() ? "\n" : "|");
+  EXPECT_EQ(
+      rows,
+      "System|Tickets per draw|Draws|Spent|Won|Net|Return\na4if6|3|2|18|20|2|1.111\nb2if6|1|2|6|0|-6|0\n");
+  BacktestReport report{"L", "T", "a4if6", "2024", "", nullptr, &t};
+  EXPECT_NE(backtest_report_html(report).find("<td>b2if6</td><td>1</td>"), std::string::npos);
 }

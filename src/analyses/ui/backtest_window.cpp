@@ -11,8 +11,10 @@
 #include <QHeaderView>
 #include <QKeySequence>
 #include <QLabel>
+#include <QLegend>
 #include <QLineEdit>
 #include <QLineSeries>
+#include <QListWidget>
 #include <QPushButton>
 #include <QShortcut>
 #include <QSplitter>
@@ -79,6 +81,14 @@ BacktestWindow::BacktestWindow() {
   facts->addRow(named_label("Label1", tr("Lotto"), central), lbl_lotto_);
   facts->addRow(named_label("Label2", tr("Targeted Set"), central), lbl_tset_);
   facts->addRow(system_label, cmb_system_);
+  lst_compare_ = new QListWidget(central);
+  lst_compare_->setObjectName(QStringLiteral("lstCompare"));
+  lst_compare_->setToolTip(tr("Tick more systems or made wheels to play them on the same draws"));
+  lst_compare_->setMaximumHeight(84);
+  lst_compare_->setMinimumWidth(140);
+  auto* compare_label = named_label("Label6", tr("Co&mpare with"), central);
+  compare_label->setBuddy(lst_compare_);
+  facts->addRow(compare_label, lst_compare_);
 
   auto* period = new QGroupBox(tr("Period"), central);
   period->setObjectName(QStringLiteral("fraPeriod"));
@@ -117,6 +127,12 @@ BacktestWindow::BacktestWindow() {
   msf_->setObjectName(QStringLiteral("msfBacktest"));
   msf_->horizontalHeader()->setStretchLastSection(true);
   msf_->refresh();
+  totals_ = backtest_totals_grid({}, s.number_format);
+  msf_totals_ = new GridView(&totals_, true, central);
+  msf_totals_->setObjectName(QStringLiteral("msfTotals"));
+  msf_totals_->horizontalHeader()->setStretchLastSection(true);
+  msf_totals_->setMaximumHeight(120);
+  msf_totals_->refresh();
 
   series_ = new QLineSeries;
   series_->setName(tr("Running net"));
@@ -165,12 +181,14 @@ BacktestWindow::BacktestWindow() {
   layout->addLayout(top);
   layout->addWidget(lbl_period_);
   layout->addWidget(lbl_totals_);
+  layout->addWidget(msf_totals_);
   layout->addWidget(splitter, 1);
   layout->addLayout(buttons);
   setCentralWidget(central);
   add_help_menu(this, QStringLiteral("backtest.htm"));
 
-  setTabOrder(cmb_system_, txt_from_);
+  setTabOrder(cmb_system_, lst_compare_);
+  setTabOrder(lst_compare_, txt_from_);
   setTabOrder(txt_from_, txt_to_);
   setTabOrder(txt_to_, cmd_go_);
   setTabOrder(cmd_go_, msf_);
@@ -204,7 +222,12 @@ void BacktestWindow::opened() {
   const BacktestLoad load = backtest_load(s, draws, today());
   lbl_lotto_->setText(qs(load.lotto_label));
   lbl_tset_->setText(qs(load.tset_label));
-  for (const std::string& id : load.systems) cmb_system_->addItem(qs(id));
+  for (const std::string& id : load.systems) {
+    cmb_system_->addItem(qs(id));
+    auto* item = new QListWidgetItem(qs(id), lst_compare_);
+    item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+    item->setCheckState(Qt::Unchecked);
+  }
   cmb_system_->setCurrentIndex(cmb_system_->findText(qs(s.system_id)));
   txt_from_->setText(qs(load.from_text));
   txt_to_->setText(qs(load.to_text));
@@ -216,9 +239,18 @@ void BacktestWindow::opened() {
 
 int BacktestWindow::chart_points() const { return static_cast<int>(series_->count()); }
 
+int BacktestWindow::chart_lines() const {
+  int lines = series_->count() > 0 ? 1 : 0;
+  for (const QLineSeries* extra : compared_series_) lines += extra->count() > 0;
+  return lines;
+}
+
 void BacktestWindow::go() {
   const AppState& s = state();
-  const BacktestForm form{ss(cmb_system_->currentText()), ss(txt_from_->text()), ss(txt_to_->text())};
+  BacktestForm form{ss(cmb_system_->currentText()), ss(txt_from_->text()), ss(txt_to_->text()), {}};
+  for (int i = 0; i < lst_compare_->count(); ++i)
+    if (lst_compare_->item(i)->checkState() == Qt::Checked)
+      form.compare.push_back(ss(lst_compare_->item(i)->text()));
   const TextGrid* draws = s.lotto_name.empty() ? nullptr : borrow_grid(LentGrid::draws);
   const TextGrid* sets = s.tset_name.empty() ? nullptr : borrow_grid(LentGrid::sets);
   const BacktestOutcome out = backtest_go(form, s, draws, sets);
@@ -227,6 +259,7 @@ void BacktestWindow::go() {
     shown_system_ = form.system_text;
     shown_period_ = form.from_text + " to " + form.to_text + ". " + out.period;
     show_result(out.result);
+    show_compared(out.runs);
   }
   lbl_period_->setText(qs(out.period));
   static const char* const focus_names[] = {nullptr, "cmbSystem", "txtFrom", "txtTo"};  // Focus
@@ -259,6 +292,44 @@ void BacktestWindow::show_result(const BacktestResult& r) {
   net_axis->applyNiceNumbers();
 }
 
+void BacktestWindow::show_compared(const std::vector<BacktestRun>& runs) {
+  const AppState& s = state();
+  totals_ = backtest_totals_grid(runs, s.number_format);
+  totals_.set_col_width_factor(1, 1.3);
+  msf_totals_->refresh();
+  QChart* chart = chart_view_->chart();
+  for (QLineSeries* extra : compared_series_) {
+    chart->removeSeries(extra);
+    delete extra;
+  }
+  compared_series_.clear();
+  series_->setName(runs.empty() ? tr("Running net") : qs(runs.front().first));
+  auto* time_axis = qobject_cast<QDateTimeAxis*>(chart->axes(Qt::Horizontal).value(0));
+  auto* net_axis = qobject_cast<QValueAxis*>(chart->axes(Qt::Vertical).value(0));
+  double low = 0, high = 0;
+  for (const BacktestRun& run : runs)
+    for (double x : run.second.running_net) {
+      low = std::min(low, x);
+      high = std::max(high, x);
+    }
+  for (std::size_t i = 1; i < runs.size(); ++i) {
+    const BacktestResult& r = runs[i].second;
+    auto* line = new QLineSeries;
+    line->setName(qs(runs[i].first));
+    for (std::size_t d = 0; d < r.draws.size(); ++d)
+      line->append(QPointF(static_cast<qreal>(chart_time(r.draws[d].day)), r.running_net[d]));
+    chart->addSeries(line);
+    if (time_axis) line->attachAxis(time_axis);
+    if (net_axis) line->attachAxis(net_axis);
+    compared_series_.push_back(line);
+  }
+  chart->legend()->setVisible(runs.size() > 1);
+  if (net_axis && runs.size() > 1) {
+    net_axis->setRange(low, high);
+    net_axis->applyNiceNumbers();
+  }
+}
+
 QString BacktestWindow::report_html() const {
   BacktestReport r;
   r.lotto_name = ss(lbl_lotto_->text());
@@ -267,6 +338,7 @@ QString BacktestWindow::report_html() const {
   r.period = shown_period_;
   r.totals = ss(lbl_totals_->text());
   r.grid = &grid_;
+  r.totals_grid = &totals_;
   return qs(backtest_report_html(r));
 }
 

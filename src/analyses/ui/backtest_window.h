@@ -13,6 +13,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QLineSeries;
+class QListWidget;
 class QPushButton;
 
 namespace ds::ui {
@@ -32,6 +33,10 @@ class BacktestWindow : public QMainWindow, public OpensOnShow {
   const TextGrid& backtest_grid() const { return grid_; }
   // The points of the chart: one per draw played.
   int chart_points() const;
+  // The lines of the chart: one per system or wheel played.
+  int chart_lines() const;
+  // One row per system or wheel played.
+  const TextGrid& totals_grid() const { return totals_; }
 
   void go();  // cmdGo
   QString report_html() const;
@@ -41,8 +46,10 @@ class BacktestWindow : public QMainWindow, public OpensOnShow {
 
  private:
   void show_result(const BacktestResult& result);
+  void show_compared(const std::vector<BacktestRun>& runs);
 
   TextGrid grid_;
+  TextGrid totals_;
   std::string shown_system_;  // the system and period of the table shown, for printing
   std::string shown_period_;
   QLabel* lbl_lotto_ = nullptr;
@@ -54,6 +61,9 @@ class BacktestWindow : public QMainWindow, public OpensOnShow {
   QLabel* lbl_period_ = nullptr;
   QLabel* lbl_totals_ = nullptr;
   GridView* msf_ = nullptr;
+  GridView* msf_totals_ = nullptr;
+  QListWidget* lst_compare_ = nullptr;
+  std::vector<QLineSeries*> compared_series_;
   QChartView* chart_view_ = nullptr;
   QLineSeries* series_ = nullptr;
 };

@@ -49,6 +49,8 @@ MainWindow::MainWindow() {
   add_button(central, data, "cmdLotto", tr("Lotto"), WindowId::lotto);
   add_button(central, data, "cmdTsets", tr("Targeted Sets"), WindowId::tsets);
   add_button(central, data, "cmdSystems", tr("Systems"), WindowId::system);
+  add_button(central, data, "cmdMakeWheel", tr("Make a Wheel"), WindowId::make_wheel);
+  add_button(central, data, "cmdCheckWheel", tr("Check a Wheel"), WindowId::check_wheel);
   add_button(central, calc, "cmdPerformance", tr("System Performance"), WindowId::performance);
   add_button(central, calc, "cmdBacktest", tr("Back-test"), WindowId::backtest);
   add_button(central, calc, "cmdFability", tr("Forecasting Abilities"), WindowId::forecasting);
@@ -73,7 +75,7 @@ MainWindow::MainWindow() {
     // The program's folder cannot be written: say where the user's data lives.
     statusBar()->showMessage(tr("Your data lives in %1").arg(QString::fromStdString(s.app_folder.string())));
   }
-  resize(460, 310);
+  resize(460, 390);
 }
 
 void MainWindow::opened() {

@@ -1,6 +1,7 @@
 #include "systems/ui/system_window.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -8,6 +9,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QShortcut>
+#include <QStandardItemModel>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -107,6 +109,13 @@ SystemWindow::SystemWindow() {
   auto* cmd_copy = new QPushButton(QStringLiteral("&Copy"), central);
   cmd_copy->setObjectName(QStringLiteral("cmdCopy"));
   cmd_copy->setToolTip(tr("Copy the tickets for a spreadsheet"));
+  auto* cmd_make = new QPushButton(tr("&Make a Wheel\u2026"), central);
+  cmd_make->setObjectName(QStringLiteral("cmdMakeWheel"));
+  cmd_make->setToolTip(
+      tr("Make a wheel with the guarantee you choose; saved wheels are listed after the systems"));
+  auto* cmd_check = new QPushButton(tr("Chec&k a Wheel\u2026"), central);
+  cmd_check->setObjectName(QStringLiteral("cmdCheckWheel"));
+  cmd_check->setToolTip(tr("Check any list of tickets: worst and best matches, holes of a guarantee"));
 
   // Layout: the choices on top, the results and the tickets side by side, the
   // cost and the print button below.
@@ -117,6 +126,12 @@ SystemWindow::SystemWindow() {
   choices->addWidget(lbl_tset_, 1, 1);
   choices->addWidget(label3, 2, 0);
   choices->addWidget(cmb_list_, 2, 1, Qt::AlignLeft);
+  {
+    auto* wheel_buttons = new QHBoxLayout;
+    wheel_buttons->addWidget(cmd_make);
+    wheel_buttons->addWidget(cmd_check);
+    choices->addLayout(wheel_buttons, 2, 2, Qt::AlignLeft);
+  }
   choices->setColumnStretch(2, 1);
   choices->setHorizontalSpacing(16);
 
@@ -155,7 +170,9 @@ SystemWindow::SystemWindow() {
   setCentralWidget(central);
   add_help_menu(this, QStringLiteral("system.htm"));
 
-  setTabOrder(cmb_list_, msf_results_);
+  setTabOrder(cmb_list_, cmd_make);
+  setTabOrder(cmd_make, cmd_check);
+  setTabOrder(cmd_check, msf_results_);
   setTabOrder(msf_results_, msf_system_);
   setTabOrder(msf_system_, cmd_export);
   setTabOrder(cmd_export, cmd_copy);
@@ -169,9 +186,12 @@ SystemWindow::SystemWindow() {
         QStringLiteral("system-%1.csv").arg(shown_ ? qs(shown_->system_id) : QStringLiteral("tickets")));
   });
   connect(cmd_copy, &QPushButton::clicked, this, [this] { copy_grid(this, tickets_); });
+  connect(cmd_make, &QPushButton::clicked, this, [] { registry().show(WindowId::make_wheel); });
+  connect(cmd_check, &QPushButton::clicked, this, [] { registry().show(WindowId::check_wheel); });
 
   // Load step: the list and the grids; the checks wait for the window to open.
   for (const std::string& id : system_list()) cmb_list_->addItem(qs(id));
+  refresh_wheels();
   cmb_list_->setCurrentIndex(-1);
   system_start_grids(results_, tickets_);
   msf_results_->refresh();
@@ -201,6 +221,39 @@ void SystemWindow::opened() {
 }
 
 SystemWindow::~SystemWindow() { delete takeCentralWidget(); }
+
+void SystemWindow::refresh_wheels() {
+  const int systems = static_cast<int>(system_list().size());
+  const QString current = cmb_list_->currentIndex() >= 0 ? cmb_list_->currentText() : QString();
+  const std::vector<std::string> wheels = system_listing(state().app_folder).wheels;
+  QStringList now;
+  for (const std::string& name : wheels) now << qs(name);
+  QStringList listed;
+  for (int i = systems + 2; i < cmb_list_->count(); ++i) listed << cmb_list_->itemText(i);
+  if (listed == now && (cmb_list_->count() > systems) == !now.isEmpty()) return;
+  const QSignalBlocker quiet(cmb_list_);
+  while (cmb_list_->count() > systems) cmb_list_->removeItem(cmb_list_->count() - 1);
+  if (!now.isEmpty()) {
+    // The catalogue and the made wheels stay apart: a separator, then a heading
+    // that cannot be chosen.
+    cmb_list_->insertSeparator(systems);
+    cmb_list_->addItem(qs(std::string(made_wheels_heading)));
+    if (auto* model = qobject_cast<QStandardItemModel*>(cmb_list_->model()))
+      if (QStandardItem* heading = model->item(systems + 1)) {
+        heading->setFlags(heading->flags() & ~(Qt::ItemIsSelectable | Qt::ItemIsEnabled));
+        QFont f = heading->font();
+        f.setBold(true);
+        heading->setFont(f);
+      }
+    cmb_list_->addItems(now);
+  }
+  cmb_list_->setCurrentIndex(current.isEmpty() ? -1 : cmb_list_->findText(current));
+}
+
+void SystemWindow::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  if (event->type() == QEvent::ActivationChange && isActiveWindow()) refresh_wheels();
+}
 
 void SystemWindow::choose_system() {
   const ChooseSystemResult r = ds::choose_system(ss(cmb_list_->currentText()), state(), results_, tickets_);

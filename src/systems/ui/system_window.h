@@ -34,6 +34,14 @@ class SystemWindow : public QMainWindow, public OpensOnShow {
   using PrintHandler = std::function<void(QWidget* parent, const QString& html)>;
   static void set_print_handler(PrintHandler handler);
 
+  // Lists the made wheels of the Wheels folder anew under their heading, after
+  // the catalogue; the choice on screen stays. Runs whenever the window comes to
+  // the front, so that a wheel saved meanwhile is listed.
+  void refresh_wheels();
+
+ protected:
+  void changeEvent(QEvent* event) override;
+
  private:
   void choose_system();  // cmbList: the user picked an entry
   void print_system();   // cmdPrint

@@ -1,0 +1,303 @@
+#include "systems/ui/check_wheel_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "shell/files.h"
+#include "shell/ui/app.h"
+#include "shell/ui/apply_outcome.h"
+#include "shell/ui/dialogs.h"
+#include "shell/ui/grid_export.h"
+#include "shell/ui/grid_view.h"
+
+namespace ds::ui {
+
+namespace {
+
+QPushButton* named_button(const char* name, const QString& caption, QWidget* parent) {
+  auto* b = new QPushButton(caption, parent);
+  b->setObjectName(QString::fromLatin1(name));
+  b->setAutoDefault(false);
+  return b;
+}
+
+QLabel* named_label(const char* name, QWidget* parent) {
+  auto* l = new QLabel(parent);
+  l->setObjectName(QString::fromLatin1(name));
+  l->setWordWrap(true);
+  l->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  return l;
+}
+
+}  // namespace
+
+CheckWheelWindow::CheckWheelWindow() {
+  setObjectName(QStringLiteral("frmCheckWheel"));
+  setWindowTitle(tr("Check a Wheel"));
+  auto* central = new QWidget(this);
+
+  txt_set_ = new QLineEdit(central);
+  txt_set_->setObjectName(QStringLiteral("txtSet"));
+  txt_set_->setPlaceholderText(tr("empty: the tickets hold positions 1, 2, 3 ..."));
+  txt_set_->setToolTip(tr("The lotto numbers of the set, when the tickets are written with them"));
+  cmd_use_set_ = named_button("cmdUseSet", tr("&Targeted set"), central);
+  cmd_use_set_->setToolTip(tr("The numbers of the targeted set chosen in the Targeted Sets window"));
+  cmd_open_ = named_button("cmdOpen", tr("&Open\u2026"), central);
+  cmd_open_->setToolTip(tr("A made wheel, the Systems window's ticket file, or a wheel as text or CSV"));
+  lbl_list_ = named_label("lblList", central);
+  lbl_list_->setText(tr("No list opened."));
+  txt_t_ = new QLineEdit(central);
+  txt_t_->setObjectName(QStringLiteral("txtT"));
+  txt_m_ = new QLineEdit(central);
+  txt_m_->setObjectName(QStringLiteral("txtM"));
+  for (QLineEdit* e : {txt_t_, txt_m_}) e->setMaximumWidth(60);
+  txt_t_->setToolTip(tr("Some ticket matches at least T ... (empty: no guarantee, the matches alone)"));
+  txt_m_->setToolTip(tr("... whenever M winning numbers lie in the set"));
+  cmd_check_ = named_button("cmdCheck", tr("&Check"), central);
+  cmd_stop_ = named_button("cmdStop", tr("Sto&p"), central);
+  cmd_stop_->setEnabled(false);
+  prg_ = new QProgressBar(central);
+  prg_->setObjectName(QStringLiteral("prgCheck"));
+  prg_->setRange(0, 1000);
+  prg_->setValue(0);
+  prg_->setTextVisible(false);
+  lbl_summary_ = named_label("lblSummary", central);
+  {
+    QFont f = lbl_summary_->font();
+    f.setBold(true);
+    lbl_summary_->setFont(f);
+  }
+  cmd_export_ = named_button("cmdExport", tr("E&xport holes\u2026"), central);
+  cmd_export_->setToolTip(tr("Save the holes listed as a CSV file"));
+  cmd_export_->setEnabled(false);
+
+  rows_ = check_rows_grid(WheelCheckResult{});
+  holes_ = check_holes_grid(WheelCheckResult{}, {});
+  msf_rows_ = new GridView(&rows_, true, central);
+  msf_rows_->setObjectName(QStringLiteral("msfRows"));
+  msf_holes_ = new GridView(&holes_, true, central);
+  msf_holes_->setObjectName(QStringLiteral("msfHoles"));
+  msf_holes_->horizontalHeader()->setStretchLastSection(true);
+  msf_rows_->refresh();
+  msf_holes_->refresh();
+
+  auto* form = new QFormLayout;
+  auto* set_row = new QHBoxLayout;
+  set_row->addWidget(txt_set_, 1);
+  set_row->addWidget(cmd_use_set_);
+  auto* set_label = new QLabel(tr("&Numbers of the set"), central);
+  set_label->setBuddy(txt_set_);
+  form->addRow(set_label, set_row);
+  auto* list_row = new QHBoxLayout;
+  list_row->addWidget(cmd_open_);
+  list_row->addWidget(lbl_list_, 1);
+  form->addRow(tr("Tickets"), list_row);
+  auto* guarantee = new QHBoxLayout;
+  guarantee->addWidget(txt_t_);
+  guarantee->addWidget(new QLabel(tr("if"), central));
+  guarantee->addWidget(txt_m_);
+  guarantee->addSpacing(12);
+  guarantee->addWidget(cmd_check_);
+  guarantee->addWidget(cmd_stop_);
+  guarantee->addWidget(prg_, 1);
+  auto* guarantee_label = new QLabel(tr("&Guarantee"), central);
+  guarantee_label->setBuddy(txt_t_);
+  form->addRow(guarantee_label, guarantee);
+
+  auto* holes_box = new QWidget(central);
+  auto* holes_layout = new QVBoxLayout(holes_box);
+  holes_layout->setContentsMargins(0, 0, 0, 0);
+  holes_layout->addWidget(lbl_summary_);
+  holes_layout->addWidget(msf_holes_, 1);
+  auto* export_row = new QHBoxLayout;
+  export_row->addStretch();
+  export_row->addWidget(cmd_export_);
+  holes_layout->addLayout(export_row);
+  auto* splitter = new QSplitter(Qt::Vertical, central);
+  splitter->addWidget(msf_rows_);
+  splitter->addWidget(holes_box);
+  splitter->setChildrenCollapsible(false);
+
+  auto* layout = new QVBoxLayout(central);
+  layout->addLayout(form);
+  layout->addWidget(splitter, 1);
+  setCentralWidget(central);
+  add_help_menu(this, QStringLiteral("wheels.htm"));
+
+  setTabOrder(txt_set_, cmd_use_set_);
+  setTabOrder(cmd_use_set_, cmd_open_);
+  setTabOrder(cmd_open_, txt_t_);
+  setTabOrder(txt_t_, txt_m_);
+  setTabOrder(txt_m_, cmd_check_);
+  setTabOrder(cmd_check_, cmd_stop_);
+  setTabOrder(cmd_stop_, msf_rows_);
+  setTabOrder(msf_rows_, msf_holes_);
+  setTabOrder(msf_holes_, cmd_export_);
+
+  timer_ = new QTimer(this);
+  timer_->setInterval(200);
+  // Leaving the program stops the work and waits for its thread, whether or not
+  // the window is ever deleted.
+  connect(qApp, &QCoreApplication::aboutToQuit, this, [this] {
+    timer_->stop();
+    end_check();
+  });
+  connect(timer_, &QTimer::timeout, this, &CheckWheelWindow::poll);
+  connect(cmd_open_, &QPushButton::clicked, this, &CheckWheelWindow::open_list);
+  connect(cmd_check_, &QPushButton::clicked, this, &CheckWheelWindow::check);
+  connect(cmd_stop_, &QPushButton::clicked, this, &CheckWheelWindow::stop);
+  for (QLineEdit* e : {txt_t_, txt_m_}) connect(e, &QLineEdit::returnPressed, this, &CheckWheelWindow::check);
+  connect(cmd_use_set_, &QPushButton::clicked, this, [this] {
+    const AppState& s = state();
+    QStringList numbers;
+    for (int p = 1; p <= s.tset_size && p < static_cast<int>(s.tset_numbers.size()); ++p)
+      if (s.tset_numbers[p] > 0) numbers << QString::number(s.tset_numbers[p]);
+    if (numbers.isEmpty()) {
+      show_message(this, messages().select_tset);
+      return;
+    }
+    txt_set_->setText(numbers.join(QLatin1Char(' ')));
+  });
+  connect(cmd_export_, &QPushButton::clicked, this,
+          [this] { export_grid_csv(this, holes_, QStringLiteral("holes.csv")); });
+  resize(900, 620);
+  cmd_open_->setFocus();
+}
+
+CheckWheelWindow::~CheckWheelWindow() {
+  end_check();
+  delete takeCentralWidget();
+}
+
+void CheckWheelWindow::end_check() {
+  if (!worker_.joinable()) return;
+  worker_.request_stop();
+  worker_.join();
+}
+
+void CheckWheelWindow::closeEvent(QCloseEvent* event) {
+  timer_->stop();
+  end_check();
+  run_.reset();
+  set_busy(false);
+  QMainWindow::closeEvent(event);
+}
+
+void CheckWheelWindow::set_busy(bool busy) {
+  for (QWidget* w :
+       std::initializer_list<QWidget*>{txt_set_, cmd_use_set_, cmd_open_, txt_t_, txt_m_, cmd_check_})
+    w->setEnabled(!busy);
+  cmd_stop_->setEnabled(busy);
+}
+
+void CheckWheelWindow::open_list() {
+  if (running()) return;
+  const QString file = dialogs().open_file(this, tr("Open a list of tickets"),
+                                           tr("Ticket lists (*.txt *.csv);;All files (*)"));
+  if (file.isEmpty()) return;
+  const std::optional<std::string> bytes = read_file(ss(file), 64u * 1024u * 1024u);
+  if (!bytes) {
+    show_message(this, tr("The file \"%1\" cannot be read.").arg(file));
+    return;
+  }
+  const TicketListRead read = read_ticket_list(*bytes, ss(txt_set_->text()));
+  apply_outcome(this, read, read.ok ? nullptr : "txtSet");
+  if (!read.ok) return;
+  bytes_ = *bytes;
+  lbl_list_->setText(qs(read.description));
+  lbl_list_->setToolTip(file);
+  txt_t_->setText(qs(read.t_text));
+  txt_m_->setText(qs(read.m_text));
+  rows_ = check_rows_grid(WheelCheckResult{});
+  holes_ = check_holes_grid(WheelCheckResult{}, {});
+  msf_rows_->refresh();
+  msf_holes_->refresh();
+  lbl_summary_->clear();
+  cmd_export_->setEnabled(false);
+  prg_->setValue(0);
+  cmd_check_->setFocus();
+}
+
+void CheckWheelWindow::check() {
+  if (running()) return;
+  const bool opened = !bytes_.empty();
+  TicketListRead read;
+  if (opened) {
+    read = read_ticket_list(bytes_, ss(txt_set_->text()));
+    if (!read.ok) {
+      apply_outcome(this, read, "txtSet");
+      return;
+    }
+  }
+  const CheckWheelStart start =
+      check_wheel_start(opened ? &read.wheel : nullptr, ss(txt_t_->text()), ss(txt_m_->text()));
+  static const char* const focus_names[] = {nullptr, "txtT", "txtM"};
+  apply_outcome(this, start, focus_names[static_cast<int>(start.focus)]);
+  if (!start.start) {
+    if (!opened) cmd_open_->setFocus();
+    return;
+  }
+  run_ = std::make_unique<Run>();
+  run_->wheel = read.wheel;
+  run_->t = start.t;
+  run_->m = start.m;
+  run_->set_numbers = *parse_set_numbers(ss(txt_set_->text()));
+  lbl_list_->setText(qs(read.description));
+  lbl_summary_->setText(tr("Checking\u2026"));
+  prg_->setValue(0);
+  set_busy(true);
+  cmd_stop_->setFocus();
+  Run* run = run_.get();
+  worker_ = std::jthread([run](std::stop_token stop) {
+    run->result = check_wheel(run->wheel, run->t, run->m, stop, &run->progress);
+    run->finished.store(true, std::memory_order_release);
+  });
+  timer_->start();
+}
+
+void CheckWheelWindow::stop() {
+  if (!running()) return;
+  worker_.request_stop();
+  cmd_stop_->setEnabled(false);
+}
+
+void CheckWheelWindow::poll() {
+  if (!run_) return;
+  const std::uint64_t total = run_->progress.total.load(), done = run_->progress.done.load();
+  if (total > 0) prg_->setValue(static_cast<int>(std::min<std::uint64_t>(1000, done * 1000 / total)));
+  if (run_->finished.load(std::memory_order_acquire)) finish();
+}
+
+void CheckWheelWindow::finish() {
+  timer_->stop();
+  end_check();
+  const WheelCheckResult result = std::move(run_->result);
+  const std::vector<int> set_numbers = run_->set_numbers;
+  run_.reset();
+  set_busy(false);
+  lbl_summary_->setText(qs(check_summary_text(result)));
+  if (!result.complete) {
+    prg_->setValue(0);
+    cmd_check_->setFocus();
+    return;
+  }
+  prg_->setValue(prg_->maximum());
+  rows_ = check_rows_grid(result);
+  holes_ = check_holes_grid(result, set_numbers);
+  msf_rows_->refresh();
+  msf_holes_->refresh();
+  cmd_export_->setEnabled(holes_.rows() > 1);
+  cmd_check_->setFocus();
+}
+
+}  // namespace ds::ui

@@ -1,0 +1,69 @@
+#pragma once
+// The Check a Wheel window: opens any list of tickets and shows, for every count
+// of winners inside the set, the worst and best match and how the cases spread
+// over matches; for a chosen guarantee, the holes. The check runs on a thread of
+// its own.
+#include <QMainWindow>
+#include <atomic>
+#include <memory>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "shell/grid.h"
+#include "systems/wheel_handlers.h"
+
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QTimer;
+
+namespace ds::ui {
+
+class GridView;
+
+class CheckWheelWindow : public QMainWindow {
+  Q_OBJECT
+ public:
+  CheckWheelWindow();
+  ~CheckWheelWindow() override;
+
+  void open_list();  // cmdOpen
+  void check();      // cmdCheck
+  void stop();       // cmdStop
+  bool running() const { return static_cast<bool>(run_); }
+  const TextGrid& rows_grid() const { return rows_; }
+  const TextGrid& holes_grid() const { return holes_; }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  struct Run {
+    Wheel wheel;
+    int t = 0, m = 0;
+    std::vector<int> set_numbers;
+    CheckProgress progress;
+    WheelCheckResult result;
+    std::atomic<bool> finished{false};
+  };
+  void poll();
+  void finish();
+  void end_check();
+  void set_busy(bool busy);
+
+  std::string bytes_;  // the list opened, read again at each check with the set's numbers
+  std::unique_ptr<Run> run_;
+  std::jthread worker_;
+  TextGrid rows_, holes_;
+  QLineEdit *txt_set_ = nullptr, *txt_t_ = nullptr, *txt_m_ = nullptr;
+  QPushButton *cmd_open_ = nullptr, *cmd_use_set_ = nullptr, *cmd_check_ = nullptr, *cmd_stop_ = nullptr,
+              *cmd_export_ = nullptr;
+  QLabel *lbl_list_ = nullptr, *lbl_summary_ = nullptr;
+  QProgressBar* prg_ = nullptr;
+  GridView *msf_rows_ = nullptr, *msf_holes_ = nullptr;
+  QTimer* timer_ = nullptr;
+};
+
+}  // namespace ds::ui

@@ -1,0 +1,66 @@
+#pragma once
+// The Make a Wheel window: the size of the set, the ticket size and the
+// guarantee; the search runs on a thread of its own while a timer shows how far
+// it got; Stop keeps the best complete wheel; Save puts it in the Wheels folder.
+#include <QMainWindow>
+#include <atomic>
+#include <memory>
+#include <optional>
+#include <thread>
+
+#include "shell/grid.h"
+#include "systems/wheel_handlers.h"
+
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QTimer;
+
+namespace ds::ui {
+
+class GridView;
+
+class MakeWheelWindow : public QMainWindow {
+  Q_OBJECT
+ public:
+  MakeWheelWindow();
+  // Stops a search still running and waits for its thread.
+  ~MakeWheelWindow() override;
+
+  void start();  // cmdStart
+  void stop();   // cmdStop: the search ends, keeping the best complete wheel
+  void save();   // cmdSave
+  bool running() const { return static_cast<bool>(run_); }
+  const std::optional<Wheel>& wheel() const { return wheel_; }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  // What the search thread and the window share: the maker's progress and, once
+  // `finished` is set, its result.
+  struct Run {
+    MakeProgress progress;
+    MakeRequest request;
+    std::optional<Wheel> result;
+    std::atomic<bool> finished{false};
+  };
+  void poll();    // the timer: the progress shown, the result taken once finished
+  void finish();  // joins the thread and shows the result
+  void end_search();
+
+  std::unique_ptr<Run> run_;
+  std::jthread worker_;
+  std::optional<Wheel> wheel_;
+  TextGrid tickets_;
+  QLineEdit *txt_v_ = nullptr, *txt_k_ = nullptr, *txt_t_ = nullptr, *txt_m_ = nullptr;
+  QLineEdit *txt_seconds_ = nullptr, *txt_seed_ = nullptr, *txt_name_ = nullptr;
+  QPushButton *cmd_start_ = nullptr, *cmd_stop_ = nullptr, *cmd_save_ = nullptr;
+  QProgressBar* prg_ = nullptr;
+  QLabel *lbl_progress_ = nullptr, *lbl_result_ = nullptr, *lbl_bound_ = nullptr, *lbl_catalogue_ = nullptr;
+  GridView* msf_tickets_ = nullptr;
+  QTimer* timer_ = nullptr;
+};
+
+}  // namespace ds::ui

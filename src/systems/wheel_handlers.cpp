@@ -1,0 +1,306 @@
+#include "systems/wheel_handlers.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "shell/fields.h"
+#include "shell/files.h"
+#include "shell/numbers.h"
+#include "systems/played_system.h"
+
+namespace ds {
+
+namespace {
+
+std::optional<int> whole_in(std::string_view text, int low, int high) {
+  const std::optional<long long> n = parse_whole(text);
+  if (!n || *n < low || *n > high) return std::nullopt;
+  return static_cast<int>(*n);
+}
+
+std::string plural(long long n, const char* one, const char* many) {
+  return std::to_string(n) + " " + (n == 1 ? one : many);
+}
+
+}  // namespace
+
+// ---- Make a Wheel ----
+
+MakeWheelForm make_wheel_defaults(const AppState& state) {
+  const int pick = state.lotto.pick_n;
+  return {"10", std::to_string(pick >= 3 && pick <= 7 ? pick : 6), "3", "3", "60", "1"};
+}
+
+MakeWheelStart make_wheel_start(const MakeWheelForm& f) {
+  MakeWheelStart out;
+  const auto refuse = [&out](MakeWheelFocus focus, std::string message) {
+    out.focus = focus;
+    out.message = std::move(message);
+    return out;
+  };
+  const std::optional<int> v = whole_in(f.v, min_maker_v, max_maker_v);
+  if (!v)
+    return refuse(MakeWheelFocus::v, "The set holds " + std::to_string(min_maker_v) + " to " +
+                                         std::to_string(max_maker_v) + " numbers: type a whole number in V.");
+  const std::optional<int> k = whole_in(f.k, 3, 7);
+  if (!k) return refuse(MakeWheelFocus::k, "A ticket holds 3 to 7 numbers: type a whole number in K.");
+  if (*k >= *v)
+    return refuse(MakeWheelFocus::k, "A ticket must hold fewer numbers than the set (K less than V).");
+  const std::optional<int> t = whole_in(f.t, 2, max_maker_m);
+  if (!t)
+    return refuse(MakeWheelFocus::t,
+                  "The guarantee T is a whole number from 2 to " + std::to_string(max_maker_m) + ".");
+  const std::optional<int> m = whole_in(f.m, 2, max_maker_m);
+  if (!m)
+    return refuse(MakeWheelFocus::m, "M, the winning numbers in the set, is a whole number from 2 to " +
+                                         std::to_string(max_maker_m) + ".");
+  if (*t > *m)
+    return refuse(MakeWheelFocus::t, "The guarantee T cannot be more than M (T if M: 2 <= T <= M).");
+  if (*t > *k)
+    return refuse(MakeWheelFocus::t, "The guarantee T cannot be more than the numbers on a ticket (K).");
+  if (*m > *v) return refuse(MakeWheelFocus::m, "M cannot be more than the numbers in the set (V).");
+  const std::optional<double> seconds = parse_plain_double(f.seconds);
+  if (!seconds || !std::isfinite(*seconds) || *seconds < 1 || *seconds > 86400)
+    return refuse(MakeWheelFocus::seconds, "Type the time to search in seconds, from 1 to 86400.");
+  const std::optional<long long> seed = parse_whole(f.seed);
+  if (!seed || *seed < 0) return refuse(MakeWheelFocus::seed, "The seed is a whole number, 0 or more.");
+
+  MakeRequest r;
+  r.v = *v;
+  r.k = *k;
+  r.t = *t;
+  r.m = *m;
+  r.seconds = *seconds;
+  r.seed = static_cast<std::uint64_t>(*seed);
+  if (const std::string error = make_request_error(r); !error.empty())
+    return refuse(MakeWheelFocus::v, error);
+  out.request = r;
+  return out;
+}
+
+std::string make_wheel_progress_text(int best_size, long long uncovered, double seconds) {
+  std::string s =
+      best_size > 0 ? "Best so far: " + plural(best_size, "ticket", "tickets") : "No complete wheel yet";
+  if (uncovered >= 0) s += best_size > 0 ? "; trying " + std::to_string(best_size - 1) + ": " : "; ";
+  if (uncovered >= 0) s += plural(uncovered, "case", "cases") + " still uncovered";
+  const long long whole = static_cast<long long>(seconds);
+  s += "; " + std::to_string(whole / 60) + ":" + (whole % 60 < 10 ? "0" : "") + std::to_string(whole % 60) +
+       " elapsed.";
+  return s;
+}
+
+MakeWheelSummary make_wheel_summary(const Wheel& w) {
+  MakeWheelSummary s;
+  const auto size = static_cast<long long>(w.tickets.size());
+  s.result = plural(size, "ticket", "tickets") + " of " + std::to_string(w.k) + " numbers on " +
+             std::to_string(w.v) + " numbers, guarantee " + guarantee_text(w.t, w.m) +
+             ": checked case by case, it holds.";
+  const long long bound = known_bound(w.v, w.k, w.t, w.m);
+  if (bound > 0)
+    s.bound = "Lower bound (Sch\u00f6nheim): " + std::to_string(bound) + " tickets; " +
+              (size <= bound ? std::string("this wheel reaches it.")
+                             : "this wheel is " + plural(size - bound, "ticket", "tickets") + " above it.");
+  else
+    s.bound = "No lower bound is known for " + guarantee_text(w.t, w.m) + ".";
+  const CatalogueMatch c = catalogue_match(w.v, w.k, w.t);
+  if (c.id.empty() || w.m != w.t)
+    s.catalogue = "No catalogue system has this size and guarantee.";
+  else if (c.tickets > size)
+    s.catalogue = "The catalogue system " + c.id + " plays " + std::to_string(c.tickets) +
+                  " tickets: " + plural(c.tickets - size, "ticket", "tickets") + " saved on every draw.";
+  else
+    s.catalogue = "The catalogue system " + c.id + " plays " + std::to_string(c.tickets) +
+                  " tickets: no fewer than this wheel.";
+  return s;
+}
+
+TextGrid wheel_ticket_grid(const Wheel& wheel) {
+  TextGrid g(static_cast<int>(wheel.tickets.size()) + 1, 2);
+  g.fixed_rows = 1;
+  g.fixed_cols = 1;
+  g.set_cell(0, 0, "Ticket");
+  g.set_cell(0, 1, "Positions");
+  for (std::size_t i = 0; i < wheel.tickets.size(); ++i) {
+    std::string text;
+    for (int p : wheel.tickets[i]) text += (text.empty() ? "" : " ") + std::to_string(p);
+    g.set_cell(static_cast<int>(i) + 1, 0, "N" + std::to_string(i + 1));
+    g.set_cell(static_cast<int>(i) + 1, 1, text);
+  }
+  return g;
+}
+
+std::string save_wheel_name(const Wheel& wheel) {
+  std::string name = wheel_file_name(wheel);
+  if (name.size() > 4 && name.compare(name.size() - 4, 4, ".txt") == 0) name.resize(name.size() - 4);
+  return name;
+}
+
+WheelNameCheck check_wheel_name(std::string_view typed) {
+  WheelNameCheck out;
+  std::string_view name = trim_blanks(typed);
+  if (name.size() > 4 && name.substr(name.size() - 4) == ".txt") name.remove_suffix(4);
+  const std::optional<std::string> safe = safe_name(name);
+  if (!safe) {
+    out.message =
+        "A wheel's name becomes a file name: type letters, digits, blanks, '-' or '_', without '/' or '\\'.";
+    return out;
+  }
+  if (names_catalogue_system(*safe)) {
+    out.message = "The name " + *safe + " is a system of the catalogue; please choose another name.";
+    return out;
+  }
+  out.name = *safe;
+  return out;
+}
+
+std::string save_made_wheel(const std::filesystem::path& app_folder, const std::string& name,
+                            const Wheel& wheel) {
+  const std::filesystem::path folder = wheels_folder(app_folder);
+  if (!folder_exists(folder) && !make_folder(folder))
+    return "The folder \"" + folder.string() + "\" cannot be made; the wheel was not saved.";
+  const std::filesystem::path file = made_wheel_path(app_folder, name);
+  const std::string error = write_file_atomic(file, wheel_file_text(wheel));
+  if (!error.empty()) return "The wheel could not be saved to \"" + file.string() + "\" (" + error + ").";
+  return {};
+}
+
+// ---- Check a Wheel ----
+
+std::optional<std::vector<int>> parse_set_numbers(std::string_view text) {
+  std::vector<int> out;
+  std::string field;
+  const auto take = [&]() {
+    if (field.empty()) return true;
+    const std::optional<int> n = whole_in(field, 1, 99);
+    field.clear();
+    if (!n || std::find(out.begin(), out.end(), *n) != out.end()) return false;
+    out.push_back(*n);
+    return true;
+  };
+  for (char c : text) {
+    if (c == ' ' || c == ',' || c == ';' || c == '\t' || c == '\r' || c == '\n') {
+      if (!take()) return std::nullopt;
+    } else {
+      field += c;
+    }
+  }
+  if (!take()) return std::nullopt;
+  return out;
+}
+
+TicketListRead read_ticket_list(std::string_view bytes, std::string_view set_text) {
+  TicketListRead out;
+  const std::optional<std::vector<int>> set = parse_set_numbers(set_text);
+  if (!set) {
+    out.message =
+        "The set's numbers must be whole numbers from 1 to 99, each once, separated by blanks or commas.";
+    return out;
+  }
+  const WheelRead read = parse_ticket_list(bytes, *set);
+  if (!read.ok) {
+    out.message = "The file is not a list of tickets: " + read.error;
+    return out;
+  }
+  out.ok = true;
+  out.wheel = read.wheel;
+  if (read.wheel.t > 0) {
+    out.t_text = std::to_string(read.wheel.t);
+    out.m_text = std::to_string(read.wheel.m);
+  }
+  out.description =
+      plural(static_cast<long long>(read.wheel.tickets.size()), "ticket", "tickets") + " of " +
+      std::to_string(read.wheel.k) + " numbers on " + std::to_string(read.wheel.v) + " numbers" +
+      (read.wheel.t > 0 ? ", made for " + guarantee_text(read.wheel.t, read.wheel.m) : "") + ".";
+  return out;
+}
+
+CheckWheelStart check_wheel_start(const Wheel* wheel, std::string_view t_text, std::string_view m_text) {
+  CheckWheelStart out;
+  if (!wheel || wheel->tickets.empty()) {
+    out.message = "Please open a list of tickets first.";
+    return out;
+  }
+  if (trim_blanks(t_text).empty() && trim_blanks(m_text).empty()) {
+    out.start = true;
+    return out;
+  }
+  const std::optional<int> t = whole_in(t_text, 1, std::min(wheel->k, max_maker_m));
+  if (!t) {
+    out.message = "The guarantee T is a whole number from 1 to " +
+                  std::to_string(std::min(wheel->k, max_maker_m)) +
+                  " (no more than the numbers on a ticket); leave T and M empty for the matches alone.";
+    out.focus = CheckWheelStart::Focus::t;
+    return out;
+  }
+  const std::optional<int> m = whole_in(m_text, *t, std::min(wheel->v, max_maker_m));
+  if (!m) {
+    out.message = "M is a whole number from T to " + std::to_string(std::min(wheel->v, max_maker_m)) +
+                  " (no more than the numbers in the set).";
+    out.focus = CheckWheelStart::Focus::m;
+    return out;
+  }
+  out.start = true;
+  out.t = *t;
+  out.m = *m;
+  return out;
+}
+
+TextGrid check_rows_grid(const WheelCheckResult& r) {
+  int widest = 0;
+  for (const MatchRow& row : r.rows) widest = std::max(widest, row.w);
+  TextGrid g(static_cast<int>(r.rows.size()) + 1, 3 + widest + 1);
+  g.fixed_rows = 1;
+  g.fixed_cols = 1;
+  g.set_cell(0, 0, "Winners in the set");
+  g.set_cell(0, 1, "Worst match");
+  g.set_cell(0, 2, "Best match");
+  for (int j = 0; j <= widest; ++j) g.set_cell(0, 3 + j, "Cases matching " + std::to_string(j));
+  int row = 1;
+  for (const MatchRow& m : r.rows) {
+    g.set_cell(row, 0, std::to_string(m.w));
+    g.set_cell(row, 1, std::to_string(m.worst));
+    g.set_cell(row, 2, std::to_string(m.best));
+    for (int j = 0; j <= widest; ++j)
+      g.set_cell(row, 3 + j, j < static_cast<int>(m.cases.size()) ? std::to_string(m.cases[j]) : "");
+    ++row;
+  }
+  return g;
+}
+
+TextGrid check_holes_grid(const WheelCheckResult& r, const std::vector<int>& set_numbers) {
+  const bool numbers = !set_numbers.empty();
+  TextGrid g(static_cast<int>(r.holes.size()) + 1, numbers ? 3 : 2);
+  g.fixed_rows = 1;
+  g.fixed_cols = 1;
+  g.set_cell(0, 0, "Hole");
+  g.set_cell(0, 1, "Positions");
+  if (numbers) g.set_cell(0, 2, "Numbers");
+  for (std::size_t i = 0; i < r.holes.size(); ++i) {
+    const int row = static_cast<int>(i) + 1;
+    std::string pos, num;
+    for (int p : r.holes[i]) {
+      pos += (pos.empty() ? "" : " ") + std::to_string(p);
+      if (numbers && p >= 1 && p <= static_cast<int>(set_numbers.size()))
+        num += (num.empty() ? "" : " ") + std::to_string(set_numbers[static_cast<std::size_t>(p - 1)]);
+    }
+    g.set_cell(row, 0, std::to_string(row));
+    g.set_cell(row, 1, pos);
+    if (numbers) g.set_cell(row, 2, num);
+  }
+  return g;
+}
+
+std::string check_summary_text(const WheelCheckResult& r) {
+  if (!r.complete) return "The check was stopped; nothing is shown of an unfinished check.";
+  if (r.t == 0) return "Every case of the set checked; no guarantee asked.";
+  const std::string g = guarantee_text(r.t, r.m);
+  if (r.hole_count == 0) return "The guarantee " + g + " holds: no hole in any case.";
+  std::string s = "The guarantee " + g +
+                  " does not hold: " + plural(static_cast<long long>(r.hole_count), "hole", "holes") +
+                  " (sets of " + std::to_string(r.m) + " where no ticket matches " + std::to_string(r.t) +
+                  ")";
+  if (r.holes.size() < r.hole_count) s += "; the first " + std::to_string(r.holes.size()) + " are listed";
+  return s + ".";
+}
+
+}  // namespace ds

@@ -1,0 +1,121 @@
+#pragma once
+// Decisions of the Make a Wheel and Check a Wheel windows. The windows run the
+// maker and the check on a thread of their own and show what these return.
+//   Make a Wheel: cmdStart  make_wheel_start   the timer  make_wheel_progress_text
+//                 result    make_wheel_summary cmdSave    save_wheel_name, save_made_wheel
+//   Check a Wheel: cmdOpen  read_ticket_list   cmdCheck   check_wheel_start
+//                 result    check_rows_grid, check_holes_grid, check_summary_text
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "shell/app_state.h"
+#include "shell/grid.h"
+#include "shell/outcome.h"
+#include "wheels/wheel_check.h"
+#include "wheels/wheel_file.h"
+#include "wheels/wheel_maker.h"
+
+namespace ds {
+
+// ---- Make a Wheel ----
+
+// The texts of the window's boxes.
+struct MakeWheelForm {
+  std::string v, k, t, m, seconds, seed;
+};
+
+// The box that takes the focus after a refusal.
+enum class MakeWheelFocus { none, v, k, t, m, seconds, seed };
+
+// The boxes as the window first shows them: a set of 10 numbers, the chosen
+// lotto's ticket size (6 when none is chosen or it is outside 3..7), the
+// guarantee 3 if 3, 60 seconds, seed 1.
+MakeWheelForm make_wheel_defaults(const AppState& state);
+
+struct MakeWheelStart : Outcome {
+  MakeWheelFocus focus = MakeWheelFocus::none;
+  std::optional<MakeRequest> request;  // set when the search may start
+};
+
+// cmdStart: the boxes checked in their order (V, K, T, M, seconds, seed), each
+// refusal with a sentence that says what is allowed; then the maker's own
+// limits (the cases it can keep count of).
+MakeWheelStart make_wheel_start(const MakeWheelForm& form);
+
+// The line under the progress bar: the best size so far, the cases the attempt
+// one ticket below still leaves uncovered, the time.
+std::string make_wheel_progress_text(int best_size, long long uncovered, double seconds);
+
+// What stands beside a made wheel: its size, the lower bound and the distance
+// from it, the catalogue system of the same size, guarantee and ticket size and
+// the tickets saved against it.
+struct MakeWheelSummary {
+  std::string result, bound, catalogue;
+};
+MakeWheelSummary make_wheel_summary(const Wheel& wheel);
+
+// The tickets of a wheel for its grid: "Ticket" ("N1", "N2" ...) and "Positions".
+TextGrid wheel_ticket_grid(const Wheel& wheel);
+
+// The name offered when saving: the wheel's file name without ".txt".
+std::string save_wheel_name(const Wheel& wheel);
+
+// What a name typed for saving becomes: "" and a message when refused (unsafe as
+// a file name, or the name of a catalogue system).
+struct WheelNameCheck {
+  std::string name;
+  std::string message;
+};
+WheelNameCheck check_wheel_name(std::string_view typed);
+
+// Writes the wheel into the Wheels folder as `name` + ".txt" (the folder made
+// when missing), replacing any file of that name whole. "" or the message to
+// show.
+std::string save_made_wheel(const std::filesystem::path& app_folder, const std::string& name,
+                            const Wheel& wheel);
+
+// ---- Check a Wheel ----
+
+// The numbers of the set typed by the user ("3 17 22" or "3,17,22"): empty text
+// gives an empty list (the tickets are positions); nullopt when a field is not
+// a whole number from 1 to 99 or a number is repeated.
+std::optional<std::vector<int>> parse_set_numbers(std::string_view text);
+
+struct TicketListRead : Outcome {
+  bool ok = false;
+  Wheel wheel;
+  std::string t_text, m_text;  // the guarantee a Wheels file names; "" otherwise
+  std::string description;     // "30 tickets of 6 numbers on 10 numbers"
+};
+
+// cmdOpen: the bytes of the file chosen, read as a ticket list with the set's
+// numbers (the text of the set box) or as positions.
+TicketListRead read_ticket_list(std::string_view bytes, std::string_view set_text);
+
+struct CheckWheelStart : Outcome {
+  enum class Focus { none, t, m };
+  Focus focus = Focus::none;
+  bool start = false;
+  int t = 0, m = 0;  // 0 and 0: no guarantee asked, the match rows alone
+};
+
+// cmdCheck: a list must be open; both guarantee boxes empty ask for the match
+// rows alone; otherwise 1 <= t <= m <= v and t <= k.
+CheckWheelStart check_wheel_start(const Wheel* wheel, std::string_view t_text, std::string_view m_text);
+
+// One row per count w of winners in the set: w, the worst and best match, the
+// cases with match 0, 1, ... up to the largest w.
+TextGrid check_rows_grid(const WheelCheckResult& result);
+
+// The holes listed: one row each, its positions and, when the set's numbers are
+// given, the numbers at them.
+TextGrid check_holes_grid(const WheelCheckResult& result, const std::vector<int>& set_numbers);
+
+// The sentence over the holes: whether the guarantee holds, how many holes, how
+// many of them are listed.
+std::string check_summary_text(const WheelCheckResult& result);
+
+}  // namespace ds
