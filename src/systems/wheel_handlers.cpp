@@ -251,10 +251,10 @@ TextGrid check_rows_grid(const WheelCheckResult& r) {
   TextGrid g(static_cast<int>(r.rows.size()) + 1, 3 + widest + 1);
   g.fixed_rows = 1;
   g.fixed_cols = 1;
-  g.set_cell(0, 0, "Winners in the set");
+  g.set_cell(0, 0, "Winners");
   g.set_cell(0, 1, "Worst match");
   g.set_cell(0, 2, "Best match");
-  for (int j = 0; j <= widest; ++j) g.set_cell(0, 3 + j, "Cases matching " + std::to_string(j));
+  for (int j = 0; j <= widest; ++j) g.set_cell(0, 3 + j, "Match " + std::to_string(j));
   int row = 1;
   for (const MatchRow& m : r.rows) {
     g.set_cell(row, 0, std::to_string(m.w));

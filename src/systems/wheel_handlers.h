@@ -106,8 +106,8 @@ struct CheckWheelStart : Outcome {
 // rows alone; otherwise 1 <= t <= m <= v and t <= k.
 CheckWheelStart check_wheel_start(const Wheel* wheel, std::string_view t_text, std::string_view m_text);
 
-// One row per count w of winners in the set: w, the worst and best match, the
-// cases with match 0, 1, ... up to the largest w.
+// One row per count w of winners in the set: "Winners" w, the "Worst match" and
+// "Best match", then under "Match 0", "Match 1" ... the cases with that match.
 TextGrid check_rows_grid(const WheelCheckResult& result);
 
 // The holes listed: one row each, its positions and, when the set's numbers are

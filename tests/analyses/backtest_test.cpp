@@ -31,7 +31,7 @@ TextGrid grid_of(const std::string& text, int first_number_col) {
 
 // The sample lotto: 6 of 49; 3: 10, 4: 80, 2+bonus: 5, 3+bonus: 10, ...; a ticket costs 3.
 BacktestInput sample_input(const char* system, int tset_size, DayNumber from, DayNumber to) {
-  return {system, *decode_definition(sample("d1a")), tset_size, from, to, DateFormat::iso()};
+  return {system, *decode_definition(sample("d1a")), tset_size, from, to, DateFormat::iso(), {}};
 }
 
 }  // namespace
@@ -171,7 +171,7 @@ TEST(Backtest, WindowSystemsLoadChecksAndPrintedPage) {
   for (const auto& c : cases) {
     s.lotto_name = c.lotto;
     s.tset_name = c.tset;
-    const BacktestOutcome out = backtest_go({c.system, c.from, c.to}, s, &draws, &sets);
+    const BacktestOutcome out = backtest_go({c.system, c.from, c.to, {}}, s, &draws, &sets);
     EXPECT_EQ(out.message, c.message) << c.from;
     EXPECT_EQ(out.period, c.period) << c.from;
     EXPECT_EQ(out.focus, c.focus) << c.message;

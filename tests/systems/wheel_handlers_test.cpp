@@ -265,8 +265,7 @@ TEST(CheckWheel, ReadingChecksAndTheGridsOfAWheelWithTwoHoles) {
   for (int row = 0; row < rows.rows(); ++row)
     for (int c = 0; c < rows.cols(); ++c) text += rows.cell(row, c) + (c + 1 == rows.cols() ? "\n" : "|");
   EXPECT_EQ(text,
-            "Winners in the set|Worst match|Best match|Cases matching 0|Cases matching 1|Cases matching 2|"
-            "Cases matching 3\n"
+            "Winners|Worst match|Best match|Match 0|Match 1|Match 2|Match 3\n"
             "0|0|0|1|||\n1|1|1|0|5||\n2|1|2|0|2|8|\n3|2|3|0|0|7|3\n");
   const TextGrid holes = check_holes_grid(r, {11, 22, 33, 44, 45});
   ASSERT_EQ(holes.rows(), 3);

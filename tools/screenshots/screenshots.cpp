@@ -1,6 +1,7 @@
 // Opens every window of the program on the shipped sample data, walks the road of
-// one request (Lotto and the preview of an import, Targeted Sets, the Back-test
-// of the whole history, Systems, Forecasting Abilities, Average Profitability,
+// one request (Lotto and the preview of an import, Targeted Sets, a wheel made
+// and saved, the Back-test of the whole history beside it, Systems, the check
+// of its ticket file, Forecasting Abilities, Average Profitability,
 // then System Performance on a draw of November 2025) and saves a picture of each
 // window, and of the question asked before unsaved rows would go. Run it through
 // tools/screenshots/make-screenshots.sh. Usage: screenshots SHIPPED_FOLDER OUTPUT_FOLDER
@@ -10,6 +11,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -20,6 +22,8 @@
 #include "app/register_windows.h"
 #include "shell/ui/app.h"
 #include "shell/ui/dialogs.h"
+#include "systems/ui/check_wheel_window.h"
+#include "systems/ui/make_wheel_window.h"
 
 using namespace ds::ui;
 
@@ -160,9 +164,29 @@ int main(int argc, char** argv) {
   choose(tsets, "cmbSets", QStringLiteral("Forecaster1"));
   save(tsets, out, "tsets.png");
 
+  // A wheel for the set's ten numbers, 4 if 6, made in a few seconds and saved.
+  auto* maker = qobject_cast<MakeWheelWindow*>(registry().show(WindowId::make_wheel));
+  if (maker) {
+    type(maker, "txtV", QStringLiteral("10"));
+    type(maker, "txtK", QStringLiteral("6"));
+    type(maker, "txtT", QStringLiteral("4"));
+    type(maker, "txtM", QStringLiteral("6"));
+    type(maker, "txtSeconds", QStringLiteral("5"));
+    click(maker, "cmdStart");
+    if (!QTest::qWaitFor([maker] { return !maker->running(); }, 60000))
+      std::fprintf(stderr, "the wheel search did not end\n");
+    type(maker, "txtName", QStringLiteral("ten_4if6"));
+    click(maker, "cmdSave");
+    save(maker, out, "make-wheel.png");
+    maker->hide();
+  }
+
   // The Back-test of the whole history, before the generator puts a proposal
-  // into the set's last row.
+  // into the set's last row: 10_4_6 beside the wheel just made.
   QWidget* backtest = registry().show(WindowId::backtest);
+  if (auto* compare = backtest ? backtest->findChild<QListWidget*>("lstCompare") : nullptr)
+    for (QListWidgetItem* item : compare->findItems(QStringLiteral("ten_4if6"), Qt::MatchExactly))
+      item->setCheckState(Qt::Checked);
   choose(backtest, "cmbSystem", QStringLiteral("10_4_6"));
   save(backtest, out, "backtest.png");
   if (backtest) backtest->hide();
@@ -180,6 +204,21 @@ int main(int argc, char** argv) {
   QWidget* systems = registry().show(WindowId::system);
   choose(systems, "cmbList", QStringLiteral("10_3_6"));
   save(systems, out, "systems.png");
+
+  // The check of the ticket file 10_3_6 leaves: it holds 4 if 6, not 5 if 6.
+  auto* checker = qobject_cast<CheckWheelWindow*>(registry().show(WindowId::check_wheel));
+  if (checker) {
+    dialogs.open_path = QDir(folder.path()).filePath(QStringLiteral("system"));
+    click(checker, "cmdUseSet");
+    click(checker, "cmdOpen");
+    type(checker, "txtT", QStringLiteral("5"));
+    type(checker, "txtM", QStringLiteral("6"));
+    click(checker, "cmdCheck");
+    if (!QTest::qWaitFor([checker] { return !checker->running(); }, 60000))
+      std::fprintf(stderr, "the check did not end\n");
+    save(checker, out, "check-wheel.png");
+    checker->hide();
+  }
 
   QWidget* fa = registry().show(WindowId::forecasting);
   type(fa, "txtFrom", QStringLiteral("2025-01-01"));

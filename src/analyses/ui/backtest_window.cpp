@@ -58,6 +58,13 @@ qint64 chart_time(DayNumber day) {
   return QDateTime(QDate(y, m, d), QTime(12, 0)).toMSecsSinceEpoch();
 }
 
+// Tall enough for the header and the rows, up to five, without empty space.
+void fit_rows(GridView* view) {
+  const int rows = std::clamp(view->model()->rowCount(), 1, 5);
+  view->setFixedHeight(view->horizontalHeader()->sizeHint().height() +
+                       rows * view->verticalHeader()->defaultSectionSize() + 2 * view->frameWidth());
+}
+
 }  // namespace
 
 void BacktestWindow::set_print_handler(PrintHandler handler) { print_handler() = std::move(handler); }
@@ -131,8 +138,8 @@ BacktestWindow::BacktestWindow() {
   msf_totals_ = new GridView(&totals_, true, central);
   msf_totals_->setObjectName(QStringLiteral("msfTotals"));
   msf_totals_->horizontalHeader()->setStretchLastSection(true);
-  msf_totals_->setMaximumHeight(120);
   msf_totals_->refresh();
+  fit_rows(msf_totals_);
 
   series_ = new QLineSeries;
   series_->setName(tr("Running net"));
@@ -176,7 +183,7 @@ BacktestWindow::BacktestWindow() {
   auto* top = new QHBoxLayout;
   top->addLayout(facts);
   top->addSpacing(16);
-  top->addWidget(period, 1);
+  top->addWidget(period, 1, Qt::AlignTop);
   auto* layout = new QVBoxLayout(central);
   layout->addLayout(top);
   layout->addWidget(lbl_period_);
@@ -297,6 +304,7 @@ void BacktestWindow::show_compared(const std::vector<BacktestRun>& runs) {
   totals_ = backtest_totals_grid(runs, s.number_format);
   totals_.set_col_width_factor(1, 1.3);
   msf_totals_->refresh();
+  fit_rows(msf_totals_);
   QChart* chart = chart_view_->chart();
   for (QLineSeries* extra : compared_series_) {
     chart->removeSeries(extra);

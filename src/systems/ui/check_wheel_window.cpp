@@ -293,7 +293,10 @@ void CheckWheelWindow::finish() {
   }
   prg_->setValue(prg_->maximum());
   rows_ = check_rows_grid(result);
+  rows_.set_col_width_factor(1, 1.2);
+  rows_.set_col_width_factor(2, 1.2);
   holes_ = check_holes_grid(result, set_numbers);
+  holes_.set_col_width_factor(1, 1.6);
   msf_rows_->refresh();
   msf_holes_->refresh();
   cmd_export_->setEnabled(holes_.rows() > 1);
