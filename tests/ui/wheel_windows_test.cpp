@@ -181,6 +181,37 @@ class WheelWindowsTest : public test::WindowTest {
     QCOMPARE(cw->holes_grid().rows(), 1);
   }
 
+  void a_long_check_stops_at_once_and_shows_nothing_unfinished() {
+    // 200 tickets on 40 numbers checked against every 7 of the 40: some 18.6
+    // million cases for each of 200 tickets, far longer than the test waits.
+    QByteArray list;
+    for (int i = 0; i < 200; ++i) {
+      for (int j = 0; j < 6; ++j) list += QByteArray::number((i + j * (1 + i % 6)) % 40 + 1) + ' ';
+      list += '\n';
+    }
+    test::write_all(path("big.txt"), list);
+    auto* cw = qobject_cast<CheckWheelWindow*>(show(int(WindowId::check_wheel)));
+    dialogs.answers = {path("big.txt")};
+    click("cmdOpen");
+    QVERIFY(text("lblList").startsWith("200 tickets of 6 numbers on 40 numbers"));
+    type("txtT", "3");
+    type("txtM", "7");
+    click("cmdCheck");
+    QVERIFY(cw->running());
+    QVERIFY(!enabled("cmdOpen") && !enabled("cmdCheck") && enabled("cmdStop"));
+    click("cmdStop");
+    QTRY_VERIFY_WITH_TIMEOUT(!cw->running(), 5000);
+    QCOMPARE(text("lblSummary"),
+             QStringLiteral("The check was stopped; nothing is shown of an unfinished check."));
+    QCOMPARE(cw->rows_grid().rows(), 1);
+    QVERIFY(enabled("cmdCheck") && !enabled("cmdExport"));
+    // Closing during a check ends it too.
+    click("cmdCheck");
+    QVERIFY(cw->running());
+    cw->close();
+    QVERIFY(!cw->running());
+  }
+
   void main_window_opens_the_wheel_windows() {
     show(int(WindowId::main));
     click("cmdMakeWheel");
