@@ -200,7 +200,8 @@ WheelRead parse_ticket_list(std::string_view bytes, std::span<const int> set_num
     std::size_t numeric = 0;
     for (std::string_view token : tokens) numeric += whole_number(token) >= 0 ? 1 : 0;
     if (numeric == 0 && wheel.tickets.empty()) continue;  // the header line
-    if (numeric + 1 == tokens.size() && whole_number(tokens[0]) < 0) tokens.erase(tokens.begin());  // a label
+    if (numeric > 0 && numeric + 1 == tokens.size() && whole_number(tokens[0]) < 0)
+      tokens.erase(tokens.begin());  // a label
     std::vector<int> ticket;
     for (std::string_view token : tokens) {
       const long long x = whole_number(token);

@@ -94,6 +94,22 @@ class Search {
     for (int n = 0; n <= 64; ++n)
       for (int i = 0; i <= 8; ++i)
         choose_[n][i] = static_cast<std::uint32_t>(std::min<std::uint64_t>(binomial(n, i), ~0u));
+    bytes_ = (v_ + 7) / 8;
+    byte_rank_.assign(static_cast<std::size_t>(bytes_) * 256 * 9, 0);
+    for (unsigned byte = 0; byte < 256; ++byte) {
+      bit_count_[byte] = static_cast<std::uint8_t>(std::popcount(byte));
+      for (int j = 0; j < bytes_; ++j)
+        for (int below = 0; below <= 8; ++below) {
+          std::uint32_t r = 0;
+          int index = below;
+          for (int b = 0; b < 8; ++b)
+            if (byte >> b & 1) {
+              ++index;
+              if (index <= 8) r += choose_[8 * j + b][index];
+            }
+          byte_rank_[(static_cast<std::size_t>(j) * 256 + byte) * 9 + static_cast<std::size_t>(below)] = r;
+        }
+    }
     const std::uint32_t cases = choose_[v_][m_];
     count_.assign(cases, 0);
     where_.assign(cases, 0);
@@ -104,9 +120,16 @@ class Search {
     }
   }
 
+  // The colex rank of an m-subset, by bytes: byte j's bits add C(position, index) with
+  // their index counted on from the bits below the byte.
   std::uint32_t rank(WheelMask x) const {
     std::uint32_t r = 0;
-    for (int i = 1; x; x &= x - 1, ++i) r += choose_[std::countr_zero(x)][i];
+    int below = 0;
+    for (int j = 0; j < bytes_; ++j, x >>= 8) {
+      const unsigned byte = static_cast<unsigned>(x & 0xFF);
+      r += byte_rank_[(static_cast<std::size_t>(j) * 256 + byte) * 9 + static_cast<std::size_t>(below)];
+      below += bit_count_[byte];
+    }
     return r;
   }
   WheelMask unrank(std::uint32_t r) const {
@@ -260,6 +283,9 @@ class Search {
   int v_, k_, t_, m_;
   Random random_;
   std::array<std::array<std::uint32_t, 9>, 65> choose_{};
+  int bytes_ = 0;
+  std::vector<std::uint32_t> byte_rank_;
+  std::array<std::uint8_t, 256> bit_count_{};
   std::vector<std::uint16_t> count_;
   std::vector<std::int32_t> where_;
   std::vector<std::uint32_t> uncovered_;
@@ -282,7 +308,9 @@ void run_thread(const MakeRequest& request, std::uint64_t seed, Clock::time_poin
   search.greedy();
   const long long floor = std::max<long long>(1, known_bound(request.v, request.k, request.t, request.m));
   std::uint64_t steps = 0;
-  const double hot = 1.0, cold = 0.05;
+  // The temperature falls from hot to cold by a factor every 64 moves, then starts again;
+  // a move that uncovers d more cases than it covers is taken with probability e^(-d / T).
+  const double hot = 1.0, cold = 0.05, factor = 0.999;
   double temp = hot;
   const std::uint64_t cool_every = 64;
   while (true) {
@@ -309,7 +337,7 @@ void run_thread(const MakeRequest& request, std::uint64_t seed, Clock::time_poin
     search.step(temp);
     ++steps;
     if (steps % cool_every == 0) {
-      temp *= 0.999;
+      temp *= factor;
       if (temp < cold) temp = hot;
     }
   }
