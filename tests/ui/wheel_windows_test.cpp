@@ -2,6 +2,7 @@
 // Check a Wheel windows with their searches off the window's thread.
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QStandardItemModel>
 
@@ -212,11 +213,21 @@ class WheelWindowsTest : public test::WindowTest {
     QVERIFY(!cw->running());
   }
 
-  void main_window_opens_the_wheel_windows() {
+  void main_window_and_systems_window_open_the_wheel_windows() {
     show(int(WindowId::main));
     click("cmdMakeWheel");
     QVERIFY(registry().existing(WindowId::make_wheel));
     show(int(WindowId::main));
+    click("cmdCheckWheel");
+    QVERIFY(registry().existing(WindowId::check_wheel));
+    registry().close_all();
+    choose_samples();
+    show(int(WindowId::system));
+    click("cmdMakeWheel");
+    QWidget* maker = registry().existing(WindowId::make_wheel);
+    QVERIFY(maker && maker->isVisible());
+    QCOMPARE(maker->findChild<QLineEdit*>("txtK")->text(), QStringLiteral("6"));  // the sample lotto draws 6
+    show(int(WindowId::system));
     click("cmdCheckWheel");
     QVERIFY(registry().existing(WindowId::check_wheel));
   }

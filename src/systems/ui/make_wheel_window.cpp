@@ -246,6 +246,7 @@ void MakeWheelWindow::poll() {
 
 void MakeWheelWindow::finish() {
   timer_->stop();
+  const bool stopped = worker_.get_stop_token().stop_requested();
   end_search();
   const double seconds = run_->progress.seconds.load();
   wheel_ = std::move(run_->result);
@@ -256,7 +257,9 @@ void MakeWheelWindow::finish() {
   cmd_stop_->setEnabled(false);
   if (!wheel_) {
     lbl_progress_->setText(qs(make_wheel_progress_text(0, -1, seconds)));
-    lbl_result_->setText(tr("No complete wheel was found in the time given. Give the search more seconds."));
+    lbl_result_->setText(
+        stopped ? tr("The search was stopped before a complete wheel was found.")
+                : tr("No complete wheel was found in the time given. Give the search more seconds."));
     cmd_start_->setFocus();
     return;
   }
