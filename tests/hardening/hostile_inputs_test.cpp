@@ -5,7 +5,9 @@
 #include <random>
 
 #include "analyses/performance.h"
+#include "lotto/draw_import.h"
 #include "lotto/lotto_files.h"
+#include "lotto/lotto_handlers.h"
 #include "support/scratch.h"
 #include "tsets/set_files.h"
 
@@ -13,7 +15,7 @@ using namespace ds;
 
 namespace {
 
-enum class Reader { definition, draws, set, tickets };
+enum class Reader { definition, draws, set, tickets, import };
 
 struct Hostile {
   Reader reader;
@@ -61,6 +63,9 @@ const Hostile kHostile[] = {
     {Reader::tickets, std::string("\0\0\0", 3), not_correct, 2},
     {Reader::tickets, "N1 1 2 3 4 5 6\r\n" + std::string(1 << 20, '9'), not_correct, 2},
     {Reader::tickets, "", "", 2},
+    // Found by fuzz/fuzz_csv_import: number columns found out of order (2 to 6, then 0).
+    {Reader::import, "8\t1985-4-7\t4\n\t1-4-27\t\t2\t4\t2\t2\n3\t1-4-27\t4\t3\t4\t2\t2",
+     "Line 1: The line has 3 fields; a draw needs 7.", 4},
 };
 
 // One scratch application folder with a lotto "g", a set folder of size 10 and a
@@ -94,6 +99,8 @@ struct Reading {
         return work.size_folder / "s";
       case Reader::tickets:
         return tickets.system_file;
+      case Reader::import:
+        return dir.games() / "g" / "import.csv";
     }
     return {};
   }
@@ -135,6 +142,17 @@ struct Reading {
         reset_performance_grid(grid);
         message = Performance(tickets, grid).message;
         break;
+      }
+      case Reader::import: {
+        // The preview of a 6-of-49 game's import; its message is the summary.
+        LottoDefinition lotto;
+        lotto.play_n = 49;
+        lotto.pick_n = 6;
+        TextGrid table;
+        empty_draw_table(table);
+        const ImportPreview preview = preview_import(bytes, lotto, table, state.date_format);
+        grid = import_preview_grid(preview);
+        return {import_summary(preview), grid.rows()};
       }
     }
     if (!saved.empty() || r == Reader::tickets) {
