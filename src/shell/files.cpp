@@ -17,7 +17,8 @@ namespace {
 std::optional<std::size_t> fail_after;
 int fail_errno = 0;
 
-// Windows-1252 characters 0x80-0x9F; 0 where the code page has none.
+// Windows-1252 characters 0x80-0x9F; 0 where the code page has none (0x81, 0x8D,
+// 0x8F, 0x90, 0x9D: read as the control characters U+0081 and so on).
 constexpr std::array<char32_t, 32> cp1252_high = {
     0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
     0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
@@ -201,7 +202,9 @@ std::string text_from_8bit(std::string_view bytes) {
     if (b < 0x80)
       out += static_cast<char>(b);
     else if (b < 0xA0)
-      append_utf8(out, cp1252_high[b - 0x80] ? cp1252_high[b - 0x80] : 0xFFFD);
+      // The five bytes the code page leaves undefined become the control characters
+      // of the same value, so that they are written back as they were read.
+      append_utf8(out, cp1252_high[b - 0x80] ? cp1252_high[b - 0x80] : char32_t{b});
     else
       append_utf8(out, b);
   }
@@ -231,7 +234,7 @@ std::optional<std::string> text_to_8bit(std::string_view utf8) {
       c = (c << 6) | (cb & 0x3F);
     }
     i += len;
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF) || (c < 0xA0 && cp1252_high[c - 0x80] == 0)) {
       out += static_cast<char>(c);
       continue;
     }

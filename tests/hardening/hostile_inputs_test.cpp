@@ -42,6 +42,10 @@ const Hostile kHostile[] = {
     {Reader::definition, record_with(48, "\x03"), damaged, -1},
     {Reader::definition, record_with(48, "\xFF\xFF"), damaged, -1},
     {Reader::definition, test::ScratchFolder::sample("d1a") + std::string(100, 'z'), "", -1},
+    // Found by fuzz/fuzz_definition: a currency byte the code page leaves undefined
+    // was read as U+FFFD, which no save could write back.
+    {Reader::definition, record_with(48, std::string("\x02\x00\x8F\x81", 4)), "", -1},
+    {Reader::definition, record_with(48, std::string("\x01\x00\x9D", 3)), "", -1},
     // a NUL inside a field and a NUL after the last line end
     {Reader::draws, std::string("\0\0\0\x01\x02 junk\0 \xFF\xFE\r\n", 17), bad_dates, 3},
     {Reader::draws, std::string(1 << 20, '7'), bad_dates, 2},
@@ -118,6 +122,11 @@ struct Reading {
         message = read_definition(dir.games(), "g", def);
         if (!message.empty()) {
           EXPECT_EQ(def.play_n, 7) << "a refused record changed the definition";
+        } else {
+          // What was read is saved back as it was read.
+          EXPECT_EQ(write_definition(dir.games(), "copy", def), "");
+          EXPECT_EQ(read_file(dir.games() / "copy" / "param.tix").value_or("").substr(0, 50 + def.currency.size()),
+                    bytes.substr(0, 50) + text_to_8bit(def.currency).value_or("?"));
         }
         return {message, -1};
       }

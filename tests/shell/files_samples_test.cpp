@@ -41,6 +41,10 @@ TEST(Files, SafeNamesAndEightBitText) {
     EXPECT_FALSE(safe_name(bad)) << bad;
   EXPECT_EQ(text_to_8bit("\xE2\x82\xAC"), "\x80");
   EXPECT_EQ(text_from_8bit("\x80\xA3"), "\xE2\x82\xAC\xC2\xA3");
+  // The bytes the code page leaves undefined go there and back unchanged.
+  EXPECT_EQ(text_from_8bit("\x81\x8D\x8F\x90\x9D"), "\xC2\x81\xC2\x8D\xC2\x8F\xC2\x90\xC2\x9D");
+  EXPECT_EQ(text_to_8bit("\xC2\x81\xC2\x8D\xC2\x8F\xC2\x90\xC2\x9D"), "\x81\x8D\x8F\x90\x9D");
+  EXPECT_FALSE(text_to_8bit("\xC2\x80"));  // U+0080: 0x80 is the euro sign
   EXPECT_FALSE(text_to_8bit("\xE4\xB8\xAD"));
 }
 
