@@ -399,25 +399,29 @@ ImportPreview preview_import(std::string_view csv, const LottoDefinition& lotto,
   }
   p.separator = lay.sep;
   p.header = lay.header;
-  // The columns every line must have: the header's, or else those most lines have.
-  // Empty fields after them (a separator at the end of a line) are no values.
-  std::vector<std::string_view> f;
-  std::string buffer;
-  std::size_t columns = 0;
-  if (lay.header) {
-    if (split_csv(lines[0], lay.sep, f, buffer)) columns = f.size();
-  } else {
-    std::unordered_map<std::size_t, int> counts;
-    for (auto line : sample)
-      if (split_csv(line, lay.sep, f, buffer)) ++counts[f.size()];
-    int most = 0;
-    for (const auto& [n, times] : counts)
-      if (times > most || (times == most && n > columns)) columns = n, most = times;
-  }
   // The fields a draw needs: up to the rightmost of the date and number columns
   // (the number columns need not be in ascending order).
   int needed = lay.date_col + 1;
   for (int k = 0; k < pick_n; ++k) needed = std::max(needed, lay.num_cols[k] + 1);
+  // The columns every line must have: those the header names, when it names at
+  // least the draw's, or else those most lines have. Empty fields after them (a
+  // separator at the end of a line) are no values.
+  std::vector<std::string_view> f;
+  std::string buffer;
+  std::size_t columns = 0;
+  const bool header_columns = lay.header && split_csv(lines[0], lay.sep, f, buffer) &&
+                              values_in(f, 0) >= static_cast<std::size_t>(needed);
+  if (header_columns) {
+    columns = values_in(f, 0);
+  } else {
+    std::unordered_map<std::size_t, int> counts;
+    for (std::size_t i = lay.header ? 1 : 0; i < sample.size(); ++i)
+      if (split_csv(sample[i], lay.sep, f, buffer)) ++counts[f.size()];
+    int most = 0;
+    for (const auto& [n, times] : counts)
+      if (times > most || (times == most && n > columns)) columns = n, most = times;
+    columns = std::max(columns, static_cast<std::size_t>(needed));
+  }
 
   // First pass: each line's fields, checked; the dates are kept as read.
   std::vector<DateRead> dates;
@@ -434,8 +438,8 @@ ImportPreview preview_import(std::string_view csv, const LottoDefinition& lotto,
              "; a draw needs " + std::to_string(needed) + ".");
     } else if (const std::size_t values = values_in(f, columns); values != columns) {
       refuse("the line has " + std::to_string(values) + " values where " +
-             (lay.header ? "the header has " + std::to_string(columns) + " columns."
-                         : "the other lines have " + std::to_string(columns) + "."));
+             (header_columns ? "the header has " + std::to_string(columns) + " columns."
+                             : "the other lines have " + std::to_string(columns) + "."));
     } else if ((date = read_date(f[lay.date_col])).kind == DateRead::none) {
       refuse(quoted(f[lay.date_col]) + " is not a date.");
     } else {

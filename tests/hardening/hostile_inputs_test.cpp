@@ -125,9 +125,9 @@ struct Reading {
         } else {
           // What was read is saved back as it was read.
           EXPECT_EQ(write_definition(dir.games(), "copy", def), "");
-          EXPECT_EQ(
-              read_file(dir.games() / "copy" / "param.tix").value_or("").substr(0, 50 + def.currency.size()),
-              bytes.substr(0, 50) + text_to_8bit(def.currency).value_or("?"));
+          const std::string record = bytes.substr(0, 50) + text_to_8bit(def.currency).value_or("?");
+          EXPECT_EQ(read_file(dir.games() / "copy" / "param.tix").value_or("").substr(0, record.size()),
+                    record);
         }
         return {message, -1};
       }

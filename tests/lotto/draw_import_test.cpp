@@ -174,6 +174,16 @@ TEST(DrawImport, RowsOutOfStepWithTheFileColumnsAreRefusedAndShownAsWritten) {
   EXPECT_EQ(g.cell(3, 1), "2026-01-17,11,12,13,14,15,16,17,18");
   EXPECT_EQ(g.cell(4, 2), "21 22 23 24 25 26");
   EXPECT_EQ(g.cell(4, 3), "27");
+  // A separator at the end of the header names no column.
+  EXPECT_EQ(
+      import_summary(preview_import("Date;A;B;C;D;E;F;\n2026-01-03;1;2;3;4;5;6\n2026-01-07;1;2;3;4;5;6;\n",
+                                    six_of_49, TextGrid{}, iso)),
+      "Rows read: 2. New: 2. Already present: 0. In conflict: 0. Refused: 0.");
+  // A header that names fewer columns than a draw takes is no map of them.
+  EXPECT_EQ(import_summary(
+                preview_import("Date,Numbers,Bonus\n2026-01-03,1,2,3,4,5,6,7\n2026-01-07,1,2,3,4,5,6,8\n",
+                               six_of_49, TextGrid{}, iso)),
+            "Rows read: 2. New: 2. Already present: 0. In conflict: 0. Refused: 0.");
   // Without a header the columns are those most lines have.
   EXPECT_EQ(import_summary(preview_import(
                 "2026-01-03;1;2;3;4;5;6\n2026-01-10;7;8;9;10;11;12;13\n2026-01-17;14;15;16;17;18;19\n",
