@@ -62,6 +62,9 @@ PerformanceInput performance_input(const AppState& state, const std::array<std::
 
 PerformanceOutcome Performance(const PerformanceInput& in, TextGrid& grid) {
   PerformanceOutcome out;
+  // The labels show what is chosen even when a check below stops the run.
+  if (!in.system_id.empty()) out.system_label.emplace(in.system_id);
+  if (in.tset_numbers[1] >= 1) out.tset_label.emplace(tset_numbers_text(in.tset_numbers, in.tset_size));
   if (is_blank_or_zero(in.draw[1])) {
     out.message = messages().select_numbers;
     out.focus = PerformanceFocus::first_number;
@@ -77,8 +80,6 @@ PerformanceOutcome Performance(const PerformanceInput& in, TextGrid& grid) {
     out.show = WindowId::system;
     return out;
   }
-  out.system_label.emplace(in.system_id);
-  out.tset_label.emplace(tset_numbers_text(in.tset_numbers, in.tset_size));
   reset_performance_grid(grid);
   int row = 1;
 

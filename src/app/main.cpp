@@ -15,6 +15,7 @@
 #include "app/register_windows.h"
 #include "lotto/draw_import.h"
 #include "lotto/lotto_files.h"
+#include "shell/files.h"
 #include "shell/samples.h"
 #include "shell/ui/app.h"
 #include "wheels/wheel_command.h"
@@ -35,6 +36,7 @@ void find_folders() {
   ds::AppState& s = ds::ui::state();
   s.date_format = ds::ui::date_format_from_locale(QLocale::system());
   s.number_format = ds::ui::number_format_from_locale(QLocale::system());
+  ds::remove_leftover_temporaries(s.app_folder);
 }
 
 // Imports without a window: prints the preview's summary and any message;
@@ -74,8 +76,7 @@ int import_from_command_line(int argc, char** argv) {
     if (run.order_needed) std::fprintf(stderr, "Give --day-month or --month-day.\n");
     return 1;
   }
-  std::printf("%s\n",
-              run.written ? "The draws were saved." : "Nothing was written: the file holds no new draw.");
+  std::printf("%s\n", run.status.c_str());
   return 0;
 }
 

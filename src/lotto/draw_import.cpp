@@ -309,11 +309,22 @@ std::string draw_text(const std::array<std::int16_t, 6>& numbers, int pick_n, st
   return s;
 }
 
-// A field as a message quotes it: at most 40 bytes, not cutting a character.
-std::string quoted(std::string_view t) {
-  std::size_t n = std::min<std::size_t>(t.size(), 40);
+// At most `most` bytes of `t`, not cutting a character.
+std::string clipped(std::string_view t, std::size_t most) {
+  std::size_t n = std::min(t.size(), most);
   while (n < t.size() && n > 0 && (static_cast<unsigned char>(t[n]) & 0xC0) == 0x80) --n;
-  return "'" + std::string(t.substr(0, n)) + "'";
+  return std::string(t.substr(0, n));
+}
+
+// A field as a message quotes it: at most 40 bytes.
+std::string quoted(std::string_view t) { return "'" + clipped(t, 40) + "'"; }
+
+// The fields of a line that count against the file's `columns`: all of them,
+// less the empty ones past the columns.
+std::size_t values_in(const std::vector<std::string_view>& fields, std::size_t columns) {
+  std::size_t n = fields.size();
+  while (n > columns && fields[n - 1].empty()) --n;
+  return n;
 }
 
 struct TableDraw {
@@ -388,11 +399,32 @@ ImportPreview preview_import(std::string_view csv, const LottoDefinition& lotto,
   }
   p.separator = lay.sep;
   p.header = lay.header;
+  // The fields a draw needs: up to the rightmost of the date and number columns
+  // (the number columns need not be in ascending order).
+  int needed = lay.date_col + 1;
+  for (int k = 0; k < pick_n; ++k) needed = std::max(needed, lay.num_cols[k] + 1);
+  // The columns every line must have: those the header names, when it names at
+  // least the draw's, or else those most lines have. Empty fields after them (a
+  // separator at the end of a line) are no values.
+  std::vector<std::string_view> f;
+  std::string buffer;
+  std::size_t columns = 0;
+  const bool header_columns = lay.header && split_csv(lines[0], lay.sep, f, buffer) &&
+                              values_in(f, 0) >= static_cast<std::size_t>(needed);
+  if (header_columns) {
+    columns = values_in(f, 0);
+  } else {
+    std::unordered_map<std::size_t, int> counts;
+    for (std::size_t i = lay.header ? 1 : 0; i < sample.size(); ++i)
+      if (split_csv(sample[i], lay.sep, f, buffer)) ++counts[f.size()];
+    int most = 0;
+    for (const auto& [n, times] : counts)
+      if (times > most || (times == most && n > columns)) columns = n, most = times;
+    columns = std::max(columns, static_cast<std::size_t>(needed));
+  }
 
   // First pass: each line's fields, checked; the dates are kept as read.
   std::vector<DateRead> dates;
-  std::vector<std::string_view> f;
-  std::string buffer;
   int day_month = 0, month_day = 0, either = 0;
   for (std::size_t i = lay.header ? 1 : 0; i < lines.size(); ++i) {
     ImportRow row;
@@ -401,9 +433,13 @@ ImportPreview preview_import(std::string_view csv, const LottoDefinition& lotto,
     const auto refuse = [&](std::string reason) { row.reason = std::move(reason); };
     if (!split_csv(lines[i], lay.sep, f, buffer)) {
       refuse("a quoted field is not closed.");
-    } else if (static_cast<int>(f.size()) <= std::max(lay.date_col, lay.num_cols[pick_n - 1])) {
+    } else if (static_cast<int>(f.size()) < needed) {
       refuse("the line has " + std::to_string(f.size()) + (f.size() == 1 ? " field" : " fields") +
-             "; a draw needs " + std::to_string(std::max(lay.date_col, lay.num_cols[pick_n - 1]) + 1) + ".");
+             "; a draw needs " + std::to_string(needed) + ".");
+    } else if (const std::size_t values = values_in(f, columns); values != columns) {
+      refuse("the line has " + std::to_string(values) + " values where " +
+             (header_columns ? "the header has " + std::to_string(columns) + " columns."
+                             : "the other lines have " + std::to_string(columns) + "."));
     } else if ((date = read_date(f[lay.date_col])).kind == DateRead::none) {
       refuse(quoted(f[lay.date_col]) + " is not a date.");
     } else {
@@ -495,13 +531,16 @@ ImportPreview preview_import(std::string_view csv, const LottoDefinition& lotto,
 
   std::unordered_map<DayNumber, int> seen;  // date -> line of the file's first draw of that date
   seen.reserve(p.rows.size());
+  std::size_t index = lay.header ? 1 : 0;
   for (ImportRow& row : p.rows) {
+    const std::string_view line = lines[index++];
     if (row.reason.empty()) {
       const auto [at, inserted] = seen.emplace(row.day, row.line);
       if (!inserted) row.reason = "a draw of the same date is on line " + std::to_string(at->second) + ".";
     }
     if (!row.reason.empty()) {
       row.status = ImportRowStatus::refused;
+      row.text = clipped(trim(line), 120);
       ++p.refused;
       continue;
     }
@@ -565,7 +604,10 @@ TextGrid import_preview_grid(const ImportPreview& p) {
     g.set_cell(r, 0, std::to_string(row.line));
     g.set_cell(r, 4, results[static_cast<int>(row.status)]);
     g.set_cell(r, 5, row.reason);
-    if (row.status == ImportRowStatus::refused) continue;
+    if (row.status == ImportRowStatus::refused) {
+      g.set_cell(r, 1, row.text);
+      continue;
+    }
     g.set_cell(r, 1, format_date(row.day, DateFormat::iso()));
     std::string numbers;
     for (std::int16_t n : row.numbers)
@@ -657,10 +699,16 @@ ImportFileRun import_draws_file(const std::filesystem::path& csv_path, const std
     run.message = preview.message;
     return run;
   }
-  if (preview.fresh == 0) return run;
+  if (preview.fresh == 0) {
+    run.status = "Nothing was written: the file holds no new draw.";
+    return run;
+  }
   const ImportWrite w = write_import(games, name, table, preview, format);
   run.message = w.message;
   run.written = w.written;
+  if (w.written)
+    run.status = std::to_string(w.added) + (w.added == 1 ? " draw was" : " draws were") + " saved in '" +
+                 (games / name / "draws.txt").string() + "'.";
   return run;
 }
 

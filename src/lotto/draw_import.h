@@ -35,6 +35,7 @@ struct ImportRow {
   std::array<std::int16_t, 6> numbers{};  // as drawn; 0 past pick_n
   std::int16_t bonus = 0;                 // 0: none
   std::string reason;                     // refused: why; conflict: the table's draw, which is kept
+  std::string text;                       // refused: the line as the file has it (at most 120 bytes)
 };
 
 struct ImportPreview {
@@ -68,7 +69,7 @@ ImportPreview preview_import(std::string_view csv, const LottoDefinition& lotto,
 std::string import_summary(const ImportPreview& preview);
 
 // A grid of the preview for the window: Line, Date, Numbers, Bonus, Result,
-// Reason; one row per data line.
+// Reason; one row per data line. A refused row shows its line's text under Date.
 TextGrid import_preview_grid(const ImportPreview& preview);
 
 // `table` with the new rows of `preview` added (dates written yyyy-mm-dd, the
@@ -103,6 +104,8 @@ struct ImportFileRun {
   std::string summary;
   bool written = false;
   bool order_needed = false;  // the day/month order must be given
+  // When the file was imported: where the draws went, or that nothing was new.
+  std::string status;
 };
 ImportFileRun import_draws_file(const std::filesystem::path& csv_path, const std::filesystem::path& games,
                                 const std::string& name, const DateFormat& format,

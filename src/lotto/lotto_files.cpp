@@ -104,9 +104,14 @@ std::string write_definition(const std::filesystem::path& games, const std::stri
   if (!record) return "The currency must be at most two characters.";
   if (!folder_exists(games)) make_folder(games);
   const auto folder = games / name;
-  if (!folder_exists(folder) && !make_folder(folder)) return "The lotto's folder cannot be made.";
+  const bool made = !folder_exists(folder);
+  if (made && !make_folder(folder)) return "The lotto's folder cannot be made (" + folder.string() + ").";
   const auto error = write_file_atomic(folder / "param.tix", *record);
-  return error.empty() ? std::string{} : "The file 'param.tix' cannot be written: " + error + ".";
+  if (error.empty()) return {};
+  // A new lotto that could not be saved leaves no folder to stand in the way of the next try.
+  std::error_code ec;
+  if (made) fs::remove(folder, ec);
+  return "The lotto was not saved: " + error + ".";
 }
 
 void reset_draw_grid(TextGrid& grid) {
@@ -326,7 +331,7 @@ std::string write_draws(const std::filesystem::path& games, const std::string& n
   const auto folder = games / name;
   if (!folder_exists(games)) make_folder(games);
   if (!folder_exists(folder) && !make_folder(folder))
-    return "The data was not saved. The lotto's folder cannot be made.";
+    return "The data was not saved. The lotto's folder cannot be made (" + folder.string() + ").";
   if (grid.cols() < draw_columns) grid.set_cols(draw_columns);
   grid.set_col_width(col_key, TextGrid::hidden);
   for (int r = 1; r < grid.rows(); ++r) {
@@ -353,7 +358,7 @@ std::string write_draws(const std::filesystem::path& games, const std::string& n
   }
   const auto bytes = text_to_8bit(out);
   const auto error = write_file_atomic(folder / "draws.txt", bytes ? *bytes : out);
-  return error.empty() ? std::string{} : "The data was not saved. The file 'draws.txt' " + error;
+  return error.empty() ? std::string{} : "The data was not saved: " + error + ".";
 }
 
 }  // namespace ds

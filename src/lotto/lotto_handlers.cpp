@@ -178,9 +178,11 @@ SaveLottoResult save_lotto(const LottoForm& f, const std::string& current, const
   }
   d.currency = f.currency;
   s.lotto_name = *name;
-  // A currency that does not fit the record, or a folder or file that cannot be
-  // made: the focus stays on the last box converted.
-  if (!write_definition(games, *name, d).empty()) return refuse(m.data_not_correct, LottoFocus::cost);
+  // A currency that does not fit the record: the focus stays on the last box
+  // converted. A folder or file that cannot be written says why and where.
+  if (!encode_definition(d)) return refuse(m.data_not_correct, LottoFocus::cost);
+  if (const auto error = write_definition(games, *name, d); !error.empty())
+    return refuse(error, LottoFocus::none);
   r.written = true;
   r.name = *name;
   r.names = list_lottos(games);
@@ -237,6 +239,22 @@ EditLottoResult edit_lotto(const AppState& s) {
 
 namespace {
 
+// Makes the boxes' draw the state's current draw: false, and the state
+// unchanged, when the date or a number does not read.
+bool take_current_draw(const DrawForm& draw, AppState& s) {
+  const auto day = parse_date(draw.date, s.date_format);
+  if (!day) return false;
+  std::array<std::int16_t, 7> numbers{};
+  for (int i = 0; i < 7; ++i) {
+    const auto v = parse_i16(draw.n[i]);
+    if (!v) return false;
+    numbers[i] = *v;
+  }
+  s.current_draw_date = *day;
+  s.current_draw = numbers;
+  return true;
+}
+
 ChooseLottoResult read_lotto(const std::string& name, const std::filesystem::path& games, AppState& s,
                              TextGrid& grid) {
   ChooseLottoResult r;
@@ -264,10 +282,18 @@ ChooseLottoResult read_lotto(const std::string& name, const std::filesystem::pat
   if (last >= 1) {
     r.draw = draw_from_row(grid, last);
     r.current_row = last;
+    // The draw the boxes show is the current draw of the other windows, as a selected row is.
+    if (!take_current_draw(r.draw, s)) {
+      s.current_draw_date = 0;
+      s.current_draw.fill(0);
+    }
   } else {
-    // No draw yet: the boxes are ready for the first one (New adds its row).
+    // No draw yet: the boxes are ready for the first one (New adds its row), and
+    // there is no current draw.
     r.draw = empty_draw(s.date_format);
     r.current_row = 0;
+    s.current_draw_date = 0;
+    s.current_draw.fill(0);
   }
   r.mode = 0;
   return r;
@@ -311,12 +337,42 @@ CheckDrawResult Check_draw(const DrawForm& draw, std::int16_t play_n, const AppS
   return r;
 }
 
+namespace {
+
+std::string same_number_message(long long number, int first, int second) {
+  const auto box = [](int i) { return i == 6 ? std::string("the bonus") : "N" + std::to_string(i + 1); };
+  return "The number " + std::to_string(number) + " is both " + box(first) + " and " + box(second) +
+         ". A draw cannot hold a number twice.";
+}
+
+std::string same_date_message(const std::string& date) {
+  return "The table already holds a draw of " + date +
+         ". A date is one draw: select its row to change it, or type another date.";
+}
+
+}  // namespace
+
 AddDrawResult add_draw(const DrawForm& draw, int current_row, AppState& s, TextGrid& grid) {
   AddDrawResult r;
   static_cast<LottoOutcome&>(r) = Check_draw(draw, s.lotto.play_n, s);
   if (r.refused()) return r;
-  s.current_draw_date = *parse_date(draw.date, s.date_format);
-  for (int i = 0; i < 7; ++i) s.current_draw[i] = static_cast<std::int16_t>(*parse_whole(draw.n[i]));
+  const auto refuse = [&r](const std::string& message, LottoFocus focus) {
+    static_cast<LottoOutcome&>(r) = refusal(message, focus);
+    return r;
+  };
+  // A draw holds each number once, the bonus included (0 is an empty box).
+  std::array<long long, 7> v{};
+  for (int i = 0; i < 7; ++i) v[i] = *parse_whole(draw.n[i]);
+  for (int i = 1; i < 7; ++i)
+    for (int j = 0; j < i && v[i] != 0; ++j)
+      if (v[j] == v[i]) return refuse(same_number_message(v[i], j, i), draw_boxes[i]);
+  // A date is one draw: no other row of the table may have it.
+  const DayNumber day = *parse_date(draw.date, s.date_format);
+  for (int row = 1; grid.cols() >= draw_columns && row < grid.rows(); ++row)
+    if (row != current_row && parse_date(grid.cell(row, col_date), s.date_format) == day)
+      return refuse(same_date_message(grid.cell(row, col_date)), LottoFocus::date);
+  s.current_draw_date = day;
+  for (int i = 0; i < 7; ++i) s.current_draw[i] = static_cast<std::int16_t>(v[i]);
   if (current_row < 1 || current_row > grid.rows() - 1) return r;
   ensure_draw_columns(grid);
   grid.set_cell(current_row, col_date, draw.date);

@@ -25,6 +25,12 @@ void fill_catalogue(MessageCatalogue& m) {
   m.strategy_name = "Name of the strategy";
   m.select_tset_row = "Please select a row in the 'Targeted Sets' table.";
   m.no_draws_data = "There is no draws data on the 'Lotto' form.";
+  m.permission_refused = "permission to write there was refused";
+  m.disk_full = "the disk is full";
+  m.file_not_created = "the file cannot be created";
+  m.file_not_written = "the file could not be written completely";
+  m.file_not_replaced = "the file could not be replaced";
+  m.folder_has_name = "a folder has that name";
 }
 
 }  // namespace

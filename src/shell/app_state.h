@@ -50,6 +50,13 @@ struct MessageCatalogue {
   std::string strategy_name;
   std::string select_tset_row;
   std::string no_draws_data;
+  // Why a file was not written (write_file_atomic adds the file's full path).
+  std::string permission_refused;
+  std::string disk_full;
+  std::string file_not_created;
+  std::string file_not_written;
+  std::string file_not_replaced;
+  std::string folder_has_name;
 };
 
 // The fixed texts of the program, filled once.

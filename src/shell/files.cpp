@@ -4,16 +4,21 @@
 #include <unistd.h>
 
 #include <array>
+#include <cerrno>
 #include <cstdio>
 #include <fstream>
 #include <random>
+
+#include "shell/app_state.h"
 
 namespace ds {
 
 namespace {
 std::optional<std::size_t> fail_after;
+int fail_errno = 0;
 
-// Windows-1252 characters 0x80-0x9F; 0 where the code page has none.
+// Windows-1252 characters 0x80-0x9F; 0 where the code page has none (0x81, 0x8D,
+// 0x8F, 0x90, 0x9D: read as the control characters U+0081 and so on).
 constexpr std::array<char32_t, 32> cp1252_high = {
     0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
     0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
@@ -34,7 +39,10 @@ void append_utf8(std::string& out, char32_t c) {
 }  // namespace
 
 namespace testing {
-void fail_next_write_after(std::size_t bytes) { fail_after = bytes; }
+void fail_next_write_after(std::size_t bytes, int error) {
+  fail_after = bytes;
+  fail_errno = error;
+}
 }  // namespace testing
 
 std::optional<std::string> read_file(const fs::path& path, std::size_t max_bytes) {
@@ -50,14 +58,28 @@ std::optional<std::string> read_file(const fs::path& path, std::size_t max_bytes
   return data;
 }
 
+namespace {
+// Why a write failed, in plain words, with the file's full path.
+std::string write_failure(const std::string& fallback, int error, const fs::path& path) {
+  const MessageCatalogue& m = messages();
+  std::string reason = fallback;
+  if (error == EACCES || error == EPERM || error == EROFS)
+    reason = m.permission_refused;
+  else if (error == ENOSPC || error == EDQUOT)
+    reason = m.disk_full;
+  return reason + " (" + path.string() + ")";
+}
+}  // namespace
+
 std::string write_file_atomic(const fs::path& path, std::string_view bytes) {
+  const MessageCatalogue& m = messages();
   std::error_code ec;
-  if (fs::is_directory(path, ec)) return "a folder has that name";
+  if (fs::is_directory(path, ec)) return write_failure(m.folder_has_name, 0, path);
   static std::mt19937_64 rng{std::random_device{}()};
   const fs::path temp =
       path.parent_path() / ("." + path.filename().string() + ".tmp" + std::to_string(rng() % 1000000));
   const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-  if (fd < 0) return "the file cannot be created";
+  if (fd < 0) return write_failure(m.file_not_created, errno, path);
   std::size_t limit = bytes.size();
   const bool failing = fail_after.has_value();
   if (failing) {
@@ -65,23 +87,72 @@ std::string write_file_atomic(const fs::path& path, std::string_view bytes) {
     fail_after.reset();
   }
   std::size_t done = 0;
+  int error = 0;
   while (done < limit) {
     const auto n = ::write(fd, bytes.data() + done, limit - done);
-    if (n <= 0) break;
+    if (n <= 0) {
+      error = n < 0 ? errno : ENOSPC;
+      break;
+    }
     done += static_cast<std::size_t>(n);
   }
-  const bool complete = !failing && done == bytes.size() && ::fsync(fd) == 0;
+  bool complete = !failing && done == bytes.size();
+  if (complete && ::fsync(fd) != 0) {
+    complete = false;
+    error = errno;
+  }
+  if (failing) error = fail_errno;
   ::close(fd);
   if (!complete) {
     fs::remove(temp, ec);
-    return "the file could not be written completely";
+    return write_failure(m.file_not_written, error, path);
   }
   fs::rename(temp, path, ec);
   if (ec) {
+    const int rename_error = ec.value();
     fs::remove(temp, ec);
-    return "the file could not be replaced";
+    return write_failure(m.file_not_replaced, rename_error, path);
   }
   return {};
+}
+
+namespace {
+// ".NAME.tmpNNNN" with one to six digits, as write_file_atomic names its temporary file.
+bool temporary_name(const std::string& name) {
+  const auto tmp = name.rfind(".tmp");
+  if (name.size() < 2 || name[0] != '.' || tmp == std::string::npos || tmp < 2) return false;
+  const std::size_t digits = name.size() - tmp - 4;
+  if (digits < 1 || digits > 6) return false;
+  for (std::size_t i = tmp + 4; i < name.size(); ++i)
+    if (name[i] < '0' || name[i] > '9') return false;
+  return true;
+}
+
+int remove_temporaries_in(const fs::path& folder, fs::file_time_type before) {
+  int removed = 0;
+  std::error_code ec;
+  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+    std::error_code item_ec;
+    if (!it->is_regular_file(item_ec) || !temporary_name(it->path().filename().string())) continue;
+    const auto changed = it->last_write_time(item_ec);
+    if (item_ec || changed > before) continue;
+    removed += fs::remove(it->path(), item_ec) ? 1 : 0;
+  }
+  return removed;
+}
+}  // namespace
+
+int remove_leftover_temporaries(const fs::path& app_folder, fs::file_time_type::duration min_age) {
+  const auto before = fs::file_time_type::clock::now() - min_age;
+  int removed = remove_temporaries_in(app_folder, before);
+  for (const char* parent : {"Games", "Tsets"}) {
+    std::error_code ec;
+    for (fs::directory_iterator it(app_folder / parent, ec), end; !ec && it != end; it.increment(ec)) {
+      std::error_code dir_ec;
+      if (it->is_directory(dir_ec)) removed += remove_temporaries_in(it->path(), before);
+    }
+  }
+  return removed;
 }
 
 std::vector<std::string_view> split_lines(std::string_view text) {
@@ -131,7 +202,9 @@ std::string text_from_8bit(std::string_view bytes) {
     if (b < 0x80)
       out += static_cast<char>(b);
     else if (b < 0xA0)
-      append_utf8(out, cp1252_high[b - 0x80] ? cp1252_high[b - 0x80] : 0xFFFD);
+      // The five bytes the code page leaves undefined become the control characters
+      // of the same value, so that they are written back as they were read.
+      append_utf8(out, cp1252_high[b - 0x80] ? cp1252_high[b - 0x80] : char32_t{b});
     else
       append_utf8(out, b);
   }
@@ -161,7 +234,7 @@ std::optional<std::string> text_to_8bit(std::string_view utf8) {
       c = (c << 6) | (cb & 0x3F);
     }
     i += len;
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF) || (c < 0xA0 && cp1252_high[c - 0x80] == 0)) {
       out += static_cast<char>(c);
       continue;
     }

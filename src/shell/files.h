@@ -1,6 +1,7 @@
 #pragma once
 // Reading and replacing files. Every write goes to a temporary file beside the
 // target and is renamed over it, so a failure leaves the previous file whole.
+#include <chrono>
 #include <cstddef>
 #include <filesystem>
 #include <optional>
@@ -16,8 +17,17 @@ namespace fs = std::filesystem;
 // Files larger than `max_bytes` are refused too.
 std::optional<std::string> read_file(const fs::path& path, std::size_t max_bytes = 256u * 1024u * 1024u);
 
-// Replaces `path` with `bytes`. Returns "" on success or a short reason.
+// Replaces `path` with `bytes`. Returns "" on success or why not, in plain words,
+// with the full path: "permission to write there was refused (/data/Games/A/draws.txt)";
+// a refused permission or a read-only disk, and a full disk or quota, are named as such.
 std::string write_file_atomic(const fs::path& path, std::string_view bytes);
+
+// Removes what saves that never ended left behind (a killed program, a power
+// cut): the temporary files ".NAME.tmpNNNN" of write_file_atomic in `app_folder`,
+// its Games/<lotto> and Tsets/<size> folders, when unchanged for `min_age` (a
+// save of another copy of the program may be under way). Returns how many went.
+int remove_leftover_temporaries(const fs::path& app_folder,
+                                fs::file_time_type::duration min_age = std::chrono::seconds(10));
 
 // Splits a text into lines ending in CR LF, LF or CR alone; the last line may lack one.
 std::vector<std::string_view> split_lines(std::string_view text);
@@ -39,8 +49,9 @@ std::optional<std::string> text_to_8bit(std::string_view utf8);
 
 namespace testing {
 // Makes the next `write_file_atomic` fail after writing `bytes` bytes of the
-// temporary file, as a crash or a full disk would. For tests only.
-void fail_next_write_after(std::size_t bytes);
+// temporary file, as a crash or a full disk would, with the errno `error`
+// (0: an unknown cause). For tests only.
+void fail_next_write_after(std::size_t bytes, int error = 0);
 }  // namespace testing
 
 }  // namespace ds

@@ -17,7 +17,10 @@ SystemLoadOutcome system_window_load(const AppState& state) {
     out.show = WindowId::tsets;
     return out;
   }
-  out.tset_label = state.tset_name;
+  // Named as the printout names it: numbers no saved set holds are an unsaved set.
+  out.tset_label = saved_set_holds(state.app_folder, state.tset_size, state.tset_name, state.tset_numbers)
+                       ? state.tset_name
+                       : std::string(unsaved_set_label);
   if (state.lotto_name.empty()) {
     out.message = messages().select_lotto;
     out.show = WindowId::lotto;
@@ -187,8 +190,8 @@ FillSystemOutcome show_tickets(const PlayedSystem& played, AppState& state, Text
   const std::string error = write_file_atomic(file, ticket_file_text(grid));
   out.file_written = error.empty();
   if (!out.file_written)
-    out.message = "The tickets could not be saved to the file \"" + file.string() + "\" (" + error +
-                  "). They are shown here, but the System Performance window will not find them.";
+    out.message = "The tickets could not be saved: " + error +
+                  ". They are shown here, but the System Performance window will not find them.";
   return out;
 }
 

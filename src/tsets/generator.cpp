@@ -6,7 +6,9 @@
 #include <vector>
 
 #include "lotto/draw_period.h"
+#include "shell/fields.h"
 #include "shell/numbers.h"
+#include "tsets/set_files.h"
 
 namespace ds {
 
@@ -18,6 +20,19 @@ std::optional<int> freq_number(const TextGrid& freq, int row) {
   const auto v = parse_i16(freq.cell(row, 0));
   if (!v) return std::nullopt;
   return *v;
+}
+
+// Whether any position 1..size of the row holds a number.
+bool holds_numbers(const TextGrid& sets, int row, int size) {
+  for (int p = 1; p <= size; ++p)
+    if (!trim_blanks(sets.cell(row, p)).empty()) return true;
+  return false;
+}
+
+// Whether two date texts name the same day (or, when one is no date, are the same text).
+bool same_date(const std::string& a, const std::string& b, const DateFormat& format) {
+  const auto da = parse_date(a, format), db = parse_date(b, format);
+  return da && db ? *da == *db : trim_blanks(a) == trim_blanks(b);
 }
 
 }  // namespace
@@ -233,10 +248,21 @@ GeneratorOutcome generate(const GeneratorInput& input, AppState& state, const Te
     out.show = WindowId::tsets;
     return out;
   }
-  const int row = state.tset_row;
+  // A row of another date that holds numbers (a stored draw's set, or one typed)
+  // is kept: the proposal goes into a new row. An empty row, or the row of the
+  // date being written, takes the proposal in place.
+  int row = state.tset_row;
+  if (holds_numbers(*target.sets, row, size) &&
+      !same_date(target.sets->cell(row, 0), target.date_text, state.date_format)) {
+    row = target.sets->append_row();
+    state.tset_row = static_cast<std::int16_t>(row);
+    out.row_added = true;
+  }
   for (int p = 1; p <= size; ++p) target.sets->set_cell(row, p, std::to_string(numbers[p]));
   target.sets->set_cell(row, 0, target.date_text);
   out.written_row = row;
+  // The row the Targeted Sets window shows as current is the set the other windows use.
+  get_Tset(*target.sets, state.tset_numbers, state.tset_row);
   return out;
 }
 

@@ -65,12 +65,17 @@ struct GeneratorOutcome : Outcome {
   bool enable_save = false;    // the Targeted Sets window's Save
   bool table_changed = false;  // msfFrequencies was rebuilt
   int written_row = 0;         // the row of msfTsets that got the proposal
+  bool row_added = false;      // it is a new row: the current row held another date's set
   // For the status line, once the dates are read and there are draws: how many
   // draws fall in the period; when none, where the history starts and ends.
   std::string period;
 };
 
 // cmdGo. `draws` may be null (no Lotto window). Raises tset_row to 1 when below.
+// The proposal goes into the current row when it is empty or of the date box's
+// date; a current row of another date holding numbers is kept, and a new row
+// with the date box's text gets the proposal and becomes current. The row
+// written becomes the current set (tset_numbers), as a selected row does.
 GeneratorOutcome generate(const GeneratorInput& input, AppState& state, const TextGrid* draws, TextGrid& freq,
                           const GeneratorTarget& target, const UniformSource& uniform = {});
 

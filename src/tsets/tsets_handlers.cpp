@@ -159,6 +159,9 @@ TsetsOutcome tsets_accept_number(TsetsModel& model, const std::string& index_tex
   }
   grid.set_cell(row, *index, text);
   model.unsaved = true;
+  // The row shown as current is the set the other windows use: its numbers follow
+  // each placement (no numbers while the row is incomplete).
+  get_Tset(grid, state.tset_numbers, state.tset_row);
 
   bool full = true;
   for (int j = 1; j <= size && full; ++j) full = parse_i16(grid.cell(row, j)).has_value();

@@ -71,7 +71,8 @@ TsetsOutcome tsets_accept_date(TsetsModel& model, const std::string& date_text, 
 // cmdAdd: appends an empty row and makes it current.
 TsetsOutcome tsets_add(TsetsModel& model, AppState& state);
 
-// cmdAcceptNumber: the placement check, then the placement.
+// cmdAcceptNumber: the placement check, then the placement; the current set's
+// numbers (tset_numbers) then follow the row, as when it is selected.
 TsetsOutcome tsets_accept_number(TsetsModel& model, const std::string& index_text,
                                  const std::string& number_text, AppState& state);
 

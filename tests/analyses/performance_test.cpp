@@ -68,11 +68,16 @@ TEST_F(PerformanceTest, ChecksComeFirstAndLeaveTheGridAlone) {
   auto out = ds::Performance(in, grid);
   EXPECT_EQ(out.message, "Please select numbers in the draw");
   EXPECT_EQ(out.focus, ds::PerformanceFocus::first_number);
+  // What is chosen is shown even so.
+  EXPECT_EQ(out.system_label, "10_3_6");
+  EXPECT_EQ(out.tset_label, "3 9 17 25 33 41 12 20 22 28 ");
   in.draw[1] = "3";
   in.tset_numbers[1] = 0;
   out = ds::Performance(in, grid);
   EXPECT_EQ(out.message, "Please select a Targeted Set in the 'Targeted Sets' window.");
   EXPECT_EQ(out.show, ds::WindowId::tsets);
+  EXPECT_EQ(out.system_label, "10_3_6");
+  EXPECT_FALSE(out.tset_label);
   in.tset_numbers[1] = 3;
   in.system_id.clear();
   out = ds::Performance(in, grid);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <sstream>
 
 #include "lotto/draw_period.h"
@@ -106,8 +107,11 @@ TEST(DrawImport, FlawsAreRefusedByLineAndAFailedWriteLosesNothing) {
       "Line 10: The line has 4 fields; a draw needs 7.\nLine 12: A draw of the same date is on line 11.\n"
       "Line 14: The bonus 50 is not between 1 and 49.");
   // A write that fails half-way leaves both the file and the table as they were.
-  ds::testing::fail_next_write_after(20);
-  EXPECT_FALSE(write_import(dir.games(), "L", table, p, iso).written);
+  ds::testing::fail_next_write_after(20, ENOSPC);
+  const ImportWrite full = write_import(dir.games(), "L", table, p, iso);
+  EXPECT_FALSE(full.written);
+  EXPECT_EQ(full.message,
+            "The data was not saved: the disk is full (" + (dir.games() / "L" / "draws.txt").string() + ").");
   EXPECT_EQ(dir.get("L", "draws.txt"), before);
   EXPECT_EQ(table.rows(), 3);
   EXPECT_EQ(write_import(dir.games(), "L", table, p, iso).added, 1);
@@ -150,4 +154,61 @@ TEST(DrawImport, SampleHistoryAsPublishedCsvMergesBackIntoTheSameFile) {
   read_draws(dir.games(), "S", table, iso);
   EXPECT_EQ(draws_in_period_message(table, *day_number(2025, 11, 1), *day_number(2025, 11, 30), iso),
             "6 draws fall in the period.");
+}
+
+TEST(DrawImport, RowsOutOfStepWithTheFileColumnsAreRefusedAndShownAsWritten) {
+  // The header has six numbers and a bonus: a row one value short would put the
+  // bonus among the numbers, a row with more values would lose some.
+  const ImportPreview p = preview_import(
+      "Date,N1,N2,N3,N4,N5,N6,Bonus\n2026-01-03,1,2,3,4,5,6,7\n2026-01-10,1,2,3,4,5,9\n"
+      "2026-01-17,11,12,13,14,15,16,17,18\n2026-01-24,21,22,23,24,25,26,27,,\n",
+      six_of_49, TextGrid{}, iso);
+  EXPECT_EQ(import_summary(p),
+            "Rows read: 4. New: 2. Already present: 0. In conflict: 0. Refused: 2.\n"
+            "Line 3: The line has 7 values where the header has 8 columns.\n"
+            "Line 4: The line has 9 values where the header has 8 columns.");
+  const TextGrid g = import_preview_grid(p);
+  ASSERT_EQ(g.rows(), 5);
+  const std::vector<std::string> refused = {"3", "2026-01-10,1,2,3,4,5,9", "", "", "refused"};
+  for (int c = 0; c < 5; ++c) EXPECT_EQ(g.cell(2, c), refused[c]) << c;
+  EXPECT_EQ(g.cell(3, 1), "2026-01-17,11,12,13,14,15,16,17,18");
+  EXPECT_EQ(g.cell(4, 2), "21 22 23 24 25 26");
+  EXPECT_EQ(g.cell(4, 3), "27");
+  // A separator at the end of the header names no column.
+  EXPECT_EQ(
+      import_summary(preview_import("Date;A;B;C;D;E;F;\n2026-01-03;1;2;3;4;5;6\n2026-01-07;1;2;3;4;5;6;\n",
+                                    six_of_49, TextGrid{}, iso)),
+      "Rows read: 2. New: 2. Already present: 0. In conflict: 0. Refused: 0.");
+  // A header that names fewer columns than a draw takes is no map of them.
+  EXPECT_EQ(import_summary(
+                preview_import("Date,Numbers,Bonus\n2026-01-03,1,2,3,4,5,6,7\n2026-01-07,1,2,3,4,5,6,8\n",
+                               six_of_49, TextGrid{}, iso)),
+            "Rows read: 2. New: 2. Already present: 0. In conflict: 0. Refused: 0.");
+  // Without a header the columns are those most lines have.
+  EXPECT_EQ(import_summary(preview_import(
+                "2026-01-03;1;2;3;4;5;6\n2026-01-10;7;8;9;10;11;12;13\n2026-01-17;14;15;16;17;18;19\n",
+                six_of_49, TextGrid{}, iso)),
+            "Rows read: 3. New: 2. Already present: 0. In conflict: 0. Refused: 1.\n"
+            "Line 2: The line has 8 values where the other lines have 7.");
+}
+
+TEST(DrawImport, NumberColumnsOutOfOrderAreReadWithinTheLine) {
+  // The number columns found are 2 to 6 and then 0 (round from the date column):
+  // the first line, three fields long, once made the reader look past its fields.
+  test::ScratchFolder dir;
+  dir.put("C", "param.tix", test::ScratchFolder::sample("d1a"));
+  dir.put("C", "odd.csv", "8\t1985-4-7\t4\n\t1-4-27\t\t2\t4\t2\t2\n3\t1-4-27\t4\t3\t4\t2\t2");
+  const ImportFileRun odd = import_draws_file(dir.games() / "C" / "odd.csv", dir.games(), "C", iso);
+  EXPECT_EQ(odd.message, "");
+  EXPECT_EQ(odd.summary,
+            "Rows read: 3. New: 0. Already present: 0. In conflict: 0. Refused: 3.\n"
+            "Line 1: The line has 3 fields; a draw needs 7.\nLine 2: '' is not a whole number.\n"
+            "Line 3: The number 4 appears twice.");
+  EXPECT_EQ(odd.status, "Nothing was written: the file holds no new draw.");
+  EXPECT_EQ(dir.get("C", "draws.txt"), "<missing>");
+  // What the command line prints at the end names the file the draws went into.
+  dir.put("C", "new.csv", "Date,A,B,C,D,E,F\n2026-01-03,1,2,3,4,5,6\n2026-01-07,7,8,9,10,11,12\n");
+  const ImportFileRun run = import_draws_file(dir.games() / "C" / "new.csv", dir.games(), "C", iso);
+  EXPECT_EQ(run.status, "2 draws were saved in '" + (dir.games() / "C" / "draws.txt").string() + "'.");
+  EXPECT_EQ(dir.get("C", "draws.txt"), "2026-01-03 1 2 3 4 5 6 0 \r\n2026-01-07 7 8 9 10 11 12 0 \r\n");
 }

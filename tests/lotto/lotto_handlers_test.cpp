@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+
 #include "support/scratch.h"
 
 using ds::test::fresh_state;
@@ -130,7 +132,14 @@ TEST(LottoHandlers, SaveStoresEachValueAsItConverts) {
   EXPECT_EQ(s.lotto_name, "L");
   EXPECT_FALSE(file_exists(dir.games() / "L" / "param.tix"));
 
+  // A file that cannot be written says why and where.
   f.currency = "$";
+  ds::testing::fail_next_write_after(10, EROFS);
+  r = save_lotto(f, "", dir.games(), s);
+  EXPECT_EQ(r.message, "The lotto was not saved: permission to write there was refused (" +
+                           (dir.games() / "L" / "param.tix").string() + ").");
+  EXPECT_FALSE(folder_exists(dir.games() / "L"));  // the next try is no "already exists"
+
   f.name = "  L  ";
   r = save_lotto(f, "", dir.games(), s);
   ASSERT_EQ(r.message, "");
@@ -195,7 +204,9 @@ TEST(LottoHandlers, ChoosingTheSampleFillsBoxesGridAndLatestDraw) {
   EXPECT_EQ(s.lotto_name, "Canada_6_49");
   EXPECT_EQ(r.current_row, 3622);
   EXPECT_EQ(r.draw, draw("2025-11-19", {"14", "17", "28", "31", "42", "48", "5"}));
-  EXPECT_EQ(s.current_draw[0], 9);  // loading does not choose a draw
+  // The draw the boxes show is the current draw of the other windows.
+  EXPECT_EQ(s.current_draw, (std::array<std::int16_t, 7>{14, 17, 28, 31, 42, 48, 5}));
+  EXPECT_EQ(s.current_draw_date, *day_number(2025, 11, 19));
   EXPECT_EQ(r.mode, 0);
 }
 
@@ -229,8 +240,10 @@ TEST(LottoHandlers, ChoosingStopsOnMissingFilesAndBadDates) {
     EXPECT_EQ(r.current_row, c.current_row) << c.name;
     EXPECT_EQ(s.lotto_name, c.lotto_name) << c.name;
   }
-  // The empty history shows a zero draw, not the header.
+  // The empty history shows a zero draw, not the header, and there is no current draw.
+  s.current_draw.fill(3);
   const auto r = choose_lotto("Empty", dir.games(), s, g);
+  EXPECT_EQ(s.current_draw, (std::array<std::int16_t, 7>{}));
   EXPECT_EQ(r.draw.n[0], "0");
   EXPECT_NE(r.draw.date, "Date");
 }
@@ -312,6 +325,53 @@ TEST(LottoHandlers, AddWritesTheCurrentRowAsTypedOrOnlyTheState) {
   EXPECT_EQ(r.focus, LottoFocus::nb);
   EXPECT_EQ(s.current_draw[0], 3);
   EXPECT_EQ(g.cell(1, 0), "2025-11-22");
+}
+
+TEST(LottoHandlers, AddRefusesANumberTwiceAndASecondDrawOfADate) {
+  AppState s = fresh_state();
+  s.lotto.play_n = 49;
+  TextGrid g;
+  empty_draw_table(g);
+  const int first = new_draw_row(g);
+  ASSERT_FALSE(add_draw(draw("2025-11-22", {"1", "2", "3", "4", "5", "6", "7"}), first, s, g).refused());
+  const int row = new_draw_row(g);
+  s.current_draw.fill(0);
+  const struct {
+    std::array<std::string, 7> n;
+    const char* date;
+    const char* message;
+    LottoFocus focus;
+  } refused[] = {
+      {{"5", "5", "6", "7", "8", "9", "0"},
+       "2025-11-26",
+       "The number 5 is both N1 and N2. A draw cannot hold a number twice.",
+       LottoFocus::n2},
+      {{"5", "6", "7", "8", "9", "10", "5"},
+       "2025-11-26",
+       "The number 5 is both N1 and the bonus. A draw cannot hold a number twice.",
+       LottoFocus::nb},
+      {{"12", "6", "7", "8", "9", "06", "0"},
+       "2025-11-26",
+       "The number 6 is both N2 and N6. A draw cannot hold a number twice.",
+       LottoFocus::n6},
+      {{"11", "12", "13", "14", "15", "16", "17"},
+       "2025-11-22",
+       "The table already holds a draw of 2025-11-22. A date is one draw: select its row to change it, or "
+       "type another date.",
+       LottoFocus::date},
+  };
+  for (const auto& c : refused) {
+    const auto r = add_draw(draw(c.date, c.n), row, s, g);
+    EXPECT_EQ(r.message, c.message);
+    EXPECT_EQ(r.focus, c.focus) << c.message;
+    EXPECT_FALSE(r.row_written);
+    EXPECT_EQ(g.cell(row, col_date), "");
+    EXPECT_EQ(s.current_draw[0], 0);
+  }
+  // Empty positions of a smaller game are no repeats; a row keeps its own date.
+  EXPECT_TRUE(add_draw(draw("2025-11-26", {"1", "2", "3", "4", "0", "0", "0"}), row, s, g).row_written);
+  EXPECT_TRUE(add_draw(draw("2025-11-22", {"1", "2", "3", "4", "5", "8", "7"}), first, s, g).row_written);
+  EXPECT_EQ(g.cell(first, col_n1 + 5), "8");
 }
 
 TEST(LottoHandlers, SelectingRows) {

@@ -26,5 +26,6 @@ TEST(CsvExport, QuotingHiddenColumnsAndAtomicFile) {
   EXPECT_EQ(write_grid_csv(folder / "t.csv", g), "");
   EXPECT_EQ(read_file(folder / "t.csv"), grid_csv(g));
   EXPECT_EQ(write_grid_csv(folder / "none" / "t.csv", g),
-            "The file 't.csv' was not written: the file cannot be created.");
+            "The file 't.csv' was not written: the file cannot be created (" +
+                (folder / "none" / "t.csv").string() + ").");
 }

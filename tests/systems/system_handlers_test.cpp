@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <string>
 
@@ -165,12 +166,12 @@ TEST_F(TicketFileTest, UnwritableFileIsReportedAndTheTicketsStay) {
   TextGrid g;
   ASSERT_TRUE(fill_system("10_3_6", s, g, file).file_written);
   const std::string before = file_text();
-  testing::fail_next_write_after(5);
+  testing::fail_next_write_after(5, ENOSPC);
   const FillSystemOutcome out = fill_system("10_4_6", s, g, file);
   EXPECT_EQ(out.status, FillSystemStatus::shown);
   EXPECT_FALSE(out.file_written);
-  EXPECT_NE(out.message.find("could not be saved"), std::string::npos);
-  EXPECT_NE(out.message.find(file.string()), std::string::npos);
+  EXPECT_EQ(out.message, "The tickets could not be saved: the disk is full (" + file.string() +
+                             "). They are shown here, but the System Performance window will not find them.");
   EXPECT_EQ(g.rows(), 31);
   EXPECT_EQ(out.shown.cost, "90");
   EXPECT_EQ(file_text(), before);  // the earlier file is whole
@@ -179,6 +180,24 @@ TEST_F(TicketFileTest, UnwritableFileIsReportedAndTheTicketsStay) {
   EXPECT_FALSE(missing.file_written);
   EXPECT_FALSE(missing.message.empty());
   EXPECT_EQ(g.rows(), 11);
+}
+
+TEST_F(TicketFileTest, TheWindowNamesTheSetAsThePrintoutDoes) {
+  AppState s = chosen_state();
+  s.app_folder = dir.path();
+  ASSERT_EQ(system_window_load(s).tset_label, "unsaved set");  // no such file
+  fs::create_directories(dir.path() / "Tsets" / "10");
+  ASSERT_EQ(write_file_atomic(dir.path() / "Tsets" / "10" / "Forecaster1",
+                              "2025-11-19 41 17 5 46 12 22 4 21 35 38 \r\n"),
+            "");
+  EXPECT_EQ(system_window_load(s).tset_label, "Forecaster1");
+  EXPECT_EQ(system_window_load(s).lotto_label, "Canada_6_49");
+  s.tset_numbers[10] = 39;  // a row changed and not saved
+  EXPECT_EQ(system_window_load(s).tset_label, "unsaved set");
+  TextGrid g;
+  EXPECT_EQ(fill_system("10_3_6", s, g, file).shown.tset_name, "unsaved set");
+  s.tset_name.clear();
+  EXPECT_EQ(system_window_load(s).message, "Please select a Targeted Set in the 'Targeted Sets' window.");
 }
 
 TEST_F(TicketFileTest, PrintedDocumentDescribesTheTicketsShown) {

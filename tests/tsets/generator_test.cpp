@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
 #include <random>
 
 #include "lotto/lotto_files.h"
@@ -209,7 +210,9 @@ TEST(Generator, RulesFillTheCurrentRowWithTheDateText) {
     std::string row = g.sets.cell(2, 0);
     for (int col = 1; col <= 10; ++col) row += " " + g.sets.cell(2, col);
     EXPECT_EQ(row, c.row) << c.play_n;
-    EXPECT_EQ(g.state.tset_numbers[1], 3);  // the proposal is not yet the current set
+    // The row written is the current set, as the Targeted Sets window shows it.
+    EXPECT_EQ(g.state.tset_numbers[1], std::stoi(g.sets.cell(2, 1)));
+    EXPECT_EQ(g.state.tset_numbers[10], std::stoi(g.sets.cell(2, 10)));
   }
   // The random rule leaves the table as it was.
   GeneratorCase g;
@@ -219,4 +222,47 @@ TEST(Generator, RulesFillTheCurrentRowWithTheDateText) {
   g.freq.set_cell(1, 1, "untouched");
   EXPECT_FALSE(g.go().table_changed);
   EXPECT_EQ(g.freq.cell(1, 1), "untouched");
+}
+
+TEST(Generator, AStoredRowOfAnotherDateIsKeptAndTheProposalGetsANewRow) {
+  const auto row_text = [](const TextGrid& sets, int r) {
+    std::string t = sets.cell(r, 0);
+    for (int c = 1; c <= 10; ++c) t += " " + sets.cell(r, c);
+    return t;
+  };
+  const std::string stored = "2025-08-01 1 2 3 4 5 6 7 8 9 10";
+  const std::string proposal = "2025-09-09 40 39 38 37 36 35 34 33 32 31";
+  const auto with_row = [&](const std::string& date, bool numbers) {
+    auto g = std::make_unique<GeneratorCase>();
+    g->input.rule = GeneratorRule::highest;
+    g->sets.set_rows(2);
+    g->sets.set_cell(1, 0, date);
+    for (int c = 1; c <= 10 && numbers; ++c) g->sets.set_cell(1, c, std::to_string(c));
+    g->state.tset_row = 1;
+    return g;
+  };
+  // The current row is a set of 2025-08-01: it stays, and a new last row gets the proposal.
+  auto g = with_row("2025-08-01", true);
+  auto out = g->go();
+  EXPECT_EQ(out.message, "");
+  EXPECT_TRUE(out.row_added);
+  EXPECT_EQ(out.written_row, 2);
+  EXPECT_EQ(g->state.tset_row, 2);
+  ASSERT_EQ(g->sets.rows(), 3);
+  EXPECT_EQ(row_text(g->sets, 1), stored);
+  EXPECT_EQ(row_text(g->sets, 2), proposal);
+  EXPECT_EQ(g->state.tset_numbers[1], 40);
+  // Go again: the new row is of the date written, so it takes the next proposal in place.
+  out = g->go();
+  EXPECT_FALSE(out.row_added);
+  EXPECT_EQ(g->sets.rows(), 3);
+  EXPECT_EQ(row_text(g->sets, 2), proposal);
+  // An empty row (New, Add) is filled in place whatever its date; so is a row of the same day.
+  for (const auto& [date, numbers] : {std::pair{"", false}, {"2025-08-01", false}, {"2025-9-9", true}}) {
+    g = with_row(date, numbers);
+    out = g->go();
+    EXPECT_FALSE(out.row_added) << date;
+    EXPECT_EQ(g->sets.rows(), 2) << date;
+    EXPECT_EQ(row_text(g->sets, 1), proposal) << date;
+  }
 }

@@ -172,3 +172,24 @@ TEST(TsetsHandlers, PlacementChecksRunInOrder) {
   EXPECT_EQ(tsets_accept_number(w.model, "3", "05", w.state).message, "This number was previously selected.");
   EXPECT_EQ(w.grid().cell(1, 3), "");
 }
+
+TEST(TsetsHandlers, TheCurrentNumbersFollowTheRowAsItChanges) {
+  Window w;
+  ScratchFolder::put(w.file(10, "S"),
+                     "2025-11-12 1 2 3 4 5 6 7 8 9 10 \r\n2025-11-19 11 12 13 14 15 16 17 18 19 24 \r\n");
+  tsets_choose_size(w.model, "10", w.state);
+  ASSERT_EQ(tsets_choose_set(w.model, "S", w.state).message, "");
+  ASSERT_EQ(w.state.tset_numbers[10], 24);
+  // Accept Number changes the selected row: 24 becomes 49 for every window at once.
+  ASSERT_EQ(tsets_accept_number(w.model, "10", "49", w.state).message, "");
+  const std::array<std::int16_t, 21> changed = {0, 11, 12, 13, 14, 15, 16, 17, 18, 19, 49};
+  EXPECT_EQ(w.state.tset_numbers, changed);
+  // A row being typed is no set until it is complete.
+  tsets_add(w.model, w.state);
+  ASSERT_EQ(tsets_accept_number(w.model, "1", "7", w.state).message, "");
+  EXPECT_EQ(w.state.tset_numbers, (std::array<std::int16_t, 21>{}));
+  for (int i = 2; i <= 10; ++i)
+    tsets_accept_number(w.model, std::to_string(i), std::to_string(20 + i), w.state);
+  EXPECT_EQ(w.state.tset_numbers[1], 7);
+  EXPECT_EQ(w.state.tset_numbers[10], 30);
+}

@@ -46,6 +46,38 @@ class WindowsTogetherTest : public test::WindowTest {
     QCOMPARE(test::read_all(games("Canada_6_49/draws.txt")), before + "2025-11-22 2 8 20 31 43 48 5 \r\n");
   }
 
+  // Each window uses what the others show: the draw the Lotto window shows, the
+  // set row as Accept Number changed it, named on screen as on paper.
+  void windows_use_the_draw_and_the_set_row_the_others_show() {
+    choose_samples();
+    show(int(WindowId::system));
+    QVERIFY(choose("cmbList", "10_3_6"));
+    QCOMPARE(text("lblTset"), QStringLiteral("Forecaster1"));
+    show(int(WindowId::performance));
+    QCOMPARE(shown(), QStringList{});
+    QCOMPARE(text("txtN1"), QStringLiteral("14"));  // the last draw, 2025-11-19
+    QCOMPARE(text("txtN7"), QStringLiteral("5"));
+    QCOMPARE(text("lblSystem"), QStringLiteral("10_3_6"));
+    QCOMPARE(text("lblTset"), QStringLiteral("41 17 5 46 12 22 4 21 35 38 "));
+
+    // The last number of the set's last row, 38, becomes 49.
+    show(int(WindowId::tsets));
+    type("cmbIndex", "10");
+    type("cmbNumber", "49");
+    click("cmdAcceptNumber");
+    show(int(WindowId::system));
+    QVERIFY(choose("cmbList", "10_4_6"));
+    QCOMPARE(text("lblTset"), QStringLiteral("unsaved set"));
+    const auto* tickets = find<GridView>("msfSystem");
+    bool has_49 = false, has_38 = false;
+    for (int r = 0; r < tickets->model()->rowCount(); ++r) {
+      const QStringList numbers = tickets->model()->index(r, 1).data().toString().split(' ');
+      has_49 |= numbers.contains("49");
+      has_38 |= numbers.contains("38");
+    }
+    QVERIFY(has_49 && !has_38);
+  }
+
   // Edit + another lotto's name, a cancelled or refused Create, a typed name:
   // none of them writes over or drops a lotto.
   void lotto_definitions_are_never_written_over_or_dropped() {

@@ -264,6 +264,7 @@ void SystemWindow::choose_system() {
     msf_system_->refresh();
     msf_system_->scrollToTop();
     lbl_cost_->setText(qs(r.shown->cost));
+    lbl_tset_->setText(qs(r.shown->tset_name));
     shown_ = r.shown;
   }
   apply_outcome(this, r);
