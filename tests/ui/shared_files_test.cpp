@@ -221,14 +221,15 @@ class SharedFilesTest : public test::WindowTest {
     QVERIFY(w->close());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     test::write_all(path("new.csv"), "Date,N1,N2,N3,N4,N5,N6,Bonus\n2025-11-22,3,9,21,30,44,49,7\n");
-    const ds::ImportFileRun run = ds::import_draws_file(path("new.csv").toStdString(),
-                                                        ds::lotto_folder(state().app_folder), "Canada_6_49",
-                                                        ds::DateFormat::iso());
+    const ds::ImportFileRun run =
+        ds::import_draws_file(path("new.csv").toStdString(), ds::lotto_folder(state().app_folder),
+                              "Canada_6_49", ds::DateFormat::iso());
     QVERIFY(run.written);
 
     show(int(WindowId::lotto));
     click("cmdDrawNew");
-    QCOMPARE(shown(), QStringList{"Please choose a lotto in the Name list, or create one, before adding draws."});
+    QCOMPARE(shown(),
+             QStringList{"Please choose a lotto in the Name list, or create one, before adding draws."});
     QVERIFY(has_focus("cmbName"));
     QVERIFY(choose("cmbName", "Canada_6_49"));
     click("cmdDrawNew");
@@ -257,9 +258,10 @@ class SharedFilesTest : public test::WindowTest {
     QVERIFY(choose("cmbName", "Canada_6_49"));
     type("cmbName", "Other");
     click("cmdDrawSave");
-    QCOMPARE(shown(), QStringList{"The draws shown are not those of the lotto 'Other', so they were not saved "
-                                  "into it. They are the draws of 'Canada_6_49'. Choose 'Other' in the Name "
-                                  "list to change its draws."});
+    QCOMPARE(shown(),
+             QStringList{"The draws shown are not those of the lotto 'Other', so they were not saved "
+                         "into it. They are the draws of 'Canada_6_49'. Choose 'Other' in the Name "
+                         "list to change its draws."});
     QVERIFY(!ds::file_exists(games("Other/draws.txt").toStdString()));
 
     QVERIFY(choose("cmbName", "Other"));  // no message
@@ -282,14 +284,16 @@ class SharedFilesTest : public test::WindowTest {
     show(int(WindowId::main));
     const QStringList told = shown();
     QCOMPARE(told.size(), 1);
-    QVERIFY(told[0].startsWith(QString("Another copy of Drawsmith (process 1 on '%1') is working on the data in ")
-                                   .arg(host.c_str())));
+    QVERIFY(
+        told[0].startsWith(QString("Another copy of Drawsmith (process 1 on '%1') is working on the data in ")
+                               .arg(host.c_str())));
     QCOMPARE(test::read_all(lock), live);
 
     registry().close_all();
     test::write_all(lock, QByteArray("2147483646 ") + host.c_str() + "\r\n");
     show(int(WindowId::main));
-    QCOMPARE(test::read_all(lock), QByteArray::number(qint64(ds::this_process().pid)) + " " + host.c_str() + "\r\n");
+    QCOMPARE(test::read_all(lock),
+             QByteArray::number(qint64(ds::this_process().pid)) + " " + host.c_str() + "\r\n");
   }
 };
 
