@@ -15,6 +15,7 @@
 #include "app/register_windows.h"
 #include "lotto/draw_import.h"
 #include "lotto/lotto_files.h"
+#include "shell/data_lock.h"
 #include "shell/files.h"
 #include "shell/samples.h"
 #include "shell/ui/app.h"
@@ -106,5 +107,8 @@ int main(int argc, char** argv) {
   find_folders();
   ds::ui::register_windows();
   ds::ui::registry().show(ds::ui::WindowId::main);
-  return QApplication::exec();
+  const int code = QApplication::exec();
+  // A clean exit gives the data folder's lock back (a lock of another copy stays).
+  ds::release_data_lock(ds::ui::state().app_folder, ds::this_process());
+  return code;
 }

@@ -99,7 +99,7 @@ std::string read_definition(const std::filesystem::path& games, const std::strin
 }
 
 std::string write_definition(const std::filesystem::path& games, const std::string& name,
-                             const LottoDefinition& def) {
+                             const LottoDefinition& def, FileFingerprint* written) {
   const auto record = encode_definition(def);
   if (!record) return "The currency must be at most two characters.";
   if (!folder_exists(games)) make_folder(games);
@@ -107,7 +107,10 @@ std::string write_definition(const std::filesystem::path& games, const std::stri
   const bool made = !folder_exists(folder);
   if (made && !make_folder(folder)) return "The lotto's folder cannot be made (" + folder.string() + ").";
   const auto error = write_file_atomic(folder / "param.tix", *record);
-  if (error.empty()) return {};
+  if (error.empty()) {
+    if (written) *written = fingerprint_of(*record);
+    return {};
+  }
   // A new lotto that could not be saved leaves no folder to stand in the way of the next try.
   std::error_code ec;
   if (made) fs::remove(folder, ec);
@@ -327,7 +330,7 @@ ReadDrawsResult read_draws(const std::filesystem::path& games, const std::string
 }
 
 std::string write_draws(const std::filesystem::path& games, const std::string& name, TextGrid& grid,
-                        const DateFormat& format) {
+                        const DateFormat& format, FileFingerprint* written) {
   const auto folder = games / name;
   if (!folder_exists(games)) make_folder(games);
   if (!folder_exists(folder) && !make_folder(folder))
@@ -358,6 +361,7 @@ std::string write_draws(const std::filesystem::path& games, const std::string& n
   }
   const auto bytes = text_to_8bit(out);
   const auto error = write_file_atomic(folder / "draws.txt", bytes ? *bytes : out);
+  if (written && error.empty()) *written = fingerprint_of(bytes ? *bytes : out);
   return error.empty() ? std::string{} : "The data was not saved: " + error + ".";
 }
 

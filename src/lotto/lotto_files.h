@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "shell/app_state.h"
+#include "shell/file_guard.h"
 #include "shell/grid.h"
 
 namespace ds {
@@ -32,9 +33,10 @@ std::optional<LottoDefinition> decode_definition(std::string_view bytes);
 // success or the message to show; `def` is untouched on failure.
 std::string read_definition(const std::filesystem::path& games, const std::string& name,
                             LottoDefinition& def);
-// Makes the lotto's folder when needed and replaces param.tix. "" on success.
+// Makes the lotto's folder when needed and replaces param.tix. "" on success;
+// `written`, when given, gets the fingerprint of the bytes written.
 std::string write_definition(const std::filesystem::path& games, const std::string& name,
-                             const LottoDefinition& def);
+                             const LottoDefinition& def, FileFingerprint* written = nullptr);
 
 // The draw grid before any lotto is read: 2 columns, 2 rows, all empty.
 void reset_draw_grid(TextGrid& grid);
@@ -50,8 +52,9 @@ struct ReadDrawsResult {
 ReadDrawsResult read_draws(const std::filesystem::path& games, const std::string& name, TextGrid& grid,
                            const DateFormat& format);
 
-// Sorts the grid by date and replaces draws.txt. "" on success or the message.
+// Sorts the grid by date and replaces draws.txt. "" on success or the message;
+// `written`, when given, gets the fingerprint of the bytes written.
 std::string write_draws(const std::filesystem::path& games, const std::string& name, TextGrid& grid,
-                        const DateFormat& format);
+                        const DateFormat& format, FileFingerprint* written = nullptr);
 
 }  // namespace ds

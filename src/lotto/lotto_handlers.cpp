@@ -130,7 +130,7 @@ std::string lotto_exists_message(const std::string& name) {
 }  // namespace
 
 SaveLottoResult save_lotto(const LottoForm& f, const std::string& current, const std::filesystem::path& games,
-                           AppState& s) {
+                           AppState& s, const LoadedFile* definition, const AskUser& ask) {
   SaveLottoResult r;
   const MessageCatalogue& m = messages();
   auto refuse = [&r](const std::string& message, LottoFocus focus) {
@@ -147,6 +147,28 @@ SaveLottoResult save_lotto(const LottoForm& f, const std::string& current, const
   if (blank(f.pick_n)) return refuse(m.type_data, LottoFocus::pick_n);
   if (blank(f.cost)) return refuse(m.type_data, LottoFocus::cost);
   if (blank(f.currency)) return refuse(m.type_data, LottoFocus::currency);
+
+  // The definition read may have been changed by another program since: the
+  // user decides before anything is stored.
+  const auto param = games / *name / "param.tix";
+  if (definition && *name == current && definition->path == param &&
+      file_changed(definition->fingerprint, take_fingerprint(param))) {
+    const Question q{"The definition of the lotto '" + *name +
+                         "' (param.tix) was changed outside this window since it was read. Overwrite it "
+                         "with the values shown here, or read it again (the values typed here are then "
+                         "lost)?",
+                     {"Overwrite", "Reload"}};
+    const int answer = ask ? ask(q) : -1;
+    if (answer < 0) {
+      r.status = "The lotto '" + *name + "' was not saved.";
+      return r;
+    }
+    if (answer == 1) {
+      r.reload = true;
+      r.name = *name;
+      return r;
+    }
+  }
 
   const auto play = parse_whole(f.play_n);
   if (!play || *play < min_play_n || *play > max_play_n)
@@ -181,9 +203,11 @@ SaveLottoResult save_lotto(const LottoForm& f, const std::string& current, const
   // A currency that does not fit the record: the focus stays on the last box
   // converted. A folder or file that cannot be written says why and where.
   if (!encode_definition(d)) return refuse(m.data_not_correct, LottoFocus::cost);
-  if (const auto error = write_definition(games, *name, d); !error.empty())
+  FileFingerprint written;
+  if (const auto error = write_definition(games, *name, d, &written); !error.empty())
     return refuse(error, LottoFocus::none);
   r.written = true;
+  r.definition_file = loaded_file(param, written, TextGrid{});
   r.name = *name;
   r.names = list_lottos(games);
   r.mode = r.names.empty() ? 1 : 0;
@@ -224,6 +248,9 @@ CreateLottoResult create_lotto(const std::string& answer, const LottoForm& shown
   // A new lotto has no draws yet: the draws of the lotto shown before must not be
   // saved under the new name.
   empty_draw_table(grid);
+  r.owner = name.name;
+  const auto draws = games / name.name / "draws.txt";
+  r.draws_file = loaded_file(draws, take_fingerprint(draws), grid);
   r.draw = empty_draw(format);
   r.status = "";
   r.focus = LottoFocus::play_n;
@@ -263,16 +290,29 @@ ChooseLottoResult read_lotto(const std::string& name, const std::filesystem::pat
     r.message = unsafe_name_message();
     return r;
   }
+  const auto param = games / name / "param.tix";
+  const FileFingerprint param_before = take_fingerprint(param);
   r.message = read_definition(games, name, s.lotto);
   if (r.refused()) return r;
   r.definition_read = true;
+  r.definition_file = loaded_file(param, param_before, TextGrid{});
   r.form.name = name;
   show_definition(s.lotto, s.number_format, r.form);
   s.lotto_name = name;
 
-  const ReadDrawsResult read = read_draws(games, name, grid, s.date_format);
+  // The fingerprint first: a change made while the file is read still shows.
+  const auto path = games / name / "draws.txt";
+  const FileFingerprint before = take_fingerprint(path);
+  ReadDrawsResult read;
+  if (!before.exists && !fs::exists(path)) {
+    // No history yet (a lotto just created): an empty table, nothing to say.
+    empty_draw_table(grid);
+  } else {
+    read = read_draws(games, name, grid, s.date_format);
+  }
   r.message = read.message;
   r.grid_read = true;
+  r.draws_file = loaded_file(path, before, grid);
   if (read.stopped) {
     r.current_row = read.bad_date ? 1 : 0;
     return r;
@@ -302,7 +342,19 @@ ChooseLottoResult read_lotto(const std::string& name, const std::filesystem::pat
 }  // namespace
 
 UnsavedQuestion unsaved_draws_question(const std::string& owner) {
+  if (owner.empty()) return {"The draws added are not saved. Save them before going on?"};
   return {"The draws added to '" + owner + "' are not saved. Save them before going on?"};
+}
+
+DiskNotice lotto_disk_notice(const std::string& owner, LoadedFile& draws_file, bool unsaved_draws,
+                             LoadedFile& definition_file, bool editing_definition) {
+  DiskNotice n;
+  if (!draws_file.path.empty())
+    n = notice_disk_change(draws_file, take_fingerprint(draws_file.path), unsaved_draws,
+                           "the draws of '" + owner + "'");
+  if (n.offer_reload || !n.status.empty() || definition_file.path.empty()) return n;
+  return notice_disk_change(definition_file, take_fingerprint(definition_file.path),
+                            unsaved_draws || editing_definition, "the definition of '" + owner + "'");
 }
 
 ChooseLottoResult choose_lotto(const std::string& name, const std::filesystem::path& games, AppState& s,
@@ -393,8 +445,13 @@ int new_draw_row(TextGrid& grid) {
   return grid.append_row();
 }
 
-NewDrawResult new_draw(TextGrid& grid, const DateFormat& format) {
+NewDrawResult new_draw(TextGrid& grid, const DateFormat& format, const std::string& owner) {
   NewDrawResult r;
+  if (owner.empty()) {
+    r.message = "Please choose a lotto in the Name list, or create one, before adding draws.";
+    r.focus = LottoFocus::name;
+    return r;
+  }
   r.current_row = new_draw_row(grid);
   r.draw = empty_draw(format);
   r.focus = LottoFocus::date;
@@ -428,8 +485,32 @@ SelectRowResult select_draw_row(const TextGrid& grid, int row, AppState& s) {
   return r;
 }
 
+namespace {
+
+const std::vector<int> draw_value_cols = {2, 3, 4, 5, 6, 7, 8};
+
+std::string draw_text(const TextGrid& grid, int row) {
+  if (row < 0) return "no draw of that date";
+  std::string text;
+  for (int c = col_n1; c < col_bonus; ++c) text += std::string(c > col_n1 ? " " : "") + grid.cell(row, c);
+  return text + ", bonus " + grid.cell(row, col_bonus);
+}
+
+}  // namespace
+
+Question draw_conflict_question(const std::string& lotto, const TextGrid& mine, int mine_row,
+                                const TextGrid& theirs, int theirs_row) {
+  const std::string date = mine_row >= 0 ? mine.cell(mine_row, col_date) : theirs.cell(theirs_row, col_date);
+  return {"The draw of " + date + " differs between this window and the file 'draws.txt' of '" + lotto +
+              "', which was changed outside this window since it was read.\n\nThis window: " +
+              draw_text(mine, mine_row) + "\nThe file: " + draw_text(theirs, theirs_row) +
+              "\n\nWhich draw should be saved? (Cancel saves nothing.)",
+          {"This window's", "The file's"}};
+}
+
 SaveDrawsResult save_draws(const std::string& name_text, const std::string& owner, int current_row,
-                           const std::filesystem::path& games, TextGrid& grid, const AppState& s) {
+                           const std::filesystem::path& games, TextGrid& grid, const AppState& s,
+                           LoadedFile* loaded, const AskUser& ask) {
   SaveDrawsResult r;
   r.owner = owner;
   r.current_row = current_row;
@@ -444,18 +525,60 @@ SaveDrawsResult save_draws(const std::string& name_text, const std::string& owne
     r.focus = LottoFocus::name;
     return r;
   }
-  if (*name != owner && file_exists(games / *name / "draws.txt")) {
+  if (owner.empty()) {
+    r.message = "Please choose in the Name list the lotto whose draws these are.";
+    r.focus = LottoFocus::name;
+    return r;
+  }
+  // The draws shown are saved into their own lotto only: another lotto's history
+  // is never replaced, nor a new lotto filled with it.
+  if (*name != owner) {
     r.message = "The draws shown are not those of the lotto '" + *name +
-                "', so they were not saved over its draws. Choose '" + *name +
-                "' in the Name list to change its draws.";
+                "', so they were not saved into it. " + "They are the draws of '" + owner + "'. Choose '" +
+                *name + "' in the Name list to change its draws.";
     r.focus = LottoFocus::name;
     return r;
   }
   if (grid.cols() < draw_columns) empty_draw_table(grid);
   const bool has_current = current_row >= 1 && current_row < grid.rows();
   const DrawForm current = has_current ? draw_from_row(grid, current_row) : DrawForm{};
-  r.message = write_draws(games, *name, grid, s.date_format);
+
+  // The file may have changed since the window read it: merge rather than write over it.
+  const auto path = games / *name / "draws.txt";
+  TextGrid merged;
+  bool merging = false;
+  RowMerge plan;
+  if (loaded && loaded->path == path) {
+    const FileFingerprint now = take_fingerprint(path);
+    if (now.exists && file_changed(loaded->fingerprint, now)) {
+      TextGrid theirs;
+      const ReadDrawsResult read = read_draws(games, *name, theirs, s.date_format);
+      if (!read.message.empty()) {
+        r.message = "The file 'draws.txt' of '" + *name +
+                    "' was changed outside this window and cannot be read whole now: " + read.message +
+                    "\nNothing was saved. Please correct the file, then save again.";
+        return r;
+      }
+      plan = plan_row_merge(loaded->rows, grid, theirs, col_date, draw_value_cols, s.date_format);
+      std::vector<bool> keep_mine;
+      for (const MergeEntry& e : plan.entries) {
+        if (e.take != MergeEntry::Take::ask) continue;
+        const int answer = ask ? ask(draw_conflict_question(*name, grid, e.mine, theirs, e.theirs)) : -1;
+        if (answer < 0) {
+          r.status = "The draws were not saved.";
+          return r;
+        }
+        keep_mine.push_back(answer == 0);
+      }
+      merged = merged_grid(plan, grid, theirs, keep_mine);
+      merging = true;
+    }
+  }
+  FileFingerprint written;
+  r.message = write_draws(games, *name, merging ? merged : grid, s.date_format, &written);
   if (r.refused()) return r;
+  if (merging) grid = std::move(merged);
+  if (loaded) *loaded = loaded_file(path, written, grid);
   r.written = true;
   r.owner = *name;
   // The sort moved the rows: follow the current draw to its new place.
@@ -466,13 +589,23 @@ SaveDrawsResult save_draws(const std::string& name_text, const std::string& owne
         break;
       }
   r.status = std::to_string(std::max(grid.rows() - 1, 0)) + " draws saved for '" + r.owner + "'.";
+  if (merging)
+    *r.status += " 'draws.txt' had been changed outside this window: " + std::to_string(plan.from_file) +
+                 " new or changed draws of the file are kept with yours.";
   return r;
 }
 
 LottoOutcome import_start(const std::string& name_text, const std::string& owner,
-                          const std::filesystem::path& games, const AppState& s) {
+                          const std::filesystem::path& games, const AppState& s, const LoadedFile* loaded) {
   const std::string refused = import_refusal(name_text, s.lotto_name, owner, games, s.date_format);
-  return refused.empty() ? LottoOutcome{} : refusal(refused, LottoFocus::name);
+  if (!refused.empty()) return refusal(refused, LottoFocus::name);
+  if (loaded && !loaded->path.empty() && file_changed(loaded->fingerprint, take_fingerprint(loaded->path)))
+    return refusal("The file 'draws.txt' of '" + owner +
+                       "' was changed outside this window since the window read it. Save your draws first "
+                       "(Save merges them with the file), or choose '" +
+                       owner + "' in the Name list to read it again; then import.",
+                   LottoFocus::name);
+  return {};
 }
 
 ImportReadResult import_read(const std::filesystem::path& file, const std::string& shown) {
@@ -511,7 +644,8 @@ ImportReviewResult import_review(std::string_view text, const TextGrid& grid, co
 }
 
 ImportFinishResult import_finish(const ImportPreview& preview, int current_row,
-                                 const std::filesystem::path& games, TextGrid& grid, const AppState& s) {
+                                 const std::filesystem::path& games, TextGrid& grid, const AppState& s,
+                                 LoadedFile* loaded) {
   ImportFinishResult r;
   const bool has_current = current_row >= 1 && current_row < grid.rows();
   const DrawForm current = has_current ? draw_from_row(grid, current_row) : DrawForm{};
@@ -522,6 +656,10 @@ ImportFinishResult import_finish(const ImportPreview& preview, int current_row,
   }
   r.written = true;
   r.owner = s.lotto_name;
+  if (loaded) {
+    const auto path = games / s.lotto_name / "draws.txt";
+    *loaded = loaded_file(path, take_fingerprint(path), grid);
+  }
   // The merge sorted the rows: the current draw keeps its place among them.
   r.current_row = grid.rows() - 1;
   for (int row = 1; has_current && row < grid.rows(); ++row)

@@ -10,7 +10,12 @@
 //   cmdImport                import_start, then import_read, import_review and
 //                            import_finish between its dialogs
 // and lotto_load when the window is made; unsaved_draws_question before added
-// draws not yet saved would be given up.
+// draws not yet saved would be given up; lotto_disk_notice when the lotto's files
+// change on disk while the window shows them.
+//
+// The window remembers what it read of draws.txt and param.tix (LoadedFile):
+// Save compares the file with it first, and never writes blindly over a file that
+// another program or another copy of Drawsmith changed meanwhile.
 #include <array>
 #include <cstdint>
 #include <filesystem>
@@ -131,12 +136,17 @@ struct SaveLottoResult : LottoOutcome {
   std::string name;                // the name saved (blanks around removed)
   std::vector<std::string> names;  // cmbName's new list, when it was refilled
   int mode = -1;                   // LottoEditMode to apply, -1 to keep the buttons
+  LoadedFile definition_file;      // written: param.tix as it now is
+  bool reload = false;             // the user chose to read the lotto `name` again
 };
 // `current` names the lotto being edited ("" while one is being created): any
 // other name that names an existing lotto is refused, so that no lotto's
-// definition is written over by another's.
+// definition is written over by another's. `definition` is what the window read
+// of the current lotto's param.tix: when the file changed since, `ask` is asked
+// (Overwrite, Reload or Cancel) before anything is stored; Cancel changes nothing.
 SaveLottoResult save_lotto(const LottoForm& form, const std::string& current,
-                           const std::filesystem::path& games, AppState& state);
+                           const std::filesystem::path& games, AppState& state,
+                           const LoadedFile* definition = nullptr, const AskUser& ask = {});
 
 // The name typed in Create's input box: an empty answer (cancel) stays empty; a
 // name that cannot be a folder name, or that names an existing lotto, is refused
@@ -154,9 +164,10 @@ CreateNameResult create_name(const std::string& answer, const std::filesystem::p
 struct CreateLottoResult : LottoOutcome {
   bool created = false;  // everything below is to be applied
   LottoForm form;
-  DrawForm draw;        // the draw boxes
-  std::string owner;    // the grid's owner: none
-  std::string editing;  // the lotto Save may write over: none
+  DrawForm draw;          // the draw boxes
+  std::string owner;      // the grid's owner: the new lotto, whose history is empty
+  LoadedFile draws_file;  // its draws.txt as it stands (none yet)
+  std::string editing;    // the lotto Save may write over: none
   int current_row = 0;
   int mode = 2;  // LottoEditMode
 };
@@ -180,8 +191,12 @@ struct ChooseLottoResult : LottoOutcome {
   bool grid_read = false;  // the grid was rebuilt from this lotto's file: it is the
                            // grid's owner now, and `current_row` must be applied
   int current_row = 0;
-  int mode = -1;  // LottoEditMode to apply, -1 to keep the buttons
+  int mode = -1;               // LottoEditMode to apply, -1 to keep the buttons
+  LoadedFile definition_file;  // with definition_read: what was read of param.tix
+  LoadedFile draws_file;       // with grid_read: what was read of draws.txt
 };
+// A lotto without a draws.txt (one just created) starts with an empty history,
+// without a message.
 ChooseLottoResult choose_lotto(const std::string& name, const std::filesystem::path& games, AppState& state,
                                TextGrid& grid);
 
@@ -207,7 +222,9 @@ struct NewDrawResult : LottoOutcome {
   int current_row = 0;
   DrawForm draw;
 };
-NewDrawResult new_draw(TextGrid& grid, const DateFormat& format);
+// Only the draws of a lotto are entered: with no lotto chosen or created
+// (`owner` empty) New is refused and the name box gets the focus.
+NewDrawResult new_draw(TextGrid& grid, const DateFormat& format, const std::string& owner);
 // A draw table with its headers and no draw (a new lotto's history).
 void empty_draw_table(TextGrid& grid);
 
@@ -220,28 +237,50 @@ struct SelectRowResult : LottoOutcome {
 SelectRowResult select_draw_row(const TextGrid& grid, int row, AppState& state);
 
 // cmdDrawSave for the name in cmbName. `owner` names the lotto whose draws.txt the
-// grid was read from ("" for a new table): the draws of another lotto that has a
-// history of its own are never written over it.
+// grid was read from (or the lotto just created, whose history starts empty): the
+// draws are saved into that lotto only, never into another one named in the box.
+// `loaded` is what the window read of that draws.txt (updated after a save):
+// when the file changed since, its draws and the window's are merged by date
+// (the draws only in the file are kept, a draw changed on one side takes that
+// side) and each date changed differently on both sides is asked through `ask`
+// (this window's draw, the file's, or Cancel, which saves nothing and changes
+// nothing). The grid then holds the merged draws.
 struct SaveDrawsResult : LottoOutcome {
   bool written = false;
   std::string owner;    // the grid's owner afterwards
   int current_row = 0;  // the row that now holds the current draw
 };
 SaveDrawsResult save_draws(const std::string& name_text, const std::string& owner, int current_row,
-                           const std::filesystem::path& games, TextGrid& grid, const AppState& state);
+                           const std::filesystem::path& games, TextGrid& grid, const AppState& state,
+                           LoadedFile* loaded = nullptr, const AskUser& ask = {});
+
+// The question for a date whose draw the window and the file changed differently:
+// its buttons keep this window's draw (0) or the file's (1).
+Question draw_conflict_question(const std::string& lotto, const TextGrid& mine, int mine_row,
+                                const TextGrid& theirs, int theirs_row);
 
 // Before the draws in the grid are given up (another lotto chosen, Create, the
 // window closed, the program ended) while draws added since the last read or save
-// are not in draws.txt.
+// are not in draws.txt. Save in it saves into `owner`, whatever the name box says.
 UnsavedQuestion unsaved_draws_question(const std::string& owner);
+
+// What the window does when its lotto's files change on disk while it shows them
+// (notice_disk_change for draws.txt, then param.tix): `unsaved` draws, or a
+// definition being edited, are kept and the status line says so; otherwise
+// reading the lotto again is offered.
+DiskNotice lotto_disk_notice(const std::string& owner, LoadedFile& draws_file, bool unsaved_draws,
+                             LoadedFile& definition_file, bool editing_definition);
 
 // cmdImport, one step between each two of its dialogs; the window stops where the
 // user cancels a dialog or a step is refused. Before the file dialog: the lotto
 // chosen in the Name list (the state's) must be the one whose draws the grid
 // holds, `owner`, and its draws.txt must read whole (import_refusal); a refusal
 // gives cmbName the focus.
+// With `loaded` given, a draws.txt changed on disk since the window read it is
+// refused too: the merge would be written over the other program's draws.
 LottoOutcome import_start(const std::string& name_text, const std::string& owner,
-                          const std::filesystem::path& games, const AppState& state);
+                          const std::filesystem::path& games, const AppState& state,
+                          const LoadedFile* loaded = nullptr);
 
 // The file chosen in the file dialog, read whole; `shown` names it in the message
 // when it cannot be read.
@@ -278,7 +317,9 @@ struct ImportFinishResult : LottoOutcome {
   std::string owner;
   int current_row = 0;
 };
+// `loaded`, when given, is what the window now knows of draws.txt.
 ImportFinishResult import_finish(const ImportPreview& preview, int current_row,
-                                 const std::filesystem::path& games, TextGrid& grid, const AppState& state);
+                                 const std::filesystem::path& games, TextGrid& grid, const AppState& state,
+                                 LoadedFile* loaded = nullptr);
 
 }  // namespace ds

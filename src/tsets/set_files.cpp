@@ -157,7 +157,7 @@ bool saved_set_holds(const fs::path& app_folder, int size, const std::string& na
   return false;
 }
 
-std::string write_set_file(TsetsWork& work, AppState& state) {
+std::string write_set_file(TsetsWork& work, AppState& state, FileFingerprint* written) {
   if (work.set_name.empty()) return messages().select_tset;
   if (!make_size_folder(work.size_folder))
     return "The folder " + work.size_folder.string() + " cannot be created.";
@@ -198,6 +198,7 @@ std::string write_set_file(TsetsWork& work, AppState& state) {
   if (!bytes) return "The targeted set '" + work.set_name + "' holds characters that cannot be saved.";
   const std::string reason = write_file_atomic(work.size_folder / work.set_name, *bytes);
   if (!reason.empty()) return "The targeted set '" + work.set_name + "' could not be saved: " + reason + ".";
+  if (written) *written = fingerprint_of(*bytes);
   return {};
 }
 

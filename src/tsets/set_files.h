@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "shell/app_state.h"
+#include "shell/file_guard.h"
 #include "shell/grid.h"
 
 namespace ds {
@@ -64,8 +65,9 @@ bool saved_set_holds(const std::filesystem::path& app_folder, int size, const st
 // Sorts the grid's rows by date and replaces the file `work.set_name` with them.
 // A row without a valid date ("Incorrect date.") or with an empty position
 // refuses the save, leaving the file and the row order as they were. `tset_row` follows its row through the
-// sort. Returns "" or the message to show.
-std::string write_set_file(TsetsWork& work, AppState& state);
+// sort. Returns "" or the message to show; `written`, when given, gets the
+// fingerprint of the bytes written.
+std::string write_set_file(TsetsWork& work, AppState& state, FileFingerprint* written = nullptr);
 
 // Copies the numbers of grid row `row` into numbers[1..cols-1]. A row is copied
 // whole or not at all: the first cell that is no 16-bit whole number gives the

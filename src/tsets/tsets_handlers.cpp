@@ -71,6 +71,7 @@ TsetsOutcome tsets_choose_size(TsetsModel& model, const std::string& size_text, 
   // No set is open in the new size: Save must not write the emptied table over
   // a set of the same name in this size's folder.
   work.set_name.clear();
+  model.loaded = LoadedFile{};
   model.enabled = TsetsEnabled{};
   model.enabled.sets = true;
   model.enabled.new_set = true;
@@ -86,14 +87,18 @@ TsetsOutcome tsets_new(TsetsModel& model, const std::string& answer, AppState& s
   if (!name) return message(unsafe_set_name_message(answer));
 
   TsetsOutcome out;
-  if (file_exists(work.size_folder / *name)) {
+  const auto path = work.size_folder / *name;
+  const FileFingerprint before = take_fingerprint(path);
+  if (file_exists(path)) {
     // The set exists already: open it rather than empty it.
     out.message = read_set_file(work, *name, state);
+    if (work.set_name == *name) model.loaded = loaded_file(path, before, work.grid);
   } else {
     out.message = create_set_file(work.size_folder, *name);
     if (!out.message.empty()) return out;
     work.set_name = *name;
     Tsets_headers(work.grid, work.size, state.tset_row);
+    model.loaded = loaded_file(path, take_fingerprint(path), work.grid);
     work.grid.set_rows(2);
     state.tset_row = 1;
   }
@@ -106,9 +111,12 @@ TsetsOutcome tsets_new(TsetsModel& model, const std::string& answer, AppState& s
 
 TsetsOutcome tsets_choose_set(TsetsModel& model, const std::string& name, AppState& state) {
   TsetsOutcome out;
-  const bool readable = file_exists(model.work.size_folder / name);
+  const auto path = model.work.size_folder / name;
+  const bool readable = file_exists(path);
+  const FileFingerprint before = take_fingerprint(path);
   out.message = read_set_file(model.work, name, state);
   if (readable && model.work.set_name == name) {
+    model.loaded = loaded_file(path, before, model.work.grid);
     model.unsaved = false;
     out.status = "Read " + rows_text(model.work.grid.rows() - 1) + " of '" + name + "'.";
   }
@@ -169,13 +177,92 @@ TsetsOutcome tsets_accept_number(TsetsModel& model, const std::string& index_tex
   return {};
 }
 
-TsetsOutcome tsets_save(TsetsModel& model, AppState& state) {
-  TsetsOutcome out = message(write_set_file(model.work, state));
-  if (out.message.empty()) {
-    model.unsaved = false;
-    out.status = "Saved " + rows_text(model.work.grid.rows() - 1) + " of '" + model.work.set_name + "'.";
+Question set_conflict_question(const std::string& set_name, const TextGrid& mine, int mine_row,
+                               const TextGrid& theirs, int theirs_row) {
+  std::vector<int> cols;
+  for (int c = 1; c < mine.cols(); ++c) cols.push_back(c);
+  const auto row_text = [&cols](const TextGrid& g, int r) {
+    return r < 0 ? std::string("no row of that date") : row_values_text(g, r, cols);
+  };
+  const std::string date = mine_row >= 0 ? mine.cell(mine_row, 0) : theirs.cell(theirs_row, 0);
+  return {"The row of " + date + " differs between this window and the file of the set '" + set_name +
+              "', which was changed outside this window since it was read.\n\nThis window: " +
+              row_text(mine, mine_row) + "\nThe file: " + row_text(theirs, theirs_row) +
+              "\n\nWhich row should be saved? (Cancel saves nothing.)",
+          {"This window's", "The file's"}};
+}
+
+TsetsOutcome tsets_save(TsetsModel& model, AppState& state, const AskUser& ask) {
+  TsetsWork& work = model.work;
+  const auto path = work.size_folder / work.set_name;
+  // The file may have changed since it was read: merge rather than write over it.
+  TsetsWork merged;
+  bool merging = false;
+  int from_file = 0;
+  const std::int16_t row_before = state.tset_row;
+  if (!work.set_name.empty() && model.loaded.path == path) {
+    const FileFingerprint now = take_fingerprint(path);
+    if (now.exists && file_changed(model.loaded.fingerprint, now)) {
+      TsetsWork theirs = work;
+      theirs.set_name.clear();
+      AppState scratch = state;
+      const std::string read = read_set_file(theirs, work.set_name, scratch);
+      if (theirs.set_name != work.set_name)
+        return message("The file of the set '" + work.set_name +
+                       "' was changed outside this window and cannot be read now: " + read +
+                       "\nNothing was saved.");
+      std::vector<int> cols;
+      for (int c = 1; c < work.grid.cols(); ++c) cols.push_back(c);
+      const RowMerge plan =
+          plan_row_merge(model.loaded.rows, work.grid, theirs.grid, 0, cols, state.date_format);
+      std::vector<bool> keep_mine;
+      for (const MergeEntry& e : plan.entries) {
+        if (e.take != MergeEntry::Take::ask) continue;
+        const int answer =
+            ask ? ask(set_conflict_question(work.set_name, work.grid, e.mine, theirs.grid, e.theirs)) : -1;
+        if (answer < 0) {
+          TsetsOutcome out;
+          out.status = "The set '" + work.set_name + "' was not saved.";
+          return out;
+        }
+        keep_mine.push_back(answer == 0);
+      }
+      merged = work;
+      std::vector<int> from_mine;
+      merged.grid = merged_grid(plan, work.grid, theirs.grid, keep_mine, &from_mine);
+      // The current row follows its row into the merged grid (the last row when
+      // the file's row of that date was taken instead).
+      int current = merged.grid.rows() - 1;
+      for (int r = 1; r < merged.grid.rows(); ++r)
+        if (from_mine[r] == state.tset_row) current = r;
+      state.tset_row = static_cast<std::int16_t>(current);
+      from_file = plan.from_file;
+      merging = true;
+    }
   }
+  FileFingerprint written;
+  TsetsOutcome out = message(write_set_file(merging ? merged : work, state, &written));
+  if (!out.message.empty()) {
+    state.tset_row = row_before;
+    return out;
+  }
+  if (merging) {
+    work.grid = std::move(merged.grid);
+    if (state.tset_row >= 1) get_Tset(work.grid, state.tset_numbers, state.tset_row);
+  }
+  model.loaded = loaded_file(path, written, work.grid);
+  model.unsaved = false;
+  out.status = "Saved " + rows_text(work.grid.rows() - 1) + " of '" + work.set_name + "'.";
+  if (merging)
+    *out.status += " The file had been changed outside this window: " + std::to_string(from_file) +
+                   " new or changed rows of the file are kept with yours.";
   return out;
+}
+
+DiskNotice tsets_disk_notice(TsetsModel& model) {
+  if (model.loaded.path.empty()) return {};
+  return notice_disk_change(model.loaded, take_fingerprint(model.loaded.path), model.unsaved,
+                            "the set '" + model.work.set_name + "'");
 }
 
 TsetsOutcome tsets_select_row(TsetsModel& model, int row, AppState& state) {

@@ -7,7 +7,12 @@
 //   cmdAcceptDate  tsets_accept_date   cmdAcceptNumber  tsets_accept_number
 //   cmdAdd  tsets_add   cmdSave  tsets_save   msfTsets (row)  tsets_select_row
 // (cmdTsetGenerator opens the generator, whose cmdGo is `generate` in generator.h),
-// and unsaved_set_question before changed rows would be given up.
+// unsaved_set_question before changed rows would be given up, and
+// tsets_disk_notice when the open set's file changes on disk.
+//
+// The model remembers what it read of the set file (LoadedFile): Save compares
+// the file with it first and merges the rows another program or another copy of
+// Drawsmith changed meanwhile, rather than writing over them.
 #include <optional>
 #include <string>
 #include <vector>
@@ -46,6 +51,7 @@ struct TsetsModel {
   TsetsWork work;
   TsetsEnabled enabled;
   bool unsaved = false;  // rows changed since the set was read, made or saved
+  LoadedFile loaded;     // the set file as read or last saved; no path when no set is open
 };
 
 // Before the rows of the open set are given up while they hold changes not yet
@@ -76,8 +82,20 @@ TsetsOutcome tsets_add(TsetsModel& model, AppState& state);
 TsetsOutcome tsets_accept_number(TsetsModel& model, const std::string& index_text,
                                  const std::string& number_text, AppState& state);
 
-// cmdSave.
-TsetsOutcome tsets_save(TsetsModel& model, AppState& state);
+// cmdSave. When the set file changed since it was read, the rows changed there
+// and the rows changed here are merged by date (against the rows read); a date
+// changed differently on both sides is asked through `ask` (this window's row,
+// the file's, or Cancel, which saves nothing and changes nothing). The grid then
+// holds the merged rows.
+TsetsOutcome tsets_save(TsetsModel& model, AppState& state, const AskUser& ask = {});
+
+// The question for a date whose row the window and the file changed differently:
+// its buttons keep this window's row (0) or the file's (1).
+Question set_conflict_question(const std::string& set_name, const TextGrid& mine, int mine_row,
+                               const TextGrid& theirs, int theirs_row);
+
+// The open set's file changed on disk: notice_disk_change for it.
+DiskNotice tsets_disk_notice(TsetsModel& model);
 
 // The user selected grid row `row`: it becomes the current set.
 TsetsOutcome tsets_select_row(TsetsModel& model, int row, AppState& state);

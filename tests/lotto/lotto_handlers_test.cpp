@@ -224,7 +224,8 @@ TEST(LottoHandlers, ChoosingStopsOnMissingFilesAndBadDates) {
     const char* lotto_name;
   } cases[] = {
       {"NoParam", false, "2024-01-01 1 2 3 4 5 6 7 \r\n", "No the file 'param.tix'.", false, false, 2, 0, ""},
-      {"NoDraws", true, nullptr, "No the file 'draws.txt'", true, false, 1, 0, "NoDraws"},
+      // A lotto without a history yet (one just created) starts with an empty table.
+      {"NoDraws", true, nullptr, "", true, true, 1, 0, "NoDraws"},
       {"BadDate", true, "2024-01-01 1 2 3 4 5 6 7 \r\nsoon 1 2 3 4 5 6 7 \r\n", "Not correct dates", true,
        false, 3, 1, "BadDate"},
       {"Empty", true, "", "", true, true, 1, 0, "Empty"},
@@ -426,14 +427,17 @@ TEST(LottoHandlers, SavingDrawsPlacesTheNewDrawAndProtectsOtherHistories) {
   EXPECT_EQ(dir.get("A", "draws.txt"),
             "2025-01-01 1 2 3 4 5 6 7 \r\n2025-01-05 4 5 6 7 8 9 0 \r\n"
             "2025-01-08 1 2 3 4 5 6 7 \r\n");
-  // A lotto with no history of its own may take these draws.
+  // Nor does a lotto without a history of its own take another lotto's draws.
   r = save_draws("C", "A", 2, dir.games(), g, s);
-  EXPECT_EQ(r.message, "");
-  EXPECT_EQ(r.owner, "C");
+  EXPECT_EQ(r.message,
+            "The draws shown are not those of the lotto 'C', so they were not saved into it. They are the "
+            "draws of 'A'. Choose 'C' in the Name list to change its draws.");
+  EXPECT_FALSE(file_exists(dir.games() / "C" / "draws.txt"));
+  EXPECT_EQ(save_draws("A", "", 2, dir.games(), g, s).focus, LottoFocus::name);
 
   // An empty new row is no date: nothing is written.
   const int blank_row = new_draw_row(g);
-  r = save_draws("C", "C", blank_row, dir.games(), g, s);
+  r = save_draws("A", "A", blank_row, dir.games(), g, s);
   EXPECT_EQ(r.message, "The data was not saved. Not correct date was found. Please correct the date");
   EXPECT_EQ(r.current_row, blank_row);
 }

@@ -14,12 +14,14 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <iterator>
 
 #include "shell/ui/apply_outcome.h"
 #include "shell/ui/combo_box.h"
 #include "shell/ui/dialogs.h"
+#include "shell/ui/file_watch.h"
 #include "shell/ui/grid_view.h"
 
 namespace ds::ui {
@@ -84,6 +86,8 @@ LottoWindow::LottoWindow() {
   setWindowTitle(QStringLiteral("Lotto"));
   reset_draw_grid(draws_);
   build_controls();
+  watch_ = new FileWatch(this);
+  connect(watch_, &FileWatch::changed, this, &LottoWindow::check_disk);
   add_help_menu(this, QStringLiteral("lotto.htm"));
 
   // Load step: the number lists are filled by build_controls; then the lottos.
@@ -266,8 +270,12 @@ void LottoWindow::build_controls() {
 }
 
 bool LottoWindow::event(QEvent* e) {
-  // Show the draw grid as it is now whenever the user comes back.
-  if (e->type() == QEvent::WindowActivate && grid_) grid_->refresh();
+  // Show the draw grid as it is now whenever the user comes back, and look
+  // whether the files changed meanwhile.
+  if (e->type() == QEvent::WindowActivate && grid_) {
+    grid_->refresh();
+    if (FileWatch::enabled()) QTimer::singleShot(0, this, &LottoWindow::check_disk);
+  }
   return QMainWindow::event(e);
 }
 
@@ -346,10 +354,22 @@ void LottoWindow::refresh_draws() {
 }
 
 bool LottoWindow::may_close() {
+  // Save saves the added draws into their own lotto, whatever the name box says.
   return !unsaved_ || ask_unsaved(this, ds::unsaved_draws_question(owner_), [this] {
-    save_draws();
+    save_draws_into(owner_);
     return !unsaved_;
   });
+}
+
+void LottoWindow::watch_files() { watch_->watch({draws_file_.path, definition_file_.path}); }
+
+void LottoWindow::check_disk() {
+  if (checking_ || owner_.empty()) return;
+  checking_ = true;
+  const DiskNotice n = lotto_disk_notice(owner_, draws_file_, unsaved_, definition_file_, save_->isEnabled());
+  if (!n.status.empty()) statusBar()->showMessage(qs(n.status));
+  if (n.offer_reload && ask_through_dialogs(this)(n.question) == 0) choose_lotto(qs(owner_));
+  checking_ = false;
 }
 
 void LottoWindow::closeEvent(QCloseEvent* e) { e->setAccepted(may_close()); }
@@ -363,11 +383,16 @@ void LottoWindow::choose_lotto(const QString& name) {
     name_->setCurrentText(name);
   }
   const ChooseLottoResult r = ds::choose_lotto(ss(name), games_, state(), draws_);
-  if (r.definition_read) show_form(r.form);
+  if (r.definition_read) {
+    show_form(r.form);
+    definition_file_ = r.definition_file;
+  }
   if (r.grid_read) {
     owner_ = ss(name);
     current_row_ = r.current_row;
     unsaved_ = false;
+    draws_file_ = r.draws_file;
+    watch_files();
   }
   if (r.draws_read) show_draw(r.draw);
   grid_->refresh();
@@ -386,6 +411,9 @@ void LottoWindow::create_lotto() {
     set_mode(r.mode);
     editing_ = r.editing;
     owner_ = r.owner;
+    draws_file_ = r.draws_file;
+    definition_file_ = LoadedFile{};
+    watch_files();
     current_row_ = r.current_row;
     unsaved_ = false;
     show_draw(r.draw);
@@ -402,17 +430,28 @@ void LottoWindow::edit_lotto() {
 }
 
 void LottoWindow::save_lotto() {
-  const SaveLottoResult r = ds::save_lotto(read_form(), editing_, games_, state());
+  const SaveLottoResult r =
+      ds::save_lotto(read_form(), editing_, games_, state(), &definition_file_, ask_through_dialogs(this));
+  if (r.reload) {
+    choose_lotto(qs(r.name));
+    return;
+  }
   if (r.written) {
     fill_names(r.names, qs(r.name));
     editing_ = r.name;
+    definition_file_ = r.definition_file;
+    watch_files();
     if (r.mode >= 0) set_mode(r.mode);
   }
   apply(r);
 }
 
 void LottoWindow::new_draw() {
-  const NewDrawResult r = ds::new_draw(draws_, state().date_format);
+  const NewDrawResult r = ds::new_draw(draws_, state().date_format, owner_);
+  if (r.refused()) {
+    apply(r);
+    return;
+  }
   current_row_ = r.current_row;
   show_draw(r.draw);
   refresh_draws();
@@ -428,9 +467,11 @@ void LottoWindow::add_draw() {
   apply(r);
 }
 
-void LottoWindow::save_draws() {
-  const SaveDrawsResult r =
-      ds::save_draws(ss(name_->currentText()), owner_, current_row_, games_, draws_, state());
+void LottoWindow::save_draws() { save_draws_into(ss(name_->currentText())); }
+
+void LottoWindow::save_draws_into(const std::string& lotto) {
+  const SaveDrawsResult r = ds::save_draws(lotto, owner_, current_row_, games_, draws_, state(), &draws_file_,
+                                           ask_through_dialogs(this));
   owner_ = r.owner;
   current_row_ = r.current_row;
   if (r.written) unsaved_ = false;
@@ -440,7 +481,7 @@ void LottoWindow::save_draws() {
 
 void LottoWindow::import_draws() {
   const AppState& s = state();
-  const LottoOutcome start = ds::import_start(ss(name_->currentText()), owner_, games_, s);
+  const LottoOutcome start = ds::import_start(ss(name_->currentText()), owner_, games_, s, &draws_file_);
   if (start.refused()) {
     apply(start);
     return;
@@ -467,7 +508,8 @@ void LottoWindow::import_draws() {
     return;
   }
   if (!dialogs().review(this, title, qs(review.summary), review.grid, qs(review.accept))) return;
-  const ImportFinishResult r = ds::import_finish(review.preview, current_row_, games_, draws_, s);
+  const ImportFinishResult r =
+      ds::import_finish(review.preview, current_row_, games_, draws_, s, &draws_file_);
   if (r.written) {
     owner_ = r.owner;
     current_row_ = r.current_row;

@@ -15,6 +15,7 @@ class QPushButton;
 
 namespace ds::ui {
 
+class FileWatch;
 class GridView;
 
 class LottoWindow : public QMainWindow, public GridSource, public KeepsUnsavedWork {
@@ -28,6 +29,10 @@ class LottoWindow : public QMainWindow, public GridSource, public KeepsUnsavedWo
   int current_row() const { return current_row_; }
   // Draws added since the last read or save are asked about: Save, Discard or Cancel.
   bool may_close() override;
+  // Looks whether the lotto's files changed on disk: offers to read them again,
+  // or says in the status line that unsaved work will be merged. The file watch
+  // and the window's activation call it; so can a test.
+  void check_disk();
 
  protected:
   bool event(QEvent* e) override;
@@ -42,6 +47,9 @@ class LottoWindow : public QMainWindow, public GridSource, public KeepsUnsavedWo
   void new_draw();
   void add_draw();
   void save_draws();
+  // Saves the draws into `lotto` (the name box's lotto, or the grid's owner when
+  // the unsaved-draws question is answered Save).
+  void save_draws_into(const std::string& lotto);
   void import_draws();  // cmdImport: a CSV file, previewed, merged into the draws
   void select_row(int grid_row);
 
@@ -54,13 +62,18 @@ class LottoWindow : public QMainWindow, public GridSource, public KeepsUnsavedWo
   // Shows a handler's outcome: message, window, status line, focus.
   void apply(const LottoOutcome& outcome);
   void refresh_draws();
+  void watch_files();
 
   std::filesystem::path games_;
   TextGrid draws_;
   std::string owner_;    // the lotto whose draws.txt the grid holds
   std::string editing_;  // the lotto whose definition Save may write ("" while creating)
   int current_row_ = 0;
-  bool unsaved_ = false;    // draws added since the grid was read or saved
+  bool unsaved_ = false;        // draws added since the grid was read or saved
+  LoadedFile draws_file_;       // what the grid was read from (or last saved as)
+  LoadedFile definition_file_;  // what the definition boxes were read from
+  bool checking_ = false;       // check_disk is asking
+  FileWatch* watch_ = nullptr;
   QString last_activated_;  // de-duplicates the combo's two activation signals
 
   QComboBox* name_ = nullptr;

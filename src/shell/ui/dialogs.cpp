@@ -104,6 +104,14 @@ Dialogs& dialogs() { return *current; }
 void set_dialogs(Dialogs* d) { current = d ? d : &real; }
 Dialogs& real_dialogs() { return real; }
 
+AskUser ask_through_dialogs(QWidget* parent) {
+  return [parent](const Question& q) {
+    QStringList buttons;
+    for (const std::string& b : q.buttons) buttons << QString::fromStdString(b);
+    return dialogs().ask(parent, QString::fromStdString(q.text), buttons);
+  };
+}
+
 void show_message(QWidget* parent, const QString& text) { dialogs().message(parent, text); }
 void show_message(QWidget* parent, const std::string& text) {
   dialogs().message(parent, QString::fromStdString(text));

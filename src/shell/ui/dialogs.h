@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "shell/file_guard.h"
 #include "shell/grid.h"
 
 class QWidget;
@@ -42,6 +43,8 @@ void set_dialogs(Dialogs* d);
 Dialogs& real_dialogs();
 
 // Shorthands.
+// A core question (shell/file_guard.h) asked through dialogs().ask.
+AskUser ask_through_dialogs(QWidget* parent);
 void show_message(QWidget* parent, const QString& text);
 void show_message(QWidget* parent, const std::string& text);
 

@@ -9,8 +9,10 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
+#include "shell/data_lock.h"
 #include "shell/samples.h"
 #include "shell/ui/app.h"
+#include "shell/ui/dialogs.h"
 
 namespace ds::ui {
 
@@ -82,6 +84,9 @@ void MainWindow::opened() {
   // The samples, installed when missing, before any window lists lottos or sets.
   const AppState& s = state();
   create_samples(s.program_folder, s.app_folder);
+  // One copy of the program per data folder: a second copy is told, and may go on.
+  const LockResult lock = take_data_lock(s.app_folder, this_process());
+  if (lock.state == LockState::held) show_message(this, lock.message);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

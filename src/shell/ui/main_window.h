@@ -10,7 +10,8 @@ class MainWindow : public QMainWindow, public OpensOnShow {
   Q_OBJECT
  public:
   MainWindow();
-  // Installs the samples.
+  // Installs the samples and takes the data folder's lock (telling the user when
+  // another copy holds it); main() gives the lock back at a clean exit.
   void opened() override;
 
  protected:

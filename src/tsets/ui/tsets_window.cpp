@@ -19,6 +19,7 @@
 #include "shell/ui/apply_outcome.h"
 #include "shell/ui/combo_box.h"
 #include "shell/ui/dialogs.h"
+#include "shell/ui/file_watch.h"
 #include "shell/ui/grid_view.h"
 
 namespace ds::ui {
@@ -195,6 +196,9 @@ TsetsWindow::TsetsWindow() {
   connect(generator_, &QPushButton::clicked, this, [] { registry().show(WindowId::tset_generator); });
   connect(grid_view_, &GridView::grid_row_chosen, this, &TsetsWindow::row_chosen);
 
+  watch_ = new FileWatch(this);
+  connect(watch_, &FileWatch::changed, this, &TsetsWindow::check_disk);
+
   grid_view_->refresh();
   resize(920, 560);
 }
@@ -259,6 +263,10 @@ void TsetsWindow::apply(const TsetsOutcome& outcome) {
   grid_view_->refresh();
   show_current_row();
   update_enabled();
+  if (model_.loaded.path != watched_) {
+    watched_ = model_.loaded.path;
+    watch_->watch({watched_});
+  }
   static const char* const focus_names[] = {nullptr,   "cmbSize",  "cmbSets",
                                             "txtDate", "cmbIndex", "cmbNumber"};
   static_assert(std::size(focus_names) == static_cast<std::size_t>(TsetsFocus::number) + 1);
@@ -273,6 +281,22 @@ bool TsetsWindow::may_close() {
 }
 
 void TsetsWindow::closeEvent(QCloseEvent* e) { e->setAccepted(may_close()); }
+
+bool TsetsWindow::event(QEvent* e) {
+  // Coming back to the window, look whether the set's file changed meanwhile.
+  if (e->type() == QEvent::WindowActivate && FileWatch::enabled())
+    QTimer::singleShot(0, this, &TsetsWindow::check_disk);
+  return QMainWindow::event(e);
+}
+
+void TsetsWindow::check_disk() {
+  if (checking_) return;
+  checking_ = true;
+  const DiskNotice n = tsets_disk_notice(model_);
+  if (!n.status.empty()) statusBar()->showMessage(qs(n.status));
+  if (n.offer_reload && ask_through_dialogs(this)(n.question) == 0) set_chosen(qs(model_.work.set_name));
+  checking_ = false;
+}
 
 void TsetsWindow::size_chosen(const QString& text) {
   if (!may_close()) {
@@ -304,7 +328,7 @@ void TsetsWindow::accept_number() {
   apply(tsets_accept_number(model_, ss(index_->currentText()), ss(number_->currentText()), state()));
 }
 
-void TsetsWindow::save() { apply(tsets_save(model_, state())); }
+void TsetsWindow::save() { apply(tsets_save(model_, state(), ask_through_dialogs(this))); }
 
 void TsetsWindow::row_chosen(int row) { apply(tsets_select_row(model_, row, state())); }
 

@@ -13,6 +13,7 @@ class QPushButton;
 
 namespace ds::ui {
 
+class FileWatch;
 class GridView;
 
 class TsetsWindow : public QMainWindow, public GridSource, public KeepsUnsavedWork {
@@ -32,9 +33,14 @@ class TsetsWindow : public QMainWindow, public GridSource, public KeepsUnsavedWo
   // Rows changed since the set was read, made or saved are asked about: Save,
   // Discard or Cancel.
   bool may_close() override;
+  // Looks whether the open set's file changed on disk: offers to read it again,
+  // or says in the status line that unsaved rows will be merged. The file watch
+  // and the window's activation call it; so can a test.
+  void check_disk();
 
  protected:
   void closeEvent(QCloseEvent* e) override;
+  bool event(QEvent* e) override;
 
  private:
   void apply(const TsetsOutcome& outcome);
@@ -51,6 +57,9 @@ class TsetsWindow : public QMainWindow, public GridSource, public KeepsUnsavedWo
   void row_chosen(int row);
 
   TsetsModel model_;
+  FileWatch* watch_ = nullptr;
+  std::filesystem::path watched_;
+  bool checking_ = false;
   QComboBox* size_;
   QComboBox* sets_;
   QPushButton* new_;
