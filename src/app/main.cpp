@@ -1,5 +1,6 @@
 // Drawsmith: start-up, and the import of a draw history from the command line:
 //   drawsmith --import FILE --lotto NAME [--day-month | --month-day]
+// (every option: `drawsmith --help`, ds::command_line_help in shell/program_info.h).
 #include <QApplication>
 #include <QCoreApplication>
 #include <QLocale>
@@ -8,12 +9,15 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "app/register_windows.h"
 #include "lotto/draw_import.h"
 #include "lotto/lotto_files.h"
+#include "shell/program_info.h"
 #include "shell/samples.h"
 #include "shell/ui/app.h"
+#include "shell/ui/session.h"
 
 namespace {
 // QApplication aborts with a long diagnostic when there is no display; say it plainly instead.
@@ -84,6 +88,10 @@ bool wants_import(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (const auto text = ds::help_or_version(std::vector<std::string>(argv + 1, argv + argc))) {
+    std::fputs(text->c_str(), stdout);
+    return 0;
+  }
   if (wants_import(argc, argv)) return import_from_command_line(argc, argv);
   if (!display_available()) {
     std::fprintf(stderr, "Drawsmith needs a graphical display, and none was found (DISPLAY is not set).\n");
@@ -94,5 +102,8 @@ int main(int argc, char** argv) {
   find_folders();
   ds::ui::register_windows();
   ds::ui::registry().show(ds::ui::WindowId::main);
-  return QApplication::exec();
+  ds::ui::restore_choices();  // the lotto, set and system of the last run
+  const int code = QApplication::exec();
+  ds::ui::remember_session();
+  return code;
 }
