@@ -1,8 +1,16 @@
 #include "shell/files.h"
 
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#else
 #include <fcntl.h>
 #include <unistd.h>
+#endif
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <fstream>
@@ -50,34 +58,81 @@ std::optional<std::string> read_file(const fs::path& path, std::size_t max_bytes
   return data;
 }
 
-std::string write_file_atomic(const fs::path& path, std::string_view bytes) {
-  std::error_code ec;
-  if (fs::is_directory(path, ec)) return "a folder has that name";
-  static std::mt19937_64 rng{std::random_device{}()};
-  const fs::path temp =
-      path.parent_path() / ("." + path.filename().string() + ".tmp" + std::to_string(rng() % 1000000));
-  const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-  if (fd < 0) return "the file cannot be created";
-  std::size_t limit = bytes.size();
-  const bool failing = fail_after.has_value();
-  if (failing) {
-    limit = std::min(limit, *fail_after);
-    fail_after.reset();
+namespace {
+
+// The temporary file: created, filled and flushed to the disk. Returns whether all
+// `limit` bytes of `bytes` (all of them unless a test asks for a failure) got there.
+#ifdef _WIN32
+bool write_whole(const fs::path& temp, std::string_view bytes, std::size_t limit, bool& created) {
+  const HANDLE h =
+      CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  created = h != INVALID_HANDLE_VALUE;
+  if (!created) return false;
+  std::size_t done = 0;
+  while (done < limit) {
+    const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(limit - done, 1u << 30));
+    DWORD n = 0;
+    if (!WriteFile(h, bytes.data() + done, chunk, &n, nullptr) || n == 0) break;
+    done += n;
   }
+  const bool flushed = done == bytes.size() && FlushFileBuffers(h);
+  CloseHandle(h);
+  return flushed;
+}
+
+// MoveFileEx replaces the target in one step, as rename does on POSIX; write-through
+// returns only once the move is on the disk.
+bool replace_file(const fs::path& temp, const fs::path& path) {
+  return MoveFileExW(temp.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+}
+#else
+bool write_whole(const fs::path& temp, std::string_view bytes, std::size_t limit, bool& created) {
+  const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  created = fd >= 0;
+  if (!created) return false;
   std::size_t done = 0;
   while (done < limit) {
     const auto n = ::write(fd, bytes.data() + done, limit - done);
     if (n <= 0) break;
     done += static_cast<std::size_t>(n);
   }
-  const bool complete = !failing && done == bytes.size() && ::fsync(fd) == 0;
+  const bool flushed = done == bytes.size() && ::fsync(fd) == 0;
   ::close(fd);
+  return flushed;
+}
+
+bool replace_file(const fs::path& temp, const fs::path& path) {
+  std::error_code ec;
+  fs::rename(temp, path, ec);
+  return !ec;
+}
+#endif
+
+}  // namespace
+
+std::string write_file_atomic(const fs::path& path, std::string_view bytes) {
+  std::error_code ec;
+  if (fs::is_directory(path, ec)) return "a folder has that name";
+  static std::mt19937_64 rng{std::random_device{}()};
+  // ".<name>.tmp<n>" beside the target, built without a narrow conversion of the name
+  // (on Windows a name outside the code page would not convert).
+  fs::path temp = path.parent_path() / ".";
+  temp += path.filename();
+  temp += ".tmp" + std::to_string(rng() % 1000000);
+  std::size_t limit = bytes.size();
+  const bool failing = fail_after.has_value();
+  if (failing) {
+    limit = std::min(limit, *fail_after);
+    fail_after.reset();
+  }
+  bool created = false;
+  const bool complete = write_whole(temp, bytes, limit, created) && !failing;
+  if (!created) return "the file cannot be created";
   if (!complete) {
     fs::remove(temp, ec);
     return "the file could not be written completely";
   }
-  fs::rename(temp, path, ec);
-  if (ec) {
+  if (!replace_file(temp, path)) {
     fs::remove(temp, ec);
     return "the file could not be replaced";
   }
@@ -121,6 +176,10 @@ std::optional<std::string> safe_name(std::string_view name) {
   if (name.size() > 100 || name.front() == '.') return std::nullopt;
   for (unsigned char c : name)
     if (c < 0x20 || c == 0x7F || c == '/' || c == '\\') return std::nullopt;
+#ifdef _WIN32
+  // Characters Windows refuses in a file name: asked again rather than failing at the write.
+  if (name.find_first_of("<>:\"|?*") != std::string_view::npos) return std::nullopt;
+#endif
   return std::string(name);
 }
 
