@@ -2,6 +2,7 @@
 //   drawsmith --import FILE --lotto NAME [--day-month | --month-day]
 //   drawsmith --make-wheel V --ticket K --guarantee T-if-M [--seconds S] [--seed N] --out FILE
 //   drawsmith --check-wheel FILE [--guarantee T-if-M] [--set n1,n2,...]
+// (every option: `drawsmith --help`, ds::command_line_help in shell/program_info.h).
 #include <QApplication>
 #include <QCoreApplication>
 #include <QLocale>
@@ -17,8 +18,10 @@
 #include "lotto/lotto_files.h"
 #include "shell/data_lock.h"
 #include "shell/files.h"
+#include "shell/program_info.h"
 #include "shell/samples.h"
 #include "shell/ui/app.h"
+#include "shell/ui/session.h"
 #include "wheels/wheel_command.h"
 
 namespace {
@@ -91,6 +94,10 @@ bool wants_import(int argc, char** argv) {
 
 int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);
+  if (const auto text = ds::help_or_version(args)) {
+    std::fputs(text->c_str(), stdout);
+    return 0;
+  }
   if (ds::wants_wheel_command(args)) {
     const ds::CommandRun run = ds::run_wheel_command(args);
     std::fputs(run.out.c_str(), stdout);
@@ -107,7 +114,9 @@ int main(int argc, char** argv) {
   find_folders();
   ds::ui::register_windows();
   ds::ui::registry().show(ds::ui::WindowId::main);
+  ds::ui::restore_choices();  // the lotto, set and system of the last run
   const int code = QApplication::exec();
+  ds::ui::remember_session();
   // A clean exit gives the data folder's lock back (a lock of another copy stays).
   ds::release_data_lock(ds::ui::state().app_folder, ds::this_process());
   return code;

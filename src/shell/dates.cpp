@@ -130,7 +130,11 @@ DayNumber add_months(DayNumber day, int months) {
 DayNumber today() {
   const std::time_t now = std::time(nullptr);
   std::tm local{};
+#ifdef _WIN32
+  localtime_s(&local, &now);
+#else
   localtime_r(&now, &local);
+#endif
   return *day_number(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
 }
 

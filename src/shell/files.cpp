@@ -1,8 +1,16 @@
 #include "shell/files.h"
 
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#else
 #include <fcntl.h>
 #include <unistd.h>
+#endif
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstdio>
@@ -65,29 +73,71 @@ std::string write_failure(const std::string& fallback, int error, const fs::path
   std::string reason = fallback;
   if (error == EACCES || error == EPERM || error == EROFS)
     reason = m.permission_refused;
-  else if (error == ENOSPC || error == EDQUOT)
+  else if (error == ENOSPC
+#ifdef EDQUOT
+           || error == EDQUOT
+#endif
+  )
     reason = m.disk_full;
   return reason + " (" + path.string() + ")";
 }
-}  // namespace
 
-std::string write_file_atomic(const fs::path& path, std::string_view bytes) {
-  const MessageCatalogue& m = messages();
-  std::error_code ec;
-  if (fs::is_directory(path, ec)) return write_failure(m.folder_has_name, 0, path);
-  static std::mt19937_64 rng{std::random_device{}()};
-  const fs::path temp =
-      path.parent_path() / ("." + path.filename().string() + ".tmp" + std::to_string(rng() % 1000000));
-  const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-  if (fd < 0) return write_failure(m.file_not_created, errno, path);
-  std::size_t limit = bytes.size();
-  const bool failing = fail_after.has_value();
-  if (failing) {
-    limit = std::min(limit, *fail_after);
-    fail_after.reset();
+// The temporary file: created, filled and flushed to the disk. Returns whether all
+// `limit` bytes of `bytes` (all of them unless a test asks for a failure) got there;
+// `error` says why not (an errno value, 0 when unknown).
+#ifdef _WIN32
+int errno_of(DWORD code) {
+  switch (code) {
+    case ERROR_ACCESS_DENIED:
+    case ERROR_WRITE_PROTECT:
+      return EACCES;
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+      return ENOSPC;
+    default:
+      return 0;
+  }
+}
+
+bool write_whole(const fs::path& temp, std::string_view bytes, std::size_t limit, bool& created, int& error) {
+  const HANDLE h =
+      CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  created = h != INVALID_HANDLE_VALUE;
+  if (!created) {
+    error = errno_of(GetLastError());
+    return false;
   }
   std::size_t done = 0;
-  int error = 0;
+  while (done < limit) {
+    const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(limit - done, 1u << 30));
+    DWORD n = 0;
+    if (!WriteFile(h, bytes.data() + done, chunk, &n, nullptr) || n == 0) {
+      error = n == 0 ? ENOSPC : errno_of(GetLastError());
+      break;
+    }
+    done += n;
+  }
+  const bool flushed = done == bytes.size() && FlushFileBuffers(h);
+  if (done == bytes.size() && !flushed) error = errno_of(GetLastError());
+  CloseHandle(h);
+  return flushed;
+}
+
+// MoveFileEx replaces the target in one step, as rename does on POSIX; write-through
+// returns only once the move is on the disk.
+int replace_file(const fs::path& temp, const fs::path& path) {
+  if (MoveFileExW(temp.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0) return -1;
+  return errno_of(GetLastError());
+}
+#else
+bool write_whole(const fs::path& temp, std::string_view bytes, std::size_t limit, bool& created, int& error) {
+  const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  created = fd >= 0;
+  if (!created) {
+    error = errno;
+    return false;
+  }
+  std::size_t done = 0;
   while (done < limit) {
     const auto n = ::write(fd, bytes.data() + done, limit - done);
     if (n <= 0) {
@@ -96,22 +146,53 @@ std::string write_file_atomic(const fs::path& path, std::string_view bytes) {
     }
     done += static_cast<std::size_t>(n);
   }
-  bool complete = !failing && done == bytes.size();
-  if (complete && ::fsync(fd) != 0) {
-    complete = false;
+  bool flushed = done == bytes.size();
+  if (flushed && ::fsync(fd) != 0) {
+    flushed = false;
     error = errno;
   }
-  if (failing) error = fail_errno;
   ::close(fd);
+  return flushed;
+}
+
+// -1 when the file was replaced, otherwise why not (an errno value).
+int replace_file(const fs::path& temp, const fs::path& path) {
+  std::error_code ec;
+  fs::rename(temp, path, ec);
+  return ec ? ec.value() : -1;
+}
+#endif
+
+}  // namespace
+
+std::string write_file_atomic(const fs::path& path, std::string_view bytes) {
+  const MessageCatalogue& m = messages();
+  std::error_code ec;
+  if (fs::is_directory(path, ec)) return write_failure(m.folder_has_name, 0, path);
+  static std::mt19937_64 rng{std::random_device{}()};
+  // ".<name>.tmp<n>" beside the target, built without a narrow conversion of the name
+  // (on Windows a name outside the code page would not convert).
+  fs::path temp = path.parent_path() / ".";
+  temp += path.filename();
+  temp += ".tmp" + std::to_string(rng() % 1000000);
+  std::size_t limit = bytes.size();
+  const bool failing = fail_after.has_value();
+  if (failing) {
+    limit = std::min(limit, *fail_after);
+    fail_after.reset();
+  }
+  bool created = false;
+  int error = 0;
+  const bool complete = write_whole(temp, bytes, limit, created, error) && !failing;
+  if (!created) return write_failure(m.file_not_created, error, path);
   if (!complete) {
+    if (failing) error = fail_errno;
     fs::remove(temp, ec);
     return write_failure(m.file_not_written, error, path);
   }
-  fs::rename(temp, path, ec);
-  if (ec) {
-    const int rename_error = ec.value();
+  if (const int replace_error = replace_file(temp, path); replace_error != -1) {
     fs::remove(temp, ec);
-    return write_failure(m.file_not_replaced, rename_error, path);
+    return write_failure(m.file_not_replaced, replace_error, path);
   }
   return {};
 }
@@ -192,6 +273,10 @@ std::optional<std::string> safe_name(std::string_view name) {
   if (name.size() > 100 || name.front() == '.') return std::nullopt;
   for (unsigned char c : name)
     if (c < 0x20 || c == 0x7F || c == '/' || c == '\\') return std::nullopt;
+#ifdef _WIN32
+  // Characters Windows refuses in a file name: asked again rather than failing at the write.
+  if (name.find_first_of("<>:\"|?*") != std::string_view::npos) return std::nullopt;
+#endif
   return std::string(name);
 }
 

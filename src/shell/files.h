@@ -39,7 +39,8 @@ bool make_folder(const fs::path& path);
 
 // A name the user typed that becomes a file or folder name: not empty after
 // trimming blanks, no "/", "\", control characters or a leading dot, at most
-// 100 bytes. Returns the trimmed name, or nullopt when it is not safe.
+// 100 bytes (on Windows none of < > : " | ? * either). Returns the trimmed name, or
+// nullopt when it is not safe.
 std::optional<std::string> safe_name(std::string_view name);
 
 // Bytes of the 8-bit files (Windows-1252) to the program's UTF-8 text and back.

@@ -39,6 +39,12 @@ TEST(Files, SafeNamesAndEightBitText) {
   EXPECT_EQ(safe_name("  Canada_6_49 "), "Canada_6_49");
   for (const char* bad : {"", "   ", "..", "../x", "a/b", "a\\b", ".hidden", "tab\there"})
     EXPECT_FALSE(safe_name(bad)) << bad;
+#ifdef _WIN32
+  for (const char* bad : {"a<b", "a>b", "C:x", "say \"hi\"", "a|b", "why?", "all*"})
+    EXPECT_FALSE(safe_name(bad)) << bad;
+#else
+  EXPECT_EQ(safe_name("Mine <&> \"best\"?"), "Mine <&> \"best\"?");
+#endif
   EXPECT_EQ(text_to_8bit("\xE2\x82\xAC"), "\x80");
   EXPECT_EQ(text_from_8bit("\x80\xA3"), "\xE2\x82\xAC\xC2\xA3");
   // The bytes the code page leaves undefined go there and back unchanged.

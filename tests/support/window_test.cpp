@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSettings>
 
 #include "analyses/ui/backtest_window.h"
 #include "analyses/ui/performance_window.h"
@@ -78,6 +79,8 @@ void WindowTest::init() {
     QFile::copy(shipped.filePath(QStringLiteral("samples/") + f), path(f));
   for (const QString& page : QDir(shipped.filePath(QStringLiteral("help"))).entryList(QDir::Files))
     QFile::copy(shipped.filePath(QStringLiteral("help/") + page), path(page));
+  // The settings the program remembers between runs: in this folder, never the user's.
+  QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, path(QStringLiteral("settings")));
   state().program_folder = folder().toStdString();
   state().app_folder = state().program_folder;
   state().date_format = DateFormat::iso();

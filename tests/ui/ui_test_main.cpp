@@ -1,5 +1,7 @@
 #include <QApplication>
 #include <QLocale>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <cstdio>
 #include <cstring>
 #include <vector>
@@ -10,6 +12,9 @@
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QLocale::setDefault(QLocale::c());
+  // Settings go to a scratch folder (each test function then points them at its own).
+  QTemporaryDir settings;
+  QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
   ds::ui::register_windows();
   // `ui_tests Class [Qt Test options]` runs one class (CTest has an entry per
   // class); without a class name every class runs.

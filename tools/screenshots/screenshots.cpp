@@ -14,6 +14,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -120,6 +121,8 @@ int main(int argc, char** argv) {
   const QString out = QString::fromLocal8Bit(argv[2]);
   QDir().mkpath(out);
   QTemporaryDir folder;
+  // Window places from the scratch folder, not the user's remembered ones.
+  QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder.filePath(QStringLiteral("settings")));
   for (const QString& f : QDir(shipped).entryList(QDir::Files))
     QFile::copy(QDir(shipped).filePath(f), QDir(folder.path()).filePath(f));
   ds::AppState& s = state();

@@ -25,6 +25,7 @@
 #include "analyses/ui/forecasting_window.h"
 #include "shell/ui/app.h"
 #include "shell/ui/apply_outcome.h"
+#include "shell/ui/chart_palette.h"
 #include "shell/ui/dialogs.h"
 #include "shell/ui/grid_export.h"
 #include "shell/ui/grid_view.h"
@@ -161,6 +162,7 @@ BacktestWindow::BacktestWindow() {
   chart_view_->setObjectName(QStringLiteral("chtNet"));
   chart_view_->setRenderHint(QPainter::Antialiasing);
   chart_view_->setMinimumSize(360, 260);
+  follow_palette(chart_view_);  // a dark desktop gives a dark chart
 
   auto* splitter = new QSplitter(Qt::Horizontal, central);
   splitter->setObjectName(QStringLiteral("splResults"));
@@ -236,8 +238,10 @@ void BacktestWindow::opened() {
     item->setCheckState(Qt::Unchecked);
   }
   cmb_system_->setCurrentIndex(cmb_system_->findText(qs(s.system_id)));
-  txt_from_->setText(qs(load.from_text));
-  txt_to_->setText(qs(load.to_text));
+  if (txt_from_->text().isEmpty() || txt_to_->text().isEmpty()) {  // else the period of the last run
+    txt_from_->setText(qs(load.from_text));
+    txt_to_->setText(qs(load.to_text));
+  }
   if (cmb_system_->currentIndex() >= 0)
     go();
   else

@@ -7,12 +7,14 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "shell/program_info.h"
 #include "shell/ui/app.h"
 
 namespace ds::ui {
 
 namespace {
-// Pages may name the folder where the user's data lives with @DATA_FOLDER@.
+// Pages may name the folder where the user's data lives with @DATA_FOLDER@, and
+// the program's version with @VERSION@.
 class HelpBrowser : public QTextBrowser {
  public:
   using QTextBrowser::QTextBrowser;
@@ -20,9 +22,10 @@ class HelpBrowser : public QTextBrowser {
     QVariant v = QTextBrowser::loadResource(type, name);
     if (type == QTextDocument::HtmlResource && v.isValid()) {
       QString html = v.typeId() == QMetaType::QByteArray ? QString::fromUtf8(v.toByteArray()) : v.toString();
-      if (html.contains(QStringLiteral("@DATA_FOLDER@"))) {
+      if (html.contains(QStringLiteral("@DATA_FOLDER@")) || html.contains(QStringLiteral("@VERSION@"))) {
         html.replace(QStringLiteral("@DATA_FOLDER@"),
                      QString::fromStdString(state().app_folder.string()).toHtmlEscaped());
+        html.replace(QStringLiteral("@VERSION@"), QString::fromLatin1(program_version()));
         return html;
       }
     }

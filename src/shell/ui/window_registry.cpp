@@ -1,5 +1,8 @@
 #include "shell/ui/window_registry.h"
 
+#include "shell/ui/accessible_names.h"
+#include "shell/ui/session.h"
+
 namespace ds::ui {
 
 WindowRegistry& registry() {
@@ -17,15 +20,20 @@ QWidget* WindowRegistry::get(WindowId id) {
   w->setAttribute(Qt::WA_DeleteOnClose);
   windows_[id] = w;
   not_opened_.insert(id);
+  watch_window(w);
+  name_controls(w);  // controls named for screen readers after their labels
   return w;
 }
 
 QWidget* WindowRegistry::show(WindowId id) {
   QWidget* w = get(id);
   if (!w) return nullptr;
+  const bool first = not_opened_.count(id) > 0;
+  if (first) restore_window(w);  // its place, size and period of the last run
   if (w->isMinimized()) w->showNormal();
   w->show();
-  if (not_opened_.erase(id) > 0) {
+  if (first) {
+    not_opened_.erase(id);
     const QPointer<QWidget> alive(w);
     if (auto* opening = dynamic_cast<OpensOnShow*>(w)) opening->opened();
     if (!alive) return nullptr;

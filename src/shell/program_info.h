@@ -1,0 +1,19 @@
+#pragma once
+// The program's name and version, and what `drawsmith --help` prints.
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace ds {
+
+// The version of this build (the project's version in CMakeLists.txt), e.g. "0.1.0".
+const char* program_version();
+
+// The options the program understands, one paragraph each.
+std::string command_line_help();
+
+// For `--help` and `--version` (anywhere on the command line, the first one
+// wins): the text to print and end with 0. nullopt for any other command line.
+std::optional<std::string> help_or_version(const std::vector<std::string>& args);
+
+}  // namespace ds

@@ -1,0 +1,102 @@
+#include "shell/remembered.h"
+
+#include <algorithm>
+#include <charconv>
+
+#include "lotto/lotto_files.h"
+#include "shell/files.h"
+#include "systems/catalogue.h"
+#include "systems/system_handlers.h"
+#include "tsets/set_files.h"
+
+namespace ds {
+
+namespace {
+
+constexpr const char* lotto_key = "choices/lotto";
+constexpr const char* size_key = "choices/tset_size";
+constexpr const char* tset_key = "choices/tset";
+constexpr const char* system_key = "choices/system";
+constexpr std::string_view period_prefix = "periods/";
+
+std::string text_of(const SettingTexts& s, const char* key) {
+  const auto it = s.find(key);
+  return it == s.end() ? std::string() : it->second;
+}
+
+int whole_number(const std::string& text) {
+  int n = 0;
+  const char* end = text.data() + text.size();
+  const auto [p, ec] = std::from_chars(text.data(), end, n);
+  return ec == std::errc() && p == end ? n : 0;
+}
+
+// Only what a user could have chosen: a safe file name, unchanged by trimming.
+bool plain_name(const std::string& name) {
+  const auto safe = safe_name(name);
+  return safe && *safe == name;
+}
+
+}  // namespace
+
+SettingTexts choice_settings(const RememberedChoices& c) {
+  SettingTexts s;
+  if (!c.lotto.empty()) s[lotto_key] = c.lotto;
+  if (c.tset_size > 0 && !c.tset.empty()) {
+    s[size_key] = std::to_string(c.tset_size);
+    s[tset_key] = c.tset;
+  }
+  if (!c.system.empty()) s[system_key] = c.system;
+  for (const auto& [window, period] : c.periods) {
+    const std::string key = std::string(period_prefix) + window;
+    s[key + "/from"] = format_date(period.from, DateFormat::iso());
+    s[key + "/to"] = format_date(period.to, DateFormat::iso());
+  }
+  return s;
+}
+
+RememberedChoices choices_from_settings(const SettingTexts& s) {
+  RememberedChoices c;
+  if (const std::string lotto = text_of(s, lotto_key); plain_name(lotto)) c.lotto = lotto;
+  const int size = whole_number(text_of(s, size_key));
+  if (const std::string tset = text_of(s, tset_key); size > 0 && plain_name(tset)) {
+    c.tset_size = size;
+    c.tset = tset;
+  }
+  c.system = text_of(s, system_key);
+  for (const auto& [key, value] : s) {
+    const std::string_view k = key;
+    if (!k.starts_with(period_prefix) || !k.ends_with("/from")) continue;
+    const std::string window(k.substr(period_prefix.size(), k.size() - period_prefix.size() - 5));
+    const auto to = s.find(std::string(period_prefix) + window + "/to");
+    if (window.empty() || to == s.end()) continue;
+    // Only the stored form: a region's form would read differently in another region.
+    const auto from_day = parse_date(value, DateFormat::iso());
+    const auto to_day = parse_date(to->second, DateFormat::iso());
+    if (from_day && to_day && *from_day <= *to_day) c.periods[window] = {*from_day, *to_day};
+  }
+  return c;
+}
+
+RememberedChoices restorable_choices(const RememberedChoices& r, const std::filesystem::path& app_folder) {
+  RememberedChoices c;
+  c.periods = r.periods;
+  LottoDefinition lotto;
+  if (r.lotto.empty() || !plain_name(r.lotto) ||
+      !read_definition(lotto_folder(app_folder), r.lotto, lotto).empty())
+    return c;
+  c.lotto = r.lotto;
+  if (r.tset_size < 10 || r.tset_size > 20 || r.tset_size > lotto.play_n || !plain_name(r.tset) ||
+      !file_exists(size_folder_of(tsets_folder_of(app_folder), r.tset_size) / r.tset))
+    return c;
+  c.tset_size = r.tset_size;
+  c.tset = r.tset;
+  const auto systems = system_list();
+  int v = 0, t = 0, m = 0;
+  if (std::find(systems.begin(), systems.end(), r.system) != systems.end() &&
+      parse_system_id(r.system, v, t, m) && v == c.tset_size && m == lotto.pick_n)
+    c.system = r.system;
+  return c;
+}
+
+}  // namespace ds

@@ -1,0 +1,46 @@
+#pragma once
+// What the program remembers from one run to the next: the lotto, targeted set
+// and system last chosen, and the period of each analysis window. The settings
+// store keeps plain key/value texts; this side reads them back with every value
+// checked, so a damaged or hand-edited store gives at worst nothing remembered.
+#include <filesystem>
+#include <map>
+#include <string>
+
+#include "shell/dates.h"
+
+namespace ds {
+
+struct RememberedPeriod {
+  DayNumber from = 0;
+  DayNumber to = 0;
+  bool operator==(const RememberedPeriod&) const = default;
+};
+
+struct RememberedChoices {
+  std::string lotto;
+  int tset_size = 0;  // 0: none
+  std::string tset;
+  std::string system;
+  // By the window's name (frmFability, frmBacktest).
+  std::map<std::string, RememberedPeriod> periods;
+  bool operator==(const RememberedChoices&) const = default;
+};
+
+using SettingTexts = std::map<std::string, std::string>;
+
+// The choices as settings keys ("choices/lotto", "periods/frmBacktest/from", ...);
+// dates are written yyyy-mm-dd whatever the region's form; nothing for a blank choice.
+SettingTexts choice_settings(const RememberedChoices& choices);
+// Reads them back; a value that does not parse is left out (with what depends
+// on it: no set without its size, no period without both dates in order).
+RememberedChoices choices_from_settings(const SettingTexts& settings);
+
+// Of the remembered choices, those that still exist under the data folder, each
+// needing the one before: the lotto (its param.tix), then the set (its file in
+// Tsets/<size>, size within the lotto's numbers), then the system (in the
+// catalogue, made for this set size and the lotto's pick). Periods pass as they are.
+RememberedChoices restorable_choices(const RememberedChoices& remembered,
+                                     const std::filesystem::path& app_folder);
+
+}  // namespace ds
