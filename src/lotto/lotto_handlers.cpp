@@ -353,8 +353,14 @@ DiskNotice lotto_disk_notice(const std::string& owner, LoadedFile& draws_file, b
     n = notice_disk_change(draws_file, take_fingerprint(draws_file.path), unsaved_draws,
                            "the draws of '" + owner + "'");
   if (n.offer_reload || !n.status.empty() || definition_file.path.empty()) return n;
-  return notice_disk_change(definition_file, take_fingerprint(definition_file.path),
-                            unsaved_draws || editing_definition, "the definition of '" + owner + "'");
+  const bool busy = unsaved_draws || editing_definition;
+  n = notice_disk_change(definition_file, take_fingerprint(definition_file.path), busy,
+                         "the definition of '" + owner + "'");
+  // A definition is not merged: its Save asks before writing over the file.
+  if (busy && !n.status.empty() && n.status.find("removed") == std::string::npos)
+    n.status = "The file of the definition of '" + owner +
+               "' was changed outside this window. Your boxes are kept: Save asks before writing over it.";
+  return n;
 }
 
 ChooseLottoResult choose_lotto(const std::string& name, const std::filesystem::path& games, AppState& s,
@@ -590,8 +596,10 @@ SaveDrawsResult save_draws(const std::string& name_text, const std::string& owne
       }
   r.status = std::to_string(std::max(grid.rows() - 1, 0)) + " draws saved for '" + r.owner + "'.";
   if (merging)
-    *r.status += " 'draws.txt' had been changed outside this window: " + std::to_string(plan.from_file) +
-                 " new or changed draws of the file are kept with yours.";
+    *r.status +=
+        " 'draws.txt' had been changed outside this window: its changes are kept with yours (draws "
+        "taken from the file: " +
+        std::to_string(plan.from_file) + ").";
   return r;
 }
 

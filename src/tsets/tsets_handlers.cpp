@@ -254,8 +254,10 @@ TsetsOutcome tsets_save(TsetsModel& model, AppState& state, const AskUser& ask) 
   model.unsaved = false;
   out.status = "Saved " + rows_text(work.grid.rows() - 1) + " of '" + work.set_name + "'.";
   if (merging)
-    *out.status += " The file had been changed outside this window: " + std::to_string(from_file) +
-                   " new or changed rows of the file are kept with yours.";
+    *out.status +=
+        " The file had been changed outside this window: its changes are kept with yours (rows "
+        "taken from the file: " +
+        std::to_string(from_file) + ").";
   return out;
 }
 

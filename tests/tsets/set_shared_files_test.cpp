@@ -79,8 +79,9 @@ TEST(SetSharedFiles, ARowChangedInBothCopiesIsAskedAbout) {
   EXPECT_EQ(a.model.work.grid.cell(60, 1), "40");
   EXPECT_EQ(a.model.work.grid.cell(59, 10), "30");
   EXPECT_EQ(a.state.tset_numbers[1], 40);
-  EXPECT_EQ(*saved.status,
-            "Saved 60 rows of 'Forecaster1'. The file had been changed outside this window: 1 new or changed "
-            "rows of the file are kept with yours.");
+  EXPECT_EQ(
+      *saved.status,
+      "Saved 60 rows of 'Forecaster1'. The file had been changed outside this window: its changes are kept "
+      "with yours (rows taken from the file: 1).");
   EXPECT_EQ(a.asked, 2);
 }

@@ -85,6 +85,7 @@ class SharedFilesTest : public test::WindowTest {
     QCOMPARE(test::read_all(games("Canada_6_49/draws.txt")),
              before + "2025-11-22 3 9 21 30 44 49 7 \r\n2025-11-26 2 8 20 31 43 48 5 \r\n");
     QCOMPARE(grid_of("msfDraws").rows(), 3625);
+    QVERIFY(status(a).endsWith("its changes are kept with yours (draws taken from the file: 1)."));
 
     // B has nothing unsaved: it offers to read the file again.
     dialogs.answers = {"0"};
