@@ -333,7 +333,7 @@ void run_thread(const MakeRequest& request, std::uint64_t seed, Clock::time_poin
       }
       temp = again;
     }
-    if ((steps & 255) == 0) {
+    if ((steps & 15) == 0) {  // a move can take milliseconds on large sets: look often
       if (stop.stop_requested() || Clock::now() >= deadline) return;
       if (static_cast<int>(search.size()) <= shared.attempt.load(std::memory_order_relaxed))
         shared.progress.uncovered.store(static_cast<long long>(search.uncovered()),
