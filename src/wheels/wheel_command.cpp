@@ -183,6 +183,8 @@ CommandRun check_wheel_command(const std::vector<std::string>& args) {
   if (guarantee) {
     t = guarantee->first;
     m = guarantee->second;
+    if (m > max_maker_m)  // beyond 7 winners the cases run into the billions
+      return {2, "", "The guarantee can ask for at most " + std::to_string(max_maker_m) + " winners.\n"};
     if (m > wheel.v)
       return {2, "",
               "The guarantee asks for " + std::to_string(m) + " winners in a set of " +
