@@ -121,8 +121,9 @@ CommandRun make_wheel_command(const std::vector<std::string>& args) {
 
   MakeProgress progress;
   const std::optional<Wheel> wheel = make_wheel(request, {}, progress);
-  char secs[32];
+  char secs[32], found[32];
   std::snprintf(secs, sizeof secs, "%.1f", progress.seconds.load());
+  std::snprintf(found, sizeof found, "%.1f", progress.best_seconds.load());
   if (!wheel)
     return {1, "",
             "No complete wheel was found in " + std::string(secs) + " s; give it more time (--seconds).\n"};
@@ -130,7 +131,8 @@ CommandRun make_wheel_command(const std::vector<std::string>& args) {
   const long long size = static_cast<long long>(wheel->tickets.size());
   run.out = "Made a wheel of " + std::to_string(size) + " tickets: " + std::to_string(request.v) +
             " numbers, " + std::to_string(request.k) + " per ticket, " +
-            guarantee_text(request.t, request.m) + ", in " + secs + " s (checked exhaustively).\n";
+            guarantee_text(request.t, request.m) + ", in " + secs + " s, this size reached after " + found +
+            " s (checked exhaustively).\n";
   if (const long long bound = known_bound(request.v, request.k, request.t, request.m); bound > 0)
     run.out += "Lower bound (Schönheim): " + std::to_string(bound) + " tickets; this wheel is " +
                std::to_string(size - bound) + " above it.\n";
@@ -181,6 +183,8 @@ CommandRun check_wheel_command(const std::vector<std::string>& args) {
   if (guarantee) {
     t = guarantee->first;
     m = guarantee->second;
+    if (m > max_maker_m)  // beyond 7 winners the cases run into the billions
+      return {2, "", "The guarantee can ask for at most " + std::to_string(max_maker_m) + " winners.\n"};
     if (m > wheel.v)
       return {2, "",
               "The guarantee asks for " + std::to_string(m) + " winners in a set of " +

@@ -296,6 +296,7 @@ class Search {
 struct Shared {
   MakeProgress& progress;
   std::atomic<int> attempt{1 << 30};  // the smallest size any thread is trying
+  Clock::time_point start;
 };
 
 struct ThreadResult {
@@ -310,7 +311,9 @@ void run_thread(const MakeRequest& request, std::uint64_t seed, Clock::time_poin
   std::uint64_t steps = 0;
   // The temperature falls from hot to cold by a factor every 64 moves, then starts again;
   // a move that uncovers d more cases than it covers is taken with probability e^(-d / T).
-  const double hot = 1.0, cold = 0.05, factor = 0.999;
+  // Each size below a complete wheel starts cooler (`again`): the wheel one ticket short
+  // is close to complete, and a hot start would scatter it.
+  const double hot = 0.5, cold = 0.1, factor = 0.999, again = 0.2;
   double temp = hot;
   const std::uint64_t cool_every = 64;
   while (true) {
@@ -320,14 +323,17 @@ void run_thread(const MakeRequest& request, std::uint64_t seed, Clock::time_poin
       int seen = shared.progress.best_size.load();
       while ((seen == 0 || size < seen) && !shared.progress.best_size.compare_exchange_weak(seen, size)) {
       }
+      if (seen == 0 || size < seen)
+        shared.progress.best_seconds.store(
+            std::chrono::duration<double>(Clock::now() - shared.start).count());
       if (static_cast<long long>(size) <= floor) return;
       search.drop_one();
       int attempt = shared.attempt.load();
       while (size - 1 < attempt && !shared.attempt.compare_exchange_weak(attempt, size - 1)) {
       }
-      temp = hot;
+      temp = again;
     }
-    if ((steps & 255) == 0) {
+    if ((steps & 15) == 0) {  // a move can take milliseconds on large sets: look often
       if (stop.stop_requested() || Clock::now() >= deadline) return;
       if (static_cast<int>(search.size()) <= shared.attempt.load(std::memory_order_relaxed))
         shared.progress.uncovered.store(static_cast<long long>(search.uncovered()),
@@ -374,6 +380,7 @@ std::optional<Wheel> make_wheel(const MakeRequest& request, std::stop_token stop
   progress.best_size.store(0);
   progress.uncovered.store(-1);
   progress.seconds.store(0);
+  progress.best_seconds.store(0);
   progress.done.store(false);
   if (!make_request_error(request).empty()) {
     progress.done.store(true);
@@ -384,7 +391,7 @@ std::optional<Wheel> make_wheel(const MakeRequest& request, std::stop_token stop
                                     std::chrono::duration<double>(std::min(request.seconds, 1e7)));
   int threads = request.threads > 0 ? request.threads : static_cast<int>(std::thread::hardware_concurrency());
   threads = std::clamp(threads, 1, 256);
-  Shared shared{progress};
+  Shared shared{progress, {1 << 30}, start};
   std::atomic<int> finished{0};
   std::vector<ThreadResult> results(static_cast<std::size_t>(threads));
   {

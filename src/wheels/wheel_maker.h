@@ -42,6 +42,7 @@ struct MakeProgress {
   std::atomic<int> best_size{0};         // tickets of the best complete wheel so far; 0 = none yet
   std::atomic<long long> uncovered{-1};  // uncovered cases of the attempt one below best; -1 before
   std::atomic<double> seconds{0};        // elapsed
+  std::atomic<double> best_seconds{0};   // elapsed when the best size so far was first reached
   std::atomic<bool> done{false};
 };
 

@@ -170,6 +170,9 @@ TEST(WheelCommand, MakeThenCheckFromTheCommandLine) {
   EXPECT_NE(holes.out.find("      2      1     2  0 1 9\n"), std::string::npos) << holes.out;
 
   EXPECT_EQ(run_wheel_command({"--check-wheel", (scratch.path() / "none.txt").string()}).exit_code, 2);
+  EXPECT_EQ(run_wheel_command({"--check-wheel", out, "--guarantee", "3-if-8"}).err,
+            "The guarantee can ask for at most 7 winners.\n");
+  EXPECT_EQ(run_wheel_command({"--check-wheel", out, "--guarantee", "3-if-11"}).exit_code, 2);
   write_file_atomic(list, "1,2,70\n");  // lotto numbers above 63 without the set
   EXPECT_EQ(run_wheel_command({"--check-wheel", list}).exit_code, 2);
   EXPECT_EQ(run_wheel_command({"--make-wheel", "10", "--ticket", "6", "--out", out}).exit_code, 2);

@@ -12,6 +12,9 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "systems/placements.h"
+#include "wheels/wheel_check.h"
+
 namespace ds::search {
 
 namespace {
@@ -39,15 +42,6 @@ void for_each_subset(int v, int w, F&& f) {
   if (w == 0 || w > v) return;
   const Mask limit = Mask{1} << v;
   for (Mask x = (Mask{1} << w) - 1; x < limit; x = next_same_popcount(x)) f(x);
-}
-
-// Lexicographic comparison of count vectors from k = w down to k = 2.
-template <typename A, typename B>
-int compare_vectors(const A& a, const B& b, int w) {
-  for (int k = w; k >= 2; --k) {
-    if (a[k] != b[k]) return a[k] < b[k] ? -1 : 1;
-  }
-  return 0;
 }
 
 std::vector<int> parse_numbers(const std::string& text) {
@@ -128,29 +122,22 @@ std::vector<Mask> expand(const std::vector<Mask>& bases, int v) {
   return out;
 }
 
+// Both by the program's own exhaustive evaluators (one copy for the program, the maker
+// of wheels and this tool).
 bool covers_all(const std::vector<Mask>& tickets, int v, int t) {
-  bool ok = true;
-  for_each_subset(v, t, [&](Mask s) {
-    if (!ok) return;
-    ok = std::any_of(tickets.begin(), tickets.end(), [s](Mask x) { return (x & s) == s; });
-  });
-  return ok;
+  const std::vector<WheelMask> wide(tickets.begin(), tickets.end());
+  return meets_guarantee(wide, v, t, t);
 }
 
 Rows evaluate_rows(const std::vector<Mask>& tickets, int v, int m) {
+  ResultsCount min{}, max{};
+  placement_rows(tickets, v, m, min, max);
   Rows rows;
-  for (int w = 2; w <= m; ++w) {
-    bool first = true;
-    for_each_subset(v, w, [&](Mask p) {
-      std::array<int, 8> n{};
-      for (Mask x : tickets) ++n[std::popcount(x & p)];
-      if (first || compare_vectors(n, rows.min[w], w) < 0) rows.min[w] = n;
-      if (first || compare_vectors(n, rows.max[w], w) > 0) rows.max[w] = n;
-      first = false;
-    });
-    for (int k = 0; k < 2; ++k) rows.min[w][k] = rows.max[w][k] = 0;
-    for (int k = w + 1; k < 8; ++k) rows.min[w][k] = rows.max[w][k] = 0;
-  }
+  for (int w = 2; w <= m; ++w)
+    for (int k = 2; k <= w; ++k) {
+      rows.min[w][k] = min[w][k];
+      rows.max[w][k] = max[w][k];
+    }
   return rows;
 }
 

@@ -30,7 +30,8 @@ Mask rotate(Mask x, int j, int v);
 // The image of x under p -> u*p (mod v).
 Mask multiply(Mask x, int u, int v);
 
-// Worst-case and best-case rows of a ticket list, by brute force over all placements:
+// Worst-case and best-case rows of a ticket list over all placements (the program's own
+// evaluator, for fewer than 1024 tickets; m <= 6):
 // the count vector (n_2..n_w) of each placement is compared on n_w first, then down to n_2.
 struct Rows {
   RowTable min{}, max{};
