@@ -208,8 +208,6 @@ struct NewDrawResult : LottoOutcome {
   DrawForm draw;
 };
 NewDrawResult new_draw(TextGrid& grid, const DateFormat& format);
-// A draw table with its headers and no draw (a new lotto's history).
-void empty_draw_table(TextGrid& grid);
 
 // Selecting grid row `row`: fills the boxes and sets the current draw in `state`.
 struct SelectRowResult : LottoOutcome {
