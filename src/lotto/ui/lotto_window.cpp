@@ -85,7 +85,9 @@ LottoWindow::LottoWindow() {
   reset_draw_grid(draws_);
   build_controls();
   add_help_menu(this, QStringLiteral("lotto.htm"));
+}
 
+void LottoWindow::opened() {
   // Load step: the number lists are filled by build_controls; then the lottos.
   const LottoLoad load = lotto_load(state().app_folder);
   games_ = load.games;

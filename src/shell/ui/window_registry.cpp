@@ -20,16 +20,24 @@ QWidget* WindowRegistry::get(WindowId id) {
   return w;
 }
 
+bool WindowRegistry::run_opened(WindowId id, QWidget* w) {
+  if (not_opened_.erase(id) == 0) return true;
+  const QPointer<QWidget> alive(w);
+  if (auto* opening = dynamic_cast<OpensOnShow*>(w)) opening->opened();
+  return !alive.isNull();
+}
+
+QWidget* WindowRegistry::get_opened(WindowId id) {
+  QWidget* w = get(id);
+  return w && run_opened(id, w) ? w : nullptr;
+}
+
 QWidget* WindowRegistry::show(WindowId id) {
   QWidget* w = get(id);
   if (!w) return nullptr;
   if (w->isMinimized()) w->showNormal();
   w->show();
-  if (not_opened_.erase(id) > 0) {
-    const QPointer<QWidget> alive(w);
-    if (auto* opening = dynamic_cast<OpensOnShow*>(w)) opening->opened();
-    if (!alive) return nullptr;
-  }
+  if (!run_opened(id, w)) return nullptr;
   w->raise();
   w->activateWindow();
   return w;
