@@ -60,17 +60,25 @@ void BM_EvaluateAllPlacements_20_4_6(benchmark::State& state) {
   state.counters["ratio"] = eval / bare;
 }
 
+// The guaranteed results of the largest system as choosing it shows them, against
+// evaluating every placement of its tickets (what each choice cost before the rows were
+// worked out at build time). The counter "ratio" is the first over the second.
 void BM_LoadResults_20_4_6(benchmark::State& state) {
   ds::ResultsAvg avg;
   ds::ResultsCount worst, best;
-  for (auto _ : state) {
+  const auto load = [&] {
     ds::load_results("20_4_6", avg, worst, best);
     benchmark::DoNotOptimize(worst);
-  }
+  };
+  for (auto _ : state) load();
+  const auto& s = largest();
+  const double evaluate =
+      seconds_of([&] { benchmark::DoNotOptimize(ds::evaluate_placements(s.tickets, 20, 6)); }, 3);
+  state.counters["ratio"] = seconds_of(load, 20000) / evaluate;
 }
 
 }  // namespace
 
 BENCHMARK(BM_BareAndPopcount)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_EvaluateAllPlacements_20_4_6)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_LoadResults_20_4_6)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadResults_20_4_6)->Unit(benchmark::kMicrosecond);

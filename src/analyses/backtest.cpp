@@ -5,7 +5,6 @@
 #include <bit>
 #include <cstdint>
 
-#include "analyses/forecasting.h"
 #include "lotto/draw_period.h"
 #include "shell/fields.h"
 #include "shell/files.h"

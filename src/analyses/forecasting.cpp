@@ -55,10 +55,6 @@ void count_pair(const std::vector<std::int16_t>& d, int pick_n, const std::vecto
 
 }  // namespace
 
-std::optional<DayNumber> check_date(std::string_view s, const DateFormat& format) {
-  return parse_date(s, format);
-}
-
 std::int16_t find_start(DayNumber d, const TextGrid& grid, const DateFormat& format) {
   for (int r = 1; r < grid.rows(); ++r) {
     const auto day = parse_date(grid.cell(r, 0), format);

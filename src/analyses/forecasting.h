@@ -29,9 +29,6 @@ struct FaCounts {
   bool operator==(const FaCounts&) const = default;
 };
 
-// The date in `s`, or nullopt when it is none (the caller shows "Incorrect date.").
-std::optional<DayNumber> check_date(std::string_view s, const DateFormat& format);
-
 // First data row whose column-0 date is on or after `d`; 0 when none. A cell
 // that is no date ends the search with what was found so far.
 std::int16_t find_start(DayNumber d, const TextGrid& grid, const DateFormat& format);

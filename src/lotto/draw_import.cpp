@@ -5,11 +5,30 @@
 #include <unordered_map>
 
 #include "lotto/lotto_files.h"
-#include "lotto/lotto_handlers.h"
 #include "shell/fields.h"
 #include "shell/files.h"
 
 namespace ds {
+
+// Gives a grid that is not yet a draw table (the start grid) the draw table's columns
+// and headers, keeping its rows.
+void ensure_draw_columns(TextGrid& grid) {
+  if (grid.cols() >= draw_columns) return;
+  grid.set_cols(draw_columns);
+  grid.fixed_rows = 1;
+  grid.fixed_cols = 0;
+  if (grid.rows() < 1) grid.set_rows(1);
+  static const char* headers[] = {"Date", "", "N1", "N2", "N3", "N4", "N5", "N6", "NBonus"};
+  for (int c = 0; c < draw_columns; ++c) grid.set_cell(0, c, headers[c]);
+  for (int c = col_n1; c < col_bonus; ++c) grid.set_col_width_factor(c, 0.5);
+  grid.set_col_width(col_key, TextGrid::hidden);
+}
+
+void empty_draw_table(TextGrid& grid) {
+  grid.resize(0, 0);
+  grid.resize(1, 1);
+  ensure_draw_columns(grid);
+}
 
 namespace {
 

@@ -52,6 +52,13 @@ struct ImportPreview {
   int rows_read = 0, fresh = 0, present = 0, conflicts = 0, refused = 0;
 };
 
+// A draw table with its headers and no draw (a new lotto's history, or the table an
+// import fills for a lotto that has none).
+void empty_draw_table(TextGrid& grid);
+// Gives a grid that is not yet a draw table (the start grid) the draw table's columns
+// and headers, keeping its rows.
+void ensure_draw_columns(TextGrid& grid);
+
 // Reads `csv` (UTF-8 or 8-bit text) and compares its draws with `table`, a
 // draw table as read_draws makes it (dates in `format` or ISO). Each row is
 // checked against `lotto`: pick_n distinct numbers from 1 to play_n, and an

@@ -28,20 +28,6 @@ LottoOutcome refusal(const std::string& message, LottoFocus focus) {
   return r;
 }
 
-// Gives a grid that is not yet a draw table (the start grid) the draw table's columns
-// and headers, keeping its rows.
-void ensure_draw_columns(TextGrid& grid) {
-  if (grid.cols() >= draw_columns) return;
-  grid.set_cols(draw_columns);
-  grid.fixed_rows = 1;
-  grid.fixed_cols = 0;
-  if (grid.rows() < 1) grid.set_rows(1);
-  static const char* headers[] = {"Date", "", "N1", "N2", "N3", "N4", "N5", "N6", "NBonus"};
-  for (int c = 0; c < draw_columns; ++c) grid.set_cell(0, c, headers[c]);
-  for (int c = col_n1; c < col_bonus; ++c) grid.set_col_width_factor(c, 0.5);
-  grid.set_col_width(col_key, TextGrid::hidden);
-}
-
 }  // namespace
 
 LottoButtons LottoEditMode(int mode) {
@@ -437,12 +423,6 @@ AddDrawResult add_draw(const DrawForm& draw, int current_row, AppState& s, TextG
   for (int i = 0; i < 7; ++i) grid.set_cell(current_row, col_n1 + i, draw.n[i]);
   r.row_written = true;
   return r;
-}
-
-void empty_draw_table(TextGrid& grid) {
-  grid.resize(0, 0);
-  grid.resize(1, 1);
-  ensure_draw_columns(grid);
 }
 
 int new_draw_row(TextGrid& grid) {

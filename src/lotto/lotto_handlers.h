@@ -225,8 +225,6 @@ struct NewDrawResult : LottoOutcome {
 // Only the draws of a lotto are entered: with no lotto chosen or created
 // (`owner` empty) New is refused and the name box gets the focus.
 NewDrawResult new_draw(TextGrid& grid, const DateFormat& format, const std::string& owner);
-// A draw table with its headers and no draw (a new lotto's history).
-void empty_draw_table(TextGrid& grid);
 
 // Selecting grid row `row`: fills the boxes and sets the current draw in `state`.
 struct SelectRowResult : LottoOutcome {

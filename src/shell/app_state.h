@@ -9,6 +9,7 @@
 
 #include "shell/dates.h"
 #include "shell/numbers.h"
+#include "shell/results.h"
 
 namespace ds {
 
@@ -22,12 +23,6 @@ struct LottoDefinition {
   std::string currency;  // at most two characters
   bool operator==(const LottoDefinition&) const = default;
 };
-
-// Base tickets of a system: row 0 and column 0 unused; rows 1..c hold six increments.
-using TicketTable = std::vector<std::array<std::int16_t, 7>>;
-// Tables of guaranteed results indexed [w][k].
-using ResultsAvg = std::array<std::array<float, 8>, 8>;
-using ResultsCount = std::array<std::array<std::int16_t, 8>, 8>;
 
 struct MessageCatalogue {
   std::string type_data;

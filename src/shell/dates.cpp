@@ -90,6 +90,10 @@ void civil_from_day(DayNumber day, int& year, int& month, int& dayOfMonth) {
   dayOfMonth = static_cast<int>(static_cast<unsigned>(ymd.day()));
 }
 
+std::optional<DayNumber> check_date(std::string_view s, const DateFormat& format) {
+  return parse_date(s, format);
+}
+
 std::optional<DayNumber> parse_date(std::string_view text, const DateFormat& format) {
   const auto first = text.find_first_not_of(' ');
   if (first == std::string_view::npos) return std::nullopt;

@@ -33,6 +33,10 @@ void civil_from_day(DayNumber day, int& year, int& month, int& dayOfMonth);
 std::optional<DayNumber> parse_date(std::string_view text, const DateFormat& format);
 std::string format_date(DayNumber day, const DateFormat& format);
 
+// A date typed into a form: the day, or nullopt when it is none (the window then says
+// "Incorrect date.").
+std::optional<DayNumber> check_date(std::string_view s, const DateFormat& format);
+
 // Adds whole months; a day past the end of the target month becomes its last day.
 DayNumber add_months(DayNumber day, int months);
 

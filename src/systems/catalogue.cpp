@@ -5,8 +5,6 @@
 
 #include "shell/fields.h"
 #include "systems/base_tickets.h"
-#include "systems/placements.h"
-#include "systems/published_rows.h"
 
 namespace ds {
 
@@ -34,13 +32,6 @@ const BaseTicketTable kHeld[] = {
     {"10_3_6", true, {{1, 1, 1, 1, 2, 4}}},
     {"10_4_6", true, {{1, 1, 1, 2, 1, 4}, {1, 1, 1, 2, 2, 3}, {1, 1, 1, 1, 3, 3}}},
 };
-
-double binomial(int n, int r) {
-  if (r < 0 || r > n) return 0;
-  double x = 1;
-  for (int i = 1; i <= r; ++i) x = x * (n - r + i) / i;
-  return x;
-}
 
 }  // namespace
 
@@ -109,42 +100,6 @@ std::vector<std::vector<int>> expand_tickets(const TicketTable& tickets, int tic
     }
   }
   return out;
-}
-
-void load_results(std::string_view system_id, ResultsAvg& results_avg, ResultsCount& results_min,
-                  ResultsCount& results_max) {
-  results_avg = {};
-  results_min = {};
-  results_max = {};
-  const SystemInfo* s = find_system(system_id);
-  if (s == nullptr) return;
-  for (int w = 2; w <= s->m; ++w)
-    for (int k = 2; k <= w; ++k)
-      results_avg[w][k] =
-          static_cast<float>(s->T * binomial(s->m, k) * binomial(s->v - s->m, w - k) / binomial(s->v, w));
-  std::int16_t count = 0;
-  TicketTable tickets;
-  if (!load_tickets(system_id, count, tickets)) return;
-  const auto masks = ticket_masks(expand_tickets(tickets, count, s->v, s->m));
-  placement_rows(masks, s->v, s->m, results_min, results_max);
-}
-
-int cells_differing_from_published(std::string_view system_id) {
-  const SystemInfo* s = find_system(system_id);
-  const PublishedRows* published = find_published_rows(system_id);
-  if (s == nullptr || published == nullptr) return -1;
-  ResultsAvg avg;
-  ResultsCount worst, best;
-  load_results(system_id, avg, worst, best);
-  int differing = 0;
-  std::size_t cell = 0;
-  for (int w = 2; w <= s->m; ++w) {
-    for (int k = 2; k <= w; ++k, ++cell) {
-      if (published->worst[cell] >= 0 && published->worst[cell] != worst[w][k]) ++differing;
-      if (published->best[cell] >= 0 && published->best[cell] != best[w][k]) ++differing;
-    }
-  }
-  return differing;
 }
 
 }  // namespace ds

@@ -6,16 +6,9 @@
 #include <string_view>
 #include <vector>
 
+#include "shell/results.h"
+
 namespace ds {
-
-// Base tickets of one system: rows 1..c hold the six increments of a base ticket in
-// columns 1..6; row 0 and column 0 are unused and hold 0.
-using TicketTable = std::vector<std::array<std::int16_t, 7>>;
-
-// Guaranteed results indexed [w][k]: w winning numbers inside the targeted set,
-// k matches on one ticket.
-using ResultsAvg = std::array<std::array<float, 8>, 8>;
-using ResultsCount = std::array<std::array<std::int16_t, 8>, 8>;
 
 struct SystemInfo {
   std::string_view id;

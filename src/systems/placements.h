@@ -4,7 +4,7 @@
 #include <span>
 #include <vector>
 
-#include "systems/catalogue.h"
+#include "shell/results.h"
 
 namespace ds {
 

@@ -33,6 +33,10 @@ TEST(Dates, ReadsTheRegionFormAndIsoAndRefusesTheRest) {
   for (const char* bad : {"", " ", "2/30/2024", "0/0/0", "13/1/2024", "1/2", "1/2/2024x", "Jan 2 2024",
                           "1/2/123", "-1/2/2024", "1//2024", "99999/1/1"})
     EXPECT_FALSE(parse_date(bad, us)) << bad;
+  // What a form's date box holds, as the analyses check it.
+  EXPECT_EQ(check_date(" 2025-01-04", us), day_number(2025, 1, 4));
+  EXPECT_FALSE(check_date("2025-02-30", us));
+  EXPECT_FALSE(check_date("4 Jan 2025", us));
 }
 
 TEST(Dates, WritesFourDigitYearsAndAddsMonthsToTheEndOfMonth) {

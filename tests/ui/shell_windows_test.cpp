@@ -1,3 +1,4 @@
+#include <QDir>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QPushButton>
@@ -38,6 +39,27 @@ class ShellWindowsTest : public test::WindowTest {
     QVERIFY(!registry().existing(WindowId::help));
     QVERIFY(registry().get(WindowId::help));
     QCOMPARE(state().lotto_name, std::string("kept"));
+  }
+
+  // Making a window reads nothing; it reads its files when it opens, or, hidden, when
+  // another window first reads its grid, which is then what the opened window shows.
+  void windows_read_their_files_when_opened_not_when_made() {
+    const QDir data(folder());
+    for (WindowId id : {WindowId::lotto, WindowId::tsets}) QVERIFY(registry().get(id));
+    QVERIFY(!data.exists(QStringLiteral("Games")));
+    QVERIFY(!data.exists(QStringLiteral("Tsets")));
+    registry().show(WindowId::lotto);
+    QVERIFY(data.exists(QStringLiteral("Games")));
+    QVERIFY(!data.exists(QStringLiteral("Tsets")));
+
+    const ds::TextGrid* lent = borrow_grid(LentGrid::sets);
+    QVERIFY(data.exists(QStringLiteral("Tsets")));
+    QVERIFY(!registry().existing(WindowId::tsets)->isVisible());
+    // The design state: the date and the numbers of the smallest set.
+    QCOMPARE(lent->rows(), 1);
+    QCOMPARE(lent->cols(), 11);
+    QCOMPARE(lent->cell(0, 0), std::string("Date"));
+    QCOMPARE(lent->cell(0, 10), std::string("N10"));
   }
 
   void every_window_closes_by_the_user_and_opens_again() {

@@ -10,6 +10,11 @@
 #include "support/window_test.h"
 
 int main(int argc, char** argv) {
+  // `ui_tests --list-classes`: the registered classes, one a line, for CTest's entries.
+  if (argc == 2 && std::strcmp(argv[1], "--list-classes") == 0) {
+    for (const auto& entry : ds::ui::test::registered_tests()) std::printf("%s\n", entry.first);
+    return 0;
+  }
   QApplication app(argc, argv);
   QLocale::setDefault(QLocale::c());
   // Settings go to a scratch folder (each test function then points them at its own).

@@ -22,7 +22,6 @@
 #include <QValueAxis>
 #include <algorithm>
 
-#include "analyses/ui/forecasting_window.h"
 #include "shell/ui/app.h"
 #include "shell/ui/apply_outcome.h"
 #include "shell/ui/chart_palette.h"

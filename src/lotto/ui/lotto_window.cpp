@@ -89,7 +89,9 @@ LottoWindow::LottoWindow() {
   watch_ = new FileWatch(this);
   connect(watch_, &FileWatch::changed, this, &LottoWindow::check_disk);
   add_help_menu(this, QStringLiteral("lotto.htm"));
+}
 
+void LottoWindow::opened() {
   // Load step: the number lists are filled by build_controls; then the lottos.
   const LottoLoad load = lotto_load(state().app_folder);
   games_ = load.games;

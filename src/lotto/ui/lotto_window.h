@@ -18,11 +18,13 @@ namespace ds::ui {
 class FileWatch;
 class GridView;
 
-class LottoWindow : public QMainWindow, public GridSource, public KeepsUnsavedWork {
+class LottoWindow : public QMainWindow, public GridSource, public KeepsUnsavedWork, public OpensOnShow {
   Q_OBJECT
  public:
   LottoWindow();
   ~LottoWindow() override;
+  // Reads the lottos and shows the one last chosen.
+  void opened() override;
 
   // msfDraws: the draw table that the generator and the analyses read.
   const TextGrid* lent_grid(LentGrid grid) const override;

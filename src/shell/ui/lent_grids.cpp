@@ -19,7 +19,7 @@ WindowId owner_of(LentGrid grid) {
 }
 
 const TextGrid* borrow_grid(LentGrid grid) {
-  auto* source = dynamic_cast<GridSource*>(registry().get(owner_of(grid)));
+  auto* source = dynamic_cast<GridSource*>(registry().get_opened(owner_of(grid)));
   return source ? source->lent_grid(grid) : nullptr;
 }
 

@@ -20,24 +20,33 @@ QWidget* WindowRegistry::get(WindowId id) {
   w->setAttribute(Qt::WA_DeleteOnClose);
   windows_[id] = w;
   not_opened_.insert(id);
+  not_shown_.insert(id);
   watch_window(w);
   name_controls(w);  // controls named for screen readers after their labels
   return w;
 }
 
+bool WindowRegistry::run_opened(WindowId id, QWidget* w) {
+  if (not_opened_.erase(id) == 0) return true;
+  const QPointer<QWidget> alive(w);
+  if (auto* opening = dynamic_cast<OpensOnShow*>(w)) opening->opened();
+  return !alive.isNull();
+}
+
+QWidget* WindowRegistry::get_opened(WindowId id) {
+  QWidget* w = get(id);
+  return w && run_opened(id, w) ? w : nullptr;
+}
+
 QWidget* WindowRegistry::show(WindowId id) {
   QWidget* w = get(id);
   if (!w) return nullptr;
-  const bool first = not_opened_.count(id) > 0;
-  if (first) restore_window(w);  // its place, size and period of the last run
+  // Its place, size and period of the last run, before it is first shown (a window
+  // opened earlier for a reader of its grid has not been shown yet).
+  if (not_shown_.erase(id) > 0) restore_window(w);
   if (w->isMinimized()) w->showNormal();
   w->show();
-  if (first) {
-    not_opened_.erase(id);
-    const QPointer<QWidget> alive(w);
-    if (auto* opening = dynamic_cast<OpensOnShow*>(w)) opening->opened();
-    if (!alive) return nullptr;
-  }
+  if (!run_opened(id, w)) return nullptr;
   w->raise();
   w->activateWindow();
   return w;

@@ -44,6 +44,9 @@ class WindowRegistry {
     return qobject_cast<T*>(get(id));
   }
   QWidget* show(WindowId id);
+  // Made if need be and its opened() step run, still hidden: a window whose grid or
+  // target another window reads has read its files first.
+  QWidget* get_opened(WindowId id);
   // The instance if it exists, without creating it.
   QWidget* existing(WindowId id) const;
   // Asks every window that may hold unsaved work whether the program may end;
@@ -55,7 +58,10 @@ class WindowRegistry {
  private:
   std::map<WindowId, Factory> factories_;
   std::map<WindowId, QPointer<QWidget>> windows_;
-  std::set<WindowId> not_opened_;  // made, not yet shown
+  std::set<WindowId> not_opened_;  // made, opened() not yet run
+  std::set<WindowId> not_shown_;   // made, not yet shown
+  // Runs the opened() step once; false when the window closed itself doing it.
+  bool run_opened(WindowId id, QWidget* w);
 };
 
 WindowRegistry& registry();

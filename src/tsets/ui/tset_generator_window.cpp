@@ -16,7 +16,7 @@
 
 #include "shell/ui/apply_outcome.h"
 #include "shell/ui/grid_view.h"
-#include "tsets/ui/tsets_window.h"
+#include "tsets/ui/generator_host.h"
 
 namespace ds::ui {
 
@@ -181,7 +181,7 @@ void TsetGeneratorWindow::go() {
 
   AppState& s = state();
   const TextGrid* draws = s.lotto.play_n != 0 ? borrow_grid(LentGrid::draws) : nullptr;
-  auto* sets = registry().get_as<TsetsWindow>(WindowId::tsets);
+  auto* sets = dynamic_cast<GeneratorHost*>(registry().get_opened(WindowId::tsets));
   const GeneratorTarget target = sets ? sets->generator_target() : GeneratorTarget{};
 
   const GeneratorOutcome out = generate(input, s, draws, frequencies_, target, uniform_);

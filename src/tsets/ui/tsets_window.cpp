@@ -87,9 +87,6 @@ QStringList numbers_text(int first, int last) {
 TsetsWindow::TsetsWindow() {
   setObjectName(QStringLiteral("frmTsets"));
   setWindowTitle(QStringLiteral("Targeted Sets"));
-  AppState& s = state();
-  tsets_load(model_, s);
-
   auto* central = new QWidget(this);
   size_ = combo(central, "cmbSize", true);
   size_->addItems(numbers_text(min_set_size, max_set_size));
@@ -104,7 +101,7 @@ TsetsWindow::TsetsWindow() {
   sets_->setToolTip(tr("The targeted sets of the chosen size"));
   new_ = button(central, "cmdNew", tr("New"), "Ctrl+N");
 
-  date_ = new QLineEdit(QString::fromStdString(format_date(today(), s.date_format)), central);
+  date_ = new QLineEdit(QString::fromStdString(format_date(today(), state().date_format)), central);
   date_->setObjectName(QStringLiteral("txtDate"));
   date_->setMaxLength(40);
   date_->setMaximumWidth(120);
@@ -199,8 +196,12 @@ TsetsWindow::TsetsWindow() {
   watch_ = new FileWatch(this);
   connect(watch_, &FileWatch::changed, this, &TsetsWindow::check_disk);
 
-  grid_view_->refresh();
   resize(920, 560);
+}
+
+void TsetsWindow::opened() {
+  tsets_load(model_, state());
+  grid_view_->refresh();
 }
 
 TsetsWindow::~TsetsWindow() { delete takeCentralWidget(); }

@@ -6,6 +6,7 @@
 #include "shell/ui/app.h"
 #include "tsets/generator.h"
 #include "tsets/tsets_handlers.h"
+#include "tsets/ui/generator_host.h"
 
 class QComboBox;
 class QLineEdit;
@@ -16,20 +17,22 @@ namespace ds::ui {
 class FileWatch;
 class GridView;
 
-class TsetsWindow : public QMainWindow, public GridSource, public KeepsUnsavedWork {
+class TsetsWindow : public QMainWindow,
+                    public GridSource,
+                    public KeepsUnsavedWork,
+                    public OpensOnShow,
+                    public GeneratorHost {
   Q_OBJECT
  public:
   TsetsWindow();
+  // Makes the Tsets folder when missing and shows the grid in its design state.
+  void opened() override;
   // The views read grids owned by this window: they go first.
   ~TsetsWindow() override;
   const TextGrid* lent_grid(LentGrid grid) const override;
 
-  // The one path by which the generator writes the sets grid, which every other
-  // window only reads: generator_target() gives it the grid, the chosen size and
-  // the date box's text; after_generation() then shows what it wrote and, when
-  // it made a proposal (`enable_save`), makes Save usable.
-  GeneratorTarget generator_target();
-  void after_generation(bool enable_save);
+  GeneratorTarget generator_target() override;
+  void after_generation(bool enable_save) override;
   // Rows changed since the set was read, made or saved are asked about: Save,
   // Discard or Cancel.
   bool may_close() override;
