@@ -2,6 +2,7 @@
 
 #include "shell/ui/accessible_names.h"
 #include "shell/ui/session.h"
+#include "shell/ui/translation.h"
 
 namespace ds::ui {
 
@@ -21,7 +22,9 @@ QWidget* WindowRegistry::get(WindowId id) {
   windows_[id] = w;
   not_opened_.insert(id);
   watch_window(w);
-  name_controls(w);  // controls named for screen readers after their labels
+  translate_window(w);  // in the user's language, before the names are taken from the labels
+  name_controls(w);     // controls named for screen readers after their labels
+  translate_window(w);  // the names of the table kept by objectName
   return w;
 }
 
@@ -30,6 +33,7 @@ QWidget* WindowRegistry::show(WindowId id) {
   if (!w) return nullptr;
   const bool first = not_opened_.count(id) > 0;
   if (first) restore_window(w);  // its place, size and period of the last run
+  translate_window(w);           // texts a window set again since it was made
   if (w->isMinimized()) w->showNormal();
   w->show();
   if (first) {
@@ -38,6 +42,7 @@ QWidget* WindowRegistry::show(WindowId id) {
     if (auto* opening = dynamic_cast<OpensOnShow*>(w)) opening->opened();
     if (!alive) return nullptr;
   }
+  translate_window(w);  // texts a window set since it was made, when it opened too
   w->raise();
   w->activateWindow();
   return w;
