@@ -1,6 +1,7 @@
 # The Debian package: `cpack -G DEB` in the build folder makes drawsmith_<version>_<arch>.deb,
 # which installs the program, its samples and help pages in /usr/lib/drawsmith, a link in
-# /usr/bin, the desktop entry, the icon and the AppStream description.
+# /usr/bin, the desktop entry, the icon and the AppStream description. The translations are
+# built into the program (resources under :/i18n), so they need no file of their own.
 set(CPACK_PACKAGE_NAME drawsmith)
 set(CPACK_PACKAGE_VENDOR "Drawsmith")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})

@@ -22,6 +22,7 @@
 #include "shell/samples.h"
 #include "shell/ui/app.h"
 #include "shell/ui/session.h"
+#include "shell/ui/translation.h"
 #include "wheels/wheel_command.h"
 
 namespace {
@@ -111,6 +112,9 @@ int main(int argc, char** argv) {
   }
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Drawsmith"));
+  // The windows speak the system's language when the program has it (LANG=fr_CA.UTF-8
+  // gives French), English otherwise.
+  ds::ui::install_translation(QLocale::system());
   find_folders();
   ds::ui::register_windows();
   ds::ui::registry().show(ds::ui::WindowId::main);

@@ -23,6 +23,7 @@
 #include "shell/ui/dialogs.h"
 #include "shell/ui/file_watch.h"
 #include "shell/ui/grid_view.h"
+#include "shell/ui/translation.h"
 
 namespace ds::ui {
 
@@ -369,7 +370,7 @@ void LottoWindow::check_disk() {
   if (checking_ || owner_.empty()) return;
   checking_ = true;
   const DiskNotice n = lotto_disk_notice(owner_, draws_file_, unsaved_, definition_file_, save_->isEnabled());
-  if (!n.status.empty()) statusBar()->showMessage(qs(n.status));
+  if (!n.status.empty()) statusBar()->showMessage(translated(qs(n.status)));
   if (n.offer_reload && ask_through_dialogs(this)(n.question) == 0) choose_lotto(qs(owner_));
   checking_ = false;
 }

@@ -88,6 +88,7 @@ const QHash<QString, QString>& names_by_object() {
       {QStringLiteral("msfSystem"), QStringLiteral("Tickets")},
       {QStringLiteral("msfFA"), QStringLiteral("Forecasting abilities")},
       {QStringLiteral("msfBacktest"), QStringLiteral("Back-test by draw")},
+      {QStringLiteral("msfTotals"), QStringLiteral("Totals by system")},
       {QStringLiteral("msfPerformance"), QStringLiteral("Tickets and their wins")},
       {QStringLiteral("msfFrequencies"), QStringLiteral("Number frequencies")},
       {QStringLiteral("WebBrowser1"), QStringLiteral("Help page")},

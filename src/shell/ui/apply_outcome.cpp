@@ -7,6 +7,7 @@
 
 #include "shell/ui/dialogs.h"
 #include "shell/ui/text.h"
+#include "shell/ui/translation.h"
 #include "shell/ui/window_registry.h"
 
 namespace ds::ui {
@@ -42,7 +43,8 @@ void apply_outcome(QMainWindow* window, const Outcome& outcome, const char* focu
     if (outcome.status->empty())
       window->statusBar()->clearMessage();
     else
-      window->statusBar()->showMessage(qs(*outcome.status), outcome.status_stays ? 0 : status_note_ms);
+      window->statusBar()->showMessage(translated(qs(*outcome.status)),
+                                       outcome.status_stays ? 0 : status_note_ms);
   }
   if (!outcome.message.empty()) show_message(window, outcome.message);
   if (outcome.show != WindowId::none) registry().show(outcome.show);

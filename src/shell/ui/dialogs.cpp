@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "shell/ui/grid_view.h"
+#include "shell/ui/translation.h"
 
 namespace ds::ui {
 
@@ -58,14 +59,15 @@ class ReviewDialog : public QDialog {
 class RealDialogs final : public Dialogs {
  public:
   void message(QWidget* parent, const QString& text) override {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Drawsmith"), text, QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Drawsmith"), translated(text), QMessageBox::Ok,
+                    parent);
     box.exec();
   }
   int ask(QWidget* parent, const QString& question, const QStringList& buttons) override {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Drawsmith"), question, QMessageBox::NoButton,
-                    parent);
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Drawsmith"), translated(question),
+                    QMessageBox::NoButton, parent);
     QList<QAbstractButton*> answers;
-    for (const QString& b : buttons) answers << box.addButton(b, QMessageBox::AcceptRole);
+    for (const QString& b : buttons) answers << box.addButton(translated(b), QMessageBox::AcceptRole);
     QAbstractButton* cancel = box.addButton(QMessageBox::Cancel);
     box.setDefaultButton(qobject_cast<QPushButton*>(answers.value(0)));
     box.setEscapeButton(cancel);
@@ -74,25 +76,28 @@ class RealDialogs final : public Dialogs {
   }
   QString input(QWidget* parent, const QString& prompt, const QString& title) override {
     bool ok = false;
-    const QString text = QInputDialog::getText(parent, title, prompt, QLineEdit::Normal, {}, &ok);
+    const QString text =
+        QInputDialog::getText(parent, translated(title), translated(prompt), QLineEdit::Normal, {}, &ok);
     return ok ? text : QString();
   }
   QString open_file(QWidget* parent, const QString& title, const QString& filter) override {
-    return QFileDialog::getOpenFileName(parent, title, {}, filter);
+    return QFileDialog::getOpenFileName(parent, translated(title), {}, translated(filter));
   }
   QString save_file(QWidget* parent, const QString& title, const QString& suggested,
                     const QString& filter) override {
-    return QFileDialog::getSaveFileName(parent, title, suggested, filter);
+    return QFileDialog::getSaveFileName(parent, translated(title), suggested, translated(filter));
   }
   int choose(QWidget* parent, const QString& question, const QStringList& choices) override {
     bool ok = false;
-    const QString item =
-        QInputDialog::getItem(parent, QStringLiteral("Drawsmith"), question, choices, 0, false, &ok);
-    return ok ? static_cast<int>(choices.indexOf(item)) : -1;
+    QStringList shown;
+    for (const QString& c : choices) shown << translated(c);
+    const QString item = QInputDialog::getItem(parent, QStringLiteral("Drawsmith"), translated(question),
+                                               shown, 0, false, &ok);
+    return ok ? static_cast<int>(shown.indexOf(item)) : -1;
   }
   bool review(QWidget* parent, const QString& title, const QString& text, const TextGrid& grid,
               const QString& accept) override {
-    ReviewDialog dialog(parent, title, text, grid, accept);
+    ReviewDialog dialog(parent, translated(title), translated(text), grid, translated(accept));
     return dialog.exec() == QDialog::Accepted && !accept.isEmpty();
   }
 };

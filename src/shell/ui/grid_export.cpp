@@ -9,6 +9,7 @@
 #include "shell/csv_export.h"
 #include "shell/ui/app.h"
 #include "shell/ui/dialogs.h"
+#include "shell/ui/translation.h"
 
 namespace ds::ui {
 
@@ -31,14 +32,15 @@ void export_grid_csv(QMainWindow* window, const TextGrid& grid, const QString& s
     show_message(window, error);
     return;
   }
-  window->statusBar()->showMessage(QObject::tr("%1 rows exported to %2").arg(grid.rows() - 1).arg(path),
-                                   8000);
+  window->statusBar()->showMessage(
+      translated(QObject::tr("%1 rows exported to %2").arg(grid.rows() - 1).arg(path)), 8000);
 }
 
 void copy_grid(QMainWindow* window, const TextGrid& grid) {
   if (empty_table(window, grid)) return;
   QGuiApplication::clipboard()->setText(qs(grid_clipboard_text(grid)));
-  window->statusBar()->showMessage(QObject::tr("%1 rows copied to the clipboard").arg(grid.rows() - 1), 8000);
+  window->statusBar()->showMessage(
+      translated(QObject::tr("%1 rows copied to the clipboard").arg(grid.rows() - 1)), 8000);
 }
 
 }  // namespace ds::ui

@@ -5,6 +5,8 @@
 #include <QHeaderView>
 #include <QPalette>
 
+#include "shell/ui/translation.h"
+
 namespace ds::ui {
 
 GridModel::GridModel(TextGrid* grid, bool header_row, QObject* parent)
@@ -31,6 +33,8 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
   const bool fixed = !header_row_ && (r < grid_->fixed_rows || c < grid_->fixed_cols);
   switch (role) {
     case Qt::DisplayRole:
+      // Headings (the fixed cells) in the user's language; the data as it is.
+      if (fixed) return translated(QString::fromStdString(grid_->cell(r, c)));
       return QString::fromStdString(grid_->cell(r, c));
     case Qt::FontRole:
       if (grid_->bold(r, c) || fixed) {
@@ -56,7 +60,8 @@ QVariant GridModel::headerData(int section, Qt::Orientation orientation, int rol
     return f;
   }
   if (role != Qt::DisplayRole) return {};
-  if (orientation == Qt::Horizontal && header_row_) return QString::fromStdString(grid_->cell(0, section));
+  if (orientation == Qt::Horizontal && header_row_)
+    return translated(QString::fromStdString(grid_->cell(0, section)));
   if (orientation == Qt::Vertical) return section + 1;
   return {};
 }

@@ -13,6 +13,7 @@
 #include "shell/samples.h"
 #include "shell/ui/app.h"
 #include "shell/ui/dialogs.h"
+#include "shell/ui/translation.h"
 
 namespace ds::ui {
 
@@ -75,7 +76,8 @@ MainWindow::MainWindow() {
   add_help_menu(this, QStringLiteral("main.htm"));
   if (s.app_folder != s.program_folder) {
     // The program's folder cannot be written: say where the user's data lives.
-    statusBar()->showMessage(tr("Your data lives in %1").arg(QString::fromStdString(s.app_folder.string())));
+    statusBar()->showMessage(
+        translated(tr("Your data lives in %1").arg(QString::fromStdString(s.app_folder.string()))));
   }
   resize(460, 390);
 }

@@ -21,6 +21,7 @@
 #include "shell/ui/dialogs.h"
 #include "shell/ui/file_watch.h"
 #include "shell/ui/grid_view.h"
+#include "shell/ui/translation.h"
 
 namespace ds::ui {
 
@@ -294,7 +295,7 @@ void TsetsWindow::check_disk() {
   if (checking_) return;
   checking_ = true;
   const DiskNotice n = tsets_disk_notice(model_);
-  if (!n.status.empty()) statusBar()->showMessage(qs(n.status));
+  if (!n.status.empty()) statusBar()->showMessage(translated(qs(n.status)));
   if (n.offer_reload && ask_through_dialogs(this)(n.question) == 0) set_chosen(qs(model_.work.set_name));
   checking_ = false;
 }

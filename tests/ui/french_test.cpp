@@ -1,0 +1,157 @@
+// The windows under a French locale: the translation built from
+// translations/drawsmith_fr.ts, fixed captions and composed messages.
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAction>
+#include <QFile>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMainWindow>
+#include <QMenu>
+#include <QRegularExpression>
+#include <QSet>
+#include <QStatusBar>
+#include <QXmlStreamReader>
+
+#include "shell/ui/app.h"
+#include "shell/ui/translation.h"
+#include "support/window_test.h"
+
+using namespace ds::ui;
+
+namespace {
+
+// French for the test function's length, English again after it whatever happens.
+struct FrenchForAWhile {
+  bool installed = install_translation(QLocale(QLocale::French, QLocale::Canada));
+  ~FrenchForAWhile() { remove_translation(); }
+};
+
+// The English sources of the .ts whose French differs from them.
+QSet<QString> translated_sources() {
+  QFile file(QStringLiteral(DRAWSMITH_DATA_DIR "/../translations/drawsmith_fr.ts"));
+  QSet<QString> out;
+  if (!file.open(QIODevice::ReadOnly)) return out;
+  QXmlStreamReader xml(&file);
+  QString source;
+  while (!xml.atEnd()) {
+    if (!xml.readNextStartElement()) continue;
+    if (xml.name() == QLatin1String("source")) {
+      source = xml.readElementText();
+    } else if (xml.name() == QLatin1String("translation")) {
+      if (xml.readElementText() != source) out.insert(source);
+    }
+  }
+  return out;
+}
+
+// What a user reads in `window`: its title, captions, tooltips, menus, and the
+// headings of its grids.
+QStringList visible_texts(QWidget* window) {
+  QStringList texts{window->windowTitle()};
+  for (QWidget* w : window->findChildren<QWidget*>()) {
+    texts << w->toolTip();
+    if (auto* l = qobject_cast<QLabel*>(w)) texts << l->text();
+    if (auto* b = qobject_cast<QAbstractButton*>(w)) texts << b->text();
+    if (auto* g = qobject_cast<QGroupBox*>(w)) texts << g->title();
+    if (auto* e = qobject_cast<QLineEdit*>(w)) texts << e->placeholderText();
+    if (auto* v = qobject_cast<QAbstractItemView*>(w); v && v->model()) {
+      const QAbstractItemModel* m = v->model();
+      for (int c = 0; c < m->columnCount(); ++c) texts << m->headerData(c, Qt::Horizontal).toString();
+      if (m->rowCount() > 0) texts << m->index(0, 0).data().toString();
+    }
+  }
+  for (QAction* a : window->findChildren<QAction*>()) texts << a->text();
+  texts.removeAll(QString());
+  return texts;
+}
+
+// English words no French caption holds.
+const QRegularExpression english_words(QStringLiteral(
+    "\\b(the|of|and|Please|Select|Save|Draws?|Numbers?|Tickets?|Print|Copy|Export|Open|Check|Period|"
+    "Prizes?|Average|Cost|Name|New|Edit|Add|Random|Frequenc(y|ies)|Wins?|Hits|Total|Size|Help|Exit|"
+    "About|Back|Forward|Guarantee|Seconds|Seed|Stop|Start|Wheels?|Systems?|Targeted|Not selected)\\b"));
+
+}  // namespace
+
+class FrenchTest : public test::WindowTest {
+  Q_OBJECT
+
+ private slots:
+  void the_language_follows_the_locale() {
+    QVERIFY(!install_translation(QLocale(QLocale::English, QLocale::Canada)));
+    QVERIFY(!install_translation(QLocale(QLocale::German, QLocale::Germany)));
+    QCOMPARE(translated("Save"), QStringLiteral("Save"));
+    {
+      FrenchForAWhile french;
+      QVERIFY(french.installed);
+      QCOMPARE(translated("Save"), QStringLiteral("Enregistrer"));
+    }
+    // Removed: English again, also for texts looked up while French.
+    QCOMPARE(translated("Save"), QStringLiteral("Save"));
+  }
+
+  void composed_messages_keep_their_variable_parts() {
+    FrenchForAWhile french;
+    QVERIFY(french.installed);
+    QCOMPARE(translated("12 draws saved for 'Canada_6_49'."),
+             QString::fromUtf8("12 tirages enregistrés pour « Canada_6_49 »."));
+    // A fixed message inside a composed one, and the parts in the French order.
+    QCOMPARE(translated("The lotto 'Mine' cannot be used: Incorrect date."),
+             QString::fromUtf8("Le lotto « Mine » ne peut pas être utilisé : Date incorrecte."));
+    QCOMPARE(translated("Saved 3 rows of 'Forecaster1'."),
+             QString::fromUtf8("3 lignes enregistrées de « Forecaster1 »."));
+    // A part holding "%1" is put in as it is.
+    QCOMPARE(translated("Your data lives in /tmp/100%1 x"),
+             QString::fromUtf8("Vos données sont dans /tmp/100%1 x"));
+    // Blanks around a glued part stay; an unknown text comes back unchanged.
+    QCOMPARE(translated(" Please calculate Forecasting Abilities."),
+             QString::fromUtf8(" Veuillez calculer les capacités de prévision."));
+    QCOMPARE(translated("Canada_6_49"), QStringLiteral("Canada_6_49"));
+    QCOMPARE(translated("&Print\u2026"), QString::fromUtf8("&Imprimer\u2026"));
+  }
+
+  void the_windows_speak_french() {
+    FrenchForAWhile french;
+    QVERIFY(french.installed);
+    choose_samples();
+    // The Lotto window: its buttons, its status line and its grid's headings.
+    show(int(WindowId::lotto));
+    QCOMPARE(find<QAbstractButton>("cmdDrawSave")->text(), QStringLiteral("Enregistrer"));
+    QVERIFY(choose("cmbName", QStringLiteral("Canada_6_49")));
+    const QString status = static_cast<QMainWindow*>(w)->statusBar()->currentMessage();
+    QVERIFY2(
+        status.startsWith(QStringLiteral("Canada_6_49 : ")) && status.endsWith(QStringLiteral(" tirages")),
+        qPrintable(status));
+    show(int(WindowId::backtest));
+    QCOMPARE(w->windowTitle(), QString::fromUtf8("Test rétrospectif"));
+    QCOMPARE(find<QLabel>("lblTset")->text(), QString::fromUtf8("Forecaster1 (10 numéros)"));
+    show(int(WindowId::system));
+    QCOMPARE(find<QAbstractButton>("cmdCopy")->text(), QStringLiteral("&Copier"));
+
+    const QSet<QString> english = translated_sources();
+    QVERIFY(english.size() > 200);
+    // Names, numbers and words the same in both languages.
+    const QSet<QString> allowed{QStringLiteral("Lotto"), QStringLiteral("OK"), QStringLiteral("Drawsmith")};
+    QStringList left;
+    for (int id = int(WindowId::main); id <= int(WindowId::check_wheel); ++id) {
+      QWidget* window = registry().show(static_cast<WindowId>(id));
+      QVERIFY(window);
+      for (const QString& text : visible_texts(window)) {
+        if (allowed.contains(text)) continue;
+        if (english.contains(text) || english_words.match(text).hasMatch())
+          left << window->objectName() + ": " + text;
+      }
+    }
+    shown();
+    left.removeDuplicates();
+    QVERIFY2(left.isEmpty(), qPrintable(left.join(QStringLiteral("\n"))));
+  }
+};
+
+DS_UI_TEST(FrenchTest);
+
+#include "french_test.moc"

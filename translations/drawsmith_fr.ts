@@ -1,0 +1,1091 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_CA" sourcelanguage="en">
+<context>
+    <name>Drawsmith</name>
+    <message>
+        <source>Drawsmith</source>
+        <translation>Drawsmith</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Données</translation>
+    </message>
+    <message>
+        <source>Calculations</source>
+        <translation>Calculs</translation>
+    </message>
+    <message>
+        <source>Lotto</source>
+        <translation>Lotto</translation>
+    </message>
+    <message>
+        <source>Targeted Sets</source>
+        <translation>Ensembles ciblés</translation>
+    </message>
+    <message>
+        <source>Targeted Set</source>
+        <translation>Ensemble ciblé</translation>
+    </message>
+    <message>
+        <source>Targeted set rows</source>
+        <translation>Lignes des ensembles ciblés</translation>
+    </message>
+    <message>
+        <source>Systems</source>
+        <translation>Systèmes</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Système</translation>
+    </message>
+    <message>
+        <source>System Performance</source>
+        <translation>Rendement du système</translation>
+    </message>
+    <message>
+        <source>Average Profitability</source>
+        <translation>Rentabilité moyenne</translation>
+    </message>
+    <message>
+        <source>Average Profitability per Ticket</source>
+        <translation>Rentabilité moyenne par billet</translation>
+    </message>
+    <message>
+        <source>Forecasting Abilities</source>
+        <translation>Capacités de prévision</translation>
+    </message>
+    <message>
+        <source>Forecasting abilities</source>
+        <translation>Capacités de prévision</translation>
+    </message>
+    <message>
+        <source>Back-test</source>
+        <translation>Test rétrospectif</translation>
+    </message>
+    <message>
+        <source>Back-test by draw</source>
+        <translation>Test rétrospectif par tirage</translation>
+    </message>
+    <message>
+        <source>Totals by system</source>
+        <translation>Totaux par système</translation>
+    </message>
+    <message>
+        <source>Check a Wheel</source>
+        <translation>Vérifier une roue</translation>
+    </message>
+    <message>
+        <source>Make a Wheel</source>
+        <translation>Créer une roue</translation>
+    </message>
+    <message>
+        <source>Generator of Targeted Sets</source>
+        <translation>Générateur d&apos;ensembles ciblés</translation>
+    </message>
+    <message>
+        <source>TSets Generator</source>
+        <translation>Générateur d&apos;ensembles</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Help page</source>
+        <translation>Page d&apos;aide</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>À &amp;propos</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;User Guide</source>
+        <translation>&amp;Guide de l&apos;utilisateur</translation>
+    </message>
+    <message>
+        <source>User Guide</source>
+        <translation>Guide de l&apos;utilisateur</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Précédente</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Suivante</translation>
+    </message>
+    <message>
+        <source>Your data lives in %1</source>
+        <translation>Vos données sont dans %1</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nouveau</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Créer</translation>
+    </message>
+    <message>
+        <source>Create a new lotto</source>
+        <translation>Créer un nouveau lotto</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <source>Edit the lotto&apos;s definition</source>
+        <translation>Modifier la définition du lotto</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save the lotto&apos;s definition</source>
+        <translation>Enregistrer la définition du lotto</translation>
+    </message>
+    <message>
+        <source>Save the draws of the lotto named in Name</source>
+        <translation>Enregistrer les tirages du lotto nommé dans Nom</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Add the draws of a CSV file to the lotto named in Name, after a preview</source>
+        <translation>Ajouter les tirages d&apos;un fichier CSV au lotto nommé dans Nom, après un aperçu</translation>
+    </message>
+    <message>
+        <source>Import draws…</source>
+        <translation>Importer des tirages…</translation>
+    </message>
+    <message>
+        <source>Import draws into &apos;%1&apos;</source>
+        <translation>Importer des tirages dans « %1 »</translation>
+    </message>
+    <message>
+        <source>Draw histories (*.csv *.txt);;All files (*)</source>
+        <translation>Historiques de tirages (*.csv *.txt);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Start a new draw at the bottom of the table</source>
+        <translation>Commencer un nouveau tirage au bas du tableau</translation>
+    </message>
+    <message>
+        <source>Put the draw boxes into the current row; Enter in a draw box does the same</source>
+        <translation>Placer les cases du tirage dans la ligne courante; Entrée dans une case du tirage fait de même</translation>
+    </message>
+    <message>
+        <source>Average Payout Prizes</source>
+        <translation>Lots moyens versés</translation>
+    </message>
+    <message>
+        <source>Cost of a one play</source>
+        <translation>Coût d&apos;une mise</translation>
+    </message>
+    <message>
+        <source>Currency</source>
+        <translation>Devise</translation>
+    </message>
+    <message>
+        <source>N of Playing Numbers</source>
+        <translation>Nombre de numéros en jeu</translation>
+    </message>
+    <message>
+        <source>N of Picking Numbers</source>
+        <translation>Nombre de numéros tirés</translation>
+    </message>
+    <message>
+        <source>N Bonus</source>
+        <translation>N compl.</translation>
+    </message>
+    <message>
+        <source>%1+bonus</source>
+        <translation>%1+compl.</translation>
+    </message>
+    <message>
+        <source>2 numbers</source>
+        <translation>2 numéros</translation>
+    </message>
+    <message>
+        <source>3 numbers</source>
+        <translation>3 numéros</translation>
+    </message>
+    <message>
+        <source>4 numbers</source>
+        <translation>4 numéros</translation>
+    </message>
+    <message>
+        <source>5 numbers</source>
+        <translation>5 numéros</translation>
+    </message>
+    <message>
+        <source>6 numbers</source>
+        <translation>6 numéros</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Draw</source>
+        <translation>Tirage</translation>
+    </message>
+    <message>
+        <source>Draws</source>
+        <translation>Tirages</translation>
+    </message>
+    <message>
+        <source>Bonus</source>
+        <translation>Compl.</translation>
+    </message>
+    <message>
+        <source>Bonus number</source>
+        <translation>Numéro complémentaire</translation>
+    </message>
+    <message>
+        <source>Number 1</source>
+        <translation>Numéro 1</translation>
+    </message>
+    <message>
+        <source>Number 2</source>
+        <translation>Numéro 2</translation>
+    </message>
+    <message>
+        <source>Number 3</source>
+        <translation>Numéro 3</translation>
+    </message>
+    <message>
+        <source>Number 4</source>
+        <translation>Numéro 4</translation>
+    </message>
+    <message>
+        <source>Number 5</source>
+        <translation>Numéro 5</translation>
+    </message>
+    <message>
+        <source>Number 6</source>
+        <translation>Numéro 6</translation>
+    </message>
+    <message>
+        <source>Please, type the name</source>
+        <translation>Veuillez taper le nom</translation>
+    </message>
+    <message>
+        <source>%1: %2 draws</source>
+        <translation>%1 : %2 tirages</translation>
+    </message>
+    <message>
+        <source>%1 draws saved for &apos;%2&apos;.</source>
+        <translation>%1 tirages enregistrés pour « %2 ».</translation>
+    </message>
+    <message>
+        <source>%1 draws added to &apos;%2&apos;.</source>
+        <translation>%1 tirages ajoutés à « %2 ».</translation>
+    </message>
+    <message>
+        <source>The lotto &apos;%1&apos; was saved.</source>
+        <translation>Le lotto « %1 » a été enregistré.</translation>
+    </message>
+    <message>
+        <source>The lotto &apos;%1&apos; was not saved.</source>
+        <translation>Le lotto « %1 » n&apos;a pas été enregistré.</translation>
+    </message>
+    <message>
+        <source>The lotto &apos;%1&apos; cannot be used: %2</source>
+        <translation>Le lotto « %1 » ne peut pas être utilisé : %2</translation>
+    </message>
+    <message>
+        <source>The draws of &apos;%1&apos; must be corrected first: %2</source>
+        <translation>Les tirages de « %1 » doivent d&apos;abord être corrigés : %2</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Taille</translation>
+    </message>
+    <message>
+        <source>Index</source>
+        <translation>Indice</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Numéro</translation>
+    </message>
+    <message>
+        <source>Accept Date</source>
+        <translation>Accepter la date</translation>
+    </message>
+    <message>
+        <source>Accept Number</source>
+        <translation>Accepter le numéro</translation>
+    </message>
+    <message>
+        <source>How many numbers the set has</source>
+        <translation>Combien de numéros compte l&apos;ensemble</translation>
+    </message>
+    <message>
+        <source>The targeted sets of the chosen size</source>
+        <translation>Les ensembles ciblés de la taille choisie</translation>
+    </message>
+    <message>
+        <source>Read %1 rows of &apos;%2&apos;.</source>
+        <translation>%1 lignes lues de « %2 ».</translation>
+    </message>
+    <message>
+        <source>Saved %1 rows of &apos;%2&apos;.</source>
+        <translation>%1 lignes enregistrées de « %2 ».</translation>
+    </message>
+    <message>
+        <source>The set &apos;%1&apos; was not saved.</source>
+        <translation>L&apos;ensemble « %1 » n&apos;a pas été enregistré.</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Du</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Au</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>Pas</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation>Lancer</translation>
+    </message>
+    <message>
+        <source>Random</source>
+        <translation>Au hasard</translation>
+    </message>
+    <message>
+        <source>Select Draws</source>
+        <translation>Choisir les tirages</translation>
+    </message>
+    <message>
+        <source>With Highest Frequencies</source>
+        <translation>Aux fréquences les plus hautes</translation>
+    </message>
+    <message>
+        <source>With Lowest Frequencies</source>
+        <translation>Aux fréquences les plus basses</translation>
+    </message>
+    <message>
+        <source>With Lowest Positive Frequencies</source>
+        <translation>Aux plus basses fréquences non nulles</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Fréquence</translation>
+    </message>
+    <message>
+        <source>Number frequencies</source>
+        <translation>Fréquences des numéros</translation>
+    </message>
+    <message>
+        <source>Propose a set for the current row of the Targeted Sets table (Enter or Ctrl+Return)</source>
+        <translation>Proposer un ensemble pour la ligne courante du tableau des ensembles ciblés (Entrée ou Ctrl+Retour)</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Choisir</translation>
+    </message>
+    <message>
+        <source>Select </source>
+        <translation>Choisir </translation>
+    </message>
+    <message>
+        <source>Guaranteed Results</source>
+        <translation>Résultats garantis</translation>
+    </message>
+    <message>
+        <source>Guaranteed results</source>
+        <translation>Résultats garantis</translation>
+    </message>
+    <message>
+        <source>Cost of the system</source>
+        <translation>Coût du système</translation>
+    </message>
+    <message>
+        <source>Tickets</source>
+        <translation>Billets</translation>
+    </message>
+    <message>
+        <source>Tickets and their wins</source>
+        <translation>Billets et leurs gains</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>E&amp;xport CSV…</source>
+        <translation>E&amp;xporter en CSV…</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>&amp;Imprimer…</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimer...</translation>
+    </message>
+    <message>
+        <source>&amp;Make a Wheel…</source>
+        <translation>Créer une &amp;roue…</translation>
+    </message>
+    <message>
+        <source>Chec&amp;k a Wheel…</source>
+        <translation>&amp;Vérifier une roue…</translation>
+    </message>
+    <message>
+        <source>Copy the tickets for a spreadsheet</source>
+        <translation>Copier les billets pour un tableur</translation>
+    </message>
+    <message>
+        <source>Save the tickets as a CSV file</source>
+        <translation>Enregistrer les billets dans un fichier CSV</translation>
+    </message>
+    <message>
+        <source>Print the tickets, or save them as a PDF file (Ctrl+P)</source>
+        <translation>Imprimer les billets, ou les enregistrer en PDF (Ctrl+P)</translation>
+    </message>
+    <message>
+        <source>Make a wheel with the guarantee you choose; saved wheels are listed after the systems</source>
+        <translation>Créer une roue avec la garantie de votre choix; les roues enregistrées suivent les systèmes dans la liste</translation>
+    </message>
+    <message>
+        <source>Check any list of tickets: worst and best matches, holes of a guarantee</source>
+        <translation>Vérifier une liste de billets : pires et meilleures correspondances, lacunes d&apos;une garantie</translation>
+    </message>
+    <message>
+        <source>Print System</source>
+        <translation>Imprimer le système</translation>
+    </message>
+    <message>
+        <source>Wheel</source>
+        <translation>Roue</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>&amp;Nom</translation>
+    </message>
+    <message>
+        <source>&amp;V, numbers in the set</source>
+        <translation>&amp;V, numéros de l&apos;ensemble</translation>
+    </message>
+    <message>
+        <source>&amp;K, numbers per ticket</source>
+        <translation>&amp;K, numéros par billet</translation>
+    </message>
+    <message>
+        <source>&amp;Guarantee T if M</source>
+        <translation>&amp;Garantie T si M</translation>
+    </message>
+    <message>
+        <source>Se&amp;conds</source>
+        <translation>Se&amp;condes</translation>
+    </message>
+    <message>
+        <source>S&amp;eed</source>
+        <translation>&amp;Germe</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Démarrer</translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation>&amp;Arrêter</translation>
+    </message>
+    <message>
+        <source>S&amp;ave</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Remplacer</translation>
+    </message>
+    <message>
+        <source>Stopping…</source>
+        <translation>Arrêt en cours…</translation>
+    </message>
+    <message>
+        <source>How many numbers the targeted set holds (%1 to %2)</source>
+        <translation>Combien de numéros compte l&apos;ensemble ciblé (%1 à %2)</translation>
+    </message>
+    <message>
+        <source>How many numbers each ticket holds (3 to 7)</source>
+        <translation>Combien de numéros compte chaque billet (3 à 7)</translation>
+    </message>
+    <message>
+        <source>Some ticket matches at least T numbers ...</source>
+        <translation>Un billet au moins a T bons numéros ...</translation>
+    </message>
+    <message>
+        <source>... whenever M of the drawn numbers lie in the set</source>
+        <translation>... chaque fois que M des numéros tirés sont dans l&apos;ensemble</translation>
+    </message>
+    <message>
+        <source>How long to search; Stop ends it sooner and keeps the best wheel</source>
+        <translation>Durée de la recherche; Arrêter la termine plus tôt et garde la meilleure roue</translation>
+    </message>
+    <message>
+        <source>The same seed and time give a comparable search again</source>
+        <translation>Le même germe et la même durée redonnent une recherche comparable</translation>
+    </message>
+    <message>
+        <source>The Systems window lists the wheel under this name</source>
+        <translation>La fenêtre Systèmes affiche la roue sous ce nom</translation>
+    </message>
+    <message>
+        <source>End the search and keep the best complete wheel</source>
+        <translation>Terminer la recherche et garder la meilleure roue complète</translation>
+    </message>
+    <message>
+        <source>Save the wheel in the Wheels folder; the Systems window lists it</source>
+        <translation>Enregistrer la roue dans le dossier des roues; la fenêtre Systèmes l&apos;affiche</translation>
+    </message>
+    <message>
+        <source>A wheel named %1 is already saved. Replace it?</source>
+        <translation>Une roue nommée %1 est déjà enregistrée. La remplacer?</translation>
+    </message>
+    <message>
+        <source>No complete wheel was found in the time given. Give the search more seconds.</source>
+        <translation>Aucune roue complète n&apos;a été trouvée dans le temps donné. Donnez plus de secondes à la recherche.</translation>
+    </message>
+    <message>
+        <source>The search was stopped before a complete wheel was found.</source>
+        <translation>La recherche a été arrêtée avant qu&apos;une roue complète soit trouvée.</translation>
+    </message>
+    <message>
+        <source>Saved as %1; the Systems window lists it under Made wheels.</source>
+        <translation>Enregistrée sous %1; la fenêtre Systèmes l&apos;affiche sous Roues créées.</translation>
+    </message>
+    <message>
+        <source>&amp;Open…</source>
+        <translation>&amp;Ouvrir…</translation>
+    </message>
+    <message>
+        <source>&amp;Check</source>
+        <translation>&amp;Vérifier</translation>
+    </message>
+    <message>
+        <source>Sto&amp;p</source>
+        <translation>&amp;Arrêter</translation>
+    </message>
+    <message>
+        <source>E&amp;xport holes…</source>
+        <translation>E&amp;xporter les lacunes…</translation>
+    </message>
+    <message>
+        <source>&amp;Targeted set</source>
+        <translation>Ensemble &amp;ciblé</translation>
+    </message>
+    <message>
+        <source>&amp;Numbers of the set</source>
+        <translation>&amp;Numéros de l&apos;ensemble</translation>
+    </message>
+    <message>
+        <source>&amp;Guarantee</source>
+        <translation>&amp;Garantie</translation>
+    </message>
+    <message>
+        <source>Checking…</source>
+        <translation>Vérification…</translation>
+    </message>
+    <message>
+        <source>No list opened.</source>
+        <translation>Aucune liste ouverte.</translation>
+    </message>
+    <message>
+        <source>Open a list of tickets</source>
+        <translation>Ouvrir une liste de billets</translation>
+    </message>
+    <message>
+        <source>A made wheel, the Systems window&apos;s ticket file, or a wheel as text or CSV</source>
+        <translation>Une roue créée, le fichier de billets de la fenêtre Systèmes, ou une roue en texte ou en CSV</translation>
+    </message>
+    <message>
+        <source>Ticket lists (*.txt *.csv);;All files (*)</source>
+        <translation>Listes de billets (*.txt *.csv);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Save the holes listed as a CSV file</source>
+        <translation>Enregistrer les lacunes affichées dans un fichier CSV</translation>
+    </message>
+    <message>
+        <source>The lotto numbers of the set, when the tickets are written with them</source>
+        <translation>Les numéros de lotto de l&apos;ensemble, quand les billets sont écrits avec eux</translation>
+    </message>
+    <message>
+        <source>The numbers of the targeted set chosen in the Targeted Sets window</source>
+        <translation>Les numéros de l&apos;ensemble ciblé choisi dans la fenêtre Ensembles ciblés</translation>
+    </message>
+    <message>
+        <source>Some ticket matches at least T ... (empty: no guarantee, the matches alone)</source>
+        <translation>Un billet au moins a T bons numéros ... (vide : sans garantie, les correspondances seules)</translation>
+    </message>
+    <message>
+        <source>... whenever M winning numbers lie in the set</source>
+        <translation>... chaque fois que M numéros gagnants sont dans l&apos;ensemble</translation>
+    </message>
+    <message>
+        <source>empty: the tickets hold positions 1, 2, 3 ...</source>
+        <translation>vide : les billets portent les positions 1, 2, 3 ...</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be read.</source>
+        <translation>Le fichier « %1 » ne peut pas être lu.</translation>
+    </message>
+    <message>
+        <source>The file is not a list of tickets: %1</source>
+        <translation>Le fichier n&apos;est pas une liste de billets : %1</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Période</translation>
+    </message>
+    <message>
+        <source>&amp;From</source>
+        <translation>&amp;Du</translation>
+    </message>
+    <message>
+        <source>&amp;To</source>
+        <translation>&amp;Au</translation>
+    </message>
+    <message>
+        <source>&amp;Go</source>
+        <translation>&amp;Lancer</translation>
+    </message>
+    <message>
+        <source>&amp;System</source>
+        <translation>&amp;Système</translation>
+    </message>
+    <message>
+        <source>Co&amp;mpare with</source>
+        <translation>Co&amp;mparer avec</translation>
+    </message>
+    <message>
+        <source>&amp;Refresh</source>
+        <translation>&amp;Actualiser</translation>
+    </message>
+    <message>
+        <source>&amp;Back-test…</source>
+        <translation>Test &amp;rétrospectif…</translation>
+    </message>
+    <message>
+        <source>&amp;Confidence Level %</source>
+        <translation>&amp;Niveau de confiance %</translation>
+    </message>
+    <message>
+        <source>Not selected</source>
+        <translation>Non choisi</translation>
+    </message>
+    <message>
+        <source>Not Selected</source>
+        <translation>Non choisi</translation>
+    </message>
+    <message>
+        <source>TSet</source>
+        <translation>Ensemble</translation>
+    </message>
+    <message>
+        <source>TSet Name</source>
+        <translation>Nom de l&apos;ensemble</translation>
+    </message>
+    <message>
+        <source>TSet Size</source>
+        <translation>Taille de l&apos;ensemble</translation>
+    </message>
+    <message>
+        <source>Prizes</source>
+        <translation>Lots</translation>
+    </message>
+    <message>
+        <source>Average Prizes</source>
+        <translation>Lots moyens</translation>
+    </message>
+    <message>
+        <source>Times to play</source>
+        <translation>Nombre de parties</translation>
+    </message>
+    <message>
+        <source>Running net</source>
+        <translation>Solde cumulé</translation>
+    </message>
+    <message>
+        <source>Running net (won minus spent)</source>
+        <translation>Solde cumulé (gains moins mises)</translation>
+    </message>
+    <message>
+        <source>Choose a system, then Go.</source>
+        <translation>Choisissez un système, puis Lancer.</translation>
+    </message>
+    <message>
+        <source>Copy the table for a spreadsheet</source>
+        <translation>Copier le tableau pour un tableur</translation>
+    </message>
+    <message>
+        <source>Save the table as a CSV file</source>
+        <translation>Enregistrer le tableau dans un fichier CSV</translation>
+    </message>
+    <message>
+        <source>Print the table and the totals, or save them as a PDF file (Ctrl+P)</source>
+        <translation>Imprimer le tableau et les totaux, ou les enregistrer en PDF (Ctrl+P)</translation>
+    </message>
+    <message>
+        <source>Tick more systems or made wheels to play them on the same draws</source>
+        <translation>Cochez d&apos;autres systèmes ou roues créées pour les jouer sur les mêmes tirages</translation>
+    </message>
+    <message>
+        <source>The system over a period of draws instead of one</source>
+        <translation>Le système sur une période de tirages plutôt qu&apos;un seul</translation>
+    </message>
+    <message>
+        <source>Print Back-test</source>
+        <translation>Imprimer le test rétrospectif</translation>
+    </message>
+    <message>
+        <source>Print System Performance</source>
+        <translation>Imprimer le rendement du système</translation>
+    </message>
+    <message>
+        <source>No data for this criteria. %1</source>
+        <translation>Aucune donnée pour ces critères. %1</translation>
+    </message>
+    <message>
+        <source>%1 The tickets shown are still those chosen before.</source>
+        <translation>%1 Les billets affichés sont encore ceux choisis avant.</translation>
+    </message>
+    <message>
+        <source>Please calculate Forecasting Abilities.</source>
+        <translation>Veuillez calculer les capacités de prévision.</translation>
+    </message>
+    <message>
+        <source>%1 Please calculate Forecasting Abilities.</source>
+        <translation>%1 Veuillez calculer les capacités de prévision.</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>Exporter en CSV</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>Fichiers CSV (*.csv);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>The table has no rows yet.</source>
+        <translation>Le tableau n&apos;a encore aucune ligne.</translation>
+    </message>
+    <message>
+        <source>%1 rows exported to %2</source>
+        <translation>%1 lignes exportées vers %2</translation>
+    </message>
+    <message>
+        <source>%1 rows copied to the clipboard</source>
+        <translation>%1 lignes copiées dans le presse-papiers</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; cannot be read.</source>
+        <translation>Le fichier « %1 » ne peut pas être lu.</translation>
+    </message>
+    <message>
+        <source>The file of %1 was removed outside this window. Save writes it again.</source>
+        <translation>Le fichier de %1 a été supprimé hors de cette fenêtre. Enregistrer l&apos;écrit de nouveau.</translation>
+    </message>
+    <message>
+        <source>Incorrect data in the cell %1</source>
+        <translation>Donnée incorrecte dans la cellule %1</translation>
+    </message>
+    <message>
+        <source>Please type the data in the field.</source>
+        <translation>Veuillez taper la donnée dans le champ.</translation>
+    </message>
+    <message>
+        <source>Sorry, the data is not correct.</source>
+        <translation>Désolé, la donnée n&apos;est pas correcte.</translation>
+    </message>
+    <message>
+        <source>Please select a Lotto in the &apos;Lotto&apos; window.</source>
+        <translation>Veuillez choisir un lotto dans la fenêtre « Lotto ».</translation>
+    </message>
+    <message>
+        <source>Please select a Targeted Set in the &apos;Targeted Sets&apos; window.</source>
+        <translation>Veuillez choisir un ensemble ciblé dans la fenêtre « Ensembles ciblés ».</translation>
+    </message>
+    <message>
+        <source>Please select a system in the &apos;Systems&apos; window.</source>
+        <translation>Veuillez choisir un système dans la fenêtre « Systèmes ».</translation>
+    </message>
+    <message>
+        <source>Incorrect date.</source>
+        <translation>Date incorrecte.</translation>
+    </message>
+    <message>
+        <source>Incorrect data about Lotto.</source>
+        <translation>Données incorrectes sur le lotto.</translation>
+    </message>
+    <message>
+        <source>Incorrect size of the Targeted Set.</source>
+        <translation>Taille incorrecte de l&apos;ensemble ciblé.</translation>
+    </message>
+    <message>
+        <source>Please type a name.</source>
+        <translation>Veuillez taper un nom.</translation>
+    </message>
+    <message>
+        <source>Please select numbers in the draw</source>
+        <translation>Veuillez choisir les numéros du tirage</translation>
+    </message>
+    <message>
+        <source>Please select the size of the set.</source>
+        <translation>Veuillez choisir la taille de l&apos;ensemble.</translation>
+    </message>
+    <message>
+        <source>Please select an Index.</source>
+        <translation>Veuillez choisir un indice.</translation>
+    </message>
+    <message>
+        <source>Please select a Number.</source>
+        <translation>Veuillez choisir un numéro.</translation>
+    </message>
+    <message>
+        <source>The index exceeds the size of the set.</source>
+        <translation>L&apos;indice dépasse la taille de l&apos;ensemble.</translation>
+    </message>
+    <message>
+        <source>This number was previously selected.</source>
+        <translation>Ce numéro a déjà été choisi.</translation>
+    </message>
+    <message>
+        <source>Name of the strategy</source>
+        <translation>Nom de la stratégie</translation>
+    </message>
+    <message>
+        <source>Please select a row in the &apos;Targeted Sets&apos; table.</source>
+        <translation>Veuillez choisir une ligne du tableau « Ensembles ciblés ».</translation>
+    </message>
+    <message>
+        <source>There is no draws data on the &apos;Lotto&apos; form.</source>
+        <translation>Il n&apos;y a aucun tirage dans la fenêtre « Lotto ».</translation>
+    </message>
+    <message>
+        <source>permission to write there was refused</source>
+        <translation>l&apos;autorisation d&apos;y écrire a été refusée</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>le disque est plein</translation>
+    </message>
+    <message>
+        <source>the file cannot be created</source>
+        <translation>le fichier ne peut pas être créé</translation>
+    </message>
+    <message>
+        <source>the file could not be written completely</source>
+        <translation>le fichier n&apos;a pas pu être écrit en entier</translation>
+    </message>
+    <message>
+        <source>the file could not be replaced</source>
+        <translation>le fichier n&apos;a pas pu être remplacé</translation>
+    </message>
+    <message>
+        <source>a folder has that name</source>
+        <translation>un dossier porte ce nom</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Number of winning</source>
+        <translation>Numéros gagnants</translation>
+    </message>
+    <message>
+        <source>Numbers</source>
+        <translation>Numéros</translation>
+    </message>
+    <message>
+        <source>Prize</source>
+        <translation>Lot</translation>
+    </message>
+    <message>
+        <source>Tickets per draw</source>
+        <translation>Billets par tirage</translation>
+    </message>
+    <message>
+        <source>Ticket</source>
+        <translation>Billet</translation>
+    </message>
+    <message>
+        <source>No draw falls in the period from %1 to %2. The draw history runs from %3 to %4.</source>
+        <translation>Aucun tirage ne tombe dans la période du %1 au %2. L&apos;historique des tirages va du %3 au %4.</translation>
+    </message>
+    <message>
+        <source>%1 (%2 numbers)</source>
+        <translation>%1 (%2 numéros)</translation>
+    </message>
+    <message>
+        <source>A ticket holds 3 to 7 numbers: type a whole number in K.</source>
+        <translation>Un billet compte de 3 à 7 numéros : tapez un nombre entier dans K.</translation>
+    </message>
+    <message>
+        <source>A ticket must hold fewer numbers than the set (K less than V).</source>
+        <translation>Un billet doit compter moins de numéros que l&apos;ensemble (K plus petit que V).</translation>
+    </message>
+    <message>
+        <source>A wheel&apos;s name becomes a file name: type letters, digits, blanks, &apos;-&apos; or &apos;_&apos;, without &apos;/&apos; or &apos;\&apos;.</source>
+        <translation>Le nom d&apos;une roue devient un nom de fichier : tapez des lettres, des chiffres, des espaces, « - » ou « _ », sans « / » ni « \ ».</translation>
+    </message>
+    <message>
+        <source>Every case of the set checked; no guarantee asked.</source>
+        <translation>Tous les cas de l&apos;ensemble vérifiés; aucune garantie demandée.</translation>
+    </message>
+    <message>
+        <source>M cannot be more than the numbers in the set (V).</source>
+        <translation>M ne peut pas dépasser le nombre de numéros de l&apos;ensemble (V).</translation>
+    </message>
+    <message>
+        <source>No catalogue system has this size and guarantee.</source>
+        <translation>Aucun système du catalogue n&apos;a cette taille et cette garantie.</translation>
+    </message>
+    <message>
+        <source>No file was given.</source>
+        <translation>Aucun fichier n&apos;a été donné.</translation>
+    </message>
+    <message>
+        <source>No tickets were found: one ticket per line, numbers separated by commas or blanks.</source>
+        <translation>Aucun billet trouvé : un billet par ligne, numéros séparés par des virgules ou des espaces.</translation>
+    </message>
+    <message>
+        <source>Nothing was written: the file holds no new draw.</source>
+        <translation>Rien n&apos;a été écrit : le fichier ne contient aucun nouveau tirage.</translation>
+    </message>
+    <message>
+        <source>Please choose a lotto in the Name list, or create one, before adding draws.</source>
+        <translation>Veuillez choisir un lotto dans la liste Nom, ou en créer un, avant d&apos;ajouter des tirages.</translation>
+    </message>
+    <message>
+        <source>Please choose a system.</source>
+        <translation>Veuillez choisir un système.</translation>
+    </message>
+    <message>
+        <source>Please choose in the Name list the lotto that gets the draws.</source>
+        <translation>Veuillez choisir dans la liste Nom le lotto qui reçoit les tirages.</translation>
+    </message>
+    <message>
+        <source>Please choose in the Name list the lotto whose draws these are.</source>
+        <translation>Veuillez choisir dans la liste Nom le lotto de ces tirages.</translation>
+    </message>
+    <message>
+        <source>Please choose the order of day and month.</source>
+        <translation>Veuillez choisir l&apos;ordre du jour et du mois.</translation>
+    </message>
+    <message>
+        <source>Please complete the draw before saving; the file is kept as it is.</source>
+        <translation>Veuillez compléter le tirage avant d&apos;enregistrer; le fichier reste tel quel.</translation>
+    </message>
+    <message>
+        <source>Please open a list of tickets first.</source>
+        <translation>Veuillez d&apos;abord ouvrir une liste de billets.</translation>
+    </message>
+    <message>
+        <source>T must be at least 1 and at most M and the ticket size.</source>
+        <translation>T doit valoir au moins 1 et au plus M et la taille du billet.</translation>
+    </message>
+    <message>
+        <source>The check was stopped; nothing is shown of an unfinished check.</source>
+        <translation>La vérification a été arrêtée; rien n&apos;est affiché d&apos;une vérification inachevée.</translation>
+    </message>
+    <message>
+        <source>The currency must be at most two characters.</source>
+        <translation>La devise compte au plus deux caractères.</translation>
+    </message>
+    <message>
+        <source>The draw of the period has no targeted set row of its date.</source>
+        <translation>Le tirage de la période n&apos;a aucune ligne d&apos;ensemble ciblé à sa date.</translation>
+    </message>
+    <message>
+        <source>The draws added are not saved. Save them before going on?</source>
+        <translation>Les tirages ajoutés ne sont pas enregistrés. Les enregistrer avant de continuer?</translation>
+    </message>
+    <message>
+        <source>The draws were not saved.</source>
+        <translation>Les tirages n&apos;ont pas été enregistrés.</translation>
+    </message>
+    <message>
+        <source>The file holds no tickets.</source>
+        <translation>Le fichier ne contient aucun billet.</translation>
+    </message>
+    <message>
+        <source>The guarantee T cannot be more than M (T if M: 2 &lt;= T &lt;= M).</source>
+        <translation>La garantie T ne peut pas dépasser M (T si M : 2 &lt;= T &lt;= M).</translation>
+    </message>
+    <message>
+        <source>The guarantee T cannot be more than the numbers on a ticket (K).</source>
+        <translation>La garantie T ne peut pas dépasser le nombre de numéros d&apos;un billet (K).</translation>
+    </message>
+    <message>
+        <source>The lotto has no draws.</source>
+        <translation>Le lotto n&apos;a aucun tirage.</translation>
+    </message>
+    <message>
+        <source>The period ends before it starts.</source>
+        <translation>La période finit avant de commencer.</translation>
+    </message>
+    <message>
+        <source>The seed is a whole number, 0 or more.</source>
+        <translation>Le germe est un nombre entier, 0 ou plus.</translation>
+    </message>
+    <message>
+        <source>The set&apos;s numbers must be whole numbers from 1 to 99, each once, separated by blanks or commas.</source>
+        <translation>Les numéros de l&apos;ensemble doivent être des nombres entiers de 1 à 99, chacun une fois, séparés par des espaces ou des virgules.</translation>
+    </message>
+    <message>
+        <source>The time limit must be above 0 seconds.</source>
+        <translation>La durée doit dépasser 0 seconde.</translation>
+    </message>
+    <message>
+        <source>Type the time to search in seconds, from 1 to 86400.</source>
+        <translation>Tapez la durée de la recherche en secondes, de 1 à 86400.</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Abandonner</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+</TS>
