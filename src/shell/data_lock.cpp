@@ -1,6 +1,13 @@
 #include "shell/data_lock.h"
 
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#else
 #include <unistd.h>
+#endif
 
 #include <cerrno>
 #include <charconv>
@@ -13,6 +20,28 @@ namespace ds {
 
 namespace fs = std::filesystem;
 
+#ifdef _WIN32
+LockHolder this_process() {
+  LockHolder me;
+  me.pid = static_cast<long>(GetCurrentProcessId());
+  char host[MAX_COMPUTERNAME_LENGTH + 1] = {};
+  DWORD size = sizeof host;
+  if (GetComputerNameA(host, &size)) me.host.assign(host, size);
+  if (me.host.empty()) me.host = "localhost";
+  return me;
+}
+
+bool process_alive(long pid) {
+  if (pid <= 0) return false;
+  const HANDLE h = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, static_cast<DWORD>(pid));
+  // Access refused is a process of another user: alive.
+  if (!h) return GetLastError() == ERROR_ACCESS_DENIED;
+  DWORD code = 0;
+  const bool running = GetExitCodeProcess(h, &code) && code == STILL_ACTIVE;
+  CloseHandle(h);
+  return running;
+}
+#else
 LockHolder this_process() {
   LockHolder me;
   me.pid = static_cast<long>(::getpid());
@@ -27,6 +56,7 @@ bool process_alive(long pid) {
   // Signal 0 checks without sending: EPERM is a process of another user.
   return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
 }
+#endif
 
 std::string lock_text(const LockHolder& holder) {
   return std::to_string(holder.pid) + " " + holder.host + "\r\n";
@@ -55,8 +85,17 @@ enum class Made { made, exists, failed };
 Made make_lock(const fs::path& lock, const LockHolder& me) {
   const fs::path mine = lock.parent_path() / ("." + lock.filename().string() + "." + std::to_string(me.pid));
   if (!write_file_atomic(mine, lock_text(me)).empty()) return Made::failed;
+#ifdef _WIN32
+  // A hard link fails as link() does when the lock exists.
+  const int linked = CreateHardLinkW(lock.c_str(), mine.c_str(), nullptr) ? 0 : -1;
+  const DWORD code = linked == 0 ? 0 : GetLastError();
+  const int error = code == ERROR_ALREADY_EXISTS || code == ERROR_FILE_EXISTS       ? EEXIST
+                    : code == ERROR_INVALID_FUNCTION || code == ERROR_NOT_SUPPORTED ? ENOTSUP
+                                                                                    : EIO;
+#else
   const int linked = ::link(mine.c_str(), lock.c_str());
   const int error = errno;
+#endif
   std::error_code ec;
   fs::remove(mine, ec);
   if (linked == 0) return Made::made;

@@ -126,7 +126,8 @@ bool write_whole(const fs::path& temp, std::string_view bytes, std::size_t limit
 // MoveFileEx replaces the target in one step, as rename does on POSIX; write-through
 // returns only once the move is on the disk.
 int replace_file(const fs::path& temp, const fs::path& path) {
-  if (MoveFileExW(temp.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0) return -1;
+  if (MoveFileExW(temp.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0)
+    return -1;
   return errno_of(GetLastError());
 }
 #else

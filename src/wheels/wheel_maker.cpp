@@ -352,7 +352,11 @@ void run_thread(const MakeRequest& request, std::uint64_t seed, Clock::time_poin
 std::string today() {
   const std::time_t now = std::time(nullptr);
   std::tm utc{};
+#ifdef _WIN32
+  gmtime_s(&utc, &now);
+#else
   gmtime_r(&now, &utc);
+#endif
   char text[32];
   std::snprintf(text, sizeof text, "%04d-%02d-%02d", utc.tm_year + 1900, utc.tm_mon + 1, utc.tm_mday);
   return text;
