@@ -58,7 +58,7 @@ data=$scratch/home/data/Drawsmith
 [[ $(id -u) == 0 && ${#as_user[@]} == 0 ]] && data=$root/usr/lib/drawsmith # root: the data stays beside the program
 printf 'Draw date,N1,N2,N3,N4,N5,N6,Bonus\n2026-01-03,3,11,19,27,35,43,8\n' >"$scratch/home/new.csv"
 out=$(run --import "$scratch/home/new.csv" --lotto Canada_6_49) || fail "--import ended with $?: $out"
-[[ $out == *"The draws were saved."* ]] || fail "--import printed: $out"
+[[ $out == *"1 draw was saved in '$data/Games/Canada_6_49/draws.txt'."* ]] || fail "--import printed: $out"
 tail -n 1 "$data/Games/Canada_6_49/draws.txt" | grep -q ' 3 11 19 27 35 43 8 ' || fail "the draw is not in $data"
 [[ -f $data/Tsets/10/Forecaster1 ]] || fail "the samples were not installed in $data"
 echo "package $(basename "$deb"): files, --version, --help and --import as installed"

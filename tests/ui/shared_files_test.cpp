@@ -64,6 +64,7 @@ class SharedFilesTest : public test::WindowTest {
     QVERIFY(choose("cmbName", "Canada_6_49"));
     auto b = std::make_unique<LottoWindow>();
     b->show();
+    b->opened();  // as the registry does when it shows a window the first time
     w = b.get();
     QVERIFY(choose("cmbName", "Canada_6_49"));
 
@@ -122,6 +123,7 @@ class SharedFilesTest : public test::WindowTest {
     QVERIFY(choose("cmbSets", "Forecaster1"));
     auto b = std::make_unique<TsetsWindow>();
     b->show();
+    b->opened();  // as the registry does when it shows a window the first time
     w = b.get();
     QVERIFY(choose("cmbSize", "10"));
     QVERIFY(choose("cmbSets", "Forecaster1"));
@@ -152,6 +154,7 @@ class SharedFilesTest : public test::WindowTest {
     QVERIFY(choose("cmbName", "Canada_6_49"));
     auto b = std::make_unique<LottoWindow>();
     b->show();
+    b->opened();  // as the registry does when it shows a window the first time
     w = b.get();
     QVERIFY(choose("cmbName", "Canada_6_49"));
     click("cmdLottoEdit");

@@ -97,7 +97,7 @@ Watcher& watcher() {
 
 // Chooses `item` in a window's combo box as a click in its list does.
 bool choose_in(WindowId id, const char* combo, const QString& item) {
-  QWidget* w = registry().get(id);
+  QWidget* w = registry().get_opened(id);
   auto* c = w ? w->findChild<QComboBox*>(QString::fromLatin1(combo)) : nullptr;
   const int i = c ? c->findText(item, Qt::MatchFixedString | Qt::MatchCaseSensitive) : -1;
   if (i < 0) return false;
