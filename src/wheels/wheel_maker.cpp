@@ -110,6 +110,10 @@ class Search {
           byte_rank_[(static_cast<std::size_t>(j) * 256 + byte) * 9 + static_cast<std::size_t>(below)] = r;
         }
     }
+    // candidates weighed per move: a move costs C(k-1, t-1) C(v-k-1, m-t) look-ups
+    const double work =
+        static_cast<double>(binomial(k_ - 1, t_ - 1)) * static_cast<double>(binomial(v_ - k_ - 1, m_ - t_));
+    candidates_ = static_cast<int>(std::clamp(4000.0 / std::max(work, 1.0), 1.0, 8.0));
     const std::uint32_t cases = choose_[v_][m_];
     count_.assign(cases, 0);
     where_.assign(cases, 0);
@@ -213,55 +217,90 @@ class Search {
     remove(best);
   }
 
-  // One annealing move at temperature `temp`; true when taken.
+  // How many cases swapping x out of ticket b for y uncovers, less how many it covers.
+  // An m-subset holding x but not y that b met in exactly t is met one less; one holding
+  // y but not x that b met in t - 1 is met one more. With `apply` the counts change too.
+  int swap_delta(WheelMask b, int x, int y, bool apply) {
+    int delta = 0;
+    int keep[64], rest[64];
+    const WheelMask xm = WheelMask{1} << x, ym = WheelMask{1} << y;
+    const int nk = elements_of(b & ~xm, keep);
+    const int nr = elements_of(~(b | ym) & full(), rest);
+    for_each_subset(keep, nk, t_ - 1, [&](WheelMask p) {
+      for_each_subset(rest, nr, m_ - t_, [&](WheelMask q) {
+        const std::uint32_t r1 = rank(p | q | xm), r2 = rank(p | q | ym);
+        if (apply) {
+          if (count_[r2]++ == 0) cover(r2);
+          if (--count_[r1] == 0) uncover(r1);
+        } else {
+          delta += (count_[r1] == 1) - (count_[r2] == 0);
+        }
+      });
+    });
+    return delta;
+  }
+
+  // One annealing move at temperature `temp`; true when taken. An uncovered case s is
+  // picked at random; the candidate moves are the swaps in a ticket meeting s in the most
+  // positions that bring one more of s into it. As many candidates as a fixed work budget
+  // allows are weighed (all of them on small sets) and the best, random among equals, is
+  // tried.
   bool step(double temp) {
     if (uncovered_.empty() || tickets_.empty()) return false;
     const WheelMask s = unrank(uncovered_[random_.below(static_cast<std::uint32_t>(uncovered_.size()))]);
-    // a ticket meeting s in the most positions (all below t), chosen at random among equals
     int most = -1;
-    std::uint32_t ties = 0;
-    std::size_t chosen = 0;
+    best_.clear();
     for (std::size_t i = 0; i < tickets_.size(); ++i) {
       const int c = std::popcount(tickets_[i] & s);
       if (c > most) {
         most = c;
-        ties = 1;
-        chosen = i;
-      } else if (c == most && random_.below(++ties) == 0) {
-        chosen = i;
+        best_.clear();
+      }
+      if (c == most) best_.push_back(static_cast<std::uint32_t>(i));
+    }
+    int budget = candidates_;
+    int best_delta = 1 << 30;
+    std::uint32_t ties = 0;
+    std::size_t chosen = 0;
+    int cx = -1, cy = -1;
+    while (budget > 0 && !best_.empty()) {
+      const std::uint32_t pick = random_.below(static_cast<std::uint32_t>(best_.size()));
+      const std::size_t i = best_[pick];
+      best_[pick] = best_.back();
+      best_.pop_back();
+      const WheelMask b = tickets_[i];
+      int outs[64], ins[8];
+      const int no = elements_of(b & ~s, outs);
+      const int ni = elements_of(s & ~b, ins);
+      if (no == 0 || ni == 0) continue;
+      const auto weigh = [&](int x, int y) {
+        --budget;
+        const int d = swap_delta(b, x, y, false);
+        if (d < best_delta) {
+          best_delta = d;
+          ties = 1;
+          chosen = i;
+          cx = x;
+          cy = y;
+        } else if (d == best_delta && random_.below(++ties) == 0) {
+          chosen = i;
+          cx = x;
+          cy = y;
+        }
+      };
+      if (no * ni <= budget) {  // every swap of this ticket
+        for (int e = 0; e < no; ++e)
+          for (int f = 0; f < ni; ++f) weigh(outs[e], ins[f]);
+      } else {
+        weigh(outs[random_.below(static_cast<std::uint32_t>(no))],
+              ins[random_.below(static_cast<std::uint32_t>(ni))]);
       }
     }
+    if (cx < 0) return false;
+    if (best_delta > 0 && random_.unit() >= std::exp(-best_delta / temp)) return false;
     const WheelMask b = tickets_[chosen];
-    int outs[64], ins[8];
-    const int no = elements_of(b & ~s, outs);
-    const int ni = elements_of(s & ~b, ins);
-    if (no == 0 || ni == 0) return false;
-    const int x = outs[random_.below(static_cast<std::uint32_t>(no))];
-    const int y = ins[random_.below(static_cast<std::uint32_t>(ni))];
-    // Swapping x out for y: an m-subset holding x but not y that b met in exactly t
-    // is met one less; one holding y but not x that b met in t - 1 is met one more.
-    lose_.clear();
-    gain_.clear();
-    int delta = 0;
-    int keep[64], rest[64];
-    const WheelMask bx = b & ~(WheelMask{1} << x);
-    const int nk = elements_of(bx, keep);
-    const int nr = elements_of(~(b | (WheelMask{1} << y)) & full(), rest);
-    const WheelMask xm = WheelMask{1} << x, ym = WheelMask{1} << y;
-    for_each_subset(keep, nk, t_ - 1, [&](WheelMask p) {
-      for_each_subset(rest, nr, m_ - t_, [&](WheelMask q) {
-        const std::uint32_t r1 = rank(p | q | xm), r2 = rank(p | q | ym);
-        lose_.push_back(r1);
-        gain_.push_back(r2);
-        delta += (count_[r1] == 1) - (count_[r2] == 0);
-      });
-    });
-    if (delta > 0 && random_.unit() >= std::exp(-delta / temp)) return false;
-    for (std::uint32_t r : gain_)
-      if (count_[r]++ == 0) cover(r);
-    for (std::uint32_t r : lose_)
-      if (--count_[r] == 0) uncover(r);
-    tickets_[chosen] = (b & ~xm) | ym;
+    swap_delta(b, cx, cy, true);
+    tickets_[chosen] = (b & ~(WheelMask{1} << cx)) | (WheelMask{1} << cy);
     return true;
   }
 
@@ -290,7 +329,8 @@ class Search {
   std::vector<std::int32_t> where_;
   std::vector<std::uint32_t> uncovered_;
   std::vector<WheelMask> tickets_;
-  std::vector<std::uint32_t> lose_, gain_;
+  std::vector<std::uint32_t> best_;
+  int candidates_ = 1;
 };
 
 struct Shared {
