@@ -19,27 +19,9 @@
 #include "shell/ui/dialogs.h"
 #include "shell/ui/grid_export.h"
 #include "shell/ui/grid_view.h"
+#include "systems/ui/wheel_controls.h"
 
 namespace ds::ui {
-
-namespace {
-
-QPushButton* named_button(const char* name, const QString& caption, QWidget* parent) {
-  auto* b = new QPushButton(caption, parent);
-  b->setObjectName(QString::fromLatin1(name));
-  b->setAutoDefault(false);
-  return b;
-}
-
-QLabel* named_label(const char* name, QWidget* parent) {
-  auto* l = new QLabel(parent);
-  l->setObjectName(QString::fromLatin1(name));
-  l->setWordWrap(true);
-  l->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  return l;
-}
-
-}  // namespace
 
 CheckWheelWindow::CheckWheelWindow() {
   setObjectName(QStringLiteral("frmCheckWheel"));

@@ -20,6 +20,7 @@
 #include "shell/ui/dialogs.h"
 #include "shell/ui/grid_view.h"
 #include "systems/played_system.h"
+#include "systems/ui/wheel_controls.h"
 
 namespace ds::ui {
 
@@ -30,21 +31,6 @@ QLineEdit* named_box(const char* name, const QString& text, QWidget* parent) {
   e->setObjectName(QString::fromLatin1(name));
   e->setMaximumWidth(90);
   return e;
-}
-
-QPushButton* named_button(const char* name, const QString& caption, QWidget* parent) {
-  auto* b = new QPushButton(caption, parent);
-  b->setObjectName(QString::fromLatin1(name));
-  b->setAutoDefault(false);
-  return b;
-}
-
-QLabel* named_label(const char* name, QWidget* parent) {
-  auto* l = new QLabel(parent);
-  l->setObjectName(QString::fromLatin1(name));
-  l->setWordWrap(true);
-  l->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  return l;
 }
 
 }  // namespace
