@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "shell/dates.h"
+#include "shell/game.h"
 #include "shell/numbers.h"
 #include "shell/results.h"
 
@@ -20,7 +21,12 @@ struct LottoDefinition {
   float prize_2 = 0, prize_3 = 0, prize_4 = 0, prize_5 = 0, prize_6 = 0;
   float prize_2b = 0, prize_3b = 0, prize_4b = 0, prize_5b = 0, prize_6b = 0;
   float cost = 0;
-  std::string currency;  // at most two characters
+  std::string currency;  // at most two characters in the record
+  // Beyond the record (see shell/game.h): the classic shape by default.
+  std::int16_t bonus_n = 1;      // 0 or 1 bonus numbers drawn from the main pool
+  std::int16_t second_pool = 0;  // second-pool numbers run from 1 to second_pool
+  std::int16_t second_n = 0;     // second-pool numbers a draw picks (0..2)
+  std::vector<PrizeTier> tiers;  // empty: the ten classes above
   bool operator==(const LottoDefinition&) const = default;
 };
 
