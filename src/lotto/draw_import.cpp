@@ -10,24 +10,19 @@
 
 namespace ds {
 
-// Gives a grid that is not yet a draw table (the start grid) the draw table's columns
-// and headers, keeping its rows.
-void ensure_draw_columns(TextGrid& grid) {
-  if (grid.cols() >= draw_columns) return;
-  grid.set_cols(draw_columns);
-  grid.fixed_rows = 1;
-  grid.fixed_cols = 0;
-  if (grid.rows() < 1) grid.set_rows(1);
-  static const char* headers[] = {"Date", "", "N1", "N2", "N3", "N4", "N5", "N6", "NBonus"};
-  for (int c = 0; c < draw_columns; ++c) grid.set_cell(0, c, headers[c]);
-  for (int c = col_n1; c < col_bonus; ++c) grid.set_col_width_factor(c, 0.5);
-  grid.set_col_width(col_key, TextGrid::hidden);
+void ensure_draw_columns(TextGrid& grid) { ensure_draw_columns(grid, LottoDefinition{}); }
+
+void ensure_draw_columns(TextGrid& grid, const LottoDefinition& game) {
+  if (grid.cols() >= draw_grid_columns(game)) return;
+  set_draw_headers(grid, game);
 }
 
-void empty_draw_table(TextGrid& grid) {
+void empty_draw_table(TextGrid& grid) { empty_draw_table(grid, LottoDefinition{}); }
+
+void empty_draw_table(TextGrid& grid, const LottoDefinition& game) {
   grid.resize(0, 0);
   grid.resize(1, 1);
-  ensure_draw_columns(grid);
+  ensure_draw_columns(grid, game);
 }
 
 namespace {
@@ -236,9 +231,11 @@ struct Layout {
   char sep = ',';
   bool header = false;
   int date_col = -1;
-  std::array<int, 6> num_cols{};
+  std::array<int, 7> num_cols{};
   int bonus_col = -1;
-  int score = 0;  // sample lines with a date and whole numbers where the draw should be
+  std::array<int, 2> second_cols{-1, -1};
+  bool stars_together = false;  // one column holds both second-pool numbers ("3 9", "03-09")
+  int score = 0;                // sample lines with a date and whole numbers where the draw should be
 };
 
 bool bonus_header(std::string_view name) {
@@ -249,13 +246,46 @@ bool bonus_header(std::string_view name) {
   return l == "b" || l == "nb" || l == "pb" || l == "bb";
 }
 
+// A header of a second-pool column; multipliers ("Power Play", "Megaplier") are not.
+bool second_header(std::string_view name) {
+  std::string l(trim(name));
+  for (char& c : l) c = lower(c);
+  if (l.find("play") != std::string::npos || l.find("plier") != std::string::npos) return false;
+  for (std::string_view w : {"star", "powerball", "power ball", "mega ball", "megaball", "cash ball",
+                             "thunderball", "euro number", "second", "lucky"})
+    if (l.find(w) != std::string::npos) return true;
+  return l == "pb" || l == "mb" || l == "s1" || l == "s2";
+}
+
+// Up to two numbers in one field ("3 9", "03-09", "3/9"); the count read, or -1.
+int number_pair(std::string_view t, int (&out)[2]) {
+  int n = 0;
+  for (std::size_t i = 0; i < t.size();) {
+    if (t[i] == ' ' || t[i] == '-' || t[i] == '/' || t[i] == '+' || t[i] == ',') {
+      ++i;
+      continue;
+    }
+    std::size_t j = i;
+    while (j < t.size() && is_digit(t[j])) ++j;
+    if (j == i || n == 2) return -1;
+    out[n++] = whole(t.substr(i, j - i));
+    i = j;
+  }
+  return n;
+}
+
 // Finds the columns for `sep` from the first lines: the date column is the one
 // most often holding a date; the number columns are the first pick_n columns,
 // from the date column rightwards and then round, that hold numbers from 1 to
 // play_n in most of the lines and do not count up or down by one from line to
 // line (a draw counter); the bonus column is the one whose header names it,
 // or else the next such column after the numbers.
-Layout find_layout(const std::vector<std::string_view>& lines, char sep, int pick_n, int play_n) {
+Layout find_layout(const std::vector<std::string_view>& lines, char sep, const LottoDefinition& game) {
+  const int pick_n = std::clamp<int>(game.pick_n, 1, 7);
+  const int play_n = game.play_n;
+  const int second_n = std::clamp<int>(game.second_n, 0, 2);
+  // Games of the classic shape find their columns as they always did.
+  const bool general = !classic_draw_lines(game);
   Layout lay;
   lay.sep = sep;
   std::vector<std::vector<std::string_view>> rows;
@@ -285,11 +315,11 @@ Layout find_layout(const std::vector<std::string_view>& lines, char sep, int pic
   const auto cell = [](const std::vector<std::string_view>* row, int c) {
     return c < static_cast<int>(row->size()) ? (*row)[c] : std::string_view{};
   };
-  const auto number_like = [&](int c) {
+  const auto number_like = [&](int c, int top) {
     int in_range = 0, steps = 0, previous = -1;
     for (const auto* row : dated) {
       const int v = whole(cell(row, c));
-      in_range += v >= 1 && v <= play_n;
+      in_range += v >= 1 && v <= top;
       steps += previous >= 0 && v >= 0 && (v == previous + 1 || v == previous - 1);
       previous = v;
     }
@@ -299,20 +329,53 @@ Layout find_layout(const std::vector<std::string_view>& lines, char sep, int pic
   };
   int found = 0, widest = 0;
   for (const auto* row : dated) widest = std::max(widest, static_cast<int>(row->size()));
+  // A general game's header may name its second-pool and bonus columns: they
+  // are no main numbers.
+  const int header_cols = lay.header ? static_cast<int>(rows[0].size()) : 0;
+  int named_second = 0;
+  if (general && second_n > 0)
+    for (int c = 0; c < header_cols && named_second < second_n; ++c)
+      if (c != lay.date_col && second_header(rows[0][c])) lay.second_cols[named_second++] = c;
+  if (general && game.bonus_n > 0)
+    for (int c = 0; c < header_cols && lay.bonus_col < 0; ++c)
+      if (c != lay.date_col && c != lay.second_cols[0] && c != lay.second_cols[1] && bonus_header(rows[0][c]))
+        lay.bonus_col = c;
+  const auto taken = [&](int c) {
+    return c == lay.date_col || c == lay.bonus_col || c == lay.second_cols[0] || c == lay.second_cols[1] ||
+           std::find(lay.num_cols.begin(), lay.num_cols.begin() + found, c) != lay.num_cols.begin() + found;
+  };
   for (int k = 1; k < widest && found < pick_n; ++k) {
     const int c = (lay.date_col + k) % widest;
-    if (number_like(c)) lay.num_cols[found++] = c;
+    if (!taken(c) && number_like(c, play_n)) lay.num_cols[found++] = c;
   }
   if (found < pick_n) return lay;
   const auto used = [&](int c) {
     return c == lay.date_col ||
            std::find(lay.num_cols.begin(), lay.num_cols.begin() + pick_n, c) != lay.num_cols.begin() + pick_n;
   };
-  if (lay.header)
-    for (int c = 0; c < static_cast<int>(rows[0].size()) && lay.bonus_col < 0; ++c)
-      if (!used(c) && bonus_header(rows[0][c])) lay.bonus_col = c;
-  const int next = lay.num_cols[pick_n - 1] + 1;
-  if (lay.bonus_col < 0 && next < widest && !used(next) && number_like(next)) lay.bonus_col = next;
+  int next = lay.num_cols[pick_n - 1] + 1;
+  if (!general) {
+    if (lay.header)
+      for (int c = 0; c < static_cast<int>(rows[0].size()) && lay.bonus_col < 0; ++c)
+        if (!used(c) && bonus_header(rows[0][c])) lay.bonus_col = c;
+    if (lay.bonus_col < 0 && next < widest && !used(next) && number_like(next, play_n)) lay.bonus_col = next;
+  } else {
+    if (game.bonus_n > 0 && lay.bonus_col < 0 && named_second == 0 && next < widest && !taken(next) &&
+        number_like(next, play_n))
+      lay.bonus_col = next;
+    if (lay.bonus_col >= 0) next = std::max(next, lay.bonus_col + 1);
+    if (named_second == 1 && second_n == 2) {
+      // "Lucky Stars": both numbers in one field, or a second column named otherwise.
+      int pair[2];
+      int together = 0;
+      for (const auto* row : dated) together += number_pair(cell(row, lay.second_cols[0]), pair) == 2;
+      lay.stars_together = together * 2 > static_cast<int>(dated.size());
+      if (lay.stars_together) named_second = 2, lay.second_cols[1] = lay.second_cols[0];
+    }
+    for (int c = next; named_second < second_n && c < widest; ++c)
+      if (!taken(c) && number_like(c, game.second_pool)) lay.second_cols[named_second++] = c;
+    if (named_second < second_n) return lay;
+  }
   for (const auto* row : dated) {
     bool all = true;
     for (int k = 0; k < pick_n && all; ++k) all = whole(cell(row, lay.num_cols[k])) >= 0;
@@ -321,10 +384,12 @@ Layout find_layout(const std::vector<std::string_view>& lines, char sep, int pic
   return lay;
 }
 
-std::string draw_text(const std::array<std::int16_t, 6>& numbers, int pick_n, std::int16_t bonus) {
+std::string draw_text(const std::array<std::int16_t, 7>& numbers, int pick_n, std::int16_t bonus,
+                      const std::array<std::int16_t, 2>& second, int second_n) {
   std::string s;
   for (int k = 0; k < pick_n; ++k) s += (k ? " " : "") + std::to_string(numbers[k]);
   if (bonus > 0) s += ", bonus " + std::to_string(bonus);
+  for (int j = 0; j < second_n; ++j) s += (j ? " " : ", second pool ") + std::to_string(second[j]);
   return s;
 }
 
@@ -348,13 +413,15 @@ std::size_t values_in(const std::vector<std::string_view>& fields, std::size_t c
 
 struct TableDraw {
   DayNumber day;
-  std::array<std::int16_t, 6> sorted;  // the numbers in ascending order
-  std::array<std::int16_t, 6> shown;   // as in the table
+  std::array<std::int16_t, 7> sorted;  // the numbers in ascending order
+  std::array<std::int16_t, 7> shown;   // as in the table
   std::int16_t bonus;
+  std::array<std::int16_t, 2> second;  // as in the table
 };
 
-std::array<std::int16_t, 6> sorted_copy(std::array<std::int16_t, 6> a, int pick_n) {
-  for (int i = 1; i < pick_n; ++i)
+template <std::size_t N>
+std::array<std::int16_t, N> sorted_copy(std::array<std::int16_t, N> a, int count) {
+  for (int i = 1; i < count; ++i)
     for (int j = i; j > 0 && a[j - 1] > a[j]; --j) std::swap(a[j - 1], a[j]);
   return a;
 }
@@ -388,8 +455,11 @@ int month_of_name(std::string_view name) {
 ImportPreview preview_import(std::string_view csv, const LottoDefinition& lotto, const TextGrid& table,
                              const DateFormat& format, DayMonthOrder order) {
   ImportPreview p;
-  const int pick_n = std::clamp<int>(lotto.pick_n, 1, 6);
+  p.game = lotto;
+  const int pick_n = std::clamp<int>(lotto.pick_n, 1, 7);
   const int play_n = lotto.play_n;
+  const int second_n = std::clamp<int>(lotto.second_n, 0, 2);
+  const bool with_bonus = classic_draw_lines(lotto) || lotto.bonus_n > 0;
   if (csv.starts_with("\xEF\xBB\xBF")) csv.remove_prefix(3);
   std::string converted;
   if (!valid_utf8(csv)) {
@@ -408,12 +478,16 @@ ImportPreview preview_import(std::string_view csv, const LottoDefinition& lotto,
       lines.begin(), lines.begin() + std::min<std::size_t>(lines.size(), sample_lines));
   Layout lay;
   for (char sep : {'\t', ';', ','}) {
-    const Layout l = find_layout(sample, sep, pick_n, play_n);
+    const Layout l = find_layout(sample, sep, lotto);
     if (l.score > lay.score) lay = l;
   }
   if (lay.score == 0) {
     p.message = "No draw was found in the file: no column holds dates beside " + std::to_string(pick_n) +
-                " columns of numbers from 1 to " + std::to_string(play_n) + ".";
+                " columns of numbers from 1 to " + std::to_string(play_n) +
+                (second_n > 0 ? " and " + std::to_string(second_n) + " of second-pool numbers from 1 to " +
+                                    std::to_string(lotto.second_pool)
+                              : std::string()) +
+                ".";
     return p;
   }
   p.separator = lay.sep;
@@ -422,6 +496,7 @@ ImportPreview preview_import(std::string_view csv, const LottoDefinition& lotto,
   // (the number columns need not be in ascending order).
   int needed = lay.date_col + 1;
   for (int k = 0; k < pick_n; ++k) needed = std::max(needed, lay.num_cols[k] + 1);
+  for (int j = 0; j < second_n; ++j) needed = std::max(needed, lay.second_cols[j] + 1);
   // The columns every line must have: those the header names, when it names at
   // least the draw's, or else those most lines have. Empty fields after them (a
   // separator at the end of a line) are no values.
@@ -473,9 +548,9 @@ ImportPreview preview_import(std::string_view csv, const LottoDefinition& lotto,
           refuse("the number " + std::to_string(v) + " appears twice.");
         row.numbers[k] = static_cast<std::int16_t>(v);
       }
-      const std::string_view b = lay.bonus_col >= 0 && lay.bonus_col < static_cast<int>(f.size())
-                                     ? f[lay.bonus_col]
-                                     : std::string_view{};
+      const std::string_view b =
+          with_bonus && lay.bonus_col >= 0 && lay.bonus_col < static_cast<int>(f.size()) ? f[lay.bonus_col]
+                                                                                         : std::string_view{};
       const int v = b.empty() ? 0 : whole(b);
       const bool among =
           std::find(row.numbers.begin(), row.numbers.begin() + pick_n, v) != row.numbers.begin() + pick_n;
@@ -489,6 +564,22 @@ ImportPreview preview_import(std::string_view csv, const LottoDefinition& lotto,
         refuse("the bonus " + std::to_string(v) + " is also one of the numbers.");
       }
       row.bonus = static_cast<std::int16_t>(v);
+      // The second-pool numbers: each from 1 to the pool's size, not twice.
+      int pair[2] = {-1, -1};
+      if (lay.stars_together && number_pair(f[lay.second_cols[0]], pair) != 2) pair[0] = pair[1] = -1;
+      for (int j = 0; j < second_n && row.reason.empty(); ++j) {
+        const std::string_view t = f[lay.second_cols[j]];
+        const int s = lay.stars_together ? pair[j] : whole(t);
+        if (s < 0)
+          refuse("the second-pool field " + quoted(t) + " is not " +
+                 (lay.stars_together ? "two whole numbers." : "a whole number."));
+        else if (s < 1 || s > lotto.second_pool)
+          refuse("the second-pool number " + std::to_string(s) + " is not between 1 and " +
+                 std::to_string(lotto.second_pool) + ".");
+        else if (j == 1 && row.second[0] == s)
+          refuse("the second-pool number " + std::to_string(s) + " appears twice.");
+        row.second[j] = static_cast<std::int16_t>(std::max(s, 0));
+      }
     }
     if (row.reason.empty()) {
       day_month += date.kind == DateRead::day_month;
@@ -535,14 +626,17 @@ ImportPreview preview_import(std::string_view csv, const LottoDefinition& lotto,
   // The table's draws by date.
   std::vector<TableDraw> known;
   known.reserve(static_cast<std::size_t>(std::max(table.rows() - 1, 0)));
-  for (int r = 1; r < table.rows() && table.cols() > col_bonus; ++r) {
+  const int bonus_col = classic_draw_lines(lotto) ? col_bonus : bonus_column(lotto);
+  for (int r = 1; r < table.rows() && table.cols() >= draw_grid_columns(lotto); ++r) {
     const auto day = parse_date(table.cell(r, col_date), format);
     if (!day) continue;
-    TableDraw t{*day, {}, {}, 0};
+    TableDraw t{*day, {}, {}, 0, {}};
     for (int k = 0; k < pick_n; ++k)
       t.shown[k] = static_cast<std::int16_t>(std::max(whole(table.cell(r, col_n1 + k)), 0));
     t.sorted = sorted_copy(t.shown, pick_n);
-    t.bonus = static_cast<std::int16_t>(std::max(whole(table.cell(r, col_bonus)), 0));
+    if (bonus_col >= 0) t.bonus = static_cast<std::int16_t>(std::max(whole(table.cell(r, bonus_col)), 0));
+    for (int j = 0; j < second_n; ++j)
+      t.second[j] = static_cast<std::int16_t>(std::max(whole(table.cell(r, second_column(lotto, j))), 0));
     known.push_back(t);
   }
   std::stable_sort(known.begin(), known.end(),
@@ -571,16 +665,19 @@ ImportPreview preview_import(std::string_view csv, const LottoDefinition& lotto,
       continue;
     }
     const auto mine = sorted_copy(row.numbers, pick_n);
+    const auto mine_second = sorted_copy(row.second, second_n);
     const TableDraw* first = &*it;
     bool same = false;
     for (; it != known.end() && it->day == row.day && !same; ++it)
-      same = it->sorted == mine && (it->bonus == row.bonus || it->bonus == 0 || row.bonus == 0);
+      same = it->sorted == mine && (it->bonus == row.bonus || it->bonus == 0 || row.bonus == 0) &&
+             sorted_copy(it->second, second_n) == mine_second;
     if (same) {
       row.status = ImportRowStatus::present;
       ++p.present;
     } else {
       row.status = ImportRowStatus::conflict;
-      row.reason = "the table holds " + draw_text(first->shown, pick_n, first->bonus) + " for " +
+      row.reason = "the table holds " +
+                   draw_text(first->shown, pick_n, first->bonus, first->second, second_n) + " for " +
                    format_date(row.day, format) + "; that draw is kept.";
       ++p.conflicts;
     }
@@ -612,17 +709,19 @@ std::string import_summary(const ImportPreview& p) {
 }
 
 TextGrid import_preview_grid(const ImportPreview& p) {
-  TextGrid g(static_cast<int>(p.rows.size()) + 1, 6);
+  const int second_n = std::clamp<int>(p.game.second_n, 0, 2);
+  const int extra = second_n > 0 ? 1 : 0;  // the Second column
+  TextGrid g(static_cast<int>(p.rows.size()) + 1, 6 + extra);
   g.fixed_rows = 1;
-  const char* headers[] = {"Line", "Date", "Numbers", "Bonus", "Result", "Reason"};
-  for (int c = 0; c < 6; ++c) g.set_cell(0, c, headers[c]);
+  const char* headers[] = {"Line", "Date", "Numbers", "Bonus", "Second", "Result", "Reason"};
+  for (int c = 0; c < 6 + extra; ++c) g.set_cell(0, c, headers[c < 4 || extra ? c : c + 1]);
   const char* results[] = {"new", "present", "conflict", "refused"};
   int r = 0;
   for (const ImportRow& row : p.rows) {
     ++r;
     g.set_cell(r, 0, std::to_string(row.line));
-    g.set_cell(r, 4, results[static_cast<int>(row.status)]);
-    g.set_cell(r, 5, row.reason);
+    g.set_cell(r, 4 + extra, results[static_cast<int>(row.status)]);
+    g.set_cell(r, 5 + extra, row.reason);
     if (row.status == ImportRowStatus::refused) {
       g.set_cell(r, 1, row.text);
       continue;
@@ -633,19 +732,27 @@ TextGrid import_preview_grid(const ImportPreview& p) {
       if (n > 0) numbers += (numbers.empty() ? "" : " ") + std::to_string(n);
     g.set_cell(r, 2, numbers);
     g.set_cell(r, 3, row.bonus > 0 ? std::to_string(row.bonus) : "");
+    std::string second;
+    for (int j = 0; j < second_n; ++j) second += (j ? " " : "") + std::to_string(row.second[j]);
+    if (extra) g.set_cell(r, 4, second);
   }
   return g;
 }
 
 TextGrid merged_draws(const TextGrid& table, const ImportPreview& preview, const DateFormat& format) {
   TextGrid g = table;
-  if (g.cols() < draw_columns) empty_draw_table(g);
+  const LottoDefinition& game = preview.game;
+  if (g.cols() < draw_grid_columns(game)) empty_draw_table(g, game);
+  const bool classic = classic_draw_lines(game);
   for (const ImportRow& row : preview.rows) {
     if (row.status != ImportRowStatus::fresh) continue;
     const int r = g.append_row();
     g.set_cell(r, col_date, format_date(row.day, DateFormat::iso()));
-    for (int k = 0; k < 6; ++k) g.set_cell(r, col_n1 + k, std::to_string(row.numbers[k]));
-    g.set_cell(r, col_bonus, std::to_string(row.bonus));
+    for (int k = 0; k < main_columns(game); ++k) g.set_cell(r, col_n1 + k, std::to_string(row.numbers[k]));
+    if (classic || game.bonus_n > 0)
+      g.set_cell(r, classic ? col_bonus : bonus_column(game), std::to_string(row.bonus));
+    for (int j = 0; j < game.second_n; ++j)
+      g.set_cell(r, second_column(game, j), std::to_string(row.second[j]));
   }
   for (int r = 1; r < g.rows(); ++r) {
     const auto day = parse_date(g.cell(r, col_date), format);
@@ -663,7 +770,7 @@ ImportWrite write_import(const std::filesystem::path& games, const std::string& 
     return w;
   }
   TextGrid merged = merged_draws(table, preview, format);
-  w.message = write_draws(games, name, merged, format);
+  w.message = write_draws(games, name, merged, format, preview.game);
   if (!w.message.empty()) return w;
   table = std::move(merged);
   w.written = true;
@@ -672,7 +779,8 @@ ImportWrite write_import(const std::filesystem::path& games, const std::string& 
 }
 
 std::string import_refusal(const std::string& name_text, const std::string& chosen, const std::string& owner,
-                           const std::filesystem::path& games, const DateFormat& format) {
+                           const std::filesystem::path& games, const DateFormat& format,
+                           const LottoDefinition& game) {
   if (chosen.empty() || trim_blanks(name_text) != chosen)
     return "Please choose in the Name list the lotto that gets the draws.";
   const bool has_file = file_exists(games / chosen / "draws.txt");
@@ -681,7 +789,7 @@ std::string import_refusal(const std::string& name_text, const std::string& chos
            "' in the Name list first.";
   if (has_file) {
     TextGrid table;
-    const ReadDrawsResult read = read_draws(games, chosen, table, format);
+    const ReadDrawsResult read = read_draws(games, chosen, table, format, game);
     if (!read.message.empty())
       return "The draws of '" + chosen + "' must be corrected first: " + read.message;
   }
@@ -698,13 +806,13 @@ ImportFileRun import_draws_file(const std::filesystem::path& csv_path, const std
   }
   TextGrid table;
   if (file_exists(games / name / "draws.txt")) {
-    const ReadDrawsResult read = read_draws(games, name, table, format);
+    const ReadDrawsResult read = read_draws(games, name, table, format, lotto);
     if (!read.message.empty()) {
       run.message = "The draws of '" + name + "' must be corrected first: " + read.message;
       return run;
     }
   } else {
-    empty_draw_table(table);
+    empty_draw_table(table, lotto);
   }
   const auto text = read_file(csv_path);
   if (!text) {

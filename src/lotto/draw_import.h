@@ -32,8 +32,9 @@ struct ImportRow {
   int line = 0;  // line number in the file, from 1
   ImportRowStatus status = ImportRowStatus::refused;
   DayNumber day = 0;
-  std::array<std::int16_t, 6> numbers{};  // as drawn; 0 past pick_n
+  std::array<std::int16_t, 7> numbers{};  // as drawn; 0 past pick_n
   std::int16_t bonus = 0;                 // 0: none
+  std::array<std::int16_t, 2> second{};   // the second-pool numbers; 0 past second_n
   std::string reason;                     // refused: why; conflict: the table's draw, which is kept
   std::string text;                       // refused: the line as the file has it (at most 120 bytes)
 };
@@ -49,20 +50,27 @@ struct ImportPreview {
   bool header = false;
   DayMonthOrder order = DayMonthOrder::unknown;  // the order used for d/m dates
   std::vector<ImportRow> rows;                   // every data line, in file order
+  LottoDefinition game;                          // the game the rows were checked against
   int rows_read = 0, fresh = 0, present = 0, conflicts = 0, refused = 0;
 };
 
 // A draw table with its headers and no draw (a new lotto's history, or the table an
 // import fills for a lotto that has none).
 void empty_draw_table(TextGrid& grid);
+void empty_draw_table(TextGrid& grid, const LottoDefinition& game);
 // Gives a grid that is not yet a draw table (the start grid) the draw table's columns
 // and headers, keeping its rows.
 void ensure_draw_columns(TextGrid& grid);
+void ensure_draw_columns(TextGrid& grid, const LottoDefinition& game);
 
 // Reads `csv` (UTF-8 or 8-bit text) and compares its draws with `table`, a
 // draw table as read_draws makes it (dates in `format` or ISO). Each row is
-// checked against `lotto`: pick_n distinct numbers from 1 to play_n, and an
-// optional bonus in that range that is not one of the numbers. A row is
+// checked against `lotto`: pick_n distinct numbers from 1 to play_n, an
+// optional bonus in that range that is not one of the numbers (games that draw
+// one), and the second_n distinct second-pool numbers from 1 to second_pool.
+// The second-pool columns are found by their header ("Powerball", "Mega Ball",
+// "Lucky Stars" holding both stars, "Star 1", "Lucky Star 2" ...), or else are
+// the next columns after the numbers (and the bonus). A row is
 // present when the table holds a draw of its date with the same numbers in
 // any order (and the same bonus, when both have one), in conflict when the
 // table's draw of that date differs; the table's draw is then kept. A second
@@ -75,8 +83,9 @@ ImportPreview preview_import(std::string_view csv, const LottoDefinition& lotto,
 // e.g. "Line 7: the number 50 is not between 1 and 49."
 std::string import_summary(const ImportPreview& preview);
 
-// A grid of the preview for the window: Line, Date, Numbers, Bonus, Result,
-// Reason; one row per data line. A refused row shows its line's text under Date.
+// A grid of the preview for the window: Line, Date, Numbers, Bonus, (Second,
+// for a game with a second pool,) Result, Reason; one row per data line. A refused row shows its line's text
+// under Date.
 TextGrid import_preview_grid(const ImportPreview& preview);
 
 // `table` with the new rows of `preview` added (dates written yyyy-mm-dd, the
@@ -101,7 +110,8 @@ ImportWrite write_import(const std::filesystem::path& games, const std::string& 
 // since): "" or the reason to show. The lotto's draws.txt must read whole, so
 // that the merged table written over it holds every draw it had.
 std::string import_refusal(const std::string& name_text, const std::string& chosen, const std::string& owner,
-                           const std::filesystem::path& games, const DateFormat& format);
+                           const std::filesystem::path& games, const DateFormat& format,
+                           const LottoDefinition& game = LottoDefinition{});
 
 // The command line's import: reads the lotto's definition and draws, the file
 // `csv_path`, previews and, unless the preview stops, writes. `summary` is

@@ -56,7 +56,10 @@ std::string tier_label(const LottoDefinition& def, const PrizeTier& tier) {
   return s;
 }
 
-int main_columns(const LottoDefinition& def) { return std::max<int>(6, def.pick_n); }
+int main_columns(const LottoDefinition& def) {
+  // A record may hold any count: the grid never has more columns than a draw can.
+  return std::clamp<int>(def.pick_n, 6, max_main_drawn);
+}
 
 int bonus_column(const LottoDefinition& def) { return def.bonus_n > 0 ? 2 + main_columns(def) : -1; }
 

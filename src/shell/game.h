@@ -49,8 +49,8 @@ const PrizeTier* find_tier(const std::vector<PrizeTier>& tiers, int main, bool b
 // a bonus), then "+s" second-pool matches (games with a second pool).
 std::string tier_label(const LottoDefinition& def, const PrizeTier& tier);
 
-// The draw grid of a game: date, key, the main numbers (never fewer than six
-// columns, so classic grids keep their bonus in column 8), the bonus when the
+// The draw grid of a game: date, key, the main numbers (six or seven columns,
+// so classic grids keep their bonus in column 8), the bonus when the
 // game draws one, then the second-pool numbers.
 int main_columns(const LottoDefinition& def);
 int bonus_column(const LottoDefinition& def);          // -1 when no bonus is drawn

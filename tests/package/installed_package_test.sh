@@ -24,7 +24,8 @@ for d in libqt6widgets6 libqt6charts6 qt6-qpa-plugins; do
 done
 
 program=$root/usr/lib/drawsmith/drawsmith
-for f in usr/lib/drawsmith/d1 usr/lib/drawsmith/d1a usr/lib/drawsmith/d2 usr/lib/drawsmith/about.htm \
+for f in usr/lib/drawsmith/d1 usr/lib/drawsmith/d1a usr/lib/drawsmith/d2 usr/lib/drawsmith/game_powerball \
+  usr/lib/drawsmith/draws_powerball usr/lib/drawsmith/game_euromillions usr/lib/drawsmith/game_lotto_max usr/lib/drawsmith/about.htm \
   usr/lib/drawsmith/main.htm usr/share/icons/hicolor/scalable/apps/drawsmith.svg \
   usr/share/metainfo/io.github.drawsmith.drawsmith.metainfo.xml; do
   [[ -f $root/$f ]] || fail "missing /$f"
