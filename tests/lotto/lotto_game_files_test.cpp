@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "lotto/draw_import.h"
+#include "lotto/game_form.h"
 #include "lotto/lotto_files.h"
 #include "shell/samples.h"
 #include "support/scratch.h"
@@ -284,4 +285,61 @@ TEST(GameFile, ShippedGamesReadBackWholeAndKeepThePublishedOdds) {
   ASSERT_EQ(read_draws(app.games(), "USA_Powerball", g, iso, pb).message, "");
   ASSERT_EQ(g.rows(), 51);
   EXPECT_EQ(g.cell(50, 0) + " " + g.cell(50, 2) + " " + g.cell(50, 8), "2026-01-24 2 5");
+}
+
+TEST(GameForm, PrizeTableIsReadRowByRowAndRefusedWhereItIsWrong) {
+  LottoDefinition d;
+  d.play_n = 50;
+  d.pick_n = 5;
+  GameShapeForm f;
+  f.bonus = false;
+  f.second_pool = "12";
+  f.second_n = "2";
+  const NumberFormat comma{','};
+  f.prizes = prize_grid({}, comma);
+  const auto row = [&f](std::vector<std::string> cells) {
+    const int r = f.prizes.append_row();
+    for (int c = 0; c < 5; ++c) f.prizes.set_cell(r, c, cells[c]);
+  };
+  row({"5", "no", "2", "1000000", "average"});
+  row({"", "", "", "", ""});  // a blank row is no tier
+  row({"2", "", "1", "8,06", ""});
+  ASSERT_EQ(read_game_shape(f, comma, d).message, "");
+  EXPECT_EQ(d.tiers, (std::vector<PrizeTier>{{5, false, 2, 1000000, true}, {2, false, 1, 8.06, false}}));
+  EXPECT_EQ(prize_grid(d.tiers, comma).cell(2, prize_payout), "8,06");
+  const struct {
+    int row, col;
+    std::string text, message;
+  } bad[] = {
+      {3, prize_main, "6", "Prize table, row 3: the main matches must be a whole number from 0 to 5."},
+      {3, prize_bonus, "yes", "Prize table, row 3: this game draws no bonus."},
+      {3, prize_second, "3",
+       "Prize table, row 3: the second-pool matches must be a whole number from 0 to 2."},
+      {3, prize_payout, "-1", "Prize table, row 3: the payout must be a number of at least 0."},
+      {3, prize_main, "5", "Prize table, row 3: the same matches as another row."},
+  };
+  for (const auto& b : bad) {
+    GameShapeForm g = f;
+    if (b.text == "5") g.prizes.set_cell(3, prize_second, "2");
+    g.prizes.set_cell(b.row, b.col, b.text);
+    LottoDefinition kept = d;
+    const GameShapeRead r = read_game_shape(g, comma, kept);
+    EXPECT_EQ(r.message, b.message);
+    EXPECT_EQ(r.row * 10 + r.col, b.row * 10 + b.col) << b.message;
+    EXPECT_EQ(kept, d);
+  }
+  f.second_pool = "2";
+  EXPECT_EQ(read_game_shape(f, comma, d).col, -1);
+  // A first table for 7 numbers and a bonus: 7, 6+bonus, 6, ... 1+bonus, each paying 0.
+  const auto start = starting_tiers(7, true, 0);
+  ASSERT_EQ(start.size(), 12u);
+  EXPECT_EQ(start[1], (PrizeTier{6, true, 0, 0, false}));
+  EXPECT_EQ(start.back(), (PrizeTier{1, true, 0, 0, false}));
+  int at = -1;
+  EXPECT_EQ(check_second_numbers({"7", "7"}, 2, 12, at),
+            "The second-pool number 7 is drawn twice. A draw holds it once.");
+  EXPECT_EQ(at, 1);
+  EXPECT_NE(check_second_numbers({"13", "1"}, 2, 12, at), "");
+  EXPECT_EQ(at, 0);
+  EXPECT_EQ(check_second_numbers({"12", "1"}, 2, 12, at), "");
 }
