@@ -1087,5 +1087,49 @@
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
+    <message>
+        <source>Bonus number drawn</source>
+        <translation>Numéro complémentaire tiré</translation>
+    </message>
+    <message>
+        <source>Second pool: playing numbers</source>
+        <translation>Second bassin : numéros en jeu</translation>
+    </message>
+    <message>
+        <source>Second pool: picking numbers</source>
+        <translation>Second bassin : numéros tirés</translation>
+    </message>
+    <message>
+        <source>Prize table</source>
+        <translation>Tableau des lots</translation>
+    </message>
+    <message>
+        <source>Add row</source>
+        <translation>Ajouter une ligne</translation>
+    </message>
+    <message>
+        <source>Remove row</source>
+        <translation>Retirer la ligne</translation>
+    </message>
+    <message>
+        <source>Main</source>
+        <translation>Principaux</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>Second</translation>
+    </message>
+    <message>
+        <source>Payout</source>
+        <translation>Gain</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Nature</translation>
+    </message>
+    <message>
+        <source>One row per prize tier: main numbers matched, bonus yes or no, second-pool numbers matched, payout of one play, fixed or average</source>
+        <translation>Une ligne par rang de lots : numéros principaux trouvés, complémentaire oui ou non, numéros du second bassin trouvés, gain d'une mise, fixe ou moyen</translation>
+    </message>
 </context>
 </TS>

@@ -1,0 +1,154 @@
+#include "lotto/ui/game_shape_box.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "shell/ui/combo_box.h"
+#include "shell/ui/text.h"
+#include "shell/ui/translation.h"
+
+namespace ds::ui {
+
+namespace {
+
+QComboBox* count_box(QWidget* parent, const char* name, const std::vector<std::string>& items) {
+  auto* c = new QComboBox(parent);
+  c->setObjectName(QString::fromLatin1(name));
+  c->setEditable(true);
+  c->setInsertPolicy(QComboBox::NoInsert);
+  for (const auto& i : items) c->addItem(qs(i));
+  c->setMaximumWidth(90);
+  choose_only_from_list(c);
+  return c;
+}
+
+QLabel* caption(QWidget* parent, const char* name, const QString& text) {
+  auto* l = new QLabel(text, parent);
+  l->setObjectName(QString::fromLatin1(name));
+  return l;
+}
+
+}  // namespace
+
+GameShapeBox::GameShapeBox(QWidget* parent) : QFrame(parent) {
+  setObjectName(QStringLiteral("fraGame"));
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  auto* counts = new QFormLayout;
+  bonus_ = new QCheckBox(QStringLiteral("Bonus number drawn"), this);
+  bonus_->setObjectName(QStringLiteral("chkBonus"));
+  second_pool_ = count_box(this, "cmbSecondPool", second_pool_items());
+  second_n_ = count_box(this, "cmbSecondN", second_n_items());
+  counts->addRow(QString(), bonus_);
+  counts->addRow(caption(this, "lblSecondPool", QStringLiteral("Second pool: playing numbers")),
+                 second_pool_);
+  counts->addRow(caption(this, "lblSecondN", QStringLiteral("Second pool: picking numbers")), second_n_);
+  layout->addLayout(counts);
+
+  table_part_ = new QWidget(this);
+  auto* table = new QVBoxLayout(table_part_);
+  table->setContentsMargins(0, 0, 0, 0);
+  auto* heading = caption(table_part_, "lblPrizeTable", QStringLiteral("Prize table"));
+  QFont bold = heading->font();
+  bold.setBold(true);
+  heading->setFont(bold);
+  table->addWidget(heading);
+  prizes_ = new QTableWidget(0, prize_columns, table_part_);
+  prizes_->setObjectName(QStringLiteral("msfPrizes"));
+  QStringList headers;
+  for (const char* h : {"Main", "Bonus", "Second", "Payout", "Kind"})
+    headers << translated(QString::fromLatin1(h));
+  prizes_->setHorizontalHeaderLabels(headers);
+  prizes_->setToolTip(
+      tr("One row per prize tier: main numbers matched, bonus yes or no, second-pool "
+         "numbers matched, payout of one play, fixed or average"));
+  prizes_->verticalHeader()->setDefaultSectionSize(22);
+  prizes_->horizontalHeader()->setStretchLastSection(true);
+  for (int c = 0; c < prize_payout; ++c) prizes_->setColumnWidth(c, 52);
+  prizes_->setColumnWidth(prize_payout, 96);
+  prizes_->setMinimumHeight(180);
+  table->addWidget(prizes_, 1);
+  auto* rows = new QHBoxLayout;
+  add_row_ = new QPushButton(QStringLiteral("Add row"), table_part_);
+  add_row_->setObjectName(QStringLiteral("cmdTierAdd"));
+  add_row_->setAutoDefault(false);
+  remove_row_ = new QPushButton(QStringLiteral("Remove row"), table_part_);
+  remove_row_->setObjectName(QStringLiteral("cmdTierRemove"));
+  remove_row_->setAutoDefault(false);
+  rows->addWidget(add_row_);
+  rows->addWidget(remove_row_);
+  rows->addStretch();
+  table->addLayout(rows);
+  layout->addWidget(table_part_, 1);
+
+  connect(bonus_, &QCheckBox::toggled, this, &GameShapeBox::shape_changed);
+  connect(second_n_, &QComboBox::currentTextChanged, this, &GameShapeBox::shape_changed);
+  connect(add_row_, &QPushButton::clicked, this, [this] {
+    prizes_->insertRow(prizes_->rowCount());
+    prizes_->setCurrentCell(prizes_->rowCount() - 1, prize_main);
+    prizes_->setFocus();
+  });
+  connect(remove_row_, &QPushButton::clicked, this, [this] {
+    if (prizes_->currentRow() >= 0) prizes_->removeRow(prizes_->currentRow());
+  });
+}
+
+void GameShapeBox::show_form(const GameShapeForm& form) {
+  const QSignalBlocker b1(bonus_), b2(second_n_);
+  bonus_->setChecked(form.bonus);
+  second_pool_->setEditText(qs(form.second_pool));
+  second_n_->setEditText(qs(form.second_n));
+  const TextGrid& g = form.prizes;
+  prizes_->setRowCount(std::max(g.rows() - 1, 0));
+  for (int r = 1; r < g.rows(); ++r)
+    for (int c = 0; c < prize_columns; ++c)
+      prizes_->setItem(r - 1, c, new QTableWidgetItem(c < g.cols() ? qs(g.cell(r, c)) : QString()));
+}
+
+GameShapeForm GameShapeBox::form() const {
+  GameShapeForm f;
+  f.bonus = bonus_->isChecked();
+  f.second_pool = second_pool_->currentText().toStdString();
+  f.second_n = second_n_->currentText().toStdString();
+  f.prizes = prize_grid({}, NumberFormat{});
+  for (int r = 0; r < prizes_->rowCount(); ++r) {
+    const int row = f.prizes.append_row();
+    for (int c = 0; c < prize_columns; ++c)
+      if (const QTableWidgetItem* item = prizes_->item(r, c))
+        f.prizes.set_cell(row, c, item->text().toStdString());
+  }
+  return f;
+}
+
+void GameShapeBox::show_table(bool shown, int pick_n) {
+  if (shown && prizes_->rowCount() == 0) {
+    GameShapeForm f = form();
+    const auto second_n = second_n_->currentText().toInt();
+    f.prizes = prize_grid(starting_tiers(pick_n, bonus_->isChecked(), second_n), NumberFormat{});
+    show_form(f);
+  }
+  table_part_->setVisible(shown);
+}
+
+bool GameShapeBox::table_shown() const { return !table_part_->isHidden(); }
+
+void GameShapeBox::focus(int row, int col) {
+  if (col == -1) return second_pool_->setFocus();
+  if (col == -2) return second_n_->setFocus();
+  if (row < 1) return;
+  prizes_->setCurrentCell(row - 1, col);
+  prizes_->setFocus();
+}
+
+QList<QWidget*> GameShapeBox::tab_order() const {
+  return {bonus_, second_pool_, second_n_, prizes_, add_row_, remove_row_};
+}
+
+}  // namespace ds::ui
