@@ -382,4 +382,12 @@ std::string backtest_report_html(const BacktestReport& r) {
   return h + "</body></html>";
 }
 
+PrintOutcome print_backtest(const BacktestReport& report) {
+  PrintOutcome r;
+  r.title = "Print Back-test";
+  r.document = "Back-test";
+  r.html = backtest_report_html(report);
+  return r;
+}
+
 }  // namespace ds

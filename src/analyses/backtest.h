@@ -132,5 +132,7 @@ struct BacktestReport {
   const TextGrid* totals_grid = nullptr;  // backtest_totals_grid, printed when it compares systems
 };
 std::string backtest_report_html(const BacktestReport& report);
+// cmdPrint: that page.
+PrintOutcome print_backtest(const BacktestReport& report);
 
 }  // namespace ds

@@ -206,4 +206,13 @@ std::string performance_report_html(const PerformanceReport& report) {
   return h;
 }
 
+PrintOutcome print_performance(PerformanceReport report, const AppState& state) {
+  report.lotto_name = state.lotto_name;
+  PrintOutcome r;
+  r.title = "Print System Performance";
+  r.document = "System Performance";
+  r.html = performance_report_html(report);
+  return r;
+}
+
 }  // namespace ds

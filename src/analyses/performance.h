@@ -73,5 +73,7 @@ struct PerformanceReport {
 // An HTML page with the draw, the system, the targeted set, the winning
 // tickets and the total.
 std::string performance_report_html(const PerformanceReport& report);
+// cmdPrint: that page, of the last calculation (`report`) in the lotto chosen now.
+PrintOutcome print_performance(PerformanceReport report, const AppState& state);
 
 }  // namespace ds

@@ -61,15 +61,16 @@ void emty_lotto(LottoForm& form) {
   form.cost = "1";
 }
 
-LottoLoad lotto_load(const std::filesystem::path& app_folder) {
-  LottoLoad load;
-  load.games = lotto_folder(app_folder);
-  if (!folder_exists(load.games)) make_folder(load.games);
-  load.names = list_lottos(load.games);
-  load.mode = load.names.empty() ? 1 : 0;
-  load.form = lotto_start_form();
-  load.draw.n.fill("0");
-  return load;
+LottoOutcome lotto_load(LottoModel& m, const std::filesystem::path& app_folder) {
+  LottoOutcome r;
+  m.games = lotto_folder(app_folder);
+  if (!folder_exists(m.games)) make_folder(m.games);
+  r.names = list_lottos(m.games);
+  m.mode = r.names->empty() ? 1 : 0;
+  r.form = lotto_start_form();
+  r.draw = DrawForm{};
+  r.draw->n.fill("0");
+  return r;
 }
 
 std::vector<std::string> play_n_items() {
@@ -113,11 +114,27 @@ std::string lotto_exists_message(const std::string& name) {
   return "The lotto '" + name + "' already exists. Choose it in the Name list and press Edit to change it.";
 }
 
+// Reads the lotto's definition into the state and the boxes, and remembers what
+// was read of param.tix; the message when it cannot be read.
+std::string read_lotto_definition(LottoModel& model, const std::string& name, AppState& s, LottoOutcome& r) {
+  const auto param = model.games / name / "param.tix";
+  const FileFingerprint before = take_fingerprint(param);
+  std::string message = read_definition(model.games, name, s.lotto);
+  if (!message.empty()) return message;
+  model.definition_file = loaded_file(param, before, TextGrid{});
+  r.form = LottoForm{};
+  r.form->name = name;
+  show_definition(s.lotto, s.number_format, *r.form);
+  s.lotto_name = name;
+  return {};
+}
+
 }  // namespace
 
-SaveLottoResult save_lotto(const LottoForm& f, const std::string& current, const std::filesystem::path& games,
-                           AppState& s, const LoadedFile* definition, const AskUser& ask) {
-  SaveLottoResult r;
+LottoOutcome save_lotto(LottoModel& model, const LottoForm& f, AppState& s, const AskUser& ask) {
+  LottoOutcome r;
+  const std::filesystem::path& games = model.games;
+  const std::string& current = model.editing;
   const MessageCatalogue& m = messages();
   auto refuse = [&r](const std::string& message, LottoFocus focus) {
     r.message = message;
@@ -137,8 +154,9 @@ SaveLottoResult save_lotto(const LottoForm& f, const std::string& current, const
   // The definition read may have been changed by another program since: the
   // user decides before anything is stored.
   const auto param = games / *name / "param.tix";
-  if (definition && *name == current && definition->path == param &&
-      file_changed(definition->fingerprint, take_fingerprint(param))) {
+  const LoadedFile& definition = model.definition_file;
+  if (*name == current && definition.path == param &&
+      file_changed(definition.fingerprint, take_fingerprint(param))) {
     const Question q{"The definition of the lotto '" + *name +
                          "' (param.tix) was changed outside this window since it was read. Overwrite it "
                          "with the values shown here, or read it again (the values typed here are then "
@@ -150,8 +168,9 @@ SaveLottoResult save_lotto(const LottoForm& f, const std::string& current, const
       return r;
     }
     if (answer == 1) {
-      r.reload = true;
-      r.name = *name;
+      // The file's definition is shown again; the draws are not touched.
+      r.message = read_lotto_definition(model, *name, s, r);
+      if (!r.refused()) model.mode = 0;
       return r;
     }
   }
@@ -192,11 +211,12 @@ SaveLottoResult save_lotto(const LottoForm& f, const std::string& current, const
   FileFingerprint written;
   if (const auto error = write_definition(games, *name, d, &written); !error.empty())
     return refuse(error, LottoFocus::none);
-  r.written = true;
-  r.definition_file = loaded_file(param, written, TextGrid{});
-  r.name = *name;
+  model.definition_file = loaded_file(param, written, TextGrid{});
+  model.editing = *name;
   r.names = list_lottos(games);
-  r.mode = r.names.empty() ? 1 : 0;
+  model.mode = r.names->empty() ? 1 : 0;
+  r.form = f;
+  r.form->name = *name;
   r.status = "The lotto '" + *name + "' was saved.";
   return r;
 }
@@ -219,33 +239,37 @@ CreateNameResult create_name(const std::string& answer, const std::filesystem::p
   return r;
 }
 
-CreateLottoResult create_lotto(const std::string& answer, const LottoForm& shown,
-                               const std::filesystem::path& games, const DateFormat& format, TextGrid& grid) {
-  CreateLottoResult r;
+LottoOutcome create_lotto(LottoModel& model, const std::string& answer, const LottoForm& shown,
+                          const DateFormat& format) {
   // The name first: a cancelled prompt or a refused name leaves the lotto shown,
   // its draws and the buttons as they were.
-  const CreateNameResult name = create_name(answer, games);
-  static_cast<LottoOutcome&>(r) = name;
+  const CreateNameResult name = create_name(answer, model.games);
+  LottoOutcome r = name;
   if (name.refused() || name.name.empty()) return r;
-  r.created = true;
   r.form = shown;
-  emty_lotto(r.form);
-  r.form.name = name.name;
+  emty_lotto(*r.form);
+  r.form->name = name.name;
   // A new lotto has no draws yet: the draws of the lotto shown before must not be
   // saved under the new name.
-  empty_draw_table(grid);
-  r.owner = name.name;
-  const auto draws = games / name.name / "draws.txt";
-  r.draws_file = loaded_file(draws, take_fingerprint(draws), grid);
+  empty_draw_table(model.draws);
+  model.owner = name.name;
+  model.editing.clear();
+  model.current_row = 0;
+  model.unsaved = false;
+  model.mode = 2;
+  const auto draws = model.games / name.name / "draws.txt";
+  model.draws_file = loaded_file(draws, take_fingerprint(draws), model.draws);
+  model.definition_file = LoadedFile{};
   r.draw = empty_draw(format);
   r.status = "";
   r.focus = LottoFocus::play_n;
   return r;
 }
 
-EditLottoResult edit_lotto(const AppState& s) {
-  EditLottoResult r;
-  r.editing = s.lotto_name;
+LottoOutcome edit_lotto(LottoModel& model, const AppState& s) {
+  LottoOutcome r;
+  model.editing = s.lotto_name;
+  model.mode = 2;
   r.focus = LottoFocus::play_n;
   return r;
 }
@@ -268,48 +292,43 @@ bool take_current_draw(const DrawForm& draw, AppState& s) {
   return true;
 }
 
-ChooseLottoResult read_lotto(const std::string& name, const std::filesystem::path& games, AppState& s,
-                             TextGrid& grid) {
-  ChooseLottoResult r;
+LottoOutcome read_lotto(LottoModel& model, const std::string& name, AppState& s) {
+  LottoOutcome r;
   const auto safe = safe_name(name);
   if (!safe || *safe != name) {
     r.message = unsafe_name_message();
     return r;
   }
-  const auto param = games / name / "param.tix";
-  const FileFingerprint param_before = take_fingerprint(param);
-  r.message = read_definition(games, name, s.lotto);
+  r.message = read_lotto_definition(model, name, s, r);
   if (r.refused()) return r;
-  r.definition_read = true;
-  r.definition_file = loaded_file(param, param_before, TextGrid{});
-  r.form.name = name;
-  show_definition(s.lotto, s.number_format, r.form);
-  s.lotto_name = name;
 
   // The fingerprint first: a change made while the file is read still shows.
-  const auto path = games / name / "draws.txt";
+  TextGrid& grid = model.draws;
+  const auto path = model.games / name / "draws.txt";
   const FileFingerprint before = take_fingerprint(path);
   ReadDrawsResult read;
   if (!before.exists && !fs::exists(path)) {
     // No history yet (a lotto just created): an empty table, nothing to say.
     empty_draw_table(grid);
   } else {
-    read = read_draws(games, name, grid, s.date_format);
+    read = read_draws(model.games, name, grid, s.date_format);
   }
   r.message = read.message;
-  r.grid_read = true;
-  r.draws_file = loaded_file(path, before, grid);
+  // The grid was rebuilt from this lotto's file: it is the grid's owner now.
+  model.owner = name;
+  model.unsaved = false;
+  model.draws_file = loaded_file(path, before, grid);
   if (read.stopped) {
-    r.current_row = read.bad_date ? 1 : 0;
+    model.current_row = read.bad_date ? 1 : 0;
     return r;
   }
-  r.draws_read = true;
+  r.select_current = true;
   const int last = grid.rows() - 1;
   if (last >= 1) {
     r.draw = draw_from_row(grid, last);
-    r.current_row = last;
+    model.current_row = last;
     // The draw the boxes show is the current draw of the other windows, as a selected row is.
-    if (!take_current_draw(r.draw, s)) {
+    if (!take_current_draw(*r.draw, s)) {
       s.current_draw_date = 0;
       s.current_draw.fill(0);
     }
@@ -317,11 +336,11 @@ ChooseLottoResult read_lotto(const std::string& name, const std::filesystem::pat
     // No draw yet: the boxes are ready for the first one (New adds its row), and
     // there is no current draw.
     r.draw = empty_draw(s.date_format);
-    r.current_row = 0;
+    model.current_row = 0;
     s.current_draw_date = 0;
     s.current_draw.fill(0);
   }
-  r.mode = 0;
+  model.mode = 0;
   return r;
 }
 
@@ -332,9 +351,14 @@ UnsavedQuestion unsaved_draws_question(const std::string& owner) {
   return {"The draws added to '" + owner + "' are not saved. Save them before going on?"};
 }
 
-DiskNotice lotto_disk_notice(const std::string& owner, LoadedFile& draws_file, bool unsaved_draws,
-                             LoadedFile& definition_file, bool editing_definition) {
+DiskNotice lotto_disk_notice(LottoModel& model) {
   DiskNotice n;
+  if (model.owner.empty()) return n;
+  const std::string& owner = model.owner;
+  LoadedFile& draws_file = model.draws_file;
+  LoadedFile& definition_file = model.definition_file;
+  const bool unsaved_draws = model.unsaved;
+  const bool editing_definition = LottoEditMode(model.mode).save;
   if (!draws_file.path.empty())
     n = notice_disk_change(draws_file, take_fingerprint(draws_file.path), unsaved_draws,
                            "the draws of '" + owner + "'");
@@ -349,11 +373,10 @@ DiskNotice lotto_disk_notice(const std::string& owner, LoadedFile& draws_file, b
   return n;
 }
 
-ChooseLottoResult choose_lotto(const std::string& name, const std::filesystem::path& games, AppState& s,
-                               TextGrid& grid) {
-  ChooseLottoResult r = read_lotto(name, games, s, grid);
+LottoOutcome choose_lotto(LottoModel& model, const std::string& name, AppState& s) {
+  LottoOutcome r = read_lotto(model, name, s);
   if (!r.refused()) {
-    r.status = name + ": " + std::to_string(std::max(grid.rows() - 1, 0)) + " draws";
+    r.status = name + ": " + std::to_string(std::max(model.draws.rows() - 1, 0)) + " draws";
     r.status_stays = true;
   }
   return r;
@@ -396,9 +419,10 @@ std::string same_date_message(const std::string& date) {
 
 }  // namespace
 
-AddDrawResult add_draw(const DrawForm& draw, int current_row, AppState& s, TextGrid& grid) {
-  AddDrawResult r;
-  static_cast<LottoOutcome&>(r) = Check_draw(draw, s.lotto.play_n, s);
+LottoOutcome add_draw(LottoModel& model, const DrawForm& draw, AppState& s) {
+  TextGrid& grid = model.draws;
+  const int current_row = model.current_row;
+  LottoOutcome r = Check_draw(draw, s.lotto.play_n, s);
   if (r.refused()) return r;
   const auto refuse = [&r](const std::string& message, LottoFocus focus) {
     static_cast<LottoOutcome&>(r) = refusal(message, focus);
@@ -421,7 +445,8 @@ AddDrawResult add_draw(const DrawForm& draw, int current_row, AppState& s, TextG
   ensure_draw_columns(grid);
   grid.set_cell(current_row, col_date, draw.date);
   for (int i = 0; i < 7; ++i) grid.set_cell(current_row, col_n1 + i, draw.n[i]);
-  r.row_written = true;
+  model.unsaved = true;
+  r.select_current = true;
   return r;
 }
 
@@ -431,37 +456,37 @@ int new_draw_row(TextGrid& grid) {
   return grid.append_row();
 }
 
-NewDrawResult new_draw(TextGrid& grid, const DateFormat& format, const std::string& owner) {
-  NewDrawResult r;
-  if (owner.empty()) {
+LottoOutcome new_draw(LottoModel& model, const DateFormat& format) {
+  LottoOutcome r;
+  if (model.owner.empty()) {
     r.message = "Please choose a lotto in the Name list, or create one, before adding draws.";
     r.focus = LottoFocus::name;
     return r;
   }
-  r.current_row = new_draw_row(grid);
+  model.current_row = new_draw_row(model.draws);
+  r.select_current = true;
   r.draw = empty_draw(format);
   r.focus = LottoFocus::date;
   return r;
 }
 
-SelectRowResult select_draw_row(const TextGrid& grid, int row, AppState& s) {
-  SelectRowResult r;
-  if (row < 1 || row > grid.rows() - 1) {
+LottoOutcome select_draw_row(LottoModel& model, int row, AppState& s) {
+  LottoOutcome r;
+  if (row < 1 || row > model.draws.rows() - 1) {
     r.message = "Please select a correct row";
     return r;
   }
-  r.filled = true;
-  r.current_row = row;
-  r.draw = draw_from_row(grid, row);
+  model.current_row = row;
+  r.draw = draw_from_row(model.draws, row);
   const std::string bad = "In the selected row not correct data";
-  const auto day = parse_date(r.draw.date, s.date_format);
+  const auto day = parse_date(r.draw->date, s.date_format);
   if (!day) {
     r.message = bad;
     return r;
   }
   s.current_draw_date = *day;
   for (int i = 0; i < 7; ++i) {
-    const auto v = parse_i16(r.draw.n[i]);
+    const auto v = parse_i16(r.draw->n[i]);
     if (!v) {
       r.message = bad;
       return r;
@@ -494,12 +519,15 @@ Question draw_conflict_question(const std::string& lotto, const TextGrid& mine, 
           {"This window's", "The file's"}};
 }
 
-SaveDrawsResult save_draws(const std::string& name_text, const std::string& owner, int current_row,
-                           const std::filesystem::path& games, TextGrid& grid, const AppState& s,
-                           LoadedFile* loaded, const AskUser& ask) {
-  SaveDrawsResult r;
-  r.owner = owner;
-  r.current_row = current_row;
+LottoOutcome save_draws(LottoModel& model, const std::string& name_text, const AppState& s,
+                        const AskUser& ask) {
+  LottoOutcome r;
+  r.select_current = true;
+  const std::string owner = model.owner;
+  const int current_row = model.current_row;
+  const std::filesystem::path& games = model.games;
+  TextGrid& grid = model.draws;
+  LoadedFile* loaded = &model.draws_file;
   if (blank(name_text)) {
     r.message = messages().type_data;
     r.focus = LottoFocus::name;
@@ -534,7 +562,7 @@ SaveDrawsResult save_draws(const std::string& name_text, const std::string& owne
   TextGrid merged;
   bool merging = false;
   RowMerge plan;
-  if (loaded && loaded->path == path) {
+  if (loaded->path == path) {
     const FileFingerprint now = take_fingerprint(path);
     if (now.exists && file_changed(loaded->fingerprint, now)) {
       TextGrid theirs;
@@ -564,17 +592,17 @@ SaveDrawsResult save_draws(const std::string& name_text, const std::string& owne
   r.message = write_draws(games, *name, merging ? merged : grid, s.date_format, &written);
   if (r.refused()) return r;
   if (merging) grid = std::move(merged);
-  if (loaded) *loaded = loaded_file(path, written, grid);
-  r.written = true;
-  r.owner = *name;
+  *loaded = loaded_file(path, written, grid);
+  model.unsaved = false;
+  model.owner = *name;
   // The sort moved the rows: follow the current draw to its new place.
   if (has_current)
     for (int row = 1; row < grid.rows(); ++row)
       if (draw_from_row(grid, row) == current) {
-        r.current_row = row;
+        model.current_row = row;
         break;
       }
-  r.status = std::to_string(std::max(grid.rows() - 1, 0)) + " draws saved for '" + r.owner + "'.";
+  r.status = std::to_string(std::max(grid.rows() - 1, 0)) + " draws saved for '" + *name + "'.";
   if (merging)
     *r.status +=
         " 'draws.txt' had been changed outside this window: its changes are kept with yours (draws "
@@ -583,11 +611,12 @@ SaveDrawsResult save_draws(const std::string& name_text, const std::string& owne
   return r;
 }
 
-LottoOutcome import_start(const std::string& name_text, const std::string& owner,
-                          const std::filesystem::path& games, const AppState& s, const LoadedFile* loaded) {
-  const std::string refused = import_refusal(name_text, s.lotto_name, owner, games, s.date_format);
+LottoOutcome import_start(const LottoModel& model, const std::string& name_text, const AppState& s) {
+  const std::string& owner = model.owner;
+  const std::string refused = import_refusal(name_text, s.lotto_name, owner, model.games, s.date_format);
   if (!refused.empty()) return refusal(refused, LottoFocus::name);
-  if (loaded && !loaded->path.empty() && file_changed(loaded->fingerprint, take_fingerprint(loaded->path)))
+  const LoadedFile& loaded = model.draws_file;
+  if (!loaded.path.empty() && file_changed(loaded.fingerprint, take_fingerprint(loaded.path)))
     return refusal("The file 'draws.txt' of '" + owner +
                        "' was changed outside this window since the window read it. Save your draws first "
                        "(Save merges them with the file), or choose '" +
@@ -631,30 +660,29 @@ ImportReviewResult import_review(std::string_view text, const TextGrid& grid, co
   return r;
 }
 
-ImportFinishResult import_finish(const ImportPreview& preview, int current_row,
-                                 const std::filesystem::path& games, TextGrid& grid, const AppState& s,
-                                 LoadedFile* loaded) {
-  ImportFinishResult r;
+LottoOutcome import_finish(LottoModel& model, const ImportPreview& preview, const AppState& s) {
+  LottoOutcome r;
+  TextGrid& grid = model.draws;
+  const int current_row = model.current_row;
   const bool has_current = current_row >= 1 && current_row < grid.rows();
   const DrawForm current = has_current ? draw_from_row(grid, current_row) : DrawForm{};
-  const ImportWrite w = write_import(games, s.lotto_name, grid, preview, s.date_format);
+  const ImportWrite w = write_import(model.games, s.lotto_name, grid, preview, s.date_format);
   if (!w.written) {
     r.message = w.message;
     return r;
   }
-  r.written = true;
-  r.owner = s.lotto_name;
-  if (loaded) {
-    const auto path = games / s.lotto_name / "draws.txt";
-    *loaded = loaded_file(path, take_fingerprint(path), grid);
-  }
+  model.owner = s.lotto_name;
+  model.unsaved = false;  // the merged table, added draws with it, is in draws.txt
+  const auto path = model.games / s.lotto_name / "draws.txt";
+  model.draws_file = loaded_file(path, take_fingerprint(path), grid);
   // The merge sorted the rows: the current draw keeps its place among them.
-  r.current_row = grid.rows() - 1;
+  model.current_row = grid.rows() - 1;
   for (int row = 1; has_current && row < grid.rows(); ++row)
     if (draw_from_row(grid, row) == current) {
-      r.current_row = row;
+      model.current_row = row;
       break;
     }
+  r.select_current = true;
   r.status = std::to_string(w.added) + " draws added to '" + s.lotto_name + "'; " +
              std::to_string(grid.rows() - 1) + " draws in all.";
   return r;

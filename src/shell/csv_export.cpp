@@ -51,4 +51,27 @@ std::string write_grid_csv(const std::filesystem::path& path, const TextGrid& gr
                        : "The file '" + path.filename().string() + "' was not written: " + error + ".";
 }
 
+Outcome table_refusal(const TextGrid& grid) {
+  Outcome r;
+  if (grid.rows() <= 1) r.message = "The table has no rows yet.";
+  return r;
+}
+
+Outcome export_table(const TextGrid& grid, const std::filesystem::path& file, const std::string& shown) {
+  Outcome r = table_refusal(grid);
+  if (!r.message.empty()) return r;
+  r.message = write_grid_csv(file, grid);
+  if (r.message.empty()) r.status = std::to_string(grid.rows() - 1) + " rows exported to " + shown;
+  return r;
+}
+
+CopyOutcome copy_table(const TextGrid& grid) {
+  CopyOutcome r;
+  static_cast<Outcome&>(r) = table_refusal(grid);
+  if (!r.message.empty()) return r;
+  r.text = grid_clipboard_text(grid);
+  r.status = std::to_string(grid.rows() - 1) + " rows copied to the clipboard";
+  return r;
+}
+
 }  // namespace ds

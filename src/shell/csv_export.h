@@ -1,9 +1,11 @@
 #pragma once
-// Grids as CSV files and as text for the clipboard.
+// Grids as CSV files and as text for the clipboard, and what the windows'
+// Export CSV and Copy decide over their tables.
 #include <filesystem>
 #include <string>
 
 #include "shell/grid.h"
+#include "shell/outcome.h"
 
 namespace ds {
 
@@ -19,5 +21,21 @@ std::string grid_clipboard_text(const TextGrid& grid);
 
 // Replaces `path` with grid_csv(grid). "" on success or the message to show.
 std::string write_grid_csv(const std::filesystem::path& path, const TextGrid& grid);
+
+// Export CSV and Copy refuse a table without rows (its header alone): the
+// message, or nothing when the table has rows. Export asks it before its file
+// dialog.
+Outcome table_refusal(const TextGrid& grid);
+
+// Export CSV into the file chosen (`shown` names it for the user): the table
+// written, the status line then says how many rows went where; a failure is the
+// message and leaves any previous file whole.
+Outcome export_table(const TextGrid& grid, const std::filesystem::path& file, const std::string& shown);
+
+// Copy: the text for the clipboard ("" when refused) and the status line.
+struct CopyOutcome : Outcome {
+  std::string text;
+};
+CopyOutcome copy_table(const TextGrid& grid);
 
 }  // namespace ds

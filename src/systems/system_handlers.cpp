@@ -315,8 +315,10 @@ ChooseSystemResult choose_system(std::string_view list_text, AppState& state, Te
   return r;
 }
 
-PrintSystemResult print_system(const std::optional<ShownSystem>& shown, const TextGrid& tickets) {
-  PrintSystemResult r;
+PrintOutcome print_system(const std::optional<ShownSystem>& shown, const TextGrid& tickets) {
+  PrintOutcome r;
+  r.title = "Print System";
+  r.document = "System";
   if (!shown || tickets.rows() < 2)
     r.message = std::string(nothing_to_print_message);
   else

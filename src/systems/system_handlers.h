@@ -156,9 +156,6 @@ ChooseSystemResult choose_system(std::string_view list_text, AppState& state, Te
 
 // cmdPrint: the page of the tickets on screen (`shown`, the ticket grid), or a
 // message when there are none.
-struct PrintSystemResult : Outcome {
-  std::string html;  // "" when there is nothing to print
-};
-PrintSystemResult print_system(const std::optional<ShownSystem>& shown, const TextGrid& tickets);
+PrintOutcome print_system(const std::optional<ShownSystem>& shown, const TextGrid& tickets);
 
 }  // namespace ds

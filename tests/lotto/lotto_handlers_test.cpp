@@ -22,6 +22,12 @@ LottoForm good_form(const std::string& name) {
 
 DrawForm draw(const std::string& date, std::array<std::string, 7> n) { return {date, n}; }
 
+LottoModel model_in(const std::filesystem::path& games) {
+  LottoModel m;
+  m.games = games;
+  return m;
+}
+
 const char* const type_data = "Please type the data in the field.";
 const char* const not_correct = "Sorry, the data is not correct.";
 
@@ -93,13 +99,14 @@ TEST(LottoHandlers, SaveChecksTheBoxesInOrder) {
     AppState s = fresh_state();
     LottoForm f = good_form("L");
     c.edit(f);
-    const auto r = save_lotto(f, "", dir.games(), s);
+    LottoModel m = model_in(dir.games());
+    const auto r = save_lotto(m, f, s);
     EXPECT_EQ(r.focus, c.focus) << f.name << "/" << f.play_n << "/" << f.pick_n;
     if (c.message)
       EXPECT_EQ(r.message, c.message) << static_cast<int>(c.focus);
     else
       EXPECT_NE(r.message, "");
-    EXPECT_FALSE(r.written);
+    EXPECT_FALSE(r.names);
     EXPECT_FALSE(folder_exists(dir.games() / "L"));
     EXPECT_EQ(s.lotto_name, "");
   }
@@ -113,7 +120,8 @@ TEST(LottoHandlers, SaveStoresEachValueAsItConverts) {
   f.prize[0] = "1e3";
   f.prize_b[0] = "2.5";
   f.prize[1] = "12abc";
-  auto r = save_lotto(f, "", dir.games(), s);
+  LottoModel m = model_in(dir.games());
+  auto r = save_lotto(m, f, s);
   EXPECT_EQ(r.message, not_correct);
   EXPECT_EQ(r.focus, LottoFocus::prize_3);
   EXPECT_EQ(s.lotto.play_n, 49);
@@ -125,7 +133,7 @@ TEST(LottoHandlers, SaveStoresEachValueAsItConverts) {
   // the focus on the cost box.
   f.prize[1] = "10";
   f.currency = "EUR";
-  r = save_lotto(f, "", dir.games(), s);
+  r = save_lotto(m, f, s);
   EXPECT_EQ(r.message, not_correct);
   EXPECT_EQ(r.focus, LottoFocus::cost);
   EXPECT_EQ(s.lotto.currency, "EUR");
@@ -135,18 +143,18 @@ TEST(LottoHandlers, SaveStoresEachValueAsItConverts) {
   // A file that cannot be written says why and where.
   f.currency = "$";
   ds::testing::fail_next_write_after(10, EROFS);
-  r = save_lotto(f, "", dir.games(), s);
+  r = save_lotto(m, f, s);
   EXPECT_EQ(r.message, "The lotto was not saved: permission to write there was refused (" +
                            (dir.games() / "L" / "param.tix").string() + ").");
   EXPECT_FALSE(folder_exists(dir.games() / "L"));  // the next try is no "already exists"
 
   f.name = "  L  ";
-  r = save_lotto(f, "", dir.games(), s);
+  r = save_lotto(m, f, s);
   ASSERT_EQ(r.message, "");
-  EXPECT_TRUE(r.written);
-  EXPECT_EQ(r.name, "L");
-  EXPECT_EQ(r.names, std::vector<std::string>{"L"});
-  EXPECT_EQ(r.mode, 0);
+  EXPECT_EQ(r.form->name, "L");
+  EXPECT_EQ(m.editing, "L");
+  EXPECT_EQ(*r.names, std::vector<std::string>{"L"});
+  EXPECT_EQ(m.mode, 0);
   LottoDefinition back;
   ASSERT_EQ(read_definition(dir.games(), "L", back), "");
   EXPECT_EQ(back, s.lotto);
@@ -159,16 +167,18 @@ TEST(LottoHandlers, SaveStoresEachValueAsItConverts) {
   // is written. The lotto being edited keeps its own name.
   f.cost = "9";
   for (const char* current : {"", "M"}) {
-    r = save_lotto(f, current, dir.games(), s);
+    m.editing = current;
+    r = save_lotto(m, f, s);
     EXPECT_EQ(r.message,
               "The lotto 'L' already exists. Choose it in the Name list and press Edit to change it.");
     EXPECT_EQ(r.focus, LottoFocus::name);
-    EXPECT_FALSE(r.written);
+    EXPECT_FALSE(r.names);
   }
   LottoDefinition kept;
   ASSERT_EQ(read_definition(dir.games(), "L", kept), "");
   EXPECT_EQ(kept, back);
-  EXPECT_TRUE(save_lotto(f, "L", dir.games(), s).written);
+  m.editing = "L";
+  EXPECT_TRUE(save_lotto(m, f, s).names);
 }
 
 TEST(LottoHandlers, CreateNameRefusesUnsafeAndExistingNames) {
@@ -193,28 +203,28 @@ TEST(LottoHandlers, ChoosingTheSampleFillsBoxesGridAndLatestDraw) {
   dir.put("Canada_6_49", "draws.txt", test::ScratchFolder::sample("d1"));
   AppState s = fresh_state();
   s.current_draw[0] = 9;
-  TextGrid g;
-  reset_draw_grid(g);
-  const auto r = choose_lotto("Canada_6_49", dir.games(), s, g);
+  LottoModel m = model_in(dir.games());
+  const auto r = choose_lotto(m, "Canada_6_49", s);
   EXPECT_EQ(r.message, "");
-  ASSERT_TRUE(r.definition_read && r.draws_read);
-  EXPECT_EQ(r.form.name, "Canada_6_49");
-  EXPECT_EQ(r.form.cost, "3");
-  EXPECT_EQ(r.form.currency, "$");
+  ASSERT_TRUE(r.form && r.draw && r.select_current);
+  EXPECT_EQ(r.form->name, "Canada_6_49");
+  EXPECT_EQ(r.form->cost, "3");
+  EXPECT_EQ(r.form->currency, "$");
   EXPECT_EQ(s.lotto_name, "Canada_6_49");
-  EXPECT_EQ(r.current_row, 3622);
-  EXPECT_EQ(r.draw, draw("2025-11-19", {"14", "17", "28", "31", "42", "48", "5"}));
+  EXPECT_EQ(m.owner, "Canada_6_49");
+  EXPECT_EQ(m.current_row, 3622);
+  EXPECT_EQ(*r.draw, draw("2025-11-19", {"14", "17", "28", "31", "42", "48", "5"}));
   // The draw the boxes show is the current draw of the other windows.
   EXPECT_EQ(s.current_draw, (std::array<std::int16_t, 7>{14, 17, 28, 31, 42, 48, 5}));
   EXPECT_EQ(s.current_draw_date, *day_number(2025, 11, 19));
-  EXPECT_EQ(r.mode, 0);
+  EXPECT_EQ(m.mode, 0);
 }
 
 TEST(LottoHandlers, ChoosingStopsOnMissingFilesAndBadDates) {
   test::ScratchFolder dir;
   AppState s = fresh_state();
-  TextGrid g;
-  reset_draw_grid(g);
+  LottoModel m = model_in(dir.games());
+  const TextGrid& g = m.draws;
   const struct Case {
     const char* name;
     bool param;
@@ -233,20 +243,20 @@ TEST(LottoHandlers, ChoosingStopsOnMissingFilesAndBadDates) {
   for (const Case& c : cases) {
     if (c.param) dir.put(c.name, "param.tix", test::ScratchFolder::sample("d1a"));
     if (c.draws) dir.put(c.name, "draws.txt", c.draws);
-    const auto r = choose_lotto(c.name, dir.games(), s, g);
+    const auto r = choose_lotto(m, c.name, s);
     EXPECT_EQ(r.message, c.message) << c.name;
-    EXPECT_EQ(r.definition_read, c.definition_read) << c.name;
-    EXPECT_EQ(r.draws_read, c.draws_read) << c.name;
+    EXPECT_EQ(r.form.has_value(), c.definition_read) << c.name;
+    EXPECT_EQ(r.select_current, c.draws_read) << c.name;
     EXPECT_EQ(g.rows(), c.grid_rows) << c.name;
-    EXPECT_EQ(r.current_row, c.current_row) << c.name;
+    EXPECT_EQ(m.current_row, c.current_row) << c.name;
     EXPECT_EQ(s.lotto_name, c.lotto_name) << c.name;
   }
   // The empty history shows a zero draw, not the header, and there is no current draw.
   s.current_draw.fill(3);
-  const auto r = choose_lotto("Empty", dir.games(), s, g);
+  const auto r = choose_lotto(m, "Empty", s);
   EXPECT_EQ(s.current_draw, (std::array<std::int16_t, 7>{}));
-  EXPECT_EQ(r.draw.n[0], "0");
-  EXPECT_NE(r.draw.date, "Date");
+  EXPECT_EQ(r.draw->n[0], "0");
+  EXPECT_NE(r.draw->date, "Date");
 }
 
 TEST(LottoHandlers, CheckDrawOrderKeysAndRanges) {
@@ -296,13 +306,13 @@ TEST(LottoHandlers, CheckDrawOrderKeysAndRanges) {
 TEST(LottoHandlers, AddWritesTheCurrentRowAsTypedOrOnlyTheState) {
   AppState s = fresh_state();
   s.lotto.play_n = 49;
-  TextGrid g;
-  reset_draw_grid(g);
+  LottoModel m;
+  TextGrid& g = m.draws;
   const DrawForm d = draw("2025-11-22", {"07", "8", "9", "10", "11", "12", "0"});
   // No draw row yet: the current draw is set, the grid stays as it was.
-  auto r = add_draw(d, 0, s, g);
+  auto r = add_draw(m, d, s);
   EXPECT_FALSE(r.refused());
-  EXPECT_FALSE(r.row_written);
+  EXPECT_FALSE(m.unsaved);
   EXPECT_EQ(g.rows(), 2);
   EXPECT_EQ(g.cols(), 2);
   EXPECT_EQ(s.current_draw_date, *parse_date("2025-11-22", s.date_format));
@@ -315,14 +325,15 @@ TEST(LottoHandlers, AddWritesTheCurrentRowAsTypedOrOnlyTheState) {
   EXPECT_EQ(g.cols(), 9);
   EXPECT_EQ(g.cell(0, 8), "NBonus");
   g.set_cell(1, 1, "12345");
-  r = add_draw(d, row, s, g);
-  EXPECT_TRUE(r.row_written);
+  m.current_row = row;
+  r = add_draw(m, d, s);
+  EXPECT_TRUE(m.unsaved);
   EXPECT_EQ(draw_from_row(g, 1), d);
   EXPECT_EQ(g.cell(1, 1), "12345");  // the key waits for the next save
 
   // A refused draw leaves the grid and the state alone.
   s.current_draw[0] = 3;
-  r = add_draw(draw("2025-11-23", {"1", "2", "3", "4", "5", "6", "99"}), row, s, g);
+  r = add_draw(m, draw("2025-11-23", {"1", "2", "3", "4", "5", "6", "99"}), s);
   EXPECT_EQ(r.focus, LottoFocus::nb);
   EXPECT_EQ(s.current_draw[0], 3);
   EXPECT_EQ(g.cell(1, 0), "2025-11-22");
@@ -331,10 +342,15 @@ TEST(LottoHandlers, AddWritesTheCurrentRowAsTypedOrOnlyTheState) {
 TEST(LottoHandlers, AddRefusesANumberTwiceAndASecondDrawOfADate) {
   AppState s = fresh_state();
   s.lotto.play_n = 49;
-  TextGrid g;
+  LottoModel m;
+  TextGrid& g = m.draws;
   empty_draw_table(g);
+  const auto add = [&](const DrawForm& d, int row) {
+    m.current_row = row;
+    return add_draw(m, d, s);
+  };
   const int first = new_draw_row(g);
-  ASSERT_FALSE(add_draw(draw("2025-11-22", {"1", "2", "3", "4", "5", "6", "7"}), first, s, g).refused());
+  ASSERT_FALSE(add(draw("2025-11-22", {"1", "2", "3", "4", "5", "6", "7"}), first).refused());
   const int row = new_draw_row(g);
   s.current_draw.fill(0);
   const struct {
@@ -362,22 +378,23 @@ TEST(LottoHandlers, AddRefusesANumberTwiceAndASecondDrawOfADate) {
        LottoFocus::date},
   };
   for (const auto& c : refused) {
-    const auto r = add_draw(draw(c.date, c.n), row, s, g);
+    const auto r = add(draw(c.date, c.n), row);
     EXPECT_EQ(r.message, c.message);
     EXPECT_EQ(r.focus, c.focus) << c.message;
-    EXPECT_FALSE(r.row_written);
     EXPECT_EQ(g.cell(row, col_date), "");
     EXPECT_EQ(s.current_draw[0], 0);
   }
   // Empty positions of a smaller game are no repeats; a row keeps its own date.
-  EXPECT_TRUE(add_draw(draw("2025-11-26", {"1", "2", "3", "4", "0", "0", "0"}), row, s, g).row_written);
-  EXPECT_TRUE(add_draw(draw("2025-11-22", {"1", "2", "3", "4", "5", "8", "7"}), first, s, g).row_written);
+  EXPECT_FALSE(add(draw("2025-11-26", {"1", "2", "3", "4", "0", "0", "0"}), row).refused());
+  EXPECT_EQ(g.cell(row, col_date), "2025-11-26");
+  EXPECT_FALSE(add(draw("2025-11-22", {"1", "2", "3", "4", "5", "8", "7"}), first).refused());
   EXPECT_EQ(g.cell(first, col_n1 + 5), "8");
 }
 
 TEST(LottoHandlers, SelectingRows) {
   AppState s = fresh_state();
-  TextGrid g;
+  LottoModel m;
+  TextGrid& g = m.draws;
   empty_draw_table(g);
   g.append_row();
   for (int c = 0; c < 9; ++c) g.set_cell(1, c, c == 0 ? "2025-01-04" : "1" + std::to_string(c));
@@ -386,18 +403,18 @@ TEST(LottoHandlers, SelectingRows) {
   g.set_cell(2, 2, "5");
   g.set_cell(2, 3, "x");
 
-  EXPECT_EQ(select_draw_row(g, 0, s).message, "Please select a correct row");
-  EXPECT_EQ(select_draw_row(g, 3, s).message, "Please select a correct row");
-  auto r = select_draw_row(g, 1, s);
+  EXPECT_EQ(select_draw_row(m, 0, s).message, "Please select a correct row");
+  EXPECT_EQ(select_draw_row(m, 3, s).message, "Please select a correct row");
+  auto r = select_draw_row(m, 1, s);
   EXPECT_EQ(r.message, "");
-  EXPECT_EQ(r.current_row, 1);
-  EXPECT_EQ(r.draw.n[6], "18");
+  EXPECT_EQ(m.current_row, 1);
+  EXPECT_EQ(r.draw->n[6], "18");
   EXPECT_EQ(s.current_draw[6], 18);
   // A cell that does not convert stops there; the earlier fields are kept.
-  r = select_draw_row(g, 2, s);
+  r = select_draw_row(m, 2, s);
   EXPECT_EQ(r.message, "In the selected row not correct data");
-  EXPECT_TRUE(r.filled);
-  EXPECT_EQ(r.draw.n[0], "5");
+  EXPECT_EQ(m.current_row, 2);
+  EXPECT_EQ(r.draw->n[0], "5");
   EXPECT_EQ(s.current_draw_date, *parse_date("2025-01-11", s.date_format));
   EXPECT_EQ(s.current_draw[0], 5);
   EXPECT_EQ(s.current_draw[1], 13);
@@ -409,37 +426,42 @@ TEST(LottoHandlers, SavingDrawsPlacesTheNewDrawAndProtectsOtherHistories) {
   s.lotto.play_n = 49;
   dir.put("A", "draws.txt", "2025-01-01 1 2 3 4 5 6 7 \r\n2025-01-08 1 2 3 4 5 6 7 \r\n");
   dir.put("B", "draws.txt", "2020-01-01 9 9 9 9 9 9 9 \r\n");
-  TextGrid g;
+  LottoModel m = model_in(dir.games());
+  TextGrid& g = m.draws;
   ASSERT_EQ(read_draws(dir.games(), "A", g, s.date_format).message, "");
-  const int row = new_draw_row(g);
-  ASSERT_FALSE(add_draw(draw("2025-01-05", {"4", "5", "6", "7", "8", "9", "0"}), row, s, g).refused());
+  m.owner = "A";
+  m.current_row = new_draw_row(g);
+  ASSERT_FALSE(add_draw(m, draw("2025-01-05", {"4", "5", "6", "7", "8", "9", "0"}), s).refused());
 
-  auto r = save_draws("", "A", row, dir.games(), g, s);
+  auto r = save_draws(m, "", s);
   EXPECT_EQ(r.message, type_data);
   EXPECT_EQ(r.focus, LottoFocus::name);
-  r = save_draws("B", "A", row, dir.games(), g, s);
+  r = save_draws(m, "B", s);
   EXPECT_NE(r.message.find("not those of the lotto 'B'"), std::string::npos);
   EXPECT_EQ(dir.get("B", "draws.txt"), "2020-01-01 9 9 9 9 9 9 9 \r\n");
 
-  r = save_draws("A", "A", row, dir.games(), g, s);
+  r = save_draws(m, "A", s);
   ASSERT_EQ(r.message, "");
-  EXPECT_EQ(r.current_row, 2);  // the current draw moved up to its date
+  EXPECT_FALSE(m.unsaved);
+  EXPECT_EQ(m.current_row, 2);  // the current draw moved up to its date
   EXPECT_EQ(dir.get("A", "draws.txt"),
             "2025-01-01 1 2 3 4 5 6 7 \r\n2025-01-05 4 5 6 7 8 9 0 \r\n"
             "2025-01-08 1 2 3 4 5 6 7 \r\n");
   // Nor does a lotto without a history of its own take another lotto's draws.
-  r = save_draws("C", "A", 2, dir.games(), g, s);
+  r = save_draws(m, "C", s);
   EXPECT_EQ(r.message,
             "The draws shown are not those of the lotto 'C', so they were not saved into it. They are the "
             "draws of 'A'. Choose 'C' in the Name list to change its draws.");
   EXPECT_FALSE(file_exists(dir.games() / "C" / "draws.txt"));
-  EXPECT_EQ(save_draws("A", "", 2, dir.games(), g, s).focus, LottoFocus::name);
+  m.owner.clear();
+  EXPECT_EQ(save_draws(m, "A", s).focus, LottoFocus::name);
 
   // An empty new row is no date: nothing is written.
-  const int blank_row = new_draw_row(g);
-  r = save_draws("A", "A", blank_row, dir.games(), g, s);
+  m.owner = "A";
+  const int blank_row = m.current_row = new_draw_row(g);
+  r = save_draws(m, "A", s);
   EXPECT_EQ(r.message, "The data was not saved. Not correct date was found. Please correct the date");
-  EXPECT_EQ(r.current_row, blank_row);
+  EXPECT_EQ(m.current_row, blank_row);
 }
 
 TEST(LottoHandlers, ImportKeepsTheCurrentDrawAmongTheMergedRows) {
@@ -449,12 +471,14 @@ TEST(LottoHandlers, ImportKeepsTheCurrentDrawAmongTheMergedRows) {
   s.lotto.pick_n = 6;
   s.lotto_name = "A";
   dir.put("A", "draws.txt", "2025-01-08 1 2 3 4 5 6 7 \r\n2025-01-15 8 9 10 11 12 13 0 \r\n");
-  TextGrid g;
-  ASSERT_EQ(read_draws(dir.games(), "A", g, s.date_format).message, "");
-  const auto review = import_review("2025-01-01,1,2,3,4,5,6\n2025-01-11,7,8,9,10,11,12\n", g, s);
+  LottoModel m = model_in(dir.games());
+  ASSERT_EQ(read_draws(dir.games(), "A", m.draws, s.date_format).message, "");
+  const auto review = import_review("2025-01-01,1,2,3,4,5,6\n2025-01-11,7,8,9,10,11,12\n", m.draws, s);
   EXPECT_EQ(review.accept, "Import");
   // 01-08 was row 1; 01-01 goes before it and 01-11 after.
-  const auto r = import_finish(review.preview, 1, dir.games(), g, s);
-  EXPECT_EQ(r.current_row, 2);
+  m.current_row = 1;
+  const auto r = import_finish(m, review.preview, s);
+  EXPECT_EQ(m.current_row, 2);
+  EXPECT_EQ(m.owner, "A");
   EXPECT_EQ(r.status, "2 draws added to 'A'; 4 draws in all.");
 }

@@ -13,21 +13,17 @@ namespace {
 const std::string three =
     "2025-11-12 5 12 18 32 33 43 19 \r\n2025-11-15 1 5 8 25 42 47 44 \r\n2025-11-19 14 17 28 31 42 48 5 \r\n";
 
-// What one window holds: its state, grid and what it read of draws.txt.
+// What one window holds: its state and model.
 struct Window {
   AppState s = test::fresh_state();
-  TextGrid grid;
-  LoadedFile draws;
-  int row = 0;
+  LottoModel m;
+  TextGrid& grid = m.draws;
   std::vector<std::string> asked;
   std::vector<int> answers;
 
   void choose(const test::ScratchFolder& dir, const std::string& name) {
-    reset_draw_grid(grid);
-    const auto r = choose_lotto(name, dir.games(), s, grid);
-    ASSERT_EQ(r.message, "");
-    draws = r.draws_file;
-    row = r.current_row;
+    m.games = dir.games();
+    ASSERT_EQ(choose_lotto(m, name, s).message, "");
   }
   AskUser ask() {
     return [this](const Question& q) {
@@ -39,14 +35,10 @@ struct Window {
     };
   }
   void add(std::array<std::string, 7> n, const std::string& date, bool new_row = true) {
-    if (new_row) row = new_draw(grid, s.date_format, "L").current_row;
-    ASSERT_FALSE(add_draw({date, n}, row, s, grid).refused());
+    if (new_row) new_draw(m, s.date_format);
+    ASSERT_FALSE(add_draw(m, {date, n}, s).refused());
   }
-  SaveDrawsResult save(const test::ScratchFolder& dir) {
-    const auto r = save_draws("L", "L", row, dir.games(), grid, s, &draws, ask());
-    row = r.current_row;
-    return r;
-  }
+  LottoOutcome save() { return save_draws(m, "L", s, ask()); }
 };
 
 }  // namespace
@@ -61,18 +53,18 @@ TEST(LottoSharedFiles, ADrawChangedOnBothSidesIsAskedAndCancelChangesNothing) {
   // Both change the latest draw (Add over the row the window opened on).
   a.add({"1", "2", "3", "4", "5", "6", "7"}, "2025-11-19", false);
   b.add({"8", "9", "10", "11", "12", "13", "14"}, "2025-11-19", false);
-  ASSERT_EQ(b.save(dir).message, "");
+  ASSERT_EQ(b.save().message, "");
   const std::string theirs = dir.get("L", "draws.txt");
   // Nor is a CSV import merged into the draws the window read before.
-  EXPECT_EQ(import_start("L", "L", dir.games(), a.s, &a.draws).focus, LottoFocus::name);
-  EXPECT_TRUE(import_start("L", "L", dir.games(), b.s, &b.draws).message.empty());
+  EXPECT_EQ(import_start(a.m, "L", a.s).focus, LottoFocus::name);
+  EXPECT_TRUE(import_start(b.m, "L", b.s).message.empty());
   EXPECT_EQ(theirs.substr(64), "2025-11-19 8 9 10 11 12 13 14 \r\n");
 
   a.answers = {-1};
   const TextGrid before = a.grid;
-  const auto cancelled = a.save(dir);
+  const auto cancelled = a.save();
   EXPECT_EQ(cancelled.message, "");
-  EXPECT_FALSE(cancelled.written);
+  EXPECT_TRUE(a.m.unsaved);
   EXPECT_EQ(*cancelled.status, "The draws were not saved.");
   EXPECT_EQ(dir.get("L", "draws.txt"), theirs);
   EXPECT_EQ(a.grid.cell(3, 2), "1");
@@ -86,20 +78,20 @@ TEST(LottoSharedFiles, ADrawChangedOnBothSidesIsAskedAndCancelChangesNothing) {
 
   // The file's draw is chosen: the file keeps it and so does the window now.
   a.answers = {1};
-  ASSERT_EQ(a.save(dir).message, "");
+  ASSERT_EQ(a.save().message, "");
   EXPECT_EQ(dir.get("L", "draws.txt"), theirs);
   EXPECT_EQ(a.grid.cell(3, 2), "8");
   // The window's draw is chosen over a further change.
   b.add({"8", "9", "10", "11", "12", "13", "15"}, "2025-11-19", false);
-  ASSERT_EQ(b.save(dir).message, "");
+  ASSERT_EQ(b.save().message, "");
   a.add({"1", "2", "3", "4", "5", "6", "7"}, "2025-11-19", false);
   a.answers = {0};
-  ASSERT_EQ(a.save(dir).message, "");
+  ASSERT_EQ(a.save().message, "");
   EXPECT_EQ(dir.get("L", "draws.txt"), three.substr(0, 64) + "2025-11-19 1 2 3 4 5 6 7 \r\n");
 
   // A file that no longer reads whole is not merged into.
   dir.put("L", "draws.txt", "2025-11-19 1 2\r\n");
   a.add({"1", "2", "3", "4", "5", "6", "0"}, "2025-12-03");
-  EXPECT_NE(a.save(dir).message.find("cannot be read whole now"), std::string::npos);
+  EXPECT_NE(a.save().message.find("cannot be read whole now"), std::string::npos);
   EXPECT_EQ(dir.get("L", "draws.txt"), "2025-11-19 1 2\r\n");
 }

@@ -10,11 +10,8 @@
 #include <QLineEdit>
 #include <QSettings>
 
-#include "analyses/ui/backtest_window.h"
-#include "analyses/ui/performance_window.h"
 #include "shell/samples.h"
 #include "shell/ui/app.h"
-#include "systems/ui/system_window.h"
 
 namespace ds::ui::test {
 
@@ -93,9 +90,6 @@ void WindowTest::cleanup() {
   const QString leftover = dialogs.leftover();
   registry().close_all();
   set_dialogs(nullptr);
-  SystemWindow::set_print_handler(nullptr);
-  PerformanceWindow::set_print_handler(nullptr);
-  BacktestWindow::set_print_handler(nullptr);
   w = nullptr;
   dir_.reset();
   QVERIFY2(leftover.isEmpty(), qPrintable(leftover));

@@ -25,6 +25,7 @@ class ScriptedDialogs : public Dialogs {
   std::deque<QString> answers;
   QStringList prompts;    // every dialog asked, in order
   ds::TextGrid reviewed;  // the grid of the last review
+  QStringList printed;    // every page printed (the print dialog answered OK)
 
   // The messages shown since the last call.
   QStringList take();
@@ -43,6 +44,7 @@ class ScriptedDialogs : public Dialogs {
   int choose(QWidget*, const QString& question, const QStringList&) override;
   bool review(QWidget*, const QString& title, const QString& text, const ds::TextGrid& grid,
               const QString&) override;
+  void print(QWidget*, const QString&, const QString&, const QString& html) override { printed << html; }
 
  private:
   QString next(const QString& prompt);

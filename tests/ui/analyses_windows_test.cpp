@@ -69,10 +69,8 @@ class AnalysesWindowsTest : public test::WindowTest {
     auto* pw = qobject_cast<PerformanceWindow*>(show(int(WindowId::performance)));
     QCOMPARE(text("lblSystem"), QStringLiteral("10_3_6"));
     QCOMPARE(pw->performance_grid().cell(3, 3), std::string("64.5"));
-    QString printed;
-    PerformanceWindow::set_print_handler([&](QWidget*, const QString& html) { printed = html; });
     click("cmdPrint");
-    QVERIFY(printed.contains("<b>64.5</b>"));
+    QVERIFY(dialogs.printed.value(0).contains("<b>64.5</b>"));
   }
 
   void profitability_worked_example_and_a_refusal() {

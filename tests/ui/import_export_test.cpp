@@ -59,9 +59,8 @@ class ImportExportTest : public test::WindowTest {
                  bw->backtest_grid().cell(60, 5),
              std::string("2024-08-07 90 -4710"));
     QCOMPARE(bw->chart_points(), 60);
-    QString printed;
-    BacktestWindow::set_print_handler([&printed](QWidget*, const QString& html) { printed = html; });
     click("cmdPrint");
+    const QString printed = dialogs.printed.value(0);
     QVERIFY(printed.contains("<td>10_4_6</td>") && printed.contains("won 690 $"));
     // An empty period says where the history lies, without a message box.
     type("txtFrom", "2026-01-01");

@@ -35,8 +35,7 @@ class SystemWindowTest : public test::WindowTest {
     choose_samples();
     SystemWindow* sw = open();
     QCOMPARE(text("lblLotto"), QStringLiteral("Canada_6_49"));
-    QStringList printed;
-    SystemWindow::set_print_handler([&printed](QWidget*, const QString& html) { printed << html; });
+    const QStringList& printed = dialogs.printed;
     click("cmdPrint");
     QCOMPARE(shown().size(), 1);  // nothing to print yet
 

@@ -28,15 +28,11 @@
 #include "shell/ui/dialogs.h"
 #include "shell/ui/grid_export.h"
 #include "shell/ui/grid_view.h"
+#include "shell/ui/printing.h"
 
 namespace ds::ui {
 
 namespace {
-
-PrintHandler& print_handler() {
-  static PrintHandler h;
-  return h;
-}
 
 QLabel* named_label(const char* name, const QString& text, QWidget* parent) {
   auto* l = new QLabel(text, parent);
@@ -67,13 +63,13 @@ void fit_rows(GridView* view) {
 
 }  // namespace
 
-void BacktestWindow::set_print_handler(PrintHandler handler) { print_handler() = std::move(handler); }
-
 BacktestWindow::BacktestWindow() {
   setObjectName(QStringLiteral("frmBacktest"));
   setWindowTitle(tr("Back-test"));
   const AppState& s = state();
   grid_ = ds::backtest_grid(BacktestResult{}, s.date_format, s.number_format);
+  report_.grid = &grid_;
+  report_.totals_grid = &totals_;
 
   auto* central = new QWidget(this);
   lbl_lotto_ = named_label("lblLotto", tr("Not selected"), central);
@@ -207,16 +203,11 @@ BacktestWindow::BacktestWindow() {
   connect(cmd_go_, &QPushButton::clicked, this, &BacktestWindow::go);
   connect(cmb_system_, &QComboBox::activated, this, [this](int) { go(); });
   for (QLineEdit* e : {txt_from_, txt_to_}) connect(e, &QLineEdit::returnPressed, this, &BacktestWindow::go);
-  connect(export_button, &QPushButton::clicked, this,
-          [this] { export_grid_csv(this, grid_, QStringLiteral("backtest-%1.csv").arg(qs(shown_system_))); });
+  connect(export_button, &QPushButton::clicked, this, [this] {
+    export_grid_csv(this, grid_, QStringLiteral("backtest-%1.csv").arg(qs(report_.system_id)));
+  });
   connect(copy_button, &QPushButton::clicked, this, [this] { copy_grid(this, grid_); });
-  const auto print = [this] {
-    const QString html = report_html();
-    if (print_handler())
-      print_handler()(this, html);
-    else
-      print_html_with_dialog(this, tr("Print Back-test"), QStringLiteral("Back-test"), html);
-  };
+  const auto print = [this] { print_page(this, print_backtest(report_)); };
   connect(print_button, &QPushButton::clicked, this, print);
   connect(new QShortcut(QKeySequence::Print, this), &QShortcut::activated, this, print);
   resize(1040, 680);
@@ -230,6 +221,8 @@ void BacktestWindow::opened() {
   const BacktestLoad load = backtest_load(s, draws, today());
   lbl_lotto_->setText(qs(load.lotto_label));
   lbl_tset_->setText(qs(load.tset_label));
+  report_.lotto_name = load.lotto_label;
+  report_.tset_name = load.tset_label;
   for (const std::string& id : load.systems) {
     cmb_system_->addItem(qs(id));
     auto* item = new QListWidgetItem(qs(id), lst_compare_);
@@ -266,8 +259,8 @@ void BacktestWindow::go() {
   const BacktestOutcome out = backtest_go(form, s, draws, sets);
   if (!out.period.empty()) {
     // The checks passed: the table, totals and chart are those of this run.
-    shown_system_ = form.system_text;
-    shown_period_ = form.from_text + " to " + form.to_text + ". " + out.period;
+    report_.system_id = form.system_text;
+    report_.period = form.from_text + " to " + form.to_text + ". " + out.period;
     show_result(out.result);
     show_compared(out.runs);
   }
@@ -281,8 +274,9 @@ void BacktestWindow::show_result(const BacktestResult& r) {
   grid_ = ds::backtest_grid(r, s.date_format, s.number_format);
   grid_.set_col_width_factor(0, 1.3);
   msf_->refresh();
-  lbl_totals_->setText(r.draws.empty() ? QString()
-                                       : qs(backtest_totals_text(r, s.lotto.currency, s.number_format)));
+  report_.totals =
+      r.draws.empty() ? std::string() : backtest_totals_text(r, s.lotto.currency, s.number_format);
+  lbl_totals_->setText(qs(report_.totals));
   QList<QPointF> points;
   points.reserve(static_cast<qsizetype>(r.draws.size()));
   for (std::size_t i = 0; i < r.draws.size(); ++i)
@@ -339,18 +333,6 @@ void BacktestWindow::show_compared(const std::vector<BacktestRun>& runs) {
     net_axis->setRange(low, high);
     net_axis->applyNiceNumbers();
   }
-}
-
-QString BacktestWindow::report_html() const {
-  BacktestReport r;
-  r.lotto_name = ss(lbl_lotto_->text());
-  r.tset_name = ss(lbl_tset_->text());
-  r.system_id = shown_system_;
-  r.period = shown_period_;
-  r.totals = ss(lbl_totals_->text());
-  r.grid = &grid_;
-  r.totals_grid = &totals_;
-  return qs(backtest_report_html(r));
 }
 
 }  // namespace ds::ui

@@ -5,7 +5,6 @@
 
 #include "analyses/backtest.h"
 #include "shell/grid.h"
-#include "shell/ui/printing.h"
 #include "shell/ui/window_registry.h"
 
 class QChartView;
@@ -39,10 +38,6 @@ class BacktestWindow : public QMainWindow, public OpensOnShow {
   const TextGrid& totals_grid() const { return totals_; }
 
   void go();  // cmdGo
-  QString report_html() const;
-
-  // Sends the printed page; the default opens the print dialog. Tests replace it.
-  static void set_print_handler(PrintHandler handler);
 
  private:
   void show_result(const BacktestResult& result);
@@ -50,8 +45,7 @@ class BacktestWindow : public QMainWindow, public OpensOnShow {
 
   TextGrid grid_;
   TextGrid totals_;
-  std::string shown_system_;  // the system and period of the table shown, for printing
-  std::string shown_period_;
+  BacktestReport report_;  // what Print puts on paper: the choices and the run shown
   QLabel* lbl_lotto_ = nullptr;
   QLabel* lbl_tset_ = nullptr;
   QComboBox* cmb_system_ = nullptr;

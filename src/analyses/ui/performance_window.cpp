@@ -20,16 +20,6 @@ namespace ds::ui {
 
 namespace {
 
-void print_with_dialog(QWidget* parent, const QString& html) {
-  print_html_with_dialog(parent, QObject::tr("Print System Performance"),
-                         QStringLiteral("System Performance"), html);
-}
-
-PerformanceWindow::PrintHandler& print_handler() {
-  static PerformanceWindow::PrintHandler h = print_with_dialog;
-  return h;
-}
-
 QLabel* named_label(const QString& name, const QString& text, QWidget* parent) {
   auto* l = new QLabel(text, parent);
   l->setObjectName(name);
@@ -37,10 +27,6 @@ QLabel* named_label(const QString& name, const QString& text, QWidget* parent) {
 }
 
 }  // namespace
-
-void PerformanceWindow::set_print_handler(PrintHandler handler) {
-  print_handler() = handler ? std::move(handler) : PrintHandler(print_with_dialog);
-}
 
 PerformanceWindow::PerformanceWindow() {
   setObjectName(QStringLiteral("frmPerformance"));
@@ -146,12 +132,6 @@ void PerformanceWindow::Performance() {
   apply_outcome(this, out, focus_names[static_cast<int>(out.focus)]);
 }
 
-QString PerformanceWindow::report_html() const {
-  PerformanceReport r = report_;
-  r.lotto_name = state().lotto_name;
-  return qs(performance_report_html(r));
-}
-
-void PerformanceWindow::print() { print_handler()(this, report_html()); }
+void PerformanceWindow::print() { print_page(this, print_performance(report_, state())); }
 
 }  // namespace ds::ui

@@ -29,14 +29,6 @@ class PerformanceWindow : public QMainWindow, public OpensOnShow {
   const TextGrid& performance_grid() const { return grid_; }
 
   void Performance();
-  // The page the Print button sends to the printer: the draw, system and set of
-  // the last calculation, with its grid.
-  QString report_html() const;
-
-  // Sends the printed page; the default opens the print dialog (a printer or a
-  // PDF file). Tests replace it.
-  using PrintHandler = std::function<void(QWidget* parent, const QString& html)>;
-  static void set_print_handler(PrintHandler handler);
 
  private:
   void print();

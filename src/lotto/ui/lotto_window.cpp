@@ -59,15 +59,15 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption, c
   return b;
 }
 
-// The control each LottoFocus names.
-const char* focus_name(LottoFocus focus) {
-  static const char* const names[] = {nullptr,  "cmbName", "cmbPlayN", "cmbPickN",    "txt2PR",  "txt2PRB",
-                                      "txt3PR", "txt3PRB", "txt4PR",   "txt4PRB",     "txt5PR",  "txt5PRB",
-                                      "txt6PR", "txt6PRB", "txtCost",  "txtCurrency", "txtDate", "txtN1",
-                                      "txtN2",  "txtN3",   "txtN4",    "txtN5",       "txtN6",   "txtNB"};
-  static_assert(std::size(names) == static_cast<std::size_t>(LottoFocus::nb) + 1);
-  return names[static_cast<int>(focus)];
-}
+using F = LottoFocus;
+constexpr FocusName<LottoFocus> focus_controls[] = {
+    {F::none, nullptr},     {F::name, "cmbName"},     {F::play_n, "cmbPlayN"}, {F::pick_n, "cmbPickN"},
+    {F::prize_2, "txt2PR"}, {F::prize_2b, "txt2PRB"}, {F::prize_3, "txt3PR"},  {F::prize_3b, "txt3PRB"},
+    {F::prize_4, "txt4PR"}, {F::prize_4b, "txt4PRB"}, {F::prize_5, "txt5PR"},  {F::prize_5b, "txt5PRB"},
+    {F::prize_6, "txt6PR"}, {F::prize_6b, "txt6PRB"}, {F::cost, "txtCost"},    {F::currency, "txtCurrency"},
+    {F::date, "txtDate"},   {F::n1, "txtN1"},         {F::n2, "txtN2"},        {F::n3, "txtN3"},
+    {F::n4, "txtN4"},       {F::n5, "txtN5"},         {F::n6, "txtN6"},        {F::nb, "txtNB"}};
+static_assert(names_every_focus(focus_controls));
 
 QLabel* label(QWidget* parent, const char* name, const QString& text, bool bold = false) {
   auto* l = new QLabel(text, parent);
@@ -85,22 +85,13 @@ QLabel* label(QWidget* parent, const char* name, const QString& text, bool bold 
 LottoWindow::LottoWindow() {
   setObjectName(QStringLiteral("frmLotto"));
   setWindowTitle(QStringLiteral("Lotto"));
-  reset_draw_grid(draws_);
   build_controls();
   watch_ = new FileWatch(this);
   connect(watch_, &FileWatch::changed, this, &LottoWindow::check_disk);
   add_help_menu(this, QStringLiteral("lotto.htm"));
 }
 
-void LottoWindow::opened() {
-  // Load step: the number lists are filled by build_controls; then the lottos.
-  const LottoLoad load = lotto_load(state().app_folder);
-  games_ = load.games;
-  fill_names(load.names, QString());
-  set_mode(load.mode);
-  show_form(load.form);
-  show_draw(load.draw);
-}
+void LottoWindow::opened() { apply(lotto_load(model_, state().app_folder)); }
 
 LottoWindow::~LottoWindow() {
   // The view reads the grid until it is gone; the grid member dies before the
@@ -174,7 +165,7 @@ void LottoWindow::build_controls() {
   auto* draws = new QVBoxLayout;
   draws->setSpacing(6);
   draws->addWidget(label(central, "lblDraws", QStringLiteral("Draws"), true));
-  grid_ = new GridView(&draws_, true, central);
+  grid_ = new GridView(&model_.draws, true, central);
   grid_->setObjectName(QStringLiteral("msfDraws"));
   grid_->setMinimumSize(420, 220);
   draws->addWidget(grid_, 1);
@@ -283,7 +274,7 @@ bool LottoWindow::event(QEvent* e) {
 }
 
 const TextGrid* LottoWindow::lent_grid(LentGrid grid) const {
-  return grid == LentGrid::draws ? &draws_ : nullptr;
+  return grid == LentGrid::draws ? &model_.draws : nullptr;
 }
 
 LottoForm LottoWindow::read_form() const {
@@ -340,151 +331,80 @@ void LottoWindow::fill_names(const std::vector<std::string>& names, const QStrin
   name_->blockSignals(false);
 }
 
-void LottoWindow::set_mode(int mode) {
-  const LottoButtons b = LottoEditMode(mode);
+void LottoWindow::apply(const LottoOutcome& outcome) {
+  if (outcome.names) fill_names(*outcome.names, outcome.form ? qs(outcome.form->name) : name_->currentText());
+  if (outcome.form) show_form(*outcome.form);
+  if (outcome.draw) show_draw(*outcome.draw);
+  const LottoButtons b = LottoEditMode(model_.mode);
   create_->setEnabled(b.create);
   edit_->setEnabled(b.edit);
   save_->setEnabled(b.save);
-}
-
-void LottoWindow::apply(const LottoOutcome& outcome) {
-  apply_outcome(this, outcome, focus_name(outcome.focus));
-}
-
-void LottoWindow::refresh_draws() {
   grid_->refresh();
-  if (current_row_ >= 1) grid_->select_grid_row(current_row_);
+  if (outcome.select_current && model_.current_row >= 1) grid_->select_grid_row(model_.current_row);
+  const std::vector<std::filesystem::path> files = {model_.draws_file.path, model_.definition_file.path};
+  if (files != watched_) {
+    watched_ = files;
+    watch_->watch(files);
+  }
+  apply_outcome(this, outcome, focus_controls);
 }
 
 bool LottoWindow::may_close() {
   // Save saves the added draws into their own lotto, whatever the name box says.
-  return !unsaved_ || ask_unsaved(this, ds::unsaved_draws_question(owner_), [this] {
-    save_draws_into(owner_);
-    return !unsaved_;
+  return !model_.unsaved || ask_unsaved(this, ds::unsaved_draws_question(model_.owner), [this] {
+    save_draws_into(model_.owner);
+    return !model_.unsaved;
   });
 }
 
-void LottoWindow::watch_files() { watch_->watch({draws_file_.path, definition_file_.path}); }
-
 void LottoWindow::check_disk() {
-  if (checking_ || owner_.empty()) return;
+  if (checking_) return;
   checking_ = true;
-  const DiskNotice n = lotto_disk_notice(owner_, draws_file_, unsaved_, definition_file_, save_->isEnabled());
+  const DiskNotice n = lotto_disk_notice(model_);
   if (!n.status.empty()) statusBar()->showMessage(translated(qs(n.status)));
-  if (n.offer_reload && ask_through_dialogs(this)(n.question) == 0) choose_lotto(qs(owner_));
+  if (n.offer_reload && ask_through_dialogs(this)(n.question) == 0) choose_lotto(qs(model_.owner));
   checking_ = false;
 }
 
 void LottoWindow::closeEvent(QCloseEvent* e) { e->setAccepted(may_close()); }
 
 void LottoWindow::choose_lotto(const QString& name) {
-  if (unsaved_) {
+  if (model_.unsaved) {
     // While the user is asked, the list names the lotto the added draws belong to
     // (Save writes them to the lotto named there).
-    name_->setCurrentText(qs(owner_));
+    name_->setCurrentText(qs(model_.owner));
     if (!may_close()) return;
     name_->setCurrentText(name);
   }
-  const ChooseLottoResult r = ds::choose_lotto(ss(name), games_, state(), draws_);
-  if (r.definition_read) {
-    show_form(r.form);
-    definition_file_ = r.definition_file;
-  }
-  if (r.grid_read) {
-    owner_ = ss(name);
-    current_row_ = r.current_row;
-    unsaved_ = false;
-    draws_file_ = r.draws_file;
-    watch_files();
-  }
-  if (r.draws_read) show_draw(r.draw);
-  grid_->refresh();
-  if (r.draws_read && current_row_ >= 1) grid_->select_grid_row(current_row_);
-  if (r.mode >= 0) set_mode(r.mode);
-  apply(r);
+  apply(ds::choose_lotto(model_, ss(name), state()));
 }
 
 void LottoWindow::create_lotto() {
   if (!may_close()) return;
   const QString answer =
       dialogs().input(this, QStringLiteral("Please, type the name"), QStringLiteral("Name"));
-  const CreateLottoResult r = ds::create_lotto(ss(answer), read_form(), games_, state().date_format, draws_);
-  if (r.created) {
-    show_form(r.form);
-    set_mode(r.mode);
-    editing_ = r.editing;
-    owner_ = r.owner;
-    draws_file_ = r.draws_file;
-    definition_file_ = LoadedFile{};
-    watch_files();
-    current_row_ = r.current_row;
-    unsaved_ = false;
-    show_draw(r.draw);
-    grid_->refresh();
-  }
-  apply(r);
+  apply(ds::create_lotto(model_, ss(answer), read_form(), state().date_format));
 }
 
-void LottoWindow::edit_lotto() {
-  const EditLottoResult r = ds::edit_lotto(state());
-  editing_ = r.editing;
-  set_mode(r.mode);
-  apply(r);
-}
+void LottoWindow::edit_lotto() { apply(ds::edit_lotto(model_, state())); }
 
 void LottoWindow::save_lotto() {
-  const SaveLottoResult r =
-      ds::save_lotto(read_form(), editing_, games_, state(), &definition_file_, ask_through_dialogs(this));
-  if (r.reload) {
-    choose_lotto(qs(r.name));
-    return;
-  }
-  if (r.written) {
-    fill_names(r.names, qs(r.name));
-    editing_ = r.name;
-    definition_file_ = r.definition_file;
-    watch_files();
-    if (r.mode >= 0) set_mode(r.mode);
-  }
-  apply(r);
+  apply(ds::save_lotto(model_, read_form(), state(), ask_through_dialogs(this)));
 }
 
-void LottoWindow::new_draw() {
-  const NewDrawResult r = ds::new_draw(draws_, state().date_format, owner_);
-  if (r.refused()) {
-    apply(r);
-    return;
-  }
-  current_row_ = r.current_row;
-  show_draw(r.draw);
-  refresh_draws();
-  apply(r);
-}
+void LottoWindow::new_draw() { apply(ds::new_draw(model_, state().date_format)); }
 
-void LottoWindow::add_draw() {
-  const AddDrawResult r = ds::add_draw(read_draw(), current_row_, state(), draws_);
-  if (r.row_written) {
-    unsaved_ = true;
-    refresh_draws();
-  }
-  apply(r);
-}
+void LottoWindow::add_draw() { apply(ds::add_draw(model_, read_draw(), state())); }
 
 void LottoWindow::save_draws() { save_draws_into(ss(name_->currentText())); }
 
 void LottoWindow::save_draws_into(const std::string& lotto) {
-  const SaveDrawsResult r = ds::save_draws(lotto, owner_, current_row_, games_, draws_, state(), &draws_file_,
-                                           ask_through_dialogs(this));
-  owner_ = r.owner;
-  current_row_ = r.current_row;
-  if (r.written) unsaved_ = false;
-  refresh_draws();
-  apply(r);
+  apply(ds::save_draws(model_, lotto, state(), ask_through_dialogs(this)));
 }
 
 void LottoWindow::import_draws() {
   const AppState& s = state();
-  const LottoOutcome start = ds::import_start(ss(name_->currentText()), owner_, games_, s, &draws_file_);
+  const LottoOutcome start = ds::import_start(model_, ss(name_->currentText()), s);
   if (start.refused()) {
     apply(start);
     return;
@@ -498,37 +418,22 @@ void LottoWindow::import_draws() {
     apply(file);
     return;
   }
-  ImportReviewResult review = ds::import_review(file.text, draws_, s);
+  ImportReviewResult review = ds::import_review(file.text, model_.draws, s);
   if (review.ask_order) {
     QStringList choices;
     for (const std::string& c : review.order_choices) choices << qs(c);
     const int answer = dialogs().choose(this, qs(review.order_question), choices);
     if (answer < 0) return;
-    review = ds::import_review(file.text, draws_, s, answer);
+    review = ds::import_review(file.text, model_.draws, s, answer);
   }
   if (review.refused()) {
     apply(review);
     return;
   }
   if (!dialogs().review(this, title, qs(review.summary), review.grid, qs(review.accept))) return;
-  const ImportFinishResult r =
-      ds::import_finish(review.preview, current_row_, games_, draws_, s, &draws_file_);
-  if (r.written) {
-    owner_ = r.owner;
-    current_row_ = r.current_row;
-    unsaved_ = false;  // the merged table, added draws with it, is in draws.txt
-    refresh_draws();
-  }
-  apply(r);
+  apply(ds::import_finish(model_, review.preview, s));
 }
 
-void LottoWindow::select_row(int grid_row) {
-  const SelectRowResult r = select_draw_row(draws_, grid_row, state());
-  if (r.filled) {
-    current_row_ = r.current_row;
-    show_draw(r.draw);
-  }
-  apply(r);
-}
+void LottoWindow::select_row(int grid_row) { apply(select_draw_row(model_, grid_row, state())); }
 
 }  // namespace ds::ui

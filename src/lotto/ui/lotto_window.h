@@ -4,6 +4,7 @@
 #include <array>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "lotto/lotto_handlers.h"
 #include "shell/grid.h"
@@ -28,7 +29,7 @@ class LottoWindow : public QMainWindow, public GridSource, public KeepsUnsavedWo
 
   // msfDraws: the draw table that the generator and the analyses read.
   const TextGrid* lent_grid(LentGrid grid) const override;
-  int current_row() const { return current_row_; }
+  int current_row() const { return model_.current_row; }
   // Draws added since the last read or save are asked about: Save, Discard or Cancel.
   bool may_close() override;
   // Looks whether the lotto's files changed on disk: offers to read them again,
@@ -60,21 +61,13 @@ class LottoWindow : public QMainWindow, public GridSource, public KeepsUnsavedWo
   DrawForm read_draw() const;
   void show_draw(const DrawForm& draw);
   void fill_names(const std::vector<std::string>& names, const QString& text);
-  void set_mode(int mode);
-  // Shows a handler's outcome: message, window, status line, focus.
+  // Shows the model and a handler's outcome: the lists and boxes it fills, the
+  // buttons, the grid, then the message, window, status line and focus.
   void apply(const LottoOutcome& outcome);
-  void refresh_draws();
-  void watch_files();
 
-  std::filesystem::path games_;
-  TextGrid draws_;
-  std::string owner_;    // the lotto whose draws.txt the grid holds
-  std::string editing_;  // the lotto whose definition Save may write ("" while creating)
-  int current_row_ = 0;
-  bool unsaved_ = false;        // draws added since the grid was read or saved
-  LoadedFile draws_file_;       // what the grid was read from (or last saved as)
-  LoadedFile definition_file_;  // what the definition boxes were read from
-  bool checking_ = false;       // check_disk is asking
+  LottoModel model_;
+  std::vector<std::filesystem::path> watched_;
+  bool checking_ = false;  // check_disk is asking
   FileWatch* watch_ = nullptr;
   QString last_activated_;  // de-duplicates the combo's two activation signals
 

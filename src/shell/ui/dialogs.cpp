@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "shell/ui/grid_view.h"
+#include "shell/ui/printing.h"
 #include "shell/ui/translation.h"
 
 namespace ds::ui {
@@ -99,6 +100,9 @@ class RealDialogs final : public Dialogs {
               const QString& accept) override {
     ReviewDialog dialog(parent, translated(title), translated(text), grid, translated(accept));
     return dialog.exec() == QDialog::Accepted && !accept.isEmpty();
+  }
+  void print(QWidget* parent, const QString& title, const QString& document, const QString& html) override {
+    print_html_with_dialog(parent, translated(title), document, html);
   }
 };
 RealDialogs real;

@@ -33,6 +33,9 @@ class Dialogs {
   // is only Close, and the answer is false.
   virtual bool review(QWidget* parent, const QString& title, const QString& text, const TextGrid& grid,
                       const QString& accept) = 0;
+  // The print dialog titled `title`; on OK `html` is printed (on a printer or
+  // into a PDF file) as the document `document`.
+  virtual void print(QWidget* parent, const QString& title, const QString& document, const QString& html) = 0;
 };
 
 // The dialogs in use (real boxes unless a test installed others).

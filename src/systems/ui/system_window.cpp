@@ -24,15 +24,6 @@ namespace ds::ui {
 
 namespace {
 
-void print_with_dialog(QWidget* parent, const QString& html) {
-  print_html_with_dialog(parent, QObject::tr("Print System"), QStringLiteral("System"), html);
-}
-
-SystemWindow::PrintHandler& print_handler() {
-  static SystemWindow::PrintHandler handler = print_with_dialog;
-  return handler;
-}
-
 QLabel* make_label(QWidget* parent, const char* name, const QString& text) {
   auto* l = new QLabel(text, parent);
   l->setObjectName(QString::fromLatin1(name));
@@ -49,10 +40,6 @@ void fit_to_grid(GridView* view) {
 }
 
 }  // namespace
-
-void SystemWindow::set_print_handler(PrintHandler handler) {
-  print_handler() = handler ? std::move(handler) : PrintHandler(print_with_dialog);
-}
 
 SystemWindow::SystemWindow() {
   setObjectName(QStringLiteral("frmSystem"));
@@ -270,10 +257,6 @@ void SystemWindow::choose_system() {
   apply_outcome(this, r);
 }
 
-void SystemWindow::print_system() {
-  const PrintSystemResult r = ds::print_system(shown_, tickets_);
-  if (!r.html.empty()) print_handler()(this, qs(r.html));
-  apply_outcome(this, r);
-}
+void SystemWindow::print_system() { print_page(this, ds::print_system(shown_, tickets_)); }
 
 }  // namespace ds::ui

@@ -29,11 +29,6 @@ class SystemWindow : public QMainWindow, public OpensOnShow {
   const TextGrid& results_grid() const { return results_; }
   const TextGrid& tickets_grid() const { return tickets_; }
 
-  // Sends the document of Print System to the printer; the default opens the
-  // print dialog (printer or PDF file). Tests replace it.
-  using PrintHandler = std::function<void(QWidget* parent, const QString& html)>;
-  static void set_print_handler(PrintHandler handler);
-
   // Lists the made wheels of the Wheels folder anew under their heading, after
   // the catalogue; the choice on screen stays. Runs whenever the window comes to
   // the front, so that a wheel saved meanwhile is listed.
