@@ -18,6 +18,15 @@ std::string lowered(std::string_view t) {
 
 }  // namespace
 
+bool GameShapeForm::operator==(const GameShapeForm& o) const {
+  if (bonus != o.bonus || second_pool != o.second_pool || second_n != o.second_n) return false;
+  if (prizes.rows() != o.prizes.rows() || prizes.cols() != o.prizes.cols()) return false;
+  for (int r = 0; r < prizes.rows(); ++r)
+    for (int c = 0; c < prizes.cols(); ++c)
+      if (prizes.cell(r, c) != o.prizes.cell(r, c)) return false;
+  return true;
+}
+
 std::vector<std::string> second_pool_items() {
   std::vector<std::string> items{"0"};
   for (int n = 5; n <= 50; ++n) items.push_back(std::to_string(n));

@@ -23,6 +23,7 @@ struct GameShapeForm {
   std::string second_pool = "0";  // cmbSecondPool
   std::string second_n = "0";     // cmbSecondN
   TextGrid prizes;                // msfPrizes
+  bool operator==(const GameShapeForm& o) const;
 };
 
 // The items of cmbSecondPool ("0", "5" .. "50") and cmbSecondN ("0" .. "2").

@@ -11,9 +11,29 @@ namespace {
 
 bool blank(const std::string& text) { return trim_blanks(text).empty(); }
 
-const char* const draw_keys[] = {"n1", "n2", "n3", "n4", "n5", "n6", "nb"};
+const char* const draw_keys[] = {"n1", "n2", "n3", "n4", "n5", "n6", "nb", "n7"};
 const LottoFocus draw_boxes[] = {LottoFocus::n1, LottoFocus::n2, LottoFocus::n3, LottoFocus::n4,
-                                 LottoFocus::n5, LottoFocus::n6, LottoFocus::nb};
+                                 LottoFocus::n5, LottoFocus::n6, LottoFocus::nb, LottoFocus::n7};
+
+// The game's shape boxes as a new lotto shows them: the classic shape.
+GameShapeForm classic_shape() {
+  GameShapeForm f;
+  f.prizes = prize_grid({}, NumberFormat{});
+  return f;
+}
+
+// True when the grid holds draw rows (the start grid's blank row is none).
+bool holds_draw_rows(const TextGrid& grid) { return grid.cols() > 2 && grid.rows() > 1; }
+
+// True when `grid` is a draw table of another shape than `game`'s.
+bool other_draw_shape(const TextGrid& grid, const LottoDefinition& game) {
+  TextGrid fresh;
+  empty_draw_table(fresh, game);
+  if (grid.cols() != fresh.cols()) return true;
+  for (int c = 0; c < fresh.cols(); ++c)
+    if (grid.cell(0, c) != fresh.cell(0, c)) return true;
+  return false;
+}
 
 std::string unsafe_name_message() {
   return "This name cannot be used for a lotto. A lotto name is a folder name: it must not "
@@ -49,6 +69,7 @@ LottoForm lotto_start_form() {
   f.prize_b = {"0", "0", "0", "10000", "0"};
   f.cost = "1";
   f.currency = "$";
+  f.shape = classic_shape();
   return f;
 }
 
@@ -59,6 +80,7 @@ void emty_lotto(LottoForm& form) {
   form.prize = {"0", "10", "100", "1000", "1000000"};
   form.prize_b = {"0", "0", "0", "10000", "0"};
   form.cost = "1";
+  form.shape = classic_shape();
 }
 
 LottoOutcome lotto_load(LottoModel& m, const std::filesystem::path& app_folder) {
@@ -79,7 +101,7 @@ std::vector<std::string> play_n_items() {
   return items;
 }
 
-std::vector<std::string> pick_n_items() { return {"3", "4", "5", "6"}; }
+std::vector<std::string> pick_n_items() { return {"3", "4", "5", "6", "7"}; }
 
 void show_definition(const LottoDefinition& d, const NumberFormat& nf, LottoForm& form) {
   form.play_n = std::to_string(d.play_n);
@@ -92,6 +114,7 @@ void show_definition(const LottoDefinition& d, const NumberFormat& nf, LottoForm
   }
   form.cost = format_single_exact(d.cost, nf);
   form.currency = d.currency;
+  form.shape = show_game_shape(d, nf);
 }
 
 DrawForm empty_draw(const DateFormat& format) {
@@ -101,10 +124,18 @@ DrawForm empty_draw(const DateFormat& format) {
   return d;
 }
 
-DrawForm draw_from_row(const TextGrid& grid, int row) {
+DrawForm draw_from_row(const TextGrid& grid, int row, const LottoDefinition& game) {
   DrawForm d;
   d.date = grid.cell(row, col_date);
-  for (int i = 0; i < 7; ++i) d.n[i] = grid.cell(row, col_n1 + i);
+  if (classic_draw_lines(game)) {
+    for (int i = 0; i < 7; ++i) d.n[i] = grid.cell(row, col_n1 + i);
+    return d;
+  }
+  const auto cell = [&](int c) { return c >= 0 && c < grid.cols() ? grid.cell(row, c) : std::string("0"); };
+  for (int i = 0; i < 6; ++i) d.n[i] = cell(col_n1 + i);
+  d.n[6] = bonus_column(game) >= 0 ? cell(bonus_column(game)) : "0";
+  d.n7 = main_columns(game) == 7 ? cell(col_n1 + 6) : "0";
+  for (int j = 0; j < game.second_n; ++j) d.second[j] = cell(second_column(game, j));
   return d;
 }
 
@@ -117,7 +148,7 @@ std::string lotto_exists_message(const std::string& name) {
 // Reads the lotto's definition into the state and the boxes, and remembers what
 // was read of param.tix; the message when it cannot be read.
 std::string read_lotto_definition(LottoModel& model, const std::string& name, AppState& s, LottoOutcome& r) {
-  const auto param = model.games / name / "param.tix";
+  const auto param = stored_definition_path(model.games, name);
   const FileFingerprint before = take_fingerprint(param);
   std::string message = read_definition(model.games, name, s.lotto);
   if (!message.empty()) return message;
@@ -153,12 +184,11 @@ LottoOutcome save_lotto(LottoModel& model, const LottoForm& f, AppState& s, cons
 
   // The definition read may have been changed by another program since: the
   // user decides before anything is stored.
-  const auto param = games / *name / "param.tix";
   const LoadedFile& definition = model.definition_file;
-  if (*name == current && definition.path == param &&
-      file_changed(definition.fingerprint, take_fingerprint(param))) {
-    const Question q{"The definition of the lotto '" + *name +
-                         "' (param.tix) was changed outside this window since it was read. Overwrite it "
+  if (*name == current && definition.path.parent_path() == games / *name &&
+      file_changed(definition.fingerprint, take_fingerprint(definition.path))) {
+    const Question q{"The definition of the lotto '" + *name + "' (" + definition.path.filename().string() +
+                         ") was changed outside this window since it was read. Overwrite it "
                          "with the values shown here, or read it again (the values typed here are then "
                          "lost)?",
                      {"Overwrite", "Reload"}};
@@ -181,8 +211,31 @@ LottoOutcome save_lotto(LottoModel& model, const LottoForm& f, AppState& s, cons
   const auto pick = parse_whole(f.pick_n);
   if (!pick || *pick < min_pick_n || *pick > max_pick_n || *pick >= *play)
     return refuse(m.data_not_correct, LottoFocus::pick_n);
-  s.lotto.play_n = static_cast<std::int16_t>(*play);
-  s.lotto.pick_n = static_cast<std::int16_t>(*pick);
+  // The shape: bonus, second pool and, for a game beyond the classic one, its prize table.
+  LottoDefinition shaped = s.lotto;
+  shaped.play_n = static_cast<std::int16_t>(*play);
+  shaped.pick_n = static_cast<std::int16_t>(*pick);
+  if (const GameShapeRead read = read_game_shape(f.shape, s.number_format, shaped); !read.message.empty()) {
+    r.prize_row = read.row;
+    r.prize_col = read.col;
+    return refuse(read.message, read.col == -1   ? LottoFocus::second_pool
+                                : read.col == -2 ? LottoFocus::second_n
+                                                 : LottoFocus::prizes);
+  }
+  // A lotto with draws keeps the numbers a draw holds: the draws in the grid
+  // (saved or not) would no longer fit it.
+  if (model.owner == *name && holds_draw_rows(model.draws) && other_draw_shape(model.draws, shaped))
+    return refuse("The draws of '" + *name +
+                      "' hold other numbers than a draw of this game: a lotto with draws keeps the numbers "
+                      "a draw holds. Create a new lotto for a game of this shape.",
+                  LottoFocus::pick_n);
+  s.lotto.play_n = shaped.play_n;
+  s.lotto.pick_n = shaped.pick_n;
+  s.lotto.bonus_n = shaped.bonus_n;
+  s.lotto.second_pool = shaped.second_pool;
+  s.lotto.second_n = shaped.second_n;
+  s.lotto.tiers = shaped.tiers;
+  const bool table = !s.lotto.tiers.empty();
 
   // Each value is stored as soon as it converts: a refusal keeps the earlier ones.
   LottoDefinition& d = s.lotto;
@@ -199,6 +252,8 @@ LottoOutcome save_lotto(LottoModel& model, const LottoForm& f, AppState& s, cons
       {f.cost, d.cost, LottoFocus::cost},
   };
   for (const auto& box : boxes) {
+    // A game with a prize table leaves the ten classic boxes aside.
+    if (table && box.focus != LottoFocus::cost) continue;
     const auto v = parse_single(box.text, s.number_format);
     if (!v) return refuse(m.data_not_correct, box.focus);
     box.field = *v;
@@ -207,11 +262,22 @@ LottoOutcome save_lotto(LottoModel& model, const LottoForm& f, AppState& s, cons
   s.lotto_name = *name;
   // A currency that does not fit the record: the focus stays on the last box
   // converted. A folder or file that cannot be written says why and where.
-  if (!encode_definition(d)) return refuse(m.data_not_correct, LottoFocus::cost);
+  if (stored_in_record(d) && !encode_definition(d)) return refuse(m.data_not_correct, LottoFocus::cost);
+  if (const std::string problem = stored_in_record(d) ? std::string() : game_problem(d); !problem.empty())
+    return refuse("The lotto was not saved: " + problem + ".",
+                  problem.find("currency") != std::string::npos       ? LottoFocus::currency
+                  : problem.find("main pool") != std::string::npos    ? LottoFocus::play_n
+                  : problem.find("main numbers") != std::string::npos ? LottoFocus::pick_n
+                                                                      : LottoFocus::cost);
   FileFingerprint written;
   if (const auto error = write_definition(games, *name, d, &written); !error.empty())
     return refuse(error, LottoFocus::none);
-  model.definition_file = loaded_file(param, written, TextGrid{});
+  model.definition_file = loaded_file(definition_path(games, *name, d), written, TextGrid{});
+  // A lotto without draws shows its table in the game's new shape.
+  if (model.owner == *name && !holds_draw_rows(model.draws) && other_draw_shape(model.draws, d)) {
+    empty_draw_table(model.draws, d);
+    model.current_row = 0;
+  }
   model.editing = *name;
   r.names = list_lottos(games);
   model.mode = r.names->empty() ? 1 : 0;
@@ -309,9 +375,9 @@ LottoOutcome read_lotto(LottoModel& model, const std::string& name, AppState& s)
   ReadDrawsResult read;
   if (!before.exists && !fs::exists(path)) {
     // No history yet (a lotto just created): an empty table, nothing to say.
-    empty_draw_table(grid);
+    empty_draw_table(grid, s.lotto);
   } else {
-    read = read_draws(model.games, name, grid, s.date_format);
+    read = read_draws(model.games, name, grid, s.date_format, s.lotto);
   }
   r.message = read.message;
   // The grid was rebuilt from this lotto's file: it is the grid's owner now.
@@ -325,7 +391,7 @@ LottoOutcome read_lotto(LottoModel& model, const std::string& name, AppState& s)
   r.select_current = true;
   const int last = grid.rows() - 1;
   if (last >= 1) {
-    r.draw = draw_from_row(grid, last);
+    r.draw = draw_from_row(grid, last, s.lotto);
     model.current_row = last;
     // The draw the boxes show is the current draw of the other windows, as a selected row is.
     if (!take_current_draw(*r.draw, s)) {
@@ -394,20 +460,41 @@ CheckDrawResult Check_draw(const DrawForm& draw, std::int16_t play_n, const AppS
   // draws.txt separates its fields with blanks, so a date cannot hold one.
   if (trim_blanks(draw.date).find(' ') != std::string_view::npos || !parse_date(draw.date, s.date_format))
     return refuse(m.data_not_correct, LottoFocus::date, "date");
-  for (int i = 0; i < 7; ++i) {
-    if (blank(draw.n[i])) return refuse(m.type_data, draw_boxes[i], draw_keys[i]);
-    const auto v = parse_whole(draw.n[i]);
-    if (!v) return refuse(m.data_not_correct, draw_boxes[i], draw_keys[i]);
-    const long long low = i < 3 ? 1 : 0;
-    if (*v < low || *v > play_n) return refuse(m.data_not_correct, draw_boxes[i], draw_keys[i]);
+  const LottoDefinition& game = s.lotto;
+  if (classic_draw_lines(game)) {
+    for (int i = 0; i < 7; ++i) {
+      if (blank(draw.n[i])) return refuse(m.type_data, draw_boxes[i], draw_keys[i]);
+      const auto v = parse_whole(draw.n[i]);
+      if (!v) return refuse(m.data_not_correct, draw_boxes[i], draw_keys[i]);
+      const long long low = i < 3 ? 1 : 0;
+      if (*v < low || *v > play_n) return refuse(m.data_not_correct, draw_boxes[i], draw_keys[i]);
+    }
+    return r;
   }
+  // Any other game: each main number drawn, the bonus when there is one (0: not
+  // known), then the second-pool numbers.
+  const int main = std::min<int>(game.pick_n, main_columns(game));
+  for (int i : {0, 1, 2, 3, 4, 5, 7, 6}) {
+    if (i == 6 ? game.bonus_n == 0 : (i < 6 ? i >= main : main < 7)) continue;
+    const std::string& text = i < 7 ? draw.n[i] : draw.n7;
+    if (blank(text)) return refuse(m.type_data, draw_boxes[i], draw_keys[i]);
+    const auto v = parse_whole(text);
+    if (!v) return refuse(m.data_not_correct, draw_boxes[i], draw_keys[i]);
+    if (*v < (i == 6 ? 0 : 1) || *v > play_n) return refuse(m.data_not_correct, draw_boxes[i], draw_keys[i]);
+  }
+  int bad = -1;
+  if (const std::string why = check_second_numbers(draw.second, game.second_n, game.second_pool, bad);
+      !why.empty())
+    return refuse(why, bad == 0 ? LottoFocus::s1 : LottoFocus::s2, bad == 0 ? "s1" : "s2");
   return r;
 }
 
 namespace {
 
 std::string same_number_message(long long number, int first, int second) {
-  const auto box = [](int i) { return i == 6 ? std::string("the bonus") : "N" + std::to_string(i + 1); };
+  const auto box = [](int i) {
+    return i == 6 ? std::string("the bonus") : "N" + std::to_string(i < 6 ? i + 1 : 7);
+  };
   return "The number " + std::to_string(number) + " is both " + box(first) + " and " + box(second) +
          ". A draw cannot hold a number twice.";
 }
@@ -428,42 +515,57 @@ LottoOutcome add_draw(LottoModel& model, const DrawForm& draw, AppState& s) {
     static_cast<LottoOutcome&>(r) = refusal(message, focus);
     return r;
   };
-  // A draw holds each number once, the bonus included (0 is an empty box).
-  std::array<long long, 7> v{};
-  for (int i = 0; i < 7; ++i) v[i] = *parse_whole(draw.n[i]);
-  for (int i = 1; i < 7; ++i)
+  // A draw holds each number once, the bonus included (0 is an empty box); the
+  // boxes a game does not draw hold 0. (The second pool is checked on its own.)
+  const LottoDefinition& game = s.lotto;
+  const bool classic = classic_draw_lines(game);
+  const int main = std::min<int>(game.pick_n, main_columns(game));
+  std::array<long long, 8> v{};
+  for (int i = 0; i < 8; ++i) {
+    const bool drawn = classic ? i < 7 : (i == 6 ? game.bonus_n > 0 : (i < 6 ? i < main : main == 7));
+    if (drawn) v[i] = *parse_whole(i < 7 ? draw.n[i] : draw.n7);
+  }
+  for (int i = 1; i < 8; ++i)
     for (int j = 0; j < i && v[i] != 0; ++j)
       if (v[j] == v[i]) return refuse(same_number_message(v[i], j, i), draw_boxes[i]);
   // A date is one draw: no other row of the table may have it.
   const DayNumber day = *parse_date(draw.date, s.date_format);
-  for (int row = 1; grid.cols() >= draw_columns && row < grid.rows(); ++row)
+  for (int row = 1; grid.cols() >= draw_grid_columns(game) && row < grid.rows(); ++row)
     if (row != current_row && parse_date(grid.cell(row, col_date), s.date_format) == day)
       return refuse(same_date_message(grid.cell(row, col_date)), LottoFocus::date);
   s.current_draw_date = day;
   for (int i = 0; i < 7; ++i) s.current_draw[i] = static_cast<std::int16_t>(v[i]);
   if (current_row < 1 || current_row > grid.rows() - 1) return r;
-  ensure_draw_columns(grid);
+  ensure_draw_columns(grid, game);
   grid.set_cell(current_row, col_date, draw.date);
-  for (int i = 0; i < 7; ++i) grid.set_cell(current_row, col_n1 + i, draw.n[i]);
+  if (classic) {
+    for (int i = 0; i < 7; ++i) grid.set_cell(current_row, col_n1 + i, draw.n[i]);
+  } else {
+    for (int i = 0; i < main_columns(game); ++i)
+      grid.set_cell(current_row, col_n1 + i, i < main ? (i < 6 ? draw.n[i] : draw.n7) : "0");
+    if (bonus_column(game) >= 0) grid.set_cell(current_row, bonus_column(game), draw.n[6]);
+    for (int j = 0; j < game.second_n; ++j)
+      grid.set_cell(current_row, second_column(game, j), draw.second[j]);
+  }
   model.unsaved = true;
   r.select_current = true;
   return r;
 }
 
-int new_draw_row(TextGrid& grid) {
+int new_draw_row(TextGrid& grid, const LottoDefinition& game) {
   // The start grid's blank row is no draw: it gives way to a proper table.
-  if (grid.cols() < draw_columns) empty_draw_table(grid);
+  if (grid.cols() < draw_grid_columns(game)) empty_draw_table(grid, game);
   return grid.append_row();
 }
 
-LottoOutcome new_draw(LottoModel& model, const DateFormat& format) {
+LottoOutcome new_draw(LottoModel& model, const DateFormat& format, const LottoDefinition& game) {
   LottoOutcome r;
   if (model.owner.empty()) {
     r.message = "Please choose a lotto in the Name list, or create one, before adding draws.";
     r.focus = LottoFocus::name;
     return r;
   }
-  model.current_row = new_draw_row(model.draws);
+  model.current_row = new_draw_row(model.draws, game);
   r.select_current = true;
   r.draw = empty_draw(format);
   r.focus = LottoFocus::date;
@@ -477,7 +579,7 @@ LottoOutcome select_draw_row(LottoModel& model, int row, AppState& s) {
     return r;
   }
   model.current_row = row;
-  r.draw = draw_from_row(model.draws, row);
+  r.draw = draw_from_row(model.draws, row, s.lotto);
   const std::string bad = "In the selected row not correct data";
   const auto day = parse_date(r.draw->date, s.date_format);
   if (!day) {
@@ -498,23 +600,38 @@ LottoOutcome select_draw_row(LottoModel& model, int row, AppState& s) {
 
 namespace {
 
-const std::vector<int> draw_value_cols = {2, 3, 4, 5, 6, 7, 8};
+// The columns a draw's numbers are compared by: every column of its line but the date.
+std::vector<int> draw_value_cols(const LottoDefinition& game) {
+  std::vector<int> cols = draw_line_columns(game);
+  cols.erase(cols.begin());
+  return cols;
+}
 
-std::string draw_text(const TextGrid& grid, int row) {
+std::string draw_text(const TextGrid& grid, int row, const LottoDefinition& game) {
   if (row < 0) return "no draw of that date";
+  if (classic_draw_lines(game)) {
+    std::string text;
+    for (int c = col_n1; c < col_bonus; ++c) text += std::string(c > col_n1 ? " " : "") + grid.cell(row, c);
+    return text + ", bonus " + grid.cell(row, col_bonus);
+  }
   std::string text;
-  for (int c = col_n1; c < col_bonus; ++c) text += std::string(c > col_n1 ? " " : "") + grid.cell(row, c);
-  return text + ", bonus " + grid.cell(row, col_bonus);
+  for (int c : draw_value_cols(game)) {
+    const char* sep = c == bonus_column(game)       ? ", bonus "
+                      : c == second_column(game, 0) ? ", second pool "
+                                                    : " ";
+    text += (text.empty() ? "" : sep) + grid.cell(row, c);
+  }
+  return text;
 }
 
 }  // namespace
 
 Question draw_conflict_question(const std::string& lotto, const TextGrid& mine, int mine_row,
-                                const TextGrid& theirs, int theirs_row) {
+                                const TextGrid& theirs, int theirs_row, const LottoDefinition& game) {
   const std::string date = mine_row >= 0 ? mine.cell(mine_row, col_date) : theirs.cell(theirs_row, col_date);
   return {"The draw of " + date + " differs between this window and the file 'draws.txt' of '" + lotto +
               "', which was changed outside this window since it was read.\n\nThis window: " +
-              draw_text(mine, mine_row) + "\nThe file: " + draw_text(theirs, theirs_row) +
+              draw_text(mine, mine_row, game) + "\nThe file: " + draw_text(theirs, theirs_row, game) +
               "\n\nWhich draw should be saved? (Cancel saves nothing.)",
           {"This window's", "The file's"}};
 }
@@ -553,9 +670,10 @@ LottoOutcome save_draws(LottoModel& model, const std::string& name_text, const A
     r.focus = LottoFocus::name;
     return r;
   }
-  if (grid.cols() < draw_columns) empty_draw_table(grid);
+  const LottoDefinition& game = s.lotto;
+  if (grid.cols() < draw_grid_columns(game)) empty_draw_table(grid, game);
   const bool has_current = current_row >= 1 && current_row < grid.rows();
-  const DrawForm current = has_current ? draw_from_row(grid, current_row) : DrawForm{};
+  const DrawForm current = has_current ? draw_from_row(grid, current_row, game) : DrawForm{};
 
   // The file may have changed since the window read it: merge rather than write over it.
   const auto path = games / *name / "draws.txt";
@@ -566,18 +684,19 @@ LottoOutcome save_draws(LottoModel& model, const std::string& name_text, const A
     const FileFingerprint now = take_fingerprint(path);
     if (now.exists && file_changed(loaded->fingerprint, now)) {
       TextGrid theirs;
-      const ReadDrawsResult read = read_draws(games, *name, theirs, s.date_format);
+      const ReadDrawsResult read = read_draws(games, *name, theirs, s.date_format, game);
       if (!read.message.empty()) {
         r.message = "The file 'draws.txt' of '" + *name +
                     "' was changed outside this window and cannot be read whole now: " + read.message +
                     "\nNothing was saved. Please correct the file, then save again.";
         return r;
       }
-      plan = plan_row_merge(loaded->rows, grid, theirs, col_date, draw_value_cols, s.date_format);
+      plan = plan_row_merge(loaded->rows, grid, theirs, col_date, draw_value_cols(game), s.date_format);
       std::vector<bool> keep_mine;
       for (const MergeEntry& e : plan.entries) {
         if (e.take != MergeEntry::Take::ask) continue;
-        const int answer = ask ? ask(draw_conflict_question(*name, grid, e.mine, theirs, e.theirs)) : -1;
+        const int answer =
+            ask ? ask(draw_conflict_question(*name, grid, e.mine, theirs, e.theirs, game)) : -1;
         if (answer < 0) {
           r.status = "The draws were not saved.";
           return r;
@@ -589,7 +708,7 @@ LottoOutcome save_draws(LottoModel& model, const std::string& name_text, const A
     }
   }
   FileFingerprint written;
-  r.message = write_draws(games, *name, merging ? merged : grid, s.date_format, &written);
+  r.message = write_draws(games, *name, merging ? merged : grid, s.date_format, game, &written);
   if (r.refused()) return r;
   if (merging) grid = std::move(merged);
   *loaded = loaded_file(path, written, grid);
@@ -598,7 +717,7 @@ LottoOutcome save_draws(LottoModel& model, const std::string& name_text, const A
   // The sort moved the rows: follow the current draw to its new place.
   if (has_current)
     for (int row = 1; row < grid.rows(); ++row)
-      if (draw_from_row(grid, row) == current) {
+      if (draw_from_row(grid, row, game) == current) {
         model.current_row = row;
         break;
       }
@@ -613,7 +732,8 @@ LottoOutcome save_draws(LottoModel& model, const std::string& name_text, const A
 
 LottoOutcome import_start(const LottoModel& model, const std::string& name_text, const AppState& s) {
   const std::string& owner = model.owner;
-  const std::string refused = import_refusal(name_text, s.lotto_name, owner, model.games, s.date_format);
+  const std::string refused =
+      import_refusal(name_text, s.lotto_name, owner, model.games, s.date_format, s.lotto);
   if (!refused.empty()) return refusal(refused, LottoFocus::name);
   const LoadedFile& loaded = model.draws_file;
   if (!loaded.path.empty() && file_changed(loaded.fingerprint, take_fingerprint(loaded.path)))
@@ -665,7 +785,7 @@ LottoOutcome import_finish(LottoModel& model, const ImportPreview& preview, cons
   TextGrid& grid = model.draws;
   const int current_row = model.current_row;
   const bool has_current = current_row >= 1 && current_row < grid.rows();
-  const DrawForm current = has_current ? draw_from_row(grid, current_row) : DrawForm{};
+  const DrawForm current = has_current ? draw_from_row(grid, current_row, s.lotto) : DrawForm{};
   const ImportWrite w = write_import(model.games, s.lotto_name, grid, preview, s.date_format);
   if (!w.written) {
     r.message = w.message;
@@ -678,7 +798,7 @@ LottoOutcome import_finish(LottoModel& model, const ImportPreview& preview, cons
   // The merge sorted the rows: the current draw keeps its place among them.
   model.current_row = grid.rows() - 1;
   for (int row = 1; has_current && row < grid.rows(); ++row)
-    if (draw_from_row(grid, row) == current) {
+    if (draw_from_row(grid, row, s.lotto) == current) {
       model.current_row = row;
       break;
     }

@@ -26,6 +26,7 @@
 #include <vector>
 
 #include "lotto/draw_import.h"
+#include "lotto/game_form.h"
 #include "lotto/lotto_files.h"
 #include "shell/app_state.h"
 #include "shell/grid.h"
@@ -34,11 +35,11 @@
 namespace ds {
 
 // The numbers a lotto definition may hold. The lists of the window offer 20 to 90
-// and 3 to 6; typed values are accepted within these bounds.
+// and 3 to 7; typed values are accepted within these bounds.
 inline constexpr int min_play_n = 4;
 inline constexpr int max_play_n = 99;
 inline constexpr int min_pick_n = 3;
-inline constexpr int max_pick_n = 6;
+inline constexpr int max_pick_n = 7;
 
 // Which lotto buttons are enabled: 0 lottos exist, 1 none exists, 2 creating or
 // editing; any other mode enables all three.
@@ -59,6 +60,7 @@ struct LottoForm {
   std::array<std::string, 5> prize_b;  // txt2PRB .. txt6PRB
   std::string cost;                    // txtCost
   std::string currency;                // txtCurrency
+  GameShapeForm shape;                 // chkBonus, cmbSecondPool, cmbSecondN, msfPrizes
   bool operator==(const LottoForm&) const = default;
 };
 
@@ -73,16 +75,20 @@ std::vector<std::string> pick_n_items();
 // The definition in the boxes (the name is left as it is).
 void show_definition(const LottoDefinition& def, const NumberFormat& format, LottoForm& form);
 
-// Texts of the draw boxes: txtDate, then txtN1 .. txtN6 and txtNB.
+// Texts of the draw boxes: txtDate, then txtN1 .. txtN6 and txtNB; txtN7 and
+// txtS1, txtS2 for the games that draw them.
 struct DrawForm {
   std::string date;
   std::array<std::string, 7> n;
+  std::string n7 = "0";
+  std::array<std::string, 2> second{"0", "0"};
   bool operator==(const DrawForm&) const = default;
 };
 // Today's date in the region's form and "0" in every number box.
 DrawForm empty_draw(const DateFormat& format);
-// The boxes filled from a grid row (columns 0 and 2 to 8).
-DrawForm draw_from_row(const TextGrid& grid, int row);
+// The boxes filled from a grid row of `game`'s draw table (game.h): columns 0 and
+// 2 to 8 for a classic game.
+DrawForm draw_from_row(const TextGrid& grid, int row, const LottoDefinition& game = LottoDefinition{});
 
 // The controls a Lotto handler can give the focus (the window maps each to its
 // control: name is cmbName, prize_2 txt2PR, prize_2b txt2PRB, n1 txtN1, nb txtNB).
@@ -111,6 +117,12 @@ enum class LottoFocus {
   n5,
   n6,
   nb,
+  n7,
+  s1,
+  s2,
+  second_pool,
+  second_n,
+  prizes,  // msfPrizes, at the outcome's prize_row and prize_col
   count
 };
 
@@ -136,6 +148,7 @@ struct LottoOutcome : FocusOutcome<LottoFocus> {
   std::optional<LottoForm> form;                  // the definition boxes, cmbName's text with them
   std::optional<DrawForm> draw;                   // the draw boxes
   bool select_current = false;                    // the grid selects the model's current row
+  int prize_row = 0, prize_col = 0;               // with focus prizes: the cell at fault
   // A message means the step was refused.
   bool refused() const { return !message.empty(); }
 };
@@ -179,7 +192,7 @@ LottoOutcome choose_lotto(LottoModel& model, const std::string& name, AppState& 
 
 // Validates the draw boxes, the date first.
 struct CheckDrawResult : LottoOutcome {
-  std::string key;  // the failing box: "date", "n1" .. "n6", "nb"; "" when every box passes
+  std::string key;  // the failing box: "date", "n1" .. "n6", "nb", "n7", "s1", "s2"; "" when every box passes
 };
 CheckDrawResult Check_draw(const DrawForm& draw, std::int16_t play_n, const AppState& state);
 
@@ -189,12 +202,13 @@ LottoOutcome add_draw(LottoModel& model, const DrawForm& draw, AppState& state);
 
 // Appends an empty row (the start grid becomes a draw table with its headers
 // first) and returns its index.
-int new_draw_row(TextGrid& grid);
+int new_draw_row(TextGrid& grid, const LottoDefinition& game = LottoDefinition{});
 // cmdDrawNew: that row becomes the current row, the boxes get today's date and
 // zeros, the date box the focus. Only the draws of a lotto are entered: with no
 // lotto chosen or created (no owner) New is refused and the name box gets the
 // focus.
-LottoOutcome new_draw(LottoModel& model, const DateFormat& format);
+LottoOutcome new_draw(LottoModel& model, const DateFormat& format,
+                      const LottoDefinition& game = LottoDefinition{});
 
 // Selecting grid row `row`: fills the boxes and sets the current draw in `state`.
 LottoOutcome select_draw_row(LottoModel& model, int row, AppState& state);
@@ -213,7 +227,8 @@ LottoOutcome save_draws(LottoModel& model, const std::string& name_text, const A
 // The question for a date whose draw the window and the file changed differently:
 // its buttons keep this window's draw (0) or the file's (1).
 Question draw_conflict_question(const std::string& lotto, const TextGrid& mine, int mine_row,
-                                const TextGrid& theirs, int theirs_row);
+                                const TextGrid& theirs, int theirs_row,
+                                const LottoDefinition& game = LottoDefinition{});
 
 // Before the draws in the grid are given up (another lotto chosen, Create, the
 // window closed, the program ended) while draws added since the last read or save

@@ -5,6 +5,7 @@
 #include "lotto/draw_import.h"
 #include "lotto/game_form.h"
 #include "lotto/lotto_files.h"
+#include "lotto/lotto_handlers.h"
 #include "shell/samples.h"
 #include "support/scratch.h"
 
@@ -342,4 +343,44 @@ TEST(GameForm, PrizeTableIsReadRowByRowAndRefusedWhereItIsWrong) {
   EXPECT_NE(check_second_numbers({"13", "1"}, 2, 12, at), "");
   EXPECT_EQ(at, 0);
   EXPECT_EQ(check_second_numbers({"12", "1"}, 2, 12, at), "");
+}
+
+TEST(GameHandlers, APowerballShapedLottoIsSavedChosenAndGivenItsDraws) {
+  test::ScratchFolder dir;
+  AppState s = test::fresh_state(dir.path());
+  LottoModel m;
+  m.games = dir.games();
+  LottoForm f = lotto_start_form();
+  f.name = "P";
+  f.play_n = "69";
+  f.pick_n = "5";
+  f.cost = "2";
+  f.shape.bonus = false;
+  f.shape.second_pool = "26";
+  f.shape.second_n = "1";
+  f.shape.prizes = prize_grid(powerball_shape().tiers, s.number_format);
+  ASSERT_EQ(save_lotto(m, f, s).message, "");
+  EXPECT_EQ(dir.get("P", "game.txt"), kPowerballText);
+  EXPECT_EQ(m.definition_file.path, dir.games() / "P" / "game.txt");
+
+  ASSERT_EQ(choose_lotto(m, "P", s).message, "");  // no draws.txt yet
+  new_draw(m, s.date_format, s.lotto);
+  DrawForm d{"2024-01-06", {"3", "14", "25", "36", "69", "0", "0"}};
+  d.second[0] = "27";
+  const LottoOutcome refused = add_draw(m, d, s);
+  EXPECT_EQ(refused.message, "A second-pool number must be a whole number from 1 to 26.");
+  EXPECT_EQ(refused.focus, LottoFocus::s1);
+  d.second[0] = "26";
+  ASSERT_EQ(add_draw(m, d, s).message, "");
+  ASSERT_EQ(save_draws(m, "P", s).message, "");
+  EXPECT_EQ(dir.get("P", "draws.txt"), "2024-01-06 3 14 25 36 69 26 \r\n");
+  EXPECT_EQ(draw_from_row(m.draws, 1, s.lotto), d);
+
+  // Its draws keep the game's shape: made classic, the definition is not saved.
+  f.pick_n = "6";
+  f.shape.bonus = true;
+  f.shape.second_pool = f.shape.second_n = "0";
+  m.editing = "P";
+  EXPECT_EQ(save_lotto(m, f, s).focus, LottoFocus::pick_n);
+  EXPECT_EQ(dir.get("P", "game.txt"), kPowerballText);
 }

@@ -84,7 +84,7 @@ TEST(LottoHandlers, SaveChecksTheBoxesInOrder) {
       {[](LottoForm& f) { f.play_n = "4x"; }, not_correct, LottoFocus::play_n},
       {[](LottoForm& f) { f.play_n = "100"; }, not_correct, LottoFocus::play_n},
       {[](LottoForm& f) { f.play_n = "3"; }, not_correct, LottoFocus::play_n},
-      {[](LottoForm& f) { f.pick_n = "7"; }, not_correct, LottoFocus::pick_n},
+      {[](LottoForm& f) { f.pick_n = "8"; }, not_correct, LottoFocus::pick_n},
       {[](LottoForm& f) { f.pick_n = "2.5"; }, not_correct, LottoFocus::pick_n},
       {[](LottoForm& f) {
          f.play_n = "5";

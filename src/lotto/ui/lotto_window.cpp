@@ -18,6 +18,7 @@
 #include <QVBoxLayout>
 #include <iterator>
 
+#include "lotto/ui/game_shape_box.h"
 #include "shell/ui/apply_outcome.h"
 #include "shell/ui/combo_box.h"
 #include "shell/ui/dialogs.h"
@@ -60,13 +61,36 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption, c
 }
 
 using F = LottoFocus;
-constexpr FocusName<LottoFocus> focus_controls[] = {
-    {F::none, nullptr},     {F::name, "cmbName"},     {F::play_n, "cmbPlayN"}, {F::pick_n, "cmbPickN"},
-    {F::prize_2, "txt2PR"}, {F::prize_2b, "txt2PRB"}, {F::prize_3, "txt3PR"},  {F::prize_3b, "txt3PRB"},
-    {F::prize_4, "txt4PR"}, {F::prize_4b, "txt4PRB"}, {F::prize_5, "txt5PR"},  {F::prize_5b, "txt5PRB"},
-    {F::prize_6, "txt6PR"}, {F::prize_6b, "txt6PRB"}, {F::cost, "txtCost"},    {F::currency, "txtCurrency"},
-    {F::date, "txtDate"},   {F::n1, "txtN1"},         {F::n2, "txtN2"},        {F::n3, "txtN3"},
-    {F::n4, "txtN4"},       {F::n5, "txtN5"},         {F::n6, "txtN6"},        {F::nb, "txtNB"}};
+constexpr FocusName<LottoFocus> focus_controls[] = {{F::none, nullptr},
+                                                    {F::name, "cmbName"},
+                                                    {F::play_n, "cmbPlayN"},
+                                                    {F::pick_n, "cmbPickN"},
+                                                    {F::prize_2, "txt2PR"},
+                                                    {F::prize_2b, "txt2PRB"},
+                                                    {F::prize_3, "txt3PR"},
+                                                    {F::prize_3b, "txt3PRB"},
+                                                    {F::prize_4, "txt4PR"},
+                                                    {F::prize_4b, "txt4PRB"},
+                                                    {F::prize_5, "txt5PR"},
+                                                    {F::prize_5b, "txt5PRB"},
+                                                    {F::prize_6, "txt6PR"},
+                                                    {F::prize_6b, "txt6PRB"},
+                                                    {F::cost, "txtCost"},
+                                                    {F::currency, "txtCurrency"},
+                                                    {F::date, "txtDate"},
+                                                    {F::n1, "txtN1"},
+                                                    {F::n2, "txtN2"},
+                                                    {F::n3, "txtN3"},
+                                                    {F::n4, "txtN4"},
+                                                    {F::n5, "txtN5"},
+                                                    {F::n6, "txtN6"},
+                                                    {F::nb, "txtNB"},
+                                                    {F::n7, "txtN7"},
+                                                    {F::s1, "txtS1"},
+                                                    {F::s2, "txtS2"},
+                                                    {F::second_pool, "cmbSecondPool"},
+                                                    {F::second_n, "cmbSecondN"},
+                                                    {F::prizes, "msfPrizes"}};
 static_assert(names_every_focus(focus_controls));
 
 QLabel* label(QWidget* parent, const char* name, const QString& text, bool bold = false) {
@@ -118,7 +142,12 @@ void LottoWindow::build_controls() {
   names->addRow(label(central, "lblPickN", QStringLiteral("N of Picking Numbers")), pick_n_);
   definition->addLayout(names);
 
+  // A game beyond the classic shape: the bonus, the second pool and its prize table.
+  shape_ = new GameShapeBox(central);
+  definition->addWidget(shape_, 1);
+
   auto* prizes_frame = new QFrame(central);
+  prizes_frame_ = prizes_frame;
   prizes_frame->setObjectName(QStringLiteral("fraPrizes"));
   prizes_frame->setFrameShape(QFrame::StyledPanel);
   auto* prizes = new QGridLayout(prizes_frame);
@@ -175,16 +204,24 @@ void LottoWindow::build_controls() {
   date_ = line_edit(central, "txtDate", 100);
   boxes->addWidget(label(central, "lblDate", QStringLiteral("Date")), 0, 0);
   boxes->addWidget(date_, 1, 0);
-  static const char* n_names[] = {"txtN1", "txtN2", "txtN3", "txtN4", "txtN5", "txtN6", "txtNB"};
-  static const char* n_labels[] = {"lblN1", "lblN2", "lblN3", "lblN4", "lblN5", "lblN6", "lblNB"};
-  for (int i = 0; i < 7; ++i) {
+  static const char* n_names[] = {"txtN1", "txtN2", "txtN3", "txtN4", "txtN5",
+                                  "txtN6", "txtNB", "txtN7", "txtS1", "txtS2"};
+  static const char* n_labels[] = {"lblN1", "lblN2", "lblN3", "lblN4", "lblN5",
+                                   "lblN6", "lblNB", "lblN7", "lblS1", "lblS2"};
+  // The boxes in the order of the grid's columns: N1 .. N6, N7, N Bonus, S1, S2.
+  static const int place[] = {1, 2, 3, 4, 5, 6, 8, 7, 9, 10};
+  for (int i = 0; i < 10; ++i) {
     numbers_[i] = line_edit(central, n_names[i], 44);
     numbers_[i]->setMaximumWidth(64);
-    const QString caption = i < 6 ? QStringLiteral("N%1").arg(i + 1) : QStringLiteral("N Bonus");
-    boxes->addWidget(label(central, n_labels[i], caption), 0, i + 1);
-    boxes->addWidget(numbers_[i], 1, i + 1);
+    const QString caption = i < 6    ? QStringLiteral("N%1").arg(i + 1)
+                            : i == 6 ? QStringLiteral("N Bonus")
+                            : i == 7 ? QStringLiteral("N7")
+                                     : QStringLiteral("S%1").arg(i - 7);
+    number_labels_[i] = label(central, n_labels[i], caption);
+    boxes->addWidget(number_labels_[i], 0, place[i]);
+    boxes->addWidget(numbers_[i], 1, place[i]);
   }
-  boxes->setColumnStretch(8, 1);
+  boxes->setColumnStretch(11, 1);
   draws->addLayout(boxes);
 
   auto* draw_buttons = new QHBoxLayout;
@@ -218,9 +255,10 @@ void LottoWindow::build_controls() {
   // Tab order follows the form: definition top to bottom (each prize beside its
   // bonus prize), its buttons, the grid, the draw boxes and their buttons.
   QList<QWidget*> order = {name_, play_n_, pick_n_};
+  order << shape_->tab_order();
   for (int i = 0; i < 5; ++i) order << prize_[i] << prize_b_[i];
   order << cost_ << currency_ << create_ << edit_ << save_ << grid_ << date_;
-  for (QLineEdit* e : numbers_) order << e;
+  for (int i : {0, 1, 2, 3, 4, 5, 7, 6, 8, 9}) order << numbers_[i];
   order << import_ << new_ << add_ << save_draws_;
   for (int i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 
@@ -240,6 +278,8 @@ void LottoWindow::build_controls() {
     last_activated_ = QString();
     choose_lotto(text);
   });
+  connect(shape_, &GameShapeBox::shape_changed, this, &LottoWindow::show_shape);
+  connect(pick_n_, &QComboBox::currentTextChanged, this, &LottoWindow::show_shape);
   connect(create_, &QPushButton::clicked, this, &LottoWindow::create_lotto);
   connect(edit_, &QPushButton::clicked, this, &LottoWindow::edit_lotto);
   connect(save_, &QPushButton::clicked, this, &LottoWindow::save_lotto);
@@ -288,6 +328,7 @@ LottoForm LottoWindow::read_form() const {
   }
   f.cost = ss(cost_->text());
   f.currency = ss(currency_->text());
+  f.shape = shape_->form();
   return f;
 }
 
@@ -307,18 +348,47 @@ void LottoWindow::show_form(const LottoForm& f) {
   }
   cost_->setText(qs(f.cost));
   currency_->setText(qs(f.currency));
+  shape_->show_form(f.shape);
+  show_shape();
+}
+
+void LottoWindow::show_shape() {
+  const GameShapeForm f = shape_->form();
+  const bool table = uses_prize_table(pick_n_->currentText().toInt(), f.bonus, qs(f.second_n).toInt());
+  shape_->show_table(table, pick_n_->currentText().toInt());
+  prizes_frame_->setVisible(!table);
+}
+
+void LottoWindow::show_draw_boxes() {
+  // The boxes of the numbers the chosen game draws; the others keep their 0.
+  const LottoDefinition& g = state().lotto;
+  const bool classic = classic_draw_lines(g);
+  const int main = std::min<int>(g.pick_n, main_columns(g));
+  for (int i = 0; i < 10; ++i) {
+    const bool shown = classic  ? i < 7
+                       : i < 6  ? i < main
+                       : i == 6 ? g.bonus_n > 0
+                       : i == 7 ? main == 7
+                                : i - 8 < g.second_n;
+    numbers_[i]->setVisible(shown);
+    number_labels_[i]->setVisible(shown);
+  }
 }
 
 DrawForm LottoWindow::read_draw() const {
   DrawForm d;
   d.date = ss(date_->text());
   for (int i = 0; i < 7; ++i) d.n[i] = ss(numbers_[i]->text());
+  d.n7 = ss(numbers_[7]->text());
+  for (int j = 0; j < 2; ++j) d.second[j] = ss(numbers_[8 + j]->text());
   return d;
 }
 
 void LottoWindow::show_draw(const DrawForm& d) {
   date_->setText(qs(d.date));
   for (int i = 0; i < 7; ++i) numbers_[i]->setText(qs(d.n[i]));
+  numbers_[7]->setText(qs(d.n7));
+  for (int j = 0; j < 2; ++j) numbers_[8 + j]->setText(qs(d.second[j]));
 }
 
 void LottoWindow::fill_names(const std::vector<std::string>& names, const QString& text) {
@@ -340,6 +410,7 @@ void LottoWindow::apply(const LottoOutcome& outcome) {
   edit_->setEnabled(b.edit);
   save_->setEnabled(b.save);
   grid_->refresh();
+  show_draw_boxes();
   if (outcome.select_current && model_.current_row >= 1) grid_->select_grid_row(model_.current_row);
   const std::vector<std::filesystem::path> files = {model_.draws_file.path, model_.definition_file.path};
   if (files != watched_) {
@@ -347,6 +418,7 @@ void LottoWindow::apply(const LottoOutcome& outcome) {
     watch_->watch(files);
   }
   apply_outcome(this, outcome, focus_controls);
+  if (outcome.focus == LottoFocus::prizes) shape_->focus(outcome.prize_row, outcome.prize_col);
 }
 
 bool LottoWindow::may_close() {
@@ -392,7 +464,7 @@ void LottoWindow::save_lotto() {
   apply(ds::save_lotto(model_, read_form(), state(), ask_through_dialogs(this)));
 }
 
-void LottoWindow::new_draw() { apply(ds::new_draw(model_, state().date_format)); }
+void LottoWindow::new_draw() { apply(ds::new_draw(model_, state().date_format, state().lotto)); }
 
 void LottoWindow::add_draw() { apply(ds::add_draw(model_, read_draw(), state())); }
 

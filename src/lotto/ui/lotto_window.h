@@ -11,6 +11,7 @@
 #include "shell/ui/app.h"
 
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -18,6 +19,7 @@ namespace ds::ui {
 
 class FileWatch;
 class GridView;
+class GameShapeBox;
 
 class LottoWindow : public QMainWindow, public GridSource, public KeepsUnsavedWork, public OpensOnShow {
   Q_OBJECT
@@ -60,6 +62,10 @@ class LottoWindow : public QMainWindow, public GridSource, public KeepsUnsavedWo
   void show_form(const LottoForm& form);
   DrawForm read_draw() const;
   void show_draw(const DrawForm& draw);
+  // The prize table or the ten prize boxes, as the boxes' shape needs.
+  void show_shape();
+  // The draw boxes of the numbers the state's game draws.
+  void show_draw_boxes();
   void fill_names(const std::vector<std::string>& names, const QString& text);
   // Shows the model and a handler's outcome: the lists and boxes it fills, the
   // buttons, the grid, then the message, window, status line and focus.
@@ -83,7 +89,11 @@ class LottoWindow : public QMainWindow, public GridSource, public KeepsUnsavedWo
   QPushButton* save_ = nullptr;
   GridView* grid_ = nullptr;
   QLineEdit* date_ = nullptr;
-  std::array<QLineEdit*, 7> numbers_{};
+  // txtN1 .. txtN6, txtNB, then txtN7, txtS1, txtS2, and their labels.
+  std::array<QLineEdit*, 10> numbers_{};
+  std::array<QLabel*, 10> number_labels_{};
+  GameShapeBox* shape_ = nullptr;
+  QWidget* prizes_frame_ = nullptr;
   QPushButton* new_ = nullptr;
   QPushButton* add_ = nullptr;
   QPushButton* save_draws_ = nullptr;
