@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QTableWidget>
 
 #include "shell/ui/app.h"
 #include "shell/ui/grid_view.h"
@@ -103,6 +104,36 @@ class LottoWindowTest : public test::WindowTest {
     click("cmdLottoCreate");
     QCOMPARE(shown().size(), 1);
     QVERIFY(!QDir(path("escape")).exists());
+  }
+
+  void a_seven_number_game_gets_a_prize_table_and_seven_number_draws() {
+    open();
+    dialogs.answers.push_back("Max");
+    click("cmdLottoCreate");
+    type("cmbPlayN", "50");
+    QVERIFY(find<QWidget>("fraPrizes")->isVisible() && !find<QWidget>("msfPrizes")->isVisible());
+    type("cmbPickN", "7");
+    // The prize table stands in for the ten boxes, with a first row per way of winning.
+    auto* table = find<QTableWidget>("msfPrizes");
+    QVERIFY(table->isVisible() && !find<QWidget>("fraPrizes")->isVisible());
+    QCOMPARE(table->rowCount(), 12);
+    table->item(0, 3)->setText(QStringLiteral("1000"));
+    table->item(0, 4)->setText(QStringLiteral("average"));
+    click("cmdLottoSave");
+    const QByteArray game = test::read_all(path("Games/Max/game.txt"));
+    QVERIFY2(game.startsWith("Drawsmith game 1\r\nmain_pool 50\r\nmain_drawn 7\r\nbonus_drawn 1\r\n"
+                             "second_pool 0\r\nsecond_drawn 0\r\ncost 1\r\ncurrency $\r\n"
+                             "tier 7 no 0 average 1000\r\ntier 6 yes 0 fixed 0\r\n"),
+             game.constData());
+    QVERIFY(find<QWidget>("txtN7")->isVisible() && !find<QWidget>("txtS1")->isVisible());
+    click("cmdDrawNew");
+    type("txtDate", "2025-11-21");
+    const char* boxes[] = {"txtN1", "txtN2", "txtN3", "txtN4", "txtN5", "txtN6", "txtN7", "txtNB"};
+    for (int i = 0; i < 8; ++i) type(boxes[i], QString::number(i + 1));
+    click("cmdAdd");
+    click("cmdDrawSave");
+    QCOMPARE(test::read_all(path("Games/Max/draws.txt")), QByteArray("2025-11-21 1 2 3 4 5 6 7 8 \r\n"));
+    QCOMPARE(draws()->cell(0, 9), std::string("NBonus"));
   }
 };
 

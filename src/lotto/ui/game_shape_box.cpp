@@ -71,8 +71,8 @@ GameShapeBox::GameShapeBox(QWidget* parent) : QFrame(parent) {
          "numbers matched, payout of one play, fixed or average"));
   prizes_->verticalHeader()->setDefaultSectionSize(22);
   prizes_->horizontalHeader()->setStretchLastSection(true);
-  for (int c = 0; c < prize_payout; ++c) prizes_->setColumnWidth(c, 52);
-  prizes_->setColumnWidth(prize_payout, 96);
+  const int widths[] = {44, 48, 54, 84};
+  for (int c = 0; c < prize_kind; ++c) prizes_->setColumnWidth(c, widths[c]);
   prizes_->setMinimumHeight(180);
   table->addWidget(prizes_, 1);
   auto* rows = new QHBoxLayout;
