@@ -565,6 +565,13 @@ LottoOutcome new_draw(LottoModel& model, const DateFormat& format, const LottoDe
     r.focus = LottoFocus::name;
     return r;
   }
+  // A draw holds the numbers its game draws: a lotto just created is saved first.
+  if (model.definition_file.path.empty()) {
+    r.message = "Please save the definition of '" + model.owner +
+                "' before adding its draws: the boxes of a draw follow its game.";
+    r.focus = LottoFocus::play_n;
+    return r;
+  }
   model.current_row = new_draw_row(model.draws, game);
   r.select_current = true;
   r.draw = empty_draw(format);

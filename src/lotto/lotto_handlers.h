@@ -206,7 +206,7 @@ int new_draw_row(TextGrid& grid, const LottoDefinition& game = LottoDefinition{}
 // cmdDrawNew: that row becomes the current row, the boxes get today's date and
 // zeros, the date box the focus. Only the draws of a lotto are entered: with no
 // lotto chosen or created (no owner) New is refused and the name box gets the
-// focus.
+// focus; a lotto created is saved before its draws are added.
 LottoOutcome new_draw(LottoModel& model, const DateFormat& format,
                       const LottoDefinition& game = LottoDefinition{});
 

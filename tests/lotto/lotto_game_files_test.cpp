@@ -307,7 +307,14 @@ TEST(GameHandlers, APowerballShapedLottoIsSavedChosenAndGivenItsDraws) {
   f.shape.prizes = prize_grid(powerball_shape().tiers, s.number_format);
   ASSERT_EQ(save_lotto(m, f, s).message, "");
   EXPECT_EQ(dir.get("P", "game.txt"), kPowerballText);
-  EXPECT_EQ(m.definition_file.path, dir.games() / "P" / "game.txt");
+  // Changed by another program since: Save asks, naming the file, and Cancel writes nothing.
+  const std::string noted = std::string(kPowerballText) + "# noted\r\n";
+  dir.put("P", "game.txt", noted);
+  m.editing = "P";
+  std::string asked;
+  EXPECT_EQ(save_lotto(m, f, s, [&](const Question& q) { return asked = q.text, -1; }).status,
+            "The lotto 'P' was not saved.");
+  EXPECT_NE(asked.find("'P' (game.txt) was changed outside"), std::string::npos);
 
   ASSERT_EQ(choose_lotto(m, "P", s).message, "");  // no draws.txt yet
   new_draw(m, s.date_format, s.lotto);
@@ -328,5 +335,5 @@ TEST(GameHandlers, APowerballShapedLottoIsSavedChosenAndGivenItsDraws) {
   f.shape.second_pool = f.shape.second_n = "0";
   m.editing = "P";
   EXPECT_EQ(save_lotto(m, f, s).focus, LottoFocus::pick_n);
-  EXPECT_EQ(dir.get("P", "game.txt"), kPowerballText);
+  EXPECT_EQ(dir.get("P", "game.txt"), noted);
 }
