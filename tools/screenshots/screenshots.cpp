@@ -53,6 +53,9 @@ class LoggingDialogs : public Dialogs {
     std::fprintf(stderr, "question not expected: %s\n", qPrintable(question));
     return -1;
   }
+  void print(QWidget*, const QString& title, const QString&, const QString&) override {
+    std::fprintf(stderr, "print dialog not expected: %s\n", qPrintable(title));
+  }
   // The real review dialog, photographed and cancelled once it is on screen.
   bool review(QWidget* parent, const QString& title, const QString& text, const ds::TextGrid& grid,
               const QString& accept) override {
