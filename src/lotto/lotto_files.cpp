@@ -519,7 +519,9 @@ std::vector<int> draw_line_columns(const LottoDefinition& game) {
   std::vector<int> cols{col_date};
   for (int k = 0; k < std::min<int>(game.pick_n, main_columns(game)); ++k) cols.push_back(col_n1 + k);
   if (game.bonus_n > 0) cols.push_back(bonus_column(game));
-  for (int j = 0; j < game.second_n; ++j) cols.push_back(second_column(game, j));
+  // At most the fields a reader holds, whatever the definition says.
+  for (int j = 0; j < std::min<int>(game.second_n, max_second_drawn); ++j)
+    cols.push_back(second_column(game, j));
   return cols;
 }
 
