@@ -235,7 +235,11 @@ struct Layout {
   int bonus_col = -1;
   std::array<int, 2> second_cols{-1, -1};
   bool stars_together = false;  // one column holds both second-pool numbers ("3 9", "03-09")
-  int score = 0;                // sample lines with a date and whole numbers where the draw should be
+  // One column holds the main numbers, blank-separated ("11 21 27 36 62"), and,
+  // with joined_second, the second-pool numbers after them ("... 62 24").
+  int joined_col = -1;
+  bool joined_second = false;
+  int score = 0;  // sample lines with a date and whole numbers where the draw should be
 };
 
 bool bonus_header(std::string_view name) {
@@ -255,6 +259,22 @@ bool second_header(std::string_view name) {
                              "thunderball", "euro number", "second", "lucky"})
     if (l.find(w) != std::string::npos) return true;
   return l == "pb" || l == "mb" || l == "s1" || l == "s2";
+}
+
+// The blank-separated parts of a field, at most 10; the count (11 when more).
+int blank_parts(std::string_view t, std::array<std::string_view, 10>& out) {
+  int n = 0;
+  for (std::size_t i = 0; i < t.size();) {
+    if (t[i] == ' ') {
+      ++i;
+      continue;
+    }
+    const std::size_t end = std::min(t.find(' ', i), t.size());
+    if (n == 10) return 11;
+    out[n++] = t.substr(i, end - i);
+    i = end;
+  }
+  return n;
 }
 
 // Up to two numbers in one field ("3 9", "03-09", "3/9"); the count read, or -1.
@@ -348,6 +368,23 @@ Layout find_layout(const std::vector<std::string_view>& lines, char sep, const L
     const int c = (lay.date_col + k) % widest;
     if (!taken(c) && number_like(c, play_n)) lay.num_cols[found++] = c;
   }
+  // A general game's numbers may come in one field ("Winning Numbers": "11 21 27 36 62 24").
+  std::array<std::string_view, 10> parts;
+  for (int c = 0; general && found < pick_n && c < widest; ++c) {
+    if (taken(c)) continue;
+    int main_only = 0, with_second = 0;
+    for (const auto* row : dated) {
+      const int n = blank_parts(cell(row, c), parts);
+      main_only += n == pick_n;
+      with_second += second_n > 0 && n == pick_n + second_n;
+    }
+    const int n = static_cast<int>(dated.size());
+    if (std::max(main_only, with_second) * 2 <= n) continue;
+    lay.joined_col = c;
+    lay.joined_second = with_second > main_only;
+    for (found = 0; found < pick_n; ++found) lay.num_cols[found] = c;
+    if (lay.joined_second) lay.second_cols = {c, c}, named_second = second_n;
+  }
   if (found < pick_n) return lay;
   const auto used = [&](int c) {
     return c == lay.date_col ||
@@ -378,7 +415,12 @@ Layout find_layout(const std::vector<std::string_view>& lines, char sep, const L
   }
   for (const auto* row : dated) {
     bool all = true;
-    for (int k = 0; k < pick_n && all; ++k) all = whole(cell(row, lay.num_cols[k])) >= 0;
+    if (lay.joined_col >= 0) {
+      const int n = blank_parts(cell(row, lay.joined_col), parts);
+      for (int k = 0; k < pick_n && all; ++k) all = k < n && whole(parts[k]) >= 0;
+    }
+    for (int k = 0; k < pick_n && all && lay.joined_col < 0; ++k)
+      all = whole(cell(row, lay.num_cols[k])) >= 0;
     lay.score += all;
   }
   return lay;
@@ -537,8 +579,16 @@ ImportPreview preview_import(std::string_view csv, const LottoDefinition& lotto,
     } else if ((date = read_date(f[lay.date_col])).kind == DateRead::none) {
       refuse(quoted(f[lay.date_col]) + " is not a date.");
     } else {
+      // The numbers' texts: a field each, or the parts of the joined field.
+      std::array<std::string_view, 10> parts;
+      const int joined = lay.joined_col >= 0 ? blank_parts(f[lay.joined_col], parts) : 0;
+      const int wanted = pick_n + (lay.joined_second ? second_n : 0);
+      if (lay.joined_col >= 0 && joined != wanted)
+        refuse(quoted(f[lay.joined_col]) + " holds " + std::to_string(std::min(joined, 10)) +
+               " numbers where a draw has " + std::to_string(wanted) + ".");
+      const auto number_text = [&](int k) { return lay.joined_col >= 0 ? parts[k] : f[lay.num_cols[k]]; };
       for (int k = 0; k < pick_n && row.reason.empty(); ++k) {
-        const std::string_view t = f[lay.num_cols[k]];
+        const std::string_view t = number_text(k);
         const int v = whole(t);
         if (v < 0)
           refuse(quoted(t) + " is not a whole number.");
@@ -568,7 +618,7 @@ ImportPreview preview_import(std::string_view csv, const LottoDefinition& lotto,
       int pair[2] = {-1, -1};
       if (lay.stars_together && number_pair(f[lay.second_cols[0]], pair) != 2) pair[0] = pair[1] = -1;
       for (int j = 0; j < second_n && row.reason.empty(); ++j) {
-        const std::string_view t = f[lay.second_cols[j]];
+        const std::string_view t = lay.joined_second ? parts[pick_n + j] : f[lay.second_cols[j]];
         const int s = lay.stars_together ? pair[j] : whole(t);
         if (s < 0)
           refuse("the second-pool field " + quoted(t) + " is not " +

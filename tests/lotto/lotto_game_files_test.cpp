@@ -199,6 +199,16 @@ TEST(GameImport, SecondPoolColumnsAreFoundByTheirNamesOrPlace) {
             "Line 6: The second-pool field 'x' is not a whole number.");
   EXPECT_EQ(dir.get("P", "draws.txt"), "2024-01-03 1 2 3 4 5 6 \r\n2024-01-13 69 14 25 36 3 26 \r\n");
 
+  // The New York open-data file: the five numbers and the Powerball in one field.
+  const ImportPreview ny = preview_import(
+      "Draw Date,Winning Numbers,Multiplier\n09/26/2020,11 21 27 36 62 24,3\n09/30/2020,14 18 36 49 67,2\n"
+      "10/03/2020,18 31 36 43 47 20,2\n",
+      powerball_shape(), TextGrid{}, iso);
+  EXPECT_EQ(import_summary(ny),
+            "Rows read: 3. New: 2. Already present: 0. In conflict: 0. Refused: 1.\n"
+            "Line 3: '14 18 36 49 67' holds 5 numbers where a draw has 6.");
+  EXPECT_EQ(ny.rows.at(0).second[0], 24);
+
   // EuroMillions-shaped, both stars in one "Lucky Stars" field.
   LottoDefinition em = powerball_shape();
   em.play_n = 50;
