@@ -70,6 +70,7 @@ GameShapeBox::GameShapeBox(QWidget* parent) : QFrame(parent) {
       tr("One row per prize tier: main numbers matched, bonus yes or no, second-pool "
          "numbers matched, payout of one play, fixed or average"));
   prizes_->verticalHeader()->setDefaultSectionSize(22);
+  prizes_->horizontalHeader()->setDefaultSectionSize(60);
   prizes_->horizontalHeader()->setStretchLastSection(true);
   const int widths[] = {44, 48, 54, 84};
   for (int c = 0; c < prize_kind; ++c) prizes_->setColumnWidth(c, widths[c]);
