@@ -10,8 +10,8 @@ namespace ds::ui {
 // generator and the forecasting table by Forecasting Abilities. Readers get a
 // read-only view and never reorder or change it. The one writer from outside is
 // the generator, which writes its proposal into the current set row, and it has
-// one path for it: TsetsWindow::generator_target and after_generation
-// (tsets/ui/tsets_window.h).
+// one path for it: `generate` over the Targeted Sets window's model, which that
+// window hands out as a GeneratorHost (tsets/ui/generator_host.h).
 enum class LentGrid { draws, sets, frequencies, forecasting };
 
 // The window that owns a lent grid.
