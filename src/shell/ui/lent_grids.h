@@ -1,5 +1,6 @@
 #pragma once
 // The grids one window lends to others, read-only, by a typed key.
+#include "shell/app_state.h"
 #include "shell/grid.h"
 #include "shell/window_id.h"
 
@@ -28,5 +29,9 @@ class GridSource {
 // A read-only view of a lent grid, its owner window created hidden (its load
 // step run) when it does not exist yet; nullptr when no such window can be made.
 const TextGrid* borrow_grid(LentGrid grid);
+
+// The draws when a lotto is chosen and the set rows when a set is chosen, as
+// the core functions of the analyses read them.
+ChosenGrids chosen_grids(const AppState& state);
 
 }  // namespace ds::ui
