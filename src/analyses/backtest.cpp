@@ -382,7 +382,37 @@ std::string backtest_report_html(const BacktestReport& r) {
   return h + "</body></html>";
 }
 
-PrintOutcome print_backtest(const BacktestReport& report) {
+BacktestModel::BacktestModel(const DateFormat& date_format, const NumberFormat& number_format)
+    : grid(backtest_grid(BacktestResult{}, date_format, number_format)),
+      totals(backtest_totals_grid({}, number_format)) {}
+
+BacktestLoad backtest_open(BacktestModel& model, const AppState& state, const ChosenGrids& grids,
+                           DayNumber today) {
+  BacktestLoad load = backtest_load(state, grids.draws, today);
+  model.lotto_label = load.lotto_label;
+  model.tset_label = load.tset_label;
+  return load;
+}
+
+BacktestOutcome backtest_run(BacktestModel& model, const BacktestForm& form, const AppState& state,
+                             const ChosenGrids& grids) {
+  BacktestOutcome out = backtest_go(form, state, grids.draws, grids.sets);
+  if (out.period.empty()) return out;
+  const BacktestResult& r = out.result;
+  model.system_id = form.system_text;
+  model.period = form.from_text + " to " + form.to_text + ". " + out.period;
+  model.grid = backtest_grid(r, state.date_format, state.number_format);
+  model.grid.set_col_width_factor(0, 1.3);
+  model.totals_text =
+      r.draws.empty() ? std::string() : backtest_totals_text(r, state.lotto.currency, state.number_format);
+  model.totals = backtest_totals_grid(out.runs, state.number_format);
+  model.totals.set_col_width_factor(1, 1.3);
+  return out;
+}
+
+PrintOutcome print_backtest(const BacktestModel& model) {
+  const BacktestReport report{model.lotto_label, model.tset_label, model.system_id, model.period,
+                              model.totals_text, &model.grid,      &model.totals};
   PrintOutcome r;
   r.title = "Print Back-test";
   r.document = "Back-test";

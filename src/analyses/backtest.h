@@ -105,9 +105,9 @@ struct BacktestForm {
 };
 
 // `show` brings forward the window where a missing choice is made.
-struct BacktestOutcome : Outcome {
-  enum class Focus { none, system, from, to };
-  Focus focus = Focus::none;
+enum class BacktestFocus { none, system, from, to, count };
+struct BacktestOutcome : FocusOutcome<BacktestFocus> {
+  using Focus = BacktestFocus;
   // The status line: how many draws fall in the period; when none, where the
   // history starts and ends. "" when the checks stopped before the period.
   std::string period;
@@ -132,7 +132,26 @@ struct BacktestReport {
   const TextGrid* totals_grid = nullptr;  // backtest_totals_grid, printed when it compares systems
 };
 std::string backtest_report_html(const BacktestReport& report);
-// cmdPrint: that page.
-PrintOutcome print_backtest(const BacktestReport& report);
+
+// Everything the Back-test window holds apart from its widgets and its chart:
+// the table and the totals of the run shown, and what Print puts on paper.
+struct BacktestModel {
+  TextGrid grid;                               // the table, one row per draw played (backtest_grid)
+  TextGrid totals;                             // one row per system or wheel played (backtest_totals_grid)
+  std::string lotto_label, tset_label;         // as the window opened
+  std::string system_id, period, totals_text;  // of the run shown
+  BacktestModel(const DateFormat& date_format, const NumberFormat& number_format);
+};
+
+// The window opens: backtest_load over the chosen draws; the model keeps the
+// labels for the printout.
+BacktestLoad backtest_open(BacktestModel& model, const AppState& state, const ChosenGrids& grids,
+                           DayNumber today);
+// cmdGo: backtest_go over the chosen grids. Once the checks pass (a period to
+// show), the model holds this run's table, totals and choices.
+BacktestOutcome backtest_run(BacktestModel& model, const BacktestForm& form, const AppState& state,
+                             const ChosenGrids& grids);
+// cmdPrint: the page of the run shown.
+PrintOutcome print_backtest(const BacktestModel& model);
 
 }  // namespace ds

@@ -163,7 +163,8 @@ FaInput fa_input(const AppState& state, const std::string& from_text, const std:
   return in;
 }
 
-FaOutcome calculate_fa(const FaInput& in, FaEnvironment& env, TextGrid& grid, FaTable& fa_table) {
+FaOutcome calculate_fa(FaModel& model, const FaInput& in, const ChosenGrids& grids, FaTable& fa_table) {
+  TextGrid& grid = model.grid;
   FaOutcome out;
   const auto from = check_date(in.from_text, in.date_format);
   if (!from) {
@@ -209,8 +210,8 @@ FaOutcome calculate_fa(const FaInput& in, FaEnvironment& env, TextGrid& grid, Fa
   fill_fa_table(in.play_n, in.pick_n, in.tset_size, fa_table);
 
   const TextGrid empty;
-  const TextGrid* draws = env.draw_grid();
-  const TextGrid* sets = env.set_grid();
+  const TextGrid* draws = grids.draws;
+  const TextGrid* sets = grids.sets;
   if (!draws) draws = &empty;
   if (!sets) sets = &empty;
   out.period = draws_in_period_message(*draws, *from, *to, in.date_format);
@@ -220,10 +221,8 @@ FaOutcome calculate_fa(const FaInput& in, FaEnvironment& env, TextGrid& grid, Fa
   const int te = find_end(*to, *sets, in.date_format);
   if (ds == 0 || de == 0 || ts == 0 || te == 0) return out;
 
-  env.show_sources();
   out.counts = count_fa_hits(*draws, ds, de, *sets, ts, te, in.pick_n, in.tset_size, in.date_format);
   out.compared = true;
-  env.hide_sources();
 
   for (int level = 2; level <= max_hits; ++level) {
     for (int b = 0; b <= 1; ++b) {

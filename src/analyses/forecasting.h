@@ -2,7 +2,7 @@
 // Forecasting Abilities: how often the targeted set held k of the drawn numbers
 // over a period, divided by the chance a set of that size has of doing so.
 // The window's handler: opening it, cmdRefresh and Enter in a date box call
-// calculate_fa (its input from fa_input).
+// calculate_fa over the window's model (FaModel), its input from fa_input.
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -61,15 +61,11 @@ std::string fa_ratio_text(int hits, int matched_rows, float chance, const Number
 // Sets msfFA to its design-time form: the header row and one empty row.
 void reset_fa_grid(TextGrid& grid);
 
-// What calculate_fa needs from the window around it. The grids are asked for
-// only once the period and the choices are known to be sound.
-class FaEnvironment {
- public:
-  virtual ~FaEnvironment() = default;
-  virtual const TextGrid* draw_grid() = 0;  // the Lotto window's msfDraws, or nullptr
-  virtual const TextGrid* set_grid() = 0;   // the Targeted Sets window's msfTsets, or nullptr
-  virtual void show_sources() = 0;          // shows both windows while comparing
-  virtual void hide_sources() = 0;          // and hides them again
+// Everything the Forecasting Abilities window holds apart from its widgets:
+// msfFA, which Average Profitability copies.
+struct FaModel {
+  TextGrid grid;
+  FaModel() { reset_fa_grid(grid); }
 };
 
 struct FaInput {
@@ -86,20 +82,24 @@ FaInput fa_input(const AppState& state, const std::string& from_text, const std:
 
 // The focus goes to txtFrom or txtTo; `show` brings forward the window where a
 // missing choice is made.
-struct FaOutcome : Outcome {
-  enum class Focus { none, from, to };
-  Focus focus = Focus::none;
+enum class FaFocus { none, from, to, count };
+struct FaOutcome : FocusOutcome<FaFocus> {
+  using Focus = FaFocus;
   std::optional<std::string> lotto_label, tset_name_label, tset_size_label;
-  bool compared = false;  // draws and set rows were paired
+  // Draws and set rows were paired: the Lotto and Targeted Sets windows, which
+  // lent them, are hidden afterwards (they stay loaded, as the comparison
+  // leaves them; a window the user had open is hidden too).
+  bool compared = false;
   FaCounts counts;
   // For the status line, once the choices are sound: how many draws fall in
   // the period; when none, where the history starts and ends.
   std::string period;
 };
 
-// cmdRefresh (and opening the window): one run of the calculation. Writes msfFA
-// (`grid`) and `fa_table` as it goes; returns the message, focus, window and
+// cmdRefresh (and opening the window): one run of the calculation over the
+// grids chosen (`grids`, read once the period and the choices are sound).
+// Writes msfFA and `fa_table` as it goes; returns the message, focus, window and
 // labels for the window to apply.
-FaOutcome calculate_fa(const FaInput& in, FaEnvironment& env, TextGrid& grid, FaTable& fa_table);
+FaOutcome calculate_fa(FaModel& model, const FaInput& in, const ChosenGrids& grids, FaTable& fa_table);
 
 }  // namespace ds

@@ -34,11 +34,10 @@ struct PerformanceInput {
 PerformanceInput performance_input(const AppState& state, const std::array<std::string, 8>& draw,
                                    const std::array<std::string, 10>& prizes);
 
-enum class PerformanceFocus { none, first_number };  // txtN1
+enum class PerformanceFocus { none, first_number, count };  // first_number: txtN1
 
 // `show` brings forward the window where a missing choice is made.
-struct PerformanceOutcome : Outcome {
-  PerformanceFocus focus = PerformanceFocus::none;
+struct PerformanceOutcome : FocusOutcome<PerformanceFocus> {
   std::optional<std::string> system_label, tset_label;
   int winning_tickets = 0;  // ticket rows written
   bool total_written = false;

@@ -133,7 +133,7 @@ ProfitabilityOutcome calculate_avrprofitability(const ProfitabilityInput& in) {
 
   const auto fail = [&](int box) {
     out.message = messages().data_not_correct;
-    out.focus = static_cast<ProfitabilityFocus>(box);
+    out.focus = static_cast<ProfitabilityFocus>(box + 1);  // the boxes follow `none`
     return out;
   };
   std::array<float, 10> prize{};

@@ -38,7 +38,7 @@ ProfitabilityInput profitability_input(const AppState& state, const std::array<s
 
 // The prize box that takes the focus, in prize-class order (txtP2, txtP2b, ... txtP6b).
 enum class ProfitabilityFocus {
-  none = -1,
+  none,
   prize_2,
   prize_2b,
   prize_3,
@@ -49,11 +49,11 @@ enum class ProfitabilityFocus {
   prize_5b,
   prize_6,
   prize_6b,
+  count
 };
 
 // `show` brings forward the window where a missing choice is made.
-struct ProfitabilityOutcome : Outcome {
-  ProfitabilityFocus focus = ProfitabilityFocus::none;
+struct ProfitabilityOutcome : FocusOutcome<ProfitabilityFocus> {
   std::optional<std::string> lotto_label, system_label;
   std::optional<std::string> profitability, times;  // new texts of lblProfitability, lblTimes
 };

@@ -71,4 +71,12 @@ class TextGrid {
 struct DateFormat;
 [[nodiscard]] std::string sort_grid_by_date(TextGrid& grid, std::int16_t date_col, const DateFormat& format);
 
+// The grids of choices made in other windows that a window's core function
+// reads: the draws of the chosen lotto and the rows of the chosen targeted set,
+// null when that choice is not made. Read-only views, lent by their windows.
+struct ChosenGrids {
+  const TextGrid* draws = nullptr;
+  const TextGrid* sets = nullptr;
+};
+
 }  // namespace ds

@@ -28,15 +28,14 @@ struct MakeWheelForm {
 };
 
 // The box that takes the focus after a refusal.
-enum class MakeWheelFocus { none, v, k, t, m, seconds, seed };
+enum class MakeWheelFocus { none, v, k, t, m, seconds, seed, count };
 
 // The boxes as the window first shows them: a set of 10 numbers, the chosen
 // lotto's ticket size (6 when none is chosen or it is outside 3..7), the
 // guarantee 3 if 3, 60 seconds, seed 1.
 MakeWheelForm make_wheel_defaults(const AppState& state);
 
-struct MakeWheelStart : Outcome {
-  MakeWheelFocus focus = MakeWheelFocus::none;
+struct MakeWheelStart : FocusOutcome<MakeWheelFocus> {
   std::optional<MakeRequest> request;  // set when the search may start
 };
 
@@ -95,9 +94,9 @@ struct TicketListRead : Outcome {
 // numbers (the text of the set box) or as positions.
 TicketListRead read_ticket_list(std::string_view bytes, std::string_view set_text);
 
-struct CheckWheelStart : Outcome {
-  enum class Focus { none, t, m };
-  Focus focus = Focus::none;
+enum class CheckWheelFocus { none, t, m, count };
+struct CheckWheelStart : FocusOutcome<CheckWheelFocus> {
+  using Focus = CheckWheelFocus;
   bool start = false;
   int t = 0, m = 0;  // 0 and 0: no guarantee asked, the match rows alone
 };

@@ -147,8 +147,18 @@ CalcFrResult calc_fr(const TextGrid& draws, DayNumber from, DayNumber to, int st
   return result;
 }
 
-GeneratorOutcome generate(const GeneratorInput& input, AppState& state, const TextGrid* draws, TextGrid& freq,
-                          const GeneratorTarget& target, const UniformSource& uniform) {
+GeneratorModel::GeneratorModel() {
+  frequencies.resize(1, 2);
+  frequencies.fixed_rows = 1;
+  frequencies.fixed_cols = 1;
+  frequencies.set_cell(0, 0, "Number");
+  frequencies.set_cell(0, 1, "Frequency");
+}
+
+GeneratorOutcome generate(GeneratorModel& model, const GeneratorInput& input, AppState& state,
+                          const TextGrid* draws, const GeneratorTarget& target,
+                          const UniformSource& uniform) {
+  TextGrid& freq = model.frequencies;
   const MessageCatalogue& m = messages();
   GeneratorOutcome out;
   const int play_n = state.lotto.play_n;
@@ -183,9 +193,12 @@ GeneratorOutcome generate(const GeneratorInput& input, AppState& state, const Te
   }
 
   if (draws) out.period = draws_in_period_message(*draws, *from, *to, state.date_format);
-  out.enable_save = true;
-  const int size = target.size;
-  if (!target.sets || size < 1) {
+  if (target.sets) {
+    target.sets->enabled.save = true;
+    target.sets->unsaved = true;
+  }
+  const int size = target.sets ? target.sets->work.size : 0;
+  if (size < 1) {
     out.message = m.select_size;
     out.show = WindowId::tsets;
     return out;
@@ -207,7 +220,6 @@ GeneratorOutcome generate(const GeneratorInput& input, AppState& state, const Te
     }
     const CalcFrResult fr =
         calc_fr(*draws, *from, *to, *step, play_n, state.lotto.pick_n, freq, state.date_format);
-    out.table_changed = true;
     if (fr.res == "error") {
       out.message = fr.message;
       return out;
@@ -243,7 +255,8 @@ GeneratorOutcome generate(const GeneratorInput& input, AppState& state, const Te
   }
 
   if (state.tset_row < 1) state.tset_row = 1;
-  if (state.tset_row > target.sets->rows() - 1) {
+  TextGrid& sets = target.sets->work.grid;
+  if (state.tset_row > sets.rows() - 1) {
     out.message = m.select_tset_row;
     out.show = WindowId::tsets;
     return out;
@@ -252,17 +265,16 @@ GeneratorOutcome generate(const GeneratorInput& input, AppState& state, const Te
   // is kept: the proposal goes into a new row. An empty row, or the row of the
   // date being written, takes the proposal in place.
   int row = state.tset_row;
-  if (holds_numbers(*target.sets, row, size) &&
-      !same_date(target.sets->cell(row, 0), target.date_text, state.date_format)) {
-    row = target.sets->append_row();
+  if (holds_numbers(sets, row, size) && !same_date(sets.cell(row, 0), target.date_text, state.date_format)) {
+    row = sets.append_row();
     state.tset_row = static_cast<std::int16_t>(row);
     out.row_added = true;
   }
-  for (int p = 1; p <= size; ++p) target.sets->set_cell(row, p, std::to_string(numbers[p]));
-  target.sets->set_cell(row, 0, target.date_text);
+  for (int p = 1; p <= size; ++p) sets.set_cell(row, p, std::to_string(numbers[p]));
+  sets.set_cell(row, 0, target.date_text);
   out.written_row = row;
   // The row the Targeted Sets window shows as current is the set the other windows use.
-  get_Tset(*target.sets, state.tset_numbers, state.tset_row);
+  get_Tset(sets, state.tset_numbers, state.tset_row);
   return out;
 }
 

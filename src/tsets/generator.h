@@ -1,7 +1,8 @@
 #pragma once
 // The generator of targeted sets: how often each number was drawn over a period
 // of the draw history, and the proposal of a set from those counts or at random.
-// The generator window's handler: cmdGo (and Enter in a box) calls generate.
+// The generator window's handler: cmdGo (and Enter in a box) calls generate, over
+// the window's model (GeneratorModel) and that of the Targeted Sets window.
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -11,6 +12,7 @@
 #include "shell/dates.h"
 #include "shell/grid.h"
 #include "shell/outcome.h"
+#include "tsets/tsets_handlers.h"
 
 namespace ds {
 
@@ -44,28 +46,32 @@ CalcFrResult calc_fr(const TextGrid& draws, DayNumber from, DayNumber to, int st
                      TextGrid& freq, const DateFormat& format);
 
 enum class GeneratorRule { random, lowest, lowest_positive, highest };
-enum class GeneratorFocus { none, from, to, step };
+enum class GeneratorFocus { none, from, to, step, count };
+
+// Everything the generator window holds apart from its widgets: msfFrequencies,
+// its header row until a rule counts the draws.
+struct GeneratorModel {
+  TextGrid frequencies;
+  GeneratorModel();
+};
 
 struct GeneratorInput {
   std::string from_text, to_text, step_text;
   GeneratorRule rule = GeneratorRule::random;
 };
 
-// What the generator window needs of the Targeted Sets window.
+// Where the proposal goes: the Targeted Sets window's model (null when that
+// window is not open) and the text of its date box.
 struct GeneratorTarget {
-  TextGrid* sets = nullptr;  // msfTsets
-  int size = 0;              // the chosen set size, 0 when none
-  std::string date_text;     // the text of its date box
+  TsetsModel* sets = nullptr;
+  std::string date_text;
 };
 
 // cmdGo's outcome; it brings forward the Lotto or Targeted Sets window where a
 // missing choice is made.
-struct GeneratorOutcome : Outcome {
-  GeneratorFocus focus = GeneratorFocus::none;
-  bool enable_save = false;    // the Targeted Sets window's Save
-  bool table_changed = false;  // msfFrequencies was rebuilt
-  int written_row = 0;         // the row of msfTsets that got the proposal
-  bool row_added = false;      // it is a new row: the current row held another date's set
+struct GeneratorOutcome : FocusOutcome<GeneratorFocus> {
+  int written_row = 0;     // the row of msfTsets that got the proposal
+  bool row_added = false;  // it is a new row: the current row held another date's set
   // For the status line, once the dates are read and there are draws: how many
   // draws fall in the period; when none, where the history starts and ends.
   std::string period;
@@ -75,9 +81,11 @@ struct GeneratorOutcome : Outcome {
 // The proposal goes into the current row when it is empty or of the date box's
 // date; a current row of another date holding numbers is kept, and a new row
 // with the date box's text gets the proposal and becomes current. The row
-// written becomes the current set (tset_numbers), as a selected row does.
-GeneratorOutcome generate(const GeneratorInput& input, AppState& state, const TextGrid* draws, TextGrid& freq,
-                          const GeneratorTarget& target, const UniformSource& uniform = {});
+// written becomes the current set (tset_numbers), as a selected row does. Once
+// the checks of the boxes pass, the set's Save is on and its rows unsaved.
+GeneratorOutcome generate(GeneratorModel& model, const GeneratorInput& input, AppState& state,
+                          const TextGrid* draws, const GeneratorTarget& target,
+                          const UniformSource& uniform = {});
 
 // Load: From is today moved back 12 months, To is today.
 void generator_dates(DayNumber today, const DateFormat& format, std::string& from_text, std::string& to_text);

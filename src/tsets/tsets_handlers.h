@@ -35,10 +35,9 @@ struct TsetsEnabled {
   bool operator==(const TsetsEnabled&) const = default;
 };
 
-enum class TsetsFocus { none, size, sets, date, index, number };
+enum class TsetsFocus { none, size, sets, date, index, number, count };
 
-struct TsetsOutcome : Outcome {
-  TsetsFocus focus = TsetsFocus::none;
+struct TsetsOutcome : FocusOutcome<TsetsFocus> {
   // When set, cmbSets gets this list, and `sets_text` as its shown text.
   std::optional<std::vector<std::string>> set_list;
   std::optional<std::string> sets_text;

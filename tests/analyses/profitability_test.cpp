@@ -13,12 +13,8 @@ namespace {
 
 using ds::test::ScratchFolder;
 
-struct Sources : ds::FaEnvironment {
+struct Sources {
   ds::TextGrid draws, sets;
-  const ds::TextGrid* draw_grid() override { return &draws; }
-  const ds::TextGrid* set_grid() override { return &sets; }
-  void show_sources() override {}
-  void hide_sources() override {}
 };
 
 // The shipped samples, run as a user runs them: Forecasting Abilities over
@@ -70,9 +66,10 @@ class ProfitabilityTest : public ::testing::Test {
 
 TEST_F(ProfitabilityTest, ShippedSamplesFromForecastingToProfitability) {
   const ds::FaInput fa_in{"2025-01-01", "2025-11-19", "Canada_6_49", 49, 6, "Forecaster1", 10, iso, {}};
-  ds::TextGrid fa_grid;
+  ds::FaModel fa_model;
+  const ds::TextGrid& fa_grid = fa_model.grid;
   ds::FaTable table{};
-  const auto fa = ds::calculate_fa(fa_in, env, fa_grid, table);
+  const auto fa = ds::calculate_fa(fa_model, fa_in, {&env.draws, &env.sets}, table);
   EXPECT_EQ(fa.message, "");
   EXPECT_EQ(fa.counts.matched_rows, 50);
   EXPECT_EQ(fa.counts.hits[4][0], 2);
@@ -163,7 +160,7 @@ TEST_F(ProfitabilityTest, FailuresNameTheBoxAndNeverShowNonsense) {
     c.edit(x);
     const auto out = ds::calculate_avrprofitability(x);
     EXPECT_EQ(out.message.substr(0, std::string(c.message).size()), c.message) << out.message;
-    EXPECT_EQ(static_cast<int>(out.focus), c.focus) << c.message;
+    EXPECT_EQ(static_cast<int>(out.focus) - 1, c.focus) << c.message;  // box i follows `none`
     EXPECT_EQ(out.show, c.show) << c.message;
     EXPECT_EQ(out.profitability.has_value(), c.profitability) << c.message;
     EXPECT_FALSE(out.times) << c.message;

@@ -23,9 +23,21 @@ TEST(CsvExport, QuotingHiddenColumnsAndAtomicFile) {
 
   const test::ScratchFolder scratch;
   const auto& folder = scratch.path();
-  EXPECT_EQ(write_grid_csv(folder / "t.csv", g), "");
+  EXPECT_EQ(*export_table(g, folder / "t.csv", "my t.csv").status, "2 rows exported to my t.csv");
   EXPECT_EQ(read_file(folder / "t.csv"), grid_csv(g));
-  EXPECT_EQ(write_grid_csv(folder / "none" / "t.csv", g),
-            "The file 't.csv' was not written: the file cannot be created (" +
-                (folder / "none" / "t.csv").string() + ").");
+  const Outcome failed = export_table(g, folder / "none" / "t.csv", "t.csv");
+  EXPECT_EQ(failed.message, "The file 't.csv' was not written: the file cannot be created (" +
+                                (folder / "none" / "t.csv").string() + ").");
+  EXPECT_FALSE(failed.status);
+  EXPECT_EQ(*copy_table(g).status, "2 rows copied to the clipboard");
+
+  // The header alone is no table to take elsewhere: refused, nothing written or copied.
+  g.set_rows(1);
+  const char* const refused = "The table has no rows yet.";
+  EXPECT_EQ(table_refusal(g).message, refused);
+  EXPECT_EQ(export_table(g, folder / "h.csv", "h.csv").message, refused);
+  EXPECT_FALSE(file_exists(folder / "h.csv"));
+  const CopyOutcome copied = copy_table(g);
+  EXPECT_EQ(copied.message, refused);
+  EXPECT_EQ(copied.text, "");
 }

@@ -5,10 +5,20 @@
 #include <QTableWidget>
 
 #include "shell/ui/app.h"
+#include "shell/ui/apply_outcome.h"
 #include "shell/ui/grid_view.h"
 #include "support/window_test.h"
 
 using namespace ds::ui;
+
+// A window's focus table is checked when it compiles: a row missing or out of
+// the enum's order does not pass.
+enum class TwoBoxes { none, a, b, count };
+constexpr FocusName<TwoBoxes> complete[] = {
+    {TwoBoxes::none, nullptr}, {TwoBoxes::a, "A"}, {TwoBoxes::b, "B"}};
+constexpr FocusName<TwoBoxes> missing[] = {{TwoBoxes::none, nullptr}, {TwoBoxes::a, "A"}};
+constexpr FocusName<TwoBoxes> swapped[] = {{TwoBoxes::none, nullptr}, {TwoBoxes::b, "B"}, {TwoBoxes::a, "A"}};
+static_assert(names_every_focus(complete) && !names_every_focus(missing) && !names_every_focus(swapped));
 
 class LottoWindowTest : public test::WindowTest {
   Q_OBJECT

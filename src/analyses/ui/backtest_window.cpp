@@ -63,13 +63,9 @@ void fit_rows(GridView* view) {
 
 }  // namespace
 
-BacktestWindow::BacktestWindow() {
+BacktestWindow::BacktestWindow() : model_(state().date_format, state().number_format) {
   setObjectName(QStringLiteral("frmBacktest"));
   setWindowTitle(tr("Back-test"));
-  const AppState& s = state();
-  grid_ = ds::backtest_grid(BacktestResult{}, s.date_format, s.number_format);
-  report_.grid = &grid_;
-  report_.totals_grid = &totals_;
 
   auto* central = new QWidget(this);
   lbl_lotto_ = named_label("lblLotto", tr("Not selected"), central);
@@ -126,12 +122,11 @@ BacktestWindow::BacktestWindow() {
     lbl_totals_->setFont(f);
   }
 
-  msf_ = new GridView(&grid_, true, central);
+  msf_ = new GridView(&model_.grid, true, central);
   msf_->setObjectName(QStringLiteral("msfBacktest"));
   msf_->horizontalHeader()->setStretchLastSection(true);
   msf_->refresh();
-  totals_ = backtest_totals_grid({}, s.number_format);
-  msf_totals_ = new GridView(&totals_, true, central);
+  msf_totals_ = new GridView(&model_.totals, true, central);
   msf_totals_->setObjectName(QStringLiteral("msfTotals"));
   msf_totals_->horizontalHeader()->setStretchLastSection(true);
   msf_totals_->refresh();
@@ -204,10 +199,10 @@ BacktestWindow::BacktestWindow() {
   connect(cmb_system_, &QComboBox::activated, this, [this](int) { go(); });
   for (QLineEdit* e : {txt_from_, txt_to_}) connect(e, &QLineEdit::returnPressed, this, &BacktestWindow::go);
   connect(export_button, &QPushButton::clicked, this, [this] {
-    export_grid_csv(this, grid_, QStringLiteral("backtest-%1.csv").arg(qs(report_.system_id)));
+    export_grid_csv(this, model_.grid, QStringLiteral("backtest-%1.csv").arg(qs(model_.system_id)));
   });
-  connect(copy_button, &QPushButton::clicked, this, [this] { copy_grid(this, grid_); });
-  const auto print = [this] { print_page(this, print_backtest(report_)); };
+  connect(copy_button, &QPushButton::clicked, this, [this] { copy_grid(this, model_.grid); });
+  const auto print = [this] { print_page(this, print_backtest(model_)); };
   connect(print_button, &QPushButton::clicked, this, print);
   connect(new QShortcut(QKeySequence::Print, this), &QShortcut::activated, this, print);
   resize(1040, 680);
@@ -217,12 +212,9 @@ BacktestWindow::~BacktestWindow() { delete takeCentralWidget(); }
 
 void BacktestWindow::opened() {
   const AppState& s = state();
-  const TextGrid* draws = s.lotto_name.empty() ? nullptr : borrow_grid(LentGrid::draws);
-  const BacktestLoad load = backtest_load(s, draws, today());
+  const BacktestLoad load = backtest_open(model_, s, chosen_grids(s), today());
   lbl_lotto_->setText(qs(load.lotto_label));
   lbl_tset_->setText(qs(load.tset_label));
-  report_.lotto_name = load.lotto_label;
-  report_.tset_name = load.tset_label;
   for (const std::string& id : load.systems) {
     cmb_system_->addItem(qs(id));
     auto* item = new QListWidgetItem(qs(id), lst_compare_);
@@ -254,29 +246,23 @@ void BacktestWindow::go() {
   for (int i = 0; i < lst_compare_->count(); ++i)
     if (lst_compare_->item(i)->checkState() == Qt::Checked)
       form.compare.push_back(ss(lst_compare_->item(i)->text()));
-  const TextGrid* draws = s.lotto_name.empty() ? nullptr : borrow_grid(LentGrid::draws);
-  const TextGrid* sets = s.tset_name.empty() ? nullptr : borrow_grid(LentGrid::sets);
-  const BacktestOutcome out = backtest_go(form, s, draws, sets);
+  const BacktestOutcome out = backtest_run(model_, form, s, chosen_grids(s));
   if (!out.period.empty()) {
     // The checks passed: the table, totals and chart are those of this run.
-    report_.system_id = form.system_text;
-    report_.period = form.from_text + " to " + form.to_text + ". " + out.period;
     show_result(out.result);
     show_compared(out.runs);
   }
   lbl_period_->setText(qs(out.period));
-  static const char* const focus_names[] = {nullptr, "cmbSystem", "txtFrom", "txtTo"};  // Focus
-  apply_outcome(this, out, focus_names[static_cast<int>(out.focus)]);
+  using F = BacktestFocus;
+  static constexpr FocusName<BacktestFocus> focus_controls[] = {
+      {F::none, nullptr}, {F::system, "cmbSystem"}, {F::from, "txtFrom"}, {F::to, "txtTo"}};
+  static_assert(names_every_focus(focus_controls));
+  apply_outcome(this, out, focus_controls);
 }
 
 void BacktestWindow::show_result(const BacktestResult& r) {
-  const AppState& s = state();
-  grid_ = ds::backtest_grid(r, s.date_format, s.number_format);
-  grid_.set_col_width_factor(0, 1.3);
   msf_->refresh();
-  report_.totals =
-      r.draws.empty() ? std::string() : backtest_totals_text(r, s.lotto.currency, s.number_format);
-  lbl_totals_->setText(qs(report_.totals));
+  lbl_totals_->setText(qs(model_.totals_text));
   QList<QPointF> points;
   points.reserve(static_cast<qsizetype>(r.draws.size()));
   for (std::size_t i = 0; i < r.draws.size(); ++i)
@@ -297,9 +283,6 @@ void BacktestWindow::show_result(const BacktestResult& r) {
 }
 
 void BacktestWindow::show_compared(const std::vector<BacktestRun>& runs) {
-  const AppState& s = state();
-  totals_ = backtest_totals_grid(runs, s.number_format);
-  totals_.set_col_width_factor(1, 1.3);
   msf_totals_->refresh();
   fit_rows(msf_totals_);
   QChart* chart = chart_view_->chart();

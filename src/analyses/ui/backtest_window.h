@@ -29,13 +29,13 @@ class BacktestWindow : public QMainWindow, public OpensOnShow {
   // when the system of the Systems window fits.
   void opened() override;
 
-  const TextGrid& backtest_grid() const { return grid_; }
+  const TextGrid& backtest_grid() const { return model_.grid; }
   // The points of the chart: one per draw played.
   int chart_points() const;
   // The lines of the chart: one per system or wheel played.
   int chart_lines() const;
   // One row per system or wheel played.
-  const TextGrid& totals_grid() const { return totals_; }
+  const TextGrid& totals_grid() const { return model_.totals; }
 
   void go();  // cmdGo
 
@@ -43,9 +43,7 @@ class BacktestWindow : public QMainWindow, public OpensOnShow {
   void show_result(const BacktestResult& result);
   void show_compared(const std::vector<BacktestRun>& runs);
 
-  TextGrid grid_;
-  TextGrid totals_;
-  BacktestReport report_;  // what Print puts on paper: the choices and the run shown
+  BacktestModel model_;
   QLabel* lbl_lotto_ = nullptr;
   QLabel* lbl_tset_ = nullptr;
   QComboBox* cmb_system_ = nullptr;

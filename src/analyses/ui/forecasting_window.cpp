@@ -24,27 +24,15 @@ QLabel* named_label(const char* name, const QString& text, QWidget* parent) {
   return l;
 }
 
-// The Lotto and Targeted Sets windows, as the comparison needs them.
-class SourceWindows : public FaEnvironment {
- public:
-  const TextGrid* draw_grid() override { return borrow_grid(LentGrid::draws); }
-  const TextGrid* set_grid() override { return borrow_grid(LentGrid::sets); }
-  void show_sources() override {
-    registry().show(WindowId::lotto);
-    registry().show(WindowId::tsets);
-  }
-  void hide_sources() override {
-    for (WindowId id : {WindowId::lotto, WindowId::tsets})
-      if (QWidget* w = registry().existing(id)) w->hide();
-  }
-};
+using F = FaFocus;
+constexpr FocusName<FaFocus> focus_controls[] = {{F::none, nullptr}, {F::from, "txtFrom"}, {F::to, "txtTo"}};
+static_assert(names_every_focus(focus_controls));
 
 }  // namespace
 
 ForecastingWindow::ForecastingWindow() {
   setObjectName(QStringLiteral("frmFability"));
   setWindowTitle(tr("Forecasting Abilities"));
-  reset_fa_grid(fa_);
 
   auto* central = new QWidget(this);
   auto* period = new QGroupBox(QStringLiteral(" Period"), central);
@@ -72,10 +60,10 @@ ForecastingWindow::ForecastingWindow() {
   facts->addRow(named_label("Label4", tr("TSet Name"), central), lbl_tset_name_);
   facts->addRow(named_label("Label5", tr("TSet Size"), central), lbl_tset_size_);
 
-  msf_fa_ = new GridView(&fa_, true, central);
+  msf_fa_ = new GridView(&model_.grid, true, central);
   msf_fa_->setObjectName(QStringLiteral("msfFA"));
   msf_fa_->horizontalHeader()->setStretchLastSection(true);
-  fa_.set_col_width_factor(0, 1.2);
+  model_.grid.set_col_width_factor(0, 1.2);
 
   cmd_refresh_ = new QPushButton(tr("&Refresh"), central);
   cmd_refresh_->setObjectName(QStringLiteral("cmdRefresh"));
@@ -109,21 +97,22 @@ ForecastingWindow::ForecastingWindow() {
 void ForecastingWindow::opened() { calculate_fa(); }
 
 const TextGrid* ForecastingWindow::lent_grid(LentGrid grid) const {
-  return grid == LentGrid::forecasting ? &fa_ : nullptr;
+  return grid == LentGrid::forecasting ? &model_.grid : nullptr;
 }
 
 void ForecastingWindow::calculate_fa() {
   AppState& s = state();
-  SourceWindows sources;
-  const FaOutcome out =
-      ds::calculate_fa(fa_input(s, ss(txt_from_->text()), ss(txt_to_->text())), sources, fa_, s.fa_table);
+  const FaOutcome out = ds::calculate_fa(model_, fa_input(s, ss(txt_from_->text()), ss(txt_to_->text())),
+                                         chosen_grids(s), s.fa_table);
   if (out.lotto_label) lbl_lotto_->setText(qs(*out.lotto_label));
   if (out.tset_name_label) lbl_tset_name_->setText(qs(*out.tset_name_label));
   if (out.tset_size_label) lbl_tset_size_->setText(qs(*out.tset_size_label));
   msf_fa_->refresh();
   lbl_period_->setText(qs(out.period));
-  static const char* const focus_names[] = {nullptr, "txtFrom", "txtTo"};  // FaOutcome::Focus
-  apply_outcome(this, out, focus_names[static_cast<int>(out.focus)]);
+  if (out.compared)
+    for (WindowId id : {WindowId::lotto, WindowId::tsets})
+      if (QWidget* w = registry().existing(id)) w->hide();
+  apply_outcome(this, out, focus_controls);
 }
 
 }  // namespace ds::ui

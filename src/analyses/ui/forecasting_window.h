@@ -3,6 +3,7 @@
 // held k of the drawn numbers, compared with chance.
 #include <QMainWindow>
 
+#include "analyses/forecasting.h"
 #include "shell/grid.h"
 #include "shell/ui/app.h"
 
@@ -24,12 +25,12 @@ class ForecastingWindow : public QMainWindow, public GridSource, public OpensOnS
   ~ForecastingWindow() override { delete takeCentralWidget(); }
   // msfFA: the results that Average Profitability copies.
   const TextGrid* lent_grid(LentGrid grid) const override;
-  const TextGrid& fa_grid() const { return fa_; }
+  const TextGrid& fa_grid() const { return model_.grid; }
 
   void calculate_fa();
 
  private:
-  TextGrid fa_;
+  FaModel model_;
   QLineEdit* txt_from_ = nullptr;
   QLineEdit* txt_to_ = nullptr;
   QLabel* lbl_lotto_ = nullptr;

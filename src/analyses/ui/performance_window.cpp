@@ -128,8 +128,10 @@ void PerformanceWindow::Performance() {
     report_.tset_text = *out.tset_label;
   }
   msf_->refresh();
-  static const char* const focus_names[] = {nullptr, "txtN1"};  // PerformanceFocus
-  apply_outcome(this, out, focus_names[static_cast<int>(out.focus)]);
+  static constexpr FocusName<PerformanceFocus> focus_controls[] = {{PerformanceFocus::none, nullptr},
+                                                                   {PerformanceFocus::first_number, "txtN1"}};
+  static_assert(names_every_focus(focus_controls));
+  apply_outcome(this, out, focus_controls);
 }
 
 void PerformanceWindow::print() { print_page(this, print_performance(report_, state())); }

@@ -141,11 +141,13 @@ void ProfitabilityWindow::apply(const ProfitabilityOutcome& out) {
   if (out.system_label) lbl_system_->setText(qs(*out.system_label));
   if (out.profitability) lbl_profitability_->setText(qs(*out.profitability));
   if (out.times) lbl_times_->setText(qs(*out.times));
-  // ProfitabilityFocus, in prize-class order.
-  static const char* const focus_names[] = {"txtP2",  "txtP2b", "txtP3",  "txtP3b", "txtP4",
-                                            "txtP4b", "txtP5",  "txtP5b", "txtP6",  "txtP6b"};
-  const int focus = static_cast<int>(out.focus);
-  apply_outcome(this, out, out.focus == ProfitabilityFocus::none ? nullptr : focus_names[focus]);
+  using F = ProfitabilityFocus;
+  static constexpr FocusName<ProfitabilityFocus> focus_controls[] = {
+      {F::none, nullptr},      {F::prize_2, "txtP2"}, {F::prize_2b, "txtP2b"}, {F::prize_3, "txtP3"},
+      {F::prize_3b, "txtP3b"}, {F::prize_4, "txtP4"}, {F::prize_4b, "txtP4b"}, {F::prize_5, "txtP5"},
+      {F::prize_5b, "txtP5b"}, {F::prize_6, "txtP6"}, {F::prize_6b, "txtP6b"}};
+  static_assert(names_every_focus(focus_controls));
+  apply_outcome(this, out, focus_controls);
 }
 
 void ProfitabilityWindow::calculate_avrprofitability() { apply(ds::calculate_avrprofitability(input())); }

@@ -223,8 +223,10 @@ void CheckWheelWindow::check() {
   }
   const CheckWheelStart start =
       check_wheel_start(opened ? &read.wheel : nullptr, ss(txt_t_->text()), ss(txt_m_->text()));
-  static const char* const focus_names[] = {nullptr, "txtT", "txtM"};
-  apply_outcome(this, start, focus_names[static_cast<int>(start.focus)]);
+  static constexpr FocusName<CheckWheelFocus> focus_controls[] = {
+      {CheckWheelFocus::none, nullptr}, {CheckWheelFocus::t, "txtT"}, {CheckWheelFocus::m, "txtM"}};
+  static_assert(names_every_focus(focus_controls));
+  apply_outcome(this, start, focus_controls);
   if (!start.start) {
     if (!opened) cmd_open_->setFocus();
     return;

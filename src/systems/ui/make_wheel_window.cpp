@@ -184,8 +184,12 @@ void MakeWheelWindow::start() {
   const MakeWheelForm form{ss(txt_v_->text()), ss(txt_k_->text()),       ss(txt_t_->text()),
                            ss(txt_m_->text()), ss(txt_seconds_->text()), ss(txt_seed_->text())};
   const MakeWheelStart out = make_wheel_start(form);
-  static const char* const focus_names[] = {nullptr, "txtV", "txtK", "txtT", "txtM", "txtSeconds", "txtSeed"};
-  apply_outcome(this, out, focus_names[static_cast<int>(out.focus)]);
+  using F = MakeWheelFocus;
+  static constexpr FocusName<MakeWheelFocus> focus_controls[] = {
+      {F::none, nullptr},         {F::v, "txtV"},      {F::k, "txtK"}, {F::t, "txtT"}, {F::m, "txtM"},
+      {F::seconds, "txtSeconds"}, {F::seed, "txtSeed"}};
+  static_assert(names_every_focus(focus_controls));
+  apply_outcome(this, out, focus_controls);
   if (!out.request) return;
 
   run_ = std::make_unique<Run>();

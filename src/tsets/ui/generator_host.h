@@ -9,11 +9,11 @@ class GeneratorHost {
  public:
   virtual ~GeneratorHost() = default;
   // The one path by which the generator writes the sets grid, which every other
-  // window only reads: generator_target() gives it the grid, the chosen size and
-  // the date box's text; after_generation() then shows what it wrote and, when
-  // it made a proposal (`enable_save`), makes Save usable.
+  // window only reads: generator_target() gives `generate` the Targeted Sets
+  // window's model and its date box's text; after_generation() then shows the
+  // model as `generate` left it.
   virtual GeneratorTarget generator_target() = 0;
-  virtual void after_generation(bool enable_save) = 0;
+  virtual void after_generation() = 0;
 };
 
 }  // namespace ds::ui

@@ -76,12 +76,6 @@ TsetGeneratorWindow::TsetGeneratorWindow() {
   setWindowTitle(QStringLiteral("Generator of Targeted Sets"));
   AppState& s = state();
 
-  frequencies_.resize(1, 2);
-  frequencies_.fixed_rows = 1;
-  frequencies_.fixed_cols = 1;
-  frequencies_.set_cell(0, 0, "Number");
-  frequencies_.set_cell(0, 1, "Frequency");
-
   auto* central = new QWidget(this);
   std::string from_text, to_text;
   generator_dates(today(), s.date_format, from_text, to_text);
@@ -127,7 +121,7 @@ TsetGeneratorWindow::TsetGeneratorWindow() {
   go_->setToolTip(tr("Propose a set for the current row of the Targeted Sets table (Enter or Ctrl+Return)"));
   go_->setMinimumHeight(32);
 
-  table_ = new GridView(&frequencies_, true, central);
+  table_ = new GridView(&model_.frequencies, true, central);
   table_->setObjectName(QStringLiteral("msfFrequencies"));
   table_->setItemDelegateForColumn(1, new FrequencyBarDelegate(table_));
   table_->horizontalHeader()->setStretchLastSection(true);
@@ -166,7 +160,7 @@ TsetGeneratorWindow::TsetGeneratorWindow() {
 TsetGeneratorWindow::~TsetGeneratorWindow() { delete takeCentralWidget(); }
 
 const TextGrid* TsetGeneratorWindow::lent_grid(LentGrid grid) const {
-  return grid == LentGrid::frequencies ? &frequencies_ : nullptr;
+  return grid == LentGrid::frequencies ? &model_.frequencies : nullptr;
 }
 
 void TsetGeneratorWindow::go() {
@@ -184,12 +178,15 @@ void TsetGeneratorWindow::go() {
   auto* sets = dynamic_cast<GeneratorHost*>(registry().get_opened(WindowId::tsets));
   const GeneratorTarget target = sets ? sets->generator_target() : GeneratorTarget{};
 
-  const GeneratorOutcome out = generate(input, s, draws, frequencies_, target, uniform_);
-  if (out.table_changed) table_->refresh();
+  const GeneratorOutcome out = generate(model_, input, s, draws, target, uniform_);
+  table_->refresh();
   period_->setText(qs(out.period));
-  if (sets) sets->after_generation(out.enable_save);
-  static const char* const focus_names[] = {nullptr, "txtFrom", "txtTo", "txtStep"};  // GeneratorFocus
-  apply_outcome(this, out, focus_names[static_cast<int>(out.focus)]);
+  if (sets) sets->after_generation();
+  using F = GeneratorFocus;
+  static constexpr FocusName<GeneratorFocus> focus_controls[] = {
+      {F::none, nullptr}, {F::from, "txtFrom"}, {F::to, "txtTo"}, {F::step, "txtStep"}};
+  static_assert(names_every_focus(focus_controls));
+  apply_outcome(this, out, focus_controls);
 }
 
 }  // namespace ds::ui

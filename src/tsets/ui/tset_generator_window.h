@@ -28,7 +28,7 @@ class TsetGeneratorWindow : public QMainWindow, public GridSource {
  private:
   void go();
 
-  TextGrid frequencies_;
+  GeneratorModel model_;
   UniformSource uniform_;
   QLineEdit* from_;
   QLineEdit* to_;

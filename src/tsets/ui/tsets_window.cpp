@@ -77,6 +77,12 @@ void on_enter(QComboBox* box, std::function<void()> action) {
   });
 }
 
+using F = TsetsFocus;
+constexpr FocusName<TsetsFocus> focus_controls[] = {{F::none, nullptr},     {F::size, "cmbSize"},
+                                                    {F::sets, "cmbSets"},   {F::date, "txtDate"},
+                                                    {F::index, "cmbIndex"}, {F::number, "cmbNumber"}};
+static_assert(names_every_focus(focus_controls));
+
 QStringList numbers_text(int first, int last) {
   QStringList items;
   for (int i = first; i <= last; ++i) items << QString::number(i);
@@ -211,23 +217,9 @@ const TextGrid* TsetsWindow::lent_grid(LentGrid grid) const {
   return grid == LentGrid::sets ? &model_.work.grid : nullptr;
 }
 
-GeneratorTarget TsetsWindow::generator_target() {
-  GeneratorTarget target;
-  target.sets = &model_.work.grid;
-  target.size = model_.work.size;
-  target.date_text = ss(date_->text());
-  return target;
-}
+GeneratorTarget TsetsWindow::generator_target() { return {&model_, ss(date_->text())}; }
 
-void TsetsWindow::after_generation(bool enable_save) {
-  if (enable_save) {
-    model_.enabled.save = true;
-    model_.unsaved = true;  // the proposal went into the current row
-    update_enabled();
-  }
-  grid_view_->refresh();
-  show_current_row();
-}
+void TsetsWindow::after_generation() { apply(TsetsOutcome{}); }
 
 void TsetsWindow::update_enabled() {
   const TsetsEnabled& e = model_.enabled;
@@ -269,10 +261,7 @@ void TsetsWindow::apply(const TsetsOutcome& outcome) {
     watched_ = model_.loaded.path;
     watch_->watch({watched_});
   }
-  static const char* const focus_names[] = {nullptr,   "cmbSize",  "cmbSets",
-                                            "txtDate", "cmbIndex", "cmbNumber"};
-  static_assert(std::size(focus_names) == static_cast<std::size_t>(TsetsFocus::number) + 1);
-  apply_outcome(this, outcome, focus_names[static_cast<int>(outcome.focus)]);
+  apply_outcome(this, outcome, focus_controls);
 }
 
 bool TsetsWindow::may_close() {

@@ -32,7 +32,7 @@ class TsetsWindow : public QMainWindow,
   const TextGrid* lent_grid(LentGrid grid) const override;
 
   GeneratorTarget generator_target() override;
-  void after_generation(bool enable_save) override;
+  void after_generation() override;
   // Rows changed since the set was read, made or saved are asked about: Save,
   // Discard or Cancel.
   bool may_close() override;
