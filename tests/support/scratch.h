@@ -10,16 +10,26 @@
 #include "shell/app_state.h"
 #include "shell/files.h"
 
+#ifdef _WIN32
+#include <process.h>
+#define DS_TEST_PID _getpid()
+#else
+#include <unistd.h>
+#define DS_TEST_PID getpid()
+#endif
+
 namespace ds::test {
 
-// A new folder per instance (one test may hold several); games() is its Games folder.
+// A new folder per instance (one test may hold several; the process id keeps two
+// test runs at the same time apart); games() is its Games folder.
 class ScratchFolder {
  public:
   ScratchFolder() {
     static std::atomic<int> made{0};
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
     path_ = std::filesystem::temp_directory_path() /
-            ("drawsmith-" + std::string(info ? info->name() : "test") + "-" + std::to_string(++made));
+            ("drawsmith-" + std::string(info ? info->name() : "test") + "-" + std::to_string(DS_TEST_PID) +
+             "-" + std::to_string(++made));
     std::filesystem::remove_all(path_);
     std::filesystem::create_directories(path_);
   }
