@@ -9,6 +9,7 @@
 // 52-byte record; any other game is stored in a text definition beside it.
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace ds {
@@ -61,5 +62,33 @@ int draw_grid_columns(const LottoDefinition& def);
 // lands on exactly this tier's combination: hypergeometric in each pool, and
 // for the bonus the chance that it is among the play's unmatched numbers.
 double tier_probability(const LottoDefinition& def, int main, bool bonus, int second);
+
+// What a play of (main, bonus, second) pays: the payout of its tier, 0 when none.
+double tier_payout(const std::vector<PrizeTier>& tiers, int main, bool bonus, int second);
+
+// ---- Plays of a game with a second pool ----
+// The player picks which second-pool numbers to play; every main ticket is then
+// played once with each second_n-subset of them (each number when second_n is
+// 1, each pair when it is 2).
+
+// The subsets of `picks` of `size` numbers, in lexicographic order of their
+// places in `picks`; one empty subset when size is 0.
+std::vector<std::vector<int>> second_subsets(const std::vector<int>& picks, int size);
+
+// C(picks, second_n): the plays of one main ticket (1 for a game without a second pool).
+long long plays_per_ticket(const LottoDefinition& def, int picks);
+
+// The second-pool numbers typed by the player (blanks or commas between them),
+// ascending. A number outside 1..second_pool, a repeat, anything not a whole
+// number, or fewer than second_n numbers is refused with a message naming it.
+struct SecondPicks {
+  bool ok = false;
+  std::vector<int> numbers;
+  std::string message;
+};
+SecondPicks parse_second_picks(std::string_view text, const LottoDefinition& def);
+
+// The numbers joined by single blanks.
+std::string numbers_text(const std::vector<int>& numbers);
 
 }  // namespace ds

@@ -142,3 +142,26 @@ TEST_F(PerformanceTest, PrintedReportHoldsDrawSystemTicketsAndTotal) {
 }
 
 }  // namespace
+
+TEST_F(PerformanceTest, SecondPoolPlaysArePaidByTheirTier) {
+  // The plays of the back-test's worked draw 1 2 3 20 30 + 4 (analyses/backtest_test).
+  in.general = true;
+  in.pick_n = in.lotto.pick_n = 5;
+  in.lotto.play_n = 69;
+  in.lotto.bonus_n = 0;
+  in.lotto.second_pool = 26;
+  in.lotto.second_n = 1;
+  in.lotto.tiers = {{5, false, 1, 0}, {3, false, 1, 0}, {3, false, 0, 0}, {0, false, 1, 0}, {1, false, 1, 0}};
+  in.tier_prizes = {"20000000", "100", "7", "4", "0"};
+  in.draw = {"", "1", "2", "3", "20", "30", "0", "0"};
+  in.draw_second = {"4", ""};
+  write(
+      "N1 1 2 3 4 5 + 4\r\nN2 1 2 3 4 5 + 19\r\nN3 6 7 8 9 10 + 4\r\nN4 6 7 8 9 10 + 19\r\n"
+      "N5 1 6 7 8 9 + 4\r\n");
+  const auto out = ds::Performance(in, grid);
+  EXPECT_EQ(out.message, "");
+  std::string rows;
+  for (int r = 1; r < grid.rows(); ++r)
+    rows += grid.cell(r, 0) + "|" + grid.cell(r, 1) + "|" + grid.cell(r, 2) + "|" + grid.cell(r, 3) + "\n";
+  EXPECT_EQ(rows, "1|1 2 3 4 5 + 4|3+1|100\n2|1 2 3 4 5 + 19|3+0|7\n3|6 7 8 9 10 + 4|0+1|4\n|Total||111\n");
+}
