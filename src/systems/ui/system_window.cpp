@@ -309,6 +309,10 @@ void SystemWindow::choose_system() {
   lbl_rows_note_->setVisible(!r.rows_note.empty());
   if (r.shown) {
     msf_system_->refresh();
+    // Wide enough for every column: a game with a second pool adds one.
+    int width = 2 * msf_system_->frameWidth() + 24;
+    for (int c = 0; c < tickets_.cols(); ++c) width += tickets_.col_width(c);
+    msf_system_->setMinimumWidth(width);
     msf_system_->scrollToTop();
     lbl_cost_->setText(qs(r.shown->cost));
     lbl_plays_->setText(qs(r.shown->plays_text));
