@@ -359,7 +359,8 @@ std::string system_print_html(const ShownSystem& shown, const TextGrid& grid) {
     for (int i = 0; i < per_line; ++i) {
       if (r + i < grid.rows())
         h += "<td><b>" + html_escape(grid.cell(r + i, 0)) + "</b></td><td>" +
-             html_escape(grid.cell(r + i, 1)) + "</td>";
+             html_escape(grid.cell(r + i, 1)) +
+             (grid.cols() > 2 ? " + " + html_escape(grid.cell(r + i, 2)) : std::string()) + "</td>";
       else
         h += "<td></td><td></td>";
     }

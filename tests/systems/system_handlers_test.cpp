@@ -267,6 +267,8 @@ TEST_F(TicketFileTest, SecondPoolPlaysEveryTicketWithEachPickedNumber) {
   EXPECT_EQ(grid.cell(44, 2), "19");
   EXPECT_EQ(out.shown.cost, "88");
   EXPECT_EQ(out.shown.plays_text, "22 tickets \u00d7 2 second-pool numbers = 44 plays");
+  const std::string html = system_print_html(out.shown, grid);
+  EXPECT_NE(html.find("<b>N44</b></td><td>" + grid.cell(44, 1) + " + 19</td>"), std::string::npos);
   // The wheel reader takes the file back as the 22 tickets, without the second pool.
   const WheelRead read = parse_ticket_list(file_text(), {});
   ASSERT_TRUE(read.ok) << read.error;
