@@ -53,19 +53,6 @@ void count_pair(const std::vector<std::int16_t>& d, int pick_n, const std::vecto
   }
 }
 
-double choose(int n, int k) {
-  if (k < 0 || n < k) return 0;
-  double r = 1;
-  for (int i = 1; i <= k; ++i) r = r * (n - k + i) / i;
-  return r;
-}
-
-// Exactly k of `drawn` numbers of a pool of `pool` among `held` of its numbers.
-double pool_chance(int pool, int drawn, int held, int k) {
-  const double all = choose(pool, held);
-  return all > 0 ? choose(drawn, k) * choose(pool - drawn, held - k) / all : 0;
-}
-
 }  // namespace
 
 std::vector<FaLevel> general_fa_levels(const LottoDefinition& game, int v, int picks) {

@@ -28,19 +28,6 @@ std::optional<float> ability(const ProfitabilityInput& in, int row) {
 
 enum class TimesResult { ok, select_lotto, failed };
 
-double choose(int n, int k) {
-  if (k < 0 || n < k) return 0;
-  double r = 1;
-  for (int i = 1; i <= k; ++i) r = r * (n - k + i) / i;
-  return r;
-}
-
-// Exactly k of `drawn` numbers of a pool of `pool` among `held` of its numbers.
-double pool_chance(int pool, int drawn, int held, int k) {
-  const double all = choose(pool, held);
-  return all > 0 ? choose(drawn, k) * choose(pool - drawn, held - k) / all : 0;
-}
-
 // A general game's abilities from this window's msfFA: for each w the level's
 // ability (the rows with and without the bonus weighed by their chances), for
 // each u that of the second-pool level. An empty or missing row counts as 1;

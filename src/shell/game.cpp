@@ -17,14 +17,13 @@ double choose(int n, int k) {
   return r;
 }
 
-// Exactly k of the `drawn` numbers of a pool of `pool` among `picked` numbers played.
+}  // namespace
+
 double pool_chance(int pool, int drawn, int picked, int k) {
   const double all = choose(pool, picked);
   if (all == 0) return 0;
   return choose(drawn, k) * choose(pool - drawn, picked - k) / all;
 }
-
-}  // namespace
 
 bool fits_record(const LottoDefinition& def) {
   return def.pick_n <= 6 && def.bonus_n == 1 && def.second_n == 0 && def.second_pool == 0 &&

@@ -58,6 +58,10 @@ int bonus_column(const LottoDefinition& def);          // -1 when no bonus is dr
 int second_column(const LottoDefinition& def, int j);  // j = 0 .. second_n - 1
 int draw_grid_columns(const LottoDefinition& def);
 
+// Chance that exactly k of the `drawn` numbers of a pool of `pool` lie among
+// `picked` numbers of it (hypergeometric); 0 when picked > pool.
+double pool_chance(int pool, int drawn, int picked, int k);
+
 // Chance that one play (pick_n main numbers and second_n second-pool numbers)
 // lands on exactly this tier's combination: hypergeometric in each pool, and
 // for the bonus the chance that it is among the play's unmatched numbers.
