@@ -50,6 +50,30 @@ bool general_prize(const PerformanceInput& in, const std::vector<std::string>& f
 
 }  // namespace
 
+CurrentDraw current_general_draw(const AppState& state, const TextGrid* draws) {
+  CurrentDraw d;
+  for (int i = 0; i < 6; ++i) d.main[i] = state.current_draw[i];
+  d.main[6] = state.current_draw_n7;
+  d.bonus = state.current_draw[6];
+  d.second = state.current_draw_second;
+  const LottoDefinition& game = state.lotto;
+  if (!draws || state.current_draw_date == 0) return d;
+  const auto number = [&](int r, int c) {
+    const auto v = c >= 0 ? parse_i16(draws->cell(r, c)) : std::nullopt;
+    return v ? *v : std::int16_t{0};
+  };
+  for (int r = 1; r < draws->rows(); ++r) {
+    const auto day = parse_date(draws->cell(r, 0), state.date_format);
+    if (!day || *day != state.current_draw_date || number(r, 2) != state.current_draw[0]) continue;
+    d = CurrentDraw{};
+    for (int i = 0; i < std::min<int>(game.pick_n, 7); ++i) d.main[i] = number(r, 2 + i);
+    d.bonus = number(r, bonus_column(game));
+    for (int j = 0; j < std::min<int>(game.second_n, 2); ++j) d.second[j] = number(r, second_column(game, j));
+    break;
+  }
+  return d;
+}
+
 void reset_performance_grid(TextGrid& grid) {
   grid.resize(2, 4);
   grid.clear_cells();

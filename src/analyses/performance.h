@@ -55,6 +55,17 @@ struct PerformanceOutcome : Outcome {
   bool total_written = false;
 };
 
+// The current draw of a game beyond the record, for the draw boxes: its main
+// numbers (up to 7), the bonus and the second-pool numbers. They come from the
+// row of `draws` (the draw grid, laid out by shell/game.h) dated with the
+// current draw and starting with its N1; without such a row, from the state.
+struct CurrentDraw {
+  std::array<std::int16_t, 7> main{};
+  std::int16_t bonus = 0;
+  std::array<std::int16_t, 2> second{};
+};
+CurrentDraw current_general_draw(const AppState& state, const TextGrid* draws);
+
 // The design-time grid: the header row and one empty row, four columns.
 void reset_performance_grid(TextGrid& grid);
 

@@ -15,6 +15,7 @@
 #include "shell/ui/apply_outcome.h"
 #include "shell/ui/dialogs.h"
 #include "shell/ui/grid_view.h"
+#include "shell/ui/lent_grids.h"
 #include "shell/ui/printing.h"
 
 namespace ds::ui {
@@ -149,8 +150,14 @@ void PerformanceWindow::opened() {
   // The prizes and the draw of the current choice, then the calculation.
   prizes_.fill_from_lotto();
   for (int i = 1; i <= 7; ++i) txt_n_[i]->setText(QString::number(state().current_draw[i - 1]));
-  txt_main7_->setText(QString::number(state().current_draw_n7));
-  for (int j = 0; j < 2; ++j) txt_s_[j]->setText(QString::number(state().current_draw_second[j]));
+  if (!fits_record(state().lotto)) {
+    const CurrentDraw d =
+        current_general_draw(state(), state().lotto_name.empty() ? nullptr : borrow_grid(LentGrid::draws));
+    for (int i = 1; i <= 6; ++i) txt_n_[i]->setText(QString::number(d.main[i - 1]));
+    txt_n_[7]->setText(QString::number(d.bonus));
+    txt_main7_->setText(QString::number(d.main[6]));
+    for (int j = 0; j < 2; ++j) txt_s_[j]->setText(QString::number(d.second[j]));
+  }
   show_draw_boxes();
   Performance();
 }
