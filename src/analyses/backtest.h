@@ -28,7 +28,7 @@ struct BacktestInput {
   std::filesystem::path app_folder;  // where the made wheels are kept
   // A game with a second pool: the second-pool numbers played; every ticket is
   // played with each second_n-subset of them (see shell/game.h).
-  std::vector<int> second_picks;
+  std::vector<int> second_picks{};
 };
 
 // One draw played.

@@ -83,8 +83,8 @@ struct FaInput {
   NumberFormat number_format;
   // A game beyond the record (see shell/game.h) is measured by general_fa_levels.
   bool general = false;
-  LottoDefinition lotto;
-  std::vector<int> second_picks;
+  LottoDefinition lotto{};
+  std::vector<int> second_picks{};
 };
 
 // ---- A game beyond the record ----

@@ -34,10 +34,10 @@ struct PerformanceInput {
   // tier find_tier gives for its main matches, the bonus and its second-pool
   // matches (the numbers after "+" on its line of the ticket file).
   bool general = false;
-  LottoDefinition lotto;
-  std::vector<std::string> tier_prizes;
-  std::string draw_n7;
-  std::array<std::string, 2> draw_second;
+  LottoDefinition lotto{};
+  std::vector<std::string> tier_prizes{};
+  std::string draw_n7{};
+  std::array<std::string, 2> draw_second{};
 };
 
 // The input of cmdRefresh: the texts of the draw and prize boxes, the rest from
@@ -91,8 +91,8 @@ struct PerformanceReport {
   std::string tset_text;
   std::array<std::string, 8> draw;  // as in PerformanceInput
   const TextGrid* grid = nullptr;   // msfPerformance
-  std::string draw_n7;              // a 7-number game's seventh number ("" for none)
-  std::string second;               // the draw's second-pool numbers ("" for none)
+  std::string draw_n7{};            // a 7-number game's seventh number ("" for none)
+  std::string second{};             // the draw's second-pool numbers ("" for none)
   bool has_bonus = true;
 };
 // An HTML page with the draw, the system, the targeted set, the winning

@@ -35,9 +35,9 @@ struct ProfitabilityInput {
   // its tier boxes (in the order of prize_tiers), the rows of this window's
   // msfFA (label, ability) and the number of second-pool numbers picked.
   bool general = false;
-  LottoDefinition lotto;
-  std::vector<std::string> tier_prizes;
-  std::vector<std::pair<std::string, std::string>> fa_rows;
+  LottoDefinition lotto{};
+  std::vector<std::string> tier_prizes{};
+  std::vector<std::pair<std::string, std::string>> fa_rows{};
   int second_picks = 0;
 };
 

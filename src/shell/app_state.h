@@ -84,7 +84,7 @@ struct AppState {
   std::array<std::array<float, 2>, 7> fa_table{};  // [hits][bonus]
   // A game with a second pool: the second-pool numbers the player plays,
   // ascending; every ticket is played with each second_n-subset of them.
-  std::vector<int> second_picks;
+  std::vector<int> second_picks{};
   // The current draw beyond current_draw: a 7-number game's seventh main
   // number, then the second-pool numbers (0 for none).
   std::int16_t current_draw_n7 = 0;

@@ -23,7 +23,7 @@ struct RememberedChoices {
   std::string tset;
   std::string system;
   // A game with a second pool: the second-pool numbers played, as typed ("4 19").
-  std::string second;
+  std::string second{};
   // By the window's name (frmFability, frmBacktest).
   std::map<std::string, RememberedPeriod> periods;
   bool operator==(const RememberedChoices&) const = default;

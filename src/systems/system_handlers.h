@@ -89,9 +89,9 @@ struct ShownSystem {
   std::string rows_note;  // published_rows_note of the system
   // A game with a second pool: the second-pool numbers played with every
   // ticket and the plays of one ticket (ticket_count counts the plays).
-  std::vector<int> second_picks;
+  std::vector<int> second_picks{};
   int plays_per_ticket = 1;
-  std::string plays_text;  // lblPlays: "10 tickets x 3 second-pool numbers = 30 plays"; "" otherwise
+  std::string plays_text{};  // lblPlays: "10 tickets x 3 second-pool numbers = 30 plays"; "" otherwise
 };
 
 enum class FillSystemStatus {
