@@ -279,4 +279,21 @@ TEST(Backtest, SecondPoolGamePaysByItsPrizeTable) {
   const TextGrid g = backtest_grid(r, DateFormat::iso(), NumberFormat{});
   EXPECT_EQ(g.cell(1, 4) + " " + g.cell(2, 4) + " " + g.cell(3, 4), "3+1 5+1 0+0");
   EXPECT_EQ(r.draws[0].winning_tickets, 3);
+
+  // 7 of 50 with the bonus in column 9, a wheel of 7 numbers per ticket, 5 a play.
+  // 1..6, 20 + bonus 7: tickets 1-7 win 6+bonus (50000); 4-10 hold 4 5 6 and the
+  // bonus: no 3+bonus tier, so 3 (5). Won 50005, spent 10.
+  test::ScratchFolder::put(made_wheel_path(dir.path(), "Sevens"),
+                           "# wheel v=10 k=7 t=3 m=3 made=by hand\n1 2 3 4 5 6 7\n4 5 6 7 8 9 10\n");
+  LottoDefinition max;
+  max.play_n = 50;
+  max.pick_n = 7;
+  max.cost = 5;
+  max.tiers = {{7, false, 0, 1000000}, {6, true, 0, 50000}, {6, false, 0, 1000}, {3, false, 0, 5}};
+  const BacktestResult seven = run_backtest(
+      {"Sevens", max, 10, *day_number(2024, 1, 1), *day_number(2024, 1, 31), DateFormat::iso(), dir.path()},
+      grid_of("2024-01-03 1 2 3 4 5 6 20 7", 2), sets);
+  ASSERT_EQ(seven.message, "");
+  EXPECT_EQ(seven.running_net, (std::vector<double>{49995}));
+  EXPECT_EQ(backtest_grid(seven, DateFormat::iso(), NumberFormat{}).cell(1, 4), "6+bonus");
 }
