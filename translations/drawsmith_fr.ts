@@ -468,6 +468,18 @@
         <translation>&amp;Vérifier une roue…</translation>
     </message>
     <message>
+        <source>Second-pool numbers</source>
+        <translation>Numéros du second tirage</translation>
+    </message>
+    <message>
+        <source>Second-pool numbers (1 to %1)</source>
+        <translation>Numéros du second tirage (1 à %1)</translation>
+    </message>
+    <message>
+        <source>The second-pool numbers to play, with blanks between them: each ticket is played with each of them (with each pair of them when two are drawn)</source>
+        <translation>Les numéros du second tirage à jouer, séparés par des blancs : chaque billet est joué avec chacun d’eux (avec chaque paire d’entre eux quand deux sont tirés)</translation>
+    </message>
+    <message>
         <source>Copy the tickets for a spreadsheet</source>
         <translation>Copier les billets pour un tableur</translation>
     </message>

@@ -143,13 +143,30 @@ BacktestResult run_backtest(const BacktestInput& in, const TextGrid& draws, cons
   // Money at the values shown in the lotto's boxes.
   const double cost = shown_value(in.lotto.cost);
   const LottoDefinition& l = in.lotto;
-  const float plain[] = {l.prize_2, l.prize_3, l.prize_4, l.prize_5, l.prize_6};
-  const float with_bonus[] = {l.prize_2b, l.prize_3b, l.prize_4b, l.prize_5b, l.prize_6b};
+  const bool general = !fits_record(l);
   std::array<double, 16> prize{};
-  for (int k = 2; k <= 6; ++k) {
-    prize[2 * k] = shown_value(plain[k - 2]);
-    prize[2 * k + 1] = shown_value(with_bonus[k - 2]);
+  if (!general) {
+    const float plain[] = {l.prize_2, l.prize_3, l.prize_4, l.prize_5, l.prize_6};
+    const float with_bonus[] = {l.prize_2b, l.prize_3b, l.prize_4b, l.prize_5b, l.prize_6b};
+    for (int k = 2; k <= 6; ++k) {
+      prize[2 * k] = shown_value(plain[k - 2]);
+      prize[2 * k + 1] = shown_value(with_bonus[k - 2]);
+    }
   }
+  // A game beyond the record: its bonus column, and every ticket played with
+  // each subset of the second-pool numbers picked.
+  const int bonus_at = general ? bonus_column(l) : bonus_col;
+  const std::vector<PrizeTier> tiers = prize_tiers(l);
+  std::vector<std::vector<int>> second_sets(1);
+  if (general && l.second_n > 0) {
+    if (static_cast<int>(in.second_picks.size()) < l.second_n) {
+      out.message = "Please pick the second-pool numbers to play in the Systems window.";
+      return out;
+    }
+    second_sets = second_subsets(in.second_picks, l.second_n);
+  }
+  const int plays = static_cast<int>(second_sets.size());
+  out.system_tickets *= plays;
 
   double net = 0;
   for (const DrawRow& d : period) {
@@ -161,21 +178,40 @@ BacktestResult run_backtest(const BacktestInput& in, const TextGrid& draws, cons
     }
     NumberSet drawn;
     for (int c = 2; c <= pick_n + 1; ++c) drawn.add(number_in(draws, d.row, c));
-    const int bonus = number_in(draws, d.row, bonus_col);
+    const int bonus = bonus_at >= 0 ? number_in(draws, d.row, bonus_at) : 0;
     Scores counts{};
     BacktestDraw played;
     played.day = d.day;
     for (; it != rows.end() && it->day == d.day; ++it) {
       score_tickets(masks, tickets, *it, v, drawn, bonus, counts);
-      played.tickets += static_cast<int>(masks.size());
+      played.tickets += static_cast<int>(masks.size()) * plays;
+    }
+    // Second-pool matches of each play's subset: the same for every ticket.
+    std::vector<int> second_hits(second_sets.size(), 0);
+    if (general && l.second_n > 0) {
+      NumberSet second_drawn;
+      for (int j = 0; j < l.second_n; ++j) second_drawn.add(number_in(draws, d.row, second_column(l, j)));
+      for (std::size_t x = 0; x < second_sets.size(); ++x)
+        for (int n : second_sets[x]) second_hits[x] += second_drawn.has(n);
+      played.best_second = *std::max_element(second_hits.begin(), second_hits.end());
     }
     for (int s = 0; s < 16; ++s) {
       if (counts[s] == 0) continue;
       played.best_hits = s / 2;
       played.best_bonus = s % 2 == 1;
-      if (prize[s] > 0) {
-        played.won += counts[s] * prize[s];
-        played.winning_tickets += counts[s];
+      if (!general) {
+        if (prize[s] > 0) {
+          played.won += counts[s] * prize[s];
+          played.winning_tickets += counts[s];
+        }
+        continue;
+      }
+      for (const int hits : second_hits) {
+        const double pay = tier_payout(tiers, s / 2, s % 2 == 1, l.second_n > 0 ? hits : 0);
+        if (pay > 0) {
+          played.won += counts[s] * pay;
+          played.winning_tickets += counts[s];
+        }
       }
     }
     played.spent = played.tickets * cost;
@@ -197,6 +233,11 @@ BacktestResult run_backtest(const BacktestInput& in, const TextGrid& draws, cons
 
 std::string best_match_text(int hits, bool bonus) { return std::to_string(hits) + (bonus ? "+bonus" : ""); }
 
+std::string best_match_text(int hits, bool bonus, int second) {
+  if (second < 0) return best_match_text(hits, bonus);
+  return std::to_string(hits) + "+" + std::to_string(second) + (bonus ? "+bonus" : "");
+}
+
 TextGrid backtest_grid(const BacktestResult& result, const DateFormat& date_format,
                        const NumberFormat& number_format) {
   TextGrid g(static_cast<int>(result.draws.size()) + 1, 6);
@@ -211,7 +252,7 @@ TextGrid backtest_grid(const BacktestResult& result, const DateFormat& date_form
     g.set_cell(r, 1, std::to_string(d.tickets));
     g.set_cell(r, 2, format_general(d.spent, number_format));
     g.set_cell(r, 3, format_general(d.won, number_format));
-    g.set_cell(r, 4, best_match_text(d.best_hits, d.best_bonus));
+    g.set_cell(r, 4, best_match_text(d.best_hits, d.best_bonus, d.best_second));
     g.set_cell(r, 5, format_general(result.running_net[i], number_format));
   }
   return g;
@@ -330,8 +371,8 @@ BacktestOutcome backtest_go(const BacktestForm& form, const AppState& state, con
   }
   const TextGrid empty;
   const TextGrid& d = draws ? *draws : empty;
-  BacktestInput in{form.system_text,  state.lotto,     state.tset_size, *from, *to,
-                   state.date_format, state.app_folder};
+  BacktestInput in{form.system_text,  state.lotto,      state.tset_size,   *from, *to,
+                   state.date_format, state.app_folder, state.second_picks};
   out.result = run_backtest(in, d, sets ? *sets : empty);
   out.period = draws_in_period_message(d, *from, *to, state.date_format);
   if (!out.result.message.empty() && out.result.message != out.period) out.message = out.result.message;

@@ -26,6 +26,9 @@ struct BacktestInput {
   DayNumber from = 0, to = 0;        // the period, both days included
   DateFormat date_format;            // of both grids' dates (ISO is always read)
   std::filesystem::path app_folder;  // where the made wheels are kept
+  // A game with a second pool: the second-pool numbers played; every ticket is
+  // played with each second_n-subset of them (see shell/game.h).
+  std::vector<int> second_picks{};
 };
 
 // One draw played.
@@ -36,6 +39,7 @@ struct BacktestDraw {
   int winning_tickets = 0;
   int best_hits = 0;        // most drawn numbers on one ticket
   bool best_bonus = false;  // the best ticket also holds the bonus
+  int best_second = -1;     // most second-pool numbers on one play; -1 without a second pool
 };
 
 struct BacktestResult {
@@ -51,7 +55,8 @@ struct BacktestResult {
 };
 
 // `draws`: the draw table (date in column 0, numbers in columns 2.., bonus in
-// column 8); `sets`: the targeted set grid (date in column 0, numbers in
+// column 8; for a game beyond the record the columns of shell/game.h, and a
+// play is paid by the game's prize table); `sets`: the targeted set grid (date in column 0, numbers in
 // columns 1..tset_size). A cell that holds no whole number is no number. The
 // system must fit: its set size is tset_size and its tickets hold pick_n numbers.
 BacktestResult run_backtest(const BacktestInput& in, const TextGrid& draws, const TextGrid& sets);
@@ -59,6 +64,8 @@ BacktestResult run_backtest(const BacktestInput& in, const TextGrid& draws, cons
 // "3", "4+bonus": the most numbers matched on one ticket, as the prize classes
 // are named.
 std::string best_match_text(int hits, bool bonus);
+// The same for a game with a second pool, as its tiers are named: "4+1", "5+2+bonus".
+std::string best_match_text(int hits, bool bonus, int second);
 
 // The table for the grid view: header "Date", "Tickets", "Spent", "Won",
 // "Best match", "Net" (the running net) and one row per draw played.

@@ -55,6 +55,61 @@ void count_pair(const std::vector<std::int16_t>& d, int pick_n, const std::vecto
 
 }  // namespace
 
+std::vector<FaLevel> general_fa_levels(const LottoDefinition& game, int v, int picks) {
+  std::vector<FaLevel> out;
+  const int n = game.play_n, k = game.pick_n;
+  for (int w = 2; w <= k; ++w) {
+    const double h = pool_chance(n, k, v, w);
+    if (game.bonus_n <= 0) {
+      out.push_back({std::to_string(w), w, -1, -1, h, 0});
+      continue;
+    }
+    const double in_set = n > k ? static_cast<double>(std::max(v - w, 0)) / (n - k) : 0;
+    out.push_back({std::to_string(w), w, 0, -1, h * (1 - in_set), 0});
+    out.push_back({std::to_string(w) + "+bonus", w, 1, -1, h * in_set, 0});
+  }
+  if (game.second_n > 0 && picks >= game.second_n)
+    for (int u = 1; u <= game.second_n; ++u)
+      out.push_back({"second " + std::to_string(u), -1, -1, u,
+                     pool_chance(game.second_pool, game.second_n, picks, u), 0});
+  return out;
+}
+
+int count_general_fa(const TextGrid& draws, int ds, int de, const TextGrid& sets, int ts, int te,
+                     const LottoDefinition& game, int tset_size, const std::vector<int>& second_picks,
+                     const DateFormat& format, std::vector<FaLevel>& levels) {
+  if (ds < 1 || ts < 1) return 0;
+  int matched = 0;
+  const int bonus_at = bonus_column(game);
+  std::vector<std::pair<DayNumber, std::vector<std::int16_t>>> rows;
+  for (int j = ts; j <= te && j < sets.rows(); ++j)
+    if (const auto day = parse_date(sets.cell(j, 0), format))
+      rows.emplace_back(*day, set_numbers(sets, j, std::max(tset_size, 0)));
+  for (int i = ds; i <= de && i < draws.rows(); ++i) {
+    const auto day = parse_date(draws.cell(i, 0), format);
+    if (!day) continue;
+    std::vector<std::int16_t> d(static_cast<std::size_t>(std::max<int>(game.pick_n, 0)) + 1, 0);
+    for (int c = 2; c <= game.pick_n + 1; ++c) d[c - 1] = number_in(draws, i, c);
+    const std::int16_t bonus = bonus_at >= 0 ? number_in(draws, i, bonus_at) : 0;
+    int u = 0;
+    for (int j = 0; j < game.second_n; ++j) {
+      const int s = number_in(draws, i, second_column(game, j));
+      u += s > 0 && std::find(second_picks.begin(), second_picks.end(), s) != second_picks.end();
+    }
+    for (const auto& [set_day, s] : rows) {
+      if (set_day != *day) continue;
+      ++matched;
+      const int w = intersect(d, game.pick_n, s, tset_size);
+      const int b = bonus > 0 && std::find(s.begin() + 1, s.end(), bonus) != s.end();
+      for (FaLevel& level : levels)
+        if ((level.main == w && (level.bonus < 0 || level.bonus == b)) ||
+            (level.second >= 1 && level.second == u))
+          ++level.hits;
+    }
+  }
+  return matched;
+}
+
 std::int16_t find_start(DayNumber d, const TextGrid& grid, const DateFormat& format) {
   for (int r = 1; r < grid.rows(); ++r) {
     const auto day = parse_date(grid.cell(r, 0), format);
@@ -160,8 +215,55 @@ FaInput fa_input(const AppState& state, const std::string& from_text, const std:
   in.tset_size = state.tset_size;
   in.date_format = state.date_format;
   in.number_format = state.number_format;
+  in.general = !fits_record(state.lotto);
+  in.lotto = state.lotto;
+  in.second_picks = state.second_picks;
   return in;
 }
+
+namespace {
+
+// calculate_fa past its checks for a game beyond the record: one row per level
+// of general_fa_levels, "1" unless the level came more often than its chance.
+FaOutcome general_fa(const FaInput& in, DayNumber from, DayNumber to, const ChosenGrids& grids, TextGrid& grid,
+                     FaOutcome& out) {
+  std::vector<FaLevel> levels =
+      general_fa_levels(in.lotto, in.tset_size, static_cast<int>(in.second_picks.size()));
+  grid.set_cols(2);
+  grid.set_rows(static_cast<int>(levels.size()) + 1);
+  for (std::size_t r = 0; r < levels.size(); ++r) {
+    grid.set_cell(static_cast<int>(r) + 1, 0, levels[r].label);
+    grid.set_cell(static_cast<int>(r) + 1, 1, "1");
+  }
+  const TextGrid empty;
+  const TextGrid* draws = grids.draws;
+  const TextGrid* sets = grids.sets;
+  if (!draws) draws = &empty;
+  if (!sets) sets = &empty;
+  out.period = draws_in_period_message(*draws, from, to, in.date_format);
+  const int ds = find_start(from, *draws, in.date_format);
+  const int de = find_end(to, *draws, in.date_format);
+  const int ts = find_start(from, *sets, in.date_format);
+  const int te = find_end(to, *sets, in.date_format);
+  if (ds == 0 || de == 0 || ts == 0 || te == 0) return out;
+  const int matched = count_general_fa(*draws, ds, de, *sets, ts, te, in.lotto, in.tset_size, in.second_picks,
+                                       in.date_format, levels);
+  out.counts.matched_rows = matched;
+  out.compared = true;
+  for (std::size_t r = 0; r < levels.size(); ++r) {
+    const double c = levels[r].chance;
+    std::string text = "1";
+    if (matched > 0 && c > 0) {
+      const double ratio = levels[r].hits / (matched * c);
+      if (ratio > 1.0 && std::isfinite(ratio))
+        text = format_general(std::nearbyint(ratio * 100.0) / 100.0, in.number_format);
+    }
+    grid.set_cell(static_cast<int>(r) + 1, 1, text);
+  }
+  return out;
+}
+
+}  // namespace
 
 FaOutcome calculate_fa(FaModel& model, const FaInput& in, const ChosenGrids& grids, FaTable& fa_table) {
   TextGrid& grid = model.grid;
@@ -199,6 +301,8 @@ FaOutcome calculate_fa(FaModel& model, const FaInput& in, const ChosenGrids& gri
     out.message = messages().incorrect_tset_size;
     return out;
   }
+
+  if (in.general) return general_fa(in, *from, *to, grids, grid, out);
 
   // Past this point bad data never stops the run.
   grid.set_cols(2);

@@ -9,6 +9,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "analyses/prize_classes.h"
 #include "shell/app_state.h"
@@ -76,7 +77,35 @@ struct FaInput {
   std::int16_t tset_size = 0;
   DateFormat date_format;
   NumberFormat number_format;
+  // A game beyond the record (see shell/game.h) is measured by general_fa_levels.
+  bool general = false;
+  LottoDefinition lotto{};
+  std::vector<int> second_picks{};
 };
+
+// ---- A game beyond the record ----
+// Its levels, one grid row each: w main numbers in the set (w = 2..pick_n),
+// split by whether the bonus lies in the set too when the game draws one;
+// then, for a game with a second pool, u = 1..second_n of the drawn
+// second-pool numbers among those picked. The chance of each is exact:
+// hypergeometric in each pool, the bonus one of the play_n - pick_n numbers
+// not drawn as main numbers (v - w of them in the set).
+struct FaLevel {
+  std::string label;  // "4", "4+bonus", "second 1"
+  int main = -1;      // w, or -1 for a second-pool level
+  int bonus = -1;     // 0 or 1 for a game with a bonus, -1 otherwise
+  int second = -1;    // u, or -1 for a main level
+  double chance = 0;
+  int hits = 0;  // pairs of a draw and a set row at this level
+};
+std::vector<FaLevel> general_fa_levels(const LottoDefinition& game, int tset_size, int picks);
+
+// Counts the levels of each pair of a draw and a set row of the same date, as
+// count_fa_hits does (rows ds..de and ts..te), with the draw's columns laid
+// out by shell/game.h. Returns the pairs compared.
+int count_general_fa(const TextGrid& draws, int ds, int de, const TextGrid& sets, int ts, int te,
+                     const LottoDefinition& game, int tset_size, const std::vector<int>& second_picks,
+                     const DateFormat& format, std::vector<FaLevel>& levels);
 // The input of cmdRefresh: the period's texts and the current choices.
 FaInput fa_input(const AppState& state, const std::string& from_text, const std::string& to_text);
 

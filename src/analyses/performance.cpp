@@ -15,7 +15,64 @@ constexpr int value_col = 3;
 
 bool is_blank_or_zero(const std::string& s) { return s.empty() || s == "0"; }
 
+// One play of a game beyond the record: its tier's label and the text of its
+// tier box; false when it wins nothing (no tier, or a box holding "0"). The
+// fields f(2) .. f(pick_n + 1) are the main numbers, those after "+" the
+// second-pool numbers.
+bool general_prize(const PerformanceInput& in, const std::vector<std::string>& f, int count,
+                   std::string& label, std::string& value) {
+  const LottoDefinition& game = in.lotto;
+  const int pick_n = std::max<int>(game.pick_n, 0);
+  const auto holds = [&](const std::string& box, int from, int to) {
+    if (is_blank_or_zero(box)) return false;
+    const std::string_view d = trim_blanks(box);
+    for (int j = from; j <= to && j <= count; ++j)
+      if (trim_blanks(f[j]) == d) return true;
+    return false;
+  };
+  int main = 0;
+  for (int i = 1; i <= 6; ++i) main += holds(in.draw[i], 2, pick_n + 1);
+  main += holds(in.draw_n7, 2, pick_n + 1);
+  const bool bonus = game.bonus_n > 0 && holds(in.draw[7], 2, pick_n + 1);
+  int second = 0;
+  int plus = pick_n + 2;
+  while (plus <= count && f[plus] != "+") ++plus;
+  for (int j = 0; j < game.second_n && j < 2; ++j) second += holds(in.draw_second[j], plus + 1, count);
+  const std::vector<PrizeTier> tiers = prize_tiers(game);
+  const PrizeTier* tier = find_tier(tiers, main, bonus, second);
+  if (!tier) return false;
+  const auto i = static_cast<std::size_t>(tier - tiers.data());
+  value = i < in.tier_prizes.size() ? in.tier_prizes[i] : format_general(tier->payout, in.number_format);
+  if (value == "0") return false;
+  label = tier_label(game, *tier);
+  return true;
+}
+
 }  // namespace
+
+CurrentDraw current_general_draw(const AppState& state, const TextGrid* draws) {
+  CurrentDraw d;
+  for (int i = 0; i < 6; ++i) d.main[i] = state.current_draw[i];
+  d.main[6] = state.current_draw_n7;
+  d.bonus = state.current_draw[6];
+  d.second = state.current_draw_second;
+  const LottoDefinition& game = state.lotto;
+  if (!draws || state.current_draw_date == 0) return d;
+  const auto number = [&](int r, int c) {
+    const auto v = c >= 0 ? parse_i16(draws->cell(r, c)) : std::nullopt;
+    return v ? *v : std::int16_t{0};
+  };
+  for (int r = 1; r < draws->rows(); ++r) {
+    const auto day = parse_date(draws->cell(r, 0), state.date_format);
+    if (!day || *day != state.current_draw_date || number(r, 2) != state.current_draw[0]) continue;
+    d = CurrentDraw{};
+    for (int i = 0; i < std::min<int>(game.pick_n, 7); ++i) d.main[i] = number(r, 2 + i);
+    d.bonus = number(r, bonus_column(game));
+    for (int j = 0; j < std::min<int>(game.second_n, 2); ++j) d.second[j] = number(r, second_column(game, j));
+    break;
+  }
+  return d;
+}
 
 void reset_performance_grid(TextGrid& grid) {
   grid.resize(2, 4);
@@ -57,6 +114,8 @@ PerformanceInput performance_input(const AppState& state, const std::array<std::
   in.pick_n = state.lotto.pick_n;
   in.system_file = ticket_file_path(state.app_folder);
   in.number_format = state.number_format;
+  in.general = !fits_record(state.lotto);
+  in.lotto = state.lotto;
   return in;
 }
 
@@ -115,6 +174,17 @@ PerformanceOutcome Performance(const PerformanceInput& in, TextGrid& grid) {
     const auto blank = trimmed.find(' ');
     const std::string ticket(blank == std::string_view::npos ? std::string_view{}
                                                              : trim_blanks(trimmed.substr(blank + 1)));
+    if (in.general) {
+      std::string label, value;
+      if (!general_prize(in, f, count, label, value)) continue;
+      grid.set_rows(row + 1);
+      grid.set_cell(row, 0, std::to_string(*number));
+      grid.set_cell(row, 1, ticket);
+      grid.set_cell(row, 2, label);
+      grid.set_cell(row, value_col, value);
+      ++row;
+      continue;
+    }
     int main = 0;
     bool bonus = false;
     for (int i = 1; i <= 7; ++i) {
@@ -176,8 +246,10 @@ std::string performance_report_html(const PerformanceReport& report) {
     if (i > 1) draw += ' ';
     draw += std::string(trim_blanks(report.draw[i]));
   }
+  if (!report.draw_n7.empty()) draw += " " + report.draw_n7;
   line("Draw", draw);
-  line("Bonus", trim_blanks(report.draw[7]));
+  if (report.has_bonus) line("Bonus", trim_blanks(report.draw[7]));
+  if (!report.second.empty()) line("Second pool", report.second);
   line("System", report.system_id);
   line("Targeted set", trim_blanks(report.tset_text));
   h += "</table>";

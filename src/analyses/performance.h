@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "analyses/prize_classes.h"
 #include "shell/app_state.h"
@@ -27,6 +28,16 @@ struct PerformanceInput {
   std::int16_t pick_n = 0;
   std::filesystem::path system_file;  // the ticket file the Systems window writes
   NumberFormat number_format;
+  // A game beyond the record (see shell/game.h): its definition, the texts of
+  // its tier boxes (in the order of prize_tiers), a 7-number game's seventh
+  // main number and the second-pool numbers of the draw. A play then wins the
+  // tier find_tier gives for its main matches, the bonus and its second-pool
+  // matches (the numbers after "+" on its line of the ticket file).
+  bool general = false;
+  LottoDefinition lotto{};
+  std::vector<std::string> tier_prizes{};
+  std::string draw_n7{};
+  std::array<std::string, 2> draw_second{};
 };
 
 // The input of cmdRefresh: the texts of the draw and prize boxes, the rest from
@@ -42,6 +53,17 @@ struct PerformanceOutcome : FocusOutcome<PerformanceFocus> {
   int winning_tickets = 0;  // ticket rows written
   bool total_written = false;
 };
+
+// The current draw of a game beyond the record, for the draw boxes: its main
+// numbers (up to 7), the bonus and the second-pool numbers. They come from the
+// row of `draws` (the draw grid, laid out by shell/game.h) dated with the
+// current draw and starting with its N1; without such a row, from the state.
+struct CurrentDraw {
+  std::array<std::int16_t, 7> main{};
+  std::int16_t bonus = 0;
+  std::array<std::int16_t, 2> second{};
+};
+CurrentDraw current_general_draw(const AppState& state, const TextGrid* draws);
 
 // The design-time grid: the header row and one empty row, four columns.
 void reset_performance_grid(TextGrid& grid);
@@ -68,6 +90,9 @@ struct PerformanceReport {
   std::string tset_text;
   std::array<std::string, 8> draw;  // as in PerformanceInput
   const TextGrid* grid = nullptr;   // msfPerformance
+  std::string draw_n7{};            // a 7-number game's seventh number ("" for none)
+  std::string second{};             // the draw's second-pool numbers ("" for none)
+  bool has_bonus = true;
 };
 // An HTML page with the draw, the system, the targeted set, the winning
 // tickets and the total.

@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "analyses/prize_classes.h"
 #include "shell/app_state.h"
@@ -29,6 +31,14 @@ struct ProfitabilityInput {
   float cost = 0;
   ResultsAvg results_avg{};
   NumberFormat number_format;
+  // A game beyond the record (see shell/game.h): its definition, the texts of
+  // its tier boxes (in the order of prize_tiers), the rows of this window's
+  // msfFA (label, ability) and the number of second-pool numbers picked.
+  bool general = false;
+  LottoDefinition lotto{};
+  std::vector<std::string> tier_prizes{};
+  std::vector<std::pair<std::string, std::string>> fa_rows{};
+  int second_picks = 0;
 };
 
 // The input of the calculations: the prize boxes, this window's abilities and
@@ -54,6 +64,7 @@ enum class ProfitabilityFocus {
 
 // `show` brings forward the window where a missing choice is made.
 struct ProfitabilityOutcome : FocusOutcome<ProfitabilityFocus> {
+  int tier_focus = -1;  // a general game: the tier box (0-based) that takes the focus
   std::optional<std::string> lotto_label, system_label;
   std::optional<std::string> profitability, times;  // new texts of lblProfitability, lblTimes
 };
@@ -62,12 +73,30 @@ struct ProfitabilityOutcome : FocusOutcome<ProfitabilityFocus> {
 void reset_profitability_fa_grid(TextGrid& grid);
 // Copies columns 0 and 1 of rows 1..10 of the Forecasting Abilities grid;
 // false (nothing copied) when there is no such grid or it has fewer than 11 rows.
-bool copy_fa_rows(const TextGrid* source, TextGrid& target);
+// For a game beyond the record (`general`) every row is copied, and a grid
+// without any row fails.
+bool copy_fa_rows(const TextGrid* source, TextGrid& target, bool general = false);
+// The rows of msfFA as (label, ability) pairs, row 1 on.
+std::vector<std::pair<std::string, std::string>> fa_rows(const TextGrid& grid);
 // The texts of column 1, rows 1..10.
 std::array<std::string, 10> fa_column(const TextGrid& grid);
 // Opening the window and cmdRefresh first copy the Forecasting Abilities results
 // (copy_fa_rows); without them the user is asked to calculate them.
-ProfitabilityOutcome copy_forecasting(const TextGrid* source, TextGrid& target);
+ProfitabilityOutcome copy_forecasting(const TextGrid* source, TextGrid& target, bool general = false);
+
+// ---- A game beyond the record ----
+// The expected prize of one play of a system of tickets of pick_n numbers on a
+// targeted set of `tset_size` numbers, with the second-pool numbers `picks` of
+// them (each second_n-subset played): the sum, over w drawn main numbers in
+// the set, j of them on the ticket, the bonus on it or not, u drawn
+// second-pool numbers among the picks and s of them on the play, of the
+// chance of each times the payout of the tier (main j, bonus, s) in `payouts`
+// (prize_tiers order). main_fa(w) and second_fa(u) multiply the chances of w
+// and u (1 where not measured). With every ability 1 this is the sum over all
+// outcomes of tier_probability times the payout: any ticket, any set.
+double expected_play_prize(const LottoDefinition& game, int tset_size, int picks,
+                           const std::vector<double>& payouts, const std::vector<double>& main_fa,
+                           const std::vector<double>& second_fa);
 
 // Opening the window, cmdRefresh and Enter in a prize box: the expected prize
 // per unit of stake minus 1, then the times to play.

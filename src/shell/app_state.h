@@ -23,10 +23,10 @@ struct LottoDefinition {
   float cost = 0;
   std::string currency;  // at most two characters in the record
   // Beyond the record (see shell/game.h): the classic shape by default.
-  std::int16_t bonus_n = 1;      // 0 or 1 bonus numbers drawn from the main pool
-  std::int16_t second_pool = 0;  // second-pool numbers run from 1 to second_pool
-  std::int16_t second_n = 0;     // second-pool numbers a draw picks (0..2)
-  std::vector<PrizeTier> tiers;  // empty: the ten classes above
+  std::int16_t bonus_n = 1;        // 0 or 1 bonus numbers drawn from the main pool
+  std::int16_t second_pool = 0;    // second-pool numbers run from 1 to second_pool
+  std::int16_t second_n = 0;       // second-pool numbers a draw picks (0..2)
+  std::vector<PrizeTier> tiers{};  // empty: the ten classes above
   bool operator==(const LottoDefinition&) const = default;
 };
 
@@ -82,6 +82,13 @@ struct AppState {
   std::array<std::int16_t, 21> tset_numbers{};  // numbers from index 1
   std::int16_t tset_row = 0;
   std::array<std::array<float, 2>, 7> fa_table{};  // [hits][bonus]
+  // A game with a second pool: the second-pool numbers the player plays,
+  // ascending; every ticket is played with each second_n-subset of them.
+  std::vector<int> second_picks{};
+  // The current draw beyond current_draw: a 7-number game's seventh main
+  // number, then the second-pool numbers (0 for none).
+  std::int16_t current_draw_n7 = 0;
+  std::array<std::int16_t, 2> current_draw_second{};
 
   // Where things live: the program's own folder (shipped samples, help pages)
   // and the folder that holds Games, Tsets and the ticket file. They are the

@@ -1,6 +1,8 @@
 #include "shell/game.h"
 
 #include <algorithm>
+#include <cctype>
+#include <cstring>
 
 #include "shell/app_state.h"
 
@@ -15,14 +17,13 @@ double choose(int n, int k) {
   return r;
 }
 
-// Exactly k of the `drawn` numbers of a pool of `pool` among `picked` numbers played.
+}  // namespace
+
 double pool_chance(int pool, int drawn, int picked, int k) {
   const double all = choose(pool, picked);
   if (all == 0) return 0;
   return choose(drawn, k) * choose(pool - drawn, picked - k) / all;
 }
-
-}  // namespace
 
 bool fits_record(const LottoDefinition& def) {
   return def.pick_n <= 6 && def.bonus_n == 1 && def.second_n == 0 && def.second_pool == 0 &&
@@ -85,6 +86,78 @@ double tier_probability(const LottoDefinition& def, int main, bool bonus, int se
   else if (second != 0)
     return 0;
   return p;
+}
+
+double tier_payout(const std::vector<PrizeTier>& tiers, int main, bool bonus, int second) {
+  const PrizeTier* t = find_tier(tiers, main, bonus, second);
+  return t ? t->payout : 0;
+}
+
+std::vector<std::vector<int>> second_subsets(const std::vector<int>& picks, int size) {
+  std::vector<std::vector<int>> out;
+  const int n = static_cast<int>(picks.size());
+  if (size < 0 || size > n) return out;
+  std::vector<int> at(static_cast<std::size_t>(size));
+  for (int i = 0; i < size; ++i) at[i] = i;
+  while (true) {
+    std::vector<int> subset;
+    for (int i : at) subset.push_back(picks[i]);
+    out.push_back(std::move(subset));
+    int i = size - 1;
+    while (i >= 0 && at[i] == n - size + i) --i;
+    if (i < 0) return out;
+    ++at[i];
+    for (int j = i + 1; j < size; ++j) at[j] = at[j - 1] + 1;
+  }
+}
+
+long long plays_per_ticket(const LottoDefinition& def, int picks) {
+  return def.second_n > 0 ? static_cast<long long>(choose(picks, def.second_n)) : 1;
+}
+
+SecondPicks parse_second_picks(std::string_view text, const LottoDefinition& def) {
+  SecondPicks out;
+  const int pool = def.second_pool, need = def.second_n;
+  const std::string range = "1 to " + std::to_string(pool);
+  std::size_t i = 0;
+  while (i < text.size()) {
+    const char c = text[i];
+    if (c == ' ' || c == ',' || c == ';' || c == '\t') {
+      ++i;
+      continue;
+    }
+    std::size_t j = i;
+    while (j < text.size() && !std::strchr(" ,;\t", text[j])) ++j;
+    const std::string word(text.substr(i, j - i));
+    i = j;
+    int n = 0;
+    bool digits = word.size() <= 3;
+    for (char d : word) digits = digits && std::isdigit(static_cast<unsigned char>(d));
+    if (digits) n = std::stoi(word);
+    if (!digits || n < 1 || n > pool) {
+      out.message = "\"" + word + "\" is not a second-pool number: the numbers run from " + range + ".";
+      return out;
+    }
+    if (std::find(out.numbers.begin(), out.numbers.end(), n) != out.numbers.end()) {
+      out.message = "The second-pool number " + word + " is typed twice.";
+      return out;
+    }
+    out.numbers.push_back(n);
+  }
+  if (static_cast<int>(out.numbers.size()) < need) {
+    out.message = "Type at least " + std::to_string(need) + " second-pool number" + (need == 1 ? "" : "s") +
+                  " (" + range + ") to play with the tickets.";
+    return out;
+  }
+  std::sort(out.numbers.begin(), out.numbers.end());
+  out.ok = true;
+  return out;
+}
+
+std::string numbers_text(const std::vector<int>& numbers) {
+  std::string s;
+  for (int n : numbers) s += (s.empty() ? "" : " ") + std::to_string(n);
+  return s;
 }
 
 }  // namespace ds

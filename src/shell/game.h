@@ -9,6 +9,7 @@
 // 52-byte record; any other game is stored in a text definition beside it.
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace ds {
@@ -57,9 +58,41 @@ int bonus_column(const LottoDefinition& def);          // -1 when no bonus is dr
 int second_column(const LottoDefinition& def, int j);  // j = 0 .. second_n - 1
 int draw_grid_columns(const LottoDefinition& def);
 
+// Chance that exactly k of the `drawn` numbers of a pool of `pool` lie among
+// `picked` numbers of it (hypergeometric); 0 when picked > pool.
+double pool_chance(int pool, int drawn, int picked, int k);
+
 // Chance that one play (pick_n main numbers and second_n second-pool numbers)
 // lands on exactly this tier's combination: hypergeometric in each pool, and
 // for the bonus the chance that it is among the play's unmatched numbers.
 double tier_probability(const LottoDefinition& def, int main, bool bonus, int second);
+
+// What a play of (main, bonus, second) pays: the payout of its tier, 0 when none.
+double tier_payout(const std::vector<PrizeTier>& tiers, int main, bool bonus, int second);
+
+// ---- Plays of a game with a second pool ----
+// The player picks which second-pool numbers to play; every main ticket is then
+// played once with each second_n-subset of them (each number when second_n is
+// 1, each pair when it is 2).
+
+// The subsets of `picks` of `size` numbers, in lexicographic order of their
+// places in `picks`; one empty subset when size is 0.
+std::vector<std::vector<int>> second_subsets(const std::vector<int>& picks, int size);
+
+// C(picks, second_n): the plays of one main ticket (1 for a game without a second pool).
+long long plays_per_ticket(const LottoDefinition& def, int picks);
+
+// The second-pool numbers typed by the player (blanks or commas between them),
+// ascending. A number outside 1..second_pool, a repeat, anything not a whole
+// number, or fewer than second_n numbers is refused with a message naming it.
+struct SecondPicks {
+  bool ok = false;
+  std::vector<int> numbers;
+  std::string message;
+};
+SecondPicks parse_second_picks(std::string_view text, const LottoDefinition& def);
+
+// The numbers joined by single blanks.
+std::string numbers_text(const std::vector<int>& numbers);
 
 }  // namespace ds

@@ -17,6 +17,7 @@ constexpr const char* lotto_key = "choices/lotto";
 constexpr const char* size_key = "choices/tset_size";
 constexpr const char* tset_key = "choices/tset";
 constexpr const char* system_key = "choices/system";
+constexpr const char* second_key = "choices/second";
 constexpr std::string_view period_prefix = "periods/";
 
 std::string text_of(const SettingTexts& s, const char* key) {
@@ -47,6 +48,7 @@ SettingTexts choice_settings(const RememberedChoices& c) {
     s[tset_key] = c.tset;
   }
   if (!c.system.empty()) s[system_key] = c.system;
+  if (!c.second.empty()) s[second_key] = c.second;
   for (const auto& [window, period] : c.periods) {
     const std::string key = std::string(period_prefix) + window;
     s[key + "/from"] = format_date(period.from, DateFormat::iso());
@@ -64,6 +66,7 @@ RememberedChoices choices_from_settings(const SettingTexts& s) {
     c.tset = tset;
   }
   c.system = text_of(s, system_key);
+  c.second = text_of(s, second_key);
   for (const auto& [key, value] : s) {
     const std::string_view k = key;
     if (!k.starts_with(period_prefix) || !k.ends_with("/from")) continue;
@@ -91,6 +94,12 @@ RememberedChoices restorable_choices(const RememberedChoices& r, const std::file
     return c;
   c.tset_size = r.tset_size;
   c.tset = r.tset;
+  if (lotto.second_n > 0) {
+    // Without numbers to play with, the system's tickets could not be shown.
+    const SecondPicks picks = parse_second_picks(r.second, lotto);
+    if (!picks.ok) return c;
+    c.second = numbers_text(picks.numbers);
+  }
   const auto systems = system_list();
   int v = 0, t = 0, m = 0;
   if (std::find(systems.begin(), systems.end(), r.system) != systems.end() &&

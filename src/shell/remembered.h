@@ -22,6 +22,8 @@ struct RememberedChoices {
   int tset_size = 0;  // 0: none
   std::string tset;
   std::string system;
+  // A game with a second pool: the second-pool numbers played, as typed ("4 19").
+  std::string second{};
   // By the window's name (frmFability, frmBacktest).
   std::map<std::string, RememberedPeriod> periods;
   bool operator==(const RememberedChoices&) const = default;
@@ -39,7 +41,8 @@ RememberedChoices choices_from_settings(const SettingTexts& settings);
 // Of the remembered choices, those that still exist under the data folder, each
 // needing the one before: the lotto (its param.tix), then the set (its file in
 // Tsets/<size>, size within the lotto's numbers), then the system (in the
-// catalogue, made for this set size and the lotto's pick). Periods pass as they are.
+// catalogue, made for this set size and the lotto's pick; for a game with a
+// second pool only with second-pool numbers that fit it). Periods pass as they are.
 RememberedChoices restorable_choices(const RememberedChoices& remembered,
                                      const std::filesystem::path& app_folder);
 

@@ -131,6 +131,32 @@ void layout_ticket_grid(TextGrid& grid, const std::vector<std::vector<int>>& pos
   grid.set_cell(0, 1, "Numbers");
 }
 
+void layout_play_grid(TextGrid& grid, const std::vector<std::vector<int>>& positions,
+                      const std::array<std::int16_t, 21>& tset_numbers,
+                      const std::vector<std::vector<int>>& second_sets) {
+  TextGrid mains;
+  layout_ticket_grid(mains, positions, tset_numbers);
+  const int per = static_cast<int>(second_sets.size());
+  const int plays = static_cast<int>(positions.size()) * per;
+  grid.clear_cells();
+  grid.resize(plays + 1, 3);
+  grid.fixed_rows = 1;
+  grid.fixed_cols = 1;
+  grid.set_col_width(0, 64);
+  grid.set_col_width(1, 150);
+  grid.set_col_width(2, 90);
+  for (int i = 0; i < static_cast<int>(positions.size()); ++i)
+    for (int s = 0; s < per; ++s) {
+      const int r = i * per + s + 1;
+      grid.set_cell(r, 0, "N" + std::to_string(r));
+      grid.set_cell(r, 1, mains.cell(i + 1, 1));
+      grid.set_cell(r, 2, numbers_text(second_sets[s]));
+    }
+  grid.set_cell(0, 0, "Tickets");
+  grid.set_cell(0, 1, "Numbers");
+  grid.set_cell(0, 2, "Second pool");
+}
+
 std::string ticket_file_text(const TextGrid& grid) {
   std::string text;
   text.reserve(static_cast<std::size_t>(grid.rows()) * 24);
@@ -138,9 +164,20 @@ std::string ticket_file_text(const TextGrid& grid) {
     text += grid.cell(r, 0);
     text += ' ';
     text += grid.cell(r, 1);
+    if (grid.cols() > 2 && !grid.cell(r, 2).empty()) {
+      text += " + ";
+      text += grid.cell(r, 2);
+    }
     text += "\r\n";
   }
   return text;
+}
+
+std::string catalogue_size_note(int pick_n) {
+  if (pick_n == 5 || pick_n == 6 || pick_n <= 0) return {};
+  return "The systems of the list make tickets of 5 or 6 numbers; the lotto draws " + std::to_string(pick_n) +
+         ". Make a wheel with " + std::to_string(pick_n) +
+         " numbers per ticket (Make a Wheel) and choose it here.";
 }
 
 std::string published_rows_note(std::string_view list_text) {
@@ -164,7 +201,21 @@ FillSystemOutcome show_tickets(const PlayedSystem& played, AppState& state, Text
   }
   const int v = played.v, t = played.t, m = played.k;
   const std::string& id = played.id;
-  layout_ticket_grid(grid, played.tickets, state.tset_numbers);
+  const LottoDefinition& game = state.lotto;
+  std::vector<std::vector<int>> second_sets;
+  if (game.second_n > 0) {
+    if (static_cast<int>(state.second_picks.size()) < game.second_n) {
+      out.status = FillSystemStatus::no_second_picks;
+      out.message = "Type at least " + std::to_string(game.second_n) + " second-pool number" +
+                    (game.second_n == 1 ? "" : "s") + " (1 to " + std::to_string(game.second_pool) +
+                    ") to play with the tickets.";
+      return out;
+    }
+    second_sets = second_subsets(state.second_picks, game.second_n);
+    layout_play_grid(grid, played.tickets, state.tset_numbers, second_sets);
+  } else {
+    layout_ticket_grid(grid, played.tickets, state.tset_numbers);
+  }
   const int tickets = grid.rows() - 1;
 
   out.status = FillSystemStatus::shown;
@@ -186,6 +237,16 @@ FillSystemOutcome show_tickets(const PlayedSystem& played, AppState& state, Text
   shown.ticket_count = tickets;
   shown.cost = system_cost_text(tickets, state.lotto.cost, state.number_format);
   shown.rows_note = played.wheel ? wheel_note(played) : published_rows_note(id);
+  if (game.second_n > 0) {
+    shown.second_picks = state.second_picks;
+    shown.plays_per_ticket = static_cast<int>(second_sets.size());
+    const std::size_t mains = played.tickets.size();
+    shown.plays_text =
+        std::to_string(mains) + (mains == 1 ? " ticket" : " tickets") + " \u00d7 " +
+        std::to_string(second_sets.size()) + (game.second_n == 1 ? " second-pool number" : " pair") +
+        (second_sets.size() == 1 ? "" : "s") + (game.second_n == 1 ? "" : " of second-pool numbers") + " = " +
+        std::to_string(tickets) + (tickets == 1 ? " play" : " plays");
+  }
 
   const std::string error = write_file_atomic(file, ticket_file_text(grid));
   out.file_written = error.empty();
@@ -225,7 +286,11 @@ FillSystemOutcome fill_system(std::string_view list_text, AppState& state, TextG
   const std::string_view id = trim_blanks(list_text);
   if (names_made_wheel(id, state.app_folder)) return fill_wheel(id, state, grid, file);
   int v = 0, t = 0, m = 0;
-  if (!parse_system_id(id, v, t, m) || v != state.tset_size || m != state.lotto.pick_n) return out;
+  if (!parse_system_id(id, v, t, m) || v != state.tset_size || m != state.lotto.pick_n) {
+    // Silent as it always was, unless no system of the list can fit the lotto.
+    if (find_system(id)) out.message = catalogue_size_note(state.lotto.pick_n);
+    return out;
+  }
 
   if (!load_tickets(id, state.ticket_count, state.tickets)) {
     // Expanding whatever tickets an earlier system left would show them under
@@ -276,7 +341,12 @@ std::string system_print_html(const ShownSystem& shown, const TextGrid& grid) {
                        std::to_string(shown.t) + " of them");
   if (!shown.rows_note.empty())
     row(shown.wheel ? "Made wheel" : "Guaranteed results", html_escape(shown.rows_note));
-  row("Number of tickets", std::to_string(shown.ticket_count));
+  if (shown.plays_per_ticket > 1 || !shown.second_picks.empty()) {
+    row("Second-pool numbers", numbers_text(shown.second_picks));
+    row("Plays", html_escape(shown.plays_text));
+  } else {
+    row("Number of tickets", std::to_string(shown.ticket_count));
+  }
   row("Cost of the system",
       html_escape(shown.cost) + (shown.currency.empty() ? "" : " " + html_escape(shown.currency)));
   h += "</table>\n";
@@ -289,7 +359,8 @@ std::string system_print_html(const ShownSystem& shown, const TextGrid& grid) {
     for (int i = 0; i < per_line; ++i) {
       if (r + i < grid.rows())
         h += "<td><b>" + html_escape(grid.cell(r + i, 0)) + "</b></td><td>" +
-             html_escape(grid.cell(r + i, 1)) + "</td>";
+             html_escape(grid.cell(r + i, 1)) +
+             (grid.cols() > 2 ? " + " + html_escape(grid.cell(r + i, 2)) : std::string()) + "</td>";
       else
         h += "<td></td><td></td>";
     }

@@ -87,6 +87,11 @@ struct ShownSystem {
   int ticket_count = 0;   // T, the number of tickets
   std::string cost;       // the text of lblCost
   std::string rows_note;  // published_rows_note of the system
+  // A game with a second pool: the second-pool numbers played with every
+  // ticket and the plays of one ticket (ticket_count counts the plays).
+  std::vector<int> second_picks{};
+  int plays_per_ticket = 1;
+  std::string plays_text{};  // lblPlays: "10 tickets x 3 second-pool numbers = 30 plays"; "" otherwise
 };
 
 enum class FillSystemStatus {
@@ -94,6 +99,7 @@ enum class FillSystemStatus {
                     // (a made wheel says so in the message)
   no_tickets,       // no tickets for the system, or the wheel file unreadable: nothing changes
   no_tset_numbers,  // the set has no numbers: message, nothing shown
+  no_second_picks,  // a game with a second pool and too few second-pool numbers picked: message
   shown,            // grid, cost and (see file_written) the file are new
 };
 
@@ -122,8 +128,20 @@ std::string system_cost_text(int tickets, float cost, const NumberFormat& format
 void layout_ticket_grid(TextGrid& grid, const std::vector<std::vector<int>>& positions,
                         const std::array<std::int16_t, 21>& tset_numbers);
 
-// The file text: one line per ticket, column 0, a blank, column 1, CR LF.
+// A game with a second pool: every ticket once with each subset of
+// `second_sets`, ticket after ticket. Row r: "N" + r, the main numbers in walk
+// order and, in a third column "Second pool", the second-pool numbers.
+void layout_play_grid(TextGrid& grid, const std::vector<std::vector<int>>& positions,
+                      const std::array<std::int16_t, 21>& tset_numbers,
+                      const std::vector<std::vector<int>>& second_sets);
+
+// The file text: one line per ticket, column 0, a blank, column 1, CR LF. A
+// play grid adds " + " and the second-pool numbers: "N4 3 9 17 25 40 + 12".
 std::string ticket_file_text(const TextGrid& grid);
+
+// The line that says the ticket sizes do not fit when no catalogue system can:
+// "" unless the lotto draws other than 5 or 6 numbers.
+std::string catalogue_size_note(int pick_n);
 
 // fill_system: the fit check, the tickets of the system into `state`, the grid, the
 // cost and the ticket file at `file`. A file that cannot be written leaves the

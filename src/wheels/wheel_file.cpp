@@ -197,6 +197,12 @@ WheelRead parse_ticket_list(std::string_view bytes, std::span<const int> set_num
     if (line.empty() || line.front() == '#') continue;
     std::vector<std::string_view> tokens = tokens_of(line);
     if (tokens.empty()) continue;
+    // A play of a game with a second pool: its main numbers, then "+" and the
+    // second-pool numbers, which are no part of the ticket. Its ticket is played
+    // once per second-pool choice, on consecutive lines: read it once.
+    const auto plus = std::find(tokens.begin(), tokens.end(), std::string_view("+"));
+    const bool play = plus != tokens.end();
+    if (play) tokens.erase(plus, tokens.end());
     std::size_t numeric = 0;
     for (std::string_view token : tokens) numeric += whole_number(token) >= 0 ? 1 : 0;
     if (numeric == 0 && wheel.tickets.empty()) continue;  // the header line
@@ -241,6 +247,7 @@ WheelRead parse_ticket_list(std::string_view bytes, std::span<const int> set_num
       read.error = at_line(i + 1, "more than " + std::to_string(kMaxTickets) + " tickets");
       return read;
     }
+    if (play && !wheel.tickets.empty() && wheel.tickets.back() == ticket) continue;
     if (wheel.tickets.empty()) first_ticket_line = i + 1;
     wheel.tickets.push_back(std::move(ticket));
   }

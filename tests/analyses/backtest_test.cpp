@@ -8,6 +8,7 @@
 #include "lotto/lotto_files.h"
 #include "shell/files.h"
 #include "support/scratch.h"
+#include "systems/played_system.h"
 
 using namespace ds;
 
@@ -232,4 +233,67 @@ TEST(Backtest, TwoMadeWheelsOnTheSameDrawsGiveARowEach) {
       "System|Tickets per draw|Draws|Spent|Won|Net|Return\na4if6|3|2|18|20|2|1.111\nb2if6|1|2|6|0|-6|0\n");
   BacktestReport report{"L", "T", "a4if6", "2024", "", nullptr, &t};
   EXPECT_NE(backtest_report_html(report).find("<td>b2if6</td><td>1</td>"), std::string::npos);
+}
+
+TEST(Backtest, SecondPoolGamePaysByItsPrizeTable) {
+  // 5 of 69 + 1 of 26, a play costs 2; a made wheel of two tickets, positions 1-5
+  // and 6-10, on the set 1..10, each played with the second-pool numbers 4 and 19.
+  // Worked by hand: 01-03 draws 1 2 3 20 30 + 4: 3+1 (100), 3+0 (7), 0+1 (4), 0+0:
+  // 111. 01-06 draws 6 7 8 9 10 + 19: 0+0, 0+1 (4), 5+0 (1000000), 5+1 (20000000).
+  // 01-10 draws 11..15 + 26: nothing. Four plays a draw spend 8.
+  test::ScratchFolder dir;
+  test::ScratchFolder::put(made_wheel_path(dir.path(), "Halves"),
+                           "# wheel v=10 k=5 t=1 m=1 made=by hand\n1 2 3 4 5\n6 7 8 9 10\n");
+  LottoDefinition pb;
+  pb.play_n = 69;
+  pb.pick_n = 5;
+  pb.bonus_n = 0;
+  pb.second_pool = 26;
+  pb.second_n = 1;
+  pb.cost = 2;
+  pb.tiers = {{5, false, 1, 20000000, true},
+              {5, false, 0, 1000000},
+              {4, false, 1, 50000},
+              {4, false, 0, 100},
+              {3, false, 1, 100},
+              {3, false, 0, 7},
+              {2, false, 1, 7},
+              {1, false, 1, 4},
+              {0, false, 1, 4}};
+  // Main numbers in columns 2..7 (the sixth empty), the second-pool number in column 8.
+  const TextGrid draws =
+      grid_of("2024-01-03 1 2 3 20 30 0 4\n2024-01-06 6 7 8 9 10 0 19\n2024-01-10 11 12 13 14 15 0 26", 2);
+  const TextGrid sets = grid_of(
+      "2024-01-03 1 2 3 4 5 6 7 8 9 10\n2024-01-06 1 2 3 4 5 6 7 8 9 10\n2024-01-10 1 2 3 4 5 6 7 8 9 10", 1);
+  BacktestInput in{"Halves",          pb,        10, *day_number(2024, 1, 1), *day_number(2024, 1, 31),
+                   DateFormat::iso(), dir.path()};
+  EXPECT_EQ(run_backtest(in, draws, sets).message,
+            "Please pick the second-pool numbers to play in the Systems window.");
+  in.second_picks = {4, 19};
+  const BacktestResult r = run_backtest(in, draws, sets);
+  ASSERT_EQ(r.message, "");
+  EXPECT_EQ(r.system_tickets, 4);
+  EXPECT_EQ(r.running_net, (std::vector<double>{103, 21000099, 21000091}));
+  EXPECT_EQ(r.won, 21000115);
+  EXPECT_EQ(r.spent, 24);
+  const TextGrid g = backtest_grid(r, DateFormat::iso(), NumberFormat{});
+  EXPECT_EQ(g.cell(1, 4) + " " + g.cell(2, 4) + " " + g.cell(3, 4), "3+1 5+1 0+0");
+  EXPECT_EQ(r.draws[0].winning_tickets, 3);
+
+  // 7 of 50 with the bonus in column 9, a wheel of 7 numbers per ticket, 5 a play.
+  // 1..6, 20 + bonus 7: tickets 1-7 win 6+bonus (50000); 4-10 hold 4 5 6 and the
+  // bonus: no 3+bonus tier, so 3 (5). Won 50005, spent 10.
+  test::ScratchFolder::put(made_wheel_path(dir.path(), "Sevens"),
+                           "# wheel v=10 k=7 t=3 m=3 made=by hand\n1 2 3 4 5 6 7\n4 5 6 7 8 9 10\n");
+  LottoDefinition max;
+  max.play_n = 50;
+  max.pick_n = 7;
+  max.cost = 5;
+  max.tiers = {{7, false, 0, 1000000}, {6, true, 0, 50000}, {6, false, 0, 1000}, {3, false, 0, 5}};
+  const BacktestResult seven = run_backtest(
+      {"Sevens", max, 10, *day_number(2024, 1, 1), *day_number(2024, 1, 31), DateFormat::iso(), dir.path()},
+      grid_of("2024-01-03 1 2 3 4 5 6 20 7", 2), sets);
+  ASSERT_EQ(seven.message, "");
+  EXPECT_EQ(seven.running_net, (std::vector<double>{49995}));
+  EXPECT_EQ(backtest_grid(seven, DateFormat::iso(), NumberFormat{}).cell(1, 4), "6+bonus");
 }

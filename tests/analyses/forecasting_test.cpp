@@ -197,3 +197,31 @@ TEST(Forecasting, CalculationChecksInOrderAndWritesTheGrid) {
 }
 
 }  // namespace
+
+TEST(Forecasting, SecondPoolGameLevelsAgainstExactChances) {
+  // 5 of 69 + 1 of 26, set 1..10, second-pool numbers 4 and 19 picked. Worked
+  // apart (Python fractions): 3 in the set has the chance C(5,3)C(64,7)/C(69,10)
+  // = 0.01826932, once in 2 pairs: 27.37; 5 in the set C(64,5)/C(69,10): 22298.64;
+  // a drawn second-pool number among 2 picked of 26 is 1/13, twice in 2: 13.
+  ds::FaInput in{"2024-01-01", "2024-12-31", "Power", 69, 5, "Set", 10, iso, {}};
+  in.general = true;
+  in.lotto.play_n = 69;
+  in.lotto.pick_n = 5;
+  in.lotto.bonus_n = 0;
+  in.lotto.second_pool = 26;
+  in.lotto.second_n = 1;
+  in.second_picks = {4, 19};
+  const TextGrid draws = draws_of({{"2024-01-03", "1", "2", "3", "20", "30", "", "4"},
+                                   {"2024-01-06", "6", "7", "8", "9", "10", "", "19"}});
+  const TextGrid sets = sets_of({{"2024-01-03", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10"},
+                                 {"2024-01-06", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10"}},
+                                10);
+  ds::FaModel model;
+  ds::FaTable table{};
+  const auto out = ds::calculate_fa(model, in, ds::ChosenGrids{&draws, &sets}, table);
+  const TextGrid& grid = model.grid;
+  EXPECT_EQ(out.message, "");
+  std::string rows;
+  for (int r = 1; r < grid.rows(); ++r) rows += grid.cell(r, 0) + "=" + grid.cell(r, 1) + " ";
+  EXPECT_EQ(rows, "2=1 3=27.37 4=1 5=22298.64 second 1=13 ");
+}

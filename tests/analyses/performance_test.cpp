@@ -142,3 +142,48 @@ TEST_F(PerformanceTest, PrintedReportHoldsDrawSystemTicketsAndTotal) {
 }
 
 }  // namespace
+
+TEST_F(PerformanceTest, SecondPoolPlaysArePaidByTheirTier) {
+  // The plays of the back-test's worked draw 1 2 3 20 30 + 4 (analyses/backtest_test).
+  in.general = true;
+  in.pick_n = in.lotto.pick_n = 5;
+  in.lotto.play_n = 69;
+  in.lotto.bonus_n = 0;
+  in.lotto.second_pool = 26;
+  in.lotto.second_n = 1;
+  in.lotto.tiers = {{5, false, 1, 0}, {3, false, 1, 0}, {3, false, 0, 0}, {0, false, 1, 0}, {1, false, 1, 0}};
+  in.tier_prizes = {"20000000", "100", "7", "4", "0"};
+  in.draw = {"", "1", "2", "3", "20", "30", "0", "0"};
+  in.draw_second = {"4", ""};
+  write(
+      "N1 1 2 3 4 5 + 4\r\nN2 1 2 3 4 5 + 19\r\nN3 6 7 8 9 10 + 4\r\nN4 6 7 8 9 10 + 19\r\n"
+      "N5 1 6 7 8 9 + 4\r\n");
+  const auto out = ds::Performance(in, grid);
+  EXPECT_EQ(out.message, "");
+  std::string rows;
+  for (int r = 1; r < grid.rows(); ++r)
+    rows += grid.cell(r, 0) + "|" + grid.cell(r, 1) + "|" + grid.cell(r, 2) + "|" + grid.cell(r, 3) + "\n";
+  EXPECT_EQ(rows, "1|1 2 3 4 5 + 4|3+1|100\n2|1 2 3 4 5 + 19|3+0|7\n3|6 7 8 9 10 + 4|0+1|4\n|Total||111\n");
+}
+
+TEST(PerformanceDraw, AGeneralGameTakesItsDrawFromTheDrawGrid) {
+  // 7 of 50 with a bonus (column 9) and 2 of 12 (columns 10, 11): the row of the
+  // current draw's date that starts with its N1.
+  ds::AppState s;
+  s.date_format = ds::DateFormat::iso();
+  s.lotto.play_n = 50;
+  s.lotto.pick_n = 7;
+  s.lotto.second_pool = 12;
+  s.lotto.second_n = 2;
+  s.current_draw_date = *ds::day_number(2024, 1, 3);
+  s.current_draw = {4, 0, 0, 0, 0, 0, 0};
+  ds::TextGrid draws(3, 12);
+  const char* rows[2][12] = {{"2024-01-03", "", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10"},
+                             {"2024-01-03", "", "4", "9", "14", "19", "24", "29", "34", "39", "3", "11"}};
+  for (int r = 0; r < 2; ++r)
+    for (int c = 0; c < 12; ++c) draws.set_cell(r + 1, c, rows[r][c]);
+  const ds::CurrentDraw d = ds::current_general_draw(s, &draws);
+  EXPECT_EQ(d.main, (std::array<std::int16_t, 7>{4, 9, 14, 19, 24, 29, 34}));
+  EXPECT_EQ(d.bonus, 39);
+  EXPECT_EQ(d.second, (std::array<std::int16_t, 2>{3, 11}));
+}

@@ -188,3 +188,44 @@ TEST(ProfitabilityGrid, CopyNeedsTheTenResultRows) {
 }
 
 }  // namespace
+
+TEST(ProfitabilityGeneralGame, ExpectedPrizeIsEveryTierChanceTimesItsPayout) {
+  // Worked apart in exact fractions (Python): 5 of 69 + 1 of 26 with the payouts
+  // below, 18911008/48700223 = 0.3883146 a play; at 2 a play the profitability is
+  // -0.8058427. 7 of 50 with a bonus and no 3+bonus tier (paid as 3):
+  // 116749/249711 = 0.4675365 a play, -0.9064927 at 5. Neither depends on the set
+  // or on how many second-pool numbers are picked.
+  ds::ProfitabilityInput in;
+  in.general = true;
+  in.lotto_name = "Power";
+  in.system_id = "11_3_5";
+  in.clevel = "95";
+  in.lotto.play_n = 69;
+  in.lotto.pick_n = 5;
+  in.lotto.bonus_n = 0;
+  in.lotto.second_pool = 26;
+  in.lotto.second_n = 1;
+  in.lotto.tiers = {{5, false, 1, 20000000}, {5, false, 0, 1000000}, {4, false, 1, 50000},
+                    {4, false, 0, 100},      {3, false, 1, 100},     {3, false, 0, 7},
+                    {2, false, 1, 7},        {1, false, 1, 4},       {0, false, 1, 4}};
+  in.tier_prizes = {"20000000", "1000000", "50000", "100", "100", "7", "7", "4", "4"};
+  in.cost = 2;
+  in.tset_size = 11;
+  in.second_picks = 3;
+  EXPECT_EQ(ds::calculate_avrprofitability(in).profitability, "-0.8058427");
+  const std::vector<double> pb = {20000000, 1000000, 50000, 100, 100, 7, 7, 4, 4};
+  for (const auto& [v, picks] : {std::pair{5, 1}, std::pair{20, 7}})
+    EXPECT_NEAR(ds::expected_play_prize(in.lotto, v, picks, pb, {}, {}) * 48700223 / 18911008, 1.0, 1e-12);
+  in.tier_prizes[3] = "x";
+  const auto failed = ds::calculate_avrprofitability(in);
+  EXPECT_EQ(failed.message, "Sorry, the data is not correct.");
+  EXPECT_EQ(failed.tier_focus, 3);
+
+  ds::LottoDefinition max;
+  max.play_n = 50;
+  max.pick_n = 7;
+  max.tiers = {{7, false, 0, 10000000}, {6, true, 0, 200000}, {6, false, 0, 5000}, {5, true, 0, 1000},
+               {5, false, 0, 100},      {4, true, 0, 50},     {4, false, 0, 20},   {3, false, 0, 5}};
+  const std::vector<double> pays = {10000000, 200000, 5000, 1000, 100, 50, 20, 5};
+  EXPECT_NEAR(ds::expected_play_prize(max, 12, 0, pays, {}, {}) * 249711 / 116749, 1.0, 1e-12);
+}

@@ -8,6 +8,8 @@
 
 #include "shell/files.h"
 #include "support/scratch.h"
+#include "systems/played_system.h"
+#include "wheels/wheel_file.h"
 
 namespace ds {
 namespace {
@@ -230,6 +232,65 @@ TEST_F(TicketFileTest, PrintedDocumentDescribesTheTicketsShown) {
     EXPECT_NE(html.find(part), std::string::npos) << part;
   EXPECT_EQ(html.find("<&>"), std::string::npos);
   EXPECT_EQ(html.find("N31"), std::string::npos);
+}
+
+TEST_F(TicketFileTest, SecondPoolPlaysEveryTicketWithEachPickedNumber) {
+  // 11_3_5 on a 5 of 69 + 1 of 26 game: its 22 tickets, each played with 4 and with 19.
+  AppState classic = chosen_state(11, 5, 2);
+  TextGrid grid;
+  ASSERT_EQ(fill_system("11_3_5", classic, grid, file).status, FillSystemStatus::shown);
+  const std::string tickets = file_text();
+  AppState s = classic;
+  s.lotto.play_n = 69;
+  s.lotto.bonus_n = 0;
+  s.lotto.second_pool = 26;
+  s.lotto.second_n = 1;
+  std::remove(file.string().c_str());
+  FillSystemOutcome out = fill_system("11_3_5", s, grid, file);
+  EXPECT_EQ(out.status, FillSystemStatus::no_second_picks);
+  EXPECT_EQ(out.message, "Type at least 1 second-pool number (1 to 26) to play with the tickets.");
+  EXPECT_EQ(file_text(), "<missing>");
+
+  s.second_picks = {4, 19};
+  out = fill_system("11_3_5", s, grid, file);
+  ASSERT_EQ(out.status, FillSystemStatus::shown);
+  std::string expected;
+  int play = 0;
+  for (const auto line : split_lines(tickets)) {
+    const std::string numbers(line.substr(line.find(' ') + 1));
+    for (const char* second : {"4", "19"})
+      expected += "N" + std::to_string(++play) + " " + numbers + " + " + second + "\r\n";
+  }
+  EXPECT_EQ(play, 44);
+  EXPECT_EQ(file_text(), expected);
+  EXPECT_EQ(grid.cell(0, 2), "Second pool");
+  EXPECT_EQ(grid.cell(44, 2), "19");
+  EXPECT_EQ(out.shown.cost, "88");
+  EXPECT_EQ(out.shown.plays_text, "22 tickets \u00d7 2 second-pool numbers = 44 plays");
+  const std::string html = system_print_html(out.shown, grid);
+  EXPECT_NE(html.find("<b>N44</b></td><td>" + grid.cell(44, 1) + " + 19</td>"), std::string::npos);
+  // The wheel reader takes the file back as the 22 tickets, without the second pool.
+  const WheelRead read = parse_ticket_list(file_text(), {});
+  ASSERT_TRUE(read.ok) << read.error;
+  EXPECT_EQ(read.wheel.tickets.size(), 22u);
+  EXPECT_EQ(read.wheel.k, 5);
+
+  // A 7-number game: no system of the list fits, and the choice says so.
+  s = chosen_state(10, 7);
+  out = fill_system("10_3_6", s, grid, file);
+  EXPECT_EQ(out.status, FillSystemStatus::not_fitting);
+  EXPECT_EQ(out.message,
+            "The systems of the list make tickets of 5 or 6 numbers; the lotto draws 7. Make a wheel with 7 "
+            "numbers per ticket (Make a Wheel) and choose it here.");
+  classic = chosen_state(11, 6);
+  EXPECT_EQ(fill_system("11_3_5", classic, grid, file).message, "");  // silent as always
+  // A made wheel of 7 numbers per ticket plays on it.
+  s.app_folder = dir.path();
+  test::ScratchFolder::put(made_wheel_path(dir.path(), "Seven"),
+                           "# wheel v=10 k=7 t=2 m=2 made=by hand\n1 2 3 4 5 6 7\n4 5 6 7 8 9 10\n");
+  out = fill_system("Seven", s, grid, file);
+  ASSERT_EQ(out.status, FillSystemStatus::shown) << out.message;
+  EXPECT_EQ(grid.cell(2, 1), numbers_at({4, 5, 6, 7, 8, 9, 10}));
 }
 
 }  // namespace

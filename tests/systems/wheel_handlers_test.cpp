@@ -156,6 +156,9 @@ TEST(MakeWheel, BoxesCheckedInOrderWithTheFocusOnTheBox) {
   EXPECT_EQ(d.v + d.k + d.t + d.m + d.seconds + d.seed, "10533601");
   s.lotto.pick_n = 0;
   EXPECT_EQ(make_wheel_defaults(s).k, "6");
+  s.lotto.pick_n = 7;  // a 7-number game: only wheels of 7 numbers per ticket fit it
+  EXPECT_EQ(make_wheel_defaults(s).k, "7");
+  EXPECT_TRUE(make_wheel_start({"12", "7", "3", "3", "60", "1"}).request);
 
   using F = MakeWheelFocus;
   const struct {

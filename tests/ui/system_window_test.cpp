@@ -76,6 +76,32 @@ class SystemWindowTest : public test::WindowTest {
     auto* help = qobject_cast<HelpWindow*>(registry().existing(WindowId::help));
     QVERIFY(help && help->browser()->source().toString().endsWith("system.htm"));
   }
+
+  void second_pool_numbers_multiply_the_plays_and_reach_the_file() {
+    choose_samples();
+    open();
+    QVERIFY(find<QWidget>("txtSecond")->isHidden());  // the sample game has no second pool
+    w->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ds::LottoDefinition& game = state().lotto;
+    game.bonus_n = 0;
+    game.second_pool = 26;
+    game.second_n = 1;
+    open();
+    QVERIFY(find<QWidget>("txtSecond")->isVisible());
+    type("txtSecond", QStringLiteral("7 40"));
+    key("txtSecond", Qt::Key_Return);
+    QCOMPARE(shown(), QStringList{"\"40\" is not a second-pool number: the numbers run from 1 to 26."});
+    type("txtSecond", QStringLiteral("7, 3"));
+    key("txtSecond", Qt::Key_Return);
+    QCOMPARE(text("txtSecond"), QStringLiteral("3 7"));
+    QVERIFY(choose("cmbList", "10_3_6"));
+    QCOMPARE(text("lblPlays"), QStringLiteral("10 tickets \u00d7 2 second-pool numbers = 20 plays"));
+    QCOMPARE(text("lblCost"), QStringLiteral("60"));  // 20 plays at 3
+    QCOMPARE(shown_ticket(2, 2), QStringLiteral("7"));
+    QVERIFY(
+        test::read_all(path("system")).startsWith("N1 41 17 5 46 12 4 + 3\r\nN2 41 17 5 46 12 4 + 7\r\n"));
+  }
 };
 
 DS_UI_TEST(SystemWindowTest);

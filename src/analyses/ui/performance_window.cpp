@@ -10,10 +10,12 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
+#include "shell/fields.h"
 #include "shell/ui/app.h"
 #include "shell/ui/apply_outcome.h"
 #include "shell/ui/dialogs.h"
 #include "shell/ui/grid_view.h"
+#include "shell/ui/lent_grids.h"
 #include "shell/ui/printing.h"
 
 namespace ds::ui {
@@ -59,13 +61,36 @@ PerformanceWindow::PerformanceWindow() {
     txt_n_[i]->setMaximumWidth(60);
     txt_n_[i]->setAlignment(Qt::AlignHCenter);
     label->setBuddy(txt_n_[i]);
-    draw_layout->addWidget(label, 0, i - 1);
-    draw_layout->addWidget(txt_n_[i], 1, i - 1);
+    // Column 6 is left for the seventh main number of a 7-number game.
+    draw_layout->addWidget(label, 0, i == 7 ? 7 : i - 1);
+    draw_layout->addWidget(txt_n_[i], 1, i == 7 ? 7 : i - 1);
     connect(txt_n_[i], &QLineEdit::returnPressed, this, &PerformanceWindow::Performance);
+  }
+  {
+    // Boxes of a game beyond the record, in the order of its draw grid.
+    const auto extra = [&](const QString& name, const QString& caption, int col) {
+      auto* label = named_label(QStringLiteral("Label") + name, caption, draw);
+      label->setAlignment(Qt::AlignHCenter);
+      auto* box = new QLineEdit(draw);
+      box->setObjectName(name);
+      box->setMaximumWidth(60);
+      box->setAlignment(Qt::AlignHCenter);
+      label->setBuddy(box);
+      draw_layout->addWidget(label, 0, col);
+      draw_layout->addWidget(box, 1, col);
+      connect(box, &QLineEdit::returnPressed, this, &PerformanceWindow::Performance);
+      extra_labels_.push_back(label);
+      return box;
+    };
+    txt_main7_ = extra(QStringLiteral("txtMain7"), QStringLiteral("N7"), 6);
+    txt_s_[0] = extra(QStringLiteral("txtS1"), tr("S1"), 8);
+    txt_s_[1] = extra(QStringLiteral("txtS2"), tr("S2"), 9);
+    extra_labels_.push_back(txt_n_[7]->parentWidget()->findChild<QLabel*>(QStringLiteral("Label19")));
   }
   draw_layout->setRowStretch(2, 1);
 
   prizes_ = make_prize_boxes(central, tr("Prizes"));
+  prizes_.on_enter = [this] { Performance(); };
   for (QLineEdit* box : prizes_.boxes)
     connect(box, &QLineEdit::returnPressed, this, &PerformanceWindow::Performance);
 
@@ -111,14 +136,55 @@ void PerformanceWindow::opened() {
   // The prizes and the draw of the current choice, then the calculation.
   prizes_.fill_from_lotto();
   for (int i = 1; i <= 7; ++i) txt_n_[i]->setText(QString::number(state().current_draw[i - 1]));
+  if (!fits_record(state().lotto)) {
+    const CurrentDraw d =
+        current_general_draw(state(), state().lotto_name.empty() ? nullptr : borrow_grid(LentGrid::draws));
+    for (int i = 1; i <= 6; ++i) txt_n_[i]->setText(QString::number(d.main[i - 1]));
+    txt_n_[7]->setText(QString::number(d.bonus));
+    txt_main7_->setText(QString::number(d.main[6]));
+    for (int j = 0; j < 2; ++j) txt_s_[j]->setText(QString::number(d.second[j]));
+  }
+  show_draw_boxes();
   Performance();
 }
 
+void PerformanceWindow::show_draw_boxes() {
+  const LottoDefinition& game = state().lotto;
+  const bool general = !fits_record(game);
+  // A classic game keeps its seven boxes as they always were.
+  const std::array<bool, 4> shown = {general && game.pick_n >= 7, general && game.second_n >= 1,
+                                     general && game.second_n >= 2, !general || game.bonus_n > 0};
+  const std::array<QLineEdit*, 4> boxes = {txt_main7_, txt_s_[0], txt_s_[1], txt_n_[7]};
+  for (int i = 0; i < 4; ++i) {
+    boxes[i]->setVisible(shown[i]);
+    if (extra_labels_[i]) extra_labels_[i]->setVisible(shown[i]);
+    if (!shown[i]) boxes[i]->setText(QStringLiteral("0"));
+  }
+  for (int i = 1; i <= 6; ++i) {
+    const bool main = !general || i <= game.pick_n;
+    txt_n_[i]->setVisible(main);
+    if (QWidget* label = txt_n_[i]->parentWidget()->findChild<QLabel*>(QStringLiteral("Label%1").arg(12 + i)))
+      label->setVisible(main);
+    if (!main) txt_n_[i]->setText(QStringLiteral("0"));
+  }
+}
+
 void PerformanceWindow::Performance() {
+  prizes_.follow_lotto();
+  show_draw_boxes();
   std::array<std::string, 8> draw;
   for (int i = 1; i <= 7; ++i) draw[i] = ss(txt_n_[i]->text());
-  const PerformanceOutcome out = ds::Performance(performance_input(state(), draw, prizes_.texts()), grid_);
+  PerformanceInput in = performance_input(state(), draw, prizes_.texts());
+  in.tier_prizes = prizes_.tier_texts();
+  in.draw_n7 = ss(txt_main7_->text());
+  for (int j = 0; j < 2; ++j) in.draw_second[j] = ss(txt_s_[j]->text());
+  const PerformanceOutcome out = ds::Performance(in, grid_);
   report_.draw = draw;
+  report_.has_bonus = !in.general || in.lotto.bonus_n > 0;
+  report_.draw_n7 = in.general && in.lotto.pick_n >= 7 ? in.draw_n7 : std::string();
+  report_.second.clear();
+  for (int j = 0; in.general && j < in.lotto.second_n && j < 2; ++j)
+    report_.second += (j ? " " : "") + std::string(trim_blanks(in.draw_second[j]));
   if (out.system_label) {
     lbl_system_->setText(qs(*out.system_label));
     report_.system_id = *out.system_label;

@@ -40,6 +40,12 @@ class PerformanceWindow : public QMainWindow, public OpensOnShow {
   QLabel* lbl_tset_ = nullptr;
   QLabel* lbl_system_ = nullptr;
   std::array<QLineEdit*, 8> txt_n_{};  // 1..7
+  // A game beyond the record: the seventh main number (txtMain7) and the
+  // second-pool numbers (txtS1, txtS2), shown only when the game has them.
+  QLineEdit* txt_main7_ = nullptr;
+  std::array<QLineEdit*, 2> txt_s_{};
+  std::vector<QWidget*> extra_labels_;  // their captions, then Label19 (bonus)
+  void show_draw_boxes();
   PrizeBoxes prizes_;
   GridView* msf_ = nullptr;
 };

@@ -1,10 +1,18 @@
 #pragma once
-// The ten prize boxes of the analysis windows, in prize-class order.
+// The ten prize boxes of the analysis windows, in prize-class order; for a game
+// beyond the record (see shell/game.h) one box per tier of its prize table
+// instead.
 #include <QString>
 #include <array>
+#include <functional>
 #include <string>
+#include <vector>
 
+#include "shell/app_state.h"
+
+class QGridLayout;
 class QGroupBox;
+class QLabel;
 class QLineEdit;
 class QWidget;
 
@@ -13,10 +21,22 @@ namespace ds::ui {
 struct PrizeBoxes {
   QGroupBox* frame = nullptr;          // fraPrizes
   std::array<QLineEdit*, 10> boxes{};  // txtP2, txtP2b, txtP3, ... txtP6b
+  std::array<QLabel*, 10> labels{};    // their captions
+  std::vector<QLineEdit*> tier_boxes;  // txtTier1 .. txtTierN: the tiers of a general game
+  std::vector<QLabel*> tier_labels;    // lblTier1 .. lblTierN
+  QGridLayout* layout = nullptr;
+  std::function<void()> on_enter;  // Enter in any box, classic or tier
 
   std::array<std::string, 10> texts() const;
-  // Writes the ten prizes of the current lotto, as their shortest text.
+  std::vector<std::string> tier_texts() const;
+  // Lays the boxes out for the current lotto (the ten classes, or one box per
+  // tier) and writes its prizes, as their shortest text.
   void fill_from_lotto();
+  // Lays the boxes out for `game` without writing prizes (tier boxes "0").
+  void show_game(const LottoDefinition& game);
+  // When the current lotto's tiers are not those shown (another game was
+  // chosen meanwhile), fill_from_lotto; otherwise the typed prizes stay.
+  void follow_lotto();
 };
 
 // A frame named fraPrizes with the captions Label2, Label4 .. Label12 and the

@@ -60,6 +60,7 @@ ProfitabilityWindow::ProfitabilityWindow() {
   fa_column->addWidget(msf_fa_, 1);
 
   prizes_ = make_prize_boxes(central, tr("Average Prizes"));
+  prizes_.on_enter = [this] { calculate_avrprofitability(); };
 
   lbl_profitability_ = result_label("lblProfitability", central);
   lbl_times_ = result_label("lblTimes", central);
@@ -119,7 +120,8 @@ void ProfitabilityWindow::opened() {
 
 bool ProfitabilityWindow::copy_fa() {
   registry().show(WindowId::forecasting);
-  const ProfitabilityOutcome out = copy_forecasting(borrow_grid(LentGrid::forecasting), fa_);
+  const ProfitabilityOutcome out =
+      copy_forecasting(borrow_grid(LentGrid::forecasting), fa_, !fits_record(state().lotto));
   if (out.message.empty())
     if (QWidget* fa = registry().existing(WindowId::forecasting)) fa->hide();
   msf_fa_->refresh();
@@ -133,7 +135,11 @@ void ProfitabilityWindow::refresh() {
 }
 
 ProfitabilityInput ProfitabilityWindow::input() const {
-  return profitability_input(state(), prizes_.texts(), fa_column(fa_), ss(cmb_clevel_->currentText()));
+  ProfitabilityInput in =
+      profitability_input(state(), prizes_.texts(), fa_column(fa_), ss(cmb_clevel_->currentText()));
+  in.tier_prizes = prizes_.tier_texts();
+  in.fa_rows = fa_rows(fa_);
+  return in;
 }
 
 void ProfitabilityWindow::apply(const ProfitabilityOutcome& out) {
@@ -147,10 +153,18 @@ void ProfitabilityWindow::apply(const ProfitabilityOutcome& out) {
       {F::prize_3b, "txtP3b"}, {F::prize_4, "txtP4"}, {F::prize_4b, "txtP4b"}, {F::prize_5, "txtP5"},
       {F::prize_5b, "txtP5b"}, {F::prize_6, "txtP6"}, {F::prize_6b, "txtP6b"}};
   static_assert(names_every_focus(focus_controls));
-  apply_outcome(this, out, focus_controls);
+  if (out.tier_focus >= 0) {
+    const QByteArray tier = QByteArrayLiteral("txtTier") + QByteArray::number(out.tier_focus + 1);
+    apply_outcome(this, out, tier.constData());
+  } else {
+    apply_outcome(this, out, focus_controls);
+  }
 }
 
-void ProfitabilityWindow::calculate_avrprofitability() { apply(ds::calculate_avrprofitability(input())); }
+void ProfitabilityWindow::calculate_avrprofitability() {
+  prizes_.follow_lotto();
+  apply(ds::calculate_avrprofitability(input()));
+}
 
 void ProfitabilityWindow::how_long_to_play() { apply(ds::how_long_to_play(input())); }
 

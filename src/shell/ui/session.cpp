@@ -160,6 +160,7 @@ void remember_choices() {
   c.tset_size = st.tset_size;
   c.tset = st.tset_name;
   c.system = st.system_id;
+  if (st.lotto.second_n > 0) c.second = numbers_text(st.second_picks);
   auto s = writable_settings();
   s->remove(QStringLiteral("choices"));
   for (const auto& [key, value] : choice_settings(c)) s->setValue(qs(key), qs(value));
@@ -177,6 +178,7 @@ void restore_choices() {
   if (c.tset.empty() || !choose_in(WindowId::tsets, "cmbSize", QString::number(c.tset_size)) ||
       !choose_in(WindowId::tsets, "cmbSets", qs(c.tset)))
     return;
+  if (!c.second.empty()) state().second_picks = parse_second_picks(c.second, state().lotto).numbers;
   if (!c.system.empty()) choose_in(WindowId::system, "cmbList", qs(c.system));
 }
 

@@ -7,6 +7,7 @@
 #include <QHeaderView>
 #include <QKeySequence>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
 #include <QStandardItemModel>
@@ -119,6 +120,15 @@ SystemWindow::SystemWindow() {
     wheel_buttons->addWidget(cmd_check);
     choices->addLayout(wheel_buttons, 2, 2, Qt::AlignLeft);
   }
+  label_second_ = make_label(central, "Label6", tr("Second-pool numbers"));
+  txt_second_ = new QLineEdit(central);
+  txt_second_->setObjectName(QStringLiteral("txtSecond"));
+  txt_second_->setToolTip(
+      tr("The second-pool numbers to play, with blanks between them: each ticket is "
+         "played with each of them (with each pair of them when two are drawn)"));
+  label_second_->setBuddy(txt_second_);
+  choices->addWidget(label_second_, 3, 0);
+  choices->addWidget(txt_second_, 3, 1);
   choices->setColumnStretch(2, 1);
   choices->setHorizontalSpacing(16);
 
@@ -140,7 +150,10 @@ SystemWindow::SystemWindow() {
   grids->addSpacing(12);
   grids->addLayout(tickets_column, 1);
 
+  lbl_plays_ = make_label(central, "lblPlays", QString());
   auto* bottom = new QHBoxLayout;
+  bottom->addWidget(lbl_plays_);
+  bottom->addSpacing(12);
   bottom->addWidget(label5);
   bottom->addWidget(lbl_cost_);
   bottom->addStretch();
@@ -157,7 +170,8 @@ SystemWindow::SystemWindow() {
   setCentralWidget(central);
   add_help_menu(this, QStringLiteral("system.htm"));
 
-  setTabOrder(cmb_list_, cmd_make);
+  setTabOrder(cmb_list_, txt_second_);
+  setTabOrder(txt_second_, cmd_make);
   setTabOrder(cmd_make, cmd_check);
   setTabOrder(cmd_check, msf_results_);
   setTabOrder(msf_results_, msf_system_);
@@ -167,6 +181,7 @@ SystemWindow::SystemWindow() {
 
   connect(cmb_list_, &QComboBox::activated, this, [this](int) { choose_system(); });
   connect(cmd_print_, &QPushButton::clicked, this, &SystemWindow::print_system);
+  connect(txt_second_, &QLineEdit::editingFinished, this, &SystemWindow::take_second_picks);
   connect(cmd_export, &QPushButton::clicked, this, [this] {
     export_grid_csv(
         this, tickets_,
@@ -180,6 +195,7 @@ SystemWindow::SystemWindow() {
   for (const std::string& id : system_list()) cmb_list_->addItem(qs(id));
   refresh_wheels();
   cmb_list_->setCurrentIndex(-1);
+  show_second_row();
   system_start_grids(results_, tickets_);
   msf_results_->refresh();
   fit_to_grid(msf_results_);
@@ -191,6 +207,7 @@ SystemWindow::SystemWindow() {
 }
 
 void SystemWindow::opened() {
+  show_second_row();
   const SystemLoadOutcome load = system_window_load(state());
   if (load.tset_label) lbl_tset_->setText(qs(*load.tset_label));
   if (load.lotto_label) lbl_lotto_->setText(qs(*load.lotto_label));
@@ -239,7 +256,37 @@ void SystemWindow::refresh_wheels() {
 
 void SystemWindow::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
-  if (event->type() == QEvent::ActivationChange && isActiveWindow()) refresh_wheels();
+  if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+    refresh_wheels();
+    show_second_row();
+  }
+}
+
+void SystemWindow::show_second_row() {
+  const LottoDefinition& game = state().lotto;
+  const bool second = game.second_n > 0;
+  label_second_->setVisible(second);
+  txt_second_->setVisible(second);
+  lbl_plays_->setVisible(second && !lbl_plays_->text().isEmpty());
+  if (!second) return;
+  label_second_->setText(tr("Second-pool numbers (1 to %1)").arg(game.second_pool));
+  if (!txt_second_->hasFocus()) txt_second_->setText(qs(numbers_text(state().second_picks)));
+}
+
+void SystemWindow::take_second_picks() {
+  if (!txt_second_->isVisible()) return;
+  const QString typed = txt_second_->text();
+  const SecondPicks picks = parse_second_picks(ss(typed), state().lotto);
+  if (!picks.ok) {
+    if (typed.trimmed().isEmpty() && state().second_picks.empty()) return;
+    dialogs().message(this, qs(picks.message));
+    txt_second_->setFocus();
+    return;
+  }
+  txt_second_->setText(qs(numbers_text(picks.numbers)));
+  if (picks.numbers == state().second_picks) return;
+  state().second_picks = picks.numbers;
+  if (cmb_list_->currentIndex() >= 0) choose_system();
 }
 
 void SystemWindow::choose_system() {
@@ -249,8 +296,14 @@ void SystemWindow::choose_system() {
   lbl_rows_note_->setVisible(!r.rows_note.empty());
   if (r.shown) {
     msf_system_->refresh();
+    // Wide enough for every column: a game with a second pool adds one.
+    int width = 2 * msf_system_->frameWidth() + 24;
+    for (int c = 0; c < tickets_.cols(); ++c) width += tickets_.col_width(c);
+    msf_system_->setMinimumWidth(width);
     msf_system_->scrollToTop();
     lbl_cost_->setText(qs(r.shown->cost));
+    lbl_plays_->setText(qs(r.shown->plays_text));
+    lbl_plays_->setVisible(!r.shown->plays_text.empty());
     lbl_tset_->setText(qs(r.shown->tset_name));
     shown_ = r.shown;
   }

@@ -11,6 +11,7 @@
 
 class QComboBox;
 class QLabel;
+class QLineEdit;
 class QPushButton;
 
 namespace ds::ui {
@@ -40,6 +41,11 @@ class SystemWindow : public QMainWindow, public OpensOnShow {
  private:
   void choose_system();  // cmbList: the user picked an entry
   void print_system();   // cmdPrint
+  // txtSecond (Enter or leaving it): the second-pool numbers to play, then
+  // the tickets of the chosen system again.
+  void take_second_picks();
+  // Shows the second-pool row only for a game that has a second pool.
+  void show_second_row();
 
   TextGrid results_;
   TextGrid tickets_;
@@ -48,6 +54,9 @@ class SystemWindow : public QMainWindow, public OpensOnShow {
   QLabel* lbl_tset_ = nullptr;
   QLabel* lbl_cost_ = nullptr;
   QLabel* lbl_rows_note_ = nullptr;
+  QLabel* label_second_ = nullptr;
+  QLineEdit* txt_second_ = nullptr;
+  QLabel* lbl_plays_ = nullptr;
   QComboBox* cmb_list_ = nullptr;
   GridView* msf_results_ = nullptr;
   GridView* msf_system_ = nullptr;
