@@ -94,6 +94,7 @@ TEST_F(DrawFile, SampleHistoryIsReadOldestFirst) {
   EXPECT_EQ(g.cell(0, 8), "NBonus");
   EXPECT_EQ(g.col_width(1), TextGrid::hidden);
   EXPECT_EQ(g.col_width_factor(2), 0.5);
+  EXPECT_EQ(g.col_width_factor(-1), 1.0);  // no such column: the plain width
   EXPECT_EQ(row_text(g, 1), "1982-06-12|3|11|12|14|41|43|13|");
   EXPECT_EQ(row_text(g, 3622), "2025-11-19|14|17|28|31|42|48|5|");
   EXPECT_EQ(g.cell(1, 1), "30114");  // days from 1899-12-30 to 1982-06-12
