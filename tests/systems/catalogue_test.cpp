@@ -36,6 +36,8 @@ TEST(SystemCatalogue, EverySystemKeepsItsGuaranteeAndShowsHowItsRowsCompareWithT
     SCOPED_TRACE(std::string(s.id));
     EXPECT_EQ(published_rows()[n].id, s.id);
     EXPECT_EQ(s.c * s.v, s.T);
+    int v = 0, t = 0, m = 0;  // the name says v_t_m
+    EXPECT_TRUE(parse_system_id(s.id, v, t, m) && v == s.v && t == s.t && m == s.m);
     std::int16_t count = 0;
     TicketTable table;
     ASSERT_TRUE(load_tickets(s.id, count, table));
