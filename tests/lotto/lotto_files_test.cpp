@@ -148,7 +148,7 @@ TEST_F(DrawFile, BadDateStopsWithRowsInFileOrderAndIsNotSaved) {
   EXPECT_EQ(g.cell(3, 0), "2024-01-01");
   EXPECT_EQ(g.cell(3, 1), "");  // rows after the bad one have no key
   EXPECT_EQ(save(), "The data was not saved. Not correct date was found. Please correct the date");
-  EXPECT_TRUE(read("2024-03-32 1 2 3 4 5 6 7 \r\n").bad_date);  // March has 31 days
+  EXPECT_TRUE(read("2024-05-32 1 2 3 4 5 6 7 \r\n").bad_date);  // May has 31 days
   // A short line is kept and reported, and not saved either.
   EXPECT_FALSE(read("2024-01-01 1 2 3 4 5 6 7 \r\n2024-01-08 1 2 3\r\n").stopped);
   EXPECT_NE(save().find("2024-01-08 is incomplete"), std::string::npos);
