@@ -1,5 +1,5 @@
 // The worst-case and best-case rows published for every system of the catalogue,
-// written once from tools/ticket_search/targets.txt (a core test checks that both agree).
+// written once from tools/ticket_search/targets.txt (the tool's tests check that both agree).
 #include "systems/published_rows.h"
 
 namespace ds {

@@ -54,6 +54,10 @@ TEST(Backtest, HandWorkedDrawsARepeatedSetNumberAndRefusals) {
       sample_input("10_3_6", 10, *day_number(2024, 1, 1), *day_number(2024, 1, 31)), draws, sets);
   EXPECT_EQ(r.message, "");
   EXPECT_EQ(r.running_net, (std::vector<double>{10, -20}));
+  // 01-03 alone at 0.05 a ticket: 0.5 staked, 40 won, 80 per unit.
+  BacktestInput cheap = sample_input("10_3_6", 10, *day_number(2024, 1, 3), *day_number(2024, 1, 3));
+  cheap.lotto.cost = 0.05f;
+  EXPECT_DOUBLE_EQ(run_backtest(cheap, draws, sets).return_per_unit, 80.0);
   const TextGrid g = backtest_grid(r, DateFormat::iso(), NumberFormat{});
   std::string rows;
   for (int row = 0; row < g.rows(); ++row)

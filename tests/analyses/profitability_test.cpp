@@ -81,6 +81,7 @@ TEST_F(ProfitabilityTest, ShippedSamplesFromForecastingToProfitability) {
   in.fa = ds::fa_column(mine);
   EXPECT_EQ(in.fa, (std::array<std::string, 10>{"1", "1", "1", "1", "3.59", "1", "1", "1", "1", "1"}));
   EXPECT_EQ(mine.cell(5, 0), "4");
+  EXPECT_EQ(mine.cell(0, 0), "Prizes");
 
   auto out = ds::calculate_avrprofitability(in);
   EXPECT_EQ(out.message, "");

@@ -94,6 +94,7 @@ TEST_F(DrawFile, SampleHistoryIsReadOldestFirst) {
   EXPECT_EQ(g.cell(0, 8), "NBonus");
   EXPECT_EQ(g.col_width(1), TextGrid::hidden);
   EXPECT_EQ(g.col_width_factor(2), 0.5);
+  EXPECT_EQ(g.col_width_factor(-1), 1.0);  // no such column: the plain width
   EXPECT_EQ(row_text(g, 1), "1982-06-12|3|11|12|14|41|43|13|");
   EXPECT_EQ(row_text(g, 3622), "2025-11-19|14|17|28|31|42|48|5|");
   EXPECT_EQ(g.cell(1, 1), "30114");  // days from 1899-12-30 to 1982-06-12
@@ -147,6 +148,7 @@ TEST_F(DrawFile, BadDateStopsWithRowsInFileOrderAndIsNotSaved) {
   EXPECT_EQ(g.cell(3, 0), "2024-01-01");
   EXPECT_EQ(g.cell(3, 1), "");  // rows after the bad one have no key
   EXPECT_EQ(save(), "The data was not saved. Not correct date was found. Please correct the date");
+  EXPECT_TRUE(read("2024-05-32 1 2 3 4 5 6 7 \r\n").bad_date);  // May has 31 days
   // A short line is kept and reported, and not saved either.
   EXPECT_FALSE(read("2024-01-01 1 2 3 4 5 6 7 \r\n2024-01-08 1 2 3\r\n").stopped);
   EXPECT_NE(save().find("2024-01-08 is incomplete"), std::string::npos);

@@ -110,6 +110,10 @@ TEST(LottoHandlers, SaveChecksTheBoxesInOrder) {
     EXPECT_FALSE(folder_exists(dir.games() / "L"));
     EXPECT_EQ(s.lotto_name, "");
   }
+  AppState s = fresh_state();
+  LottoForm three = good_form("L");
+  three.pick_n = "3";  // the fewest numbers a draw may have
+  EXPECT_EQ(save_lotto(three, "", dir.games(), s).message, "");
 }
 
 TEST(LottoHandlers, SaveStoresEachValueAsItConverts) {

@@ -232,6 +232,8 @@ TEST_F(TicketFileTest, PrintedDocumentDescribesTheTicketsShown) {
     EXPECT_NE(html.find(part), std::string::npos) << part;
   EXPECT_EQ(html.find("<&>"), std::string::npos);
   EXPECT_EQ(html.find("N31"), std::string::npos);
+  g.set_rows(2);  // one ticket is still a page to print
+  EXPECT_NE(print_system(out.shown, g).html, "");
 }
 
 TEST_F(TicketFileTest, SecondPoolPlaysEveryTicketWithEachPickedNumber) {

@@ -255,6 +255,10 @@ TEST(Generator, AStoredRowOfAnotherDateIsKeptAndTheProposalGetsANewRow) {
   EXPECT_EQ(row_text(g->sets, 1), stored);
   EXPECT_EQ(row_text(g->sets, 2), proposal);
   EXPECT_EQ(g->state.tset_numbers[1], 40);
+  // A stored row holding its last number alone is kept as well.
+  auto last = with_row("2025-08-01", false);
+  last->sets.set_cell(1, 10, "10");
+  EXPECT_TRUE(last->go().row_added);
   // Go again: the new row is of the date written, so it takes the next proposal in place.
   out = g->go();
   EXPECT_FALSE(out.row_added);

@@ -178,6 +178,9 @@ TEST(WheelCommand, MakeThenCheckFromTheCommandLine) {
   EXPECT_EQ(run_wheel_command({"--check-wheel", out, "--guarantee", "3-if-11"}).exit_code, 2);
   write_file_atomic(list, "1,2,70\n");  // lotto numbers above 63 without the set
   EXPECT_EQ(run_wheel_command({"--check-wheel", list}).exit_code, 2);
+  EXPECT_NE(run_wheel_command({"--check-wheel"}).err.find("'--check-wheel' needs a value."),
+            std::string::npos);
+  EXPECT_FALSE(parse_number_list("3,-1"));
   EXPECT_EQ(run_wheel_command({"--make-wheel", "10", "--ticket", "6", "--out", out}).exit_code, 2);
   EXPECT_EQ(
       run_wheel_command({"--make-wheel", "10", "--ticket", "6", "--guarantee", "3-if-3", "--bogus", "1"})

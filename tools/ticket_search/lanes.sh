@@ -9,7 +9,7 @@
 # TOOL: the ticket_search binary; WORK: the work folder (logs, claims, matches);
 # ID: the system; J1 J2 ...: the first classes, in the order to run them.
 # With SUB=K in the environment, a part is one second-ticket branch and K of its
-# third-ticket branches (claims/ID_J_A_C), for systems whose branches outlast a session.
+# third-ticket branches (claims/ID_J_A_C), for systems whose branches take hours.
 # Each part appends its report and "(cpu N s)" to WORK/log_PID; a match is appended to
 # WORK/found.txt and stops every lane, as does creating WORK/stop. A part reports a
 # checkpoint every minute of CPU (CHECKPOINT=seconds), and a part taken over from a lane
@@ -36,7 +36,7 @@ known() { if [ -s "$1" ]; then cat "$1"; else echo "$most"; fi; }
 
 # claim NAME: true when this lane takes the part. A claim holds the pid of the lane that made
 # it, and "done" once the part has run; a claim that is not done and whose lane is gone (a
-# session that ended under way) is taken over, so the work folder can outlive the session.
+# run stopped under way) is taken over, so the work folder can outlive the lanes.
 claim() {
   local dir=claims/$1
   if mkdir "$dir" 2>/dev/null; then

@@ -1,18 +1,23 @@
+#include "search.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <fstream>
 #include <set>
+#include <sstream>
 
-#include "search.h"
 #include "systems/base_tickets.h"
+#include "systems/catalogue.h"
+#include "systems/published_rows.h"
 
 namespace ds::search {
 namespace {
 
 Target target(const std::string& id) {
-  for (auto& t : read_targets(DRAWSMITH_SOURCE_DIR "/tools/ticket_search/targets.txt"))
+  for (auto& t : read_targets(TICKET_SEARCH_DIR "/targets.txt"))
     if (t.id == id) return t;
   ADD_FAILURE() << "no target " << id;
   return {};
@@ -398,6 +403,39 @@ TEST(TicketSearch, SweepWithFixedWordCountsMeetsAKnownTable) {
     met.insert(m);
   }
   EXPECT_TRUE(met.contains(table));
+}
+
+// The program's copy of the published rows is the tool's list of targets.
+TEST(TicketSearch, TargetsAreTheCataloguesPublishedRows) {
+  const auto targets = read_targets(TICKET_SEARCH_DIR "/targets.txt");
+  ASSERT_EQ(targets.size(), ds::system_catalogue().size());
+  for (const Target& t : targets) {
+    SCOPED_TRACE(t.id);
+    const ds::SystemInfo* s = ds::find_system(t.id);
+    ASSERT_TRUE(s && ds::find_published_rows(t.id));
+    EXPECT_EQ(std::vector<int>({t.v, t.t, t.m, t.c}), std::vector<int>({s->v, s->t, s->m, s->c}));
+    std::size_t cell = 0;
+    for (int w = 2; w <= t.m; ++w)
+      for (int k = 2; k <= w; ++k, ++cell) {
+        EXPECT_EQ(ds::find_published_rows(t.id)->worst[cell], t.fixed_min[w] ? t.min[w][k] : -1);
+        EXPECT_EQ(ds::find_published_rows(t.id)->best[cell], t.fixed_max[w] ? t.max[w][k] : -1);
+      }
+  }
+}
+
+// The record of where each shipped table came from counts its differing cells as the program does.
+TEST(TicketSearch, ShippedTablesRecordAgreesWithTheCatalogue) {
+  std::ifstream in(TICKET_SEARCH_DIR "/shipped_tables.md");
+  int rows = 0;
+  for (std::string line; std::getline(in, line);) {
+    std::istringstream fields(line);
+    std::string bar, id, bar2;
+    int differing = -1;
+    if (!(fields >> bar >> id >> bar2 >> differing) || !ds::find_system(id)) continue;
+    ++rows;
+    EXPECT_EQ(differing, ds::cells_differing_from_published(id)) << id;
+  }
+  EXPECT_EQ(rows, 41);
 }
 
 }  // namespace
