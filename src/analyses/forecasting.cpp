@@ -225,8 +225,8 @@ namespace {
 
 // calculate_fa past its checks for a game beyond the record: one row per level
 // of general_fa_levels, "1" unless the level came more often than its chance.
-FaOutcome general_fa(const FaInput& in, DayNumber from, DayNumber to, const ChosenGrids& grids, TextGrid& grid,
-                     FaOutcome& out) {
+FaOutcome general_fa(const FaInput& in, DayNumber from, DayNumber to, const ChosenGrids& grids,
+                     TextGrid& grid, FaOutcome& out) {
   std::vector<FaLevel> levels =
       general_fa_levels(in.lotto, in.tset_size, static_cast<int>(in.second_picks.size()));
   grid.set_cols(2);

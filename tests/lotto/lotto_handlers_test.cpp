@@ -113,7 +113,8 @@ TEST(LottoHandlers, SaveChecksTheBoxesInOrder) {
   AppState s = fresh_state();
   LottoForm three = good_form("L");
   three.pick_n = "3";  // the fewest numbers a draw may have
-  EXPECT_EQ(save_lotto(three, "", dir.games(), s).message, "");
+  LottoModel m = model_in(dir.games());
+  EXPECT_EQ(save_lotto(m, three, s).message, "");
 }
 
 TEST(LottoHandlers, SaveStoresEachValueAsItConverts) {
