@@ -2,8 +2,6 @@
 // hang, and no stored file changed by a refused read or save.
 #include <gtest/gtest.h>
 
-#include <random>
-
 #include "analyses/performance.h"
 #include "lotto/draw_import.h"
 #include "lotto/lotto_files.h"
@@ -212,38 +210,4 @@ TEST(Hostile, LongFilesAreReadWholeOrRefusedWhole) {
   for (int i = 0; i < 10000; ++i) rows += set_row;
   EXPECT_NE(reading.read(Reader::set, rows).first, "");
   EXPECT_EQ(reading.work.grid.rows(), 30001);
-}
-
-TEST(Hostile, RandomMutationsOfTheSamplesNeverCrashTheReaders) {
-  Reading reading;
-  std::mt19937 rng(20261206);
-  const auto mutate = [&](std::string s) {
-    std::uniform_int_distribution<int> kind(0, 3), byte(0, 255);
-    for (int e = 0, edits = 1 + static_cast<int>(rng() % 8); e < edits && !s.empty(); ++e) {
-      const std::size_t at = rng() % s.size();
-      switch (kind(rng)) {
-        case 0:
-          s[at] = static_cast<char>(byte(rng));
-          break;
-        case 1:
-          s.erase(at, 1 + rng() % 16);
-          break;
-        case 2:
-          s.insert(at, std::string(1 + rng() % 4, static_cast<char>(byte(rng))));
-          break;
-        default:
-          s.insert(at, s.substr(rng() % s.size(), 1 + rng() % 64));
-          break;
-      }
-    }
-    return s;
-  };
-  const std::string draws = test::ScratchFolder::sample("d1").substr(0, 4000);
-  const std::string record = test::ScratchFolder::sample("d1a");
-  const std::string set = test::ScratchFolder::sample("d2");
-  for (int i = 0; i < 100; ++i) {
-    reading.read(Reader::draws, mutate(draws));
-    reading.read(Reader::definition, mutate(record));
-    reading.read(Reader::set, mutate(set));
-  }
 }

@@ -59,17 +59,12 @@ TEST(Game, SecondPoolPicksAndThePlaysTheyMake) {
   for (const auto& [text, message] : refused) EXPECT_EQ(parse_second_picks(text, em).message, message);
 }
 
-// The record fits only the classic shape; labels name what a play matched.
-TEST(Game, RecordFitLabelsAndColumns) {
+// The classic 6 of 49: 5 and the bonus is one play in 13,983,816 / 6.
+TEST(Game, ClassicFiveAndTheBonus) {
   const LottoDefinition classic = game(49, 6, 1, 0, 0);
-  const LottoDefinition ball = game(69, 5, 0, 26, 1);
   EXPECT_TRUE(fits_record(classic));
-  EXPECT_FALSE(fits_record(ball));
-  EXPECT_FALSE(fits_record(game(50, 7, 1, 0, 0)));
-  EXPECT_EQ(tier_label(ball, {4, false, 1}), "4+1");
   EXPECT_EQ(tier_label(classic, {5, true, 0}), "5+bonus");
-  EXPECT_DOUBLE_EQ(1 / tier_probability(classic, 5, true, 0), 2330636);  // 13,983,816 / 6
-  EXPECT_EQ(draw_grid_columns(ball), 9);  // date, key, six main columns, the second ball
+  EXPECT_DOUBLE_EQ(1 / tier_probability(classic, 5, true, 0), 2330636);
 }
 
 }  // namespace

@@ -107,16 +107,8 @@ TEST(MadeWheels, SystemsWindowShowsAWheelAndProfitabilityCountsItsTickets) {
   ChooseSystemResult r = choose_system("a4if6", s, results, tickets);
   EXPECT_EQ(r.message, "");
   ASSERT_TRUE(r.shown);
-  EXPECT_EQ(r.shown->cost, "9");
-  EXPECT_EQ(tickets.rows(), 4);
-  EXPECT_EQ(tickets.cell(3, 0) + " " + tickets.cell(3, 1), "N3 46 12 22 4 21 38");
-  EXPECT_EQ(read_file(ticket_file_path(dir.path())).value_or(""),
-            "N1 41 17 5 46 12 22\r\nN2 41 17 5 4 21 35\r\nN3 46 12 22 4 21 38\r\n");
-  EXPECT_EQ(results.cell(6, 2) + results.cell(11, 6), "31");  // w = 4 worst n_2; w = 6 best n_6
-  EXPECT_EQ(r.rows_note,
-            "A made wheel of 3 tickets on 10 numbers: whenever 6 of the winning numbers lie in the set, some "
-            "ticket matches at least 4 of them. Made: by hand.");
-  EXPECT_EQ(s.system_id, "a4if6");
+  // The tickets, cost, rows and ticket file on screen are the window test's; here
+  // what the print and Average Profitability make of them.
   EXPECT_EQ(s.wheel_tickets, 3);
   const std::string page = system_print_html(*r.shown, tickets);
   EXPECT_NE(page.find("<h2>Wheel a4if6</h2>"), std::string::npos);
@@ -238,15 +230,11 @@ TEST(CheckWheel, ReadingChecksAndTheGridsOfAWheelWithTwoHoles) {
   EXPECT_FALSE(parse_set_numbers("3 x"));
   EXPECT_FALSE(parse_set_numbers("0 5"));
 
-  // Five numbers, pairs covered by 123, 145, 245: the pairs 34 and 35 are holes.
-  const std::string published = "First,Second,Third\n1,2,3\n1,4,5\n2,4,5\n";
-  TicketListRead read = read_ticket_list(published, "");
+  // Five numbers, pairs covered by 123, 145, 245: the pairs 34 and 35 are holes
+  // (the published CSV of the same tickets is the window test's).
+  TicketListRead read = read_ticket_list("11 22 33\n11 44 45\n22 44 45\n", "11 22 33 44 45");
   ASSERT_TRUE(read.ok) << read.message;
-  EXPECT_EQ(read.description, "3 tickets of 3 numbers on 5 numbers.");
   EXPECT_EQ(read.t_text + read.m_text, "");
-  // The same tickets written with the lotto numbers of a set.
-  read = read_ticket_list("11 22 33\n11 44 45\n22 44 45\n", "11 22 33 44 45");
-  ASSERT_TRUE(read.ok) << read.message;
   EXPECT_EQ(read.wheel.tickets[1], (std::vector<int>{1, 4, 5}));
   EXPECT_FALSE(read_ticket_list("11 22 33\n", "11 x").ok);
   const TicketListRead made = read_ticket_list(kFourIfSix, "");
