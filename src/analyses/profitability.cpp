@@ -278,18 +278,9 @@ ProfitabilityOutcome calculate_avrprofitability(const ProfitabilityInput& in) {
     const double cost = shown ? *shown : static_cast<double>(in.cost);
     if (cost > 0) e /= cost;
     out.profitability = format_general(e - 1.0, in.number_format, 7);
-    std::string times;
-    switch (times_to_play(in, times)) {
-      case TimesResult::ok:
-        out.times = times;
-        break;
-      case TimesResult::select_lotto:
-        out.message = messages().select_lotto;
-        break;
-      case TimesResult::failed:
-        out.message = messages().data_not_correct;
-        break;
-    }
+    const ProfitabilityOutcome times = how_long_to_play(in);
+    out.times = times.times;
+    out.message = times.message;
     return out;
   }
   std::array<float, 10> prize{};
