@@ -248,22 +248,7 @@ TEST(Backtest, SecondPoolGamePaysByItsPrizeTable) {
   test::ScratchFolder dir;
   test::ScratchFolder::put(made_wheel_path(dir.path(), "Halves"),
                            "# wheel v=10 k=5 t=1 m=1 made=by hand\n1 2 3 4 5\n6 7 8 9 10\n");
-  LottoDefinition pb;
-  pb.play_n = 69;
-  pb.pick_n = 5;
-  pb.bonus_n = 0;
-  pb.second_pool = 26;
-  pb.second_n = 1;
-  pb.cost = 2;
-  pb.tiers = {{5, false, 1, 20000000, true},
-              {5, false, 0, 1000000},
-              {4, false, 1, 50000},
-              {4, false, 0, 100},
-              {3, false, 1, 100},
-              {3, false, 0, 7},
-              {2, false, 1, 7},
-              {1, false, 1, 4},
-              {0, false, 1, 4}};
+  const LottoDefinition pb = test::powerball_game();
   // Main numbers in columns 2..7 (the sixth empty), the second-pool number in column 8.
   const TextGrid draws =
       grid_of("2024-01-03 1 2 3 20 30 0 4\n2024-01-06 6 7 8 9 10 0 19\n2024-01-10 11 12 13 14 15 0 26", 2);

@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <vector>
 
+#include "support/scratch.h"
+
 namespace {
 
 using ds::TextGrid;
@@ -205,11 +207,7 @@ TEST(Forecasting, SecondPoolGameLevelsAgainstExactChances) {
   // a drawn second-pool number among 2 picked of 26 is 1/13, twice in 2: 13.
   ds::FaInput in{"2024-01-01", "2024-12-31", "Power", 69, 5, "Set", 10, iso, {}};
   in.general = true;
-  in.lotto.play_n = 69;
-  in.lotto.pick_n = 5;
-  in.lotto.bonus_n = 0;
-  in.lotto.second_pool = 26;
-  in.lotto.second_n = 1;
+  in.lotto = ds::test::game_shape(69, 5, 0, 26, 1);
   in.second_picks = {4, 19};
   const TextGrid draws = draws_of({{"2024-01-03", "1", "2", "3", "20", "30", "", "4"},
                                    {"2024-01-06", "6", "7", "8", "9", "10", "", "19"}});

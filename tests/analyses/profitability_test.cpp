@@ -201,14 +201,7 @@ TEST(ProfitabilityGeneralGame, ExpectedPrizeIsEveryTierChanceTimesItsPayout) {
   in.lotto_name = "Power";
   in.system_id = "11_3_5";
   in.clevel = "95";
-  in.lotto.play_n = 69;
-  in.lotto.pick_n = 5;
-  in.lotto.bonus_n = 0;
-  in.lotto.second_pool = 26;
-  in.lotto.second_n = 1;
-  in.lotto.tiers = {{5, false, 1, 20000000}, {5, false, 0, 1000000}, {4, false, 1, 50000},
-                    {4, false, 0, 100},      {3, false, 1, 100},     {3, false, 0, 7},
-                    {2, false, 1, 7},        {1, false, 1, 4},       {0, false, 1, 4}};
+  in.lotto = ds::test::powerball_game();
   in.tier_prizes = {"20000000", "1000000", "50000", "100", "100", "7", "7", "4", "4"};
   in.cost = 2;
   in.tset_size = 11;

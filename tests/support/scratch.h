@@ -62,6 +62,34 @@ class ScratchFolder {
   std::filesystem::path path_;
 };
 
+// A game of the given shape (see shell/game.h), everything else left at its default.
+inline LottoDefinition game_shape(int play_n, int pick_n, int bonus_n, int second_pool, int second_n) {
+  LottoDefinition g;
+  g.play_n = static_cast<std::int16_t>(play_n);
+  g.pick_n = static_cast<std::int16_t>(pick_n);
+  g.bonus_n = static_cast<std::int16_t>(bonus_n);
+  g.second_pool = static_cast<std::int16_t>(second_pool);
+  g.second_n = static_cast<std::int16_t>(second_n);
+  return g;
+}
+
+// 5 of 69 and 1 of 26, no bonus, 2 a play, with the operator's nine tiers (the top
+// one an average of 20,000,000).
+inline LottoDefinition powerball_game() {
+  LottoDefinition g = game_shape(69, 5, 0, 26, 1);
+  g.cost = 2;
+  g.tiers = {{5, false, 1, 20000000, true},
+             {5, false, 0, 1000000},
+             {4, false, 1, 50000},
+             {4, false, 0, 100},
+             {3, false, 1, 100},
+             {3, false, 0, 7},
+             {2, false, 1, 7},
+             {1, false, 1, 4},
+             {0, false, 1, 4}};
+  return g;
+}
+
 // A state as the program starts it, with ISO dates and the given folder.
 inline AppState fresh_state(const std::filesystem::path& app_folder = {}) {
   AppState s;
