@@ -8,21 +8,17 @@
 
 namespace ds {
 
-namespace {
-
-double choose(int n, int k) {
+double ways_to_choose(int n, int k) {
   if (k < 0 || n < k) return 0;
   double r = 1;
   for (int i = 1; i <= k; ++i) r = r * (n - k + i) / i;
   return r;
 }
 
-}  // namespace
-
 double pool_chance(int pool, int drawn, int picked, int k) {
-  const double all = choose(pool, picked);
+  const double all = ways_to_choose(pool, picked);
   if (all == 0) return 0;
-  return choose(drawn, k) * choose(pool - drawn, picked - k) / all;
+  return ways_to_choose(drawn, k) * ways_to_choose(pool - drawn, picked - k) / all;
 }
 
 bool fits_record(const LottoDefinition& def) {
@@ -112,7 +108,7 @@ std::vector<std::vector<int>> second_subsets(const std::vector<int>& picks, int 
 }
 
 long long plays_per_ticket(const LottoDefinition& def, int picks) {
-  return def.second_n > 0 ? static_cast<long long>(choose(picks, def.second_n)) : 1;
+  return def.second_n > 0 ? static_cast<long long>(ways_to_choose(picks, def.second_n)) : 1;
 }
 
 SecondPicks parse_second_picks(std::string_view text, const LottoDefinition& def) {

@@ -34,6 +34,10 @@ struct PrizeTier {
   bool operator==(const PrizeTier&) const = default;
 };
 
+// Ways to choose k of n, as a double (0 when k < 0 or k > n); the same steps for
+// every caller, so figures worked from it agree to the bit.
+double ways_to_choose(int n, int k);
+
 // True when the game fits the 52-byte record exactly (see above).
 bool fits_record(const LottoDefinition& def);
 

@@ -2,22 +2,12 @@
 // and best cases from the rows worked out at build time.
 #include <algorithm>
 
+#include "shell/game.h"
 #include "systems/catalogue.h"
 #include "systems/held_results.h"
 #include "systems/published_rows.h"
 
 namespace ds {
-
-namespace {
-
-double binomial(int n, int r) {
-  if (r < 0 || r > n) return 0;
-  double x = 1;
-  for (int i = 1; i <= r; ++i) x = x * (n - r + i) / i;
-  return x;
-}
-
-}  // namespace
 
 void load_results(std::string_view system_id, ResultsAvg& results_avg, ResultsCount& results_min,
                   ResultsCount& results_max) {
@@ -28,8 +18,8 @@ void load_results(std::string_view system_id, ResultsAvg& results_avg, ResultsCo
   if (s == nullptr) return;
   for (int w = 2; w <= s->m; ++w)
     for (int k = 2; k <= w; ++k)
-      results_avg[w][k] =
-          static_cast<float>(s->T * binomial(s->m, k) * binomial(s->v - s->m, w - k) / binomial(s->v, w));
+      results_avg[w][k] = static_cast<float>(s->T * ways_to_choose(s->m, k) *
+                                             ways_to_choose(s->v - s->m, w - k) / ways_to_choose(s->v, w));
   const auto held = held_results();
   const auto it =
       std::find_if(held.begin(), held.end(), [&](const HeldResults& r) { return r.id == system_id; });

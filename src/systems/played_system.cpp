@@ -4,22 +4,12 @@
 
 #include "shell/fields.h"
 #include "shell/files.h"
+#include "shell/game.h"
 #include "systems/catalogue.h"
 #include "systems/placements.h"
 #include "wheels/wheel_file.h"
 
 namespace ds {
-
-namespace {
-
-double choose(int n, int r) {
-  if (r < 0 || r > n) return 0;
-  double x = 1;
-  for (int i = 1; i <= r; ++i) x = x * (n - r + i) / i;
-  return x;
-}
-
-}  // namespace
 
 bool names_catalogue_system(std::string_view list_text) {
   return find_system(trim_blanks(list_text)) != nullptr;
@@ -102,8 +92,8 @@ void played_results(const PlayedSystem& played, ResultsAvg& avg, ResultsCount& m
   if (v < 2 || v > max_played_v || k < 2) return;
   for (int w = 2; w <= std::min(6, k); ++w)
     for (int j = 2; j <= w; ++j)
-      avg[w][j] =
-          static_cast<float>(tickets * choose(played.k, j) * choose(v - played.k, w - j) / choose(v, w));
+      avg[w][j] = static_cast<float>(tickets * ways_to_choose(played.k, j) *
+                                     ways_to_choose(v - played.k, w - j) / ways_to_choose(v, w));
   const std::vector<PositionMask> masks = ticket_masks(played.tickets);
   placement_rows(masks, v, std::min(k, v), min, max);
 }

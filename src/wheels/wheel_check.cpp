@@ -18,13 +18,6 @@ namespace {
 
 constexpr std::uint64_t kStopEvery = 4096;
 
-std::uint64_t binomial(int n, int r) {
-  if (r < 0 || r > n) return 0;
-  std::uint64_t x = 1;
-  for (int i = 1; i <= r; ++i) x = x * static_cast<std::uint64_t>(n - r + i) / static_cast<std::uint64_t>(i);
-  return x;
-}
-
 std::vector<int> positions_of(WheelMask x) {
   std::vector<int> out;
   for (; x; x &= x - 1) out.push_back(std::countr_zero(x) + 1);
@@ -139,8 +132,8 @@ WheelCheckResult check_wheel(const Wheel& wheel, int t, int m, const std::stop_t
   const std::vector<WheelMask> masks = wheel_masks(wheel.tickets);
   if (progress) {
     std::uint64_t total = 0;
-    for (int w = 0; w <= max_w; ++w) total += binomial(wheel.v, w);
-    if (guarantee && m > max_w) total += binomial(wheel.v, m);
+    for (int w = 0; w <= max_w; ++w) total += subsets_count(wheel.v, w);
+    if (guarantee && m > max_w) total += subsets_count(wheel.v, m);
     progress->total.store(total);
     progress->done.store(0);
   }
@@ -172,6 +165,13 @@ bool meets_guarantee(std::span<const WheelMask> tickets, int v, int t, int m) {
 
 bool meets_guarantee(const Wheel& wheel, int t, int m) {
   return meets_guarantee(wheel_masks(wheel.tickets), wheel.v, t, m);
+}
+
+std::uint64_t subsets_count(int n, int r) {
+  if (r < 0 || n < 0 || r > n) return 0;
+  std::uint64_t x = 1;
+  for (int i = 1; i <= r; ++i) x = x * static_cast<std::uint64_t>(n - r + i) / static_cast<std::uint64_t>(i);
+  return x;
 }
 
 }  // namespace ds

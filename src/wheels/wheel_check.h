@@ -19,6 +19,9 @@ std::vector<WheelMask> wheel_masks(const std::vector<std::vector<int>>& tickets)
 // (in increasing order); the walk is over when the mask reaches 1 << v.
 WheelMask next_same_bits(WheelMask x);
 
+// The number of r-subsets of n things, exact while it fits 64 bits; 0 outside 0 <= r <= n.
+std::uint64_t subsets_count(int n, int r);
+
 // One row of the check: w winners inside the set. A case is one placement of the w
 // winners; its match is the most winners any one ticket holds.
 struct MatchRow {

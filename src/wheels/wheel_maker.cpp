@@ -19,13 +19,6 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-std::uint64_t binomial(int n, int r) {
-  if (r < 0 || n < 0 || r > n) return 0;
-  std::uint64_t x = 1;
-  for (int i = 1; i <= r; ++i) x = x * static_cast<std::uint64_t>(n - r + i) / static_cast<std::uint64_t>(i);
-  return x;
-}
-
 // xoshiro256** seeded through splitmix64: the same seed gives the same moves anywhere.
 class Random {
  public:
@@ -93,7 +86,7 @@ class Search {
   Search(const MakeRequest& r, std::uint64_t seed) : v_(r.v), k_(r.k), t_(r.t), m_(r.m), random_(seed) {
     for (int n = 0; n <= 64; ++n)
       for (int i = 0; i <= 8; ++i)
-        choose_[n][i] = static_cast<std::uint32_t>(std::min<std::uint64_t>(binomial(n, i), ~0u));
+        choose_[n][i] = static_cast<std::uint32_t>(std::min<std::uint64_t>(subsets_count(n, i), ~0u));
     bytes_ = (v_ + 7) / 8;
     byte_rank_.assign(static_cast<std::size_t>(bytes_) * 256 * 9, 0);
     for (unsigned byte = 0; byte < 256; ++byte) {
@@ -111,8 +104,8 @@ class Search {
         }
     }
     // candidates weighed per move: a move costs C(k-1, t-1) C(v-k-1, m-t) look-ups
-    const double work =
-        static_cast<double>(binomial(k_ - 1, t_ - 1)) * static_cast<double>(binomial(v_ - k_ - 1, m_ - t_));
+    const double work = static_cast<double>(subsets_count(k_ - 1, t_ - 1)) *
+                        static_cast<double>(subsets_count(v_ - k_ - 1, m_ - t_));
     candidates_ = static_cast<int>(std::clamp(4000.0 / std::max(work, 1.0), 1.0, 8.0));
     const std::uint32_t cases = choose_[v_][m_];
     count_.assign(cases, 0);
@@ -413,8 +406,8 @@ std::string make_request_error(const MakeRequest& r) {
   if (r.m < 1 || r.m > max_maker_m || r.m > r.v)
     return "M, the winners in the set, must be 1 to " + std::to_string(std::min(r.v, max_maker_m)) + ".";
   if (r.t < 1 || r.t > r.m || r.t > r.k) return "T must be at least 1 and at most M and the ticket size.";
-  if (binomial(r.v, r.m) > max_maker_cases)
-    return "The set is too large for that guarantee: " + std::to_string(binomial(r.v, r.m)) +
+  if (subsets_count(r.v, r.m) > max_maker_cases)
+    return "The set is too large for that guarantee: " + std::to_string(subsets_count(r.v, r.m)) +
            " cases to cover, the maker handles up to " + std::to_string(max_maker_cases) + ".";
   if (!(r.seconds > 0)) return "The time limit must be above 0 seconds.";
   return "";
