@@ -57,48 +57,35 @@ TEST(LottoHandlers, EditModesStartFormAndReset) {
 
 TEST(LottoHandlers, SaveChecksTheBoxesInOrder) {
   test::ScratchFolder dir;
+  // Each case sets the boxes named (and the prize boxes through `other`).
   struct Case {
-    void (*edit)(LottoForm&);
+    std::vector<std::pair<std::string LottoForm::*, const char*>> edits;
     const char* message;
     LottoFocus focus;
+    void (*other)(LottoForm&) = nullptr;
   } cases[] = {
-      {[](LottoForm& f) { f = LottoForm{}; }, type_data, LottoFocus::name},
-      {[](LottoForm& f) { f.name = "  "; }, type_data, LottoFocus::name},
-      {[](LottoForm& f) {
-         f.name = "../up";
-         f.play_n.clear();
-       },
-       nullptr, LottoFocus::name},
-      {[](LottoForm& f) {
-         f.play_n.clear();
-         f.cost.clear();
-       },
-       type_data, LottoFocus::play_n},
-      {[](LottoForm& f) { f.pick_n.clear(); }, type_data, LottoFocus::pick_n},
-      {[](LottoForm& f) {
-         f.cost.clear();
-         f.currency.clear();
-       },
-       type_data, LottoFocus::cost},
-      {[](LottoForm& f) { f.currency.clear(); }, type_data, LottoFocus::currency},
-      {[](LottoForm& f) { f.play_n = "4x"; }, not_correct, LottoFocus::play_n},
-      {[](LottoForm& f) { f.play_n = "100"; }, not_correct, LottoFocus::play_n},
-      {[](LottoForm& f) { f.play_n = "3"; }, not_correct, LottoFocus::play_n},
-      {[](LottoForm& f) { f.pick_n = "8"; }, not_correct, LottoFocus::pick_n},
-      {[](LottoForm& f) { f.pick_n = "2.5"; }, not_correct, LottoFocus::pick_n},
-      {[](LottoForm& f) {
-         f.play_n = "5";
-         f.pick_n = "5";
-       },
-       not_correct, LottoFocus::pick_n},
-      {[](LottoForm& f) { f.prize[0] = "12abc"; }, not_correct, LottoFocus::prize_2},
-      {[](LottoForm& f) { f.prize_b[3] = ""; }, not_correct, LottoFocus::prize_5b},
-      {[](LottoForm& f) { f.cost = "1,5"; }, not_correct, LottoFocus::cost},
+      {{}, type_data, LottoFocus::name, [](LottoForm& f) { f = LottoForm{}; }},
+      {{{&LottoForm::name, "  "}}, type_data, LottoFocus::name},
+      {{{&LottoForm::name, "../up"}, {&LottoForm::play_n, ""}}, nullptr, LottoFocus::name},
+      {{{&LottoForm::play_n, ""}, {&LottoForm::cost, ""}}, type_data, LottoFocus::play_n},
+      {{{&LottoForm::pick_n, ""}}, type_data, LottoFocus::pick_n},
+      {{{&LottoForm::cost, ""}, {&LottoForm::currency, ""}}, type_data, LottoFocus::cost},
+      {{{&LottoForm::currency, ""}}, type_data, LottoFocus::currency},
+      {{{&LottoForm::play_n, "4x"}}, not_correct, LottoFocus::play_n},
+      {{{&LottoForm::play_n, "100"}}, not_correct, LottoFocus::play_n},
+      {{{&LottoForm::play_n, "3"}}, not_correct, LottoFocus::play_n},
+      {{{&LottoForm::pick_n, "8"}}, not_correct, LottoFocus::pick_n},
+      {{{&LottoForm::pick_n, "2.5"}}, not_correct, LottoFocus::pick_n},
+      {{{&LottoForm::play_n, "5"}, {&LottoForm::pick_n, "5"}}, not_correct, LottoFocus::pick_n},
+      {{}, not_correct, LottoFocus::prize_2, [](LottoForm& f) { f.prize[0] = "12abc"; }},
+      {{}, not_correct, LottoFocus::prize_5b, [](LottoForm& f) { f.prize_b[3] = ""; }},
+      {{{&LottoForm::cost, "1,5"}}, not_correct, LottoFocus::cost},
   };
   for (const auto& c : cases) {
     AppState s = fresh_state();
     LottoForm f = good_form("L");
-    c.edit(f);
+    for (const auto& [box, text] : c.edits) f.*box = text;
+    if (c.other) c.other(f);
     LottoModel m = model_in(dir.games());
     const auto r = save_lotto(m, f, s);
     EXPECT_EQ(r.focus, c.focus) << f.name << "/" << f.play_n << "/" << f.pick_n;
