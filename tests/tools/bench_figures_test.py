@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""scripts/bench-figures: the README table made from a saved run, worked out by hand."""
+"""tools/bench-figures: the README table made from a saved run, worked out by hand."""
 import json
 import subprocess
 import sys
@@ -7,8 +7,8 @@ import tempfile
 import unittest
 from pathlib import Path
 
-SCRIPT = Path(__file__).resolve().parents[2] / "scripts" / "bench-figures"
-BEGIN = "<!-- figures: written by scripts/bench-figures from its last run; do not edit by hand -->"
+SCRIPT = Path(__file__).resolve().parents[2] / "tools" / "bench-figures"
+BEGIN = "<!-- figures: written by tools/bench-figures from its last run; do not edit by hand -->"
 END = "<!-- end of figures -->"
 
 
