@@ -118,7 +118,7 @@ int main(int argc, char** argv) {
   find_folders();
   ds::ui::register_windows();
   ds::ui::registry().show(ds::ui::WindowId::main);
-  ds::ui::restore_choices();  // the lotto, set and system of the last run
+  ds::ui::restore_last_choices();  // the lotto, set and system of the last run
   const int code = QApplication::exec();
   ds::ui::remember_session();
   // A clean exit gives the data folder's lock back (a lock of another copy stays).

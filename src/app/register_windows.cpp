@@ -5,9 +5,12 @@
 #include "analyses/ui/performance_window.h"
 #include "analyses/ui/profitability_window.h"
 #include "lotto/ui/lotto_window.h"
+#include "shell/ui/app.h"
 #include "shell/ui/help_window.h"
 #include "shell/ui/main_window.h"
+#include "shell/ui/session.h"
 #include "shell/ui/window_registry.h"
+#include "systems/restorable_choices.h"
 #include "systems/ui/check_wheel_window.h"
 #include "systems/ui/make_wheel_window.h"
 #include "systems/ui/system_window.h"
@@ -32,6 +35,10 @@ void register_windows() {
   r.set_factory(WindowId::backtest, [] { return new BacktestWindow; });
   r.set_factory(WindowId::make_wheel, [] { return new MakeWheelWindow; });
   r.set_factory(WindowId::check_wheel, [] { return new CheckWheelWindow; });
+}
+
+void restore_last_choices() {
+  restore_choices(restorable_choices(choices_from_settings(read_settings()), state().app_folder));
 }
 
 }  // namespace ds::ui

@@ -281,6 +281,11 @@ std::optional<std::string> safe_name(std::string_view name) {
   return std::string(name);
 }
 
+bool plain_name(std::string_view name) {
+  const auto safe = safe_name(name);
+  return safe && *safe == name;
+}
+
 std::string text_from_8bit(std::string_view bytes) {
   std::string out;
   out.reserve(bytes.size());

@@ -42,6 +42,8 @@ bool make_folder(const fs::path& path);
 // 100 bytes (on Windows none of < > : " | ? * either). Returns the trimmed name, or
 // nullopt when it is not safe.
 std::optional<std::string> safe_name(std::string_view name);
+// Only what a user could have chosen: a safe name that trimming leaves as it is.
+bool plain_name(std::string_view name);
 
 // Bytes of the 8-bit files (Windows-1252) to the program's UTF-8 text and back.
 std::string text_from_8bit(std::string_view bytes);

@@ -3,11 +3,7 @@
 #include <algorithm>
 #include <charconv>
 
-#include "lotto/lotto_files.h"
 #include "shell/files.h"
-#include "systems/catalogue.h"
-#include "systems/system_handlers.h"
-#include "tsets/set_files.h"
 
 namespace ds {
 
@@ -30,12 +26,6 @@ int whole_number(const std::string& text) {
   const char* end = text.data() + text.size();
   const auto [p, ec] = std::from_chars(text.data(), end, n);
   return ec == std::errc() && p == end ? n : 0;
-}
-
-// Only what a user could have chosen: a safe file name, unchanged by trimming.
-bool plain_name(const std::string& name) {
-  const auto safe = safe_name(name);
-  return safe && *safe == name;
 }
 
 }  // namespace
@@ -78,33 +68,6 @@ RememberedChoices choices_from_settings(const SettingTexts& s) {
     const auto to_day = parse_date(to->second, DateFormat::iso());
     if (from_day && to_day && *from_day <= *to_day) c.periods[window] = {*from_day, *to_day};
   }
-  return c;
-}
-
-RememberedChoices restorable_choices(const RememberedChoices& r, const std::filesystem::path& app_folder) {
-  RememberedChoices c;
-  c.periods = r.periods;
-  LottoDefinition lotto;
-  if (r.lotto.empty() || !plain_name(r.lotto) ||
-      !read_definition(lotto_folder(app_folder), r.lotto, lotto).empty())
-    return c;
-  c.lotto = r.lotto;
-  if (r.tset_size < 10 || r.tset_size > 20 || r.tset_size > lotto.play_n || !plain_name(r.tset) ||
-      !file_exists(size_folder_of(tsets_folder_of(app_folder), r.tset_size) / r.tset))
-    return c;
-  c.tset_size = r.tset_size;
-  c.tset = r.tset;
-  if (lotto.second_n > 0) {
-    // Without numbers to play with, the system's tickets could not be shown.
-    const SecondPicks picks = parse_second_picks(r.second, lotto);
-    if (!picks.ok) return c;
-    c.second = numbers_text(picks.numbers);
-  }
-  const auto systems = system_list();
-  int v = 0, t = 0, m = 0;
-  if (std::find(systems.begin(), systems.end(), r.system) != systems.end() &&
-      parse_system_id(r.system, v, t, m) && v == c.tset_size && m == lotto.pick_n)
-    c.system = r.system;
   return c;
 }
 

@@ -3,7 +3,6 @@
 // and system last chosen, and the period of each analysis window. The settings
 // store keeps plain key/value texts; this side reads them back with every value
 // checked, so a damaged or hand-edited store gives at worst nothing remembered.
-#include <filesystem>
 #include <map>
 #include <string>
 
@@ -37,13 +36,5 @@ SettingTexts choice_settings(const RememberedChoices& choices);
 // Reads them back; a value that does not parse is left out (with what depends
 // on it: no set without its size, no period without both dates in order).
 RememberedChoices choices_from_settings(const SettingTexts& settings);
-
-// Of the remembered choices, those that still exist under the data folder, each
-// needing the one before: the lotto (its param.tix), then the set (its file in
-// Tsets/<size>, size within the lotto's numbers), then the system (in the
-// catalogue, made for this set size and the lotto's pick; for a game with a
-// second pool only with second-pool numbers that fit it). Periods pass as they are.
-RememberedChoices restorable_choices(const RememberedChoices& remembered,
-                                     const std::filesystem::path& app_folder);
 
 }  // namespace ds

@@ -5,6 +5,7 @@
 #include "shell/program_info.h"
 #include "shell/samples.h"
 #include "support/scratch.h"
+#include "systems/restorable_choices.h"
 
 using namespace ds;
 using ds::test::ScratchFolder;

@@ -2,6 +2,7 @@
 
 #include <QDir>
 
+#include "app/register_windows.h"
 #include "shell/ui/app.h"
 #include "support/window_test.h"
 
@@ -22,7 +23,7 @@ class SessionTest : public test::WindowTest {
     fresh.date_format = state().date_format;
     state() = fresh;
     registry().show(WindowId::main);
-    restore_choices();
+    restore_last_choices();
   }
   QString settings_file() const { return path(QStringLiteral("settings/Drawsmith/Drawsmith.ini")); }
 
@@ -104,7 +105,7 @@ class SessionTest : public test::WindowTest {
     static const char damaged[] = "[choices]\nlotto=Canada_6_49\n[windows\x01\xff\n=\n\0\0garbage";
     test::write_all(settings_file(), QByteArray(damaged, sizeof damaged - 1));
     registry().show(WindowId::main);
-    restore_choices();
+    restore_last_choices();
     QCOMPARE(state().lotto_name, std::string());
     choose_samples();
     restart();

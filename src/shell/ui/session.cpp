@@ -172,8 +172,7 @@ void remember_session() {
   remember_choices();
 }
 
-void restore_choices() {
-  const RememberedChoices c = restorable_choices(choices_from_settings(read_settings()), state().app_folder);
+void restore_choices(const RememberedChoices& c) {
   if (c.lotto.empty() || !choose_in(WindowId::lotto, "cmbName", qs(c.lotto))) return;
   if (c.tset.empty() || !choose_in(WindowId::tsets, "cmbSize", QString::number(c.tset_size)) ||
       !choose_in(WindowId::tsets, "cmbSets", qs(c.tset)))

@@ -28,8 +28,8 @@ void remember_session();
 void remember_choices();
 
 // At start, once the samples are installed: chooses the remembered lotto, set and
-// system in their windows (made hidden), as the user did; what no longer exists
-// is skipped without a word.
-void restore_choices();
+// system `c` in their windows (made hidden), as the user did. The caller passes
+// what still exists (restorable_choices); the rest is skipped without a word.
+void restore_choices(const RememberedChoices& c);
 
 }  // namespace ds::ui
