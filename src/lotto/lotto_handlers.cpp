@@ -342,20 +342,33 @@ LottoOutcome edit_lotto(LottoModel& model, const AppState& s) {
 
 namespace {
 
-// Makes the boxes' draw the state's current draw: false, and the state
-// unchanged, when the date or a number does not read.
+// Makes the boxes' draw the state's current draw, the seventh number and the
+// second pool included: false, and the state unchanged, when the date or a
+// number does not read.
 bool take_current_draw(const DrawForm& draw, AppState& s) {
   const auto day = parse_date(draw.date, s.date_format);
   if (!day) return false;
   std::array<std::int16_t, 7> numbers{};
-  for (int i = 0; i < 7; ++i) {
-    const auto v = parse_i16(draw.n[i]);
+  std::array<std::int16_t, 2> second{};
+  std::int16_t n7 = 0;
+  for (int i = 0; i < 10; ++i) {
+    const auto v = parse_i16(i < 7 ? draw.n[i] : i == 7 ? draw.n7 : draw.second[i - 8]);
     if (!v) return false;
-    numbers[i] = *v;
+    (i < 7 ? numbers[i] : i == 7 ? n7 : second[i - 8]) = *v;
   }
   s.current_draw_date = *day;
   s.current_draw = numbers;
+  s.current_draw_n7 = n7;
+  s.current_draw_second = second;
   return true;
+}
+
+// No current draw: no date, every number 0.
+void clear_current_draw(AppState& s) {
+  s.current_draw_date = 0;
+  s.current_draw.fill(0);
+  s.current_draw_n7 = 0;
+  s.current_draw_second.fill(0);
 }
 
 LottoOutcome read_lotto(LottoModel& model, const std::string& name, AppState& s) {
@@ -394,17 +407,13 @@ LottoOutcome read_lotto(LottoModel& model, const std::string& name, AppState& s)
     r.draw = draw_from_row(grid, last, s.lotto);
     model.current_row = last;
     // The draw the boxes show is the current draw of the other windows, as a selected row is.
-    if (!take_current_draw(*r.draw, s)) {
-      s.current_draw_date = 0;
-      s.current_draw.fill(0);
-    }
+    if (!take_current_draw(*r.draw, s)) clear_current_draw(s);
   } else {
     // No draw yet: the boxes are ready for the first one (New adds its row), and
     // there is no current draw.
     r.draw = empty_draw(s.date_format);
     model.current_row = 0;
-    s.current_draw_date = 0;
-    s.current_draw.fill(0);
+    clear_current_draw(s);
   }
   model.mode = 0;
   return r;
@@ -535,6 +544,8 @@ LottoOutcome add_draw(LottoModel& model, const DrawForm& draw, AppState& s) {
       return refuse(same_date_message(grid.cell(row, col_date)), LottoFocus::date);
   s.current_draw_date = day;
   for (int i = 0; i < 7; ++i) s.current_draw[i] = static_cast<std::int16_t>(v[i]);
+  s.current_draw_n7 = static_cast<std::int16_t>(v[7]);
+  for (int j = 0; j < 2; ++j) s.current_draw_second[j] = parse_i16(draw.second[j]).value_or(0);
   if (current_row < 1 || current_row > grid.rows() - 1) return r;
   ensure_draw_columns(grid, game);
   grid.set_cell(current_row, col_date, draw.date);
@@ -587,6 +598,8 @@ LottoOutcome select_draw_row(LottoModel& model, int row, AppState& s) {
   }
   model.current_row = row;
   r.draw = draw_from_row(model.draws, row, s.lotto);
+  // The fields are taken one by one: a cell that does not convert stops there,
+  // and the fields before it stay taken.
   const std::string bad = "In the selected row not correct data";
   const auto day = parse_date(r.draw->date, s.date_format);
   if (!day) {
@@ -594,13 +607,13 @@ LottoOutcome select_draw_row(LottoModel& model, int row, AppState& s) {
     return r;
   }
   s.current_draw_date = *day;
-  for (int i = 0; i < 7; ++i) {
-    const auto v = parse_i16(r.draw->n[i]);
+  for (int i = 0; i < 10; ++i) {
+    const auto v = parse_i16(i < 7 ? r.draw->n[i] : i == 7 ? r.draw->n7 : r.draw->second[i - 8]);
     if (!v) {
       r.message = bad;
       return r;
     }
-    s.current_draw[i] = *v;
+    (i < 7 ? s.current_draw[i] : i == 7 ? s.current_draw_n7 : s.current_draw_second[i - 8]) = *v;
   }
   return r;
 }

@@ -338,6 +338,11 @@ TEST(GameHandlers, APowerballShapedLottoIsSavedChosenAndGivenItsDraws) {
   ASSERT_EQ(save_draws(m, "P", s).message, "");
   EXPECT_EQ(dir.get("P", "draws.txt"), "2024-01-06 3 14 25 36 69 26 \r\n");
   EXPECT_EQ(draw_from_row(m.draws, 1, s.lotto), d);
+  // The other windows' current draw holds the second-pool number, as added and as read back.
+  EXPECT_EQ(s.current_draw_second, (std::array<std::int16_t, 2>{26, 0}));
+  s.current_draw_second = {};
+  ASSERT_EQ(choose_lotto(m, "P", s).message, "");
+  EXPECT_EQ(s.current_draw_second, (std::array<std::int16_t, 2>{26, 0}));
 
   // Its draws keep the game's shape: made classic, the definition is not saved.
   f.pick_n = "6";
