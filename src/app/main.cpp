@@ -23,7 +23,7 @@
 #include "shell/ui/app.h"
 #include "shell/ui/session.h"
 #include "shell/ui/translation.h"
-#include "wheels/wheel_command.h"
+#include "systems/wheel_command.h"
 
 namespace {
 // QApplication aborts with a long diagnostic when there is no display; say it plainly instead.

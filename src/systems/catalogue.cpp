@@ -102,4 +102,10 @@ std::vector<std::vector<int>> expand_tickets(const TicketTable& tickets, int tic
   return out;
 }
 
+CatalogueMatch catalogue_match(int v, int k, int t) {
+  for (const SystemInfo& s : system_catalogue())
+    if (s.v == v && s.m == k && s.t == t) return {std::string(s.id), s.T};
+  return {};
+}
+
 }  // namespace ds

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -46,5 +47,12 @@ void load_results(std::string_view system_id, ResultsAvg& results_avg, ResultsCo
 // table leaves open are not counted): 0 when the tickets give the published rows, -1 for an
 // id outside the catalogue.
 int cells_differing_from_published(std::string_view system_id);
+
+// The catalogue system with the same set size, guarantee and ticket size, if any.
+struct CatalogueMatch {
+  std::string id;  // "" when there is none
+  int tickets = 0;
+};
+CatalogueMatch catalogue_match(int v, int k, int t);
 
 }  // namespace ds

@@ -6,6 +6,7 @@
 #include "shell/fields.h"
 #include "shell/files.h"
 #include "shell/numbers.h"
+#include "systems/catalogue.h"
 #include "systems/played_system.h"
 
 namespace ds {

@@ -10,7 +10,6 @@
 #include <thread>
 #include <vector>
 
-#include "systems/catalogue.h"
 #include "wheels/wheel_check.h"
 
 namespace ds {
@@ -487,11 +486,5 @@ long long schonheim_bound(int v, int k, int t) {
 }
 
 long long known_bound(int v, int k, int t, int m) { return m == t ? schonheim_bound(v, k, t) : 0; }
-
-CatalogueMatch catalogue_match(int v, int k, int t) {
-  for (const SystemInfo& s : system_catalogue())
-    if (s.v == v && s.m == k && s.t == t) return {std::string(s.id), s.T};
-  return {};
-}
 
 }  // namespace ds

@@ -58,11 +58,4 @@ long long schonheim_bound(int v, int k, int t);
 // The lower bound known for "t if m": the Schönheim bound when m == t, else 0 (unknown).
 long long known_bound(int v, int k, int t, int m);
 
-// The catalogue system with the same set size, guarantee and ticket size, if any.
-struct CatalogueMatch {
-  std::string id;  // "" when there is none
-  int tickets = 0;
-};
-CatalogueMatch catalogue_match(int v, int k, int t);
-
 }  // namespace ds

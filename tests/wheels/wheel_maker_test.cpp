@@ -8,7 +8,8 @@
 #include <thread>
 
 #include "support/scratch.h"
-#include "wheels/wheel_command.h"
+#include "systems/catalogue.h"
+#include "systems/wheel_command.h"
 
 namespace ds {
 namespace {

@@ -1,10 +1,11 @@
-#include "wheels/wheel_command.h"
+#include "systems/wheel_command.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
 
 #include "shell/files.h"
+#include "systems/catalogue.h"
 #include "wheels/wheel_check.h"
 #include "wheels/wheel_maker.h"
 
