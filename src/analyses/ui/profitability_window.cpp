@@ -114,7 +114,9 @@ ProfitabilityWindow::ProfitabilityWindow() {
 
 void ProfitabilityWindow::opened() {
   if (!copy_fa()) return;
-  prizes_.fill_from_lotto();
+  const PrizeBoxesView view = prize_boxes_for(state().lotto, state().number_format);
+  prize_tiers_ = view.tier_labels;
+  prizes_.show(view);
   calculate_avrprofitability();
 }
 
@@ -135,9 +137,10 @@ void ProfitabilityWindow::refresh() {
 }
 
 ProfitabilityInput ProfitabilityWindow::input() const {
+  const PrizeTexts prizes = prizes_.texts();
   ProfitabilityInput in =
-      profitability_input(state(), prizes_.texts(), fa_column(fa_), ss(cmb_clevel_->currentText()));
-  in.tier_prizes = prizes_.tier_texts();
+      profitability_input(state(), prizes.classes, fa_column(fa_), ss(cmb_clevel_->currentText()));
+  in.tier_prizes = prizes.tiers;
   in.fa_rows = fa_rows(fa_);
   return in;
 }
@@ -162,7 +165,9 @@ void ProfitabilityWindow::apply(const ProfitabilityOutcome& out) {
 }
 
 void ProfitabilityWindow::calculate_avrprofitability() {
-  prizes_.follow_lotto();
+  PrizeTexts texts = prizes_.texts();
+  if (const auto view = follow_game(prize_tiers_, texts, state().lotto, state().number_format))
+    prizes_.show(*view);
   apply(ds::calculate_avrprofitability(input()));
 }
 

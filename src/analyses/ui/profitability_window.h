@@ -41,6 +41,7 @@ class ProfitabilityWindow : public QMainWindow, public OpensOnShow {
   void apply(const ProfitabilityOutcome& out);
 
   TextGrid fa_;
+  std::vector<std::string> prize_tiers_;  // the labels of the tier boxes shown
   QLabel* lbl_lotto_ = nullptr;
   QLabel* lbl_system_ = nullptr;
   QLabel* lbl_profitability_ = nullptr;
