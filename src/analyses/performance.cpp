@@ -1,5 +1,6 @@
 #include "analyses/performance.h"
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -278,8 +279,82 @@ std::string performance_report_html(const PerformanceReport& report) {
   return h;
 }
 
-PrintOutcome print_performance(PerformanceReport report, const AppState& state) {
+PerformanceBoxes performance_boxes(const LottoDefinition& game) {
+  PerformanceBoxes b;
+  if (fits_record(game)) return b;
+  b.main = std::clamp<int>(game.pick_n, 0, 6);
+  b.main7 = game.pick_n >= 7;
+  b.second = std::clamp<int>(game.second_n, 0, 2);
+  b.bonus = game.bonus_n > 0;
+  return b;
+}
+
+PerformanceModel::PerformanceModel() {
+  reset_performance_grid(grid);
+  // Until a calculation gets past its checks, the page says what the labels say.
+  report.system_id = report.tset_text = "Not selected";
+}
+
+bool performance_reads_draws(const AppState& state) {
+  return !state.lotto_name.empty() && !fits_record(state.lotto);
+}
+
+PerformanceOutcome open_performance(PerformanceModel& model, const AppState& state, const TextGrid* draws) {
+  const PrizeBoxesView prizes = prize_boxes_for(state.lotto, state.number_format);
+  model.prize_tiers = prizes.tier_labels;
+  PerformanceForm form;
+  form.prizes = prizes.texts;
+  PerformanceDraw& d = form.draw;
+  for (int i = 1; i <= 7; ++i) d.n[i] = std::to_string(state.current_draw[i - 1]);
+  if (!fits_record(state.lotto)) {
+    const CurrentDraw c = current_general_draw(state, performance_reads_draws(state) ? draws : nullptr);
+    for (int i = 1; i <= 6; ++i) d.n[i] = std::to_string(c.main[i - 1]);
+    d.n[7] = std::to_string(c.bonus);
+    d.main7 = std::to_string(c.main[6]);
+    for (int j = 0; j < 2; ++j) d.second[j] = std::to_string(c.second[j]);
+  }
+  PerformanceOutcome out = refresh_performance(model, form, state);
+  if (!out.draw) out.draw = d;
+  out.prizes = prizes;
+  return out;
+}
+
+PerformanceOutcome refresh_performance(PerformanceModel& model, const PerformanceForm& form,
+                                       const AppState& state) {
+  PerformanceForm f = form;
+  std::optional<PrizeBoxesView> prizes =
+      follow_game(model.prize_tiers, f.prizes, state.lotto, state.number_format);
+  const PerformanceBoxes boxes = performance_boxes(state.lotto);
+  PerformanceDraw& d = f.draw;
+  for (int i = boxes.main + 1; i <= 6; ++i) d.n[i] = "0";
+  if (!boxes.bonus) d.n[7] = "0";
+  if (!boxes.main7) d.main7 = "0";
+  for (int j = boxes.second; j < 2; ++j) d.second[j] = "0";
+
+  PerformanceInput in = performance_input(state, d.n, f.prizes.classes);
+  in.tier_prizes = f.prizes.tiers;
+  in.draw_n7 = d.main7;
+  in.draw_second = d.second;
+  PerformanceOutcome out = Performance(in, model.grid);
+  out.boxes = boxes;
+  if (!(d == form.draw)) out.draw = d;
+  out.prizes = std::move(prizes);
+
+  PerformanceReport& r = model.report;
+  r.draw = d.n;
+  r.has_bonus = boxes.bonus;
+  r.draw_n7 = boxes.main7 ? d.main7 : std::string();
+  r.second.clear();
+  for (int j = 0; j < boxes.second; ++j) r.second += (j ? " " : "") + std::string(trim_blanks(d.second[j]));
+  if (out.system_label) r.system_id = *out.system_label;
+  if (out.tset_label) r.tset_text = *out.tset_label;
+  return out;
+}
+
+PrintOutcome print_performance(const PerformanceModel& model, const AppState& state) {
+  PerformanceReport report = model.report;
   report.lotto_name = state.lotto_name;
+  report.grid = &model.grid;
   PrintOutcome r;
   r.title = "Print System Performance";
   r.document = "System Performance";

@@ -1,9 +1,11 @@
 #pragma once
 // System Performance: which tickets of the current system would have won in one
 // draw, in which prize class, for how much, and for how much in all.
-// The window's handlers: opening it, cmdRefresh and Enter in a box call
-// Performance (its input from performance_input); cmdPrint prints
-// performance_report_html.
+// The window's handlers, over its model (PerformanceModel) and the texts of its
+// boxes (PerformanceForm), one per control:
+//   opening the window           open_performance
+//   cmdRefresh, Enter in a box   refresh_performance (Performance over performance_input)
+//   cmdPrint                     print_performance (performance_report_html)
 #include <array>
 #include <cstdint>
 #include <filesystem>
@@ -11,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "analyses/prize_boxes.h"
 #include "analyses/prize_classes.h"
 #include "shell/app_state.h"
 #include "shell/grid.h"
@@ -47,11 +50,40 @@ PerformanceInput performance_input(const AppState& state, const std::array<std::
 
 enum class PerformanceFocus { none, first_number, count };  // first_number: txtN1
 
+// The texts of the draw boxes.
+struct PerformanceDraw {
+  std::array<std::string, 8> n;       // txtN1..txtN7; index 0 unused; 7 is the bonus
+  std::string main7;                  // txtMain7: a 7-number game's seventh main number
+  std::array<std::string, 2> second;  // txtS1, txtS2: the second-pool numbers
+  bool operator==(const PerformanceDraw&) const = default;
+};
+
+// The texts of the window's boxes.
+struct PerformanceForm {
+  PerformanceDraw draw;
+  PrizeTexts prizes;
+};
+
+// The draw boxes a game shows: a classic game its seven (N1..N6 and the
+// bonus) as they always were; a game beyond the record its main numbers (the
+// seventh in txtMain7), the bonus when it draws one and one box per
+// second-pool number. A hidden box holds "0".
+struct PerformanceBoxes {
+  int main = 6;        // txtN1 .. txtN<main>
+  bool main7 = false;  // txtMain7
+  int second = 0;      // txtS1 .. txtS<second>
+  bool bonus = true;   // txtN7
+};
+PerformanceBoxes performance_boxes(const LottoDefinition& game);
+
 // `show` brings forward the window where a missing choice is made.
 struct PerformanceOutcome : FocusOutcome<PerformanceFocus> {
   std::optional<std::string> system_label, tset_label;
   int winning_tickets = 0;  // ticket rows written
   bool total_written = false;
+  PerformanceBoxes boxes;                // the draw boxes to show
+  std::optional<PerformanceDraw> draw;   // new texts of the draw boxes
+  std::optional<PrizeBoxesView> prizes;  // the prize boxes laid out and filled anew
 };
 
 // The current draw of a game beyond the record, for the draw boxes: its main
@@ -97,7 +129,28 @@ struct PerformanceReport {
 // An HTML page with the draw, the system, the targeted set, the winning
 // tickets and the total.
 std::string performance_report_html(const PerformanceReport& report);
-// cmdPrint: that page, of the last calculation (`report`) in the lotto chosen now.
-PrintOutcome print_performance(PerformanceReport report, const AppState& state);
+// Everything the System Performance window holds apart from its widgets: the
+// winning tickets, what the last calculation decided for the printed page, and
+// the tiers its prize boxes show.
+struct PerformanceModel {
+  TextGrid grid;                         // msfPerformance
+  PerformanceReport report;              // its lotto and grid are added when printing
+  std::vector<std::string> prize_tiers;  // the labels of the tier boxes shown
+  PerformanceModel();
+};
+
+// Whether opening the window reads the draw grid: a lotto beyond the record is chosen.
+bool performance_reads_draws(const AppState& state);
+// The window opens: the prizes of the current lotto, its current draw in the
+// draw boxes (a game beyond the record takes it from `draws`, the draw grid, by
+// current_general_draw), then refresh_performance.
+PerformanceOutcome open_performance(PerformanceModel& model, const AppState& state, const TextGrid* draws);
+// cmdRefresh and Enter in a box: the prize boxes follow the lotto chosen now
+// (follow_game), the hidden draw boxes hold "0", then one run of Performance
+// into the model's grid; the model keeps what the printed page shows.
+PerformanceOutcome refresh_performance(PerformanceModel& model, const PerformanceForm& form,
+                                       const AppState& state);
+// cmdPrint: the page of the last calculation in the lotto chosen now.
+PrintOutcome print_performance(const PerformanceModel& model, const AppState& state);
 
 }  // namespace ds

@@ -12,6 +12,14 @@ namespace {
 
 constexpr int last_prize_box = 9;  // txtP6b
 
+ProfitabilityInput input(const ProfitabilityModel& model, const PrizeTexts& prizes, const std::string& clevel,
+                         const AppState& state) {
+  ProfitabilityInput in = profitability_input(state, prizes.classes, fa_column(model.fa), clevel);
+  in.tier_prizes = prizes.tiers;
+  in.fa_rows = fa_rows(model.fa);
+  return in;
+}
+
 // Chance of x hits inside the set, or nullopt when it cannot be formed.
 std::optional<float> chance(const ProfitabilityInput& in, int x) {
   const float h = hypergeometric(in.play_n, in.pick_n, in.tset_size, static_cast<std::int16_t>(x));
@@ -354,6 +362,42 @@ ProfitabilityOutcome how_long_to_play(const ProfitabilityInput& in) {
       break;
   }
   return out;
+}
+
+ProfitabilityOutcome enter_prize(ProfitabilityModel& model, const ProfitabilityForm& form,
+                                 const AppState& state) {
+  PrizeTexts prizes = form.prizes;
+  std::optional<PrizeBoxesView> view =
+      follow_game(model.prize_tiers, prizes, state.lotto, state.number_format);
+  ProfitabilityOutcome out = calculate_avrprofitability(input(model, prizes, form.clevel, state));
+  out.prizes = std::move(view);
+  return out;
+}
+
+ProfitabilityOutcome refresh_profitability(ProfitabilityModel& model, const ProfitabilityForm& form,
+                                           const AppState& state, const TextGrid* fa) {
+  const ProfitabilityOutcome copied = copy_forecasting(fa, model.fa, !fits_record(state.lotto));
+  if (!copied.message.empty()) return copied;
+  ProfitabilityOutcome out = enter_prize(model, form, state);
+  out.fa_copied = true;
+  return out;
+}
+
+ProfitabilityOutcome open_profitability(ProfitabilityModel& model, const ProfitabilityForm& form,
+                                        const AppState& state, const TextGrid* fa) {
+  const ProfitabilityOutcome copied = copy_forecasting(fa, model.fa, !fits_record(state.lotto));
+  if (!copied.message.empty()) return copied;
+  PrizeBoxesView prizes = prize_boxes_for(state.lotto, state.number_format);
+  model.prize_tiers = prizes.tier_labels;
+  ProfitabilityOutcome out = calculate_avrprofitability(input(model, prizes.texts, form.clevel, state));
+  out.fa_copied = true;
+  out.prizes = std::move(prizes);
+  return out;
+}
+
+ProfitabilityOutcome choose_confidence(const ProfitabilityModel& model, const ProfitabilityForm& form,
+                                       const AppState& state) {
+  return how_long_to_play(input(model, form.prizes, form.clevel, state));
 }
 
 }  // namespace ds

@@ -2,9 +2,14 @@
 // Average Profitability: the expected return per unit of stake of playing the
 // current system on the current targeted set, and the number of draws to play
 // for one draw with the top paying number of hits inside the set.
-// The window's handlers: opening it and cmdRefresh call copy_forecasting, then
-// calculate_avrprofitability (as Enter in a prize box does); cmbClevel calls
-// how_long_to_play. Their input comes from profitability_input.
+// The window's handlers, over its model (ProfitabilityModel) and the texts of
+// its boxes (ProfitabilityForm), one per control:
+//   opening the window     open_profitability
+//   cmdRefresh             refresh_profitability
+//   Enter in a prize box   enter_prize
+//   cmbClevel              choose_confidence
+// They copy the Forecasting Abilities results (copy_forecasting) and calculate
+// (calculate_avrprofitability, how_long_to_play) over profitability_input.
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -12,6 +17,7 @@
 #include <utility>
 #include <vector>
 
+#include "analyses/prize_boxes.h"
 #include "analyses/prize_classes.h"
 #include "shell/app_state.h"
 #include "shell/grid.h"
@@ -67,6 +73,10 @@ struct ProfitabilityOutcome : FocusOutcome<ProfitabilityFocus> {
   int tier_focus = -1;  // a general game: the tier box (0-based) that takes the focus
   std::optional<std::string> lotto_label, system_label;
   std::optional<std::string> profitability, times;  // new texts of lblProfitability, lblTimes
+  std::optional<PrizeBoxesView> prizes;             // the prize boxes laid out and filled anew
+  // The results were copied: the Forecasting Abilities window, shown to
+  // calculate them, is hidden again.
+  bool fa_copied = false;
 };
 
 // Sets this window's msfFA to its header and 10 empty rows.
@@ -105,5 +115,34 @@ ProfitabilityOutcome calculate_avrprofitability(const ProfitabilityInput& in);
 // as they were; a confidence of 100 or more, or a chance that leaves no
 // logarithm, is refused.
 ProfitabilityOutcome how_long_to_play(const ProfitabilityInput& in);
+
+// Everything the Average Profitability window holds apart from its widgets:
+// the abilities copied and the tiers its prize boxes show.
+struct ProfitabilityModel {
+  TextGrid fa;                           // msfFA
+  std::vector<std::string> prize_tiers;  // the labels of the tier boxes shown
+  ProfitabilityModel() { reset_profitability_fa_grid(fa); }
+};
+
+// The texts of the window's boxes.
+struct ProfitabilityForm {
+  PrizeTexts prizes;
+  std::string clevel;  // cmbClevel, in percent
+};
+
+// The window opens: the Forecasting Abilities results (`fa`, that window's
+// msfFA) copied, then the prizes of the current lotto and the calculation.
+ProfitabilityOutcome open_profitability(ProfitabilityModel& model, const ProfitabilityForm& form,
+                                        const AppState& state, const TextGrid* fa);
+// cmdRefresh: the results copied again, then enter_prize.
+ProfitabilityOutcome refresh_profitability(ProfitabilityModel& model, const ProfitabilityForm& form,
+                                           const AppState& state, const TextGrid* fa);
+// Enter in a prize box: the boxes follow the lotto chosen now (follow_game),
+// then calculate_avrprofitability.
+ProfitabilityOutcome enter_prize(ProfitabilityModel& model, const ProfitabilityForm& form,
+                                 const AppState& state);
+// cmbClevel: how_long_to_play.
+ProfitabilityOutcome choose_confidence(const ProfitabilityModel& model, const ProfitabilityForm& form,
+                                       const AppState& state);
 
 }  // namespace ds

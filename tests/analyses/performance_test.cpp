@@ -187,3 +187,20 @@ TEST(PerformanceDraw, AGeneralGameTakesItsDrawFromTheDrawGrid) {
   EXPECT_EQ(d.bonus, 39);
   EXPECT_EQ(d.second, (std::array<std::int16_t, 2>{3, 11}));
 }
+
+TEST_F(PerformanceTest, AGeneralGameShowsItsBoxesHiddenOnesZeroAndTypedPrizesStay) {
+  ds::AppState s = ds::test::fresh_state(dir.path());
+  s.lotto = ds::test::powerball_game();  // 5 of 69, 1 of 26, no bonus: N6, the bonus and S2 hidden
+  ds::PerformanceModel model;
+  ds::PerformanceForm form{{{"", "1", "2", "3", "20", "30", "6", "7"}, "8", {"4", "9"}}, {}};
+  auto out = ds::refresh_performance(model, form, s);
+  EXPECT_TRUE(out.boxes.main == 5 && !out.boxes.main7 && out.boxes.second == 1 && !out.boxes.bonus);
+  ASSERT_TRUE(out.draw && out.prizes);
+  EXPECT_EQ(out.draw->n[6] + out.draw->n[7] + out.draw->main7 + out.draw->second[0] + out.draw->second[1],
+            "00040");
+  EXPECT_EQ(out.prizes->tier_labels.back() + " " + out.prizes->texts.tiers.front(), "0+1 20000000");
+  form = {*out.draw, {{}, {"5", "6", "7", "8", "9", "10", "11", "12", "13"}}};
+  out = ds::refresh_performance(model, form, s);  // the same game: nothing shown anew
+  EXPECT_FALSE(out.draw || out.prizes);
+  EXPECT_EQ(model.report.second, "4");
+}

@@ -223,3 +223,17 @@ TEST(ProfitabilityGeneralGame, ExpectedPrizeIsEveryTierChanceTimesItsPayout) {
   const std::vector<double> pays = {10000000, 200000, 5000, 1000, 100, 50, 20, 5};
   EXPECT_NEAR(ds::expected_play_prize(max, 12, 0, pays, {}, {}) * 249711 / 116749, 1.0, 1e-12);
 }
+
+TEST(ProfitabilityGeneralGame, PrizeBoxesAreLaidOutOnceTheAbilitiesAreCopied) {
+  ds::AppState s = ds::test::fresh_state();
+  s.lotto_name = "Power";
+  s.lotto = ds::test::powerball_game();
+  ds::ProfitabilityModel model;
+  auto out = ds::open_profitability(model, {}, s, nullptr);  // no abilities yet: asked for, nothing laid out
+  EXPECT_FALSE(out.message.empty() || out.fa_copied || out.prizes);
+  ds::TextGrid fa(2, 2);
+  fa.set_cell(1, 0, "2");
+  out = ds::refresh_profitability(model, {}, s, &fa);
+  ASSERT_TRUE(out.fa_copied && out.prizes);
+  EXPECT_EQ(out.prizes->tier_labels.size(), 9u);
+}

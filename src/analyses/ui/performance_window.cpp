@@ -10,7 +10,6 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
-#include "shell/fields.h"
 #include "shell/ui/app.h"
 #include "shell/ui/apply_outcome.h"
 #include "shell/ui/dialogs.h"
@@ -28,20 +27,19 @@ QLabel* named_label(const QString& name, const QString& text, QWidget* parent) {
   return l;
 }
 
+constexpr FocusName<PerformanceFocus> focus_controls[] = {{PerformanceFocus::none, nullptr},
+                                                          {PerformanceFocus::first_number, "txtN1"}};
+static_assert(names_every_focus(focus_controls));
+
 }  // namespace
 
 PerformanceWindow::PerformanceWindow() {
   setObjectName(QStringLiteral("frmPerformance"));
   setWindowTitle(tr("System Performance"));
-  reset_performance_grid(grid_);
 
   auto* central = new QWidget(this);
-  const QString not_selected = tr("Not selected");
-  lbl_tset_ = named_label(QStringLiteral("lblTset"), not_selected, central);
-  lbl_system_ = named_label(QStringLiteral("lblSystem"), not_selected, central);
-  // Until a calculation gets past its checks, the page says what the labels say.
-  report_.system_id = report_.tset_text = ss(not_selected);
-  report_.grid = &grid_;
+  lbl_tset_ = named_label(QStringLiteral("lblTset"), tr("Not selected"), central);
+  lbl_system_ = named_label(QStringLiteral("lblSystem"), tr("Not selected"), central);
   auto* facts = new QGridLayout;
   facts->addWidget(named_label(QStringLiteral("Label1"), tr("TSet"), central), 0, 0);
   facts->addWidget(lbl_tset_, 0, 1);
@@ -94,10 +92,10 @@ PerformanceWindow::PerformanceWindow() {
   for (QLineEdit* box : prizes_.boxes)
     connect(box, &QLineEdit::returnPressed, this, &PerformanceWindow::Performance);
 
-  msf_ = new GridView(&grid_, true, central);
+  msf_ = new GridView(&model_.grid, true, central);
   msf_->setObjectName(QStringLiteral("msfPerformance"));
-  grid_.set_col_width_factor(0, 0.5);
-  grid_.set_col_width_factor(1, 3);
+  model_.grid.set_col_width_factor(0, 0.5);
+  model_.grid.set_col_width_factor(1, 3);
   msf_->horizontalHeader()->setStretchLastSection(true);
   msf_->refresh();
 
@@ -106,9 +104,9 @@ PerformanceWindow::PerformanceWindow() {
   connect(refresh, &QPushButton::clicked, this, &PerformanceWindow::Performance);
   auto* print_button = new QPushButton(tr("&Print..."), central);
   print_button->setObjectName(QStringLiteral("cmdPrint"));
-  connect(print_button, &QPushButton::clicked, this, &PerformanceWindow::print);
-  auto* print_key = new QShortcut(QKeySequence::Print, this);
-  connect(print_key, &QShortcut::activated, this, &PerformanceWindow::print);
+  const auto print = [this] { print_page(this, print_performance(model_, state())); };
+  connect(print_button, &QPushButton::clicked, this, print);
+  connect(new QShortcut(QKeySequence::Print, this), &QShortcut::activated, this, print);
   auto* backtest = new QPushButton(tr("&Back-test\u2026"), central);
   backtest->setObjectName(QStringLiteral("cmdBacktest"));
   backtest->setToolTip(tr("The system over a period of draws instead of one"));
@@ -133,73 +131,44 @@ PerformanceWindow::PerformanceWindow() {
 }
 
 void PerformanceWindow::opened() {
-  // The prizes and the draw of the current choice, then the calculation.
-  prizes_.fill_from_lotto();
-  for (int i = 1; i <= 7; ++i) txt_n_[i]->setText(QString::number(state().current_draw[i - 1]));
-  if (!fits_record(state().lotto)) {
-    const CurrentDraw d =
-        current_general_draw(state(), state().lotto_name.empty() ? nullptr : borrow_grid(LentGrid::draws));
-    for (int i = 1; i <= 6; ++i) txt_n_[i]->setText(QString::number(d.main[i - 1]));
-    txt_n_[7]->setText(QString::number(d.bonus));
-    txt_main7_->setText(QString::number(d.main[6]));
-    for (int j = 0; j < 2; ++j) txt_s_[j]->setText(QString::number(d.second[j]));
-  }
-  show_draw_boxes();
-  Performance();
+  const AppState& s = state();
+  apply(open_performance(model_, s, performance_reads_draws(s) ? borrow_grid(LentGrid::draws) : nullptr));
 }
 
-void PerformanceWindow::show_draw_boxes() {
-  const LottoDefinition& game = state().lotto;
-  const bool general = !fits_record(game);
-  // A classic game keeps its seven boxes as they always were.
-  const std::array<bool, 4> shown = {general && game.pick_n >= 7, general && game.second_n >= 1,
-                                     general && game.second_n >= 2, !general || game.bonus_n > 0};
+PerformanceForm PerformanceWindow::form() const {
+  PerformanceForm f;
+  for (int i = 1; i <= 7; ++i) f.draw.n[i] = ss(txt_n_[i]->text());
+  f.draw.main7 = ss(txt_main7_->text());
+  for (int j = 0; j < 2; ++j) f.draw.second[j] = ss(txt_s_[j]->text());
+  f.prizes = prizes_.texts();
+  return f;
+}
+
+void PerformanceWindow::Performance() { apply(refresh_performance(model_, form(), state())); }
+
+void PerformanceWindow::apply(const PerformanceOutcome& out) {
+  if (out.prizes) prizes_.show(*out.prizes);
+  if (out.draw) {
+    for (int i = 1; i <= 7; ++i) txt_n_[i]->setText(qs(out.draw->n[i]));
+    txt_main7_->setText(qs(out.draw->main7));
+    for (int j = 0; j < 2; ++j) txt_s_[j]->setText(qs(out.draw->second[j]));
+  }
+  const PerformanceBoxes& b = out.boxes;
+  const std::array<bool, 4> shown = {b.main7, b.second >= 1, b.second >= 2, b.bonus};
   const std::array<QLineEdit*, 4> boxes = {txt_main7_, txt_s_[0], txt_s_[1], txt_n_[7]};
   for (int i = 0; i < 4; ++i) {
     boxes[i]->setVisible(shown[i]);
     if (extra_labels_[i]) extra_labels_[i]->setVisible(shown[i]);
-    if (!shown[i]) boxes[i]->setText(QStringLiteral("0"));
   }
   for (int i = 1; i <= 6; ++i) {
-    const bool main = !general || i <= game.pick_n;
-    txt_n_[i]->setVisible(main);
+    txt_n_[i]->setVisible(i <= b.main);
     if (QWidget* label = txt_n_[i]->parentWidget()->findChild<QLabel*>(QStringLiteral("Label%1").arg(12 + i)))
-      label->setVisible(main);
-    if (!main) txt_n_[i]->setText(QStringLiteral("0"));
+      label->setVisible(i <= b.main);
   }
-}
-
-void PerformanceWindow::Performance() {
-  prizes_.follow_lotto();
-  show_draw_boxes();
-  std::array<std::string, 8> draw;
-  for (int i = 1; i <= 7; ++i) draw[i] = ss(txt_n_[i]->text());
-  PerformanceInput in = performance_input(state(), draw, prizes_.texts());
-  in.tier_prizes = prizes_.tier_texts();
-  in.draw_n7 = ss(txt_main7_->text());
-  for (int j = 0; j < 2; ++j) in.draw_second[j] = ss(txt_s_[j]->text());
-  const PerformanceOutcome out = ds::Performance(in, grid_);
-  report_.draw = draw;
-  report_.has_bonus = !in.general || in.lotto.bonus_n > 0;
-  report_.draw_n7 = in.general && in.lotto.pick_n >= 7 ? in.draw_n7 : std::string();
-  report_.second.clear();
-  for (int j = 0; in.general && j < in.lotto.second_n && j < 2; ++j)
-    report_.second += (j ? " " : "") + std::string(trim_blanks(in.draw_second[j]));
-  if (out.system_label) {
-    lbl_system_->setText(qs(*out.system_label));
-    report_.system_id = *out.system_label;
-  }
-  if (out.tset_label) {
-    lbl_tset_->setText(qs(*out.tset_label));
-    report_.tset_text = *out.tset_label;
-  }
+  if (out.system_label) lbl_system_->setText(qs(*out.system_label));
+  if (out.tset_label) lbl_tset_->setText(qs(*out.tset_label));
   msf_->refresh();
-  static constexpr FocusName<PerformanceFocus> focus_controls[] = {{PerformanceFocus::none, nullptr},
-                                                                   {PerformanceFocus::first_number, "txtN1"}};
-  static_assert(names_every_focus(focus_controls));
   apply_outcome(this, out, focus_controls);
 }
-
-void PerformanceWindow::print() { print_page(this, print_performance(report_, state())); }
 
 }  // namespace ds::ui

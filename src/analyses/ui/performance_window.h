@@ -3,7 +3,7 @@
 // won in one draw, and how much.
 #include <QMainWindow>
 #include <array>
-#include <functional>
+#include <vector>
 
 #include "analyses/performance.h"
 #include "analyses/ui/prize_boxes.h"
@@ -26,17 +26,15 @@ class PerformanceWindow : public QMainWindow, public OpensOnShow {
   void opened() override;
   // The views go before the grids they show.
   ~PerformanceWindow() override { delete takeCentralWidget(); }
-  const TextGrid& performance_grid() const { return grid_; }
+  const TextGrid& performance_grid() const { return model_.grid; }
 
-  void Performance();
+  void Performance();  // cmdRefresh, Enter in a box
 
  private:
-  void print();
+  PerformanceForm form() const;
+  void apply(const PerformanceOutcome& out);
 
-  TextGrid grid_;
-  // What the last calculation decided, for the printed page (the lotto's name is
-  // added when printing).
-  PerformanceReport report_;
+  PerformanceModel model_;
   QLabel* lbl_tset_ = nullptr;
   QLabel* lbl_system_ = nullptr;
   std::array<QLineEdit*, 8> txt_n_{};  // 1..7
@@ -45,7 +43,6 @@ class PerformanceWindow : public QMainWindow, public OpensOnShow {
   QLineEdit* txt_main7_ = nullptr;
   std::array<QLineEdit*, 2> txt_s_{};
   std::vector<QWidget*> extra_labels_;  // their captions, then Label19 (bonus)
-  void show_draw_boxes();
   PrizeBoxes prizes_;
   GridView* msf_ = nullptr;
 };

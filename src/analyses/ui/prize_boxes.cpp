@@ -6,42 +6,37 @@
 #include <QLineEdit>
 
 #include "analyses/prize_classes.h"
-#include "shell/ui/app.h"
+#include "shell/ui/text.h"
 
 namespace ds::ui {
 
-std::array<std::string, 10> PrizeBoxes::texts() const {
-  std::array<std::string, 10> out;
-  for (int i = 0; i < 10; ++i) out[i] = ss(boxes[i]->text());
+PrizeTexts PrizeBoxes::texts() const {
+  PrizeTexts out;
+  for (int i = 0; i < 10; ++i) out.classes[i] = ss(boxes[i]->text());
+  for (const QLineEdit* box : tier_boxes) out.tiers.push_back(ss(box->text()));
   return out;
 }
 
-std::vector<std::string> PrizeBoxes::tier_texts() const {
-  std::vector<std::string> out;
-  for (const QLineEdit* box : tier_boxes) out.push_back(ss(box->text()));
-  return out;
-}
-
-void PrizeBoxes::show_game(const LottoDefinition& game) {
-  const bool general = !fits_record(game);
+void PrizeBoxes::show(const PrizeBoxesView& view) {
   for (int i = 0; i < 10; ++i) {
-    boxes[i]->setVisible(!general);
-    labels[i]->setVisible(!general);
+    boxes[i]->setVisible(!view.general);
+    labels[i]->setVisible(!view.general);
+    boxes[i]->setText(qs(view.texts.classes[i]));
   }
-  const std::vector<PrizeTier> tiers = general ? prize_tiers(game) : std::vector<PrizeTier>{};
-  while (tier_boxes.size() > tiers.size()) {
+  const std::size_t tiers = view.tier_labels.size();
+  while (tier_boxes.size() > tiers) {
     delete tier_boxes.back();
     delete tier_labels.back();
     tier_boxes.pop_back();
     tier_labels.pop_back();
   }
   // Two tiers to a row, in the order of the game's table.
-  for (std::size_t i = 0; i < tiers.size(); ++i) {
+  for (std::size_t i = 0; i < tiers; ++i) {
     if (i >= tier_boxes.size()) {
       auto* label = new QLabel(frame);
       label->setObjectName(QStringLiteral("lblTier%1").arg(i + 1));
       label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-      auto* box = new QLineEdit(QStringLiteral("0"), frame);
+      auto* box = new QLineEdit(frame);
       box->setObjectName(QStringLiteral("txtTier%1").arg(i + 1));
       box->setMaximumWidth(100);
       label->setBuddy(box);
@@ -54,28 +49,9 @@ void PrizeBoxes::show_game(const LottoDefinition& game) {
       tier_boxes.push_back(box);
       tier_labels.push_back(label);
     }
-    tier_labels[i]->setText(qs(tier_label(game, tiers[i])));
+    tier_labels[i]->setText(qs(view.tier_labels[i]));
+    if (i < view.texts.tiers.size()) tier_boxes[i]->setText(qs(view.texts.tiers[i]));
   }
-}
-
-void PrizeBoxes::follow_lotto() {
-  const LottoDefinition& game = state().lotto;
-  const std::vector<PrizeTier> tiers = fits_record(game) ? std::vector<PrizeTier>{} : prize_tiers(game);
-  bool same = tiers.size() == tier_labels.size();
-  for (std::size_t i = 0; same && i < tiers.size(); ++i)
-    same = tier_labels[i]->text() == qs(tier_label(game, tiers[i]));
-  if (!same) fill_from_lotto();
-}
-
-void PrizeBoxes::fill_from_lotto() {
-  const LottoDefinition& l = state().lotto;
-  show_game(l);
-  const std::array<float, 10> prizes = {l.prize_2,  l.prize_2b, l.prize_3,  l.prize_3b, l.prize_4,
-                                        l.prize_4b, l.prize_5,  l.prize_5b, l.prize_6,  l.prize_6b};
-  for (int i = 0; i < 10; ++i) boxes[i]->setText(qs(format_single_exact(prizes[i], state().number_format)));
-  const std::vector<PrizeTier> tiers = prize_tiers(l);
-  for (std::size_t i = 0; i < tier_boxes.size() && i < tiers.size(); ++i)
-    tier_boxes[i]->setText(qs(format_general(tiers[i].payout, state().number_format)));
 }
 
 PrizeBoxes make_prize_boxes(QWidget* parent, const QString& title) {

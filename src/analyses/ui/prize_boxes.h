@@ -1,14 +1,14 @@
 #pragma once
 // The ten prize boxes of the analysis windows, in prize-class order; for a game
 // beyond the record (see shell/game.h) one box per tier of its prize table
-// instead.
+// instead. What they show is decided by analyses/prize_boxes.h.
 #include <QString>
 #include <array>
 #include <functional>
 #include <string>
 #include <vector>
 
-#include "shell/app_state.h"
+#include "analyses/prize_boxes.h"
 
 class QGridLayout;
 class QGroupBox;
@@ -27,16 +27,10 @@ struct PrizeBoxes {
   QGridLayout* layout = nullptr;
   std::function<void()> on_enter;  // Enter in any box, classic or tier
 
-  std::array<std::string, 10> texts() const;
-  std::vector<std::string> tier_texts() const;
-  // Lays the boxes out for the current lotto (the ten classes, or one box per
-  // tier) and writes its prizes, as their shortest text.
-  void fill_from_lotto();
-  // Lays the boxes out for `game` without writing prizes (tier boxes "0").
-  void show_game(const LottoDefinition& game);
-  // When the current lotto's tiers are not those shown (another game was
-  // chosen meanwhile), fill_from_lotto; otherwise the typed prizes stay.
-  void follow_lotto();
+  PrizeTexts texts() const;
+  // Lays the boxes out as `view` says (the ten classes, or one box per tier)
+  // and writes its texts.
+  void show(const PrizeBoxesView& view);
 };
 
 // A frame named fraPrizes with the captions Label2, Label4 .. Label12 and the

@@ -11,7 +11,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "analyses/profitability.h"
 #include "shell/ui/app.h"
 #include "shell/ui/apply_outcome.h"
 #include "shell/ui/dialogs.h"
@@ -36,12 +35,18 @@ QLabel* result_label(const char* name, QWidget* parent) {
   return l;
 }
 
+using F = ProfitabilityFocus;
+constexpr FocusName<ProfitabilityFocus> focus_controls[] = {
+    {F::none, nullptr},      {F::prize_2, "txtP2"}, {F::prize_2b, "txtP2b"}, {F::prize_3, "txtP3"},
+    {F::prize_3b, "txtP3b"}, {F::prize_4, "txtP4"}, {F::prize_4b, "txtP4b"}, {F::prize_5, "txtP5"},
+    {F::prize_5b, "txtP5b"}, {F::prize_6, "txtP6"}, {F::prize_6b, "txtP6b"}};
+static_assert(names_every_focus(focus_controls));
+
 }  // namespace
 
 ProfitabilityWindow::ProfitabilityWindow() {
   setObjectName(QStringLiteral("frmProfitability"));
   setWindowTitle(tr("Average Profitability"));
-  reset_profitability_fa_grid(fa_);
 
   auto* central = new QWidget(this);
   lbl_lotto_ = named_label("lblLotto", tr("Not Selected"), central);
@@ -51,7 +56,7 @@ ProfitabilityWindow::ProfitabilityWindow() {
   facts->addRow(named_label("Label1", tr("System"), central), lbl_system_);
 
   auto* fa_caption = named_label("Label3", tr("Forecasting Abilities"), central);
-  msf_fa_ = new GridView(&fa_, true, central);
+  msf_fa_ = new GridView(&model_.fa, true, central);
   msf_fa_->setObjectName(QStringLiteral("msfFA"));
   msf_fa_->horizontalHeader()->setStretchLastSection(true);
   msf_fa_->setMinimumWidth(200);
@@ -60,7 +65,8 @@ ProfitabilityWindow::ProfitabilityWindow() {
   fa_column->addWidget(msf_fa_, 1);
 
   prizes_ = make_prize_boxes(central, tr("Average Prizes"));
-  prizes_.on_enter = [this] { calculate_avrprofitability(); };
+  const auto enter_prize = [this] { apply(ds::enter_prize(model_, form(), state())); };
+  prizes_.on_enter = enter_prize;
 
   lbl_profitability_ = result_label("lblProfitability", central);
   lbl_times_ = result_label("lblTimes", central);
@@ -79,8 +85,7 @@ ProfitabilityWindow::ProfitabilityWindow() {
   auto* refresh_button = new QPushButton(tr("&Refresh"), central);
   refresh_button->setObjectName(QStringLiteral("cmdRefresh"));
   connect(refresh_button, &QPushButton::clicked, this, &ProfitabilityWindow::refresh);
-  for (QLineEdit* box : prizes_.boxes)
-    connect(box, &QLineEdit::returnPressed, this, &ProfitabilityWindow::calculate_avrprofitability);
+  for (QLineEdit* box : prizes_.boxes) connect(box, &QLineEdit::returnPressed, this, enter_prize);
 
   auto* right = new QVBoxLayout;
   right->addWidget(prizes_.frame);
@@ -101,9 +106,10 @@ ProfitabilityWindow::ProfitabilityWindow() {
   resize(640, 480);
 
   // A choice from the list, or a typed level confirmed with Enter, recomputes the times.
-  connect(cmb_clevel_, &QComboBox::activated, this, &ProfitabilityWindow::how_long_to_play);
-  connect(cmb_clevel_->lineEdit(), &QLineEdit::returnPressed, this, [this] {
-    if (cmb_clevel_->findText(cmb_clevel_->currentText()) < 0) how_long_to_play();
+  const auto choose_confidence = [this] { apply(ds::choose_confidence(model_, form(), state())); };
+  connect(cmb_clevel_, &QComboBox::activated, this, choose_confidence);
+  connect(cmb_clevel_->lineEdit(), &QLineEdit::returnPressed, this, [this, choose_confidence] {
+    if (cmb_clevel_->findText(cmb_clevel_->currentText()) < 0) choose_confidence();
   });
 
   // Load: the levels; the calculation waits for the window to open.
@@ -113,46 +119,31 @@ ProfitabilityWindow::ProfitabilityWindow() {
 }
 
 void ProfitabilityWindow::opened() {
-  if (!copy_fa()) return;
-  prizes_.fill_from_lotto();
-  calculate_avrprofitability();
-}
-
-bool ProfitabilityWindow::copy_fa() {
-  registry().show(WindowId::forecasting);
-  const ProfitabilityOutcome out =
-      copy_forecasting(borrow_grid(LentGrid::forecasting), fa_, !fits_record(state().lotto));
-  if (out.message.empty())
-    if (QWidget* fa = registry().existing(WindowId::forecasting)) fa->hide();
-  msf_fa_->refresh();
-  apply(out);
-  return out.message.empty();
+  apply(open_profitability(model_, form(), state(), forecasting_results()));
 }
 
 void ProfitabilityWindow::refresh() {
-  if (!copy_fa()) return;
-  calculate_avrprofitability();
+  apply(refresh_profitability(model_, form(), state(), forecasting_results()));
 }
 
-ProfitabilityInput ProfitabilityWindow::input() const {
-  ProfitabilityInput in =
-      profitability_input(state(), prizes_.texts(), fa_column(fa_), ss(cmb_clevel_->currentText()));
-  in.tier_prizes = prizes_.tier_texts();
-  in.fa_rows = fa_rows(fa_);
-  return in;
+const TextGrid* ProfitabilityWindow::forecasting_results() {
+  registry().show(WindowId::forecasting);
+  return borrow_grid(LentGrid::forecasting);
+}
+
+ProfitabilityForm ProfitabilityWindow::form() const {
+  return {prizes_.texts(), ss(cmb_clevel_->currentText())};
 }
 
 void ProfitabilityWindow::apply(const ProfitabilityOutcome& out) {
+  if (out.fa_copied)
+    if (QWidget* fa = registry().existing(WindowId::forecasting)) fa->hide();
+  msf_fa_->refresh();
+  if (out.prizes) prizes_.show(*out.prizes);
   if (out.lotto_label) lbl_lotto_->setText(qs(*out.lotto_label));
   if (out.system_label) lbl_system_->setText(qs(*out.system_label));
   if (out.profitability) lbl_profitability_->setText(qs(*out.profitability));
   if (out.times) lbl_times_->setText(qs(*out.times));
-  using F = ProfitabilityFocus;
-  static constexpr FocusName<ProfitabilityFocus> focus_controls[] = {
-      {F::none, nullptr},      {F::prize_2, "txtP2"}, {F::prize_2b, "txtP2b"}, {F::prize_3, "txtP3"},
-      {F::prize_3b, "txtP3b"}, {F::prize_4, "txtP4"}, {F::prize_4b, "txtP4b"}, {F::prize_5, "txtP5"},
-      {F::prize_5b, "txtP5b"}, {F::prize_6, "txtP6"}, {F::prize_6b, "txtP6b"}};
-  static_assert(names_every_focus(focus_controls));
   if (out.tier_focus >= 0) {
     const QByteArray tier = QByteArrayLiteral("txtTier") + QByteArray::number(out.tier_focus + 1);
     apply_outcome(this, out, tier.constData());
@@ -160,12 +151,5 @@ void ProfitabilityWindow::apply(const ProfitabilityOutcome& out) {
     apply_outcome(this, out, focus_controls);
   }
 }
-
-void ProfitabilityWindow::calculate_avrprofitability() {
-  prizes_.follow_lotto();
-  apply(ds::calculate_avrprofitability(input()));
-}
-
-void ProfitabilityWindow::how_long_to_play() { apply(ds::how_long_to_play(input())); }
 
 }  // namespace ds::ui

@@ -3,17 +3,13 @@
 // the current system on the current targeted set, and the times to play.
 #include <QMainWindow>
 
+#include "analyses/profitability.h"
 #include "analyses/ui/prize_boxes.h"
 #include "shell/grid.h"
 #include "shell/ui/window_registry.h"
 
 class QComboBox;
 class QLabel;
-
-namespace ds {
-struct ProfitabilityInput;
-struct ProfitabilityOutcome;
-}  // namespace ds
 
 namespace ds::ui {
 
@@ -25,22 +21,19 @@ class ProfitabilityWindow : public QMainWindow, public OpensOnShow {
   ProfitabilityWindow();
   // The views go before the grids they show.
   ~ProfitabilityWindow() override { delete takeCentralWidget(); }
-  const TextGrid& fa_grid() const { return fa_; }
+  const TextGrid& fa_grid() const { return model_.fa; }
 
   // Copies the Forecasting Abilities results, then calculates.
   void opened() override;
   void refresh();  // cmdRefresh
-  void calculate_avrprofitability();
-  void how_long_to_play();
 
  private:
-  // Shows the Forecasting Abilities window, copies its results, hides it;
-  // false (after the message) when there are no results to copy.
-  bool copy_fa();
-  ProfitabilityInput input() const;
+  // The Forecasting Abilities window shown (it calculates when it opens) and its results.
+  const TextGrid* forecasting_results();
+  ProfitabilityForm form() const;
   void apply(const ProfitabilityOutcome& out);
 
-  TextGrid fa_;
+  ProfitabilityModel model_;
   QLabel* lbl_lotto_ = nullptr;
   QLabel* lbl_system_ = nullptr;
   QLabel* lbl_profitability_ = nullptr;
