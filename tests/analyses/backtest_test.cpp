@@ -236,7 +236,9 @@ TEST(Backtest, TwoMadeWheelsOnTheSameDrawsGiveARowEach) {
       rows,
       "System|Tickets per draw|Draws|Spent|Won|Net|Return\na4if6|3|2|18|20|2|1.111\nb2if6|1|2|6|0|-6|0\n");
   BacktestReport report{"L", "T", "a4if6", "2024", "", nullptr, &t};
-  EXPECT_NE(backtest_report_html(report).find("<td>b2if6</td><td>1</td>"), std::string::npos);
+  const std::string page = backtest_report_html(report);
+  EXPECT_NE(page.find("<td>b2if6</td><td>1</td>"), std::string::npos);
+  EXPECT_NE(page.find("The table below is that of a4if6."), std::string::npos);
 }
 
 TEST(Backtest, SecondPoolGamePaysByItsPrizeTable) {

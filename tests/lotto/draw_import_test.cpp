@@ -59,6 +59,13 @@ TEST(DrawImport, ShapesOfPublishedFiles) {
        "of day and month."},
   };
   for (const auto& c : cases) EXPECT_EQ(merged(c.csv), c.rows) << c.csv;
+  // A doubled quote in a quoted field is one quote of its text.
+  EXPECT_EQ(
+      import_summary(preview_import(
+          "2024-02-03,4,8,15,16,23,42\n2024-02-06,4,8,15,16,23,41\n2024-02-10,\"4\"\"0\",8,15,16,23,42\n",
+          six_of_49, TextGrid{}, iso)),
+      "Rows read: 3. New: 2. Already present: 0. In conflict: 0. Refused: 1.\n"
+      "Line 3: '4\"0' is not a whole number.");
   EXPECT_EQ(merged(either, DayMonthOrder::day_month),
             "2024-02-03 1 2 3 4 5 6 0\n2024-05-04 7 8 9 10 11 12 0\n");
   EXPECT_EQ(merged(either, DayMonthOrder::month_day),
