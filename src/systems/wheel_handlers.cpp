@@ -5,6 +5,7 @@
 
 #include "shell/fields.h"
 #include "shell/files.h"
+#include "shell/game.h"
 #include "shell/numbers.h"
 #include "systems/played_system.h"
 
@@ -162,6 +163,87 @@ std::string save_made_wheel(const std::filesystem::path& app_folder, const std::
   const std::string error = write_file_atomic(file, wheel_file_text(wheel));
   if (!error.empty()) return "The wheel could not be saved to \"" + file.string() + "\" (" + error + ").";
   return {};
+}
+
+MakeWheelOutcome make_wheel_run(MakeWheelModel& model, const MakeWheelForm& form) {
+  MakeWheelOutcome out;
+  if (model.running) return out;
+  static_cast<MakeWheelStart&>(out) = make_wheel_start(form);
+  if (!out.request) return out;
+  model.request = *out.request;
+  model.running = true;
+  model.stopping = false;
+  model.wheel.reset();
+  model.tickets = wheel_ticket_grid(Wheel{});
+  out.tickets = true;
+  out.result = out.bound = out.catalogue = out.name = "";
+  out.bar = 0;
+  out.progress = make_wheel_progress_text(0, -1, 0);
+  out.focus = MakeWheelFocus::stop;
+  return out;
+}
+
+MakeWheelOutcome make_wheel_stop(MakeWheelModel& model) {
+  MakeWheelOutcome out;
+  if (!model.running) return out;
+  model.stopping = true;
+  out.progress = "Stopping\u2026";
+  return out;
+}
+
+MakeWheelOutcome make_wheel_poll(const MakeWheelModel& model, const MakeProgress& p) {
+  MakeWheelOutcome out;
+  const double seconds = p.seconds.load();
+  const double limit = std::max(1.0, model.request.seconds);
+  out.bar = static_cast<int>(std::clamp(seconds / limit, 0.0, 1.0) * 1000);
+  if (!model.stopping)
+    out.progress = make_wheel_progress_text(p.best_size.load(), p.uncovered.load(), seconds);
+  return out;
+}
+
+MakeWheelOutcome make_wheel_finish(MakeWheelModel& model, std::optional<Wheel> result, double seconds) {
+  MakeWheelOutcome out;
+  const bool stopped = model.stopping;
+  model.running = model.stopping = false;
+  model.wheel = std::move(result);
+  out.bar = 1000;
+  if (!model.wheel) {
+    out.progress = make_wheel_progress_text(0, -1, seconds);
+    out.result = stopped ? "The search was stopped before a complete wheel was found."
+                         : "No complete wheel was found in the time given. Give the search more seconds.";
+    out.focus = MakeWheelFocus::start;
+    return out;
+  }
+  const Wheel& w = *model.wheel;
+  out.progress = make_wheel_progress_text(static_cast<int>(w.tickets.size()), -1, seconds);
+  MakeWheelSummary s = make_wheel_summary(w);
+  out.result = std::move(s.result);
+  out.bound = std::move(s.bound);
+  out.catalogue = std::move(s.catalogue);
+  model.tickets = wheel_ticket_grid(w);
+  out.tickets = true;
+  out.name = save_wheel_name(w);
+  out.focus = MakeWheelFocus::save;
+  return out;
+}
+
+MakeWheelOutcome make_wheel_save(MakeWheelModel& model, std::string_view name_text,
+                                 const std::filesystem::path& app_folder, const AskUser& ask) {
+  MakeWheelOutcome out;
+  if (!model.wheel || model.running) return out;
+  const WheelNameCheck name = check_wheel_name(name_text);
+  out.message = name.message;
+  out.focus = MakeWheelFocus::name;
+  if (!name.message.empty()) return out;
+  if (file_exists(made_wheel_path(app_folder, name.name)) &&
+      (!ask || ask({"A wheel named " + name.name + " is already saved. Replace it?", {"Replace"}}) != 0))
+    return out;
+  out.focus = MakeWheelFocus::none;
+  out.message = save_made_wheel(app_folder, name.name, *model.wheel);
+  if (!out.message.empty()) return out;
+  out.name = name.name;
+  out.status = "Saved as " + name.name + "; the Systems window lists it under Made wheels.";
+  return out;
 }
 
 // ---- Check a Wheel ----

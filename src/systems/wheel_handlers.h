@@ -1,8 +1,14 @@
 #pragma once
-// Decisions of the Make a Wheel and Check a Wheel windows. The windows run the
-// maker and the check on a thread of their own and show what these return.
-//   Make a Wheel: cmdStart  make_wheel_start   the timer  make_wheel_progress_text
-//                 result    make_wheel_summary cmdSave    save_wheel_name, save_made_wheel
+// Decisions of the Make a Wheel and Check a Wheel windows, over their models
+// (MakeWheelModel, CheckWheelModel) and the texts of their boxes. Each handler
+// changes the model and returns an outcome; the window only reads its boxes,
+// calls one of these and shows the model and the outcome. The windows run the
+// maker and the check on a thread of their own (the thread's progress is read by
+// a timer); what a finished run leaves is decided here too. One handler per
+// control:
+//   Make a Wheel: cmdStart  make_wheel_run     cmdStop    make_wheel_stop
+//                 the timer make_wheel_poll    finished   make_wheel_finish
+//                 cmdSave   make_wheel_save
 //   Check a Wheel: cmdOpen  read_ticket_list   cmdCheck   check_wheel_start
 //                 result    check_rows_grid, check_holes_grid, check_summary_text
 #include <filesystem>
@@ -12,6 +18,7 @@
 #include <vector>
 
 #include "shell/app_state.h"
+#include "shell/file_guard.h"
 #include "shell/grid.h"
 #include "shell/outcome.h"
 #include "wheels/wheel_check.h"
@@ -27,8 +34,9 @@ struct MakeWheelForm {
   std::string v, k, t, m, seconds, seed;
 };
 
-// The box that takes the focus after a refusal.
-enum class MakeWheelFocus { none, v, k, t, m, seconds, seed, count };
+// The control that takes the focus: the box at fault after a refusal, Stop
+// while a search runs, then Save (or Start when no wheel was found).
+enum class MakeWheelFocus { none, v, k, t, m, seconds, seed, start, stop, name, save, count };
 
 // The boxes as the window first shows them: a set of 10 numbers, the chosen
 // lotto's ticket size (6 when none is chosen or it is outside 3..7), the
@@ -75,6 +83,42 @@ WheelNameCheck check_wheel_name(std::string_view typed);
 // show.
 std::string save_made_wheel(const std::filesystem::path& app_folder, const std::string& name,
                             const Wheel& wheel);
+
+// Everything the Make a Wheel window holds apart from its widgets, its thread
+// and its timer. The window shows it after each handler: the boxes and Start
+// are on while no search runs, Stop while one runs and was not stopped, the
+// name and Save while a wheel is made and no search runs.
+struct MakeWheelModel {
+  MakeRequest request;         // of the search running or run last
+  bool running = false;        // a search runs
+  bool stopping = false;       // Stop was pressed: the search ends with the best wheel so far
+  std::optional<Wheel> wheel;  // the wheel made last, which Save writes
+  TextGrid tickets = wheel_ticket_grid(Wheel{});  // msfTickets: its tickets
+};
+
+// What the Make a Wheel handlers return; unset: the control keeps its text.
+struct MakeWheelOutcome : MakeWheelStart {
+  std::optional<std::string> progress, result, bound, catalogue;  // lblProgress ... lblCatalogue
+  std::optional<std::string> name;                                // txtName
+  std::optional<int> bar;                                         // prgSearch, in thousandths
+  bool tickets = false;                                           // msfTickets shows the model's anew
+};
+
+// cmdStart (or Enter in a box): make_wheel_start; once the boxes pass, the
+// model's wheel and texts are cleared and `request` is the search to run.
+MakeWheelOutcome make_wheel_run(MakeWheelModel& model, const MakeWheelForm& form);
+// cmdStop: the search is asked to end; it keeps the best complete wheel.
+MakeWheelOutcome make_wheel_stop(MakeWheelModel& model);
+// The timer: how far the search got (the time against the seconds asked).
+MakeWheelOutcome make_wheel_poll(const MakeWheelModel& model, const MakeProgress& progress);
+// The search ended after `seconds` with `result` (none when no complete wheel
+// was found): the wheel, its summary and tickets, the name offered for saving.
+MakeWheelOutcome make_wheel_finish(MakeWheelModel& model, std::optional<Wheel> result, double seconds);
+// cmdSave (or Enter in txtName): check_wheel_name, then, when a wheel of that
+// name is saved already, `ask` whether to replace it (anything but Replace
+// keeps it), then save_made_wheel; the status line says where it went.
+MakeWheelOutcome make_wheel_save(MakeWheelModel& model, std::string_view name_text,
+                                 const std::filesystem::path& app_folder, const AskUser& ask);
 
 // ---- Check a Wheel ----
 

@@ -221,6 +221,16 @@ TEST(MakeWheel, ProgressSummaryNamesAndSaving) {
   EXPECT_EQ(made_wheel_names(dir.path()), std::vector<std::string>{"mine"});
   EXPECT_EQ(save_wheel_name(w) + ".txt", wheel_file_name(w));
   EXPECT_EQ(wheel_ticket_grid(w).cell(3, 0) + ":" + wheel_ticket_grid(w).cell(3, 1), "N3:4 5 6 7 8 10");
+
+  // A search that ends without a complete wheel says whether Stop or the time ended it.
+  MakeWheelModel model;
+  model.running = model.stopping = true;
+  const MakeWheelOutcome stopped = make_wheel_finish(model, std::nullopt, 3);
+  EXPECT_EQ(stopped.result.value_or(""), "The search was stopped before a complete wheel was found.");
+  EXPECT_EQ(stopped.focus, MakeWheelFocus::start);
+  model.running = true;
+  EXPECT_NE(make_wheel_finish(model, std::nullopt, 3).result.value_or("").find("more seconds"),
+            std::string::npos);
 }
 
 TEST(CheckWheel, ReadingChecksAndTheGridsOfAWheelWithTwoHoles) {
