@@ -385,4 +385,108 @@ std::string check_summary_text(const WheelCheckResult& r) {
   return s + ".";
 }
 
+CheckWheelOutcome check_wheel_open(CheckWheelModel& model, const std::string& file,
+                                   std::string_view set_text) {
+  CheckWheelOutcome out;
+  if (model.running) return out;
+  const std::optional<std::string> bytes = read_file(file, 64u * 1024u * 1024u);
+  if (!bytes) {
+    out.message = "The file \"" + file + "\" cannot be read.";
+    return out;
+  }
+  const TicketListRead read = read_ticket_list(*bytes, set_text);
+  if (!read.ok) {
+    out.message = read.message;
+    out.focus = CheckWheelFocus::set;
+    return out;
+  }
+  model.file = file;
+  model.bytes = *bytes;
+  model.rows = check_rows_grid(WheelCheckResult{});
+  model.holes = check_holes_grid(WheelCheckResult{}, {});
+  model.export_holes = false;
+  out.grids = true;
+  out.list = read.description;
+  out.t_text = read.t_text;
+  out.m_text = read.m_text;
+  out.summary = "";
+  out.bar = 0;
+  out.focus = CheckWheelFocus::check;
+  return out;
+}
+
+CheckWheelOutcome check_wheel_use_tset(const AppState& state) {
+  CheckWheelOutcome out;
+  std::vector<int> numbers;
+  for (int p = 1; p <= state.tset_size && p < static_cast<int>(state.tset_numbers.size()); ++p)
+    if (state.tset_numbers[p] > 0) numbers.push_back(state.tset_numbers[p]);
+  if (numbers.empty())
+    out.message = messages().select_tset;
+  else
+    out.set_text = numbers_text(numbers);
+  return out;
+}
+
+CheckWheelOutcome check_wheel_run(CheckWheelModel& model, std::string_view set_text, std::string_view t_text,
+                                  std::string_view m_text) {
+  CheckWheelOutcome out;
+  if (model.running) return out;
+  const bool opened = !model.bytes.empty();
+  TicketListRead read;
+  if (opened) {
+    read = read_ticket_list(model.bytes, set_text);
+    if (!read.ok) {
+      out.message = read.message;
+      out.focus = CheckWheelFocus::set;
+      return out;
+    }
+  }
+  static_cast<CheckWheelStart&>(out) = check_wheel_start(opened ? &read.wheel : nullptr, t_text, m_text);
+  if (!out.start) {
+    if (!opened) out.focus = CheckWheelFocus::open;
+    return out;
+  }
+  model.wheel = std::move(read.wheel);
+  model.set_numbers = parse_set_numbers(set_text).value_or(std::vector<int>{});
+  model.running = true;
+  model.stopping = false;
+  out.list = read.description;
+  out.summary = "Checking\u2026";
+  out.bar = 0;
+  out.focus = CheckWheelFocus::stop;
+  return out;
+}
+
+CheckWheelOutcome check_wheel_stop(CheckWheelModel& model) {
+  model.stopping = model.running;
+  return {};
+}
+
+CheckWheelOutcome check_wheel_poll(const CheckProgress& progress) {
+  CheckWheelOutcome out;
+  const std::uint64_t total = progress.total.load(), done = progress.done.load();
+  if (total > 0) out.bar = static_cast<int>(std::min<std::uint64_t>(1000, done * 1000 / total));
+  return out;
+}
+
+CheckWheelOutcome check_wheel_finish(CheckWheelModel& model, const WheelCheckResult& result) {
+  CheckWheelOutcome out;
+  model.running = model.stopping = false;
+  out.summary = check_summary_text(result);
+  out.focus = CheckWheelFocus::check;
+  if (!result.complete) {
+    out.bar = 0;
+    return out;
+  }
+  out.bar = 1000;
+  model.rows = check_rows_grid(result);
+  model.rows.set_col_width_factor(1, 1.2);
+  model.rows.set_col_width_factor(2, 1.2);
+  model.holes = check_holes_grid(result, model.set_numbers);
+  model.holes.set_col_width_factor(1, 1.6);
+  model.export_holes = model.holes.rows() > 1;
+  out.grids = true;
+  return out;
+}
+
 }  // namespace ds

@@ -9,8 +9,9 @@
 //   Make a Wheel: cmdStart  make_wheel_run     cmdStop    make_wheel_stop
 //                 the timer make_wheel_poll    finished   make_wheel_finish
 //                 cmdSave   make_wheel_save
-//   Check a Wheel: cmdOpen  read_ticket_list   cmdCheck   check_wheel_start
-//                 result    check_rows_grid, check_holes_grid, check_summary_text
+//   Check a Wheel: cmdOpen  check_wheel_open   cmdUseSet  check_wheel_use_tset
+//                 cmdCheck  check_wheel_run    cmdStop    check_wheel_stop
+//                 the timer check_wheel_poll   finished   check_wheel_finish
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -138,7 +139,7 @@ struct TicketListRead : Outcome {
 // numbers (the text of the set box) or as positions.
 TicketListRead read_ticket_list(std::string_view bytes, std::string_view set_text);
 
-enum class CheckWheelFocus { none, t, m, count };
+enum class CheckWheelFocus { none, t, m, set, open, check, stop, count };
 struct CheckWheelStart : FocusOutcome<CheckWheelFocus> {
   using Focus = CheckWheelFocus;
   bool start = false;
@@ -160,5 +161,48 @@ TextGrid check_holes_grid(const WheelCheckResult& result, const std::vector<int>
 // The sentence over the holes: whether the guarantee holds, how many holes, how
 // many of them are listed.
 std::string check_summary_text(const WheelCheckResult& result);
+
+// Everything the Check a Wheel window holds apart from its widgets, its thread
+// and its timer. The boxes and buttons are on while no check runs, Stop while
+// one runs and was not stopped, Export while holes are listed.
+struct CheckWheelModel {
+  std::string file;              // the list opened, as its name was shown
+  std::string bytes;             // its bytes, read again at each check with the set's numbers
+  Wheel wheel;                   // the tickets of the check running or run last
+  std::vector<int> set_numbers;  // the set's numbers of that check
+  bool running = false, stopping = false;
+  bool export_holes = false;                                  // cmdExport
+  TextGrid rows = check_rows_grid(WheelCheckResult{});        // msfRows
+  TextGrid holes = check_holes_grid(WheelCheckResult{}, {});  // msfHoles
+};
+
+// What the Check a Wheel handlers return; unset: the control keeps its text.
+// With `start`, the thread checks the model's wheel for t if m.
+struct CheckWheelOutcome : CheckWheelStart {
+  std::optional<std::string> list;            // lblList (its tooltip the model's file)
+  std::optional<std::string> set_text;        // txtSet
+  std::optional<std::string> t_text, m_text;  // txtT, txtM
+  std::optional<std::string> summary;         // lblSummary
+  std::optional<int> bar;                     // prgCheck, in thousandths
+  bool grids = false;                         // msfRows and msfHoles show the model's anew
+};
+
+// cmdOpen, with the file chosen (`file` as the dialog gave it): read whole and
+// taken as a ticket list with the set's numbers (read_ticket_list); the grids
+// are cleared and a Wheels file's guarantee fills T and M.
+CheckWheelOutcome check_wheel_open(CheckWheelModel& model, const std::string& file,
+                                   std::string_view set_text);
+// cmdUseSet: the numbers of the targeted set chosen, or the message to choose one.
+CheckWheelOutcome check_wheel_use_tset(const AppState& state);
+// cmdCheck (or Enter in T or M): the list read again with the set's numbers,
+// then check_wheel_start; with `start` the check runs.
+CheckWheelOutcome check_wheel_run(CheckWheelModel& model, std::string_view set_text, std::string_view t_text,
+                                  std::string_view m_text);
+// cmdStop: the check is asked to end; nothing of it will be shown.
+CheckWheelOutcome check_wheel_stop(CheckWheelModel& model);
+// The timer: the cases walked of all.
+CheckWheelOutcome check_wheel_poll(const CheckProgress& progress);
+// The check ended: the summary and, when it was not stopped, the grids.
+CheckWheelOutcome check_wheel_finish(CheckWheelModel& model, const WheelCheckResult& result);
 
 }  // namespace ds

@@ -280,6 +280,13 @@ TEST(CheckWheel, ReadingChecksAndTheGridsOfAWheelWithTwoHoles) {
   EXPECT_NE(check_summary_text(capped).find("the first 2 are listed"), std::string::npos);
   capped.complete = false;
   EXPECT_NE(check_summary_text(capped).find("stopped"), std::string::npos);
+
+  // cmdUseSet: the numbers of the targeted set chosen, in its order, or the message to choose one.
+  AppState s;
+  EXPECT_EQ(check_wheel_use_tset(s).message, "Please select a Targeted Set in the 'Targeted Sets' window.");
+  s.tset_size = 3;
+  s.tset_numbers[1] = 41, s.tset_numbers[2] = 7, s.tset_numbers[3] = 12, s.tset_numbers[4] = 9;
+  EXPECT_EQ(check_wheel_use_tset(s).set_text.value_or(""), "41 7 12");
 }
 
 }  // namespace
