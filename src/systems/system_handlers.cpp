@@ -4,6 +4,7 @@
 
 #include "shell/fields.h"
 #include "shell/files.h"
+#include "shell/game.h"
 #include "shell/numbers.h"
 #include "systems/catalogue.h"
 #include "tsets/set_files.h"
@@ -370,20 +371,73 @@ std::string system_print_html(const ShownSystem& shown, const TextGrid& grid) {
   return h;
 }
 
-ChooseSystemResult choose_system(std::string_view list_text, AppState& state, TextGrid& results,
-                                 TextGrid& tickets) {
-  ChooseSystemResult r;
-  fill_results(list_text, state, results);
-  r.rows_note = published_rows_note(list_text);
+SecondPoolRow second_pool_row(const SystemModel& model, const AppState& state) {
+  SecondPoolRow row;
+  row.shown = state.lotto.second_n > 0;
+  row.pool = state.lotto.second_pool;
+  row.picks = numbers_text(state.second_picks);
+  row.plays_shown = row.shown && model.shown && !model.shown->plays_text.empty();
+  return row;
+}
+
+SystemOutcome system_refresh(SystemModel& model, const AppState& state) {
+  SystemOutcome out;
+  std::vector<std::string> wheels = system_listing(state.app_folder).wheels;
+  if (wheels != model.wheels) {
+    model.wheels = std::move(wheels);
+    out.wheels = model.wheels;
+  }
+  out.second_row = second_pool_row(model, state);
+  return out;
+}
+
+SystemOutcome system_open(SystemModel& model, const AppState& state) {
+  SystemOutcome out = system_refresh(model, state);
+  const SystemLoadOutcome load = system_window_load(state);
+  static_cast<Outcome&>(out) = load;
+  out.tset_label = load.tset_label;
+  out.lotto_label = load.lotto_label;
+  return out;
+}
+
+SystemOutcome choose_system(SystemModel& model, std::string_view list_text, AppState& state) {
+  SystemOutcome out;
+  fill_results(list_text, state, model.results);
+  out.results = true;
+  model.rows_note = published_rows_note(list_text);
   state.system_id = std::string(list_text);
-  const FillSystemOutcome fill = fill_system(list_text, state, tickets, ticket_file_path(state.app_folder));
-  if (fill.status == FillSystemStatus::shown) r.shown = fill.shown;
+  const FillSystemOutcome fill =
+      fill_system(list_text, state, model.tickets, ticket_file_path(state.app_folder));
+  if (fill.status == FillSystemStatus::shown) {
+    model.shown = fill.shown;
+    out.tickets = true;
+    out.tset_label = fill.shown.tset_name;
+  }
   if (names_made_wheel(list_text, state.app_folder)) {
     const PlayedLookup wheel = find_played_system(list_text, state.app_folder);
-    if (wheel.found) r.rows_note = wheel_note(wheel.played);
+    if (wheel.found) model.rows_note = wheel_note(wheel.played);
   }
-  r.message = fill.message;
-  return r;
+  out.message = fill.message;
+  return out;
+}
+
+SystemOutcome take_second_picks(SystemModel& model, std::string_view typed, std::string_view list_text,
+                                AppState& state) {
+  SystemOutcome out;
+  const SecondPicks picks = parse_second_picks(typed, state.lotto);
+  if (!picks.ok) {
+    if (trim_blanks(typed).empty() && state.second_picks.empty()) return out;
+    out.message = picks.message;
+    out.focus = SystemFocus::second;
+    return out;
+  }
+  out.second_text = numbers_text(picks.numbers);
+  if (picks.numbers == state.second_picks) return out;
+  state.second_picks = picks.numbers;
+  if (list_text.empty()) return out;
+  SystemOutcome again = choose_system(model, list_text, state);
+  again.second_text = out.second_text;
+  return again;
 }
 
 PrintOutcome print_system(const std::optional<ShownSystem>& shown, const TextGrid& tickets) {
@@ -395,6 +449,12 @@ PrintOutcome print_system(const std::optional<ShownSystem>& shown, const TextGri
   else
     r.html = system_print_html(*shown, tickets);
   return r;
+}
+
+PrintOutcome print_system(const SystemModel& model) { return print_system(model.shown, model.tickets); }
+
+std::string system_export_name(const SystemModel& model) {
+  return "system-" + (model.shown ? model.shown->system_id : std::string("tickets")) + ".csv";
 }
 
 }  // namespace ds

@@ -1,10 +1,13 @@
 #pragma once
-// Decisions of the Systems window: the checks when it opens, the list of systems,
-// the guaranteed-results grid, the ticket grid with its cost, the ticket file and
-// the printed ticket list. The window only shows what these return. One handler
-// per control:
-//   opening the window  system_window_load   cmbList   choose_system
-//   cmdPrint (Ctrl+P)   print_system
+// Decisions of the Systems window, over its model (SystemModel) and the texts of
+// its controls: the checks when it opens, the list of systems and made wheels,
+// the guaranteed-results grid, the ticket grid with its cost, the second-pool
+// numbers, the ticket file and the printed ticket list. Each handler changes the
+// model and returns a SystemOutcome; the window only reads its controls, calls
+// one of these and shows the model and the outcome. One handler per control:
+//   opening the window  system_open        brought forward  system_refresh (second_pool_row)
+//   cmbList             choose_system      txtSecond        take_second_picks
+//   cmdPrint (Ctrl+P)   print_system       cmdExport        system_export_name
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -162,18 +165,68 @@ inline constexpr std::string_view nothing_to_print_message =
 
 // ---- The window's handlers ----
 
+// Everything the Systems window holds apart from its widgets.
+struct SystemModel {
+  TextGrid results;                  // msfResults
+  TextGrid tickets;                  // msfSystem
+  std::string rows_note;             // lblRowsNote, hidden when ""
+  std::optional<ShownSystem> shown;  // what msfSystem shows: lblCost, lblPlays, the printout
+  std::vector<std::string> wheels;   // the made wheels listed after the catalogue
+  SystemModel() { system_start_grids(results, tickets); }
+};
+
+// The second-pool row, shown only for a game with a second pool.
+struct SecondPoolRow {
+  bool shown = false;
+  int pool = 0;              // the numbers run from 1 to pool (Label6)
+  std::string picks;         // txtSecond, unless the user is typing in it
+  bool plays_shown = false;  // lblPlays: the plays of the tickets shown
+};
+
+// The row for the chosen lotto and the tickets of the model.
+SecondPoolRow second_pool_row(const SystemModel& model, const AppState& state);
+
+enum class SystemFocus { none, second, count };
+
+// What every Systems handler returns: the common part, the control to focus,
+// and what the window shows anew (unset or false: the controls keep theirs).
+struct SystemOutcome : FocusOutcome<SystemFocus> {
+  std::optional<std::string> tset_label, lotto_label;  // lblTset, lblLotto
+  std::optional<std::vector<std::string>> wheels;      // the model's made wheels, listed anew
+  std::optional<SecondPoolRow> second_row;
+  std::optional<std::string> second_text;  // txtSecond: the numbers as taken
+  bool results = false;                    // msfResults and lblRowsNote show the model anew
+  bool tickets = false;                    // msfSystem, lblCost and lblPlays show the model anew
+};
+
+// Brought forward (and when it opens): the made wheels of the Wheels folder,
+// listed anew only when they changed (a wheel saved meanwhile), and the
+// second-pool row of the chosen lotto.
+SystemOutcome system_refresh(SystemModel& model, const AppState& state);
+
+// The window opens: system_refresh, then the checks of system_window_load.
+SystemOutcome system_open(SystemModel& model, const AppState& state);
+
 // cmbList: the guaranteed results of the chosen system and the note under them,
 // the system id the other windows use, then fill_system with the ticket file of
-// the application folder.
-struct ChooseSystemResult : Outcome {
-  std::string rows_note;             // lblRowsNote's text; hidden when ""
-  std::optional<ShownSystem> shown;  // set when msfSystem and lblCost show new tickets
-};
-ChooseSystemResult choose_system(std::string_view list_text, AppState& state, TextGrid& results,
-                                 TextGrid& tickets);
+// the application folder; tickets that fit become the model's.
+SystemOutcome choose_system(SystemModel& model, std::string_view list_text, AppState& state);
+
+// txtSecond (Enter or leaving it), with the system chosen in cmbList ("" for
+// none): numbers that cannot be played are refused with a message and the box
+// keeps the focus (an empty box is let be while none are picked); the numbers
+// taken are shown in order and, when they changed, the chosen system is shown
+// again with them.
+SystemOutcome take_second_picks(SystemModel& model, std::string_view typed, std::string_view list_text,
+                                AppState& state);
 
 // cmdPrint: the page of the tickets on screen (`shown`, the ticket grid), or a
 // message when there are none.
 PrintOutcome print_system(const std::optional<ShownSystem>& shown, const TextGrid& tickets);
+PrintOutcome print_system(const SystemModel& model);
+
+// cmdExport: the file name offered, "system-10_3_6.csv" ("system-tickets.csv"
+// before any tickets are shown).
+std::string system_export_name(const SystemModel& model);
 
 }  // namespace ds

@@ -5,6 +5,7 @@
 
 #include "shell/fields.h"
 #include "shell/files.h"
+#include "shell/game.h"
 #include "shell/numbers.h"
 #include "systems/catalogue.h"
 #include "systems/played_system.h"
@@ -165,6 +166,87 @@ std::string save_made_wheel(const std::filesystem::path& app_folder, const std::
   return {};
 }
 
+MakeWheelOutcome make_wheel_run(MakeWheelModel& model, const MakeWheelForm& form) {
+  MakeWheelOutcome out;
+  if (model.running) return out;
+  static_cast<MakeWheelStart&>(out) = make_wheel_start(form);
+  if (!out.request) return out;
+  model.request = *out.request;
+  model.running = true;
+  model.stopping = false;
+  model.wheel.reset();
+  model.tickets = wheel_ticket_grid(Wheel{});
+  out.tickets = true;
+  out.result = out.bound = out.catalogue = out.name = "";
+  out.bar = 0;
+  out.progress = make_wheel_progress_text(0, -1, 0);
+  out.focus = MakeWheelFocus::stop;
+  return out;
+}
+
+MakeWheelOutcome make_wheel_stop(MakeWheelModel& model) {
+  MakeWheelOutcome out;
+  if (!model.running) return out;
+  model.stopping = true;
+  out.progress = "Stopping\u2026";
+  return out;
+}
+
+MakeWheelOutcome make_wheel_poll(const MakeWheelModel& model, const MakeProgress& p) {
+  MakeWheelOutcome out;
+  const double seconds = p.seconds.load();
+  const double limit = std::max(1.0, model.request.seconds);
+  out.bar = static_cast<int>(std::clamp(seconds / limit, 0.0, 1.0) * 1000);
+  if (!model.stopping)
+    out.progress = make_wheel_progress_text(p.best_size.load(), p.uncovered.load(), seconds);
+  return out;
+}
+
+MakeWheelOutcome make_wheel_finish(MakeWheelModel& model, std::optional<Wheel> result, double seconds) {
+  MakeWheelOutcome out;
+  const bool stopped = model.stopping;
+  model.running = model.stopping = false;
+  model.wheel = std::move(result);
+  out.bar = 1000;
+  if (!model.wheel) {
+    out.progress = make_wheel_progress_text(0, -1, seconds);
+    out.result = stopped ? "The search was stopped before a complete wheel was found."
+                         : "No complete wheel was found in the time given. Give the search more seconds.";
+    out.focus = MakeWheelFocus::start;
+    return out;
+  }
+  const Wheel& w = *model.wheel;
+  out.progress = make_wheel_progress_text(static_cast<int>(w.tickets.size()), -1, seconds);
+  MakeWheelSummary s = make_wheel_summary(w);
+  out.result = std::move(s.result);
+  out.bound = std::move(s.bound);
+  out.catalogue = std::move(s.catalogue);
+  model.tickets = wheel_ticket_grid(w);
+  out.tickets = true;
+  out.name = save_wheel_name(w);
+  out.focus = MakeWheelFocus::save;
+  return out;
+}
+
+MakeWheelOutcome make_wheel_save(MakeWheelModel& model, std::string_view name_text,
+                                 const std::filesystem::path& app_folder, const AskUser& ask) {
+  MakeWheelOutcome out;
+  if (!model.wheel || model.running) return out;
+  const WheelNameCheck name = check_wheel_name(name_text);
+  out.message = name.message;
+  out.focus = MakeWheelFocus::name;
+  if (!name.message.empty()) return out;
+  if (file_exists(made_wheel_path(app_folder, name.name)) &&
+      (!ask || ask({"A wheel named " + name.name + " is already saved. Replace it?", {"Replace"}}) != 0))
+    return out;
+  out.focus = MakeWheelFocus::none;
+  out.message = save_made_wheel(app_folder, name.name, *model.wheel);
+  if (!out.message.empty()) return out;
+  out.name = name.name;
+  out.status = "Saved as " + name.name + "; the Systems window lists it under Made wheels.";
+  return out;
+}
+
 // ---- Check a Wheel ----
 
 std::optional<std::vector<int>> parse_set_numbers(std::string_view text) {
@@ -302,6 +384,110 @@ std::string check_summary_text(const WheelCheckResult& r) {
                   ")";
   if (r.holes.size() < r.hole_count) s += "; the first " + std::to_string(r.holes.size()) + " are listed";
   return s + ".";
+}
+
+CheckWheelOutcome check_wheel_open(CheckWheelModel& model, const std::string& file,
+                                   std::string_view set_text) {
+  CheckWheelOutcome out;
+  if (model.running) return out;
+  const std::optional<std::string> bytes = read_file(file, 64u * 1024u * 1024u);
+  if (!bytes) {
+    out.message = "The file \"" + file + "\" cannot be read.";
+    return out;
+  }
+  const TicketListRead read = read_ticket_list(*bytes, set_text);
+  if (!read.ok) {
+    out.message = read.message;
+    out.focus = CheckWheelFocus::set;
+    return out;
+  }
+  model.file = file;
+  model.bytes = *bytes;
+  model.rows = check_rows_grid(WheelCheckResult{});
+  model.holes = check_holes_grid(WheelCheckResult{}, {});
+  model.export_holes = false;
+  out.grids = true;
+  out.list = read.description;
+  out.t_text = read.t_text;
+  out.m_text = read.m_text;
+  out.summary = "";
+  out.bar = 0;
+  out.focus = CheckWheelFocus::check;
+  return out;
+}
+
+CheckWheelOutcome check_wheel_use_tset(const AppState& state) {
+  CheckWheelOutcome out;
+  std::vector<int> numbers;
+  for (int p = 1; p <= state.tset_size && p < static_cast<int>(state.tset_numbers.size()); ++p)
+    if (state.tset_numbers[p] > 0) numbers.push_back(state.tset_numbers[p]);
+  if (numbers.empty())
+    out.message = messages().select_tset;
+  else
+    out.set_text = numbers_text(numbers);
+  return out;
+}
+
+CheckWheelOutcome check_wheel_run(CheckWheelModel& model, std::string_view set_text, std::string_view t_text,
+                                  std::string_view m_text) {
+  CheckWheelOutcome out;
+  if (model.running) return out;
+  const bool opened = !model.bytes.empty();
+  TicketListRead read;
+  if (opened) {
+    read = read_ticket_list(model.bytes, set_text);
+    if (!read.ok) {
+      out.message = read.message;
+      out.focus = CheckWheelFocus::set;
+      return out;
+    }
+  }
+  static_cast<CheckWheelStart&>(out) = check_wheel_start(opened ? &read.wheel : nullptr, t_text, m_text);
+  if (!out.start) {
+    if (!opened) out.focus = CheckWheelFocus::open;
+    return out;
+  }
+  model.wheel = std::move(read.wheel);
+  model.set_numbers = parse_set_numbers(set_text).value_or(std::vector<int>{});
+  model.running = true;
+  model.stopping = false;
+  out.list = read.description;
+  out.summary = "Checking\u2026";
+  out.bar = 0;
+  out.focus = CheckWheelFocus::stop;
+  return out;
+}
+
+CheckWheelOutcome check_wheel_stop(CheckWheelModel& model) {
+  model.stopping = model.running;
+  return {};
+}
+
+CheckWheelOutcome check_wheel_poll(const CheckProgress& progress) {
+  CheckWheelOutcome out;
+  const std::uint64_t total = progress.total.load(), done = progress.done.load();
+  if (total > 0) out.bar = static_cast<int>(std::min<std::uint64_t>(1000, done * 1000 / total));
+  return out;
+}
+
+CheckWheelOutcome check_wheel_finish(CheckWheelModel& model, const WheelCheckResult& result) {
+  CheckWheelOutcome out;
+  model.running = model.stopping = false;
+  out.summary = check_summary_text(result);
+  out.focus = CheckWheelFocus::check;
+  if (!result.complete) {
+    out.bar = 0;
+    return out;
+  }
+  out.bar = 1000;
+  model.rows = check_rows_grid(result);
+  model.rows.set_col_width_factor(1, 1.2);
+  model.rows.set_col_width_factor(2, 1.2);
+  model.holes = check_holes_grid(result, model.set_numbers);
+  model.holes.set_col_width_factor(1, 1.6);
+  model.export_holes = model.holes.rows() > 1;
+  out.grids = true;
+  return out;
 }
 
 }  // namespace ds

@@ -1,10 +1,17 @@
 #pragma once
-// Decisions of the Make a Wheel and Check a Wheel windows. The windows run the
-// maker and the check on a thread of their own and show what these return.
-//   Make a Wheel: cmdStart  make_wheel_start   the timer  make_wheel_progress_text
-//                 result    make_wheel_summary cmdSave    save_wheel_name, save_made_wheel
-//   Check a Wheel: cmdOpen  read_ticket_list   cmdCheck   check_wheel_start
-//                 result    check_rows_grid, check_holes_grid, check_summary_text
+// Decisions of the Make a Wheel and Check a Wheel windows, over their models
+// (MakeWheelModel, CheckWheelModel) and the texts of their boxes. Each handler
+// changes the model and returns an outcome; the window only reads its boxes,
+// calls one of these and shows the model and the outcome. The windows run the
+// maker and the check on a thread of their own (the thread's progress is read by
+// a timer); what a finished run leaves is decided here too. One handler per
+// control:
+//   Make a Wheel: cmdStart  make_wheel_run     cmdStop    make_wheel_stop
+//                 the timer make_wheel_poll    finished   make_wheel_finish
+//                 cmdSave   make_wheel_save
+//   Check a Wheel: cmdOpen  check_wheel_open   cmdUseSet  check_wheel_use_tset
+//                 cmdCheck  check_wheel_run    cmdStop    check_wheel_stop
+//                 the timer check_wheel_poll   finished   check_wheel_finish
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -12,6 +19,7 @@
 #include <vector>
 
 #include "shell/app_state.h"
+#include "shell/file_guard.h"
 #include "shell/grid.h"
 #include "shell/outcome.h"
 #include "wheels/wheel_check.h"
@@ -27,8 +35,9 @@ struct MakeWheelForm {
   std::string v, k, t, m, seconds, seed;
 };
 
-// The box that takes the focus after a refusal.
-enum class MakeWheelFocus { none, v, k, t, m, seconds, seed, count };
+// The control that takes the focus: the box at fault after a refusal, Stop
+// while a search runs, then Save (or Start when no wheel was found).
+enum class MakeWheelFocus { none, v, k, t, m, seconds, seed, start, stop, name, save, count };
 
 // The boxes as the window first shows them: a set of 10 numbers, the chosen
 // lotto's ticket size (6 when none is chosen or it is outside 3..7), the
@@ -76,6 +85,42 @@ WheelNameCheck check_wheel_name(std::string_view typed);
 std::string save_made_wheel(const std::filesystem::path& app_folder, const std::string& name,
                             const Wheel& wheel);
 
+// Everything the Make a Wheel window holds apart from its widgets, its thread
+// and its timer. The window shows it after each handler: the boxes and Start
+// are on while no search runs, Stop while one runs and was not stopped, the
+// name and Save while a wheel is made and no search runs.
+struct MakeWheelModel {
+  MakeRequest request;         // of the search running or run last
+  bool running = false;        // a search runs
+  bool stopping = false;       // Stop was pressed: the search ends with the best wheel so far
+  std::optional<Wheel> wheel;  // the wheel made last, which Save writes
+  TextGrid tickets = wheel_ticket_grid(Wheel{});  // msfTickets: its tickets
+};
+
+// What the Make a Wheel handlers return; unset: the control keeps its text.
+struct MakeWheelOutcome : MakeWheelStart {
+  std::optional<std::string> progress, result, bound, catalogue;  // lblProgress ... lblCatalogue
+  std::optional<std::string> name;                                // txtName
+  std::optional<int> bar;                                         // prgSearch, in thousandths
+  bool tickets = false;                                           // msfTickets shows the model's anew
+};
+
+// cmdStart (or Enter in a box): make_wheel_start; once the boxes pass, the
+// model's wheel and texts are cleared and `request` is the search to run.
+MakeWheelOutcome make_wheel_run(MakeWheelModel& model, const MakeWheelForm& form);
+// cmdStop: the search is asked to end; it keeps the best complete wheel.
+MakeWheelOutcome make_wheel_stop(MakeWheelModel& model);
+// The timer: how far the search got (the time against the seconds asked).
+MakeWheelOutcome make_wheel_poll(const MakeWheelModel& model, const MakeProgress& progress);
+// The search ended after `seconds` with `result` (none when no complete wheel
+// was found): the wheel, its summary and tickets, the name offered for saving.
+MakeWheelOutcome make_wheel_finish(MakeWheelModel& model, std::optional<Wheel> result, double seconds);
+// cmdSave (or Enter in txtName): check_wheel_name, then, when a wheel of that
+// name is saved already, `ask` whether to replace it (anything but Replace
+// keeps it), then save_made_wheel; the status line says where it went.
+MakeWheelOutcome make_wheel_save(MakeWheelModel& model, std::string_view name_text,
+                                 const std::filesystem::path& app_folder, const AskUser& ask);
+
 // ---- Check a Wheel ----
 
 // The numbers of the set typed by the user ("3 17 22" or "3,17,22"): empty text
@@ -94,7 +139,7 @@ struct TicketListRead : Outcome {
 // numbers (the text of the set box) or as positions.
 TicketListRead read_ticket_list(std::string_view bytes, std::string_view set_text);
 
-enum class CheckWheelFocus { none, t, m, count };
+enum class CheckWheelFocus { none, t, m, set, open, check, stop, count };
 struct CheckWheelStart : FocusOutcome<CheckWheelFocus> {
   using Focus = CheckWheelFocus;
   bool start = false;
@@ -116,5 +161,48 @@ TextGrid check_holes_grid(const WheelCheckResult& result, const std::vector<int>
 // The sentence over the holes: whether the guarantee holds, how many holes, how
 // many of them are listed.
 std::string check_summary_text(const WheelCheckResult& result);
+
+// Everything the Check a Wheel window holds apart from its widgets, its thread
+// and its timer. The boxes and buttons are on while no check runs, Stop while
+// one runs and was not stopped, Export while holes are listed.
+struct CheckWheelModel {
+  std::string file;              // the list opened, as its name was shown
+  std::string bytes;             // its bytes, read again at each check with the set's numbers
+  Wheel wheel;                   // the tickets of the check running or run last
+  std::vector<int> set_numbers;  // the set's numbers of that check
+  bool running = false, stopping = false;
+  bool export_holes = false;                                  // cmdExport
+  TextGrid rows = check_rows_grid(WheelCheckResult{});        // msfRows
+  TextGrid holes = check_holes_grid(WheelCheckResult{}, {});  // msfHoles
+};
+
+// What the Check a Wheel handlers return; unset: the control keeps its text.
+// With `start`, the thread checks the model's wheel for t if m.
+struct CheckWheelOutcome : CheckWheelStart {
+  std::optional<std::string> list;            // lblList (its tooltip the model's file)
+  std::optional<std::string> set_text;        // txtSet
+  std::optional<std::string> t_text, m_text;  // txtT, txtM
+  std::optional<std::string> summary;         // lblSummary
+  std::optional<int> bar;                     // prgCheck, in thousandths
+  bool grids = false;                         // msfRows and msfHoles show the model's anew
+};
+
+// cmdOpen, with the file chosen (`file` as the dialog gave it): read whole and
+// taken as a ticket list with the set's numbers (read_ticket_list); the grids
+// are cleared and a Wheels file's guarantee fills T and M.
+CheckWheelOutcome check_wheel_open(CheckWheelModel& model, const std::string& file,
+                                   std::string_view set_text);
+// cmdUseSet: the numbers of the targeted set chosen, or the message to choose one.
+CheckWheelOutcome check_wheel_use_tset(const AppState& state);
+// cmdCheck (or Enter in T or M): the list read again with the set's numbers,
+// then check_wheel_start; with `start` the check runs.
+CheckWheelOutcome check_wheel_run(CheckWheelModel& model, std::string_view set_text, std::string_view t_text,
+                                  std::string_view m_text);
+// cmdStop: the check is asked to end; nothing of it will be shown.
+CheckWheelOutcome check_wheel_stop(CheckWheelModel& model);
+// The timer: the cases walked of all.
+CheckWheelOutcome check_wheel_poll(const CheckProgress& progress);
+// The check ended: the summary and, when it was not stopped, the grids.
+CheckWheelOutcome check_wheel_finish(CheckWheelModel& model, const WheelCheckResult& result);
 
 }  // namespace ds

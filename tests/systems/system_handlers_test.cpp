@@ -277,6 +277,17 @@ TEST_F(TicketFileTest, SecondPoolPlaysEveryTicketWithEachPickedNumber) {
   EXPECT_EQ(read.wheel.tickets.size(), 22u);
   EXPECT_EQ(read.wheel.k, 5);
 
+  // txtSecond: new picks show the chosen system again with them; the same picks
+  // change nothing; an empty box is let be only while none are picked.
+  s.app_folder = dir.path();
+  SystemModel m;
+  EXPECT_FALSE(take_second_picks(m, " 19 4 ", "11_3_5", s).tickets);
+  const SystemOutcome again = take_second_picks(m, "7", "11_3_5", s);
+  EXPECT_EQ(again.second_text.value_or("") + "/" + m.tickets.cell(22, 2), "7/7");
+  EXPECT_EQ(take_second_picks(m, "", "11_3_5", s).focus, SystemFocus::second);
+  s.second_picks.clear();
+  EXPECT_EQ(take_second_picks(m, " ", "11_3_5", s).message, "");
+
   // A 7-number game: no system of the list fits, and the choice says so.
   s = chosen_state(10, 7);
   out = fill_system("10_3_6", s, grid, file);

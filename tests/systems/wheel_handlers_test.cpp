@@ -103,14 +103,14 @@ TEST(MadeWheels, SystemsWindowShowsAWheelAndProfitabilityCountsItsTickets) {
   s.tset_size = 10;
   const int set[] = {41, 17, 5, 46, 12, 22, 4, 21, 35, 38};
   for (int p = 1; p <= 10; ++p) s.tset_numbers[p] = static_cast<std::int16_t>(set[p - 1]);
-  TextGrid results, tickets;
-  ChooseSystemResult r = choose_system("a4if6", s, results, tickets);
+  SystemModel m;
+  SystemOutcome r = choose_system(m, "a4if6", s);
   EXPECT_EQ(r.message, "");
-  ASSERT_TRUE(r.shown);
+  ASSERT_TRUE(r.tickets && m.shown);
   // The tickets, cost, rows and ticket file on screen are the window test's; here
   // what the print and Average Profitability make of them.
   EXPECT_EQ(s.wheel_tickets, 3);
-  const std::string page = system_print_html(*r.shown, tickets);
+  const std::string page = system_print_html(*m.shown, m.tickets);
   EXPECT_NE(page.find("<h2>Wheel a4if6</h2>"), std::string::npos);
   EXPECT_NE(
       page.find("Whenever at least 6 of the winning numbers lie among the 10 numbers of the targeted set, "
@@ -128,17 +128,17 @@ TEST(MadeWheels, SystemsWindowShowsAWheelAndProfitabilityCountsItsTickets) {
   EXPECT_NEAR(std::stod(*p.profitability), h6 * 3000 * 3 / 210.0 / 9 - 1, 1e-6);
 
   // A wheel for another size leaves the tickets and says why; a system resets the count.
-  r = choose_system("fano", s, results, tickets);
-  EXPECT_FALSE(r.shown);
+  r = choose_system(m, "fano", s);
+  EXPECT_FALSE(r.tickets);
   EXPECT_EQ(
       r.message,
       "The wheel fano is for 7 numbers with 3 numbers per ticket; the targeted set has 10 numbers and the "
       "lotto draws 6. The tickets shown are still those chosen before.");
-  EXPECT_EQ(tickets.rows(), 4);
+  EXPECT_EQ(m.tickets.rows(), 4);
   EXPECT_EQ(s.wheel_tickets, 7);  // its results are on screen
-  choose_system("10_3_6", s, results, tickets);
+  choose_system(m, "10_3_6", s);
   EXPECT_EQ(s.wheel_tickets, 0);
-  EXPECT_EQ(tickets.rows(), 11);
+  EXPECT_EQ(m.tickets.rows(), 11);
 }
 
 TEST(MakeWheel, BoxesCheckedInOrderWithTheFocusOnTheBox) {
@@ -221,6 +221,16 @@ TEST(MakeWheel, ProgressSummaryNamesAndSaving) {
   EXPECT_EQ(made_wheel_names(dir.path()), std::vector<std::string>{"mine"});
   EXPECT_EQ(save_wheel_name(w) + ".txt", wheel_file_name(w));
   EXPECT_EQ(wheel_ticket_grid(w).cell(3, 0) + ":" + wheel_ticket_grid(w).cell(3, 1), "N3:4 5 6 7 8 10");
+
+  // A search that ends without a complete wheel says whether Stop or the time ended it.
+  MakeWheelModel model;
+  model.running = model.stopping = true;
+  const MakeWheelOutcome stopped = make_wheel_finish(model, std::nullopt, 3);
+  EXPECT_EQ(stopped.result.value_or(""), "The search was stopped before a complete wheel was found.");
+  EXPECT_EQ(stopped.focus, MakeWheelFocus::start);
+  model.running = true;
+  EXPECT_NE(make_wheel_finish(model, std::nullopt, 3).result.value_or("").find("more seconds"),
+            std::string::npos);
 }
 
 TEST(CheckWheel, ReadingChecksAndTheGridsOfAWheelWithTwoHoles) {
@@ -270,6 +280,13 @@ TEST(CheckWheel, ReadingChecksAndTheGridsOfAWheelWithTwoHoles) {
   EXPECT_NE(check_summary_text(capped).find("the first 2 are listed"), std::string::npos);
   capped.complete = false;
   EXPECT_NE(check_summary_text(capped).find("stopped"), std::string::npos);
+
+  // cmdUseSet: the numbers of the targeted set chosen, in its order, or the message to choose one.
+  AppState s;
+  EXPECT_EQ(check_wheel_use_tset(s).message, "Please select a Targeted Set in the 'Targeted Sets' window.");
+  s.tset_size = 3;
+  s.tset_numbers[1] = 41, s.tset_numbers[2] = 7, s.tset_numbers[3] = 12, s.tset_numbers[4] = 9;
+  EXPECT_EQ(check_wheel_use_tset(s).set_text.value_or(""), "41 7 12");
 }
 
 }  // namespace

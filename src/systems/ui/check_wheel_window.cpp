@@ -13,12 +13,12 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "shell/files.h"
 #include "shell/ui/app.h"
 #include "shell/ui/apply_outcome.h"
 #include "shell/ui/dialogs.h"
 #include "shell/ui/grid_export.h"
 #include "shell/ui/grid_view.h"
+#include "shell/ui/translation.h"
 #include "systems/ui/wheel_controls.h"
 
 namespace ds::ui {
@@ -63,11 +63,9 @@ CheckWheelWindow::CheckWheelWindow() {
   cmd_export_->setToolTip(tr("Save the holes listed as a CSV file"));
   cmd_export_->setEnabled(false);
 
-  rows_ = check_rows_grid(WheelCheckResult{});
-  holes_ = check_holes_grid(WheelCheckResult{}, {});
-  msf_rows_ = new GridView(&rows_, true, central);
+  msf_rows_ = new GridView(&model_.rows, true, central);
   msf_rows_->setObjectName(QStringLiteral("msfRows"));
-  msf_holes_ = new GridView(&holes_, true, central);
+  msf_holes_ = new GridView(&model_.holes, true, central);
   msf_holes_->setObjectName(QStringLiteral("msfHoles"));
   msf_holes_->horizontalHeader()->setStretchLastSection(true);
   msf_rows_->refresh();
@@ -139,19 +137,9 @@ CheckWheelWindow::CheckWheelWindow() {
   connect(cmd_check_, &QPushButton::clicked, this, &CheckWheelWindow::check);
   connect(cmd_stop_, &QPushButton::clicked, this, &CheckWheelWindow::stop);
   for (QLineEdit* e : {txt_t_, txt_m_}) connect(e, &QLineEdit::returnPressed, this, &CheckWheelWindow::check);
-  connect(cmd_use_set_, &QPushButton::clicked, this, [this] {
-    const AppState& s = state();
-    QStringList numbers;
-    for (int p = 1; p <= s.tset_size && p < static_cast<int>(s.tset_numbers.size()); ++p)
-      if (s.tset_numbers[p] > 0) numbers << QString::number(s.tset_numbers[p]);
-    if (numbers.isEmpty()) {
-      show_message(this, messages().select_tset);
-      return;
-    }
-    txt_set_->setText(numbers.join(QLatin1Char(' ')));
-  });
+  connect(cmd_use_set_, &QPushButton::clicked, this, [this] { apply(check_wheel_use_tset(state())); });
   connect(cmd_export_, &QPushButton::clicked, this,
-          [this] { export_grid_csv(this, holes_, QStringLiteral("holes.csv")); });
+          [this] { export_grid_csv(this, model_.holes, QStringLiteral("holes.csv")); });
   resize(900, 620);
   cmd_open_->setFocus();
 }
@@ -171,15 +159,34 @@ void CheckWheelWindow::closeEvent(QCloseEvent* event) {
   timer_->stop();
   end_check();
   run_.reset();
-  set_busy(false);
   QMainWindow::closeEvent(event);
 }
 
-void CheckWheelWindow::set_busy(bool busy) {
+void CheckWheelWindow::apply(const CheckWheelOutcome& out) {
+  if (out.list) {
+    lbl_list_->setText(qs(*out.list));
+    lbl_list_->setToolTip(qs(model_.file));
+  }
+  if (out.set_text) txt_set_->setText(qs(*out.set_text));
+  if (out.t_text) txt_t_->setText(qs(*out.t_text));
+  if (out.m_text) txt_m_->setText(qs(*out.m_text));
+  if (out.summary) lbl_summary_->setText(translated(qs(*out.summary)));
+  if (out.bar) prg_->setValue(*out.bar);
+  if (out.grids) {
+    msf_rows_->refresh();
+    msf_holes_->refresh();
+  }
   for (QWidget* w :
        std::initializer_list<QWidget*>{txt_set_, cmd_use_set_, cmd_open_, txt_t_, txt_m_, cmd_check_})
-    w->setEnabled(!busy);
-  cmd_stop_->setEnabled(busy);
+    w->setEnabled(!model_.running);
+  cmd_stop_->setEnabled(model_.running && !model_.stopping);
+  cmd_export_->setEnabled(model_.export_holes);
+  using F = CheckWheelFocus;
+  static constexpr FocusName<CheckWheelFocus> focus_controls[] = {
+      {F::none, nullptr},   {F::t, "txtT"},         {F::m, "txtM"},      {F::set, "txtSet"},
+      {F::open, "cmdOpen"}, {F::check, "cmdCheck"}, {F::stop, "cmdStop"}};
+  static_assert(names_every_focus(focus_controls));
+  apply_outcome(this, out, focus_controls);
 }
 
 void CheckWheelWindow::open_list() {
@@ -187,60 +194,19 @@ void CheckWheelWindow::open_list() {
   const QString file = dialogs().open_file(this, tr("Open a list of tickets"),
                                            tr("Ticket lists (*.txt *.csv);;All files (*)"));
   if (file.isEmpty()) return;
-  const std::optional<std::string> bytes = read_file(ss(file), 64u * 1024u * 1024u);
-  if (!bytes) {
-    show_message(this, tr("The file \"%1\" cannot be read.").arg(file));
-    return;
-  }
-  const TicketListRead read = read_ticket_list(*bytes, ss(txt_set_->text()));
-  apply_outcome(this, read, read.ok ? nullptr : "txtSet");
-  if (!read.ok) return;
-  bytes_ = *bytes;
-  lbl_list_->setText(qs(read.description));
-  lbl_list_->setToolTip(file);
-  txt_t_->setText(qs(read.t_text));
-  txt_m_->setText(qs(read.m_text));
-  rows_ = check_rows_grid(WheelCheckResult{});
-  holes_ = check_holes_grid(WheelCheckResult{}, {});
-  msf_rows_->refresh();
-  msf_holes_->refresh();
-  lbl_summary_->clear();
-  cmd_export_->setEnabled(false);
-  prg_->setValue(0);
-  cmd_check_->setFocus();
+  apply(check_wheel_open(model_, ss(file), ss(txt_set_->text())));
 }
 
 void CheckWheelWindow::check() {
   if (running()) return;
-  const bool opened = !bytes_.empty();
-  TicketListRead read;
-  if (opened) {
-    read = read_ticket_list(bytes_, ss(txt_set_->text()));
-    if (!read.ok) {
-      apply_outcome(this, read, "txtSet");
-      return;
-    }
-  }
-  const CheckWheelStart start =
-      check_wheel_start(opened ? &read.wheel : nullptr, ss(txt_t_->text()), ss(txt_m_->text()));
-  static constexpr FocusName<CheckWheelFocus> focus_controls[] = {
-      {CheckWheelFocus::none, nullptr}, {CheckWheelFocus::t, "txtT"}, {CheckWheelFocus::m, "txtM"}};
-  static_assert(names_every_focus(focus_controls));
-  apply_outcome(this, start, focus_controls);
-  if (!start.start) {
-    if (!opened) cmd_open_->setFocus();
-    return;
-  }
+  const CheckWheelOutcome out =
+      check_wheel_run(model_, ss(txt_set_->text()), ss(txt_t_->text()), ss(txt_m_->text()));
+  apply(out);
+  if (!out.start) return;
   run_ = std::make_unique<Run>();
-  run_->wheel = read.wheel;
-  run_->t = start.t;
-  run_->m = start.m;
-  run_->set_numbers = *parse_set_numbers(ss(txt_set_->text()));
-  lbl_list_->setText(qs(read.description));
-  lbl_summary_->setText(tr("Checking\u2026"));
-  prg_->setValue(0);
-  set_busy(true);
-  cmd_stop_->setFocus();
+  run_->wheel = model_.wheel;
+  run_->t = out.t;
+  run_->m = out.m;
   Run* run = run_.get();
   worker_ = std::jthread([run](std::stop_token stop) {
     run->result = check_wheel(run->wheel, run->t, run->m, stop, &run->progress);
@@ -252,13 +218,12 @@ void CheckWheelWindow::check() {
 void CheckWheelWindow::stop() {
   if (!running()) return;
   worker_.request_stop();
-  cmd_stop_->setEnabled(false);
+  apply(check_wheel_stop(model_));
 }
 
 void CheckWheelWindow::poll() {
   if (!run_) return;
-  const std::uint64_t total = run_->progress.total.load(), done = run_->progress.done.load();
-  if (total > 0) prg_->setValue(static_cast<int>(std::min<std::uint64_t>(1000, done * 1000 / total)));
+  apply(check_wheel_poll(run_->progress));
   if (run_->finished.load(std::memory_order_acquire)) finish();
 }
 
@@ -266,25 +231,8 @@ void CheckWheelWindow::finish() {
   timer_->stop();
   end_check();
   const WheelCheckResult result = std::move(run_->result);
-  const std::vector<int> set_numbers = run_->set_numbers;
   run_.reset();
-  set_busy(false);
-  lbl_summary_->setText(qs(check_summary_text(result)));
-  if (!result.complete) {
-    prg_->setValue(0);
-    cmd_check_->setFocus();
-    return;
-  }
-  prg_->setValue(prg_->maximum());
-  rows_ = check_rows_grid(result);
-  rows_.set_col_width_factor(1, 1.2);
-  rows_.set_col_width_factor(2, 1.2);
-  holes_ = check_holes_grid(result, set_numbers);
-  holes_.set_col_width_factor(1, 1.6);
-  msf_rows_->refresh();
-  msf_holes_->refresh();
-  cmd_export_->setEnabled(holes_.rows() > 1);
-  cmd_check_->setFocus();
+  apply(check_wheel_finish(model_, result));
 }
 
 }  // namespace ds::ui

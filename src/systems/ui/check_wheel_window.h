@@ -6,9 +6,7 @@
 #include <QMainWindow>
 #include <atomic>
 #include <memory>
-#include <string>
 #include <thread>
-#include <vector>
 
 #include "shell/grid.h"
 #include "systems/wheel_handlers.h"
@@ -33,17 +31,19 @@ class CheckWheelWindow : public QMainWindow {
   void check();      // cmdCheck
   void stop();       // cmdStop
   bool running() const { return static_cast<bool>(run_); }
-  const TextGrid& rows_grid() const { return rows_; }
-  const TextGrid& holes_grid() const { return holes_; }
+  const CheckWheelModel& model() const { return model_; }
+  const TextGrid& rows_grid() const { return model_.rows; }
+  const TextGrid& holes_grid() const { return model_.holes; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  // What the check thread and the window share: the check's progress and, once
+  // `finished` is set, its result.
   struct Run {
     Wheel wheel;
     int t = 0, m = 0;
-    std::vector<int> set_numbers;
     CheckProgress progress;
     WheelCheckResult result;
     std::atomic<bool> finished{false};
@@ -51,12 +51,12 @@ class CheckWheelWindow : public QMainWindow {
   void poll();
   void finish();
   void end_check();
-  void set_busy(bool busy);
+  // Shows the model and what `out` carries, then the message and the focus.
+  void apply(const CheckWheelOutcome& out);
 
-  std::string bytes_;  // the list opened, read again at each check with the set's numbers
+  CheckWheelModel model_;
   std::unique_ptr<Run> run_;
   std::jthread worker_;
-  TextGrid rows_, holes_;
   QLineEdit *txt_set_ = nullptr, *txt_t_ = nullptr, *txt_m_ = nullptr;
   QPushButton *cmd_open_ = nullptr, *cmd_use_set_ = nullptr, *cmd_check_ = nullptr, *cmd_stop_ = nullptr,
               *cmd_export_ = nullptr;

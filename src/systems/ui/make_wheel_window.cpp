@@ -14,12 +14,11 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "shell/files.h"
 #include "shell/ui/app.h"
 #include "shell/ui/apply_outcome.h"
 #include "shell/ui/dialogs.h"
 #include "shell/ui/grid_view.h"
-#include "systems/played_system.h"
+#include "shell/ui/translation.h"
 #include "systems/ui/wheel_controls.h"
 
 namespace ds::ui {
@@ -98,10 +97,9 @@ MakeWheelWindow::MakeWheelWindow() {
   cmd_save_->setEnabled(false);
   cmd_save_->setToolTip(tr("Save the wheel in the Wheels folder; the Systems window lists it"));
 
-  msf_tickets_ = new GridView(&tickets_, true, central);
+  msf_tickets_ = new GridView(&model_.tickets, true, central);
   msf_tickets_->setObjectName(QStringLiteral("msfTickets"));
   msf_tickets_->horizontalHeader()->setStretchLastSection(true);
-  tickets_ = wheel_ticket_grid(Wheel{});
   msf_tickets_->refresh();
 
   auto* buttons = new QHBoxLayout;
@@ -179,35 +177,43 @@ void MakeWheelWindow::closeEvent(QCloseEvent* event) {
   QMainWindow::closeEvent(event);
 }
 
+void MakeWheelWindow::apply(const MakeWheelOutcome& out) {
+  // The fixed texts are translated; the progress of a running search (a new
+  // text every few tenths of a second, in no language but its own) is not.
+  if (out.progress)
+    lbl_progress_->setText(model_.running && !model_.stopping ? qs(*out.progress)
+                                                              : translated(qs(*out.progress)));
+  if (out.result) lbl_result_->setText(translated(qs(*out.result)));
+  if (out.bound) lbl_bound_->setText(qs(*out.bound));
+  if (out.catalogue) lbl_catalogue_->setText(qs(*out.catalogue));
+  if (out.name) txt_name_->setText(qs(*out.name));
+  if (out.bar) prg_->setValue(*out.bar);
+  if (out.tickets) msf_tickets_->refresh();
+  for (QLineEdit* e : {txt_v_, txt_k_, txt_t_, txt_m_, txt_seconds_, txt_seed_})
+    e->setEnabled(!model_.running);
+  cmd_start_->setEnabled(!model_.running);
+  cmd_stop_->setEnabled(model_.running && !model_.stopping);
+  txt_name_->setEnabled(model_.wheel && !model_.running);
+  cmd_save_->setEnabled(model_.wheel && !model_.running);
+  using F = MakeWheelFocus;
+  static constexpr FocusName<MakeWheelFocus> focus_controls[] = {
+      {F::none, nullptr},   {F::v, "txtV"},         {F::k, "txtK"},
+      {F::t, "txtT"},       {F::m, "txtM"},         {F::seconds, "txtSeconds"},
+      {F::seed, "txtSeed"}, {F::start, "cmdStart"}, {F::stop, "cmdStop"},
+      {F::name, "txtName"}, {F::save, "cmdSave"}};
+  static_assert(names_every_focus(focus_controls));
+  apply_outcome(this, out, focus_controls);
+}
+
 void MakeWheelWindow::start() {
   if (running()) return;
   const MakeWheelForm form{ss(txt_v_->text()), ss(txt_k_->text()),       ss(txt_t_->text()),
                            ss(txt_m_->text()), ss(txt_seconds_->text()), ss(txt_seed_->text())};
-  const MakeWheelStart out = make_wheel_start(form);
-  using F = MakeWheelFocus;
-  static constexpr FocusName<MakeWheelFocus> focus_controls[] = {
-      {F::none, nullptr},         {F::v, "txtV"},      {F::k, "txtK"}, {F::t, "txtT"}, {F::m, "txtM"},
-      {F::seconds, "txtSeconds"}, {F::seed, "txtSeed"}};
-  static_assert(names_every_focus(focus_controls));
-  apply_outcome(this, out, focus_controls);
+  const MakeWheelOutcome out = make_wheel_run(model_, form);
+  apply(out);
   if (!out.request) return;
-
   run_ = std::make_unique<Run>();
   run_->request = *out.request;
-  wheel_.reset();
-  tickets_ = wheel_ticket_grid(Wheel{});
-  msf_tickets_->refresh();
-  for (QLabel* l : {lbl_result_, lbl_bound_, lbl_catalogue_}) l->clear();
-  txt_name_->clear();
-  txt_name_->setEnabled(false);
-  cmd_save_->setEnabled(false);
-  prg_->setValue(0);
-  lbl_progress_->setText(qs(make_wheel_progress_text(0, -1, 0)));
-  for (QLineEdit* e : {txt_v_, txt_k_, txt_t_, txt_m_, txt_seconds_, txt_seed_}) e->setEnabled(false);
-  cmd_start_->setEnabled(false);
-  cmd_stop_->setEnabled(true);
-  cmd_stop_->setFocus();
-
   Run* run = run_.get();
   worker_ = std::jthread([run](std::stop_token stop) {
     run->result = make_wheel(run->request, stop, run->progress);
@@ -219,79 +225,26 @@ void MakeWheelWindow::start() {
 void MakeWheelWindow::stop() {
   if (!running()) return;
   worker_.request_stop();
-  lbl_progress_->setText(tr("Stopping\u2026"));
-  cmd_stop_->setEnabled(false);
+  apply(make_wheel_stop(model_));
 }
 
 void MakeWheelWindow::poll() {
   if (!run_) return;
-  const MakeProgress& p = run_->progress;
-  const double seconds = p.seconds.load();
-  const double limit = std::max(1.0, run_->request.seconds);
-  prg_->setValue(static_cast<int>(std::clamp(seconds / limit, 0.0, 1.0) * 1000));
-  if (!worker_.get_stop_token().stop_requested())
-    lbl_progress_->setText(qs(make_wheel_progress_text(p.best_size.load(), p.uncovered.load(), seconds)));
+  apply(make_wheel_poll(model_, run_->progress));
   if (run_->finished.load(std::memory_order_acquire)) finish();
 }
 
 void MakeWheelWindow::finish() {
   timer_->stop();
-  const bool stopped = worker_.get_stop_token().stop_requested();
   end_search();
   const double seconds = run_->progress.seconds.load();
-  wheel_ = std::move(run_->result);
+  std::optional<Wheel> result = std::move(run_->result);
   run_.reset();
-  prg_->setValue(prg_->maximum());
-  for (QLineEdit* e : {txt_v_, txt_k_, txt_t_, txt_m_, txt_seconds_, txt_seed_}) e->setEnabled(true);
-  cmd_start_->setEnabled(true);
-  cmd_stop_->setEnabled(false);
-  if (!wheel_) {
-    lbl_progress_->setText(qs(make_wheel_progress_text(0, -1, seconds)));
-    lbl_result_->setText(
-        stopped ? tr("The search was stopped before a complete wheel was found.")
-                : tr("No complete wheel was found in the time given. Give the search more seconds."));
-    cmd_start_->setFocus();
-    return;
-  }
-  lbl_progress_->setText(qs(make_wheel_progress_text(static_cast<int>(wheel_->tickets.size()), -1, seconds)));
-  const MakeWheelSummary s = make_wheel_summary(*wheel_);
-  lbl_result_->setText(qs(s.result));
-  lbl_bound_->setText(qs(s.bound));
-  lbl_catalogue_->setText(qs(s.catalogue));
-  tickets_ = wheel_ticket_grid(*wheel_);
-  msf_tickets_->refresh();
-  txt_name_->setText(qs(save_wheel_name(*wheel_)));
-  txt_name_->setEnabled(true);
-  cmd_save_->setEnabled(true);
-  cmd_save_->setFocus();
+  apply(make_wheel_finish(model_, std::move(result), seconds));
 }
 
 void MakeWheelWindow::save() {
-  if (!wheel_ || running()) return;
-  const WheelNameCheck name = check_wheel_name(ss(txt_name_->text()));
-  if (!name.message.empty()) {
-    show_message(this, name.message);
-    focus_control(txt_name_);
-    return;
-  }
-  const AppState& s = state();
-  if (file_exists(made_wheel_path(s.app_folder, name.name))) {
-    const int answer = dialogs().ask(
-        this, tr("A wheel named %1 is already saved. Replace it?").arg(qs(name.name)), {tr("Replace")});
-    if (answer != 0) {
-      focus_control(txt_name_);
-      return;
-    }
-  }
-  const std::string error = save_made_wheel(s.app_folder, name.name, *wheel_);
-  if (!error.empty()) {
-    show_message(this, error);
-    return;
-  }
-  txt_name_->setText(qs(name.name));
-  Outcome saved;
-  saved.status = "Saved as " + name.name + "; the Systems window lists it under Made wheels.";
-  apply_outcome(this, saved);
+  apply(make_wheel_save(model_, ss(txt_name_->text()), state().app_folder, ask_through_dialogs(this)));
 }
 
 }  // namespace ds::ui

@@ -32,7 +32,8 @@ class MakeWheelWindow : public QMainWindow {
   void stop();   // cmdStop: the search ends, keeping the best complete wheel
   void save();   // cmdSave
   bool running() const { return static_cast<bool>(run_); }
-  const std::optional<Wheel>& wheel() const { return wheel_; }
+  const MakeWheelModel& model() const { return model_; }
+  const std::optional<Wheel>& wheel() const { return model_.wheel; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -49,11 +50,12 @@ class MakeWheelWindow : public QMainWindow {
   void poll();    // the timer: the progress shown, the result taken once finished
   void finish();  // joins the thread and shows the result
   void end_search();
+  // Shows the model and what `out` carries, then the message and the focus.
+  void apply(const MakeWheelOutcome& out);
 
+  MakeWheelModel model_;
   std::unique_ptr<Run> run_;
   std::jthread worker_;
-  std::optional<Wheel> wheel_;
-  TextGrid tickets_;
   QLineEdit *txt_v_ = nullptr, *txt_k_ = nullptr, *txt_t_ = nullptr, *txt_m_ = nullptr;
   QLineEdit *txt_seconds_ = nullptr, *txt_seed_ = nullptr, *txt_name_ = nullptr;
   QPushButton *cmd_start_ = nullptr, *cmd_stop_ = nullptr, *cmd_save_ = nullptr;

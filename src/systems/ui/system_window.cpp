@@ -66,7 +66,7 @@ SystemWindow::SystemWindow() {
   }
 
   auto* label4 = make_label(central, "Label4", QStringLiteral("Guaranteed Results"));
-  msf_results_ = new GridView(&results_, false, central);
+  msf_results_ = new GridView(&model_.results, false, central);
   msf_results_->setObjectName(QStringLiteral("msfResults"));
   msf_results_->setSelectionMode(QAbstractItemView::NoSelection);
   msf_results_->setAlternatingRowColors(false);
@@ -75,7 +75,7 @@ SystemWindow::SystemWindow() {
   msf_results_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   msf_results_->horizontalHeader()->setDefaultSectionSize(64);
 
-  msf_system_ = new GridView(&tickets_, true, central);
+  msf_system_ = new GridView(&model_.tickets, true, central);
   msf_system_->setObjectName(QStringLiteral("msfSystem"));
   msf_system_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
@@ -90,7 +90,8 @@ SystemWindow::SystemWindow() {
   cmd_print_->setObjectName(QStringLiteral("cmdPrint"));
   cmd_print_->setToolTip(tr("Print the tickets, or save them as a PDF file (Ctrl+P)"));
   auto* print_key = new QShortcut(QKeySequence::Print, this);
-  connect(print_key, &QShortcut::activated, this, &SystemWindow::print_system);
+  const auto print = [this] { print_page(this, ds::print_system(model_)); };
+  connect(print_key, &QShortcut::activated, this, print);
   auto* cmd_export = new QPushButton(QStringLiteral("E&xport CSV\u2026"), central);
   cmd_export->setObjectName(QStringLiteral("cmdExport"));
   cmd_export->setToolTip(tr("Save the tickets as a CSV file"));
@@ -180,42 +181,35 @@ SystemWindow::SystemWindow() {
   setTabOrder(cmd_copy, cmd_print_);
 
   connect(cmb_list_, &QComboBox::activated, this, [this](int) { choose_system(); });
-  connect(cmd_print_, &QPushButton::clicked, this, &SystemWindow::print_system);
+  connect(cmd_print_, &QPushButton::clicked, this, print);
   connect(txt_second_, &QLineEdit::editingFinished, this, &SystemWindow::take_second_picks);
-  connect(cmd_export, &QPushButton::clicked, this, [this] {
-    export_grid_csv(
-        this, tickets_,
-        QStringLiteral("system-%1.csv").arg(shown_ ? qs(shown_->system_id) : QStringLiteral("tickets")));
-  });
-  connect(cmd_copy, &QPushButton::clicked, this, [this] { copy_grid(this, tickets_); });
+  connect(cmd_export, &QPushButton::clicked, this,
+          [this] { export_grid_csv(this, model_.tickets, qs(system_export_name(model_))); });
+  connect(cmd_copy, &QPushButton::clicked, this, [this] { copy_grid(this, model_.tickets); });
   connect(cmd_make, &QPushButton::clicked, this, [] { registry().show(WindowId::make_wheel); });
   connect(cmd_check, &QPushButton::clicked, this, [] { registry().show(WindowId::check_wheel); });
 
-  // Load step: the list and the grids; the checks wait for the window to open.
+  // The catalogue and the empty grids; the made wheels and the checks wait for
+  // the window to open.
   for (const std::string& id : system_list()) cmb_list_->addItem(qs(id));
-  refresh_wheels();
   cmb_list_->setCurrentIndex(-1);
-  show_second_row();
-  system_start_grids(results_, tickets_);
+  show_second_row(second_pool_row(model_, state()));
   msf_results_->refresh();
   fit_to_grid(msf_results_);
   msf_system_->refresh();
-  msf_system_->setMinimumWidth(tickets_.col_width(0) + tickets_.col_width(1) + 2 * msf_system_->frameWidth() +
-                               24);
+  msf_system_->setMinimumWidth(model_.tickets.col_width(0) + model_.tickets.col_width(1) +
+                               2 * msf_system_->frameWidth() + 24);
   resize(sizeHint().expandedTo(QSize(600, 520)));
   cmb_list_->setFocus();
 }
 
 void SystemWindow::opened() {
-  show_second_row();
-  const SystemLoadOutcome load = system_window_load(state());
-  if (load.tset_label) lbl_tset_->setText(qs(*load.tset_label));
-  if (load.lotto_label) lbl_lotto_->setText(qs(*load.lotto_label));
-  apply_outcome(this, load);
-  if (load.show != WindowId::none) {
+  const SystemOutcome out = system_open(model_, state());
+  apply(out);
+  if (out.show != WindowId::none) {
     // The registry brings this window to the front once it is open; put the
     // window where the choice is made back in front after that.
-    QTimer::singleShot(0, [where = load.show] {
+    QTimer::singleShot(0, [where = out.show] {
       if (QWidget* w = registry().existing(where)) {
         w->raise();
         w->activateWindow();
@@ -226,18 +220,14 @@ void SystemWindow::opened() {
 
 SystemWindow::~SystemWindow() { delete takeCentralWidget(); }
 
-void SystemWindow::refresh_wheels() {
+void SystemWindow::refresh_wheels() { apply(system_refresh(model_, state())); }
+
+void SystemWindow::list_wheels(const std::vector<std::string>& wheels) {
   const int systems = static_cast<int>(system_list().size());
   const QString current = cmb_list_->currentIndex() >= 0 ? cmb_list_->currentText() : QString();
-  const std::vector<std::string> wheels = system_listing(state().app_folder).wheels;
-  QStringList now;
-  for (const std::string& name : wheels) now << qs(name);
-  QStringList listed;
-  for (int i = systems + 2; i < cmb_list_->count(); ++i) listed << cmb_list_->itemText(i);
-  if (listed == now && (cmb_list_->count() > systems) == !now.isEmpty()) return;
   const QSignalBlocker quiet(cmb_list_);
   while (cmb_list_->count() > systems) cmb_list_->removeItem(cmb_list_->count() - 1);
-  if (!now.isEmpty()) {
+  if (!wheels.empty()) {
     // The catalogue and the made wheels stay apart: a separator, then a heading
     // that cannot be chosen.
     cmb_list_->insertSeparator(systems);
@@ -249,67 +239,61 @@ void SystemWindow::refresh_wheels() {
         f.setBold(true);
         heading->setFont(f);
       }
-    cmb_list_->addItems(now);
+    for (const std::string& name : wheels) cmb_list_->addItem(qs(name));
   }
   cmb_list_->setCurrentIndex(current.isEmpty() ? -1 : cmb_list_->findText(current));
 }
 
 void SystemWindow::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
-  if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
-    refresh_wheels();
-    show_second_row();
-  }
+  if (event->type() == QEvent::ActivationChange && isActiveWindow()) refresh_wheels();
 }
 
-void SystemWindow::show_second_row() {
-  const LottoDefinition& game = state().lotto;
-  const bool second = game.second_n > 0;
-  label_second_->setVisible(second);
-  txt_second_->setVisible(second);
-  lbl_plays_->setVisible(second && !lbl_plays_->text().isEmpty());
-  if (!second) return;
-  label_second_->setText(tr("Second-pool numbers (1 to %1)").arg(game.second_pool));
-  if (!txt_second_->hasFocus()) txt_second_->setText(qs(numbers_text(state().second_picks)));
+void SystemWindow::show_second_row(const SecondPoolRow& row) {
+  label_second_->setVisible(row.shown);
+  txt_second_->setVisible(row.shown);
+  lbl_plays_->setVisible(row.plays_shown);
+  if (!row.shown) return;
+  label_second_->setText(tr("Second-pool numbers (1 to %1)").arg(row.pool));
+  if (!txt_second_->hasFocus()) txt_second_->setText(qs(row.picks));
 }
 
 void SystemWindow::take_second_picks() {
-  if (!txt_second_->isVisible()) return;
-  const QString typed = txt_second_->text();
-  const SecondPicks picks = parse_second_picks(ss(typed), state().lotto);
-  if (!picks.ok) {
-    if (typed.trimmed().isEmpty() && state().second_picks.empty()) return;
-    dialogs().message(this, qs(picks.message));
-    txt_second_->setFocus();
-    return;
-  }
-  txt_second_->setText(qs(numbers_text(picks.numbers)));
-  if (picks.numbers == state().second_picks) return;
-  state().second_picks = picks.numbers;
-  if (cmb_list_->currentIndex() >= 0) choose_system();
+  if (!txt_second_->isVisible()) return;  // the game has no second pool, or the window closes
+  const QString system = cmb_list_->currentIndex() >= 0 ? cmb_list_->currentText() : QString();
+  apply(ds::take_second_picks(model_, ss(txt_second_->text()), ss(system), state()));
 }
 
 void SystemWindow::choose_system() {
-  const ChooseSystemResult r = ds::choose_system(ss(cmb_list_->currentText()), state(), results_, tickets_);
-  msf_results_->refresh();
-  lbl_rows_note_->setText(qs(r.rows_note));
-  lbl_rows_note_->setVisible(!r.rows_note.empty());
-  if (r.shown) {
+  apply(ds::choose_system(model_, ss(cmb_list_->currentText()), state()));
+}
+
+void SystemWindow::apply(const SystemOutcome& out) {
+  if (out.tset_label) lbl_tset_->setText(qs(*out.tset_label));
+  if (out.lotto_label) lbl_lotto_->setText(qs(*out.lotto_label));
+  if (out.wheels) list_wheels(*out.wheels);
+  if (out.second_row) show_second_row(*out.second_row);
+  if (out.second_text) txt_second_->setText(qs(*out.second_text));
+  if (out.results) {
+    msf_results_->refresh();
+    lbl_rows_note_->setText(qs(model_.rows_note));
+    lbl_rows_note_->setVisible(!model_.rows_note.empty());
+  }
+  if (out.tickets && model_.shown) {
     msf_system_->refresh();
     // Wide enough for every column: a game with a second pool adds one.
     int width = 2 * msf_system_->frameWidth() + 24;
-    for (int c = 0; c < tickets_.cols(); ++c) width += tickets_.col_width(c);
+    for (int c = 0; c < model_.tickets.cols(); ++c) width += model_.tickets.col_width(c);
     msf_system_->setMinimumWidth(width);
     msf_system_->scrollToTop();
-    lbl_cost_->setText(qs(r.shown->cost));
-    lbl_plays_->setText(qs(r.shown->plays_text));
-    lbl_plays_->setVisible(!r.shown->plays_text.empty());
-    lbl_tset_->setText(qs(r.shown->tset_name));
-    shown_ = r.shown;
+    lbl_cost_->setText(qs(model_.shown->cost));
+    lbl_plays_->setText(qs(model_.shown->plays_text));
+    lbl_plays_->setVisible(!model_.shown->plays_text.empty());
   }
-  apply_outcome(this, r);
+  using F = SystemFocus;
+  static constexpr FocusName<SystemFocus> focus_controls[] = {{F::none, nullptr}, {F::second, "txtSecond"}};
+  static_assert(names_every_focus(focus_controls));
+  apply_outcome(this, out, focus_controls);
 }
-
-void SystemWindow::print_system() { print_page(this, ds::print_system(shown_, tickets_)); }
 
 }  // namespace ds::ui

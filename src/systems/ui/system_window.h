@@ -2,8 +2,6 @@
 // The Systems window: choose a system for the current targeted set and lotto, see
 // its guaranteed results, its tickets and their cost, print the tickets.
 #include <QMainWindow>
-#include <functional>
-#include <optional>
 
 #include "shell/grid.h"
 #include "shell/ui/window_registry.h"
@@ -27,29 +25,28 @@ class SystemWindow : public QMainWindow, public OpensOnShow {
   // The checks of the current choices (system_window_load).
   void opened() override;
 
-  const TextGrid& results_grid() const { return results_; }
-  const TextGrid& tickets_grid() const { return tickets_; }
+  const SystemModel& model() const { return model_; }
+  const TextGrid& results_grid() const { return model_.results; }
+  const TextGrid& tickets_grid() const { return model_.tickets; }
 
-  // Lists the made wheels of the Wheels folder anew under their heading, after
-  // the catalogue; the choice on screen stays. Runs whenever the window comes to
-  // the front, so that a wheel saved meanwhile is listed.
+  // The made wheels of the Wheels folder listed anew under their heading, after
+  // the catalogue (the choice on screen stays), and the second-pool row
+  // (system_refresh). Runs whenever the window comes to the front, so that a
+  // wheel saved meanwhile is listed.
   void refresh_wheels();
 
  protected:
   void changeEvent(QEvent* event) override;
 
  private:
-  void choose_system();  // cmbList: the user picked an entry
-  void print_system();   // cmdPrint
-  // txtSecond (Enter or leaving it): the second-pool numbers to play, then
-  // the tickets of the chosen system again.
-  void take_second_picks();
-  // Shows the second-pool row only for a game that has a second pool.
-  void show_second_row();
+  void choose_system();      // cmbList: the user picked an entry
+  void take_second_picks();  // txtSecond: Enter or leaving it
+  // Shows the model and what `out` carries, then the message and the focus.
+  void apply(const SystemOutcome& out);
+  void list_wheels(const std::vector<std::string>& wheels);
+  void show_second_row(const SecondPoolRow& row);
 
-  TextGrid results_;
-  TextGrid tickets_;
-  std::optional<ShownSystem> shown_;  // what msfSystem shows, for printing
+  SystemModel model_;
   QLabel* lbl_lotto_ = nullptr;
   QLabel* lbl_tset_ = nullptr;
   QLabel* lbl_cost_ = nullptr;
