@@ -52,8 +52,9 @@ TEST(DrawImport, ShapesOfPublishedFiles) {
       // Quoted fields, a quoted comma before the draw, month names as real files spell them.
       {"Note,Draw,\"Date\",A,B,C,D,E,F,Bonus,Jackpot\n"
        "\"a, \"\"b\"\"\",3620,\"Febraury 3, 2024\",4,8,15,16,23,42,1,1000000\n"
-       "plain,3621,\"Sat 10 Feb 2024\",\"9\",2,3,4,5,6,,2000000\n",
-       "2024-02-03 4 8 15 16 23 42 1\n2024-02-10 9 2 3 4 5 6 0\n"},
+       "plain,3621,\"Sat 10 Feb 2024\",\"9\",2,3,4,5,6,,2000000\n"
+       "year first,3622,2024 Feb 17,1,2,3,4,5,6,7,0\n",
+       "2024-02-03 4 8 15 16 23 42 1\n2024-02-10 9 2 3 4 5 6 0\n2024-02-17 1 2 3 4 5 6 7\n"},
       {either,
        "The dates of this file read both as day/month/year and as month/day/year. Please choose the order "
        "of day and month."},

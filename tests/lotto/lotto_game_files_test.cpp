@@ -297,6 +297,11 @@ TEST(GameForm, PrizeTableIsReadRowByRowAndRefusedWhereItIsWrong) {
     EXPECT_EQ(r.row * 10 + r.col, 30 + b.col);
     EXPECT_EQ(kept, d);
   }
+  // A row holding its main matches alone is no blank row.
+  GameShapeForm main_only = f;
+  for (int c = 1; c < 5; ++c) main_only.prizes.set_cell(3, c, "");
+  EXPECT_EQ(read_game_shape(main_only, NumberFormat{','}, d).message,
+            "Prize table, row 3: the payout must be a number of at least 0.");
   // A first table for 7 numbers and a bonus: 7, 6+bonus, 6, ... 2, 1+bonus.
   EXPECT_EQ(starting_tiers(7, true, 0).size(), 12u);
 }
