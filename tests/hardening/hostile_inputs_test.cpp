@@ -53,6 +53,8 @@ const Hostile kHostile[] = {
     {Reader::draws, "2023-02-29 1 2 3 4 5 6 7 \r\n", bad_dates, 2},
     {Reader::draws, "2000-02-29 1 2 3 4 5 6 7 \r\n2100-02-29 1 2 3 4 5 6 7 \r\n", bad_dates, 3},
     {Reader::draws, "2024-01-01 1 2\r\n", "Line 1 of 'draws.txt' holds fewer than eight fields", 2},
+    {Reader::draws, "2024-01-01 1 2 3 4 5 6 7 \r\n2024-01-02 1 2\r\n", "Line 2 of 'draws.txt' holds fewer",
+     3},
     {Reader::set, std::string("\0\0\x01 \xFF\r\n", 7), "", 1},
     {Reader::set, std::string(1 << 20, '1'), "", 1},
     {Reader::set, std::string(set_row) + "2/30/2024 1 2 3 4 5 6 7 8 9 10 \r\n", "", 3},

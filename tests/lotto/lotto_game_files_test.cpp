@@ -84,6 +84,8 @@ TEST(GameFile, DamagedDefinitionsAreRefusedByFileAndLineAndNothingIsWritten) {
        "second-pool matches, fixed or average, and the payout (a number of at least 0)"},
       {"Drawsmith game 1\nmain_pool 69\nmain_drawn 8\nbonus_drawn 0\n" + rest + "tier 5 no 1 fixed 9\n",
        "line 3 ('main_drawn 8'): the main numbers drawn must be from 3 to 7"},
+      {"Drawsmith game 1\nmain_pool 69\nmain_drawn 5\nbonus_drawn 2\n" + rest + "tier 5 no 1 fixed 9\n",
+       "line 4 ('bonus_drawn 2'): the bonus numbers drawn must be 0 or 1"},
       {head + "second_pool 26\nsecond_drawn 3\ncost 2\ncurrency $\ntier 5 no 1 fixed 9\n",
        "line 6 ('second_drawn 3'): the second-pool numbers drawn must be from 0 to 2"},
       {head + rest + "tier 6 no 1 fixed 9\n",
