@@ -198,6 +198,7 @@ TEST(LottoHandlers, ChoosingTheSampleFillsBoxesGridAndLatestDraw) {
   LottoModel m = model_in(dir.games());
   const auto r = choose_lotto(m, "Canada_6_49", s);
   EXPECT_EQ(r.message, "");
+  EXPECT_EQ(r.status, "Canada_6_49: 3622 draws");
   ASSERT_TRUE(r.form && r.draw && r.select_current);
   EXPECT_EQ(r.form->name, "Canada_6_49");
   EXPECT_EQ(r.form->cost, "3");
