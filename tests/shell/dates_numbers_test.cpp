@@ -19,6 +19,8 @@ TEST(Dates, DayNumbersCountFromTheEndOf1899) {
   EXPECT_TRUE(day_number(2024, 2, 29));
   EXPECT_FALSE(day_number(1900, 2, 29));  // a century is a leap year only every 400 years
   EXPECT_TRUE(day_number(2000, 2, 29));
+  for (int month : {4, 6, 9, 11}) EXPECT_FALSE(day_number(2024, month, 31)) << month;
+  EXPECT_GE(today(), *day_number(2026, 12, 8));  // the day this line was written
 }
 
 TEST(Dates, ReadsTheRegionFormAndIsoAndRefusesTheRest) {
