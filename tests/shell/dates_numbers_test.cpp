@@ -80,6 +80,8 @@ TEST(Numbers, WritesTheShortestTextOfAtMostSevenDigits) {
   EXPECT_EQ(format_single(10.0f / 210.0f, dot), "0.04761905");
   EXPECT_EQ(format_single(-0.45594f, dot), "-0.45594");
   EXPECT_EQ(format_single(0.0f, dot), "0");
+  // Plain digits up to 15 of them; from 10^15 on, the exponent form.
+  EXPECT_EQ(format_single(1e14f, dot) + " " + format_single(1e15f, comma), "100000000000000 1e+15");
   for (float v : {0.3f, 2.5e-5f, 12345.67f, 99999.99f, 3.0e9f})
     EXPECT_EQ(parse_single(format_single(v, dot), dot), v) << v;
   // Values the user edits and saves again keep every digit they need: the

@@ -117,6 +117,7 @@ TEST_F(TicketFileTest, TenThreeSixOnTheSampleSet) {
   EXPECT_EQ(g.cell(8, 1), "21 35 38 41 17 46");
   EXPECT_EQ(out.shown.cost, "30");
   EXPECT_EQ(out.shown.ticket_count, 10);
+  EXPECT_EQ(out.shown.plays_text, "");  // no second pool, no plays line
   EXPECT_EQ(out.shown.t, 3);
 
   // Base ticket 1 1 1 1 2 4 from each start j: positions j..j+4 and j+6 of the circle.

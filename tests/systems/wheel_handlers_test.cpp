@@ -272,6 +272,7 @@ TEST(CheckWheel, ReadingChecksAndTheGridsOfAWheelWithTwoHoles) {
   ASSERT_EQ(holes.rows(), 3);
   EXPECT_EQ(holes.cell(1, 1) + "=" + holes.cell(1, 2) + "," + holes.cell(2, 1) + "=" + holes.cell(2, 2),
             "3 4=33 44,3 5=33 45");
+  EXPECT_EQ(holes.cell(0, 0) + "|" + std::to_string(holes.fixed_cols), "Hole|1");
   EXPECT_EQ(check_holes_grid(r, {}).cols(), 2);
   EXPECT_EQ(check_summary_text(r),
             "The guarantee 2 if 2 does not hold: 2 holes (sets of 2 where no ticket matches 2).");

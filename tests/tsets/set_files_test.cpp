@@ -163,5 +163,7 @@ TEST(SetFiles, CreatingNeverEmptiesAStoredSetAndListingShowsOnlySets) {
   EXPECT_NE(create_set_file(f.work.size_folder, ".."), "");
   ScratchFolder::put(f.file(".Alpha.tmp123"), "half");
   std::filesystem::create_directory(f.file("folder"));
-  EXPECT_EQ(list_sets(f.work.size_folder), (std::vector<std::string>{"Alpha", "beta"}));
+  // Names in alphabetical order whatever their case; the same letters, capitals first.
+  for (const char* name : {"alpha", "Bravo"}) ScratchFolder::put(f.file(name), "");
+  EXPECT_EQ(list_sets(f.work.size_folder), (std::vector<std::string>{"Alpha", "alpha", "beta", "Bravo"}));
 }

@@ -84,4 +84,8 @@ TEST(SetSharedFiles, ARowChangedInBothCopiesIsAskedAbout) {
       "Saved 60 rows of 'Forecaster1'. The file had been changed outside this window: its changes are kept "
       "with yours (rows taken from the file: 1).");
   EXPECT_EQ(a.asked, 2);
+  // A row the file no longer holds is named as such.
+  EXPECT_NE(set_conflict_question("S", a.model.work.grid, 1, a.model.work.grid, -1)
+                .text.find("\nThe file: no row of that date"),
+            std::string::npos);
 }

@@ -44,6 +44,7 @@ TEST(TsetsHandlers, ChoosingASize) {
   EXPECT_EQ(out.set_list, (std::vector<std::string>{"Set A"}));
   EXPECT_EQ(w.grid().cols(), 13);
   EXPECT_EQ(w.grid().cell(0, 12), "N12");
+  EXPECT_EQ(w.grid().col_width(0), tsets_date_width);
   EXPECT_EQ(w.state.tset_size, 12);
   EXPECT_EQ(w.state.tset_row, 0);
   EXPECT_TRUE(w.model.enabled.sets && w.model.enabled.new_set && w.model.enabled.add);
@@ -124,6 +125,10 @@ TEST(TsetsHandlers, AcceptDateWritesTheProgramsDateForm) {
   EXPECT_EQ(w.grid().cell(1, 0), "");
   EXPECT_EQ(tsets_accept_date(w.model, "7/3/2025", w.state).message, "");
   EXPECT_EQ(w.grid().cell(1, 0), "07/03/2025");
+  w.state.tset_row = static_cast<std::int16_t>(w.grid().rows());  // one past the last row
+  EXPECT_EQ(tsets_accept_date(w.model, "7/3/2025", w.state).message,
+            "Please select a row in the 'Targeted Sets' table.");
+  w.state.tset_row = 1;
   tsets_add(w.model, w.state);
   EXPECT_EQ(w.state.tset_row, 2);
   EXPECT_EQ(w.grid().rows(), 3);

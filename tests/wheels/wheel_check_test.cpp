@@ -60,7 +60,8 @@ TEST(WheelCheck, TheSameWheelShowsItsHolesForStrongerGuarantees) {
   EXPECT_EQ(r.holes[0], (std::vector<int>{1, 4, 5, 7, 9}));
   EXPECT_EQ(r.holes[2], (std::vector<int>{3, 4, 5, 7, 9}));
   EXPECT_FALSE(meets_guarantee(three_ticket_wheel(), 4, 5));
-  EXPECT_FALSE(meets_guarantee(std::vector<WheelMask>{0b0011}, 4, 1, 1));  // 3 and 4 on no ticket
+  EXPECT_FALSE(meets_guarantee(std::vector<WheelMask>{0b0011}, 4, 1, 1));   // 3 and 4 on no ticket
+  EXPECT_TRUE(meets_guarantee(std::vector<WheelMask>{0b111111}, 6, 3, 6));  // all six drawn: one ticket
   EXPECT_EQ(check_wheel(three_ticket_wheel(), 5, 6).hole_count, 135u);
 }
 

@@ -155,6 +155,11 @@ TEST(WheelCommand, MakeThenCheckFromTheCommandLine) {
   EXPECT_EQ(made.exit_code, 0) << made.err;
   EXPECT_NE(made.out.find("Lower bound (Schönheim): 7 tickets"), std::string::npos) << made.out;
   EXPECT_NE(made.out.find("Catalogue system 10_3_6: 10 tickets (3 if 3)"), std::string::npos) << made.out;
+  const std::string nowhere = (scratch.path() / "none" / "w.txt").string();
+  EXPECT_EQ(run_wheel_command({"--make-wheel", "10", "--ticket", "6", "--guarantee", "3-if-3", "--steps",
+                               "100000", "--threads", "1", "--out", nowhere})
+                .exit_code,
+            1);
   const CommandRun checked = run_wheel_command({"--check-wheel", out});
   EXPECT_EQ(checked.exit_code, 0) << checked.err;
   EXPECT_NE(checked.out.find("Guarantee 3 if 3: met, no holes."), std::string::npos) << checked.out;
