@@ -64,6 +64,10 @@ TEST(WheelMaker, MakesSmallWheelsThatHold) {
     EXPECT_TRUE(progress.done.load());
     EXPECT_EQ(progress.best_size.load(), static_cast<int>(wheel->tickets.size()));
     EXPECT_EQ(wheel->made.rfind("made by Drawsmith ", 0), 0u) << wheel->made;
+    // stamped with the day it was made (in UTC: a day either side of the local date)
+    const auto made_on = parse_date(wheel->made.substr(18, 10), DateFormat::iso());
+    ASSERT_TRUE(made_on) << wheel->made;
+    EXPECT_LE(std::abs(*made_on - today()), 1) << wheel->made;
   }
 }
 
