@@ -99,7 +99,7 @@ MakeWheelSummary make_wheel_summary(const Wheel& w) {
              ": checked case by case, it holds.";
   const long long bound = known_bound(w.v, w.k, w.t, w.m);
   if (bound > 0)
-    s.bound = "Lower bound (Sch\u00f6nheim): " + std::to_string(bound) + " tickets; " +
+    s.bound = "Lower bound (Sch\u00f6nheim): " + plural(bound, "ticket", "tickets") + "; " +
               (size <= bound ? std::string("this wheel reaches it.")
                              : "this wheel is " + plural(size - bound, "ticket", "tickets") + " above it.");
   else

@@ -206,6 +206,12 @@ TEST(MakeWheel, ProgressSummaryNamesAndSaving) {
   s = make_wheel_summary(w);
   EXPECT_EQ(s.bound, "No lower bound is known for 3 if 6.");
   EXPECT_EQ(s.catalogue, "No catalogue system has this size and guarantee.");
+  Wheel whole = w;  // one ticket holds the whole set
+  whole.v = 6;
+  whole.m = 3;
+  whole.tickets.resize(1);
+  EXPECT_EQ(make_wheel_summary(whole).bound,
+            "Lower bound (Sch\u00f6nheim): 1 ticket; this wheel reaches it.");
 
   EXPECT_EQ(check_wheel_name(" mine.txt ").name, "mine");
   EXPECT_NE(check_wheel_name("10_4_6").message.find("catalogue"), std::string::npos);

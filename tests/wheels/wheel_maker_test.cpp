@@ -130,6 +130,7 @@ TEST(WheelMaker, BoundsAndTheCatalogue) {
   EXPECT_EQ(schonheim_bound(20, 6, 4), 344);
   EXPECT_EQ(schonheim_bound(12, 5, 4), 113);
   EXPECT_EQ(schonheim_bound(20, 5, 3), 116);
+  EXPECT_EQ(schonheim_bound(6, 6, 3), 1);  // a ticket of the whole set
   EXPECT_EQ(known_bound(20, 6, 3, 6), 0);
   EXPECT_EQ(known_bound(18, 6, 3, 3), 42);
   const CatalogueMatch m = catalogue_match(20, 6, 4);
