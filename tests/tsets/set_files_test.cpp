@@ -163,7 +163,7 @@ TEST(SetFiles, CreatingNeverEmptiesAStoredSetAndListingShowsOnlySets) {
   EXPECT_NE(create_set_file(f.work.size_folder, ".."), "");
   ScratchFolder::put(f.file(".Alpha.tmp123"), "half");
   std::filesystem::create_directory(f.file("folder"));
-  // Names in alphabetical order whatever their case; the same letters, capitals first.
-  for (const char* name : {"alpha", "Bravo"}) ScratchFolder::put(f.file(name), "");
-  EXPECT_EQ(list_sets(f.work.size_folder), (std::vector<std::string>{"Alpha", "alpha", "beta", "Bravo"}));
+  // Names in alphabetical order whatever their case.
+  ScratchFolder::put(f.file("Bravo"), "");
+  EXPECT_EQ(list_sets(f.work.size_folder), (std::vector<std::string>{"Alpha", "beta", "Bravo"}));
 }
