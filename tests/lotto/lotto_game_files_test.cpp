@@ -299,6 +299,10 @@ TEST(GameForm, PrizeTableIsReadRowByRowAndRefusedWhereItIsWrong) {
     EXPECT_EQ(r.row * 10 + r.col, 30 + b.col);
     EXPECT_EQ(kept, d);
   }
+  GameShapeForm twice = f;
+  for (int c = 0; c < 3; ++c) twice.prizes.set_cell(3, c, f.prizes.cell(1, c));
+  EXPECT_EQ(read_game_shape(twice, NumberFormat{','}, d).message,
+            "Prize table, row 3: the same matches as another row.");
   // A row holding its main matches alone is no blank row.
   GameShapeForm main_only = f;
   for (int c = 1; c < 5; ++c) main_only.prizes.set_cell(3, c, "");
