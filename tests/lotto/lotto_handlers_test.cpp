@@ -102,6 +102,9 @@ TEST(LottoHandlers, SaveChecksTheBoxesInOrder) {
   three.pick_n = "3";  // the fewest numbers a draw may have
   LottoModel m = model_in(dir.games());
   EXPECT_EQ(save_lotto(m, three, s).message, "");
+  LottoForm seven = good_form("L7");
+  seven.pick_n = "7";  // the most numbers a draw may have
+  EXPECT_NE(save_lotto(m, seven, s).focus, LottoFocus::pick_n);
 }
 
 TEST(LottoHandlers, SaveStoresEachValueAsItConverts) {
@@ -144,6 +147,7 @@ TEST(LottoHandlers, SaveStoresEachValueAsItConverts) {
   r = save_lotto(m, f, s);
   ASSERT_EQ(r.message, "");
   EXPECT_EQ(r.form->name, "L");
+  EXPECT_EQ(s.lotto.prize_4, 80.0f);  // the start form's third box
   EXPECT_EQ(m.editing, "L");
   EXPECT_EQ(*r.names, std::vector<std::string>{"L"});
   EXPECT_EQ(m.mode, 0);
@@ -211,6 +215,9 @@ TEST(LottoHandlers, ChoosingTheSampleFillsBoxesGridAndLatestDraw) {
   EXPECT_EQ(s.current_draw, (std::array<std::int16_t, 7>{14, 17, 28, 31, 42, 48, 5}));
   EXPECT_EQ(s.current_draw_date, *day_number(2025, 11, 19));
   EXPECT_EQ(m.mode, 0);
+  LottoModel loaded;  // the window opening over lottos to choose from, not straight into Create
+  EXPECT_EQ(*lotto_load(loaded, dir.games().parent_path()).names, std::vector<std::string>{"Canada_6_49"});
+  EXPECT_EQ(loaded.mode, 0);
 }
 
 TEST(LottoHandlers, ChoosingStopsOnMissingFilesAndBadDates) {

@@ -110,6 +110,10 @@ TEST(Remembered, OnlyWhatStillExistsIsRestoredEachNeedingTheOneBefore) {
   RememberedChoices periods_only;
   periods_only.periods = r.periods;
   EXPECT_EQ(with([](RememberedChoices& x) { x.lotto = "Gone"; }), periods_only);
+  // A game with a second pool keeps the second-pool numbers played.
+  ScratchFolder::put(t.games() / "P" / "game.txt", ScratchFolder::sample("game_powerball"));
+  EXPECT_EQ(with([](RememberedChoices& x) { x.lotto = "P", x.system = "", x.second = "4 19"; }).second,
+            "4 19");
   ScratchFolder::put(t.games() / "Canada_6_49" / "param.tix", "short");
   EXPECT_EQ(restorable_choices(r, t.path()), periods_only);
 }
