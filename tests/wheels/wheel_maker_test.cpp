@@ -162,7 +162,7 @@ TEST(WheelCommand, MakeThenCheckFromTheCommandLine) {
   EXPECT_NE(made.out.find("Catalogue system 10_3_6: 10 tickets (3 if 3)"), std::string::npos) << made.out;
   const std::string nowhere = (scratch.path() / "none" / "w.txt").string();
   EXPECT_EQ(run_wheel_command({"--make-wheel", "10", "--ticket", "6", "--guarantee", "3-if-3", "--steps",
-                               "100000", "--threads", "1", "--out", nowhere})
+                               "100000", "--seconds", "30", "--threads", "1", "--out", nowhere})
                 .exit_code,
             1);
   const CommandRun checked = run_wheel_command({"--check-wheel", out});
