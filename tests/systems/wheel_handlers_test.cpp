@@ -226,7 +226,9 @@ TEST(MakeWheel, ProgressSummaryNamesAndSaving) {
   EXPECT_EQ(read_file(dir.path() / "Wheels" / "mine.txt").value_or(""), kFourIfSix);
   EXPECT_EQ(made_wheel_names(dir.path()), std::vector<std::string>{"mine"});
   EXPECT_EQ(save_wheel_name(w) + ".txt", wheel_file_name(w));
-  EXPECT_EQ(wheel_ticket_grid(w).cell(3, 0) + ":" + wheel_ticket_grid(w).cell(3, 1), "N3:4 5 6 7 8 10");
+  const TextGrid tickets = wheel_ticket_grid(w);
+  EXPECT_EQ(tickets.cell(3, 0) + ":" + tickets.cell(3, 1), "N3:4 5 6 7 8 10");
+  EXPECT_EQ(tickets.cols() * 10 + tickets.fixed_rows, 21);  // two columns under one heading row
 
   // A search that ends without a complete wheel says whether Stop or the time ended it.
   MakeWheelModel model;

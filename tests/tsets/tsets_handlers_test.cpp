@@ -43,7 +43,7 @@ TEST(TsetsHandlers, ChoosingASize) {
   EXPECT_EQ(out.index_count, 12);
   EXPECT_EQ(out.set_list, (std::vector<std::string>{"Set A"}));
   EXPECT_EQ(w.grid().cols(), 13);
-  EXPECT_EQ(w.grid().cell(0, 12), "N12");
+  EXPECT_EQ(w.grid().cell(0, 1) + w.grid().cell(0, 12), "N1N12");
   EXPECT_EQ(w.grid().col_width(0), tsets_date_width);
   EXPECT_EQ(w.state.tset_size, 12);
   EXPECT_EQ(w.state.tset_row, 0);
