@@ -119,6 +119,7 @@ TEST(WheelMaker, RequestLimits) {
       "The set is too large for that guarantee: 18643560 cases to cover, the maker handles up to 2100000.");
   MakeProgress progress;
   EXPECT_FALSE(make_wheel(request(5, 3, 2, 2, 0, 1), {}, progress));
+  EXPECT_EQ(progress.best_size.load(), 0);  // no wheel, no size
   EXPECT_TRUE(progress.done.load());
 }
 
