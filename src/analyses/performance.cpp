@@ -51,30 +51,6 @@ bool general_prize(const PerformanceInput& in, const std::vector<std::string>& f
 
 }  // namespace
 
-CurrentDraw current_general_draw(const AppState& state, const TextGrid* draws) {
-  CurrentDraw d;
-  for (int i = 0; i < 6; ++i) d.main[i] = state.current_draw[i];
-  d.main[6] = state.current_draw_n7;
-  d.bonus = state.current_draw[6];
-  d.second = state.current_draw_second;
-  const LottoDefinition& game = state.lotto;
-  if (!draws || state.current_draw_date == 0) return d;
-  const auto number = [&](int r, int c) {
-    const auto v = c >= 0 ? parse_i16(draws->cell(r, c)) : std::nullopt;
-    return v ? *v : std::int16_t{0};
-  };
-  for (int r = 1; r < draws->rows(); ++r) {
-    const auto day = parse_date(draws->cell(r, 0), state.date_format);
-    if (!day || *day != state.current_draw_date || number(r, 2) != state.current_draw[0]) continue;
-    d = CurrentDraw{};
-    for (int i = 0; i < std::min<int>(game.pick_n, 7); ++i) d.main[i] = number(r, 2 + i);
-    d.bonus = number(r, bonus_column(game));
-    for (int j = 0; j < std::min<int>(game.second_n, 2); ++j) d.second[j] = number(r, second_column(game, j));
-    break;
-  }
-  return d;
-}
-
 void reset_performance_grid(TextGrid& grid) {
   grid.resize(2, 4);
   grid.clear_cells();
@@ -295,24 +271,15 @@ PerformanceModel::PerformanceModel() {
   report.system_id = report.tset_text = "Not selected";
 }
 
-bool performance_reads_draws(const AppState& state) {
-  return !state.lotto_name.empty() && !fits_record(state.lotto);
-}
-
-PerformanceOutcome open_performance(PerformanceModel& model, const AppState& state, const TextGrid* draws) {
+PerformanceOutcome open_performance(PerformanceModel& model, const AppState& state) {
   const PrizeBoxesView prizes = prize_boxes_for(state.lotto, state.number_format);
   model.prize_tiers = prizes.tier_labels;
   PerformanceForm form;
   form.prizes = prizes.texts;
   PerformanceDraw& d = form.draw;
   for (int i = 1; i <= 7; ++i) d.n[i] = std::to_string(state.current_draw[i - 1]);
-  if (!fits_record(state.lotto)) {
-    const CurrentDraw c = current_general_draw(state, performance_reads_draws(state) ? draws : nullptr);
-    for (int i = 1; i <= 6; ++i) d.n[i] = std::to_string(c.main[i - 1]);
-    d.n[7] = std::to_string(c.bonus);
-    d.main7 = std::to_string(c.main[6]);
-    for (int j = 0; j < 2; ++j) d.second[j] = std::to_string(c.second[j]);
-  }
+  d.main7 = std::to_string(state.current_draw_n7);
+  for (int j = 0; j < 2; ++j) d.second[j] = std::to_string(state.current_draw_second[j]);
   PerformanceOutcome out = refresh_performance(model, form, state);
   if (!out.draw) out.draw = d;
   out.prizes = prizes;

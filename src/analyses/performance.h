@@ -86,17 +86,6 @@ struct PerformanceOutcome : FocusOutcome<PerformanceFocus> {
   std::optional<PrizeBoxesView> prizes;  // the prize boxes laid out and filled anew
 };
 
-// The current draw of a game beyond the record, for the draw boxes: its main
-// numbers (up to 7), the bonus and the second-pool numbers. They come from the
-// row of `draws` (the draw grid, laid out by shell/game.h) dated with the
-// current draw and starting with its N1; without such a row, from the state.
-struct CurrentDraw {
-  std::array<std::int16_t, 7> main{};
-  std::int16_t bonus = 0;
-  std::array<std::int16_t, 2> second{};
-};
-CurrentDraw current_general_draw(const AppState& state, const TextGrid* draws);
-
 // The design-time grid: the header row and one empty row, four columns.
 void reset_performance_grid(TextGrid& grid);
 
@@ -139,12 +128,10 @@ struct PerformanceModel {
   PerformanceModel();
 };
 
-// Whether opening the window reads the draw grid: a lotto beyond the record is chosen.
-bool performance_reads_draws(const AppState& state);
-// The window opens: the prizes of the current lotto, its current draw in the
-// draw boxes (a game beyond the record takes it from `draws`, the draw grid, by
-// current_general_draw), then refresh_performance.
-PerformanceOutcome open_performance(PerformanceModel& model, const AppState& state, const TextGrid* draws);
+// The window opens: the prizes of the current lotto, its current draw (the one
+// the Lotto window shows, seventh number and second pool included) in the draw
+// boxes, then refresh_performance.
+PerformanceOutcome open_performance(PerformanceModel& model, const AppState& state);
 // cmdRefresh and Enter in a box: the prize boxes follow the lotto chosen now
 // (follow_game), the hidden draw boxes hold "0", then one run of Performance
 // into the model's grid; the model keeps what the printed page shows.

@@ -342,25 +342,35 @@ LottoOutcome edit_lotto(LottoModel& model, const AppState& s) {
 
 namespace {
 
-// Makes the boxes' draw the state's current draw, the seventh number and the
-// second pool included: false, and the state unchanged, when the date or a
-// number does not read.
+// The ten numbers of a draw as the boxes hold them, N1..N6, the bonus, N7, S1,
+// S2, and where the state's current draw keeps each.
+const std::string& draw_text(const DrawForm& draw, int i) {
+  return i < 7 ? draw.n[i] : i == 7 ? draw.n7 : draw.second[i - 8];
+}
+std::int16_t& current_number(AppState& s, int i) {
+  return i < 7 ? s.current_draw[i] : i == 7 ? s.current_draw_n7 : s.current_draw_second[i - 8];
+}
+
+// Takes the boxes' numbers into the current draw one by one: false at the first
+// that does not read, the numbers before it taken.
+bool take_numbers(const DrawForm& draw, AppState& s) {
+  for (int i = 0; i < 10; ++i) {
+    const auto v = parse_i16(draw_text(draw, i));
+    if (!v) return false;
+    current_number(s, i) = *v;
+  }
+  return true;
+}
+
+// Makes the boxes' draw the state's current draw: false, and the state
+// unchanged, when the date or a number does not read.
 bool take_current_draw(const DrawForm& draw, AppState& s) {
   const auto day = parse_date(draw.date, s.date_format);
   if (!day) return false;
-  std::array<std::int16_t, 7> numbers{};
-  std::array<std::int16_t, 2> second{};
-  std::int16_t n7 = 0;
-  for (int i = 0; i < 10; ++i) {
-    const auto v = parse_i16(i < 7 ? draw.n[i] : i == 7 ? draw.n7 : draw.second[i - 8]);
-    if (!v) return false;
-    (i < 7 ? numbers[i] : i == 7 ? n7 : second[i - 8]) = *v;
-  }
+  for (int i = 0; i < 10; ++i)
+    if (!parse_i16(draw_text(draw, i))) return false;
   s.current_draw_date = *day;
-  s.current_draw = numbers;
-  s.current_draw_n7 = n7;
-  s.current_draw_second = second;
-  return true;
+  return take_numbers(draw, s);
 }
 
 // No current draw: no date, every number 0.
@@ -600,21 +610,9 @@ LottoOutcome select_draw_row(LottoModel& model, int row, AppState& s) {
   r.draw = draw_from_row(model.draws, row, s.lotto);
   // The fields are taken one by one: a cell that does not convert stops there,
   // and the fields before it stay taken.
-  const std::string bad = "In the selected row not correct data";
   const auto day = parse_date(r.draw->date, s.date_format);
-  if (!day) {
-    r.message = bad;
-    return r;
-  }
-  s.current_draw_date = *day;
-  for (int i = 0; i < 10; ++i) {
-    const auto v = parse_i16(i < 7 ? r.draw->n[i] : i == 7 ? r.draw->n7 : r.draw->second[i - 8]);
-    if (!v) {
-      r.message = bad;
-      return r;
-    }
-    (i < 7 ? s.current_draw[i] : i == 7 ? s.current_draw_n7 : s.current_draw_second[i - 8]) = *v;
-  }
+  if (day) s.current_draw_date = *day;
+  if (!day || !take_numbers(*r.draw, s)) r.message = "In the selected row not correct data";
   return r;
 }
 

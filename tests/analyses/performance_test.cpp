@@ -166,26 +166,17 @@ TEST_F(PerformanceTest, SecondPoolPlaysArePaidByTheirTier) {
   EXPECT_EQ(rows, "1|1 2 3 4 5 + 4|3+1|100\n2|1 2 3 4 5 + 19|3+0|7\n3|6 7 8 9 10 + 4|0+1|4\n|Total||111\n");
 }
 
-TEST(PerformanceDraw, AGeneralGameTakesItsDrawFromTheDrawGrid) {
-  // 7 of 50 with a bonus (column 9) and 2 of 12 (columns 10, 11): the row of the
-  // current draw's date that starts with its N1.
-  ds::AppState s;
-  s.date_format = ds::DateFormat::iso();
-  s.lotto.play_n = 50;
-  s.lotto.pick_n = 7;
-  s.lotto.second_pool = 12;
-  s.lotto.second_n = 2;
-  s.current_draw_date = *ds::day_number(2024, 1, 3);
-  s.current_draw = {4, 0, 0, 0, 0, 0, 0};
-  ds::TextGrid draws(3, 12);
-  const char* rows[2][12] = {{"2024-01-03", "", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10"},
-                             {"2024-01-03", "", "4", "9", "14", "19", "24", "29", "34", "39", "3", "11"}};
-  for (int r = 0; r < 2; ++r)
-    for (int c = 0; c < 12; ++c) draws.set_cell(r + 1, c, rows[r][c]);
-  const ds::CurrentDraw d = ds::current_general_draw(s, &draws);
-  EXPECT_EQ(d.main, (std::array<std::int16_t, 7>{4, 9, 14, 19, 24, 29, 34}));
-  EXPECT_EQ(d.bonus, 39);
-  EXPECT_EQ(d.second, (std::array<std::int16_t, 2>{3, 11}));
+TEST(PerformanceDraw, AGeneralGameShowsItsCurrentDrawInItsBoxes) {
+  // 7 of 50 with a bonus and 2 of 12: N1..N6, the bonus in the seventh box, then N7, S1, S2.
+  ds::AppState s = ds::test::fresh_state();
+  s.lotto = ds::test::game_shape(50, 7, 1, 12, 2);
+  s.current_draw = {4, 9, 14, 19, 24, 29, 39};
+  s.current_draw_n7 = 34;
+  s.current_draw_second = {3, 11};
+  ds::PerformanceModel model;
+  const ds::PerformanceDraw d = *ds::open_performance(model, s).draw;
+  EXPECT_EQ(d.n, (std::array<std::string, 8>{"", "4", "9", "14", "19", "24", "29", "39"}));
+  EXPECT_EQ(d.main7 + " " + d.second[0] + " " + d.second[1], "34 3 11");
 }
 
 TEST_F(PerformanceTest, AGeneralGameShowsItsBoxesHiddenOnesZeroAndTypedPrizesStay) {

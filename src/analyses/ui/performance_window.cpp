@@ -14,7 +14,6 @@
 #include "shell/ui/apply_outcome.h"
 #include "shell/ui/dialogs.h"
 #include "shell/ui/grid_view.h"
-#include "shell/ui/lent_grids.h"
 #include "shell/ui/printing.h"
 
 namespace ds::ui {
@@ -130,10 +129,7 @@ PerformanceWindow::PerformanceWindow() {
   resize(900, 560);
 }
 
-void PerformanceWindow::opened() {
-  const AppState& s = state();
-  apply(open_performance(model_, s, performance_reads_draws(s) ? borrow_grid(LentGrid::draws) : nullptr));
-}
+void PerformanceWindow::opened() { apply(open_performance(model_, state())); }
 
 PerformanceForm PerformanceWindow::form() const {
   PerformanceForm f;
