@@ -276,9 +276,7 @@ TEST(Backtest, SecondPoolGamePaysByItsPrizeTable) {
   // bonus: no 3+bonus tier, so 3 (5). Won 50005, spent 10.
   test::ScratchFolder::put(made_wheel_path(dir.path(), "Sevens"),
                            "# wheel v=10 k=7 t=3 m=3 made=by hand\n1 2 3 4 5 6 7\n4 5 6 7 8 9 10\n");
-  LottoDefinition max;
-  max.play_n = 50;
-  max.pick_n = 7;
+  LottoDefinition max = test::game_shape(50, 7, 1, 0, 0);
   max.cost = 5;
   max.tiers = {{7, false, 0, 1000000}, {6, true, 0, 50000}, {6, false, 0, 1000}, {3, false, 0, 5}};
   const BacktestResult seven = run_backtest(

@@ -215,9 +215,7 @@ TEST(ProfitabilityGeneralGame, ExpectedPrizeIsEveryTierChanceTimesItsPayout) {
   EXPECT_EQ(failed.message, "Sorry, the data is not correct.");
   EXPECT_EQ(failed.tier_focus, 3);
 
-  ds::LottoDefinition max;
-  max.play_n = 50;
-  max.pick_n = 7;
+  ds::LottoDefinition max = ds::test::game_shape(50, 7, 1, 0, 0);
   max.tiers = {{7, false, 0, 10000000}, {6, true, 0, 200000}, {6, false, 0, 5000}, {5, true, 0, 1000},
                {5, false, 0, 100},      {4, true, 0, 50},     {4, false, 0, 20},   {3, false, 0, 5}};
   const std::vector<double> pays = {10000000, 200000, 5000, 1000, 100, 50, 20, 5};

@@ -155,9 +155,7 @@ struct Reading {
       }
       case Reader::import: {
         // The preview of a 6-of-49 game's import; its message is the summary.
-        LottoDefinition lotto;
-        lotto.play_n = 49;
-        lotto.pick_n = 6;
+        const LottoDefinition lotto = test::game_shape(49, 6, 1, 0, 0);
         TextGrid table;
         empty_draw_table(table);
         const ImportPreview preview = preview_import(bytes, lotto, table, state.date_format);

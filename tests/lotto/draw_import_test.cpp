@@ -14,12 +14,7 @@ using namespace ds;
 namespace {
 
 const DateFormat iso = DateFormat::iso();
-const LottoDefinition six_of_49 = [] {
-  LottoDefinition d;
-  d.play_n = 49;
-  d.pick_n = 6;
-  return d;
-}();
+const LottoDefinition six_of_49 = test::game_shape(49, 6, 1, 0, 0);
 
 // The preview's message, or the merged rows as "date n1 .. n6 bonus" lines.
 std::string merged(const char* csv, DayMonthOrder order = DayMonthOrder::unknown) {

@@ -17,12 +17,7 @@ const DateFormat iso = DateFormat::iso();
 
 // A 5/69 + 1/26 game, no bonus, three of its tiers.
 LottoDefinition powerball_shape() {
-  LottoDefinition d;
-  d.play_n = 69;
-  d.pick_n = 5;
-  d.bonus_n = 0;
-  d.second_pool = 26;
-  d.second_n = 1;
+  LottoDefinition d = test::game_shape(69, 5, 0, 26, 1);
   d.cost = 2;
   d.currency = "$";
   d.tiers = {{5, false, 1, 20000000, true}, {5, false, 0, 1000000, false}, {0, false, 1, 4, false}};
@@ -171,9 +166,7 @@ TEST(GameDraws, ClassicBytesStayAndGeneralLinesFollowTheGame) {
       std::string::npos);
 
   // 7/50 with a bonus: N1..N7, then NBonus.
-  LottoDefinition max;
-  max.play_n = 50;
-  max.pick_n = 7;
+  const LottoDefinition max = test::game_shape(50, 7, 1, 0, 0);
   const std::string max_lines = "2024-01-02 1 2 3 4 5 6 7 8 \r\n2024-01-05 9 19 29 39 49 50 10 11 \r\n";
   dir.put("M", "draws.txt", "2024-01-05 9 19 29 39 49 50 10 11\n2024-01-02 1 2 3 4 5 6 7 8\n");
   ASSERT_EQ(read_draws(dir.games(), "M", g, iso, max).message, "");
@@ -227,9 +220,7 @@ TEST(GameImport, SecondPoolColumnsAreFoundByTheirNamesOrPlace) {
   EXPECT_EQ(merged_draws(TextGrid{}, stars, iso).cell(1, 9), "12");
 
   // Lotto Max-shaped: seven numbers and a bonus named "Bonus".
-  LottoDefinition max;
-  max.play_n = 50;
-  max.pick_n = 7;
+  const LottoDefinition max = test::game_shape(50, 7, 1, 0, 0);
   const ImportPreview seven = preview_import(
       "Draw,Date,N1,N2,N3,N4,N5,N6,N7,Bonus\n1,2024-03-01,1,2,3,4,5,6,50,9\n", max, TextGrid{}, iso);
   EXPECT_EQ(seven.rows.at(0).numbers, (std::array<std::int16_t, 7>{1, 2, 3, 4, 5, 6, 50}));
@@ -271,9 +262,7 @@ TEST(GameFile, ShippedGamesReadBackWholeAndKeepThePublishedOdds) {
 }
 
 TEST(GameForm, PrizeTableIsReadRowByRowAndRefusedWhereItIsWrong) {
-  LottoDefinition d;
-  d.play_n = 50;
-  d.pick_n = 5;
+  LottoDefinition d = test::game_shape(50, 5, 1, 0, 0);
   GameShapeForm f{false, "12", "2", prize_grid({}, NumberFormat{','})};
   for (const std::vector<std::string>& cells : std::vector<std::vector<std::string>>{
            {"5", "no", "2", "1000000", "average"}, {"", "", "", "", ""}, {"2", "", "1", "8,06", ""}}) {
