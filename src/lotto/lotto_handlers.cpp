@@ -383,8 +383,7 @@ void clear_current_draw(AppState& s) {
 
 LottoOutcome read_lotto(LottoModel& model, const std::string& name, AppState& s) {
   LottoOutcome r;
-  const auto safe = safe_name(name);
-  if (!safe || *safe != name) {
+  if (!plain_name(name)) {
     r.message = unsafe_name_message();
     return r;
   }
