@@ -854,6 +854,13 @@ ImportFileRun import_draws_file(const std::filesystem::path& csv_path, const std
     run.message = "The lotto '" + name + "' cannot be used: " + error;
     return run;
   }
+  // Held from reading the draws to writing them, so that a window saving at the
+  // same moment is not written over.
+  const std::optional<SaveLock> lock = SaveLock::take(games / name / "draws.txt");
+  if (!lock) {
+    run.message = save_lock_refusal(games / name / "draws.txt");
+    return run;
+  }
   TextGrid table;
   if (file_exists(games / name / "draws.txt")) {
     const ReadDrawsResult read = read_draws(games, name, table, format, lotto);

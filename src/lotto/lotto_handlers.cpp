@@ -430,6 +430,34 @@ LottoOutcome read_lotto(LottoModel& model, const std::string& name, AppState& s)
 
 }  // namespace
 
+TypedWork typed_work(const LottoModel& model, const LottoForm& form, const DrawForm& draw,
+                     const AppState& state) {
+  TypedWork w;
+  w.definition = LottoEditMode(model.mode).save && form != model.shown_form;
+  if (Check_draw(draw, state.lotto.play_n, state).refused()) return w;
+  const TextGrid& grid = model.draws;
+  const bool on_row = model.current_row >= 1 && model.current_row < grid.rows() &&
+                      grid.cols() >= draw_grid_columns(state.lotto);
+  w.draw = on_row && !(draw_from_row(grid, model.current_row, state.lotto) == draw);
+  return w;
+}
+
+UnsavedQuestion typed_draw_question(const DrawForm& draw) {
+  std::string numbers;
+  for (const std::string& n : draw.n)
+    if (trim_blanks(n) != "0") numbers += " " + std::string(trim_blanks(n));
+  if (trim_blanks(draw.n7) != "0") numbers += " " + std::string(trim_blanks(draw.n7));
+  return {"The draw typed in the boxes (" + std::string(trim_blanks(draw.date)) + ":" + numbers +
+              ") is not added. Add it before going on?",
+          {"Add", "Discard"}};
+}
+
+UnsavedQuestion typed_definition_question(const LottoForm& form) {
+  const std::string name(trim_blanks(form.name));
+  return {(name.empty() ? std::string("The definition being edited") : "The definition of '" + name + "'") +
+          " is not saved. Save it before going on?"};
+}
+
 UnsavedQuestion unsaved_draws_question(const std::string& owner) {
   if (owner.empty()) return {"The draws added are not saved. Save them before going on?"};
   return {"The draws added to '" + owner + "' are not saved. Save them before going on?"};
@@ -460,6 +488,9 @@ DiskNotice lotto_disk_notice(LottoModel& model) {
 LottoOutcome choose_lotto(LottoModel& model, const std::string& name, AppState& s) {
   LottoOutcome r = read_lotto(model, name, s);
   if (!r.refused()) {
+    // Second-pool numbers picked for another game stay only where this one has them.
+    std::erase_if(s.second_picks,
+                  [&s](int n) { return s.lotto.second_n == 0 || n < 1 || n > s.lotto.second_pool; });
     r.status = name + ": " + std::to_string(std::max(model.draws.rows() - 1, 0)) + " draws";
     r.status_stays = true;
   }
@@ -694,9 +725,16 @@ LottoOutcome save_draws(LottoModel& model, const std::string& name_text, const A
 
   // The file may have changed since the window read it: merge rather than write over it.
   const auto path = games / *name / "draws.txt";
+  // From the comparison to the rename no other copy saves this file.
+  const std::optional<SaveLock> lock = SaveLock::take(path);
+  if (!lock) {
+    r.message = save_lock_refusal(path);
+    return r;
+  }
   TextGrid merged;
   bool merging = false;
   RowMerge plan;
+  int chosen_from_file = 0;
   if (loaded->path == path) {
     const FileFingerprint now = take_fingerprint(path);
     if (now.exists && file_changed(loaded->fingerprint, now)) {
@@ -709,6 +747,16 @@ LottoOutcome save_draws(LottoModel& model, const std::string& name_text, const A
         return r;
       }
       plan = plan_row_merge(loaded->rows, grid, theirs, col_date, draw_value_cols(game), s.date_format);
+      if (plan.removed_in_file > 0) {
+        const int answer = ask ? ask(lost_rows_question(plan, grid, col_date, draw_value_cols(game),
+                                                        "'draws.txt' of '" + *name + "'", "draws"))
+                               : 0;
+        if (answer < 0) {
+          r.status = "The draws were not saved.";
+          return r;
+        }
+        if (answer == 1) drop_lost_rows(plan);
+      }
       std::vector<bool> keep_mine;
       for (const MergeEntry& e : plan.entries) {
         if (e.take != MergeEntry::Take::ask) continue;
@@ -719,6 +767,7 @@ LottoOutcome save_draws(LottoModel& model, const std::string& name_text, const A
           return r;
         }
         keep_mine.push_back(answer == 0);
+        if (answer != 0) ++chosen_from_file;
       }
       merged = merged_grid(plan, grid, theirs, keep_mine);
       merging = true;
@@ -731,19 +780,29 @@ LottoOutcome save_draws(LottoModel& model, const std::string& name_text, const A
   *loaded = loaded_file(path, written, grid);
   model.unsaved = false;
   model.owner = *name;
-  // The sort moved the rows: follow the current draw to its new place.
-  if (has_current)
-    for (int row = 1; row < grid.rows(); ++row)
-      if (draw_from_row(grid, row, game) == current) {
-        model.current_row = row;
-        break;
-      }
+  // The sort moved the rows: follow the current draw to its new place. When the
+  // file's version of its date was taken instead, the boxes show that version, so
+  // that Add cannot bring back the draw just given up.
+  if (has_current) {
+    int found = -1, same_date = -1;
+    for (int row = 1; row < grid.rows() && found < 0; ++row) {
+      if (draw_from_row(grid, row, game) == current) found = row;
+      if (same_date < 0 && trim_blanks(grid.cell(row, col_date)) == trim_blanks(current.date))
+        same_date = row;
+    }
+    if (found < 0 && same_date > 0) {
+      found = same_date;
+      r.draw = draw_from_row(grid, found, game);
+      r.select_current = true;
+    }
+    if (found > 0) model.current_row = found;
+  }
   r.status = std::to_string(std::max(grid.rows() - 1, 0)) + " draws saved for '" + *name + "'.";
   if (merging)
     *r.status +=
         " 'draws.txt' had been changed outside this window: its changes are kept with yours (draws "
         "taken from the file: " +
-        std::to_string(plan.from_file) + ").";
+        std::to_string(plan.from_file + chosen_from_file) + ").";
   return r;
 }
 
@@ -803,6 +862,16 @@ LottoOutcome import_finish(LottoModel& model, const ImportPreview& preview, cons
   const int current_row = model.current_row;
   const bool has_current = current_row >= 1 && current_row < grid.rows();
   const DrawForm current = has_current ? draw_from_row(grid, current_row, s.lotto) : DrawForm{};
+  // Another copy may have saved while the preview was open: the merge of the
+  // preview was made against what this window read, so it is refused then.
+  const auto path = model.games / s.lotto_name / "draws.txt";
+  const std::optional<SaveLock> lock = SaveLock::take(path);
+  if (!lock) return refusal(save_lock_refusal(path), LottoFocus::none);
+  if (!model.draws_file.path.empty() && file_changed(model.draws_file.fingerprint, take_fingerprint(path)))
+    return refusal("The file 'draws.txt' of '" + s.lotto_name +
+                       "' was changed outside this window while the import was being reviewed. Nothing was "
+                       "imported. Save your draws first (Save merges them with the file), then import again.",
+                   LottoFocus::none);
   const ImportWrite w = write_import(model.games, s.lotto_name, grid, preview, s.date_format);
   if (!w.written) {
     r.message = w.message;
@@ -810,7 +879,6 @@ LottoOutcome import_finish(LottoModel& model, const ImportPreview& preview, cons
   }
   model.owner = s.lotto_name;
   model.unsaved = false;  // the merged table, added draws with it, is in draws.txt
-  const auto path = model.games / s.lotto_name / "draws.txt";
   model.draws_file = loaded_file(path, take_fingerprint(path), grid);
   // The merge sorted the rows: the current draw keeps its place among them.
   model.current_row = grid.rows() - 1;

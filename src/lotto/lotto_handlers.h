@@ -138,6 +138,7 @@ struct LottoModel {
   int mode = 1;                 // LottoEditMode of the three lotto buttons
   LoadedFile draws_file;        // what the grid was read from (or last saved as)
   LoadedFile definition_file;   // what the definition boxes were read from
+  LottoForm shown_form;         // the definition boxes as a handler last filled them
   LottoModel() { reset_draw_grid(draws); }
 };
 
@@ -189,6 +190,22 @@ LottoOutcome edit_lotto(LottoModel& model, const AppState& state);
 // status line then says how many draws the lotto has. A lotto without a
 // draws.txt (one just created) starts with an empty history, without a message.
 LottoOutcome choose_lotto(LottoModel& model, const std::string& name, AppState& state);
+
+// What the boxes hold that is neither added nor saved, asked about before the
+// window closes or the program ends: a whole draw typed (one that Add would
+// accept) that the current draw row does not hold, and, while a
+// definition is being created or edited (Save on), boxes changed since a handler
+// filled them.
+struct TypedWork {
+  bool draw = false;
+  bool definition = false;
+};
+TypedWork typed_work(const LottoModel& model, const LottoForm& form, const DrawForm& draw,
+                     const AppState& state);
+// The questions: Add (then the draws are unsaved, and asked about next) or
+// Discard; Save the definition or Discard. Cancel keeps the window open.
+UnsavedQuestion typed_draw_question(const DrawForm& draw);
+UnsavedQuestion typed_definition_question(const LottoForm& form);
 
 // Validates the draw boxes, the date first.
 struct CheckDrawResult : LottoOutcome {

@@ -96,11 +96,16 @@ RowMerge plan_row_merge(const TextGrid& base, const TextGrid& mine, const TextGr
       e.take = e.mine >= 0 ? Take::mine : Take::neither;
     } else if (same(mine, e.mine, base, e.base)) {
       // Only the file changed this date.
-      e.take = e.theirs >= 0 ? Take::theirs : Take::neither;
-      if (e.theirs >= 0)
+      if (e.theirs >= 0) {
+        e.take = Take::theirs;
         ++plan.from_file;
-      else
+      } else if (e.mine >= 0) {
+        e.take = Take::mine;
+        e.lost_in_file = true;
         ++plan.removed_in_file;
+      } else {
+        e.take = Take::neither;
+      }
     } else if (same(theirs, e.theirs, base, e.base)) {
       e.take = e.mine >= 0 ? Take::mine : Take::neither;
     } else {
@@ -110,6 +115,46 @@ RowMerge plan_row_merge(const TextGrid& base, const TextGrid& mine, const TextGr
     plan.entries.push_back(e);
   }
   return plan;
+}
+
+namespace {
+// 3620 -> "3,620".
+std::string grouped_count(int n) {
+  std::string digits = std::to_string(n), out;
+  for (std::size_t i = 0; i < digits.size(); ++i) {
+    if (i > 0 && (digits.size() - i) % 3 == 0) out += ',';
+    out += digits[i];
+  }
+  return out;
+}
+}  // namespace
+
+void drop_lost_rows(RowMerge& plan) {
+  for (MergeEntry& e : plan.entries)
+    if (e.lost_in_file) e.take = MergeEntry::Take::neither;
+}
+
+Question lost_rows_question(const RowMerge& plan, const TextGrid& mine, int date_col,
+                            const std::vector<int>& value_cols, const std::string& file,
+                            const std::string& rows) {
+  constexpr int shown = 5;
+  std::string examples;
+  int listed = 0;
+  for (const MergeEntry& e : plan.entries) {
+    if (!e.lost_in_file) continue;
+    if (listed++ == shown) {
+      examples += "\n…";
+      break;
+    }
+    examples += "\n" + std::string(trim_blanks(mine.cell(e.mine, date_col))) + ": " +
+                row_values_text(mine, e.mine, value_cols);
+  }
+  const std::string count = grouped_count(plan.removed_in_file);
+  return {"The file " + file + " now lacks " + count + " of the " + rows +
+              " read from it: another program shortened or emptied it since this window read it." + examples +
+              "\n\nKeep them (they are saved again with yours), or remove them as the file did? " +
+              "(Cancel saves nothing.)",
+          {"Keep them", "Remove them"}};
 }
 
 TextGrid merged_grid(const RowMerge& plan, const TextGrid& mine, const TextGrid& theirs,

@@ -71,16 +71,30 @@ struct MergeEntry {
   DayNumber day = 0;
   int base = -1, mine = -1, theirs = -1;  // the row in each grid, -1 when absent
   enum class Take { mine, theirs, neither, ask } take = Take::mine;
+  // A row the window read and holds unchanged that the file no longer has. A file
+  // shortened or emptied by another program looks just like rows deleted on
+  // purpose, so such rows are kept (take mine) unless the user lets them go.
+  bool lost_in_file = false;
 };
 struct RowMerge {
   std::vector<MergeEntry> entries;  // ascending by date
   std::vector<int> undated;         // rows of `mine` whose date does not read: kept as they are
   int conflicts = 0;
   int from_file = 0;        // rows added or changed in the file that the merge takes
-  int removed_in_file = 0;  // rows the file no longer has that the merge drops
+  int removed_in_file = 0;  // rows read from the file that it no longer has (lost_in_file)
 };
 RowMerge plan_row_merge(const TextGrid& base, const TextGrid& mine, const TextGrid& theirs, int date_col,
                         const std::vector<int>& value_cols, const DateFormat& format);
+// Lets the rows the file lost go (take neither) after the user said so.
+void drop_lost_rows(RowMerge& plan);
+// The question asked before a save when the file lost rows the window read: how
+// many, a few of them, and Keep them (0, the default) or Remove them (1); Cancel
+// saves nothing. `file` names the file ("'draws.txt' of 'Canada_6_49'"), `rows`
+// the kind of row, plural ("draws").
+Question lost_rows_question(const RowMerge& plan, const TextGrid& mine, int date_col,
+                            const std::vector<int>& value_cols, const std::string& file,
+                            const std::string& rows);
+
 // Whether two rows hold the same values.
 bool same_row_values(const TextGrid& a, int row_a, const TextGrid& b, int row_b,
                      const std::vector<int>& value_cols);

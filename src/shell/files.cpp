@@ -7,6 +7,8 @@
 #include <windows.h>
 #else
 #include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -16,6 +18,7 @@
 #include <cstdio>
 #include <fstream>
 #include <random>
+#include <thread>
 
 #include "shell/app_state.h"
 
@@ -170,6 +173,11 @@ std::string write_file_atomic(const fs::path& path, std::string_view bytes) {
   const MessageCatalogue& m = messages();
   std::error_code ec;
   if (fs::is_directory(path, ec)) return write_failure(m.folder_has_name, 0, path);
+  // A file its owner marked read-only is not replaced: renaming over it would
+  // succeed in a writable folder and silently make it writable again.
+  if (const fs::file_status st = fs::status(path, ec);
+      !ec && fs::is_regular_file(st) && (st.permissions() & fs::perms::owner_write) == fs::perms::none)
+    return write_failure(m.permission_refused, EACCES, path);
   static std::mt19937_64 rng{std::random_device{}()};
   // ".<name>.tmp<n>" beside the target, built without a narrow conversion of the name
   // (on Windows a name outside the code page would not convert).
@@ -223,6 +231,83 @@ int remove_temporaries_in(const fs::path& folder, fs::file_time_type before) {
   return removed;
 }
 }  // namespace
+
+namespace {
+fs::path lock_path(const fs::path& file) {
+  fs::path lock = file.parent_path() / ".";
+  lock += file.filename();
+  lock += ".lock";
+  return lock;
+}
+}  // namespace
+
+std::optional<SaveLock> SaveLock::take(const fs::path& file, std::chrono::milliseconds wait) {
+  const auto until = std::chrono::steady_clock::now() + wait;
+  const fs::path path = lock_path(file);
+#ifdef _WIN32
+  const HANDLE h = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                               nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_HIDDEN, nullptr);
+  if (h == INVALID_HANDLE_VALUE) return SaveLock();
+  for (;;) {
+    OVERLAPPED at{};
+    if (LockFileEx(h, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &at)) break;
+    if (std::chrono::steady_clock::now() >= until) {
+      CloseHandle(h);
+      return std::nullopt;
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  }
+  SaveLock lock;
+  lock.handle_ = reinterpret_cast<std::intptr_t>(h);
+  return lock;
+#else
+  const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+  if (fd < 0) return SaveLock();
+  while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    if ((errno != EWOULDBLOCK && errno != EINTR) || std::chrono::steady_clock::now() >= until) {
+      ::close(fd);
+      return std::nullopt;
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  }
+  SaveLock lock;
+  lock.handle_ = fd;
+  return lock;
+#endif
+}
+
+SaveLock::SaveLock(SaveLock&& other) noexcept : handle_(other.handle_) { other.handle_ = -1; }
+
+SaveLock& SaveLock::operator=(SaveLock&& other) noexcept {
+  if (this != &other) {
+    release();
+    handle_ = other.handle_;
+    other.handle_ = -1;
+  }
+  return *this;
+}
+
+SaveLock::~SaveLock() { release(); }
+
+void SaveLock::release() {
+  if (handle_ == -1) return;
+#ifdef _WIN32
+  const HANDLE h = reinterpret_cast<HANDLE>(handle_);
+  OVERLAPPED at{};
+  UnlockFileEx(h, 0, 1, 0, &at);
+  CloseHandle(h);
+#else
+  ::flock(static_cast<int>(handle_), LOCK_UN);
+  ::close(static_cast<int>(handle_));
+#endif
+  handle_ = -1;
+}
+
+std::string save_lock_refusal(const fs::path& file) {
+  return "Another copy of Drawsmith (or another program) kept '" + file.filename().string() +
+         "' locked for a save for several seconds, so nothing was saved. Please save again in a moment (" +
+         file.string() + ").";
+}
 
 int remove_leftover_temporaries(const fs::path& app_folder, fs::file_time_type::duration min_age) {
   const auto before = fs::file_time_type::clock::now() - min_age;

@@ -3,6 +3,7 @@
 // target and is renamed over it, so a failure leaves the previous file whole.
 #include <chrono>
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -21,6 +22,33 @@ std::optional<std::string> read_file(const fs::path& path, std::size_t max_bytes
 // with the full path: "permission to write there was refused (/data/Games/A/draws.txt)";
 // a refused permission or a read-only disk, and a full disk or quota, are named as such.
 std::string write_file_atomic(const fs::path& path, std::string_view bytes);
+
+// An exclusive lock between processes (and between windows of one process) on one
+// data file, held by a save from the comparison of the file with what the window
+// read until the new file is renamed into place, so that two copies saving at the
+// same moment take turns instead of one writing over the other's draw. The lock is
+// the file ".NAME.lock" beside the data (flock on POSIX, LockFileEx on Windows);
+// it is left in place, empty, and costs nothing when nobody holds it.
+class SaveLock {
+ public:
+  // Waits up to `wait` for the lock; nullopt when another holder keeps it that long
+  // (then a save is refused: nothing is written). When the lock file cannot be made
+  // (a folder that cannot be written or does not exist yet) the lock holds nothing,
+  // and the write itself then says why it failed.
+  static std::optional<SaveLock> take(const fs::path& file,
+                                      std::chrono::milliseconds wait = std::chrono::milliseconds(5000));
+  SaveLock(SaveLock&& other) noexcept;
+  SaveLock& operator=(SaveLock&& other) noexcept;
+  SaveLock(const SaveLock&) = delete;
+  ~SaveLock();
+
+ private:
+  SaveLock() = default;
+  void release();
+  std::intptr_t handle_ = -1;
+};
+// The message of a save refused because the lock stayed taken.
+std::string save_lock_refusal(const fs::path& file);
 
 // Removes what saves that never ended left behind (a killed program, a power
 // cut): the temporary files ".NAME.tmpNNNN" of write_file_atomic in `app_folder`,

@@ -156,8 +156,8 @@ GeneratorModel::GeneratorModel() {
 }
 
 GeneratorOutcome generate(GeneratorModel& model, const GeneratorInput& input, AppState& state,
-                          const TextGrid* draws, const GeneratorTarget& target,
-                          const UniformSource& uniform) {
+                          const TextGrid* draws, const GeneratorTarget& target, const UniformSource& uniform,
+                          const AskUser& ask) {
   TextGrid& freq = model.frequencies;
   const MessageCatalogue& m = messages();
   GeneratorOutcome out;
@@ -193,6 +193,8 @@ GeneratorOutcome generate(GeneratorModel& model, const GeneratorInput& input, Ap
   }
 
   if (draws) out.period = draws_in_period_message(*draws, *from, *to, state.date_format);
+  const bool save_before = target.sets && target.sets->enabled.save;
+  const bool unsaved_before = target.sets && target.sets->unsaved;
   if (target.sets) {
     target.sets->enabled.save = true;
     target.sets->unsaved = true;
@@ -264,8 +266,29 @@ GeneratorOutcome generate(GeneratorModel& model, const GeneratorInput& input, Ap
   // A row of another date that holds numbers (a stored draw's set, or one typed)
   // is kept: the proposal goes into a new row. An empty row, or the row of the
   // date being written, takes the proposal in place.
+  // The row of that date holding numbers is replaced only when the user says so.
   int row = state.tset_row;
-  if (holds_numbers(sets, row, size) && !same_date(sets.cell(row, 0), target.date_text, state.date_format)) {
+  bool new_row = false;
+  if (holds_numbers(sets, row, size)) {
+    new_row = !same_date(sets.cell(row, 0), target.date_text, state.date_format);
+    if (!new_row) {
+      std::vector<int> cols;
+      for (int c = 1; c <= size; ++c) cols.push_back(c);
+      const int answer = ask ? ask({"The row of " + sets.cell(row, 0) + " already holds a set (" +
+                                        row_values_text(sets, row, cols) +
+                                        "). Replace it with the proposal, or put the proposal in a new row?",
+                                    {"Replace", "New row"}})
+                             : 0;
+      if (answer < 0) {
+        target.sets->enabled.save = save_before;
+        target.sets->unsaved = unsaved_before;
+        out.status = "Nothing was written: the row of " + sets.cell(row, 0) + " keeps its set.";
+        return out;
+      }
+      new_row = answer == 1;
+    }
+  }
+  if (new_row) {
     row = sets.append_row();
     state.tset_row = static_cast<std::int16_t>(row);
     out.row_added = true;

@@ -82,10 +82,13 @@ struct GeneratorOutcome : FocusOutcome<GeneratorFocus> {
 // date; a current row of another date holding numbers is kept, and a new row
 // with the date box's text gets the proposal and becomes current. The row
 // written becomes the current set (tset_numbers), as a selected row does. Once
-// the checks of the boxes pass, the set's Save is on and its rows unsaved.
+// the checks of the boxes pass, the set's Save is on and its rows unsaved. A
+// current row of the date box's date that holds numbers is replaced only after
+// `ask` (Replace, New row: a new row of that date; Cancel writes nothing and
+// leaves Save and the unsaved mark as they were); without `ask` it is replaced.
 GeneratorOutcome generate(GeneratorModel& model, const GeneratorInput& input, AppState& state,
                           const TextGrid* draws, const GeneratorTarget& target,
-                          const UniformSource& uniform = {});
+                          const UniformSource& uniform = {}, const AskUser& ask = {});
 
 // Load: From is today moved back 12 months, To is today.
 void generator_dates(DayNumber today, const DateFormat& format, std::string& from_text, std::string& to_text);

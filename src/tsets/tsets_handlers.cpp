@@ -200,6 +200,12 @@ TsetsOutcome tsets_save(TsetsModel& model, AppState& state, const AskUser& ask) 
   bool merging = false;
   int from_file = 0;
   const std::int16_t row_before = state.tset_row;
+  // From the comparison to the rename no other copy saves this file.
+  std::optional<SaveLock> lock;
+  if (!work.set_name.empty()) {
+    lock = SaveLock::take(path);
+    if (!lock) return message(save_lock_refusal(path));
+  }
   if (!work.set_name.empty() && model.loaded.path == path) {
     const FileFingerprint now = take_fingerprint(path);
     if (now.exists && file_changed(model.loaded.fingerprint, now)) {
@@ -213,8 +219,18 @@ TsetsOutcome tsets_save(TsetsModel& model, AppState& state, const AskUser& ask) 
                        "\nNothing was saved.");
       std::vector<int> cols;
       for (int c = 1; c < work.grid.cols(); ++c) cols.push_back(c);
-      const RowMerge plan =
-          plan_row_merge(model.loaded.rows, work.grid, theirs.grid, 0, cols, state.date_format);
+      RowMerge plan = plan_row_merge(model.loaded.rows, work.grid, theirs.grid, 0, cols, state.date_format);
+      if (plan.removed_in_file > 0) {
+        const int answer = ask ? ask(lost_rows_question(plan, work.grid, 0, cols,
+                                                        "of the set '" + work.set_name + "'", "rows"))
+                               : 0;
+        if (answer < 0) {
+          TsetsOutcome out;
+          out.status = "The set '" + work.set_name + "' was not saved.";
+          return out;
+        }
+        if (answer == 1) drop_lost_rows(plan);
+      }
       std::vector<bool> keep_mine;
       for (const MergeEntry& e : plan.entries) {
         if (e.take != MergeEntry::Take::ask) continue;
@@ -226,6 +242,7 @@ TsetsOutcome tsets_save(TsetsModel& model, AppState& state, const AskUser& ask) 
           return out;
         }
         keep_mine.push_back(answer == 0);
+        if (answer != 0) ++from_file;
       }
       merged = work;
       std::vector<int> from_mine;
@@ -236,7 +253,7 @@ TsetsOutcome tsets_save(TsetsModel& model, AppState& state, const AskUser& ask) 
       for (int r = 1; r < merged.grid.rows(); ++r)
         if (from_mine[r] == state.tset_row) current = r;
       state.tset_row = static_cast<std::int16_t>(current);
-      from_file = plan.from_file;
+      from_file += plan.from_file;
       merging = true;
     }
   }

@@ -3,6 +3,12 @@
 // tests hold the roads where the draws of both sides are simply kept.)
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
+
+#include "lotto/lotto_files.h"
 #include "lotto/lotto_handlers.h"
 #include "support/scratch.h"
 
@@ -76,11 +82,15 @@ TEST(LottoSharedFiles, ADrawChangedOnBothSidesIsAskedAndCancelChangesNothing) {
       "changed outside this window since it was read.\n\nThis window: 1 2 3 4 5 6, bonus 7\nThe file: 8 "
       "9 10 11 12 13, bonus 14\n\nWhich draw should be saved? (Cancel saves nothing.)");
 
-  // The file's draw is chosen: the file keeps it and so does the window now.
+  // The file's draw is chosen: the file keeps it and so do the window and its boxes now.
   a.answers = {1};
-  ASSERT_EQ(a.save().message, "");
+  const LottoOutcome taken = a.save();
+  ASSERT_EQ(taken.message, "");
   EXPECT_EQ(dir.get("L", "draws.txt"), theirs);
   EXPECT_EQ(a.grid.cell(3, 2), "8");
+  ASSERT_TRUE(taken.draw.has_value());
+  EXPECT_EQ(taken.draw->n[0], "8");
+  EXPECT_NE(taken.status->find("draws taken from the file: 1)"), std::string::npos);
   // The window's draw is chosen over a further change.
   b.add({"8", "9", "10", "11", "12", "13", "15"}, "2025-11-19", false);
   ASSERT_EQ(b.save().message, "");
@@ -95,3 +105,62 @@ TEST(LottoSharedFiles, ADrawChangedOnBothSidesIsAskedAndCancelChangesNothing) {
   EXPECT_NE(a.save().message.find("cannot be read whole now"), std::string::npos);
   EXPECT_EQ(dir.get("L", "draws.txt"), "2025-11-19 1 2\r\n");
 }
+
+TEST(LottoSharedFiles, DrawsTheFileLostAreKeptUnlessTheUserLetsThemGo) {
+  test::ScratchFolder dir;
+  dir.put("L", "param.tix", test::ScratchFolder::sample("d1a"));
+  dir.put("L", "draws.txt", three);
+  Window a;
+  a.choose(dir, "L");
+  dir.put("L", "draws.txt", three.substr(0, 33));  // another program cut it to its first draw
+  a.add({"1", "2", "3", "4", "5", "6", "7"}, "2025-12-03");
+  a.answers = {-1};
+  EXPECT_EQ(*a.save().status, "The draws were not saved.");
+  EXPECT_EQ(dir.get("L", "draws.txt"), three.substr(0, 33));
+  ASSERT_EQ(a.asked.size(), 1u);
+  EXPECT_NE(a.asked[0].find("The file 'draws.txt' of 'L' now lacks 2 of the draws read from it"),
+            std::string::npos);
+  EXPECT_NE(a.asked[0].find("\n2025-11-15: 1 5 8 25 42 47 44\n2025-11-19: 14 17 28 31 42 48 5\n"),
+            std::string::npos);
+  a.answers = {0};
+  ASSERT_EQ(a.save().message, "");
+  EXPECT_EQ(dir.get("L", "draws.txt"), three + "2025-12-03 1 2 3 4 5 6 7 \r\n");
+  // Emptied, and the user lets them go: only the draw added since stays.
+  dir.put("L", "draws.txt", "");
+  a.add({"1", "2", "3", "4", "5", "6", "8"}, "2025-12-06");
+  a.answers = {1};
+  ASSERT_EQ(a.save().message, "");
+  EXPECT_EQ(dir.get("L", "draws.txt"), "2025-12-06 1 2 3 4 5 6 8 \r\n");
+}
+
+#ifndef _WIN32
+TEST(LottoSharedFiles, TwoProcessesSavingAtOnceLoseNoDraw) {
+  test::ScratchFolder dir;
+  dir.put("L", "param.tix", test::ScratchFolder::sample("d1a"));
+  dir.put("L", "draws.txt", three);
+  constexpr int saves = 30;
+  // Each process adds a draw of its own month and saves, again and again.
+  const auto run = [&](int month) {
+    Window w;
+    w.choose(dir, "L");
+    int refused = 0;
+    for (int i = 1; i <= saves; ++i) {
+      char date[16];
+      std::snprintf(date, sizeof date, "2026-%02d-%02d", month, i);
+      w.add({"1", "2", "3", "4", "5", "6", std::to_string(i + 10)}, date);
+      if (w.save().refused()) ++refused;
+    }
+    return refused;
+  };
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) _exit(run(3));
+  EXPECT_EQ(run(1), 0);
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  TextGrid grid;
+  ASSERT_EQ(read_draws(dir.games(), "L", grid, DateFormat::iso(), LottoDefinition{}).message, "");
+  EXPECT_EQ(grid.rows() - 1, 3 + 2 * saves);
+}
+#endif

@@ -68,10 +68,18 @@ TEST(FileGuard, MergeTakesEachSidesChangesAndAsksAboutBoth) {
                                 {"2025-01-06", "9", "9"},
                                 {"2025-01-06", "1", "1"},
                                 {"2025-01-07", "7", "9"}});
-  const RowMerge plan = plan_row_merge(base, mine, theirs, 0, {1, 2}, f);
+  RowMerge plan = plan_row_merge(base, mine, theirs, 0, {1, 2}, f);
   EXPECT_EQ(plan.conflicts, 1);
   EXPECT_EQ(plan.from_file, 3);  // 01-03, 01-04 and the second 01-06
   EXPECT_EQ(plan.removed_in_file, 1);
+  // The row the file lost is kept until the user lets it go.
+  EXPECT_EQ(dump(merged_grid(plan, mine, theirs, {true})).substr(0, 15), "2025-01-01 1 2|");
+  EXPECT_EQ(
+      lost_rows_question(plan, mine, 0, {1, 2}, "'f'", "rows").text,
+      "The file 'f' now lacks 1 of the rows read from it: another program shortened or emptied it since "
+      "this window read it.\n2025-01-01: 1 2\n\nKeep them (they are saved again with yours), or remove "
+      "them as the file did? (Cancel saves nothing.)");
+  drop_lost_rows(plan);
   EXPECT_EQ(dump(merged_grid(plan, mine, theirs, {true})),
             "2025-01-02 3 40|2025-01-03 5 60|2025-01-04 2 2|2025-01-05 8 8|2025-01-06 9 9|2025-01-06 1 1|"
             "2025-01-07 7 8|");

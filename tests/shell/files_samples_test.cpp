@@ -102,6 +102,15 @@ TEST(Files, AFailedWriteSaysWhyInPlainWordsAndWhere) {
   }
   EXPECT_EQ(write_file_atomic(t.path() / "none" / "x", "x"),
             "the file cannot be created (" + (t.path() / "none" / "x").string() + ")");
+  // A file marked read-only in a writable folder stays as it is, read-only.
+  const auto kept = t.path() / "kept.txt";
+  test::ScratchFolder::put(kept, "old\r\n");
+  fs::permissions(kept, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                  fs::perm_options::remove);
+  EXPECT_EQ(write_file_atomic(kept, "new\r\n"),
+            "permission to write there was refused (" + kept.string() + ")");
+  EXPECT_EQ(read_file(kept), "old\r\n");
+  EXPECT_EQ(fs::status(kept).permissions() & fs::perms::owner_write, fs::perms::none);
   fs::create_directory(t.path() / "folder");
   EXPECT_EQ(write_file_atomic(t.path() / "folder", "x"),
             "a folder has that name (" + (t.path() / "folder").string() + ")");

@@ -141,9 +141,19 @@ struct GeneratorCase {
       d.push_back({pool[i], pool[i + 1], pool[i + 2], pool[i + 3], pool[i + 4], pool[i + 5]});
     draws = draw_grid(d);
   }
+  std::vector<int> answers;  // to the question before a stored row is replaced
+  std::string asked;
   GeneratorOutcome go() {
-    return generate(model, input, state, &draws, target,
-                    [this] { return std::uniform_real_distribution<double>(0.0, 1.0)(engine); });
+    return generate(
+        model, input, state, &draws, target,
+        [this] { return std::uniform_real_distribution<double>(0.0, 1.0)(engine); },
+        [this](const Question& q) {
+          asked = q.text;
+          if (answers.empty()) ADD_FAILURE() << "not expected: " << q.text;
+          const int a = answers.empty() ? -1 : answers.front();
+          if (!answers.empty()) answers.erase(answers.begin());
+          return a;
+        });
   }
 };
 
@@ -259,14 +269,28 @@ TEST(Generator, AStoredRowOfAnotherDateIsKeptAndTheProposalGetsANewRow) {
   auto last = with_row("2025-08-01", false);
   last->sets.set_cell(1, 10, "10");
   EXPECT_TRUE(last->go().row_added);
-  // Go again: the new row is of the date written, so it takes the next proposal in place.
+  // Go again: the new row is of the date written and holds numbers: asked first.
+  // Cancel writes nothing; New row adds one of that date; Replace writes in place.
+  g->tsets.unsaved = false;
+  g->answers = {-1};
+  out = g->go();
+  EXPECT_EQ(g->asked,
+            "The row of 2025-09-09 already holds a set (40 39 38 37 36 35 34 33 32 31). Replace it with the "
+            "proposal, or put the proposal in a new row?");
+  EXPECT_EQ(out.written_row, 0);
+  EXPECT_FALSE(g->tsets.unsaved);
+  g->answers = {1, 0};
+  EXPECT_TRUE(g->go().row_added);
+  EXPECT_EQ(g->sets.rows(), 4);
+  EXPECT_EQ(g->sets.cell(3, 0), "2025-09-09");
   out = g->go();
   EXPECT_FALSE(out.row_added);
-  EXPECT_EQ(g->sets.rows(), 3);
-  EXPECT_EQ(row_text(g->sets, 2), proposal);
+  EXPECT_EQ(g->sets.rows(), 4);
+  EXPECT_EQ(row_text(g->sets, 3), proposal);
   // An empty row (New, Add) is filled in place whatever its date; so is a row of the same day.
   for (const auto& [date, numbers] : {std::pair{"", false}, {"2025-08-01", false}, {"2025-9-9", true}}) {
     g = with_row(date, numbers);
+    if (numbers) g->answers = {0};
     out = g->go();
     EXPECT_FALSE(out.row_added) << date;
     EXPECT_EQ(g->sets.rows(), 2) << date;

@@ -82,8 +82,15 @@ TEST(SetSharedFiles, ARowChangedInBothCopiesIsAskedAbout) {
   EXPECT_EQ(
       *saved.status,
       "Saved 60 rows of 'Forecaster1'. The file had been changed outside this window: its changes are kept "
-      "with yours (rows taken from the file: 1).");
+      "with yours (rows taken from the file: 2).");
   EXPECT_EQ(a.asked, 2);
+  // Rows the file lost (another program cut it after its first row of 2025) are kept
+  // when the user says so; the row changed here as well is asked about on its own.
+  test::ScratchFolder::put(file, theirs.substr(0, theirs.find("\r\n", theirs.find("2025-")) + 2));
+  a.place("2025-11-19", "1", "37");
+  a.answers = {0, 0};
+  ASSERT_EQ(a.save().message, "");
+  EXPECT_EQ(read_file(file), replaced(theirs, "2025-11-19 40", "2025-11-19 37"));
   // A row the file no longer holds is named as such.
   EXPECT_NE(set_conflict_question("S", a.model.work.grid, 1, a.model.work.grid, -1)
                 .text.find("\nThe file: no row of that date"),

@@ -145,6 +145,36 @@ class LottoWindowTest : public test::WindowTest {
     QCOMPARE(test::read_all(path("Games/Max/draws.txt")), QByteArray("2025-11-21 1 2 3 4 5 6 7 8 \r\n"));
     QCOMPARE(draws()->cell(0, 9), std::string("NBonus"));
   }
+
+  // Typing nobody added or saved is asked about before the window closes: a whole
+  // draw in the boxes (Add, then the added draw is asked about), then a definition
+  // being edited; Cancel keeps the window open.
+  void typing_left_unadded_is_asked_about_on_close() {
+    open();
+    pick("cmbName", "Canada_6_49");
+    click("cmdDrawNew");
+    type_draw("2025-11-22", {"3", "9", "21", "30", "44", "49", "7"});
+    dialogs.answers = {""};
+    QVERIFY(!w->close());
+    QCOMPARE(
+        dialogs.prompts.last(),
+        QStringLiteral("The draw typed in the boxes (2025-11-22: 3 9 21 30 44 49 7) is not added. Add it "
+                       "before going on?"));
+    dialogs.answers = {"0", "0"};
+    QVERIFY(w->close());
+    QVERIFY(
+        test::read_all(path("Games/Canada_6_49/draws.txt")).endsWith("2025-11-22 3 9 21 30 44 49 7 \r\n"));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    open();
+    pick("cmbName", "Canada_6_49");
+    click("cmdLottoEdit");
+    type("txtCost", "2.5");
+    dialogs.answers = {"1"};
+    QVERIFY(w->close());
+    QCOMPARE(dialogs.prompts.last(),
+             QStringLiteral("The definition of 'Canada_6_49' is not saved. Save it before going on?"));
+    QCOMPARE(dialogs.prompts.size(), 4);
+  }
 };
 
 DS_UI_TEST(LottoWindowTest);

@@ -403,7 +403,10 @@ void LottoWindow::fill_names(const std::vector<std::string>& names, const QStrin
 
 void LottoWindow::apply(const LottoOutcome& outcome) {
   if (outcome.names) fill_names(*outcome.names, outcome.form ? qs(outcome.form->name) : name_->currentText());
-  if (outcome.form) show_form(*outcome.form);
+  if (outcome.form) {
+    show_form(*outcome.form);
+    model_.shown_form = read_form();
+  }
   if (outcome.draw) show_draw(*outcome.draw);
   const LottoButtons b = LottoEditMode(model_.mode);
   create_->setEnabled(b.create);
@@ -422,6 +425,18 @@ void LottoWindow::apply(const LottoOutcome& outcome) {
 }
 
 bool LottoWindow::may_close() {
+  // Typing nobody added or saved is asked about first: a draw, then a definition.
+  const TypedWork typed = typed_work(model_, read_form(), read_draw(), state());
+  if (typed.draw && !ask_unsaved(this, typed_draw_question(read_draw()), [this] {
+        add_draw();
+        return !typed_work(model_, read_form(), read_draw(), state()).draw;
+      }))
+    return false;
+  if (typed.definition && !ask_unsaved(this, typed_definition_question(read_form()), [this] {
+        save_lotto();
+        return !typed_work(model_, read_form(), read_draw(), state()).definition;
+      }))
+    return false;
   // Save saves the added draws into their own lotto, whatever the name box says.
   return !model_.unsaved || ask_unsaved(this, ds::unsaved_draws_question(model_.owner), [this] {
     save_draws_into(model_.owner);

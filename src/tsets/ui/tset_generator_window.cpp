@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "shell/ui/apply_outcome.h"
+#include "shell/ui/dialogs.h"
 #include "shell/ui/grid_view.h"
 #include "tsets/ui/generator_host.h"
 
@@ -178,7 +179,7 @@ void TsetGeneratorWindow::go() {
   auto* sets = dynamic_cast<GeneratorHost*>(registry().get_opened(WindowId::tsets));
   const GeneratorTarget target = sets ? sets->generator_target() : GeneratorTarget{};
 
-  const GeneratorOutcome out = generate(model_, input, s, draws, target, uniform_);
+  const GeneratorOutcome out = generate(model_, input, s, draws, target, uniform_, ask_through_dialogs(this));
   table_->refresh();
   period_->setText(qs(out.period));
   if (sets) sets->after_generation();
