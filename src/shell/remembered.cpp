@@ -71,4 +71,32 @@ RememberedChoices choices_from_settings(const SettingTexts& s) {
   return c;
 }
 
+bool settings_text_damaged(std::string_view text) {
+  for (std::string_view line : split_lines(text)) {
+    while (!line.empty() && (line.front() == ' ' || line.front() == '\t')) line.remove_prefix(1);
+    while (!line.empty() && (line.back() == ' ' || line.back() == '\t')) line.remove_suffix(1);
+    if (line.empty() || line.front() == ';' || line.front() == '#') continue;
+    if (line.find('\0') != std::string_view::npos) return true;
+    if (line.front() == '[' ? line.back() != ']'
+                            : line.find('=') == 0 || line.find('=') == std::string_view::npos)
+      return true;
+  }
+  return false;
+}
+
+RememberedChoices choices_to_keep(const RememberedChoices& made, const RememberedChoices& before,
+                                  bool lotto_still_there) {
+  RememberedChoices c = made;
+  if (c.lotto.empty() && lotto_still_there) {
+    c.lotto = before.lotto;
+    c.second = before.second;
+  }
+  if (c.tset.empty()) {
+    c.tset_size = before.tset_size;
+    c.tset = before.tset;
+  }
+  if (c.system.empty()) c.system = before.system;
+  return c;
+}
+
 }  // namespace ds

@@ -5,6 +5,7 @@
 // checked, so a damaged or hand-edited store gives at worst nothing remembered.
 #include <map>
 #include <string>
+#include <string_view>
 
 #include "shell/dates.h"
 
@@ -36,5 +37,19 @@ SettingTexts choice_settings(const RememberedChoices& choices);
 // Reads them back; a value that does not parse is left out (with what depends
 // on it: no set without its size, no period without both dates in order).
 RememberedChoices choices_from_settings(const SettingTexts& settings);
+
+// Whether the text of a settings file holds anything but blank lines, comments
+// (";", "#"), "[section]" lines and "key=value" lines: such a file is damaged
+// (cut short, written over, edited by hand) and is written afresh, not kept
+// with its junk.
+bool settings_text_damaged(std::string_view text);
+
+// What is remembered when a run ends: each choice made in the run (`made`); for
+// a kind the run left unchosen, the one remembered before (`before`), so that a
+// lotto removed between runs takes only itself away: the set and the system stay
+// remembered. The second-pool numbers go with the lotto they were kept with;
+// `lotto_still_there` says whether the lotto remembered before still exists.
+RememberedChoices choices_to_keep(const RememberedChoices& made, const RememberedChoices& before,
+                                  bool lotto_still_there);
 
 }  // namespace ds

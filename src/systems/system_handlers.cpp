@@ -388,6 +388,13 @@ SystemOutcome system_refresh(SystemModel& model, const AppState& state) {
     out.wheels = model.wheels;
   }
   out.second_row = second_pool_row(model, state);
+  if (state.lotto_name != model.lotto_seen || !(state.lotto == model.game_seen)) {
+    const bool first_look = model.lotto_seen.empty() && model.game_seen == LottoDefinition{};
+    model.lotto_seen = state.lotto_name;
+    model.game_seen = state.lotto;
+    if (!state.lotto_name.empty()) out.lotto_label = state.lotto_name;
+    out.show_again = !first_look && model.shown.has_value();
+  }
   return out;
 }
 

@@ -172,6 +172,8 @@ struct SystemModel {
   std::string rows_note;             // lblRowsNote, hidden when ""
   std::optional<ShownSystem> shown;  // what msfSystem shows: lblCost, lblPlays, the printout
   std::vector<std::string> wheels;   // the made wheels listed after the catalogue
+  std::string lotto_seen;            // the lotto, as chosen when the window last looked
+  LottoDefinition game_seen;
   SystemModel() { system_start_grids(results, tickets); }
 };
 
@@ -197,11 +199,14 @@ struct SystemOutcome : FocusOutcome<SystemFocus> {
   std::optional<std::string> second_text;  // txtSecond: the numbers as taken
   bool results = false;                    // msfResults and lblRowsNote show the model anew
   bool tickets = false;                    // msfSystem, lblCost and lblPlays show the model anew
+  bool show_again = false;                 // the lotto changed: the system chosen is shown anew for it
 };
 
 // Brought forward (and when it opens): the made wheels of the Wheels folder,
 // listed anew only when they changed (a wheel saved meanwhile), and the
-// second-pool row of the chosen lotto.
+// second-pool row of the chosen lotto. When another lotto was chosen (or its
+// definition saved) meanwhile, its name is shown and, with tickets shown, the
+// system is shown again for it (its price, its second pool).
 SystemOutcome system_refresh(SystemModel& model, const AppState& state);
 
 // The window opens: system_refresh, then the checks of system_window_load.

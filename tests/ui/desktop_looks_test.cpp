@@ -3,6 +3,7 @@
 #include <QAbstractScrollArea>
 #include <QAbstractSlider>
 #include <QAbstractSpinBox>
+#include <QAccessible>
 #include <QApplication>
 #include <QChart>
 #include <QChartView>
@@ -52,13 +53,18 @@ class DesktopLooksTest : public test::WindowTest {
   void every_input_control_has_an_accessible_name() {
     choose_samples();
     QStringList unnamed;
-    for (WindowId id : {WindowId::main, WindowId::lotto, WindowId::tsets, WindowId::system,
-                        WindowId::performance, WindowId::forecasting, WindowId::profitability,
-                        WindowId::tset_generator, WindowId::help, WindowId::backtest}) {
+    for (WindowId id :
+         {WindowId::main, WindowId::lotto, WindowId::tsets, WindowId::system, WindowId::performance,
+          WindowId::forecasting, WindowId::profitability, WindowId::tset_generator, WindowId::help,
+          WindowId::backtest, WindowId::make_wheel, WindowId::check_wheel}) {
       QWidget* window = registry().show(id);
       QVERIFY(window);
       for (QWidget* c : window->findChildren<QWidget*>())
-        if (takes_input(c) && c->accessibleName().trimmed().isEmpty())
+        if (takes_input(c) &&
+            (c->accessibleName().trimmed().isEmpty() ||
+             // a combo box is read by its value: its caption comes from its label
+             (qobject_cast<QComboBox*>(c) &&
+              QAccessible::queryAccessibleInterface(c)->relations(QAccessible::Label).isEmpty())))
           unnamed << window->objectName() + "/" + c->objectName() + " (" + c->metaObject()->className() + ")";
     }
     shown();
@@ -101,6 +107,25 @@ class DesktopLooksTest : public test::WindowTest {
     QApplication::setPalette(before);
     QCoreApplication::processEvents();
     QVERIFY(find<QChartView>("chtNet")->chart()->backgroundBrush().color().lightness() > 200);
+    // Before any run the axes show no 1970 dates and no made-up scale.
+    for (QAbstractAxis* axis : find<QChartView>("chtNet")->chart()->axes()) QVERIFY(!axis->labelsVisible());
+  }
+
+  // Tab goes on from a table or list to the next control; the arrows move inside it.
+  void tab_leaves_every_table() {
+    choose_samples();
+    for (auto [id, name] : {std::pair{WindowId::system, "msfResults"},
+                            {WindowId::performance, "msfPerformance"},
+                            {WindowId::backtest, "lstCompare"},
+                            {WindowId::lotto, "msfDraws"}}) {
+      show(int(id));
+      shown();
+      auto* table = find<QWidget>(name);
+      table->setFocus();
+      QTest::keyClick(table, Qt::Key_Tab);
+      QVERIFY2(QApplication::focusWidget() != table, name);
+    }
+    QVERIFY(!find<QAbstractItemView>("msfPrizes")->tabKeyNavigation());
   }
 };
 

@@ -14,14 +14,18 @@ using namespace ds::ui;
 class SessionTest : public test::WindowTest {
   Q_OBJECT
 
-  void restart() {
-    remember_session();
+  // The windows closed and a fresh state, as a new run starts.
+  void end_run() {
     registry().close_all();
     ds::AppState fresh;
     fresh.program_folder = state().program_folder;
     fresh.app_folder = state().app_folder;
     fresh.date_format = state().date_format;
     state() = fresh;
+  }
+  void restart() {
+    remember_session();
+    end_run();
     registry().show(WindowId::main);
     restore_last_choices();
   }
@@ -100,20 +104,51 @@ class SessionTest : public test::WindowTest {
     QVERIFY(registry().existing(WindowId::lotto) == nullptr);
   }
 
+  // A run that opens neither analysis window keeps their periods; a lotto gone
+  // between runs takes only itself away, the set and system stay remembered.
+  void what_a_run_does_not_touch_stays_remembered() {
+    choose_samples();
+    show(int(WindowId::system));
+    QVERIFY(choose("cmbList", QStringLiteral("10_3_6")));
+    show(int(WindowId::backtest));
+    shown();
+    type("txtFrom", QStringLiteral("2019-01-01"));
+    type("txtTo", QStringLiteral("2019-12-31"));
+    restart();
+    restart();
+    show(int(WindowId::backtest));
+    shown();
+    QCOMPARE(text("txtFrom"), QStringLiteral("2019-01-01"));
+    registry().close_all();
+    QVERIFY(QDir(path(QStringLiteral("Games/Canada_6_49"))).removeRecursively());
+    QVERIFY(QFile::remove(path(QStringLiteral("d1a"))));
+    restart();
+    restart();
+    const QByteArray kept = test::read_all(settings_file());
+    QVERIFY2(kept.contains("tset=Forecaster1\n") && kept.contains("system=10_3_6\n") &&
+                 !kept.contains("lotto=") && kept.contains("frmBacktest\\from=2019-01-01"),
+             kept.constData());
+  }
+
   void a_damaged_settings_file_is_ignored_and_written_afresh() {
     QDir().mkpath(path(QStringLiteral("settings/Drawsmith")));
-    static const char damaged[] = "[choices]\nlotto=Canada_6_49\n[windows\x01\xff\n=\n\0\0garbage";
-    test::write_all(settings_file(), QByteArray(damaged, sizeof damaged - 1));
-    registry().show(WindowId::main);
-    restore_last_choices();
-    QCOMPARE(state().lotto_name, std::string());
-    choose_samples();
-    restart();
-    QCOMPARE(state().lotto_name, std::string("Canada_6_49"));
-    const QByteArray rewritten = test::read_all(settings_file());
-    QVERIFY(rewritten.contains("[choices]\nlotto=Canada_6_49\n"));
-    QVERIFY(!rewritten.contains("garbage"));
-    QVERIFY(!rewritten.contains('\0'));
+    static const char binary[] = "[choices]\nlotto=Canada_6_49\n[windows\x01\xff\n=\n\0\0garbage";
+    // Junk the reader would skip in silence: a line that is no key, a section left open.
+    for (const QByteArray& damaged : {QByteArray(binary, sizeof binary - 1),
+                                      QByteArray("[choices]\nlotto=Canada_6_49\ngarbage\n[periods\n")}) {
+      test::write_all(settings_file(), damaged);
+      registry().show(WindowId::main);
+      restore_last_choices();
+      QCOMPARE(state().lotto_name, std::string());
+      choose_samples();
+      restart();
+      QCOMPARE(state().lotto_name, std::string("Canada_6_49"));
+      const QByteArray rewritten = test::read_all(settings_file());
+      QVERIFY(rewritten.contains("[choices]\nlotto=Canada_6_49\n"));
+      QVERIFY(!rewritten.contains("garbage"));
+      QVERIFY(!rewritten.contains('\0'));
+      end_run();
+    }
   }
 };
 

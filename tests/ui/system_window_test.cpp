@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QTextBrowser>
 
+#include "lotto/lotto_files.h"
 #include "shell/ui/app.h"
 #include "shell/ui/grid_view.h"
 #include "shell/ui/help_window.h"
@@ -101,6 +102,24 @@ class SystemWindowTest : public test::WindowTest {
     QCOMPARE(shown_ticket(2, 2), QStringLiteral("7"));
     QVERIFY(
         test::read_all(path("system")).startsWith("N1 41 17 5 46 12 4 + 3\r\nN2 41 17 5 46 12 4 + 7\r\n"));
+  }
+
+  // Another lotto chosen in the Lotto window: back in Systems, its name and price.
+  void the_window_follows_the_lotto_chosen_meanwhile() {
+    ds::LottoDefinition cheaper;
+    const auto games = ds::lotto_folder(state().app_folder);
+    QCOMPARE(ds::read_definition(games, "Canada_6_49", cheaper), std::string());
+    cheaper.cost = 2;
+    QCOMPARE(ds::write_definition(games, "Cheaper", cheaper), std::string());
+    choose_samples();
+    open();
+    QVERIFY(choose("cmbList", "10_3_6"));
+    QCOMPARE(text("lblCost"), QStringLiteral("30"));
+    show(int(WindowId::lotto));
+    QVERIFY(choose("cmbName", "Cheaper"));
+    open();
+    QCOMPARE(text("lblLotto"), QStringLiteral("Cheaper"));
+    QCOMPARE(text("lblCost"), QStringLiteral("20"));
   }
 };
 

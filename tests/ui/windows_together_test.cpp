@@ -2,6 +2,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QFont>
+#include <QLineEdit>
 #include <QSignalSpy>
 
 #include "lotto/lotto_files.h"
@@ -182,22 +183,29 @@ class WindowsTogetherTest : public test::WindowTest {
     QVERIFY(!ds::file_exists(state().app_folder / "system"));
   }
 
-  // About, User Guide and Exit answer their keys even with the focus in a box,
-  // and the box keeps its text.
+  // User Guide and Exit answer their keys even with the focus in a box, and the
+  // box keeps its text; Ctrl+A there selects the text, and opens About elsewhere.
   void help_keys_work_from_a_text_box() {
     for (auto [window, box] :
          {std::pair{WindowId::lotto, "txtDate"}, std::pair{WindowId::tset_generator, "txtStep"}}) {
       show(int(window));
       type(box, "2025-11-22");
+      find<QLineEdit>(box)->deselect();
       QSignalSpy exit(w->findChild<QAction*>(QStringLiteral("Exit")), &QAction::triggered);
       for (auto k : {Qt::Key_A, Qt::Key_U, Qt::Key_E}) {
         key(box, k, Qt::ControlModifier);
         QCOMPARE(text(box), QStringLiteral("2025-11-22"));
       }
+      QCOMPARE(find<QLineEdit>(box)->selectedText(), QStringLiteral("2025-11-22"));
       QWidget* help = registry().existing(WindowId::help);
       QVERIFY(help && help->isVisible());
       QCOMPARE(help->windowTitle(), QStringLiteral("User Guide"));
       QCOMPARE(exit.count(), 1);
+      help->close();
+      show(int(window));
+      find<QWidget>(window == WindowId::lotto ? "cmdAdd" : "cmdGo")->setFocus();
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+      QCOMPARE(help->windowTitle(), QStringLiteral("About"));
       help->close();
     }
   }

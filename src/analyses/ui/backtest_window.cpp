@@ -84,6 +84,7 @@ BacktestWindow::BacktestWindow() : model_(state().date_format, state().number_fo
   lst_compare_->setObjectName(QStringLiteral("lstCompare"));
   lst_compare_->setToolTip(tr("Tick more systems or made wheels to play them on the same draws"));
   lst_compare_->setMaximumHeight(84);
+  lst_compare_->setTabKeyNavigation(false);  // Space ticks, the arrows move; Tab leaves the list
   lst_compare_->setMinimumWidth(140);
   auto* compare_label = named_label("Label6", tr("Co&mpare with"), central);
   compare_label->setBuddy(lst_compare_);
@@ -144,6 +145,10 @@ BacktestWindow::BacktestWindow() : model_(state().date_format, state().number_fo
   time_axis->setTickCount(5);
   auto* net_axis = new QValueAxis;
   net_axis->setLabelFormat(QStringLiteral("%.0f"));
+  // Before a run (or for a run without draws) the axes have nothing to say:
+  // no 1970 dates, no rounded 0-to-1 scale.
+  time_axis->setLabelsVisible(false);
+  net_axis->setLabelsVisible(false);
   chart->addAxis(time_axis, Qt::AlignBottom);
   chart->addAxis(net_axis, Qt::AlignLeft);
   series_->attachAxis(time_axis);
@@ -270,7 +275,10 @@ void BacktestWindow::show_result(const BacktestResult& r) {
   series_->replace(points);
   auto* time_axis = qobject_cast<QDateTimeAxis*>(chart_view_->chart()->axes(Qt::Horizontal).value(0));
   auto* net_axis = qobject_cast<QValueAxis*>(chart_view_->chart()->axes(Qt::Vertical).value(0));
-  if (points.isEmpty() || !time_axis || !net_axis) return;
+  if (!time_axis || !net_axis) return;
+  time_axis->setLabelsVisible(!points.isEmpty());
+  net_axis->setLabelsVisible(!points.isEmpty());
+  if (points.isEmpty()) return;
   const qint64 first = static_cast<qint64>(points.front().x()), last = static_cast<qint64>(points.back().x());
   const qint64 day_ms = 86'400'000;
   time_axis->setRange(QDateTime::fromMSecsSinceEpoch(first - day_ms),

@@ -61,6 +61,7 @@ GameShapeBox::GameShapeBox(QWidget* parent) : QFrame(parent) {
   heading->setFont(bold);
   table->addWidget(heading);
   prizes_ = new QTableWidget(0, prize_columns, table_part_);
+  prizes_->setTabKeyNavigation(false);  // the arrows move between cells; Tab leaves the table
   prizes_->setObjectName(QStringLiteral("msfPrizes"));
   QStringList headers;
   for (const char* h : {"Main", "Bonus", "Second", "Payout", "Kind"})

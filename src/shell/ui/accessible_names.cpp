@@ -23,10 +23,14 @@ QString label_text(const QLabel* label) {
   return t.trimmed();
 }
 
-void name_from(QWidget* control, const QLabel* label) {
+void name_from(QWidget* control, QLabel* label) {
   if (!control || !label || !control->accessibleName().isEmpty()) return;
   const QString t = label_text(label);
-  if (!t.isEmpty()) control->setAccessibleName(t);
+  if (t.isEmpty()) return;
+  control->setAccessibleName(t);
+  // On Linux a screen reader names a combo box by its current value and finds its
+  // caption through the label whose buddy it is.
+  if (!label->buddy()) label->setBuddy(control);
 }
 
 void name_form_rows(QLayout* layout) {
@@ -92,6 +96,10 @@ const QHash<QString, QString>& names_by_object() {
       {QStringLiteral("msfPerformance"), QStringLiteral("Tickets and their wins")},
       {QStringLiteral("msfFrequencies"), QStringLiteral("Number frequencies")},
       {QStringLiteral("WebBrowser1"), QStringLiteral("Help page")},
+      {QStringLiteral("msfTickets"), QStringLiteral("Tickets of the wheel")},
+      {QStringLiteral("msfRows"), QStringLiteral("Cases by winners")},
+      {QStringLiteral("msfHoles"), QStringLiteral("Holes")},
+      {QStringLiteral("msfPrizes"), QStringLiteral("Prize table")},
   };
   return names;
 }

@@ -72,6 +72,8 @@ GridView::GridView(TextGrid* grid, bool header_row, QWidget* parent) : QTableVie
   setEditTriggers(QAbstractItemView::NoEditTriggers);
   setSelectionBehavior(QAbstractItemView::SelectRows);
   setSelectionMode(QAbstractItemView::SingleSelection);
+  // Rows are chosen with the arrows; Tab goes on to the next control.
+  setTabKeyNavigation(false);
   setAlternatingRowColors(true);
   verticalHeader()->setVisible(false);
   verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);

@@ -1,12 +1,16 @@
 #include "shell/ui/help_menu.h"
 
+#include <QAbstractSpinBox>
 #include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QKeyEvent>
 #include <QKeySequence>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QTextEdit>
 
 #include "shell/ui/help_window.h"
 #include "shell/ui/state.h"
@@ -29,6 +33,11 @@ class HelpShortcutsFirst : public QObject {
     const QKeySequence pressed(key->keyCombination());
     auto* widget = qobject_cast<QWidget*>(watched);
     if (!widget || !widget->window()) return false;
+    // Select all stays with the text box that has the focus; About keeps Ctrl+A elsewhere.
+    if (pressed == QKeySequence(QKeySequence::SelectAll) &&
+        (qobject_cast<QLineEdit*>(widget) || qobject_cast<QTextEdit*>(widget) ||
+         qobject_cast<QPlainTextEdit*>(widget) || qobject_cast<QAbstractSpinBox*>(widget)))
+      return false;
     for (QAction* a : widget->window()->findChildren<QAction*>()) {
       const QString name = a->objectName();
       if ((name == QLatin1String("About") || name == QLatin1String("UserGuide") ||

@@ -10,6 +10,7 @@
 #include <QWidget>
 #include <vector>
 
+#include "shell/files.h"
 #include "shell/ui/app.h"
 
 namespace ds::ui {
@@ -113,6 +114,9 @@ std::unique_ptr<QSettings> open_settings() {
   auto s = std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
                                        QStringLiteral("Drawsmith"), QStringLiteral("Drawsmith"));
   if (s->status() == QSettings::FormatError) damaged_files().insert(s->fileName());
+  // Junk the reader skips in silence counts as damage too: the file is written afresh.
+  if (QFile f(s->fileName()); f.open(QIODevice::ReadOnly) && settings_text_damaged(f.readAll().toStdString()))
+    damaged_files().insert(s->fileName());
   return s;
 }
 
@@ -161,6 +165,11 @@ void remember_choices() {
   c.tset = st.tset_name;
   c.system = st.system_id;
   if (st.lotto.second_n > 0) c.second = numbers_text(st.second_picks);
+  const RememberedChoices before = choices_from_settings(read_settings());
+  const std::filesystem::path lotto_folder = st.app_folder / "Games" / before.lotto;
+  const bool lotto_there = !before.lotto.empty() && (file_exists(lotto_folder / "param.tix") ||
+                                                     file_exists(lotto_folder / "game.txt"));
+  c = choices_to_keep(c, before, lotto_there);
   auto s = writable_settings();
   s->remove(QStringLiteral("choices"));
   for (const auto& [key, value] : choice_settings(c)) s->setValue(qs(key), qs(value));

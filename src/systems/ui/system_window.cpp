@@ -294,6 +294,7 @@ void SystemWindow::apply(const SystemOutcome& out) {
   static constexpr FocusName<SystemFocus> focus_controls[] = {{F::none, nullptr}, {F::second, "txtSecond"}};
   static_assert(names_every_focus(focus_controls));
   apply_outcome(this, out, focus_controls);
+  if (out.show_again && cmb_list_->currentIndex() >= 0) choose_system();
 }
 
 }  // namespace ds::ui
