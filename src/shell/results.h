@@ -12,7 +12,8 @@ namespace ds {
 using TicketTable = std::vector<std::array<std::int16_t, 7>>;
 
 // Guaranteed results indexed [w][k]: w winning numbers inside the targeted set,
-// k matches on one ticket.
+// k matches on one ticket, up to seven (a game that draws seven numbers).
+inline constexpr int max_results_winners = 7;
 using ResultsAvg = std::array<std::array<float, 8>, 8>;
 using ResultsCount = std::array<std::array<std::int16_t, 8>, 8>;
 

@@ -11,10 +11,12 @@ namespace {
 constexpr int kField = 10;
 constexpr std::size_t kPackedLimit = (std::size_t{1} << kField) - 1;
 
-// weight[k] adds one to n_k; intersections of 0 or 1 position are not counted.
+// weight[k] adds one to n_k (k = 2..7: six fields of ten bits); intersections of 0
+// or 1 position are not counted.
+constexpr int kTop = 7;
 constexpr std::array<PackedCounts, 33> make_weights() {
   std::array<PackedCounts, 33> w{};
-  for (int k = 2; k <= 6; ++k) w[k] = PackedCounts{1} << (kField * (k - 2));
+  for (int k = 2; k <= kTop; ++k) w[k] = PackedCounts{1} << (kField * (k - 2));
   return w;
 }
 constexpr auto kWeight = make_weights();
@@ -27,7 +29,7 @@ std::uint64_t next_same_popcount(std::uint64_t x) {
 
 // Exact path for lists too long to pack: counts in full integers, compared field by field.
 PlacementExtremes evaluate_wide(std::span<const PositionMask> tickets, int v, int w) {
-  using Counts = std::array<std::size_t, 7>;
+  using Counts = std::array<std::size_t, kTop + 1>;
   auto less = [w](const Counts& a, const Counts& b) {
     for (int k = w; k >= 2; --k)
       if (a[k] != b[k]) return a[k] < b[k];
@@ -38,7 +40,7 @@ PlacementExtremes evaluate_wide(std::span<const PositionMask> tickets, int v, in
   const std::uint64_t end = std::uint64_t{1} << v;
   for (std::uint64_t p = (std::uint64_t{1} << w) - 1; p < end; p = next_same_popcount(p)) {
     Counts n{};
-    for (PositionMask x : tickets) ++n[std::min(6, std::popcount(x & static_cast<PositionMask>(p)))];
+    for (PositionMask x : tickets) ++n[std::min(kTop, std::popcount(x & static_cast<PositionMask>(p)))];
     if (first || less(n, lo)) lo = n;
     if (first || less(hi, n)) hi = n;
     first = false;
@@ -46,7 +48,7 @@ PlacementExtremes evaluate_wide(std::span<const PositionMask> tickets, int v, in
   // saturate into the packed form; only reached by lists longer than any system's
   auto pack = [](const Counts& n) {
     PackedCounts x = 0;
-    for (int k = 2; k <= 6; ++k) x |= PackedCounts{std::min(n[k], kPackedLimit)} << (kField * (k - 2));
+    for (int k = 2; k <= kTop; ++k) x |= PackedCounts{std::min(n[k], kPackedLimit)} << (kField * (k - 2));
     return x;
   };
   return {pack(lo), pack(hi)};

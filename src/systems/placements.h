@@ -13,8 +13,8 @@ using PositionMask = std::uint32_t;
 
 std::vector<PositionMask> ticket_masks(const std::vector<std::vector<int>>& tickets);
 
-// A count vector (n_2 .. n_6) packed 10 bits per count with n_6 in the highest field,
-// so that comparing packed values compares the vectors on n_6 first, then n_5 ... n_2.
+// A count vector (n_2 .. n_7) packed 10 bits per count with n_7 in the highest field,
+// so that comparing packed values compares the vectors on n_7 first, then n_6 ... n_2.
 using PackedCounts = std::uint64_t;
 int packed_count(PackedCounts packed, int k);
 
@@ -23,7 +23,7 @@ struct PlacementExtremes {
   PackedCounts best = 0;   // largest
 };
 
-// Evaluates every placement of w positions among 1..v (2 <= w <= 6, w <= v <= 32).
+// Evaluates every placement of w positions among 1..v (2 <= w <= 7, w <= v <= 32).
 // Packing needs fewer than 1024 tickets; longer lists take a slower exact path.
 PlacementExtremes evaluate_placements(std::span<const PositionMask> tickets, int v, int w);
 

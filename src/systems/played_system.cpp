@@ -85,12 +85,12 @@ void played_results(const PlayedSystem& played, ResultsAvg& avg, ResultsCount& m
   avg = {};
   min = {};
   max = {};
-  const int v = played.v, k = std::min(played.k, 6);
+  const int v = played.v, k = std::min(played.k, max_results_winners);
   const auto tickets = static_cast<double>(played.tickets.size());
   // A targeted set holds at most 20 numbers: a wider wheel cannot be played on
   // one, and evaluating it here would hold up the window for nothing.
   if (v < 2 || v > max_played_v || k < 2) return;
-  for (int w = 2; w <= std::min(6, k); ++w)
+  for (int w = 2; w <= k; ++w)
     for (int j = 2; j <= w; ++j)
       avg[w][j] = static_cast<float>(tickets * ways_to_choose(played.k, j) *
                                      ways_to_choose(v - played.k, w - j) / ways_to_choose(v, w));

@@ -48,32 +48,36 @@ SystemListing system_listing(const std::filesystem::path& app_folder) {
   return {system_list(), made_wheel_names(app_folder)};
 }
 
-void layout_results_grid(TextGrid& grid, const ResultsCount& results_min, const ResultsCount& results_max) {
+void layout_results_grid(TextGrid& grid, const ResultsCount& results_min, const ResultsCount& results_max,
+                         int top) {
+  top = std::clamp(top, 6, max_results_winners);
+  const int rows = results_rows + 2 * (top - 6), cols = results_cols + (top - 6);
   grid.clear_cells();
-  grid.resize(results_rows, results_cols);
+  grid.resize(rows, cols);
   grid.fixed_rows = 2;
   grid.fixed_cols = 2;
-  for (int r = 0; r < results_rows; ++r) grid.set_row_height_factor(r, 1);
+  for (int r = 0; r < rows; ++r) grid.set_row_height_factor(r, 1);
   grid.set_row_height_factor(0, 2);
   grid.set_row_height_factor(1, 3);
   grid.set_col_width_factor(0, 1.8);
   grid.set_col_width_factor(1, 0.75);
-  for (int k = 2; k <= 6; ++k) grid.set_col_width_factor(k, 1.15);
+  for (int k = 2; k <= top; ++k) grid.set_col_width_factor(k, 1.15);
 
   grid.set_cell(0, 0, "Number of winning");
   grid.set_cell(1, 0, "balls in the targeted set");
   static constexpr const char* phrase[] = {"Number", "of tickets", "with", "winning", "balls="};
-  for (int k = 2; k <= 6; ++k) {
-    grid.set_cell(0, k, phrase[k - 2]);
+  for (int k = 2; k <= top; ++k) {
+    // The caption runs over the first five columns; a seventh has its number only.
+    grid.set_cell(0, k, k - 2 < 5 ? phrase[k - 2] : "");
     grid.set_cell(1, k, std::to_string(k));
   }
-  for (int w = 2; w <= 6; ++w) {
+  for (int w = 2; w <= top; ++w) {
     const int min_row = 2 * w - 2;
     const int max_row = 2 * w - 1;
     grid.set_cell(min_row, 0, std::to_string(w));
     grid.set_cell(min_row, 1, "Min");
     grid.set_cell(max_row, 1, "Max");
-    for (int k = 2; k <= 6; ++k) {
+    for (int k = 2; k <= top; ++k) {
       grid.set_cell(min_row, k, std::to_string(results_min[w][k]));
       grid.set_cell(max_row, k, std::to_string(results_max[w][k]));
     }
@@ -85,14 +89,17 @@ void fill_results(std::string_view list_text, AppState& state, TextGrid& grid) {
   state.wheel_tickets = 0;
   // Ids outside the catalogue that name no wheel leave the tables all 0.
   load_results(id, state.results_avg, state.results_min, state.results_max);
+  int top = 6;
   if (names_made_wheel(id, state.app_folder)) {
     const PlayedLookup wheel = find_played_system(id, state.app_folder);
     if (wheel.found) {
       played_results(wheel.played, state.results_avg, state.results_min, state.results_max);
       state.wheel_tickets = static_cast<std::int32_t>(wheel.played.tickets.size());
+      if (wheel.played.k >= max_results_winners && wheel.played.v >= max_results_winners)
+        top = max_results_winners;
     }
   }
-  layout_results_grid(grid, state.results_min, state.results_max);
+  layout_results_grid(grid, state.results_min, state.results_max, top);
 }
 
 std::filesystem::path ticket_file_path(const std::filesystem::path& app_folder) {

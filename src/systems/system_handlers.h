@@ -56,8 +56,11 @@ inline constexpr int results_rows = 12;
 inline constexpr int results_cols = 7;
 
 // Lays out msfResults: two header rows (2 and 3 times the default height), the
-// "Min"/"Max" row pair of w = 2..6 and every count of k = 2..6, zeros included.
-void layout_results_grid(TextGrid& grid, const ResultsCount& results_min, const ResultsCount& results_max);
+// "Min"/"Max" row pair of w = 2..top and every count of k = 2..top, zeros
+// included; `top` is 6, or 7 for a wheel of seven-number tickets (the grid then
+// has two more rows and one more column).
+void layout_results_grid(TextGrid& grid, const ResultsCount& results_min, const ResultsCount& results_max,
+                         int top = 6);
 
 // fill_results: loads the tables of the trimmed list text into `state` and lays
 // out the grid from them. A made wheel's tables come from its tickets (every

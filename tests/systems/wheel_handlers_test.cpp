@@ -89,6 +89,20 @@ TEST(MadeWheels, ResultsOfEveryPlacementAndAveragesFromTheTicketCount) {
   std::string rows;
   for (int r = 2; r <= 6; ++r) rows += row_of(lo, r) + "|" + row_of(hi, r) + "/";
   EXPECT_EQ(rows, "0|2/1 0|0 2/3 0 0|0 1 1/1 2 0 0|1 1 0 1/0 2 1 0 0|0 2 0 0 1/");
+
+  // Seven-number tickets 1-7 and 2-8: seven winners leave out one of the eight; leaving
+  // out 2..7 gives two 6s (worst), leaving out 1 or 8 a 7 and a 6 (best). The table
+  // gets the row of seven winners and the column of seven matches.
+  PlayedSystem seven;
+  seven.v = 8;
+  seven.k = 7;
+  seven.tickets = {{1, 2, 3, 4, 5, 6, 7}, {2, 3, 4, 5, 6, 7, 8}};
+  played_results(seven, avg, lo, hi);
+  EXPECT_EQ(row_of(lo, 7) + "|" + row_of(hi, 7), "0 0 0 0 2 0|0 0 0 0 1 1");
+  TextGrid grid;
+  layout_results_grid(grid, lo, hi, 7);
+  EXPECT_EQ(grid.rows() * 100 + grid.cols(), 1408);
+  EXPECT_EQ(grid.cell(12, 0) + grid.cell(13, 1) + grid.cell(13, 7) + grid.cell(1, 7), "7Max17");
 }
 
 TEST(MadeWheels, SystemsWindowShowsAWheelAndProfitabilityCountsItsTickets) {

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QTextBrowser>
 
@@ -102,6 +103,30 @@ class SystemWindowTest : public test::WindowTest {
     QCOMPARE(shown_ticket(2, 2), QStringLiteral("7"));
     QVERIFY(
         test::read_all(path("system")).startsWith("N1 41 17 5 46 12 4 + 3\r\nN2 41 17 5 46 12 4 + 7\r\n"));
+  }
+
+  // A wheel of seven-number tickets for a seven-number game: a row of seven winners,
+  // and the wheel's note below the table, not over it.
+  void a_seven_number_wheel_gets_seven_winners_and_room_for_its_note() {
+    QVERIFY(QDir().mkpath(path("Games/Max")) && QDir().mkpath(path("Wheels")));
+    test::write_all(path("Games/Max/game.txt"),
+                    "Drawsmith game 1\r\nmain_pool 50\r\nmain_drawn 7\r\nbonus_drawn 1\r\nsecond_pool 0\r\n"
+                    "second_drawn 0\r\ncost 1\r\ncurrency $\r\ntier 7 no 0 average 1000\r\n");
+    test::write_all(path("Wheels/W7.txt"),
+                    "# wheel v=10 k=7 t=5 m=7\n1 2 3 4 6 8 10\n1 2 5 6 7 8 9\n3 4 5 6 7 9 10\n");
+    show(int(WindowId::lotto));
+    QVERIFY(choose("cmbName", "Max"));
+    show(int(WindowId::tsets));
+    QVERIFY(choose("cmbSize", "10"));
+    QVERIFY(choose("cmbSets", "Forecaster1"));
+    open();
+    QVERIFY(choose("cmbList", "W7"));
+    QCoreApplication::processEvents();
+    auto* results = find<GridView>("msfResults");
+    QCOMPARE(results->model()->rowCount(), 14);
+    QCOMPARE(results->model()->index(12, 0).data().toString(), QStringLiteral("7"));
+    QVERIFY(!find<QLabel>("lblRowsNote")->isHidden());
+    QVERIFY(find<QLabel>("lblRowsNote")->geometry().top() >= results->geometry().bottom());
   }
 
   // Another lotto chosen in the Lotto window: back in Systems, its name and price.

@@ -276,8 +276,15 @@ void SystemWindow::apply(const SystemOutcome& out) {
   if (out.second_text) txt_second_->setText(qs(*out.second_text));
   if (out.results) {
     msf_results_->refresh();
+    fit_to_grid(msf_results_);  // a wheel of seven-number tickets has a seventh row and column
     lbl_rows_note_->setText(qs(model_.rows_note));
     lbl_rows_note_->setVisible(!model_.rows_note.empty());
+    // A taller table or a longer note never overlaps what follows: the label asks
+    // for the lines it wraps into, and the window's minimum size grows with it.
+    lbl_rows_note_->setMinimumHeight(model_.rows_note.empty()
+                                         ? 0
+                                         : lbl_rows_note_->heightForWidth(std::min(
+                                               lbl_rows_note_->maximumWidth(), msf_results_->width())));
   }
   if (out.tickets && model_.shown) {
     msf_system_->refresh();
