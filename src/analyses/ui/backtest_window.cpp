@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QDateTime>
 #include <QDateTimeAxis>
+#include <QFontMetrics>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -285,9 +286,26 @@ void BacktestWindow::show_result(const BacktestResult& r) {
                       QDateTime::fromMSecsSinceEpoch(last + day_ms));
   time_axis->setFormat(last - first > 400 * day_ms ? QStringLiteral("yyyy-MM")
                                                    : QStringLiteral("yyyy-MM-dd"));
+  fit_date_ticks();
   const auto [low, high] = std::minmax_element(r.running_net.begin(), r.running_net.end());
   net_axis->setRange(std::min(*low, 0.0), std::max(*high, 0.0));
   net_axis->applyNiceNumbers();
+}
+
+void BacktestWindow::fit_date_ticks() {
+  auto* time_axis = qobject_cast<QDateTimeAxis*>(chart_view_->chart()->axes(Qt::Horizontal).value(0));
+  if (!time_axis) return;
+  const QFontMetrics metrics(time_axis->labelsFont());
+  const int label = metrics.horizontalAdvance(QStringLiteral("8888-88-88")) + 2 * metrics.averageCharWidth();
+  // The plot takes the chart's width less the value axis and the margins.
+  const int plot =
+      std::max(0, chart_view_->width() - metrics.horizontalAdvance(QStringLiteral("-88888")) - 48);
+  time_axis->setTickCount(std::clamp(plot / std::max(label, 1), 2, 5));
+}
+
+void BacktestWindow::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  if (chart_view_) fit_date_ticks();
 }
 
 void BacktestWindow::show_compared(const std::vector<BacktestRun>& runs) {

@@ -41,6 +41,9 @@ class BacktestWindow : public QMainWindow, public OpensOnShow {
 
  private:
   void show_result(const BacktestResult& result);
+  // As many dates under the chart as fit whole at its width (never "2025…").
+  void fit_date_ticks();
+  void resizeEvent(QResizeEvent* event) override;
   void show_compared(const std::vector<BacktestRun>& runs);
 
   BacktestModel model_;
