@@ -2,12 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <sstream>
 
 #include "analyses/forecasting.h"
 #include "lotto/lotto_files.h"
 #include "support/scratch.h"
 #include "systems/catalogue.h"
+#include "systems/system_handlers.h"
 
 namespace {
 
@@ -100,6 +102,37 @@ TEST_F(ProfitabilityTest, ShippedSamplesFromForecastingToProfitability) {
   EXPECT_EQ(out.message, "");
   EXPECT_EQ(out.times, "306654");
   EXPECT_FALSE(out.profitability);
+}
+
+// The toolkit sets the C library's locale from the region at start; under a French one
+// printf writes "0,5" and strtod stops at ".". No figure may follow it.
+TEST_F(ProfitabilityTest, FiguresIgnoreACommaCLocale) {
+  struct Restore {
+    ~Restore() { std::setlocale(LC_ALL, "C"); }
+  } restore;
+  const char* french = nullptr;
+  for (const char* name : {"fr_CA.UTF-8", "fr_FR.UTF-8", "French_Canada.1252"})
+    if (!french) french = std::setlocale(LC_ALL, name);
+  ASSERT_TRUE(french) << "no French locale is installed (scripts/run-tests generates fr_CA.UTF-8)";
+  ASSERT_EQ(std::string(std::localeconv()->decimal_point), ",");
+  const ds::NumberFormat dot, comma{','};
+  EXPECT_EQ(ds::system_cost_text(44, 3, dot), "132");
+  EXPECT_EQ(ds::system_cost_text(3300, 2, dot), "6600");
+  EXPECT_EQ(ds::format_single(0.3802f, dot), "0.3802");
+  EXPECT_EQ(ds::format_single(0.3802f, comma), "0,3802");
+  EXPECT_EQ(ds::format_single_exact(12345678, comma), "12345678");
+  EXPECT_EQ(ds::format_general(-1250.25, comma), "-1250,25");
+  EXPECT_EQ(ds::format_fixed(0.06, 1), "0.1");
+  EXPECT_EQ(ds::parse_single("1.5e-50", dot), 0.0f);
+  // The worked example: 10_3_6 on 10 numbers of a 6/49, P(3) 10, P(4) 54.5, P(5) 1500,
+  // Pb(5) 100000, P(6) 1000000, a cost of 2, every ability 1: -0.45594 per unit.
+  const float prizes[] = {0, 0, 10, 0, 54.5f, 0, 1500, 100000, 1000000, 0};
+  for (int i = 0; i < 10; ++i) in.prizes[i] = ds::format_single(prizes[i], dot);
+  in.cost = 2;
+  const auto out = ds::calculate_avrprofitability(in);
+  EXPECT_EQ(out.message, "");
+  EXPECT_NEAR(ds::parse_plain_double(out.profitability.value_or("")).value_or(0), -0.45594, 5e-6);
+  EXPECT_EQ(out.times, "199483");
 }
 
 TEST_F(ProfitabilityTest, TheAbilityOfTheTopClassShortensTheTimes) {
