@@ -195,6 +195,7 @@ CommandRun check_wheel_command(const std::vector<std::string>& args) {
   CommandRun run;
   run.out = std::to_string(wheel.tickets.size()) + " tickets of " + std::to_string(wheel.k) + " numbers on " +
             std::to_string(wheel.v) + " numbers.\n";
+  if (!read.skipped.empty()) run.out += read.skipped + "\n";
   run.out += "winners  worst  best  cases by match 0, 1, 2, ...\n";
   for (const MatchRow& row : result.rows) {
     char head[64];
