@@ -123,10 +123,16 @@ std::optional<float> parse_single(std::string_view text, const NumberFormat& for
   float v = 0;
   const auto r = std::from_chars(n->data(), n->data() + n->size(), v);
   if (r.ec == std::errc::result_out_of_range) {
-    // Tiny values round to zero; huge ones do not fit.
+    // Tiny values round to zero; huge ones do not fit. Beyond double precision too, a
+    // value is tiny when its exponent is negative or, without one, its whole part is 0.
     double d = 0;
     const auto wide = std::from_chars(n->data(), n->data() + n->size(), d);
-    if (wide.ec != std::errc::result_out_of_range && std::fabs(d) < 1.0) return 0.0f;
+    const std::size_t e = n->find('e');
+    const bool tiny = wide.ec != std::errc::result_out_of_range
+                          ? std::fabs(d) < 1.0
+                          : (e != std::string::npos ? n->compare(e, 2, "e-") == 0
+                                                    : n->find_first_not_of("+-0") == n->find('.'));
+    if (tiny) return 0.0f;
     return std::nullopt;
   }
   if (r.ec != std::errc{} || r.ptr != n->data() + n->size() || !std::isfinite(v)) return std::nullopt;

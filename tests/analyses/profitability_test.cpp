@@ -124,6 +124,8 @@ TEST_F(ProfitabilityTest, FiguresIgnoreACommaCLocale) {
   EXPECT_EQ(ds::format_general(-1250.25, comma), "-1250,25");
   EXPECT_EQ(ds::format_fixed(0.06, 1), "0.1");
   EXPECT_EQ(ds::parse_single("1.5e-50", dot), 0.0f);
+  EXPECT_EQ(ds::parse_single("-1e-400", dot), 0.0f);  // beyond double precision as well
+  EXPECT_EQ(ds::parse_single("1e400", dot), std::nullopt);
   // The worked example: 10_3_6 on 10 numbers of a 6/49, P(3) 10, P(4) 54.5, P(5) 1500,
   // Pb(5) 100000, P(6) 1000000, a cost of 2, every ability 1: -0.45594 per unit.
   const float prizes[] = {0, 0, 10, 0, 54.5f, 0, 1500, 100000, 1000000, 0};
