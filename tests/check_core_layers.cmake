@@ -2,19 +2,21 @@
 # a module that stands after its own in the core's order (a lower module never
 # includes a higher one).
 set(order shell lotto tsets wheels systems analyses)
-file(GLOB_RECURSE core_files ${SOURCE_DIR}/src/*.h ${SOURCE_DIR}/src/*.cpp)
+# Paths are taken relative to the source folder, which may itself lie under a folder
+# named src or ui.
+file(GLOB_RECURSE core_files RELATIVE ${SOURCE_DIR} ${SOURCE_DIR}/src/*.h ${SOURCE_DIR}/src/*.cpp)
 set(bad "")
 foreach(f IN LISTS core_files)
-  if(f MATCHES "/ui/" OR f MATCHES "/src/app/")
+  if(f MATCHES "/ui/" OR f MATCHES "^src/app/")
     continue()
   endif()
-  file(STRINGS ${f} lines REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"]Q[A-Za-z]")
+  file(STRINGS ${SOURCE_DIR}/${f} lines REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"]Q[A-Za-z]")
   if(lines)
     list(APPEND bad "${f} includes Qt")
   endif()
-  string(REGEX MATCH "/src/([a-z]+)/" _ ${f})
-  list(FIND order ${CMAKE_MATCH_1} own)
-  file(STRINGS ${f} includes REGEX "^#include \"[a-z]+/")
+  string(REGEX MATCH "^src/([a-z]+)/" _ ${f})
+  list(FIND order "${CMAKE_MATCH_1}" own)
+  file(STRINGS ${SOURCE_DIR}/${f} includes REGEX "^#include \"[a-z]+/")
   foreach(line IN LISTS includes)
     string(REGEX MATCH "\"([a-z]+)/" _ "${line}")
     list(FIND order ${CMAKE_MATCH_1} other)

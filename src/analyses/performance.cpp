@@ -187,14 +187,16 @@ PerformanceOutcome Performance(const PerformanceInput& in, TextGrid& grid) {
   if (grid.cell(1, value_col).empty()) return out;
 
   for (int c = 0; c < grid.cols(); ++c) grid.set_bold(0, c, true);
-  float sum = 0.0f;
+  // Money is added in double precision: single precision holds whole amounts only up to
+  // 16,777,216, and a total of 22,000,679 would show 22,000,680.
+  double sum = 0.0;
   for (int r = 1; r < row; ++r) {
     const auto v = parse_double(grid.cell(r, value_col), in.number_format);
     if (!v) {
       failed();
       return out;
     }
-    sum = static_cast<float>(static_cast<double>(sum) + *v);
+    sum += *v;
     if (!std::isfinite(sum)) {
       failed();
       return out;
@@ -202,7 +204,7 @@ PerformanceOutcome Performance(const PerformanceInput& in, TextGrid& grid) {
   }
   const int last = grid.append_row();
   grid.set_cell(last, 1, "Total");
-  grid.set_cell(last, value_col, format_single(sum, in.number_format));
+  grid.set_cell(last, value_col, format_general(sum, in.number_format));
   grid.set_bold(last, 1, true);
   grid.set_bold(last, value_col, true);
   out.total_written = true;

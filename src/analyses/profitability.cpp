@@ -36,6 +36,14 @@ std::optional<float> ability(const ProfitabilityInput& in, int row) {
 
 enum class TimesResult { ok, select_lotto, failed };
 
+// The fewest draws n for which one with the top class inside the set has come with the
+// chance asked, 1 - (1 - p)^n >= percent / 100: rounded up, since the nearest whole
+// number can fall short of the confidence (72872.26 draws rounded to 72872 reach only
+// 94.99995 %).
+double draws_to_reach(float percent, double p) {
+  return std::ceil(std::log(1.0 - static_cast<double>(percent) / 100.0) / std::log(1.0 - p));
+}
+
 // A general game's abilities from this window's msfFA: for each w the level's
 // ability (the rows with and without the bonus weighed by their chances), for
 // each u that of the second-pool level. An empty or missing row counts as 1;
@@ -84,7 +92,7 @@ TimesResult general_times(const ProfitabilityInput& in, std::string& text) {
   const auto c = parse_single(in.clevel, in.number_format);
   if (!c || !(*c > 0.0f) || !(*c < 100.0f)) return TimesResult::failed;
   if (!(p > 0.0) || !(p < 1.0)) return TimesResult::failed;
-  const double times = std::nearbyint(std::log(1.0 - static_cast<double>(*c) / 100.0) / std::log(1.0 - p));
+  const double times = draws_to_reach(*c, p);
   if (!std::isfinite(times) || times < 0.0 || times > std::numeric_limits<std::int32_t>::max())
     return TimesResult::failed;
   text = std::to_string(static_cast<std::int32_t>(times));
@@ -119,9 +127,7 @@ TimesResult times_to_play(const ProfitabilityInput& in, std::string& text) {
   const auto c = parse_single(in.clevel, in.number_format);
   if (!c || !(*c > 0.0f) || !(*c < 100.0f)) return TimesResult::failed;
   if (!(p > 0.0f) || !(p < 1.0f)) return TimesResult::failed;
-  const double times =
-      std::log(1.0 - static_cast<double>(*c) / 100.0) / std::log(1.0 - static_cast<double>(p));
-  const double rounded = std::nearbyint(times);  // halves to the even neighbour
+  const double rounded = draws_to_reach(*c, p);
   if (!std::isfinite(rounded) || rounded < 0.0 ||
       rounded > static_cast<double>(std::numeric_limits<std::int32_t>::max()))
     return TimesResult::failed;

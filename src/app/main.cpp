@@ -1,6 +1,7 @@
 // Drawsmith: start-up, and the commands run without a window:
 //   drawsmith --import FILE --lotto NAME [--day-month | --month-day]
-//   drawsmith --make-wheel V --ticket K --guarantee T-if-M [--seconds S] [--seed N] --out FILE
+//   drawsmith --make-wheel V --ticket K --guarantee T-if-M [--seconds S] [--seed N] [--threads N]
+//             [--steps N] --out FILE
 //   drawsmith --check-wheel FILE [--guarantee T-if-M] [--set n1,n2,...]
 // (every option: `drawsmith --help`, ds::command_line_help in shell/program_info.h).
 #include <QApplication>
@@ -106,6 +107,10 @@ int main(int argc, char** argv) {
     return run.exit_code;
   }
   if (wants_import(argc, argv)) return import_from_command_line(argc, argv);
+  if (const std::string wrong = ds::window_arguments_error(args); !wrong.empty()) {
+    std::fputs(wrong.c_str(), stderr);
+    return 2;
+  }
   if (!display_available()) {
     std::fprintf(stderr, "Drawsmith needs a graphical display, and none was found (DISPLAY is not set).\n");
     return 1;

@@ -850,6 +850,17 @@ ImportFileRun import_draws_file(const std::filesystem::path& csv_path, const std
                                 const std::string& name, const DateFormat& format, DayMonthOrder order) {
   ImportFileRun run;
   LottoDefinition lotto;
+  std::error_code ec;
+  if (!std::filesystem::is_directory(games / name, ec)) {
+    run.message = "There is no lotto named '" + name + "' (no folder '" + name + "' in '" + games.string() +
+                  "'). Create it in the Lotto window first.";
+    return run;
+  }
+  if (!file_exists(games / name / "param.tix") && !file_exists(games / name / game_file_name)) {
+    run.message = "The lotto '" + name + "' has no definition: its folder holds neither 'param.tix' nor '" +
+                  std::string(game_file_name) + "'.";
+    return run;
+  }
   if (const auto error = read_definition(games, name, lotto); !error.empty()) {
     run.message = "The lotto '" + name + "' cannot be used: " + error;
     return run;

@@ -2,8 +2,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <limits>
 
 namespace ds {
@@ -51,10 +49,38 @@ std::optional<std::string> normalise(std::string_view t, char decimal) {
   return out;
 }
 
-// Writes the digits of a "%.*e" text in plain notation.
+// Numbers are written and read with <charconv> alone: the C library's printf and
+// strtod follow the process's locale, which the toolkit sets from the region (a
+// French region would write and read "0,5").
+
+// `value` in scientific notation with `digits` significant digits ("1.5e+03").
+template <class T>
+std::string scientific(T value, int digits) {
+  char buf[64];
+  const auto r = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, digits - 1);
+  return std::string(buf, r.ptr);
+}
+
+template <class T>
+bool reads_back_as(const std::string& text, T value) {
+  T back{};
+  const auto r = std::from_chars(text.data(), text.data() + text.size(), back);
+  return r.ec == std::errc{} && back == value;
+}
+
+int exponent_of(const std::string& sci) {
+  const auto e = sci.find('e');
+  std::size_t from = e + 1;
+  if (from < sci.size() && sci[from] == '+') ++from;
+  int exp = 0;
+  std::from_chars(sci.data() + from, sci.data() + sci.size(), exp);
+  return exp;
+}
+
+// Writes the digits of a scientific text in plain notation.
 std::string plain_from_scientific(const std::string& sci, char decimal) {
   std::string mantissa = sci.substr(0, sci.find('e'));
-  const int exp = std::atoi(sci.c_str() + sci.find('e') + 1);
+  const int exp = exponent_of(sci);
   bool negative = false;
   if (!mantissa.empty() && mantissa[0] == '-') {
     negative = true;
@@ -97,9 +123,16 @@ std::optional<float> parse_single(std::string_view text, const NumberFormat& for
   float v = 0;
   const auto r = std::from_chars(n->data(), n->data() + n->size(), v);
   if (r.ec == std::errc::result_out_of_range) {
-    // Tiny values round to zero; huge ones do not fit.
-    const double d = std::strtod(n->c_str(), nullptr);
-    if (std::fabs(d) < 1.0) return 0.0f;
+    // Tiny values round to zero; huge ones do not fit. Beyond double precision too, a
+    // value is tiny when its exponent is negative or, without one, its whole part is 0.
+    double d = 0;
+    const auto wide = std::from_chars(n->data(), n->data() + n->size(), d);
+    const std::size_t e = n->find('e');
+    const bool tiny = wide.ec != std::errc::result_out_of_range
+                          ? std::fabs(d) < 1.0
+                          : (e != std::string::npos ? n->compare(e, 2, "e-") == 0
+                                                    : n->find_first_not_of("+-0") == n->find('.'));
+    if (tiny) return 0.0f;
     return std::nullopt;
   }
   if (r.ec != std::errc{} || r.ptr != n->data() + n->size() || !std::isfinite(v)) return std::nullopt;
@@ -130,16 +163,12 @@ namespace {
 std::string format_single_digits(float value, const NumberFormat& format, int max_digits) {
   if (!std::isfinite(value)) return std::isnan(value) ? "NaN" : (value > 0 ? "Inf" : "-Inf");
   if (value == 0.0f) return "0";
-  char buf[64];
-  int precision = 1;
-  for (; precision <= max_digits; ++precision) {
-    std::snprintf(buf, sizeof buf, "%.*e", precision - 1, static_cast<double>(value));
-    if (std::strtof(buf, nullptr) == value) break;
+  std::string sci;
+  for (int precision = 1; precision <= max_digits; ++precision) {
+    sci = scientific(value, precision);
+    if (reads_back_as(sci, value)) break;
   }
-  if (precision > max_digits)
-    std::snprintf(buf, sizeof buf, "%.*e", max_digits - 1, static_cast<double>(value));
-  const std::string sci = buf;
-  const int exp = std::atoi(sci.c_str() + sci.find('e') + 1);
+  const int exp = exponent_of(sci);
   if (exp >= -7 && exp < 15) return plain_from_scientific(sci, format.decimal);
   std::string out = sci;
   // Keep the exponent form for extreme values, with the region's decimal sign.
@@ -162,20 +191,23 @@ std::string format_single_exact(float value, const NumberFormat& format) {
 std::string format_general(double value, const NumberFormat& format, int digits) {
   if (!std::isfinite(value)) return std::isnan(value) ? "NaN" : (value > 0 ? "Inf" : "-Inf");
   if (value == 0.0) return "0";
-  char buf[64];
-  int precision = 1;
-  for (; precision < digits; ++precision) {
-    std::snprintf(buf, sizeof buf, "%.*e", precision - 1, value);
-    if (std::strtod(buf, nullptr) == value) break;
+  std::string sci;
+  for (int precision = 1; precision <= digits; ++precision) {
+    sci = scientific(value, precision);
+    if (reads_back_as(sci, value)) break;
   }
-  std::snprintf(buf, sizeof buf, "%.*e", precision - 1, value);
-  const std::string sci = buf;
-  const int exp = std::atoi(sci.c_str() + sci.find('e') + 1);
+  const int exp = exponent_of(sci);
   if (exp >= -7 && exp < 15) return plain_from_scientific(sci, format.decimal);
   std::string out = sci;
   for (char& c : out)
     if (c == '.') c = format.decimal;
   return out;
+}
+
+std::string format_fixed(double value, int decimals) {
+  char buf[400];
+  const auto r = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, decimals);
+  return r.ec == std::errc{} ? std::string(buf, r.ptr) : std::string("NaN");
 }
 
 }  // namespace ds

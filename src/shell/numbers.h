@@ -36,5 +36,8 @@ std::string format_single(float value, const NumberFormat& format);
 std::string format_single_exact(float value, const NumberFormat& format);
 // Shortest decimal text of a double with at most `digits` significant digits.
 std::string format_general(double value, const NumberFormat& format, int digits = 15);
+// `value` with `decimals` digits after a "." whatever the process's locale (0.05 -> "0.1"
+// with one decimal): for texts stored in files and printed by the commands.
+std::string format_fixed(double value, int decimals);
 
 }  // namespace ds

@@ -1,5 +1,9 @@
 #include "shell/program_info.h"
 
+#include <algorithm>
+#include <array>
+#include <string_view>
+
 #ifndef DRAWSMITH_VERSION
 #error "DRAWSMITH_VERSION is set by CMakeLists.txt"
 #endif
@@ -23,10 +27,15 @@ std::string command_line_help() {
          "                           read dates such as 03/04/2024 when the file does not\n"
          "\n"
          "Make a wheel without a window:\n"
-         "  --make-wheel V --ticket K --guarantee T-if-M [--seconds S] [--seed N] --out FILE\n"
+         "  --make-wheel V --ticket K --guarantee T-if-M [--seconds S] [--seed N]\n"
+         "               [--threads N] [--steps N] --out FILE\n"
          "                           search tickets of K numbers from V that hold T of any\n"
-         "                           M winners among the V; at most S seconds, random\n"
-         "                           seed N; the tickets go to FILE\n"
+         "                           M winners among the V; at most S seconds (default 60),\n"
+         "                           random seed N (default 1) for the first thread, N + 1\n"
+         "                           for the next; --threads: how many threads search\n"
+         "                           (default every core); --steps: annealing moves per\n"
+         "                           thread, which makes the result the same on every run;\n"
+         "                           the tickets go to FILE\n"
          "\n"
          "Check a wheel without a window:\n"
          "  --check-wheel FILE [--guarantee T-if-M] [--set n1,n2,...]\n"
@@ -34,7 +43,8 @@ std::string command_line_help() {
          "                           (or check the guarantee given), on the numbers of\n"
          "                           the set when given\n"
          "\n"
-         "Each ends with 0 when it succeeded, 1 otherwise.\n";
+         "Each ends with 0 when it succeeded, 1 otherwise; --make-wheel and --check-wheel\n"
+         "end with 2 on wrong arguments, and so does the program on an unknown option.\n";
 }
 
 std::optional<std::string> help_or_version(const std::vector<std::string>& args) {
@@ -43,6 +53,38 @@ std::optional<std::string> help_or_version(const std::vector<std::string>& args)
     if (a == "--version") return std::string("Drawsmith ") + program_version() + "\n";
   }
   return std::nullopt;
+}
+
+std::string window_arguments_error(const std::vector<std::string>& args) {
+  // The options QApplication reads and removes from the command line.
+  constexpr std::array<std::string_view, 16> with_value = {
+      "platform",     "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
+      "qwindowicon",  "qwindowtitle",       "session",       "style",  "stylesheet",
+      "display",      "geometry",           "title",         "name",   "icon",
+      "qmljsdebugger"};
+  constexpr std::array<std::string_view, 5> alone = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
+  const auto known = [](const auto& list, std::string_view name) {
+    return std::find(list.begin(), list.end(), name) != list.end();
+  };
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    std::string_view a = args[i];
+    std::string_view name = a;
+    if (name.substr(0, 2) == "--")
+      name.remove_prefix(2);
+    else if (name.substr(0, 1) == "-")
+      name.remove_prefix(1);
+    else
+      return "Unknown argument '" + args[i] + "'.\n\n" + command_line_help();
+    const bool has_value = name.find('=') != std::string_view::npos;
+    name = name.substr(0, name.find('='));
+    if (known(with_value, name)) {
+      if (!has_value && ++i >= args.size())
+        return "'" + args[i - 1] + "' needs a value.\n\n" + command_line_help();
+    } else if (!known(alone, name) || has_value) {
+      return "Unknown option '" + args[i] + "'.\n\n" + command_line_help();
+    }
+  }
+  return "";
 }
 
 }  // namespace ds

@@ -16,4 +16,10 @@ std::string command_line_help();
 // wins): the text to print and end with 0. nullopt for any other command line.
 std::optional<std::string> help_or_version(const std::vector<std::string>& args);
 
+// For a command line that opens the windows: "" when every argument is one of the
+// toolkit's own (-platform NAME, -style NAME, -reverse and the like, with one dash or
+// two, a value after a blank or '='), else what is wrong followed by the help, to be
+// printed before ending with 2.
+std::string window_arguments_error(const std::vector<std::string>& args);
+
 }  // namespace ds

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "shell/files.h"
+#include "shell/numbers.h"
 #include "systems/catalogue.h"
 #include "wheels/wheel_check.h"
 #include "wheels/wheel_maker.h"
@@ -122,9 +123,8 @@ CommandRun make_wheel_command(const std::vector<std::string>& args) {
 
   MakeProgress progress;
   const std::optional<Wheel> wheel = make_wheel(request, {}, progress);
-  char secs[32], found[32];
-  std::snprintf(secs, sizeof secs, "%.1f", progress.seconds.load());
-  std::snprintf(found, sizeof found, "%.1f", progress.best_seconds.load());
+  const std::string secs = format_fixed(progress.seconds.load(), 1);
+  const std::string found = format_fixed(progress.best_seconds.load(), 1);
   if (!wheel)
     return {1, "",
             "No complete wheel was found in " + std::string(secs) + " s; give it more time (--seconds).\n"};
@@ -195,6 +195,7 @@ CommandRun check_wheel_command(const std::vector<std::string>& args) {
   CommandRun run;
   run.out = std::to_string(wheel.tickets.size()) + " tickets of " + std::to_string(wheel.k) + " numbers on " +
             std::to_string(wheel.v) + " numbers.\n";
+  if (!read.skipped.empty()) run.out += read.skipped + "\n";
   run.out += "winners  worst  best  cases by match 0, 1, 2, ...\n";
   for (const MatchRow& row : result.rows) {
     char head[64];

@@ -290,10 +290,11 @@ TicketListRead read_ticket_list(std::string_view bytes, std::string_view set_tex
     out.t_text = std::to_string(read.wheel.t);
     out.m_text = std::to_string(read.wheel.m);
   }
-  out.description =
-      plural(static_cast<long long>(read.wheel.tickets.size()), "ticket", "tickets") + " of " +
-      std::to_string(read.wheel.k) + " numbers on " + std::to_string(read.wheel.v) + " numbers" +
-      (read.wheel.t > 0 ? ", made for " + guarantee_text(read.wheel.t, read.wheel.m) : "") + ".";
+  out.description = plural(static_cast<long long>(read.wheel.tickets.size()), "ticket", "tickets") + " of " +
+                    std::to_string(read.wheel.k) + " numbers on " + std::to_string(read.wheel.v) +
+                    " numbers" +
+                    (read.wheel.t > 0 ? ", made for " + guarantee_text(read.wheel.t, read.wheel.m) : "") +
+                    "." + (read.skipped.empty() ? "" : " " + read.skipped);
   return out;
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <map>
 #include <system_error>
 
 #include "shell/files.h"
@@ -170,13 +171,38 @@ WheelRead parse_wheel_file(std::string_view bytes) {
   return read;
 }
 
+namespace {
+
+// Drops the DOS end-of-file byte (0x1A) that older programs put at the end of a text
+// file, with the line ends around it; true when there was one.
+bool drop_end_of_file_byte(std::string_view& bytes) {
+  std::string_view s = bytes;
+  while (!s.empty() && (s.back() == '\r' || s.back() == '\n' || s.back() == ' ' || s.back() == '\t'))
+    s.remove_suffix(1);
+  if (s.empty() || s.back() != '\x1A') return false;
+  while (!s.empty() && s.back() == '\x1A') s.remove_suffix(1);
+  bytes = s;
+  return true;
+}
+
+std::string shown_line(std::string_view line) {
+  line = trim(line);
+  return "\"" + std::string(line.substr(0, 30)) + (line.size() > 30 ? "..." : "") + "\"";
+}
+
+}  // namespace
+
 WheelRead parse_ticket_list(std::string_view bytes, std::span<const int> set_numbers) {
   bytes = without_bom(bytes);
+  const bool end_byte = drop_end_of_file_byte(bytes);
   const std::vector<std::string_view> lines = split_lines(bytes);
   std::size_t first = 0;
   while (first < lines.size() && trim(lines[first]).empty()) ++first;
-  if (first < lines.size() && header_line(lines[first]))
-    return parse_wheel_file(bytes.substr(lines[first].data() - bytes.data()));
+  if (first < lines.size() && header_line(lines[first])) {
+    WheelRead read = parse_wheel_file(bytes.substr(lines[first].data() - bytes.data()));
+    if (end_byte) read.skipped = "Skipped: the end-of-file byte 0x1A.";
+    return read;
+  }
 
   WheelRead read;
   Wheel& wheel = read.wheel;
@@ -190,24 +216,77 @@ WheelRead parse_ticket_list(std::string_view bytes, std::span<const int> set_num
     read.error = "A set has at most " + std::to_string(max_wheel_v) + " numbers.";
     return read;
   }
-  int largest = 0;
-  std::size_t first_ticket_line = 0;
-  for (std::size_t i = 0; i < lines.size(); ++i) {
+  // The tokens of line i that make a ticket; empty for a line that holds none (blank, a
+  // comment, a header of words before the first ticket).
+  const auto ticket_tokens = [&](std::size_t i, bool before_tickets, bool& play) {
     const std::string_view line = trim(lines[i]);
-    if (line.empty() || line.front() == '#') continue;
-    std::vector<std::string_view> tokens = tokens_of(line);
-    if (tokens.empty()) continue;
+    std::vector<std::string_view> tokens;
+    if (line.empty() || line.front() == '#') return tokens;
+    tokens = tokens_of(line);
     // A play of a game with a second pool: its main numbers, then "+" and the
     // second-pool numbers, which are no part of the ticket. Its ticket is played
     // once per second-pool choice, on consecutive lines: read it once.
     const auto plus = std::find(tokens.begin(), tokens.end(), std::string_view("+"));
-    const bool play = plus != tokens.end();
+    play = plus != tokens.end();
     if (play) tokens.erase(plus, tokens.end());
     std::size_t numeric = 0;
     for (std::string_view token : tokens) numeric += whole_number(token) >= 0 ? 1 : 0;
-    if (numeric == 0 && wheel.tickets.empty()) continue;  // the header line
+    if (numeric == 0 && before_tickets) tokens.clear();  // the header line
     if (numeric > 0 && numeric + 1 == tokens.size() && whole_number(tokens[0]) < 0)
       tokens.erase(tokens.begin());  // a label
+    return tokens;
+  };
+  // A published wheel may start with a line of its own figures ("15,6,4,4": V, K, T, M)
+  // and a line holding the count of its tickets. The count of numbers most lines hold is
+  // the tickets' (when two lines or more hold it and no other count is as frequent); a
+  // first line of another count is that header, a lone number before the tickets or at
+  // the end their count.
+  std::vector<std::size_t> sizes(lines.size(), 0);
+  std::size_t first_line = lines.size(), last_line = 0;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    bool play = false;
+    sizes[i] = ticket_tokens(i, first_line == lines.size(), play).size();
+    if (sizes[i] == 0) continue;
+    first_line = std::min(first_line, i);
+    last_line = i;
+  }
+  std::map<std::size_t, std::size_t> lines_of_size;
+  for (std::size_t size : sizes)
+    if (size > 0) ++lines_of_size[size];
+  std::size_t k = 0, k_lines = 0;
+  bool tie = false;
+  for (const auto& [size, n] : lines_of_size) {
+    if (n == k_lines) tie = true;
+    if (n > k_lines) k = size, k_lines = n, tie = false;
+  }
+  const bool published = k_lines >= 2 && !tie;
+  const auto all_numbers = [](const std::vector<std::string_view>& tokens) {
+    return std::all_of(tokens.begin(), tokens.end(), [](std::string_view t) { return whole_number(t) >= 0; });
+  };
+  std::string skipped;
+  std::size_t count_line = 0;  // 1-based, 0 for none
+  long long count_value = 0;
+
+  int largest = 0;
+  std::size_t first_ticket_line = 0;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    bool play = false;
+    std::vector<std::string_view> tokens = ticket_tokens(i, wheel.tickets.empty(), play);
+    if (tokens.empty()) continue;
+    if (published && tokens.size() != k && !play && all_numbers(tokens)) {
+      if (i == first_line && tokens.size() > 1) {
+        skipped += (skipped.empty() ? "" : "; ") + ("line " + std::to_string(i + 1)) + ", " +
+                   shown_line(lines[i]) + ", a header";
+        continue;
+      }
+      if (tokens.size() == 1 && count_line == 0 && (wheel.tickets.empty() || i == last_line)) {
+        count_line = i + 1;
+        count_value = whole_number(tokens[0]);
+        skipped += (skipped.empty() ? "" : "; ") + ("line " + std::to_string(i + 1)) + ", " +
+                   shown_line(lines[i]) + ", the count of tickets";
+        continue;
+      }
+    }
     std::vector<int> ticket;
     for (std::string_view token : tokens) {
       const long long x = whole_number(token);
@@ -255,6 +334,14 @@ WheelRead parse_ticket_list(std::string_view bytes, std::span<const int> set_num
     read.error = "No tickets were found: one ticket per line, numbers separated by commas or blanks.";
     return read;
   }
+  if (count_line > 0 && count_value != static_cast<long long>(wheel.tickets.size())) {
+    read.error =
+        at_line(count_line, "a lone number, " + std::to_string(count_value) + ", where the file holds " +
+                                std::to_string(wheel.tickets.size()) + " tickets");
+    return read;
+  }
+  if (end_byte) skipped += std::string(skipped.empty() ? "" : "; ") + "the end-of-file byte 0x1A";
+  if (!skipped.empty()) read.skipped = "Skipped: " + skipped + ".";
   wheel.v = set_numbers.empty() ? largest : static_cast<int>(set_numbers.size());
   wheel.k = static_cast<int>(wheel.tickets[0].size());
   read.ok = true;

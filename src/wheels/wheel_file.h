@@ -40,7 +40,8 @@ std::string wheel_file_text(const Wheel& wheel);
 
 struct WheelRead {
   bool ok = false;
-  std::string error;  // when not ok: what is wrong, with the line number
+  std::string error;    // when not ok: what is wrong, with the line number
+  std::string skipped;  // one line naming what a ticket list held besides tickets, or ""
   Wheel wheel;
 };
 
@@ -56,7 +57,10 @@ WheelRead parse_wheel_file(std::string_view bytes);
 // positions 1..v and v is the largest number met; otherwise every number must be one of
 // `set_numbers` and stands for its position there (v = the size of the set). Every ticket
 // must have the same count of distinct numbers, which is k. t and m stay 0 unless the
-// bytes are a Wheels file.
+// bytes are a Wheels file. A published wheel as such files are stored is read too: a first
+// line of figures whose count differs from the tickets' ("15,6,4,4", V K T M), a line
+// holding only the count of tickets (before them or last) and a DOS end-of-file byte
+// (0x1A) at the end are skipped, and `skipped` names them.
 WheelRead parse_ticket_list(std::string_view bytes, std::span<const int> set_numbers);
 
 // app folder / "Wheels", beside Games and Tsets.

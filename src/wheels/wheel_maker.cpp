@@ -10,6 +10,7 @@
 #include <thread>
 #include <vector>
 
+#include "shell/numbers.h"
 #include "wheels/wheel_check.h"
 
 namespace ds {
@@ -466,8 +467,7 @@ std::optional<Wheel> make_wheel(const MakeRequest& request, std::stop_token stop
       wheel.tickets.push_back(std::move(ticket));
     }
     std::sort(wheel.tickets.begin(), wheel.tickets.end());
-    char secs[32];
-    std::snprintf(secs, sizeof secs, "%.1f", progress.seconds.load());
+    const std::string secs = format_fixed(progress.seconds.load(), 1);
     wheel.made =
         "made by Drawsmith " + today() + ", seed " + std::to_string(request.seed) + ", " + secs + " s";
     chosen = std::move(wheel);

@@ -54,6 +54,10 @@ TEST_F(PerformanceTest, WorkedExampleWritesTwoTicketsAndABoldTotal) {
   ds::Performance(in, grid);
   EXPECT_EQ(grid.cell(1, 2), "2+bonus");
   EXPECT_EQ(grid.cell(4, 3), "69.5");
+  // 5 + 10 + 22,000,664: beyond 2^24 single precision would round the total to 22,000,680.
+  in.prizes[4] = "22000664";
+  ds::Performance(in, grid);
+  EXPECT_EQ(grid.cell(4, 3), "22000679");
   in.draw = {"", "1", "2", "0", "0", "0", "0", "9"};
   const auto none = ds::Performance(in, grid);
   EXPECT_EQ(none.winning_tickets, 0);

@@ -2,12 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <sstream>
 
 #include "analyses/forecasting.h"
 #include "lotto/lotto_files.h"
 #include "support/scratch.h"
 #include "systems/catalogue.h"
+#include "systems/system_handlers.h"
 
 namespace {
 
@@ -24,7 +26,7 @@ struct Sources {
 // 50 * C(6,4) C(43,6) / C(49,10) were expected (ratio 3.5946), every other level at or
 // below chance; the expected return per unit is 0.7357808 (0.821867 if the abilities of
 // the plain and bonus classes were swapped); ln 0.05 / ln(1 - C(43,4) / C(49,10)) is
-// 199483.1.
+// 199483.1, so 199484 draws reach 95 % (times are rounded up).
 class ProfitabilityTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -88,18 +90,51 @@ TEST_F(ProfitabilityTest, ShippedSamplesFromForecastingToProfitability) {
   EXPECT_EQ(out.lotto_label, "Canada_6_49");
   EXPECT_EQ(out.system_label, "10_3_6");
   EXPECT_EQ(out.profitability, "-0.2642192");
-  EXPECT_EQ(out.times, "199483");
+  EXPECT_EQ(out.times, "199484");
   // Free play: the return is not divided by the cost of 3.
   in.cost = 0;
   const auto free = ds::calculate_avrprofitability(in).profitability;
   ASSERT_TRUE(free);
   EXPECT_NEAR(std::stod(*free), 1.207342, 2e-6);
-  // The times alone at 99 %: ln 0.01 / ln(1 - p) = 306654.1; the profitability is left alone.
+  // The times alone at 99 %: ln 0.01 / ln(1 - p) = 306654.1, up to 306655; the profitability is left alone.
   in.clevel = "99";
   out = ds::how_long_to_play(in);
   EXPECT_EQ(out.message, "");
-  EXPECT_EQ(out.times, "306654");
+  EXPECT_EQ(out.times, "306655");
   EXPECT_FALSE(out.profitability);
+}
+
+// The toolkit sets the C library's locale from the region at start; under a French one
+// printf writes "0,5" and strtod stops at ".". No figure may follow it.
+TEST_F(ProfitabilityTest, FiguresIgnoreACommaCLocale) {
+  struct Restore {
+    ~Restore() { std::setlocale(LC_ALL, "C"); }
+  } restore;
+  const char* french = nullptr;
+  for (const char* name : {"fr_CA.UTF-8", "fr_FR.UTF-8", "French_Canada.1252"})
+    if (!french) french = std::setlocale(LC_ALL, name);
+  ASSERT_TRUE(french) << "no French locale is installed (scripts/run-tests generates fr_CA.UTF-8)";
+  ASSERT_EQ(std::string(std::localeconv()->decimal_point), ",");
+  const ds::NumberFormat dot, comma{','};
+  EXPECT_EQ(ds::system_cost_text(44, 3, dot), "132");
+  EXPECT_EQ(ds::system_cost_text(3300, 2, dot), "6600");
+  EXPECT_EQ(ds::format_single(0.3802f, dot), "0.3802");
+  EXPECT_EQ(ds::format_single(0.3802f, comma), "0,3802");
+  EXPECT_EQ(ds::format_single_exact(12345678, comma), "12345678");
+  EXPECT_EQ(ds::format_general(-1250.25, comma), "-1250,25");
+  EXPECT_EQ(ds::format_fixed(0.06, 1), "0.1");
+  EXPECT_EQ(ds::parse_single("1.5e-50", dot), 0.0f);
+  EXPECT_EQ(ds::parse_single("-1e-400", dot), 0.0f);  // beyond double precision as well
+  EXPECT_EQ(ds::parse_single("1e400", dot), std::nullopt);
+  // The worked example: 10_3_6 on 10 numbers of a 6/49, P(3) 10, P(4) 54.5, P(5) 1500,
+  // Pb(5) 100000, P(6) 1000000, a cost of 2, every ability 1: -0.45594 per unit.
+  const float prizes[] = {0, 0, 10, 0, 54.5f, 0, 1500, 100000, 1000000, 0};
+  for (int i = 0; i < 10; ++i) in.prizes[i] = ds::format_single(prizes[i], dot);
+  in.cost = 2;
+  const auto out = ds::calculate_avrprofitability(in);
+  EXPECT_EQ(out.message, "");
+  EXPECT_NEAR(ds::parse_plain_double(out.profitability.value_or("")).value_or(0), -0.45594, 5e-6);
+  EXPECT_EQ(out.times, "199484");
 }
 
 TEST_F(ProfitabilityTest, TheAbilityOfTheTopClassShortensTheTimes) {
@@ -111,14 +146,17 @@ TEST_F(ProfitabilityTest, TheAbilityOfTheTopClassShortensTheTimes) {
     const char* times;
   } cases[] = {
       {in.prizes, 8, "2", "99741"},     // p doubles: ln 0.05 / ln(1 - 2 p) = 99740.8
-      {in.prizes, 8, "0.5", "199483"},  // an ability below 1 does not lower p
-      {in.prizes, 8, "", "199483"},     // an empty cell counts as 1
+      {in.prizes, 8, "0.5", "199484"},  // an ability below 1 does not lower p
+      {in.prizes, 8, "", "199484"},     // an empty cell counts as 1
+      // p = 2.7374 H(6) = 4.110852e-5 in single precision: 72872.26 draws; 72872 reach
+      // 94.99995 %, 72873 reach 95.00002 %
+      {in.prizes, 8, "2.7374", "72873"},
       // class 2 is the top paying class: p = H(2) = 0.2646842, then 1.5 H(2)
       {{"3", "0", "0", "0", "0", "0", "0", "0", "0", "0"}, 0, "1", "10"},
       {{"3", "0", "0", "0", "0", "0", "0", "0", "0", "0"}, 0, "1.5", "6"},
       {{"0", "5", "0", "0", "0", "0", "0", "0", "0", "0"}, 0, "1", "10"},  // 2 pays with the bonus alone
-      // nothing pays: the top class is 0, whose chance is H(0) = 0.2333142
-      {{"0", "0", "0", "0", "0", "0", "0", "0", "0", "0"}, 0, "1", "11"},
+      // nothing pays: the top class is 0, whose chance is H(0) = 0.2333142: 11.28 draws
+      {{"0", "0", "0", "0", "0", "0", "0", "0", "0", "0"}, 0, "1", "12"},
   };
   for (const Case& c : cases) {
     auto x = in;

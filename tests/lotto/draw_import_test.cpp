@@ -214,4 +214,11 @@ TEST(DrawImport, NumberColumnsOutOfOrderAreReadWithinTheLine) {
   const ImportFileRun run = import_draws_file(dir.games() / "C" / "new.csv", dir.games(), "C", iso);
   EXPECT_EQ(run.status, "2 draws were saved in '" + (dir.games() / "C" / "draws.txt").string() + "'.");
   EXPECT_EQ(dir.get("C", "draws.txt"), "2026-01-03 1 2 3 4 5 6 0 \r\n2026-01-07 7 8 9 10 11 12 0 \r\n");
+  // A lotto that does not exist, or whose folder lost its definition, is said to be so.
+  EXPECT_EQ(import_draws_file(dir.games() / "C" / "new.csv", dir.games(), "NoSuch", iso).message,
+            "There is no lotto named 'NoSuch' (no folder 'NoSuch' in '" + dir.games().string() +
+                "'). Create it in the Lotto window first.");
+  dir.put("Empty", "draws.txt", "");
+  EXPECT_EQ(import_draws_file(dir.games() / "C" / "new.csv", dir.games(), "Empty", iso).message,
+            "The lotto 'Empty' has no definition: its folder holds neither 'param.tix' nor 'game.txt'.");
 }

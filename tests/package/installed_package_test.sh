@@ -53,6 +53,8 @@ run() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM HOME="$scratch/home
   XDG_DATA_HOME="$scratch/home/data" XDG_RUNTIME_DIR="$scratch/home" "${as_user[@]}" "$program" "$@"; }
 [[ $(run --version) == "Drawsmith $version" ]] || fail "--version printed '$(run --version)'"
 run --help | grep -q -- '--import FILE --lotto NAME' || fail "--help"
+code=0 && out=$(run --bogus 2>&1) || code=$?
+[[ $code == 2 && $out == "Unknown option '--bogus'."*"Usage: drawsmith"* ]] || fail "--bogus ended with $code: $out"
 
 chmod -R a-w "$root"
 data=$scratch/home/data/Drawsmith
@@ -62,4 +64,4 @@ out=$(run --import "$scratch/home/new.csv" --lotto Canada_6_49) || fail "--impor
 [[ $out == *"1 draw was saved in '$data/Games/Canada_6_49/draws.txt'."* ]] || fail "--import printed: $out"
 tail -n 1 "$data/Games/Canada_6_49/draws.txt" | grep -q ' 3 11 19 27 35 43 8 ' || fail "the draw is not in $data"
 [[ -f $data/Tsets/10/Forecaster1 ]] || fail "the samples were not installed in $data"
-echo "package $(basename "$deb"): files, --version, --help and --import as installed"
+echo "package $(basename "$deb"): files, --version, --help, an unknown option and --import as installed"

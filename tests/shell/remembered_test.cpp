@@ -129,4 +129,12 @@ TEST(ProgramInfo, HelpAndVersion) {
   EXPECT_EQ(dots, 2);
   const std::string help = help_or_version({"--lotto", "--help", "--version"}).value_or("");
   EXPECT_EQ(help, command_line_help());
+  for (const char* option : {"--import", "--lotto", "--make-wheel", "--threads", "--steps", "--check-wheel"})
+    EXPECT_NE(help.find(option), std::string::npos) << option;
+  // The windows take the toolkit's own options alone; anything else is named, then the help.
+  EXPECT_EQ(window_arguments_error({}), "");
+  EXPECT_EQ(window_arguments_error({"-platform", "offscreen", "--style=fusion", "-reverse"}), "");
+  EXPECT_EQ(window_arguments_error({"-reverse", "--bogus"}), "Unknown option '--bogus'.\n\n" + help);
+  EXPECT_EQ(window_arguments_error({"draws.txt"}), "Unknown argument 'draws.txt'.\n\n" + help);
+  EXPECT_EQ(window_arguments_error({"-style"}), "'-style' needs a value.\n\n" + help);
 }

@@ -272,6 +272,8 @@ TEST(CheckWheel, ReadingChecksAndTheGridsOfAWheelWithTwoHoles) {
   const TicketListRead made = read_ticket_list(kFourIfSix, "");
   EXPECT_EQ(made.t_text + " if " + made.m_text, "4 if 6");
   EXPECT_EQ(made.description, "3 tickets of 6 numbers on 10 numbers, made for 4 if 6.");
+  EXPECT_EQ(read_ticket_list("1 2 3\n4 5 6\n\x1A", "").description,
+            "2 tickets of 3 numbers on 6 numbers. Skipped: the end-of-file byte 0x1A.");
 
   using Focus = CheckWheelStart::Focus;
   EXPECT_EQ(check_wheel_start(nullptr, "2", "2").message, "Please open a list of tickets first.");

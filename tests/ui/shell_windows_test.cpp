@@ -89,8 +89,11 @@ class ShellWindowsTest : public test::WindowTest {
     QVERIFY(help->browser()->source().toString().endsWith("lotto.htm"));
     click("cmdForward");
     QVERIFY(help->browser()->source().toString().endsWith("about.htm"));
-    // The About page names the folder where the data lives.
-    QVERIFY(help->browser()->toPlainText().contains(folder()));
+    // The About page names the folder where the data lives, and its files.
+    const QString about = help->browser()->toPlainText();
+    QVERIFY(about.contains(folder()));
+    for (const char* file : {"param.tix", "game.txt", "draws.txt", "Wheels"})
+      QVERIFY2(about.contains(file), file);
   }
 };
 

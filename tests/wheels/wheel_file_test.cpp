@@ -95,6 +95,27 @@ TEST(TicketList, ReadsPublishedCsvAndWheelFiles) {
   EXPECT_EQ(made.wheel.m, 1);
 }
 
+TEST(TicketList, ReadsAPublishedWheelAsStored) {
+  // Its figures (V, K, T, M), the count of tickets, the tickets, a DOS end-of-file byte.
+  const WheelRead read = parse_ticket_list(
+      "15,6,4,4\r\n3\r\n1,2,3,4,5,6\r\n1,2,3,7,8,9\r\n"
+      "10,11,12,13,14,15\r\n\x1A",
+      {});
+  ASSERT_TRUE(read.ok) << read.error;
+  EXPECT_EQ(read.wheel.tickets, (Tickets{{1, 2, 3, 4, 5, 6}, {1, 2, 3, 7, 8, 9}, {10, 11, 12, 13, 14, 15}}));
+  EXPECT_EQ(read.wheel.v, 15);
+  EXPECT_EQ(read.skipped,
+            "Skipped: line 1, \"15,6,4,4\", a header; line 2, \"3\", the count of tickets; "
+            "the end-of-file byte 0x1A.");
+  // The count last, with the byte on the last ticket's line; a count that is wrong is refused.
+  const WheelRead last = parse_ticket_list("1 2 3\n4 5 6\n2\n\x1A\r\n", {});
+  EXPECT_EQ(last.wheel.tickets, (Tickets{{1, 2, 3}, {4, 5, 6}}));
+  EXPECT_EQ(last.skipped, "Skipped: line 3, \"2\", the count of tickets; the end-of-file byte 0x1A.");
+  EXPECT_EQ(parse_ticket_list("7\n1 2 3\n4 5 6\n", {}).error,
+            "Line 1: a lone number, 7, where the file holds 2 tickets");
+  EXPECT_EQ(parse_ticket_list("1 2 3\n4 5 6\n", {}).skipped, "");
+}
+
 TEST(TicketList, RefusesWithTheLine) {
   struct Case {
     const char* text;
