@@ -26,6 +26,7 @@
 #include "shell/ui/app.h"
 #include "shell/ui/apply_outcome.h"
 #include "shell/ui/chart_palette.h"
+#include "shell/ui/controls.h"
 #include "shell/ui/dialogs.h"
 #include "shell/ui/grid_export.h"
 #include "shell/ui/grid_view.h"
@@ -34,19 +35,6 @@
 namespace ds::ui {
 
 namespace {
-
-QLabel* named_label(const char* name, const QString& text, QWidget* parent) {
-  auto* l = new QLabel(text, parent);
-  l->setObjectName(QString::fromLatin1(name));
-  return l;
-}
-
-QPushButton* named_button(const char* name, const QString& caption, QWidget* parent) {
-  auto* b = new QPushButton(caption, parent);
-  b->setObjectName(QString::fromLatin1(name));
-  b->setAutoDefault(false);
-  return b;
-}
 
 // Noon of a day as the chart's time axis counts it.
 qint64 chart_time(DayNumber day) {

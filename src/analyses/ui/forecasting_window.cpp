@@ -12,17 +12,12 @@
 
 #include "analyses/forecasting.h"
 #include "shell/ui/apply_outcome.h"
+#include "shell/ui/controls.h"
 #include "shell/ui/grid_view.h"
 
 namespace ds::ui {
 
 namespace {
-
-QLabel* named_label(const char* name, const QString& text, QWidget* parent) {
-  auto* l = new QLabel(text, parent);
-  l->setObjectName(QString::fromLatin1(name));
-  return l;
-}
 
 using F = FaFocus;
 constexpr FocusName<FaFocus> focus_controls[] = {{F::none, nullptr}, {F::from, "txtFrom"}, {F::to, "txtTo"}};

@@ -12,6 +12,7 @@
 
 #include "shell/ui/app.h"
 #include "shell/ui/apply_outcome.h"
+#include "shell/ui/controls.h"
 #include "shell/ui/dialogs.h"
 #include "shell/ui/grid_view.h"
 #include "shell/ui/printing.h"
@@ -19,12 +20,6 @@
 namespace ds::ui {
 
 namespace {
-
-QLabel* named_label(const QString& name, const QString& text, QWidget* parent) {
-  auto* l = new QLabel(text, parent);
-  l->setObjectName(name);
-  return l;
-}
 
 constexpr FocusName<PerformanceFocus> focus_controls[] = {{PerformanceFocus::none, nullptr},
                                                           {PerformanceFocus::first_number, "txtN1"}};

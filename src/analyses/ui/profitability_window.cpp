@@ -13,18 +13,13 @@
 
 #include "shell/ui/app.h"
 #include "shell/ui/apply_outcome.h"
+#include "shell/ui/controls.h"
 #include "shell/ui/dialogs.h"
 #include "shell/ui/grid_view.h"
 
 namespace ds::ui {
 
 namespace {
-
-QLabel* named_label(const char* name, const QString& text, QWidget* parent) {
-  auto* l = new QLabel(text, parent);
-  l->setObjectName(QString::fromLatin1(name));
-  return l;
-}
 
 QLabel* result_label(const char* name, QWidget* parent) {
   QLabel* l = named_label(name, QStringLiteral("0"), parent);

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "shell/ui/combo_box.h"
+#include "shell/ui/controls.h"
 #include "shell/ui/text.h"
 #include "shell/ui/translation.h"
 
@@ -29,12 +30,6 @@ QComboBox* count_box(QWidget* parent, const char* name, const std::vector<std::s
   return c;
 }
 
-QLabel* caption(QWidget* parent, const char* name, const QString& text) {
-  auto* l = new QLabel(text, parent);
-  l->setObjectName(QString::fromLatin1(name));
-  return l;
-}
-
 }  // namespace
 
 GameShapeBox::GameShapeBox(QWidget* parent) : QFrame(parent) {
@@ -47,15 +42,15 @@ GameShapeBox::GameShapeBox(QWidget* parent) : QFrame(parent) {
   second_pool_ = count_box(this, "cmbSecondPool", second_pool_items());
   second_n_ = count_box(this, "cmbSecondN", second_n_items());
   counts->addRow(QString(), bonus_);
-  counts->addRow(caption(this, "lblSecondPool", QStringLiteral("Second pool: playing numbers")),
+  counts->addRow(named_label("lblSecondPool", QStringLiteral("Second pool: playing numbers"), this),
                  second_pool_);
-  counts->addRow(caption(this, "lblSecondN", QStringLiteral("Second pool: picking numbers")), second_n_);
+  counts->addRow(named_label("lblSecondN", QStringLiteral("Second pool: picking numbers"), this), second_n_);
   layout->addLayout(counts);
 
   table_part_ = new QWidget(this);
   auto* table = new QVBoxLayout(table_part_);
   table->setContentsMargins(0, 0, 0, 0);
-  auto* heading = caption(table_part_, "lblPrizeTable", QStringLiteral("Prize table"));
+  auto* heading = named_label("lblPrizeTable", QStringLiteral("Prize table"), table_part_);
   QFont bold = heading->font();
   bold.setBold(true);
   heading->setFont(bold);

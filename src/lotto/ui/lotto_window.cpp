@@ -21,6 +21,7 @@
 #include "lotto/ui/game_shape_box.h"
 #include "shell/ui/apply_outcome.h"
 #include "shell/ui/combo_box.h"
+#include "shell/ui/controls.h"
 #include "shell/ui/dialogs.h"
 #include "shell/ui/file_watch.h"
 #include "shell/ui/grid_view.h"
@@ -93,17 +94,6 @@ constexpr FocusName<LottoFocus> focus_controls[] = {{F::none, nullptr},
                                                     {F::prizes, "msfPrizes"}};
 static_assert(names_every_focus(focus_controls));
 
-QLabel* label(QWidget* parent, const char* name, const QString& text, bool bold = false) {
-  auto* l = new QLabel(text, parent);
-  l->setObjectName(QString::fromLatin1(name));
-  if (bold) {
-    QFont f = l->font();
-    f.setBold(true);
-    l->setFont(f);
-  }
-  return l;
-}
-
 }  // namespace
 
 LottoWindow::LottoWindow() {
@@ -137,9 +127,9 @@ void LottoWindow::build_controls() {
   pick_n_ = combo(central, "cmbPickN", pick_n_items());
   play_n_->setMaximumWidth(90);
   pick_n_->setMaximumWidth(90);
-  names->addRow(label(central, "lblName", QStringLiteral("Name")), name_);
-  names->addRow(label(central, "lblPlayN", QStringLiteral("N of Playing Numbers")), play_n_);
-  names->addRow(label(central, "lblPickN", QStringLiteral("N of Picking Numbers")), pick_n_);
+  names->addRow(named_label("lblName", QStringLiteral("Name"), central), name_);
+  names->addRow(named_label("lblPlayN", QStringLiteral("N of Playing Numbers"), central), play_n_);
+  names->addRow(named_label("lblPickN", QStringLiteral("N of Picking Numbers"), central), pick_n_);
   definition->addLayout(names);
 
   // A game beyond the classic shape: the bonus, the second pool and its prize table.
@@ -151,8 +141,8 @@ void LottoWindow::build_controls() {
   prizes_frame->setObjectName(QStringLiteral("fraPrizes"));
   prizes_frame->setFrameShape(QFrame::StyledPanel);
   auto* prizes = new QGridLayout(prizes_frame);
-  prizes->addWidget(label(prizes_frame, "lblPrizes", QStringLiteral("Average Payout Prizes"), true), 0, 0, 1,
-                    4);
+  prizes->addWidget(named_label("lblPrizes", QStringLiteral("Average Payout Prizes"), prizes_frame, true), 0,
+                    0, 1, 4);
   static const char* pr_names[] = {"txt2PR", "txt3PR", "txt4PR", "txt5PR", "txt6PR"};
   static const char* prb_names[] = {"txt2PRB", "txt3PRB", "txt4PRB", "txt5PRB", "txt6PRB"};
   static const char* pr_labels[] = {"lbl2PR", "lbl3PR", "lbl4PR", "lbl5PR", "lbl6PR"};
@@ -161,9 +151,10 @@ void LottoWindow::build_controls() {
   for (int i = 0; i < 5; ++i) {
     prize_[i] = line_edit(prizes_frame, pr_names[i], 90);
     prize_b_[i] = line_edit(prizes_frame, prb_names[i], 90);
-    prizes->addWidget(label(prizes_frame, pr_labels[i], QString::fromLatin1(pr_texts[i])), i + 1, 0);
+    prizes->addWidget(named_label(pr_labels[i], QString::fromLatin1(pr_texts[i]), prizes_frame), i + 1, 0);
     prizes->addWidget(prize_[i], i + 1, 1);
-    prizes->addWidget(label(prizes_frame, prb_labels[i], QStringLiteral("%1+bonus").arg(i + 2)), i + 1, 2);
+    prizes->addWidget(named_label(prb_labels[i], QStringLiteral("%1+bonus").arg(i + 2), prizes_frame), i + 1,
+                      2);
     prizes->addWidget(prize_b_[i], i + 1, 3);
   }
   prizes->setColumnStretch(1, 1);
@@ -175,8 +166,8 @@ void LottoWindow::build_controls() {
   cost_->setMaximumWidth(124);
   currency_ = line_edit(central, "txtCurrency", 50);
   currency_->setMaximumWidth(60);
-  cost->addRow(label(central, "lblCost", QStringLiteral("Cost of a one play")), cost_);
-  cost->addRow(label(central, "lblCurrency", QStringLiteral("Currency")), currency_);
+  cost->addRow(named_label("lblCost", QStringLiteral("Cost of a one play"), central), cost_);
+  cost->addRow(named_label("lblCurrency", QStringLiteral("Currency"), central), currency_);
   definition->addLayout(cost);
 
   auto* lotto_buttons = new QHBoxLayout;
@@ -193,7 +184,7 @@ void LottoWindow::build_controls() {
   // ---- the draws ----
   auto* draws = new QVBoxLayout;
   draws->setSpacing(6);
-  draws->addWidget(label(central, "lblDraws", QStringLiteral("Draws"), true));
+  draws->addWidget(named_label("lblDraws", QStringLiteral("Draws"), central, true));
   grid_ = new GridView(&model_.draws, true, central);
   grid_->setObjectName(QStringLiteral("msfDraws"));
   grid_->setMinimumSize(420, 220);
@@ -202,7 +193,7 @@ void LottoWindow::build_controls() {
   auto* boxes = new QGridLayout;
   boxes->setHorizontalSpacing(6);
   date_ = line_edit(central, "txtDate", 100);
-  boxes->addWidget(label(central, "lblDate", QStringLiteral("Date")), 0, 0);
+  boxes->addWidget(named_label("lblDate", QStringLiteral("Date"), central), 0, 0);
   boxes->addWidget(date_, 1, 0);
   static const char* n_names[] = {"txtN1", "txtN2", "txtN3", "txtN4", "txtN5",
                                   "txtN6", "txtNB", "txtN7", "txtS1", "txtS2"};
@@ -217,7 +208,7 @@ void LottoWindow::build_controls() {
                             : i == 6 ? QStringLiteral("N Bonus")
                             : i == 7 ? QStringLiteral("N7")
                                      : QStringLiteral("S%1").arg(i - 7);
-    number_labels_[i] = label(central, n_labels[i], caption);
+    number_labels_[i] = named_label(n_labels[i], caption, central);
     boxes->addWidget(number_labels_[i], 0, place[i]);
     boxes->addWidget(numbers_[i], 1, place[i]);
   }

@@ -124,15 +124,6 @@ CheckWheelWindow::CheckWheelWindow() {
   setTabOrder(msf_rows_, msf_holes_);
   setTabOrder(msf_holes_, cmd_export_);
 
-  timer_ = new QTimer(this);
-  timer_->setInterval(200);
-  // Leaving the program stops the work and waits for its thread, whether or not
-  // the window is ever deleted.
-  connect(qApp, &QCoreApplication::aboutToQuit, this, [this] {
-    timer_->stop();
-    end_check();
-  });
-  connect(timer_, &QTimer::timeout, this, &CheckWheelWindow::poll);
   connect(cmd_open_, &QPushButton::clicked, this, &CheckWheelWindow::open_list);
   connect(cmd_check_, &QPushButton::clicked, this, &CheckWheelWindow::check);
   connect(cmd_stop_, &QPushButton::clicked, this, &CheckWheelWindow::stop);
@@ -145,19 +136,12 @@ CheckWheelWindow::CheckWheelWindow() {
 }
 
 CheckWheelWindow::~CheckWheelWindow() {
-  end_check();
+  check_.end();
   delete takeCentralWidget();
 }
 
-void CheckWheelWindow::end_check() {
-  if (!worker_.joinable()) return;
-  worker_.request_stop();
-  worker_.join();
-}
-
 void CheckWheelWindow::closeEvent(QCloseEvent* event) {
-  timer_->stop();
-  end_check();
+  check_.end();
   run_.reset();
   QMainWindow::closeEvent(event);
 }
@@ -207,29 +191,22 @@ void CheckWheelWindow::check() {
   run_->wheel = model_.wheel;
   run_->t = out.t;
   run_->m = out.m;
-  Run* run = run_.get();
-  worker_ = std::jthread([run](std::stop_token stop) {
+  check_.start([run = run_.get()](std::stop_token stop) {
     run->result = check_wheel(run->wheel, run->t, run->m, stop, &run->progress);
-    run->finished.store(true, std::memory_order_release);
   });
-  timer_->start();
 }
 
 void CheckWheelWindow::stop() {
   if (!running()) return;
-  worker_.request_stop();
+  check_.request_stop();
   apply(check_wheel_stop(model_));
 }
 
 void CheckWheelWindow::poll() {
-  if (!run_) return;
-  apply(check_wheel_poll(run_->progress));
-  if (run_->finished.load(std::memory_order_acquire)) finish();
+  if (run_) apply(check_wheel_poll(run_->progress));
 }
 
 void CheckWheelWindow::finish() {
-  timer_->stop();
-  end_check();
   const WheelCheckResult result = std::move(run_->result);
   run_.reset();
   apply(check_wheel_finish(model_, result));

@@ -4,11 +4,10 @@
 // over matches; for a chosen guarantee, the holes. The check runs on a thread of
 // its own.
 #include <QMainWindow>
-#include <atomic>
 #include <memory>
-#include <thread>
 
 #include "shell/grid.h"
+#include "shell/ui/background_run.h"
 #include "systems/wheel_handlers.h"
 
 class QLabel;
@@ -40,30 +39,27 @@ class CheckWheelWindow : public QMainWindow {
 
  private:
   // What the check thread and the window share: the check's progress and, once
-  // `finished` is set, its result.
+  // the check has returned, its result.
   struct Run {
     Wheel wheel;
     int t = 0, m = 0;
     CheckProgress progress;
     WheelCheckResult result;
-    std::atomic<bool> finished{false};
   };
   void poll();
   void finish();
-  void end_check();
   // Shows the model and what `out` carries, then the message and the focus.
   void apply(const CheckWheelOutcome& out);
 
   CheckWheelModel model_;
-  std::unique_ptr<Run> run_;
-  std::jthread worker_;
+  std::unique_ptr<Run> run_;  // before check_, which ends (and joins) first
+  BackgroundRun check_{this, [this] { poll(); }, [this] { finish(); }};
   QLineEdit *txt_set_ = nullptr, *txt_t_ = nullptr, *txt_m_ = nullptr;
   QPushButton *cmd_open_ = nullptr, *cmd_use_set_ = nullptr, *cmd_check_ = nullptr, *cmd_stop_ = nullptr,
               *cmd_export_ = nullptr;
   QLabel *lbl_list_ = nullptr, *lbl_summary_ = nullptr;
   QProgressBar* prg_ = nullptr;
   GridView *msf_rows_ = nullptr, *msf_holes_ = nullptr;
-  QTimer* timer_ = nullptr;
 };
 
 }  // namespace ds::ui

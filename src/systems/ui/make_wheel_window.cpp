@@ -137,15 +137,6 @@ MakeWheelWindow::MakeWheelWindow() {
   setTabOrder(cmd_stop_, txt_name_);
   setTabOrder(txt_name_, cmd_save_);
 
-  timer_ = new QTimer(this);
-  timer_->setInterval(200);
-  // Leaving the program stops the work and waits for its thread, whether or not
-  // the window is ever deleted.
-  connect(qApp, &QCoreApplication::aboutToQuit, this, [this] {
-    timer_->stop();
-    end_search();
-  });
-  connect(timer_, &QTimer::timeout, this, &MakeWheelWindow::poll);
   connect(cmd_start_, &QPushButton::clicked, this, &MakeWheelWindow::start);
   connect(cmd_stop_, &QPushButton::clicked, this, &MakeWheelWindow::stop);
   connect(cmd_save_, &QPushButton::clicked, this, &MakeWheelWindow::save);
@@ -159,20 +150,13 @@ MakeWheelWindow::MakeWheelWindow() {
 }
 
 MakeWheelWindow::~MakeWheelWindow() {
-  end_search();
+  search_.end();
   delete takeCentralWidget();
-}
-
-void MakeWheelWindow::end_search() {
-  if (!worker_.joinable()) return;
-  worker_.request_stop();
-  worker_.join();
 }
 
 void MakeWheelWindow::closeEvent(QCloseEvent* event) {
   // A search still running ends here: nothing of it is kept.
-  timer_->stop();
-  end_search();
+  search_.end();
   run_.reset();
   QMainWindow::closeEvent(event);
 }
@@ -214,29 +198,22 @@ void MakeWheelWindow::start() {
   if (!out.request) return;
   run_ = std::make_unique<Run>();
   run_->request = *out.request;
-  Run* run = run_.get();
-  worker_ = std::jthread([run](std::stop_token stop) {
+  search_.start([run = run_.get()](std::stop_token stop) {
     run->result = make_wheel(run->request, stop, run->progress);
-    run->finished.store(true, std::memory_order_release);
   });
-  timer_->start();
 }
 
 void MakeWheelWindow::stop() {
   if (!running()) return;
-  worker_.request_stop();
+  search_.request_stop();
   apply(make_wheel_stop(model_));
 }
 
 void MakeWheelWindow::poll() {
-  if (!run_) return;
-  apply(make_wheel_poll(model_, run_->progress));
-  if (run_->finished.load(std::memory_order_acquire)) finish();
+  if (run_) apply(make_wheel_poll(model_, run_->progress));
 }
 
 void MakeWheelWindow::finish() {
-  timer_->stop();
-  end_search();
   const double seconds = run_->progress.seconds.load();
   std::optional<Wheel> result = std::move(run_->result);
   run_.reset();

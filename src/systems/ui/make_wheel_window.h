@@ -3,12 +3,11 @@
 // guarantee; the search runs on a thread of its own while a timer shows how far
 // it got; Stop keeps the best complete wheel; Save puts it in the Wheels folder.
 #include <QMainWindow>
-#include <atomic>
 #include <memory>
 #include <optional>
-#include <thread>
 
 #include "shell/grid.h"
+#include "shell/ui/background_run.h"
 #include "systems/wheel_handlers.h"
 
 class QLabel;
@@ -40,29 +39,26 @@ class MakeWheelWindow : public QMainWindow {
 
  private:
   // What the search thread and the window share: the maker's progress and, once
-  // `finished` is set, its result.
+  // the search has returned, its result.
   struct Run {
     MakeProgress progress;
     MakeRequest request;
     std::optional<Wheel> result;
-    std::atomic<bool> finished{false};
   };
-  void poll();    // the timer: the progress shown, the result taken once finished
-  void finish();  // joins the thread and shows the result
-  void end_search();
+  void poll();    // the timer: the progress shown
+  void finish();  // the search has returned: its result shown
   // Shows the model and what `out` carries, then the message and the focus.
   void apply(const MakeWheelOutcome& out);
 
   MakeWheelModel model_;
-  std::unique_ptr<Run> run_;
-  std::jthread worker_;
+  std::unique_ptr<Run> run_;  // before search_, which ends (and joins) first
+  BackgroundRun search_{this, [this] { poll(); }, [this] { finish(); }};
   QLineEdit *txt_v_ = nullptr, *txt_k_ = nullptr, *txt_t_ = nullptr, *txt_m_ = nullptr;
   QLineEdit *txt_seconds_ = nullptr, *txt_seed_ = nullptr, *txt_name_ = nullptr;
   QPushButton *cmd_start_ = nullptr, *cmd_stop_ = nullptr, *cmd_save_ = nullptr;
   QProgressBar* prg_ = nullptr;
   QLabel *lbl_progress_ = nullptr, *lbl_result_ = nullptr, *lbl_bound_ = nullptr, *lbl_catalogue_ = nullptr;
   GridView* msf_tickets_ = nullptr;
-  QTimer* timer_ = nullptr;
 };
 
 }  // namespace ds::ui

@@ -16,6 +16,7 @@
 
 #include "shell/ui/app.h"
 #include "shell/ui/apply_outcome.h"
+#include "shell/ui/controls.h"
 #include "shell/ui/dialogs.h"
 #include "shell/ui/grid_export.h"
 #include "shell/ui/grid_view.h"
@@ -24,12 +25,6 @@
 namespace ds::ui {
 
 namespace {
-
-QLabel* make_label(QWidget* parent, const char* name, const QString& text) {
-  auto* l = new QLabel(text, parent);
-  l->setObjectName(QString::fromLatin1(name));
-  return l;
-}
 
 // The view's size that shows every row and column of a small grid without scrolling.
 void fit_to_grid(GridView* view) {
@@ -47,11 +42,11 @@ SystemWindow::SystemWindow() {
   setWindowTitle(QStringLiteral("Systems"));
 
   auto* central = new QWidget(this);
-  auto* label1 = make_label(central, "Label1", QStringLiteral("Lotto"));
-  lbl_lotto_ = make_label(central, "lblLotto", QStringLiteral("Not selected"));
-  auto* label2 = make_label(central, "Label2", QStringLiteral("Targeted Set"));
-  lbl_tset_ = make_label(central, "lblTset", QStringLiteral("Not selected"));
-  auto* label3 = make_label(central, "Label3", QStringLiteral("System"));
+  auto* label1 = named_label("Label1", QStringLiteral("Lotto"), central);
+  lbl_lotto_ = named_label("lblLotto", QStringLiteral("Not selected"), central);
+  auto* label2 = named_label("Label2", QStringLiteral("Targeted Set"), central);
+  lbl_tset_ = named_label("lblTset", QStringLiteral("Not selected"), central);
+  auto* label3 = named_label("Label3", QStringLiteral("System"), central);
   cmb_list_ = new QComboBox(central);
   cmb_list_->setObjectName(QStringLiteral("cmbList"));
   cmb_list_->setPlaceholderText(QStringLiteral("Select "));
@@ -65,7 +60,7 @@ SystemWindow::SystemWindow() {
     l->setTextInteractionFlags(Qt::TextSelectableByMouse);
   }
 
-  auto* label4 = make_label(central, "Label4", QStringLiteral("Guaranteed Results"));
+  auto* label4 = named_label("Label4", QStringLiteral("Guaranteed Results"), central);
   msf_results_ = new GridView(&model_.results, false, central);
   msf_results_->setObjectName(QStringLiteral("msfResults"));
   msf_results_->setSelectionMode(QAbstractItemView::NoSelection);
@@ -79,8 +74,8 @@ SystemWindow::SystemWindow() {
   msf_system_->setObjectName(QStringLiteral("msfSystem"));
   msf_system_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
-  auto* label5 = make_label(central, "Label5", QStringLiteral("Cost of the system"));
-  lbl_cost_ = make_label(central, "lblCost", QStringLiteral("0"));
+  auto* label5 = named_label("Label5", QStringLiteral("Cost of the system"), central);
+  lbl_cost_ = named_label("lblCost", QStringLiteral("0"), central);
   {
     QFont f = lbl_cost_->font();
     f.setBold(true);
@@ -121,7 +116,7 @@ SystemWindow::SystemWindow() {
     wheel_buttons->addWidget(cmd_check);
     choices->addLayout(wheel_buttons, 2, 2, Qt::AlignLeft);
   }
-  label_second_ = make_label(central, "Label6", tr("Second-pool numbers"));
+  label_second_ = named_label("Label6", tr("Second-pool numbers"), central);
   txt_second_ = new QLineEdit(central);
   txt_second_->setObjectName(QStringLiteral("txtSecond"));
   txt_second_->setToolTip(
@@ -136,7 +131,7 @@ SystemWindow::SystemWindow() {
   auto* results_column = new QVBoxLayout;
   results_column->addWidget(label4);
   results_column->addWidget(msf_results_);
-  lbl_rows_note_ = make_label(central, "lblRowsNote", QString());
+  lbl_rows_note_ = named_label("lblRowsNote", QString(), central);
   lbl_rows_note_->setWordWrap(true);
   lbl_rows_note_->setMaximumWidth(460);
   lbl_rows_note_->hide();
@@ -151,7 +146,7 @@ SystemWindow::SystemWindow() {
   grids->addSpacing(12);
   grids->addLayout(tickets_column, 1);
 
-  lbl_plays_ = make_label(central, "lblPlays", QString());
+  lbl_plays_ = named_label("lblPlays", QString(), central);
   auto* bottom = new QHBoxLayout;
   bottom->addWidget(lbl_plays_);
   bottom->addSpacing(12);

@@ -18,6 +18,7 @@
 #include "shell/dates.h"
 #include "shell/ui/apply_outcome.h"
 #include "shell/ui/combo_box.h"
+#include "shell/ui/controls.h"
 #include "shell/ui/dialogs.h"
 #include "shell/ui/file_watch.h"
 #include "shell/ui/grid_view.h"
@@ -26,12 +27,6 @@
 namespace ds::ui {
 
 namespace {
-
-QLabel* label(QWidget* parent, const char* name, const QString& text) {
-  auto* l = new QLabel(text, parent);
-  l->setObjectName(QString::fromLatin1(name));
-  return l;
-}
 
 QPushButton* button(QWidget* parent, const char* name, const QString& text, const char* shortcut) {
   auto* b = new QPushButton(text, parent);
@@ -130,24 +125,24 @@ TsetsWindow::TsetsWindow() {
   grid_view_->setMinimumHeight(220);
 
   auto* row1 = new QHBoxLayout;
-  row1->addWidget(label(central, "Label1", tr("Size")));
+  row1->addWidget(named_label("Label1", tr("Size"), central));
   row1->addWidget(size_);
   row1->addSpacing(24);
-  row1->addWidget(label(central, "Label2", tr("Name")));
+  row1->addWidget(named_label("Label2", tr("Name"), central));
   row1->addWidget(sets_);
   row1->addWidget(new_);
   row1->addStretch(1);
 
   auto* row2 = new QHBoxLayout;
-  row2->addWidget(label(central, "Label3", tr("Date")));
+  row2->addWidget(named_label("Label3", tr("Date"), central));
   row2->addWidget(date_);
   row2->addWidget(accept_date_);
   row2->addSpacing(12);
   row2->addWidget(line(central, "Line2", QFrame::VLine));
   row2->addSpacing(12);
-  row2->addWidget(label(central, "Label4", tr("Index")));
+  row2->addWidget(named_label("Label4", tr("Index"), central));
   row2->addWidget(index_);
-  row2->addWidget(label(central, "Label5", tr("Number")));
+  row2->addWidget(named_label("Label5", tr("Number"), central));
   row2->addWidget(number_);
   row2->addWidget(accept_number_);
   row2->addStretch(1);
