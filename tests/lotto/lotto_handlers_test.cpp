@@ -76,7 +76,7 @@ TEST(LottoHandlers, SaveChecksTheBoxesInOrder) {
       {{{&LottoForm::play_n, "3"}}, not_correct, LottoFocus::play_n},
       {{{&LottoForm::pick_n, "8"}}, not_correct, LottoFocus::pick_n},
       {{{&LottoForm::pick_n, "2.5"}}, not_correct, LottoFocus::pick_n},
-      {{{&LottoForm::play_n, "5"}, {&LottoForm::pick_n, "5"}}, not_correct, LottoFocus::pick_n},
+      {{{&LottoForm::play_n, "4"}, {&LottoForm::pick_n, "4"}}, not_correct, LottoFocus::pick_n},
       {{}, not_correct, LottoFocus::prize_2, [](LottoForm& f) { f.prize[0] = "12abc"; }},
       {{}, not_correct, LottoFocus::prize_5b, [](LottoForm& f) { f.prize_b[3] = ""; }},
       {{{&LottoForm::cost, "1,5"}}, not_correct, LottoFocus::cost},
