@@ -62,6 +62,13 @@ TEST(DrawImport, ShapesOfPublishedFiles) {
           six_of_49, TextGrid{}, iso)),
       "Rows read: 3. New: 2. Already present: 0. In conflict: 0. Refused: 1.\n"
       "Line 3: '4\"0' is not a whole number.");
+  // A file in UTF-8 is read as it is, not as 8-bit text.
+  EXPECT_EQ(
+      import_summary(preview_import(
+          "2024-02-03,4,8,15,16,23,42\n2024-02-06,4,8,15,16,23,41\n2024-02-10,4,8,15,16,23,\"4\xC3\xA9\"\n",
+          six_of_49, TextGrid{}, iso)),
+      "Rows read: 3. New: 2. Already present: 0. In conflict: 0. Refused: 1.\n"
+      "Line 3: '4\xC3\xA9' is not a whole number.");
   EXPECT_EQ(merged(either, DayMonthOrder::day_month),
             "2024-02-03 1 2 3 4 5 6 0\n2024-05-04 7 8 9 10 11 12 0\n");
   EXPECT_EQ(merged(either, DayMonthOrder::month_day),

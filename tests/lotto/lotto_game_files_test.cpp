@@ -279,9 +279,11 @@ TEST(GameForm, PrizeTableIsReadRowByRowAndRefusedWhereItIsWrong) {
       {prize_second, "3", "Prize table, row 3: the second-pool matches must be a whole number from 0 to 2."},
       {prize_payout, "-1", "Prize table, row 3: the payout must be a number of at least 0."},
   };
+  EXPECT_TRUE(GameShapeForm(f) == f);
   for (const auto& b : bad) {
     GameShapeForm g = f;
     g.prizes.set_cell(3, b.col, b.text);
+    EXPECT_FALSE(g == f) << b.text;  // a prize cell typed is a change
     LottoDefinition kept = d;
     const GameShapeRead r = read_game_shape(g, NumberFormat{','}, kept);
     EXPECT_EQ(r.message, b.message);

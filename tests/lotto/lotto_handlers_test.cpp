@@ -76,7 +76,7 @@ TEST(LottoHandlers, SaveChecksTheBoxesInOrder) {
       {{{&LottoForm::play_n, "3"}}, not_correct, LottoFocus::play_n},
       {{{&LottoForm::pick_n, "8"}}, not_correct, LottoFocus::pick_n},
       {{{&LottoForm::pick_n, "2.5"}}, not_correct, LottoFocus::pick_n},
-      {{{&LottoForm::play_n, "5"}, {&LottoForm::pick_n, "5"}}, not_correct, LottoFocus::pick_n},
+      {{{&LottoForm::play_n, "4"}, {&LottoForm::pick_n, "4"}}, not_correct, LottoFocus::pick_n},
       {{}, not_correct, LottoFocus::prize_2, [](LottoForm& f) { f.prize[0] = "12abc"; }},
       {{}, not_correct, LottoFocus::prize_5b, [](LottoForm& f) { f.prize_b[3] = ""; }},
       {{{&LottoForm::cost, "1,5"}}, not_correct, LottoFocus::cost},
@@ -475,6 +475,7 @@ TEST(LottoHandlers, ImportKeepsTheCurrentDrawAmongTheMergedRows) {
   ASSERT_EQ(read_draws(dir.games(), "A", m.draws, s.date_format).message, "");
   const auto review = import_review("2025-01-01,1,2,3,4,5,6\n2025-01-11,7,8,9,10,11,12\n", m.draws, s);
   EXPECT_EQ(review.accept, "Import");
+  EXPECT_EQ(import_review("2025-01-08,1,2,3,4,5,6,7\n2025-01-15,8,9,10,11,12,13\n", m.draws, s).accept, "");
   // 01-08 was row 1; 01-01 goes before it and 01-11 after.
   m.current_row = 1;
   const auto r = import_finish(m, review.preview, s);

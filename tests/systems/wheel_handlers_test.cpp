@@ -12,6 +12,7 @@
 #include "support/scratch.h"
 #include "systems/played_system.h"
 #include "systems/system_handlers.h"
+#include "systems/wheel_command.h"
 
 namespace ds {
 namespace {
@@ -285,6 +286,14 @@ TEST(CheckWheel, ReadingChecksAndTheGridsOfAWheelWithTwoHoles) {
   ASSERT_TRUE(go.start);
 
   const WheelCheckResult r = check_wheel(read.wheel, go.t, go.m);
+  EXPECT_EQ(check_wheel(read.wheel, 2, 5).m, 5);  // a guarantee may ask for every number of the set
+  CheckWheelModel model;                          // the holes can be exported when there are some
+  check_wheel_finish(model, r);
+  EXPECT_TRUE(model.export_holes);
+  check_wheel_finish(model, check_wheel(read.wheel, 1, 1));
+  EXPECT_FALSE(model.export_holes);
+  EXPECT_TRUE(wants_wheel_command({"--check-wheel", "f"}));
+  EXPECT_FALSE(wants_wheel_command({"--import", "f.csv", "--lotto", "X"}));
   const TextGrid rows = check_rows_grid(r);
   std::string text;
   for (int row = 0; row < rows.rows(); ++row)

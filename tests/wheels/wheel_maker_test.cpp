@@ -108,6 +108,7 @@ TEST(WheelMaker, StopKeepsTheBestCompleteWheelAndProgressMoves) {
 TEST(WheelMaker, RequestLimits) {
   EXPECT_EQ(make_request_error(request(20, 6, 4, 6, 0, 1)), "");
   EXPECT_EQ(make_request_error(request(30, 7, 2, 7, 0, 1)), "");  // C(30, 7) fits
+  EXPECT_EQ(make_request_error(request(6, 3, 2, 6, 0, 1)), "");   // M may be the whole set
   EXPECT_EQ(make_request_error(request(5, 3, 2, 2, 0, 1)), "The set must have 6 to 48 numbers.");
   EXPECT_EQ(make_request_error(request(10, 6, 5, 4, 0, 1)),
             "T must be at least 1 and at most M and the ticket size.");
@@ -130,6 +131,7 @@ TEST(WheelMaker, BoundsAndTheCatalogue) {
   EXPECT_EQ(schonheim_bound(15, 6, 4), 93);
   EXPECT_EQ(schonheim_bound(20, 6, 4), 344);
   EXPECT_EQ(schonheim_bound(12, 5, 4), 113);
+  EXPECT_EQ(schonheim_bound(6, 3, 3), 20);  // T = K: every ticket, C(6, 3)
   EXPECT_EQ(schonheim_bound(20, 5, 3), 116);
   EXPECT_EQ(schonheim_bound(6, 6, 3), 1);  // a ticket of the whole set
   EXPECT_EQ(known_bound(20, 6, 3, 6), 0);
