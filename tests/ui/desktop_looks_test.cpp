@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPalette>
+#include <QScreen>
 #include <QTextEdit>
 #include <QValueAxis>
 
@@ -109,6 +110,16 @@ class DesktopLooksTest : public test::WindowTest {
     QVERIFY(find<QChartView>("chtNet")->chart()->backgroundBrush().color().lightness() > 200);
     // Before any run the axes show no 1970 dates and no made-up scale.
     for (QAbstractAxis* axis : find<QChartView>("chtNet")->chart()->axes()) QVERIFY(!axis->labelsVisible());
+  }
+
+  // A window left reaching past the bottom of the screen comes back inside when shown.
+  void a_window_past_the_screen_edge_comes_back() {
+    show(int(WindowId::lotto));
+    const QRect free = w->screen()->availableGeometry();
+    w->move(free.left(), free.bottom() - 100);
+    show(int(WindowId::lotto));
+    const QRect frame = w->frameGeometry();
+    QVERIFY(frame.bottom() <= free.bottom() || frame.top() == free.top());
   }
 
   // Tab goes on from a table or list to the next control; the arrows move inside it.

@@ -1,10 +1,30 @@
 #include "shell/ui/window_registry.h"
 
+#include <QScreen>
+#include <algorithm>
+
 #include "shell/ui/accessible_names.h"
 #include "shell/ui/session.h"
 #include "shell/ui/translation.h"
 
 namespace ds::ui {
+
+namespace {
+
+// A window reaching past the bottom or right edge of the screen's free area (a
+// remembered place from a larger screen, a tall game's prize table) is moved back
+// inside it, as far as its size allows; its size stays as it is.
+void keep_on_screen(QWidget* w) {
+  const QScreen* screen = w->screen();
+  if (!screen) return;
+  const QRect free = screen->availableGeometry();
+  const QRect frame = w->frameGeometry();
+  const int x = std::max(free.left(), std::min(frame.left(), free.right() + 1 - frame.width()));
+  const int y = std::max(free.top(), std::min(frame.top(), free.bottom() + 1 - frame.height()));
+  if (x != frame.left() || y != frame.top()) w->move(x, y);
+}
+
+}  // namespace
 
 WindowRegistry& registry() {
   static WindowRegistry r;
@@ -50,6 +70,7 @@ QWidget* WindowRegistry::show(WindowId id) {
   translate_window(w);  // texts a window set again since it was made
   if (w->isMinimized()) w->showNormal();
   w->show();
+  keep_on_screen(w);
   if (!run_opened(id, w)) return nullptr;
   translate_window(w);  // texts a window set since it was made, when it opened too
   w->raise();
