@@ -1143,5 +1143,73 @@
         <source>One row per prize tier: main numbers matched, bonus yes or no, second-pool numbers matched, payout of one play, fixed or average</source>
         <translation>Une ligne par rang de lots : numéros principaux trouvés, complémentaire oui ou non, numéros du second bassin trouvés, gain d'une mise, fixe ou moyen</translation>
     </message>
+    <message>
+        <source>The draw typed in the boxes (%1) is not added. Add it before going on?</source>
+        <translation>Le tirage saisi dans les cases (%1) n&apos;est pas ajouté. L&apos;ajouter avant de continuer ?</translation>
+    </message>
+    <message>
+        <source>The definition of &apos;%1&apos; is not saved. Save it before going on?</source>
+        <translation>La définition de « %1 » n&apos;est pas enregistrée. L&apos;enregistrer avant de continuer ?</translation>
+    </message>
+    <message>
+        <source>The definition being edited is not saved. Save it before going on?</source>
+        <translation>La définition en cours de modification n&apos;est pas enregistrée. L&apos;enregistrer avant de continuer ?</translation>
+    </message>
+    <message>
+        <source>The draws added to &apos;%1&apos; are not saved. Save them before going on?</source>
+        <translation>Les tirages ajoutés à « %1 » ne sont pas enregistrés. Les enregistrer avant de continuer ?</translation>
+    </message>
+    <message>
+        <source>The row of %1 already holds a set (%2). Replace it with the proposal, or put the proposal in a new row?</source>
+        <translation>La ligne du %1 contient déjà un ensemble (%2). La remplacer par la proposition, ou mettre la proposition dans une nouvelle ligne ?</translation>
+    </message>
+    <message>
+        <source>Nothing was written: the row of %1 keeps its set.</source>
+        <translation>Rien n&apos;a été écrit : la ligne du %1 garde son ensemble.</translation>
+    </message>
+    <message>
+        <source>The file %1 now lacks %2 of the %3 read from it: another program shortened or emptied it since this window read it.%4
+
+Keep them (they are saved again with yours), or remove them as the file did? (Cancel saves nothing.)</source>
+        <translation>Le fichier %1 n&apos;a plus %2 des %3 lus : un autre programme l&apos;a raccourci ou vidé depuis que cette fenêtre l&apos;a lu.%4
+
+Les garder (ils sont enregistrés de nouveau avec les vôtres), ou les supprimer comme le fichier ? (Annuler n&apos;enregistre rien.)</translation>
+    </message>
+    <message>
+        <source>Another copy of Drawsmith (or another program) kept &apos;%1&apos; locked for a save for several seconds, so nothing was saved. Please save again in a moment (%2).</source>
+        <translation>Une autre copie de Drawsmith (ou un autre programme) a gardé « %1 » verrouillé pour un enregistrement pendant plusieurs secondes ; rien n&apos;a été enregistré. Veuillez enregistrer de nouveau dans un instant (%2).</translation>
+    </message>
+    <message>
+        <source>The file &apos;draws.txt&apos; of &apos;%1&apos; was changed outside this window while the import was being reviewed. Nothing was imported. Save your draws first (Save merges them with the file), then import again.</source>
+        <translation>Le fichier « draws.txt » de « %1 » a été modifié hors de cette fenêtre pendant l&apos;examen de l&apos;importation. Rien n&apos;a été importé. Enregistrez d&apos;abord vos tirages (l&apos;enregistrement les fusionne avec le fichier), puis importez de nouveau.</translation>
+    </message>
+    <message>
+        <source>Keep them</source>
+        <translation>Les garder</translation>
+    </message>
+    <message>
+        <source>Remove them</source>
+        <translation>Les supprimer</translation>
+    </message>
+    <message>
+        <source>New row</source>
+        <translation>Nouvelle ligne</translation>
+    </message>
+    <message>
+        <source>draws</source>
+        <translation>tirages</translation>
+    </message>
+    <message>
+        <source>rows</source>
+        <translation>lignes</translation>
+    </message>
+    <message>
+        <source>&apos;draws.txt&apos; of &apos;%1&apos;</source>
+        <translation>« draws.txt » de « %1 »</translation>
+    </message>
+    <message>
+        <source>of the set &apos;%1&apos;</source>
+        <translation>de l&apos;ensemble « %1 »</translation>
+    </message>
 </context>
 </TS>

@@ -156,6 +156,25 @@ const QStringList& composed_templates() {
       QStringLiteral("No draw falls in the period from %1 to %2. The draw history runs from %3 to %4."),
       QStringLiteral("%1 (%2 numbers)"),
       QStringLiteral("%1 (%2)"),
+      QStringLiteral("The draw typed in the boxes (%1) is not added. Add it before going on?"),
+      QStringLiteral("The definition of '%1' is not saved. Save it before going on?"),
+      QStringLiteral("The draws added to '%1' are not saved. Save them before going on?"),
+      QStringLiteral(
+          "The row of %1 already holds a set (%2). Replace it with the proposal, or put the proposal in "
+          "a new row?"),
+      QStringLiteral("Nothing was written: the row of %1 keeps its set."),
+      QStringLiteral(
+          "The file %1 now lacks %2 of the %3 read from it: another program shortened or emptied it "
+          "since this window read it.%4\n\nKeep them (they are saved again with yours), or remove "
+          "them as the file did? (Cancel saves nothing.)"),
+      QStringLiteral("Another copy of Drawsmith (or another program) kept '%1' locked for a save for several "
+                     "seconds, so nothing was saved. Please save again in a moment (%2)."),
+      QStringLiteral(
+          "The file 'draws.txt' of '%1' was changed outside this window while the import was being "
+          "reviewed. Nothing was imported. Save your draws first (Save merges them with the file), "
+          "then import again."),
+      QStringLiteral("'draws.txt' of '%1'"),
+      QStringLiteral("of the set '%1'"),
   };
   return list;
 }
