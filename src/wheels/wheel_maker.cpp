@@ -338,6 +338,11 @@ struct ThreadResult {
 void run_thread(const MakeRequest& request, std::uint64_t seed, Clock::time_point deadline,
                 std::stop_token stop, Shared& shared, ThreadResult& out) {
   Search search(request, seed);
+  for (const std::vector<int>& ticket : request.start) {
+    WheelMask x = 0;
+    for (int p : ticket) x |= WheelMask{1} << (p - 1);
+    search.add(x);
+  }
   search.greedy();
   const long long floor = std::max<long long>(1, known_bound(request.v, request.k, request.t, request.m));
   std::uint64_t steps = 0;
@@ -405,6 +410,14 @@ std::string make_request_error(const MakeRequest& r) {
   if (r.m < 1 || r.m > max_maker_m || r.m > r.v)
     return "M, the winners in the set, must be 1 to " + std::to_string(std::min(r.v, max_maker_m)) + ".";
   if (r.t < 1 || r.t > r.m || r.t > r.k) return "T must be at least 1 and at most M and the ticket size.";
+  for (const std::vector<int>& ticket : r.start) {
+    WheelMask x = 0;
+    for (int p : ticket)
+      if (p >= 1 && p <= r.v) x |= WheelMask{1} << (p - 1);
+    if (static_cast<int>(ticket.size()) != r.k || std::popcount(x) != r.k)
+      return "Every ticket of the starting wheel must have " + std::to_string(r.k) +
+             " different numbers from 1 to " + std::to_string(r.v) + ".";
+  }
   if (subsets_count(r.v, r.m) > max_maker_cases)
     return "The set is too large for that guarantee: " + std::to_string(subsets_count(r.v, r.m)) +
            " cases to cover, the maker handles up to " + std::to_string(max_maker_cases) + ".";
