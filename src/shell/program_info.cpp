@@ -34,6 +34,11 @@ std::string command_line_help() {
          "                           (or check the guarantee given), on the numbers of\n"
          "                           the set when given\n"
          "\n"
+         "The wheel library shipped beside the program (wheels the maker made):\n"
+         "  --library                list its wheels, one a line: V K T M tickets\n"
+         "  --library-wheel V --ticket K --guarantee T-if-M --out FILE\n"
+         "                           write its wheel of that size to FILE\n"
+         "\n"
          "Each ends with 0 when it succeeded, 1 otherwise.\n";
 }
 

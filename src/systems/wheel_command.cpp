@@ -7,6 +7,7 @@
 #include "shell/files.h"
 #include "systems/catalogue.h"
 #include "wheels/wheel_check.h"
+#include "wheels/wheel_library.h"
 #include "wheels/wheel_maker.h"
 
 namespace ds {
@@ -39,6 +40,9 @@ constexpr std::string_view kMakeUsage =
     "[--steps N] --out FILE\n";
 constexpr std::string_view kCheckUsage =
     "Usage: drawsmith --check-wheel FILE [--guarantee T-if-M] [--set n1,n2,...]\n";
+constexpr std::string_view kLibraryUsage =
+    "Usage: drawsmith --library\n       drawsmith --library-wheel V --ticket K --guarantee T-if-M --out "
+    "FILE\n";
 
 CommandRun usage(std::string_view text, const std::string& why) {
   return {2, "", why + "\n" + std::string(text)};
@@ -77,8 +81,9 @@ std::optional<std::vector<int>> parse_number_list(std::string_view text) {
 }
 
 bool wants_wheel_command(const std::vector<std::string>& args) {
-  return std::any_of(args.begin(), args.end(),
-                     [](const std::string& a) { return a == "--make-wheel" || a == "--check-wheel"; });
+  return std::any_of(args.begin(), args.end(), [](const std::string& a) {
+    return a == "--make-wheel" || a == "--check-wheel" || a == "--library" || a == "--library-wheel";
+  });
 }
 
 CommandRun make_wheel_command(const std::vector<std::string>& args) {
@@ -227,12 +232,60 @@ CommandRun check_wheel_command(const std::vector<std::string>& args) {
   return run;
 }
 
-CommandRun run_wheel_command(const std::vector<std::string>& args) {
+CommandRun library_command(const std::vector<std::string>& args, const std::filesystem::path& library) {
+  int v = 0, k = 0;
+  std::optional<std::pair<int, int>> guarantee;
+  std::string out_file;
+  const bool listing = !args.empty() && args[0] == "--library";
+  if (listing && args.size() > 1) return usage(kLibraryUsage, "Unknown argument '" + args[1] + "'.");
+  for (std::size_t i = 0; !listing && i < args.size(); ++i) {
+    const std::string& a = args[i];
+    if (i + 1 >= args.size()) return usage(kLibraryUsage, "'" + a + "' needs a value.");
+    const std::string& value = args[++i];
+    if (a == "--library-wheel" || a == "--ticket") {
+      const auto x = whole(value, 1, 64);
+      if (!x) return usage(kLibraryUsage, "'" + value + "' is not a whole number.");
+      (a == "--ticket" ? k : v) = static_cast<int>(*x);
+    } else if (a == "--guarantee") {
+      guarantee = parse_guarantee(value);
+      if (!guarantee) return usage(kLibraryUsage, "'" + value + "' is not a guarantee such as 4-if-6.");
+    } else if (a == "--out") {
+      out_file = value;
+    } else {
+      return usage(kLibraryUsage, "Unknown argument '" + a + "'.");
+    }
+  }
+  if (!listing && (v == 0 || k == 0 || !guarantee || out_file.empty()))
+    return usage(kLibraryUsage, "--library-wheel, --ticket, --guarantee and --out are needed.");
+  const std::optional<std::string> bytes = read_file(library);
+  if (!bytes) return {2, "", "Cannot read the wheel library " + library.string() + ".\n"};
+  const LibraryRead read = parse_wheel_library(*bytes);
+  if (!read.ok) return {2, "", read.error + "\n"};
+  if (listing) return {0, library_listing(read.wheels), ""};
+  const auto [t, m] = *guarantee;
+  const std::string size =
+      std::to_string(v) + " numbers, " + std::to_string(k) + " per ticket, " + guarantee_text(t, m);
+  const Wheel* wheel = find_library_wheel(read.wheels, v, k, t, m);
+  if (!wheel)
+    return {1, "", "The wheel library has no wheel for " + size + " (drawsmith --library lists it).\n"};
+  if (!meets_guarantee(*wheel, t, m))
+    return {1, "", "The library's wheel for " + size + " has holes; it was not written.\n"};
+  if (std::string error = write_file_atomic(out_file, wheel_file_text(*wheel)); !error.empty())
+    return {1, "", "The wheel could not be written to " + out_file + ": " + error + "\n"};
+  return {0,
+          "Wrote the library's wheel of " + std::to_string(wheel->tickets.size()) + " tickets for " + size +
+              " (" + wheel->made + ") to " + out_file + ".\n",
+          ""};
+}
+
+CommandRun run_wheel_command(const std::vector<std::string>& args, const std::filesystem::path& library) {
   for (const std::string& a : args) {
     if (a == "--make-wheel") return make_wheel_command(args);
     if (a == "--check-wheel") return check_wheel_command(args);
+    if (a == "--library" || a == "--library-wheel") return library_command(args, library);
   }
-  return usage(std::string(kMakeUsage) + std::string(kCheckUsage), "No wheel command was given.");
+  return usage(std::string(kMakeUsage) + std::string(kCheckUsage) + std::string(kLibraryUsage),
+               "No wheel command was given.");
 }
 
 }  // namespace ds

@@ -3,6 +3,9 @@
 //   drawsmith --make-wheel V --ticket K --guarantee T-if-M [--seconds S] [--seed N]
 //             [--threads N] [--steps N] --out FILE
 //   drawsmith --check-wheel FILE [--guarantee T-if-M] [--set n1,n2,...]
+//   drawsmith --library
+//   drawsmith --library-wheel V --ticket K --guarantee T-if-M --out FILE
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -17,7 +20,7 @@ std::optional<std::pair<int, int>> parse_guarantee(std::string_view text);
 // "3,7,12" (commas or blanks) as numbers; nullopt for anything else or an empty list.
 std::optional<std::vector<int>> parse_number_list(std::string_view text);
 
-// True when the arguments ask for --make-wheel or --check-wheel.
+// True when the arguments ask for --make-wheel, --check-wheel, --library or --library-wheel.
 bool wants_wheel_command(const std::vector<std::string>& args);
 
 struct CommandRun {
@@ -37,7 +40,14 @@ CommandRun make_wheel_command(const std::vector<std::string>& args);
 // 1 when it has holes, 2 when the file cannot be read or the arguments are wrong.
 CommandRun check_wheel_command(const std::vector<std::string>& args);
 
-// Either of the two, by the first wheel argument.
-CommandRun run_wheel_command(const std::vector<std::string>& args);
+// --library lists the entries of the wheel library in the file `library`, "V K T M
+// tickets" one a line (0; 2 when it cannot be read). --library-wheel writes the entry of
+// that size as a Wheels file once the exhaustive check has found no hole: 0 when written,
+// 1 when the library has no such wheel, it has holes or the file cannot be written, 2 on
+// wrong arguments or a library that cannot be read.
+CommandRun library_command(const std::vector<std::string>& args, const std::filesystem::path& library);
+
+// One of them, by the first wheel argument; `library` is the shipped wheel library's file.
+CommandRun run_wheel_command(const std::vector<std::string>& args, const std::filesystem::path& library = {});
 
 }  // namespace ds
