@@ -37,12 +37,19 @@ std::string join(const std::vector<int>& xs) {
 
 constexpr std::string_view kMakeUsage =
     "Usage: drawsmith --make-wheel V --ticket K --guarantee T-if-M [--seconds S] [--seed N] [--threads N] "
-    "[--steps N] --out FILE\n";
+    "[--steps N] [--keys B] --out FILE\n";
 constexpr std::string_view kCheckUsage =
     "Usage: drawsmith --check-wheel FILE [--guarantee T-if-M] [--set n1,n2,...]\n";
 constexpr std::string_view kLibraryUsage =
     "Usage: drawsmith --library\n       drawsmith --library-wheel V --ticket K --guarantee T-if-M --out "
     "FILE\n";
+
+// "the key 1", "the keys 1 and 2", "the 3 keys 1 to 3": the positions on every ticket
+std::string keys_text(int keys) {
+  if (keys == 1) return "the key 1";
+  if (keys == 2) return "the keys 1 and 2";
+  return "the " + std::to_string(keys) + " keys 1 to " + std::to_string(keys);
+}
 
 CommandRun usage(std::string_view text, const std::string& why) {
   return {2, "", why + "\n" + std::string(text)};
@@ -90,6 +97,7 @@ CommandRun make_wheel_command(const std::vector<std::string>& args) {
   MakeRequest request;
   std::string out_file;
   bool have_v = false, have_k = false, have_g = false;
+  int keys = 0;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
     if (i + 1 >= args.size()) return usage(kMakeUsage, "'" + a + "' needs a value.");
@@ -115,6 +123,10 @@ CommandRun make_wheel_command(const std::vector<std::string>& args) {
       if (a == "--seed") request.seed = static_cast<std::uint64_t>(*x);
       if (a == "--threads") request.threads = static_cast<int>(*x);
       if (a == "--steps") request.steps = static_cast<std::uint64_t>(*x);
+    } else if (a == "--keys") {
+      const auto x = whole(value, 0, 10);
+      if (!x) return usage(kMakeUsage, "'" + value + "' is not a number of keys.");
+      keys = static_cast<int>(*x);
     } else if (a == "--out") {
       out_file = value;
     } else {
@@ -123,10 +135,27 @@ CommandRun make_wheel_command(const std::vector<std::string>& args) {
   }
   if (!have_v || !have_k || !have_g || out_file.empty())
     return usage(kMakeUsage, "--make-wheel, --ticket, --guarantee and --out are needed.");
+  const MakeRequest asked = request;
+  if (keys > 0) {
+    if (keys >= request.t) return {2, "", "The keys must be fewer than T, the winners a ticket holds.\n"};
+    request.v -= keys;
+    request.k -= keys;
+    request.t -= keys;
+    request.m -= keys;
+    if (std::string error = make_request_error(request); !error.empty())
+      return {2, "",
+              "Without the " + std::to_string(keys) + " keys the wheel is on " + std::to_string(request.v) +
+                  " numbers, " + std::to_string(request.k) + " a ticket, " +
+                  guarantee_text(request.t, request.m) + ": " + error + "\n"};
+  }
   if (std::string error = make_request_error(request); !error.empty()) return {2, "", error + "\n"};
 
   MakeProgress progress;
-  const std::optional<Wheel> wheel = make_wheel(request, {}, progress);
+  std::optional<Wheel> wheel = make_wheel(request, {}, progress);
+  if (wheel && keys > 0) {
+    wheel = with_keys(*wheel, keys);
+    wheel->made += ", keys 1 to " + std::to_string(keys);
+  }
   char secs[32], found[32];
   std::snprintf(secs, sizeof secs, "%.1f", progress.seconds.load());
   std::snprintf(found, sizeof found, "%.1f", progress.best_seconds.load());
@@ -135,17 +164,17 @@ CommandRun make_wheel_command(const std::vector<std::string>& args) {
             "No complete wheel was found in " + std::string(secs) + " s; give it more time (--seconds).\n"};
   CommandRun run;
   const long long size = static_cast<long long>(wheel->tickets.size());
-  run.out = "Made a wheel of " + std::to_string(size) + " tickets: " + std::to_string(request.v) +
-            " numbers, " + std::to_string(request.k) + " per ticket, " +
-            guarantee_text(request.t, request.m) + ", in " + secs + " s, this size reached after " + found +
-            " s (checked exhaustively).\n";
+  run.out = "Made a wheel of " + std::to_string(size) + " tickets: " + std::to_string(asked.v) +
+            " numbers, " + std::to_string(asked.k) + " per ticket, " + guarantee_text(asked.t, asked.m) +
+            (keys > 0 ? " when " + keys_text(keys) + " are among the winners" : "") + ", in " + secs +
+            " s, this size reached after " + found + " s (checked exhaustively).\n";
   if (const long long bound = known_bound(request.v, request.k, request.t, request.m); bound > 0)
     run.out += "Lower bound (Schönheim): " + std::to_string(bound) + " tickets; this wheel is " +
                std::to_string(size - bound) + " above it.\n";
   else
     run.out += "No lower bound is known for this guarantee.\n";
   const CatalogueMatch match = catalogue_match(request.v, request.k, request.t);
-  if (!match.id.empty()) {
+  if (!match.id.empty() && keys == 0) {
     const long long saved = match.tickets - size;
     run.out += "Catalogue system " + match.id + ": " + std::to_string(match.tickets) + " tickets (" +
                guarantee_text(request.t, request.t) + "); " +
@@ -186,6 +215,7 @@ CommandRun check_wheel_command(const std::vector<std::string>& args) {
   if (!read.ok) return {2, "", file + ": " + read.error + "\n"};
   const Wheel& wheel = read.wheel;
   int t = wheel.t, m = wheel.m;
+  const int keys = wheel.keys;
   if (guarantee) {
     t = guarantee->first;
     m = guarantee->second;
@@ -196,7 +226,16 @@ CommandRun check_wheel_command(const std::vector<std::string>& args) {
               "The guarantee asks for " + std::to_string(m) + " winners in a set of " +
                   std::to_string(wheel.v) + " numbers.\n"};
   }
+  if (keys > 0 && keys >= t)
+    return {2, "",
+            "The wheel's " + std::to_string(keys) + " keys need a guarantee of more than " +
+                std::to_string(keys) + " winners a ticket.\n"};
+  // with keys the guarantee is checked on the other numbers, the keys among the winners
+  Wheel rest = without_keys(wheel);
+  rest.t = t - keys;
+  rest.m = m - keys;
   const WheelCheckResult result = check_wheel(wheel, t, m);
+  const WheelCheckResult kept = keys > 0 ? check_wheel(rest, rest.t, rest.m) : result;
   CommandRun run;
   run.out = std::to_string(wheel.tickets.size()) + " tickets of " + std::to_string(wheel.k) + " numbers on " +
             std::to_string(wheel.v) + " numbers.\n";
@@ -212,23 +251,25 @@ CommandRun check_wheel_command(const std::vector<std::string>& args) {
     run.out += "No guarantee was given (--guarantee T-if-M).\n";
     return run;
   }
-  run.out += "Guarantee " + guarantee_text(t, m) + ": ";
-  if (result.meets) {
+  run.out += "Guarantee " + guarantee_text(t, m) +
+             (keys > 0 ? " when " + keys_text(keys) + " are among the winners" : "") + ": ";
+  if (kept.meets) {
     run.out += "met, no holes.\n";
     return run;
   }
   run.exit_code = 1;
-  run.out += std::to_string(result.hole_count) + (result.hole_count == 1 ? " hole" : " holes") +
-             " (cases of " + std::to_string(m) + " winners where no ticket holds " + std::to_string(t) +
-             ").\n";
-  const std::size_t shown = std::min<std::size_t>(result.holes.size(), 20);
+  run.out += std::to_string(kept.hole_count) + (kept.hole_count == 1 ? " hole" : " holes") + " (cases of " +
+             std::to_string(m) + " winners where no ticket holds " + std::to_string(t) + ").\n";
+  const std::size_t shown = std::min<std::size_t>(kept.holes.size(), 20);
   for (std::size_t i = 0; i < shown; ++i) {
-    std::vector<int> numbers = result.holes[i];
+    std::vector<int> numbers = kept.holes[i];
+    for (int& p : numbers) p += keys;
+    for (int key = keys; key >= 1; --key) numbers.insert(numbers.begin(), key);
     if (set.size() == static_cast<std::size_t>(wheel.v))
       for (int& p : numbers) p = set[static_cast<std::size_t>(p - 1)];
     run.out += "  " + join(numbers) + "\n";
   }
-  if (result.hole_count > shown) run.out += "  ...\n";
+  if (kept.hole_count > shown) run.out += "  ...\n";
   return run;
 }
 

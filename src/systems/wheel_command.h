@@ -1,7 +1,7 @@
 #pragma once
 // The wheel commands of the command line, run without a window:
 //   drawsmith --make-wheel V --ticket K --guarantee T-if-M [--seconds S] [--seed N]
-//             [--threads N] [--steps N] --out FILE
+//             [--threads N] [--steps N] [--keys B] --out FILE
 //   drawsmith --check-wheel FILE [--guarantee T-if-M] [--set n1,n2,...]
 //   drawsmith --library
 //   drawsmith --library-wheel V --ticket K --guarantee T-if-M --out FILE
@@ -31,12 +31,15 @@ struct CommandRun {
 
 // --make-wheel: 0 when a wheel meeting the guarantee was written, 1 when none was found
 // in the time or the file could not be written, 2 on wrong arguments. The output says
-// the size, the known bound and the catalogue system of the same size.
+// the size, the known bound and the catalogue system of the same size. With --keys B the
+// positions 1..B are on every ticket and the rest is the wheel for V-B numbers, K-B per
+// ticket, T-B if M-B: the guarantee T if M holds when the B keys are among the winners.
 CommandRun make_wheel_command(const std::vector<std::string>& args);
 
 // --check-wheel: prints the table of worst and best matches and how the cases spread for
 // every count of winners, then the holes of the guarantee (asked for, or the file's own)
-// with the first of them. 0 when the wheel meets the guarantee (or none is known),
+// with the first of them; for a wheel with keys, the guarantee when the keys are among the
+// winners. 0 when the wheel meets the guarantee (or none is known),
 // 1 when it has holes, 2 when the file cannot be read or the arguments are wrong.
 CommandRun check_wheel_command(const std::vector<std::string>& args);
 

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <set>
 #include <thread>
 
 #include "support/scratch.h"
@@ -198,6 +199,44 @@ TEST(WheelCommand, MakeThenCheckFromTheCommandLine) {
       run_wheel_command({"--make-wheel", "10", "--ticket", "6", "--guarantee", "3-if-3", "--bogus", "1"})
           .exit_code,
       2);
+}
+
+// With the keys 1 and 2 on every ticket, 3 if 3 on 8 numbers rests on 1 if 1 on the other
+// six: two tickets of three of them each, disjoint (Schönheim: 2). Tickets 1 2 3 4 5 and
+// 1 2 3 6 7 leave 8 alone, so the winners 1 2 8 are the one hole.
+TEST(WheelCommand, KeysGoOnEveryTicketAndTheCheckStatesTheGuaranteeWithThem) {
+  test::ScratchFolder scratch;
+  const std::string out = (scratch.path() / "k.txt").string();
+  EXPECT_EQ(run_wheel_command({"--make-wheel", "8", "--ticket", "5", "--guarantee", "3-if-3", "--keys", "2",
+                               "--steps", "1000", "--threads", "1", "--out", out})
+                .exit_code,
+            0);
+  const WheelRead read = parse_wheel_file(read_file(out).value_or(""));
+  ASSERT_TRUE(read.ok) << read.error;
+  EXPECT_EQ(read.wheel.keys, 2);
+  ASSERT_EQ(read.wheel.tickets.size(), 2u);
+  std::set<int> numbers;
+  for (const std::vector<int>& ticket : read.wheel.tickets) {
+    EXPECT_TRUE(ticket[0] == 1 && ticket[1] == 2);
+    numbers.insert(ticket.begin(), ticket.end());
+  }
+  EXPECT_EQ(numbers.size(), 8u);
+  EXPECT_NE(run_wheel_command({"--check-wheel", out})
+                .out.find("Guarantee 3 if 3 when the keys 1 and 2 are among the winners: met, no holes.\n"),
+            std::string::npos);
+  write_file_atomic(out, "# wheel v=8 k=5 t=3 m=3 keys=2 made=by hand\n1 2 3 4 5\n1 2 3 6 7\n");
+  const CommandRun holes = run_wheel_command({"--check-wheel", out});
+  EXPECT_EQ(holes.exit_code, 1);
+  EXPECT_NE(holes.out.find("when the keys 1 and 2 are among the winners: 1 hole (cases of 3 winners where no "
+                           "ticket holds 3).\n  1 2 8\n"),
+            std::string::npos)
+      << holes.out;
+  EXPECT_EQ(parse_wheel_file("# wheel v=8 k=5 t=3 m=3 keys=2 made=\n1 2 3 4 5\n1 3 4 5 6\n").error,
+            "Line 3: a ticket without the keys 1 to 2");
+  EXPECT_EQ(run_wheel_command(
+                {"--make-wheel", "8", "--ticket", "5", "--guarantee", "3-if-3", "--keys", "3", "--out", out})
+                .exit_code,
+            2);
 }
 
 }  // namespace
