@@ -106,6 +106,22 @@ TEST(WheelMaker, StopKeepsTheBestCompleteWheelAndProgressMoves) {
   EXPECT_EQ(plain_holes(*wheel, 4, 6), 0);
 }
 
+// Three tickets hold 4 if 6 on ten numbers: 1 2 3 4 5 6, 1 2 3 7 8 9, 4 5 6 7 8 10 (when
+// the first two hold at most three of six winners, at most one winner is among 1 2 3 and
+// the third ticket holds four). Started from them, one move cannot make a greedy wheel, so
+// the wheel that comes back is the start itself.
+TEST(WheelMaker, StartsFromTheWheelItIsGiven) {
+  MakeRequest r = request(10, 6, 4, 6, 1, 1);
+  r.start = {{1, 2, 3, 4, 5, 6}, {1, 2, 3, 7, 8, 9}, {4, 5, 6, 7, 8, 10}};
+  MakeProgress progress;
+  const std::optional<Wheel> wheel = make_wheel(r, {}, progress);
+  ASSERT_TRUE(wheel);
+  EXPECT_EQ(wheel->tickets, r.start);
+  r.start[2] = {4, 5, 6, 7, 8, 11};
+  EXPECT_EQ(make_request_error(r),
+            "Every ticket of the starting wheel must have 6 different numbers from 1 to 10.");
+}
+
 TEST(WheelMaker, RequestLimits) {
   EXPECT_EQ(make_request_error(request(20, 6, 4, 6, 0, 1)), "");
   EXPECT_EQ(make_request_error(request(30, 7, 2, 7, 0, 1)), "");  // C(30, 7) fits
