@@ -44,13 +44,6 @@ constexpr std::string_view kLibraryUsage =
     "Usage: drawsmith --library\n       drawsmith --library-wheel V --ticket K --guarantee T-if-M --out "
     "FILE\n";
 
-// "the key 1", "the keys 1 and 2", "the 3 keys 1 to 3": the positions on every ticket
-std::string keys_text(int keys) {
-  if (keys == 1) return "the key 1";
-  if (keys == 2) return "the keys 1 and 2";
-  return "the " + std::to_string(keys) + " keys 1 to " + std::to_string(keys);
-}
-
 CommandRun usage(std::string_view text, const std::string& why) {
   return {2, "", why + "\n" + std::string(text)};
 }
@@ -165,9 +158,9 @@ CommandRun make_wheel_command(const std::vector<std::string>& args) {
   CommandRun run;
   const long long size = static_cast<long long>(wheel->tickets.size());
   run.out = "Made a wheel of " + std::to_string(size) + " tickets: " + std::to_string(asked.v) +
-            " numbers, " + std::to_string(asked.k) + " per ticket, " + guarantee_text(asked.t, asked.m) +
-            (keys > 0 ? " when " + keys_text(keys) + " are among the winners" : "") + ", in " + secs +
-            " s, this size reached after " + found + " s (checked exhaustively).\n";
+            " numbers, " + std::to_string(asked.k) + " per ticket, " +
+            guarantee_text(asked.t, asked.m, keys) + ", in " + secs + " s, this size reached after " + found +
+            " s (checked exhaustively).\n";
   if (const long long bound = known_bound(request.v, request.k, request.t, request.m); bound > 0)
     run.out += "Lower bound (Schönheim): " + std::to_string(bound) + " tickets; this wheel is " +
                std::to_string(size - bound) + " above it.\n";
@@ -230,12 +223,7 @@ CommandRun check_wheel_command(const std::vector<std::string>& args) {
     return {2, "",
             "The wheel's " + std::to_string(keys) + " keys need a guarantee of more than " +
                 std::to_string(keys) + " winners a ticket.\n"};
-  // with keys the guarantee is checked on the other numbers, the keys among the winners
-  Wheel rest = without_keys(wheel);
-  rest.t = t - keys;
-  rest.m = m - keys;
-  const WheelCheckResult result = check_wheel(wheel, t, m);
-  const WheelCheckResult kept = keys > 0 ? check_wheel(rest, rest.t, rest.m) : result;
+  const WheelCheckResult result = check_wheel(wheel, t, m);  // with keys, the cases holding them
   CommandRun run;
   run.out = std::to_string(wheel.tickets.size()) + " tickets of " + std::to_string(wheel.k) + " numbers on " +
             std::to_string(wheel.v) + " numbers.\n";
@@ -251,25 +239,23 @@ CommandRun check_wheel_command(const std::vector<std::string>& args) {
     run.out += "No guarantee was given (--guarantee T-if-M).\n";
     return run;
   }
-  run.out += "Guarantee " + guarantee_text(t, m) +
-             (keys > 0 ? " when " + keys_text(keys) + " are among the winners" : "") + ": ";
-  if (kept.meets) {
+  run.out += "Guarantee " + guarantee_text(t, m, keys) + ": ";
+  if (result.meets) {
     run.out += "met, no holes.\n";
     return run;
   }
   run.exit_code = 1;
-  run.out += std::to_string(kept.hole_count) + (kept.hole_count == 1 ? " hole" : " holes") + " (cases of " +
-             std::to_string(m) + " winners where no ticket holds " + std::to_string(t) + ").\n";
-  const std::size_t shown = std::min<std::size_t>(kept.holes.size(), 20);
+  run.out += std::to_string(result.hole_count) + (result.hole_count == 1 ? " hole" : " holes") +
+             " (cases of " + std::to_string(m) + " winners where no ticket holds " + std::to_string(t) +
+             ").\n";
+  const std::size_t shown = std::min<std::size_t>(result.holes.size(), 20);
   for (std::size_t i = 0; i < shown; ++i) {
-    std::vector<int> numbers = kept.holes[i];
-    for (int& p : numbers) p += keys;
-    for (int key = keys; key >= 1; --key) numbers.insert(numbers.begin(), key);
+    std::vector<int> numbers = result.holes[i];
     if (set.size() == static_cast<std::size_t>(wheel.v))
       for (int& p : numbers) p = set[static_cast<std::size_t>(p - 1)];
     run.out += "  " + join(numbers) + "\n";
   }
-  if (kept.hole_count > shown) run.out += "  ...\n";
+  if (result.hole_count > shown) run.out += "  ...\n";
   return run;
 }
 

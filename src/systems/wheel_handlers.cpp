@@ -293,7 +293,8 @@ TicketListRead read_ticket_list(std::string_view bytes, std::string_view set_tex
   out.description =
       plural(static_cast<long long>(read.wheel.tickets.size()), "ticket", "tickets") + " of " +
       std::to_string(read.wheel.k) + " numbers on " + std::to_string(read.wheel.v) + " numbers" +
-      (read.wheel.t > 0 ? ", made for " + guarantee_text(read.wheel.t, read.wheel.m) : "") + ".";
+      (read.wheel.t > 0 ? ", made for " + guarantee_text(read.wheel.t, read.wheel.m, read.wheel.keys) : "") +
+      ".";
   return out;
 }
 
@@ -376,7 +377,7 @@ TextGrid check_holes_grid(const WheelCheckResult& r, const std::vector<int>& set
 std::string check_summary_text(const WheelCheckResult& r) {
   if (!r.complete) return "The check was stopped; nothing is shown of an unfinished check.";
   if (r.t == 0) return "Every case of the set checked; no guarantee asked.";
-  const std::string g = guarantee_text(r.t, r.m);
+  const std::string g = guarantee_text(r.t, r.m, r.keys);
   if (r.hole_count == 0) return "The guarantee " + g + " holds: no hole in any case.";
   std::string s = "The guarantee " + g +
                   " does not hold: " + plural(static_cast<long long>(r.hole_count), "hole", "holes") +

@@ -105,7 +105,15 @@ std::string read_header(std::string_view line, Wheel& wheel) {
 
 }  // namespace
 
-std::string guarantee_text(int t, int m) { return std::to_string(t) + " if " + std::to_string(m); }
+std::string guarantee_text(int t, int m, int keys) {
+  const std::string g = std::to_string(t) + " if " + std::to_string(m);
+  if (keys == 1) return g + " when the key 1 is among the winners";
+  if (keys == 2) return g + " when the keys 1 and 2 are among the winners";
+  if (keys > 2)
+    return g + " when the " + std::to_string(keys) + " keys 1 to " + std::to_string(keys) +
+           " are among the winners";
+  return g;
+}
 
 std::string wheel_file_text(const Wheel& wheel) {
   std::string made = wheel.made;

@@ -82,7 +82,8 @@ std::vector<std::string> list_wheel_files(const std::filesystem::path& folder);
 // A file name for a made wheel: "10_6_4if6.txt" (v, k, t, m).
 std::string wheel_file_name(const Wheel& wheel);
 
-// The guarantee as the program shows it: "4 if 6".
-std::string guarantee_text(int t, int m);
+// The guarantee as the program shows it: "4 if 6"; with keys "4 if 6 when the key 1 is
+// among the winners", "... when the keys 1 and 2 are ...", "... the 3 keys 1 to 3 are ...".
+std::string guarantee_text(int t, int m, int keys = 0);
 
 }  // namespace ds
