@@ -37,7 +37,7 @@ std::string join(const std::vector<int>& xs) {
 
 constexpr std::string_view kMakeUsage =
     "Usage: drawsmith --make-wheel V --ticket K --guarantee T-if-M [--seconds S] [--seed N] [--threads N] "
-    "[--steps N] [--keys B] --out FILE\n";
+    "[--steps N] [--keys B] [--no-library] --out FILE\n";
 constexpr std::string_view kCheckUsage =
     "Usage: drawsmith --check-wheel FILE [--guarantee T-if-M] [--set n1,n2,...]\n";
 constexpr std::string_view kLibraryUsage =
@@ -86,13 +86,17 @@ bool wants_wheel_command(const std::vector<std::string>& args) {
   });
 }
 
-CommandRun make_wheel_command(const std::vector<std::string>& args) {
+CommandRun make_wheel_command(const std::vector<std::string>& args, const std::filesystem::path& library) {
   MakeRequest request;
   std::string out_file;
-  bool have_v = false, have_k = false, have_g = false;
+  bool have_v = false, have_k = false, have_g = false, use_library = true;
   int keys = 0;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
+    if (a == "--no-library") {
+      use_library = false;
+      continue;
+    }
     if (i + 1 >= args.size()) return usage(kMakeUsage, "'" + a + "' needs a value.");
     const std::string& value = args[++i];
     if (a == "--make-wheel" || a == "--ticket") {
@@ -143,8 +147,21 @@ CommandRun make_wheel_command(const std::vector<std::string>& args) {
   }
   if (std::string error = make_request_error(request); !error.empty()) return {2, "", error + "\n"};
 
+  // the library's wheel of the size, when there is one, is where the search starts
+  std::size_t started = 0;
+  if (const auto bytes = use_library && !library.empty() ? read_file(library) : std::nullopt) {
+    const LibraryRead read = parse_wheel_library(*bytes);
+    const Wheel* w =
+        read.ok ? find_library_wheel(read.wheels, request.v, request.k, request.t, request.m) : nullptr;
+    if (w && meets_guarantee(*w, w->t, w->m)) {
+      request.start = w->tickets;
+      started = w->tickets.size();
+    }
+  }
   MakeProgress progress;
   std::optional<Wheel> wheel = make_wheel(request, {}, progress);
+  if (wheel && started)
+    wheel->made += ", from the library's wheel of " + std::to_string(started) + " tickets";
   if (wheel && keys > 0) {
     wheel = with_keys(*wheel, keys);
     wheel->made += ", keys 1 to " + std::to_string(keys);
@@ -161,6 +178,11 @@ CommandRun make_wheel_command(const std::vector<std::string>& args) {
             " numbers, " + std::to_string(asked.k) + " per ticket, " +
             guarantee_text(asked.t, asked.m, keys) + ", in " + secs + " s, this size reached after " + found +
             " s (checked exhaustively).\n";
+  if (started)
+    run.out += "Started from the library's wheel of " + std::to_string(started) + " tickets" +
+               (static_cast<long long>(started) > size
+                    ? "; " + std::to_string(started - static_cast<std::size_t>(size)) + " fewer now.\n"
+                    : "; none fewer found.\n");
   if (const long long bound = known_bound(request.v, request.k, request.t, request.m); bound > 0)
     run.out += "Lower bound (Schönheim): " + std::to_string(bound) + " tickets; this wheel is " +
                std::to_string(size - bound) + " above it.\n";
@@ -307,7 +329,7 @@ CommandRun library_command(const std::vector<std::string>& args, const std::file
 
 CommandRun run_wheel_command(const std::vector<std::string>& args, const std::filesystem::path& library) {
   for (const std::string& a : args) {
-    if (a == "--make-wheel") return make_wheel_command(args);
+    if (a == "--make-wheel") return make_wheel_command(args, library);
     if (a == "--check-wheel") return check_wheel_command(args);
     if (a == "--library" || a == "--library-wheel") return library_command(args, library);
   }

@@ -1,7 +1,7 @@
 #pragma once
 // The wheel commands of the command line, run without a window:
 //   drawsmith --make-wheel V --ticket K --guarantee T-if-M [--seconds S] [--seed N]
-//             [--threads N] [--steps N] [--keys B] --out FILE
+//             [--threads N] [--steps N] [--keys B] [--no-library] --out FILE
 //   drawsmith --check-wheel FILE [--guarantee T-if-M] [--set n1,n2,...]
 //   drawsmith --library
 //   drawsmith --library-wheel V --ticket K --guarantee T-if-M --out FILE
@@ -34,7 +34,10 @@ struct CommandRun {
 // the size, the known bound and the catalogue system of the same size. With --keys B the
 // positions 1..B are on every ticket and the rest is the wheel for V-B numbers, K-B per
 // ticket, T-B if M-B: the guarantee T if M holds when the B keys are among the winners.
-CommandRun make_wheel_command(const std::vector<std::string>& args);
+// The search starts from the wheel of that size in the wheel library `library` when it has
+// one (unless --no-library), so it never offers a larger wheel than the library's.
+CommandRun make_wheel_command(const std::vector<std::string>& args,
+                              const std::filesystem::path& library = {});
 
 // --check-wheel: prints the table of worst and best matches and how the cases spread for
 // every count of winners, then the holes of the guarantee (asked for, or the file's own)

@@ -18,11 +18,12 @@ TEST(WheelLibrary, HandWrittenEntriesAreListedAndWrittenAndAHoleIsRefused) {
   test::ScratchFolder scratch;
   const auto library = scratch.path() / "wheel_library.txt";
   // 1 2 3 and 1 4 5 hold 2 of any 3 of five numbers; on four numbers 1 2 3 and 1 2 4 miss
-  // the pair 3 4.
+  // the pair 3 4; the three tickets on ten numbers are the 4 if 6 wheel of the maker's test.
   scratch.put(library,
               "# by hand\n# wheel v=5 k=3 t=2 m=3 tickets=2 made=by hand\n1 2 3\n1 4 5\n"
-              "# wheel v=4 k=3 t=2 m=2 tickets=2 made=by hand\n1 2 3\n1 2 4\n");
-  EXPECT_EQ(run_wheel_command({"--library"}, library).out, "5 3 2 3 2\n4 3 2 2 2\n");
+              "# wheel v=4 k=3 t=2 m=2 tickets=2 made=by hand\n1 2 3\n1 2 4\n"
+              "# wheel v=10 k=6 t=4 m=6 tickets=3 made=by hand\n1 2 3 4 5 6\n1 2 3 7 8 9\n4 5 6 7 8 10\n");
+  EXPECT_EQ(run_wheel_command({"--library"}, library).out, "5 3 2 3 2\n4 3 2 2 2\n10 6 4 6 3\n");
   const auto out = scratch.path() / "w.txt";
   const auto wheel = [&](const char* v, const char* k, const char* g) {
     return run_wheel_command({"--library-wheel", v, "--ticket", k, "--guarantee", g, "--out", out.string()},
@@ -36,6 +37,14 @@ TEST(WheelLibrary, HandWrittenEntriesAreListedAndWrittenAndAHoleIsRefused) {
   EXPECT_EQ(wheel("5", "3", "2-if-2").exit_code, 1);
   EXPECT_FALSE(std::filesystem::exists(out));
   EXPECT_EQ(run_wheel_command({"--library", "x"}, library).exit_code, 2);
+  // the maker starts from the library's wheel: one move finds nothing smaller
+  const CommandRun made = run_wheel_command({"--make-wheel", "10", "--ticket", "6", "--guarantee", "4-if-6",
+                                             "--steps", "1", "--threads", "1", "--out", out.string()},
+                                            library);
+  EXPECT_NE(made.out.find("Started from the library's wheel of 3 tickets; none fewer found.\n"),
+            std::string::npos);
+  EXPECT_EQ(read_file(out).value_or("").substr(read_file(out).value_or("").find('\n')),
+            "\n1 2 3 4 5 6\n1 2 3 7 8 9\n4 5 6 7 8 10\n");
 
   EXPECT_EQ(parse_wheel_library("# wheel v=4 k=3 t=2 m=2 tickets=3 made=\n1 2 3\n1 2 4\n").error,
             "Line 1 of the wheel library: the header's tickets= is not the 2 tickets that follow");
