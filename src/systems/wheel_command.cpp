@@ -37,7 +37,7 @@ std::string join(const std::vector<int>& xs) {
 
 constexpr std::string_view kMakeUsage =
     "Usage: drawsmith --make-wheel V --ticket K --guarantee T-if-M [--seconds S] [--seed N] [--threads N] "
-    "[--steps N] [--keys B] [--no-library] --out FILE\n";
+    "[--steps N] [--keys B] [--tickets N] [--no-library] --out FILE\n";
 constexpr std::string_view kCheckUsage =
     "Usage: drawsmith --check-wheel FILE [--guarantee T-if-M] [--set n1,n2,...]\n";
 constexpr std::string_view kLibraryUsage =
@@ -120,6 +120,10 @@ CommandRun make_wheel_command(const std::vector<std::string>& args, const std::f
       if (a == "--seed") request.seed = static_cast<std::uint64_t>(*x);
       if (a == "--threads") request.threads = static_cast<int>(*x);
       if (a == "--steps") request.steps = static_cast<std::uint64_t>(*x);
+    } else if (a == "--tickets") {
+      const auto x = whole(value, 1, 1'000'000);
+      if (!x) return usage(kMakeUsage, "'" + value + "' is not a number of tickets.");
+      request.budget = static_cast<int>(*x);
     } else if (a == "--keys") {
       const auto x = whole(value, 0, 10);
       if (!x) return usage(kMakeUsage, "'" + value + "' is not a number of keys.");
@@ -174,6 +178,19 @@ CommandRun make_wheel_command(const std::vector<std::string>& args, const std::f
             "No complete wheel was found in " + std::string(secs) + " s; give it more time (--seconds).\n"};
   CommandRun run;
   const long long size = static_cast<long long>(wheel->tickets.size());
+  if (request.budget > 0) {
+    const long long holes = progress.uncovered.load();
+    run.out =
+        "Made a budget wheel of " + std::to_string(size) + " tickets: " + std::to_string(asked.v) +
+        " numbers, " + std::to_string(asked.k) + " per ticket, for " +
+        guarantee_text(asked.t, asked.m, keys) + ", in " + secs + " s: it " +
+        covered_share_text(static_cast<std::uint64_t>(holes), subsets_count(request.v, request.m), asked.m) +
+        " (" + std::to_string(holes) + (holes == 1 ? " hole" : " holes") + ", checked exhaustively).\n";
+    if (std::string error = write_file_atomic(out_file, wheel_file_text(*wheel)); !error.empty())
+      return {1, run.out, "The wheel could not be written to " + out_file + ": " + error + "\n"};
+    run.out += "Written to " + out_file + ".\n";
+    return run;
+  }
   run.out = "Made a wheel of " + std::to_string(size) + " tickets: " + std::to_string(asked.v) +
             " numbers, " + std::to_string(asked.k) + " per ticket, " +
             guarantee_text(asked.t, asked.m, keys) + ", in " + secs + " s, this size reached after " + found +
@@ -269,7 +286,8 @@ CommandRun check_wheel_command(const std::vector<std::string>& args) {
   run.exit_code = 1;
   run.out += std::to_string(result.hole_count) + (result.hole_count == 1 ? " hole" : " holes") +
              " (cases of " + std::to_string(m) + " winners where no ticket holds " + std::to_string(t) +
-             ").\n";
+             "); it " + covered_share_text(result.hole_count, subsets_count(wheel.v - keys, m - keys), m) +
+             ".\n";
   const std::size_t shown = std::min<std::size_t>(result.holes.size(), 20);
   for (std::size_t i = 0; i < shown; ++i) {
     std::vector<int> numbers = result.holes[i];

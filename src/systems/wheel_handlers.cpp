@@ -384,7 +384,7 @@ std::string check_summary_text(const WheelCheckResult& r) {
                   " (sets of " + std::to_string(r.m) + " where no ticket matches " + std::to_string(r.t) +
                   ")";
   if (r.holes.size() < r.hole_count) s += "; the first " + std::to_string(r.holes.size()) + " are listed";
-  return s + ".";
+  return s + "; it " + covered_share_text(r.hole_count, subsets_count(r.v - r.keys, r.m - r.keys), r.m) + ".";
 }
 
 CheckWheelOutcome check_wheel_open(CheckWheelModel& model, const std::string& file,

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <span>
 #include <stop_token>
+#include <string>
 #include <vector>
 
 #include "wheels/wheel_file.h"
@@ -60,6 +61,10 @@ inline constexpr std::size_t default_hole_cap = 1000;
 WheelCheckResult check_wheel(const Wheel& wheel, int t, int m, const std::stop_token& stop = {},
                              CheckProgress* progress = nullptr, int max_w = 0,
                              std::size_t hole_cap = default_hole_cap);
+
+// "covers 96.7 % of the cases of 6 winners": the share of `cases` that are no hole, cut
+// (not rounded) to one decimal, so that a wheel with a hole never shows 100 %.
+std::string covered_share_text(std::uint64_t holes, std::uint64_t cases, int m);
 
 // One row over masks: the cases of w winners among v positions (w <= v <= max_wheel_v).
 MatchRow check_row(std::span<const WheelMask> tickets, int v, int w);

@@ -39,6 +39,10 @@ struct MakeRequest {
   // from, holes filled greedily: a wheel made before, which the search then tries to
   // shorten by one ticket at a time.
   std::vector<std::vector<int>> start;
+  // 0 = the full guarantee. Otherwise a budget wheel: at most that many tickets, searched
+  // for the fewest cases of m winners without t (the wheel returned may have holes; a
+  // complete wheel within the budget ends the search).
+  int budget = 0;
 };
 
 // "" when the request is within the limits, else what is wrong, as a sentence.
@@ -53,7 +57,8 @@ struct MakeProgress {
 };
 
 // Runs the search until the time, the step budget or the stop token ends it, and returns
-// the smallest complete wheel found (nullopt when none was complete by then). The
+// the smallest complete wheel found (nullopt when none was complete by then); for a
+// budget wheel, the one with the fewest holes (progress.uncovered: their exact count). The
 // wheel's t and m are the request's; `made` says the date, the seed and the time taken.
 std::optional<Wheel> make_wheel(const MakeRequest& request, std::stop_token stop, MakeProgress& progress);
 

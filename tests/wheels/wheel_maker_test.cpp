@@ -195,9 +195,10 @@ TEST(WheelCommand, MakeThenCheckFromTheCommandLine) {
   const CommandRun holes =
       run_wheel_command({"--check-wheel", list, "--guarantee", "2-if-2", "--set", "10,20,30,40,50"});
   EXPECT_EQ(holes.exit_code, 1);
-  EXPECT_NE(
-      holes.out.find("Guarantee 2 if 2: 1 hole (cases of 2 winners where no ticket holds 2).\n  30 50\n"),
-      std::string::npos)
+  EXPECT_NE(holes.out.find("Guarantee 2 if 2: 1 hole (cases of 2 winners where no ticket holds 2); it covers "
+                           "90.0 % of the cases "
+                           "of 2 winners.\n  30 50\n"),
+            std::string::npos)
       << holes.out;
   EXPECT_NE(holes.out.find("      2      1     2  0 1 9\n"), std::string::npos) << holes.out;
 
@@ -244,7 +245,7 @@ TEST(WheelCommand, KeysGoOnEveryTicketAndTheCheckStatesTheGuaranteeWithThem) {
   const CommandRun holes = run_wheel_command({"--check-wheel", out});
   EXPECT_EQ(holes.exit_code, 1);
   EXPECT_NE(holes.out.find("when the keys 1 and 2 are among the winners: 1 hole (cases of 3 winners where no "
-                           "ticket holds 3).\n  1 2 8\n"),
+                           "ticket holds 3); it covers 83.3 % of the cases of 3 winners.\n  1 2 8\n"),
             std::string::npos)
       << holes.out;
   EXPECT_EQ(parse_wheel_file("# wheel v=8 k=5 t=3 m=3 keys=2 made=\n1 2 3 4 5\n1 3 4 5 6\n").error,
@@ -253,6 +254,23 @@ TEST(WheelCommand, KeysGoOnEveryTicketAndTheCheckStatesTheGuaranteeWithThem) {
                 {"--make-wheel", "8", "--ticket", "5", "--guarantee", "3-if-3", "--keys", "3", "--out", out})
                 .exit_code,
             2);
+}
+
+// A budget of two tickets of three on seven numbers: two triples meeting in at most one
+// number hold 6 of the 21 pairs (meeting in two, 5), so 15 holes remain: 6/21, cut to 28.5 %.
+TEST(WheelCommand, ABudgetWheelLeavesTheFewestHolesItCan) {
+  test::ScratchFolder scratch;
+  const std::string out = (scratch.path() / "b.txt").string();
+  const CommandRun made =
+      run_wheel_command({"--make-wheel", "7", "--ticket", "3", "--guarantee", "2-if-2", "--tickets", "2",
+                         "--steps", "5000", "--threads", "1", "--out", out});
+  EXPECT_EQ(made.exit_code, 0) << made.err;
+  EXPECT_NE(made.out.find("Made a budget wheel of 2 tickets: 7 numbers, 3 per ticket, for 2 if 2, in "),
+            std::string::npos);
+  EXPECT_NE(made.out.find(": it covers 28.5 % of the cases of 2 winners (15 holes, checked exhaustively).\n"),
+            std::string::npos)
+      << made.out;
+  EXPECT_EQ(run_wheel_command({"--check-wheel", out}).exit_code, 1);
 }
 
 }  // namespace
