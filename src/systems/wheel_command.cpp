@@ -153,19 +153,13 @@ CommandRun make_wheel_command(const std::vector<std::string>& args, const std::f
 
   // the library's wheel of the size, when there is one, is where the search starts
   std::size_t started = 0;
-  if (const auto bytes = use_library && !library.empty() ? read_file(library) : std::nullopt) {
-    const LibraryRead read = parse_wheel_library(*bytes);
-    const Wheel* w =
-        read.ok ? find_library_wheel(read.wheels, request.v, request.k, request.t, request.m) : nullptr;
-    if (w && meets_guarantee(*w, w->t, w->m)) {
-      request.start = w->tickets;
-      started = w->tickets.size();
-    }
+  if (const auto w =
+          use_library ? library_wheel(library, request.v, request.k, request.t, request.m) : std::nullopt) {
+    request.start = w->tickets;
+    started = w->tickets.size();
   }
   MakeProgress progress;
   std::optional<Wheel> wheel = make_wheel(request, {}, progress);
-  if (wheel && started)
-    wheel->made += ", from the library's wheel of " + std::to_string(started) + " tickets";
   if (wheel && keys > 0) {
     wheel = with_keys(*wheel, keys);
     wheel->made += ", keys 1 to " + std::to_string(keys);

@@ -9,6 +9,7 @@
 #include "shell/numbers.h"
 #include "systems/catalogue.h"
 #include "systems/played_system.h"
+#include "wheels/wheel_library.h"
 
 namespace ds {
 
@@ -166,11 +167,14 @@ std::string save_made_wheel(const std::filesystem::path& app_folder, const std::
   return {};
 }
 
-MakeWheelOutcome make_wheel_run(MakeWheelModel& model, const MakeWheelForm& form) {
+MakeWheelOutcome make_wheel_run(MakeWheelModel& model, const MakeWheelForm& form,
+                                const std::filesystem::path& library) {
   MakeWheelOutcome out;
   if (model.running) return out;
   static_cast<MakeWheelStart&>(out) = make_wheel_start(form);
   if (!out.request) return out;
+  MakeRequest& r = *out.request;
+  if (const auto w = library_wheel(library, r.v, r.k, r.t, r.m)) r.start = w->tickets;
   model.request = *out.request;
   model.running = true;
   model.stopping = false;

@@ -4,6 +4,7 @@
 #include <charconv>
 
 #include "shell/files.h"
+#include "wheels/wheel_check.h"
 
 namespace ds {
 
@@ -74,6 +75,15 @@ const Wheel* find_library_wheel(const std::vector<Wheel>& wheels, int v, int k, 
   for (const Wheel& w : wheels)
     if (w.v == v && w.k == k && w.t == t && w.m == m) return &w;
   return nullptr;
+}
+
+std::optional<Wheel> library_wheel(const std::filesystem::path& library, int v, int k, int t, int m) {
+  const std::optional<std::string> bytes = library.empty() ? std::nullopt : read_file(library);
+  if (!bytes) return std::nullopt;
+  const LibraryRead read = parse_wheel_library(*bytes);
+  const Wheel* w = read.ok ? find_library_wheel(read.wheels, v, k, t, m) : nullptr;
+  if (!w || !meets_guarantee(*w, t, m)) return std::nullopt;
+  return *w;
 }
 
 std::string library_listing(const std::vector<Wheel>& wheels) {

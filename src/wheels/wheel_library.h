@@ -10,6 +10,7 @@
 // Lines before the first entry that start with '#' (and blank lines anywhere) are
 // comments. Each size (v, k, t, m) has at most one entry.
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,6 +33,10 @@ LibraryRead parse_wheel_library(std::string_view bytes);
 
 // The entry of that size, or null.
 const Wheel* find_library_wheel(const std::vector<Wheel>& wheels, int v, int k, int t, int m);
+
+// The wheel of that size in the library file `library`, when the file reads and the wheel
+// passes the exhaustive check of its guarantee; nullopt otherwise.
+std::optional<Wheel> library_wheel(const std::filesystem::path& library, int v, int k, int t, int m);
 
 // "V K T M tickets", one line per entry, in the library's order.
 std::string library_listing(const std::vector<Wheel>& wheels);

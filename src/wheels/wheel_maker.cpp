@@ -523,6 +523,8 @@ std::optional<Wheel> make_wheel(const MakeRequest& request, std::stop_token stop
     wheel.made =
         "made by Drawsmith " + today() + ", seed " + std::to_string(request.seed) + ", " + secs + " s";
     if (request.budget > 0) wheel.made += ", budget of " + std::to_string(request.budget) + " tickets";
+    if (!request.start.empty())
+      wheel.made += ", from a wheel of " + std::to_string(request.start.size()) + " tickets";
     chosen = std::move(wheel);
     break;
   }

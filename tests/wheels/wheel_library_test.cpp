@@ -8,6 +8,7 @@
 
 #include "support/scratch.h"
 #include "systems/wheel_command.h"
+#include "systems/wheel_handlers.h"
 #include "wheels/wheel_check.h"
 #include "wheels/wheel_maker.h"
 
@@ -37,6 +38,9 @@ TEST(WheelLibrary, HandWrittenEntriesAreListedAndWrittenAndAHoleIsRefused) {
   EXPECT_EQ(wheel("5", "3", "2-if-2").exit_code, 1);
   EXPECT_FALSE(std::filesystem::exists(out));
   EXPECT_EQ(run_wheel_command({"--library", "x"}, library).exit_code, 2);
+  EXPECT_FALSE(library_wheel(library, 4, 3, 2, 2));  // the maker never starts from a wheel with a hole
+  MakeWheelModel model;
+  EXPECT_EQ(make_wheel_run(model, {"10", "6", "4", "6", "60", "1"}, library).request->start.size(), 3u);
   // the maker starts from the library's wheel: one move finds nothing smaller
   const CommandRun made = run_wheel_command({"--make-wheel", "10", "--ticket", "6", "--guarantee", "4-if-6",
                                              "--steps", "1", "--threads", "1", "--out", out.string()},

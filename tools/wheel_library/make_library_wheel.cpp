@@ -49,7 +49,6 @@ int main(int argc, char** argv) {
     return 3;
   }
   wheel->made += ", " + std::to_string(request.threads) + " threads, maker " + argv[8];
-  if (start_size) wheel->made += ", from a wheel of " + std::to_string(start_size) + " tickets";
   if (const std::string error = ds::write_file_atomic(argv[9], ds::wheel_file_text(*wheel)); !error.empty()) {
     std::fprintf(stderr, "%s\n", error.c_str());
     return 2;
