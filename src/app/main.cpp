@@ -3,6 +3,7 @@
 //   drawsmith --make-wheel V --ticket K --guarantee T-if-M [--seconds S] [--seed N] [--threads N]
 //             [--steps N] --out FILE
 //   drawsmith --check-wheel FILE [--guarantee T-if-M] [--set n1,n2,...]
+//   drawsmith --library | --library-wheel V --ticket K --guarantee T-if-M --out FILE
 // (every option: `drawsmith --help`, ds::command_line_help in shell/program_info.h).
 #include <QApplication>
 #include <QCoreApplication>
@@ -11,6 +12,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -25,6 +27,7 @@
 #include "shell/ui/session.h"
 #include "shell/ui/translation.h"
 #include "systems/wheel_command.h"
+#include "wheels/wheel_library.h"
 
 namespace {
 // QApplication aborts with a long diagnostic when there is no display; say it plainly instead.
@@ -101,7 +104,11 @@ int main(int argc, char** argv) {
     return 0;
   }
   if (ds::wants_wheel_command(args)) {
-    const ds::CommandRun run = ds::run_wheel_command(args);
+    // the wheel library is shipped beside the program, as the samples and the help are
+    const QCoreApplication app(argc, argv);
+    const std::filesystem::path library =
+        std::filesystem::path(QCoreApplication::applicationDirPath().toStdString()) / ds::wheel_library_name;
+    const ds::CommandRun run = ds::run_wheel_command(args, library);
     std::fputs(run.out.c_str(), stdout);
     std::fputs(run.err.c_str(), stderr);
     return run.exit_code;

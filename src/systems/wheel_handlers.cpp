@@ -9,6 +9,7 @@
 #include "shell/numbers.h"
 #include "systems/catalogue.h"
 #include "systems/played_system.h"
+#include "wheels/wheel_library.h"
 
 namespace ds {
 
@@ -166,11 +167,14 @@ std::string save_made_wheel(const std::filesystem::path& app_folder, const std::
   return {};
 }
 
-MakeWheelOutcome make_wheel_run(MakeWheelModel& model, const MakeWheelForm& form) {
+MakeWheelOutcome make_wheel_run(MakeWheelModel& model, const MakeWheelForm& form,
+                                const std::filesystem::path& library) {
   MakeWheelOutcome out;
   if (model.running) return out;
   static_cast<MakeWheelStart&>(out) = make_wheel_start(form);
   if (!out.request) return out;
+  MakeRequest& r = *out.request;
+  if (const auto w = library_wheel(library, r.v, r.k, r.t, r.m)) r.start = w->tickets;
   model.request = *out.request;
   model.running = true;
   model.stopping = false;
@@ -290,11 +294,11 @@ TicketListRead read_ticket_list(std::string_view bytes, std::string_view set_tex
     out.t_text = std::to_string(read.wheel.t);
     out.m_text = std::to_string(read.wheel.m);
   }
-  out.description = plural(static_cast<long long>(read.wheel.tickets.size()), "ticket", "tickets") + " of " +
-                    std::to_string(read.wheel.k) + " numbers on " + std::to_string(read.wheel.v) +
-                    " numbers" +
-                    (read.wheel.t > 0 ? ", made for " + guarantee_text(read.wheel.t, read.wheel.m) : "") +
-                    "." + (read.skipped.empty() ? "" : " " + read.skipped);
+  out.description =
+      plural(static_cast<long long>(read.wheel.tickets.size()), "ticket", "tickets") + " of " +
+      std::to_string(read.wheel.k) + " numbers on " + std::to_string(read.wheel.v) + " numbers" +
+      (read.wheel.t > 0 ? ", made for " + guarantee_text(read.wheel.t, read.wheel.m, read.wheel.keys) : "") +
+      "." + (read.skipped.empty() ? "" : " " + read.skipped);
   return out;
 }
 
@@ -377,14 +381,14 @@ TextGrid check_holes_grid(const WheelCheckResult& r, const std::vector<int>& set
 std::string check_summary_text(const WheelCheckResult& r) {
   if (!r.complete) return "The check was stopped; nothing is shown of an unfinished check.";
   if (r.t == 0) return "Every case of the set checked; no guarantee asked.";
-  const std::string g = guarantee_text(r.t, r.m);
+  const std::string g = guarantee_text(r.t, r.m, r.keys);
   if (r.hole_count == 0) return "The guarantee " + g + " holds: no hole in any case.";
   std::string s = "The guarantee " + g +
                   " does not hold: " + plural(static_cast<long long>(r.hole_count), "hole", "holes") +
                   " (sets of " + std::to_string(r.m) + " where no ticket matches " + std::to_string(r.t) +
                   ")";
   if (r.holes.size() < r.hole_count) s += "; the first " + std::to_string(r.holes.size()) + " are listed";
-  return s + ".";
+  return s + "; it " + covered_share_text(r.hole_count, subsets_count(r.v - r.keys, r.m - r.keys), r.m) + ".";
 }
 
 CheckWheelOutcome check_wheel_open(CheckWheelModel& model, const std::string& file,

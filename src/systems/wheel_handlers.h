@@ -106,8 +106,10 @@ struct MakeWheelOutcome : MakeWheelStart {
 };
 
 // cmdStart (or Enter in a box): make_wheel_start; once the boxes pass, the
-// model's wheel and texts are cleared and `request` is the search to run.
-MakeWheelOutcome make_wheel_run(MakeWheelModel& model, const MakeWheelForm& form);
+// model's wheel and texts are cleared and `request` is the search to run, from the wheel
+// of the size in the wheel library file `library` when it holds one.
+MakeWheelOutcome make_wheel_run(MakeWheelModel& model, const MakeWheelForm& form,
+                                const std::filesystem::path& library = {});
 // cmdStop: the search is asked to end; it keeps the best complete wheel.
 MakeWheelOutcome make_wheel_stop(MakeWheelModel& model);
 // The timer: how far the search got (the time against the seconds asked).

@@ -123,9 +123,12 @@ WheelCheckResult check_wheel(const Wheel& wheel, int t, int m, const std::stop_t
   result.k = wheel.k;
   if (wheel.v < 1 || wheel.v > max_wheel_v) return result;
   const bool guarantee = t >= 1 && t <= m && m <= wheel.v;
+  // with keys, the holes are those of the wheel on the other numbers (the keys among the winners)
+  const int keys = guarantee && wheel.keys > 0 && wheel.keys < t ? wheel.keys : 0;
   if (guarantee) {
     result.t = t;
     result.m = m;
+    result.keys = keys;
   }
   if (max_w <= 0) max_w = std::min(7, std::max(wheel.k, guarantee ? m : 0));
   max_w = std::min(max_w, wheel.v);
@@ -133,23 +136,47 @@ WheelCheckResult check_wheel(const Wheel& wheel, int t, int m, const std::stop_t
   if (progress) {
     std::uint64_t total = 0;
     for (int w = 0; w <= max_w; ++w) total += subsets_count(wheel.v, w);
-    if (guarantee && m > max_w) total += subsets_count(wheel.v, m);
+    if (keys > 0)
+      total += subsets_count(wheel.v - keys, m - keys);
+    else if (guarantee && m > max_w)
+      total += subsets_count(wheel.v, m);
     progress->total.store(total);
     progress->done.store(0);
   }
-  for (int w = 0; w <= std::max(max_w, guarantee ? m : 0); ++w) {
+  const bool plain = guarantee && keys == 0;
+  for (int w = 0; w <= std::max(max_w, plain ? m : 0); ++w) {
     MatchRow row;
     std::vector<WheelMask> holes;
-    const bool hole_row = guarantee && w == m;
+    const bool hole_row = plain && w == m;
     if (!walk_row(masks, wheel.v, w, wheel.k, hole_row ? t : 0, row, hole_row ? &result.hole_count : nullptr,
                   hole_row ? &holes : nullptr, hole_cap, stop, progress))
       return result;
     for (WheelMask h : holes) result.holes.push_back(positions_of(h));
     if (w <= max_w) result.rows.push_back(std::move(row));
   }
+  if (keys > 0) {
+    const Wheel rest = without_keys(wheel);
+    MatchRow row;
+    std::vector<WheelMask> holes;
+    if (!walk_row(wheel_masks(rest.tickets), rest.v, m - keys, rest.k, t - keys, row, &result.hole_count,
+                  &holes, hole_cap, stop, progress))
+      return result;
+    for (WheelMask h : holes) {
+      std::vector<int> numbers = positions_of(h);
+      for (int& p : numbers) p += keys;
+      for (int key = keys; key >= 1; --key) numbers.insert(numbers.begin(), key);
+      result.holes.push_back(std::move(numbers));
+    }
+  }
   result.complete = true;
   result.meets = result.hole_count == 0;
   return result;
+}
+
+std::string covered_share_text(std::uint64_t holes, std::uint64_t cases, int m) {
+  const std::uint64_t tenths = cases == 0 ? 1000 : (cases - std::min(holes, cases)) * 1000 / cases;
+  return "covers " + std::to_string(tenths / 10) + (tenths < 1000 ? "." + std::to_string(tenths % 10) : "") +
+         " % of the cases of " + std::to_string(m) + " winners";
 }
 
 bool meets_guarantee(std::span<const WheelMask> tickets, int v, int t, int m) {

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <span>
 #include <stop_token>
+#include <string>
 #include <vector>
 
 #include "wheels/wheel_file.h"
@@ -41,6 +42,7 @@ struct WheelCheckResult {
   int v = 0, k = 0;
   std::vector<MatchRow> rows;           // w = 0..max_w (at most v)
   int t = 0, m = 0;                     // the guarantee checked; 0 when none
+  int keys = 0;                         // the wheel's keys: the guarantee with them among the winners
   std::uint64_t hole_count = 0;         // m-subsets where no ticket holds t: exact
   std::vector<std::vector<int>> holes;  // the first of them (positions, ascending), capped
   bool meets = false;                   // complete and no hole (or no guarantee asked)
@@ -50,7 +52,8 @@ inline constexpr std::size_t default_hole_cap = 1000;
 
 // Checks `wheel` (tickets of positions 1..wheel.v, v <= max_wheel_v) exhaustively: the rows
 // w = 0..max_w (0: max(k, m) but at most 7, then at most v) and, when 1 <= t <= m <= v, the
-// holes of "t if m" in increasing mask order, at most `hole_cap` listed. `progress` (may be
+// holes of "t if m" in increasing mask order, at most `hole_cap` listed; for a wheel with
+// keys (wheel.keys < t), only the cases holding every key count, the guarantee it makes. `progress` (may be
 // null) counts the cases walked; the stop token ends the walk early (complete = false).
 // The work is C(v, w) cases per row times the tickets: 38,760 x 440 for six of 20 takes a
 // few milliseconds, seven of 63 (553 million cases) minutes; keep m <= 7 and run it off the
@@ -58,6 +61,10 @@ inline constexpr std::size_t default_hole_cap = 1000;
 WheelCheckResult check_wheel(const Wheel& wheel, int t, int m, const std::stop_token& stop = {},
                              CheckProgress* progress = nullptr, int max_w = 0,
                              std::size_t hole_cap = default_hole_cap);
+
+// "covers 96.7 % of the cases of 6 winners": the share of `cases` that are no hole, cut
+// (not rounded) to one decimal, so that a wheel with a hole never shows 100 %.
+std::string covered_share_text(std::uint64_t holes, std::uint64_t cases, int m);
 
 // One row over masks: the cases of w winners among v positions (w <= v <= max_wheel_v).
 MatchRow check_row(std::span<const WheelMask> tickets, int v, int w);

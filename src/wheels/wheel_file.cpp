@@ -85,8 +85,9 @@ std::string read_header(std::string_view line, Wheel& wheel) {
     const std::size_t eq = item.find('=');
     const std::string_view name = item.substr(0, eq);
     const int index = name == "v" ? 0 : name == "k" ? 1 : name == "t" ? 2 : name == "m" ? 3 : -1;
+    const long long x = eq == std::string_view::npos ? -1 : whole_number(item.substr(eq + 1));
+    if (name == "keys" && x >= 0) wheel.keys = static_cast<int>(std::min<long long>(x, 1 << 20));
     if (eq == std::string_view::npos || index < 0) continue;  // later fields are skipped
-    const long long x = whole_number(item.substr(eq + 1));
     if (x < 0) return "the header's " + std::string(name) + " is not a whole number";
     *fields[index] = static_cast<int>(std::min<long long>(x, 1 << 20));
     seen[index] = true;
@@ -99,20 +100,29 @@ std::string read_header(std::string_view line, Wheel& wheel) {
   if (wheel.k < 1 || wheel.k > wheel.v) return "the ticket size k must be 1 to v";
   if (wheel.t < 1 || wheel.t > wheel.m || wheel.m > wheel.v || wheel.t > wheel.k)
     return "the guarantee t if m needs 1 <= t <= m <= v and t <= k";
+  if (wheel.keys >= wheel.t) return "the keys must be fewer than t";
   return "";
 }
 
 }  // namespace
 
-std::string guarantee_text(int t, int m) { return std::to_string(t) + " if " + std::to_string(m); }
+std::string guarantee_text(int t, int m, int keys) {
+  const std::string g = std::to_string(t) + " if " + std::to_string(m);
+  if (keys == 1) return g + " when the key 1 is among the winners";
+  if (keys == 2) return g + " when the keys 1 and 2 are among the winners";
+  if (keys > 2)
+    return g + " when the " + std::to_string(keys) + " keys 1 to " + std::to_string(keys) +
+           " are among the winners";
+  return g;
+}
 
 std::string wheel_file_text(const Wheel& wheel) {
   std::string made = wheel.made;
   std::replace_if(
       made.begin(), made.end(), [](char c) { return c == '\n' || c == '\r'; }, ' ');
   std::string out = std::string(kHeader) + " v=" + std::to_string(wheel.v) + " k=" + std::to_string(wheel.k) +
-                    " t=" + std::to_string(wheel.t) + " m=" + std::to_string(wheel.m) + " made=" + made +
-                    "\n";
+                    " t=" + std::to_string(wheel.t) + " m=" + std::to_string(wheel.m) +
+                    (wheel.keys > 0 ? " keys=" + std::to_string(wheel.keys) : "") + " made=" + made + "\n";
   for (const auto& ticket : wheel.tickets) {
     for (std::size_t i = 0; i < ticket.size(); ++i) {
       if (i) out += ' ';
@@ -155,6 +165,10 @@ WheelRead parse_wheel_file(std::string_view bytes) {
     }
     if (std::string fault = settle_ticket(ticket); !fault.empty()) {
       read.error = at_line(i + 1, fault);
+      return read;
+    }
+    if (wheel.keys > 0 && ticket[static_cast<std::size_t>(wheel.keys) - 1] != wheel.keys) {
+      read.error = at_line(i + 1, "a ticket without the keys 1 to " + std::to_string(wheel.keys));
       return read;
     }
     if (wheel.tickets.size() >= kMaxTickets) {
@@ -346,6 +360,35 @@ WheelRead parse_ticket_list(std::string_view bytes, std::span<const int> set_num
   wheel.k = static_cast<int>(wheel.tickets[0].size());
   read.ok = true;
   return read;
+}
+
+Wheel with_keys(const Wheel& wheel, int keys) {
+  Wheel out = wheel;
+  out.v += keys;
+  out.k += keys;
+  out.t += keys;
+  out.m += keys;
+  out.keys = wheel.keys + keys;
+  for (std::vector<int>& ticket : out.tickets) {
+    for (int& p : ticket) p += keys;
+    for (int key = keys; key >= 1; --key) ticket.insert(ticket.begin(), key);
+  }
+  return out;
+}
+
+Wheel without_keys(const Wheel& wheel) {
+  Wheel out = wheel;
+  const int keys = wheel.keys;
+  out.v -= keys;
+  out.k -= keys;
+  out.t -= keys;
+  out.m -= keys;
+  out.keys = 0;
+  for (std::vector<int>& ticket : out.tickets) {
+    ticket.erase(ticket.begin(), ticket.begin() + std::min<std::size_t>(ticket.size(), keys));
+    for (int& p : ticket) p -= keys;
+  }
+  return out;
 }
 
 std::filesystem::path wheels_folder(const std::filesystem::path& app_folder) { return app_folder / "Wheels"; }

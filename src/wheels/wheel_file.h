@@ -10,7 +10,8 @@
 //
 // The first line is the header: "# wheel", then v (numbers in the set), k (numbers per
 // ticket), t and m (the guarantee), each as name=value separated by one blank, and last
-// "made=" followed by free text to the end of the line (how the wheel was made). Then one
+// "made=" followed by free text to the end of the line (how the wheel was made); a wheel
+// with key numbers has "keys=B" after m (the positions 1..B are on every ticket). Then one
 // ticket per line, its k positions in increasing order separated by single blanks. Lines
 // end in LF; blank lines and further lines starting with '#' are ignored when read.
 #include <filesystem>
@@ -31,6 +32,9 @@ struct Wheel {
   int k = 0;  // numbers per ticket
   int t = 0;  // guarantee "t if m"; 0 when unknown (a list read from elsewhere)
   int m = 0;
+  // Key numbers: positions 1..keys are on every ticket, and the guarantee holds when all
+  // of them are among the winners. 0: none; otherwise keys < t.
+  int keys = 0;
   std::string made;                       // how it was made, one line
   std::vector<std::vector<int>> tickets;  // each ascending, positions 1..v
 };
@@ -46,7 +50,8 @@ struct WheelRead {
 };
 
 // Reads a Wheels file: the header line, then tickets of exactly k distinct positions
-// 1..v each (kept sorted). At least one ticket.
+// 1..v each (kept sorted), each holding the keys 1..keys when there are any. At least one
+// ticket.
 WheelRead parse_wheel_file(std::string_view bytes);
 
 // Reads any list of tickets: a Wheels file (header "# wheel"), the ticket file the
@@ -63,6 +68,14 @@ WheelRead parse_wheel_file(std::string_view bytes);
 // (0x1A) at the end are skipped, and `skipped` names them.
 WheelRead parse_ticket_list(std::string_view bytes, std::span<const int> set_numbers);
 
+// The wheel with `keys` key numbers added: its positions moved up by `keys`, positions
+// 1..keys put on every ticket, v, k, t and m each `keys` more.
+Wheel with_keys(const Wheel& wheel, int keys);
+
+// The other way: the wheel on the numbers besides the keys (positions keys+1..v as
+// 1..v-keys), with the guarantee t-keys if m-keys that the keyed wheel's rests on.
+Wheel without_keys(const Wheel& wheel);
+
 // app folder / "Wheels", beside Games and Tsets.
 std::filesystem::path wheels_folder(const std::filesystem::path& app_folder);
 
@@ -73,7 +86,8 @@ std::vector<std::string> list_wheel_files(const std::filesystem::path& folder);
 // A file name for a made wheel: "10_6_4if6.txt" (v, k, t, m).
 std::string wheel_file_name(const Wheel& wheel);
 
-// The guarantee as the program shows it: "4 if 6".
-std::string guarantee_text(int t, int m);
+// The guarantee as the program shows it: "4 if 6"; with keys "4 if 6 when the key 1 is
+// among the winners", "... when the keys 1 and 2 are ...", "... the 3 keys 1 to 3 are ...".
+std::string guarantee_text(int t, int m, int keys = 0);
 
 }  // namespace ds

@@ -334,12 +334,46 @@ struct Shared {
 
 struct ThreadResult {
   std::vector<WheelMask> best;  // the smallest complete wheel, empty when none
+  std::size_t uncovered = 0;    // of a budget wheel: the cases `best` leaves without t
 };
+
+// A budget wheel: down to the budget's tickets, then moves at that size, keeping the
+// wheel with the fewest uncovered cases.
+void run_budget(const MakeRequest& request, Search& search, Clock::time_point deadline, std::stop_token stop,
+                Shared& shared, ThreadResult& out) {
+  while (search.size() > static_cast<std::size_t>(request.budget)) search.drop_one();
+  out.best = search.tickets();
+  out.uncovered = search.uncovered();
+  const double hot = 0.5, cold = 0.1, factor = 0.999;
+  double temp = hot;
+  for (std::uint64_t steps = 0; out.uncovered > 0; ++steps) {
+    if ((steps & 15) == 0) {
+      if (stop.stop_requested() || Clock::now() >= deadline) return;
+      long long seen = shared.progress.uncovered.load();
+      const auto mine = static_cast<long long>(out.uncovered);
+      while ((seen < 0 || mine < seen) && !shared.progress.uncovered.compare_exchange_weak(seen, mine)) {
+      }
+    }
+    if (request.steps && steps >= request.steps) return;
+    search.step(temp);
+    if (search.uncovered() < out.uncovered) {
+      out.best = search.tickets();
+      out.uncovered = search.uncovered();
+    }
+    if (steps % 64 == 63 && (temp *= factor) < cold) temp = hot;
+  }
+}
 
 void run_thread(const MakeRequest& request, std::uint64_t seed, Clock::time_point deadline,
                 std::stop_token stop, Shared& shared, ThreadResult& out) {
   Search search(request, seed);
+  for (const std::vector<int>& ticket : request.start) {
+    WheelMask x = 0;
+    for (int p : ticket) x |= WheelMask{1} << (p - 1);
+    search.add(x);
+  }
   search.greedy();
+  if (request.budget > 0) return run_budget(request, search, deadline, stop, shared, out);
   const long long floor = std::max<long long>(1, known_bound(request.v, request.k, request.t, request.m));
   std::uint64_t steps = 0;
   // The temperature falls from hot to cold by a factor every 64 moves, then starts again;
@@ -406,10 +440,19 @@ std::string make_request_error(const MakeRequest& r) {
   if (r.m < 1 || r.m > max_maker_m || r.m > r.v)
     return "M, the winners in the set, must be 1 to " + std::to_string(std::min(r.v, max_maker_m)) + ".";
   if (r.t < 1 || r.t > r.m || r.t > r.k) return "T must be at least 1 and at most M and the ticket size.";
+  for (const std::vector<int>& ticket : r.start) {
+    WheelMask x = 0;
+    for (int p : ticket)
+      if (p >= 1 && p <= r.v) x |= WheelMask{1} << (p - 1);
+    if (static_cast<int>(ticket.size()) != r.k || std::popcount(x) != r.k)
+      return "Every ticket of the starting wheel must have " + std::to_string(r.k) +
+             " different numbers from 1 to " + std::to_string(r.v) + ".";
+  }
   if (subsets_count(r.v, r.m) > max_maker_cases)
     return "The set is too large for that guarantee: " + std::to_string(subsets_count(r.v, r.m)) +
            " cases to cover, the maker handles up to " + std::to_string(max_maker_cases) + ".";
   if (!(r.seconds > 0)) return "The time limit must be above 0 seconds.";
+  if (r.budget < 0) return "The budget is a number of tickets, at least 1.";
   return "";
 }
 
@@ -451,11 +494,20 @@ std::optional<Wheel> make_wheel(const MakeRequest& request, std::stop_token stop
   for (std::size_t i = 0; i < results.size(); ++i)
     if (!results[i].best.empty()) order.push_back(i);
   std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
-    return results[a].best.size() < results[b].best.size();
+    return request.budget > 0 ? results[a].uncovered < results[b].uncovered
+                              : results[a].best.size() < results[b].best.size();
   });
   std::optional<Wheel> chosen;
   for (std::size_t i : order) {
-    if (!meets_guarantee(results[i].best, request.v, request.t, request.m)) continue;
+    if (request.budget > 0) {  // the holes counted case by case
+      const MatchRow row = check_row(results[i].best, request.v, request.m);
+      long long holes = 0;
+      for (int j = 0; j < request.t; ++j)
+        holes += static_cast<long long>(row.cases[static_cast<std::size_t>(j)]);
+      progress.uncovered.store(holes);
+    } else if (!meets_guarantee(results[i].best, request.v, request.t, request.m)) {
+      continue;
+    }
     Wheel wheel;
     wheel.v = request.v;
     wheel.k = request.k;
@@ -470,6 +522,9 @@ std::optional<Wheel> make_wheel(const MakeRequest& request, std::stop_token stop
     const std::string secs = format_fixed(progress.seconds.load(), 1);
     wheel.made =
         "made by Drawsmith " + today() + ", seed " + std::to_string(request.seed) + ", " + secs + " s";
+    if (request.budget > 0) wheel.made += ", budget of " + std::to_string(request.budget) + " tickets";
+    if (!request.start.empty())
+      wheel.made += ", from a wheel of " + std::to_string(request.start.size()) + " tickets";
     chosen = std::move(wheel);
     break;
   }

@@ -1,6 +1,7 @@
 #pragma once
 // The maker: a search for a small wheel with the guarantee "t if m" on v numbers with
-// tickets of k numbers. Each thread starts from a greedy wheel, then repeatedly drops a
+// tickets of k numbers. Each thread starts from a greedy wheel (or from the wheel the
+// request hands it, holes filled greedily), then repeatedly drops a
 // ticket and repairs the wheel by simulated annealing (moves that swap one number of a
 // ticket so that an uncovered case becomes covered, cost = uncovered m-subsets), going
 // down one ticket each time the cost reaches 0. The threads are independent restarts:
@@ -10,6 +11,7 @@
 #include <optional>
 #include <stop_token>
 #include <string>
+#include <vector>
 
 #include "wheels/wheel_file.h"
 
@@ -33,6 +35,14 @@ struct MakeRequest {
   // the smallest wheel wins, the lowest thread index among equals. With only a time
   // limit and several threads, which thread gets furthest depends on the machine's load.
   std::uint64_t steps = 0;
+  // Empty = a greedy start; otherwise tickets (positions 1..v, k each) every thread starts
+  // from, holes filled greedily: a wheel made before, which the search then tries to
+  // shorten by one ticket at a time.
+  std::vector<std::vector<int>> start;
+  // 0 = the full guarantee. Otherwise a budget wheel: at most that many tickets, searched
+  // for the fewest cases of m winners without t (the wheel returned may have holes; a
+  // complete wheel within the budget ends the search).
+  int budget = 0;
 };
 
 // "" when the request is within the limits, else what is wrong, as a sentence.
@@ -47,7 +57,8 @@ struct MakeProgress {
 };
 
 // Runs the search until the time, the step budget or the stop token ends it, and returns
-// the smallest complete wheel found (nullopt when none was complete by then). The
+// the smallest complete wheel found (nullopt when none was complete by then); for a
+// budget wheel, the one with the fewest holes (progress.uncovered: their exact count). The
 // wheel's t and m are the request's; `made` says the date, the seed and the time taken.
 std::optional<Wheel> make_wheel(const MakeRequest& request, std::stop_token stop, MakeProgress& progress);
 

@@ -26,7 +26,7 @@ done
 program=$root/usr/lib/drawsmith/drawsmith
 for f in usr/lib/drawsmith/d1 usr/lib/drawsmith/d1a usr/lib/drawsmith/d2 usr/lib/drawsmith/game_powerball \
   usr/lib/drawsmith/draws_powerball usr/lib/drawsmith/game_euromillions usr/lib/drawsmith/game_lotto_max usr/lib/drawsmith/about.htm \
-  usr/lib/drawsmith/main.htm usr/share/icons/hicolor/scalable/apps/drawsmith.svg \
+  usr/lib/drawsmith/main.htm usr/lib/drawsmith/wheel_library.txt usr/share/icons/hicolor/scalable/apps/drawsmith.svg \
   usr/share/metainfo/io.github.drawsmith.drawsmith.metainfo.xml; do
   [[ -f $root/$f ]] || fail "missing /$f"
 done
@@ -55,6 +55,7 @@ run() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM HOME="$scratch/home
 run --help | grep -q -- '--import FILE --lotto NAME' || fail "--help"
 code=0 && out=$(run --bogus 2>&1) || code=$?
 [[ $code == 2 && $out == "Unknown option '--bogus'."*"Usage: drawsmith"* ]] || fail "--bogus ended with $code: $out"
+[[ $(run --library | head -n 1) =~ ^[0-9]+( [0-9]+){4}$ ]] || fail "--library printed '$(run --library | head -n 1)'"
 
 chmod -R a-w "$root"
 data=$scratch/home/data/Drawsmith
@@ -65,3 +66,4 @@ out=$(run --import "$scratch/home/new.csv" --lotto Canada_6_49) || fail "--impor
 tail -n 1 "$data/Games/Canada_6_49/draws.txt" | grep -q ' 3 11 19 27 35 43 8 ' || fail "the draw is not in $data"
 [[ -f $data/Tsets/10/Forecaster1 ]] || fail "the samples were not installed in $data"
 echo "package $(basename "$deb"): files, --version, --help, an unknown option and --import as installed"
+echo "package $(basename "$deb"): files, --version, --help, --library and --import as installed"

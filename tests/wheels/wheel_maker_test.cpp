@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <set>
 #include <thread>
 
 #include "support/scratch.h"
@@ -105,6 +106,22 @@ TEST(WheelMaker, StopKeepsTheBestCompleteWheelAndProgressMoves) {
   EXPECT_EQ(plain_holes(*wheel, 4, 6), 0);
 }
 
+// Three tickets hold 4 if 6 on ten numbers: 1 2 3 4 5 6, 1 2 3 7 8 9, 4 5 6 7 8 10 (when
+// the first two hold at most three of six winners, at most one winner is among 1 2 3 and
+// the third ticket holds four). Started from them, one move cannot make a greedy wheel, so
+// the wheel that comes back is the start itself.
+TEST(WheelMaker, StartsFromTheWheelItIsGiven) {
+  MakeRequest r = request(10, 6, 4, 6, 1, 1);
+  r.start = {{1, 2, 3, 4, 5, 6}, {1, 2, 3, 7, 8, 9}, {4, 5, 6, 7, 8, 10}};
+  MakeProgress progress;
+  const std::optional<Wheel> wheel = make_wheel(r, {}, progress);
+  ASSERT_TRUE(wheel);
+  EXPECT_EQ(wheel->tickets, r.start);
+  r.start[2] = {4, 5, 6, 7, 8, 11};
+  EXPECT_EQ(make_request_error(r),
+            "Every ticket of the starting wheel must have 6 different numbers from 1 to 10.");
+}
+
 TEST(WheelMaker, RequestLimits) {
   EXPECT_EQ(make_request_error(request(20, 6, 4, 6, 0, 1)), "");
   EXPECT_EQ(make_request_error(request(30, 7, 2, 7, 0, 1)), "");  // C(30, 7) fits
@@ -180,9 +197,10 @@ TEST(WheelCommand, MakeThenCheckFromTheCommandLine) {
   const CommandRun holes =
       run_wheel_command({"--check-wheel", list, "--guarantee", "2-if-2", "--set", "10,20,30,40,50"});
   EXPECT_EQ(holes.exit_code, 1);
-  EXPECT_NE(
-      holes.out.find("Guarantee 2 if 2: 1 hole (cases of 2 winners where no ticket holds 2).\n  30 50\n"),
-      std::string::npos)
+  EXPECT_NE(holes.out.find("Guarantee 2 if 2: 1 hole (cases of 2 winners where no ticket holds 2); it covers "
+                           "90.0 % of the cases "
+                           "of 2 winners.\n  30 50\n"),
+            std::string::npos)
       << holes.out;
   EXPECT_NE(holes.out.find("      2      1     2  0 1 9\n"), std::string::npos) << holes.out;
 
@@ -200,6 +218,61 @@ TEST(WheelCommand, MakeThenCheckFromTheCommandLine) {
       run_wheel_command({"--make-wheel", "10", "--ticket", "6", "--guarantee", "3-if-3", "--bogus", "1"})
           .exit_code,
       2);
+}
+
+// With the keys 1 and 2 on every ticket, 3 if 3 on 8 numbers rests on 1 if 1 on the other
+// six: two tickets of three of them each, disjoint (Schönheim: 2). Tickets 1 2 3 4 5 and
+// 1 2 3 6 7 leave 8 alone, so the winners 1 2 8 are the one hole.
+TEST(WheelCommand, KeysGoOnEveryTicketAndTheCheckStatesTheGuaranteeWithThem) {
+  test::ScratchFolder scratch;
+  const std::string out = (scratch.path() / "k.txt").string();
+  EXPECT_EQ(run_wheel_command({"--make-wheel", "8", "--ticket", "5", "--guarantee", "3-if-3", "--keys", "2",
+                               "--steps", "1000", "--threads", "1", "--out", out})
+                .exit_code,
+            0);
+  const WheelRead read = parse_wheel_file(read_file(out).value_or(""));
+  ASSERT_TRUE(read.ok) << read.error;
+  EXPECT_EQ(read.wheel.keys, 2);
+  ASSERT_EQ(read.wheel.tickets.size(), 2u);
+  std::set<int> numbers;
+  for (const std::vector<int>& ticket : read.wheel.tickets) {
+    EXPECT_TRUE(ticket[0] == 1 && ticket[1] == 2);
+    numbers.insert(ticket.begin(), ticket.end());
+  }
+  EXPECT_EQ(numbers.size(), 8u);
+  EXPECT_NE(run_wheel_command({"--check-wheel", out})
+                .out.find("Guarantee 3 if 3 when the keys 1 and 2 are among the winners: met, no holes.\n"),
+            std::string::npos);
+  write_file_atomic(out, "# wheel v=8 k=5 t=3 m=3 keys=2 made=by hand\n1 2 3 4 5\n1 2 3 6 7\n");
+  const CommandRun holes = run_wheel_command({"--check-wheel", out});
+  EXPECT_EQ(holes.exit_code, 1);
+  EXPECT_NE(holes.out.find("when the keys 1 and 2 are among the winners: 1 hole (cases of 3 winners where no "
+                           "ticket holds 3); it covers 83.3 % of the cases of 3 winners.\n  1 2 8\n"),
+            std::string::npos)
+      << holes.out;
+  EXPECT_EQ(parse_wheel_file("# wheel v=8 k=5 t=3 m=3 keys=2 made=\n1 2 3 4 5\n1 3 4 5 6\n").error,
+            "Line 3: a ticket without the keys 1 to 2");
+  EXPECT_EQ(run_wheel_command(
+                {"--make-wheel", "8", "--ticket", "5", "--guarantee", "3-if-3", "--keys", "3", "--out", out})
+                .exit_code,
+            2);
+}
+
+// A budget of two tickets of three on seven numbers: two triples meeting in at most one
+// number hold 6 of the 21 pairs (meeting in two, 5), so 15 holes remain: 6/21, cut to 28.5 %.
+TEST(WheelCommand, ABudgetWheelLeavesTheFewestHolesItCan) {
+  test::ScratchFolder scratch;
+  const std::string out = (scratch.path() / "b.txt").string();
+  const CommandRun made =
+      run_wheel_command({"--make-wheel", "7", "--ticket", "3", "--guarantee", "2-if-2", "--tickets", "2",
+                         "--steps", "5000", "--threads", "1", "--out", out});
+  EXPECT_EQ(made.exit_code, 0) << made.err;
+  EXPECT_NE(made.out.find("Made a budget wheel of 2 tickets: 7 numbers, 3 per ticket, for 2 if 2, in "),
+            std::string::npos);
+  EXPECT_NE(made.out.find(": it covers 28.5 % of the cases of 2 winners (15 holes, checked exhaustively).\n"),
+            std::string::npos)
+      << made.out;
+  EXPECT_EQ(run_wheel_command({"--check-wheel", out}).exit_code, 1);
 }
 
 }  // namespace

@@ -20,6 +20,7 @@
 #include "shell/ui/grid_view.h"
 #include "shell/ui/translation.h"
 #include "systems/ui/wheel_controls.h"
+#include "wheels/wheel_library.h"
 
 namespace ds::ui {
 
@@ -193,7 +194,7 @@ void MakeWheelWindow::start() {
   if (running()) return;
   const MakeWheelForm form{ss(txt_v_->text()), ss(txt_k_->text()),       ss(txt_t_->text()),
                            ss(txt_m_->text()), ss(txt_seconds_->text()), ss(txt_seed_->text())};
-  const MakeWheelOutcome out = make_wheel_run(model_, form);
+  const MakeWheelOutcome out = make_wheel_run(model_, form, state().program_folder / wheel_library_name);
   apply(out);
   if (!out.request) return;
   run_ = std::make_unique<Run>();
