@@ -158,6 +158,12 @@ TEST(StatsCommand, SampleHistoryFromTheCommandLine) {
     EXPECT_NE(r.err.find("Usage: drawsmith --"), std::string::npos);
   }
   EXPECT_EQ(run({"--stats", "--lotto", "Nowhere"}).exit_code, 1);
+  // A game with a second pool: 5 of 69 and 1 of 26, 50 draws from 2025-10-01.
+  dir.put("Power", "game.txt", test::ScratchFolder::sample("game_powerball"));
+  dir.put("Power", "draws.txt", test::ScratchFolder::sample("draws_powerball"));
+  const std::string power = run({"--stats", "--lotto", "Power"}).out;
+  EXPECT_NE(power.find("\n1,main,2,0,3.6231884057971016,2025-12-13,18\n"), std::string::npos);
+  EXPECT_NE(power.find("\n26,second,3,0,1.9230769230769231,2025-12-31,10\n"), std::string::npos);
 }
 
 }  // namespace

@@ -91,6 +91,9 @@ TEST(TicketFilters, ExactCountsAgreeWithEnumeration) {
       parsed({"sum:40-60", "odd:2-3", "low:1-4", "run:1-2", "decade:2-3", "include:7", "exclude:13", "new"});
   EXPECT_EQ(count_passing(mixed, g520, past), 1159u);
   EXPECT_EQ(count_passing(parsed({"new"}), g520, past), 15504u - 4);
+  // An odd pool: 21 / 2 rounds down, so 1..10 are low.
+  EXPECT_EQ(count_passing(parsed({"low:2-3", "exclude:7"}, {21, 5}), {21, 5}, {}), 10560u);
+  EXPECT_EQ(count_passing(parsed({"low:4-9"}, {21, 5}), {21, 5}, {}), 2562u);
   // Seven numbers, and every walk state at once.
   EXPECT_EQ(count_passing(parsed({"sum:50-90", "odd:3-5", "low:2-5", "run:2-3", "decade:0-4"}), {20, 7}, {}),
             37408u);
