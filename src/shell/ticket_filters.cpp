@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <unordered_map>
 
 namespace ds {
 
@@ -100,17 +101,19 @@ std::string add_filter(std::string_view expression, const FilterGame& game, Tick
       if (n < 1 || n > game.pool)
         return no_filter(text,
                          std::to_string(n) + " is not a number of the game, which runs from 1 to " + pool);
-    std::vector<int>& list = kind == "include" ? into.include : into.exclude;
-    const std::vector<int>& other = kind == "include" ? into.exclude : into.include;
+    TicketFilters after = into;  // `into` stays as it was when the expression is refused
+    std::vector<int>& list = kind == "include" ? after.include : after.exclude;
+    const std::vector<int>& other = kind == "include" ? after.exclude : after.include;
     list.insert(list.end(), numbers.begin(), numbers.end());
     std::sort(list.begin(), list.end());
     list.erase(std::unique(list.begin(), list.end()), list.end());
     for (int n : list)
       if (std::binary_search(other.begin(), other.end(), n))
         return no_filter(text, std::to_string(n) + " is both included and excluded");
-    if (static_cast<int>(into.include.size()) > game.drawn)
-      return no_filter(text, std::to_string(into.include.size()) +
+    if (static_cast<int>(after.include.size()) > game.drawn)
+      return no_filter(text, std::to_string(after.include.size()) +
                                  " numbers are included, and a ticket holds " + std::to_string(game.drawn));
+    into = std::move(after);
     return "";
   }
   return no_filter(text, std::string(kKinds));
@@ -189,7 +192,7 @@ namespace {
 // group of ten (c) and whether a group reached decade.lo (df). A dimension a filter
 // does not ask for has size 1; a value above a filter's upper bound is dropped at
 // once. The low count is how many were chosen once n = pool / 2, checked there.
-std::uint64_t count_measures(const TicketFilters& filters, const FilterGame& g) {
+std::uint64_t count_measures(const TicketFilters& filters, const FilterGame& g, std::uint64_t dense_states) {
   const int drawn = g.drawn, pool = g.pool;
   if (drawn < 0 || drawn > pool) return 0;
   TicketFilters f = filters;
@@ -225,70 +228,116 @@ std::uint64_t count_measures(const TicketFilters& filters, const FilterGame& g) 
   const int S = f.sum.on ? ds_.top + 1 : 1;
   const int O = f.odd.on ? do_.top + 1 : 1;
   const int R = f.run.on ? dr.top + 1 : 1;
-  const int RF = f.run.on ? 2 : 1;
   const int C = f.decade.on ? dc.top + 1 : 1;
-  const int DF = f.decade.on ? 2 : 1;
+  // A flag only for a lower bound above 1: any ticket has a run and a group of one.
+  const int RF = f.run.on && f.run.lo > 1 ? 2 : 1;
+  const int DF = f.decade.on && f.decade.lo > 1 ? 2 : 1;
   if (S <= 0 || O <= 0 || R <= 0 || C <= 0 || (f.low.on && pool / 2 == 0 && f.low.lo > 0)) return 0;
   // Strides, innermost last: k, s, o, r, rf, c, df.
-  const std::size_t sdf = 1, sc = sdf * DF, srf = sc * C, sr = srf * RF, so = sr * R, ss = so * O,
-                    sk = ss * S;
-  const std::size_t size = sk * K;
-  std::vector<std::uint64_t> now(size, 0), next(size, 0);
-  const int rf0 = f.run.on && f.run.lo <= 0 ? 1 : 0;
-  const int df0 = f.decade.on && f.decade.lo <= 0 ? 1 : 0;
-  now[rf0 * srf + df0 * sdf] = 1;
+  const std::uint64_t sdf = 1, sc = sdf * DF, srf = sc * C, sr = srf * RF, so = sr * R, ss = so * O,
+                      sk = ss * S;
+  const std::uint64_t size = sk * K;
   const int low_at = pool / 2;
-  for (int n = 1; n <= pool; ++n) {
-    std::fill(next.begin(), next.end(), 0);
-    const bool must = std::binary_search(f.include.begin(), f.include.end(), n);
-    const bool never = std::binary_search(f.exclude.begin(), f.exclude.end(), n);
-    const bool new_decade = n % 10 == 0;
-    const int odd = n % 2;
+  // One number's step from the state (k, s, o, r, rf, c, df) holding `ways` partial
+  // choices: `add(index, ways)` for each state it leads to.
+  const auto step_from = [&](int n, int k, int s, int o, int r, int rf, int c, int df, std::uint64_t ways,
+                             bool can_skip, bool can_take, auto&& add) {
+    const int c_here = n % 10 == 0 ? 0 : c;  // n starts a new group of ten
+    if (can_skip) add(k * sk + s * ss + o * so + rf * srf + c_here * sc + df * sdf, ways);
+    if (!can_take) return;
+    const int s2 = f.sum.on ? step(ds_, s, n) : 0;
+    const int o2 = f.odd.on ? step(do_, o, n % 2) : 0;
+    const int r2 = f.run.on ? step(dr, r, 1) : 0;
+    const int c2 = f.decade.on ? step(dc, c_here, 1) : 0;
+    if (s2 >= S || o2 >= O || r2 >= R || c2 >= C) return;
+    const int rf2 = RF > 1 ? rf | (r2 >= f.run.lo ? 1 : 0) : 0;
+    const int df2 = DF > 1 ? df | (c2 >= f.decade.lo ? 1 : 0) : 0;
+    add((k + 1) * sk + s2 * ss + o2 * so + r2 * sr + rf2 * srf + c2 * sc + df2 * sdf, ways);
+  };
+  const auto may = [&](int n, int k, bool& can_skip, bool& can_take) {
     const int left = pool - n;  // numbers after n
-    for (int k = 0; k < K && k < n; ++k) {
-      const bool can_skip = !must && k + left >= drawn;
-      const bool can_take = !never && k + 1 < K && k + 1 + left >= drawn;
-      if (!can_skip && !can_take) continue;
-      for (int s = 0; s < S; ++s)
-        for (int o = 0; o < O; ++o)
-          for (int r = 0; r < R; ++r)
-            for (int rf = 0; rf < RF; ++rf)
-              for (int c = 0; c < C; ++c)
-                for (int df = 0; df < DF; ++df) {
-                  const std::size_t at = k * sk + s * ss + o * so + r * sr + rf * srf + c * sc + df * sdf;
-                  const std::uint64_t ways = now[at];
-                  if (ways == 0) continue;
-                  const int c_here = new_decade ? 0 : c;
-                  if (can_skip) next[k * sk + s * ss + o * so + rf * srf + c_here * sc + df * sdf] += ways;
-                  if (!can_take) continue;
-                  const int s2 = f.sum.on ? step(ds_, s, n) : 0;
-                  const int o2 = f.odd.on ? step(do_, o, odd) : 0;
-                  const int r2 = f.run.on ? step(dr, r, 1) : 0;
-                  const int c2 = f.decade.on ? step(dc, c_here, 1) : 0;
-                  if (s2 >= S || o2 >= O || r2 >= R || c2 >= C) continue;
-                  const int rf2 = rf | (f.run.on && r2 >= f.run.lo ? 1 : 0);
-                  const int df2 = df | (f.decade.on && c2 >= f.decade.lo ? 1 : 0);
-                  next[(k + 1) * sk + s2 * ss + o2 * so + r2 * sr + rf2 * srf + c2 * sc + df2 * sdf] += ways;
-                }
+    can_skip = !std::binary_search(f.include.begin(), f.include.end(), n) && k + left >= drawn;
+    can_take =
+        !std::binary_search(f.exclude.begin(), f.exclude.end(), n) && k + 1 < K && k + 1 + left >= drawn;
+  };
+  const auto low_fails = [&](int n, std::uint64_t index) {
+    const int k = static_cast<int>(index / sk);
+    return f.low.on && n == low_at && (k < f.low.lo || k > f.low.hi);
+  };
+  struct State {
+    int k, s, o, r, rf, c, df;
+  };
+  const auto decode = [&](std::uint64_t at) {
+    State x{};
+    x.k = static_cast<int>(at / sk), at %= sk;
+    x.s = static_cast<int>(at / ss), at %= ss;
+    x.o = static_cast<int>(at / so), at %= so;
+    x.r = static_cast<int>(at / sr), at %= sr;
+    x.rf = static_cast<int>(at / srf), at %= srf;
+    x.c = static_cast<int>(at / sc), at %= sc;
+    x.df = static_cast<int>(at / sdf);
+    return x;
+  };
+  const auto final_counts = [&](std::uint64_t at) {
+    const State x = decode(at);
+    return x.k == drawn && (!f.sum.on || x.s >= f.sum.lo) && (!f.odd.on || x.o >= f.odd.lo) &&
+           x.rf == RF - 1 && x.df == DF - 1;
+  };
+  std::uint64_t total = 0;
+  if (size <= dense_states) {
+    // Dense: every state in an array, walked in order.
+    std::vector<std::uint64_t> now(size, 0), next(size, 0);
+    now[0] = 1;
+    for (int n = 1; n <= pool; ++n) {
+      std::fill(next.begin(), next.end(), 0);
+      const auto add = [&](std::uint64_t at, std::uint64_t ways) {
+        if (!low_fails(n, at)) next[at] += ways;
+      };
+      for (int k = 0; k < K && k < n; ++k) {
+        bool can_skip = false, can_take = false;
+        may(n, k, can_skip, can_take);
+        if (!can_skip && !can_take) continue;
+        for (int s = 0; s < S; ++s)
+          for (int o = 0; o < O; ++o)
+            for (int r = 0; r < R; ++r)
+              for (int rf = 0; rf < RF; ++rf)
+                for (int c = 0; c < C; ++c)
+                  for (int df = 0; df < DF; ++df)
+                    if (const std::uint64_t ways =
+                            now[k * sk + s * ss + o * so + r * sr + rf * srf + c * sc + df * sdf])
+                      step_from(n, k, s, o, r, rf, c, df, ways, can_skip, can_take, add);
+      }
+      now.swap(next);
     }
-    if (f.low.on && n == low_at)
-      for (int k = 0; k < K; ++k)
-        if (k < f.low.lo || k > f.low.hi) std::fill(next.begin() + k * sk, next.begin() + (k + 1) * sk, 0);
+    for (std::uint64_t at = drawn * sk; at < size; ++at)
+      if (now[at] && final_counts(at)) total += now[at];
+    return total;
+  }
+  // Sparse, for wide ranges on a large game: only the states reached are kept.
+  std::unordered_map<std::uint64_t, std::uint64_t> now{{0, 1}}, next;
+  for (int n = 1; n <= pool; ++n) {
+    next.clear();
+    const auto add = [&](std::uint64_t at, std::uint64_t ways) {
+      if (!low_fails(n, at)) next[at] += ways;
+    };
+    for (const auto& [at, ways] : now) {
+      const State x = decode(at);
+      bool can_skip = false, can_take = false;
+      may(n, x.k, can_skip, can_take);
+      step_from(n, x.k, x.s, x.o, x.r, x.rf, x.c, x.df, ways, can_skip, can_take, add);
+    }
     now.swap(next);
   }
-  std::uint64_t total = 0;
-  for (int s = f.sum.on ? std::max(f.sum.lo, 0) : 0; s < S; ++s)
-    for (int o = f.odd.on ? std::max(f.odd.lo, 0) : 0; o < O; ++o)
-      for (int r = 0; r < R; ++r)
-        for (int c = 0; c < C; ++c)
-          total += now[drawn * sk + s * ss + o * so + r * sr + (RF - 1) * srf + c * sc + (DF - 1) * sdf];
+  for (const auto& [at, ways] : now)
+    if (final_counts(at)) total += ways;
   return total;
 }
 
 }  // namespace
 
-std::uint64_t count_passing(const TicketFilters& filters, const FilterGame& game, const PastDraws& past) {
-  std::uint64_t total = count_measures(filters, game);
+std::uint64_t count_passing(const TicketFilters& filters, const FilterGame& game, const PastDraws& past,
+                            std::uint64_t dense_states) {
+  std::uint64_t total = count_measures(filters, game, dense_states);
   if (!filters.new_only) return total;
   for (const auto& draw : past) {
     const bool in_game = static_cast<int>(draw.size()) == game.drawn && !draw.empty() && draw.front() >= 1 &&

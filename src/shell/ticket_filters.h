@@ -72,6 +72,11 @@ bool ticket_passes(const TicketFilters& filters, std::span<const int> ticket, in
 
 // The exact count of the game's combinations that pass; `new` takes off the
 // distinct past draws (of `drawn` numbers in 1..pool) that pass the other filters.
-std::uint64_t count_passing(const TicketFilters& filters, const FilterGame& game, const PastDraws& past);
+// The walk keeps its states in an array while they are at most `dense_states`
+// (32 MB each for the two steps it holds), else only the states reached, in a hash
+// map: slower, and bounded by what wide ranges on a large game reach.
+inline constexpr std::uint64_t default_dense_states = std::uint64_t{1} << 22;
+std::uint64_t count_passing(const TicketFilters& filters, const FilterGame& game, const PastDraws& past,
+                            std::uint64_t dense_states = default_dense_states);
 
 }  // namespace ds
