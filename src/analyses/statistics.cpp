@@ -226,6 +226,24 @@ Repeats repeats_from_previous(const std::vector<PeriodDraw>& draws, const Filter
   return r;
 }
 
+PassRateCheck check_pass_rate(int passed, int draws, double combinations_rate) {
+  PassRateCheck c;
+  c.combinations_rate = combinations_rate;
+  if (draws <= 0) return c;
+  const double n = draws, p = passed / n, z = 1.959963984540054;  // the normal's 97.5 % point
+  c.draws_rate = p;
+  const double centre = (p + z * z / (2 * n)) / (1 + z * z / n);
+  const double half = z / (1 + z * z / n) * std::sqrt(p * (1 - p) / n + z * z / (4 * n * n));
+  c.low = std::max(0.0, centre - half);
+  c.high = std::min(1.0, centre + half);
+  const double r = combinations_rate, variance = n * r * (1 - r);
+  if (variance > 0)
+    c.p_value = chi_square_tail((passed - n * r) * (passed - n * r) / variance, 1);
+  else
+    c.p_value = std::fabs(passed - n * r) < 0.5 ? 1 : 0;
+  return c;
+}
+
 int draws_passing(const TicketFilters& filters, const std::vector<PeriodDraw>& draws, int pool) {
   TicketFilters others = filters;
   others.new_only = false;

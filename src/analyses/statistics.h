@@ -111,4 +111,16 @@ Repeats repeats_from_previous(const std::vector<PeriodDraw>& draws, const Filter
 // for that draw would have been chosen).
 int draws_passing(const TicketFilters& filters, const std::vector<PeriodDraw>& draws, int pool);
 
+// The share of the period's draws that passed beside the share of all combinations
+// that pass (which a fair draw gives each draw): the draws' share with its 95 %
+// interval (Wilson's), and the chance that a fair draw puts the share of `draws`
+// draws at least this far from the combinations' (the binomial by its normal
+// approximation: chi-square of one degree of freedom). p_value 1 when there is no draw.
+struct PassRateCheck {
+  double draws_rate = 0, low = 0, high = 0;
+  double combinations_rate = 0;
+  double p_value = 1;
+};
+PassRateCheck check_pass_rate(int passed, int draws, double combinations_rate);
+
 }  // namespace ds

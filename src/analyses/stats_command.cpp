@@ -124,11 +124,20 @@ CommandRun run_stats_command(const std::vector<std::string>& args, const std::fi
   const double all = ways_to_choose(game.pool, game.drawn);
   run.out = "past draws passing: " + std::to_string(passed) + " of " + std::to_string(draws.size()) + "\n" +
             "combinations passing: " + std::to_string(passing) + " of " + format_fixed(all, 0) + "\n";
-  const std::string draws_rate =
-      draws.empty() ? std::string("no draw") : format_fixed(100.0 * passed / draws.size(), 1) + " %";
-  run.out += "Pass rate: " + draws_rate + " of the past draws, " + format_fixed(100.0 * passing / all, 1) +
-             " % of the combinations. For a fair draw the two agree: a filter changes which tickets are "
-             "played, not the chance of each.\n";
+  const PassRateCheck check = check_pass_rate(passed, static_cast<int>(draws.size()), passing / all);
+  const auto percent = [](double x) { return format_fixed(100 * x, 1) + " %"; };
+  if (draws.empty())
+    run.out +=
+        "Pass rate: " + percent(check.combinations_rate) + " of the combinations; no draw in the period.";
+  else
+    run.out +=
+        "Pass rate: " + percent(check.draws_rate) + " of the past draws (95 % interval " +
+        percent(check.low) + " to " + percent(check.high) + "), " + percent(check.combinations_rate) +
+        " of the combinations; a fair draw gives a difference at least this large " +
+        (check.p_value < 0.005 ? std::string("less than 1 %") : format_fixed(100 * check.p_value, 0) + " %") +
+        " of the time.";
+  run.out +=
+      " For a fair draw the two agree: a filter changes which tickets are played, not the chance of each.\n";
   return run;
 }
 

@@ -120,6 +120,12 @@ TEST(Statistics, ChiSquareTails) {
   EXPECT_NEAR(chi_square_tail(6, 2), std::exp(-3.0), 1e-15);
   EXPECT_EQ(chi_square_tail(0, 5), 1);
   EXPECT_EQ(chi_square_uniform(std::vector<int>{4}, 4).p_value, 1);
+  // 4 of 5 against one half: Wilson's interval 0.3755 to 0.9638; the tail by erfc (python3).
+  const PassRateCheck half = check_pass_rate(4, 5, 0.5);
+  EXPECT_NEAR(half.low, 0.3755346297625253, 1e-12);
+  EXPECT_NEAR(half.high, 0.9637758913675698, 1e-12);
+  EXPECT_NEAR(half.p_value, 0.17971249487899985, 1e-12);
+  EXPECT_EQ(check_pass_rate(0, 0, 0.5).p_value, 1);
   EXPECT_EQ(fair_draw_line(0.004), "These counts are what a fair draw gives less than 1 % of the time.");
 }
 
@@ -141,8 +147,12 @@ TEST(StatsCommand, SampleHistoryFromTheCommandLine) {
   const CommandRun rate = run({"--filter-rate", "--lotto", "Canada", "--filter", "odd:3-3", "--from",
                                "2025-01-01", "--to", "2025-11-30"});
   EXPECT_EQ(rate.exit_code, 0);
-  EXPECT_EQ(rate.out.substr(0, rate.out.find("Pass rate")),
-            "past draws passing: 18 of 50\ncombinations passing: 4655200 of 13983816\n");
+  EXPECT_EQ(
+      rate.out,
+      "past draws passing: 18 of 50\ncombinations passing: 4655200 of 13983816\n"
+      "Pass rate: 36.0 % of the past draws (95 % interval 24.1 % to 49.9 %), 33.3 % of the combinations; a "
+      "fair draw gives a difference at least this large 68 % of the time. For a fair draw the two agree: a "
+      "filter changes which tickets are played, not the chance of each.\n");
   const std::pair<std::vector<std::string>, std::string> wrong[] = {
       {{"--stats", "--lotto", "Canada", "--from", "2025-13-01"},
        "'2025-13-01' is not a date such as 2024-01-31."},
