@@ -138,11 +138,11 @@ ChiSquare chi_square_uniform(std::span<const int> counts, double expected) {
   return c;
 }
 
-ChiSquare main_pool_chi_square(const std::vector<NumberStats>& stats) {
+ChiSquare pool_chi_square(const std::vector<NumberStats>& stats, bool second) {
   std::vector<int> counts;
   double expected = 0;
   for (const NumberStats& s : stats)
-    if (!s.second) {
+    if (s.second == second) {
       counts.push_back(s.drawn);
       expected = s.expected;
     }

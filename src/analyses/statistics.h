@@ -67,8 +67,8 @@ struct ChiSquare {
 // The counts against the same expectation for each; dof = counts - 1. A p-value of 1
 // when there is nothing to test (fewer than two counts or no expectation).
 ChiSquare chi_square_uniform(std::span<const int> counts, double expected);
-// The main pool's counts of `stats` against draws x drawn / pool.
-ChiSquare main_pool_chi_square(const std::vector<NumberStats>& stats);
+// The counts of one pool of `stats` (the main pool, or the second) against draws x drawn / pool.
+ChiSquare pool_chi_square(const std::vector<NumberStats>& stats, bool second = false);
 
 // "These counts are what a fair draw gives 47 % of the time." (whole per cent;
 // "less than 1 %" below one half of a per cent).

@@ -68,10 +68,14 @@ TEST(Statistics, NumbersOfAHandCountedHistory) {
     EXPECT_DOUBLE_EQ(s.expected, i < 10 ? 1.5 : 1.25);
   }
   // Counts 2 3 2 0 3 0 2 0 2 1 against 1.5: 12.5 / 1.5; Q(4.5, 25/6) by mpmath.
-  const ChiSquare chi = main_pool_chi_square(stats);
+  const ChiSquare chi = pool_chi_square(stats);
   EXPECT_NEAR(chi.statistic, 25.0 / 3, 1e-12);
   EXPECT_EQ(chi.dof, 9);
   EXPECT_NEAR(chi.p_value, 0.500934447749105, 1e-12);
+  // The second pool: 3 1 0 1 against 1.25 is 4.75 / 1.25 = 3.8 on 3 degrees; Q(1.5, 1.9).
+  const ChiSquare second = pool_chi_square(stats, true);
+  EXPECT_NEAR(second.statistic, 3.8, 1e-12);
+  EXPECT_NEAR(second.p_value, 0.283886130759827, 1e-12);
   EXPECT_EQ(fair_draw_line(chi.p_value), "These counts are what a fair draw gives 50 % of the time.");
 
   const auto pairs = pair_counts(period.draws, 10);
