@@ -38,9 +38,10 @@ PeriodDraws period_draws(const TextGrid& grid, const LottoDefinition& game, cons
     for (int k = 0; k < game.pick_n; ++k) d.main.push_back(number_in(grid, r, col_n1 + k));
     bool ok = sound(d.main, game.pick_n, game.play_n);
     if (const int bc = bonus_column(game); bc >= 0) {
+      // 0 (or an empty cell): the bonus was not recorded; the main numbers still count.
       d.bonus = number_in(grid, r, bc);
-      ok = ok && d.bonus >= 1 && d.bonus <= game.play_n &&
-           !std::binary_search(d.main.begin(), d.main.end(), d.bonus);
+      ok = ok && (d.bonus == 0 ||
+                  (d.bonus <= game.play_n && !std::binary_search(d.main.begin(), d.main.end(), d.bonus)));
     }
     for (int j = 0; j < game.second_n; ++j) d.second.push_back(number_in(grid, r, second_column(game, j)));
     ok = ok && sound(d.second, game.second_n, game.second_pool);

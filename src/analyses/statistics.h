@@ -20,7 +20,7 @@ namespace ds {
 struct PeriodDraw {
   DayNumber day = 0;
   std::vector<int> main;    // ascending
-  int bonus = 0;            // 0 when the game draws none
+  int bonus = 0;            // 0 when the game draws none or the draw does not record it
   std::vector<int> second;  // ascending
 };
 

@@ -232,7 +232,7 @@ std::uint64_t count_measures(const TicketFilters& filters, const FilterGame& g, 
   // A flag only for a lower bound above 1: any ticket has a run and a group of one.
   const int RF = f.run.on && f.run.lo > 1 ? 2 : 1;
   const int DF = f.decade.on && f.decade.lo > 1 ? 2 : 1;
-  if (S <= 0 || O <= 0 || R <= 0 || C <= 0 || (f.low.on && pool / 2 == 0 && f.low.lo > 0)) return 0;
+  if (f.low.on && pool / 2 == 0 && f.low.lo > 0) return 0;  // no number is low
   // Strides, innermost last: k, s, o, r, rf, c, df.
   const std::uint64_t sdf = 1, sc = sdf * DF, srf = sc * C, sr = srf * RF, so = sr * R, ss = so * O,
                       sk = ss * S;

@@ -48,6 +48,13 @@ TEST(Statistics, NumbersOfAHandCountedHistory) {
   EXPECT_EQ(period.skipped, 1);        // 2024-01-10 holds 2 twice
   EXPECT_EQ(period.draws[0].main, (std::vector<int>{1, 2, 3}));
   EXPECT_EQ(period.draws[3].day, *day_number(2024, 1, 11));
+  TextGrid odd_rows = small_history();
+  odd_rows.set_cell(1, 8, "0");  // no bonus recorded: the draw counts
+  odd_rows.set_cell(2, 8, "2");  // the bonus among the main numbers: left out
+  const PeriodDraws kept = period_draws(odd_rows, small_game(), DateFormat::iso(), {}, {});
+  EXPECT_EQ(kept.draws.size(), 6u);  // no bounds: 2023-12-28 and 2024-02-01 too
+  EXPECT_EQ(kept.skipped, 2);
+  EXPECT_EQ(kept.draws[3].bonus, 0);  // 2024-01-11
   const auto stats = number_statistics(period.draws, small_game());
   ASSERT_EQ(stats.size(), 14u);
   // number, drawn, bonus, last day of January (0: none), since, longest gap
@@ -80,6 +87,9 @@ TEST(Statistics, NumbersOfAHandCountedHistory) {
 
   const auto pairs = pair_counts(period.draws, 10);
   EXPECT_EQ(pairs.size(), 45u);
+  int pair_total = 0;
+  for (const PairCount& p : pairs) pair_total += p.count;
+  EXPECT_EQ(pair_total, 15);  // three pairs a draw
   const auto most = extreme_pairs(pairs, 2, true), least = extreme_pairs(pairs, 1, false);
   EXPECT_EQ(most[0].a * 100 + most[0].b * 10 + most[0].count, 252);  // 2 and 5, twice
   EXPECT_EQ(most[1].a * 100 + most[1].b * 10 + most[1].count, 121);
