@@ -4,6 +4,8 @@
 //             [--steps N] --out FILE
 //   drawsmith --check-wheel FILE [--guarantee T-if-M] [--set n1,n2,...]
 //   drawsmith --library | --library-wheel V --ticket K --guarantee T-if-M --out FILE
+//   drawsmith --stats --lotto NAME [--from YYYY-MM-DD] [--to YYYY-MM-DD]
+//   drawsmith --filter-rate --lotto NAME --filter EXPR [--filter EXPR]... [--from D] [--to D]
 // (every option: `drawsmith --help`, ds::command_line_help in shell/program_info.h).
 #include <QApplication>
 #include <QCoreApplication>
@@ -16,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "analyses/stats_command.h"
 #include "app/register_windows.h"
 #include "lotto/draw_import.h"
 #include "lotto/lotto_files.h"
@@ -89,6 +92,19 @@ int import_from_command_line(int argc, char** argv) {
   return 0;
 }
 
+// --stats and --filter-rate read the lotto from the data folder the program would use.
+int stats_from_command_line(int argc, char** argv, const std::vector<std::string>& args) {
+  QCoreApplication app(argc, argv);
+  QCoreApplication::setApplicationName(QStringLiteral("Drawsmith"));
+  find_folders();
+  const ds::AppState& s = ds::ui::state();
+  ds::create_samples(s.program_folder, s.app_folder);
+  const ds::CommandRun run = ds::run_stats_command(args, ds::lotto_folder(s.app_folder), s.date_format);
+  std::fputs(run.out.c_str(), stdout);
+  std::fputs(run.err.c_str(), stderr);
+  return run.exit_code;
+}
+
 bool wants_import(int argc, char** argv) {
   for (int i = 1; i < argc; ++i)
     if (std::strcmp(argv[i], "--import") == 0) return true;
@@ -113,6 +129,7 @@ int main(int argc, char** argv) {
     std::fputs(run.err.c_str(), stderr);
     return run.exit_code;
   }
+  if (ds::wants_stats_command(args)) return stats_from_command_line(argc, argv, args);
   if (wants_import(argc, argv)) return import_from_command_line(argc, argv);
   if (const std::string wrong = ds::window_arguments_error(args); !wrong.empty()) {
     std::fputs(wrong.c_str(), stderr);

@@ -51,8 +51,21 @@ std::string command_line_help() {
          "  --library-wheel V --ticket K --guarantee T-if-M --out FILE\n"
          "                           write its wheel of that size to FILE\n"
          "\n"
-         "Each ends with 0 when it succeeded, 1 otherwise; --make-wheel and --check-wheel\n"
-         "end with 2 on wrong arguments, and so does the program on an unknown option.\n";
+         "Statistics of a draw history without a window:\n"
+         "  --stats --lotto NAME [--from YYYY-MM-DD] [--to YYYY-MM-DD]\n"
+         "                           print CSV, one line per number of each pool: how\n"
+         "                           many draws of the period held it, as the bonus, how\n"
+         "                           many chance expects, the last draw holding it and\n"
+         "                           the draws since (no --from or --to: every draw)\n"
+         "  --filter-rate --lotto NAME --filter EXPR [--filter EXPR]... [--from D] [--to D]\n"
+         "                           how many draws of the period and how many of all the\n"
+         "                           game's combinations pass every filter, counted\n"
+         "                           exactly; EXPR is sum:A-B, odd:A-B, low:A-B, run:A-B,\n"
+         "                           decade:A-B, new, include:n,m or exclude:n,m\n"
+         "\n"
+         "Each ends with 0 when it succeeded, 1 otherwise; --make-wheel, --check-wheel,\n"
+         "--stats and --filter-rate end with 2 on wrong arguments, and so does the\n"
+         "program on an unknown option.\n";
 }
 
 std::optional<std::string> help_or_version(const std::vector<std::string>& args) {

@@ -129,7 +129,8 @@ TEST(ProgramInfo, HelpAndVersion) {
   EXPECT_EQ(dots, 2);
   const std::string help = help_or_version({"--lotto", "--help", "--version"}).value_or("");
   EXPECT_EQ(help, command_line_help());
-  for (const char* option : {"--import", "--lotto", "--make-wheel", "--threads", "--steps", "--check-wheel"})
+  for (const char* option : {"--import", "--lotto", "--make-wheel", "--threads", "--steps", "--check-wheel",
+                             "--stats", "--filter-rate", "--filter"})
     EXPECT_NE(help.find(option), std::string::npos) << option;
   // The windows take the toolkit's own options alone; anything else is named, then the help.
   EXPECT_EQ(window_arguments_error({}), "");
