@@ -142,19 +142,22 @@ std::string play_text(const LedgerPlay& play) {
   return s;
 }
 
+std::string entry_text(const LedgerEntry& e) {
+  std::string s = "\r\nentry " + iso_text(e.from);
+  if (e.period == LedgerEntry::Period::next_draws) s += " next " + std::to_string(e.draws);
+  if (e.period == LedgerEntry::Period::range)
+    s += " to " + iso_text(e.to) + " draws " + std::to_string(e.draws);
+  s += "\r\npaid " + plain_number(e.paid) + "\r\n";
+  for (const LedgerMember& m : e.members) s += "member " + m.name + " " + plain_number(m.share) + "\r\n";
+  for (std::size_t i = 0; i < e.plays.size(); ++i)
+    s += "N" + std::to_string(i + 1) + " " + play_text(e.plays[i]) + "\r\n";
+  return s;
+}
+
 std::string ledger_text(const Ledger& ledger) {
   std::string s(ledger_first_line);
   s += "\r\n";
-  for (const LedgerEntry& e : ledger.entries) {
-    s += "\r\nentry " + iso_text(e.from);
-    if (e.period == LedgerEntry::Period::next_draws) s += " next " + std::to_string(e.draws);
-    if (e.period == LedgerEntry::Period::range)
-      s += " to " + iso_text(e.to) + " draws " + std::to_string(e.draws);
-    s += "\r\npaid " + plain_number(e.paid) + "\r\n";
-    for (const LedgerMember& m : e.members) s += "member " + m.name + " " + plain_number(m.share) + "\r\n";
-    for (std::size_t i = 0; i < e.plays.size(); ++i)
-      s += "N" + std::to_string(i + 1) + " " + play_text(e.plays[i]) + "\r\n";
-  }
+  for (const LedgerEntry& e : ledger.entries) s += entry_text(e);
   return s;
 }
 
@@ -404,10 +407,14 @@ LedgerCommandRun play_command(const std::string& file, const std::string& name, 
   // Held from reading the ledger to replacing it, so that nothing recorded meanwhile is lost.
   const std::optional<SaveLock> lock = SaveLock::take(path);
   if (!lock) return failed(save_lock_refusal(path));
-  auto ledger = read_ledger(path, error);
-  if (!ledger) return failed(error + " Nothing was recorded.");
-  ledger->entries.push_back(entry);
-  if (const std::string why = write_file_atomic(path, ledger_text(*ledger)); !why.empty())
+  if (!read_ledger(path, error)) return failed(error + " Nothing was recorded.");
+  // The entry goes after the file's bytes as they are: comments and spacing written by
+  // hand stay.
+  std::string text = file_exists(path) ? read_file(path).value_or("") : std::string();
+  if (text.empty()) text = ledger_text({});
+  if (text.back() != '\n' && text.back() != '\r') text += "\r\n";
+  text += entry_text(entry);
+  if (const std::string why = write_file_atomic(path, text); !why.empty())
     return failed("Nothing was recorded: " + why);
   return {0,
           "Recorded " + std::to_string(plays->size()) + (plays->size() == 1 ? " play" : " plays") + " for " +

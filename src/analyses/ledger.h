@@ -67,6 +67,8 @@ std::filesystem::path ledger_path(const std::filesystem::path& games, const std:
 
 // The file's text (layout above).
 std::string ledger_text(const Ledger& ledger);
+// One entry's lines, a blank line first: what --play adds after the file's bytes as they are.
+std::string entry_text(const LedgerEntry& entry);
 // Reads the text; nullopt with `error` = "line N ('the line'): why" (or why, for
 // what the file lacks) when it is not a sound ledger.
 std::optional<Ledger> parse_ledger(std::string_view text, std::string& error);

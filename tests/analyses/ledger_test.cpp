@@ -193,4 +193,13 @@ TEST(Ledger, PlayAndLedgerCommands) {
   EXPECT_EQ(run.exit_code, 1);
   EXPECT_NE(run.err.find("line 12 ('bought')"), std::string::npos) << run.err;
   EXPECT_EQ(lotto.dir.get("Canada_6_49", "tickets.txt"), recorded + "N2 7\r\nbought\r\n");
+  // What was written by hand (a comment, an LF line, no last line end) stays as it was.
+  lotto.dir.put("Canada_6_49", "tickets.txt", recorded + "# shop on Main St\nN2 7");
+  EXPECT_EQ(lotto
+                .run({"--play", plays.string(), "--lotto", "Canada_6_49", "--from", "2025-11-15", "--to",
+                      "2025-11-15"})
+                .exit_code,
+            0);
+  EXPECT_EQ(lotto.dir.get("Canada_6_49", "tickets.txt"),
+            recorded + "# shop on Main St\nN2 7\r\n\r\nentry 2025-11-15\r\npaid 3\r\nN1 1 2 3 4 5 6\r\n");
 }
