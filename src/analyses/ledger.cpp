@@ -418,8 +418,10 @@ LedgerCommandRun play_command(const std::string& file, const std::string& name, 
     return failed("Nothing was recorded: " + why);
   return {0,
           "Recorded " + std::to_string(plays->size()) + (plays->size() == 1 ? " play" : " plays") + " for " +
-              std::to_string(count) + (count == 1 ? " draw" : " draws") + " from " + iso_text(from) + " to " +
-              iso_text(to) + ", paid " + plain_number(entry.paid) + ", in '" + path.string() + "'.\n",
+              (from == to ? "the draw of " + iso_text(from)
+                          : std::to_string(count) + (count == 1 ? " draw" : " draws") + " from " +
+                                iso_text(from) + " to " + iso_text(to)) +
+              ", paid " + plain_number(entry.paid) + ", in '" + path.string() + "'.\n",
           ""};
 }
 
