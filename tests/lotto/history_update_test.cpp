@@ -57,13 +57,14 @@ TEST(HistoryUpdate, DisagreeingDrawsOfTwoSourcesAreConflictsAndTheAddressesRemem
   dir.put("Canada_6_49", "param.tix", test::ScratchFolder::sample("d1a"));
   dir.put("Canada_6_49", "draws.txt", "2025-11-15 1 5 8 25 42 47 44 \r\n");
   const std::string head = "Date,N1,N2,N3,N4,N5,N6,Bonus\n2025-11-15,1,5,8,25,42,47,44\n";
-  // The second copy swaps the bonus of 11-19 with a number, and repeats 11-22 on 11-26.
+  // The second copy swaps the bonus of 11-19 with a number, repeats 11-22 on 11-26 and
+  // gives 11-29 another bonus.
   const FetchedPage history = received(head +
                                        "2025-11-19,14,17,28,31,42,48,5\n2025-11-22,3,9,20,33,40,41,7\n"
-                                       "2025-11-26,2,4,6,8,10,12,14\n");
+                                       "2025-11-26,2,4,6,8,10,12,14\n2025-11-29,1,2,3,4,5,6,7\n");
   const FetchedPage check = received(head +
                                      "2025-11-19,14,17,28,31,42,5,48\n2025-11-22,3,9,20,33,40,41,7\n"
-                                     "2025-11-26,3,9,20,33,40,41,7\n");
+                                     "2025-11-26,3,9,20,33,40,41,7\n2025-11-29,1,2,3,4,5,6,8\n");
   UpdateRequest request = parse_update_arguments({"--update", "--lotto", "Canada_6_49", "--url", url});
   ASSERT_EQ(request.error, "");
   std::string error;
@@ -72,7 +73,7 @@ TEST(HistoryUpdate, DisagreeingDrawsOfTwoSourcesAreConflictsAndTheAddressesRemem
   sources->check = "https://mirror.test/l.csv";
   const UpdateRun run = update_draws(request, *sources, history, &check, dir.games(), DateFormat::iso());
   EXPECT_EQ(run.exit_code, 0) << run.err;
-  EXPECT_NE(run.out.find("New: 1. Already present: 1. In conflict: 2."), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("New: 1. Already present: 1. In conflict: 3."), std::string::npos) << run.out;
   EXPECT_NE(
       run.out.find("Line 3: The history gives 14 17 28 31 42 48 bonus 5 for 2025-11-19, the second source "
                    "5 14 17 28 31 42 bonus 48; neither is stored."),
