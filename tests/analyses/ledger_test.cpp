@@ -142,6 +142,12 @@ TEST(Ledger, SettlementByTheSampleTiersWorkedByHand) {
   EXPECT_EQ(o.entries[0].problem, "it has 5 main numbers; the lotto draws 6");
   EXPECT_EQ(o.spent, 3);
   EXPECT_TRUE(o.plays.empty());
+  // "next 1" from 11-15 is that draw alone: the play's six numbers of 11-19 win nothing here.
+  const auto next =
+      parse_ledger("Drawsmith tickets 1\nentry 2025-11-15 next 1\npaid 3\nN1 14 17 28 31 42 48\n", error);
+  const Settlement n = settle(*next, game, draws, DateFormat::iso());
+  EXPECT_EQ(n.entries[0].draws_in, 1);
+  EXPECT_EQ(n.won, 0);
 }
 
 TEST(Ledger, PlayAndLedgerCommands) {
