@@ -340,6 +340,35 @@ int expected_draws(const TextGrid& draws, DayNumber from, DayNumber to, const Da
   return count;
 }
 
+std::optional<Ledger> read_ledger(const std::filesystem::path& path, std::string& error) {
+  if (!file_exists(path)) return Ledger{};
+  const auto bytes = read_file(path);
+  if (!bytes) {
+    error = "The file '" + path.string() + "' cannot be read.";
+    return std::nullopt;
+  }
+  auto ledger = parse_ledger(*bytes, error);
+  if (!ledger) error = "The file '" + path.string() + "' is damaged, " + error + ".";
+  return ledger;
+}
+
+std::string record_entry(const std::filesystem::path& path, const LedgerEntry& entry) {
+  // Held from reading the ledger to replacing it, so that nothing recorded meanwhile is lost.
+  const std::optional<SaveLock> lock = SaveLock::take(path);
+  if (!lock) return save_lock_refusal(path);
+  std::string error;
+  if (!read_ledger(path, error)) return error + " Nothing was recorded.";
+  // The entry goes after the file's bytes as they are: comments and spacing written by
+  // hand stay.
+  std::string text = file_exists(path) ? read_file(path).value_or("") : std::string();
+  if (text.empty()) text = ledger_text({});
+  if (text.back() != '\n' && text.back() != '\r') text += "\r\n";
+  text += entry_text(entry);
+  if (const std::string why = write_file_atomic(path, text); !why.empty())
+    return "Nothing was recorded: " + why;
+  return "";
+}
+
 // ---- The commands ----
 
 namespace {
@@ -364,19 +393,6 @@ std::string read_lotto(const std::filesystem::path& games, const std::string& na
   const ReadDrawsResult read = read_draws(games, name, draws, format, game);
   if (!read.message.empty()) return "The draws of '" + name + "' must be corrected first: " + read.message;
   return "";
-}
-
-// The lotto's ledger, empty when it has no file yet.
-std::optional<Ledger> read_ledger(const std::filesystem::path& path, std::string& error) {
-  if (!file_exists(path)) return Ledger{};
-  const auto bytes = read_file(path);
-  if (!bytes) {
-    error = "The file '" + path.string() + "' cannot be read.";
-    return std::nullopt;
-  }
-  auto ledger = parse_ledger(*bytes, error);
-  if (!ledger) error = "The file '" + path.string() + "' is damaged, " + error + ".";
-  return ledger;
 }
 
 LedgerCommandRun play_command(const std::string& file, const std::string& name, DayNumber from, DayNumber to,
@@ -404,18 +420,7 @@ LedgerCommandRun play_command(const std::string& file, const std::string& name, 
   entry.plays = *plays;
   entry.paid = shown_cost(game.cost) * static_cast<double>(plays->size()) * count;
   const std::filesystem::path path = ledger_path(games, name);
-  // Held from reading the ledger to replacing it, so that nothing recorded meanwhile is lost.
-  const std::optional<SaveLock> lock = SaveLock::take(path);
-  if (!lock) return failed(save_lock_refusal(path));
-  if (!read_ledger(path, error)) return failed(error + " Nothing was recorded.");
-  // The entry goes after the file's bytes as they are: comments and spacing written by
-  // hand stay.
-  std::string text = file_exists(path) ? read_file(path).value_or("") : std::string();
-  if (text.empty()) text = ledger_text({});
-  if (text.back() != '\n' && text.back() != '\r') text += "\r\n";
-  text += entry_text(entry);
-  if (const std::string why = write_file_atomic(path, text); !why.empty())
-    return failed("Nothing was recorded: " + why);
+  if (const std::string why = record_entry(path, entry); !why.empty()) return failed(why);
   return {0,
           "Recorded " + std::to_string(plays->size()) + (plays->size() == 1 ? " play" : " plays") + " for " +
               (from == to ? "the draw of " + iso_text(from)

@@ -73,7 +73,15 @@ std::string entry_text(const LedgerEntry& entry);
 // what the file lacks) when it is not a sound ledger.
 std::optional<Ledger> parse_ledger(std::string_view text, std::string& error);
 
-// " 14 17 28 1 2 3" and "3 9 17 25 40 + 12": a play's numbers as the ticket file writes them.
+// The ledger at `path` (an empty one when there is no file yet); nullopt with `error`,
+// naming the file and the line, when it cannot be read or is damaged.
+std::optional<Ledger> read_ledger(const std::filesystem::path& path, std::string& error);
+// Adds `entry` after the file's bytes as they are (a new file gets the first line), under
+// the save lock, atomically. "" or why nothing was recorded: a damaged file is never
+// written over.
+std::string record_entry(const std::filesystem::path& path, const LedgerEntry& entry);
+
+// "14 17 28 1 2 3" and "3 9 17 25 40 + 12": a play's numbers as the ticket file writes them.
 std::string play_text(const LedgerPlay& play);
 
 // Reads the plays of a ticket file the Systems window writes ("N1 3 9 17 25 40 + 12") or
