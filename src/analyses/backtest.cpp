@@ -231,6 +231,32 @@ BacktestResult run_backtest(const BacktestInput& in, const TextGrid& draws, cons
   return out;
 }
 
+PlayScore score_play(const LottoDefinition& game, const TextGrid& draws, int row,
+                     const std::vector<int>& main, const std::vector<int>& second) {
+  const bool general = !fits_record(game);
+  NumberSet drawn, held, second_drawn;
+  for (int c = 2; c <= game.pick_n + 1; ++c) drawn.add(number_in(draws, row, c));
+  const int bonus_at = general ? bonus_column(game) : bonus_col;
+  const int bonus = bonus_at >= 0 ? number_in(draws, row, bonus_at) : 0;
+  PlayScore out;
+  for (const int n : main) {
+    if (held.has(n)) continue;  // a number twice counts once, as on the printed ticket
+    held.add(n);
+    out.main += drawn.has(n);
+  }
+  out.bonus = held.has(bonus);
+  if (general)
+    for (int j = 0; j < game.second_n; ++j) second_drawn.add(number_in(draws, row, second_column(game, j)));
+  for (const int n : second) out.second += second_drawn.has(n);
+  const std::vector<PrizeTier> tiers = prize_tiers(game);
+  const PrizeTier* t = find_tier(tiers, out.main, out.bonus, general ? out.second : 0);
+  if (!t) return out;
+  // A record's prizes are single-precision: paid at their shown value (0.1, not 0.100000001).
+  out.prize = general ? t->payout : shown_value(static_cast<float>(t->payout));
+  if (out.prize > 0) out.tier = static_cast<int>(t - tiers.data());
+  return out;
+}
+
 std::string best_match_text(int hits, bool bonus) { return std::to_string(hits) + (bonus ? "+bonus" : ""); }
 
 std::string best_match_text(int hits, bool bonus, int second) {

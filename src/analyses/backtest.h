@@ -61,6 +61,20 @@ struct BacktestResult {
 // system must fit: its set size is tset_size and its tickets hold pick_n numbers.
 BacktestResult run_backtest(const BacktestInput& in, const TextGrid& draws, const TextGrid& sets);
 
+// One play on one draw of a draw table (`row` of `draws`, laid out as above):
+// the main numbers it holds, whether it holds the bonus, its second-pool matches,
+// and what it wins by the game's tiers (find_tier), at the values shown in the
+// lotto's boxes as the back-test pays them; `tier` is -1 when it wins nothing.
+struct PlayScore {
+  int main = 0;
+  bool bonus = false;
+  int second = 0;
+  double prize = 0;
+  int tier = -1;  // index in prize_tiers(game)
+};
+PlayScore score_play(const LottoDefinition& game, const TextGrid& draws, int row,
+                     const std::vector<int>& main, const std::vector<int>& second);
+
 // "3", "4+bonus": the most numbers matched on one ticket, as the prize classes
 // are named.
 std::string best_match_text(int hits, bool bonus);

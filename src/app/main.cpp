@@ -6,6 +6,9 @@
 //   drawsmith --library | --library-wheel V --ticket K --guarantee T-if-M --out FILE
 //   drawsmith --stats --lotto NAME [--from YYYY-MM-DD] [--to YYYY-MM-DD]
 //   drawsmith --filter-rate --lotto NAME --filter EXPR [--filter EXPR]... [--from D] [--to D]
+//   drawsmith --play FILE --lotto NAME --from YYYY-MM-DD --to YYYY-MM-DD
+//   drawsmith --ledger --lotto NAME
+//   drawsmith --update --lotto NAME [--url URL] [--check-url URL] [--day-month | --month-day]
 // (every option: `drawsmith --help`, ds::command_line_help in shell/program_info.h).
 #include <QApplication>
 #include <QCoreApplication>
@@ -18,10 +21,13 @@
 #include <string>
 #include <vector>
 
+#include "analyses/ledger.h"
 #include "analyses/stats_command.h"
 #include "app/register_windows.h"
 #include "lotto/draw_import.h"
+#include "lotto/history_update.h"
 #include "lotto/lotto_files.h"
+#include "lotto/ui/history_fetch.h"
 #include "shell/data_lock.h"
 #include "shell/files.h"
 #include "shell/program_info.h"
@@ -105,6 +111,51 @@ int stats_from_command_line(int argc, char** argv, const std::vector<std::string
   return run.exit_code;
 }
 
+// --play and --ledger: the folders, then the core's command.
+int ledger_from_command_line(int argc, char** argv, const std::vector<std::string>& args) {
+  QCoreApplication app(argc, argv);
+  QCoreApplication::setApplicationName(QStringLiteral("Drawsmith"));
+  find_folders();
+  const ds::AppState& s = ds::ui::state();
+  ds::create_samples(s.program_folder, s.app_folder);
+  const ds::LedgerCommandRun run =
+      ds::run_ledger_command(args, ds::lotto_folder(s.app_folder), s.date_format);
+  std::fputs(run.out.c_str(), stdout);
+  std::fputs(run.err.c_str(), stderr);
+  return run.exit_code;
+}
+
+// --update: the addresses, the fetch of each, then the core's checks and the import.
+int update_from_command_line(int argc, char** argv, const std::vector<std::string>& args) {
+  const ds::UpdateRequest request = ds::parse_update_arguments(args);
+  if (!request.error.empty()) {
+    std::fprintf(stderr, "%s\n%s", request.error.c_str(), ds::update_usage);
+    return 2;
+  }
+  QCoreApplication app(argc, argv);
+  QCoreApplication::setApplicationName(QStringLiteral("Drawsmith"));
+  find_folders();
+  const ds::AppState& s = ds::ui::state();
+  ds::create_samples(s.program_folder, s.app_folder);
+  const auto games = ds::lotto_folder(s.app_folder);
+  std::string error;
+  const auto sources = ds::update_sources(request, games, error);
+  if (!sources) {
+    std::fprintf(stderr, "%s\n", error.c_str());
+    return 1;
+  }
+  const ds::FetchedPage history = ds::ui::fetch_page(QString::fromStdString(sources->history));
+  ds::FetchedPage check;
+  // The second copy is fetched only for a history that may be one.
+  if (!sources->check.empty() && ds::fetched_page_refusal(history, sources->history).empty())
+    check = ds::ui::fetch_page(QString::fromStdString(sources->check));
+  const ds::UpdateRun run = ds::update_draws(request, *sources, history,
+                                             sources->check.empty() ? nullptr : &check, games, s.date_format);
+  std::fputs(run.out.c_str(), stdout);
+  std::fputs(run.err.c_str(), stderr);
+  return run.exit_code;
+}
+
 bool wants_import(int argc, char** argv) {
   for (int i = 1; i < argc; ++i)
     if (std::strcmp(argv[i], "--import") == 0) return true;
@@ -130,6 +181,8 @@ int main(int argc, char** argv) {
     return run.exit_code;
   }
   if (ds::wants_stats_command(args)) return stats_from_command_line(argc, argv, args);
+  if (ds::wants_update_command(args)) return update_from_command_line(argc, argv, args);
+  if (ds::wants_ledger_command(args)) return ledger_from_command_line(argc, argv, args);
   if (wants_import(argc, argv)) return import_from_command_line(argc, argv);
   if (const std::string wrong = ds::window_arguments_error(args); !wrong.empty()) {
     std::fputs(wrong.c_str(), stderr);

@@ -848,6 +848,15 @@ std::string import_refusal(const std::string& name_text, const std::string& chos
 
 ImportFileRun import_draws_file(const std::filesystem::path& csv_path, const std::filesystem::path& games,
                                 const std::string& name, const DateFormat& format, DayMonthOrder order) {
+  const auto text = read_file(csv_path);
+  return import_draws_text(text ? std::optional<std::string_view>(*text) : std::nullopt,
+                           "The file '" + csv_path.string() + "' cannot be read.", games, name, format,
+                           order);
+}
+
+ImportFileRun import_draws_text(std::optional<std::string_view> text, const std::string& unreadable,
+                                const std::filesystem::path& games, const std::string& name,
+                                const DateFormat& format, DayMonthOrder order, const AdjustPreview& adjust) {
   ImportFileRun run;
   LottoDefinition lotto;
   std::error_code ec;
@@ -882,14 +891,19 @@ ImportFileRun import_draws_file(const std::filesystem::path& csv_path, const std
   } else {
     empty_draw_table(table, lotto);
   }
-  const auto text = read_file(csv_path);
   if (!text) {
-    run.message = "The file '" + csv_path.string() + "' cannot be read.";
+    run.message = unreadable;
     return run;
   }
-  const ImportPreview preview = preview_import(*text, lotto, table, format, order);
-  run.summary = import_summary(preview);
+  ImportPreview preview = preview_import(*text, lotto, table, format, order);
   run.order_needed = preview.order_needed;
+  if (preview.message.empty() && adjust) {
+    if (std::string why = adjust(preview, table); !why.empty()) {
+      run.message = std::move(why);
+      return run;
+    }
+  }
+  run.summary = import_summary(preview);
   if (!preview.message.empty()) {
     run.message = preview.message;
     return run;

@@ -12,6 +12,8 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -127,6 +129,16 @@ struct ImportFileRun {
 ImportFileRun import_draws_file(const std::filesystem::path& csv_path, const std::filesystem::path& games,
                                 const std::string& name, const DateFormat& format,
                                 DayMonthOrder order = DayMonthOrder::unknown);
+
+// The same over a text already read (`text` nullopt: it could not be, and `unreadable` is
+// the message). `adjust`, when given, may change the preview before anything is written
+// (mark rows as conflicts) or stop the import with a message; it sees the table the
+// preview was made against.
+using AdjustPreview = std::function<std::string(ImportPreview&, const TextGrid&)>;
+ImportFileRun import_draws_text(std::optional<std::string_view> text, const std::string& unreadable,
+                                const std::filesystem::path& games, const std::string& name,
+                                const DateFormat& format, DayMonthOrder order = DayMonthOrder::unknown,
+                                const AdjustPreview& adjust = {});
 
 // The month of a name as real files spell it: full names, three-letter
 // abbreviations and near misspellings ("Febraury", "Agust"); 0 when none.

@@ -26,6 +26,23 @@ std::string command_line_help() {
          "                           lotto NAME; --day-month or --month-day says how to\n"
          "                           read dates such as 03/04/2024 when the file does not\n"
          "\n"
+         "Keep the tickets bought (Games/NAME/tickets.txt):\n"
+         "  --play FILE --lotto NAME --from YYYY-MM-DD --to YYYY-MM-DD\n"
+         "                           record the plays of FILE (the ticket file of the\n"
+         "                           Systems window, or one ticket a line) as bought for\n"
+         "                           every draw of NAME dated in the period, at the game's\n"
+         "                           cost a play\n"
+         "  --ledger --lotto NAME    print date,numbers,prize for each play bought that has\n"
+         "                           its draw, then the total spent and won\n"
+         "\n"
+         "Fetch the results:\n"
+         "  --update --lotto NAME [--url URL] [--check-url URL] [--day-month | --month-day]\n"
+         "                           fetch the published history (CSV) at URL, or at the\n"
+         "                           address remembered in Games/NAME/sources.txt, check it\n"
+         "                           as an import does and add the new draws; with a second\n"
+         "                           copy to cross-check, the draws on which they disagree\n"
+         "                           are conflicts and are not stored\n"
+         "\n"
          "Make a wheel without a window:\n"
          "  --make-wheel V --ticket K --guarantee T-if-M [--seconds S] [--seed N]\n"
          "               [--threads N] [--steps N] --out FILE\n"
@@ -64,8 +81,8 @@ std::string command_line_help() {
          "                           decade:A-B, new, include:n,m or exclude:n,m\n"
          "\n"
          "Each ends with 0 when it succeeded, 1 otherwise; --make-wheel, --check-wheel,\n"
-         "--stats and --filter-rate end with 2 on wrong arguments, and so does the\n"
-         "program on an unknown option.\n";
+         "--stats, --filter-rate, --play, --ledger and --update end with 2 on wrong\n"
+         "arguments, and so does the program on an unknown option.\n";
 }
 
 std::optional<std::string> help_or_version(const std::vector<std::string>& args) {
