@@ -52,10 +52,14 @@ fi
 run() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM HOME="$scratch/home" \
   XDG_DATA_HOME="$scratch/home/data" XDG_RUNTIME_DIR="$scratch/home" "${as_user[@]}" "$program" "$@"; }
 [[ $(run --version) == "Drawsmith $version" ]] || fail "--version printed '$(run --version)'"
-run --help | grep -q -- '--import FILE --lotto NAME' || fail "--help"
+# Taken whole first: grep -q stops reading at its match, and pipefail would count the
+# program's broken pipe as a failure.
+help=$(run --help)
+[[ $help == *"--import FILE --lotto NAME"* ]] || fail "--help"
 code=0 && out=$(run --bogus 2>&1) || code=$?
 [[ $code == 2 && $out == "Unknown option '--bogus'."*"Usage: drawsmith"* ]] || fail "--bogus ended with $code: $out"
-[[ $(run --library | head -n 1) =~ ^[0-9]+( [0-9]+){4}$ ]] || fail "--library printed '$(run --library | head -n 1)'"
+library=$(run --library)
+[[ ${library%%$'\n'*} =~ ^[0-9]+( [0-9]+){4}$ ]] || fail "--library printed '${library%%$'\n'*}'"
 
 chmod -R a-w "$root"
 data=$scratch/home/data/Drawsmith
