@@ -30,19 +30,6 @@ std::vector<std::string_view> words(std::string_view line, std::string_view sepa
   return out;
 }
 
-// yyyy-mm-dd exactly.
-std::optional<DayNumber> iso_day(std::string_view text) {
-  if (text.size() != 10 || text[4] != '-' || text[7] != '-') return std::nullopt;
-  for (std::size_t i : {0, 1, 2, 3, 5, 6, 8, 9})
-    if (text[i] < '0' || text[i] > '9') return std::nullopt;
-  const auto num = [&](std::size_t at, std::size_t n) {
-    int v = 0;
-    for (std::size_t i = at; i < at + n; ++i) v = v * 10 + (text[i] - '0');
-    return v;
-  };
-  return day_number(num(0, 4), num(5, 2), num(8, 2));
-}
-
 std::string iso_text(DayNumber day) { return format_date(day, DateFormat::iso()); }
 
 std::optional<int> whole_in(std::string_view text, int low, int high) {
@@ -130,12 +117,6 @@ std::filesystem::path ledger_path(const std::filesystem::path& games, const std:
   return games / lotto / ledger_file_name;
 }
 
-std::string plain_number(double value) {
-  std::array<char, 64> buf{};
-  const auto r = std::to_chars(buf.data(), buf.data() + buf.size(), value);
-  return std::string(buf.data(), r.ptr);
-}
-
 std::string play_text(const LedgerPlay& play) {
   std::string s = numbers_text(play.main);
   if (!play.second.empty()) s += " + " + numbers_text(play.second);
@@ -147,8 +128,8 @@ std::string entry_text(const LedgerEntry& e) {
   if (e.period == LedgerEntry::Period::next_draws) s += " next " + std::to_string(e.draws);
   if (e.period == LedgerEntry::Period::range)
     s += " to " + iso_text(e.to) + " draws " + std::to_string(e.draws);
-  s += "\r\npaid " + plain_number(e.paid) + "\r\n";
-  for (const LedgerMember& m : e.members) s += "member " + m.name + " " + plain_number(m.share) + "\r\n";
+  s += "\r\npaid " + plain_decimal(e.paid) + "\r\n";
+  for (const LedgerMember& m : e.members) s += "member " + m.name + " " + plain_decimal(m.share) + "\r\n";
   for (std::size_t i = 0; i < e.plays.size(); ++i)
     s += "N" + std::to_string(i + 1) + " " + play_text(e.plays[i]) + "\r\n";
   return s;
@@ -377,8 +358,8 @@ constexpr const char* ledger_usage =
     "Usage: drawsmith --play FILE --lotto NAME --from YYYY-MM-DD --to YYYY-MM-DD\n"
     "       drawsmith --ledger --lotto NAME\n";
 
-LedgerCommandRun wrong(const std::string& why) { return {2, "", why + "\n" + ledger_usage}; }
-LedgerCommandRun failed(const std::string& why) { return {1, "", why + "\n"}; }
+CommandRun wrong(const std::string& why) { return {2, "", why + "\n" + ledger_usage}; }
+CommandRun failed(const std::string& why) { return {1, "", why + "\n"}; }
 
 // The lotto's definition and draws, or the message.
 std::string read_lotto(const std::filesystem::path& games, const std::string& name, const DateFormat& format,
@@ -395,8 +376,8 @@ std::string read_lotto(const std::filesystem::path& games, const std::string& na
   return "";
 }
 
-LedgerCommandRun play_command(const std::string& file, const std::string& name, DayNumber from, DayNumber to,
-                              const std::filesystem::path& games, const DateFormat& format) {
+CommandRun play_command(const std::string& file, const std::string& name, DayNumber from, DayNumber to,
+                        const std::filesystem::path& games, const DateFormat& format) {
   LottoDefinition game;
   TextGrid draws;
   if (const std::string why = read_lotto(games, name, format, game, draws); !why.empty()) return failed(why);
@@ -426,12 +407,12 @@ LedgerCommandRun play_command(const std::string& file, const std::string& name, 
               (from == to ? "the draw of " + iso_text(from)
                           : std::to_string(count) + (count == 1 ? " draw" : " draws") + " from " +
                                 iso_text(from) + " to " + iso_text(to)) +
-              ", paid " + plain_number(entry.paid) + ", in '" + path.string() + "'.\n",
+              ", paid " + plain_decimal(entry.paid) + ", in '" + path.string() + "'.\n",
           ""};
 }
 
-LedgerCommandRun ledger_command(const std::string& name, const std::filesystem::path& games,
-                                const DateFormat& format) {
+CommandRun ledger_command(const std::string& name, const std::filesystem::path& games,
+                          const DateFormat& format) {
   LottoDefinition game;
   TextGrid draws;
   if (const std::string why = read_lotto(games, name, format, game, draws); !why.empty()) return failed(why);
@@ -439,11 +420,11 @@ LedgerCommandRun ledger_command(const std::string& name, const std::filesystem::
   const auto ledger = read_ledger(ledger_path(games, name), error);
   if (!ledger) return failed(error);
   const Settlement s = settle(*ledger, game, draws, format);
-  LedgerCommandRun run;
+  CommandRun run;
   for (const PlayResult& p : s.plays)
     run.out += iso_text(p.day) + "," + play_text(ledger->entries[p.entry].plays[p.play]) + "," +
-               plain_number(p.prize) + "\n";
-  run.out += "total spent " + plain_number(s.spent) + " won " + plain_number(s.won) + "\n";
+               plain_decimal(p.prize) + "\n";
+  run.out += "total spent " + plain_decimal(s.spent) + " won " + plain_decimal(s.won) + "\n";
   // A syndicate's members over every entry they share, in the order they first appear.
   std::vector<MemberShare> members;
   for (const EntryResult& e : s.entries)
@@ -455,7 +436,7 @@ LedgerCommandRun ledger_command(const std::string& name, const std::filesystem::
       it->won += m.won;
     }
   for (const MemberShare& m : members)
-    run.out += "member " + m.name + " paid " + plain_number(m.paid) + " won " + plain_number(m.won) + "\n";
+    run.out += "member " + m.name + " paid " + plain_decimal(m.paid) + " won " + plain_decimal(m.won) + "\n";
   for (std::size_t i = 0; i < s.entries.size(); ++i) {
     const EntryResult& e = s.entries[i];
     const std::string which = "The entry from " + iso_text(ledger->entries[i].from);
@@ -474,8 +455,8 @@ bool wants_ledger_command(const std::vector<std::string>& args) {
                      [](const std::string& a) { return a == "--play" || a == "--ledger"; });
 }
 
-LedgerCommandRun run_ledger_command(const std::vector<std::string>& args, const std::filesystem::path& games,
-                                    const DateFormat& format) {
+CommandRun run_ledger_command(const std::vector<std::string>& args, const std::filesystem::path& games,
+                              const DateFormat& format) {
   std::string file, name, from_text, to_text;
   bool play = false, ledger = false;
   for (std::size_t i = 0; i < args.size(); ++i) {

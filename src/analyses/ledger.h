@@ -28,6 +28,7 @@
 #include "shell/app_state.h"
 #include "shell/dates.h"
 #include "shell/grid.h"
+#include "shell/program_info.h"
 
 namespace ds {
 
@@ -142,11 +143,6 @@ int expected_draws(const TextGrid& draws, DayNumber from, DayNumber to, const Da
 
 // ---- The commands ----
 
-struct LedgerCommandRun {
-  int exit_code = 0;
-  std::string out, err;
-};
-
 // True when the arguments ask for --play or --ledger.
 bool wants_ledger_command(const std::vector<std::string>& args);
 // --play FILE --lotto NAME --from YYYY-MM-DD --to YYYY-MM-DD: records the plays of FILE
@@ -155,11 +151,7 @@ bool wants_ledger_command(const std::vector<std::string>& args);
 // that has its draw, then "total spent S won W", then "member NAME paid P won W" for each
 // member of a syndicate over the entries they share. 0 on success, 1 when the lotto, the
 // file or the ledger cannot be used (nothing is written), 2 on wrong arguments.
-LedgerCommandRun run_ledger_command(const std::vector<std::string>& args, const std::filesystem::path& games,
-                                    const DateFormat& format);
-
-// A number as the commands print it: the shortest text that reads back as the same
-// double, '.' as the decimal sign (std::to_chars).
-std::string plain_number(double value);
+CommandRun run_ledger_command(const std::vector<std::string>& args, const std::filesystem::path& games,
+                              const DateFormat& format);
 
 }  // namespace ds

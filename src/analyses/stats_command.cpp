@@ -25,12 +25,6 @@ CommandRun usage(std::string_view text, const std::string& why) {
   return {2, "", why + "\n" + std::string(text)};
 }
 
-std::string plain_number(double x) {
-  char buf[64];
-  const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::fixed);
-  return ec == std::errc{} ? std::string(buf, end) : std::string("0");
-}
-
 struct Loaded {
   LottoDefinition game;
   PeriodDraws period;
@@ -111,7 +105,7 @@ CommandRun run_stats_command(const std::vector<std::string>& args, const std::fi
     run.out = "number,pool,drawn,bonus,expected,last_drawn,draws_since\n";
     for (const NumberStats& s : number_statistics(draws, l.game))
       run.out += std::to_string(s.number) + (s.second ? ",second," : ",main,") + std::to_string(s.drawn) +
-                 "," + std::to_string(s.bonus) + "," + plain_number(s.expected) + "," +
+                 "," + std::to_string(s.bonus) + "," + plain_decimal(s.expected) + "," +
                  (s.last ? format_date(*s.last, DateFormat::iso()) : "") + "," + std::to_string(s.since) +
                  "\n";
     return run;

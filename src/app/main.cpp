@@ -18,6 +18,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -57,6 +58,21 @@ void find_folders() {
   ds::remove_leftover_temporaries(s.app_folder);
 }
 
+// The modes that read the data folder the program would use: the application object
+// (for the standard folders), the folders, the samples installed when missing; then
+// `run`, whose output is printed.
+int in_data_folder(int argc, char** argv, const std::function<ds::CommandRun(const ds::AppState&)>& run) {
+  QCoreApplication app(argc, argv);
+  QCoreApplication::setApplicationName(QStringLiteral("Drawsmith"));
+  find_folders();
+  const ds::AppState& s = ds::ui::state();
+  ds::create_samples(s.program_folder, s.app_folder);
+  const ds::CommandRun done = run(s);
+  std::fputs(done.out.c_str(), stdout);
+  std::fputs(done.err.c_str(), stderr);
+  return done.exit_code;
+}
+
 // Imports without a window: prints the preview's summary and any message;
 // 0 when the file was imported (or held nothing new), 1 otherwise.
 int import_from_command_line(int argc, char** argv) {
@@ -81,48 +97,19 @@ int import_from_command_line(int argc, char** argv) {
     std::fprintf(stderr, "Usage: drawsmith --import FILE --lotto NAME [--day-month | --month-day]\n");
     return 1;
   }
-  QCoreApplication app(argc, argv);
-  QCoreApplication::setApplicationName(QStringLiteral("Drawsmith"));
-  find_folders();
-  const ds::AppState& s = ds::ui::state();
-  ds::create_samples(s.program_folder, s.app_folder);
-  const ds::ImportFileRun run =
-      ds::import_draws_file(file, ds::lotto_folder(s.app_folder), lotto, s.date_format, order);
-  if (!run.summary.empty() && run.summary != run.message) std::printf("%s\n", run.summary.c_str());
-  if (!run.message.empty()) {
-    std::fprintf(stderr, "%s\n", run.message.c_str());
-    if (run.order_needed) std::fprintf(stderr, "Give --day-month or --month-day.\n");
-    return 1;
-  }
-  std::printf("%s\n", run.status.c_str());
-  return 0;
-}
-
-// --stats and --filter-rate read the lotto from the data folder the program would use.
-int stats_from_command_line(int argc, char** argv, const std::vector<std::string>& args) {
-  QCoreApplication app(argc, argv);
-  QCoreApplication::setApplicationName(QStringLiteral("Drawsmith"));
-  find_folders();
-  const ds::AppState& s = ds::ui::state();
-  ds::create_samples(s.program_folder, s.app_folder);
-  const ds::CommandRun run = ds::run_stats_command(args, ds::lotto_folder(s.app_folder), s.date_format);
-  std::fputs(run.out.c_str(), stdout);
-  std::fputs(run.err.c_str(), stderr);
-  return run.exit_code;
-}
-
-// --play and --ledger: the folders, then the core's command.
-int ledger_from_command_line(int argc, char** argv, const std::vector<std::string>& args) {
-  QCoreApplication app(argc, argv);
-  QCoreApplication::setApplicationName(QStringLiteral("Drawsmith"));
-  find_folders();
-  const ds::AppState& s = ds::ui::state();
-  ds::create_samples(s.program_folder, s.app_folder);
-  const ds::LedgerCommandRun run =
-      ds::run_ledger_command(args, ds::lotto_folder(s.app_folder), s.date_format);
-  std::fputs(run.out.c_str(), stdout);
-  std::fputs(run.err.c_str(), stderr);
-  return run.exit_code;
+  return in_data_folder(argc, argv, [&](const ds::AppState& s) {
+    const ds::ImportFileRun run =
+        ds::import_draws_file(file, ds::lotto_folder(s.app_folder), lotto, s.date_format, order);
+    ds::CommandRun done;
+    if (!run.summary.empty() && run.summary != run.message) done.out = run.summary + "\n";
+    if (!run.message.empty()) {
+      done.exit_code = 1;
+      done.err = run.message + "\n" + (run.order_needed ? "Give --day-month or --month-day.\n" : "");
+      return done;
+    }
+    done.out += run.status + "\n";
+    return done;
+  });
 }
 
 // --update: the addresses, the fetch of each, then the core's checks and the import.
@@ -132,28 +119,19 @@ int update_from_command_line(int argc, char** argv, const std::vector<std::strin
     std::fprintf(stderr, "%s\n%s", request.error.c_str(), ds::update_usage);
     return 2;
   }
-  QCoreApplication app(argc, argv);
-  QCoreApplication::setApplicationName(QStringLiteral("Drawsmith"));
-  find_folders();
-  const ds::AppState& s = ds::ui::state();
-  ds::create_samples(s.program_folder, s.app_folder);
-  const auto games = ds::lotto_folder(s.app_folder);
-  std::string error;
-  const auto sources = ds::update_sources(request, games, error);
-  if (!sources) {
-    std::fprintf(stderr, "%s\n", error.c_str());
-    return 1;
-  }
-  const ds::FetchedPage history = ds::ui::fetch_page(QString::fromStdString(sources->history));
-  ds::FetchedPage check;
-  // The second copy is fetched only for a history that may be one.
-  if (!sources->check.empty() && ds::fetched_page_refusal(history, sources->history).empty())
-    check = ds::ui::fetch_page(QString::fromStdString(sources->check));
-  const ds::UpdateRun run = ds::update_draws(request, *sources, history,
-                                             sources->check.empty() ? nullptr : &check, games, s.date_format);
-  std::fputs(run.out.c_str(), stdout);
-  std::fputs(run.err.c_str(), stderr);
-  return run.exit_code;
+  return in_data_folder(argc, argv, [&request](const ds::AppState& s) {
+    const auto games = ds::lotto_folder(s.app_folder);
+    std::string error;
+    const auto sources = ds::update_sources(request, games, error);
+    if (!sources) return ds::CommandRun{1, "", error + "\n"};
+    const ds::FetchedPage history = ds::ui::fetch_page(QString::fromStdString(sources->history));
+    ds::FetchedPage check;
+    // The second copy is fetched only for a history that may be one.
+    if (!sources->check.empty() && ds::fetched_page_refusal(history, sources->history).empty())
+      check = ds::ui::fetch_page(QString::fromStdString(sources->check));
+    return ds::update_draws(request, *sources, history, sources->check.empty() ? nullptr : &check, games,
+                            s.date_format);
+  });
 }
 
 bool wants_import(int argc, char** argv) {
@@ -180,9 +158,15 @@ int main(int argc, char** argv) {
     std::fputs(run.err.c_str(), stderr);
     return run.exit_code;
   }
-  if (ds::wants_stats_command(args)) return stats_from_command_line(argc, argv, args);
+  if (ds::wants_stats_command(args))
+    return in_data_folder(argc, argv, [&args](const ds::AppState& s) {
+      return ds::run_stats_command(args, ds::lotto_folder(s.app_folder), s.date_format);
+    });
   if (ds::wants_update_command(args)) return update_from_command_line(argc, argv, args);
-  if (ds::wants_ledger_command(args)) return ledger_from_command_line(argc, argv, args);
+  if (ds::wants_ledger_command(args))
+    return in_data_folder(argc, argv, [&args](const ds::AppState& s) {
+      return ds::run_ledger_command(args, ds::lotto_folder(s.app_folder), s.date_format);
+    });
   if (wants_import(argc, argv)) return import_from_command_line(argc, argv);
   if (const std::string wrong = ds::window_arguments_error(args); !wrong.empty()) {
     std::fputs(wrong.c_str(), stderr);

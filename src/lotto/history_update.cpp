@@ -207,10 +207,10 @@ std::optional<HistorySources> update_sources(const UpdateRequest& request, const
   return s;
 }
 
-UpdateRun update_draws(const UpdateRequest& request, const HistorySources& sources,
-                       const FetchedPage& history, const FetchedPage* check,
-                       const std::filesystem::path& games, const DateFormat& format) {
-  UpdateRun run;
+CommandRun update_draws(const UpdateRequest& request, const HistorySources& sources,
+                        const FetchedPage& history, const FetchedPage* check,
+                        const std::filesystem::path& games, const DateFormat& format) {
+  CommandRun run;
   const auto refuse = [&](const std::string& why) {
     run.exit_code = 1;
     run.err += why + "\n";

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "lotto/draw_import.h"
+#include "shell/program_info.h"
 
 namespace ds {
 
@@ -75,15 +76,12 @@ inline constexpr const char* update_usage =
 std::optional<HistorySources> update_sources(const UpdateRequest& request, const std::filesystem::path& games,
                                              std::string& error);
 
-struct UpdateRun {
-  int exit_code = 0;  // 0 stored (or nothing new), 1 refused
-  std::string out, err;
-};
+// Ends with 0 stored (or nothing new), 1 refused.
 // The fetched pages through the checks, the import's preview and, when they pass, into
 // the lotto's draws.txt; the addresses are remembered once a history was stored or found
 // to hold nothing new. `check` is null without a second copy.
-UpdateRun update_draws(const UpdateRequest& request, const HistorySources& sources,
-                       const FetchedPage& history, const FetchedPage* check,
-                       const std::filesystem::path& games, const DateFormat& format);
+CommandRun update_draws(const UpdateRequest& request, const HistorySources& sources,
+                        const FetchedPage& history, const FetchedPage* check,
+                        const std::filesystem::path& games, const DateFormat& format);
 
 }  // namespace ds

@@ -9,6 +9,7 @@
 
 #include "shell/fields.h"
 #include "shell/files.h"
+#include "shell/numbers.h"
 
 namespace ds {
 
@@ -89,11 +90,6 @@ std::optional<LottoDefinition> decode_definition(std::string_view bytes) {
 
 namespace {
 
-std::string plain_number(double v) {
-  char buf[400];
-  const auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed);
-  return std::string(buf, r.ptr);
-}
 std::string plain_number(float v) {
   char buf[80];
   const auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed);
@@ -196,7 +192,7 @@ std::optional<std::string> encode_game_text(const LottoDefinition& d) {
   line("currency", d.currency);
   for (const PrizeTier& t : d.tiers)
     line("tier", std::to_string(t.main) + (t.bonus ? " yes " : " no ") + std::to_string(t.second) +
-                     (t.average ? " average " : " fixed ") + plain_number(t.payout));
+                     (t.average ? " average " : " fixed ") + plain_decimal(t.payout));
   return out;
 }
 
@@ -431,33 +427,6 @@ void put_draw_row(TextGrid& grid, int row, const std::string_view* fields, int c
   const int n = static_cast<int>(plan.cols.size());
   for (int f = 0; f < n; ++f) grid.set_cell(row, plan.cols[f], f < count ? fields[f] : none);
   for (int c : plan.pad) grid.set_cell(row, c, zero);
-}
-
-// Day number of an ISO date text (four-digit year, two-digit month and day), the
-// form of every file the program writes; nullopt for anything else. Any region
-// reads this form the same way, so it only saves time.
-std::optional<DayNumber> iso_day(std::string_view t) {
-  if (t.size() != 10 || t[4] != '-' || t[7] != '-') return std::nullopt;
-  int v[8];
-  int k = 0;
-  for (int i : {0, 1, 2, 3, 5, 6, 8, 9}) {
-    const unsigned d = static_cast<unsigned char>(t[i]) - '0';
-    if (d > 9) return std::nullopt;
-    v[k++] = static_cast<int>(d);
-  }
-  const int y = v[0] * 1000 + v[1] * 100 + v[2] * 10 + v[3];
-  const int m = v[4] * 10 + v[5];
-  const int d = v[6] * 10 + v[7];
-  static constexpr int month_days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  const bool leap = (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
-  if (y < 100 || m < 1 || m > 12 || d < 1 || d > month_days[m - 1] + (m == 2 && leap)) return std::nullopt;
-  // Days from civil (proleptic Gregorian), counted from 1899-12-30.
-  const int yy = m <= 2 ? y - 1 : y;
-  const int era = yy / 400;
-  const int yoe = yy - era * 400;
-  const int doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
-  const int doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-  return era * 146097 + doe - 719468 + 25569;
 }
 
 DayNumber draw_day_or(std::string_view text, const DateFormat& format, bool& ok) {
@@ -701,6 +670,33 @@ std::string write_draws(const std::filesystem::path& games, const std::string& n
   const auto error = write_file_atomic(folder / "draws.txt", bytes ? *bytes : out);
   if (written && error.empty()) *written = fingerprint_of(bytes ? *bytes : out);
   return error.empty() ? std::string{} : "The data was not saved: " + error + ".";
+}
+
+// Day number of an ISO date text (four-digit year, two-digit month and day), the
+// form of every file the program writes; nullopt for anything else. Any region
+// reads this form the same way, so it only saves time.
+std::optional<DayNumber> iso_day(std::string_view t) {
+  if (t.size() != 10 || t[4] != '-' || t[7] != '-') return std::nullopt;
+  int v[8];
+  int k = 0;
+  for (int i : {0, 1, 2, 3, 5, 6, 8, 9}) {
+    const unsigned d = static_cast<unsigned char>(t[i]) - '0';
+    if (d > 9) return std::nullopt;
+    v[k++] = static_cast<int>(d);
+  }
+  const int y = v[0] * 1000 + v[1] * 100 + v[2] * 10 + v[3];
+  const int m = v[4] * 10 + v[5];
+  const int d = v[6] * 10 + v[7];
+  static constexpr int month_days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  const bool leap = (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
+  if (y < 100 || m < 1 || m > 12 || d < 1 || d > month_days[m - 1] + (m == 2 && leap)) return std::nullopt;
+  // Days from civil (proleptic Gregorian), counted from 1899-12-30.
+  const int yy = m <= 2 ? y - 1 : y;
+  const int era = yy / 400;
+  const int yoe = yy - era * 400;
+  const int doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
+  const int doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+  return era * 146097 + doe - 719468 + 25569;
 }
 
 }  // namespace ds

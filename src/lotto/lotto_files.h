@@ -118,6 +118,10 @@ ReadDrawsResult read_draws(const std::filesystem::path& games, const std::string
 ReadDrawsResult read_draws(const std::filesystem::path& games, const std::string& name, TextGrid& grid,
                            const DateFormat& format, const LottoDefinition& game);
 
+// Day number of an ISO date text (four-digit year, two-digit month and day), the
+// form of every file the program writes; nullopt for anything else.
+std::optional<DayNumber> iso_day(std::string_view text);
+
 // Sorts the grid by date and replaces draws.txt. "" on success or the message;
 // `written`, when given, gets the fingerprint of the bytes written.
 std::string write_draws(const std::filesystem::path& games, const std::string& name, TextGrid& grid,

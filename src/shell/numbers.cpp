@@ -149,6 +149,22 @@ std::optional<long long> parse_whole(std::string_view text) {
   return v;
 }
 
+std::optional<std::vector<int>> parse_number_list(std::string_view text) {
+  std::vector<int> out;
+  std::size_t i = 0;
+  while (i < text.size()) {
+    while (i < text.size() && (text[i] == ',' || text[i] == ' ')) ++i;
+    const std::size_t start = i;
+    while (i < text.size() && text[i] != ',' && text[i] != ' ') ++i;
+    if (i == start) break;
+    const auto x = parse_whole(text.substr(start, i - start));
+    if (!x || *x < 0 || *x > 999'999) return std::nullopt;
+    out.push_back(static_cast<int>(*x));
+  }
+  if (out.empty()) return std::nullopt;
+  return out;
+}
+
 std::optional<std::int16_t> parse_i16(std::string_view text) {
   const auto v = parse_whole(text);
   if (!v || *v < std::numeric_limits<std::int16_t>::min() || *v > std::numeric_limits<std::int16_t>::max())
@@ -202,6 +218,12 @@ std::string format_general(double value, const NumberFormat& format, int digits)
   for (char& c : out)
     if (c == '.') c = format.decimal;
   return out;
+}
+
+std::string plain_decimal(double value) {
+  char buf[400];
+  const auto r = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed);
+  return r.ec == std::errc{} ? std::string(buf, r.ptr) : std::string("NaN");
 }
 
 std::string format_fixed(double value, int decimals) {

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace ds {
 
@@ -21,6 +22,9 @@ std::optional<float> parse_single(std::string_view text, const NumberFormat& for
 std::optional<double> parse_double(std::string_view text, const NumberFormat& format);
 // A whole number: optional sign and digits only, blanks around ignored.
 std::optional<long long> parse_whole(std::string_view text);
+// "3,7,12" (commas or blanks between them) as whole numbers from 0 to 999,999;
+// nullopt for anything else or an empty list.
+std::optional<std::vector<int>> parse_number_list(std::string_view text);
 // A whole number that fits 16 bits.
 std::optional<std::int16_t> parse_i16(std::string_view text);
 // A plain number with "." as decimal sign (the grids' hidden sort keys).
@@ -39,5 +43,9 @@ std::string format_general(double value, const NumberFormat& format, int digits 
 // `value` with `decimals` digits after a "." whatever the process's locale (0.05 -> "0.1"
 // with one decimal): for texts stored in files and printed by the commands.
 std::string format_fixed(double value, int decimals);
+// The shortest text in fixed notation, '.' as the decimal sign, that reads back as
+// the same double (1000000 is "1000000", never "1e+06"): the files and the
+// command-line output.
+std::string plain_decimal(double value);
 
 }  // namespace ds

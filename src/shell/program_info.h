@@ -6,6 +6,13 @@
 
 namespace ds {
 
+// What a command-line mode prints and how it ends: 0 done, 1 refused, 2 wrong arguments.
+struct CommandRun {
+  int exit_code = 0;
+  std::string out;  // for standard output
+  std::string err;  // for standard error
+};
+
 // The version of this build (the project's version in CMakeLists.txt), e.g. "0.1.0".
 const char* program_version();
 

@@ -1,8 +1,10 @@
 #include "shell/ticket_filters.h"
 
 #include <algorithm>
-#include <charconv>
+#include <limits>
 #include <unordered_map>
+
+#include "shell/numbers.h"
 
 namespace ds {
 
@@ -18,24 +20,10 @@ std::string_view trimmed(std::string_view s) {
 }
 
 bool whole(std::string_view s, int& x) {
-  s = trimmed(s);
-  const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), x);
-  return !s.empty() && ec == std::errc{} && end == s.data() + s.size() && x >= 0;
-}
-
-// The numbers of a list separated by commas or blanks; false for anything else.
-bool number_list(std::string_view s, std::vector<int>& out) {
-  std::size_t i = 0;
-  while (i < s.size()) {
-    while (i < s.size() && (s[i] == ',' || s[i] == ' ')) ++i;
-    const std::size_t start = i;
-    while (i < s.size() && s[i] != ',' && s[i] != ' ') ++i;
-    if (i == start) break;
-    int x = 0;
-    if (!whole(s.substr(start, i - start), x)) return false;
-    out.push_back(x);
-  }
-  return !out.empty();
+  const auto v = parse_whole(s);
+  if (!v || *v < 0 || *v > std::numeric_limits<int>::max()) return false;
+  x = static_cast<int>(*v);
+  return true;
 }
 
 void keep_both(FilterRange& range, int lo, int hi) {
@@ -92,9 +80,10 @@ std::string add_filter(std::string_view expression, const FilterGame& game, Tick
     return "";
   }
   if (kind == "include" || kind == "exclude") {
-    std::vector<int> numbers;
+    const std::optional<std::vector<int>> listed = parse_number_list(value);
+    const std::vector<int> numbers = listed.value_or(std::vector<int>{});
     const std::string pool = std::to_string(game.pool);
-    if (!has_value || !number_list(value, numbers))
+    if (!has_value || !listed)
       return no_filter(text,
                        "give numbers from 1 to " + pool + " separated by commas, such as " + kind + ":7,21");
     for (int n : numbers)

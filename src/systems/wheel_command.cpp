@@ -65,22 +65,6 @@ std::optional<std::pair<int, int>> parse_guarantee(std::string_view text) {
   return std::pair<int, int>{static_cast<int>(*t), static_cast<int>(*m)};
 }
 
-std::optional<std::vector<int>> parse_number_list(std::string_view text) {
-  std::vector<int> out;
-  std::size_t i = 0;
-  while (i < text.size()) {
-    while (i < text.size() && (text[i] == ',' || text[i] == ' ')) ++i;
-    const std::size_t start = i;
-    while (i < text.size() && text[i] != ',' && text[i] != ' ') ++i;
-    if (i == start) break;
-    const auto x = whole(text.substr(start, i - start), 0, 999999);
-    if (!x) return std::nullopt;
-    out.push_back(static_cast<int>(*x));
-  }
-  if (out.empty()) return std::nullopt;
-  return out;
-}
-
 bool wants_wheel_command(const std::vector<std::string>& args) {
   return std::any_of(args.begin(), args.end(), [](const std::string& a) {
     return a == "--make-wheel" || a == "--check-wheel" || a == "--library" || a == "--library-wheel";

@@ -12,22 +12,16 @@
 #include <utility>
 #include <vector>
 
+#include "shell/numbers.h"
+#include "shell/program_info.h"
+
 namespace ds {
 
 // "4-if-6", "4 if 6" or "4if6" as {t, m}; nullopt otherwise.
 std::optional<std::pair<int, int>> parse_guarantee(std::string_view text);
 
-// "3,7,12" (commas or blanks) as numbers; nullopt for anything else or an empty list.
-std::optional<std::vector<int>> parse_number_list(std::string_view text);
-
 // True when the arguments ask for --make-wheel, --check-wheel, --library or --library-wheel.
 bool wants_wheel_command(const std::vector<std::string>& args);
-
-struct CommandRun {
-  int exit_code = 0;
-  std::string out;  // for standard output
-  std::string err;  // for standard error
-};
 
 // --make-wheel: 0 when a wheel meeting the guarantee was written, 1 when none was found
 // in the time or the file could not be written, 2 on wrong arguments. The output says

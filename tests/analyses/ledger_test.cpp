@@ -18,7 +18,7 @@ struct SampleLotto {
     dir.put("Canada_6_49", "draws.txt",
             "2025-11-15 1 5 8 25 42 47 44 \r\n2025-11-19 14 17 28 31 42 48 5 \r\n");
   }
-  LedgerCommandRun run(std::vector<std::string> args) const {
+  CommandRun run(std::vector<std::string> args) const {
     return run_ledger_command(args, dir.games(), DateFormat::iso());
   }
 };
@@ -128,7 +128,7 @@ TEST(Ledger, SettlementByTheSampleTiersWorkedByHand) {
   EXPECT_EQ(s.net, 170);
   EXPECT_EQ(s.missing, 1);
   lotto.dir.put("Canada_6_49", "tickets.txt", two_entries);
-  const LedgerCommandRun run = lotto.run({"--ledger", "--lotto", "Canada_6_49"});
+  const CommandRun run = lotto.run({"--ledger", "--lotto", "Canada_6_49"});
   EXPECT_EQ(run.out,
             "2025-11-19,14 17 28 1 2 3,10\n2025-11-19,14 17 28 31 2 3,80\n2025-11-19,14 17 5 1 2 3,5\n"
             "2025-11-15,1 5 8 25 9 10,80\n2025-11-15,42 48 5 14 20 30,0\n"
@@ -154,7 +154,7 @@ TEST(Ledger, PlayAndLedgerCommands) {
   SampleLotto lotto;
   const auto plays = lotto.dir.path() / "system";
   test::ScratchFolder::put(plays, "N1 14 17 28 1 2 3\r\nN2 42 48 5 14 20 30\r\n");
-  LedgerCommandRun run = lotto.run(
+  CommandRun run = lotto.run(
       {"--play", plays.string(), "--lotto", "Canada_6_49", "--from", "2025-11-15", "--to", "2025-11-19"});
   EXPECT_EQ(run.exit_code, 0) << run.err;
   // A plain list, for the days ahead: Wednesdays and Saturdays from 11-20 to 11-30 are 3 draws.

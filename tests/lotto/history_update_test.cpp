@@ -71,7 +71,7 @@ TEST(HistoryUpdate, DisagreeingDrawsOfTwoSourcesAreConflictsAndTheAddressesRemem
   auto sources = update_sources(request, dir.games(), error);
   ASSERT_TRUE(sources) << error;
   sources->check = "https://mirror.test/l.csv";
-  const UpdateRun run = update_draws(request, *sources, history, &check, dir.games(), DateFormat::iso());
+  const CommandRun run = update_draws(request, *sources, history, &check, dir.games(), DateFormat::iso());
   EXPECT_EQ(run.exit_code, 0) << run.err;
   EXPECT_NE(run.out.find("New: 1. Already present: 1. In conflict: 3."), std::string::npos) << run.out;
   EXPECT_NE(
@@ -88,8 +88,8 @@ TEST(HistoryUpdate, DisagreeingDrawsOfTwoSourcesAreConflictsAndTheAddressesRemem
   sources = update_sources(request, dir.games(), error);
   ASSERT_TRUE(sources) << error;
   EXPECT_EQ(sources->check, "https://mirror.test/l.csv");
-  const UpdateRun cut = update_draws(request, *sources, received("Date,N1\n2025-11-29,1,2"), nullptr,
-                                     dir.games(), DateFormat::iso());
+  const CommandRun cut = update_draws(request, *sources, received("Date,N1\n2025-11-29,1,2"), nullptr,
+                                      dir.games(), DateFormat::iso());
   EXPECT_EQ(cut.exit_code, 1);
   EXPECT_EQ(dir.get("Canada_6_49", "draws.txt"),
             "2025-11-15 1 5 8 25 42 47 44 \r\n2025-11-22 3 9 20 33 40 41 7 \r\n");

@@ -61,7 +61,7 @@ class HistoryFetchTest : public QObject {
   QTemporaryDir dir_;
   std::filesystem::path games() const { return std::filesystem::path(dir_.path().toStdString()) / "Games"; }
   std::string draws() const { return read_file(games() / "L" / "draws.txt").value_or("<missing>"); }
-  UpdateRun update(const QString& url) {
+  CommandRun update(const QString& url) {
     const UpdateRequest request =
         parse_update_arguments({"--update", "--lotto", "L", "--url", url.toStdString()});
     std::string error;
@@ -83,7 +83,7 @@ class HistoryFetchTest : public QObject {
   void a_history_and_its_next_draw_are_stored_and_bad_pages_store_nothing() {
     LocalServer server;
     server.replies["/h.csv"] = http("200 OK", "text/csv", history);
-    UpdateRun run = update(server.url("/h.csv"));
+    CommandRun run = update(server.url("/h.csv"));
     QCOMPARE(run.exit_code, 0);
     const std::string two = "2025-11-15 1 5 8 25 42 47 44 \r\n2025-11-19 14 17 28 31 42 48 5 \r\n";
     QCOMPARE(draws(), two);
