@@ -73,6 +73,9 @@ TEST(Numbers, WritesTheShortestTextOfAtMostSevenDigits) {
   const NumberFormat dot{'.'}, comma{','};
   EXPECT_EQ(format_single(1000000.0f, dot), "1000000");
   EXPECT_EQ(format_single(10.0f, dot), "10");
+  // Files and command lines: fixed notation whatever the size (a jackpot is never 1e+06).
+  EXPECT_EQ(plain_decimal(1000000) + " " + plain_decimal(22.5) + " " + plain_decimal(0.1),
+            "1000000 22.5 0.1");
   EXPECT_EQ(format_single(0.5f, comma), "0,5");
   EXPECT_EQ(format_single(54.5f, dot), "54.5");
   EXPECT_EQ(format_single(0.1f, dot), "0.1");
