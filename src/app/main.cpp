@@ -35,6 +35,7 @@
 #include "shell/samples.h"
 #include "shell/ui/app.h"
 #include "shell/ui/session.h"
+#include "shell/ui/state_hub.h"
 #include "shell/ui/translation.h"
 #include "systems/wheel_command.h"
 #include "wheels/wheel_library.h"
@@ -181,13 +182,14 @@ int main(int argc, char** argv) {
   // The windows speak the system's language when the program has it (LANG=fr_CA.UTF-8
   // gives French), English otherwise.
   ds::ui::install_translation(QLocale::system());
+  ds::ui::StateHub hub;  // the user's choices, owned here and handed to every window
+  ds::ui::register_windows(hub);
   find_folders();
-  ds::ui::register_windows();
   ds::ui::registry().show(ds::ui::WindowId::main);
-  ds::ui::restore_last_choices();  // the lotto, set and system of the last run
+  ds::ui::restore_last_choices(hub);  // the lotto, set and system of the last run
   const int code = QApplication::exec();
   ds::ui::remember_session();
   // A clean exit gives the data folder's lock back (a lock of another copy stays).
-  ds::release_data_lock(ds::ui::state().app_folder, ds::this_process());
+  ds::release_data_lock(hub.state().app_folder, ds::this_process());
   return code;
 }

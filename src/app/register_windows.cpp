@@ -9,6 +9,8 @@
 #include "shell/ui/help_window.h"
 #include "shell/ui/main_window.h"
 #include "shell/ui/session.h"
+#include "shell/ui/state.h"
+#include "shell/ui/state_hub.h"
 #include "shell/ui/window_registry.h"
 #include "systems/restorable_choices.h"
 #include "systems/ui/check_wheel_window.h"
@@ -21,7 +23,8 @@
 
 namespace ds::ui {
 
-void register_windows() {
+void register_windows(StateHub& hub) {
+  set_root_hub(&hub);
   WindowRegistry& r = registry();
   r.set_factory(WindowId::main, [] { return new MainWindow; });
   r.set_factory(WindowId::help, [] { return new HelpWindow; });
@@ -37,8 +40,8 @@ void register_windows() {
   r.set_factory(WindowId::check_wheel, [] { return new CheckWheelWindow; });
 }
 
-void restore_last_choices() {
-  restore_choices(restorable_choices(choices_from_settings(read_settings()), state().app_folder));
+void restore_last_choices(StateHub& hub) {
+  restore_choices(restorable_choices(choices_from_settings(read_settings()), hub.state().app_folder));
 }
 
 }  // namespace ds::ui

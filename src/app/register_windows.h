@@ -1,13 +1,18 @@
 #pragma once
 // The composition root: the one place that knows every window of the program.
+// It owns the StateHub of the run and hands it to every window it makes.
+
+namespace ds::ui {
+class StateHub;
+}
 
 namespace ds::ui {
 
 // Registers the factories of every window of the program with the registry.
-void register_windows();
+void register_windows(StateHub& hub);
 
 // At start: the lotto, set and system of the last run that still exist
 // (restorable_choices), chosen in their windows (restore_choices).
-void restore_last_choices();
+void restore_last_choices(StateHub& hub);
 
 }  // namespace ds::ui

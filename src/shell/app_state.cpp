@@ -45,3 +45,14 @@ const MessageCatalogue& messages() {
 }
 
 }  // namespace ds
+
+namespace ds {
+
+ChosenGrids chosen_grids(const AppState& state) {
+  ChosenGrids g;
+  if (!state.lotto_name.empty() && state.draws_read) g.draws = &state.draws;
+  if (!state.tset_name.empty()) g.sets = &state.tset_rows;
+  return g;
+}
+
+}  // namespace ds

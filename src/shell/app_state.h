@@ -9,6 +9,7 @@
 
 #include "shell/dates.h"
 #include "shell/game.h"
+#include "shell/grid.h"
 #include "shell/numbers.h"
 #include "shell/results.h"
 
@@ -90,6 +91,16 @@ struct AppState {
   std::int16_t current_draw_n7 = 0;
   std::array<std::int16_t, 2> current_draw_second{};
 
+  // What the choices carry beyond the record, for the windows that read another's
+  // work: the chosen lotto's draws once the Lotto window has read them (the draw grid:
+  // date, day-number key, the numbers; draws_read false until then, as when no Lotto
+  // window had loaded any), the chosen set's rows as the Targeted Sets window holds
+  // them (date, then the numbers), and the forecasting table's grid once calculated.
+  TextGrid draws;
+  bool draws_read = false;
+  TextGrid tset_rows;
+  TextGrid fa_grid;
+
   // Where things live: the program's own folder (shipped samples, help pages)
   // and the folder that holds Games, Tsets and the ticket file. They are the
   // same folder unless the program's folder cannot be written.
@@ -99,5 +110,9 @@ struct AppState {
   DateFormat date_format;
   NumberFormat number_format;
 };
+
+// The draws when a lotto is chosen and its draws were read, and the set rows when a
+// set is chosen, as the analyses read them.
+ChosenGrids chosen_grids(const AppState& state);
 
 }  // namespace ds

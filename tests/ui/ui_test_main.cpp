@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/register_windows.h"
+#include "shell/ui/state_hub.h"
 #include "support/window_test.h"
 
 int main(int argc, char** argv) {
@@ -20,7 +21,8 @@ int main(int argc, char** argv) {
   // Settings go to a scratch folder (each test function then points them at its own).
   QTemporaryDir settings;
   QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
-  ds::ui::register_windows();
+  ds::ui::StateHub hub;
+  ds::ui::register_windows(hub);
   // `ui_tests Class [Qt Test options]` runs one class (CTest has an entry per
   // class); without a class name every class runs.
   const char* only = argc > 1 && argv[1][0] != '-' ? argv[1] : nullptr;

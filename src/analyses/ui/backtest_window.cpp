@@ -206,7 +206,7 @@ BacktestWindow::~BacktestWindow() { delete takeCentralWidget(); }
 
 void BacktestWindow::opened() {
   const AppState& s = state();
-  const BacktestLoad load = backtest_open(model_, s, chosen_grids(s), today());
+  const BacktestLoad load = backtest_open(model_, s, lent_chosen_grids(s), today());
   lbl_lotto_->setText(qs(load.lotto_label));
   lbl_tset_->setText(qs(load.tset_label));
   for (const std::string& id : load.systems) {
@@ -240,7 +240,7 @@ void BacktestWindow::go() {
   for (int i = 0; i < lst_compare_->count(); ++i)
     if (lst_compare_->item(i)->checkState() == Qt::Checked)
       form.compare.push_back(ss(lst_compare_->item(i)->text()));
-  const BacktestOutcome out = backtest_run(model_, form, s, chosen_grids(s));
+  const BacktestOutcome out = backtest_run(model_, form, s, lent_chosen_grids(s));
   if (!out.period.empty()) {
     // The checks passed: the table, totals and chart are those of this run.
     show_result(out.result);

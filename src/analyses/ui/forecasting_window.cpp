@@ -98,7 +98,7 @@ const TextGrid* ForecastingWindow::lent_grid(LentGrid grid) const {
 void ForecastingWindow::calculate_fa() {
   AppState& s = state();
   const FaOutcome out = ds::calculate_fa(model_, fa_input(s, ss(txt_from_->text()), ss(txt_to_->text())),
-                                         chosen_grids(s), s.fa_table);
+                                         lent_chosen_grids(s), s.fa_table);
   if (out.lotto_label) lbl_lotto_->setText(qs(*out.lotto_label));
   if (out.tset_name_label) lbl_tset_name_->setText(qs(*out.tset_name_label));
   if (out.tset_size_label) lbl_tset_size_->setText(qs(*out.tset_size_label));

@@ -23,7 +23,7 @@ const TextGrid* borrow_grid(LentGrid grid) {
   return source ? source->lent_grid(grid) : nullptr;
 }
 
-ChosenGrids chosen_grids(const AppState& state) {
+ChosenGrids lent_chosen_grids(const AppState& state) {
   ChosenGrids g;
   if (!state.lotto_name.empty()) g.draws = borrow_grid(LentGrid::draws);
   if (!state.tset_name.empty()) g.sets = borrow_grid(LentGrid::sets);

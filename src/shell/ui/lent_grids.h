@@ -32,6 +32,6 @@ const TextGrid* borrow_grid(LentGrid grid);
 
 // The draws when a lotto is chosen and the set rows when a set is chosen, as
 // the core functions of the analyses read them.
-ChosenGrids chosen_grids(const AppState& state);
+ChosenGrids lent_chosen_grids(const AppState& state);
 
 }  // namespace ds::ui

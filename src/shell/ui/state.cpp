@@ -2,9 +2,15 @@
 
 namespace ds::ui {
 
+namespace {
+StateHub* root_hub = nullptr;
+}
+
+void set_root_hub(StateHub* hub) { root_hub = hub; }
+
 AppState& state() {
-  static AppState s;
-  return s;
+  static AppState before_root;
+  return root_hub ? root_hub->state_ : before_root;
 }
 
 }  // namespace ds::ui

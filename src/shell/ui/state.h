@@ -1,9 +1,10 @@
 #pragma once
-// The one application state of a run.
-#include "shell/app_state.h"
+// The root's state, for the code not yet handed the StateHub.
+#include "shell/ui/state_hub.h"
 
 namespace ds::ui {
 
-AppState& state();
+// The hub the root made; windows are handed it instead.
+void set_root_hub(StateHub* hub);
 
 }  // namespace ds::ui
