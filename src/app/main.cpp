@@ -50,10 +50,9 @@ bool display_available() {
   return (x && *x) || (wayland && *wayland);
 }
 
-void find_folders() {
-  ds::ui::choose_folders(QCoreApplication::applicationDirPath(),
+void find_folders(ds::AppState& s) {
+  ds::ui::choose_folders(s, QCoreApplication::applicationDirPath(),
                          QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
-  ds::AppState& s = ds::ui::state();
   s.date_format = ds::ui::date_format_from_locale(QLocale::system());
   s.number_format = ds::ui::number_format_from_locale(QLocale::system());
   ds::remove_leftover_temporaries(s.app_folder);
@@ -65,8 +64,8 @@ void find_folders() {
 int in_data_folder(int argc, char** argv, const std::function<ds::CommandRun(const ds::AppState&)>& run) {
   QCoreApplication app(argc, argv);
   QCoreApplication::setApplicationName(QStringLiteral("Drawsmith"));
-  find_folders();
-  const ds::AppState& s = ds::ui::state();
+  ds::AppState s;
+  find_folders(s);
   ds::create_samples(s.program_folder, s.app_folder);
   const ds::CommandRun done = run(s);
   std::fputs(done.out.c_str(), stdout);
@@ -183,8 +182,8 @@ int main(int argc, char** argv) {
   // gives French), English otherwise.
   ds::ui::install_translation(QLocale::system());
   ds::ui::StateHub hub;  // the user's choices, owned here and handed to every window
+  find_folders(hub.writable());
   ds::ui::register_windows(hub);
-  find_folders();
   ds::ui::registry().show(ds::ui::WindowId::main);
   ds::ui::restore_last_choices(hub);  // the lotto, set and system of the last run
   const int code = QApplication::exec();

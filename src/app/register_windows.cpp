@@ -9,7 +9,6 @@
 #include "shell/ui/help_window.h"
 #include "shell/ui/main_window.h"
 #include "shell/ui/session.h"
-#include "shell/ui/state.h"
 #include "shell/ui/state_hub.h"
 #include "shell/ui/window_registry.h"
 #include "systems/restorable_choices.h"
@@ -24,24 +23,28 @@
 namespace ds::ui {
 
 void register_windows(StateHub& hub) {
-  set_root_hub(&hub);
+  remember_for(hub);
   WindowRegistry& r = registry();
-  r.set_factory(WindowId::main, [] { return new MainWindow; });
-  r.set_factory(WindowId::help, [] { return new HelpWindow; });
-  r.set_factory(WindowId::performance, [] { return new PerformanceWindow; });
-  r.set_factory(WindowId::forecasting, [] { return new ForecastingWindow; });
-  r.set_factory(WindowId::profitability, [] { return new ProfitabilityWindow; });
-  r.set_factory(WindowId::lotto, [] { return new LottoWindow; });
-  r.set_factory(WindowId::tsets, [] { return new TsetsWindow; });
-  r.set_factory(WindowId::tset_generator, [] { return new TsetGeneratorWindow; });
-  r.set_factory(WindowId::system, [] { return new SystemWindow; });
-  r.set_factory(WindowId::backtest, [] { return new BacktestWindow; });
-  r.set_factory(WindowId::make_wheel, [] { return new MakeWheelWindow; });
-  r.set_factory(WindowId::check_wheel, [] { return new CheckWheelWindow; });
+  r.set_factory(WindowId::main, [&hub] { return new MainWindow(hub); });
+  r.set_factory(WindowId::help, [&hub] { return new HelpWindow(hub); });
+  r.set_factory(WindowId::performance, [&hub] { return new PerformanceWindow(hub); });
+  r.set_factory(WindowId::forecasting, [&hub] { return new ForecastingWindow(hub); });
+  r.set_factory(WindowId::profitability, [&hub] { return new ProfitabilityWindow(hub); });
+  r.set_factory(WindowId::lotto, [&hub] { return new LottoWindow(hub); });
+  r.set_factory(WindowId::tsets, [&hub] { return new TsetsWindow(hub); });
+  r.set_factory(WindowId::tset_generator, [&hub] { return new TsetGeneratorWindow(hub); });
+  r.set_factory(WindowId::system, [&hub] { return new SystemWindow(hub); });
+  r.set_factory(WindowId::backtest, [&hub] { return new BacktestWindow(hub); });
+  r.set_factory(WindowId::make_wheel, [&hub] { return new MakeWheelWindow(hub); });
+  r.set_factory(WindowId::check_wheel, [&hub] { return new CheckWheelWindow(hub); });
 }
 
 void restore_last_choices(StateHub& hub) {
-  restore_choices(restorable_choices(choices_from_settings(read_settings()), hub.state().app_folder));
+  const RememberedChoices c =
+      restorable_choices(choices_from_settings(read_settings()), hub.state().app_folder);
+  hub.change(Changed::lotto, [&](AppState& s) { apply_choices(c, s); });
+  for (Changed what : {Changed::draws, Changed::tset, Changed::system}) hub.announce(what);
+  hub.mark_restored({WindowId::lotto, WindowId::tsets, WindowId::system});
 }
 
 }  // namespace ds::ui

@@ -12,7 +12,8 @@ namespace ds::ui {
 void register_windows(StateHub& hub);
 
 // At start: the lotto, set and system of the last run that still exist
-// (restorable_choices), chosen in their windows (restore_choices).
+// (restorable_choices), made in the state (apply_choices); the windows show them
+// when they open.
 void restore_last_choices(StateHub& hub);
 
 }  // namespace ds::ui

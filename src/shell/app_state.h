@@ -99,6 +99,9 @@ struct AppState {
   TextGrid draws;
   bool draws_read = false;
   TextGrid tset_rows;
+  bool tset_unsaved = false;  // rows changed since the set was read, made or saved
+  bool tset_save_on = false;  // the set's Save is on
+  std::string tset_date;      // the Targeted Sets window's date box ("" for today)
   TextGrid fa_grid;
 
   // Where things live: the program's own folder (shipped samples, help pages)

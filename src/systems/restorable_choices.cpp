@@ -3,11 +3,13 @@
 #include <algorithm>
 
 #include "lotto/lotto_files.h"
+#include "lotto/lotto_handlers.h"
 #include "shell/files.h"
 #include "shell/game.h"
 #include "systems/catalogue.h"
 #include "systems/system_handlers.h"
 #include "tsets/set_files.h"
+#include "tsets/tsets_handlers.h"
 
 namespace ds {
 
@@ -36,6 +38,29 @@ RememberedChoices restorable_choices(const RememberedChoices& r, const std::file
       parse_system_id(r.system, v, t, m) && v == c.tset_size && m == lotto.pick_n)
     c.system = r.system;
   return c;
+}
+
+void apply_choices(const RememberedChoices& c, AppState& state) {
+  if (c.lotto.empty()) return;
+  LottoModel lotto;
+  lotto_load(lotto, state.app_folder);
+  choose_lotto(lotto, c.lotto, state);
+  if (state.lotto_name != c.lotto) return;
+  state.draws = lotto.draws;
+  state.draws_read = true;
+  if (c.tset.empty()) return;
+  TsetsModel sets;
+  tsets_load(sets, state);
+  tsets_choose_size(sets, std::to_string(c.tset_size), state);
+  tsets_choose_set(sets, c.tset, state);
+  if (state.tset_name != c.tset) return;
+  state.tset_rows = sets.work.grid;
+  state.tset_unsaved = sets.unsaved;
+  state.tset_save_on = sets.enabled.save;
+  if (!c.second.empty()) state.second_picks = parse_second_picks(c.second, state.lotto).numbers;
+  if (c.system.empty()) return;
+  SystemModel system;
+  choose_system(system, c.system, state);
 }
 
 }  // namespace ds

@@ -15,4 +15,13 @@ namespace ds {
 RememberedChoices restorable_choices(const RememberedChoices& remembered,
                                      const std::filesystem::path& app_folder);
 
+struct AppState;
+
+// Makes the choices `c` (restorable_choices' result) in `state` as the windows
+// would: the lotto's definition and draws read, the set's size and rows read, the
+// second-pool numbers taken, the system's tickets and tables computed (its ticket
+// file written, as choosing it in the Systems window does). Each step needs the one
+// before; a step that does not take stops there.
+void apply_choices(const RememberedChoices& c, AppState& state);
+
 }  // namespace ds

@@ -64,6 +64,14 @@ QString ScriptedDialogs::next(const QString& prompt) {
   return a;
 }
 
+namespace {
+StateHub* test_hub = nullptr;
+}
+
+void set_hub(StateHub* h) { test_hub = h; }
+StateHub& hub() { return *test_hub; }
+AppState& state() { return test_hub->writable(); }
+
 void WindowTest::init() {
   registry().close_all();
   dialogs = ScriptedDialogs{};

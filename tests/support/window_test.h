@@ -13,8 +13,15 @@
 #include <vector>
 
 #include "shell/ui/dialogs.h"
+#include "shell/ui/state_hub.h"
 
 namespace ds::ui::test {
+
+// The hub the test binary made and registered the windows with, and its state
+// written directly to set up a case (windows go through the hub's change()).
+void set_hub(StateHub* hub);
+StateHub& hub();
+AppState& state();
 
 // Answers input boxes, file dialogs, questions and choices (the index as text, ""
 // to cancel) and reviews ("1" accepts) from one queue, and keeps every message box.

@@ -12,6 +12,7 @@
 #include "systems/catalogue.h"
 
 using namespace ds::ui;
+using ds::ui::test::state;
 
 namespace {
 

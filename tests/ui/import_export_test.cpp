@@ -39,7 +39,7 @@ class ImportExportTest : public test::WindowTest {
                                                                       "2025-12-06 1 2 3 4 5 6 7 \r\n"
                                                                       "2025-12-10 40 30 20 10 5 9 11 \r\n");
     }
-    QCOMPARE(borrow_grid(LentGrid::draws)->rows(), 3622 + 2 + 1);
+    QCOMPARE(test::hub().state().draws.rows(), 3622 + 2 + 1);
   }
 
   void backtest_of_10_4_6_over_the_sample_history() {

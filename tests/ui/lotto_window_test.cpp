@@ -25,7 +25,7 @@ class LottoWindowTest : public test::WindowTest {
   LottoWindow* lotto = nullptr;
 
   LottoWindow* open() { return lotto = qobject_cast<LottoWindow*>(show(int(WindowId::lotto))); }
-  const ds::TextGrid* draws() { return borrow_grid(LentGrid::draws); }
+  const ds::TextGrid* draws() { return &test::hub().state().draws; }
   QString draw_shown() {
     QStringList shown{text("txtDate")};
     for (const char* n : {"txtN1", "txtN2", "txtN3", "txtN4", "txtN5", "txtN6", "txtNB"}) shown << text(n);

@@ -7,6 +7,7 @@
 #include "support/window_test.h"
 
 using namespace ds::ui;
+using ds::ui::test::state;
 
 // What the program remembers from one run to the next. "A run" ends as the
 // program's does (every window hidden, the session saved) and the next starts
@@ -27,7 +28,7 @@ class SessionTest : public test::WindowTest {
     remember_session();
     end_run();
     registry().show(WindowId::main);
-    restore_last_choices();
+    restore_last_choices(test::hub());
   }
   QString settings_file() const { return path(QStringLiteral("settings/Drawsmith/Drawsmith.ini")); }
 
@@ -50,8 +51,10 @@ class SessionTest : public test::WindowTest {
     QCOMPARE(s.tset_size, 10);
     QCOMPARE(s.tset_name, std::string("Forecaster1"));
     QCOMPARE(s.system_id, std::string("10_3_6"));
-    // The windows were made hidden, chosen in as the user did.
-    QVERIFY(!registry().existing(WindowId::lotto)->isVisible());
+    // The choices are made in the state; no window is made for them, and each
+    // shows them when it opens.
+    QVERIFY(!registry().existing(WindowId::lotto));
+    QCOMPARE(s.draws.rows(), 3622 + 1);
     show(int(WindowId::lotto));
     QCOMPARE(text("cmbName"), QStringLiteral("Canada_6_49"));
     QCOMPARE(w->size(), QSize(901, 623));
@@ -138,7 +141,7 @@ class SessionTest : public test::WindowTest {
                                       QByteArray("[choices]\nlotto=Canada_6_49\ngarbage\n[periods\n")}) {
       test::write_all(settings_file(), damaged);
       registry().show(WindowId::main);
-      restore_last_choices();
+      restore_last_choices(test::hub());
       QCOMPARE(state().lotto_name, std::string());
       choose_samples();
       restart();

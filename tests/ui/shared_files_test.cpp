@@ -17,6 +17,7 @@
 #include "tsets/ui/tsets_window.h"
 
 using namespace ds::ui;
+using ds::ui::test::state;
 
 namespace {
 
@@ -55,6 +56,16 @@ class SharedFilesTest : public test::WindowTest {
     click("cmdAcceptNumber");
   }
 
+  // The other copy of the program: a state of its own over the same data folder.
+  std::unique_ptr<StateHub> other_;
+  StateHub& other_copy() {
+    other_ = std::make_unique<StateHub>();
+    other_->writable().program_folder = state().program_folder;
+    other_->writable().app_folder = state().app_folder;
+    other_->writable().date_format = state().date_format;
+    return *other_;
+  }
+
  private slots:
   // Copy A adds 2025-11-22, copy B adds 2025-11-26 and saves, then A saves.
   void two_copies_add_draws_and_both_are_saved() {
@@ -62,7 +73,7 @@ class SharedFilesTest : public test::WindowTest {
     const QByteArray before = test::read_all(games("Canada_6_49/draws.txt"));
     QWidget* a = show(int(WindowId::lotto));
     QVERIFY(choose("cmbName", "Canada_6_49"));
-    auto b = std::make_unique<LottoWindow>();
+    auto b = std::make_unique<LottoWindow>(other_copy());
     b->show();
     b->opened();  // as the registry does when it shows a window the first time
     w = b.get();
@@ -121,7 +132,7 @@ class SharedFilesTest : public test::WindowTest {
     QWidget* a = show(int(WindowId::tsets));
     QVERIFY(choose("cmbSize", "10"));
     QVERIFY(choose("cmbSets", "Forecaster1"));
-    auto b = std::make_unique<TsetsWindow>();
+    auto b = std::make_unique<TsetsWindow>(other_copy());
     b->show();
     b->opened();  // as the registry does when it shows a window the first time
     w = b.get();
@@ -152,7 +163,7 @@ class SharedFilesTest : public test::WindowTest {
     const QString file = games("Canada_6_49/param.tix");
     QWidget* a = show(int(WindowId::lotto));
     QVERIFY(choose("cmbName", "Canada_6_49"));
-    auto b = std::make_unique<LottoWindow>();
+    auto b = std::make_unique<LottoWindow>(other_copy());
     b->show();
     b->opened();  // as the registry does when it shows a window the first time
     w = b.get();

@@ -13,6 +13,7 @@
 #include "support/window_test.h"
 
 using namespace ds::ui;
+using ds::ui::test::state;
 
 class SystemWindowTest : public test::WindowTest {
   Q_OBJECT

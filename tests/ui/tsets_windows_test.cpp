@@ -9,6 +9,7 @@
 #include "tsets/ui/tsets_window.h"
 
 using namespace ds::ui;
+using ds::ui::test::state;
 
 class TsetsWindowsTest : public test::WindowTest {
   Q_OBJECT
@@ -20,7 +21,7 @@ class TsetsWindowsTest : public test::WindowTest {
     else
       click("cmdAcceptNumber");
   }
-  const ds::TextGrid& sets() { return *borrow_grid(LentGrid::sets); }
+  const ds::TextGrid& sets() { return test::hub().state().tset_rows; }
 
  private slots:
   void size_10_and_forecaster1_make_the_last_row_the_current_set() {
@@ -116,7 +117,7 @@ class TsetsWindowsTest : public test::WindowTest {
     find<QRadioButton>("optHighFr")->click();
     click("cmdGo");
     QCOMPARE(sets().cell(1, 0), std::string("2025-11-22"));
-    const ds::TextGrid& freq = *borrow_grid(LentGrid::frequencies);
+    const ds::TextGrid& freq = *find<GridView>("msfFrequencies")->grid_model()->grid();
     QCOMPARE(freq.cell(51, 1), std::string("10"));
     QStringList first;
     for (int c = 1; c <= 5; ++c) first << QString::fromStdString(sets().cell(1, c)).rightJustified(2);

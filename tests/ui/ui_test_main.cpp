@@ -22,6 +22,7 @@ int main(int argc, char** argv) {
   QTemporaryDir settings;
   QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
   ds::ui::StateHub hub;
+  ds::ui::test::set_hub(&hub);
   ds::ui::register_windows(hub);
   // `ui_tests Class [Qt Test options]` runs one class (CTest has an entry per
   // class); without a class name every class runs.

@@ -58,7 +58,7 @@ class WheelWindowsTest : public test::WindowTest {
     QVERIFY(text("lblRowsNote").contains("whenever 6 of the winning numbers"));
     QCOMPARE(test::read_all(path("system")), QByteArray("N1 41 17 5 46 12 22\r\nN2 41 17 5 4 21 35\r\n"
                                                         "N3 46 12 22 4 21 38\r\n"));
-    QCOMPARE(ds::ui::state().system_id, std::string("a4if6"));
+    QCOMPARE(ds::ui::test::state().system_id, std::string("a4if6"));
 
     // A wheel saved later is listed when the window is brought forward again.
     put_wheel("b2if6", "# wheel v=10 k=6 t=2 m=6 made=by hand\n5 6 7 8 9 10\n");

@@ -12,11 +12,12 @@
 #include "support/window_test.h"
 
 using namespace ds::ui;
+using ds::ui::test::state;
 
 class WindowsTogetherTest : public test::WindowTest {
   Q_OBJECT
   QString games(const QString& rest) const { return path(QStringLiteral("Games/") + rest); }
-  const ds::TextGrid& draws() { return *borrow_grid(LentGrid::draws); }
+  const ds::TextGrid& draws() { return test::hub().state().draws; }
 
  private slots:
   // The generator reads the draw grid without moving its rows, so the Lotto

@@ -52,7 +52,8 @@ void fit_rows(GridView* view) {
 
 }  // namespace
 
-BacktestWindow::BacktestWindow() : model_(state().date_format, state().number_format) {
+BacktestWindow::BacktestWindow(StateHub& hub)
+    : hub_(hub), model_(hub_.state().date_format, hub_.state().number_format) {
   setObjectName(QStringLiteral("frmBacktest"));
   setWindowTitle(tr("Back-test"));
 
@@ -205,8 +206,8 @@ BacktestWindow::BacktestWindow() : model_(state().date_format, state().number_fo
 BacktestWindow::~BacktestWindow() { delete takeCentralWidget(); }
 
 void BacktestWindow::opened() {
-  const AppState& s = state();
-  const BacktestLoad load = backtest_open(model_, s, lent_chosen_grids(s), today());
+  const AppState& s = hub_.state();
+  const BacktestLoad load = backtest_open(model_, s, chosen_grids(s), today());
   lbl_lotto_->setText(qs(load.lotto_label));
   lbl_tset_->setText(qs(load.tset_label));
   for (const std::string& id : load.systems) {
@@ -235,12 +236,12 @@ int BacktestWindow::chart_lines() const {
 }
 
 void BacktestWindow::go() {
-  const AppState& s = state();
+  const AppState& s = hub_.state();
   BacktestForm form{ss(cmb_system_->currentText()), ss(txt_from_->text()), ss(txt_to_->text()), {}};
   for (int i = 0; i < lst_compare_->count(); ++i)
     if (lst_compare_->item(i)->checkState() == Qt::Checked)
       form.compare.push_back(ss(lst_compare_->item(i)->text()));
-  const BacktestOutcome out = backtest_run(model_, form, s, lent_chosen_grids(s));
+  const BacktestOutcome out = backtest_run(model_, form, s, chosen_grids(s));
   if (!out.period.empty()) {
     // The checks passed: the table, totals and chart are those of this run.
     show_result(out.result);

@@ -5,6 +5,7 @@
 
 #include "analyses/backtest.h"
 #include "shell/grid.h"
+#include "shell/ui/state_hub.h"
 #include "shell/ui/window_registry.h"
 
 class QChartView;
@@ -22,7 +23,7 @@ class GridView;
 class BacktestWindow : public QMainWindow, public OpensOnShow {
   Q_OBJECT
  public:
-  BacktestWindow();
+  explicit BacktestWindow(StateHub& hub);
   // The views go before the grid they show.
   ~BacktestWindow() override;
   // The choices made elsewhere, the whole history as the period, then a run
@@ -40,6 +41,7 @@ class BacktestWindow : public QMainWindow, public OpensOnShow {
   void go();  // cmdGo
 
  private:
+  StateHub& hub_;
   void show_result(const BacktestResult& result);
   // As many dates under the chart as fit whole at its width (never "2025…").
   void fit_date_ticks();

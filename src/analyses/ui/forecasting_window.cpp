@@ -25,7 +25,7 @@ static_assert(names_every_focus(focus_controls));
 
 }  // namespace
 
-ForecastingWindow::ForecastingWindow() {
+ForecastingWindow::ForecastingWindow(StateHub& hub) : hub_(hub) {
   setObjectName(QStringLiteral("frmFability"));
   setWindowTitle(tr("Forecasting Abilities"));
 
@@ -85,28 +85,27 @@ ForecastingWindow::ForecastingWindow() {
 
   // Load: the last twelve months; the calculation waits for the window to open.
   const DayNumber now = today();
-  txt_to_->setText(qs(format_date(now, state().date_format)));
-  txt_from_->setText(qs(format_date(add_months(now, -12), state().date_format)));
+  txt_to_->setText(qs(format_date(now, hub_.state().date_format)));
+  txt_from_->setText(qs(format_date(add_months(now, -12), hub_.state().date_format)));
 }
 
 void ForecastingWindow::opened() { calculate_fa(); }
 
-const TextGrid* ForecastingWindow::lent_grid(LentGrid grid) const {
-  return grid == LentGrid::forecasting ? &model_.grid : nullptr;
-}
-
 void ForecastingWindow::calculate_fa() {
-  AppState& s = state();
-  const FaOutcome out = ds::calculate_fa(model_, fa_input(s, ss(txt_from_->text()), ss(txt_to_->text())),
-                                         lent_chosen_grids(s), s.fa_table);
+  // msfFA and the hit table go to the state, for Average Profitability.
+  const FaOutcome out = hub_.changing(Changed::forecasting, [&](AppState& s) {
+    FaOutcome o = ds::calculate_fa(model_, fa_input(s, ss(txt_from_->text()), ss(txt_to_->text())),
+                                   chosen_grids(s), s.fa_table);
+    s.fa_grid = model_.grid;
+    return o;
+  });
   if (out.lotto_label) lbl_lotto_->setText(qs(*out.lotto_label));
   if (out.tset_name_label) lbl_tset_name_->setText(qs(*out.tset_name_label));
   if (out.tset_size_label) lbl_tset_size_->setText(qs(*out.tset_size_label));
   msf_fa_->refresh();
   lbl_period_->setText(qs(out.period));
   if (out.compared)
-    for (WindowId id : {WindowId::lotto, WindowId::tsets})
-      if (QWidget* w = registry().existing(id)) w->hide();
+    for (WindowId id : {WindowId::lotto, WindowId::tsets}) registry().hide(id);
   apply_outcome(this, out, focus_controls);
 }
 

@@ -6,6 +6,7 @@
 #include "analyses/forecasting.h"
 #include "shell/grid.h"
 #include "shell/ui/app.h"
+#include "shell/ui/state_hub.h"
 
 class QLabel;
 class QLineEdit;
@@ -15,21 +16,20 @@ namespace ds::ui {
 
 class GridView;
 
-class ForecastingWindow : public QMainWindow, public GridSource, public OpensOnShow {
+class ForecastingWindow : public QMainWindow, public OpensOnShow {
   Q_OBJECT
  public:
-  ForecastingWindow();
+  explicit ForecastingWindow(StateHub& hub);
   // The calculation over the last twelve months.
   void opened() override;
   // The views go before the grids they show.
   ~ForecastingWindow() override { delete takeCentralWidget(); }
-  // msfFA: the results that Average Profitability copies.
-  const TextGrid* lent_grid(LentGrid grid) const override;
   const TextGrid& fa_grid() const { return model_.grid; }
 
   void calculate_fa();
 
  private:
+  StateHub& hub_;
   FaModel model_;
   QLineEdit* txt_from_ = nullptr;
   QLineEdit* txt_to_ = nullptr;

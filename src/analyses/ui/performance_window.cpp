@@ -27,7 +27,7 @@ static_assert(names_every_focus(focus_controls));
 
 }  // namespace
 
-PerformanceWindow::PerformanceWindow() {
+PerformanceWindow::PerformanceWindow(StateHub& hub) : hub_(hub) {
   setObjectName(QStringLiteral("frmPerformance"));
   setWindowTitle(tr("System Performance"));
 
@@ -98,7 +98,7 @@ PerformanceWindow::PerformanceWindow() {
   connect(refresh, &QPushButton::clicked, this, &PerformanceWindow::Performance);
   auto* print_button = new QPushButton(tr("&Print..."), central);
   print_button->setObjectName(QStringLiteral("cmdPrint"));
-  const auto print = [this] { print_page(this, print_performance(model_, state())); };
+  const auto print = [this] { print_page(this, print_performance(model_, hub_.state())); };
   connect(print_button, &QPushButton::clicked, this, print);
   connect(new QShortcut(QKeySequence::Print, this), &QShortcut::activated, this, print);
   auto* backtest = new QPushButton(tr("&Back-test\u2026"), central);
@@ -124,7 +124,7 @@ PerformanceWindow::PerformanceWindow() {
   resize(900, 560);
 }
 
-void PerformanceWindow::opened() { apply(open_performance(model_, state())); }
+void PerformanceWindow::opened() { apply(open_performance(model_, hub_.state())); }
 
 PerformanceForm PerformanceWindow::form() const {
   PerformanceForm f;
@@ -135,7 +135,7 @@ PerformanceForm PerformanceWindow::form() const {
   return f;
 }
 
-void PerformanceWindow::Performance() { apply(refresh_performance(model_, form(), state())); }
+void PerformanceWindow::Performance() { apply(refresh_performance(model_, form(), hub_.state())); }
 
 void PerformanceWindow::apply(const PerformanceOutcome& out) {
   if (out.prizes) prizes_.show(*out.prizes);

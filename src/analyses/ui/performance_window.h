@@ -8,6 +8,7 @@
 #include "analyses/performance.h"
 #include "analyses/ui/prize_boxes.h"
 #include "shell/grid.h"
+#include "shell/ui/state_hub.h"
 #include "shell/ui/window_registry.h"
 
 class QLabel;
@@ -21,7 +22,7 @@ class GridView;
 class PerformanceWindow : public QMainWindow, public OpensOnShow {
   Q_OBJECT
  public:
-  PerformanceWindow();
+  explicit PerformanceWindow(StateHub& hub);
   // The prizes and the draw of the current choice, then the calculation.
   void opened() override;
   // The views go before the grids they show.
@@ -31,6 +32,7 @@ class PerformanceWindow : public QMainWindow, public OpensOnShow {
   void Performance();  // cmdRefresh, Enter in a box
 
  private:
+  StateHub& hub_;
   PerformanceForm form() const;
   void apply(const PerformanceOutcome& out);
 

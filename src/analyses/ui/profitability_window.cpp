@@ -39,7 +39,7 @@ static_assert(names_every_focus(focus_controls));
 
 }  // namespace
 
-ProfitabilityWindow::ProfitabilityWindow() {
+ProfitabilityWindow::ProfitabilityWindow(StateHub& hub) : hub_(hub) {
   setObjectName(QStringLiteral("frmProfitability"));
   setWindowTitle(tr("Average Profitability"));
 
@@ -60,7 +60,7 @@ ProfitabilityWindow::ProfitabilityWindow() {
   fa_column->addWidget(msf_fa_, 1);
 
   prizes_ = make_prize_boxes(central, tr("Average Prizes"));
-  const auto enter_prize = [this] { apply(ds::enter_prize(model_, form(), state())); };
+  const auto enter_prize = [this] { apply(ds::enter_prize(model_, form(), hub_.state())); };
   prizes_.on_enter = enter_prize;
 
   lbl_profitability_ = result_label("lblProfitability", central);
@@ -101,7 +101,7 @@ ProfitabilityWindow::ProfitabilityWindow() {
   resize(640, 480);
 
   // A choice from the list, or a typed level confirmed with Enter, recomputes the times.
-  const auto choose_confidence = [this] { apply(ds::choose_confidence(model_, form(), state())); };
+  const auto choose_confidence = [this] { apply(ds::choose_confidence(model_, form(), hub_.state())); };
   connect(cmb_clevel_, &QComboBox::activated, this, choose_confidence);
   connect(cmb_clevel_->lineEdit(), &QLineEdit::returnPressed, this, [this, choose_confidence] {
     if (cmb_clevel_->findText(cmb_clevel_->currentText()) < 0) choose_confidence();
@@ -114,16 +114,18 @@ ProfitabilityWindow::ProfitabilityWindow() {
 }
 
 void ProfitabilityWindow::opened() {
-  apply(open_profitability(model_, form(), state(), forecasting_results()));
+  apply(open_profitability(model_, form(), hub_.state(), forecasting_results()));
 }
 
 void ProfitabilityWindow::refresh() {
-  apply(refresh_profitability(model_, form(), state(), forecasting_results()));
+  apply(refresh_profitability(model_, form(), hub_.state(), forecasting_results()));
 }
 
 const TextGrid* ProfitabilityWindow::forecasting_results() {
+  // Forecasting Abilities is shown (it calculates when it first opens) and its
+  // results are read from the state; apply() hides it again once they are copied.
   registry().show(WindowId::forecasting);
-  return borrow_grid(LentGrid::forecasting);
+  return &hub_.state().fa_grid;
 }
 
 ProfitabilityForm ProfitabilityWindow::form() const {
@@ -131,8 +133,7 @@ ProfitabilityForm ProfitabilityWindow::form() const {
 }
 
 void ProfitabilityWindow::apply(const ProfitabilityOutcome& out) {
-  if (out.fa_copied)
-    if (QWidget* fa = registry().existing(WindowId::forecasting)) fa->hide();
+  if (out.fa_copied) registry().hide(WindowId::forecasting);
   msf_fa_->refresh();
   if (out.prizes) prizes_.show(*out.prizes);
   if (out.lotto_label) lbl_lotto_->setText(qs(*out.lotto_label));

@@ -6,6 +6,7 @@
 #include "analyses/profitability.h"
 #include "analyses/ui/prize_boxes.h"
 #include "shell/grid.h"
+#include "shell/ui/state_hub.h"
 #include "shell/ui/window_registry.h"
 
 class QComboBox;
@@ -18,7 +19,7 @@ class GridView;
 class ProfitabilityWindow : public QMainWindow, public OpensOnShow {
   Q_OBJECT
  public:
-  ProfitabilityWindow();
+  explicit ProfitabilityWindow(StateHub& hub);
   // The views go before the grids they show.
   ~ProfitabilityWindow() override { delete takeCentralWidget(); }
   const TextGrid& fa_grid() const { return model_.fa; }
@@ -28,6 +29,7 @@ class ProfitabilityWindow : public QMainWindow, public OpensOnShow {
   void refresh();  // cmdRefresh
 
  private:
+  StateHub& hub_;
   // The Forecasting Abilities window shown (it calculates when it opens) and its results.
   const TextGrid* forecasting_results();
   ProfitabilityForm form() const;

@@ -96,7 +96,7 @@ static_assert(names_every_focus(focus_controls));
 
 }  // namespace
 
-LottoWindow::LottoWindow() {
+LottoWindow::LottoWindow(StateHub& hub) : hub_(hub) {
   setObjectName(QStringLiteral("frmLotto"));
   setWindowTitle(QStringLiteral("Lotto"));
   build_controls();
@@ -105,7 +105,27 @@ LottoWindow::LottoWindow() {
   add_help_menu(this, QStringLiteral("lotto.htm"));
 }
 
-void LottoWindow::opened() { apply(lotto_load(model_, state().app_folder)); }
+void LottoWindow::opened() {
+  apply(lotto_load(model_, hub_.state().app_folder));
+  // The lotto chosen in the last run is shown, its files read anew.
+  const std::string chosen = hub_.state().lotto_name;
+  if (hub_.take_restored(WindowId::lotto) && !chosen.empty() && name_->findText(qs(chosen)) >= 0) {
+    name_->setCurrentText(qs(chosen));
+    choose_lotto(qs(chosen));
+  }
+}
+
+void LottoWindow::publish_draws() {
+  // The state carries the draws the grid shows (added ones included) for the windows
+  // that read them; it is told only when they are another lotto's or changed.
+  const std::pair<std::string, std::uint64_t> shown{model_.owner, model_.draws.revision()};
+  if (shown == published_ && hub_.state().draws_read == !model_.owner.empty()) return;
+  published_ = shown;
+  hub_.change(Changed::draws, [&](AppState& st) {
+    st.draws = model_.draws;
+    st.draws_read = !model_.owner.empty();
+  });
+}
 
 LottoWindow::~LottoWindow() {
   // The view reads the grid until it is gone; the grid member dies before the
@@ -304,10 +324,6 @@ bool LottoWindow::event(QEvent* e) {
   return QMainWindow::event(e);
 }
 
-const TextGrid* LottoWindow::lent_grid(LentGrid grid) const {
-  return grid == LentGrid::draws ? &model_.draws : nullptr;
-}
-
 LottoForm LottoWindow::read_form() const {
   LottoForm f;
   f.name = ss(name_->currentText());
@@ -352,7 +368,7 @@ void LottoWindow::show_shape() {
 
 void LottoWindow::show_draw_boxes() {
   // The boxes of the numbers the chosen game draws; the others keep their 0.
-  const LottoDefinition& g = state().lotto;
+  const LottoDefinition& g = hub_.state().lotto;
   const bool classic = classic_draw_lines(g);
   const int main = std::min<int>(g.pick_n, main_columns(g));
   for (int i = 0; i < 10; ++i) {
@@ -404,6 +420,7 @@ void LottoWindow::apply(const LottoOutcome& outcome) {
   edit_->setEnabled(b.edit);
   save_->setEnabled(b.save);
   grid_->refresh();
+  publish_draws();
   show_draw_boxes();
   if (outcome.select_current && model_.current_row >= 1) grid_->select_grid_row(model_.current_row);
   const std::vector<std::filesystem::path> files = {model_.draws_file.path, model_.definition_file.path};
@@ -417,15 +434,15 @@ void LottoWindow::apply(const LottoOutcome& outcome) {
 
 bool LottoWindow::may_close() {
   // Typing nobody added or saved is asked about first: a draw, then a definition.
-  const TypedWork typed = typed_work(model_, read_form(), read_draw(), state());
+  const TypedWork typed = typed_work(model_, read_form(), read_draw(), hub_.state());
   if (typed.draw && !ask_unsaved(this, typed_draw_question(read_draw()), [this] {
         add_draw();
-        return !typed_work(model_, read_form(), read_draw(), state()).draw;
+        return !typed_work(model_, read_form(), read_draw(), hub_.state()).draw;
       }))
     return false;
   if (typed.definition && !ask_unsaved(this, typed_definition_question(read_form()), [this] {
         save_lotto();
-        return !typed_work(model_, read_form(), read_draw(), state()).definition;
+        return !typed_work(model_, read_form(), read_draw(), hub_.state()).definition;
       }))
     return false;
   // Save saves the added draws into their own lotto, whatever the name box says.
@@ -454,34 +471,40 @@ void LottoWindow::choose_lotto(const QString& name) {
     if (!may_close()) return;
     name_->setCurrentText(name);
   }
-  apply(ds::choose_lotto(model_, ss(name), state()));
+  apply(hub_.changing(Changed::lotto, [&](AppState& st) { return ds::choose_lotto(model_, ss(name), st); }));
 }
 
 void LottoWindow::create_lotto() {
   if (!may_close()) return;
   const QString answer =
       dialogs().input(this, QStringLiteral("Please, type the name"), QStringLiteral("Name"));
-  apply(ds::create_lotto(model_, ss(answer), read_form(), state().date_format));
+  apply(ds::create_lotto(model_, ss(answer), read_form(), hub_.state().date_format));
 }
 
-void LottoWindow::edit_lotto() { apply(ds::edit_lotto(model_, state())); }
+void LottoWindow::edit_lotto() { apply(ds::edit_lotto(model_, hub_.state())); }
 
 void LottoWindow::save_lotto() {
-  apply(ds::save_lotto(model_, read_form(), state(), ask_through_dialogs(this)));
+  apply(hub_.changing(Changed::lotto, [&](AppState& st) {
+    return ds::save_lotto(model_, read_form(), st, ask_through_dialogs(this));
+  }));
 }
 
-void LottoWindow::new_draw() { apply(ds::new_draw(model_, state().date_format, state().lotto)); }
+void LottoWindow::new_draw() { apply(ds::new_draw(model_, hub_.state().date_format, hub_.state().lotto)); }
 
-void LottoWindow::add_draw() { apply(ds::add_draw(model_, read_draw(), state())); }
+void LottoWindow::add_draw() {
+  apply(hub_.changing(Changed::lotto, [&](AppState& st) { return ds::add_draw(model_, read_draw(), st); }));
+}
 
 void LottoWindow::save_draws() { save_draws_into(ss(name_->currentText())); }
 
 void LottoWindow::save_draws_into(const std::string& lotto) {
-  apply(ds::save_draws(model_, lotto, state(), ask_through_dialogs(this)));
+  apply(hub_.changing(Changed::lotto, [&](AppState& st) {
+    return ds::save_draws(model_, lotto, st, ask_through_dialogs(this));
+  }));
 }
 
 void LottoWindow::import_draws() {
-  const AppState& s = state();
+  const AppState& s = hub_.state();
   const LottoOutcome start = ds::import_start(model_, ss(name_->currentText()), s);
   if (start.refused()) {
     apply(start);
@@ -512,6 +535,8 @@ void LottoWindow::import_draws() {
   apply(ds::import_finish(model_, review.preview, s));
 }
 
-void LottoWindow::select_row(int grid_row) { apply(select_draw_row(model_, grid_row, state())); }
+void LottoWindow::select_row(int grid_row) {
+  apply(hub_.changing(Changed::lotto, [&](AppState& st) { return select_draw_row(model_, grid_row, st); }));
+}
 
 }  // namespace ds::ui

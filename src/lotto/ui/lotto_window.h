@@ -9,6 +9,7 @@
 #include "lotto/lotto_handlers.h"
 #include "shell/grid.h"
 #include "shell/ui/app.h"
+#include "shell/ui/state_hub.h"
 
 class QComboBox;
 class QLabel;
@@ -21,16 +22,15 @@ class FileWatch;
 class GridView;
 class GameShapeBox;
 
-class LottoWindow : public QMainWindow, public GridSource, public KeepsUnsavedWork, public OpensOnShow {
+class LottoWindow : public QMainWindow, public KeepsUnsavedWork, public OpensOnShow {
   Q_OBJECT
  public:
-  LottoWindow();
+  explicit LottoWindow(StateHub& hub);
   ~LottoWindow() override;
   // Reads the lottos and shows the one last chosen.
   void opened() override;
 
   // msfDraws: the draw table that the generator and the analyses read.
-  const TextGrid* lent_grid(LentGrid grid) const override;
   int current_row() const { return model_.current_row; }
   // Draws added since the last read or save are asked about: Save, Discard or Cancel.
   bool may_close() override;
@@ -44,6 +44,10 @@ class LottoWindow : public QMainWindow, public GridSource, public KeepsUnsavedWo
   void closeEvent(QCloseEvent* e) override;
 
  private:
+  StateHub& hub_;
+  // What publish_draws last handed the state: the grid's lotto and revision.
+  std::pair<std::string, std::uint64_t> published_{};
+  void publish_draws();
   void build_controls();
   void choose_lotto(const QString& name);
   void create_lotto();

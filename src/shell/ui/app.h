@@ -4,8 +4,7 @@
 // folder choice and the help menu. Each lives in a header of its own.
 #include "shell/ui/folders.h"
 #include "shell/ui/help_menu.h"
-#include "shell/ui/lent_grids.h"
 #include "shell/ui/locale_forms.h"
-#include "shell/ui/state.h"
+#include "shell/ui/state_hub.h"
 #include "shell/ui/text.h"
 #include "shell/ui/window_registry.h"

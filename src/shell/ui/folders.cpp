@@ -3,12 +3,9 @@
 #include <QDir>
 #include <QTemporaryFile>
 
-#include "shell/ui/state.h"
-
 namespace ds::ui {
 
-void choose_folders(const QString& program_folder, const QString& user_data_folder) {
-  AppState& s = state();
+void choose_folders(AppState& s, const QString& program_folder, const QString& user_data_folder) {
   s.program_folder = program_folder.toStdString();
   s.app_folder = s.program_folder;
   QTemporaryFile probe(QDir(program_folder).filePath(QStringLiteral(".write-test-XXXXXX")));

@@ -13,7 +13,6 @@
 #include <QTextEdit>
 
 #include "shell/ui/help_window.h"
-#include "shell/ui/state.h"
 #include "shell/ui/window_registry.h"
 
 namespace ds::ui {
@@ -84,7 +83,7 @@ void show_help(const QString& page, const QString& caption) {
   auto* help = qobject_cast<HelpWindow*>(registry().show(WindowId::help));
   if (!help) return;
   help->setWindowTitle(caption);
-  help->navigate(QDir(QString::fromStdString(state().program_folder.string())).filePath(page));
+  help->open_page(page);
 }
 
 }  // namespace ds::ui

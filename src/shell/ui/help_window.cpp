@@ -1,5 +1,6 @@
 #include "shell/ui/help_window.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -17,27 +18,30 @@ namespace {
 // the program's version with @VERSION@.
 class HelpBrowser : public QTextBrowser {
  public:
-  using QTextBrowser::QTextBrowser;
+  HelpBrowser(const StateHub& hub, QWidget* parent) : QTextBrowser(parent), hub_(hub) {}
   QVariant loadResource(int type, const QUrl& name) override {
     QVariant v = QTextBrowser::loadResource(type, name);
     if (type == QTextDocument::HtmlResource && v.isValid()) {
       QString html = v.typeId() == QMetaType::QByteArray ? QString::fromUtf8(v.toByteArray()) : v.toString();
       if (html.contains(QStringLiteral("@DATA_FOLDER@")) || html.contains(QStringLiteral("@VERSION@"))) {
         html.replace(QStringLiteral("@DATA_FOLDER@"),
-                     QString::fromStdString(state().app_folder.string()).toHtmlEscaped());
+                     QString::fromStdString(hub_.state().app_folder.string()).toHtmlEscaped());
         html.replace(QStringLiteral("@VERSION@"), QString::fromLatin1(program_version()));
         return html;
       }
     }
     return v;
   }
+
+ private:
+  const StateHub& hub_;
 };
 }  // namespace
 
-HelpWindow::HelpWindow() {
+HelpWindow::HelpWindow(StateHub& hub) : hub_(hub) {
   setObjectName(QStringLiteral("frmHelp"));
   setWindowTitle(QStringLiteral("Help"));
-  browser_ = new HelpBrowser(this);
+  browser_ = new HelpBrowser(hub_, this);
   browser_->setObjectName(QStringLiteral("WebBrowser1"));
   browser_->setOpenExternalLinks(true);
   back_ = new QPushButton(tr("Back"), this);
@@ -61,6 +65,10 @@ HelpWindow::HelpWindow() {
   layout->addLayout(buttons);
   layout->addWidget(browser_);
   resize(760, 640);
+}
+
+void HelpWindow::open_page(const QString& page) {
+  navigate(QDir(QString::fromStdString(hub_.state().program_folder.string())).filePath(page));
 }
 
 void HelpWindow::navigate(const QString& file) {

@@ -1,6 +1,8 @@
 #pragma once
 #include <QWidget>
 
+#include "shell/ui/state_hub.h"
+
 class QTextBrowser;
 class QPushButton;
 
@@ -10,11 +12,14 @@ namespace ds::ui {
 class HelpWindow : public QWidget {
   Q_OBJECT
  public:
-  HelpWindow();
+  explicit HelpWindow(StateHub& hub);
   void navigate(const QString& file);
+  // A page of the help folder (beside the program).
+  void open_page(const QString& page);
   QTextBrowser* browser() const { return browser_; }
 
  private:
+  StateHub& hub_;
   QTextBrowser* browser_;
   QPushButton* back_;
   QPushButton* forward_;

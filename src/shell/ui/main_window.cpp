@@ -29,10 +29,10 @@ QPushButton* add_button(QWidget* parent, QVBoxLayout* column, const char* name, 
 }
 }  // namespace
 
-MainWindow::MainWindow() {
+MainWindow::MainWindow(StateHub& hub) : hub_(hub) {
   setObjectName(QStringLiteral("frmMain"));
   setWindowTitle(QStringLiteral("Drawsmith"));
-  const AppState& s = state();
+  const AppState& s = hub_.state();
 
   auto* central = new QWidget(this);
   auto* data = new QVBoxLayout;
@@ -84,7 +84,7 @@ MainWindow::MainWindow() {
 
 void MainWindow::opened() {
   // The samples, installed when missing, before any window lists lottos or sets.
-  const AppState& s = state();
+  const AppState& s = hub_.state();
   create_samples(s.program_folder, s.app_folder);
   // One copy of the program per data folder: a second copy is told, and may go on.
   const LockResult lock = take_data_lock(s.app_folder, this_process());

@@ -1,6 +1,5 @@
 #include "shell/ui/session.h"
 
-#include <QComboBox>
 #include <QEvent>
 #include <QFile>
 #include <QLineEdit>
@@ -12,6 +11,7 @@
 
 #include "shell/files.h"
 #include "shell/ui/app.h"
+#include "shell/ui/state_hub.h"
 
 namespace ds::ui {
 
@@ -52,11 +52,23 @@ std::unique_ptr<QSettings> writable_settings() {
   return s;
 }
 
+// The hub whose choices are remembered, named by the root.
+const StateHub*& session_hub() {
+  static const StateHub* hub = nullptr;
+  return hub;
+}
+
+// The state the session remembers; a fresh one before the root names its hub.
+const AppState& remembered_state() {
+  static const AppState none;
+  return session_hub() ? session_hub()->state() : none;
+}
+
 void save_period(QWidget* w) {
   auto* from = w->findChild<QLineEdit*>(QStringLiteral("txtFrom"));
   auto* to = w->findChild<QLineEdit*>(QStringLiteral("txtTo"));
   if (!from || !to) return;
-  const DateFormat& format = state().date_format;
+  const DateFormat& format = remembered_state().date_format;
   const auto from_day = parse_date(ss(from->text()), format);
   const auto to_day = parse_date(ss(to->text()), format);
   if (!from_day || !to_day || *from_day > *to_day) return;  // nothing worth keeping
@@ -96,18 +108,6 @@ Watcher& watcher() {
   return w;
 }
 
-// Chooses `item` in a window's combo box as a click in its list does.
-bool choose_in(WindowId id, const char* combo, const QString& item) {
-  QWidget* w = registry().get_opened(id);
-  auto* c = w ? w->findChild<QComboBox*>(QString::fromLatin1(combo)) : nullptr;
-  const int i = c ? c->findText(item, Qt::MatchFixedString | Qt::MatchCaseSensitive) : -1;
-  if (i < 0) return false;
-  c->setCurrentIndex(i);
-  emit c->activated(i);
-  emit c->textActivated(item);
-  return true;
-}
-
 }  // namespace
 
 std::unique_ptr<QSettings> open_settings() {
@@ -131,6 +131,8 @@ SettingTexts read_settings() {
   return texts;
 }
 
+void remember_for(const StateHub& hub) { session_hub() = &hub; }
+
 void watch_window(QWidget* window) {
   window->installEventFilter(&watcher());
   auto& list = watcher().windows;
@@ -153,12 +155,12 @@ void restore_window(QWidget* w) {
   auto* from = w->findChild<QLineEdit*>(QStringLiteral("txtFrom"));
   auto* to = w->findChild<QLineEdit*>(QStringLiteral("txtTo"));
   if (period == c.periods.end() || !from || !to) return;
-  from->setText(qs(format_date(period->second.from, state().date_format)));
-  to->setText(qs(format_date(period->second.to, state().date_format)));
+  from->setText(qs(format_date(period->second.from, remembered_state().date_format)));
+  to->setText(qs(format_date(period->second.to, remembered_state().date_format)));
 }
 
 void remember_choices() {
-  const AppState& st = state();
+  const AppState& st = remembered_state();
   RememberedChoices c;
   c.lotto = st.lotto_name;
   c.tset_size = st.tset_size;
@@ -179,15 +181,6 @@ void remember_session() {
   for (const QPointer<QWidget>& w : watcher().windows)
     if (w && w->isVisible()) save_place(w);
   remember_choices();
-}
-
-void restore_choices(const RememberedChoices& c) {
-  if (c.lotto.empty() || !choose_in(WindowId::lotto, "cmbName", qs(c.lotto))) return;
-  if (c.tset.empty() || !choose_in(WindowId::tsets, "cmbSize", QString::number(c.tset_size)) ||
-      !choose_in(WindowId::tsets, "cmbSets", qs(c.tset)))
-    return;
-  if (!c.second.empty()) state().second_picks = parse_second_picks(c.second, state().lotto).numbers;
-  if (!c.system.empty()) choose_in(WindowId::system, "cmbList", qs(c.system));
 }
 
 }  // namespace ds::ui

@@ -17,6 +17,11 @@ std::unique_ptr<QSettings> open_settings();
 // Every text value of the store; empty when the store cannot be read.
 SettingTexts read_settings();
 
+class StateHub;
+
+// The root names the state whose choices are remembered.
+void remember_for(const StateHub& hub);
+
 // The registry's part: it watches every window it makes (place, size and periods
 // saved when the window is hidden or closed) and restores them the first time it
 // shows the window.
@@ -26,10 +31,5 @@ void restore_window(QWidget* window);
 void remember_session();
 // Saves the lotto, set and system of the current state.
 void remember_choices();
-
-// At start, once the samples are installed: chooses the remembered lotto, set and
-// system `c` in their windows (made hidden), as the user did. The caller passes
-// what still exists (restorable_choices); the rest is skipped without a word.
-void restore_choices(const RememberedChoices& c);
 
 }  // namespace ds::ui

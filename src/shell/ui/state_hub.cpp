@@ -22,6 +22,10 @@ void StateHub::announce(Changed what) {
     case Changed::tset:
       emit tsetChanged();
       return;
+    case Changed::tset_rows:
+      emit tsetChanged();
+      emit tsetRowsWritten();
+      return;
     case Changed::system:
       emit systemChanged();
       return;
@@ -38,6 +42,7 @@ void StateHub::reset() {
   fresh.date_format = state_.date_format;
   fresh.number_format = state_.number_format;
   state_ = std::move(fresh);
+  restored_.clear();
 }
 
 }  // namespace ds::ui

@@ -7,12 +7,12 @@
 // the forecasting table) is carried by the state.
 #include <QObject>
 #include <functional>
+#include <set>
 
 #include "shell/app_state.h"
+#include "shell/window_id.h"
 
 namespace ds::ui {
-
-AppState& state();
 
 // What a change touched; one signal each.
 enum class Changed {
@@ -20,6 +20,7 @@ enum class Changed {
   lotto,        // the lotto chosen, its definition, its current draw
   draws,        // the chosen lotto's draws as the Lotto window last read or changed them
   tset,         // the set chosen, its rows, its current row and numbers
+  tset_rows,    // the set's rows, written by another window than Targeted Sets (the generator)
   system,       // the system or wheel chosen, its tickets, results and second-pool picks
   forecasting,  // the forecasting table
 };
@@ -33,9 +34,26 @@ class StateHub : public QObject {
   const AppState& state() const { return state_; }
   // Runs `edit` over the state, then announces `what` (nothing for Changed::nothing).
   void change(Changed what, const std::function<void(AppState&)>& edit);
+  // Runs `edit` over the state, announces `what` and returns what `edit` returned:
+  // a window's handler call, apply(hub_.changing(Changed::lotto, [&](AppState& s) {
+  // return add_draw(model_, form, s); })).
+  template <class Edit>
+  auto changing(Changed what, Edit&& edit) {
+    auto result = edit(state_);
+    announce(what);
+    return result;
+  }
+  // The root's own access, to set the folders and forms at start (and the tests', to
+  // set up a case); windows go through change().
+  AppState& writable() { return state_; }
   // Announces `what` without a change (a window that changed a grid the state carries
   // through its own model announces it once shown).
   void announce(Changed what);
+  // The windows that show the choices made at start (the last run's) when they
+  // first open, as if the user had made them there; a window made again later
+  // starts afresh. take_restored says it once per window.
+  void mark_restored(std::set<WindowId> windows) { restored_ = std::move(windows); }
+  bool take_restored(WindowId window) { return restored_.erase(window) > 0; }
   // Back to a fresh state with the folders and forms kept (tests start each case afresh).
   void reset();
 
@@ -43,12 +61,13 @@ class StateHub : public QObject {
   void lottoChanged();
   void drawsChanged();
   void tsetChanged();
+  void tsetRowsWritten();
   void systemChanged();
   void forecastingChanged();
 
  private:
-  friend AppState& state();  // while windows move to the hub
   AppState state_;
+  std::set<WindowId> restored_;
 };
 
 }  // namespace ds::ui

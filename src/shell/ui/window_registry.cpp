@@ -78,6 +78,10 @@ QWidget* WindowRegistry::show(WindowId id) {
   return w;
 }
 
+void WindowRegistry::hide(WindowId id) {
+  if (QWidget* w = existing(id)) w->hide();
+}
+
 QWidget* WindowRegistry::existing(WindowId id) const {
   const auto it = windows_.find(id);
   return it == windows_.end() ? nullptr : it->second.data();

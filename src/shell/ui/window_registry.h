@@ -47,6 +47,8 @@ class WindowRegistry {
   // Made if need be and its opened() step run, still hidden: a window whose grid or
   // target another window reads has read its files first.
   QWidget* get_opened(WindowId id);
+  // Hides the window when it exists (it stays in existence with its contents).
+  void hide(WindowId id);
   // The instance if it exists, without creating it.
   QWidget* existing(WindowId id) const;
   // Asks every window that may hold unsaved work whether the program may end;

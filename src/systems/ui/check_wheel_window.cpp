@@ -23,7 +23,7 @@
 
 namespace ds::ui {
 
-CheckWheelWindow::CheckWheelWindow() {
+CheckWheelWindow::CheckWheelWindow(StateHub& hub) : hub_(hub) {
   setObjectName(QStringLiteral("frmCheckWheel"));
   setWindowTitle(tr("Check a Wheel"));
   auto* central = new QWidget(this);
@@ -128,7 +128,7 @@ CheckWheelWindow::CheckWheelWindow() {
   connect(cmd_check_, &QPushButton::clicked, this, &CheckWheelWindow::check);
   connect(cmd_stop_, &QPushButton::clicked, this, &CheckWheelWindow::stop);
   for (QLineEdit* e : {txt_t_, txt_m_}) connect(e, &QLineEdit::returnPressed, this, &CheckWheelWindow::check);
-  connect(cmd_use_set_, &QPushButton::clicked, this, [this] { apply(check_wheel_use_tset(state())); });
+  connect(cmd_use_set_, &QPushButton::clicked, this, [this] { apply(check_wheel_use_tset(hub_.state())); });
   connect(cmd_export_, &QPushButton::clicked, this,
           [this] { export_grid_csv(this, model_.holes, QStringLiteral("holes.csv")); });
   resize(900, 620);

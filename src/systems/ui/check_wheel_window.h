@@ -8,6 +8,7 @@
 
 #include "shell/grid.h"
 #include "shell/ui/background_run.h"
+#include "shell/ui/state_hub.h"
 #include "systems/wheel_handlers.h"
 
 class QLabel;
@@ -23,7 +24,7 @@ class GridView;
 class CheckWheelWindow : public QMainWindow {
   Q_OBJECT
  public:
-  CheckWheelWindow();
+  explicit CheckWheelWindow(StateHub& hub);
   ~CheckWheelWindow() override;
 
   void open_list();  // cmdOpen
@@ -38,6 +39,7 @@ class CheckWheelWindow : public QMainWindow {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  StateHub& hub_;
   // What the check thread and the window share: the check's progress and, once
   // the check has returned, its result.
   struct Run {

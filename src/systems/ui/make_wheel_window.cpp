@@ -35,10 +35,10 @@ QLineEdit* named_box(const char* name, const QString& text, QWidget* parent) {
 
 }  // namespace
 
-MakeWheelWindow::MakeWheelWindow() {
+MakeWheelWindow::MakeWheelWindow(StateHub& hub) : hub_(hub) {
   setObjectName(QStringLiteral("frmMakeWheel"));
   setWindowTitle(tr("Make a Wheel"));
-  const MakeWheelForm d = make_wheel_defaults(state());
+  const MakeWheelForm d = make_wheel_defaults(hub_.state());
 
   auto* central = new QWidget(this);
   auto* inputs = new QGroupBox(tr("Wheel"), central);
@@ -194,7 +194,7 @@ void MakeWheelWindow::start() {
   if (running()) return;
   const MakeWheelForm form{ss(txt_v_->text()), ss(txt_k_->text()),       ss(txt_t_->text()),
                            ss(txt_m_->text()), ss(txt_seconds_->text()), ss(txt_seed_->text())};
-  const MakeWheelOutcome out = make_wheel_run(model_, form, state().program_folder / wheel_library_name);
+  const MakeWheelOutcome out = make_wheel_run(model_, form, hub_.state().program_folder / wheel_library_name);
   apply(out);
   if (!out.request) return;
   run_ = std::make_unique<Run>();
@@ -222,7 +222,7 @@ void MakeWheelWindow::finish() {
 }
 
 void MakeWheelWindow::save() {
-  apply(make_wheel_save(model_, ss(txt_name_->text()), state().app_folder, ask_through_dialogs(this)));
+  apply(make_wheel_save(model_, ss(txt_name_->text()), hub_.state().app_folder, ask_through_dialogs(this)));
 }
 
 }  // namespace ds::ui

@@ -8,6 +8,7 @@
 
 #include "shell/grid.h"
 #include "shell/ui/background_run.h"
+#include "shell/ui/state_hub.h"
 #include "systems/wheel_handlers.h"
 
 class QLabel;
@@ -23,7 +24,7 @@ class GridView;
 class MakeWheelWindow : public QMainWindow {
   Q_OBJECT
  public:
-  MakeWheelWindow();
+  explicit MakeWheelWindow(StateHub& hub);
   // Stops a search still running and waits for its thread.
   ~MakeWheelWindow() override;
 
@@ -38,6 +39,7 @@ class MakeWheelWindow : public QMainWindow {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  StateHub& hub_;
   // What the search thread and the window share: the maker's progress and, once
   // the search has returned, its result.
   struct Run {

@@ -37,7 +37,7 @@ void fit_to_grid(GridView* view) {
 
 }  // namespace
 
-SystemWindow::SystemWindow() {
+SystemWindow::SystemWindow(StateHub& hub) : hub_(hub) {
   setObjectName(QStringLiteral("frmSystem"));
   setWindowTitle(QStringLiteral("Systems"));
 
@@ -188,7 +188,7 @@ SystemWindow::SystemWindow() {
   // the window to open.
   for (const std::string& id : system_list()) cmb_list_->addItem(qs(id));
   cmb_list_->setCurrentIndex(-1);
-  show_second_row(second_pool_row(model_, state()));
+  show_second_row(second_pool_row(model_, hub_.state()));
   msf_results_->refresh();
   fit_to_grid(msf_results_);
   msf_system_->refresh();
@@ -196,11 +196,22 @@ SystemWindow::SystemWindow() {
                                2 * msf_system_->frameWidth() + 24);
   resize(sizeHint().expandedTo(QSize(600, 520)));
   cmb_list_->setFocus();
+  // Another lotto or set chosen while the window is shown: the system is shown anew.
+  for (auto signal : {&StateHub::lottoChanged, &StateHub::tsetChanged})
+    connect(&hub_, signal, this, [this] {
+      if (isVisible()) refresh_wheels();
+    });
 }
 
 void SystemWindow::opened() {
-  const SystemOutcome out = system_open(model_, state());
+  const SystemOutcome out = system_open(model_, hub_.state());
   apply(out);
+  // The system chosen in the last run is shown for the set and lotto of the state.
+  const int chosen = hub_.state().system_id.empty() ? -1 : cmb_list_->findText(qs(hub_.state().system_id));
+  if (hub_.take_restored(WindowId::system) && out.message.empty() && chosen >= 0) {
+    cmb_list_->setCurrentIndex(chosen);
+    choose_system();
+  }
   if (out.show != WindowId::none) {
     // The registry brings this window to the front once it is open; put the
     // window where the choice is made back in front after that.
@@ -215,7 +226,7 @@ void SystemWindow::opened() {
 
 SystemWindow::~SystemWindow() { delete takeCentralWidget(); }
 
-void SystemWindow::refresh_wheels() { apply(system_refresh(model_, state())); }
+void SystemWindow::refresh_wheels() { apply(system_refresh(model_, hub_.state())); }
 
 void SystemWindow::list_wheels(const std::vector<std::string>& wheels) {
   const int systems = static_cast<int>(system_list().size());
@@ -256,11 +267,15 @@ void SystemWindow::show_second_row(const SecondPoolRow& row) {
 void SystemWindow::take_second_picks() {
   if (!txt_second_->isVisible()) return;  // the game has no second pool, or the window closes
   const QString system = cmb_list_->currentIndex() >= 0 ? cmb_list_->currentText() : QString();
-  apply(ds::take_second_picks(model_, ss(txt_second_->text()), ss(system), state()));
+  apply(hub_.changing(Changed::system, [&](AppState& st) {
+    return ds::take_second_picks(model_, ss(txt_second_->text()), ss(system), st);
+  }));
 }
 
 void SystemWindow::choose_system() {
-  apply(ds::choose_system(model_, ss(cmb_list_->currentText()), state()));
+  apply(hub_.changing(Changed::system, [&](AppState& st) {
+    return ds::choose_system(model_, ss(cmb_list_->currentText()), st);
+  }));
 }
 
 void SystemWindow::apply(const SystemOutcome& out) {

@@ -4,6 +4,7 @@
 #include <QMainWindow>
 
 #include "shell/grid.h"
+#include "shell/ui/state_hub.h"
 #include "shell/ui/window_registry.h"
 #include "systems/system_handlers.h"
 
@@ -19,7 +20,7 @@ class GridView;
 class SystemWindow : public QMainWindow, public OpensOnShow {
   Q_OBJECT
  public:
-  SystemWindow();
+  explicit SystemWindow(StateHub& hub);
   // The views read the grids below: they go first.
   ~SystemWindow() override;
   // The checks of the current choices (system_window_load).
@@ -39,6 +40,7 @@ class SystemWindow : public QMainWindow, public OpensOnShow {
   void changeEvent(QEvent* event) override;
 
  private:
+  StateHub& hub_;
   void choose_system();      // cmbList: the user picked an entry
   void take_second_picks();  // txtSecond: Enter or leaving it
   // Shows the model and what `out` carries, then the message and the focus.

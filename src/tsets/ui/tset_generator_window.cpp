@@ -17,7 +17,6 @@
 #include "shell/ui/apply_outcome.h"
 #include "shell/ui/dialogs.h"
 #include "shell/ui/grid_view.h"
-#include "tsets/ui/generator_host.h"
 
 namespace ds::ui {
 
@@ -72,10 +71,10 @@ class FrequencyBarDelegate : public QStyledItemDelegate {
 
 }  // namespace
 
-TsetGeneratorWindow::TsetGeneratorWindow() {
+TsetGeneratorWindow::TsetGeneratorWindow(StateHub& hub) : hub_(hub) {
   setObjectName(QStringLiteral("frmTsetGenerator"));
   setWindowTitle(QStringLiteral("Generator of Targeted Sets"));
-  AppState& s = state();
+  const AppState& s = hub_.state();
 
   auto* central = new QWidget(this);
   std::string from_text, to_text;
@@ -160,10 +159,6 @@ TsetGeneratorWindow::TsetGeneratorWindow() {
 
 TsetGeneratorWindow::~TsetGeneratorWindow() { delete takeCentralWidget(); }
 
-const TextGrid* TsetGeneratorWindow::lent_grid(LentGrid grid) const {
-  return grid == LentGrid::frequencies ? &model_.frequencies : nullptr;
-}
-
 void TsetGeneratorWindow::go() {
   GeneratorInput input;
   input.from_text = ss(from_->text());
@@ -174,15 +169,29 @@ void TsetGeneratorWindow::go() {
                : highest_->isChecked() ? GeneratorRule::highest
                                        : GeneratorRule::random;
 
-  AppState& s = state();
-  const TextGrid* draws = s.lotto.play_n != 0 ? borrow_grid(LentGrid::draws) : nullptr;
-  auto* sets = dynamic_cast<GeneratorHost*>(registry().get_opened(WindowId::tsets));
-  const GeneratorTarget target = sets ? sets->generator_target() : GeneratorTarget{};
-
-  const GeneratorOutcome out = generate(model_, input, s, draws, target, uniform_, ask_through_dialogs(this));
+  // The proposal goes into the chosen set's rows as the state carries them, and
+  // the state then tells the Targeted Sets window, which takes them in.
+  const AppState& s = hub_.state();
+  const TextGrid* draws = s.lotto.play_n != 0 ? chosen_grids(s).draws : nullptr;
+  TsetsModel sets;
+  sets.work.size = s.tset_size;
+  sets.work.set_name = s.tset_name;
+  sets.work.grid = s.tset_rows;
+  sets.unsaved = s.tset_unsaved;
+  sets.enabled.save = s.tset_save_on;
+  const GeneratorTarget target{&sets,
+                               s.tset_date.empty() ? format_date(today(), s.date_format) : s.tset_date};
+  const GeneratorOutcome out = hub_.changing(Changed::tset_rows, [&](AppState& st) {
+    GeneratorOutcome o = generate(model_, input, st, draws, target, uniform_, ask_through_dialogs(this));
+    st.tset_rows = sets.work.grid;
+    st.tset_unsaved = sets.unsaved;
+    st.tset_save_on = sets.enabled.save;
+    return o;
+  });
   table_->refresh();
   period_->setText(qs(out.period));
-  if (sets) sets->after_generation();
+  // Rows written while the Targeted Sets window is closed are shown there, unsaved.
+  if (out.written_row > 0 && !registry().existing(WindowId::tsets)) registry().show(WindowId::tsets);
   using F = GeneratorFocus;
   static constexpr FocusName<GeneratorFocus> focus_controls[] = {
       {F::none, nullptr}, {F::from, "txtFrom"}, {F::to, "txtTo"}, {F::step, "txtStep"}};

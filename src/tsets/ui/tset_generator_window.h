@@ -4,6 +4,7 @@
 #include <QMainWindow>
 
 #include "shell/ui/app.h"
+#include "shell/ui/state_hub.h"
 #include "tsets/generator.h"
 
 class QLabel;
@@ -15,17 +16,17 @@ namespace ds::ui {
 
 class GridView;
 
-class TsetGeneratorWindow : public QMainWindow, public GridSource {
+class TsetGeneratorWindow : public QMainWindow {
   Q_OBJECT
  public:
-  TsetGeneratorWindow();
+  explicit TsetGeneratorWindow(StateHub& hub);
   // The views read grids owned by this window: they go first.
   ~TsetGeneratorWindow() override;
-  const TextGrid* lent_grid(LentGrid grid) const override;
   // Tests make the random rule repeatable; empty means seeded from the clock.
   void set_uniform_source(UniformSource source) { uniform_ = std::move(source); }
 
  private:
+  StateHub& hub_;
   void go();
 
   GeneratorModel model_;

@@ -86,7 +86,7 @@ QStringList numbers_text(int first, int last) {
 
 }  // namespace
 
-TsetsWindow::TsetsWindow() {
+TsetsWindow::TsetsWindow(StateHub& hub) : hub_(hub) {
   setObjectName(QStringLiteral("frmTsets"));
   setWindowTitle(QStringLiteral("Targeted Sets"));
   auto* central = new QWidget(this);
@@ -103,7 +103,7 @@ TsetsWindow::TsetsWindow() {
   sets_->setToolTip(tr("The targeted sets of the chosen size"));
   new_ = button(central, "cmdNew", tr("New"), "Ctrl+N");
 
-  date_ = new QLineEdit(QString::fromStdString(format_date(today(), state().date_format)), central);
+  date_ = new QLineEdit(QString::fromStdString(format_date(today(), hub_.state().date_format)), central);
   date_->setObjectName(QStringLiteral("txtDate"));
   date_->setMaxLength(40);
   date_->setMaximumWidth(120);
@@ -197,24 +197,63 @@ TsetsWindow::TsetsWindow() {
 
   watch_ = new FileWatch(this);
   connect(watch_, &FileWatch::changed, this, &TsetsWindow::check_disk);
+  connect(&hub_, &StateHub::tsetRowsWritten, this, &TsetsWindow::follow_state);
+  connect(date_, &QLineEdit::textChanged, this, [this](const QString& text) {
+    hub_.change(Changed::nothing, [&](AppState& st) { st.tset_date = ss(text); });
+  });
 
   resize(920, 560);
 }
 
 void TsetsWindow::opened() {
-  tsets_load(model_, state());
+  const AppState before = hub_.state();
+  hub_.change(Changed::tset, [&](AppState& st) { tsets_load(model_, st); });
   grid_view_->refresh();
+  publish();
+  // The set chosen in the last run, or the rows the generator wrote while this window
+  // was closed, are shown.
+  if (!hub_.take_restored(WindowId::tsets) && !before.tset_unsaved) return;
+  if (before.tset_size <= 0) return;
+  size_->setCurrentText(QString::number(before.tset_size));
+  size_chosen(size_->currentText());
+  if (before.tset_name.empty() || sets_->findText(qs(before.tset_name)) < 0) return;
+  sets_->setCurrentIndex(sets_->findText(qs(before.tset_name)));
+  set_chosen(qs(before.tset_name));
+  if (!before.tset_unsaved) return;
+  // Rows written while this window was closed (the generator's) are not lost.
+  model_.work.grid = before.tset_rows;
+  model_.unsaved = true;
+  model_.enabled.save = true;
+  hub_.change(Changed::tset, [&](AppState& st) {
+    st.tset_row = before.tset_row;
+    st.tset_numbers = before.tset_numbers;
+  });
+  apply(TsetsOutcome{});
+}
+
+void TsetsWindow::publish() {
+  publishing_ = true;
+  hub_.change(Changed::tset, [&](AppState& st) {
+    st.tset_rows = model_.work.grid;
+    st.tset_unsaved = model_.unsaved;
+    st.tset_save_on = model_.enabled.save;
+  });
+  publishing_ = false;
+}
+
+void TsetsWindow::follow_state() {
+  const AppState& st = hub_.state();
+  if (publishing_ || st.tset_name != model_.work.set_name || st.tset_size != model_.work.size) return;
+  if (st.tset_unsaved == model_.unsaved && st.tset_save_on == model_.enabled.save &&
+      st.tset_rows.revision() == model_.work.grid.revision())
+    return;
+  model_.work.grid = st.tset_rows;
+  model_.unsaved = st.tset_unsaved;
+  model_.enabled.save = st.tset_save_on;
+  apply(TsetsOutcome{});
 }
 
 TsetsWindow::~TsetsWindow() { delete takeCentralWidget(); }
-
-const TextGrid* TsetsWindow::lent_grid(LentGrid grid) const {
-  return grid == LentGrid::sets ? &model_.work.grid : nullptr;
-}
-
-GeneratorTarget TsetsWindow::generator_target() { return {&model_, ss(date_->text())}; }
-
-void TsetsWindow::after_generation() { apply(TsetsOutcome{}); }
 
 void TsetsWindow::update_enabled() {
   const TsetsEnabled& e = model_.enabled;
@@ -228,7 +267,7 @@ void TsetsWindow::update_enabled() {
 }
 
 void TsetsWindow::show_current_row() {
-  const int row = state().tset_row;
+  const int row = hub_.state().tset_row;
   if (row >= 1 && row < model_.work.grid.rows())
     grid_view_->select_grid_row(row);
   else
@@ -252,6 +291,7 @@ void TsetsWindow::apply(const TsetsOutcome& outcome) {
   grid_view_->refresh();
   show_current_row();
   update_enabled();
+  publish();
   if (model_.loaded.path != watched_) {
     watched_ = model_.loaded.path;
     watch_->watch({watched_});
@@ -289,13 +329,13 @@ void TsetsWindow::size_chosen(const QString& text) {
     size_->setCurrentText(model_.work.size > 0 ? QString::number(model_.work.size) : QString());
     return;
   }
-  apply(tsets_choose_size(model_, ss(text), state()));
+  apply(hub_.changing(Changed::tset, [&](AppState& st) { return tsets_choose_size(model_, ss(text), st); }));
 }
 
 void TsetsWindow::new_set() {
   if (!may_close()) return;
   const QString answer = dialogs().input(this, qs(messages().type_name), qs(messages().strategy_name));
-  apply(tsets_new(model_, ss(answer), state()));
+  apply(hub_.changing(Changed::tset, [&](AppState& st) { return tsets_new(model_, ss(answer), st); }));
 }
 
 void TsetsWindow::set_chosen(const QString& name) {
@@ -303,19 +343,31 @@ void TsetsWindow::set_chosen(const QString& name) {
     sets_->setCurrentIndex(sets_->findText(qs(model_.work.set_name)));
     return;
   }
-  apply(tsets_choose_set(model_, ss(name), state()));
+  apply(hub_.changing(Changed::tset, [&](AppState& st) { return tsets_choose_set(model_, ss(name), st); }));
 }
 
-void TsetsWindow::accept_date() { apply(tsets_accept_date(model_, ss(date_->text()), state())); }
+void TsetsWindow::accept_date() {
+  apply(hub_.changing(Changed::tset,
+                      [&](AppState& st) { return tsets_accept_date(model_, ss(date_->text()), st); }));
+}
 
-void TsetsWindow::add_row() { apply(tsets_add(model_, state())); }
+void TsetsWindow::add_row() {
+  apply(hub_.changing(Changed::tset, [&](AppState& st) { return tsets_add(model_, st); }));
+}
 
 void TsetsWindow::accept_number() {
-  apply(tsets_accept_number(model_, ss(index_->currentText()), ss(number_->currentText()), state()));
+  apply(hub_.changing(Changed::tset, [&](AppState& st) {
+    return tsets_accept_number(model_, ss(index_->currentText()), ss(number_->currentText()), st);
+  }));
 }
 
-void TsetsWindow::save() { apply(tsets_save(model_, state(), ask_through_dialogs(this))); }
+void TsetsWindow::save() {
+  apply(hub_.changing(Changed::tset,
+                      [&](AppState& st) { return tsets_save(model_, st, ask_through_dialogs(this)); }));
+}
 
-void TsetsWindow::row_chosen(int row) { apply(tsets_select_row(model_, row, state())); }
+void TsetsWindow::row_chosen(int row) {
+  apply(hub_.changing(Changed::tset, [&](AppState& st) { return tsets_select_row(model_, row, st); }));
+}
 
 }  // namespace ds::ui

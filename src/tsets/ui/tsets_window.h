@@ -4,9 +4,9 @@
 #include <QMainWindow>
 
 #include "shell/ui/app.h"
+#include "shell/ui/state_hub.h"
 #include "tsets/generator.h"
 #include "tsets/tsets_handlers.h"
-#include "tsets/ui/generator_host.h"
 
 class QComboBox;
 class QLineEdit;
@@ -17,22 +17,16 @@ namespace ds::ui {
 class FileWatch;
 class GridView;
 
-class TsetsWindow : public QMainWindow,
-                    public GridSource,
-                    public KeepsUnsavedWork,
-                    public OpensOnShow,
-                    public GeneratorHost {
+class TsetsWindow : public QMainWindow, public KeepsUnsavedWork, public OpensOnShow {
   Q_OBJECT
  public:
-  TsetsWindow();
-  // Makes the Tsets folder when missing and shows the grid in its design state.
+  explicit TsetsWindow(StateHub& hub);
+  // Makes the Tsets folder when missing and shows the grid in its design state, then
+  // the set chosen in the last run, or the set whose rows the generator wrote while
+  // the window was closed, with those rows.
   void opened() override;
   // The views read grids owned by this window: they go first.
   ~TsetsWindow() override;
-  const TextGrid* lent_grid(LentGrid grid) const override;
-
-  GeneratorTarget generator_target() override;
-  void after_generation() override;
   // Rows changed since the set was read, made or saved are asked about: Save,
   // Discard or Cancel.
   bool may_close() override;
@@ -46,6 +40,12 @@ class TsetsWindow : public QMainWindow,
   bool event(QEvent* e) override;
 
  private:
+  StateHub& hub_;
+  bool publishing_ = false;
+  // Hands the state the rows, the unsaved mark and Save as the window holds them.
+  void publish();
+  // Rows the generator wrote into the state are taken into the grid.
+  void follow_state();
   void apply(const TsetsOutcome& outcome);
   void update_enabled();
   void show_current_row();
