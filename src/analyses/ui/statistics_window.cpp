@@ -257,7 +257,8 @@ void set_axes(QChartView* view, const QStringList& categories, double top) {
   if (!x || !y) return;
   x->clear();
   x->append(categories);
-  x->setLabelsAngle(categories.size() > 24 ? -90 : 0);
+  // Too many numbers for a label under each bar: the chart's title names their range.
+  x->setLabelsVisible(categories.size() <= 24);
   y->setRange(0, std::max(top, 1.0));
   y->applyNiceNumbers();
 }
@@ -380,6 +381,7 @@ StatisticsWindow::StatisticsWindow(StateHub& hub)
   spread_label->setBuddy(cmb_spread_);
   msf_spread_ = new GridView(&model_.spread_grid, true, spread_page);
   msf_spread_->setObjectName(QStringLiteral("msfSpread"));
+  msf_spread_->setAccessibleName(tr("Spread"));
   msf_spread_->horizontalHeader()->setStretchLastSection(true);
   msf_spread_->setMinimumWidth(380);
   cht_spread_ = bar_chart("chtSpread", tr("Share of the period's draws beside chance"),
@@ -407,11 +409,12 @@ StatisticsWindow::StatisticsWindow(StateHub& hub)
       tr("sum:100-200\nodd:2-4\nexclude:13\n(Enter computes; Shift+Enter starts a new line)"));
   txt_filters_->setMaximumHeight(110);
   auto* filters_label =
-      named_label("lblFilters", tr("F&ilters (one per line, or several between blanks)"), filters_page);
+      named_label("lblFilters", tr("Filt&ers (one per line, or several between blanks)"), filters_page);
   filters_label->setBuddy(txt_filters_);
   msf_rates_ = new GridView(&model_.rates_grid, true, filters_page);
   msf_rates_->setObjectName(QStringLiteral("msfRates"));
-  msf_rates_->horizontalHeader()->setStretchLastSection(true);
+  msf_rates_->setAccessibleName(tr("Pass rates"));
+  msf_rates_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   lbl_rates_ = named_label("lblRates", QString(), filters_page);
   lbl_rates_->setWordWrap(true);
   lbl_rates_->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -558,6 +561,10 @@ void StatisticsWindow::show_numbers_chart(int chart, bool second) {
   line->clear();
   if (!values.isEmpty()) line->append({QPointF(-0.5, expected), QPointF(values.size() - 0.5, expected)});
   set_axes(view, categories, std::max(top, expected));
+  if (!categories.isEmpty())
+    view->chart()->setTitle((second ? tr("Second pool, %1 to %2: draws holding each")
+                                    : tr("Main numbers, %1 to %2: draws holding each"))
+                                .arg(categories.front(), categories.back()));
 }
 
 void StatisticsWindow::show_spread_chart() {
