@@ -8,11 +8,14 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "shell/app_state.h"
 #include "shell/dates.h"
 #include "shell/grid.h"
+#include "shell/numbers.h"
+#include "shell/outcome.h"
 #include "shell/ticket_filters.h"
 
 namespace ds {
@@ -106,6 +109,11 @@ struct Repeats {
 };
 Repeats repeats_from_previous(const std::vector<PeriodDraw>& draws, const FilterGame& game);
 
+// The chance that a fair draw gives `k` or a count no likelier among `n` draws that
+// each pass with chance `p` (the exact two-sided binomial test: the sum of
+// P(X = i) over every i with P(X = i) <= P(X = k)).
+double binomial_two_sided_p(int k, int n, double p);
+
 // Draws of the period whose main numbers pass the filters; a draw passes `new`
 // when no earlier draw of the period had the same main numbers (as a ticket played
 // for that draw would have been chosen).
@@ -114,13 +122,143 @@ int draws_passing(const TicketFilters& filters, const std::vector<PeriodDraw>& d
 // The share of the period's draws that passed beside the share of all combinations
 // that pass (which a fair draw gives each draw): the draws' share with its 95 %
 // interval (Wilson's), and the chance that a fair draw puts the share of `draws`
-// draws at least this far from the combinations' (the binomial by its normal
-// approximation: chi-square of one degree of freedom). p_value 1 when there is no draw.
+// draws at least this far from the combinations' (binomial_two_sided_p: exact, where
+// the normal approximation claims far too much for a rate near 0 or 1 over few
+// draws). p_value 1 when there is no draw.
 struct PassRateCheck {
   double draws_rate = 0, low = 0, high = 0;
   double combinations_rate = 0;
   double p_value = 1;
 };
 PassRateCheck check_pass_rate(int passed, int draws, double combinations_rate);
+
+// ---- The Statistics window ----
+
+// What the spread table shows: one measure of the period's draws against all
+// combinations, or the repeats from the previous draw against their chance.
+enum class SpreadView { sum, odd, low, run, repeats };
+
+// One row of the spread table; a sum table groups the sums in bands of equal width
+// (at most about twenty) so that its chart stays readable.
+struct SpreadRow {
+  std::string value;        // "3", or "100-109" for a band of sums
+  int draws = 0;            // draws of the period with this value
+  double draws_share = 0;   // of the period's draws (0 without draws)
+  double combinations = 0;  // combinations of the game with it; -1 for the repeats (no such count)
+  double chance = 0;        // the share of combinations, or the chance of a fair draw
+};
+std::vector<SpreadRow> spread_rows(SpreadView view, const std::vector<PeriodDraw>& draws,
+                                   const FilterGame& game);
+
+// One filter, or all of them together, over the period's draws and over all
+// combinations.
+struct FilterRate {
+  std::string filter;  // as typed; "All together" for the set
+  int passed = 0, draws = 0;
+  std::uint64_t passing = 0;  // combinations passing
+  double combinations = 0;    // of the game
+  PassRateCheck check;
+};
+
+// The filters typed in the window: one expression per line, or several on a line
+// between blanks or semicolons (a blank after ':' or ',' goes on with the
+// expression: "include: 3, 7"). Each is read against the game; the first that
+// cannot be read stops with its message.
+struct TypedFilters {
+  std::vector<std::string> expressions;
+  std::vector<TicketFilters> each;
+  TicketFilters all;
+  std::string message;  // "" when every expression was read
+};
+TypedFilters read_typed_filters(std::string_view text, const FilterGame& game);
+
+// The rate of each filter, then of all together when there are two or more.
+std::vector<FilterRate> filter_rates(const TypedFilters& filters, const std::vector<PeriodDraw>& draws,
+                                     const FilterGame& game);
+
+// The lines under the filter table for `rate` (the set's, or the one filter's):
+// the two rates, the interval, the binomial test's verdict, then the line that
+// says what a filter does.
+std::string filter_rate_text(const FilterRate& rate, const NumberFormat& format);
+
+// The texts of the window's controls.
+struct StatisticsForm {
+  std::string from_text, to_text, filters_text;
+};
+
+// The window's tabs, each with its table for Export CSV and its page for Print.
+enum class StatisticsTab { numbers, pairs, spreads, filters };
+
+// Everything the Statistics window holds apart from its widgets: the lotto read,
+// the period's draws and the tables the tabs show.
+struct StatisticsModel {
+  DateFormat date_format;
+  NumberFormat number_format;
+  std::string lotto_name;  // "" when none is chosen
+  LottoDefinition game;
+  TextGrid history;  // the draws as read (from the state, or the lotto's draws file)
+  std::string period_label;
+  PeriodDraws period;
+  std::vector<NumberStats> numbers;    // numbers_grid's rows 1.., in the same order
+  std::string fair_main, fair_second;  // fair_draw_line of each pool ("" when it has none)
+  std::vector<PairCount> pairs;
+  double pair_expected = 0;
+  SpreadView view = SpreadView::sum;
+  std::vector<SpreadRow> spread;
+  std::vector<FilterRate> rates;
+  std::string rates_text;
+  // Number, Pool, Drawn, Bonus, Expected, Last drawn, Draws since, Longest gap
+  TextGrid numbers_grid;
+  // Pair, Draws: the most frequent pairs, and the least frequent
+  TextGrid pairs_most, pairs_least;
+  // First, Second, Draws, Expected: every pair (Export CSV of the pairs tab)
+  TextGrid pairs_grid;
+  // Value, Draws, Share of draws, Combinations, Share of combinations (or Chance)
+  TextGrid spread_grid;
+  // Filter, Draws passing, Share of draws, 95 % interval, Combinations passing,
+  // Share of combinations, Chance of the difference
+  TextGrid rates_grid;
+  StatisticsModel(const DateFormat& date_format, const NumberFormat& number_format);
+};
+
+// The window opens or the lotto changed: the lotto chosen and its draws, those
+// the state carries (`draws`, when the Lotto window read them) or else those of the
+// lotto's draws file. The period texts of the whole history (today alone when it has
+// no draw); the message when the draws cannot be read.
+struct StatisticsLoad {
+  std::string lotto_label;  // "Not selected" when none
+  std::string from_text, to_text;
+  std::string message;
+};
+StatisticsLoad statistics_open(StatisticsModel& model, const AppState& state, const TextGrid* draws,
+                               DayNumber today);
+
+enum class StatisticsFocus { none, from, to, filters, count };
+struct StatisticsOutcome : FocusOutcome<StatisticsFocus> {
+  using Focus = StatisticsFocus;
+  bool shown = false;  // the tables were filled anew
+};
+
+// cmdGo (Enter in a box): the lotto first, then the dates, then every table over
+// the period; filters that cannot be read are the message (the other tables are
+// still filled) and take the focus. The status line says how many draws the
+// period holds and how many of its rows are no draw of the game.
+StatisticsOutcome statistics_go(StatisticsModel& model, const StatisticsForm& form);
+
+// cmbSpread: the spread table of another measure over the same draws.
+void statistics_spread(StatisticsModel& model, SpreadView view);
+
+// The value a column of numbers_grid sorts by (grid row 1..): the figure, the day
+// of the last draw (-1 for none), the pool then the number for the first two.
+double numbers_sort_value(const StatisticsModel& model, int row, int column);
+
+// The heat map's tooltip for the pair a, b (a != b, either order): "7 and 12: 9 draws (chance: 7.7)".
+std::string pair_tip(const StatisticsModel& model, int a, int b);
+
+// The table a tab exports, and the file name it suggests.
+const TextGrid& statistics_table(const StatisticsModel& model, StatisticsTab tab);
+std::string statistics_file_name(const StatisticsModel& model, StatisticsTab tab);
+// cmdPrint: the tab's page (the lotto, the period, the lines and the tables).
+PrintOutcome print_statistics(const StatisticsModel& model, StatisticsTab tab);
 
 }  // namespace ds

@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "analyses/stats_command.h"
+#include "shell/game.h"
 #include "support/scratch.h"
 
 namespace ds {
@@ -134,11 +135,17 @@ TEST(Statistics, ChiSquareTails) {
   EXPECT_NEAR(chi_square_tail(6, 2), std::exp(-3.0), 1e-15);
   EXPECT_EQ(chi_square_tail(0, 5), 1);
   EXPECT_EQ(chi_square_uniform(std::vector<int>{4}, 4).p_value, 1);
-  // 4 of 5 against one half: Wilson's interval 0.3755 to 0.9638; the tail by erfc (python3).
+  // 4 of 5 against one half: Wilson's interval 0.3755 to 0.9638; the binomial tail
+  // (1 + 5 + 5 + 1) / 32 by hand, the others by mpmath. One draw of 50 passing a filter
+  // that keeps 0.1 % of the combinations is what a fair draw gives 4.9 % of the time
+  // (the normal approximation said 0.002 %).
   const PassRateCheck half = check_pass_rate(4, 5, 0.5);
   EXPECT_NEAR(half.low, 0.3755346297625253, 1e-12);
   EXPECT_NEAR(half.high, 0.9637758913675698, 1e-12);
-  EXPECT_NEAR(half.p_value, 0.17971249487899985, 1e-12);
+  EXPECT_NEAR(half.p_value, 0.375, 1e-12);
+  EXPECT_NEAR(binomial_two_sided_p(1, 50, 0.001), 0.04879437180296865, 1e-12);
+  EXPECT_NEAR(binomial_two_sided_p(18, 50, 4655200.0 / 13983816), 0.6561949926283317, 1e-12);
+  EXPECT_EQ(binomial_two_sided_p(0, 10, 0), 1);
   EXPECT_EQ(check_pass_rate(0, 0, 0.5).p_value, 1);
   EXPECT_EQ(fair_draw_line(0.004), "These counts are what a fair draw gives less than 1 % of the time.");
 }
@@ -165,7 +172,7 @@ TEST(StatsCommand, SampleHistoryFromTheCommandLine) {
       rate.out,
       "past draws passing: 18 of 50\ncombinations passing: 4655200 of 13983816\n"
       "Pass rate: 36.0 % of the past draws (95 % interval 24.1 % to 49.9 %), 33.3 % of the combinations; a "
-      "fair draw gives a difference at least this large 68 % of the time. For a fair draw the two agree: a "
+      "fair draw gives a difference at least this large 66 % of the time. For a fair draw the two agree: a "
       "filter changes which tickets are played, not the chance of each.\n");
   const std::pair<std::vector<std::string>, std::string> wrong[] = {
       {{"--stats", "--lotto", "Canada", "--from", "2025-13-01"},
@@ -188,6 +195,117 @@ TEST(StatsCommand, SampleHistoryFromTheCommandLine) {
   const std::string power = run({"--stats", "--lotto", "Power"}).out;
   EXPECT_NE(power.find("\n1,main,2,0,3.6231884057971016,2025-12-13,18\n"), std::string::npos);
   EXPECT_NE(power.find("\n26,second,3,0,1.9230769230769231,2025-12-31,10\n"), std::string::npos);
+}
+
+// Twelve draws of a 5/20 game without a bonus, one a day from 2024-03-01, the tenth
+// the fourth again. The counts come from a python3 script that goes through all
+// 15,504 combinations; the tails from mpmath.
+TEST(StatisticsWindow, TablesAndFilterRatesOfA5Of20Game) {
+  LottoDefinition game;
+  game.play_n = 20;
+  game.pick_n = 5;
+  game.bonus_n = 0;
+  const int rows[12][5] = {{2, 3, 5, 11, 13}, {2, 4, 7, 12, 18}, {2, 3, 14, 18, 19},  {2, 3, 8, 14, 18},
+                           {2, 4, 8, 13, 19}, {2, 5, 8, 10, 20}, {4, 5, 10, 14, 18},  {4, 6, 7, 12, 18},
+                           {2, 3, 4, 7, 18},  {2, 3, 8, 14, 18}, {8, 10, 12, 15, 19}, {3, 6, 8, 10, 16}};
+  TextGrid history(13, draw_grid_columns(game));
+  for (int r = 0; r < 12; ++r) {
+    history.set_cell(r + 1, 0, format_date(*day_number(2024, 3, 1) + r, DateFormat::iso()));
+    for (int k = 0; k < 5; ++k) history.set_cell(r + 1, 2 + k, std::to_string(rows[r][k]));
+  }
+  AppState state;
+  state.lotto = game;
+  state.lotto_name = "Five";
+  StatisticsModel model(DateFormat::iso(), NumberFormat{','});
+  const StatisticsLoad load = statistics_open(model, state, &history, 0);
+  EXPECT_EQ(load.from_text + " " + load.to_text, "2024-03-01 2024-03-12");
+  EXPECT_TRUE(statistics_go(model, {"2024-03-01", "2024-03-12", "sum:40-60 odd:2-3"}).message.empty());
+  // 2 came 8 times, last on 2024-03-10; 1 never: all 12 draws since, sorted before any day.
+  EXPECT_EQ(model.numbers_grid.cell(2, 2) + " " + model.numbers_grid.cell(2, 5) + " " +
+                model.numbers_grid.cell(2, 6) + " " + model.numbers_grid.cell(2, 7),
+            "8 2024-03-10 2 2");
+  EXPECT_EQ(model.numbers_grid.cell(1, 4) + " " + model.numbers_grid.cell(1, 6), "3,0 12");
+  EXPECT_LT(numbers_sort_value(model, 1, 5), numbers_sort_value(model, 20, 5));
+  EXPECT_EQ(model.fair_main, "Main numbers: these counts are what a fair draw gives 1 % of the time.");
+  EXPECT_EQ(pair_tip(model, 3, 2), "2 and 3: 5 draws (chance: 0,6)");
+  // Each filter, then both: draws passing, share, Wilson's interval, combinations, the binomial tail.
+  ASSERT_EQ(model.rates_grid.rows(), 4);
+  EXPECT_EQ(
+      model.rates_grid.cell(1, 1) + "|" + model.rates_grid.cell(1, 4) + "|" + model.rates_grid.cell(1, 6),
+      "9 of 12|9586 of 15504|55 %");
+  EXPECT_EQ(model.rates_grid.cell(2, 4) + "|" + model.rates_grid.cell(2, 6), "10800 of 15504|1 %");
+  EXPECT_EQ(model.rates_grid.cell(3, 0) + "|" + model.rates_grid.cell(3, 2) + "|" +
+                model.rates_grid.cell(3, 3) + "|" + model.rates_grid.cell(3, 4) + "|" +
+                model.rates_grid.cell(3, 5) + "|" + model.rates_grid.cell(3, 6),
+            "All together|16,7 %|4,7 % to 44,8 %|6587 of 15504|42,5 %|8 %");
+  EXPECT_NEAR(model.rates[2].check.p_value, 0.08376316139868523, 1e-12);
+  EXPECT_NE(model.rates_text.find(" 8 % of the time: no more than chance."), std::string::npos);
+  EXPECT_NE(filter_rate_text(model.rates[1], {}).find("1 % of the time: more than chance"),
+            std::string::npos);
+  // Sums in bands of 5 from 15 to 94; odd counts 0..5; repeats over the 11 draws with one before.
+  ASSERT_EQ(model.spread.size(), 16u);
+  EXPECT_EQ(
+      model.spread_grid.cell(7, 0) + "|" + model.spread_grid.cell(7, 1) + "|" + model.spread_grid.cell(7, 3),
+      "45-49|5|2347");
+  statistics_spread(model, SpreadView::odd);
+  EXPECT_EQ(model.spread.size(), 6u);
+  EXPECT_EQ(model.spread[1].draws, 7);
+  EXPECT_EQ(model.spread[1].combinations, 2100);
+  statistics_spread(model, SpreadView::repeats);
+  std::vector<int> repeats;
+  for (const SpreadRow& r : model.spread) repeats.push_back(r.draws);
+  EXPECT_EQ(repeats, (std::vector<int>{0, 2, 6, 2, 1, 0}));
+  EXPECT_NEAR(model.spread[2].chance, 4550.0 / 15504, 1e-15);
+  // `new` leaves out the tenth draw and the 11 distinct draws among the combinations.
+  EXPECT_EQ(read_typed_filters("sum:40-60 odd:2-3\ninclude: 3, 7;new", {20, 5}).expressions,
+            (std::vector<std::string>{"sum:40-60", "odd:2-3", "include:3,7", "new"}));
+  statistics_go(model, {"2024-03-01", "2024-03-12", "new"});
+  EXPECT_EQ(model.rates_grid.cell(1, 1) + "|" + model.rates_grid.cell(1, 4), "11 of 12|15493 of 15504");
+  const StatisticsOutcome wrong =
+      statistics_go(model, {"2024-03-01", "2024-03-12", "odd:1 exclude:3 include:3"});
+  EXPECT_EQ(wrong.focus, StatisticsFocus::filters);
+  EXPECT_EQ(model.rates_grid.rows(), 1);
+  EXPECT_EQ(statistics_go(model, {"2024-03-12", "2024-03-01", ""}).focus, StatisticsFocus::to);
+}
+
+// A game of seven numbers, and one with a second pool, go through the same tables.
+TEST(StatisticsWindow, SevenNumbersAndASecondPool) {
+  LottoDefinition seven;
+  seven.play_n = 20;
+  seven.pick_n = 7;
+  seven.bonus_n = 0;
+  const int rows[3][7] = {{1, 2, 3, 4, 5, 6, 7}, {3, 6, 9, 12, 15, 18, 20}, {2, 5, 7, 11, 13, 17, 19}};
+  TextGrid history(4, draw_grid_columns(seven));
+  for (int r = 0; r < 3; ++r) {
+    history.set_cell(r + 1, 0, format_date(*day_number(2025, 1, 1) + 7 * r, DateFormat::iso()));
+    for (int k = 0; k < 7; ++k) history.set_cell(r + 1, 2 + k, std::to_string(rows[r][k]));
+  }
+  AppState state;
+  state.lotto = seven;
+  state.lotto_name = "Seven";
+  StatisticsModel model(DateFormat::iso(), {});
+  statistics_open(model, state, &history, 0);
+  statistics_go(model, {"2025-01-01", "2025-01-31", "sum:60-80 odd:3-4"});
+  EXPECT_EQ(model.numbers_grid.rows(), 21);
+  EXPECT_EQ(model.numbers_grid.cell(7, 2), "2");  // 7 in the first and third draws
+  ASSERT_EQ(model.rates.size(), 3u);
+  EXPECT_EQ(model.rates[0].passing, 44072u);  // of 77,520; the sums are 28, 83 and 74
+  EXPECT_EQ(model.rates[0].passed, 1);
+  EXPECT_EQ(model.rates[1].passing, 50400u);  // odd counts 4, 3 and 6
+  EXPECT_EQ(model.rates[1].passed, 2);
+
+  state.lotto = small_game();
+  state.lotto_name = "Small";
+  statistics_open(model, state, nullptr, 0);  // no file in the games folder: no draws
+  EXPECT_EQ(model.history.rows(), 0);
+  const TextGrid small = small_history();
+  statistics_open(model, state, &small, 0);
+  const StatisticsOutcome out = statistics_go(model, {"2024-01-01", "2024-01-31", ""});
+  EXPECT_NE(out.status->find("1 of them is left out"), std::string::npos);
+  EXPECT_EQ(model.numbers_grid.rows(), 15);  // 10 main numbers, 4 of the second pool
+  EXPECT_EQ(model.numbers_grid.cell(11, 0) + " " + model.numbers_grid.cell(11, 1), "1 Second");
+  EXPECT_EQ(model.fair_second.substr(0, 31), "Second pool: these counts are w");
+  EXPECT_EQ(print_statistics(model, StatisticsTab::filters).html, "");  // no filter typed
 }
 
 }  // namespace

@@ -3,9 +3,15 @@
 // shipped samples: 50 draws of 2025 with a set row caught 4 numbers where chance
 // expects 50 C(6,4) C(43,6) / C(49,10), a ratio of 3.5946; 10_3_6 then returns
 // -0.2642192 per unit, and ln 0.05 / ln(1 - C(43,4) / C(49,10)) is 199483.1, up to 199484.
+#include <QHeaderView>
+#include <QPlainTextEdit>
+#include <QTabWidget>
+#include <QTableView>
+
 #include "analyses/ui/forecasting_window.h"
 #include "analyses/ui/performance_window.h"
 #include "analyses/ui/profitability_window.h"
+#include "analyses/ui/statistics_window.h"
 #include "shell/files.h"
 #include "shell/ui/app.h"
 #include "support/window_test.h"
@@ -107,6 +113,34 @@ class AnalysesWindowsTest : public test::WindowTest {
     QCOMPARE(text("lblProfitability"), QStringLiteral("-0.2642192"));
     QCOMPARE(text("lblTimes"), QStringLiteral("199484"));
     QCOMPARE(text("lblSystem"), QStringLiteral("10_3_6"));
+  }
+
+  // The window shows what its core worked out: the figures themselves are the core test's.
+  void statistics_shows_its_model_sorted_and_the_filter_rates() {
+    choose_samples();
+    auto* sw = qobject_cast<StatisticsWindow*>(show(int(WindowId::statistics)));
+    QVERIFY(sw);
+    const ds::StatisticsModel& m = sw->model();
+    QVERIFY(m.period.draws.size() > 3000);
+    QCOMPARE(text("lblLotto"), QStringLiteral("Canada_6_49"));
+    QCOMPARE(text("lblFair"), QString::fromStdString(m.fair_main));
+    auto* numbers = find<QTableView>("msfNumbers");
+    QCOMPARE(numbers->model()->rowCount(), 49);
+    QTest::mouseClick(numbers->horizontalHeader()->viewport(), Qt::LeftButton, {},
+                      QPoint(numbers->horizontalHeader()->sectionViewportPosition(2) + 5, 5));
+    const auto drawn = [numbers](int row) { return numbers->model()->index(row, 2).data().toInt(); };
+    QVERIFY(drawn(0) <= drawn(24) && drawn(24) <= drawn(48));
+    find<QTabWidget>("tabStatistics")->setCurrentIndex(3);
+    find<QPlainTextEdit>("txtFilters")->setPlainText(QStringLiteral("odd:3\nlow:2-4"));
+    key("txtFilters", Qt::Key_Return);
+    QCOMPARE(m.rates.size(), std::size_t{3});
+    QCOMPARE(text("lblRates"), QString::fromStdString(m.rates_text));
+    click("cmdPrint");
+    QVERIFY(dialogs.printed.value(0).contains(QStringLiteral("All together")));
+    find<QPlainTextEdit>("txtFilters")->setPlainText(QStringLiteral("odd:9-1"));
+    key("txtFilters", Qt::Key_Return);
+    QCOMPARE(shown().value(0).left(24), QStringLiteral("'odd:9-1' is no filter: "));
+    QVERIFY(has_focus("txtFilters"));
   }
 };
 

@@ -57,7 +57,7 @@ class DesktopLooksTest : public test::WindowTest {
     for (WindowId id :
          {WindowId::main, WindowId::lotto, WindowId::tsets, WindowId::system, WindowId::performance,
           WindowId::forecasting, WindowId::profitability, WindowId::tset_generator, WindowId::help,
-          WindowId::backtest, WindowId::make_wheel, WindowId::check_wheel}) {
+          WindowId::backtest, WindowId::make_wheel, WindowId::check_wheel, WindowId::statistics}) {
       QWidget* window = registry().show(id);
       QVERIFY(window);
       for (QWidget* c : window->findChildren<QWidget*>())

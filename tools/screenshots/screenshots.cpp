@@ -197,6 +197,11 @@ int main(int argc, char** argv) {
   save(backtest, out, "backtest.png");
   if (backtest) backtest->hide();
 
+  // Statistics over the whole history, its numbers tab.
+  QWidget* statistics = registry().show(WindowId::statistics);
+  save(statistics, out, "statistics.png");
+  if (statistics) statistics->hide();
+
   click(tsets, "cmdTsetGenerator");
   QWidget* generator = registry().existing(WindowId::tset_generator);
   type(generator, "txtFrom", QStringLiteral("2025-01-01"));

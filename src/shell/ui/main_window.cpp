@@ -58,6 +58,7 @@ MainWindow::MainWindow(StateHub& hub) : hub_(hub) {
   add_button(central, calc, "cmdBacktest", tr("Back-test"), WindowId::backtest);
   add_button(central, calc, "cmdFability", tr("Forecasting Abilities"), WindowId::forecasting);
   add_button(central, calc, "cmdProfitability", tr("Average Profitability"), WindowId::profitability);
+  add_button(central, calc, "cmdStatistics", tr("Statistics"), WindowId::statistics);
   data->addStretch();
   calc->addStretch();
 

@@ -20,7 +20,8 @@ namespace {
 // The windows whose period is remembered, and its two boxes.
 bool has_period(const QWidget* w) {
   const QString name = w->objectName();
-  return name == QLatin1String("frmFability") || name == QLatin1String("frmBacktest");
+  return name == QLatin1String("frmFability") || name == QLatin1String("frmBacktest") ||
+         name == QLatin1String("frmStatistics");
 }
 
 QString place_key(const QWidget* w, const char* what) {
