@@ -4,6 +4,7 @@
 #include "analyses/ui/forecasting_window.h"
 #include "analyses/ui/performance_window.h"
 #include "analyses/ui/profitability_window.h"
+#include "analyses/ui/tickets_window.h"
 #include "lotto/ui/lotto_window.h"
 #include "shell/ui/app.h"
 #include "shell/ui/help_window.h"
@@ -38,6 +39,7 @@ void register_windows(StateHub& hub) {
   r.set_factory(WindowId::backtest, [] { return new BacktestWindow; });
   r.set_factory(WindowId::make_wheel, [] { return new MakeWheelWindow; });
   r.set_factory(WindowId::check_wheel, [] { return new CheckWheelWindow; });
+  r.set_factory(WindowId::tickets, [&hub] { return new TicketsWindow(hub); });
 }
 
 void restore_last_choices(StateHub& hub) {

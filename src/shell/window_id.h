@@ -17,6 +17,7 @@ enum class WindowId {
   backtest,
   make_wheel,
   check_wheel,
+  tickets,
 };
 
 }  // namespace ds
