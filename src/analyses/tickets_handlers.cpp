@@ -84,6 +84,11 @@ void start_grids(TicketsModel& m) {
   set_row(m.plays, 0, plays);
   m.members = TextGrid(1, static_cast<int>(members.size()));
   set_row(m.members, 0, members);
+  // The period, members, state and numbers read whole.
+  for (const auto& [col, factor] : {std::pair{1, 2.4}, {4, 1.6}, {9, 1.8}})
+    m.entries.set_col_width_factor(col, factor);
+  m.plays.set_col_width_factor(2, 1.9);
+  m.plays.set_col_width_factor(4, 0.8);
 }
 
 // The tables, totals and running net of the model's settlement.

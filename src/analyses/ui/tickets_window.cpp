@@ -151,6 +151,7 @@ TicketsWindow::TicketsWindow(StateHub& hub) : hub_(hub) {
   txt_plays_->setTabChangesFocus(true);
   txt_plays_->setPlaceholderText(tr("One play a line: 3 9 17 25 40 41 (a second pool after \" + \")"));
   txt_plays_->setMinimumHeight(70);
+  txt_plays_->setMaximumHeight(110);
   auto* from_label = named_label("lblFrom", tr("&From"), add_box);
   from_label->setBuddy(txt_from_);
   auto* period_label = named_label("lblPeriod", tr("For"), add_box);
