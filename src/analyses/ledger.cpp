@@ -350,6 +350,69 @@ std::string record_entry(const std::filesystem::path& path, const LedgerEntry& e
   return "";
 }
 
+std::string remove_entry(const std::filesystem::path& path, int index, const LedgerEntry& entry) {
+  const std::optional<SaveLock> lock = SaveLock::take(path);
+  if (!lock) return save_lock_refusal(path);
+  std::string error;
+  const auto ledger = read_ledger(path, error);
+  if (!ledger) return error + " Nothing was removed.";
+  const auto& entries = ledger->entries;
+  int at = index >= 0 && index < static_cast<int>(entries.size()) && entries[index] == entry ? index : -1;
+  for (int i = 0; at < 0 && i < static_cast<int>(entries.size()); ++i)
+    if (entries[i] == entry) at = i;
+  if (at < 0)
+    return "The file '" + path.string() +
+           "' no longer holds that entry (it was changed outside this window): nothing was removed.";
+  // The lines of entry `at`: from its "entry" line to the next entry's, the blank and
+  // comment lines just before that next entry left to it.
+  const std::string text = read_file(path).value_or("");
+  std::vector<std::size_t> starts;  // where each line starts
+  for (std::size_t i = 0; i < text.size(); i = text.find('\n', i) + 1) {
+    starts.push_back(i);
+    if (text.find('\n', i) == std::string::npos) break;
+  }
+  starts.push_back(text.size());
+  const auto line = [&](std::size_t k) {
+    std::string_view l = std::string_view(text).substr(starts[k], starts[k + 1] - starts[k]);
+    while (!l.empty() && std::string_view(" \t\r\n").find(l.back()) != std::string_view::npos)
+      l.remove_suffix(1);
+    while (!l.empty() && (l.front() == ' ' || l.front() == '\t')) l.remove_prefix(1);
+    return l;
+  };
+  std::vector<std::size_t> entry_lines;
+  for (std::size_t k = 1; k + 1 < starts.size(); ++k)
+    if (line(k).rfind("entry", 0) == 0 && (line(k).size() == 5 || line(k)[5] == ' ' || line(k)[5] == '\t'))
+      entry_lines.push_back(k);
+  std::size_t first = entry_lines[static_cast<std::size_t>(at)];
+  std::size_t last = static_cast<std::size_t>(at) + 1 < entry_lines.size()
+                         ? entry_lines[static_cast<std::size_t>(at) + 1]
+                         : starts.size() - 1;
+  while (last > first + 1 && (line(last - 1).empty() || line(last - 1)[0] == '#')) --last;
+  // One blank line before the entry goes with it.
+  if (first > 1 && line(first - 1).empty()) --first;
+  const std::string kept = text.substr(0, starts[first]) + text.substr(starts[last]);
+  if (const std::string why = write_file_atomic(path, kept); !why.empty())
+    return "Nothing was removed: " + why;
+  return "";
+}
+
+double entry_price(const LottoDefinition& game, std::size_t plays, int draws) {
+  return shown_cost(game.cost) * static_cast<double>(plays) * draws;
+}
+
+std::vector<MemberShare> member_totals(const Settlement& s) {
+  std::vector<MemberShare> members;
+  for (const EntryResult& e : s.entries)
+    for (const MemberShare& m : e.members) {
+      auto it = std::find_if(members.begin(), members.end(),
+                             [&](const MemberShare& x) { return x.name == m.name; });
+      if (it == members.end()) it = members.insert(members.end(), {m.name, 0, 0});
+      it->paid += m.paid;
+      it->won += m.won;
+    }
+  return members;
+}
+
 // ---- The commands ----
 
 namespace {
@@ -399,7 +462,7 @@ CommandRun play_command(const std::string& file, const std::string& name, DayNum
   entry.period = from == to ? LedgerEntry::Period::one_draw : LedgerEntry::Period::range;
   entry.draws = count;
   entry.plays = *plays;
-  entry.paid = shown_cost(game.cost) * static_cast<double>(plays->size()) * count;
+  entry.paid = entry_price(game, plays->size(), count);
   const std::filesystem::path path = ledger_path(games, name);
   if (const std::string why = record_entry(path, entry); !why.empty()) return failed(why);
   return {0,
@@ -425,17 +488,7 @@ CommandRun ledger_command(const std::string& name, const std::filesystem::path& 
     run.out += iso_text(p.day) + "," + play_text(ledger->entries[p.entry].plays[p.play]) + "," +
                plain_decimal(p.prize) + "\n";
   run.out += "total spent " + plain_decimal(s.spent) + " won " + plain_decimal(s.won) + "\n";
-  // A syndicate's members over every entry they share, in the order they first appear.
-  std::vector<MemberShare> members;
-  for (const EntryResult& e : s.entries)
-    for (const MemberShare& m : e.members) {
-      auto it = std::find_if(members.begin(), members.end(),
-                             [&](const MemberShare& x) { return x.name == m.name; });
-      if (it == members.end()) it = members.insert(members.end(), {m.name, 0, 0});
-      it->paid += m.paid;
-      it->won += m.won;
-    }
-  for (const MemberShare& m : members)
+  for (const MemberShare& m : member_totals(s))
     run.out += "member " + m.name + " paid " + plain_decimal(m.paid) + " won " + plain_decimal(m.won) + "\n";
   for (std::size_t i = 0; i < s.entries.size(); ++i) {
     const EntryResult& e = s.entries[i];

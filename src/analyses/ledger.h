@@ -82,6 +82,17 @@ std::optional<Ledger> read_ledger(const std::filesystem::path& path, std::string
 // written over.
 std::string record_entry(const std::filesystem::path& path, const LedgerEntry& entry);
 
+// Takes `entry` (the entry at `index` as the caller read it) out of the file, its lines
+// alone: the other entries, comments and spacing stay as they are. Under the save lock,
+// atomically. When the file no longer holds that entry at that place (another copy or
+// an editor changed it meanwhile) the entry of the same contents is taken out if the
+// file holds one, else nothing is written. "" or why nothing was removed.
+std::string remove_entry(const std::filesystem::path& path, int index, const LedgerEntry& entry);
+
+// The price of `plays` plays on `draws` draws at the game's cost a play, the cost taken
+// at its shown decimal value (0.1, not the nearest binary fraction).
+double entry_price(const LottoDefinition& game, std::size_t plays, int draws);
+
 // "14 17 28 1 2 3" and "3 9 17 25 40 + 12": a play's numbers as the ticket file writes them.
 std::string play_text(const LedgerPlay& play);
 
@@ -128,6 +139,9 @@ struct Settlement {
   double spent = 0, won = 0, net = 0, return_per_unit = 0;
   int missing = 0;  // draws not in yet over all entries
 };
+
+// A syndicate's members over every entry they share, in the order they first appear.
+std::vector<MemberShare> member_totals(const Settlement& settlement);
 
 // Every entry against the draw table `draws` (read_draws' grid for `game`; dates in
 // `format` or ISO). An entry's spent is its price paid; its won the prizes of its plays

@@ -5,6 +5,7 @@
 #include "analyses/ui/performance_window.h"
 #include "analyses/ui/profitability_window.h"
 #include "analyses/ui/statistics_window.h"
+#include "analyses/ui/tickets_window.h"
 #include "lotto/ui/lotto_window.h"
 #include "shell/ui/app.h"
 #include "shell/ui/help_window.h"
@@ -39,6 +40,7 @@ void register_windows(StateHub& hub) {
   r.set_factory(WindowId::make_wheel, [&hub] { return new MakeWheelWindow(hub); });
   r.set_factory(WindowId::check_wheel, [&hub] { return new CheckWheelWindow(hub); });
   r.set_factory(WindowId::statistics, [&hub] { return new StatisticsWindow(hub); });
+  r.set_factory(WindowId::tickets, [&hub] { return new TicketsWindow(hub); });
 }
 
 void restore_last_choices(StateHub& hub) {

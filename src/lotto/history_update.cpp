@@ -4,6 +4,8 @@
 #include <cctype>
 #include <map>
 
+#include "lotto/lotto_files.h"
+#include "lotto/lotto_handlers.h"
 #include "shell/fields.h"
 #include "shell/files.h"
 
@@ -241,11 +243,141 @@ CommandRun update_draws(const UpdateRequest& request, const HistorySources& sour
     run.out += std::to_string(unconfirmed) + (unconfirmed == 1 ? " new draw is" : " new draws are") +
                " not in the second source yet; stored from the history.\n";
   run.out += imported.status + "\n";
-  const auto path = sources_path(games, request.lotto);
-  const std::optional<SaveLock> lock = SaveLock::take(path);
-  const std::string why = lock ? write_file_atomic(path, sources_text(sources)) : save_lock_refusal(path);
-  if (!why.empty()) run.err += "The addresses were not remembered: " + why + "\n";
+  if (const std::string why = remember_sources(games, request.lotto, sources); !why.empty())
+    run.err += "The addresses were not remembered: " + why + "\n";
   return run;
+}
+
+std::string remember_sources(const std::filesystem::path& games, const std::string& lotto,
+                             const HistorySources& sources) {
+  const auto path = sources_path(games, lotto);
+  const std::optional<SaveLock> lock = SaveLock::take(path);
+  return lock ? write_file_atomic(path, sources_text(sources)) : save_lock_refusal(path);
+}
+
+HistorySources remembered_sources(const std::filesystem::path& games, const std::string& lotto,
+                                  std::string& error) {
+  const auto path = sources_path(games, lotto);
+  if (!file_exists(path)) return {};
+  const auto bytes = read_file(path);
+  const auto read = bytes ? parse_sources(*bytes, error) : std::nullopt;
+  if (!read) {
+    error = "The file '" + path.string() + "' " + (bytes ? "is damaged: " + error + "." : "cannot be read.");
+    return {};
+  }
+  return *read;
+}
+
+UpdateAddresses update_addresses(std::string_view history, std::string_view check) {
+  UpdateAddresses r;
+  r.sources.history = std::string(trim_blanks(history));
+  r.sources.check = std::string(trim_blanks(check));
+  if (r.sources.history.empty()) {
+    r.message = "Type the address of the published history (http:// or https://).";
+  } else if (!fetchable_address(r.sources.history)) {
+    r.message = "'" + r.sources.history + "' is not an http:// or https:// address.";
+  } else if (!r.sources.check.empty() && !fetchable_address(r.sources.check)) {
+    r.message = "'" + r.sources.check + "' is not an http:// or https:// address.";
+    r.focus = 1;
+  }
+  return r;
+}
+
+UpdateReview update_review(const HistorySources& sources, const FetchedPage& history,
+                           const FetchedPage* check, const std::filesystem::path& games,
+                           const std::string& lotto, const DateFormat& format, int order_choice) {
+  UpdateReview r;
+  if (const std::string why = fetched_page_refusal(history, sources.history); !why.empty()) {
+    r.message = why;
+    return r;
+  }
+  if (check)
+    if (const std::string why = fetched_page_refusal(*check, sources.check); !why.empty()) {
+      r.message = "The second source cannot cross-check the history. " + why;
+      return r;
+    }
+  AppState s;
+  s.date_format = format;
+  if (const std::string error = read_definition(games, lotto, s.lotto); !error.empty()) {
+    r.message = "The lotto '" + lotto + "' cannot be used: " + error;
+    return r;
+  }
+  const auto path = games / lotto / "draws.txt";
+  r.draws_file = take_fingerprint(path);
+  TextGrid table;
+  if (file_exists(path)) {
+    const ReadDrawsResult read = read_draws(games, lotto, table, format, s.lotto);
+    if (!read.message.empty()) {
+      r.message = "The draws of '" + lotto + "' must be corrected first: " + read.message;
+      return r;
+    }
+  } else {
+    empty_draw_table(table, s.lotto);
+  }
+  ImportReviewResult review = import_review(history.bytes, table, s, order_choice);
+  r.ask_order = review.ask_order;
+  r.order_question = review.order_question;
+  r.order_choices = review.order_choices;
+  if (review.ask_order) return r;
+  if (!review.message.empty()) {
+    r.message = review.message + " Nothing was stored.";
+    return r;
+  }
+  r.preview = std::move(review.preview);
+  if (check) {
+    const ImportPreview other = preview_import(check->bytes, r.preview.game, table, format, r.preview.order);
+    if (!other.message.empty()) {
+      r.message = "The second source (" + sources.check + ") is no history: " + other.message +
+                  " Nothing was stored.";
+      return r;
+    }
+    r.unconfirmed = cross_check(r.preview, other);
+  }
+  r.summary = import_summary(r.preview);
+  if (check && r.unconfirmed > 0)
+    r.summary += "\n" + std::to_string(r.unconfirmed) +
+                 (r.unconfirmed == 1 ? " new draw is" : " new draws are") +
+                 " not in the second source yet; Import stores it from the history.";
+  r.grid = import_preview_grid(r.preview);
+  if (r.preview.fresh > 0) r.accept = "Import";
+  return r;
+}
+
+UpdateStored update_store(const UpdateReview& review, const HistorySources& sources,
+                          const std::filesystem::path& games, const std::string& lotto,
+                          const DateFormat& format) {
+  UpdateStored r;
+  if (review.preview.fresh == 0) {
+    r.status = "Nothing was stored: the history holds no new draw.";
+  } else {
+    const auto path = games / lotto / "draws.txt";
+    const std::optional<SaveLock> lock = SaveLock::take(path);
+    if (!lock) {
+      r.message = save_lock_refusal(path);
+      return r;
+    }
+    if (file_changed(review.draws_file, take_fingerprint(path))) {
+      r.message = "The file 'draws.txt' of '" + lotto +
+                  "' was changed while the update was being reviewed. Nothing was stored; update again.";
+      return r;
+    }
+    TextGrid table;
+    if (file_exists(path))
+      read_draws(games, lotto, table, format, review.preview.game);
+    else
+      empty_draw_table(table, review.preview.game);
+    const ImportWrite w = write_import(games, lotto, table, review.preview, format);
+    if (!w.written) {
+      r.message = w.message;
+      return r;
+    }
+    r.written = true;
+    r.status = std::to_string(w.added) + (w.added == 1 ? " draw" : " draws") + " added to '" + lotto + "'; " +
+               std::to_string(table.rows() - 1) + " draws in all.";
+  }
+  if (const std::string why = remember_sources(games, lotto, sources); !why.empty())
+    r.status += " The addresses were not remembered: " + why;
+  return r;
 }
 
 }  // namespace ds

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "lotto/draw_import.h"
+#include "shell/file_guard.h"
 #include "shell/program_info.h"
 
 namespace ds {
@@ -58,6 +59,63 @@ std::string fetched_page_refusal(const FetchedPage& page, const std::string& url
 // same table) gives otherwise as conflicts, each naming both; returns how many new draws
 // the second copy does not hold.
 int cross_check(ImportPreview& preview, const ImportPreview& check);
+
+// Remembers the addresses in the lotto's sources.txt (under the save lock, atomically):
+// "" or why they were not.
+std::string remember_sources(const std::filesystem::path& games, const std::string& lotto,
+                             const HistorySources& sources);
+
+// ---- The Update results dialog, step by step ----
+//
+//   (opening)   remembered_sources
+//   cmdFetch    update_addresses, then (the pages fetched) update_review, the order
+//               asked when every date reads both ways, the import's review dialog, and
+//               on Import update_store
+
+// The addresses remembered for the lotto; none when there is no sources.txt, and `error`
+// says why when it cannot be read.
+HistorySources remembered_sources(const std::filesystem::path& games, const std::string& lotto,
+                                  std::string& error);
+
+// The addresses typed, checked before anything is fetched: `message` and the box at fault
+// (0 the history, 1 the cross-check) when one is not an http:// or https:// address.
+struct UpdateAddresses {
+  std::string message;
+  int focus = 0;
+  HistorySources sources;
+};
+UpdateAddresses update_addresses(std::string_view history, std::string_view check);
+
+// The pages fetched, judged, then previewed as the Lotto window's Import previews a file
+// (import_review) against the lotto's draws.txt, the draws the second copy gives otherwise
+// marked as conflicts. Refused (`message`) when a page is no history; `ask_order` as for
+// an import; else what the review dialog shows.
+struct UpdateReview {
+  std::string message;
+  bool ask_order = false;
+  std::string order_question;
+  std::vector<std::string> order_choices;
+  ImportPreview preview;
+  std::string summary;
+  TextGrid grid;
+  std::string accept;          // "" when nothing is new
+  int unconfirmed = 0;         // new draws the second copy does not hold yet
+  FileFingerprint draws_file;  // draws.txt as it was previewed against
+};
+UpdateReview update_review(const HistorySources& sources, const FetchedPage& history,
+                           const FetchedPage* check, const std::filesystem::path& games,
+                           const std::string& lotto, const DateFormat& format, int order_choice = -1);
+
+// The review accepted (or closed with nothing new): the new draws merged into draws.txt,
+// unless the file changed since the preview, and the addresses remembered.
+struct UpdateStored {
+  std::string message;  // why nothing was stored; "" otherwise
+  std::string status;   // what was stored
+  bool written = false;
+};
+UpdateStored update_store(const UpdateReview& review, const HistorySources& sources,
+                          const std::filesystem::path& games, const std::string& lotto,
+                          const DateFormat& format);
 
 // --update --lotto NAME [--url URL] [--check-url URL] [--day-month | --month-day].
 struct UpdateRequest {

@@ -18,6 +18,7 @@ enum class WindowId {
   make_wheel,
   check_wheel,
   statistics,
+  tickets,
 };
 
 }  // namespace ds

@@ -2,13 +2,16 @@
 // no test reaches any other address.
 #include "lotto/ui/history_fetch.h"
 
+#include <QLineEdit>
 #include <QNetworkProxy>
+#include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <map>
 
+#include "lotto/ui/history_update_dialog.h"
 #include "shell/files.h"
 #include "support/window_test.h"
 
@@ -113,6 +116,62 @@ class HistoryFetchTest : public QObject {
 };
 
 DS_UI_TEST(HistoryFetchTest);
+
+// The Update results dialog over the same server: a history reviewed and stored, then
+// pages refused with nothing stored.
+class HistoryUpdateDialogTest : public test::WindowTest {
+  Q_OBJECT
+  std::filesystem::path games() const { return std::filesystem::path(folder().toStdString()) / "Games"; }
+  QByteArray draws() const { return test::read_all(path("Games/L/draws.txt")); }
+
+ private slots:
+  void initTestCase() {
+    QNetworkProxyFactory::setUseSystemConfiguration(false);
+    QNetworkProxy::setApplicationProxy(QNetworkProxy(QNetworkProxy::NoProxy));
+  }
+
+  void a_history_is_reviewed_then_stored_and_bad_pages_store_nothing() {
+    std::filesystem::create_directories(games() / "L");
+    test::write_all(path("Games/L/param.tix"), test::read_all(path("d1a")));
+    LocalServer server;
+    server.replies["/h.csv"] = http("200 OK", "text/csv", history);
+    server.replies["/gone"] = http("404 Not Found", "text/html", "<html>Not found</html>");
+    HistoryUpdateDialog d(games(), "L", DateFormat::iso());
+    d.set_timeout(std::chrono::milliseconds(400));
+    d.show();
+    QSignalSpy updated(&d, &HistoryUpdateDialog::drawsUpdated);
+    const auto fetch = [&](const QString& url) {
+      d.findChild<QLineEdit*>("txtHistory")->setText(url);
+      QSignalSpy ended(&d, &HistoryUpdateDialog::fetchEnded);
+      d.fetch();
+      QVERIFY(ended.wait(5000));
+    };
+    dialogs.answers = {"1"};  // the review's Import
+    fetch(server.url("/h.csv"));
+    QCOMPARE(dialogs.reviewed.rows(), 3);
+    QCOMPARE(updated.count(), 1);
+    const QByteArray two = "2025-11-15 1 5 8 25 42 47 44 \r\n2025-11-19 14 17 28 31 42 48 5 \r\n";
+    QCOMPARE(draws(), two);
+    QCOMPARE(test::read_all(path("Games/L/sources.txt")),
+             "Drawsmith sources 1\r\nhistory " + server.url("/h.csv").toUtf8() + "\r\n");
+    HistoryUpdateDialog again(games(), "L", DateFormat::iso());
+    QCOMPARE(again.findChild<QLineEdit*>("txtHistory")->text(), server.url("/h.csv"));
+
+    const std::pair<const char*, const char*> refused[] = {
+        {"/gone", "The server answered 404, no such page"},
+        {"/silent", "The server did not answer in time"},
+    };
+    for (const auto& [where, why] : refused) {
+      fetch(server.url(where));
+      const QString message = shown().value(0);
+      QVERIFY2(message.contains(QLatin1String(why)), qPrintable(message));
+      QCOMPARE(draws(), two);
+    }
+    QCOMPARE(updated.count(), 1);
+  }
+};
+
+DS_UI_TEST(HistoryUpdateDialogTest);
 
 }  // namespace ds::ui
 

@@ -54,6 +54,7 @@ MainWindow::MainWindow(StateHub& hub) : hub_(hub) {
   add_button(central, data, "cmdSystems", tr("Systems"), WindowId::system);
   add_button(central, data, "cmdMakeWheel", tr("Make a Wheel"), WindowId::make_wheel);
   add_button(central, data, "cmdCheckWheel", tr("Check a Wheel"), WindowId::check_wheel);
+  add_button(central, data, "cmdTickets", tr("My tickets"), WindowId::tickets);
   add_button(central, calc, "cmdPerformance", tr("System Performance"), WindowId::performance);
   add_button(central, calc, "cmdBacktest", tr("Back-test"), WindowId::backtest);
   add_button(central, calc, "cmdFability", tr("Forecasting Abilities"), WindowId::forecasting);
