@@ -16,6 +16,7 @@
 #include "systems/ui/check_wheel_window.h"
 #include "systems/ui/make_wheel_window.h"
 #include "systems/ui/system_window.h"
+#include "systems/ui/wheel_filter_dialog.h"
 #include "tsets/ui/tset_generator_window.h"
 #include "tsets/ui/tsets_window.h"
 
@@ -38,6 +39,7 @@ void register_windows(StateHub& hub) {
   r.set_factory(WindowId::backtest, [] { return new BacktestWindow; });
   r.set_factory(WindowId::make_wheel, [] { return new MakeWheelWindow; });
   r.set_factory(WindowId::check_wheel, [] { return new CheckWheelWindow; });
+  r.set_factory(WindowId::wheel_filter, [&hub] { return new WheelFilterDialog(hub); });
 }
 
 void restore_last_choices(StateHub& hub) {

@@ -17,6 +17,7 @@ enum class WindowId {
   backtest,
   make_wheel,
   check_wheel,
+  wheel_filter,
 };
 
 }  // namespace ds
