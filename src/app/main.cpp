@@ -4,6 +4,7 @@
 //             [--steps N] --out FILE
 //   drawsmith --check-wheel FILE [--guarantee T-if-M] [--set n1,n2,...]
 //   drawsmith --library | --library-wheel V --ticket K --guarantee T-if-M --out FILE
+//   drawsmith --wheel-filter --system ID|--wheel FILE --set N1,N2,... --filter EXPR... [--lotto NAME]
 //   drawsmith --stats --lotto NAME [--from YYYY-MM-DD] [--to YYYY-MM-DD]
 //   drawsmith --filter-rate --lotto NAME --filter EXPR [--filter EXPR]... [--from D] [--to D]
 //   drawsmith --play FILE --lotto NAME --from YYYY-MM-DD --to YYYY-MM-DD
@@ -38,6 +39,7 @@
 #include "shell/ui/state_hub.h"
 #include "shell/ui/translation.h"
 #include "systems/wheel_command.h"
+#include "systems/wheel_filter_command.h"
 #include "wheels/wheel_library.h"
 
 namespace {
@@ -148,6 +150,10 @@ int main(int argc, char** argv) {
     std::fputs(text->c_str(), stdout);
     return 0;
   }
+  if (ds::wants_wheel_filter_command(args))
+    return in_data_folder(argc, argv, [&args](const ds::AppState& s) {
+      return ds::wheel_filter_command(args, s.app_folder, s.date_format);
+    });
   if (ds::wants_wheel_command(args)) {
     // the wheel library is shipped beside the program, as the samples and the help are
     const QCoreApplication app(argc, argv);

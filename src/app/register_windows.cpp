@@ -17,6 +17,7 @@
 #include "systems/ui/check_wheel_window.h"
 #include "systems/ui/make_wheel_window.h"
 #include "systems/ui/system_window.h"
+#include "systems/ui/wheel_filter_dialog.h"
 #include "tsets/ui/tset_generator_window.h"
 #include "tsets/ui/tsets_window.h"
 
@@ -41,6 +42,7 @@ void register_windows(StateHub& hub) {
   r.set_factory(WindowId::check_wheel, [&hub] { return new CheckWheelWindow(hub); });
   r.set_factory(WindowId::statistics, [&hub] { return new StatisticsWindow(hub); });
   r.set_factory(WindowId::tickets, [&hub] { return new TicketsWindow(hub); });
+  r.set_factory(WindowId::wheel_filter, [&hub] { return new WheelFilterDialog(hub); });
 }
 
 void restore_last_choices(StateHub& hub) {

@@ -68,6 +68,17 @@ std::string command_line_help() {
          "  --library-wheel V --ticket K --guarantee T-if-M --out FILE\n"
          "                           write its wheel of that size to FILE\n"
          "\n"
+         "Filters on a wheel that keep its guarantee:\n"
+         "  --wheel-filter --system ID|--wheel FILE --set N1,N2,... --filter EXPR\n"
+         "               [--filter EXPR]... [--lotto NAME] [--seconds S] [--seed N]\n"
+         "               [--restarts N]\n"
+         "                           number the wheel's positions with the set's numbers\n"
+         "                           so that the most tickets pass the filters (every\n"
+         "                           numbering keeps the guarantee); print the numbering,\n"
+         "                           the tickets, how many pass and what the passing ones\n"
+         "                           alone guarantee; at most S seconds (default 10), or\n"
+         "                           exactly N restarts, the same on every run\n"
+         "\n"
          "Statistics of a draw history without a window:\n"
          "  --stats --lotto NAME [--from YYYY-MM-DD] [--to YYYY-MM-DD]\n"
          "                           print CSV, one line per number of each pool: how\n"
@@ -81,8 +92,8 @@ std::string command_line_help() {
          "                           decade:A-B, new, include:n,m or exclude:n,m\n"
          "\n"
          "Each ends with 0 when it succeeded, 1 otherwise; --make-wheel, --check-wheel,\n"
-         "--stats, --filter-rate, --play, --ledger and --update end with 2 on wrong\n"
-         "arguments, and so does the program on an unknown option.\n";
+         "--wheel-filter, --stats, --filter-rate, --play, --ledger and --update end with\n"
+         "2 on wrong arguments, and so does the program on an unknown option.\n";
 }
 
 std::optional<std::string> help_or_version(const std::vector<std::string>& args) {

@@ -19,6 +19,7 @@ enum class WindowId {
   check_wheel,
   statistics,
   tickets,
+  wheel_filter,
 };
 
 }  // namespace ds

@@ -100,6 +100,8 @@ SystemWindow::SystemWindow(StateHub& hub) : hub_(hub) {
   auto* cmd_check = new QPushButton(tr("Chec&k a Wheel\u2026"), central);
   cmd_check->setObjectName(QStringLiteral("cmdCheckWheel"));
   cmd_check->setToolTip(tr("Check any list of tickets: worst and best matches, holes of a guarantee"));
+  auto* cmd_filters = named_button("cmdFilters", tr("&Filters\u2026"), central);
+  cmd_filters->setToolTip(tr("Renumber the tickets over the set so that the most pass your filters"));
 
   // Layout: the choices on top, the results and the tickets side by side, the
   // cost and the print button below.
@@ -114,6 +116,7 @@ SystemWindow::SystemWindow(StateHub& hub) : hub_(hub) {
     auto* wheel_buttons = new QHBoxLayout;
     wheel_buttons->addWidget(cmd_make);
     wheel_buttons->addWidget(cmd_check);
+    wheel_buttons->addWidget(cmd_filters);
     choices->addLayout(wheel_buttons, 2, 2, Qt::AlignLeft);
   }
   label_second_ = named_label("Label6", tr("Second-pool numbers"), central);
@@ -169,7 +172,8 @@ SystemWindow::SystemWindow(StateHub& hub) : hub_(hub) {
   setTabOrder(cmb_list_, txt_second_);
   setTabOrder(txt_second_, cmd_make);
   setTabOrder(cmd_make, cmd_check);
-  setTabOrder(cmd_check, msf_results_);
+  setTabOrder(cmd_check, cmd_filters);
+  setTabOrder(cmd_filters, msf_results_);
   setTabOrder(msf_results_, msf_system_);
   setTabOrder(msf_system_, cmd_export);
   setTabOrder(cmd_export, cmd_copy);
@@ -183,6 +187,7 @@ SystemWindow::SystemWindow(StateHub& hub) : hub_(hub) {
   connect(cmd_copy, &QPushButton::clicked, this, [this] { copy_grid(this, model_.tickets); });
   connect(cmd_make, &QPushButton::clicked, this, [] { registry().show(WindowId::make_wheel); });
   connect(cmd_check, &QPushButton::clicked, this, [] { registry().show(WindowId::check_wheel); });
+  connect(cmd_filters, &QPushButton::clicked, this, [] { registry().show(WindowId::wheel_filter); });
 
   // The catalogue and the empty grids; the made wheels and the checks wait for
   // the window to open.
