@@ -1,6 +1,7 @@
 #include "systems/played_system.h"
 
 #include <algorithm>
+#include <cstdio>
 
 #include "shell/fields.h"
 #include "shell/files.h"
@@ -8,6 +9,7 @@
 #include "systems/catalogue.h"
 #include "systems/placements.h"
 #include "wheels/wheel_file.h"
+#include "wheels/wheel_library.h"
 
 namespace ds {
 
@@ -19,8 +21,43 @@ std::filesystem::path made_wheel_path(const std::filesystem::path& app_folder, s
   return wheels_folder(app_folder) / (std::string(name) + ".txt");
 }
 
-bool names_made_wheel(std::string_view list_text, const std::filesystem::path& app_folder) {
+namespace {
+
+constexpr std::string_view library_prefix = "library ";
+
+// The library's wheel `id` names ("library 15_6_4if4"), read from the file.
+std::optional<Wheel> named_library_wheel(std::string_view id, const std::filesystem::path& library) {
+  if (!id.starts_with(library_prefix) || library.empty()) return std::nullopt;
+  int v = 0, k = 0, t = 0, m = 0, used = 0;
+  const std::string text(id.substr(library_prefix.size()));
+  if (std::sscanf(text.c_str(), "%d_%d_%dif%d%n", &v, &k, &t, &m, &used) != 4 ||
+      library_wheel_name(v, k, t, m) != id)
+    return std::nullopt;
+  const std::optional<std::string> bytes = read_file(library);
+  return bytes ? library_entry(*bytes, v, k, t, m) : std::nullopt;
+}
+
+}  // namespace
+
+std::string library_wheel_name(int v, int k, int t, int m) {
+  return std::string(library_prefix) + std::to_string(v) + "_" + std::to_string(k) + "_" + std::to_string(t) +
+         "if" + std::to_string(m);
+}
+
+std::vector<std::string> library_wheel_names(const std::filesystem::path& library, int pick) {
+  std::vector<std::string> names;
+  const std::optional<std::string> bytes = library.empty() ? std::nullopt : read_file(library);
+  if (!bytes) return names;
+  for (const LibrarySize& s : library_sizes(*bytes))
+    if (s.v <= max_played_v && (pick == 0 || s.k == pick))
+      names.push_back(library_wheel_name(s.v, s.k, s.t, s.m));
+  return names;
+}
+
+bool names_made_wheel(std::string_view list_text, const std::filesystem::path& app_folder,
+                      const std::filesystem::path& library) {
   const std::string_view id = trim_blanks(list_text);
+  if (id.starts_with(library_prefix) && named_library_wheel(id, library)) return true;
   if (id.empty() || names_catalogue_system(id) || app_folder.empty()) return false;
   if (id.find_first_of("/\\") != std::string_view::npos || id.front() == '.') return false;
   return file_exists(made_wheel_path(app_folder, id));
@@ -36,7 +73,8 @@ std::vector<std::string> made_wheel_names(const std::filesystem::path& app_folde
   return names;
 }
 
-PlayedLookup find_played_system(std::string_view list_text, const std::filesystem::path& app_folder) {
+PlayedLookup find_played_system(std::string_view list_text, const std::filesystem::path& app_folder,
+                                const std::filesystem::path& library) {
   PlayedLookup out;
   const std::string id(trim_blanks(list_text));
   PlayedSystem& p = out.played;
@@ -57,6 +95,17 @@ PlayedLookup find_played_system(std::string_view list_text, const std::filesyste
   }
   if (id.empty() || id.find_first_of("/\\") != std::string::npos || id == "." || id == "..") {
     out.why = "Please choose a system.";
+    return out;
+  }
+  if (const std::optional<Wheel> w = named_library_wheel(id, library)) {
+    p.wheel = true;
+    p.v = w->v;
+    p.k = w->k;
+    p.t = w->t;
+    p.m = w->m;
+    p.made = w->made;
+    p.tickets = w->tickets;
+    out.found = true;
     return out;
   }
   const std::optional<std::string> bytes = read_file(made_wheel_path(app_folder, id));

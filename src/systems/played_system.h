@@ -31,7 +31,14 @@ inline constexpr std::string_view made_wheels_heading = "Made wheels";
 // left out: the list text must name one thing only.
 std::vector<std::string> made_wheel_names(const std::filesystem::path& app_folder);
 
-// The system or wheel that `list_text` (blanks trimmed) names, with its tickets.
+// The wheels of the shipped wheel library are listed after the made ones as
+// "library 15_6_4if4" (v, k, t, m): those a targeted set can hold (v at most
+// max_played_v) with `pick` numbers a ticket (any ticket size when pick is 0).
+std::string library_wheel_name(int v, int k, int t, int m);
+std::vector<std::string> library_wheel_names(const std::filesystem::path& library, int pick);
+
+// The system or wheel that `list_text` (blanks trimmed) names, with its tickets:
+// a catalogue system, a made wheel, or a wheel of the library file `library`.
 // `why` is set when there is none: no such system or wheel, a system the program
 // holds no tickets for, a wheel file that cannot be read.
 struct PlayedLookup {
@@ -39,15 +46,18 @@ struct PlayedLookup {
   PlayedSystem played;
   std::string why;
 };
-PlayedLookup find_played_system(std::string_view list_text, const std::filesystem::path& app_folder);
+PlayedLookup find_played_system(std::string_view list_text, const std::filesystem::path& app_folder,
+                                const std::filesystem::path& library = {});
 
 // True when `list_text` names a catalogue system rather than a wheel.
 bool names_catalogue_system(std::string_view list_text);
 
 // True when `list_text` (blanks trimmed) is no catalogue id and a file of the
-// Wheels folder bears its name: what is not a system and not a wheel is handled
-// as an id outside the catalogue always was.
-bool names_made_wheel(std::string_view list_text, const std::filesystem::path& app_folder);
+// Wheels folder bears its name, or it names a wheel of the library file
+// `library`: what is not a system and not a wheel is handled as an id outside
+// the catalogue always was.
+bool names_made_wheel(std::string_view list_text, const std::filesystem::path& app_folder,
+                      const std::filesystem::path& library = {});
 
 // The file of the made wheel listed as `name`: Wheels / name + ".txt".
 std::filesystem::path made_wheel_path(const std::filesystem::path& app_folder, std::string_view name);

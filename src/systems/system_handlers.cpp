@@ -8,6 +8,7 @@
 #include "shell/numbers.h"
 #include "systems/catalogue.h"
 #include "tsets/set_files.h"
+#include "wheels/wheel_library.h"
 
 namespace ds {
 
@@ -44,8 +45,15 @@ std::vector<std::string> system_list() {
   return ids;
 }
 
-SystemListing system_listing(const std::filesystem::path& app_folder) {
-  return {system_list(), made_wheel_names(app_folder)};
+SystemListing system_listing(const std::filesystem::path& app_folder, const std::filesystem::path& library,
+                             int pick) {
+  SystemListing out{system_list(), made_wheel_names(app_folder)};
+  for (std::string& name : library_wheel_names(library, pick)) out.wheels.push_back(std::move(name));
+  return out;
+}
+
+std::filesystem::path wheel_library_file(const AppState& state) {
+  return state.program_folder.empty() ? std::filesystem::path{} : state.program_folder / wheel_library_name;
 }
 
 void layout_results_grid(TextGrid& grid, const ResultsCount& results_min, const ResultsCount& results_max,
@@ -90,8 +98,8 @@ void fill_results(std::string_view list_text, AppState& state, TextGrid& grid) {
   // Ids outside the catalogue that name no wheel leave the tables all 0.
   load_results(id, state.results_avg, state.results_min, state.results_max);
   int top = 6;
-  if (names_made_wheel(id, state.app_folder)) {
-    const PlayedLookup wheel = find_played_system(id, state.app_folder);
+  if (names_made_wheel(id, state.app_folder, wheel_library_file(state))) {
+    const PlayedLookup wheel = find_played_system(id, state.app_folder, wheel_library_file(state));
     if (wheel.found) {
       played_results(wheel.played, state.results_avg, state.results_min, state.results_max);
       state.wheel_tickets = static_cast<std::int32_t>(wheel.played.tickets.size());
@@ -267,7 +275,7 @@ FillSystemOutcome show_tickets(const PlayedSystem& played, AppState& state, Text
 FillSystemOutcome fill_wheel(std::string_view id, AppState& state, TextGrid& grid,
                              const std::filesystem::path& file) {
   FillSystemOutcome out;
-  const PlayedLookup wheel = find_played_system(id, state.app_folder);
+  const PlayedLookup wheel = find_played_system(id, state.app_folder, wheel_library_file(state));
   if (!wheel.found) {
     out.status = FillSystemStatus::no_tickets;
     out.message = wheel.why + " The tickets shown are still those chosen before.";
@@ -292,7 +300,8 @@ FillSystemOutcome fill_system(std::string_view list_text, AppState& state, TextG
                               const std::filesystem::path& file) {
   FillSystemOutcome out;
   const std::string_view id = trim_blanks(list_text);
-  if (names_made_wheel(id, state.app_folder)) return fill_wheel(id, state, grid, file);
+  if (names_made_wheel(id, state.app_folder, wheel_library_file(state)))
+    return fill_wheel(id, state, grid, file);
   int v = 0, t = 0, m = 0;
   if (!parse_system_id(id, v, t, m) || v != state.tset_size || m != state.lotto.pick_n) {
     // Silent as it always was, unless no system of the list can fit the lotto.
@@ -318,10 +327,11 @@ FillSystemOutcome fill_system(std::string_view list_text, AppState& state, TextG
 }
 
 std::string wheel_note(const PlayedSystem& w) {
-  std::string s = "A made wheel of " + std::to_string(w.tickets.size()) + " tickets on " +
-                  std::to_string(w.v) + " numbers: whenever " + std::to_string(w.m) +
-                  " of the winning numbers lie in the set, " + "some ticket matches at least " +
-                  std::to_string(w.t) + " of them.";
+  std::string s = std::string(w.id.starts_with("library ") ? "A library wheel of " : "A made wheel of ") +
+                  std::to_string(w.tickets.size()) + " tickets on " + std::to_string(w.v) +
+                  " numbers: whenever " + std::to_string(w.m) + " of the winning numbers lie in the set, " +
+                  "some ticket matches at least " + std::to_string(w.t) + " of them.";
+  if (w.t > 0) s += " " + wheel_size_note(w.v, w.k, w.t, w.m, static_cast<long long>(w.tickets.size()));
   if (!w.made.empty()) s += " Made: " + w.made + ".";
   return s;
 }
@@ -389,7 +399,8 @@ SecondPoolRow second_pool_row(const SystemModel& model, const AppState& state) {
 
 SystemOutcome system_refresh(SystemModel& model, const AppState& state) {
   SystemOutcome out;
-  std::vector<std::string> wheels = system_listing(state.app_folder).wheels;
+  const int pick = state.lotto.pick_n >= 3 && state.lotto.pick_n <= 7 ? state.lotto.pick_n : 0;
+  std::vector<std::string> wheels = system_listing(state.app_folder, wheel_library_file(state), pick).wheels;
   if (wheels != model.wheels) {
     model.wheels = std::move(wheels);
     out.wheels = model.wheels;
@@ -427,8 +438,8 @@ SystemOutcome choose_system(SystemModel& model, std::string_view list_text, AppS
     out.tickets = true;
     out.tset_label = fill.shown.tset_name;
   }
-  if (names_made_wheel(list_text, state.app_folder)) {
-    const PlayedLookup wheel = find_played_system(list_text, state.app_folder);
+  if (names_made_wheel(list_text, state.app_folder, wheel_library_file(state))) {
+    const PlayedLookup wheel = find_played_system(list_text, state.app_folder, wheel_library_file(state));
     if (wheel.found) model.rows_note = wheel_note(wheel.played);
   }
   out.message = fill.message;

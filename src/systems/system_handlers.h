@@ -43,12 +43,17 @@ std::vector<std::string> system_list();
 
 // The list of the window: the catalogue, then, when any are saved, the made
 // wheels of the Wheels folder under their own heading (made_wheels_heading,
-// not a choice).
+// not a choice), followed by the wheels of the library file `library` for
+// tickets of `pick` numbers (library_wheel_names).
 struct SystemListing {
   std::vector<std::string> systems;
   std::vector<std::string> wheels;
 };
-SystemListing system_listing(const std::filesystem::path& app_folder);
+SystemListing system_listing(const std::filesystem::path& app_folder,
+                             const std::filesystem::path& library = {}, int pick = 0);
+
+// The shipped wheel library beside the program: program_folder / wheel_library.txt.
+std::filesystem::path wheel_library_file(const AppState& state);
 
 // ---- Guaranteed results ----
 

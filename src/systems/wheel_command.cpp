@@ -122,19 +122,7 @@ CommandRun make_wheel_command(const std::vector<std::string>& args, const std::f
   if (!have_v || !have_k || !have_g || out_file.empty())
     return usage(kMakeUsage, "--make-wheel, --ticket, --guarantee and --out are needed.");
   const MakeRequest asked = request;
-  if (keys > 0) {
-    if (keys >= request.t) return {2, "", "The keys must be fewer than T, the winners a ticket holds.\n"};
-    request.v -= keys;
-    request.k -= keys;
-    request.t -= keys;
-    request.m -= keys;
-    if (std::string error = make_request_error(request); !error.empty())
-      return {2, "",
-              "Without the " + std::to_string(keys) + " keys the wheel is on " + std::to_string(request.v) +
-                  " numbers, " + std::to_string(request.k) + " a ticket, " +
-                  guarantee_text(request.t, request.m) + ": " + error + "\n"};
-  }
-  if (std::string error = make_request_error(request); !error.empty()) return {2, "", error + "\n"};
+  if (std::string error = take_keys_off(request, keys); !error.empty()) return {2, "", error + "\n"};
 
   // the library's wheel of the size, when there is one, is where the search starts
   std::size_t started = 0;

@@ -31,7 +31,7 @@ std::string plural(long long n, const char* one, const char* many) {
 
 MakeWheelForm make_wheel_defaults(const AppState& state) {
   const int pick = state.lotto.pick_n;
-  return {"10", std::to_string(pick >= 3 && pick <= 7 ? pick : 6), "3", "3", "60", "1"};
+  return {"10", std::to_string(pick >= 3 && pick <= 7 ? pick : 6), "3", "3", "60", "1", "", ""};
 }
 
 MakeWheelStart make_wheel_start(const MakeWheelForm& f) {
@@ -68,6 +68,25 @@ MakeWheelStart make_wheel_start(const MakeWheelForm& f) {
   const std::optional<long long> seed = parse_whole(f.seed);
   if (!seed || *seed < 0) return refuse(MakeWheelFocus::seed, "The seed is a whole number, 0 or more.");
 
+  int keys = 0;
+  if (!trim_blanks(f.keys).empty()) {
+    const std::optional<int> b = whole_in(f.keys, 0, *t - 1);
+    if (!b)
+      return refuse(MakeWheelFocus::keys,
+                    "The keys are on every ticket and must be fewer than T: type 0 to " +
+                        std::to_string(*t - 1) + ", or leave Keys empty.");
+    keys = *b;
+  }
+  int budget = 0;
+  if (!trim_blanks(f.tickets).empty()) {
+    const std::optional<int> n = whole_in(f.tickets, 1, 1'000'000);
+    if (!n)
+      return refuse(MakeWheelFocus::tickets,
+                    "The budget is a whole number of tickets from 1 to 1000000; leave Tickets empty for "
+                    "the full guarantee.");
+    budget = *n;
+  }
+
   MakeRequest r;
   r.v = *v;
   r.k = *k;
@@ -75,9 +94,11 @@ MakeWheelStart make_wheel_start(const MakeWheelForm& f) {
   r.m = *m;
   r.seconds = *seconds;
   r.seed = static_cast<std::uint64_t>(*seed);
-  if (const std::string error = make_request_error(r); !error.empty())
-    return refuse(MakeWheelFocus::v, error);
+  r.budget = budget;
+  if (const std::string error = take_keys_off(r, keys); !error.empty())
+    return refuse(keys > 0 ? MakeWheelFocus::keys : MakeWheelFocus::v, error);
   out.request = r;
+  out.keys = keys;
   return out;
 }
 
@@ -92,21 +113,26 @@ std::string make_wheel_progress_text(int best_size, long long uncovered, double 
   return s;
 }
 
-MakeWheelSummary make_wheel_summary(const Wheel& w) {
+MakeWheelSummary make_wheel_summary(const Wheel& w, long long holes) {
   MakeWheelSummary s;
   const auto size = static_cast<long long>(w.tickets.size());
-  s.result = plural(size, "ticket", "tickets") + " of " + std::to_string(w.k) + " numbers on " +
-             std::to_string(w.v) + " numbers, guarantee " + guarantee_text(w.t, w.m) +
-             ": checked case by case, it holds.";
-  const long long bound = known_bound(w.v, w.k, w.t, w.m);
-  if (bound > 0)
-    s.bound = "Lower bound (Sch\u00f6nheim): " + plural(bound, "ticket", "tickets") + "; " +
-              (size <= bound ? std::string("this wheel reaches it.")
-                             : "this wheel is " + plural(size - bound, "ticket", "tickets") + " above it.");
+  const std::string what = plural(size, "ticket", "tickets") + " of " + std::to_string(w.k) + " numbers on " +
+                           std::to_string(w.v) + " numbers";
+  const int b = w.keys;
+  if (holes >= 0)
+    s.result = what + " for " + guarantee_text(w.t, w.m, b) + ": it " +
+               covered_share_text(static_cast<std::uint64_t>(holes), subsets_count(w.v - b, w.m - b), w.m) +
+               " (" + plural(holes, "hole", "holes") + ", checked case by case).";
   else
-    s.bound = "No lower bound is known for " + guarantee_text(w.t, w.m) + ".";
+    s.result = what + ", guarantee " + guarantee_text(w.t, w.m, b) + ": checked case by case, it holds.";
+  // a wheel with keys is measured as the wheel on the numbers besides them
+  const int v = w.v - b, k = w.k - b, t = w.t - b, m = w.m - b;
+  s.bound = (b > 0 ? "Without the keys (" + std::to_string(v) + " numbers, " + std::to_string(k) +
+                         " a ticket, " + guarantee_text(t, m) + "): "
+                   : std::string(holes >= 0 ? "A complete wheel: " : "")) +
+            wheel_size_note(v, k, t, m, size);
   const CatalogueMatch c = catalogue_match(w.v, w.k, w.t);
-  if (c.id.empty() || w.m != w.t)
+  if (c.id.empty() || w.m != w.t || b > 0 || holes >= 0)
     s.catalogue = "No catalogue system has this size and guarantee.";
   else if (c.tickets > size)
     s.catalogue = "The catalogue system " + c.id + " plays " + std::to_string(c.tickets) +
@@ -148,6 +174,10 @@ WheelNameCheck check_wheel_name(std::string_view typed) {
         "A wheel's name becomes a file name: type letters, digits, blanks, '-' or '_', without '/' or '\\'.";
     return out;
   }
+  if (safe->starts_with("library ")) {
+    out.message = "Names starting with \"library \" are the wheel library's; please choose another name.";
+    return out;
+  }
   if (names_catalogue_system(*safe)) {
     out.message = "The name " + *safe + " is a system of the catalogue; please choose another name.";
     return out;
@@ -176,6 +206,7 @@ MakeWheelOutcome make_wheel_run(MakeWheelModel& model, const MakeWheelForm& form
   MakeRequest& r = *out.request;
   if (const auto w = library_wheel(library, r.v, r.k, r.t, r.m)) r.start = w->tickets;
   model.request = *out.request;
+  model.keys = out.keys;
   model.running = true;
   model.stopping = false;
   model.wheel.reset();
@@ -206,10 +237,15 @@ MakeWheelOutcome make_wheel_poll(const MakeWheelModel& model, const MakeProgress
   return out;
 }
 
-MakeWheelOutcome make_wheel_finish(MakeWheelModel& model, std::optional<Wheel> result, double seconds) {
+MakeWheelOutcome make_wheel_finish(MakeWheelModel& model, std::optional<Wheel> result, double seconds,
+                                   long long holes) {
   MakeWheelOutcome out;
   const bool stopped = model.stopping;
   model.running = model.stopping = false;
+  if (result && model.keys > 0) {
+    result = with_keys(*result, model.keys);
+    result->made += ", keys 1 to " + std::to_string(model.keys);
+  }
   model.wheel = std::move(result);
   out.bar = 1000;
   if (!model.wheel) {
@@ -221,7 +257,7 @@ MakeWheelOutcome make_wheel_finish(MakeWheelModel& model, std::optional<Wheel> r
   }
   const Wheel& w = *model.wheel;
   out.progress = make_wheel_progress_text(static_cast<int>(w.tickets.size()), -1, seconds);
-  MakeWheelSummary s = make_wheel_summary(w);
+  MakeWheelSummary s = make_wheel_summary(w, model.request.budget > 0 ? std::max(0ll, holes) : -1);
   out.result = std::move(s.result);
   out.bound = std::move(s.bound);
   out.catalogue = std::move(s.catalogue);
@@ -302,7 +338,8 @@ TicketListRead read_ticket_list(std::string_view bytes, std::string_view set_tex
   return out;
 }
 
-CheckWheelStart check_wheel_start(const Wheel* wheel, std::string_view t_text, std::string_view m_text) {
+CheckWheelStart check_wheel_start(const Wheel* wheel, std::string_view t_text, std::string_view m_text,
+                                  std::string_view keys_text) {
   CheckWheelStart out;
   if (!wheel || wheel->tickets.empty()) {
     out.message = "Please open a list of tickets first.";
@@ -327,9 +364,29 @@ CheckWheelStart check_wheel_start(const Wheel* wheel, std::string_view t_text, s
     out.focus = CheckWheelStart::Focus::m;
     return out;
   }
+  int keys = wheel->keys < *t ? wheel->keys : 0;
+  if (!trim_blanks(keys_text).empty()) {
+    const std::optional<int> b = whole_in(keys_text, 0, *t - 1);
+    if (!b) {
+      out.message = "The keys must be fewer than T: type 0 to " + std::to_string(*t - 1) +
+                    ", or leave Keys empty for the keys the file names.";
+      out.focus = CheckWheelStart::Focus::keys;
+      return out;
+    }
+    keys = *b;
+    for (const std::vector<int>& ticket : wheel->tickets)
+      for (int p = 1; p <= keys; ++p)
+        if (std::find(ticket.begin(), ticket.end(), p) == ticket.end()) {
+          out.message = "Keys are on every ticket, but a ticket lacks position " + std::to_string(p) +
+                        ": type fewer keys, or 0.";
+          out.focus = CheckWheelStart::Focus::keys;
+          return out;
+        }
+  }
   out.start = true;
   out.t = *t;
   out.m = *m;
+  out.keys = keys;
   return out;
 }
 
@@ -382,13 +439,14 @@ std::string check_summary_text(const WheelCheckResult& r) {
   if (!r.complete) return "The check was stopped; nothing is shown of an unfinished check.";
   if (r.t == 0) return "Every case of the set checked; no guarantee asked.";
   const std::string g = guarantee_text(r.t, r.m, r.keys);
-  if (r.hole_count == 0) return "The guarantee " + g + " holds: no hole in any case.";
+  const std::string share = covered_share_text(r.hole_count, subsets_count(r.v - r.keys, r.m - r.keys), r.m);
+  if (r.hole_count == 0) return "The guarantee " + g + " holds: no hole in any case; it " + share + ".";
   std::string s = "The guarantee " + g +
                   " does not hold: " + plural(static_cast<long long>(r.hole_count), "hole", "holes") +
                   " (sets of " + std::to_string(r.m) + " where no ticket matches " + std::to_string(r.t) +
                   ")";
   if (r.holes.size() < r.hole_count) s += "; the first " + std::to_string(r.holes.size()) + " are listed";
-  return s + "; it " + covered_share_text(r.hole_count, subsets_count(r.v - r.keys, r.m - r.keys), r.m) + ".";
+  return s + "; it " + share + ".";
 }
 
 CheckWheelOutcome check_wheel_open(CheckWheelModel& model, const std::string& file,
@@ -415,6 +473,7 @@ CheckWheelOutcome check_wheel_open(CheckWheelModel& model, const std::string& fi
   out.list = read.description;
   out.t_text = read.t_text;
   out.m_text = read.m_text;
+  out.keys_text = read.wheel.keys > 0 ? std::to_string(read.wheel.keys) : "";
   out.summary = "";
   out.bar = 0;
   out.focus = CheckWheelFocus::check;
@@ -434,7 +493,7 @@ CheckWheelOutcome check_wheel_use_tset(const AppState& state) {
 }
 
 CheckWheelOutcome check_wheel_run(CheckWheelModel& model, std::string_view set_text, std::string_view t_text,
-                                  std::string_view m_text) {
+                                  std::string_view m_text, std::string_view keys_text) {
   CheckWheelOutcome out;
   if (model.running) return out;
   const bool opened = !model.bytes.empty();
@@ -447,12 +506,14 @@ CheckWheelOutcome check_wheel_run(CheckWheelModel& model, std::string_view set_t
       return out;
     }
   }
-  static_cast<CheckWheelStart&>(out) = check_wheel_start(opened ? &read.wheel : nullptr, t_text, m_text);
+  static_cast<CheckWheelStart&>(out) =
+      check_wheel_start(opened ? &read.wheel : nullptr, t_text, m_text, keys_text);
   if (!out.start) {
     if (!opened) out.focus = CheckWheelFocus::open;
     return out;
   }
   model.wheel = std::move(read.wheel);
+  model.wheel.keys = out.keys;
   model.set_numbers = parse_set_numbers(set_text).value_or(std::vector<int>{});
   model.running = true;
   model.stopping = false;

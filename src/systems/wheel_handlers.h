@@ -33,37 +33,44 @@ namespace ds {
 // The texts of the window's boxes.
 struct MakeWheelForm {
   std::string v, k, t, m, seconds, seed;
+  std::string keys{};     // B key numbers on every ticket: "" or 0 for none
+  std::string tickets{};  // a budget of N tickets: "" for the full guarantee
 };
 
 // The control that takes the focus: the box at fault after a refusal, Stop
 // while a search runs, then Save (or Start when no wheel was found).
-enum class MakeWheelFocus { none, v, k, t, m, seconds, seed, start, stop, name, save, count };
+enum class MakeWheelFocus { none, v, k, t, m, seconds, seed, keys, tickets, start, stop, name, save, count };
 
 // The boxes as the window first shows them: a set of 10 numbers, the chosen
 // lotto's ticket size (6 when none is chosen or it is outside 3..7), the
-// guarantee 3 if 3, 60 seconds, seed 1.
+// guarantee 3 if 3, 60 seconds, seed 1, no keys, no budget.
 MakeWheelForm make_wheel_defaults(const AppState& state);
 
 struct MakeWheelStart : FocusOutcome<MakeWheelFocus> {
-  std::optional<MakeRequest> request;  // set when the search may start
+  std::optional<MakeRequest> request;  // set when the search may start: the wheel without its keys
+  int keys = 0;                        // the keys put back on every ticket once it is made
 };
 
-// cmdStart: the boxes checked in their order (V, K, T, M, seconds, seed), each
-// refusal with a sentence that says what is allowed; then the maker's own
-// limits (the cases it can keep count of).
+// cmdStart: the boxes checked in their order (V, K, T, M, seconds, seed, keys,
+// tickets), each refusal with a sentence that says what is allowed; then the
+// maker's own limits (the cases it can keep count of) on the wheel without the
+// keys (take_keys_off, as --keys does); a budget is the maker's (--tickets).
 MakeWheelStart make_wheel_start(const MakeWheelForm& form);
 
 // The line under the progress bar: the best size so far, the cases the attempt
 // one ticket below still leaves uncovered, the time.
 std::string make_wheel_progress_text(int best_size, long long uncovered, double seconds);
 
-// What stands beside a made wheel: its size, the lower bound and the distance
-// from it, the catalogue system of the same size, guarantee and ticket size and
-// the tickets saved against it.
+// What stands beside a made wheel: its size, the lower bound and the published
+// sizes with the distance from each (wheel_size_note; for a wheel with keys, of
+// the wheel without them), the catalogue system of the same size, guarantee and
+// ticket size and the tickets saved against it. A budget wheel (`holes` >= 0:
+// the cases of m winners it leaves without t) says the share it covers instead
+// of a guarantee.
 struct MakeWheelSummary {
   std::string result, bound, catalogue;
 };
-MakeWheelSummary make_wheel_summary(const Wheel& wheel);
+MakeWheelSummary make_wheel_summary(const Wheel& wheel, long long holes = -1);
 
 // The tickets of a wheel for its grid: "Ticket" ("N1", "N2" ...) and "Positions".
 TextGrid wheel_ticket_grid(const Wheel& wheel);
@@ -90,7 +97,8 @@ std::string save_made_wheel(const std::filesystem::path& app_folder, const std::
 // are on while no search runs, Stop while one runs and was not stopped, the
 // name and Save while a wheel is made and no search runs.
 struct MakeWheelModel {
-  MakeRequest request;         // of the search running or run last
+  MakeRequest request;         // of the search running or run last (without the keys)
+  int keys = 0;                // the keys the made wheel gets on every ticket
   bool running = false;        // a search runs
   bool stopping = false;       // Stop was pressed: the search ends with the best wheel so far
   std::optional<Wheel> wheel;  // the wheel made last, which Save writes
@@ -99,10 +107,11 @@ struct MakeWheelModel {
 
 // What the Make a Wheel handlers return; unset: the control keeps its text.
 struct MakeWheelOutcome : MakeWheelStart {
-  std::optional<std::string> progress, result, bound, catalogue;  // lblProgress ... lblCatalogue
-  std::optional<std::string> name;                                // txtName
-  std::optional<int> bar;                                         // prgSearch, in thousandths
-  bool tickets = false;                                           // msfTickets shows the model's anew
+  std::optional<std::string> progress, result, bound,
+      catalogue;                    // lblProgress, lblResult, lblBound, lblCatalogue
+  std::optional<std::string> name;  // txtName
+  std::optional<int> bar;           // prgSearch, in thousandths
+  bool tickets = false;             // msfTickets shows the model's anew
 };
 
 // cmdStart (or Enter in a box): make_wheel_start; once the boxes pass, the
@@ -115,8 +124,11 @@ MakeWheelOutcome make_wheel_stop(MakeWheelModel& model);
 // The timer: how far the search got (the time against the seconds asked).
 MakeWheelOutcome make_wheel_poll(const MakeWheelModel& model, const MakeProgress& progress);
 // The search ended after `seconds` with `result` (none when no complete wheel
-// was found): the wheel, its summary and tickets, the name offered for saving.
-MakeWheelOutcome make_wheel_finish(MakeWheelModel& model, std::optional<Wheel> result, double seconds);
+// was found; for a budget, the best wheel with its `holes`, the maker's
+// progress.uncovered): the wheel with its keys added, its summary and tickets,
+// the name offered for saving.
+MakeWheelOutcome make_wheel_finish(MakeWheelModel& model, std::optional<Wheel> result, double seconds,
+                                   long long holes = -1);
 // cmdSave (or Enter in txtName): check_wheel_name, then, when a wheel of that
 // name is saved already, `ask` whether to replace it (anything but Replace
 // keeps it), then save_made_wheel; the status line says where it went.
@@ -141,16 +153,20 @@ struct TicketListRead : Outcome {
 // numbers (the text of the set box) or as positions.
 TicketListRead read_ticket_list(std::string_view bytes, std::string_view set_text);
 
-enum class CheckWheelFocus { none, t, m, set, open, check, stop, count };
+enum class CheckWheelFocus { none, t, m, keys, set, open, check, stop, count };
 struct CheckWheelStart : FocusOutcome<CheckWheelFocus> {
   using Focus = CheckWheelFocus;
   bool start = false;
   int t = 0, m = 0;  // 0 and 0: no guarantee asked, the match rows alone
+  int keys = 0;  // the positions 1..keys on every ticket: the guarantee holds when they are among the winners
 };
 
 // cmdCheck: a list must be open; both guarantee boxes empty ask for the match
-// rows alone; otherwise 1 <= t <= m <= v and t <= k.
-CheckWheelStart check_wheel_start(const Wheel* wheel, std::string_view t_text, std::string_view m_text);
+// rows alone; otherwise 1 <= t <= m <= v and t <= k. The keys box: empty keeps
+// the keys a Wheels file names, 0 checks every case, B (below t) checks the
+// cases holding positions 1..B, which every ticket must hold.
+CheckWheelStart check_wheel_start(const Wheel* wheel, std::string_view t_text, std::string_view m_text,
+                                  std::string_view keys_text = {});
 
 // One row per count w of winners in the set: "Winners" w, the "Worst match" and
 // "Best match", then under "Match 0", "Match 1" ... the cases with that match.
@@ -160,8 +176,9 @@ TextGrid check_rows_grid(const WheelCheckResult& result);
 // given, the numbers at them.
 TextGrid check_holes_grid(const WheelCheckResult& result, const std::vector<int>& set_numbers);
 
-// The sentence over the holes: whether the guarantee holds, how many holes, how
-// many of them are listed.
+// The sentence over the holes: whether the guarantee holds (with keys, when they
+// are among the winners), how many holes, how many of them are listed, and the
+// share of the cases covered.
 std::string check_summary_text(const WheelCheckResult& result);
 
 // Everything the Check a Wheel window holds apart from its widgets, its thread
@@ -184,6 +201,7 @@ struct CheckWheelOutcome : CheckWheelStart {
   std::optional<std::string> list;            // lblList (its tooltip the model's file)
   std::optional<std::string> set_text;        // txtSet
   std::optional<std::string> t_text, m_text;  // txtT, txtM
+  std::optional<std::string> keys_text;       // txtKeys
   std::optional<std::string> summary;         // lblSummary
   std::optional<int> bar;                     // prgCheck, in thousandths
   bool grids = false;                         // msfRows and msfHoles show the model's anew
@@ -199,7 +217,7 @@ CheckWheelOutcome check_wheel_use_tset(const AppState& state);
 // cmdCheck (or Enter in T or M): the list read again with the set's numbers,
 // then check_wheel_start; with `start` the check runs.
 CheckWheelOutcome check_wheel_run(CheckWheelModel& model, std::string_view set_text, std::string_view t_text,
-                                  std::string_view m_text);
+                                  std::string_view m_text, std::string_view keys_text = {});
 // cmdStop: the check is asked to end; nothing of it will be shown.
 CheckWheelOutcome check_wheel_stop(CheckWheelModel& model);
 // The timer: the cases walked of all.

@@ -41,4 +41,30 @@ std::optional<Wheel> library_wheel(const std::filesystem::path& library, int v, 
 // "V K T M tickets", one line per entry, in the library's order.
 std::string library_listing(const std::vector<Wheel>& wheels);
 
+// The sizes of the library's entries read from their headers alone (fast: no ticket is
+// read), in the library's order; what cannot be read is left out.
+struct LibrarySize {
+  int v = 0, k = 0, t = 0, m = 0;
+  long long tickets = 0;
+};
+std::vector<LibrarySize> library_sizes(std::string_view bytes);
+
+// The entry of that size cut out of the library's bytes and read alone; nullopt when the
+// library has none or the entry does not read.
+std::optional<Wheel> library_entry(std::string_view bytes, int v, int k, int t, int m);
+
+// What is known of a size besides the maker's wheels: the smallest freely published wheel
+// and the best known covering (0 where the program knows none). Sizes only, to measure
+// wheels against.
+struct PublishedSizes {
+  long long free = 0, best = 0;
+};
+PublishedSizes published_sizes(int v, int k, int t, int m);
+
+// One line beside a wheel of `tickets` tickets for that size: the lower bound (Schönheim,
+// for t if t) and the published sizes the program knows, each with how far the wheel is
+// from it: "Schönheim bound 344 (127 above it); free published 440 (31 fewer); best known
+// 382 (89 more)."
+std::string wheel_size_note(int v, int k, int t, int m, long long tickets);
+
 }  // namespace ds

@@ -456,6 +456,20 @@ std::string make_request_error(const MakeRequest& r) {
   return "";
 }
 
+std::string take_keys_off(MakeRequest& request, int keys) {
+  if (keys <= 0) return make_request_error(request);
+  if (keys >= request.t) return "The keys must be fewer than T, the winners a ticket holds.";
+  request.v -= keys;
+  request.k -= keys;
+  request.t -= keys;
+  request.m -= keys;
+  if (std::string error = make_request_error(request); !error.empty())
+    return "Without the " + std::to_string(keys) + " keys the wheel is on " + std::to_string(request.v) +
+           " numbers, " + std::to_string(request.k) + " a ticket, " + guarantee_text(request.t, request.m) +
+           ": " + error;
+  return "";
+}
+
 std::optional<Wheel> make_wheel(const MakeRequest& request, std::stop_token stop, MakeProgress& progress) {
   progress.best_size.store(0);
   progress.uncovered.store(-1);

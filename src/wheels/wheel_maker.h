@@ -48,6 +48,13 @@ struct MakeRequest {
 // "" when the request is within the limits, else what is wrong, as a sentence.
 std::string make_request_error(const MakeRequest& request);
 
+// A wheel whose key numbers 1..keys are on every ticket is the wheel for the numbers
+// besides them (v, k, t and m each `keys` fewer) with the keys added (with_keys): its
+// guarantee t if m holds when the keys are among the winners. Turns `request` into the
+// search for the wheel without the keys; "" or why it cannot be (keys not below t, or
+// the smaller wheel outside the maker's limits), as a sentence. keys = 0 changes nothing.
+std::string take_keys_off(MakeRequest& request, int keys);
+
 struct MakeProgress {
   std::atomic<int> best_size{0};         // tickets of the best complete wheel so far; 0 = none yet
   std::atomic<long long> uncovered{-1};  // uncovered cases of the attempt one below best; -1 before

@@ -13,6 +13,7 @@
 #include "systems/played_system.h"
 #include "systems/system_handlers.h"
 #include "systems/wheel_command.h"
+#include "wheels/wheel_library.h"
 
 namespace ds {
 namespace {
@@ -64,6 +65,23 @@ TEST(MadeWheels, ListedApartFromTheCatalogueAndLookedUpByName) {
   const SystemListing listing = system_listing(dir.path());
   EXPECT_EQ(listing.systems.size(), 41u);
   EXPECT_EQ(listing.wheels.size(), 2u);
+
+  // The library's wheels follow, for the lotto's ticket size and sets of at most 20 numbers.
+  const fs::path library = dir.path() / "wheel_library.txt";
+  test::ScratchFolder::put(
+      library,
+      "# wheel v=7 k=3 t=2 m=2 tickets=7 made=x\n1 2 4\n2 3 5\n3 4 6\n4 5 7\n1 5 6\n2 6 7\n1 3 7\n"
+      "# wheel v=22 k=6 t=3 m=3 tickets=1 made=x\n1 2 3 4 5 6\n"
+      "# wheel v=10 k=6 t=4 m=6 tickets=3 made=x\n1 2 3 4 5 6\n1 2 3 7 8 9\n4 5 6 7 8 10\n");
+  EXPECT_EQ(system_listing(dir.path(), library, 6).wheels,
+            (std::vector<std::string>{"a4if6", "broken", "library 10_6_4if6"}));
+  EXPECT_EQ(library_wheel_names(library, 0),
+            (std::vector<std::string>{"library 7_3_2if2", "library 10_6_4if6"}));
+  EXPECT_TRUE(names_made_wheel("library 10_6_4if6", dir.path(), library));
+  EXPECT_FALSE(names_made_wheel("library 10_6_4if5", dir.path(), library));
+  const PlayedLookup lib = find_played_system("library 7_3_2if2", dir.path(), library);
+  ASSERT_TRUE(lib.found) << lib.why;
+  EXPECT_EQ(lib.played.tickets[6], (std::vector<int>{1, 3, 7}));
 }
 
 TEST(MadeWheels, ResultsOfEveryPlacementAndAveragesFromTheTicketCount) {
@@ -199,6 +217,61 @@ TEST(MakeWheel, BoxesCheckedInOrderWithTheFocusOnTheBox) {
   EXPECT_EQ(ok.request->seed, 7u);
 }
 
+TEST(MakeWheel, KeysOnEveryTicketAndABudgetOfTickets) {
+  MakeWheelForm f = make_wheel_defaults(AppState{});
+  f.t = f.m = "3";
+  f.keys = "3";  // keys must be fewer than T
+  EXPECT_EQ(make_wheel_start(f).focus, MakeWheelFocus::keys);
+  f.keys = "1";
+  f.tickets = "0";
+  EXPECT_EQ(make_wheel_start(f).focus, MakeWheelFocus::tickets);
+  f.v = "7";
+  f.k = "4";
+  f.tickets = "";
+  MakeWheelModel model;
+  const MakeWheelOutcome run = make_wheel_run(model, f);
+  ASSERT_TRUE(run.request);  // the wheel besides the key: 6 numbers, 3 a ticket, 2 if 2
+  EXPECT_EQ(run.request->v * 1000 + run.request->k * 100 + run.request->t * 10 + run.request->m, 6322);
+  // Every pair of 1..6 lies in one of these six (found by a brute-force script); the key makes them 1..7.
+  Wheel pairs{6, 3, 2, 2, 0, "by hand", {{1, 2, 3}, {1, 2, 4}, {1, 5, 6}, {2, 5, 6}, {3, 4, 5}, {3, 4, 6}}};
+  make_wheel_finish(model, pairs, 1);
+  ASSERT_TRUE(model.wheel);
+  EXPECT_EQ(model.wheel->tickets,
+            (std::vector<std::vector<int>>{
+                {1, 2, 3, 4}, {1, 2, 3, 5}, {1, 2, 6, 7}, {1, 3, 6, 7}, {1, 4, 5, 6}, {1, 4, 5, 7}}));
+  const MakeWheelSummary keyed = make_wheel_summary(*model.wheel);
+  EXPECT_EQ(keyed.result,
+            "6 tickets of 4 numbers on 7 numbers, guarantee 3 if 3 when the key 1 is among the winners: "
+            "checked case by case, it holds.");
+  // Schonheim for 6 numbers, 3 a ticket, 2 if 2: ceil(6/3 ceil(5/2)) = 6
+  EXPECT_EQ(keyed.bound,
+            "Without the keys (6 numbers, 3 a ticket, 2 if 2): Sch\u00f6nheim bound 6 (level); no published "
+            "size known.");
+  // the same tickets checked with the key: every case holding position 1 is met in 3
+  const WheelCheckResult checked = check_wheel(*model.wheel, 3, 3);
+  EXPECT_EQ(check_summary_text(checked),
+            "The guarantee 3 if 3 when the key 1 is among the winners holds: no hole in any case; it covers "
+            "100 % of the cases of 3 winners.");
+  Wheel lacking = *model.wheel;
+  lacking.keys = 0;
+  lacking.tickets[2] = {2, 3, 6, 7};
+  EXPECT_EQ(check_wheel_start(&lacking, "3", "3", "1").focus, CheckWheelFocus::keys);
+  EXPECT_EQ(check_wheel_start(&lacking, "3", "3", "").keys, 0);
+
+  // A budget: 21 holes of the C(10, 6) = 210 cases leave 189 / 210 = 90.0 % covered.
+  f = make_wheel_defaults(AppState{});
+  f.t = "4";
+  f.m = "6";
+  f.tickets = "3";
+  MakeWheelModel budget;
+  ASSERT_TRUE(make_wheel_run(budget, f).request);
+  EXPECT_EQ(budget.request.budget, 3);
+  Wheel three{10, 6, 4, 6, 0, "", {{1, 2, 3, 4, 5, 6}, {1, 2, 3, 7, 8, 9}, {4, 5, 6, 7, 8, 10}}};
+  EXPECT_EQ(*make_wheel_finish(budget, three, 1, 21).result,
+            "3 tickets of 6 numbers on 10 numbers for 4 if 6: it covers 90.0 % of the cases of 6 winners "
+            "(21 holes, checked case by case).");
+}
+
 TEST(MakeWheel, ProgressSummaryNamesAndSaving) {
   EXPECT_EQ(make_wheel_progress_text(0, -1, 0.4), "No complete wheel yet; 0:00 elapsed.");
   EXPECT_EQ(make_wheel_progress_text(12, 3, 75.9),
@@ -213,22 +286,26 @@ TEST(MakeWheel, ProgressSummaryNamesAndSaving) {
   w.tickets.assign(8, {1, 2, 3, 4, 5, 6});
   MakeWheelSummary s = make_wheel_summary(w);
   // Schonheim for 10 numbers, 6 a ticket, 3 if 3: ceil(10/6 ceil(9/5 ceil(8/4))) = ceil(10/6 * 4) = 7.
-  EXPECT_EQ(s.bound, "Lower bound (Sch\u00f6nheim): 7 tickets; this wheel is 1 ticket above it.");
+  EXPECT_EQ(s.bound, "Sch\u00f6nheim bound 7 (1 above it); free published 10 (2 fewer).");
   EXPECT_EQ(s.catalogue, "The catalogue system 10_3_6 plays 10 tickets: 2 tickets saved on every draw.");
   EXPECT_EQ(s.result,
             "8 tickets of 6 numbers on 10 numbers, guarantee 3 if 3: checked case by case, it holds.");
   w.m = 6;
   s = make_wheel_summary(w);
-  EXPECT_EQ(s.bound, "No lower bound is known for 3 if 6.");
+  EXPECT_EQ(s.bound, "No lower bound is known; no published size known.");
   EXPECT_EQ(s.catalogue, "No catalogue system has this size and guarantee.");
   Wheel whole = w;  // one ticket holds the whole set
   whole.v = 6;
   whole.m = 3;
   whole.tickets.resize(1);
-  EXPECT_EQ(make_wheel_summary(whole).bound,
-            "Lower bound (Sch\u00f6nheim): 1 ticket; this wheel reaches it.");
+  EXPECT_EQ(make_wheel_summary(whole).bound, "Sch\u00f6nheim bound 1 (level); no published size known.");
+  // 20 numbers, 6 a ticket, 4 if 4: ceil(20/6 ceil(19/5 ceil(18/4 ceil(17/3)))) = 344; published 440 and 382
+  EXPECT_EQ(
+      wheel_size_note(20, 6, 4, 4, 471),
+      "Sch\u00f6nheim bound 344 (127 above it); free published 440 (31 more); best known 382 (89 more).");
 
   EXPECT_EQ(check_wheel_name(" mine.txt ").name, "mine");
+  EXPECT_NE(check_wheel_name("library 10_6_4if6").message.find("library"), std::string::npos);
   EXPECT_NE(check_wheel_name("10_4_6").message.find("catalogue"), std::string::npos);
   EXPECT_NE(check_wheel_name("a/b").message, "");
   EXPECT_NE(check_wheel_name("  ").message, "");

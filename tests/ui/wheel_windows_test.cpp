@@ -146,6 +146,34 @@ class WheelWindowsTest : public test::WindowTest {
     QVERIFY(!mw->running());
   }
 
+  void make_a_wheel_with_keys_and_with_a_budget() {
+    auto* mw = qobject_cast<MakeWheelWindow*>(show(int(WindowId::make_wheel)));
+    QVERIFY(mw);
+    for (auto [box, value] :
+         {std::pair{"txtV", "7"}, {"txtK", "4"}, {"txtT", "3"}, {"txtM", "3"}, {"txtKeys", "1"}})
+      type(box, value);
+    click("cmdStart");
+    QTRY_VERIFY_WITH_TIMEOUT(!mw->running(), 20000);
+    QVERIFY(mw->wheel().has_value());
+    for (const std::vector<int>& ticket : mw->wheel()->tickets) QCOMPARE(ticket.front(), 1);
+    QVERIFY(text("lblResult").contains("when the key 1 is among the winners"));
+    type("txtKeys", "3");  // not fewer than T: refused, the box gets the focus
+    click("cmdStart");
+    QCOMPARE(shown().size(), 1);
+    QVERIFY(has_focus("txtKeys"));
+    for (auto [box, value] : {std::pair{"txtV", "10"},
+                              {"txtK", "6"},
+                              {"txtT", "4"},
+                              {"txtM", "6"},
+                              {"txtKeys", ""},
+                              {"txtTickets", "2"},
+                              {"txtSeconds", "2"}})
+      type(box, value);
+    click("cmdStart");
+    QTRY_VERIFY_WITH_TIMEOUT(!mw->running(), 20000);
+    QVERIFY(text("lblResult").contains("% of the cases of 6 winners"));
+  }
+
   void check_a_wheel_shows_matches_and_holes_and_exports_them() {
     test::write_all(path("published.csv"), "A,B,C\n11,22,33\n11,44,45\n22,44,45\n");
     auto* cw = qobject_cast<CheckWheelWindow*>(show(int(WindowId::check_wheel)));
@@ -180,7 +208,10 @@ class WheelWindowsTest : public test::WindowTest {
     QCOMPARE(text("txtT") + text("txtM"), QStringLiteral("46"));
     click("cmdCheck");
     QTRY_VERIFY_WITH_TIMEOUT(!cw->running(), 5000);
-    QCOMPARE(text("lblSummary"), QStringLiteral("The guarantee 4 if 6 holds: no hole in any case."));
+    QCOMPARE(
+        text("lblSummary"),
+        QStringLiteral(
+            "The guarantee 4 if 6 holds: no hole in any case; it covers 100 % of the cases of 6 winners."));
     QCOMPARE(cw->holes_grid().rows(), 1);
   }
 

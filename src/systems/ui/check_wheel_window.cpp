@@ -42,7 +42,14 @@ CheckWheelWindow::CheckWheelWindow(StateHub& hub) : hub_(hub) {
   txt_t_->setObjectName(QStringLiteral("txtT"));
   txt_m_ = new QLineEdit(central);
   txt_m_->setObjectName(QStringLiteral("txtM"));
-  for (QLineEdit* e : {txt_t_, txt_m_}) e->setMaximumWidth(60);
+  txt_keys_ = new QLineEdit(central);
+  txt_keys_->setObjectName(QStringLiteral("txtKeys"));
+  txt_keys_->setPlaceholderText(tr("none"));
+  txt_keys_->setToolTip(
+      tr("B: the positions 1 to B are keys on every ticket; the guarantee is checked for "
+         "the cases holding them (empty: the keys the file names)"));
+  txt_keys_->setAccessibleName(tr("Keys"));
+  for (QLineEdit* e : {txt_t_, txt_m_, txt_keys_}) e->setMaximumWidth(60);
   txt_t_->setToolTip(tr("Some ticket matches at least T ... (empty: no guarantee, the matches alone)"));
   txt_m_->setToolTip(tr("... whenever M winning numbers lie in the set"));
   cmd_check_ = named_button("cmdCheck", tr("&Check"), central);
@@ -86,6 +93,11 @@ CheckWheelWindow::CheckWheelWindow(StateHub& hub) : hub_(hub) {
   guarantee->addWidget(txt_t_);
   guarantee->addWidget(new QLabel(tr("if"), central));
   guarantee->addWidget(txt_m_);
+  auto* keys_label = new QLabel(tr("&Keys"), central);
+  keys_label->setBuddy(txt_keys_);
+  guarantee->addSpacing(12);
+  guarantee->addWidget(keys_label);
+  guarantee->addWidget(txt_keys_);
   guarantee->addSpacing(12);
   guarantee->addWidget(cmd_check_);
   guarantee->addWidget(cmd_stop_);
@@ -118,7 +130,8 @@ CheckWheelWindow::CheckWheelWindow(StateHub& hub) : hub_(hub) {
   setTabOrder(cmd_use_set_, cmd_open_);
   setTabOrder(cmd_open_, txt_t_);
   setTabOrder(txt_t_, txt_m_);
-  setTabOrder(txt_m_, cmd_check_);
+  setTabOrder(txt_m_, txt_keys_);
+  setTabOrder(txt_keys_, cmd_check_);
   setTabOrder(cmd_check_, cmd_stop_);
   setTabOrder(cmd_stop_, msf_rows_);
   setTabOrder(msf_rows_, msf_holes_);
@@ -127,7 +140,8 @@ CheckWheelWindow::CheckWheelWindow(StateHub& hub) : hub_(hub) {
   connect(cmd_open_, &QPushButton::clicked, this, &CheckWheelWindow::open_list);
   connect(cmd_check_, &QPushButton::clicked, this, &CheckWheelWindow::check);
   connect(cmd_stop_, &QPushButton::clicked, this, &CheckWheelWindow::stop);
-  for (QLineEdit* e : {txt_t_, txt_m_}) connect(e, &QLineEdit::returnPressed, this, &CheckWheelWindow::check);
+  for (QLineEdit* e : {txt_t_, txt_m_, txt_keys_})
+    connect(e, &QLineEdit::returnPressed, this, &CheckWheelWindow::check);
   connect(cmd_use_set_, &QPushButton::clicked, this, [this] { apply(check_wheel_use_tset(hub_.state())); });
   connect(cmd_export_, &QPushButton::clicked, this,
           [this] { export_grid_csv(this, model_.holes, QStringLiteral("holes.csv")); });
@@ -154,21 +168,22 @@ void CheckWheelWindow::apply(const CheckWheelOutcome& out) {
   if (out.set_text) txt_set_->setText(qs(*out.set_text));
   if (out.t_text) txt_t_->setText(qs(*out.t_text));
   if (out.m_text) txt_m_->setText(qs(*out.m_text));
+  if (out.keys_text) txt_keys_->setText(qs(*out.keys_text));
   if (out.summary) lbl_summary_->setText(translated(qs(*out.summary)));
   if (out.bar) prg_->setValue(*out.bar);
   if (out.grids) {
     msf_rows_->refresh();
     msf_holes_->refresh();
   }
-  for (QWidget* w :
-       std::initializer_list<QWidget*>{txt_set_, cmd_use_set_, cmd_open_, txt_t_, txt_m_, cmd_check_})
+  for (QWidget* w : std::initializer_list<QWidget*>{txt_set_, cmd_use_set_, cmd_open_, txt_t_, txt_m_,
+                                                    txt_keys_, cmd_check_})
     w->setEnabled(!model_.running);
   cmd_stop_->setEnabled(model_.running && !model_.stopping);
   cmd_export_->setEnabled(model_.export_holes);
   using F = CheckWheelFocus;
   static constexpr FocusName<CheckWheelFocus> focus_controls[] = {
-      {F::none, nullptr},   {F::t, "txtT"},         {F::m, "txtM"},      {F::set, "txtSet"},
-      {F::open, "cmdOpen"}, {F::check, "cmdCheck"}, {F::stop, "cmdStop"}};
+      {F::none, nullptr}, {F::t, "txtT"},       {F::m, "txtM"},         {F::keys, "txtKeys"},
+      {F::set, "txtSet"}, {F::open, "cmdOpen"}, {F::check, "cmdCheck"}, {F::stop, "cmdStop"}};
   static_assert(names_every_focus(focus_controls));
   apply_outcome(this, out, focus_controls);
 }
@@ -183,8 +198,8 @@ void CheckWheelWindow::open_list() {
 
 void CheckWheelWindow::check() {
   if (running()) return;
-  const CheckWheelOutcome out =
-      check_wheel_run(model_, ss(txt_set_->text()), ss(txt_t_->text()), ss(txt_m_->text()));
+  const CheckWheelOutcome out = check_wheel_run(model_, ss(txt_set_->text()), ss(txt_t_->text()),
+                                                ss(txt_m_->text()), ss(txt_keys_->text()));
   apply(out);
   if (!out.start) return;
   run_ = std::make_unique<Run>();

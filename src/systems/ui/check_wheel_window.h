@@ -56,7 +56,7 @@ class CheckWheelWindow : public QMainWindow {
   CheckWheelModel model_;
   std::unique_ptr<Run> run_;  // before check_, which ends (and joins) first
   BackgroundRun check_{this, [this] { poll(); }, [this] { finish(); }};
-  QLineEdit *txt_set_ = nullptr, *txt_t_ = nullptr, *txt_m_ = nullptr;
+  QLineEdit *txt_set_ = nullptr, *txt_t_ = nullptr, *txt_m_ = nullptr, *txt_keys_ = nullptr;
   QPushButton *cmd_open_ = nullptr, *cmd_use_set_ = nullptr, *cmd_check_ = nullptr, *cmd_stop_ = nullptr,
               *cmd_export_ = nullptr;
   QLabel *lbl_list_ = nullptr, *lbl_summary_ = nullptr;

@@ -49,6 +49,14 @@ MakeWheelWindow::MakeWheelWindow(StateHub& hub) : hub_(hub) {
   txt_m_ = named_box("txtM", qs(d.m), inputs);
   txt_seconds_ = named_box("txtSeconds", qs(d.seconds), inputs);
   txt_seed_ = named_box("txtSeed", qs(d.seed), inputs);
+  txt_keys_ = named_box("txtKeys", qs(d.keys), inputs);
+  txt_tickets_ = named_box("txtTickets", qs(d.tickets), inputs);
+  txt_keys_->setPlaceholderText(tr("none"));
+  txt_tickets_->setPlaceholderText(tr("no limit"));
+  txt_keys_->setToolTip(
+      tr("Key numbers on every ticket (fewer than T): the guarantee holds when they are among the winners"));
+  txt_tickets_->setToolTip(
+      tr("A budget: the best wheel of this many tickets, with the share of the cases it covers"));
   txt_v_->setToolTip(
       tr("How many numbers the targeted set holds (%1 to %2)").arg(min_maker_v).arg(max_maker_v));
   txt_k_->setToolTip(tr("How many numbers each ticket holds (3 to 7)"));
@@ -69,6 +77,8 @@ MakeWheelWindow::MakeWheelWindow(StateHub& hub) : hub_(hub) {
   form->addRow(guarantee_label, guarantee);
   form->addRow(tr("Se&conds"), txt_seconds_);
   form->addRow(tr("S&eed"), txt_seed_);
+  form->addRow(tr("&Keys, on every ticket"), txt_keys_);
+  form->addRow(tr("T&ickets, a budget"), txt_tickets_);
 
   cmd_start_ = named_button("cmdStart", tr("&Start"), central);
   cmd_stop_ = named_button("cmdStop", tr("S&top"), central);
@@ -133,7 +143,9 @@ MakeWheelWindow::MakeWheelWindow(StateHub& hub) : hub_(hub) {
   setTabOrder(txt_t_, txt_m_);
   setTabOrder(txt_m_, txt_seconds_);
   setTabOrder(txt_seconds_, txt_seed_);
-  setTabOrder(txt_seed_, cmd_start_);
+  setTabOrder(txt_seed_, txt_keys_);
+  setTabOrder(txt_keys_, txt_tickets_);
+  setTabOrder(txt_tickets_, cmd_start_);
   setTabOrder(cmd_start_, cmd_stop_);
   setTabOrder(cmd_stop_, txt_name_);
   setTabOrder(txt_name_, cmd_save_);
@@ -141,7 +153,7 @@ MakeWheelWindow::MakeWheelWindow(StateHub& hub) : hub_(hub) {
   connect(cmd_start_, &QPushButton::clicked, this, &MakeWheelWindow::start);
   connect(cmd_stop_, &QPushButton::clicked, this, &MakeWheelWindow::stop);
   connect(cmd_save_, &QPushButton::clicked, this, &MakeWheelWindow::save);
-  for (QLineEdit* e : {txt_v_, txt_k_, txt_t_, txt_m_, txt_seconds_, txt_seed_})
+  for (QLineEdit* e : {txt_v_, txt_k_, txt_t_, txt_m_, txt_seconds_, txt_seed_, txt_keys_, txt_tickets_})
     connect(e, &QLineEdit::returnPressed, this, [this] {
       if (!running()) start();
     });
@@ -174,7 +186,7 @@ void MakeWheelWindow::apply(const MakeWheelOutcome& out) {
   if (out.name) txt_name_->setText(qs(*out.name));
   if (out.bar) prg_->setValue(*out.bar);
   if (out.tickets) msf_tickets_->refresh();
-  for (QLineEdit* e : {txt_v_, txt_k_, txt_t_, txt_m_, txt_seconds_, txt_seed_})
+  for (QLineEdit* e : {txt_v_, txt_k_, txt_t_, txt_m_, txt_seconds_, txt_seed_, txt_keys_, txt_tickets_})
     e->setEnabled(!model_.running);
   cmd_start_->setEnabled(!model_.running);
   cmd_stop_->setEnabled(model_.running && !model_.stopping);
@@ -182,18 +194,20 @@ void MakeWheelWindow::apply(const MakeWheelOutcome& out) {
   cmd_save_->setEnabled(model_.wheel && !model_.running);
   using F = MakeWheelFocus;
   static constexpr FocusName<MakeWheelFocus> focus_controls[] = {
-      {F::none, nullptr},   {F::v, "txtV"},         {F::k, "txtK"},
-      {F::t, "txtT"},       {F::m, "txtM"},         {F::seconds, "txtSeconds"},
-      {F::seed, "txtSeed"}, {F::start, "cmdStart"}, {F::stop, "cmdStop"},
-      {F::name, "txtName"}, {F::save, "cmdSave"}};
+      {F::none, nullptr},     {F::v, "txtV"},       {F::k, "txtK"},
+      {F::t, "txtT"},         {F::m, "txtM"},       {F::seconds, "txtSeconds"},
+      {F::seed, "txtSeed"},   {F::keys, "txtKeys"}, {F::tickets, "txtTickets"},
+      {F::start, "cmdStart"}, {F::stop, "cmdStop"}, {F::name, "txtName"},
+      {F::save, "cmdSave"}};
   static_assert(names_every_focus(focus_controls));
   apply_outcome(this, out, focus_controls);
 }
 
 void MakeWheelWindow::start() {
   if (running()) return;
-  const MakeWheelForm form{ss(txt_v_->text()), ss(txt_k_->text()),       ss(txt_t_->text()),
-                           ss(txt_m_->text()), ss(txt_seconds_->text()), ss(txt_seed_->text())};
+  const MakeWheelForm form{ss(txt_v_->text()),    ss(txt_k_->text()),       ss(txt_t_->text()),
+                           ss(txt_m_->text()),    ss(txt_seconds_->text()), ss(txt_seed_->text()),
+                           ss(txt_keys_->text()), ss(txt_tickets_->text())};
   const MakeWheelOutcome out = make_wheel_run(model_, form, hub_.state().program_folder / wheel_library_name);
   apply(out);
   if (!out.request) return;
@@ -216,9 +230,10 @@ void MakeWheelWindow::poll() {
 
 void MakeWheelWindow::finish() {
   const double seconds = run_->progress.seconds.load();
+  const long long holes = run_->progress.uncovered.load();
   std::optional<Wheel> result = std::move(run_->result);
   run_.reset();
-  apply(make_wheel_finish(model_, std::move(result), seconds));
+  apply(make_wheel_finish(model_, std::move(result), seconds, holes));
 }
 
 void MakeWheelWindow::save() {

@@ -57,6 +57,7 @@ class MakeWheelWindow : public QMainWindow {
   BackgroundRun search_{this, [this] { poll(); }, [this] { finish(); }};
   QLineEdit *txt_v_ = nullptr, *txt_k_ = nullptr, *txt_t_ = nullptr, *txt_m_ = nullptr;
   QLineEdit *txt_seconds_ = nullptr, *txt_seed_ = nullptr, *txt_name_ = nullptr;
+  QLineEdit *txt_keys_ = nullptr, *txt_tickets_ = nullptr;
   QPushButton *cmd_start_ = nullptr, *cmd_stop_ = nullptr, *cmd_save_ = nullptr;
   QProgressBar* prg_ = nullptr;
   QLabel *lbl_progress_ = nullptr, *lbl_result_ = nullptr, *lbl_bound_ = nullptr, *lbl_catalogue_ = nullptr;
