@@ -1211,5 +1211,21 @@ Les garder (ils sont enregistrés de nouveau avec les vôtres), ou les supprimer
         <source>of the set &apos;%1&apos;</source>
         <translation>de l&apos;ensemble « %1 »</translation>
     </message>
+    <message>
+        <source>Renumber the tickets over the set so that the most pass your filters</source>
+        <translation>Renuméroter les grilles sur l&apos;ensemble pour que le plus grand nombre passe vos filtres</translation>
+    </message>
+    <message>
+        <source>Key numbers on every ticket (fewer than T): the guarantee holds when they are among the winners</source>
+        <translation>Numéros clés sur chaque grille (moins que T) : la garantie tient quand ils sont parmi les gagnants</translation>
+    </message>
+    <message>
+        <source>A budget: the best wheel of this many tickets, with the share of the cases it covers</source>
+        <translation>Un budget : la meilleure roue de ce nombre de grilles, avec la part des cas qu&apos;elle couvre</translation>
+    </message>
+    <message>
+        <source>B: the positions 1 to B are keys on every ticket; the guarantee is checked for the cases holding them (empty: the keys the file names)</source>
+        <translation>B : les positions 1 à B sont des clés sur chaque grille ; la garantie est vérifiée pour les cas qui les contiennent (vide : les clés que nomme le fichier)</translation>
+    </message>
 </context>
 </TS>

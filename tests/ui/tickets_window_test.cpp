@@ -10,6 +10,7 @@
 #include "support/window_test.h"
 
 using namespace ds::ui;
+using ds::ui::test::state;
 
 namespace {
 

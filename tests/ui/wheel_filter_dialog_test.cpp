@@ -32,7 +32,7 @@ class WheelFilterDialogTest : public test::WindowTest {
     type("txtFilters", "sum:100-150 odd:3-3");
     key("txtFilters", Qt::Key_Return);
     QTRY_VERIFY_WITH_TIMEOUT(!dw->running(), 15000);
-    QCOMPARE(text("lblIdentity"), QStringLiteral("In the set's own order: 1 of 3 tickets pass."));
+    QCOMPARE(text("lblIdentity"), QStringLiteral("In the set's own order: 1 of 3 tickets passes."));
     QVERIFY(text("lblBest").startsWith("Renumbered: 3 of 3 tickets pass"));
     QCOMPARE(text("lblKept"), QStringLiteral("Playing only these 3 tickets: 4 if 6."));
     click("cmdSave");

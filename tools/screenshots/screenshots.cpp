@@ -23,6 +23,7 @@
 #include "app/register_windows.h"
 #include "shell/ui/app.h"
 #include "shell/ui/dialogs.h"
+#include "shell/ui/state_hub.h"
 #include "systems/ui/check_wheel_window.h"
 #include "systems/ui/make_wheel_window.h"
 
@@ -128,14 +129,15 @@ int main(int argc, char** argv) {
   QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder.filePath(QStringLiteral("settings")));
   for (const QString& f : QDir(shipped).entryList(QDir::Files))
     QFile::copy(QDir(shipped).filePath(f), QDir(folder.path()).filePath(f));
-  ds::AppState& s = state();
+  StateHub hub;
+  ds::AppState& s = hub.writable();
   s.program_folder = folder.path().toStdString();
   s.app_folder = s.program_folder;
   s.date_format = ds::DateFormat::iso();
   LoggingDialogs dialogs;
   dialogs.out_folder = out;
   set_dialogs(&dialogs);
-  register_windows();
+  register_windows(hub);
 
   QElapsedTimer timer;
   timer.start();
