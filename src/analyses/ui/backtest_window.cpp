@@ -23,6 +23,7 @@
 #include <QValueAxis>
 #include <algorithm>
 
+#include "analyses/ui/analysis_controls.h"
 #include "shell/ui/app.h"
 #include "shell/ui/apply_outcome.h"
 #include "shell/ui/chart_palette.h"
@@ -80,27 +81,11 @@ BacktestWindow::BacktestWindow(StateHub& hub)
   compare_label->setBuddy(lst_compare_);
   facts->addRow(compare_label, lst_compare_);
 
-  auto* period = new QGroupBox(tr("Period"), central);
-  period->setObjectName(QStringLiteral("fraPeriod"));
-  txt_from_ = new QLineEdit(period);
-  txt_from_->setObjectName(QStringLiteral("txtFrom"));
-  txt_to_ = new QLineEdit(period);
-  txt_to_->setObjectName(QStringLiteral("txtTo"));
-  auto* from_label = named_label("Label4", tr("&From"), period);
-  auto* to_label = named_label("Label5", tr("&To"), period);
-  from_label->setBuddy(txt_from_);
-  to_label->setBuddy(txt_to_);
-  for (QLineEdit* e : {txt_from_, txt_to_}) e->setMaximumWidth(130);
-  cmd_go_ = named_button("cmdGo", tr("&Go"), period);
-  auto* period_layout = new QHBoxLayout(period);
-  period_layout->addWidget(from_label);
-  period_layout->addWidget(txt_from_);
-  period_layout->addSpacing(12);
-  period_layout->addWidget(to_label);
-  period_layout->addWidget(txt_to_);
-  period_layout->addSpacing(12);
-  period_layout->addWidget(cmd_go_);
-  period_layout->addStretch(1);
+  const PeriodBox period_parts = period_box(central, "Label4", "Label5");
+  QGroupBox* period = period_parts.box;
+  txt_from_ = period_parts.from;
+  txt_to_ = period_parts.to;
+  cmd_go_ = period_parts.go;
 
   lbl_period_ = named_label("lblPeriod", QString(), central);
   lbl_period_->setWordWrap(true);
@@ -123,31 +108,10 @@ BacktestWindow::BacktestWindow(StateHub& hub)
   msf_totals_->refresh();
   fit_rows(msf_totals_);
 
-  series_ = new QLineSeries;
-  series_->setName(tr("Running net"));
-  auto* chart = new QChart;
-  chart->addSeries(series_);
-  chart->legend()->hide();
-  chart->setTitle(tr("Running net (won minus spent)"));
-  chart->setMargins(QMargins(4, 4, 4, 4));
-  auto* time_axis = new QDateTimeAxis;
-  time_axis->setFormat(QStringLiteral("yyyy-MM"));
-  time_axis->setTickCount(5);
-  auto* net_axis = new QValueAxis;
-  net_axis->setLabelFormat(QStringLiteral("%.0f"));
-  // Before a run (or for a run without draws) the axes have nothing to say:
-  // no 1970 dates, no rounded 0-to-1 scale.
-  time_axis->setLabelsVisible(false);
-  net_axis->setLabelsVisible(false);
-  chart->addAxis(time_axis, Qt::AlignBottom);
-  chart->addAxis(net_axis, Qt::AlignLeft);
-  series_->attachAxis(time_axis);
-  series_->attachAxis(net_axis);
-  chart_view_ = new QChartView(chart, central);
-  chart_view_->setObjectName(QStringLiteral("chtNet"));
-  chart_view_->setRenderHint(QPainter::Antialiasing);
+  const NetChart net = net_chart(central, QStringLiteral("yyyy-MM"), 5);
+  series_ = net.series;
+  chart_view_ = net.view;
   chart_view_->setMinimumSize(360, 260);
-  follow_palette(chart_view_);  // a dark desktop gives a dark chart
 
   auto* splitter = new QSplitter(Qt::Horizontal, central);
   splitter->setObjectName(QStringLiteral("splResults"));

@@ -31,6 +31,7 @@
 #include <algorithm>
 #include <functional>
 
+#include "analyses/ui/analysis_controls.h"
 #include "shell/ui/app.h"
 #include "shell/ui/apply_outcome.h"
 #include "shell/ui/chart_palette.h"
@@ -272,27 +273,11 @@ StatisticsWindow::StatisticsWindow(StateHub& hub)
   auto* central = new QWidget(this);
 
   lbl_lotto_ = named_label("lblLotto", tr("Not selected"), central, true);
-  auto* period = new QGroupBox(tr("Period"), central);
-  period->setObjectName(QStringLiteral("fraPeriod"));
-  txt_from_ = new QLineEdit(period);
-  txt_from_->setObjectName(QStringLiteral("txtFrom"));
-  txt_to_ = new QLineEdit(period);
-  txt_to_->setObjectName(QStringLiteral("txtTo"));
-  auto* from_label = named_label("lblFrom", tr("&From"), period);
-  auto* to_label = named_label("lblTo", tr("&To"), period);
-  from_label->setBuddy(txt_from_);
-  to_label->setBuddy(txt_to_);
-  for (QLineEdit* e : {txt_from_, txt_to_}) e->setMaximumWidth(130);
-  cmd_go_ = named_button("cmdGo", tr("&Go"), period);
-  auto* period_layout = new QHBoxLayout(period);
-  period_layout->addWidget(from_label);
-  period_layout->addWidget(txt_from_);
-  period_layout->addSpacing(12);
-  period_layout->addWidget(to_label);
-  period_layout->addWidget(txt_to_);
-  period_layout->addSpacing(12);
-  period_layout->addWidget(cmd_go_);
-  period_layout->addStretch(1);
+  const PeriodBox period_parts = period_box(central, "lblFrom", "lblTo");
+  QGroupBox* period = period_parts.box;
+  txt_from_ = period_parts.from;
+  txt_to_ = period_parts.to;
+  cmd_go_ = period_parts.go;
   auto* top = new QHBoxLayout;
   top->addWidget(named_label("lblLottoCaption", tr("Lotto"), central));
   top->addWidget(lbl_lotto_);

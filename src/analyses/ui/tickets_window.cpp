@@ -24,6 +24,7 @@
 #include <QValueAxis>
 #include <algorithm>
 
+#include "analyses/ui/analysis_controls.h"
 #include "lotto/ui/history_update_dialog.h"
 #include "shell/ui/app.h"
 #include "shell/ui/apply_outcome.h"
@@ -92,30 +93,11 @@ TicketsWindow::TicketsWindow(StateHub& hub) : hub_(hub) {
   msf_members_->horizontalHeader()->setStretchLastSection(true);
   msf_members_->setMaximumHeight(140);
 
-  series_ = new QLineSeries;
-  series_->setName(tr("Running net"));
-  auto* chart = new QChart;
-  chart->addSeries(series_);
-  chart->legend()->hide();
-  chart->setTitle(tr("Running net (won minus spent)"));
-  chart->setMargins(QMargins(4, 4, 4, 4));
-  auto* time_axis = new QDateTimeAxis;
-  time_axis->setFormat(QStringLiteral("yyyy-MM-dd"));
-  time_axis->setTickCount(3);
-  auto* net_axis = new QValueAxis;
-  net_axis->setLabelFormat(QStringLiteral("%.0f"));
-  time_axis->setLabelsVisible(false);
-  net_axis->setLabelsVisible(false);
-  chart->addAxis(time_axis, Qt::AlignBottom);
-  chart->addAxis(net_axis, Qt::AlignLeft);
-  series_->attachAxis(time_axis);
-  series_->attachAxis(net_axis);
-  chart_view_ = new QChartView(chart, central);
-  chart_view_->setObjectName(QStringLiteral("chtNet"));
+  const NetChart net = net_chart(central, QStringLiteral("yyyy-MM-dd"), 3);
+  series_ = net.series;
+  chart_view_ = net.view;
   chart_view_->setAccessibleName(tr("Running net"));
-  chart_view_->setRenderHint(QPainter::Antialiasing);
   chart_view_->setMinimumSize(300, 200);
-  follow_palette(chart_view_);
 
   auto* left = new QSplitter(Qt::Vertical, central);
   left->setObjectName(QStringLiteral("splTables"));
