@@ -78,7 +78,7 @@ BacktestResult run_backtest(const BacktestInput& in, const TextGrid& draws, cons
   const std::string id(trim_blanks(in.system_id));
   if (id.empty() || (!names_catalogue_system(id) &&
                      (in.app_folder.empty() || !file_exists(made_wheel_path(in.app_folder, id))))) {
-    out.message = "Please choose a system.";
+    out.message = DS_TR_NOOP("Please choose a system.");
     return out;
   }
   const PlayedLookup lookup = find_played_system(id, in.app_folder);
@@ -99,7 +99,7 @@ BacktestResult run_backtest(const BacktestInput& in, const TextGrid& draws, cons
     return out;
   }
   if (in.from > in.to) {
-    out.message = "The period ends before it starts.";
+    out.message = DS_TR_NOOP("The period ends before it starts.");
     return out;
   }
   const int v = system.v, pick_n = system.k;
@@ -225,9 +225,10 @@ BacktestResult run_backtest(const BacktestInput& in, const TextGrid& draws, cons
   out.net = out.won - out.spent;
   out.return_per_unit = out.spent > 0 ? out.won / out.spent : 0;
   if (out.draws.empty())
-    out.message = out.draws_in_period == 1 ? "The draw of the period has no targeted set row of its date."
-                                           : "None of the " + std::to_string(out.draws_in_period) +
-                                                 " draws of the period has a targeted set row of its date.";
+    out.message = out.draws_in_period == 1
+                      ? DS_TR_NOOP("The draw of the period has no targeted set row of its date.")
+                      : "None of the " + std::to_string(out.draws_in_period) +
+                            " draws of the period has a targeted set row of its date.";
   return out;
 }
 
@@ -269,7 +270,8 @@ TextGrid backtest_grid(const BacktestResult& result, const DateFormat& date_form
   TextGrid g(static_cast<int>(result.draws.size()) + 1, 6);
   g.fixed_rows = 1;
   g.fixed_cols = 1;
-  const char* headers[] = {"Date", "Tickets", "Spent", "Won", "Best match", "Net"};
+  const char* headers[] = {DS_TR_NOOP("Date"), DS_TR_NOOP("Tickets"),    DS_TR_NOOP("Spent"),
+                           DS_TR_NOOP("Won"),  DS_TR_NOOP("Best match"), DS_TR_NOOP("Net")};
   for (int c = 0; c < 6; ++c) g.set_cell(0, c, headers[c]);
   for (std::size_t i = 0; i < result.draws.size(); ++i) {
     const BacktestDraw& d = result.draws[i];
@@ -304,7 +306,10 @@ TextGrid backtest_totals_grid(const std::vector<BacktestRun>& runs, const Number
   TextGrid g(static_cast<int>(runs.size()) + 1, 7);
   g.fixed_rows = 1;
   g.fixed_cols = 1;
-  const char* headers[] = {"System", "Tickets per draw", "Draws", "Spent", "Won", "Net", "Return"};
+  const char* headers[] = {DS_TR_NOOP("System"), DS_TR_NOOP("Tickets per draw"),
+                           DS_TR_NOOP("Draws"),  DS_TR_NOOP("Spent"),
+                           DS_TR_NOOP("Won"),    DS_TR_NOOP("Net"),
+                           DS_TR_NOOP("Return")};
   for (int c = 0; c < 7; ++c) g.set_cell(0, c, headers[c]);
   for (std::size_t i = 0; i < runs.size(); ++i) {
     const BacktestResult& r = runs[i].second;
@@ -342,10 +347,10 @@ std::vector<std::string> backtest_systems(int tset_size, int pick_n) {
 
 BacktestLoad backtest_load(const AppState& state, const TextGrid* draws, DayNumber today) {
   BacktestLoad load;
-  load.lotto_label = state.lotto_name.empty() ? "Not selected" : state.lotto_name;
+  load.lotto_label = state.lotto_name.empty() ? DS_TR("Not selected") : Text::as_is(state.lotto_name);
   load.tset_label = state.tset_name.empty()
-                        ? "Not selected"
-                        : state.tset_name + " (" + std::to_string(state.tset_size) + " numbers)";
+                        ? DS_TR("Not selected")
+                        : DS_TR("%1 (%2 numbers)").arg(state.tset_name).arg(state.tset_size);
   if (!state.lotto_name.empty() && !state.tset_name.empty()) {
     load.systems = backtest_systems(state.tset_size, state.lotto.pick_n);
     for (std::string& name : backtest_wheels(state.app_folder, state.tset_size, state.lotto.pick_n))
@@ -379,7 +384,7 @@ BacktestOutcome backtest_go(const BacktestForm& form, const AppState& state, con
     return out;
   }
   if (trim_blanks(form.system_text).empty()) {
-    out.message = "Please choose a system.";
+    out.message = DS_TR_NOOP("Please choose a system.");
     out.focus = BacktestOutcome::Focus::system;
     return out;
   }
@@ -415,7 +420,7 @@ BacktestOutcome backtest_go(const BacktestForm& form, const AppState& state, con
     else if (out.result.message.empty() || r.message != out.result.message)
       refused += (refused.empty() ? "" : "\n") + r.message;
   }
-  if (!refused.empty()) out.message += (out.message.empty() ? "" : "\n") + refused;
+  if (!refused.empty()) out.message = out.message.english() + (out.message.empty() ? "" : "\n") + refused;
   return out;
 }
 
@@ -467,7 +472,7 @@ BacktestOutcome backtest_run(BacktestModel& model, const BacktestForm& form, con
   if (out.period.empty()) return out;
   const BacktestResult& r = out.result;
   model.system_id = form.system_text;
-  model.period = form.from_text + " to " + form.to_text + ". " + out.period;
+  model.period = form.from_text + " to " + form.to_text + ". " + out.period.english();
   model.grid = backtest_grid(r, state.date_format, state.number_format);
   model.grid.set_col_width_factor(0, 1.3);
   model.totals_text =
@@ -481,7 +486,7 @@ PrintOutcome print_backtest(const BacktestModel& model) {
   const BacktestReport report{model.lotto_label, model.tset_label, model.system_id, model.period,
                               model.totals_text, &model.grid,      &model.totals};
   PrintOutcome r;
-  r.title = "Print Back-test";
+  r.title = DS_TR_NOOP("Print Back-test");
   r.document = "Back-test";
   r.html = backtest_report_html(report);
   return r;

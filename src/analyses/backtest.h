@@ -113,7 +113,7 @@ std::vector<std::string> backtest_wheels(const std::filesystem::path& app_folder
 // whole history of `draws` (first to last dated draw; today alone when there is
 // none). `draws` may be null (no lotto chosen).
 struct BacktestLoad {
-  std::string lotto_label, tset_label;  // "Not selected" when none
+  Text lotto_label, tset_label;  // "Not selected" when none
   std::vector<std::string> systems;
   std::string from_text, to_text;
 };
@@ -131,7 +131,7 @@ struct BacktestOutcome : FocusOutcome<BacktestFocus> {
   using Focus = BacktestFocus;
   // The status line: how many draws fall in the period; when none, where the
   // history starts and ends. "" when the checks stopped before the period.
-  std::string period;
+  Text period;
   BacktestResult result;  // draws were played when result.message is ""
   // The system chosen first (its result again), then each one compared that
   // played draws; empty when the checks stopped before the period.

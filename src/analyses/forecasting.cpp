@@ -200,8 +200,8 @@ void reset_fa_grid(TextGrid& grid) {
   grid.clear_cells();
   grid.fixed_rows = 1;
   grid.fixed_cols = 1;
-  grid.set_cell(0, 0, "Prizes");
-  grid.set_cell(0, 1, "Forecasting Abilities");
+  grid.set_cell(0, 0, DS_TR_NOOP("Prizes"));
+  grid.set_cell(0, 1, DS_TR_NOOP("Forecasting Abilities"));
 }
 
 FaInput fa_input(const AppState& state, const std::string& from_text, const std::string& to_text) {

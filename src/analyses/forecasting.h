@@ -122,7 +122,7 @@ struct FaOutcome : FocusOutcome<FaFocus> {
   FaCounts counts;
   // For the status line, once the choices are sound: how many draws fall in
   // the period; when none, where the history starts and ends.
-  std::string period;
+  Text period;
 };
 
 // cmdRefresh (and opening the window): one run of the calculation over the

@@ -536,7 +536,7 @@ CommandRun run_ledger_command(const std::vector<std::string>& args, const std::f
   }
   const auto from = iso_day(from_text), to = iso_day(to_text);
   if (!from || !to) return wrong("Give the period with --from YYYY-MM-DD --to YYYY-MM-DD.");
-  if (*to < *from) return wrong("The period ends before it starts.");
+  if (*to < *from) return wrong(DS_TR_NOOP("The period ends before it starts."));
   return play_command(file, name, *from, *to, games, format);
 }
 

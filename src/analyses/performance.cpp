@@ -57,10 +57,10 @@ void reset_performance_grid(TextGrid& grid) {
   for (int c = 0; c < 4; ++c) grid.set_bold(0, c, false);
   grid.fixed_rows = 1;
   grid.fixed_cols = 1;
-  grid.set_cell(0, 0, "N");
-  grid.set_cell(0, 1, "Numbers");
-  grid.set_cell(0, 2, "Prize");
-  grid.set_cell(0, 3, "Value");
+  grid.set_cell(0, 0, DS_TR_NOOP("N"));
+  grid.set_cell(0, 1, DS_TR_NOOP("Numbers"));
+  grid.set_cell(0, 2, DS_TR_NOOP("Prize"));
+  grid.set_cell(0, 3, DS_TR_NOOP("Value"));
 }
 
 std::string tset_numbers_text(const std::array<std::int16_t, 21>& numbers, std::int16_t size) {
@@ -325,7 +325,7 @@ PrintOutcome print_performance(const PerformanceModel& model, const AppState& st
   report.lotto_name = state.lotto_name;
   report.grid = &model.grid;
   PrintOutcome r;
-  r.title = "Print System Performance";
+  r.title = DS_TR_NOOP("Print System Performance");
   r.document = "System Performance";
   r.html = performance_report_html(report);
   return r;

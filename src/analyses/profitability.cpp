@@ -142,8 +142,8 @@ void reset_profitability_fa_grid(TextGrid& grid) {
   grid.clear_cells();
   grid.fixed_rows = 1;
   grid.fixed_cols = 1;
-  grid.set_cell(0, 0, "Prizes");
-  grid.set_cell(0, 1, "FA");
+  grid.set_cell(0, 0, DS_TR_NOOP("Prizes"));
+  grid.set_cell(0, 1, DS_TR_NOOP("FA"));
 }
 
 bool copy_fa_rows(const TextGrid* source, TextGrid& target, bool general) {

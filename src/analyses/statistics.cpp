@@ -330,8 +330,9 @@ void fill_numbers(StatisticsModel& m) {
   const bool second = m.game.second_n > 0;
   TextGrid& g = m.numbers_grid;
   g = TextGrid(static_cast<int>(m.numbers.size()) + 1, 8);
-  const char* heads[] = {"Number",   "Pool",       "Drawn",       "Bonus",
-                         "Expected", "Last drawn", "Draws since", "Longest gap"};
+  const char* heads[] = {DS_TR_NOOP("Number"),      DS_TR_NOOP("Pool"),       DS_TR_NOOP("Drawn"),
+                         DS_TR_NOOP("Bonus"),       DS_TR_NOOP("Expected"),   DS_TR_NOOP("Last drawn"),
+                         DS_TR_NOOP("Draws since"), DS_TR_NOOP("Longest gap")};
   for (int c = 0; c < 8; ++c) g.set_cell(0, c, heads[c]);
   if (!second) g.set_col_width(1, TextGrid::hidden);
   if (m.game.bonus_n == 0) g.set_col_width(3, TextGrid::hidden);
@@ -355,7 +356,8 @@ void fill_pairs(StatisticsModel& m) {
   m.pair_expected = expected_pair_count(draws, m.game.play_n, m.game.pick_n);
   const std::string expected = decimal_text(m.pair_expected, 1, m.number_format);
   m.pairs_grid = TextGrid(static_cast<int>(m.pairs.size()) + 1, 4);
-  const char* heads[] = {"First", "Second", "Draws", "Expected"};
+  const char* heads[] = {DS_TR_NOOP("First"), DS_TR_NOOP("Second"), DS_TR_NOOP("Draws"),
+                         DS_TR_NOOP("Expected")};
   for (int c = 0; c < 4; ++c) m.pairs_grid.set_cell(0, c, heads[c]);
   for (std::size_t i = 0; i < m.pairs.size(); ++i) {
     const PairCount& p = m.pairs[i];
@@ -368,8 +370,8 @@ void fill_pairs(StatisticsModel& m) {
   const auto extremes = [&](TextGrid& g, bool most) {
     const std::vector<PairCount> top = extreme_pairs(m.pairs, 15, most);
     g = TextGrid(static_cast<int>(top.size()) + 1, 2);
-    g.set_cell(0, 0, "Pair");
-    g.set_cell(0, 1, "Draws");
+    g.set_cell(0, 0, DS_TR_NOOP("Pair"));
+    g.set_cell(0, 1, DS_TR_NOOP("Draws"));
     for (std::size_t i = 0; i < top.size(); ++i) {
       g.set_cell(static_cast<int>(i) + 1, 0, std::to_string(top[i].a) + " and " + std::to_string(top[i].b));
       g.set_cell(static_cast<int>(i) + 1, 1, std::to_string(top[i].count));
@@ -386,9 +388,9 @@ void fill_spread(StatisticsModel& m) {
   g = TextGrid(static_cast<int>(m.spread.size()) + 1, 5);
   const char* value_heads[] = {"Sum", "Odd numbers", "Low numbers", "Longest run", "Repeated numbers"};
   g.set_cell(0, 0, value_heads[static_cast<int>(m.view)]);
-  g.set_cell(0, 1, "Draws");
-  g.set_cell(0, 2, "Share of draws");
-  g.set_cell(0, 3, "Combinations");
+  g.set_cell(0, 1, DS_TR_NOOP("Draws"));
+  g.set_cell(0, 2, DS_TR_NOOP("Share of draws"));
+  g.set_cell(0, 3, DS_TR_NOOP("Combinations"));
   g.set_cell(0, 4, repeats ? "Chance" : "Share of combinations");
   if (repeats) g.set_col_width(3, TextGrid::hidden);
   for (std::size_t i = 0; i < m.spread.size(); ++i) {
@@ -405,13 +407,13 @@ void fill_spread(StatisticsModel& m) {
 void fill_rates(StatisticsModel& m) {
   TextGrid& g = m.rates_grid;
   g = TextGrid(static_cast<int>(m.rates.size()) + 1, 7);
-  const char* heads[] = {"Filter",
-                         "Draws passing",
-                         "Share of draws",
-                         "95 % interval",
-                         "Combinations passing",
-                         "Share of combinations",
-                         "Chance of the difference"};
+  const char* heads[] = {DS_TR_NOOP("Filter"),
+                         DS_TR_NOOP("Draws passing"),
+                         DS_TR_NOOP("Share of draws"),
+                         DS_TR_NOOP("95 % interval"),
+                         DS_TR_NOOP("Combinations passing"),
+                         DS_TR_NOOP("Share of combinations"),
+                         DS_TR_NOOP("Chance of the difference")};
   for (int c = 0; c < 7; ++c) g.set_cell(0, c, heads[c]);
   for (std::size_t i = 0; i < m.rates.size(); ++i) {
     const FilterRate& f = m.rates[i];
@@ -548,8 +550,8 @@ StatisticsModel::StatisticsModel(const DateFormat& date_format, const NumberForm
   StatisticsModel& m = *this;
   fill_numbers(m);
   m.pairs_most = m.pairs_least = m.pairs_grid = TextGrid(1, 2);
-  m.pairs_most.set_cell(0, 0, "Pair");
-  m.pairs_most.set_cell(0, 1, "Draws");
+  m.pairs_most.set_cell(0, 0, DS_TR_NOOP("Pair"));
+  m.pairs_most.set_cell(0, 1, DS_TR_NOOP("Draws"));
   m.pairs_least = m.pairs_most;
   fill_spread(m);
   fill_rates(m);
@@ -626,12 +628,15 @@ StatisticsOutcome statistics_go(StatisticsModel& model, const StatisticsForm& fo
     out.message = typed.message;
     out.focus = StatisticsFocus::filters;
   }
-  std::string status = draws_in_period_message(model.history, *from, *to, model.date_format);
-  if (model.period.skipped > 0)
-    status += " " + std::to_string(model.period.skipped) +
-              (model.period.skipped == 1 ? " of them is" : " of them are") +
-              " left out: its numbers are no draw of the game.";
-  out.status = status;
+  const Text period = draws_in_period_message(model.history, *from, *to, model.date_format);
+  if (model.period.skipped == 1)
+    out.status = DS_TR("%1 1 of them is left out: its numbers are no draw of the game.").arg(period);
+  else if (model.period.skipped > 1)
+    out.status = DS_TR("%1 %2 of them are left out: their numbers are no draw of the game.")
+                     .arg(period)
+                     .arg(model.period.skipped);
+  else
+    out.status = period;
   out.status_stays = true;
   return out;
 }
@@ -706,7 +711,8 @@ PrintOutcome print_statistics(const StatisticsModel& model, StatisticsTab tab) {
                                          : "There is nothing to print yet: choose a period, then Go.";
     return r;
   }
-  const char* titles[] = {"Numbers", "Pairs", "Spreads", "Filters"};
+  const char* titles[] = {DS_TR_NOOP("Numbers"), DS_TR_NOOP("Pairs"), DS_TR_NOOP("Spreads"),
+                          DS_TR_NOOP("Filters")};
   const std::string title = std::string("Statistics: ") + titles[static_cast<int>(tab)];
   r.title = "Print Statistics";
   r.document = title;

@@ -76,7 +76,8 @@ void set_row(TextGrid& grid, int row, const std::vector<std::string>& cells) {
 void start_grids(TicketsModel& m) {
   const std::vector<std::string> entries{"Entry",    "Draws bought", "Plays", "Paid",   "Members",
                                          "Draws in", "Won",          "Net",   "Return", "State"};
-  const std::vector<std::string> plays{"Entry", "Draw", "Numbers", "Matches", "Prize class", "Prize"};
+  const std::vector<std::string> plays{"Entry",   "Draw",        "Numbers",
+                                       "Matches", "Prize class", DS_TR_NOOP("Prize")};
   const std::vector<std::string> members{"Member", "Paid", "Won", "Net"};
   m.entries = TextGrid(1, static_cast<int>(entries.size()));
   set_row(m.entries, 0, entries);
@@ -320,7 +321,7 @@ TicketsOutcome add_entry(TicketsModel& m, const TicketsForm& f, const AppState& 
   } else if (f.period == EntryPeriod::range) {
     const auto to = typed_date(f.to, s.date_format);
     if (!to) return refusal("Type the date of the last draw bought.", Focus::to);
-    if (*to < *from) return refusal("The period ends before it starts.", Focus::to);
+    if (*to < *from) return refusal(DS_TR_NOOP("The period ends before it starts."), Focus::to);
     const int count = expected_draws(m.draws, *from, *to, s.date_format);
     if (count < 0)
       return refusal("The lotto '" + m.lotto +

@@ -763,7 +763,9 @@ TextGrid import_preview_grid(const ImportPreview& p) {
   const int extra = second_n > 0 ? 1 : 0;  // the Second column
   TextGrid g(static_cast<int>(p.rows.size()) + 1, 6 + extra);
   g.fixed_rows = 1;
-  const char* headers[] = {"Line", "Date", "Numbers", "Bonus", "Second", "Result", "Reason"};
+  const char* headers[] = {DS_TR_NOOP("Line"),  DS_TR_NOOP("Date"),   DS_TR_NOOP("Numbers"),
+                           DS_TR_NOOP("Bonus"), DS_TR_NOOP("Second"), DS_TR_NOOP("Result"),
+                           DS_TR_NOOP("Reason")};
   for (int c = 0; c < 6 + extra; ++c) g.set_cell(0, c, headers[c < 4 || extra ? c : c + 1]);
   const char* results[] = {"new", "present", "conflict", "refused"};
   int r = 0;
@@ -832,7 +834,7 @@ std::string import_refusal(const std::string& name_text, const std::string& chos
                            const std::filesystem::path& games, const DateFormat& format,
                            const LottoDefinition& game) {
   if (chosen.empty() || trim_blanks(name_text) != chosen)
-    return "Please choose in the Name list the lotto that gets the draws.";
+    return DS_TR_NOOP("Please choose in the Name list the lotto that gets the draws.");
   const bool has_file = file_exists(games / chosen / "draws.txt");
   if (owner != chosen && (!owner.empty() || has_file))
     return "The draws shown are not those of the lotto '" + chosen + "'. Choose '" + chosen +
@@ -871,7 +873,7 @@ ImportFileRun import_draws_text(std::optional<std::string_view> text, const std:
     return run;
   }
   if (const auto error = read_definition(games, name, lotto); !error.empty()) {
-    run.message = "The lotto '" + name + "' cannot be used: " + error;
+    run.message = DS_TR("The lotto '%1' cannot be used: %2").arg(name).arg(Text(error));
     return run;
   }
   // Held from reading the draws to writing them, so that a window saving at the
@@ -885,7 +887,7 @@ ImportFileRun import_draws_text(std::optional<std::string_view> text, const std:
   if (file_exists(games / name / "draws.txt")) {
     const ReadDrawsResult read = read_draws(games, name, table, format, lotto);
     if (!read.message.empty()) {
-      run.message = "The draws of '" + name + "' must be corrected first: " + read.message;
+      run.message = DS_TR("The draws of '%1' must be corrected first: %2").arg(name).arg(Text(read.message));
       return run;
     }
   } else {
@@ -909,7 +911,7 @@ ImportFileRun import_draws_text(std::optional<std::string_view> text, const std:
     return run;
   }
   if (preview.fresh == 0) {
-    run.status = "Nothing was written: the file holds no new draw.";
+    run.status = DS_TR_NOOP("Nothing was written: the file holds no new draw.");
     return run;
   }
   const ImportWrite w = write_import(games, name, table, preview, format);

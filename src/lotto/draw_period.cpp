@@ -18,15 +18,16 @@ DrawPeriodCount count_draws_in_period(const TextGrid& draws, DayNumber from, Day
   return c;
 }
 
-std::string draws_in_period_message(const TextGrid& draws, DayNumber from, DayNumber to,
-                                    const DateFormat& format) {
+Text draws_in_period_message(const TextGrid& draws, DayNumber from, DayNumber to, const DateFormat& format) {
   const DrawPeriodCount c = count_draws_in_period(draws, from, to, format);
-  if (c.dated == 0) return "The lotto has no draws.";
-  if (c.count == 1) return "1 draw falls in the period.";
-  if (c.count > 1) return std::to_string(c.count) + " draws fall in the period.";
-  return "No draw falls in the period from " + format_date(from, format) + " to " + format_date(to, format) +
-         ". The draw history runs from " + format_date(c.first, format) + " to " +
-         format_date(c.last, format) + ".";
+  if (c.dated == 0) return DS_TR("The lotto has no draws.");
+  if (c.count == 1) return DS_TR("1 draw falls in the period.");
+  if (c.count > 1) return DS_TR("%1 draws fall in the period.").arg(c.count);
+  return DS_TR("No draw falls in the period from %1 to %2. The draw history runs from %3 to %4.")
+      .arg(format_date(from, format))
+      .arg(format_date(to, format))
+      .arg(format_date(c.first, format))
+      .arg(format_date(c.last, format));
 }
 
 }  // namespace ds

@@ -6,6 +6,7 @@
 
 #include "shell/dates.h"
 #include "shell/grid.h"
+#include "shell/text.h"
 
 namespace ds {
 
@@ -23,7 +24,6 @@ DrawPeriodCount count_draws_in_period(const TextGrid& draws, DayNumber from, Day
 // "No draw falls in the period from 2024-12-01 to 2025-11-30. The draw history
 // runs from 1982-06-12 to 2025-11-19." / "The lotto has no draws." Dates are
 // written in `format`.
-std::string draws_in_period_message(const TextGrid& draws, DayNumber from, DayNumber to,
-                                    const DateFormat& format);
+Text draws_in_period_message(const TextGrid& draws, DayNumber from, DayNumber to, const DateFormat& format);
 
 }  // namespace ds

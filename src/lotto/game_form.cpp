@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "shell/fields.h"
+#include "shell/text.h"
 
 namespace ds {
 
@@ -40,7 +41,8 @@ bool uses_prize_table(int pick_n, bool bonus, int second_n) { return pick_n > 6 
 TextGrid prize_grid(const std::vector<PrizeTier>& tiers, const NumberFormat& format) {
   TextGrid g(static_cast<int>(tiers.size()) + 1, prize_columns);
   g.fixed_rows = 1;
-  const char* headers[] = {"Main", "Bonus", "Second", "Payout", "Kind"};
+  const char* headers[] = {DS_TR_NOOP("Main"), DS_TR_NOOP("Bonus"), DS_TR_NOOP("Second"),
+                           DS_TR_NOOP("Payout"), DS_TR_NOOP("Kind")};
   for (int c = 0; c < prize_columns; ++c) g.set_cell(0, c, headers[c]);
   for (std::size_t i = 0; i < tiers.size(); ++i) {
     const PrizeTier& t = tiers[i];

@@ -252,7 +252,7 @@ std::string remember_sources(const std::filesystem::path& games, const std::stri
                              const HistorySources& sources) {
   const auto path = sources_path(games, lotto);
   const std::optional<SaveLock> lock = SaveLock::take(path);
-  return lock ? write_file_atomic(path, sources_text(sources)) : save_lock_refusal(path);
+  return lock ? write_file_atomic(path, sources_text(sources)) : save_lock_refusal(path).english();
 }
 
 HistorySources remembered_sources(const std::filesystem::path& games, const std::string& lotto,
@@ -299,7 +299,7 @@ UpdateReview update_review(const HistorySources& sources, const FetchedPage& his
   AppState s;
   s.date_format = format;
   if (const std::string error = read_definition(games, lotto, s.lotto); !error.empty()) {
-    r.message = "The lotto '" + lotto + "' cannot be used: " + error;
+    r.message = DS_TR("The lotto '%1' cannot be used: %2").arg(lotto).arg(Text(error));
     return r;
   }
   const auto path = games / lotto / "draws.txt";
@@ -308,7 +308,7 @@ UpdateReview update_review(const HistorySources& sources, const FetchedPage& his
   if (file_exists(path)) {
     const ReadDrawsResult read = read_draws(games, lotto, table, format, s.lotto);
     if (!read.message.empty()) {
-      r.message = "The draws of '" + lotto + "' must be corrected first: " + read.message;
+      r.message = DS_TR("The draws of '%1' must be corrected first: %2").arg(lotto).arg(Text(read.message));
       return r;
     }
   } else {
@@ -320,7 +320,7 @@ UpdateReview update_review(const HistorySources& sources, const FetchedPage& his
   r.order_choices = review.order_choices;
   if (review.ask_order) return r;
   if (!review.message.empty()) {
-    r.message = review.message + " Nothing was stored.";
+    r.message = review.message.english() + " Nothing was stored.";
     return r;
   }
   r.preview = std::move(review.preview);

@@ -353,7 +353,7 @@ std::string write_definition(const std::filesystem::path& games, const std::stri
   std::optional<std::string> bytes;
   if (record) {
     bytes = encode_definition(def);
-    if (!bytes) return "The currency must be at most two characters.";
+    if (!bytes) return DS_TR_NOOP("The currency must be at most two characters.");
   } else {
     bytes = encode_game_text(def);
     if (!bytes) return "The lotto was not saved: " + game_problem(def) + ".";
@@ -500,8 +500,8 @@ void set_draw_headers(TextGrid& grid, const LottoDefinition& game) {
   if (grid.rows() < 1) grid.set_rows(1);
   grid.fixed_rows = 1;
   grid.fixed_cols = 0;
-  grid.set_cell(0, col_date, "Date");
-  grid.set_cell(0, col_key, "");
+  grid.set_cell(0, col_date, DS_TR_NOOP("Date"));
+  grid.set_cell(0, col_key, DS_TR_NOOP(""));
   for (int c = 0; c < cols; ++c) {
     grid.set_col_width(c, TextGrid::default_width);
     grid.set_col_width_factor(c, c >= col_n1 && c != bonus_column(game) ? 0.5 : 1.0);
@@ -510,7 +510,7 @@ void set_draw_headers(TextGrid& grid, const LottoDefinition& game) {
     grid.set_cell(0, col_n1 + k, "N" + std::to_string(k + 1));
     if (!classic_draw_lines(game) && k >= game.pick_n) grid.set_col_width(col_n1 + k, TextGrid::hidden);
   }
-  if (bonus_column(game) >= 0) grid.set_cell(0, bonus_column(game), "NBonus");
+  if (bonus_column(game) >= 0) grid.set_cell(0, bonus_column(game), DS_TR_NOOP("NBonus"));
   for (int j = 0; j < game.second_n; ++j)
     grid.set_cell(0, second_column(game, j), "S" + std::to_string(j + 1));
   grid.set_col_width(col_key, TextGrid::hidden);

@@ -41,7 +41,7 @@ std::string unsafe_name_message() {
          "characters.";
 }
 
-LottoOutcome refusal(const std::string& message, LottoFocus focus) {
+LottoOutcome refusal(const Text& message, LottoFocus focus) {
   LottoOutcome r;
   r.message = message;
   r.focus = focus;
@@ -194,7 +194,7 @@ LottoOutcome save_lotto(LottoModel& model, const LottoForm& f, AppState& s, cons
                      {"Overwrite", "Reload"}};
     const int answer = ask ? ask(q) : -1;
     if (answer < 0) {
-      r.status = "The lotto '" + *name + "' was not saved.";
+      r.status = DS_TR("The lotto '%1' was not saved.").arg(*name);
       return r;
     }
     if (answer == 1) {
@@ -283,7 +283,7 @@ LottoOutcome save_lotto(LottoModel& model, const LottoForm& f, AppState& s, cons
   model.mode = r.names->empty() ? 1 : 0;
   r.form = f;
   r.form->name = *name;
-  r.status = "The lotto '" + *name + "' was saved.";
+  r.status = DS_TR("The lotto '%1' was saved.").arg(*name);
   return r;
 }
 
@@ -447,20 +447,20 @@ UnsavedQuestion typed_draw_question(const DrawForm& draw) {
   for (const std::string& n : draw.n)
     if (trim_blanks(n) != "0") numbers += " " + std::string(trim_blanks(n));
   if (trim_blanks(draw.n7) != "0") numbers += " " + std::string(trim_blanks(draw.n7));
-  return {"The draw typed in the boxes (" + std::string(trim_blanks(draw.date)) + ":" + numbers +
-              ") is not added. Add it before going on?",
-          {"Add", "Discard"}};
+  return {DS_TR("The draw typed in the boxes (%1) is not added. Add it before going on?")
+              .arg(std::string(trim_blanks(draw.date)) + ":" + numbers),
+          {DS_TR("Add"), DS_TR("Discard")}};
 }
 
 UnsavedQuestion typed_definition_question(const LottoForm& form) {
   const std::string name(trim_blanks(form.name));
-  return {(name.empty() ? std::string("The definition being edited") : "The definition of '" + name + "'") +
-          " is not saved. Save it before going on?"};
+  if (name.empty()) return {DS_TR("The definition being edited is not saved. Save it before going on?")};
+  return {DS_TR("The definition of '%1' is not saved. Save it before going on?").arg(name)};
 }
 
 UnsavedQuestion unsaved_draws_question(const std::string& owner) {
-  if (owner.empty()) return {"The draws added are not saved. Save them before going on?"};
-  return {"The draws added to '" + owner + "' are not saved. Save them before going on?"};
+  if (owner.empty()) return {DS_TR("The draws added are not saved. Save them before going on?")};
+  return {DS_TR("The draws added to '%1' are not saved. Save them before going on?").arg(owner)};
 }
 
 DiskNotice lotto_disk_notice(LottoModel& model) {
@@ -473,15 +473,17 @@ DiskNotice lotto_disk_notice(LottoModel& model) {
   const bool editing_definition = LottoEditMode(model.mode).save;
   if (!draws_file.path.empty())
     n = notice_disk_change(draws_file, take_fingerprint(draws_file.path), unsaved_draws,
-                           "the draws of '" + owner + "'");
+                           DS_TR("the draws of '%1'").arg(owner));
   if (n.offer_reload || !n.status.empty() || definition_file.path.empty()) return n;
   const bool busy = unsaved_draws || editing_definition;
   n = notice_disk_change(definition_file, take_fingerprint(definition_file.path), busy,
-                         "the definition of '" + owner + "'");
+                         DS_TR("the definition of '%1'").arg(owner));
   // A definition is not merged: its Save asks before writing over the file.
-  if (busy && !n.status.empty() && n.status.find("removed") == std::string::npos)
-    n.status = "The file of the definition of '" + owner +
-               "' was changed outside this window. Your boxes are kept: Save asks before writing over it.";
+  if (busy && !n.status.empty() && n.status.english().find("removed") == std::string::npos)
+    n.status = DS_TR(
+                   "The file of the definition of '%1' was changed outside this window. Your boxes are kept: "
+                   "Save asks before writing over it.")
+                   .arg(owner);
   return n;
 }
 
@@ -491,7 +493,7 @@ LottoOutcome choose_lotto(LottoModel& model, const std::string& name, AppState& 
     // Second-pool numbers picked for another game stay only where this one has them.
     std::erase_if(s.second_picks,
                   [&s](int n) { return s.lotto.second_n == 0 || n < 1 || n > s.lotto.second_pool; });
-    r.status = name + ": " + std::to_string(std::max(model.draws.rows() - 1, 0)) + " draws";
+    r.status = DS_TR("%1: %2 draws").arg(name).arg(std::max(model.draws.rows() - 1, 0));
     r.status_stays = true;
   }
   return r;
@@ -612,7 +614,7 @@ int new_draw_row(TextGrid& grid, const LottoDefinition& game) {
 LottoOutcome new_draw(LottoModel& model, const DateFormat& format, const LottoDefinition& game) {
   LottoOutcome r;
   if (model.owner.empty()) {
-    r.message = "Please choose a lotto in the Name list, or create one, before adding draws.";
+    r.message = DS_TR_NOOP("Please choose a lotto in the Name list, or create one, before adding draws.");
     r.focus = LottoFocus::name;
     return r;
   }
@@ -705,7 +707,7 @@ LottoOutcome save_draws(LottoModel& model, const std::string& name_text, const A
     return r;
   }
   if (owner.empty()) {
-    r.message = "Please choose in the Name list the lotto whose draws these are.";
+    r.message = DS_TR_NOOP("Please choose in the Name list the lotto whose draws these are.");
     r.focus = LottoFocus::name;
     return r;
   }
@@ -748,11 +750,12 @@ LottoOutcome save_draws(LottoModel& model, const std::string& name_text, const A
       }
       plan = plan_row_merge(loaded->rows, grid, theirs, col_date, draw_value_cols(game), s.date_format);
       if (plan.removed_in_file > 0) {
-        const int answer = ask ? ask(lost_rows_question(plan, grid, col_date, draw_value_cols(game),
-                                                        "'draws.txt' of '" + *name + "'", "draws"))
-                               : 0;
+        const int answer =
+            ask ? ask(lost_rows_question(plan, grid, col_date, draw_value_cols(game),
+                                         DS_TR("'draws.txt' of '%1'").arg(*name), DS_TR("draws")))
+                : 0;
         if (answer < 0) {
-          r.status = "The draws were not saved.";
+          r.status = DS_TR_NOOP("The draws were not saved.");
           return r;
         }
         if (answer == 1) drop_lost_rows(plan);
@@ -763,7 +766,7 @@ LottoOutcome save_draws(LottoModel& model, const std::string& name_text, const A
         const int answer =
             ask ? ask(draw_conflict_question(*name, grid, e.mine, theirs, e.theirs, game)) : -1;
         if (answer < 0) {
-          r.status = "The draws were not saved.";
+          r.status = DS_TR_NOOP("The draws were not saved.");
           return r;
         }
         keep_mine.push_back(answer == 0);
@@ -797,12 +800,16 @@ LottoOutcome save_draws(LottoModel& model, const std::string& name_text, const A
     }
     if (found > 0) model.current_row = found;
   }
-  r.status = std::to_string(std::max(grid.rows() - 1, 0)) + " draws saved for '" + *name + "'.";
   if (merging)
-    *r.status +=
-        " 'draws.txt' had been changed outside this window: its changes are kept with yours (draws "
-        "taken from the file: " +
-        std::to_string(plan.from_file + chosen_from_file) + ").";
+    r.status =
+        DS_TR(
+            "%1 draws saved for '%2'. 'draws.txt' had been changed outside this window: its changes are "
+            "kept with yours (draws taken from the file: %3).")
+            .arg(std::max(grid.rows() - 1, 0))
+            .arg(*name)
+            .arg(plan.from_file + chosen_from_file);
+  else
+    r.status = DS_TR("%1 draws saved for '%2'.").arg(std::max(grid.rows() - 1, 0)).arg(*name);
   return r;
 }
 
@@ -825,7 +832,7 @@ ImportReadResult import_read(const std::filesystem::path& file, const std::strin
   ImportReadResult r;
   auto text = read_file(file);
   if (!text)
-    r.message = "The file '" + shown + "' cannot be read.";
+    r.message = DS_TR("The file '%1' cannot be read.").arg(shown);
   else
     r.text = std::move(*text);
   return r;
@@ -868,10 +875,12 @@ LottoOutcome import_finish(LottoModel& model, const ImportPreview& preview, cons
   const std::optional<SaveLock> lock = SaveLock::take(path);
   if (!lock) return refusal(save_lock_refusal(path), LottoFocus::none);
   if (!model.draws_file.path.empty() && file_changed(model.draws_file.fingerprint, take_fingerprint(path)))
-    return refusal("The file 'draws.txt' of '" + s.lotto_name +
-                       "' was changed outside this window while the import was being reviewed. Nothing was "
-                       "imported. Save your draws first (Save merges them with the file), then import again.",
-                   LottoFocus::none);
+    return refusal(
+        DS_TR("The file 'draws.txt' of '%1' was changed outside this window while the import was "
+              "being reviewed. Nothing was imported. Save your draws first (Save merges them with the "
+              "file), then import again.")
+            .arg(s.lotto_name),
+        LottoFocus::none);
   const ImportWrite w = write_import(model.games, s.lotto_name, grid, preview, s.date_format);
   if (!w.written) {
     r.message = w.message;
@@ -888,8 +897,8 @@ LottoOutcome import_finish(LottoModel& model, const ImportPreview& preview, cons
       break;
     }
   r.select_current = true;
-  r.status = std::to_string(w.added) + " draws added to '" + s.lotto_name + "'; " +
-             std::to_string(grid.rows() - 1) + " draws in all.";
+  r.status =
+      DS_TR("%1 draws added to '%2'; %3 draws in all.").arg(w.added).arg(s.lotto_name).arg(grid.rows() - 1);
   return r;
 }
 

@@ -53,7 +53,7 @@ std::string write_grid_csv(const std::filesystem::path& path, const TextGrid& gr
 
 Outcome table_refusal(const TextGrid& grid) {
   Outcome r;
-  if (grid.rows() <= 1) r.message = "The table has no rows yet.";
+  if (grid.rows() <= 1) r.message = DS_TR("The table has no rows yet.");
   return r;
 }
 
@@ -61,7 +61,7 @@ Outcome export_table(const TextGrid& grid, const std::filesystem::path& file, co
   Outcome r = table_refusal(grid);
   if (!r.message.empty()) return r;
   r.message = write_grid_csv(file, grid);
-  if (r.message.empty()) r.status = std::to_string(grid.rows() - 1) + " rows exported to " + shown;
+  if (r.message.empty()) r.status = DS_TR("%1 rows exported to %2").arg(grid.rows() - 1).arg(shown);
   return r;
 }
 
@@ -70,7 +70,7 @@ CopyOutcome copy_table(const TextGrid& grid) {
   static_cast<Outcome&>(r) = table_refusal(grid);
   if (!r.message.empty()) return r;
   r.text = grid_clipboard_text(grid);
-  r.status = std::to_string(grid.rows() - 1) + " rows copied to the clipboard";
+  r.status = DS_TR("%1 rows copied to the clipboard").arg(grid.rows() - 1);
   return r;
 }
 

@@ -135,8 +135,7 @@ void drop_lost_rows(RowMerge& plan) {
 }
 
 Question lost_rows_question(const RowMerge& plan, const TextGrid& mine, int date_col,
-                            const std::vector<int>& value_cols, const std::string& file,
-                            const std::string& rows) {
+                            const std::vector<int>& value_cols, const Text& file, const Text& rows) {
   constexpr int shown = 5;
   std::string examples;
   int listed = 0;
@@ -150,11 +149,14 @@ Question lost_rows_question(const RowMerge& plan, const TextGrid& mine, int date
                 row_values_text(mine, e.mine, value_cols);
   }
   const std::string count = grouped_count(plan.removed_in_file);
-  return {"The file " + file + " now lacks " + count + " of the " + rows +
-              " read from it: another program shortened or emptied it since this window read it." + examples +
-              "\n\nKeep them (they are saved again with yours), or remove them as the file did? " +
-              "(Cancel saves nothing.)",
-          {"Keep them", "Remove them"}};
+  return {DS_TR("The file %1 now lacks %2 of the %3 read from it: another program shortened or emptied it "
+                "since this window read it.%4\n\nKeep them (they are saved again with yours), or remove "
+                "them as the file did? (Cancel saves nothing.)")
+              .arg(file)
+              .arg(count)
+              .arg(rows)
+              .arg(examples),
+          {DS_TR("Keep them"), DS_TR("Remove them")}};
 }
 
 TextGrid merged_grid(const RowMerge& plan, const TextGrid& mine, const TextGrid& theirs,
@@ -205,7 +207,7 @@ LoadedFile loaded_file(const fs::path& path, const FileFingerprint& before, cons
 }
 
 DiskNotice notice_disk_change(LoadedFile& loaded, const FileFingerprint& now, bool unsaved,
-                              const std::string& what) {
+                              const Text& what) {
   DiskNotice n;
   if (loaded.path.empty()) return n;
   if (!file_changed(loaded.fingerprint, now)) {
@@ -215,19 +217,22 @@ DiskNotice notice_disk_change(LoadedFile& loaded, const FileFingerprint& now, bo
   if (!file_changed(loaded.reported, now)) return n;
   loaded.reported = now;
   if (!now.exists) {
-    n.status = "The file of " + what + " was removed outside this window. Save writes it again.";
+    n.status = DS_TR("The file of %1 was removed outside this window. Save writes it again.").arg(what);
     return n;
   }
   if (unsaved) {
-    n.status = "The file of " + what +
-               " was changed outside this window. Your changes are kept: Save merges them with the file.";
+    n.status = DS_TR(
+                   "The file of %1 was changed outside this window. Your changes are kept: Save merges them "
+                   "with the file.")
+                   .arg(what);
     return n;
   }
   n.offer_reload = true;
-  n.question.text = "The file of " + what +
-                    " was changed outside this window (by another program or another copy of "
-                    "Drawsmith). Read it again?";
-  n.question.buttons = {"Reload"};
+  n.question.text = DS_TR(
+                        "The file of %1 was changed outside this window (by another program or another copy "
+                        "of Drawsmith). Read it again?")
+                        .arg(what);
+  n.question.buttons = {DS_TR("Reload")};
   return n;
 }
 

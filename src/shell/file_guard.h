@@ -14,6 +14,7 @@
 
 #include "shell/dates.h"
 #include "shell/grid.h"
+#include "shell/text.h"
 
 namespace ds {
 
@@ -53,8 +54,8 @@ LoadedFile loaded_file(const std::filesystem::path& path, const FileFingerprint&
 
 // A question the user answers with one of `buttons` or Cancel.
 struct Question {
-  std::string text;
-  std::vector<std::string> buttons;
+  Text text;
+  std::vector<Text> buttons;
 };
 // Answers a question: the index of the button, or -1 for Cancel.
 using AskUser = std::function<int(const Question&)>;
@@ -92,8 +93,7 @@ void drop_lost_rows(RowMerge& plan);
 // saves nothing. `file` names the file ("'draws.txt' of 'Canada_6_49'"), `rows`
 // the kind of row, plural ("draws").
 Question lost_rows_question(const RowMerge& plan, const TextGrid& mine, int date_col,
-                            const std::vector<int>& value_cols, const std::string& file,
-                            const std::string& rows);
+                            const std::vector<int>& value_cols, const Text& file, const Text& rows);
 
 // Whether two rows hold the same values.
 bool same_row_values(const TextGrid& a, int row_a, const TextGrid& b, int row_b,
@@ -119,10 +119,9 @@ std::string row_values_text(const TextGrid& grid, int row, const std::vector<int
 struct DiskNotice {
   bool offer_reload = false;
   Question question;
-  std::string status;  // "" for none
+  Text status;  // "" for none
 };
 // `what` names the file for the user ("the draws of 'Canada_6_49'").
-DiskNotice notice_disk_change(LoadedFile& loaded, const FileFingerprint& now, bool unsaved,
-                              const std::string& what);
+DiskNotice notice_disk_change(LoadedFile& loaded, const FileFingerprint& now, bool unsaved, const Text& what);
 
 }  // namespace ds

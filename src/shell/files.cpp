@@ -303,10 +303,13 @@ void SaveLock::release() {
   handle_ = -1;
 }
 
-std::string save_lock_refusal(const fs::path& file) {
-  return "Another copy of Drawsmith (or another program) kept '" + file.filename().string() +
-         "' locked for a save for several seconds, so nothing was saved. Please save again in a moment (" +
-         file.string() + ").";
+Text save_lock_refusal(const fs::path& file) {
+  return DS_TR(
+             "Another copy of Drawsmith (or another program) kept '%1' locked for a save for several "
+             "seconds, "
+             "so nothing was saved. Please save again in a moment (%2).")
+      .arg(file.filename().string())
+      .arg(file.string());
 }
 
 int remove_leftover_temporaries(const fs::path& app_folder, fs::file_time_type::duration min_age) {

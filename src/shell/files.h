@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "shell/text.h"
+
 namespace ds {
 
 namespace fs = std::filesystem;
@@ -48,7 +50,7 @@ class SaveLock {
   std::intptr_t handle_ = -1;
 };
 // The message of a save refused because the lock stayed taken.
-std::string save_lock_refusal(const fs::path& file);
+Text save_lock_refusal(const fs::path& file);
 
 // Removes what saves that never ended left behind (a killed program, a power
 // cut): the temporary files ".NAME.tmpNNNN" of write_file_atomic in `app_folder`,

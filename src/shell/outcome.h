@@ -13,15 +13,16 @@
 #include <string>
 #include <vector>
 
+#include "shell/text.h"
 #include "shell/window_id.h"
 
 namespace ds {
 
 struct Outcome {
-  std::string message;                // shown in a message box; "" for none
-  WindowId show = WindowId::none;     // brought forward after the message (where a missing choice is made)
-  std::optional<std::string> status;  // the status line's new text ("" empties it); unset leaves it
-  bool status_stays = false;          // the text stays until the next; otherwise it goes after a few seconds
+  Text message;                    // shown in a message box; "" for none
+  WindowId show = WindowId::none;  // brought forward after the message (where a missing choice is made)
+  std::optional<Text> status;      // the status line's new text ("" empties it); unset leaves it
+  bool status_stays = false;       // the text stays until the next; otherwise it goes after a few seconds
 };
 
 template <class Focus>
@@ -40,9 +41,10 @@ struct PrintOutcome : Outcome {
 // Asked before work not yet saved would be given up (another lotto or set
 // chosen, the window closed, the program ended): answered by one of `buttons`
 // (Save, Discard) or Cancel, which keeps everything as it was.
+inline std::vector<Text> save_or_discard() { return {DS_TR("Save"), DS_TR("Discard")}; }
 struct UnsavedQuestion {
-  std::string question;
-  std::vector<std::string> buttons{"Save", "Discard"};
+  Text question;
+  std::vector<Text> buttons = save_or_discard();
 };
 
 }  // namespace ds

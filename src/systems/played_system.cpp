@@ -94,7 +94,7 @@ PlayedLookup find_played_system(std::string_view list_text, const std::filesyste
     return out;
   }
   if (id.empty() || id.find_first_of("/\\") != std::string::npos || id == "." || id == "..") {
-    out.why = "Please choose a system.";
+    out.why = DS_TR_NOOP("Please choose a system.");
     return out;
   }
   if (const std::optional<Wheel> w = named_library_wheel(id, library)) {

@@ -71,7 +71,7 @@ void layout_results_grid(TextGrid& grid, const ResultsCount& results_min, const 
   grid.set_col_width_factor(1, 0.75);
   for (int k = 2; k <= top; ++k) grid.set_col_width_factor(k, 1.15);
 
-  grid.set_cell(0, 0, "Number of winning");
+  grid.set_cell(0, 0, DS_TR_NOOP("Number of winning"));
   grid.set_cell(1, 0, "balls in the targeted set");
   static constexpr const char* phrase[] = {"Number", "of tickets", "with", "winning", "balls="};
   for (int k = 2; k <= top; ++k) {
@@ -143,8 +143,8 @@ void layout_ticket_grid(TextGrid& grid, const std::vector<std::vector<int>>& pos
     grid.set_cell(r, 0, "N" + std::to_string(r));
     grid.set_cell(r, 1, numbers);
   }
-  grid.set_cell(0, 0, "Tickets");
-  grid.set_cell(0, 1, "Numbers");
+  grid.set_cell(0, 0, DS_TR_NOOP("Tickets"));
+  grid.set_cell(0, 1, DS_TR_NOOP("Numbers"));
 }
 
 void layout_play_grid(TextGrid& grid, const std::vector<std::vector<int>>& positions,
@@ -168,9 +168,9 @@ void layout_play_grid(TextGrid& grid, const std::vector<std::vector<int>>& posit
       grid.set_cell(r, 1, mains.cell(i + 1, 1));
       grid.set_cell(r, 2, numbers_text(second_sets[s]));
     }
-  grid.set_cell(0, 0, "Tickets");
-  grid.set_cell(0, 1, "Numbers");
-  grid.set_cell(0, 2, "Second pool");
+  grid.set_cell(0, 0, DS_TR_NOOP("Tickets"));
+  grid.set_cell(0, 1, DS_TR_NOOP("Numbers"));
+  grid.set_cell(0, 2, DS_TR_NOOP("Second pool"));
 }
 
 std::string ticket_file_text(const TextGrid& grid) {
@@ -278,17 +278,22 @@ FillSystemOutcome fill_wheel(std::string_view id, AppState& state, TextGrid& gri
   const PlayedLookup wheel = find_played_system(id, state.app_folder, wheel_library_file(state));
   if (!wheel.found) {
     out.status = FillSystemStatus::no_tickets;
-    out.message = wheel.why + " The tickets shown are still those chosen before.";
+    out.message = DS_TR("%1 The tickets shown are still those chosen before.").arg(Text(wheel.why));
     return out;
   }
   const PlayedSystem& w = wheel.played;
   if (w.v != state.tset_size || w.k != state.lotto.pick_n) {
     // Unlike a catalogue system, whose name says what it fits, a wheel's name
     // may say nothing: tell why its tickets are not shown.
-    out.message = "The wheel " + w.id + " is for " + std::to_string(w.v) + " numbers with " +
-                  std::to_string(w.k) + " numbers per ticket; the targeted set has " +
-                  std::to_string(state.tset_size) + " numbers and the lotto draws " +
-                  std::to_string(state.lotto.pick_n) + ". The tickets shown are still those chosen before.";
+    out.message =
+        DS_TR(
+            "The wheel %1 is for %2 numbers with %3 numbers per ticket; the targeted set has %4 numbers "
+            "and the lotto draws %5. The tickets shown are still those chosen before.")
+            .arg(w.id)
+            .arg(w.v)
+            .arg(w.k)
+            .arg(state.tset_size)
+            .arg(state.lotto.pick_n);
     return out;
   }
   return show_tickets(w, state, grid, file);

@@ -206,7 +206,7 @@ CommandRun check_wheel_command(const std::vector<std::string>& args) {
       return usage(kCheckUsage, "Unknown argument '" + a + "'.");
     }
   }
-  if (file.empty()) return usage(kCheckUsage, "No file was given.");
+  if (file.empty()) return usage(kCheckUsage, DS_TR_NOOP("No file was given."));
   const std::optional<std::string> bytes = read_file(file);
   if (!bytes) return {2, "", "Cannot read " + file + ".\n"};
   const WheelRead read = parse_ticket_list(*bytes, set);

@@ -27,7 +27,7 @@ std::string of_tickets(int passing, std::size_t tickets) {
 void clear_grids(WheelFilterModel& model) {
   const int k = std::max(model.wheel.k, 1);
   model.tickets = TextGrid(1, k + 1);
-  model.tickets.set_cell(0, 0, "Passes");
+  model.tickets.set_cell(0, 0, DS_TR_NOOP("Passes"));
   model.passing = TextGrid(1, k);
   for (int c = 0; c < k; ++c) {
     model.tickets.set_cell(0, c + 1, "N" + std::to_string(c + 1));

@@ -46,9 +46,11 @@ MakeWheelStart make_wheel_start(const MakeWheelForm& f) {
     return refuse(MakeWheelFocus::v, "The set holds " + std::to_string(min_maker_v) + " to " +
                                          std::to_string(max_maker_v) + " numbers: type a whole number in V.");
   const std::optional<int> k = whole_in(f.k, 3, 7);
-  if (!k) return refuse(MakeWheelFocus::k, "A ticket holds 3 to 7 numbers: type a whole number in K.");
+  if (!k)
+    return refuse(MakeWheelFocus::k, DS_TR_NOOP("A ticket holds 3 to 7 numbers: type a whole number in K."));
   if (*k >= *v)
-    return refuse(MakeWheelFocus::k, "A ticket must hold fewer numbers than the set (K less than V).");
+    return refuse(MakeWheelFocus::k,
+                  DS_TR_NOOP("A ticket must hold fewer numbers than the set (K less than V)."));
   const std::optional<int> t = whole_in(f.t, 2, max_maker_m);
   if (!t)
     return refuse(MakeWheelFocus::t,
@@ -58,15 +60,20 @@ MakeWheelStart make_wheel_start(const MakeWheelForm& f) {
     return refuse(MakeWheelFocus::m, "M, the winning numbers in the set, is a whole number from 2 to " +
                                          std::to_string(max_maker_m) + ".");
   if (*t > *m)
-    return refuse(MakeWheelFocus::t, "The guarantee T cannot be more than M (T if M: 2 <= T <= M).");
+    return refuse(MakeWheelFocus::t,
+                  DS_TR_NOOP("The guarantee T cannot be more than M (T if M: 2 <= T <= M)."));
   if (*t > *k)
-    return refuse(MakeWheelFocus::t, "The guarantee T cannot be more than the numbers on a ticket (K).");
-  if (*m > *v) return refuse(MakeWheelFocus::m, "M cannot be more than the numbers in the set (V).");
+    return refuse(MakeWheelFocus::t,
+                  DS_TR_NOOP("The guarantee T cannot be more than the numbers on a ticket (K)."));
+  if (*m > *v)
+    return refuse(MakeWheelFocus::m, DS_TR_NOOP("M cannot be more than the numbers in the set (V)."));
   const std::optional<double> seconds = parse_plain_double(f.seconds);
   if (!seconds || !std::isfinite(*seconds) || *seconds < 1 || *seconds > 86400)
-    return refuse(MakeWheelFocus::seconds, "Type the time to search in seconds, from 1 to 86400.");
+    return refuse(MakeWheelFocus::seconds,
+                  DS_TR_NOOP("Type the time to search in seconds, from 1 to 86400."));
   const std::optional<long long> seed = parse_whole(f.seed);
-  if (!seed || *seed < 0) return refuse(MakeWheelFocus::seed, "The seed is a whole number, 0 or more.");
+  if (!seed || *seed < 0)
+    return refuse(MakeWheelFocus::seed, DS_TR_NOOP("The seed is a whole number, 0 or more."));
 
   int keys = 0;
   if (!trim_blanks(f.keys).empty()) {
@@ -102,15 +109,20 @@ MakeWheelStart make_wheel_start(const MakeWheelForm& f) {
   return out;
 }
 
-std::string make_wheel_progress_text(int best_size, long long uncovered, double seconds) {
-  std::string s =
-      best_size > 0 ? "Best so far: " + plural(best_size, "ticket", "tickets") : "No complete wheel yet";
-  if (uncovered >= 0) s += best_size > 0 ? "; trying " + std::to_string(best_size - 1) + ": " : "; ";
-  if (uncovered >= 0) s += plural(uncovered, "case", "cases") + " still uncovered";
+Text make_wheel_progress_text(int best_size, long long uncovered, double seconds) {
+  Text s = best_size > 0
+               ? DS_TR("Best so far: %1")
+                     .arg((best_size == 1 ? DS_TR("%1 ticket") : DS_TR("%1 tickets")).arg(best_size))
+               : DS_TR("No complete wheel yet");
+  if (uncovered >= 0) {
+    Text cases = (uncovered == 1 ? DS_TR("%1 case") : DS_TR("%1 cases")).arg(uncovered);
+    s = best_size > 0 ? DS_TR("%1; trying %2: %3 still uncovered").arg(s).arg(best_size - 1).arg(cases)
+                      : DS_TR("%1; %2 still uncovered").arg(s).arg(cases);
+  }
   const long long whole = static_cast<long long>(seconds);
-  s += "; " + std::to_string(whole / 60) + ":" + (whole % 60 < 10 ? "0" : "") + std::to_string(whole % 60) +
-       " elapsed.";
-  return s;
+  return DS_TR("%1; %2 elapsed.")
+      .arg(s)
+      .arg(std::to_string(whole / 60) + ":" + (whole % 60 < 10 ? "0" : "") + std::to_string(whole % 60));
 }
 
 MakeWheelSummary make_wheel_summary(const Wheel& w, long long holes) {
@@ -133,7 +145,7 @@ MakeWheelSummary make_wheel_summary(const Wheel& w, long long holes) {
             wheel_size_note(v, k, t, m, size);
   const CatalogueMatch c = catalogue_match(w.v, w.k, w.t);
   if (c.id.empty() || w.m != w.t || b > 0 || holes >= 0)
-    s.catalogue = "No catalogue system has this size and guarantee.";
+    s.catalogue = DS_TR_NOOP("No catalogue system has this size and guarantee.");
   else if (c.tickets > size)
     s.catalogue = "The catalogue system " + c.id + " plays " + std::to_string(c.tickets) +
                   " tickets: " + plural(c.tickets - size, "ticket", "tickets") + " saved on every draw.";
@@ -147,8 +159,8 @@ TextGrid wheel_ticket_grid(const Wheel& wheel) {
   TextGrid g(static_cast<int>(wheel.tickets.size()) + 1, 2);
   g.fixed_rows = 1;
   g.fixed_cols = 1;
-  g.set_cell(0, 0, "Ticket");
-  g.set_cell(0, 1, "Positions");
+  g.set_cell(0, 0, DS_TR_NOOP("Ticket"));
+  g.set_cell(0, 1, DS_TR_NOOP("Positions"));
   for (std::size_t i = 0; i < wheel.tickets.size(); ++i) {
     std::string text;
     for (int p : wheel.tickets[i]) text += (text.empty() ? "" : " ") + std::to_string(p);
@@ -170,8 +182,8 @@ WheelNameCheck check_wheel_name(std::string_view typed) {
   if (name.size() > 4 && name.substr(name.size() - 4) == ".txt") name.remove_suffix(4);
   const std::optional<std::string> safe = safe_name(name);
   if (!safe) {
-    out.message =
-        "A wheel's name becomes a file name: type letters, digits, blanks, '-' or '_', without '/' or '\\'.";
+    out.message = DS_TR_NOOP(
+        "A wheel's name becomes a file name: type letters, digits, blanks, '-' or '_', without '/' or '\\'.");
     return out;
   }
   if (safe->starts_with("library ")) {
@@ -223,7 +235,7 @@ MakeWheelOutcome make_wheel_stop(MakeWheelModel& model) {
   MakeWheelOutcome out;
   if (!model.running) return out;
   model.stopping = true;
-  out.progress = "Stopping\u2026";
+  out.progress = DS_TR("Stopping\u2026");
   return out;
 }
 
@@ -250,8 +262,9 @@ MakeWheelOutcome make_wheel_finish(MakeWheelModel& model, std::optional<Wheel> r
   out.bar = 1000;
   if (!model.wheel) {
     out.progress = make_wheel_progress_text(0, -1, seconds);
-    out.result = stopped ? "The search was stopped before a complete wheel was found."
-                         : "No complete wheel was found in the time given. Give the search more seconds.";
+    out.result = stopped
+                     ? DS_TR("The search was stopped before a complete wheel was found.")
+                     : DS_TR("No complete wheel was found in the time given. Give the search more seconds.");
     out.focus = MakeWheelFocus::start;
     return out;
   }
@@ -277,13 +290,14 @@ MakeWheelOutcome make_wheel_save(MakeWheelModel& model, std::string_view name_te
   out.focus = MakeWheelFocus::name;
   if (!name.message.empty()) return out;
   if (file_exists(made_wheel_path(app_folder, name.name)) &&
-      (!ask || ask({"A wheel named " + name.name + " is already saved. Replace it?", {"Replace"}}) != 0))
+      (!ask || ask({DS_TR("A wheel named %1 is already saved. Replace it?").arg(name.name),
+                    {DS_TR("Replace")}}) != 0))
     return out;
   out.focus = MakeWheelFocus::none;
   out.message = save_made_wheel(app_folder, name.name, *model.wheel);
   if (!out.message.empty()) return out;
   out.name = name.name;
-  out.status = "Saved as " + name.name + "; the Systems window lists it under Made wheels.";
+  out.status = DS_TR("Saved as %1; the Systems window lists it under Made wheels.").arg(name.name);
   return out;
 }
 
@@ -315,13 +329,13 @@ TicketListRead read_ticket_list(std::string_view bytes, std::string_view set_tex
   TicketListRead out;
   const std::optional<std::vector<int>> set = parse_set_numbers(set_text);
   if (!set) {
-    out.message =
-        "The set's numbers must be whole numbers from 1 to 99, each once, separated by blanks or commas.";
+    out.message = DS_TR_NOOP(
+        "The set's numbers must be whole numbers from 1 to 99, each once, separated by blanks or commas.");
     return out;
   }
   const WheelRead read = parse_ticket_list(bytes, *set);
   if (!read.ok) {
-    out.message = "The file is not a list of tickets: " + read.error;
+    out.message = DS_TR("The file is not a list of tickets: %1").arg(Text(read.error));
     return out;
   }
   out.ok = true;
@@ -342,7 +356,7 @@ CheckWheelStart check_wheel_start(const Wheel* wheel, std::string_view t_text, s
                                   std::string_view keys_text) {
   CheckWheelStart out;
   if (!wheel || wheel->tickets.empty()) {
-    out.message = "Please open a list of tickets first.";
+    out.message = DS_TR_NOOP("Please open a list of tickets first.");
     return out;
   }
   if (trim_blanks(t_text).empty() && trim_blanks(m_text).empty()) {
@@ -396,9 +410,9 @@ TextGrid check_rows_grid(const WheelCheckResult& r) {
   TextGrid g(static_cast<int>(r.rows.size()) + 1, 3 + widest + 1);
   g.fixed_rows = 1;
   g.fixed_cols = 1;
-  g.set_cell(0, 0, "Winners");
-  g.set_cell(0, 1, "Worst match");
-  g.set_cell(0, 2, "Best match");
+  g.set_cell(0, 0, DS_TR_NOOP("Winners"));
+  g.set_cell(0, 1, DS_TR_NOOP("Worst match"));
+  g.set_cell(0, 2, DS_TR_NOOP("Best match"));
   for (int j = 0; j <= widest; ++j) g.set_cell(0, 3 + j, "Match " + std::to_string(j));
   int row = 1;
   for (const MatchRow& m : r.rows) {
@@ -417,9 +431,9 @@ TextGrid check_holes_grid(const WheelCheckResult& r, const std::vector<int>& set
   TextGrid g(static_cast<int>(r.holes.size()) + 1, numbers ? 3 : 2);
   g.fixed_rows = 1;
   g.fixed_cols = 1;
-  g.set_cell(0, 0, "Hole");
-  g.set_cell(0, 1, "Positions");
-  if (numbers) g.set_cell(0, 2, "Numbers");
+  g.set_cell(0, 0, DS_TR_NOOP("Hole"));
+  g.set_cell(0, 1, DS_TR_NOOP("Positions"));
+  if (numbers) g.set_cell(0, 2, DS_TR_NOOP("Numbers"));
   for (std::size_t i = 0; i < r.holes.size(); ++i) {
     const int row = static_cast<int>(i) + 1;
     std::string pos, num;
@@ -435,18 +449,31 @@ TextGrid check_holes_grid(const WheelCheckResult& r, const std::vector<int>& set
   return g;
 }
 
-std::string check_summary_text(const WheelCheckResult& r) {
-  if (!r.complete) return "The check was stopped; nothing is shown of an unfinished check.";
-  if (r.t == 0) return "Every case of the set checked; no guarantee asked.";
-  const std::string g = guarantee_text(r.t, r.m, r.keys);
-  const std::string share = covered_share_text(r.hole_count, subsets_count(r.v - r.keys, r.m - r.keys), r.m);
-  if (r.hole_count == 0) return "The guarantee " + g + " holds: no hole in any case; it " + share + ".";
-  std::string s = "The guarantee " + g +
-                  " does not hold: " + plural(static_cast<long long>(r.hole_count), "hole", "holes") +
-                  " (sets of " + std::to_string(r.m) + " where no ticket matches " + std::to_string(r.t) +
-                  ")";
-  if (r.holes.size() < r.hole_count) s += "; the first " + std::to_string(r.holes.size()) + " are listed";
-  return s + "; it " + share + ".";
+Text check_summary_text(const WheelCheckResult& r) {
+  if (!r.complete) return DS_TR("The check was stopped; nothing is shown of an unfinished check.");
+  if (r.t == 0) return DS_TR("Every case of the set checked; no guarantee asked.");
+  const Text g = guarantee_text(r.t, r.m, r.keys);
+  const Text share = covered_share_text(r.hole_count, subsets_count(r.v - r.keys, r.m - r.keys), r.m);
+  if (r.hole_count == 0)
+    return DS_TR("The guarantee %1 holds: no hole in any case; it %2.").arg(g).arg(share);
+  const auto holes = static_cast<long long>(r.hole_count);
+  const Text count = (holes == 1 ? DS_TR("%1 hole") : DS_TR("%1 holes")).arg(holes);
+  if (r.holes.size() < r.hole_count)
+    return DS_TR(
+               "The guarantee %1 does not hold: %2 (sets of %3 where no ticket matches %4); the first %5 are "
+               "listed; it %6.")
+        .arg(g)
+        .arg(count)
+        .arg(r.m)
+        .arg(r.t)
+        .arg(r.holes.size())
+        .arg(share);
+  return DS_TR("The guarantee %1 does not hold: %2 (sets of %3 where no ticket matches %4); it %5.")
+      .arg(g)
+      .arg(count)
+      .arg(r.m)
+      .arg(r.t)
+      .arg(share);
 }
 
 CheckWheelOutcome check_wheel_open(CheckWheelModel& model, const std::string& file,
@@ -518,7 +545,7 @@ CheckWheelOutcome check_wheel_run(CheckWheelModel& model, std::string_view set_t
   model.running = true;
   model.stopping = false;
   out.list = read.description;
-  out.summary = "Checking\u2026";
+  out.summary = DS_TR("Checking\u2026");
   out.bar = 0;
   out.focus = CheckWheelFocus::stop;
   return out;

@@ -59,7 +59,7 @@ MakeWheelStart make_wheel_start(const MakeWheelForm& form);
 
 // The line under the progress bar: the best size so far, the cases the attempt
 // one ticket below still leaves uncovered, the time.
-std::string make_wheel_progress_text(int best_size, long long uncovered, double seconds);
+Text make_wheel_progress_text(int best_size, long long uncovered, double seconds);
 
 // What stands beside a made wheel: its size, the lower bound and the published
 // sizes with the distance from each (wheel_size_note; for a wheel with keys, of
@@ -107,7 +107,7 @@ struct MakeWheelModel {
 
 // What the Make a Wheel handlers return; unset: the control keeps its text.
 struct MakeWheelOutcome : MakeWheelStart {
-  std::optional<std::string> progress, result, bound,
+  std::optional<Text> progress, result, bound,
       catalogue;                    // lblProgress, lblResult, lblBound, lblCatalogue
   std::optional<std::string> name;  // txtName
   std::optional<int> bar;           // prgSearch, in thousandths
@@ -179,7 +179,7 @@ TextGrid check_holes_grid(const WheelCheckResult& result, const std::vector<int>
 // The sentence over the holes: whether the guarantee holds (with keys, when they
 // are among the winners), how many holes, how many of them are listed, and the
 // share of the cases covered.
-std::string check_summary_text(const WheelCheckResult& result);
+Text check_summary_text(const WheelCheckResult& result);
 
 // Everything the Check a Wheel window holds apart from its widgets, its thread
 // and its timer. The boxes and buttons are on while no check runs, Stop while
@@ -202,7 +202,7 @@ struct CheckWheelOutcome : CheckWheelStart {
   std::optional<std::string> set_text;        // txtSet
   std::optional<std::string> t_text, m_text;  // txtT, txtM
   std::optional<std::string> keys_text;       // txtKeys
-  std::optional<std::string> summary;         // lblSummary
+  std::optional<Text> summary;                // lblSummary
   std::optional<int> bar;                     // prgCheck, in thousandths
   bool grids = false;                         // msfRows and msfHoles show the model's anew
 };

@@ -109,7 +109,8 @@ CalcFrResult calc_fr(const TextGrid& draws, DayNumber from, DayNumber to, int st
   if (start == 0 || end < start) {
     // No draw on or after From, or none up to To.
     result.res = "error";
-    result.message = "No data for this criteria. " + draws_in_period_message(draws, from, to, format);
+    result.message =
+        DS_TR("No data for this criteria. %1").arg(draws_in_period_message(draws, from, to, format));
     return result;
   }
 
@@ -134,8 +135,8 @@ CalcFrResult calc_fr(const TextGrid& draws, DayNumber from, DayNumber to, int st
   freq.resize(play_n + 3, 2);
   freq.fixed_rows = 1;
   freq.fixed_cols = 1;
-  freq.set_cell(0, 0, "Number");
-  freq.set_cell(0, 1, "Frequency");
+  freq.set_cell(0, 0, DS_TR_NOOP("Number"));
+  freq.set_cell(0, 1, DS_TR_NOOP("Frequency"));
   for (int i = 0; i < play_n; ++i) {
     freq.set_cell(i + 1, 0, std::to_string(order[i]));
     freq.set_cell(i + 1, 1, std::to_string(counts[order[i]]));
@@ -151,8 +152,8 @@ GeneratorModel::GeneratorModel() {
   frequencies.resize(1, 2);
   frequencies.fixed_rows = 1;
   frequencies.fixed_cols = 1;
-  frequencies.set_cell(0, 0, "Number");
-  frequencies.set_cell(0, 1, "Frequency");
+  frequencies.set_cell(0, 0, DS_TR_NOOP("Number"));
+  frequencies.set_cell(0, 1, DS_TR_NOOP("Frequency"));
 }
 
 GeneratorOutcome generate(GeneratorModel& model, const GeneratorInput& input, AppState& state,
@@ -274,15 +275,17 @@ GeneratorOutcome generate(GeneratorModel& model, const GeneratorInput& input, Ap
     if (!new_row) {
       std::vector<int> cols;
       for (int c = 1; c <= size; ++c) cols.push_back(c);
-      const int answer = ask ? ask({"The row of " + sets.cell(row, 0) + " already holds a set (" +
-                                        row_values_text(sets, row, cols) +
-                                        "). Replace it with the proposal, or put the proposal in a new row?",
-                                    {"Replace", "New row"}})
-                             : 0;
+      const int answer =
+          ask ? ask({DS_TR("The row of %1 already holds a set (%2). Replace it with the proposal, "
+                           "or put the proposal in a new row?")
+                         .arg(sets.cell(row, 0))
+                         .arg(row_values_text(sets, row, cols)),
+                     {DS_TR("Replace"), DS_TR("New row")}})
+              : 0;
       if (answer < 0) {
         target.sets->enabled.save = save_before;
         target.sets->unsaved = unsaved_before;
-        out.status = "Nothing was written: the row of " + sets.cell(row, 0) + " keeps its set.";
+        out.status = DS_TR("Nothing was written: the row of %1 keeps its set.").arg(sets.cell(row, 0));
         return out;
       }
       new_row = answer == 1;

@@ -74,7 +74,7 @@ struct GeneratorOutcome : FocusOutcome<GeneratorFocus> {
   bool row_added = false;  // it is a new row: the current row held another date's set
   // For the status line, once the dates are read and there are draws: how many
   // draws fall in the period; when none, where the history starts and ends.
-  std::string period;
+  Text period;
 };
 
 // cmdGo. `draws` may be null (no Lotto window). Raises tset_row to 1 when below.

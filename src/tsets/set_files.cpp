@@ -60,7 +60,7 @@ void Tsets_headers(TextGrid& grid, int size, std::int16_t& tset_row) {
   grid.resize(1, size + 1);
   grid.fixed_rows = 1;
   grid.fixed_cols = 1;
-  grid.set_cell(0, 0, "Date");
+  grid.set_cell(0, 0, DS_TR_NOOP("Date"));
   for (int i = 1; i <= size; ++i) grid.set_cell(0, i, "N" + std::to_string(i));
   grid.set_col_width(0, tsets_date_width);
   for (int i = 1; i <= size; ++i) grid.set_col_width(i, tsets_number_width);
@@ -202,14 +202,14 @@ std::string write_set_file(TsetsWork& work, AppState& state, FileFingerprint* wr
   return {};
 }
 
-std::string get_Tset(const TextGrid& grid, std::array<std::int16_t, 21>& numbers, std::int16_t& row) {
+Text get_Tset(const TextGrid& grid, std::array<std::int16_t, 21>& numbers, std::int16_t& row) {
   const int last = std::min(grid.cols() - 1, static_cast<int>(numbers.size()) - 1);
   std::array<std::int16_t, 21> copied{};
   for (int j = 1; j <= last; ++j) {
     const auto value = parse_i16(grid.cell(row, j));
     if (!value) {
       numbers.fill(0);
-      return messages().bad_cell + std::to_string(row) + "," + std::to_string(j) + ")";
+      return DS_TR("Incorrect data in the cell %1").arg(std::to_string(row) + "," + std::to_string(j) + ")");
     }
     copied[j] = *value;
   }

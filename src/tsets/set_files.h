@@ -73,7 +73,7 @@ std::string write_set_file(TsetsWork& work, AppState& state, FileFingerprint* wr
 // whole or not at all: the first cell that is no 16-bit whole number gives the
 // message `bad_cell` + row + "," + column + ")" and leaves every number 0 (no
 // current set, rather than numbers of two sets); otherwise "".
-std::string get_Tset(const TextGrid& grid, std::array<std::int16_t, 21>& numbers, std::int16_t& row);
+Text get_Tset(const TextGrid& grid, std::array<std::int16_t, 21>& numbers, std::int16_t& row);
 
 // Messages of the set files that are not catalogue texts.
 std::string unsafe_set_name_message(const std::string& name);

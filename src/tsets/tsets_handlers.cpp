@@ -22,7 +22,7 @@ TsetsOutcome message(const std::string& text, TsetsFocus focus = TsetsFocus::non
   return out;
 }
 
-std::string rows_text(int rows) { return std::to_string(rows) + (rows == 1 ? " row" : " rows"); }
+Text rows_text(int rows) { return (rows == 1 ? DS_TR("%1 row") : DS_TR("%1 rows")).arg(rows); }
 
 void enable_editing(TsetsModel& model) {
   model.enabled.accept_date = true;
@@ -42,7 +42,8 @@ void tsets_load(TsetsModel& model, AppState& state) {
 }
 
 UnsavedQuestion unsaved_set_question(const TsetsModel& model) {
-  return {"The changes to the set '" + model.work.set_name + "' are not saved. Save them before going on?"};
+  return {DS_TR("The changes to the set '%1' are not saved. Save them before going on?")
+              .arg(model.work.set_name)};
 }
 
 TsetsOutcome tsets_choose_size(TsetsModel& model, const std::string& size_text, AppState& state) {
@@ -118,7 +119,7 @@ TsetsOutcome tsets_choose_set(TsetsModel& model, const std::string& name, AppSta
   if (readable && model.work.set_name == name) {
     model.loaded = loaded_file(path, before, model.work.grid);
     model.unsaved = false;
-    out.status = "Read " + rows_text(model.work.grid.rows() - 1) + " of '" + name + "'.";
+    out.status = DS_TR("Read %1 of '%2'.").arg(rows_text(model.work.grid.rows() - 1)).arg(name);
   }
   enable_editing(model);
   return out;
@@ -221,12 +222,13 @@ TsetsOutcome tsets_save(TsetsModel& model, AppState& state, const AskUser& ask) 
       for (int c = 1; c < work.grid.cols(); ++c) cols.push_back(c);
       RowMerge plan = plan_row_merge(model.loaded.rows, work.grid, theirs.grid, 0, cols, state.date_format);
       if (plan.removed_in_file > 0) {
-        const int answer = ask ? ask(lost_rows_question(plan, work.grid, 0, cols,
-                                                        "of the set '" + work.set_name + "'", "rows"))
-                               : 0;
+        const int answer =
+            ask ? ask(lost_rows_question(plan, work.grid, 0, cols,
+                                         DS_TR("of the set '%1'").arg(work.set_name), DS_TR("rows")))
+                : 0;
         if (answer < 0) {
           TsetsOutcome out;
-          out.status = "The set '" + work.set_name + "' was not saved.";
+          out.status = DS_TR("The set '%1' was not saved.").arg(work.set_name);
           return out;
         }
         if (answer == 1) drop_lost_rows(plan);
@@ -238,7 +240,7 @@ TsetsOutcome tsets_save(TsetsModel& model, AppState& state, const AskUser& ask) 
             ask ? ask(set_conflict_question(work.set_name, work.grid, e.mine, theirs.grid, e.theirs)) : -1;
         if (answer < 0) {
           TsetsOutcome out;
-          out.status = "The set '" + work.set_name + "' was not saved.";
+          out.status = DS_TR("The set '%1' was not saved.").arg(work.set_name);
           return out;
         }
         keep_mine.push_back(answer == 0);
@@ -269,12 +271,16 @@ TsetsOutcome tsets_save(TsetsModel& model, AppState& state, const AskUser& ask) 
   }
   model.loaded = loaded_file(path, written, work.grid);
   model.unsaved = false;
-  out.status = "Saved " + rows_text(work.grid.rows() - 1) + " of '" + work.set_name + "'.";
   if (merging)
-    *out.status +=
-        " The file had been changed outside this window: its changes are kept with yours (rows "
-        "taken from the file: " +
-        std::to_string(from_file) + ").";
+    out.status =
+        DS_TR(
+            "Saved %1 of '%2'. The file had been changed outside this window: its changes are kept with "
+            "yours (rows taken from the file: %3).")
+            .arg(rows_text(work.grid.rows() - 1))
+            .arg(work.set_name)
+            .arg(from_file);
+  else
+    out.status = DS_TR("Saved %1 of '%2'.").arg(rows_text(work.grid.rows() - 1)).arg(work.set_name);
   return out;
 }
 

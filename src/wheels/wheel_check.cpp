@@ -173,10 +173,11 @@ WheelCheckResult check_wheel(const Wheel& wheel, int t, int m, const std::stop_t
   return result;
 }
 
-std::string covered_share_text(std::uint64_t holes, std::uint64_t cases, int m) {
+Text covered_share_text(std::uint64_t holes, std::uint64_t cases, int m) {
   const std::uint64_t tenths = cases == 0 ? 1000 : (cases - std::min(holes, cases)) * 1000 / cases;
-  return "covers " + std::to_string(tenths / 10) + (tenths < 1000 ? "." + std::to_string(tenths % 10) : "") +
-         " % of the cases of " + std::to_string(m) + " winners";
+  return DS_TR("covers %1 % of the cases of %2 winners")
+      .arg(std::to_string(tenths / 10) + (tenths < 1000 ? "." + std::to_string(tenths % 10) : ""))
+      .arg(m);
 }
 
 bool meets_guarantee(std::span<const WheelMask> tickets, int v, int t, int m) {

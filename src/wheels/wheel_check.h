@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "shell/text.h"
 #include "wheels/wheel_file.h"
 
 namespace ds {
@@ -64,7 +65,7 @@ WheelCheckResult check_wheel(const Wheel& wheel, int t, int m, const std::stop_t
 
 // "covers 96.7 % of the cases of 6 winners": the share of `cases` that are no hole, cut
 // (not rounded) to one decimal, so that a wheel with a hole never shows 100 %.
-std::string covered_share_text(std::uint64_t holes, std::uint64_t cases, int m);
+Text covered_share_text(std::uint64_t holes, std::uint64_t cases, int m);
 
 // One row over masks: the cases of w winners among v positions (w <= v <= max_wheel_v).
 MatchRow check_row(std::span<const WheelMask> tickets, int v, int w);

@@ -106,13 +106,11 @@ std::string read_header(std::string_view line, Wheel& wheel) {
 
 }  // namespace
 
-std::string guarantee_text(int t, int m, int keys) {
-  const std::string g = std::to_string(t) + " if " + std::to_string(m);
-  if (keys == 1) return g + " when the key 1 is among the winners";
-  if (keys == 2) return g + " when the keys 1 and 2 are among the winners";
-  if (keys > 2)
-    return g + " when the " + std::to_string(keys) + " keys 1 to " + std::to_string(keys) +
-           " are among the winners";
+Text guarantee_text(int t, int m, int keys) {
+  const Text g = DS_TR("%1 if %2").arg(t).arg(m);
+  if (keys == 1) return DS_TR("%1 when the key 1 is among the winners").arg(g);
+  if (keys == 2) return DS_TR("%1 when the keys 1 and 2 are among the winners").arg(g);
+  if (keys > 2) return DS_TR("%1 when the %2 keys 1 to %2 are among the winners").arg(g).arg(keys);
   return g;
 }
 
@@ -178,7 +176,7 @@ WheelRead parse_wheel_file(std::string_view bytes) {
     wheel.tickets.push_back(std::move(ticket));
   }
   if (wheel.tickets.empty()) {
-    read.error = "The file holds no tickets.";
+    read.error = DS_TR_NOOP("The file holds no tickets.");
     return read;
   }
   read.ok = true;
@@ -345,7 +343,8 @@ WheelRead parse_ticket_list(std::string_view bytes, std::span<const int> set_num
     wheel.tickets.push_back(std::move(ticket));
   }
   if (wheel.tickets.empty()) {
-    read.error = "No tickets were found: one ticket per line, numbers separated by commas or blanks.";
+    read.error =
+        DS_TR_NOOP("No tickets were found: one ticket per line, numbers separated by commas or blanks.");
     return read;
   }
   if (count_line > 0 && count_value != static_cast<long long>(wheel.tickets.size())) {

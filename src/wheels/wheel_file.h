@@ -20,6 +20,8 @@
 #include <string_view>
 #include <vector>
 
+#include "shell/text.h"
+
 namespace ds {
 
 // Positions are kept in 64-bit masks (bit p - 1 for position p); the check walks the
@@ -88,6 +90,6 @@ std::string wheel_file_name(const Wheel& wheel);
 
 // The guarantee as the program shows it: "4 if 6"; with keys "4 if 6 when the key 1 is
 // among the winners", "... when the keys 1 and 2 are ...", "... the 3 keys 1 to 3 are ...".
-std::string guarantee_text(int t, int m, int keys = 0);
+Text guarantee_text(int t, int m, int keys = 0);
 
 }  // namespace ds

@@ -439,7 +439,8 @@ std::string make_request_error(const MakeRequest& r) {
     return "A ticket must have 2 to " + std::to_string(std::min(r.v, 10)) + " numbers.";
   if (r.m < 1 || r.m > max_maker_m || r.m > r.v)
     return "M, the winners in the set, must be 1 to " + std::to_string(std::min(r.v, max_maker_m)) + ".";
-  if (r.t < 1 || r.t > r.m || r.t > r.k) return "T must be at least 1 and at most M and the ticket size.";
+  if (r.t < 1 || r.t > r.m || r.t > r.k)
+    return DS_TR_NOOP("T must be at least 1 and at most M and the ticket size.");
   for (const std::vector<int>& ticket : r.start) {
     WheelMask x = 0;
     for (int p : ticket)
@@ -451,7 +452,7 @@ std::string make_request_error(const MakeRequest& r) {
   if (subsets_count(r.v, r.m) > max_maker_cases)
     return "The set is too large for that guarantee: " + std::to_string(subsets_count(r.v, r.m)) +
            " cases to cover, the maker handles up to " + std::to_string(max_maker_cases) + ".";
-  if (!(r.seconds > 0)) return "The time limit must be above 0 seconds.";
+  if (!(r.seconds > 0)) return DS_TR_NOOP("The time limit must be above 0 seconds.");
   if (r.budget < 0) return "The budget is a number of tickets, at least 1.";
   return "";
 }

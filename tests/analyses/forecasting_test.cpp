@@ -150,7 +150,7 @@ TEST(Forecasting, CalculationChecksInOrderAndWritesTheGrid) {
     auto bad = in;
     r.edit(bad);
     const auto out = ds::calculate_fa(model, bad, env, table);
-    EXPECT_EQ(out.message.substr(0, std::string(r.message).size()), r.message) << out.message;
+    EXPECT_EQ(out.message.english().substr(0, std::string(r.message).size()), r.message) << out.message;
     EXPECT_EQ(out.focus, r.focus) << r.message;
     EXPECT_EQ(out.show, r.show) << r.message;
     EXPECT_EQ(out.lotto_label.has_value(), r.lotto_label) << r.message;

@@ -198,7 +198,7 @@ TEST_F(ProfitabilityTest, FailuresNameTheBoxAndNeverShowNonsense) {
     auto x = in;
     c.edit(x);
     const auto out = ds::calculate_avrprofitability(x);
-    EXPECT_EQ(out.message.substr(0, std::string(c.message).size()), c.message) << out.message;
+    EXPECT_EQ(out.message.english().substr(0, std::string(c.message).size()), c.message) << out.message;
     EXPECT_EQ(static_cast<int>(out.focus) - 1, c.focus) << c.message;  // box i follows `none`
     EXPECT_EQ(out.show, c.show) << c.message;
     EXPECT_EQ(out.profitability.has_value(), c.profitability) << c.message;

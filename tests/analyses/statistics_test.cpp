@@ -301,7 +301,7 @@ TEST(StatisticsWindow, SevenNumbersAndASecondPool) {
   const TextGrid small = small_history();
   statistics_open(model, state, &small, 0);
   const StatisticsOutcome out = statistics_go(model, {"2024-01-01", "2024-01-31", ""});
-  EXPECT_NE(out.status->find("1 of them is left out"), std::string::npos);
+  EXPECT_NE(out.status->english().find("1 of them is left out"), std::string::npos);
   EXPECT_EQ(model.numbers_grid.rows(), 15);  // 10 main numbers, 4 of the second pool
   EXPECT_EQ(model.numbers_grid.cell(11, 0) + " " + model.numbers_grid.cell(11, 1), "1 Second");
   EXPECT_EQ(model.fair_second.substr(0, 31), "Second pool: these counts are w");

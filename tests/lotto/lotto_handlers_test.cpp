@@ -188,7 +188,7 @@ TEST(LottoHandlers, CreateNameRefusesUnsafeAndExistingNames) {
     EXPECT_EQ(r.name, "");
   }
   const auto old = create_name("Old", dir.games());
-  EXPECT_NE(old.message.find("'Old' already exists"), std::string::npos);
+  EXPECT_NE(old.message.english().find("'Old' already exists"), std::string::npos);
   EXPECT_EQ(old.name, "");
   EXPECT_EQ(create_name(" Lotto Max ", dir.games()).name, "Lotto Max");
 }
@@ -437,7 +437,7 @@ TEST(LottoHandlers, SavingDrawsPlacesTheNewDrawAndProtectsOtherHistories) {
   EXPECT_EQ(r.message, type_data);
   EXPECT_EQ(r.focus, LottoFocus::name);
   r = save_draws(m, "B", s);
-  EXPECT_NE(r.message.find("not those of the lotto 'B'"), std::string::npos);
+  EXPECT_NE(r.message.english().find("not those of the lotto 'B'"), std::string::npos);
   EXPECT_EQ(dir.get("B", "draws.txt"), "2020-01-01 9 9 9 9 9 9 9 \r\n");
 
   r = save_draws(m, "A", s);

@@ -90,7 +90,7 @@ TEST(LottoSharedFiles, ADrawChangedOnBothSidesIsAskedAndCancelChangesNothing) {
   EXPECT_EQ(a.grid.cell(3, 2), "8");
   ASSERT_TRUE(taken.draw.has_value());
   EXPECT_EQ(taken.draw->n[0], "8");
-  EXPECT_NE(taken.status->find("draws taken from the file: 1)"), std::string::npos);
+  EXPECT_NE(taken.status->english().find("draws taken from the file: 1)"), std::string::npos);
   // The window's draw is chosen over a further change.
   b.add({"8", "9", "10", "11", "12", "13", "15"}, "2025-11-19", false);
   ASSERT_EQ(b.save().message, "");
@@ -102,7 +102,7 @@ TEST(LottoSharedFiles, ADrawChangedOnBothSidesIsAskedAndCancelChangesNothing) {
   // A file that no longer reads whole is not merged into.
   dir.put("L", "draws.txt", "2025-11-19 1 2\r\n");
   a.add({"1", "2", "3", "4", "5", "6", "0"}, "2025-12-03");
-  EXPECT_NE(a.save().message.find("cannot be read whole now"), std::string::npos);
+  EXPECT_NE(a.save().message.english().find("cannot be read whole now"), std::string::npos);
   EXPECT_EQ(dir.get("L", "draws.txt"), "2025-11-19 1 2\r\n");
 }
 

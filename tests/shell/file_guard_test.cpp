@@ -104,7 +104,7 @@ TEST(FileGuard, DiskNoticeOffersReloadOnceOrKeepsUnsavedWork) {
   test::ScratchFolder::put(file, "b\r\n");
   const DiskNotice first = notice_disk_change(loaded, take_fingerprint(file), false, "the draws of 'L'");
   EXPECT_TRUE(first.offer_reload);
-  EXPECT_EQ(first.question.buttons, std::vector<std::string>{"Reload"});
+  EXPECT_EQ(first.question.buttons, std::vector<ds::Text>{"Reload"});
   // The same change is not asked about twice; a further one is.
   EXPECT_FALSE(notice_disk_change(loaded, take_fingerprint(file), false, "x").offer_reload);
   test::ScratchFolder::put(file, "c\r\n");

@@ -207,7 +207,7 @@ TEST(MakeWheel, BoxesCheckedInOrderWithTheFocusOnTheBox) {
     const MakeWheelStart out = make_wheel_start(c.form);
     EXPECT_FALSE(out.request) << c.says;
     EXPECT_EQ(out.focus, c.focus) << out.message;
-    EXPECT_NE(out.message.find(c.says), std::string::npos) << out.message;
+    EXPECT_NE(out.message.english().find(c.says), std::string::npos) << out.message;
   }
   const MakeWheelStart ok = make_wheel_start({" 20 ", "6", "3", "6", "2.5", "7"});
   ASSERT_TRUE(ok.request);
@@ -329,7 +329,7 @@ TEST(MakeWheel, ProgressSummaryNamesAndSaving) {
   EXPECT_EQ(stopped.result.value_or(""), "The search was stopped before a complete wheel was found.");
   EXPECT_EQ(stopped.focus, MakeWheelFocus::start);
   model.running = true;
-  EXPECT_NE(make_wheel_finish(model, std::nullopt, 3).result.value_or("").find("more seconds"),
+  EXPECT_NE(make_wheel_finish(model, std::nullopt, 3).result.value_or("").english().find("more seconds"),
             std::string::npos);
 }
 
@@ -390,9 +390,9 @@ TEST(CheckWheel, ReadingChecksAndTheGridsOfAWheelWithTwoHoles) {
             "the cases of 2 winners.");
   WheelCheckResult capped = r;
   capped.hole_count = 5000;
-  EXPECT_NE(check_summary_text(capped).find("the first 2 are listed"), std::string::npos);
+  EXPECT_NE(check_summary_text(capped).english().find("the first 2 are listed"), std::string::npos);
   capped.complete = false;
-  EXPECT_NE(check_summary_text(capped).find("stopped"), std::string::npos);
+  EXPECT_NE(check_summary_text(capped).english().find("stopped"), std::string::npos);
 
   // cmdUseSet: the numbers of the targeted set chosen, in its order, or the message to choose one.
   AppState s;

@@ -93,6 +93,7 @@ TEST(SetSharedFiles, ARowChangedInBothCopiesIsAskedAbout) {
   EXPECT_EQ(read_file(file), replaced(theirs, "2025-11-19 40", "2025-11-19 37"));
   // A row the file no longer holds is named as such.
   EXPECT_NE(set_conflict_question("S", a.model.work.grid, 1, a.model.work.grid, -1)
-                .text.find("\nThe file: no row of that date"),
+                .text.english()
+                .find("\nThe file: no row of that date"),
             std::string::npos);
 }

@@ -106,7 +106,7 @@ TEST(TsetsHandlers, NewCreatesAnEmptySetOrOpensAnExistingOne) {
 
   for (const char* bad : {"../escape", "a\\b", ".hidden", "   "}) {
     out = tsets_new(w.model, bad, w.state);
-    EXPECT_NE(out.message.find("cannot be used"), std::string::npos) << bad;
+    EXPECT_NE(out.message.english().find("cannot be used"), std::string::npos) << bad;
   }
   EXPECT_EQ(w.model.work.set_name, "Stored");
   EXPECT_FALSE(exists(w.dir.path() / "Tsets" / "escape"));

@@ -84,34 +84,54 @@ class FrenchTest : public test::WindowTest {
   void the_language_follows_the_locale() {
     QVERIFY(!install_translation(QLocale(QLocale::English, QLocale::Canada)));
     QVERIFY(!install_translation(QLocale(QLocale::German, QLocale::Germany)));
-    QCOMPARE(translated("Save"), QStringLiteral("Save"));
+    QCOMPARE(tr_text(ds::Text("Save")), QStringLiteral("Save"));
     {
       FrenchForAWhile french;
       QVERIFY(french.installed);
-      QCOMPARE(translated("Save"), QStringLiteral("Enregistrer"));
+      QCOMPARE(tr_text(ds::Text("Save")), QStringLiteral("Enregistrer"));
+      QCOMPARE(QCoreApplication::translate("ds::ui::LottoWindow", "Save"), QStringLiteral("Enregistrer"));
     }
-    // Removed: English again, also for texts looked up while French.
-    QCOMPARE(translated("Save"), QStringLiteral("Save"));
+    // Removed: English again.
+    QCOMPARE(tr_text(ds::Text("Save")), QStringLiteral("Save"));
+    QCOMPARE(tr_text(DS_TR("%1 draws saved for '%2'.").arg(12).arg("Canada_6_49")),
+             QStringLiteral("12 draws saved for 'Canada_6_49'."));
   }
 
   void composed_messages_keep_their_variable_parts() {
     FrenchForAWhile french;
     QVERIFY(french.installed);
-    QCOMPARE(translated("12 draws saved for 'Canada_6_49'."),
+    QCOMPARE(tr_text(DS_TR("%1 draws saved for '%2'.").arg(12).arg("Canada_6_49")),
              QString::fromUtf8("12 tirages enregistrés pour « Canada_6_49 »."));
     // A fixed message inside a composed one, and the parts in the French order.
-    QCOMPARE(translated("The lotto 'Mine' cannot be used: Incorrect date."),
+    QCOMPARE(tr_text(DS_TR("The lotto '%1' cannot be used: %2").arg("Mine").arg(ds::Text("Incorrect date."))),
              QString::fromUtf8("Le lotto « Mine » ne peut pas être utilisé : Date incorrecte."));
-    QCOMPARE(translated("Saved 3 rows of 'Forecaster1'."),
-             QString::fromUtf8("3 lignes enregistrées de « Forecaster1 »."));
-    // A part holding "%1" is put in as it is.
-    QCOMPARE(translated("Your data lives in /tmp/100%1 x"),
-             QString::fromUtf8("Vos données sont dans /tmp/100%1 x"));
-    // Blanks around a glued part stay; an unknown text comes back unchanged.
-    QCOMPARE(translated(" Please calculate Forecasting Abilities."),
+    QCOMPARE(tr_text(DS_TR("Read %1 of '%2'.").arg(DS_TR("%1 rows").arg(3)).arg("Forecaster1")),
+             QString::fromUtf8("3 lignes lues de « Forecaster1 »."));
+    // A name is never translated, even when it is a word of the program; a part
+    // holding "%1" is put in as it is.
+    QCOMPARE(tr_text(DS_TR("%1: %2 draws").arg("Save").arg(3)), QString::fromUtf8("Save : 3 tirages"));
+    QCOMPARE(tr_text(DS_TR("The file '%1' cannot be read.").arg("/tmp/100%1 x")),
+             QString::fromUtf8("Le fichier « /tmp/100%1 x » ne peut pas être lu."));
+    QCOMPARE(tr_text(ds::Text(" Please calculate Forecasting Abilities.")),
              QString::fromUtf8(" Veuillez calculer les capacités de prévision."));
-    QCOMPARE(translated("Canada_6_49"), QStringLiteral("Canada_6_49"));
-    QCOMPARE(translated("&Print\u2026"), QString::fromUtf8("&Imprimer\u2026"));
+    QCOMPARE(tr_text(ds::Text("Canada_6_49")), QStringLiteral("Canada_6_49"));
+  }
+
+  void every_window_has_its_own_context() {
+    QFile file(QStringLiteral(DRAWSMITH_DATA_DIR "/../translations/drawsmith_fr.ts"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&file);
+    QSet<QString> contexts;
+    while (!xml.atEnd())
+      if (xml.readNextStartElement() && xml.name() == QLatin1String("name"))
+        contexts.insert(xml.readElementText());
+    for (const char* window :
+         {"LottoWindow", "TsetsWindow", "TsetGeneratorWindow", "SystemWindow", "PerformanceWindow",
+          "BacktestWindow", "ForecastingWindow", "ProfitabilityWindow", "MakeWheelWindow", "CheckWheelWindow",
+          "StatisticsWindow", "TicketsWindow", "MainWindow"})
+      QVERIFY2(contexts.contains(QStringLiteral("ds::ui::") + QLatin1String(window)), window);
+    QVERIFY(contexts.contains(QStringLiteral("ds")));  // the core's texts
+    QVERIFY(!contexts.contains(QStringLiteral("Drawsmith")));
   }
 
   void the_windows_speak_french() {

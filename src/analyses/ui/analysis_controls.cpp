@@ -2,6 +2,7 @@
 
 #include <QChart>
 #include <QChartView>
+#include <QCoreApplication>
 #include <QDateTimeAxis>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -18,7 +19,8 @@ namespace ds::ui {
 
 namespace {
 // The English texts; the registry translates every window's texts once it is made.
-QString tr(const char* text) { return QString::fromLatin1(text); }
+// The texts these controls share between windows, in the context "ds::ui".
+QString tr(const char* text) { return QCoreApplication::translate("ds::ui", text); }
 }  // namespace
 
 PeriodBox period_box(QWidget* parent, const char* from_label, const char* to_label) {

@@ -32,6 +32,7 @@
 #include "shell/ui/grid_export.h"
 #include "shell/ui/grid_view.h"
 #include "shell/ui/printing.h"
+#include "shell/ui/translation.h"
 
 namespace ds::ui {
 
@@ -172,8 +173,8 @@ BacktestWindow::~BacktestWindow() { delete takeCentralWidget(); }
 void BacktestWindow::opened() {
   const AppState& s = hub_.state();
   const BacktestLoad load = backtest_open(model_, s, chosen_grids(s), today());
-  lbl_lotto_->setText(qs(load.lotto_label));
-  lbl_tset_->setText(qs(load.tset_label));
+  lbl_lotto_->setText(tr_text(load.lotto_label));
+  lbl_tset_->setText(tr_text(load.tset_label));
   for (const std::string& id : load.systems) {
     cmb_system_->addItem(qs(id));
     auto* item = new QListWidgetItem(qs(id), lst_compare_);
@@ -211,7 +212,7 @@ void BacktestWindow::go() {
     show_result(out.result);
     show_compared(out.runs);
   }
-  lbl_period_->setText(qs(out.period));
+  lbl_period_->setText(tr_text(out.period));
   using F = BacktestFocus;
   static constexpr FocusName<BacktestFocus> focus_controls[] = {
       {F::none, nullptr}, {F::system, "cmbSystem"}, {F::from, "txtFrom"}, {F::to, "txtTo"}};

@@ -14,6 +14,7 @@
 #include "shell/ui/apply_outcome.h"
 #include "shell/ui/controls.h"
 #include "shell/ui/grid_view.h"
+#include "shell/ui/translation.h"
 
 namespace ds::ui {
 
@@ -30,7 +31,7 @@ ForecastingWindow::ForecastingWindow(StateHub& hub) : hub_(hub) {
   setWindowTitle(tr("Forecasting Abilities"));
 
   auto* central = new QWidget(this);
-  auto* period = new QGroupBox(QStringLiteral(" Period"), central);
+  auto* period = new QGroupBox(tr(" Period"), central);
   period->setObjectName(QStringLiteral("fraSelectedDraws"));
   txt_from_ = new QLineEdit(period);
   txt_from_->setObjectName(QStringLiteral("txtFrom"));
@@ -103,7 +104,7 @@ void ForecastingWindow::calculate_fa() {
   if (out.tset_name_label) lbl_tset_name_->setText(qs(*out.tset_name_label));
   if (out.tset_size_label) lbl_tset_size_->setText(qs(*out.tset_size_label));
   msf_fa_->refresh();
-  lbl_period_->setText(qs(out.period));
+  lbl_period_->setText(tr_text(out.period));
   if (out.compared)
     for (WindowId id : {WindowId::lotto, WindowId::tsets}) registry().hide(id);
   apply_outcome(this, out, focus_controls);

@@ -37,20 +37,19 @@ GameShapeBox::GameShapeBox(QWidget* parent) : QFrame(parent) {
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   auto* counts = new QFormLayout;
-  bonus_ = new QCheckBox(QStringLiteral("Bonus number drawn"), this);
+  bonus_ = new QCheckBox(tr("Bonus number drawn"), this);
   bonus_->setObjectName(QStringLiteral("chkBonus"));
   second_pool_ = count_box(this, "cmbSecondPool", second_pool_items());
   second_n_ = count_box(this, "cmbSecondN", second_n_items());
   counts->addRow(QString(), bonus_);
-  counts->addRow(named_label("lblSecondPool", QStringLiteral("Second pool: playing numbers"), this),
-                 second_pool_);
-  counts->addRow(named_label("lblSecondN", QStringLiteral("Second pool: picking numbers"), this), second_n_);
+  counts->addRow(named_label("lblSecondPool", tr("Second pool: playing numbers"), this), second_pool_);
+  counts->addRow(named_label("lblSecondN", tr("Second pool: picking numbers"), this), second_n_);
   layout->addLayout(counts);
 
   table_part_ = new QWidget(this);
   auto* table = new QVBoxLayout(table_part_);
   table->setContentsMargins(0, 0, 0, 0);
-  auto* heading = named_label("lblPrizeTable", QStringLiteral("Prize table"), table_part_);
+  auto* heading = named_label("lblPrizeTable", tr("Prize table"), table_part_);
   QFont bold = heading->font();
   bold.setBold(true);
   heading->setFont(bold);
@@ -59,8 +58,7 @@ GameShapeBox::GameShapeBox(QWidget* parent) : QFrame(parent) {
   prizes_->setTabKeyNavigation(false);  // the arrows move between cells; Tab leaves the table
   prizes_->setObjectName(QStringLiteral("msfPrizes"));
   QStringList headers;
-  for (const char* h : {"Main", "Bonus", "Second", "Payout", "Kind"})
-    headers << translated(QString::fromLatin1(h));
+  headers << tr("Main") << tr("Bonus") << tr("Second") << tr("Payout") << tr("Kind");
   prizes_->setHorizontalHeaderLabels(headers);
   prizes_->setToolTip(
       tr("One row per prize tier: main numbers matched, bonus yes or no, second-pool "
@@ -73,10 +71,10 @@ GameShapeBox::GameShapeBox(QWidget* parent) : QFrame(parent) {
   prizes_->setMinimumHeight(180);
   table->addWidget(prizes_, 1);
   auto* rows = new QHBoxLayout;
-  add_row_ = new QPushButton(QStringLiteral("Add row"), table_part_);
+  add_row_ = new QPushButton(tr("Add row"), table_part_);
   add_row_->setObjectName(QStringLiteral("cmdTierAdd"));
   add_row_->setAutoDefault(false);
-  remove_row_ = new QPushButton(QStringLiteral("Remove row"), table_part_);
+  remove_row_ = new QPushButton(tr("Remove row"), table_part_);
   remove_row_->setObjectName(QStringLiteral("cmdTierRemove"));
   remove_row_->setAutoDefault(false);
   rows->addWidget(add_row_);

@@ -98,7 +98,7 @@ static_assert(names_every_focus(focus_controls));
 
 LottoWindow::LottoWindow(StateHub& hub) : hub_(hub) {
   setObjectName(QStringLiteral("frmLotto"));
-  setWindowTitle(QStringLiteral("Lotto"));
+  setWindowTitle(tr("Lotto"));
   build_controls();
   watch_ = new FileWatch(this);
   connect(watch_, &FileWatch::changed, this, &LottoWindow::check_disk);
@@ -147,9 +147,9 @@ void LottoWindow::build_controls() {
   pick_n_ = combo(central, "cmbPickN", pick_n_items());
   play_n_->setMaximumWidth(90);
   pick_n_->setMaximumWidth(90);
-  names->addRow(named_label("lblName", QStringLiteral("Name"), central), name_);
-  names->addRow(named_label("lblPlayN", QStringLiteral("N of Playing Numbers"), central), play_n_);
-  names->addRow(named_label("lblPickN", QStringLiteral("N of Picking Numbers"), central), pick_n_);
+  names->addRow(named_label("lblName", tr("Name"), central), name_);
+  names->addRow(named_label("lblPlayN", tr("N of Playing Numbers"), central), play_n_);
+  names->addRow(named_label("lblPickN", tr("N of Picking Numbers"), central), pick_n_);
   definition->addLayout(names);
 
   // A game beyond the classic shape: the bonus, the second pool and its prize table.
@@ -161,20 +161,19 @@ void LottoWindow::build_controls() {
   prizes_frame->setObjectName(QStringLiteral("fraPrizes"));
   prizes_frame->setFrameShape(QFrame::StyledPanel);
   auto* prizes = new QGridLayout(prizes_frame);
-  prizes->addWidget(named_label("lblPrizes", QStringLiteral("Average Payout Prizes"), prizes_frame, true), 0,
-                    0, 1, 4);
+  prizes->addWidget(named_label("lblPrizes", tr("Average Payout Prizes"), prizes_frame, true), 0, 0, 1, 4);
   static const char* pr_names[] = {"txt2PR", "txt3PR", "txt4PR", "txt5PR", "txt6PR"};
   static const char* prb_names[] = {"txt2PRB", "txt3PRB", "txt4PRB", "txt5PRB", "txt6PRB"};
   static const char* pr_labels[] = {"lbl2PR", "lbl3PR", "lbl4PR", "lbl5PR", "lbl6PR"};
   static const char* prb_labels[] = {"lbl2PRB", "lbl3PRB", "lbl4PRB", "lbl5PRB", "lbl6PRB"};
-  static const char* pr_texts[] = {"2 numbers ", "3 numbers", "4 numbers", "5 numbers", "6 numbers"};
+  static const char* pr_texts[] = {QT_TR_NOOP("2 numbers "), QT_TR_NOOP("3 numbers"), QT_TR_NOOP("4 numbers"),
+                                   QT_TR_NOOP("5 numbers"), QT_TR_NOOP("6 numbers")};
   for (int i = 0; i < 5; ++i) {
     prize_[i] = line_edit(prizes_frame, pr_names[i], 90);
     prize_b_[i] = line_edit(prizes_frame, prb_names[i], 90);
-    prizes->addWidget(named_label(pr_labels[i], QString::fromLatin1(pr_texts[i]), prizes_frame), i + 1, 0);
+    prizes->addWidget(named_label(pr_labels[i], tr(pr_texts[i]), prizes_frame), i + 1, 0);
     prizes->addWidget(prize_[i], i + 1, 1);
-    prizes->addWidget(named_label(prb_labels[i], QStringLiteral("%1+bonus").arg(i + 2), prizes_frame), i + 1,
-                      2);
+    prizes->addWidget(named_label(prb_labels[i], tr("%1+bonus").arg(i + 2), prizes_frame), i + 1, 2);
     prizes->addWidget(prize_b_[i], i + 1, 3);
   }
   prizes->setColumnStretch(1, 1);
@@ -186,17 +185,17 @@ void LottoWindow::build_controls() {
   cost_->setMaximumWidth(124);
   currency_ = line_edit(central, "txtCurrency", 50);
   currency_->setMaximumWidth(60);
-  cost->addRow(named_label("lblCost", QStringLiteral("Cost of a one play"), central), cost_);
-  cost->addRow(named_label("lblCurrency", QStringLiteral("Currency"), central), currency_);
+  cost->addRow(named_label("lblCost", tr("Cost of a one play"), central), cost_);
+  cost->addRow(named_label("lblCurrency", tr("Currency"), central), currency_);
   definition->addLayout(cost);
 
   auto* lotto_buttons = new QHBoxLayout;
-  create_ = button(central, "cmdLottoCreate", QStringLiteral("Create"), QStringLiteral("Alt+C"),
-                   tr("Create a new lotto"));
-  edit_ = button(central, "cmdLottoEdit", QStringLiteral("Edit"), QStringLiteral("Alt+E"),
-                 tr("Edit the lotto's definition"));
-  save_ = button(central, "cmdLottoSave", QStringLiteral("Save"), QStringLiteral("Alt+S"),
-                 tr("Save the lotto's definition"));
+  create_ =
+      button(central, "cmdLottoCreate", tr("Create"), QStringLiteral("Alt+C"), tr("Create a new lotto"));
+  edit_ =
+      button(central, "cmdLottoEdit", tr("Edit"), QStringLiteral("Alt+E"), tr("Edit the lotto's definition"));
+  save_ =
+      button(central, "cmdLottoSave", tr("Save"), QStringLiteral("Alt+S"), tr("Save the lotto's definition"));
   for (QPushButton* b : {create_, edit_, save_}) lotto_buttons->addWidget(b);
   definition->addLayout(lotto_buttons);
   definition->addStretch();
@@ -204,7 +203,7 @@ void LottoWindow::build_controls() {
   // ---- the draws ----
   auto* draws = new QVBoxLayout;
   draws->setSpacing(6);
-  draws->addWidget(named_label("lblDraws", QStringLiteral("Draws"), central, true));
+  draws->addWidget(named_label("lblDraws", tr("Draws"), central, true));
   grid_ = new GridView(&model_.draws, true, central);
   grid_->setObjectName(QStringLiteral("msfDraws"));
   grid_->setMinimumSize(420, 220);
@@ -213,7 +212,7 @@ void LottoWindow::build_controls() {
   auto* boxes = new QGridLayout;
   boxes->setHorizontalSpacing(6);
   date_ = line_edit(central, "txtDate", 100);
-  boxes->addWidget(named_label("lblDate", QStringLiteral("Date"), central), 0, 0);
+  boxes->addWidget(named_label("lblDate", tr("Date"), central), 0, 0);
   boxes->addWidget(date_, 1, 0);
   static const char* n_names[] = {"txtN1", "txtN2", "txtN3", "txtN4", "txtN5",
                                   "txtN6", "txtNB", "txtN7", "txtS1", "txtS2"};
@@ -225,7 +224,7 @@ void LottoWindow::build_controls() {
     numbers_[i] = line_edit(central, n_names[i], 44);
     numbers_[i]->setMaximumWidth(64);
     const QString caption = i < 6    ? QStringLiteral("N%1").arg(i + 1)
-                            : i == 6 ? QStringLiteral("N Bonus")
+                            : i == 6 ? tr("N Bonus")
                             : i == 7 ? QStringLiteral("N7")
                                      : QStringLiteral("S%1").arg(i - 7);
     number_labels_[i] = named_label(n_labels[i], caption, central);
@@ -236,13 +235,13 @@ void LottoWindow::build_controls() {
   draws->addLayout(boxes);
 
   auto* draw_buttons = new QHBoxLayout;
-  new_ = button(central, "cmdDrawNew", QStringLiteral("New"), QStringLiteral("Alt+N"),
+  new_ = button(central, "cmdDrawNew", tr("New"), QStringLiteral("Alt+N"),
                 tr("Start a new draw at the bottom of the table"));
-  add_ = button(central, "cmdAdd", QStringLiteral("Add"), QStringLiteral("Alt+A"),
+  add_ = button(central, "cmdAdd", tr("Add"), QStringLiteral("Alt+A"),
                 tr("Put the draw boxes into the current row; Enter in a draw box does the same"));
-  save_draws_ = button(central, "cmdDrawSave", QStringLiteral("Save"), QStringLiteral("Alt+D"),
+  save_draws_ = button(central, "cmdDrawSave", tr("Save"), QStringLiteral("Alt+D"),
                        tr("Save the draws of the lotto named in Name"));
-  import_ = button(central, "cmdImport", QStringLiteral("Import draws\u2026"), QStringLiteral("Alt+I"),
+  import_ = button(central, "cmdImport", tr("Import draws\u2026"), QStringLiteral("Alt+I"),
                    tr("Add the draws of a CSV file to the lotto named in Name, after a preview"));
   draw_buttons->addWidget(import_);
   draw_buttons->addStretch();
@@ -456,7 +455,7 @@ void LottoWindow::check_disk() {
   if (checking_) return;
   checking_ = true;
   const DiskNotice n = lotto_disk_notice(model_);
-  if (!n.status.empty()) statusBar()->showMessage(translated(qs(n.status)));
+  if (!n.status.empty()) statusBar()->showMessage(tr_text(n.status));
   if (n.offer_reload && ask_through_dialogs(this)(n.question) == 0) choose_lotto(qs(model_.owner));
   checking_ = false;
 }
@@ -476,8 +475,7 @@ void LottoWindow::choose_lotto(const QString& name) {
 
 void LottoWindow::create_lotto() {
   if (!may_close()) return;
-  const QString answer =
-      dialogs().input(this, QStringLiteral("Please, type the name"), QStringLiteral("Name"));
+  const QString answer = dialogs().input(this, tr("Please, type the name"), tr("Name"));
   apply(ds::create_lotto(model_, ss(answer), read_form(), hub_.state().date_format));
 }
 

@@ -1,6 +1,7 @@
 #include "shell/ui/accessible_names.h"
 
 #include <QBoxLayout>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QHash>
@@ -77,29 +78,30 @@ void name_layout_neighbours(QLayout* layout) {
 
 // Controls whose label is not theirs alone (a row of boxes under one caption, a grid
 // under the window's title): their names, by objectName.
-const QHash<QString, QString>& names_by_object() {
-  static const QHash<QString, QString> names = {
-      {QStringLiteral("txtN1"), QStringLiteral("Number 1")},
-      {QStringLiteral("txtN2"), QStringLiteral("Number 2")},
-      {QStringLiteral("txtN3"), QStringLiteral("Number 3")},
-      {QStringLiteral("txtN4"), QStringLiteral("Number 4")},
-      {QStringLiteral("txtN5"), QStringLiteral("Number 5")},
-      {QStringLiteral("txtN6"), QStringLiteral("Number 6")},
-      {QStringLiteral("txtNB"), QStringLiteral("Bonus number")},
-      {QStringLiteral("msfDraws"), QStringLiteral("Draws")},
-      {QStringLiteral("msfTsets"), QStringLiteral("Targeted set rows")},
-      {QStringLiteral("msfResults"), QStringLiteral("Guaranteed results")},
-      {QStringLiteral("msfSystem"), QStringLiteral("Tickets")},
-      {QStringLiteral("msfFA"), QStringLiteral("Forecasting abilities")},
-      {QStringLiteral("msfBacktest"), QStringLiteral("Back-test by draw")},
-      {QStringLiteral("msfTotals"), QStringLiteral("Totals by system")},
-      {QStringLiteral("msfPerformance"), QStringLiteral("Tickets and their wins")},
-      {QStringLiteral("msfFrequencies"), QStringLiteral("Number frequencies")},
-      {QStringLiteral("WebBrowser1"), QStringLiteral("Help page")},
-      {QStringLiteral("msfTickets"), QStringLiteral("Tickets of the wheel")},
-      {QStringLiteral("msfRows"), QStringLiteral("Cases by winners")},
-      {QStringLiteral("msfHoles"), QStringLiteral("Holes")},
-      {QStringLiteral("msfPrizes"), QStringLiteral("Prize table")},
+const QHash<QString, const char*>& names_by_object() {
+  static const QHash<QString, const char*> names = {
+      {QStringLiteral("txtN1"), QT_TRANSLATE_NOOP("ds::ui::AccessibleNames", "Number 1")},
+      {QStringLiteral("txtN2"), QT_TRANSLATE_NOOP("ds::ui::AccessibleNames", "Number 2")},
+      {QStringLiteral("txtN3"), QT_TRANSLATE_NOOP("ds::ui::AccessibleNames", "Number 3")},
+      {QStringLiteral("txtN4"), QT_TRANSLATE_NOOP("ds::ui::AccessibleNames", "Number 4")},
+      {QStringLiteral("txtN5"), QT_TRANSLATE_NOOP("ds::ui::AccessibleNames", "Number 5")},
+      {QStringLiteral("txtN6"), QT_TRANSLATE_NOOP("ds::ui::AccessibleNames", "Number 6")},
+      {QStringLiteral("txtNB"), QT_TRANSLATE_NOOP("ds::ui::AccessibleNames", "Bonus number")},
+      {QStringLiteral("msfDraws"), QT_TRANSLATE_NOOP("ds::ui::AccessibleNames", "Draws")},
+      {QStringLiteral("msfTsets"), QT_TRANSLATE_NOOP("ds::ui::AccessibleNames", "Targeted set rows")},
+      {QStringLiteral("msfResults"), QT_TRANSLATE_NOOP("ds::ui::AccessibleNames", "Guaranteed results")},
+      {QStringLiteral("msfSystem"), QT_TRANSLATE_NOOP("ds::ui::AccessibleNames", "Tickets")},
+      {QStringLiteral("msfFA"), QT_TRANSLATE_NOOP("ds::ui::AccessibleNames", "Forecasting abilities")},
+      {QStringLiteral("msfBacktest"), QT_TRANSLATE_NOOP("ds::ui::AccessibleNames", "Back-test by draw")},
+      {QStringLiteral("msfTotals"), QT_TRANSLATE_NOOP("ds::ui::AccessibleNames", "Totals by system")},
+      {QStringLiteral("msfPerformance"),
+       QT_TRANSLATE_NOOP("ds::ui::AccessibleNames", "Tickets and their wins")},
+      {QStringLiteral("msfFrequencies"), QT_TRANSLATE_NOOP("ds::ui::AccessibleNames", "Number frequencies")},
+      {QStringLiteral("WebBrowser1"), QT_TRANSLATE_NOOP("ds::ui::AccessibleNames", "Help page")},
+      {QStringLiteral("msfTickets"), QT_TRANSLATE_NOOP("ds::ui::AccessibleNames", "Tickets of the wheel")},
+      {QStringLiteral("msfRows"), QT_TRANSLATE_NOOP("ds::ui::AccessibleNames", "Cases by winners")},
+      {QStringLiteral("msfHoles"), QT_TRANSLATE_NOOP("ds::ui::AccessibleNames", "Holes")},
+      {QStringLiteral("msfPrizes"), QT_TRANSLATE_NOOP("ds::ui::AccessibleNames", "Prize table")},
   };
   return names;
 }
@@ -114,7 +116,7 @@ void name_controls(QWidget* window) {
   for (QWidget* w : window->findChildren<QWidget*>()) {
     if (!w->accessibleName().isEmpty()) continue;
     const auto it = table.find(w->objectName());
-    if (it != table.end()) w->setAccessibleName(*it);
+    if (it != table.end()) w->setAccessibleName(QCoreApplication::translate("ds::ui::AccessibleNames", *it));
   }
   name_layout_neighbours(window->layout());
   for (QWidget* w : window->findChildren<QWidget*>()) name_layout_neighbours(w->layout());

@@ -18,8 +18,8 @@ constexpr int status_note_ms = 8000;
 
 bool ask_unsaved(QWidget* parent, const UnsavedQuestion& question, const std::function<bool()>& save) {
   QStringList buttons;
-  for (const std::string& b : question.buttons) buttons << qs(b);
-  switch (dialogs().ask(parent, qs(question.question), buttons)) {
+  for (const Text& b : question.buttons) buttons << tr_text(b);
+  switch (dialogs().ask(parent, tr_text(question.question), buttons)) {
     case 0:
       return save();
     case 1:
@@ -43,10 +43,9 @@ void apply_outcome(QMainWindow* window, const Outcome& outcome, const char* focu
     if (outcome.status->empty())
       window->statusBar()->clearMessage();
     else
-      window->statusBar()->showMessage(translated(qs(*outcome.status)),
-                                       outcome.status_stays ? 0 : status_note_ms);
+      window->statusBar()->showMessage(tr_text(*outcome.status), outcome.status_stays ? 0 : status_note_ms);
   }
-  if (!outcome.message.empty()) show_message(window, outcome.message);
+  if (!outcome.message.empty()) show_message(window, tr_text(outcome.message));
   if (outcome.show != WindowId::none) registry().show(outcome.show);
   if (focus) focus_control(window->findChild<QWidget*>(QString::fromLatin1(focus)));
 }

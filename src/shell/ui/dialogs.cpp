@@ -60,15 +60,14 @@ class ReviewDialog : public QDialog {
 class RealDialogs final : public Dialogs {
  public:
   void message(QWidget* parent, const QString& text) override {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Drawsmith"), translated(text), QMessageBox::Ok,
-                    parent);
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Drawsmith"), text, QMessageBox::Ok, parent);
     box.exec();
   }
   int ask(QWidget* parent, const QString& question, const QStringList& buttons) override {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Drawsmith"), translated(question),
-                    QMessageBox::NoButton, parent);
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Drawsmith"), question, QMessageBox::NoButton,
+                    parent);
     QList<QAbstractButton*> answers;
-    for (const QString& b : buttons) answers << box.addButton(translated(b), QMessageBox::AcceptRole);
+    for (const QString& b : buttons) answers << box.addButton(b, QMessageBox::AcceptRole);
     QAbstractButton* cancel = box.addButton(QMessageBox::Cancel);
     box.setDefaultButton(qobject_cast<QPushButton*>(answers.value(0)));
     box.setEscapeButton(cancel);
@@ -77,32 +76,31 @@ class RealDialogs final : public Dialogs {
   }
   QString input(QWidget* parent, const QString& prompt, const QString& title) override {
     bool ok = false;
-    const QString text =
-        QInputDialog::getText(parent, translated(title), translated(prompt), QLineEdit::Normal, {}, &ok);
+    const QString text = QInputDialog::getText(parent, title, prompt, QLineEdit::Normal, {}, &ok);
     return ok ? text : QString();
   }
   QString open_file(QWidget* parent, const QString& title, const QString& filter) override {
-    return QFileDialog::getOpenFileName(parent, translated(title), {}, translated(filter));
+    return QFileDialog::getOpenFileName(parent, title, {}, filter);
   }
   QString save_file(QWidget* parent, const QString& title, const QString& suggested,
                     const QString& filter) override {
-    return QFileDialog::getSaveFileName(parent, translated(title), suggested, translated(filter));
+    return QFileDialog::getSaveFileName(parent, title, suggested, filter);
   }
   int choose(QWidget* parent, const QString& question, const QStringList& choices) override {
     bool ok = false;
     QStringList shown;
-    for (const QString& c : choices) shown << translated(c);
-    const QString item = QInputDialog::getItem(parent, QStringLiteral("Drawsmith"), translated(question),
-                                               shown, 0, false, &ok);
+    for (const QString& c : choices) shown << c;
+    const QString item =
+        QInputDialog::getItem(parent, QStringLiteral("Drawsmith"), question, shown, 0, false, &ok);
     return ok ? static_cast<int>(shown.indexOf(item)) : -1;
   }
   bool review(QWidget* parent, const QString& title, const QString& text, const TextGrid& grid,
               const QString& accept) override {
-    ReviewDialog dialog(parent, translated(title), translated(text), grid, translated(accept));
+    ReviewDialog dialog(parent, title, text, grid, accept);
     return dialog.exec() == QDialog::Accepted && !accept.isEmpty();
   }
   void print(QWidget* parent, const QString& title, const QString& document, const QString& html) override {
-    print_html_with_dialog(parent, translated(title), document, html);
+    print_html_with_dialog(parent, title, document, html);
   }
 };
 RealDialogs real;
@@ -116,14 +114,12 @@ Dialogs& real_dialogs() { return real; }
 AskUser ask_through_dialogs(QWidget* parent) {
   return [parent](const Question& q) {
     QStringList buttons;
-    for (const std::string& b : q.buttons) buttons << QString::fromStdString(b);
-    return dialogs().ask(parent, QString::fromStdString(q.text), buttons);
+    for (const Text& b : q.buttons) buttons << tr_text(b);
+    return dialogs().ask(parent, tr_text(q.text), buttons);
   };
 }
 
 void show_message(QWidget* parent, const QString& text) { dialogs().message(parent, text); }
-void show_message(QWidget* parent, const std::string& text) {
-  dialogs().message(parent, QString::fromStdString(text));
-}
+void show_message(QWidget* parent, const Text& text) { dialogs().message(parent, tr_text(text)); }
 
 }  // namespace ds::ui

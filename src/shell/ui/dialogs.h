@@ -6,6 +6,7 @@
 
 #include "shell/file_guard.h"
 #include "shell/grid.h"
+#include "shell/text.h"
 
 class QWidget;
 
@@ -49,6 +50,6 @@ Dialogs& real_dialogs();
 // A core question (shell/file_guard.h) asked through dialogs().ask.
 AskUser ask_through_dialogs(QWidget* parent);
 void show_message(QWidget* parent, const QString& text);
-void show_message(QWidget* parent, const std::string& text);
+void show_message(QWidget* parent, const Text& text);  // in the user's language
 
 }  // namespace ds::ui

@@ -34,7 +34,7 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
   switch (role) {
     case Qt::DisplayRole:
       // Headings (the fixed cells) in the user's language; the data as it is.
-      if (fixed) return translated(QString::fromStdString(grid_->cell(r, c)));
+      if (fixed) return tr_text(ds::Text(grid_->cell(r, c)));
       return QString::fromStdString(grid_->cell(r, c));
     case Qt::FontRole:
       if (grid_->bold(r, c) || fixed) {
@@ -60,8 +60,7 @@ QVariant GridModel::headerData(int section, Qt::Orientation orientation, int rol
     return f;
   }
   if (role != Qt::DisplayRole) return {};
-  if (orientation == Qt::Horizontal && header_row_)
-    return translated(QString::fromStdString(grid_->cell(0, section)));
+  if (orientation == Qt::Horizontal && header_row_) return tr_text(ds::Text(grid_->cell(0, section)));
   if (orientation == Qt::Vertical) return section + 1;
   return {};
 }

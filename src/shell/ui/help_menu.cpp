@@ -64,12 +64,12 @@ void add_help_menu(QMainWindow* window, const QString& guide_page) {
   about->setObjectName(QStringLiteral("About"));
   about->setShortcut(QKeySequence(QStringLiteral("Ctrl+A")));
   QObject::connect(about, &QAction::triggered, window,
-                   [] { show_help(QStringLiteral("about.htm"), QStringLiteral("About")); });
+                   [] { show_help(QStringLiteral("about.htm"), QObject::tr("About")); });
   QAction* guide = help->addAction(QObject::tr("&User Guide"));
   guide->setObjectName(QStringLiteral("UserGuide"));
   guide->setShortcut(QKeySequence(QStringLiteral("Ctrl+U")));
   QObject::connect(guide, &QAction::triggered, window,
-                   [guide_page] { show_help(guide_page, QStringLiteral("User Guide")); });
+                   [guide_page] { show_help(guide_page, QObject::tr("User Guide")); });
   QAction* exit = help->addAction(QObject::tr("&Exit"));
   exit->setObjectName(QStringLiteral("Exit"));
   exit->setShortcut(QKeySequence(QStringLiteral("Ctrl+E")));

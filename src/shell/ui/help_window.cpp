@@ -40,7 +40,7 @@ class HelpBrowser : public QTextBrowser {
 
 HelpWindow::HelpWindow(StateHub& hub) : hub_(hub) {
   setObjectName(QStringLiteral("frmHelp"));
-  setWindowTitle(QStringLiteral("Help"));
+  setWindowTitle(tr("Help"));
   browser_ = new HelpBrowser(hub_, this);
   browser_->setObjectName(QStringLiteral("WebBrowser1"));
   browser_->setOpenExternalLinks(true);

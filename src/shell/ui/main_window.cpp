@@ -78,8 +78,7 @@ MainWindow::MainWindow(StateHub& hub) : hub_(hub) {
   add_help_menu(this, QStringLiteral("main.htm"));
   if (s.app_folder != s.program_folder) {
     // The program's folder cannot be written: say where the user's data lives.
-    statusBar()->showMessage(
-        translated(tr("Your data lives in %1").arg(QString::fromStdString(s.app_folder.string()))));
+    statusBar()->showMessage(tr("Your data lives in %1").arg(QString::fromStdString(s.app_folder.string())));
   }
   resize(460, 390);
 }

@@ -1,12 +1,14 @@
 #pragma once
-// The program in the user's language. The English texts written in the windows
-// and the core are the keys; a language adds translations/drawsmith_<code>.ts
-// (context "Drawsmith"), built into a .qm resource. English needs nothing.
+// The program in the user's language. The English texts are the keys: each window's
+// texts are tr() of its own class (one translation context per window), the texts the
+// core makes are ds::Text (context "ds"). A language adds translations/drawsmith_<code>.ts
+// (scripts/update-translations keeps it in step with the sources), built into a .qm
+// resource. English needs nothing.
 #include <QString>
-#include <QStringList>
+
+#include "shell/text.h"
 
 class QLocale;
-class QWidget;
 
 namespace ds::ui {
 
@@ -17,18 +19,8 @@ bool install_translation(const QLocale& locale);
 // Back to English.
 void remove_translation();
 
-// `english` in the installed language: a fixed text, or a composed one matched
-// against the templates of composed_templates() and rebuilt from the translated
-// template (its variable parts translated too when they are fixed texts). The text
-// itself when nothing translates it.
-QString translated(const QString& english);
-
-// The English templates of composed texts, "%1" ... for their variable parts.
-const QStringList& composed_templates();
-
-// Translates the fixed texts of `window` and its children: titles, labels, buttons,
-// group boxes, tabs, menus and actions, placeholders and tooltips. The window
-// registry runs it on every window it makes and shows.
-void translate_window(QWidget* window);
+// A text of the core in the installed language: its form looked up (blanks around it
+// kept), then its parts put in, each looked up in turn unless kept as it is.
+QString tr_text(const ds::Text& text);
 
 }  // namespace ds::ui

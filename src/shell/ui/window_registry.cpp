@@ -43,9 +43,7 @@ QWidget* WindowRegistry::get(WindowId id) {
   not_opened_.insert(id);
   not_shown_.insert(id);
   watch_window(w);
-  translate_window(w);  // in the user's language, before the names are taken from the labels
-  name_controls(w);     // controls named for screen readers after their labels
-  translate_window(w);  // the names of the table kept by objectName
+  name_controls(w);  // controls named for screen readers after their labels
   return w;
 }
 
@@ -67,12 +65,10 @@ QWidget* WindowRegistry::show(WindowId id) {
   // Its place, size and period of the last run, before it is first shown (a window
   // opened earlier for a reader of its grid has not been shown yet).
   if (not_shown_.erase(id) > 0) restore_window(w);
-  translate_window(w);  // texts a window set again since it was made
   if (w->isMinimized()) w->showNormal();
   w->show();
   keep_on_screen(w);
   if (!run_opened(id, w)) return nullptr;
-  translate_window(w);  // texts a window set since it was made, when it opened too
   w->raise();
   w->activateWindow();
   return w;

@@ -169,7 +169,7 @@ void CheckWheelWindow::apply(const CheckWheelOutcome& out) {
   if (out.t_text) txt_t_->setText(qs(*out.t_text));
   if (out.m_text) txt_m_->setText(qs(*out.m_text));
   if (out.keys_text) txt_keys_->setText(qs(*out.keys_text));
-  if (out.summary) lbl_summary_->setText(translated(qs(*out.summary)));
+  if (out.summary) lbl_summary_->setText(tr_text(*out.summary));
   if (out.bar) prg_->setValue(*out.bar);
   if (out.grids) {
     msf_rows_->refresh();

@@ -175,14 +175,10 @@ void MakeWheelWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MakeWheelWindow::apply(const MakeWheelOutcome& out) {
-  // The fixed texts are translated; the progress of a running search (a new
-  // text every few tenths of a second, in no language but its own) is not.
-  if (out.progress)
-    lbl_progress_->setText(model_.running && !model_.stopping ? qs(*out.progress)
-                                                              : translated(qs(*out.progress)));
-  if (out.result) lbl_result_->setText(translated(qs(*out.result)));
-  if (out.bound) lbl_bound_->setText(qs(*out.bound));
-  if (out.catalogue) lbl_catalogue_->setText(qs(*out.catalogue));
+  if (out.progress) lbl_progress_->setText(tr_text(*out.progress));
+  if (out.result) lbl_result_->setText(tr_text(*out.result));
+  if (out.bound) lbl_bound_->setText(tr_text(*out.bound));
+  if (out.catalogue) lbl_catalogue_->setText(tr_text(*out.catalogue));
   if (out.name) txt_name_->setText(qs(*out.name));
   if (out.bar) prg_->setValue(*out.bar);
   if (out.tickets) msf_tickets_->refresh();

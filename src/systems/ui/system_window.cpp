@@ -39,17 +39,17 @@ void fit_to_grid(GridView* view) {
 
 SystemWindow::SystemWindow(StateHub& hub) : hub_(hub) {
   setObjectName(QStringLiteral("frmSystem"));
-  setWindowTitle(QStringLiteral("Systems"));
+  setWindowTitle(tr("Systems"));
 
   auto* central = new QWidget(this);
-  auto* label1 = named_label("Label1", QStringLiteral("Lotto"), central);
-  lbl_lotto_ = named_label("lblLotto", QStringLiteral("Not selected"), central);
-  auto* label2 = named_label("Label2", QStringLiteral("Targeted Set"), central);
-  lbl_tset_ = named_label("lblTset", QStringLiteral("Not selected"), central);
-  auto* label3 = named_label("Label3", QStringLiteral("System"), central);
+  auto* label1 = named_label("Label1", tr("Lotto"), central);
+  lbl_lotto_ = named_label("lblLotto", tr("Not selected"), central);
+  auto* label2 = named_label("Label2", tr("Targeted Set"), central);
+  lbl_tset_ = named_label("lblTset", tr("Not selected"), central);
+  auto* label3 = named_label("Label3", tr("System"), central);
   cmb_list_ = new QComboBox(central);
   cmb_list_->setObjectName(QStringLiteral("cmbList"));
-  cmb_list_->setPlaceholderText(QStringLiteral("Select "));
+  cmb_list_->setPlaceholderText(tr("Select "));
   cmb_list_->setMaxVisibleItems(20);
   cmb_list_->setMinimumWidth(120);
   label3->setBuddy(cmb_list_);
@@ -60,7 +60,7 @@ SystemWindow::SystemWindow(StateHub& hub) : hub_(hub) {
     l->setTextInteractionFlags(Qt::TextSelectableByMouse);
   }
 
-  auto* label4 = named_label("Label4", QStringLiteral("Guaranteed Results"), central);
+  auto* label4 = named_label("Label4", tr("Guaranteed Results"), central);
   msf_results_ = new GridView(&model_.results, false, central);
   msf_results_->setObjectName(QStringLiteral("msfResults"));
   msf_results_->setSelectionMode(QAbstractItemView::NoSelection);
@@ -74,23 +74,23 @@ SystemWindow::SystemWindow(StateHub& hub) : hub_(hub) {
   msf_system_->setObjectName(QStringLiteral("msfSystem"));
   msf_system_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
-  auto* label5 = named_label("Label5", QStringLiteral("Cost of the system"), central);
+  auto* label5 = named_label("Label5", tr("Cost of the system"), central);
   lbl_cost_ = named_label("lblCost", QStringLiteral("0"), central);
   {
     QFont f = lbl_cost_->font();
     f.setBold(true);
     lbl_cost_->setFont(f);
   }
-  cmd_print_ = new QPushButton(QStringLiteral("Print System"), central);
+  cmd_print_ = new QPushButton(tr("Print System"), central);
   cmd_print_->setObjectName(QStringLiteral("cmdPrint"));
   cmd_print_->setToolTip(tr("Print the tickets, or save them as a PDF file (Ctrl+P)"));
   auto* print_key = new QShortcut(QKeySequence::Print, this);
   const auto print = [this] { print_page(this, ds::print_system(model_)); };
   connect(print_key, &QShortcut::activated, this, print);
-  auto* cmd_export = new QPushButton(QStringLiteral("E&xport CSV\u2026"), central);
+  auto* cmd_export = new QPushButton(tr("E&xport CSV\u2026"), central);
   cmd_export->setObjectName(QStringLiteral("cmdExport"));
   cmd_export->setToolTip(tr("Save the tickets as a CSV file"));
-  auto* cmd_copy = new QPushButton(QStringLiteral("&Copy"), central);
+  auto* cmd_copy = new QPushButton(tr("&Copy"), central);
   cmd_copy->setObjectName(QStringLiteral("cmdCopy"));
   cmd_copy->setToolTip(tr("Copy the tickets for a spreadsheet"));
   auto* cmd_make = new QPushButton(tr("&Make a Wheel\u2026"), central);

@@ -17,6 +17,7 @@
 #include "shell/ui/apply_outcome.h"
 #include "shell/ui/dialogs.h"
 #include "shell/ui/grid_view.h"
+#include "shell/ui/translation.h"
 
 namespace ds::ui {
 
@@ -73,7 +74,7 @@ class FrequencyBarDelegate : public QStyledItemDelegate {
 
 TsetGeneratorWindow::TsetGeneratorWindow(StateHub& hub) : hub_(hub) {
   setObjectName(QStringLiteral("frmTsetGenerator"));
-  setWindowTitle(QStringLiteral("Generator of Targeted Sets"));
+  setWindowTitle(tr("Generator of Targeted Sets"));
   const AppState& s = hub_.state();
 
   auto* central = new QWidget(this);
@@ -189,7 +190,7 @@ void TsetGeneratorWindow::go() {
     return o;
   });
   table_->refresh();
-  period_->setText(qs(out.period));
+  period_->setText(tr_text(out.period));
   // Rows written while the Targeted Sets window is closed are shown there, unsaved.
   if (out.written_row > 0 && !registry().existing(WindowId::tsets)) registry().show(WindowId::tsets);
   using F = GeneratorFocus;

@@ -35,7 +35,7 @@ QPushButton* button(QWidget* parent, const char* name, const QString& text, cons
   b->setAutoDefault(false);
   if (shortcut) {
     b->setShortcut(QKeySequence(QString::fromLatin1(shortcut)));
-    b->setToolTip(QStringLiteral("%1 (%2)").arg(text, b->shortcut().toString(QKeySequence::NativeText)));
+    b->setToolTip(TsetsWindow::tr("%1 (%2)").arg(text, b->shortcut().toString(QKeySequence::NativeText)));
   }
   return b;
 }
@@ -88,7 +88,7 @@ QStringList numbers_text(int first, int last) {
 
 TsetsWindow::TsetsWindow(StateHub& hub) : hub_(hub) {
   setObjectName(QStringLiteral("frmTsets"));
-  setWindowTitle(QStringLiteral("Targeted Sets"));
+  setWindowTitle(tr("Targeted Sets"));
   auto* central = new QWidget(this);
   size_ = combo(central, "cmbSize", true);
   size_->addItems(numbers_text(min_set_size, max_set_size));
@@ -319,7 +319,7 @@ void TsetsWindow::check_disk() {
   if (checking_) return;
   checking_ = true;
   const DiskNotice n = tsets_disk_notice(model_);
-  if (!n.status.empty()) statusBar()->showMessage(translated(qs(n.status)));
+  if (!n.status.empty()) statusBar()->showMessage(tr_text(n.status));
   if (n.offer_reload && ask_through_dialogs(this)(n.question) == 0) set_chosen(qs(model_.work.set_name));
   checking_ = false;
 }
