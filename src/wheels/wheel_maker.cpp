@@ -79,6 +79,13 @@ int elements_of(WheelMask x, int* out) {
   return n;
 }
 
+// The exchange of number `out` of a ticket for `in`, and how many more cases it leaves
+// uncovered (negative: fewer).
+struct Move {
+  std::size_t ticket = 0;
+  int out = 0, in = 0, delta = 0;
+};
+
 // One thread's search: the tickets, how often each m-subset is met in t, and the list of
 // the m-subsets met by none.
 class Search {
@@ -142,6 +149,7 @@ class Search {
   }
 
   std::size_t uncovered() const { return uncovered_.size(); }
+  Random& random() { return random_; }
   std::size_t size() const { return tickets_.size(); }
   const std::vector<WheelMask>& tickets() const { return tickets_; }
 
@@ -177,27 +185,126 @@ class Search {
     return n;
   }
 
-  // Greedy start: while some m-subset is met by none, a ticket holding min(k, m) of its
-  // positions and random others.
+  // A ticket holding min(k, m) positions of the case s and random others.
+  WheelMask ticket_for(WheelMask s) {
+    int in[8];
+    int n = elements_of(s, in);
+    WheelMask ticket = 0;
+    for (int j = 0; j < std::min(k_, m_); ++j) {
+      const int pick = static_cast<int>(random_.below(static_cast<std::uint32_t>(n)));
+      ticket |= WheelMask{1} << in[pick];
+      in[pick] = in[--n];
+    }
+    while (std::popcount(ticket) < k_)
+      ticket |= WheelMask{1} << random_.below(static_cast<std::uint32_t>(v_));
+    return ticket;
+  }
+
+  // Greedy start: while some m-subset is met by none, a ticket for it (its orbit, on a
+  // cyclic wheel).
   void greedy() {
     while (!uncovered_.empty()) {
-      const WheelMask s = unrank(uncovered_[random_.below(static_cast<std::uint32_t>(uncovered_.size()))]);
-      int in[8];
-      int n = elements_of(s, in);
-      WheelMask ticket = 0;
-      for (int j = 0; j < std::min(k_, m_); ++j) {
-        const int pick = static_cast<int>(random_.below(static_cast<std::uint32_t>(n)));
-        ticket |= WheelMask{1} << in[pick];
-        in[pick] = in[--n];
+      const WheelMask ticket =
+          ticket_for(unrank(uncovered_[random_.below(static_cast<std::uint32_t>(uncovered_.size()))]));
+      if (orbit_) {
+        add_orbit(ticket);
+      } else {
+        add(ticket);
       }
-      while (std::popcount(ticket) < k_)
-        ticket |= WheelMask{1} << random_.below(static_cast<std::uint32_t>(v_));
-      add(ticket);
     }
+  }
+
+  // ---- cyclic wheels: the positions 0..n-1 turn (i -> i+1 mod n), any above n stays;
+  // orbit j is tickets_[j n + s], its first ticket turned s times ----
+  void make_cyclic(int n) { orbit_ = n; }
+  int turned(int p, int s) const { return p < orbit_ ? (p + s) % orbit_ : p; }
+  WheelMask turned(WheelMask x, int s) const {
+    const WheelMask ring = (WheelMask{1} << orbit_) - 1, c = x & ring;
+    return s == 0 ? x : (((c << s) | (c >> (orbit_ - s))) & ring) | (x & ~ring);
+  }
+  void add_orbit(WheelMask base) {
+    for (int s = 0; s < orbit_; ++s) add(turned(base, s));
+  }
+  std::size_t orbits() const { return orbit_ ? tickets_.size() / static_cast<std::size_t>(orbit_) : 0; }
+  // The tickets, each once (a ticket some turn leaves as it is comes back in its orbit).
+  std::vector<WheelMask> distinct() const {
+    std::vector<WheelMask> d = tickets_;
+    std::sort(d.begin(), d.end());
+    d.erase(std::unique(d.begin(), d.end()), d.end());
+    return d;
+  }
+  // Drops the orbit whose loss is smallest (the first such).
+  void drop_orbit() {
+    const std::size_t n = static_cast<std::size_t>(orbit_);
+    std::size_t best = 0;
+    long long least = -1;
+    for (std::size_t j = 0; j < orbits(); ++j) {
+      long long lost = 0;
+      for (std::size_t s = 0; s < n; ++s)
+        for_each_met(tickets_[j * n + s], [&](std::uint32_t r) { lost += --count_[r] == 0; });
+      for (std::size_t s = 0; s < n; ++s)
+        for_each_met(tickets_[j * n + s], [&](std::uint32_t r) { ++count_[r]; });
+      if (least < 0 || lost < least) {
+        least = lost;
+        best = j;
+      }
+    }
+    for (std::size_t s = 0; s < n; ++s)
+      for_each_met(tickets_[best * n + s], [&](std::uint32_t r) {
+        if (--count_[r] == 0) uncover(r);
+      });
+    const std::size_t last = tickets_.size() - n;
+    std::copy(tickets_.begin() + static_cast<std::ptrdiff_t>(last), tickets_.end(),
+              tickets_.begin() + static_cast<std::ptrdiff_t>(best * n));
+    tickets_.resize(last);
+  }
+  // Exchanges `out` for `in` in the first ticket of orbit j, and their turns in the others.
+  void orbit_swap(std::size_t j, int out, int in) {
+    for (int s = 0; s < orbit_; ++s) {
+      WheelMask& b = tickets_[j * static_cast<std::size_t>(orbit_) + static_cast<std::size_t>(s)];
+      const int x = turned(out, s), y = turned(in, s);
+      swap_delta(b, x, y, true);
+      b = (b & ~(WheelMask{1} << x)) | (WheelMask{1} << y);
+    }
+  }
+  // A move of a cyclic wheel, made at once to learn its delta (settle() undoes it): in the
+  // full neighbourhood any number of any orbit's first ticket for one outside it; directed,
+  // a swap that brings one more number of an uncovered case into a ticket meeting it most.
+  bool propose_orbit(Move& move, bool directed) {
+    if (tickets_.empty() || k_ == v_) return false;
+    const std::size_t n = static_cast<std::size_t>(orbit_);
+    std::size_t i = random_.below(static_cast<std::uint32_t>(tickets_.size()));
+    WheelMask s = 0;
+    if (directed) {
+      if (uncovered_.empty()) return false;
+      s = unrank(uncovered_[random_.below(static_cast<std::uint32_t>(uncovered_.size()))]);
+      int most = -1;
+      std::uint32_t ties = 0;
+      for (std::size_t a = 0; a < tickets_.size(); ++a) {
+        const int c = std::popcount(tickets_[a] & s);
+        if (c > most) {
+          most = c;
+          ties = 0;
+        }
+        if (c == most && random_.below(++ties) == 0) i = a;
+      }
+    }
+    const WheelMask b = tickets_[i];
+    const WheelMask outs = directed ? b & ~s : b, ins = directed ? s & ~b : ~b & full();
+    if (!outs || !ins) return false;
+    const int x = nth_bit(outs, random_.below(static_cast<std::uint32_t>(std::popcount(outs))));
+    const int y = nth_bit(ins, random_.below(static_cast<std::uint32_t>(std::popcount(ins))));
+    const int back = static_cast<int>(n - i % n) % orbit_;  // turns of ticket i back to the first
+    move = Move{i / n, turned(x, back), turned(y, back), 0};
+    const long long before = static_cast<long long>(uncovered_.size());
+    orbit_swap(move.ticket, move.out, move.in);
+    move.delta = static_cast<int>(static_cast<long long>(uncovered_.size()) - before);
+    return true;
   }
 
   // Drops the ticket whose loss is smallest (the first such).
   void drop_one() {
+    if (orbit_) return drop_orbit();
     std::size_t best = 0;
     long long least = -1;
     for (std::size_t i = 0; i < tickets_.size(); ++i) {
@@ -239,6 +346,10 @@ class Search {
   // allows are weighed (all of them on small sets) and the best, random among equals, is
   // tried.
   bool step(double temp) {
+    Move move;
+    return pick_directed(move) && take(move, temp);
+  }
+  bool pick_directed(Move& move) {
     if (uncovered_.empty() || tickets_.empty()) return false;
     const WheelMask s = unrank(uncovered_[random_.below(static_cast<std::uint32_t>(uncovered_.size()))]);
     int most = -1;
@@ -290,15 +401,57 @@ class Search {
       }
     }
     if (cx < 0) return false;
-    if (best_delta > 0 && random_.unit() >= std::exp(-best_delta / temp)) return false;
-    const WheelMask b = tickets_[chosen];
-    swap_delta(b, cx, cy, true);
-    tickets_[chosen] = (b & ~(WheelMask{1} << cx)) | (WheelMask{1} << cy);
+    move = Move{chosen, cx, cy, best_delta};
     return true;
+  }
+
+  // Takes `move` with the probability e^(-delta / temp) when it uncovers more cases than
+  // it covers, always otherwise; true when taken.
+  bool take(const Move& move, double temp) {
+    const bool refused = move.delta > 0 && random_.unit() >= std::exp(-move.delta / temp);
+    if (orbit_) {
+      if (refused) orbit_swap(move.ticket, move.in, move.out);
+      return !refused;
+    }
+    if (refused) return false;
+    const WheelMask b = tickets_[move.ticket];
+    swap_delta(b, move.out, move.in, true);
+    tickets_[move.ticket] = (b & ~(WheelMask{1} << move.out)) | (WheelMask{1} << move.in);
+    return true;
+  }
+
+  // Gives up a move propose_orbit made.
+  void withdraw(const Move& move) { orbit_swap(move.ticket, move.in, move.out); }
+
+  // Replaces the tickets by `tickets`, the counters counted anew.
+  void set_tickets(const std::vector<WheelMask>& tickets) {
+    std::fill(count_.begin(), count_.end(), std::uint16_t{0});
+    uncovered_.resize(count_.size());
+    for (std::uint32_t r = 0; r < count_.size(); ++r) {
+      uncovered_[r] = r;
+      where_[r] = static_cast<std::int32_t>(r);
+    }
+    tickets_.clear();
+    for (WheelMask x : tickets) add(x);
+  }
+
+  // `swaps` random exchanges of a number of an orbit's first ticket for one outside it,
+  // each in an orbit drawn at random, taken whatever they cost.
+  void kick(int swaps) {
+    for (int n = 0; n < swaps && orbits() > 0 && k_ < v_; ++n) {
+      const std::size_t j = random_.below(static_cast<std::uint32_t>(orbits()));
+      const WheelMask b = tickets_[j * static_cast<std::size_t>(orbit_)];
+      orbit_swap(j, nth_bit(b, random_.below(static_cast<std::uint32_t>(k_))),
+                 nth_bit(~b & full(), random_.below(static_cast<std::uint32_t>(v_ - k_))));
+    }
   }
 
  private:
   WheelMask full() const { return v_ == 64 ? ~WheelMask{0} : (WheelMask{1} << v_) - 1; }
+  static int nth_bit(WheelMask x, std::uint32_t n) {
+    for (; n > 0; --n) x &= x - 1;
+    return std::countr_zero(x);
+  }
   void cover(std::uint32_t r) {
     const std::int32_t at = where_[r];
     const std::uint32_t last = uncovered_.back();
@@ -324,6 +477,7 @@ class Search {
   std::vector<WheelMask> tickets_;
   std::vector<std::uint32_t> best_;
   int candidates_ = 1;
+  int orbit_ = 0;  // 0: any wheel; else the length of the cycle the wheel is invariant under
 };
 
 struct Shared {
@@ -364,29 +518,146 @@ void run_budget(const MakeRequest& request, Search& search, Clock::time_point de
   }
 }
 
-void run_thread(const MakeRequest& request, std::uint64_t seed, Clock::time_point deadline,
-                std::stop_token stop, Shared& shared, ThreadResult& out) {
-  Search search(request, seed);
-  for (const std::vector<int>& ticket : request.start) {
-    WheelMask x = 0;
-    for (int p : ticket) x |= WheelMask{1} << (p - 1);
-    search.add(x);
-  }
-  search.greedy();
-  if (request.budget > 0) return run_budget(request, search, deadline, stop, shared, out);
+// The cyclic phase (18 numbers and more: on 16, 17 and 19 it measured no better or worse);
+// its annealing, measured on 16 to 20 numbers 4 if 4 and 3 if 3: half of
+// the moves from the full neighbourhood, half directed; a size starts where an uphill move
+// is taken 0.2 % of the time, a kick of three exchanges restarts at 0.5 %; the temperature
+// falls by 5 % every chain of (tickets x K) moves, at least 500; frozen is five chains
+// without a better wheel while fewer than 0.05 % of the uphill moves are taken. The phase
+// ends after 70 % of the time, or once it has gone 300,000 moves, and twice as many as it
+// took to its last wheel, without a smaller one.
+struct Tuning {
+  double full_share = 0.5, start_accept = 0.002, kick_accept = 0.005, alpha = 0.95, chain = 1,
+         frozen = 0.0005;
+  int kick_swaps = 3, stale_chains = 5;
+  std::uint64_t stale_moves = 300'000;
+  double share = 0.7;
+  int min_v = 18;
+};
+constexpr Tuning tune;
+
+// Descends from the search's cyclic wheel, an orbit at a time, until the time, `step_limit`
+// moves in all (0 = none), the stop token, the known bound or a stall (above) ends it;
+// `out.best` is the smallest complete wheel.
+void descend_cyclic(const MakeRequest& request, Search& search, std::uint64_t& steps,
+                    std::uint64_t step_limit, Clock::time_point deadline, std::stop_token stop,
+                    Shared& shared, ThreadResult& out) {
   const long long floor = std::max<long long>(1, known_bound(request.v, request.k, request.t, request.m));
-  std::uint64_t steps = 0;
-  // The temperature falls from hot to cold by a factor every 64 moves, then starts again;
-  // a move that uncovers d more cases than it covers is taken with probability e^(-d / T).
-  // Each size below a complete wheel starts cooler (`again`): the wheel one ticket short
-  // is close to complete, and a hot start would scatter it.
+  const auto pick = [&](Move& move) {
+    return search.propose_orbit(move, search.random().unit() >= tune.full_share);
+  };
+  // the temperature at which the moves that uncover more than they cover, as sampled, are
+  // taken with the probability `accept` on the average
+  const auto temperature = [&](double accept) {
+    std::vector<int> uphill;
+    Move move;
+    for (int i = 0; i < 200; ++i)
+      if (pick(move)) {
+        if (move.delta > 0) uphill.push_back(move.delta);
+        search.withdraw(move);
+      }
+    if (uphill.empty()) return 0.2;
+    // the mean of e^(-d / T) over the sample rises with T: halve the interval 40 times
+    double lo = 1e-3, hi = 1e4;
+    for (int round = 0; round < 40; ++round) {
+      const double mid = std::sqrt(lo * hi);
+      double sum = 0;
+      for (int d : uphill) sum += std::exp(-d / mid);
+      (sum / static_cast<double>(uphill.size()) < accept ? lo : hi) = mid;
+    }
+    return hi;
+  };
+  std::vector<WheelMask> best;  // the wheel of this size with the fewest uncovered cases
+  std::size_t best_uncovered = 0;
+  double temp = 0;
+  std::uint64_t chain = 0, tried = 0, taken = 0, in_chain = 0;
+  int stale = 0;
+  bool improved = false;
+  const auto enter_size = [&] {
+    best = search.tickets();
+    best_uncovered = search.uncovered();
+    temp = temperature(tune.start_accept);
+    chain = std::max<std::uint64_t>(
+        500, static_cast<std::uint64_t>(tune.chain * static_cast<double>(search.size() * request.k)));
+    in_chain = tried = taken = 0;
+    stale = 0;
+    improved = false;
+  };
+  enter_size();
+  const std::uint64_t first = steps;
+  std::uint64_t last_size = steps;  // the move that completed the last wheel
+  while (true) {
+    if (search.uncovered() == 0) {
+      last_size = steps;
+      std::vector<WheelMask> wheel = search.distinct();
+      const int size = static_cast<int>(wheel.size());
+      if (out.best.empty() || wheel.size() < out.best.size()) out.best = std::move(wheel);
+      int seen = shared.progress.best_size.load();
+      while ((seen == 0 || size < seen) && !shared.progress.best_size.compare_exchange_weak(seen, size)) {
+      }
+      if (seen == 0 || size < seen)
+        shared.progress.best_seconds.store(
+            std::chrono::duration<double>(Clock::now() - shared.start).count());
+      if (static_cast<long long>(size) <= floor) return;
+      search.drop_one();
+      int attempt = shared.attempt.load();
+      while (size - 1 < attempt && !shared.attempt.compare_exchange_weak(attempt, size - 1)) {
+      }
+      enter_size();
+    }
+    if ((steps & 15) == 0) {  // a move can take milliseconds on large sets: look often
+      if (stop.stop_requested() || Clock::now() >= deadline) return;
+      if (static_cast<int>(search.size()) <= shared.attempt.load(std::memory_order_relaxed))
+        shared.progress.uncovered.store(static_cast<long long>(search.uncovered()),
+                                        std::memory_order_relaxed);
+    }
+    if (step_limit && steps >= step_limit) return;
+    if (steps - last_size > std::max<std::uint64_t>(tune.stale_moves, 2 * (last_size - first))) return;
+    Move move;
+    if (pick(move)) {
+      const bool uphill = move.delta > 0;
+      const bool took = search.take(move, temp);
+      tried += uphill;
+      taken += uphill && took;
+    }
+    ++steps;
+    if (search.uncovered() < best_uncovered) {
+      best = search.tickets();
+      best_uncovered = search.uncovered();
+      improved = true;
+    }
+    if (++in_chain >= chain) {
+      stale = improved ? 0 : stale + 1;
+      const double rate = tried ? static_cast<double>(taken) / static_cast<double>(tried) : 0;
+      if (stale >= tune.stale_chains && rate < tune.frozen) {  // frozen: kick the best wheel
+        search.set_tickets(best);
+        search.kick(tune.kick_swaps);
+        temp = temperature(tune.kick_accept);
+        stale = 0;
+      } else {
+        temp *= tune.alpha;
+      }
+      in_chain = tried = taken = 0;
+      improved = false;
+    }
+  }
+}
+
+// The descent on any wheel: the temperature falls from hot to cold by a factor every 64
+// moves, then starts again; a move that uncovers d more cases than it covers is taken with
+// probability e^(-d / T). Each size below a complete wheel starts cooler (`again`): the
+// wheel one ticket short is close to complete, and a hot start would scatter it.
+void descend_plain(const MakeRequest& request, Search& search, std::uint64_t& steps,
+                   Clock::time_point deadline, std::stop_token stop, Shared& shared, ThreadResult& out) {
+  const long long floor = std::max<long long>(1, known_bound(request.v, request.k, request.t, request.m));
   const double hot = 0.5, cold = 0.1, factor = 0.999, again = 0.2;
   double temp = hot;
   const std::uint64_t cool_every = 64;
+  std::uint64_t moves = 0;
   while (true) {
     if (search.uncovered() == 0) {
-      out.best = search.tickets();
-      const int size = static_cast<int>(out.best.size());
+      if (out.best.empty() || search.size() < out.best.size()) out.best = search.tickets();
+      const int size = static_cast<int>(search.size());
       int seen = shared.progress.best_size.load();
       while ((seen == 0 || size < seen) && !shared.progress.best_size.compare_exchange_weak(seen, size)) {
       }
@@ -409,11 +680,41 @@ void run_thread(const MakeRequest& request, std::uint64_t seed, Clock::time_poin
     if (request.steps && steps >= request.steps) return;
     search.step(temp);
     ++steps;
-    if (steps % cool_every == 0) {
+    if (++moves % cool_every == 0) {
       temp *= factor;
       if (temp < cold) temp = hot;
     }
   }
+}
+
+void run_thread(const MakeRequest& request, std::uint64_t seed, Clock::time_point deadline,
+                std::stop_token stop, Shared& shared, ThreadResult& out) {
+  Search search(request, seed);
+  for (const std::vector<int>& ticket : request.start) {
+    WheelMask x = 0;
+    for (int p : ticket) x |= WheelMask{1} << (p - 1);
+    search.add(x);
+  }
+  std::uint64_t steps = 0;
+  if (request.budget == 0 && request.start.empty() && request.t == request.m && request.v >= tune.min_v) {
+    search.make_cyclic(request.v - 1);
+    search.greedy();
+    const auto now = Clock::now();
+    // with a step budget only steps end the phase, so that the result does not hang on timing
+    const auto until = request.steps
+                           ? deadline
+                           : now + std::chrono::duration_cast<Clock::duration>((deadline - now) * tune.share);
+    const std::uint64_t limit =
+        request.steps ? std::max<std::uint64_t>(
+                            1, static_cast<std::uint64_t>(static_cast<double>(request.steps) * tune.share))
+                      : 0;
+    descend_cyclic(request, search, steps, limit, until, stop, shared, out);
+    search.make_cyclic(0);
+    search.set_tickets(out.best);
+  }
+  search.greedy();
+  if (request.budget > 0) return run_budget(request, search, deadline, stop, shared, out);
+  descend_plain(request, search, steps, deadline, stop, shared, out);
 }
 
 std::string today() {

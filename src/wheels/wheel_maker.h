@@ -4,8 +4,12 @@
 // request hands it, holes filled greedily), then repeatedly drops a
 // ticket and repairs the wheel by simulated annealing (moves that swap one number of a
 // ticket so that an uncovered case becomes covered, cost = uncovered m-subsets), going
-// down one ticket each time the cost reaches 0. The threads are independent restarts:
-// thread i uses the seed seed + i. Every wheel offered has passed the exhaustive check.
+// down one ticket each time the cost reaches 0. On 18 numbers and more, "t if t" without
+// a starting wheel first searches among the wheels that turning 1..v-1 (i -> i+1 mod v-1,
+// v fixed) leaves as they are, an orbit of v-1 tickets at a time, annealed with kicks of
+// its best wheel, then goes on one ticket at a time from the smallest it found. The
+// threads are independent restarts: thread i uses the seed seed + i. Every wheel offered
+// has passed the exhaustive check.
 #include <atomic>
 #include <cstdint>
 #include <optional>
