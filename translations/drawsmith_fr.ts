@@ -1196,6 +1196,22 @@ Les garder (ils sont enregistrés de nouveau avec les vôtres), ou les supprimer
         <source>Remove row</source>
         <translation>Retirer la ligne</translation>
     </message>
+    <message>
+        <source>yes</source>
+        <translation>oui</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>non</translation>
+    </message>
+    <message>
+        <source>average</source>
+        <translation>moyen</translation>
+    </message>
+    <message>
+        <source>fixed</source>
+        <translation>fixe</translation>
+    </message>
 </context>
 <context>
     <name>ds::ui::HelpWindow</name>

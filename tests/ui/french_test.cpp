@@ -14,6 +14,7 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <QStatusBar>
+#include <QTableWidget>
 #include <QXmlStreamReader>
 
 #include "shell/ui/app.h"
@@ -115,6 +116,27 @@ class FrenchTest : public test::WindowTest {
     QCOMPARE(tr_text(ds::Text(" Please calculate Forecasting Abilities.")),
              QString::fromUtf8(" Veuillez calculer les capacités de prévision."));
     QCOMPARE(tr_text(ds::Text("Canada_6_49")), QStringLiteral("Canada_6_49"));
+  }
+
+  // The prize table's words in French, read back into the file's words.
+  void the_prize_table_speaks_french_and_saves_the_files_words() {
+    FrenchForAWhile french;
+    QVERIFY(french.installed);
+    show(int(WindowId::lotto));
+    dialogs.answers.push_back("Max");
+    click("cmdLottoCreate");
+    type("cmbPlayN", "50");
+    type("cmbPickN", "7");
+    auto* table = find<QTableWidget>("msfPrizes");
+    QCOMPARE(table->item(0, 1)->text(), QStringLiteral("non"));
+    QCOMPARE(table->item(1, 4)->text(), QStringLiteral("fixe"));
+    QCOMPARE(table->horizontalHeaderItem(0)->text(), QStringLiteral("Principaux"));
+    QVERIFY(table->columnWidth(0) >= table->fontMetrics().horizontalAdvance(QStringLiteral("Principaux")));
+    table->item(0, 3)->setText(QStringLiteral("1000"));
+    table->item(0, 4)->setText(QStringLiteral("Moyen"));
+    click("cmdLottoSave");
+    QVERIFY(test::read_all(path("Games/Max/game.txt"))
+                .contains("tier 7 no 0 average 1000\r\ntier 6 yes 0 fixed 0\r\n"));
   }
 
   void every_window_has_its_own_context() {

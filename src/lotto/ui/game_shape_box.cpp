@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -9,6 +10,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "shell/ui/combo_box.h"
 #include "shell/ui/controls.h"
@@ -66,8 +68,11 @@ GameShapeBox::GameShapeBox(QWidget* parent) : QFrame(parent) {
   prizes_->verticalHeader()->setDefaultSectionSize(22);
   prizes_->horizontalHeader()->setDefaultSectionSize(60);
   prizes_->horizontalHeader()->setStretchLastSection(true);
+  // Wide enough for the numbers and for the heading in the user's language.
   const int widths[] = {44, 48, 54, 84};
-  for (int c = 0; c < prize_kind; ++c) prizes_->setColumnWidth(c, widths[c]);
+  const QFontMetrics metrics(prizes_->horizontalHeader()->font());
+  for (int c = 0; c < prize_kind; ++c)
+    prizes_->setColumnWidth(c, std::max(widths[c], metrics.horizontalAdvance(headers[c]) + 16));
   prizes_->setMinimumHeight(180);
   table->addWidget(prizes_, 1);
   auto* rows = new QHBoxLayout;
@@ -95,6 +100,35 @@ GameShapeBox::GameShapeBox(QWidget* parent) : QFrame(parent) {
   });
 }
 
+namespace {
+
+// The words of the bonus and kind columns, as the file keeps them (the core reads
+// "yes", "no", "average" and "fixed").
+constexpr const char* column_words[] = {
+    QT_TRANSLATE_NOOP("ds::ui::GameShapeBox", "yes"), QT_TRANSLATE_NOOP("ds::ui::GameShapeBox", "no"),
+    QT_TRANSLATE_NOOP("ds::ui::GameShapeBox", "average"), QT_TRANSLATE_NOOP("ds::ui::GameShapeBox", "fixed")};
+
+bool has_words(int column) { return column == prize_bonus || column == prize_kind; }
+
+}  // namespace
+
+// A cell as the user reads it: the bonus and kind words in the user's language.
+QString GameShapeBox::shown_cell(int column, const std::string& cell) {
+  if (has_words(column))
+    for (const char* word : column_words)
+      if (cell == word) return tr(word);
+  return qs(cell);
+}
+
+// A cell as the core reads it: a word typed in the user's language (in any case) back to
+// the file's; English is read too.
+std::string GameShapeBox::typed_cell(int column, const QString& text) {
+  if (has_words(column))
+    for (const char* word : column_words)
+      if (text.trimmed().compare(tr(word), Qt::CaseInsensitive) == 0) return word;
+  return text.toStdString();
+}
+
 void GameShapeBox::show_form(const GameShapeForm& form) {
   const QSignalBlocker b1(bonus_), b2(second_n_);
   bonus_->setChecked(form.bonus);
@@ -104,7 +138,8 @@ void GameShapeBox::show_form(const GameShapeForm& form) {
   prizes_->setRowCount(std::max(g.rows() - 1, 0));
   for (int r = 1; r < g.rows(); ++r)
     for (int c = 0; c < prize_columns; ++c)
-      prizes_->setItem(r - 1, c, new QTableWidgetItem(c < g.cols() ? qs(g.cell(r, c)) : QString()));
+      prizes_->setItem(r - 1, c,
+                       new QTableWidgetItem(c < g.cols() ? shown_cell(c, g.cell(r, c)) : QString()));
 }
 
 GameShapeForm GameShapeBox::form() const {
@@ -117,7 +152,7 @@ GameShapeForm GameShapeBox::form() const {
     const int row = f.prizes.append_row();
     for (int c = 0; c < prize_columns; ++c)
       if (const QTableWidgetItem* item = prizes_->item(r, c))
-        f.prizes.set_cell(row, c, item->text().toStdString());
+        f.prizes.set_cell(row, c, typed_cell(c, item->text()));
   }
   return f;
 }

@@ -32,6 +32,9 @@ class GameShapeBox : public QFrame {
   void shape_changed();
 
  private:
+  static QString shown_cell(int column, const std::string& cell);
+  static std::string typed_cell(int column, const QString& text);
+
   QCheckBox* bonus_ = nullptr;
   QComboBox* second_pool_ = nullptr;
   QComboBox* second_n_ = nullptr;
