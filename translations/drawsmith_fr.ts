@@ -811,6 +811,102 @@ Les garder (ils sont enregistrés de nouveau avec les vôtres), ou les supprimer
         <translation>Rendement</translation>
     </message>
     <message>
+        <source>The rows shown are those of the tickets played; they differ from the usual published table in %1 cell.</source>
+        <translation>Les lignes affichées sont celles des billets joués; elles diffèrent du tableau publié habituel en %1 cellule.</translation>
+    </message>
+    <message>
+        <source>The rows shown are those of the tickets played; they differ from the usual published table in %1 cells.</source>
+        <translation>Les lignes affichées sont celles des billets joués; elles diffèrent du tableau publié habituel en %1 cellules.</translation>
+    </message>
+    <message>
+        <source>A library wheel of %1 tickets on %2 numbers: whenever %3 of the winning numbers lie in the set, some ticket matches at least %4 of them.</source>
+        <translation>Une roue de la bibliothèque de %1 billets sur %2 numéros : chaque fois que %3 des numéros gagnants sont dans l&apos;ensemble, un billet en atteint au moins %4.</translation>
+    </message>
+    <message>
+        <source>A made wheel of %1 tickets on %2 numbers: whenever %3 of the winning numbers lie in the set, some ticket matches at least %4 of them.</source>
+        <translation>Une roue créée de %1 billets sur %2 numéros : chaque fois que %3 des numéros gagnants sont dans l&apos;ensemble, un billet en atteint au moins %4.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 Made: %2.</source>
+        <translation>%1 Créée : %2.</translation>
+    </message>
+    <message>
+        <source>%1 ticket of %2 numbers on %3 numbers</source>
+        <translation>%1 billet de %2 numéros sur %3 numéros</translation>
+    </message>
+    <message>
+        <source>%1 tickets of %2 numbers on %3 numbers</source>
+        <translation>%1 billets de %2 numéros sur %3 numéros</translation>
+    </message>
+    <message>
+        <source>%1 for %2: it %3 (%4, checked case by case).</source>
+        <translation>%1 pour %2 : elle %3 (%4, vérifié cas par cas).</translation>
+    </message>
+    <message>
+        <source>%1, guarantee %2: checked case by case, it holds.</source>
+        <translation>%1, garantie %2 : vérifiée cas par cas, elle tient.</translation>
+    </message>
+    <message>
+        <source>Without the keys (%1 numbers, %2 a ticket, %3): %4</source>
+        <translation>Sans les clés (%1 numéros, %2 par billet, %3) : %4</translation>
+    </message>
+    <message>
+        <source>A complete wheel: %1</source>
+        <translation>Une roue complète : %1</translation>
+    </message>
+    <message>
+        <source>The catalogue system %1 plays %2 tickets: %3 saved on every draw.</source>
+        <translation>Le système du catalogue %1 joue %2 billets : %3 d&apos;économisés à chaque tirage.</translation>
+    </message>
+    <message>
+        <source>The catalogue system %1 plays %2 tickets: no fewer than this wheel.</source>
+        <translation>Le système du catalogue %1 joue %2 billets : pas moins que cette roue.</translation>
+    </message>
+    <message>
+        <source>(level)</source>
+        <translation>(à égalité)</translation>
+    </message>
+    <message>
+        <source>(%1 fewer)</source>
+        <translation>(%1 de moins)</translation>
+    </message>
+    <message>
+        <source>(%1 above it)</source>
+        <translation>(%1 au-dessus)</translation>
+    </message>
+    <message>
+        <source>(%1 more)</source>
+        <translation>(%1 de plus)</translation>
+    </message>
+    <message>
+        <source>Schönheim bound %1 %2</source>
+        <translation>Borne de Schönheim %1 %2</translation>
+    </message>
+    <message>
+        <source>No lower bound is known</source>
+        <translation>Aucune borne inférieure connue</translation>
+    </message>
+    <message>
+        <source>%1; free published %2 %3</source>
+        <translation>%1; publié librement %2 %3</translation>
+    </message>
+    <message>
+        <source>%1; best known %2 %3</source>
+        <translation>%1; meilleur connu %2 %3</translation>
+    </message>
+    <message>
+        <source>%1; no published size known</source>
+        <translation>%1; aucune taille publiée connue</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation>%1.</translation>
+    </message>
+    <message>
         <source>Please choose in the Name list the lotto that gets the draws.</source>
         <translation>Veuillez choisir dans la liste Nom le lotto qui reçoit les tirages.</translation>
     </message>

@@ -196,11 +196,14 @@ std::string catalogue_size_note(int pick_n) {
          " numbers per ticket (Make a Wheel) and choose it here.";
 }
 
-std::string published_rows_note(std::string_view list_text) {
+Text published_rows_note(std::string_view list_text) {
   const int cells = cells_differing_from_published(trim_blanks(list_text));
   if (cells <= 0) return {};
-  return "The rows shown are those of the tickets played; they differ from the usual published table in " +
-         std::to_string(cells) + (cells == 1 ? " cell." : " cells.");
+  return (cells == 1 ? DS_TR("The rows shown are those of the tickets played; they differ from the usual "
+                             "published table in %1 cell.")
+                     : DS_TR("The rows shown are those of the tickets played; they differ from the usual "
+                             "published table in %1 cells."))
+      .arg(cells);
 }
 
 namespace {
@@ -331,13 +334,21 @@ FillSystemOutcome fill_system(std::string_view list_text, AppState& state, TextG
   return show_tickets(played, state, grid, file);
 }
 
-std::string wheel_note(const PlayedSystem& w) {
-  std::string s = std::string(w.id.starts_with("library ") ? "A library wheel of " : "A made wheel of ") +
-                  std::to_string(w.tickets.size()) + " tickets on " + std::to_string(w.v) +
-                  " numbers: whenever " + std::to_string(w.m) + " of the winning numbers lie in the set, " +
-                  "some ticket matches at least " + std::to_string(w.t) + " of them.";
-  if (w.t > 0) s += " " + wheel_size_note(w.v, w.k, w.t, w.m, static_cast<long long>(w.tickets.size()));
-  if (!w.made.empty()) s += " Made: " + w.made + ".";
+Text wheel_note(const PlayedSystem& w) {
+  Text s =
+      (w.id.starts_with("library ")
+           ? DS_TR("A library wheel of %1 tickets on %2 numbers: whenever %3 of the winning numbers lie in "
+                   "the set, some ticket matches at least %4 of them.")
+           : DS_TR("A made wheel of %1 tickets on %2 numbers: whenever %3 of the winning numbers lie in the "
+                   "set, some ticket matches at least %4 of them."))
+          .arg(w.tickets.size())
+          .arg(w.v)
+          .arg(w.m)
+          .arg(w.t);
+  if (w.t > 0)
+    s = DS_TR("%1 %2").arg(s).arg(
+        wheel_size_note(w.v, w.k, w.t, w.m, static_cast<long long>(w.tickets.size())));
+  if (!w.made.empty()) s = DS_TR("%1 Made: %2.").arg(s).arg(w.made);
   return s;
 }
 
@@ -363,7 +374,7 @@ std::string system_print_html(const ShownSystem& shown, const TextGrid& grid) {
                        " numbers of the targeted set, at least one ticket matches at least " +
                        std::to_string(shown.t) + " of them");
   if (!shown.rows_note.empty())
-    row(shown.wheel ? "Made wheel" : "Guaranteed results", html_escape(shown.rows_note));
+    row(shown.wheel ? "Made wheel" : "Guaranteed results", html_escape(shown.rows_note.english()));
   if (shown.plays_per_ticket > 1 || !shown.second_picks.empty()) {
     row("Second-pool numbers", numbers_text(shown.second_picks));
     row("Plays", html_escape(shown.plays_text));

@@ -76,11 +76,11 @@ void fill_results(std::string_view list_text, AppState& state, TextGrid& grid);
 // One line for under the Guaranteed Results: "" when the system's tickets give the
 // published rows (or the id is unknown); otherwise it says that the rows shown are
 // those of the tickets played and in how many cells they differ.
-std::string published_rows_note(std::string_view list_text);
+Text published_rows_note(std::string_view list_text);
 
 // The line under the results of a made wheel: its guarantee, its tickets and
 // how it was made.
-std::string wheel_note(const PlayedSystem& wheel);
+Text wheel_note(const PlayedSystem& wheel);
 
 // ---- Tickets ----
 
@@ -93,11 +93,11 @@ struct ShownSystem {
   std::string currency;
   std::vector<int> tset_numbers;  // the v numbers of the set, in order
   int v = 0, t = 0, m = 0;
-  int guarantee_m = 0;    // t matched whenever guarantee_m winning numbers lie in the set
-  bool wheel = false;     // a made wheel rather than a catalogue system
-  int ticket_count = 0;   // T, the number of tickets
-  std::string cost;       // the text of lblCost
-  std::string rows_note;  // published_rows_note of the system
+  int guarantee_m = 0;   // t matched whenever guarantee_m winning numbers lie in the set
+  bool wheel = false;    // a made wheel rather than a catalogue system
+  int ticket_count = 0;  // T, the number of tickets
+  std::string cost;      // the text of lblCost
+  Text rows_note;        // published_rows_note of the system
   // A game with a second pool: the second-pool numbers played with every
   // ticket and the plays of one ticket (ticket_count counts the plays).
   std::vector<int> second_picks{};
@@ -177,7 +177,7 @@ inline constexpr std::string_view nothing_to_print_message =
 struct SystemModel {
   TextGrid results;                  // msfResults
   TextGrid tickets;                  // msfSystem
-  std::string rows_note;             // lblRowsNote, hidden when ""
+  Text rows_note;                    // lblRowsNote, hidden when ""
   std::optional<ShownSystem> shown;  // what msfSystem shows: lblCost, lblPlays, the printout
   std::vector<std::string> wheels;   // the made wheels listed after the catalogue
   std::string lotto_seen;            // the lotto, as chosen when the window last looked

@@ -128,30 +128,47 @@ Text make_wheel_progress_text(int best_size, long long uncovered, double seconds
 MakeWheelSummary make_wheel_summary(const Wheel& w, long long holes) {
   MakeWheelSummary s;
   const auto size = static_cast<long long>(w.tickets.size());
-  const std::string what = plural(size, "ticket", "tickets") + " of " + std::to_string(w.k) + " numbers on " +
-                           std::to_string(w.v) + " numbers";
+  const Text what = (size == 1 ? DS_TR("%1 ticket of %2 numbers on %3 numbers")
+                               : DS_TR("%1 tickets of %2 numbers on %3 numbers"))
+                        .arg(size)
+                        .arg(w.k)
+                        .arg(w.v);
   const int b = w.keys;
   if (holes >= 0)
-    s.result = what + " for " + guarantee_text(w.t, w.m, b) + ": it " +
-               covered_share_text(static_cast<std::uint64_t>(holes), subsets_count(w.v - b, w.m - b), w.m) +
-               " (" + plural(holes, "hole", "holes") + ", checked case by case).";
+    s.result =
+        DS_TR("%1 for %2: it %3 (%4, checked case by case).")
+            .arg(what)
+            .arg(guarantee_text(w.t, w.m, b))
+            .arg(covered_share_text(static_cast<std::uint64_t>(holes), subsets_count(w.v - b, w.m - b), w.m))
+            .arg((holes == 1 ? DS_TR("%1 hole") : DS_TR("%1 holes")).arg(holes));
   else
-    s.result = what + ", guarantee " + guarantee_text(w.t, w.m, b) + ": checked case by case, it holds.";
+    s.result =
+        DS_TR("%1, guarantee %2: checked case by case, it holds.").arg(what).arg(guarantee_text(w.t, w.m, b));
   // a wheel with keys is measured as the wheel on the numbers besides them
   const int v = w.v - b, k = w.k - b, t = w.t - b, m = w.m - b;
-  s.bound = (b > 0 ? "Without the keys (" + std::to_string(v) + " numbers, " + std::to_string(k) +
-                         " a ticket, " + guarantee_text(t, m) + "): "
-                   : std::string(holes >= 0 ? "A complete wheel: " : "")) +
-            wheel_size_note(v, k, t, m, size);
+  const Text note = wheel_size_note(v, k, t, m, size);
+  if (b > 0)
+    s.bound = DS_TR("Without the keys (%1 numbers, %2 a ticket, %3): %4")
+                  .arg(v)
+                  .arg(k)
+                  .arg(guarantee_text(t, m))
+                  .arg(note);
+  else if (holes >= 0)
+    s.bound = DS_TR("A complete wheel: %1").arg(note);
+  else
+    s.bound = note;
   const CatalogueMatch c = catalogue_match(w.v, w.k, w.t);
   if (c.id.empty() || w.m != w.t || b > 0 || holes >= 0)
     s.catalogue = DS_TR_NOOP("No catalogue system has this size and guarantee.");
   else if (c.tickets > size)
-    s.catalogue = "The catalogue system " + c.id + " plays " + std::to_string(c.tickets) +
-                  " tickets: " + plural(c.tickets - size, "ticket", "tickets") + " saved on every draw.";
+    s.catalogue =
+        DS_TR("The catalogue system %1 plays %2 tickets: %3 saved on every draw.")
+            .arg(c.id)
+            .arg(c.tickets)
+            .arg((c.tickets - size == 1 ? DS_TR("%1 ticket") : DS_TR("%1 tickets")).arg(c.tickets - size));
   else
-    s.catalogue = "The catalogue system " + c.id + " plays " + std::to_string(c.tickets) +
-                  " tickets: no fewer than this wheel.";
+    s.catalogue =
+        DS_TR("The catalogue system %1 plays %2 tickets: no fewer than this wheel.").arg(c.id).arg(c.tickets);
   return s;
 }
 

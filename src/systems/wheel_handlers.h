@@ -68,7 +68,7 @@ Text make_wheel_progress_text(int best_size, long long uncovered, double seconds
 // the cases of m winners it leaves without t) says the share it covers instead
 // of a guarantee.
 struct MakeWheelSummary {
-  std::string result, bound, catalogue;
+  Text result, bound, catalogue;
 };
 MakeWheelSummary make_wheel_summary(const Wheel& wheel, long long holes = -1);
 

@@ -130,11 +130,12 @@ constexpr PublishedRow published_rows[] = {
     {18, 6, 4, 6, 42, 0},    {24, 6, 4, 6, 169, 0},   {30, 6, 3, 6, 42, 0},    {24, 6, 3, 5, 30, 0},
     {30, 6, 3, 3, 237, 0},   {20, 7, 4, 4, 226, 0},   {30, 7, 4, 7, 126, 0}};
 
-// "(127 above it)", "(level)", "(31 fewer)": the wheel against a size.
-std::string against(long long tickets, long long size, const char* more) {
-  if (tickets == size) return "(level)";
-  return "(" + std::to_string(tickets > size ? tickets - size : size - tickets) + " " +
-         (tickets > size ? more : "fewer") + ")";
+// "(127 above it)", "(level)", "(31 fewer)": the wheel against a size (`bound`: against a
+// lower bound, which a wheel is above, not "more").
+Text against(long long tickets, long long size, bool bound) {
+  if (tickets == size) return DS_TR("(level)");
+  if (tickets < size) return DS_TR("(%1 fewer)").arg(size - tickets);
+  return (bound ? DS_TR("(%1 above it)") : DS_TR("(%1 more)")).arg(tickets - size);
 }
 
 }  // namespace
@@ -176,17 +177,18 @@ PublishedSizes published_sizes(int v, int k, int t, int m) {
   return {};
 }
 
-std::string wheel_size_note(int v, int k, int t, int m, long long tickets) {
-  std::string s;
+Text wheel_size_note(int v, int k, int t, int m, long long tickets) {
+  Text s;
   if (const long long bound = known_bound(v, k, t, m); bound > 0)
-    s = "Sch\u00f6nheim bound " + std::to_string(bound) + " " + against(tickets, bound, "above it");
+    s = DS_TR("Sch\u00f6nheim bound %1 %2").arg(bound).arg(against(tickets, bound, true));
   else
-    s = "No lower bound is known";
+    s = DS_TR("No lower bound is known");
   const PublishedSizes p = published_sizes(v, k, t, m);
-  if (p.free > 0) s += "; free published " + std::to_string(p.free) + " " + against(tickets, p.free, "more");
-  if (p.best > 0) s += "; best known " + std::to_string(p.best) + " " + against(tickets, p.best, "more");
-  if (p.free == 0 && p.best == 0) s += "; no published size known";
-  return s + ".";
+  if (p.free > 0)
+    s = DS_TR("%1; free published %2 %3").arg(s).arg(p.free).arg(against(tickets, p.free, false));
+  if (p.best > 0) s = DS_TR("%1; best known %2 %3").arg(s).arg(p.best).arg(against(tickets, p.best, false));
+  if (p.free == 0 && p.best == 0) s = DS_TR("%1; no published size known").arg(s);
+  return DS_TR("%1.").arg(s);
 }
 
 }  // namespace ds

@@ -17,6 +17,8 @@
 
 #include "wheels/wheel_file.h"
 
+#include "shell/text.h"
+
 namespace ds {
 
 inline constexpr std::string_view wheel_library_name = "wheel_library.txt";
@@ -65,6 +67,6 @@ PublishedSizes published_sizes(int v, int k, int t, int m);
 // for t if t) and the published sizes the program knows, each with how far the wheel is
 // from it: "Schönheim bound 344 (127 above it); free published 440 (31 fewer); best known
 // 382 (89 more)."
-std::string wheel_size_note(int v, int k, int t, int m, long long tickets);
+Text wheel_size_note(int v, int k, int t, int m, long long tickets);
 
 }  // namespace ds

@@ -20,6 +20,7 @@
 #include "shell/ui/app.h"
 #include "shell/ui/translation.h"
 #include "support/window_test.h"
+#include "systems/ui/make_wheel_window.h"
 
 using namespace ds::ui;
 
@@ -137,6 +138,32 @@ class FrenchTest : public test::WindowTest {
     click("cmdLottoSave");
     QVERIFY(test::read_all(path("Games/Max/game.txt"))
                 .contains("tier 7 no 0 average 1000\r\ntier 6 yes 0 fixed 0\r\n"));
+  }
+
+  // After a search, and after a check: the status lines in French, numbers and the
+  // catalogue's name kept.
+  void the_wheel_windows_speak_french_after_a_run() {
+    FrenchForAWhile french;
+    QVERIFY(french.installed);
+    auto* mw = qobject_cast<MakeWheelWindow*>(show(int(WindowId::make_wheel)));
+    QVERIFY(mw);
+    for (auto [box, value] :
+         {std::pair{"txtV", "10"}, {"txtK", "6"}, {"txtT", "3"}, {"txtM", "3"}, {"txtSeconds", "1"}})
+      type(box, value);
+    click("cmdStart");
+    QTRY_VERIFY_WITH_TIMEOUT(!mw->running(), 20000);
+    QCOMPARE(
+        text("lblResult"),
+        QString::fromUtf8(
+            "10 billets de 6 numéros sur 10 numéros, garantie 3 si 3 : vérifiée cas par cas, elle tient."));
+    QCOMPARE(text("lblBound"),
+             QString::fromUtf8("Borne de Schönheim 7 (3 au-dessus); publié librement 10 (à égalité)."));
+    QCOMPARE(text("lblCatalogue"),
+             QString::fromUtf8("Le système du catalogue 10_3_6 joue 10 billets : pas moins que cette roue."));
+    QVERIFY2(text("lblProgress").startsWith(QString::fromUtf8("Meilleure jusqu'ici : 10 billets; 0:0")),
+             qPrintable(text("lblProgress")));
+    for (const char* label : {"lblResult", "lblBound", "lblCatalogue", "lblProgress"})
+      QVERIFY2(!english_words.match(text(label)).hasMatch(), qPrintable(text(label)));
   }
 
   void every_window_has_its_own_context() {

@@ -21,6 +21,7 @@
 #include "shell/ui/grid_export.h"
 #include "shell/ui/grid_view.h"
 #include "shell/ui/printing.h"
+#include "shell/ui/translation.h"
 
 namespace ds::ui {
 
@@ -292,7 +293,7 @@ void SystemWindow::apply(const SystemOutcome& out) {
   if (out.results) {
     msf_results_->refresh();
     fit_to_grid(msf_results_);  // a wheel of seven-number tickets has a seventh row and column
-    lbl_rows_note_->setText(qs(model_.rows_note));
+    lbl_rows_note_->setText(tr_text(model_.rows_note));
     lbl_rows_note_->setVisible(!model_.rows_note.empty());
     // A taller table or a longer note never overlaps what follows: the label asks
     // for the lines it wraps into, and the window's minimum size grows with it.
