@@ -15,9 +15,8 @@
 #include <string_view>
 #include <vector>
 
-#include "wheels/wheel_file.h"
-
 #include "shell/text.h"
+#include "wheels/wheel_file.h"
 
 namespace ds {
 
