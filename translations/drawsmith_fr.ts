@@ -907,6 +907,106 @@ Les garder (ils sont enregistrés de nouveau avec les vôtres), ou les supprimer
         <translation>%1.</translation>
     </message>
     <message>
+        <source>Match 0</source>
+        <translation>0 bons</translation>
+    </message>
+    <message>
+        <source>Match 1</source>
+        <translation>1 bons</translation>
+    </message>
+    <message>
+        <source>Match 2</source>
+        <translation>2 bons</translation>
+    </message>
+    <message>
+        <source>Match 3</source>
+        <translation>3 bons</translation>
+    </message>
+    <message>
+        <source>Match 4</source>
+        <translation>4 bons</translation>
+    </message>
+    <message>
+        <source>Match 5</source>
+        <translation>5 bons</translation>
+    </message>
+    <message>
+        <source>Match 6</source>
+        <translation>6 bons</translation>
+    </message>
+    <message>
+        <source>Match 7</source>
+        <translation>7 bons</translation>
+    </message>
+    <message>
+        <source>Match 8</source>
+        <translation>8 bons</translation>
+    </message>
+    <message>
+        <source>Match 9</source>
+        <translation>9 bons</translation>
+    </message>
+    <message>
+        <source>Match 10</source>
+        <translation>10 bons</translation>
+    </message>
+    <message>
+        <source>Match 11</source>
+        <translation>11 bons</translation>
+    </message>
+    <message>
+        <source>Match 12</source>
+        <translation>12 bons</translation>
+    </message>
+    <message>
+        <source>Match 13</source>
+        <translation>13 bons</translation>
+    </message>
+    <message>
+        <source>Match 14</source>
+        <translation>14 bons</translation>
+    </message>
+    <message>
+        <source>Match 15</source>
+        <translation>15 bons</translation>
+    </message>
+    <message>
+        <source>Match 16</source>
+        <translation>16 bons</translation>
+    </message>
+    <message>
+        <source>Match 17</source>
+        <translation>17 bons</translation>
+    </message>
+    <message>
+        <source>Match 18</source>
+        <translation>18 bons</translation>
+    </message>
+    <message>
+        <source>Match 19</source>
+        <translation>19 bons</translation>
+    </message>
+    <message>
+        <source>Match 20</source>
+        <translation>20 bons</translation>
+    </message>
+    <message>
+        <source>Spent %1, won %2, net %3; return per unit staked %4; draws with a prize: %5 of %6 played.</source>
+        <translation>Dépensé %1, gagné %2, net %3; rendement par unité misée %4; tirages avec un lot : %5 sur %6 joués.</translation>
+    </message>
+    <message>
+        <source>%1
+1 of the %2 draws of the period has no targeted set row of its date and was not played.</source>
+        <translation>%1
+1 des %2 tirages de la période n&apos;a aucune ligne d&apos;ensemble ciblé à sa date et n&apos;a pas été joué.</translation>
+    </message>
+    <message>
+        <source>%1
+%2 of the %3 draws of the period have no targeted set row of their date and were not played.</source>
+        <translation>%1
+%2 des %3 tirages de la période n&apos;ont aucune ligne d&apos;ensemble ciblé à leur date et n&apos;ont pas été joués.</translation>
+    </message>
+    <message>
         <source>Please choose in the Name list the lotto that gets the draws.</source>
         <translation>Veuillez choisir dans la liste Nom le lotto qui reçoit les tirages.</translation>
     </message>
@@ -2035,6 +2135,34 @@ exclude:13
     <message>
         <source>&amp;Copy</source>
         <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>Number of winning</source>
+        <translation>Numéros gagnants</translation>
+    </message>
+    <message>
+        <source>balls in the targeted set</source>
+        <translation>dans l&apos;ensemble ciblé</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>of tickets</source>
+        <translation>de billets</translation>
+    </message>
+    <message>
+        <source>with</source>
+        <translation>avec</translation>
+    </message>
+    <message>
+        <source>winning</source>
+        <translation>numéros</translation>
+    </message>
+    <message>
+        <source>balls=</source>
+        <translation>gagnants=</translation>
     </message>
 </context>
 <context>

@@ -286,19 +286,30 @@ TextGrid backtest_grid(const BacktestResult& result, const DateFormat& date_form
   return g;
 }
 
-std::string backtest_totals_text(const BacktestResult& r, const std::string& currency,
-                                 const NumberFormat& number_format) {
+Text backtest_totals_text(const BacktestResult& r, const std::string& currency,
+                          const NumberFormat& number_format) {
   const std::string unit = currency.empty() ? "" : " " + currency;
   const auto money = [&](double x) { return format_general(x, number_format) + unit; };
-  std::string s = "Spent " + money(r.spent) + ", won " + money(r.won) + ", net " + money(r.net) +
-                  "; return per unit staked " + format_general(r.return_per_unit, number_format, 4) +
-                  "; draws with a prize: " + std::to_string(r.winning_draws) + " of " +
-                  std::to_string(r.draws.size()) + " played.";
-  if (r.draws_without_set > 0)
-    s += "\n" + std::to_string(r.draws_without_set) + " of the " + std::to_string(r.draws_in_period) +
-         " draws of the period " + (r.draws_without_set == 1 ? "has" : "have") + " no targeted set row of " +
-         (r.draws_without_set == 1 ? "its" : "their") + " date and " +
-         (r.draws_without_set == 1 ? "was" : "were") + " not played.";
+  const Text s =
+      DS_TR("Spent %1, won %2, net %3; return per unit staked %4; draws with a prize: %5 of %6 played.")
+          .arg(money(r.spent))
+          .arg(money(r.won))
+          .arg(money(r.net))
+          .arg(format_general(r.return_per_unit, number_format, 4))
+          .arg(r.winning_draws)
+          .arg(r.draws.size());
+  if (r.draws_without_set == 1)
+    return DS_TR(
+               "%1\n1 of the %2 draws of the period has no targeted set row of its date and was not played.")
+        .arg(s)
+        .arg(r.draws_in_period);
+  if (r.draws_without_set > 1)
+    return DS_TR(
+               "%1\n%2 of the %3 draws of the period have no targeted set row of their date and were not "
+               "played.")
+        .arg(s)
+        .arg(r.draws_without_set)
+        .arg(r.draws_in_period);
   return s;
 }
 
@@ -476,7 +487,7 @@ BacktestOutcome backtest_run(BacktestModel& model, const BacktestForm& form, con
   model.grid = backtest_grid(r, state.date_format, state.number_format);
   model.grid.set_col_width_factor(0, 1.3);
   model.totals_text =
-      r.draws.empty() ? std::string() : backtest_totals_text(r, state.lotto.currency, state.number_format);
+      r.draws.empty() ? Text() : backtest_totals_text(r, state.lotto.currency, state.number_format);
   model.totals = backtest_totals_grid(out.runs, state.number_format);
   model.totals.set_col_width_factor(1, 1.3);
   return out;

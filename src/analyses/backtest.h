@@ -88,8 +88,8 @@ TextGrid backtest_grid(const BacktestResult& result, const DateFormat& date_form
 
 // The totals in two lines: spent, won and net in `currency`, the return per
 // unit staked, the draws with a prize; then the draws of the period not played.
-std::string backtest_totals_text(const BacktestResult& result, const std::string& currency,
-                                 const NumberFormat& number_format);
+Text backtest_totals_text(const BacktestResult& result, const std::string& currency,
+                          const NumberFormat& number_format);
 
 // Several systems or wheels on the same draws: one row each with its name, the
 // tickets it plays on a set row, the draws played, spent, won, net and the
@@ -157,10 +157,11 @@ std::string backtest_report_html(const BacktestReport& report);
 // Everything the Back-test window holds apart from its widgets and its chart:
 // the table and the totals of the run shown, and what Print puts on paper.
 struct BacktestModel {
-  TextGrid grid;                               // the table, one row per draw played (backtest_grid)
-  TextGrid totals;                             // one row per system or wheel played (backtest_totals_grid)
-  std::string lotto_label, tset_label;         // as the window opened
-  std::string system_id, period, totals_text;  // of the run shown
+  TextGrid grid;                        // the table, one row per draw played (backtest_grid)
+  TextGrid totals;                      // one row per system or wheel played (backtest_totals_grid)
+  std::string lotto_label, tset_label;  // as the window opened
+  std::string system_id, period;        // of the run shown
+  Text totals_text;
   BacktestModel(const DateFormat& date_format, const NumberFormat& number_format);
 };
 

@@ -430,7 +430,16 @@ TextGrid check_rows_grid(const WheelCheckResult& r) {
   g.set_cell(0, 0, DS_TR_NOOP("Winners"));
   g.set_cell(0, 1, DS_TR_NOOP("Worst match"));
   g.set_cell(0, 2, DS_TR_NOOP("Best match"));
-  for (int j = 0; j <= widest; ++j) g.set_cell(0, 3 + j, "Match " + std::to_string(j));
+  // Each heading a whole text of its own, so that it is translated as one.
+  static constexpr const char* match_heads[] = {
+      DS_TR_NOOP("Match 0"),  DS_TR_NOOP("Match 1"),  DS_TR_NOOP("Match 2"),  DS_TR_NOOP("Match 3"),
+      DS_TR_NOOP("Match 4"),  DS_TR_NOOP("Match 5"),  DS_TR_NOOP("Match 6"),  DS_TR_NOOP("Match 7"),
+      DS_TR_NOOP("Match 8"),  DS_TR_NOOP("Match 9"),  DS_TR_NOOP("Match 10"), DS_TR_NOOP("Match 11"),
+      DS_TR_NOOP("Match 12"), DS_TR_NOOP("Match 13"), DS_TR_NOOP("Match 14"), DS_TR_NOOP("Match 15"),
+      DS_TR_NOOP("Match 16"), DS_TR_NOOP("Match 17"), DS_TR_NOOP("Match 18"), DS_TR_NOOP("Match 19"),
+      DS_TR_NOOP("Match 20")};
+  for (int j = 0; j <= widest; ++j)
+    g.set_cell(0, 3 + j, j < 21 ? std::string(match_heads[j]) : "Match " + std::to_string(j));
   int row = 1;
   for (const MatchRow& m : r.rows) {
     g.set_cell(row, 0, std::to_string(m.w));

@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
@@ -24,6 +25,7 @@
 #include "shell/ui/app.h"
 #include "shell/ui/dialogs.h"
 #include "shell/ui/state_hub.h"
+#include "shell/ui/translation.h"
 #include "systems/ui/check_wheel_window.h"
 #include "systems/ui/make_wheel_window.h"
 
@@ -121,6 +123,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   QApplication app(argc, argv);
+  install_translation(QLocale::system());  // LANG=fr_CA.UTF-8 gives the French windows
   const QString shipped = QString::fromLocal8Bit(argv[1]);
   const QString out = QString::fromLocal8Bit(argv[2]);
   QDir().mkpath(out);

@@ -222,7 +222,7 @@ void BacktestWindow::go() {
 
 void BacktestWindow::show_result(const BacktestResult& r) {
   msf_->refresh();
-  lbl_totals_->setText(qs(model_.totals_text));
+  lbl_totals_->setText(tr_text(model_.totals_text));
   QList<QPointF> points;
   points.reserve(static_cast<qsizetype>(r.draws.size()));
   for (std::size_t i = 0; i < r.draws.size(); ++i)

@@ -1,6 +1,7 @@
 #include "shell/ui/grid_view.h"
 
 #include <QBrush>
+#include <QCoreApplication>
 #include <QFont>
 #include <QHeaderView>
 #include <QPalette>
@@ -26,6 +27,14 @@ int GridModel::rowCount(const QModelIndex& parent) const {
 
 int GridModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : grid_->cols(); }
 
+QString GridModel::heading(const std::string& cell) const {
+  if (heading_context_ && !cell.empty()) {
+    const QString own = QCoreApplication::translate(heading_context_, cell.c_str());
+    if (own != QString::fromStdString(cell)) return own;
+  }
+  return tr_text(ds::Text(cell));
+}
+
 QVariant GridModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid()) return {};
   const int r = grid_row(index.row());
@@ -34,7 +43,7 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
   switch (role) {
     case Qt::DisplayRole:
       // Headings (the fixed cells) in the user's language; the data as it is.
-      if (fixed) return tr_text(ds::Text(grid_->cell(r, c)));
+      if (fixed) return heading(grid_->cell(r, c));
       return QString::fromStdString(grid_->cell(r, c));
     case Qt::FontRole:
       if (grid_->bold(r, c) || fixed) {
@@ -60,7 +69,7 @@ QVariant GridModel::headerData(int section, Qt::Orientation orientation, int rol
     return f;
   }
   if (role != Qt::DisplayRole) return {};
-  if (orientation == Qt::Horizontal && header_row_) return tr_text(ds::Text(grid_->cell(0, section)));
+  if (orientation == Qt::Horizontal && header_row_) return heading(grid_->cell(0, section));
   if (orientation == Qt::Vertical) return section + 1;
   return {};
 }

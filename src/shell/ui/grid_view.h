@@ -20,6 +20,9 @@ class GridModel : public QAbstractTableModel {
   int view_row(int grid_row) const { return header_row_ ? grid_row - 1 : grid_row; }
   // Tells the views that the grid changed (cheap when it did not).
   void refresh();
+  // Headings looked up first in this translation context (a window's own words for a
+  // grid whose headings read as one phrase), then among the core's texts.
+  void set_heading_context(const char* context) { heading_context_ = context; }
 
   int rowCount(const QModelIndex& parent = {}) const override;
   int columnCount(const QModelIndex& parent = {}) const override;
@@ -27,8 +30,11 @@ class GridModel : public QAbstractTableModel {
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
  private:
+  QString heading(const std::string& cell) const;
+
   TextGrid* grid_;
   bool header_row_;
+  const char* heading_context_ = nullptr;
   std::uint64_t seen_revision_ = ~std::uint64_t{0};
 };
 
