@@ -624,7 +624,7 @@ Les garder (ils sont enregistrés de nouveau avec les vôtres), ou les supprimer
     </message>
     <message>
         <source>Best match</source>
-        <translation>Meilleure correspondance</translation>
+        <translation>Au mieux</translation>
     </message>
     <message>
         <source>Net</source>
@@ -796,7 +796,7 @@ Les garder (ils sont enregistrés de nouveau avec les vôtres), ou les supprimer
     </message>
     <message>
         <source>Worst match</source>
-        <translation>Pire correspondance</translation>
+        <translation>Au pire</translation>
     </message>
     <message>
         <source>Hole</source>
@@ -1005,6 +1005,38 @@ Les garder (ils sont enregistrés de nouveau avec les vôtres), ou les supprimer
 %2 of the %3 draws of the period have no targeted set row of their date and were not played.</source>
         <translation>%1
 %2 des %3 tirages de la période n&apos;ont aucune ligne d&apos;ensemble ciblé à leur date et n&apos;ont pas été joués.</translation>
+    </message>
+    <message>
+        <source>Rows read: %1. New: %2. Already present: %3. In conflict: %4. Refused: %5.</source>
+        <translation>Lignes lues : %1. Nouvelles : %2. Déjà présentes : %3. En conflit : %4. Refusées : %5.</translation>
+    </message>
+    <message>
+        <source>%1
+Line %2: %3</source>
+        <translation>%1
+Ligne %2 : %3</translation>
+    </message>
+    <message>
+        <source>%1
+... and %2 more.</source>
+        <translation>%1
+... et %2 de plus.</translation>
+    </message>
+    <message>
+        <source>%1
+%2 new draw is not in the second source yet; Import stores it from the history.</source>
+        <translation>%1
+%2 nouveau tirage n&apos;est pas encore dans la seconde source; Importer le prend de l&apos;historique.</translation>
+    </message>
+    <message>
+        <source>%1
+%2 new draws are not in the second source yet; Import stores it from the history.</source>
+        <translation>%1
+%2 nouveaux tirages ne sont pas encore dans la seconde source; Importer les prend de l&apos;historique.</translation>
+    </message>
+    <message>
+        <source>%1, made for %2.</source>
+        <translation>%1, faite pour %2.</translation>
     </message>
     <message>
         <source>Please choose in the Name list the lotto that gets the draws.</source>
@@ -1301,6 +1333,17 @@ Les garder (ils sont enregistrés de nouveau avec les vôtres), ou les supprimer
     <message>
         <source>Ticket lists (*.txt *.csv);;All files (*)</source>
         <translation>Listes de billets (*.txt *.csv);;Tous les fichiers (*)</translation>
+    </message>
+</context>
+<context>
+    <name>ds::ui::Dialogs</name>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>

@@ -735,12 +735,14 @@ ImportPreview preview_import(std::string_view csv, const LottoDefinition& lotto,
   return p;
 }
 
-std::string import_summary(const ImportPreview& p) {
+Text import_summary(const ImportPreview& p) {
   if (!p.message.empty()) return p.message;
-  std::string s = "Rows read: " + std::to_string(p.rows_read) + ". New: " + std::to_string(p.fresh) +
-                  ". Already present: " + std::to_string(p.present) +
-                  ". In conflict: " + std::to_string(p.conflicts) +
-                  ". Refused: " + std::to_string(p.refused) + ".";
+  Text s = DS_TR("Rows read: %1. New: %2. Already present: %3. In conflict: %4. Refused: %5.")
+               .arg(p.rows_read)
+               .arg(p.fresh)
+               .arg(p.present)
+               .arg(p.conflicts)
+               .arg(p.refused);
   constexpr int listed = 20;
   int shown = 0, more = 0;
   for (const ImportRow& r : p.rows) {
@@ -751,10 +753,10 @@ std::string import_summary(const ImportPreview& p) {
     }
     std::string reason = r.reason;
     if (!reason.empty()) reason[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(reason[0])));
-    s += "\nLine " + std::to_string(r.line) + ": " + reason;
+    s = DS_TR("%1\nLine %2: %3").arg(s).arg(r.line).arg(Text(reason));
     ++shown;
   }
-  if (more > 0) s += "\n... and " + std::to_string(more) + " more.";
+  if (more > 0) s = DS_TR("%1\n... and %2 more.").arg(s).arg(more);
   return s;
 }
 

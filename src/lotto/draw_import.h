@@ -21,6 +21,7 @@
 #include "shell/app_state.h"
 #include "shell/dates.h"
 #include "shell/grid.h"
+#include "shell/text.h"
 
 namespace ds {
 
@@ -83,7 +84,7 @@ ImportPreview preview_import(std::string_view csv, const LottoDefinition& lotto,
 
 // The counts in one sentence and one line per conflict and refused row,
 // e.g. "Line 7: the number 50 is not between 1 and 49."
-std::string import_summary(const ImportPreview& preview);
+Text import_summary(const ImportPreview& preview);
 
 // A grid of the preview for the window: Line, Date, Numbers, Bonus, (Second,
 // for a game with a second pool,) Result, Reason; one row per data line. A refused row shows its line's text

@@ -335,9 +335,12 @@ UpdateReview update_review(const HistorySources& sources, const FetchedPage& his
   }
   r.summary = import_summary(r.preview);
   if (check && r.unconfirmed > 0)
-    r.summary += "\n" + std::to_string(r.unconfirmed) +
-                 (r.unconfirmed == 1 ? " new draw is" : " new draws are") +
-                 " not in the second source yet; Import stores it from the history.";
+    r.summary =
+        (r.unconfirmed == 1
+             ? DS_TR("%1\n%2 new draw is not in the second source yet; Import stores it from the history.")
+             : DS_TR("%1\n%2 new draws are not in the second source yet; Import stores it from the history."))
+            .arg(r.summary)
+            .arg(r.unconfirmed);
   r.grid = import_preview_grid(r.preview);
   if (r.preview.fresh > 0) r.accept = "Import";
   return r;

@@ -96,7 +96,7 @@ struct UpdateReview {
   std::string order_question;
   std::vector<std::string> order_choices;
   ImportPreview preview;
-  std::string summary;
+  Text summary;
   TextGrid grid;
   std::string accept;          // "" when nothing is new
   int unconfirmed = 0;         // new draws the second copy does not hold yet

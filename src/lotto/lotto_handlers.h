@@ -285,7 +285,7 @@ struct ImportReviewResult : LottoOutcome {
   std::string order_question;
   std::vector<std::string> order_choices;
   ImportPreview preview;
-  std::string summary;
+  Text summary;
   TextGrid grid;
   std::string accept;
 };

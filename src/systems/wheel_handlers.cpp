@@ -361,11 +361,17 @@ TicketListRead read_ticket_list(std::string_view bytes, std::string_view set_tex
     out.t_text = std::to_string(read.wheel.t);
     out.m_text = std::to_string(read.wheel.m);
   }
-  out.description =
-      plural(static_cast<long long>(read.wheel.tickets.size()), "ticket", "tickets") + " of " +
-      std::to_string(read.wheel.k) + " numbers on " + std::to_string(read.wheel.v) + " numbers" +
-      (read.wheel.t > 0 ? ", made for " + guarantee_text(read.wheel.t, read.wheel.m, read.wheel.keys) : "") +
-      "." + (read.skipped.empty() ? "" : " " + read.skipped);
+  const auto size = static_cast<long long>(read.wheel.tickets.size());
+  const Text what = (size == 1 ? DS_TR("%1 ticket of %2 numbers on %3 numbers")
+                               : DS_TR("%1 tickets of %2 numbers on %3 numbers"))
+                        .arg(size)
+                        .arg(read.wheel.k)
+                        .arg(read.wheel.v);
+  out.description = read.wheel.t > 0 ? DS_TR("%1, made for %2.")
+                                           .arg(what)
+                                           .arg(guarantee_text(read.wheel.t, read.wheel.m, read.wheel.keys))
+                                     : DS_TR("%1.").arg(what);
+  if (!read.skipped.empty()) out.description = DS_TR("%1 %2").arg(out.description).arg(Text(read.skipped));
   return out;
 }
 

@@ -146,7 +146,7 @@ struct TicketListRead : Outcome {
   bool ok = false;
   Wheel wheel;
   std::string t_text, m_text;  // the guarantee a Wheels file names; "" otherwise
-  std::string description;     // "30 tickets of 6 numbers on 10 numbers"
+  Text description;            // "30 tickets of 6 numbers on 10 numbers."
 };
 
 // cmdOpen: the bytes of the file chosen, read as a ticket list with the set's
@@ -198,7 +198,7 @@ struct CheckWheelModel {
 // What the Check a Wheel handlers return; unset: the control keeps its text.
 // With `start`, the thread checks the model's wheel for t if m.
 struct CheckWheelOutcome : CheckWheelStart {
-  std::optional<std::string> list;            // lblList (its tooltip the model's file)
+  std::optional<Text> list;                   // lblList (its tooltip the model's file)
   std::optional<std::string> set_text;        // txtSet
   std::optional<std::string> t_text, m_text;  // txtT, txtM
   std::optional<std::string> keys_text;       // txtKeys

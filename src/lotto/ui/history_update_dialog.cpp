@@ -11,6 +11,7 @@
 #include "shell/ui/controls.h"
 #include "shell/ui/dialogs.h"
 #include "shell/ui/text.h"
+#include "shell/ui/translation.h"
 
 namespace ds::ui {
 
@@ -147,7 +148,7 @@ void HistoryUpdateDialog::review() {
     return;
   }
   const QString title = tr("Update results of '%1'").arg(qs(lotto_));
-  const bool accepted = dialogs().review(this, title, qs(r.summary), r.grid, qs(r.accept));
+  const bool accepted = dialogs().review(this, title, tr_text(r.summary), r.grid, qs(r.accept));
   if (!accepted && !r.accept.empty()) {
     end_fetch(tr("Cancelled: nothing was stored."));
     return;

@@ -529,7 +529,7 @@ void LottoWindow::import_draws() {
     apply(review);
     return;
   }
-  if (!dialogs().review(this, title, qs(review.summary), review.grid, qs(review.accept))) return;
+  if (!dialogs().review(this, title, tr_text(review.summary), review.grid, qs(review.accept))) return;
   apply(ds::import_finish(model_, review.preview, s));
 }
 

@@ -1,5 +1,6 @@
 #include "shell/ui/dialogs.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -37,10 +38,12 @@ class ReviewDialog : public QDialog {
     view_->resizeColumnsToContents();
     auto* buttons = new QDialogButtonBox(this);
     if (accept.isEmpty()) {
-      buttons->addButton(QDialogButtonBox::Close);
+      buttons->addButton(QDialogButtonBox::Close)
+          ->setText(QCoreApplication::translate("ds::ui::Dialogs", "Close"));
     } else {
       buttons->addButton(accept, QDialogButtonBox::AcceptRole)->setObjectName(QStringLiteral("cmdAccept"));
-      buttons->addButton(QDialogButtonBox::Cancel);
+      buttons->addButton(QDialogButtonBox::Cancel)
+          ->setText(QCoreApplication::translate("ds::ui::Dialogs", "Cancel"));
     }
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -68,7 +71,10 @@ class RealDialogs final : public Dialogs {
                     parent);
     QList<QAbstractButton*> answers;
     for (const QString& b : buttons) answers << box.addButton(b, QMessageBox::AcceptRole);
+    // The standard buttons' own words come from Qt's translations, which a system may
+    // lack: the program's.
     QAbstractButton* cancel = box.addButton(QMessageBox::Cancel);
+    cancel->setText(QCoreApplication::translate("ds::ui::Dialogs", "Cancel"));
     box.setDefaultButton(qobject_cast<QPushButton*>(answers.value(0)));
     box.setEscapeButton(cancel);
     box.exec();

@@ -162,7 +162,7 @@ void CheckWheelWindow::closeEvent(QCloseEvent* event) {
 
 void CheckWheelWindow::apply(const CheckWheelOutcome& out) {
   if (out.list) {
-    lbl_list_->setText(qs(*out.list));
+    lbl_list_->setText(tr_text(*out.list));
     lbl_list_->setToolTip(qs(model_.file));
   }
   if (out.set_text) txt_set_->setText(qs(*out.set_text));
