@@ -1039,6 +1039,26 @@ Ligne %2 : %3</translation>
         <translation>%1, faite pour %2.</translation>
     </message>
     <message>
+        <source>less than 1 %</source>
+        <translation>moins de 1 %</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>These counts are what a fair draw gives %1 of the time.</source>
+        <translation>Un tirage équitable donne ces fréquences %1 du temps.</translation>
+    </message>
+    <message>
+        <source>Second pool: these counts are what a fair draw gives %1 of the time.</source>
+        <translation>Second tirage : un tirage équitable donne ces fréquences %1 du temps.</translation>
+    </message>
+    <message>
+        <source>Main numbers: these counts are what a fair draw gives %1 of the time.</source>
+        <translation>Numéros principaux : un tirage équitable donne ces fréquences %1 du temps.</translation>
+    </message>
+    <message>
         <source>Please choose in the Name list the lotto that gets the draws.</source>
         <translation>Veuillez choisir dans la liste Nom le lotto qui reçoit les tirages.</translation>
     </message>

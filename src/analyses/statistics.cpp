@@ -154,10 +154,16 @@ ChiSquare pool_chi_square(const std::vector<NumberStats>& stats, bool second) {
   return chi_square_uniform(counts, expected);
 }
 
-std::string fair_draw_line(double p_value) {
+namespace {
+// "less than 1 %", "47 %": how often a fair draw gives counts as far from the expected.
+Text fair_share(double p_value) {
   const double percent = p_value * 100;
-  const std::string share = percent < 0.5 ? "less than 1 %" : format_fixed(percent, 0) + " %";
-  return "These counts are what a fair draw gives " + share + " of the time.";
+  return percent < 0.5 ? DS_TR("less than 1 %") : DS_TR("%1 %").arg(format_fixed(percent, 0));
+}
+}  // namespace
+
+Text fair_draw_line(double p_value) {
+  return DS_TR("These counts are what a fair draw gives %1 of the time.").arg(fair_share(p_value));
 }
 
 std::vector<PairCount> pair_counts(const std::vector<PeriodDraw>& draws, int pool) {
@@ -317,13 +323,14 @@ int sum_band(int span) {
       if (span <= 20 * m * w) return m * w;
 }
 
-std::string pool_line(const std::vector<NumberStats>& stats, bool second, std::string_view pool) {
+Text pool_line(const std::vector<NumberStats>& stats, bool second) {
   const bool any =
       std::any_of(stats.begin(), stats.end(), [second](const NumberStats& s) { return s.second == second; });
-  if (!any) return "";
-  std::string line = fair_draw_line(pool_chi_square(stats, second).p_value);
-  line[0] = 't';
-  return std::string(pool) + ": " + line;
+  if (!any) return {};
+  const Text share = fair_share(pool_chi_square(stats, second).p_value);
+  return (second ? DS_TR("Second pool: these counts are what a fair draw gives %1 of the time.")
+                 : DS_TR("Main numbers: these counts are what a fair draw gives %1 of the time."))
+      .arg(share);
 }
 
 void fill_numbers(StatisticsModel& m) {
@@ -615,8 +622,8 @@ StatisticsOutcome statistics_go(StatisticsModel& model, const StatisticsForm& fo
   model.period_label = form.from_text + " to " + form.to_text;
   model.numbers = number_statistics(model.period.draws, model.game);
   fill_numbers(model);
-  model.fair_main = pool_line(model.numbers, false, "Main numbers");
-  model.fair_second = pool_line(model.numbers, true, "Second pool");
+  model.fair_main = pool_line(model.numbers, false);
+  model.fair_second = pool_line(model.numbers, true);
   fill_pairs(model);
   fill_spread(model);
   const TypedFilters typed = read_typed_filters(form.filters_text, filter_game(model.game));
@@ -737,7 +744,7 @@ PrintOutcome print_statistics(const StatisticsModel& model, StatisticsTab tab) {
   };
   switch (tab) {
     case StatisticsTab::numbers:
-      para(model.fair_main + "\n" + model.fair_second);
+      para(model.fair_main.english() + "\n" + model.fair_second.english());
       grid(model.numbers_grid);
       break;
     case StatisticsTab::pairs:

@@ -75,7 +75,7 @@ ChiSquare pool_chi_square(const std::vector<NumberStats>& stats, bool second = f
 
 // "These counts are what a fair draw gives 47 % of the time." (whole per cent;
 // "less than 1 %" below one half of a per cent).
-std::string fair_draw_line(double p_value);
+Text fair_draw_line(double p_value);
 
 // ---- Pairs ----
 struct PairCount {
@@ -199,8 +199,8 @@ struct StatisticsModel {
   TextGrid history;  // the draws as read (from the state, or the lotto's draws file)
   std::string period_label;
   PeriodDraws period;
-  std::vector<NumberStats> numbers;    // numbers_grid's rows 1.., in the same order
-  std::string fair_main, fair_second;  // fair_draw_line of each pool ("" when it has none)
+  std::vector<NumberStats> numbers;  // numbers_grid's rows 1.., in the same order
+  Text fair_main, fair_second;       // the fair-draw line of each pool ("" when it has none)
   std::vector<PairCount> pairs;
   double pair_expected = 0;
   SpreadView view = SpreadView::sum;

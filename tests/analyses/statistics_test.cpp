@@ -304,7 +304,7 @@ TEST(StatisticsWindow, SevenNumbersAndASecondPool) {
   EXPECT_NE(out.status->english().find("1 of them is left out"), std::string::npos);
   EXPECT_EQ(model.numbers_grid.rows(), 15);  // 10 main numbers, 4 of the second pool
   EXPECT_EQ(model.numbers_grid.cell(11, 0) + " " + model.numbers_grid.cell(11, 1), "1 Second");
-  EXPECT_EQ(model.fair_second.substr(0, 31), "Second pool: these counts are w");
+  EXPECT_EQ(model.fair_second.english().substr(0, 31), "Second pool: these counts are w");
   EXPECT_EQ(print_statistics(model, StatisticsTab::filters).html, "");  // no filter typed
 }
 

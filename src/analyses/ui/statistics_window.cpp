@@ -40,6 +40,7 @@
 #include "shell/ui/grid_view.h"
 #include "shell/ui/printing.h"
 #include "shell/ui/state_hub.h"
+#include "shell/ui/translation.h"
 
 namespace ds::ui {
 
@@ -510,8 +511,9 @@ void StatisticsWindow::show_model() {
   numbers_model_->refresh();
   for (int c = 0; c < model_.numbers_grid.cols(); ++c)
     msf_numbers_->setColumnHidden(c, model_.numbers_grid.col_width(c) == TextGrid::hidden);
-  lbl_fair_->setText(
-      qs(model_.fair_second.empty() ? model_.fair_main : model_.fair_main + "\n" + model_.fair_second));
+  lbl_fair_->setText(model_.fair_second.empty()
+                         ? tr_text(model_.fair_main)
+                         : tr_text(model_.fair_main) + QLatin1Char('\n') + tr_text(model_.fair_second));
   show_numbers_chart(0, false);
   show_numbers_chart(1, true);
   cht_numbers_[1]->setVisible(model_.game.second_n > 0);
