@@ -18,7 +18,6 @@
 namespace ds::ui {
 
 namespace {
-// The English texts; the registry translates every window's texts once it is made.
 // The texts these controls share between windows, in the context "ds::ui".
 QString tr(const char* text) { return QCoreApplication::translate("ds::ui", text); }
 }  // namespace
@@ -35,6 +34,12 @@ PeriodBox period_box(QWidget* parent, const char* from_label, const char* to_lab
   auto* to = named_label(to_label, tr("&To"), p.box);
   from->setBuddy(p.from);
   to->setBuddy(p.to);
+  // A short caption ("To") came out a few pixels narrower than its text beside the box.
+  for (QLabel* l : {from, to}) {
+    QString shown = l->text();
+    shown.remove(QLatin1Char('&'));
+    l->setMinimumWidth(l->fontMetrics().horizontalAdvance(shown) + 4);
+  }
   for (QLineEdit* e : {p.from, p.to}) e->setMaximumWidth(130);
   p.go = named_button("cmdGo", tr("&Go"), p.box);
   auto* layout = new QHBoxLayout(p.box);
