@@ -11,6 +11,7 @@
 #include "systems/catalogue.h"
 #include "systems/placements.h"
 #include "systems/played_system.h"
+#include "wheels/wheel_library.h"
 
 namespace ds {
 
@@ -76,12 +77,11 @@ void score_tickets(const std::vector<PositionMask>& masks, const std::vector<std
 BacktestResult run_backtest(const BacktestInput& in, const TextGrid& draws, const TextGrid& sets) {
   BacktestResult out;
   const std::string id(trim_blanks(in.system_id));
-  if (id.empty() || (!names_catalogue_system(id) &&
-                     (in.app_folder.empty() || !file_exists(made_wheel_path(in.app_folder, id))))) {
+  if (id.empty() || (!names_catalogue_system(id) && !names_made_wheel(id, in.app_folder, in.library))) {
     out.message = DS_TR_NOOP("Please choose a system.");
     return out;
   }
-  const PlayedLookup lookup = find_played_system(id, in.app_folder);
+  const PlayedLookup lookup = find_played_system(id, in.app_folder, in.library);
   if (!lookup.found) {
     out.message = lookup.why;
     return out;
@@ -336,13 +336,18 @@ TextGrid backtest_totals_grid(const std::vector<BacktestRun>& runs, const Number
   return g;
 }
 
-std::vector<std::string> backtest_wheels(const std::filesystem::path& app_folder, int tset_size, int pick_n) {
+std::vector<std::string> backtest_wheels(const std::filesystem::path& app_folder, int tset_size, int pick_n,
+                                         const std::filesystem::path& library) {
   std::vector<std::string> out;
-  if (app_folder.empty()) return out;
-  for (const std::string& name : made_wheel_names(app_folder)) {
-    const PlayedLookup w = find_played_system(name, app_folder);
-    if (w.found && w.played.v == tset_size && w.played.k == pick_n) out.push_back(name);
-  }
+  if (!app_folder.empty())
+    for (const std::string& name : made_wheel_names(app_folder)) {
+      const PlayedLookup w = find_played_system(name, app_folder);
+      if (w.found && w.played.v == tset_size && w.played.k == pick_n) out.push_back(name);
+    }
+  const std::optional<std::string> bytes = library.empty() ? std::nullopt : read_file(library);
+  if (bytes)
+    for (const LibrarySize& s : library_sizes(*bytes))
+      if (s.v == tset_size && s.k == pick_n) out.push_back(library_wheel_name(s.v, s.k, s.t, s.m));
   return out;
 }
 
@@ -356,6 +361,13 @@ std::vector<std::string> backtest_systems(int tset_size, int pick_n) {
   return out;
 }
 
+namespace {
+// The wheel library shipped beside the program.
+std::filesystem::path library_of(const AppState& state) {
+  return state.program_folder.empty() ? std::filesystem::path{} : state.program_folder / wheel_library_name;
+}
+}  // namespace
+
 BacktestLoad backtest_load(const AppState& state, const TextGrid* draws, DayNumber today) {
   BacktestLoad load;
   load.lotto_label = state.lotto_name.empty() ? DS_TR("Not selected") : Text::as_is(state.lotto_name);
@@ -364,7 +376,8 @@ BacktestLoad backtest_load(const AppState& state, const TextGrid* draws, DayNumb
                         : DS_TR("%1 (%2 numbers)").arg(state.tset_name).arg(state.tset_size);
   if (!state.lotto_name.empty() && !state.tset_name.empty()) {
     load.systems = backtest_systems(state.tset_size, state.lotto.pick_n);
-    for (std::string& name : backtest_wheels(state.app_folder, state.tset_size, state.lotto.pick_n))
+    for (std::string& name :
+         backtest_wheels(state.app_folder, state.tset_size, state.lotto.pick_n, library_of(state)))
       load.systems.push_back(std::move(name));
   }
   DayNumber from = today, to = today;
@@ -413,8 +426,8 @@ BacktestOutcome backtest_go(const BacktestForm& form, const AppState& state, con
   }
   const TextGrid empty;
   const TextGrid& d = draws ? *draws : empty;
-  BacktestInput in{form.system_text,  state.lotto,      state.tset_size,   *from, *to,
-                   state.date_format, state.app_folder, state.second_picks};
+  BacktestInput in{form.system_text, state.lotto,        state.tset_size,  *from, *to, state.date_format,
+                   state.app_folder, state.second_picks, library_of(state)};
   out.result = run_backtest(in, d, sets ? *sets : empty);
   out.period = draws_in_period_message(d, *from, *to, state.date_format);
   if (!out.result.message.empty() && out.result.message != out.period) out.message = out.result.message;

@@ -29,6 +29,7 @@ struct BacktestInput {
   // A game with a second pool: the second-pool numbers played; every ticket is
   // played with each second_n-subset of them (see shell/game.h).
   std::vector<int> second_picks{};
+  std::filesystem::path library{};  // the wheel library file ("" for none)
 };
 
 // One draw played.
@@ -106,8 +107,9 @@ TextGrid backtest_totals_grid(const std::vector<BacktestRun>& runs, const Number
 std::vector<std::string> backtest_systems(int tset_size, int pick_n);
 
 // The made wheels in the Wheels folder of `app_folder` that can be back-tested
-// the same way, in name order.
-std::vector<std::string> backtest_wheels(const std::filesystem::path& app_folder, int tset_size, int pick_n);
+// the same way, in name order, then those of the wheel library file `library`.
+std::vector<std::string> backtest_wheels(const std::filesystem::path& app_folder, int tset_size, int pick_n,
+                                         const std::filesystem::path& library = {});
 
 // The window's load: its labels, the systems (then the made wheels) to list and the period of the
 // whole history of `draws` (first to last dated draw; today alone when there is

@@ -70,6 +70,25 @@ TEST(Backtest, HandWorkedDrawsARepeatedSetNumberAndRefusals) {
       "Spent 60 $, won 40 $, net -20 $; return per unit staked 0,6667; draws with a prize: 1 of 2 played.\n"
       "1 of the 3 draws of the period has no targeted set row of its date and was not played.");
 
+  // A wheel of the library, listed for a set of its size and played like a made wheel:
+  // 1 2 3 4 5 6 and 5..10 on 01-03 (set 1..10, draw 1 2 3 11 12 13 + 4) win 3+bonus (10)
+  // and nothing; on 01-10 (set 5 5 6 ... 13) they hold 5 6 (of 5 5 6 7 8 9) and none (of 8..13):
+  // best 2, no prize.
+  test::ScratchFolder scratch;
+  const auto library = scratch.path() / "wheel_library.txt";
+  scratch.put(library,
+              "# wheel v=10 k=6 t=1 m=1 tickets=2 made=by hand\n1 2 3 4 5 6\n5 6 7 8 9 10\n"
+              "# wheel v=9 k=6 t=1 m=1 tickets=2 made=by hand\n1 2 3 4 5 6\n4 5 6 7 8 9\n");
+  EXPECT_EQ(backtest_wheels({}, 10, 6, library), std::vector<std::string>{"library 10_6_1if1"});
+  BacktestInput from_library =
+      sample_input("library 10_6_1if1", 10, *day_number(2024, 1, 1), *day_number(2024, 1, 31));
+  from_library.library = library;
+  const BacktestResult lib = run_backtest(from_library, draws, sets);
+  EXPECT_EQ(lib.message, "");
+  EXPECT_EQ(lib.running_net, (std::vector<double>{4, -2}));  // 6 staked a draw at 3 a ticket
+  from_library.library.clear();
+  EXPECT_EQ(run_backtest(from_library, draws, sets).message, "Please choose a system.");
+
   const std::tuple<const char*, int, int, const char*> refusals[] = {
       // system, set size, year, message
       {"9_3_6", 10, 2024, "Please choose a system."},
