@@ -484,6 +484,22 @@ struct Shared {
   MakeProgress& progress;
   std::atomic<int> attempt{1 << 30};  // the smallest size any thread is trying
   Clock::time_point start;
+
+  // A thread's wheel of `size` tickets is complete: the best size so far, and when it was
+  // first reached, when it is smaller.
+  void complete(int size) {
+    int seen = progress.best_size.load();
+    while ((seen == 0 || size < seen) && !progress.best_size.compare_exchange_weak(seen, size)) {
+    }
+    if (seen == 0 || size < seen)
+      progress.best_seconds.store(std::chrono::duration<double>(Clock::now() - start).count());
+  }
+  // A thread now tries `size` tickets.
+  void trying(int size) {
+    int tried = attempt.load();
+    while (size < tried && !attempt.compare_exchange_weak(tried, size)) {
+    }
+  }
 };
 
 struct ThreadResult {
@@ -592,17 +608,10 @@ void descend_cyclic(const MakeRequest& request, Search& search, std::uint64_t& s
       std::vector<WheelMask> wheel = search.distinct();
       const int size = static_cast<int>(wheel.size());
       if (out.best.empty() || wheel.size() < out.best.size()) out.best = std::move(wheel);
-      int seen = shared.progress.best_size.load();
-      while ((seen == 0 || size < seen) && !shared.progress.best_size.compare_exchange_weak(seen, size)) {
-      }
-      if (seen == 0 || size < seen)
-        shared.progress.best_seconds.store(
-            std::chrono::duration<double>(Clock::now() - shared.start).count());
+      shared.complete(size);
       if (static_cast<long long>(size) <= floor) return;
       search.drop_one();
-      int attempt = shared.attempt.load();
-      while (size - 1 < attempt && !shared.attempt.compare_exchange_weak(attempt, size - 1)) {
-      }
+      shared.trying(size - 1);
       enter_size();
     }
     if ((steps & 15) == 0) {  // a move can take milliseconds on large sets: look often
@@ -658,17 +667,10 @@ void descend_plain(const MakeRequest& request, Search& search, std::uint64_t& st
     if (search.uncovered() == 0) {
       if (out.best.empty() || search.size() < out.best.size()) out.best = search.tickets();
       const int size = static_cast<int>(search.size());
-      int seen = shared.progress.best_size.load();
-      while ((seen == 0 || size < seen) && !shared.progress.best_size.compare_exchange_weak(seen, size)) {
-      }
-      if (seen == 0 || size < seen)
-        shared.progress.best_seconds.store(
-            std::chrono::duration<double>(Clock::now() - shared.start).count());
+      shared.complete(size);
       if (static_cast<long long>(size) <= floor) return;
       search.drop_one();
-      int attempt = shared.attempt.load();
-      while (size - 1 < attempt && !shared.attempt.compare_exchange_weak(attempt, size - 1)) {
-      }
+      shared.trying(size - 1);
       temp = again;
     }
     if ((steps & 15) == 0) {  // a move can take milliseconds on large sets: look often

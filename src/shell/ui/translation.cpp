@@ -35,25 +35,6 @@ QString look_up(const std::string& english) {
   return text.left(lead) + translated + text.mid(lead + core.size());
 }
 
-// `form` with "%n" replaced by parts[n-1], every placeholder in one pass (a part may
-// itself hold "%").
-QString fill(const QString& form, const std::vector<QString>& parts) {
-  QString out;
-  for (qsizetype i = 0; i < form.size(); ++i) {
-    if (form[i] == QLatin1Char('%') && i + 1 < form.size() && form[i + 1] >= QLatin1Char('1') &&
-        form[i + 1] <= QLatin1Char('9')) {
-      const auto n = static_cast<std::size_t>(form[i + 1].digitValue() - 1);
-      if (n < parts.size()) {
-        out += parts[n];
-        ++i;
-        continue;
-      }
-    }
-    out += form[i];
-  }
-  return out;
-}
-
 }  // namespace
 
 bool install_translation(const QLocale& locale) {
@@ -84,10 +65,10 @@ QString tr_text(const ds::Text& text) {
   if (text.kept_as_is()) return QString::fromStdString(text.english_form());
   const QString form = look_up(text.english_form());
   if (text.parts().empty()) return form;
-  std::vector<QString> parts;
+  std::vector<std::string> parts;
   parts.reserve(text.parts().size());
-  for (const ds::Text& p : text.parts()) parts.push_back(tr_text(p));
-  return fill(form, parts);
+  for (const ds::Text& p : text.parts()) parts.push_back(tr_text(p).toStdString());
+  return QString::fromStdString(ds::Text::fill(form.toStdString(), parts));
 }
 
 }  // namespace ds::ui
