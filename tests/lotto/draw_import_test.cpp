@@ -69,6 +69,10 @@ TEST(DrawImport, ShapesOfPublishedFiles) {
           six_of_49, TextGrid{}, iso)),
       "Rows read: 3. New: 2. Already present: 0. In conflict: 0. Refused: 1.\n"
       "Line 3: '4\xC3\xA9' is not a whole number.");
+  // The preview shows no bonus as an empty cell, not 0.
+  const TextGrid no_bonus =
+      import_preview_grid(preview_import("2024-02-03,4,8,15,16,23,42\n", six_of_49, TextGrid{}, iso));
+  EXPECT_EQ(no_bonus.cell(1, 2) + "|" + no_bonus.cell(1, 3), "4 8 15 16 23 42|");
   EXPECT_EQ(merged(either, DayMonthOrder::day_month),
             "2024-02-03 1 2 3 4 5 6 0\n2024-05-04 7 8 9 10 11 12 0\n");
   EXPECT_EQ(merged(either, DayMonthOrder::month_day),
@@ -164,6 +168,9 @@ TEST(DrawImport, SampleHistoryAsPublishedCsvMergesBackIntoTheSameFile) {
   read_draws(dir.games(), "S", table, iso);
   EXPECT_EQ(draws_in_period_message(table, *day_number(2025, 11, 1), *day_number(2025, 11, 30), iso),
             "6 draws fall in the period.");
+  // Both ends of the period count: November 2025 has draws on the 1st, 5th, 8th, 12th, 15th and 19th.
+  EXPECT_EQ(draws_in_period_message(table, *day_number(2025, 11, 5), *day_number(2025, 11, 19), iso),
+            "5 draws fall in the period.");
 }
 
 TEST(DrawImport, RowsOutOfStepWithTheFileColumnsAreRefusedAndShownAsWritten) {

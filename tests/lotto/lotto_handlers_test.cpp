@@ -105,6 +105,9 @@ TEST(LottoHandlers, SaveChecksTheBoxesInOrder) {
   LottoForm seven = good_form("L7");
   seven.pick_n = "7";  // the most numbers a draw may have
   EXPECT_NE(save_lotto(m, seven, s).focus, LottoFocus::pick_n);
+  LottoForm widest = good_form("L99");
+  widest.play_n = "99";  // the most numbers a game may have (100 is refused above)
+  EXPECT_NE(save_lotto(m, widest, s).focus, LottoFocus::play_n);
 }
 
 TEST(LottoHandlers, SaveStoresEachValueAsItConverts) {
