@@ -1059,6 +1059,12 @@ Ligne %2 : %3</translation>
         <translation>Numéros principaux : un tirage équitable donne ces fréquences %1 du temps.</translation>
     </message>
     <message>
+        <source>%1
+%2</source>
+        <translation>%1
+%2</translation>
+    </message>
+    <message>
         <source>Please choose in the Name list the lotto that gets the draws.</source>
         <translation>Veuillez choisir dans la liste Nom le lotto qui reçoit les tirages.</translation>
     </message>

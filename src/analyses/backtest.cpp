@@ -433,7 +433,7 @@ BacktestOutcome backtest_go(const BacktestForm& form, const AppState& state, con
   if (!out.result.message.empty() && out.result.message != out.period) out.message = out.result.message;
   if (!out.result.draws.empty())
     out.runs.emplace_back(std::string(trim_blanks(form.system_text)), out.result);
-  std::string refused;
+  Text refused;
   for (const std::string& other : form.compare) {
     const std::string id(trim_blanks(other));
     if (id.empty() || id == trim_blanks(form.system_text)) continue;
@@ -442,9 +442,10 @@ BacktestOutcome backtest_go(const BacktestForm& form, const AppState& state, con
     if (!r.draws.empty())
       out.runs.emplace_back(id, std::move(r));
     else if (out.result.message.empty() || r.message != out.result.message)
-      refused += (refused.empty() ? "" : "\n") + r.message;
+      refused = refused.empty() ? Text(r.message) : DS_TR("%1\n%2").arg(refused).arg(Text(r.message));
   }
-  if (!refused.empty()) out.message = out.message.english() + (out.message.empty() ? "" : "\n") + refused;
+  if (!refused.empty())
+    out.message = out.message.empty() ? refused : DS_TR("%1\n%2").arg(out.message).arg(refused);
   return out;
 }
 

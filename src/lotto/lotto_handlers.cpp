@@ -479,7 +479,7 @@ DiskNotice lotto_disk_notice(LottoModel& model) {
   n = notice_disk_change(definition_file, take_fingerprint(definition_file.path), busy,
                          DS_TR("the definition of '%1'").arg(owner));
   // A definition is not merged: its Save asks before writing over the file.
-  if (busy && !n.status.empty() && n.status.english().find("removed") == std::string::npos)
+  if (busy && !n.status.empty() && !n.removed)
     n.status = DS_TR(
                    "The file of the definition of '%1' was changed outside this window. Your boxes are kept: "
                    "Save asks before writing over it.")

@@ -217,6 +217,7 @@ DiskNotice notice_disk_change(LoadedFile& loaded, const FileFingerprint& now, bo
   if (!file_changed(loaded.reported, now)) return n;
   loaded.reported = now;
   if (!now.exists) {
+    n.removed = true;
     n.status = DS_TR("The file of %1 was removed outside this window. Save writes it again.").arg(what);
     return n;
   }

@@ -119,7 +119,8 @@ std::string row_values_text(const TextGrid& grid, int row, const std::vector<int
 struct DiskNotice {
   bool offer_reload = false;
   Question question;
-  Text status;  // "" for none
+  Text status;           // "" for none
+  bool removed = false;  // the file is gone (the status says so)
 };
 // `what` names the file for the user ("the draws of 'Canada_6_49'").
 DiskNotice notice_disk_change(LoadedFile& loaded, const FileFingerprint& now, bool unsaved, const Text& what);

@@ -306,8 +306,7 @@ void SaveLock::release() {
 Text save_lock_refusal(const fs::path& file) {
   return DS_TR(
              "Another copy of Drawsmith (or another program) kept '%1' locked for a save for several "
-             "seconds, "
-             "so nothing was saved. Please save again in a moment (%2).")
+             "seconds, so nothing was saved. Please save again in a moment (%2).")
       .arg(file.filename().string())
       .arg(file.string());
 }

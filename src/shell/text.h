@@ -14,7 +14,7 @@
 #include <string_view>
 #include <vector>
 
-#define DS_TR(text) (::ds::Text::form(text))
+#define DS_TR(text) (::ds::Text(text))
 // The same mark for a fixed text kept as a plain string (a grid heading, a choice).
 #define DS_TR_NOOP(text) (text)
 
@@ -26,8 +26,6 @@ class Text {
   Text(std::string fixed) : form_(std::move(fixed)) {}  // NOLINT: implicit by design
   Text(const char* fixed) : form_(fixed) {}             // NOLINT: implicit by design
 
-  // A form with parts to put in ("%1" is the first).
-  static Text form(const char* english) { return Text(english); }
   // A part shown exactly as given (a name, a number, a path): never looked up.
   static Text as_is(std::string s) {
     Text t(std::move(s));
@@ -35,22 +33,18 @@ class Text {
     return t;
   }
 
-  // The next part: as it is (a std::string or a number), or a text of the program.
-  Text& arg(const Text& part) & {
-    parts_.push_back(part);
-    return *this;
+  // This text with one more part ("%1" is the first): a text of the program, or one
+  // kept as it is (a string or a number).
+  [[nodiscard]] Text arg(const Text& part) const {
+    Text t = *this;
+    t.parts_.push_back(part);
+    return t;
   }
-  Text&& arg(const Text& part) && { return std::move(arg(part)); }
-  Text& arg(const std::string& s) & { return arg(as_is(s)); }
-  Text&& arg(const std::string& s) && { return std::move(arg(as_is(s))); }
-  Text& arg(const char* s) & { return arg(as_is(s)); }
-  Text&& arg(const char* s) && { return std::move(arg(as_is(s))); }
-  Text& arg(long long n) & { return arg(as_is(std::to_string(n))); }
-  Text&& arg(long long n) && { return std::move(arg(as_is(std::to_string(n)))); }
-  Text& arg(int n) & { return arg(static_cast<long long>(n)); }
-  Text&& arg(int n) && { return std::move(arg(static_cast<long long>(n))); }
-  Text& arg(std::size_t n) & { return arg(static_cast<long long>(n)); }
-  Text&& arg(std::size_t n) && { return std::move(arg(static_cast<long long>(n))); }
+  [[nodiscard]] Text arg(const std::string& s) const { return arg(as_is(s)); }
+  [[nodiscard]] Text arg(const char* s) const { return arg(as_is(s)); }
+  [[nodiscard]] Text arg(long long n) const { return arg(as_is(std::to_string(n))); }
+  [[nodiscard]] Text arg(int n) const { return arg(static_cast<long long>(n)); }
+  [[nodiscard]] Text arg(std::size_t n) const { return arg(static_cast<long long>(n)); }
 
   const std::string& english_form() const { return form_; }
   const std::vector<Text>& parts() const { return parts_; }

@@ -21,10 +21,6 @@ std::optional<int> whole_in(std::string_view text, int low, int high) {
   return static_cast<int>(*n);
 }
 
-std::string plural(long long n, const char* one, const char* many) {
-  return std::to_string(n) + " " + (n == 1 ? one : many);
-}
-
 }  // namespace
 
 // ---- Make a Wheel ----

@@ -65,14 +65,13 @@ SystemWindow::SystemWindow(StateHub& hub) : hub_(hub) {
   msf_results_ = new GridView(&model_.results, false, central);
   msf_results_->setObjectName(QStringLiteral("msfResults"));
   // The table's headings read as one phrase across its cells: this window's own words.
-  static const char* const phrase[] = {QT_TR_NOOP("Number of winning"),
-                                       QT_TR_NOOP("balls in the targeted set"),
-                                       QT_TR_NOOP("Number"),
-                                       QT_TR_NOOP("of tickets"),
-                                       QT_TR_NOOP("with"),
-                                       QT_TR_NOOP("winning"),
-                                       QT_TR_NOOP("balls=")};
-  (void)phrase;
+  [[maybe_unused]] static const char* const phrase[] = {QT_TR_NOOP("Number of winning"),
+                                                        QT_TR_NOOP("balls in the targeted set"),
+                                                        QT_TR_NOOP("Number"),
+                                                        QT_TR_NOOP("of tickets"),
+                                                        QT_TR_NOOP("with"),
+                                                        QT_TR_NOOP("winning"),
+                                                        QT_TR_NOOP("balls=")};
   msf_results_->grid_model()->set_heading_context("ds::ui::SystemWindow");
   msf_results_->setSelectionMode(QAbstractItemView::NoSelection);
   msf_results_->setAlternatingRowColors(false);
