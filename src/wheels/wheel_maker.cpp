@@ -689,9 +689,9 @@ void descend_plain(const MakeRequest& request, Search& search, std::uint64_t& st
   }
 }
 
-void run_thread(const MakeRequest& request, std::uint64_t seed, Clock::time_point deadline,
-                std::stop_token stop, Shared& shared, ThreadResult& out) {
-  Search search(request, seed);
+void run_thread(const MakeRequest& request, int thread, Clock::time_point deadline, std::stop_token stop,
+                Shared& shared, ThreadResult& out) {
+  Search search(request, request.seed + static_cast<std::uint64_t>(thread));
   for (const std::vector<int>& ticket : request.start) {
     WheelMask x = 0;
     for (int p : ticket) x |= WheelMask{1} << (p - 1);
@@ -699,7 +699,7 @@ void run_thread(const MakeRequest& request, std::uint64_t seed, Clock::time_poin
   }
   std::uint64_t steps = 0;
   if (request.budget == 0 && request.start.empty() && request.t == request.m && request.v >= tune.min_v) {
-    search.make_cyclic(request.v - 1);
+    search.make_cyclic(request.cycle > 0 ? request.cycle : request.v - thread % 2);
     search.greedy();
     const auto now = Clock::now();
     // with a step budget only steps end the phase, so that the result does not hang on timing
@@ -757,6 +757,8 @@ std::string make_request_error(const MakeRequest& r) {
            " cases to cover, the maker handles up to " + std::to_string(max_maker_cases) + ".";
   if (!(r.seconds > 0)) return DS_TR_NOOP("The time limit must be above 0 seconds.");
   if (r.budget < 0) return "The budget is a number of tickets, at least 1.";
+  if (r.cycle < 0 || r.cycle == 1 || r.cycle > r.v)
+    return "The numbers turned must be 2 to " + std::to_string(r.v) + " (0: the maker's choice).";
   return "";
 }
 
@@ -796,8 +798,7 @@ std::optional<Wheel> make_wheel(const MakeRequest& request, std::stop_token stop
     std::vector<std::jthread> pool;
     for (int i = 0; i < threads; ++i)
       pool.emplace_back([&, i] {
-        run_thread(request, request.seed + static_cast<std::uint64_t>(i), deadline, stop, shared,
-                   results[static_cast<std::size_t>(i)]);
+        run_thread(request, i, deadline, stop, shared, results[static_cast<std::size_t>(i)]);
         finished.fetch_add(1);
       });
     // the elapsed time, while the threads run; they end on their own (time, steps, stop, bound)
@@ -843,6 +844,7 @@ std::optional<Wheel> make_wheel(const MakeRequest& request, std::stop_token stop
     if (request.budget > 0) wheel.made += ", budget of " + std::to_string(request.budget) + " tickets";
     if (!request.start.empty())
       wheel.made += ", from a wheel of " + std::to_string(request.start.size()) + " tickets";
+    if (request.cycle > 0) wheel.made += ", cycle 1.." + std::to_string(request.cycle);
     chosen = std::move(wheel);
     break;
   }

@@ -6,7 +6,7 @@
 // ticket so that an uncovered case becomes covered, cost = uncovered m-subsets), going
 // down one ticket each time the cost reaches 0. On 18 numbers and more, "t if t" without
 // a starting wheel first searches among the wheels that turning 1..v-1 (i -> i+1 mod v-1,
-// v fixed) leaves as they are, an orbit of v-1 tickets at a time, annealed with kicks of
+// v fixed) or 1..v leaves as they are, an orbit at a time, annealed with kicks of
 // its best wheel, then goes on one ticket at a time from the smallest it found. The
 // threads are independent restarts: thread i uses the seed seed + i. Every wheel offered
 // has passed the exhaustive check.
@@ -47,6 +47,10 @@ struct MakeRequest {
   // for the fewest cases of m winners without t (the wheel returned may have holes; a
   // complete wheel within the budget ends the search).
   int budget = 0;
+  // The numbers the cyclic phase turns, 1..cycle (cycle + 1 .. v stay): 0 = v - 1 on the
+  // even threads (v fixed) and v on the odd ones (none fixed); the two groups each give
+  // the smaller wheel on some sizes.
+  int cycle = 0;
 };
 
 // "" when the request is within the limits, else what is wrong, as a sentence.

@@ -1,9 +1,10 @@
 // One size of the wheel library (tools/make-library runs it size after size):
-//   make_library_wheel V K T M SECONDS SEED THREADS MAKER OUT [START]
+//   make_library_wheel [--cycle N] V K T M SECONDS SEED THREADS MAKER OUT [START]
 // searches a wheel for "T if M" on V numbers with K per ticket, starting from the wheel
 // in START when given, and writes it to OUT (a Wheels file) only when it is smaller than
-// START. `made=` records the date, seed, seconds, threads and MAKER (the maker's commit).
-// Ends with 0 when OUT was written, 3 when no smaller wheel was found, 2 on a fault.
+// START. --cycle N: the cyclic phase turns 1..N (MakeRequest::cycle). `made=` records the date, seed,
+// seconds, threads and MAKER (the maker's commit). Ends with 0 when OUT was written, 3 when no smaller wheel
+// was found, 2 on a fault.
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -14,11 +15,17 @@
 #include "wheels/wheel_maker.h"
 
 int main(int argc, char** argv) {
+  ds::MakeRequest request;
+  if (argc > 2 && std::string(argv[1]) == "--cycle") {
+    request.cycle = std::atoi(argv[2]);
+    argc -= 2;
+    argv += 2;
+  }
   if (argc != 10 && argc != 11) {
-    std::fputs("Usage: make_library_wheel V K T M SECONDS SEED THREADS MAKER OUT [START]\n", stderr);
+    std::fputs("Usage: make_library_wheel [--cycle N] V K T M SECONDS SEED THREADS MAKER OUT [START]\n",
+               stderr);
     return 2;
   }
-  ds::MakeRequest request;
   request.v = std::atoi(argv[1]);
   request.k = std::atoi(argv[2]);
   request.t = std::atoi(argv[3]);
