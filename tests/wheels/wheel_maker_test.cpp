@@ -139,6 +139,13 @@ TEST(WheelMaker, RequestLimits) {
   EXPECT_EQ(
       make_request_error(request(40, 6, 3, 7, 0, 1)),
       "The set is too large for that guarantee: 18643560 cases to cover, the maker handles up to 2100000.");
+  MakeRequest turned = request(20, 6, 3, 3, 0, 1);
+  turned.cycle = 20;  // every number turned: allowed; one alone or more than the set: not
+  EXPECT_EQ(make_request_error(turned), "");
+  for (int cycle : {1, 21, -1}) {
+    turned.cycle = cycle;
+    EXPECT_EQ(make_request_error(turned), "The numbers turned must be 2 to 20 (0: the maker's choice).");
+  }
   MakeProgress progress;
   EXPECT_FALSE(make_wheel(request(5, 3, 2, 2, 0, 1), {}, progress));
   EXPECT_EQ(progress.best_size.load(), 0);  // no wheel, no size
