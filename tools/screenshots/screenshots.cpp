@@ -220,6 +220,10 @@ int main(int argc, char** argv) {
   QWidget* systems = registry().show(WindowId::system);
   choose(systems, "cmbList", QStringLiteral("10_3_6"));
   save(systems, out, "systems.png");
+  // A wheel of the library, joined from two smaller ones: its note says how it was made.
+  choose(systems, "cmbList", QStringLiteral("library 20_6_3if6"));
+  save(systems, out, "systems-library.png");
+  choose(systems, "cmbList", QStringLiteral("10_3_6"));
 
   // The check of the ticket file 10_3_6 leaves: it holds 4 if 6, not 5 if 6.
   auto* checker = qobject_cast<CheckWheelWindow*>(registry().show(WindowId::check_wheel));
